@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The one list of Debian packages Quorvane needs to build, run and test.
+# Installs only what is missing; safe to run again.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev
+  # fonts: Arial/Times/Courier metrics, Wingdings, Unicode symbols
+  fonts-liberation fonts-liberation2 fonts-dejavu-core fonts-wine fonts-symbola fonts-noto-core
+  # running a window without a desktop, screenshots
+  xvfb xauth imagemagick
+  # independent readers used as cross-checks by the tests
+  libdbd-xbase-perl python3-dbfread python3-dbf libwmf-bin
+  # printing through CUPS in tests
+  cups cups-client printer-driver-cups-pdf poppler-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
