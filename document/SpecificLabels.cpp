@@ -1,0 +1,6 @@
+#include "document/SpecificLabels.h"
+
+SpecificLabels& ProgramSpecificLabels() {
+    static SpecificLabels selection;
+    return selection;
+}
