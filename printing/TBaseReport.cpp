@@ -30,6 +30,8 @@ void TBaseReport::SetOrientation(TReportOrientation orientation) {
 
 QSizeF TBaseReport::PageSizeInches() const {
     QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
+    if (id == QPageSize::Custom && customPage_.isValid())
+        return customPage_;
     if (id == QPageSize::Custom)
         id = QPageSize::Letter;
     QSizeF size = QPageSize::size(id, QPageSize::Inch);

@@ -44,6 +44,8 @@ public:
     TReportOrientation Orientation() const { return orientation_; }
     // The page in inches as this job will draw it.
     virtual QSizeF PageSizeInches() const;
+    // A page of any size, used when no paper code is selected (images and previews only).
+    void SetCustomPageSize(const QSizeF& inches) { customPage_ = inches; }
 
     // The device's resolution, pixels per inch.
     virtual double XDpi() const = 0;
@@ -122,6 +124,7 @@ protected:
     virtual void AbandonDocument() = 0;
 
     int paperCode_ = 0;
+    QSizeF customPage_;
     TReportOrientation orientation_ = TReportOrientation::Portrait;
 
 private:

@@ -26,7 +26,7 @@ bool TReportFiler::SupportsPaper(int paperCode) const {
 }
 
 QSizeF TReportFiler::PageSizeInches() const {
-    if (paperCode_ == 0 && TReportPrinter::PrintersInstalled()) {
+    if (paperCode_ == 0 && !customPage_.isValid() && TReportPrinter::PrintersInstalled()) {
         TReportPrinter printer;
         printer.SetOrientation(orientation_);
         return printer.PageSizeInches();
