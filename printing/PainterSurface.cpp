@@ -1,6 +1,5 @@
 #include "printing/PainterSurface.h"
 
-#include <QPaintEngine>
 #include <QPainterPath>
 #include <QtMath>
 
@@ -90,6 +89,8 @@ QPen PainterSurface::DevicePen() const {
 
 void PainterSurface::Prepare() {
     painter_->setRenderHint(QPainter::Antialiasing, antialias_);
+    // The PDF engine would store images as JPEG otherwise, shifting the colours of logos.
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
 }
 
@@ -214,13 +215,8 @@ void PainterSurface::DrawImage(const QRectF& box, const QImage& image) {
     const QRect r = DeviceRect(box);
     const QRectF target(r.topLeft(), QSizeF(r.width(), r.height()));
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    // The PDF engine stores opaque images as JPEG, which shifts the colours of small
-    // images such as logos; an image with an alpha channel is stored losslessly.
-    if (painter_->paintEngine() && painter_->paintEngine()->type() == QPaintEngine::Pdf &&
-        !image.hasAlphaChannel())
-        painter_->drawImage(target, image.convertToFormat(QImage::Format_ARGB32));
-    else
-        painter_->drawImage(target, image);
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);
+    painter_->drawImage(target, image);
 }
 
 void PainterSurface::DrawPicture(const QRectF& box, const Picture& picture) {
@@ -228,6 +224,7 @@ void PainterSurface::DrawPicture(const QRectF& box, const Picture& picture) {
         return;
     const QRect r = DeviceRect(box);
     painter_->save();
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);
     picture.draw(*painter_, QRectF(r.topLeft(), QSizeF(r.width(), r.height())));
     painter_->restore();
 }
