@@ -146,7 +146,8 @@ TPreviewForm::TPreviewForm(QWidget* parent)
     connect(FilePreview1, &TFilePreview::OnPageChange, this, &TPreviewForm::FilePreview1PageChange);
     connect(CloseButton, &QPushButton::clicked, this, &TPreviewForm::CloseButtonClick);
     connect(HelpButton, &QPushButton::clicked, this, &TPreviewForm::HelpButtonClick);
-    connect(ContextHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    connect(ContextHelpButton, &QToolButton::clicked, this,
+            [] { QWhatsThis::enterWhatsThisMode(); });
     FormCreate();
 }
 

@@ -9,8 +9,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "ReportRendering.h"
 #include "RenderProbe.h"
+#include "ReportRendering.h"
 #include "printing/TFilePreview.h"
 #include "printing/TPreviewForm.h"
 
@@ -35,14 +35,16 @@ void Sheets(TBaseReport& report, int pages) {
                 report.PrintXY(0.2, 0.2, QStringLiteral("Page %1").arg(page));
                 report.SetFont(QStringLiteral("Arial"), 10);
                 report.SetFontPlacement(TVerticalPlacement::Top);
-                report.PrintXY(0.2, 0.5, QStringLiteral("Row %1, Column %2").arg(row + 1).arg(column + 1));
+                report.PrintXY(0.2, 0.5,
+                               QStringLiteral("Row %1, Column %2").arg(row + 1).arg(column + 1));
             }
     }
 }
 
 struct PreviewFixture {
     explicit PreviewFixture(int pages) {
-        bytes = ReportRendering::ToStream(600, [pages](TBaseReport& r) { Sheets(r, pages); }, 1);
+        bytes = ReportRendering::ToStream(
+            600, [pages](TBaseReport& r) { Sheets(r, pages); }, 1);
         buffer.setBuffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
         form.FilePreview1->Stream = &buffer;
