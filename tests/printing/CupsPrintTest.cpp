@@ -42,12 +42,13 @@ QString WhyNoQueue() {
     return {};
 }
 
-QString WaitForNewPdf(const QDateTime& since) {
+// cups-pdf names its files after the job's title, spaces turned to underscores.
+QString WaitForNewPdf(const QDateTime& since, const QString& titlePattern) {
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < 60000) {
         const QFileInfoList files =
-            QDir(OutputFolder()).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+            QDir(OutputFolder()).entryInfoList({titlePattern}, QDir::Files, QDir::Time);
         for (const QFileInfo& file : files)
             if (file.lastModified() >= since && file.size() > 0) {
                 QThread::msleep(500); // the backend may still be writing
@@ -71,7 +72,7 @@ TEST(CupsPrint, SheetPrintedThroughTheQueueLandsWherePositionsSay) {
     ASSERT_EQ(PaperChoice::Check(printer, QStringLiteral("LTR")), QString());
     PaperChoice::Apply(printer, QStringLiteral("LTR"));
     printer.SetCopies(1);
-    printer.Title = QStringLiteral("Test Report");
+    printer.Title = QStringLiteral("QV Placement Test");
     printer.OnPrint = [](TBaseReport& report) {
         // A 1-inch square 1 inch from the paper's corner, inside the printable area.
         report.SetOrigin(1, 1);
@@ -88,7 +89,7 @@ TEST(CupsPrint, SheetPrintedThroughTheQueueLandsWherePositionsSay) {
     printer.Execute();
     ASSERT_FALSE(printer.Aborted());
 
-    const QString pdf = WaitForNewPdf(started);
+    const QString pdf = WaitForNewPdf(started, QStringLiteral("QV_Placement_Test*.pdf"));
     ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived in " << OutputFolder().toStdString();
     QTemporaryDir dir;
     const QString stem = dir.filePath(QStringLiteral("page"));
