@@ -138,30 +138,32 @@ QSize TPim3DLabel::RotatedSize() const {
     return computeLayout().size;
 }
 
+TPim3DLabel::Placement TPim3DLabel::PlaceRotatedText(int w, int h, int angle, int d) {
+    angle = DrawnAngle(angle);
+    const double a = angle * (1.0 / 180) * std::numbers::pi;
+    const double s = std::sin(a);
+    const double c = std::cos(a);
+    Placement placement;
+    const int W = Nearest(std::abs(h * s) + std::abs(w * c)) + d;
+    const int H = Nearest(std::abs(w * s) + std::abs(h * c)) + d;
+    placement.size = QSize(W, H);
+    if (angle >= 0 && angle <= 90)
+        placement.origin = QPoint(0, std::abs(Nearest(w * s)));
+    else if (angle >= -90 && angle < 0)
+        placement.origin = QPoint(std::abs(Nearest(h * s)), 0);
+    else if (angle > 90)
+        placement.origin = QPoint(std::abs(Nearest(w * c)), H);
+    else
+        placement.origin = QPoint(W, std::abs(Nearest(h * c)));
+    return placement;
+}
+
 TPim3DLabel::Layout TPim3DLabel::computeLayout() const {
     const QFontMetrics metrics(TextFont());
     const int w = metrics.horizontalAdvance(caption_);
     const int h = metrics.ascent() + metrics.descent();
-    const int angle = DrawnAngle(angle_);
-    const double a = angle * (1.0 / 180) * std::numbers::pi;
-    const double s = std::sin(a);
-    const double c = std::cos(a);
-    const int d = depthOffset();
-
-    Layout layout;
-    layout.extent = QSize(w, h);
-    const int W = Nearest(std::abs(h * s) + std::abs(w * c)) + d;
-    const int H = Nearest(std::abs(w * s) + std::abs(h * c)) + d;
-    layout.size = QSize(W, H);
-    if (angle >= 0 && angle <= 90)
-        layout.origin = QPoint(0, std::abs(Nearest(w * s)));
-    else if (angle >= -90 && angle < 0)
-        layout.origin = QPoint(std::abs(Nearest(h * s)), 0);
-    else if (angle > 90)
-        layout.origin = QPoint(std::abs(Nearest(w * c)), H);
-    else
-        layout.origin = QPoint(W, std::abs(Nearest(h * c)));
-    return layout;
+    const Placement placement = PlaceRotatedText(w, h, angle_, depthOffset());
+    return Layout{QSize(w, h), placement.size, placement.origin};
 }
 
 void TPim3DLabel::applyLayout() {
@@ -194,19 +196,26 @@ void TPim3DLabel::paintEvent(QPaintEvent*) {
     const Layout layout = computeLayout();
     offsetX_ = layout.origin.x();
     offsetY_ = layout.origin.y();
+    PaintText(painter);
+}
 
+void TPim3DLabel::PaintText(QPainter& painter) const {
+    const Layout layout = computeLayout();
     const QFont font = TextFont();
+    painter.save();
     painter.setFont(font);
     painter.setBrush(Qt::NoBrush);
     const int ascent = QFontMetrics(font).ascent();
     const int angle = DrawnAngle(angle_);
     const int d = depthOffset();
     const QPoint origin = layout.origin;
+    // With no depth the three copies coincide and only the font colour may show.
     if (d != 0) {
         DrawRotatedText(painter, origin - QPoint(d, d), angle, ascent, caption_, Qt::white);
         DrawRotatedText(painter, origin + QPoint(d, d), angle, ascent, caption_, Qt::black);
     }
     DrawRotatedText(painter, origin, angle, ascent, caption_, ColorValueToQColor(fontColor_));
+    painter.restore();
 }
 
 void TPim3DLabel::mousePressEvent(QMouseEvent* event) {

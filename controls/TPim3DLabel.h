@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 #include "controls/ColorValue.h"
 
 enum TPimStyle3D { lsRaised3d = 0, lsLowered3D = 1 };
@@ -84,6 +86,18 @@ public:
 
     // Re-applies size and origin, e.g. after the pixels per inch were changed.
     void RefreshLayout();
+
+    // Size and text origin of a text w x h pixels (unrotated) drawn at angle degrees with the
+    // depth offset d (0 for items): the rotated extents rounded to the nearest integer (halves
+    // to even) plus d, and the corner the text cell starts from.
+    struct Placement {
+        QSize size;
+        QPoint origin;
+    };
+    static Placement PlaceRotatedText(int w, int h, int angle, int d);
+
+    // Draws the text as the control shows it, in the control's coordinates, without clipping.
+    void PaintText(QPainter& painter) const;
 
 signals:
     // A push-button (btPush) was released.
