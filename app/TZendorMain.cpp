@@ -14,7 +14,16 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include "app/LabelRecords.h"
+#include "app/Preferences.h"
+#include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
+#include "designer/CommandBoundary.h"
+#include "designer/Prompter.h"
+#include "document/LabelItems.h"
+
+#include <QCloseEvent>
+#include <QTimer>
 
 namespace {
 constexpr int WindowWidth = 610;
@@ -37,7 +46,9 @@ QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& cap
 }
 } // namespace
 
-TZendorMain::TZendorMain(QWidget* parent) : QMainWindow(parent) {
+TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
+    : QMainWindow(parent), dataDirectory_(dataDirectory),
+      preferences_(std::make_unique<Preferences>(dataDirectory)) {
     setObjectName(QStringLiteral("ZendorMain"));
     setWindowTitle(QStringLiteral("Quorvane"));
     setFont(QFont(QStringLiteral("Arial"), 8));
@@ -59,11 +70,120 @@ TZendorMain::TZendorMain(QWidget* parent) : QMainWindow(parent) {
     ObjectsHolder->setObjectName(QStringLiteral("ObjectsHolder"));
     ObjectsHolder->hide();
 
+    LabelItems::Hooks hooks;
+    hooks.TriggerChange = [this] { records_->TriggerChange(); };
+    hooks.DetachSelection = [this] { DetachControl(); };
+    items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
+    records_ = std::make_unique<LabelRecords>(*this, *items_);
+    ConnectCommands();
+
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
+    records_->UpdateScreenStatus();
 }
 
-TZendorMain::~TZendorMain() = default;
+TZendorMain::~TZendorMain() {
+    items_->DeleteAllItems();
+    DetachControl();
+    records_->CloseLabelTable();
+}
+
+void TZendorMain::ConnectCommands() {
+    LabelRecords& records = *records_;
+    auto command = [](QObject* sender, auto signal, QObject* context, std::function<void()> body) {
+        QObject::connect(sender, signal, context, [body] { RunCommand(body); });
+    };
+    command(SaveButton, &QPushButton::clicked, this, [&records] { records.SaveButtonClick(); });
+    command(CancelButton, &QPushButton::clicked, this, [&records] { records.CancelButtonClick(); });
+    command(mnuSelectLabel, &QAction::triggered, this, [&records] { records.SelectLabel(); });
+    command(mnuNewLabel, &QAction::triggered, this, [&records] { records.NewLabel(); });
+    command(mnuCloneLabel, &QAction::triggered, this, [&records] { records.CloneLabel(); });
+    command(mnuDeleteLabel, &QAction::triggered, this, [&records] { records.DeleteLabel(); });
+    command(mnuRebuildIndexes, &QAction::triggered, this,
+            [this, &records] { records.RebuildIndexes(dataDirectory_); });
+    command(mnuExit, &QAction::triggered, this, [this] { close(); });
+    command(ExitButton, &QPushButton::clicked, this, [this] { close(); });
+    command(mnuContents, &QAction::triggered, this, [] { ShowHelpTopic(1001); });
+    command(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(1001); });
+    command(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
+    connect(Descript, &QLineEdit::textEdited, this, [&records] { records.TriggerChange(); });
+}
+
+bool TZendorMain::FormActivate() {
+    const int lastUse = preferences_->ReadLastUse();
+    if (!records_->FirstActivation)
+        return true;
+    LabelRecords& records = *records_;
+    if (!records.OpenLabelTable(dataDirectory_)) {
+        closing_ = true;
+        close();
+        return false;
+    }
+    RunCommand([&] {
+        LabelTable& table = *records.Table();
+        if (!table.Eof()) {
+            if (lastUse > 0) {
+                records.SuppressReload = true;
+                try {
+                    table.Go(quint32(lastUse));
+                    if (table.Eof() || table.IsDeleted())
+                        table.First();
+                } catch (...) {
+                    table.First();
+                }
+                records.SuppressReload = false;
+            }
+            records.StartUp = false;
+            records.Loading = false;
+            records.LoadFromLabelFile();
+        }
+    });
+    records.StartUp = false;
+    records.NewLabelFlag = false;
+    records.FirstActivation = false;
+    records.UpdateScreenStatus();
+    return true;
+}
+
+void TZendorMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!activationQueued_) {
+        activationQueued_ = true;
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+    }
+}
+
+void TZendorMain::closeEvent(QCloseEvent* event) {
+    if (closing_ || records_->FirstActivation) {
+        event->accept();
+        return;
+    }
+    if (records_->Changed()) {
+        ShowInformation(QStringLiteral("You must first save or cancel your changes"));
+        event->ignore();
+        return;
+    }
+    if (!AskYesNo(QStringLiteral("Exit program?"), QStringLiteral("Exit"))) {
+        event->ignore();
+        return;
+    }
+    SavePreference();
+    event->accept();
+}
+
+void TZendorMain::SavePreference() {
+    LabelTable* table = records_->Table();
+    if (table)
+        preferences_->WriteLastUse(int(table->RecNo()));
+}
+
+void TZendorMain::mnuAboutClick() {
+    TSplashForm splash(this);
+    splash.ShowOkButton();
+    Prompter::Current().RunDialog(splash);
+}
+
+void TZendorMain::DetachControl() {}
 
 void TZendorMain::CreateMenus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
@@ -184,6 +304,10 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
 
 void TZendorMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    FitScrollArea();
+}
+
+void TZendorMain::FitScrollArea() {
     // The grey area always reaches at least the visible part of the scroll box, so a
     // press anywhere around the panel lands on it.
     if (ScrollBoxArea && LabelPanel) {

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -11,6 +13,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
+class LabelItems;
+class LabelRecords;
+class Preferences;
 class TCanvasPanel;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
@@ -18,8 +23,23 @@ class TCanvasPanel;
 class TZendorMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TZendorMain(QWidget* parent = nullptr);
+    // dataDirectory holds the label table, the template table and QV.INI.
+    explicit TZendorMain(const QString& dataDirectory, QWidget* parent = nullptr);
     ~TZendorMain() override;
+
+    // The items on the design panel and the current label's life.
+    LabelItems& Items() { return *items_; }
+    LabelRecords& Records() { return *records_; }
+    QString DataDirectory() const { return dataDirectory_; }
+
+    // Start-up's second half, run on the first activation: opens the label table and shows
+    // the label last used. Returns false when the table could not be opened (the window
+    // then closes).
+    bool FormActivate();
+    // Selection on the design panel.
+    void DetachControl();
+    // Makes the grey area cover the panel and the visible part of the scroll box.
+    void FitScrollArea();
 
     // What the screen status depends on.
     struct ScreenState {
@@ -75,11 +95,24 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ConnectCommands();
+    void SavePreference();
+    void mnuAboutClick();
+
     void CreateMenus();
     void CreatePanel1();
     void CreateToolsPanel();
     void CreateScrollBox();
     void PlaceOnScreen();
+
+    QString dataDirectory_;
+    std::unique_ptr<Preferences> preferences_;
+    std::unique_ptr<LabelItems> items_;
+    std::unique_ptr<LabelRecords> records_;
+    bool activationQueued_ = false;
+    bool closing_ = false;
 };

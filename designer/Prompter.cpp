@@ -1,5 +1,7 @@
 #include "designer/Prompter.h"
 
+#include "designer/THelpWindow.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QMainWindow>
@@ -40,30 +42,6 @@ bool AskQuestion(const QString& message, const QString& caption,
     return box.exec() == QMessageBox::Yes;
 }
 
-QString HelpTopicTitle(int topic) {
-    switch (topic) {
-    case 1001:
-        return QStringLiteral("Contents");
-    case 1011:
-        return QStringLiteral("Editing a label template");
-    case 1015:
-        return QStringLiteral("Choosing a label template");
-    case 1021:
-        return QStringLiteral("The preview window");
-    case 1023:
-        return QStringLiteral("Choosing a label");
-    case 1046:
-        return QStringLiteral("Choosing a symbol");
-    case 1047:
-        return QStringLiteral("Choosing an image file");
-    case 1049:
-        return QStringLiteral("Rotating text");
-    case 2001:
-        return QStringLiteral("Counters and choosing labels to print");
-    default:
-        return QStringLiteral("Quorvane Help");
-    }
-}
 } // namespace
 
 Prompter& Prompter::Current() {
@@ -125,14 +103,11 @@ void Prompter::ShowRuntimeError(const QString& message) {
     box.exec();
 }
 
-void Prompter::ShowHelpTopic(int topic) {
-    // The help file itself lies outside the program; this window names the topic asked for.
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorvane Help"),
-                    QStringLiteral("Help topic %1: %2").arg(topic).arg(HelpTopicTitle(topic)),
-                    QMessageBox::Close, BoxParent());
-    box.setInformativeText(
-        QStringLiteral("The help file QUORVANE.HLP is not available on this system."));
-    box.exec();
+void Prompter::ShowHelpTopic(int topic) { THelpWindow::Instance().ShowTopic(topic); }
+
+int Prompter::RunDialog(QDialog& dialog) {
+    CentreOnMainWindow(&dialog);
+    return dialog.exec();
 }
 
 bool Prompter::AskNewCounter(int& startingNumber, int& repeatCount) {

@@ -10,6 +10,7 @@
 
 #include "document/ItemPrompts.h"
 
+class QDialog;
 class QWidget;
 
 // The one seam through which the program shows messages and opens its modal dialogs. The
@@ -39,8 +40,11 @@ public:
     // The standard error box for runtime errors (malformed numbers, engine failures) that
     // end the operation in progress.
     virtual void ShowRuntimeError(const QString& message);
-    // Opens the help file at a topic number.
+    // Opens the help window at a topic number.
     virtual void ShowHelpTopic(int topic);
+    // Any other modal dialog of the program: centred over the main window and run; returns
+    // its result (QDialog::Accepted or Rejected).
+    virtual int RunDialog(QDialog& dialog);
 
     // The counter dialog for a newly placed counter: opens with 1 and 1 at its own screen
     // position; on OK gives the starting number and the repeat count.
