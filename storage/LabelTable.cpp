@@ -60,11 +60,15 @@ void LabelTable::RebuildIndexes() {
     if (!Eof() && !IsDeleted()) {
         const quint32 original = RecNo();
         quint32 deletedBefore = 0;
+        // Counting visits every earlier record; nobody needs to hear of those moves.
+        auto onChange = std::move(table_->onChange);
+        table_->onChange = nullptr;
         for (quint32 n = 1; n < original; ++n) {
             Go(n);
             if (IsDeleted())
                 ++deletedBefore;
         }
+        table_->onChange = std::move(onChange);
         current = original - deletedBefore;
     }
     const QString indexFile = IndexFileName();
