@@ -1,8 +1,13 @@
 // Writes and reads the objects text of a 1000-item label and prints how long each takes.
 #include "controls/ScreenMetrics.h"
+#include "controls/TCanvasPanel.h"
+#include "document/ItemPrompts.h"
+#include "document/LabelItems.h"
 #include "document/ObjectsTextReader.h"
 #include "document/ObjectsTextWriter.h"
 #include "document/PrintItemsReader.h"
+
+#include <QApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -48,9 +53,21 @@ template <typename F> double bestMilliseconds(int rounds, F&& run) {
     return best;
 }
 
+// Never asked: restoring creates every item as stored.
+class SilentPrompts : public ItemPrompts {
+public:
+    void ShowInformation(const QString&) override {}
+    bool AskNewCounter(int&, int&) override { return false; }
+    bool AskSymbol(int&, qint32&) override { return false; }
+    QString GetImageFile() override { return {}; }
+};
+
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     SetScreenPixelsPerInch(96);
     const auto items = thousandItems();
     QString text;
@@ -64,10 +81,27 @@ int main() {
     const double print =
         bestMilliseconds(20, [&] { lastIndex = ReadPrintItems(text).lastIndex(); });
 
+    // The same label as live items on a design panel: restore (delete all, create 1000
+    // controls) and save (recompute text origins, write).
+    QWidget window;
+    auto* panel = new TCanvasPanel(&window);
+    SilentPrompts prompts;
+    LabelItems live(panel, &window, prompts);
+    const double restore = bestMilliseconds(5, [&] {
+        live.DeleteAllItems();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        live.REstoreItems(text);
+    });
+    QString saved;
+    const double save = bestMilliseconds(5, [&] { saved = live.SaveItems(); });
+
     std::printf("objects text of %zu items: %lld characters, %lld lines\n", items.size(),
                 static_cast<long long>(text.size()), static_cast<long long>(text.count(u'\n')));
     std::printf("write (WriteObjectsText):        %8.3f ms\n", write);
     std::printf("read, design side (%zu items):  %8.3f ms\n", created, read);
     std::printf("read, print side (%d records):  %8.3f ms\n", lastIndex + 1, print);
+    std::printf("restore into %lld controls:       %8.3f ms\n",
+                static_cast<long long>(live.OrderList().size()), restore);
+    std::printf("save from the controls:          %8.3f ms\n", save);
     return created == items.size() && lastIndex + 1 == static_cast<int>(items.size()) ? 0 : 1;
 }
