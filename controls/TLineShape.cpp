@@ -41,10 +41,18 @@ void TLineShape::paintEvent(QPaintEvent*) {
     else
         end += QPointF(w - 1, h - 1);
 
-    QPen pen(ColorValueToQColor(penColor_));
-    pen.setWidth(std::max(p, 1));
-    pen.setCapStyle(Qt::SquareCap);
+    const QColor color = ColorValueToQColor(penColor_);
     QPainter painter(this);
+    if (lineStyle_ != stAngle) {
+        // A straight stroke with square ends is a rectangle; filling it also covers the
+        // zero-length line of a control no wider than its pen.
+        const qreal half = p / 2.0;
+        painter.fillRect(QRectF(start - QPointF(half, half), end + QPointF(half, half)), color);
+        return;
+    }
+    QPen pen(color);
+    pen.setWidth(p);
+    pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
     painter.drawLine(start, end);
 }

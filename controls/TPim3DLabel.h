@@ -70,7 +70,9 @@ public:
     TPimButtonType ButtonType() const { return buttonType_; }
     void setButtonType(TPimButtonType type) { buttonType_ = type; }
 
-    // Fixed for items: transparent and auto-sized. AutoSize off keeps whatever size is given.
+    // Fixed for items: transparent and auto-sized. Auto-sized, a size given from outside gives
+    // way to the text's at once when shown (while hidden, when next shown or laid out).
+    // AutoSize off keeps whatever size is given.
     bool Transparent() const { return transparent_; }
     void setTransparent(bool on);
     bool AutoSize() const { return autoSize_; }
