@@ -31,6 +31,9 @@ public:
 
     void stepBy(int steps) override;
 
+    // The edit line, for reading and typing the raw text.
+    QLineEdit* Editor() const { return lineEdit(); }
+
 signals:
     void Changed();
 

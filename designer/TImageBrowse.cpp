@@ -48,7 +48,7 @@ TImageBrowse::TImageBrowse(QWidget* parent)
     ImagePanel = new QFrame(this);
     ImagePanel->setObjectName(QStringLiteral("ImagePanel"));
     ImagePanel->setGeometry(161, 8, 258, 270);
-    ImagePanel->setFrameShape(QFrame::Panel);
+    ImagePanel->setFrameShape(QFrame::StyledPanel);
     ImagePanel->setFrameShadow(QFrame::Sunken);
     ImageScrollbox = new QScrollArea(ImagePanel);
     ImageScrollbox->setObjectName(QStringLiteral("ImageScrollbox"));
