@@ -38,6 +38,12 @@ QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
     return action;
 }
 
+// Connects a signal to a command that runs inside the command boundary.
+template <typename Sender, typename Signal>
+void command(Sender* sender, Signal signal, QObject* context, std::function<void()> body) {
+    QObject::connect(sender, signal, context, [body = std::move(body)] { RunCommand(body); });
+}
+
 QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& caption, int left) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -90,9 +96,6 @@ TZendorMain::~TZendorMain() {
 
 void TZendorMain::ConnectCommands() {
     LabelRecords& records = *records_;
-    auto command = [](QObject* sender, auto signal, QObject* context, std::function<void()> body) {
-        QObject::connect(sender, signal, context, [body] { RunCommand(body); });
-    };
     command(SaveButton, &QPushButton::clicked, this, [&records] { records.SaveButtonClick(); });
     command(CancelButton, &QPushButton::clicked, this, [&records] { records.CancelButtonClick(); });
     command(mnuSelectLabel, &QAction::triggered, this, [&records] { records.SelectLabel(); });
@@ -190,7 +193,8 @@ void TZendorMain::CreateMenus() {
     mnuSelectLabel = AddCommand(mnuFile, "mnuSelectLabel", QStringLiteral("&Select Label"));
     mnuNewLabel = AddCommand(mnuFile, "mnuNewLabel", QStringLiteral("&New Label"));
     mnuFile->addSeparator();
-    mnuRebuildIndexes = AddCommand(mnuFile, "mnuRebuildIndexes", QStringLiteral("&Rebuild Indexes"));
+    mnuRebuildIndexes =
+        AddCommand(mnuFile, "mnuRebuildIndexes", QStringLiteral("&Rebuild Indexes"));
     mnuFile->addSeparator();
     mnuPrintLabels = AddCommand(mnuFile, "mnuPrintLabels", QStringLiteral("&Print Labels"));
     mnuExportPdf = AddCommand(mnuFile, "mnuExportPdf", QStringLiteral("Export to P&DF…"));
@@ -205,7 +209,8 @@ void TZendorMain::CreateMenus() {
     mnuLabel->setObjectName(QStringLiteral("mnuLabel"));
     mnuDeleteLabel = AddCommand(mnuLabel, "mnuDeleteLabel", QStringLiteral("&Delete Label"));
     mnuCloneLabel = AddCommand(mnuLabel, "mnuCloneLabel", QStringLiteral("&Clone Label"));
-    mnuConfigureLabel = AddCommand(mnuLabel, "mnuConfigureLabel", QStringLiteral("Con&figure Label"));
+    mnuConfigureLabel =
+        AddCommand(mnuLabel, "mnuConfigureLabel", QStringLiteral("Con&figure Label"));
 
     mnuGrid = menuBar()->addMenu(QStringLiteral("&Grid"));
     mnuNoSnap = AddCommand(mnuGrid, "mnuNoSnap", QStringLiteral("&No Snap to Grid"));
@@ -234,7 +239,8 @@ void TZendorMain::CreatePanel1() {
     Descript->setObjectName(QStringLiteral("Descript"));
     Descript->setGeometry(8, 19, 209, 21);
     Descript->setMaxLength(DescriptionChars);
-    Descript->setWhatsThis(QStringLiteral("The description is the label's name. It must be unique."));
+    Descript->setWhatsThis(
+        QStringLiteral("The description is the label's name. It must be unique."));
 
     SaveButton = AddTextButton(Panel1, "SaveButton", QStringLiteral("&Save"), 232);
     CancelButton = AddTextButton(Panel1, "CancelButton", QStringLiteral("&Cancel"), 312);
@@ -246,7 +252,8 @@ void TZendorMain::CreatePanel1() {
     ContextHelpButton->setText(QStringLiteral("?"));
     ContextHelpButton->setToolTip(QStringLiteral("What's this?"));
     ContextHelpButton->setGeometry(472, 12, 25, 25);
-    connect(ContextHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    connect(ContextHelpButton, &QToolButton::clicked, this,
+            [] { QWhatsThis::enterWhatsThisMode(); });
     ExitButton = AddTextButton(Panel1, "ExitButton", QStringLiteral("E&xit"), 512);
 }
 
