@@ -11,6 +11,7 @@
 
 #include "RenderProbe.h"
 #include "ReportRendering.h"
+#include "ScriptedPrompter.h"
 #include "printing/TFilePreview.h"
 #include "printing/TPreviewForm.h"
 
@@ -140,10 +141,11 @@ TEST(PreviewForm, PageWidthFillsTheBoxAndZoomInAddsTenToIt) {
 
 TEST(PreviewForm, ClosingFinishesThePreviewAndHelpAsksForItsTopic) {
     PreviewFixture preview(2);
-    QSignalSpy help(&preview.form, &TPreviewForm::HelpRequested);
+    ScriptedPrompter prompter;
     preview.form.HelpButton->click();
-    ASSERT_EQ(help.count(), 1);
-    EXPECT_EQ(help.at(0).at(0).toInt(), 1021);
+    ASSERT_EQ(prompter.History().size(), 1u);
+    EXPECT_EQ(prompter.History()[0].kind, QStringLiteral("Help"));
+    EXPECT_EQ(prompter.History()[0].caption, QStringLiteral("1021"));
     preview.form.CloseButton->click();
     EXPECT_FALSE(preview.form.isVisible());
     EXPECT_FALSE(preview.form.FilePreview1->Active());
