@@ -11,9 +11,9 @@
 
 #include "RenderProbe.h"
 #include "ReportRendering.h"
-#include "ScriptedPrompter.h"
 #include "printing/TFilePreview.h"
 #include "printing/TPreviewForm.h"
+#include "support/ScriptedPrompter.h"
 
 namespace {
 
