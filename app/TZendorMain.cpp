@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include "app/DescriptionValidator.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
 #include "app/TSplashForm.h"
@@ -30,7 +31,6 @@ constexpr int WindowWidth = 610;
 constexpr int WindowHeight = 450;
 constexpr int Panel1Height = 49;
 constexpr int ToolsPanelHeight = 31;
-constexpr int DescriptionChars = 30;
 
 QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
@@ -238,7 +238,7 @@ void TZendorMain::CreatePanel1() {
     Descript = new QLineEdit(Panel1);
     Descript->setObjectName(QStringLiteral("Descript"));
     Descript->setGeometry(8, 19, 209, 21);
-    Descript->setMaxLength(DescriptionChars);
+    Descript->setValidator(new DescriptionValidator(LabelTable::DescriptionWidth, Descript));
     Descript->setWhatsThis(
         QStringLiteral("The description is the label's name. It must be unique."));
 

@@ -10,9 +10,12 @@
 #include "storage/LabelTable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSettings>
+#include <QTest>
 
 using Answer = ScriptedPrompter::Answer;
 
@@ -300,4 +303,17 @@ TEST_F(MainWindowTest, SelectLabelLoadsTheChosenRowAndCancelReturnsToTheLabelSho
     EXPECT_EQ(Description(), QStringLiteral("Bravo"));
     EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Select Label"));
     EXPECT_FALSE(Changed());
+}
+
+TEST_F(MainWindowTest, TypingStopsAtWhatTheDescriptionFieldStores) {
+    window->Descript->setFocus();
+    QTest::keyClicks(window->Descript, QString(40, QLatin1Char('x')));
+    EXPECT_EQ(Description().size(), 30);
+    window->Descript->clear();
+    // Two-byte characters: fifteen of them fill the thirty bytes.
+    for (int i = 0; i < 20; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x00E9)));
+        QApplication::sendEvent(window->Descript, &press);
+    }
+    EXPECT_EQ(Description(), QString(15, QChar(0x00E9)));
 }
