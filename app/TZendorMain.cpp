@@ -255,6 +255,12 @@ void TZendorMain::CreatePanel1() {
     connect(ContextHelpButton, &QToolButton::clicked, this,
             [] { QWhatsThis::enterWhatsThisMode(); });
     ExitButton = AddTextButton(Panel1, "ExitButton", QStringLiteral("E&xit"), 512);
+    SaveButton->setWhatsThis(
+        QStringLiteral("Stores the label as it is now under its description."));
+    CancelButton->setWhatsThis(
+        QStringLiteral("Forgets the changes and shows the label as last saved."));
+    HelpButton->setWhatsThis(QStringLiteral("Opens the help contents."));
+    ExitButton->setWhatsThis(QStringLiteral("Ends Quorvane. Save or cancel your changes first."));
 }
 
 void TZendorMain::CreateToolsPanel() {
@@ -278,6 +284,10 @@ void TZendorMain::CreateScrollBox() {
     LabelPanel = new TCanvasPanel(ScrollBoxArea);
     LabelPanel->setObjectName(QStringLiteral("LabelPanel"));
     LabelPanel->move(17, 3);
+    LabelPanel->setWhatsThis(QStringLiteral(
+        "The label at its true size. Drag a tool onto it to place an item; click an item to "
+        "select it, right-click it for its properties."));
+    ScrollBox1->setWhatsThis(QStringLiteral("Click the grey area to clear the selection."));
     ScrollBox1->setWidget(ScrollBoxArea);
 }
 
@@ -311,7 +321,20 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
 
 void TZendorMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    KeepOnScreen();
     FitScrollArea();
+}
+
+void TZendorMain::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect usable = screen->availableGeometry();
+    const QRect full = screen->geometry();
+    if (isMaximized() && height() > usable.height())
+        setGeometry(x(), 0, width(), usable.height());
+    else if (width() > full.width())
+        setGeometry(0, y(), full.width(), height());
 }
 
 void TZendorMain::FitScrollArea() {

@@ -17,6 +17,9 @@
 #include <QSettings>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using Answer = ScriptedPrompter::Answer;
 
 namespace {
@@ -316,4 +319,22 @@ TEST_F(MainWindowTest, TypingStopsAtWhatTheDescriptionFieldStores) {
         QApplication::sendEvent(window->Descript, &press);
     }
     EXPECT_EQ(Description(), QString(15, QChar(0x00E9)));
+}
+
+TEST_F(MainWindowTest, ASecondCopyOfTheProgramCannotOpenTheLabelTable) {
+    SaveNewLabel(QStringLiteral("Held"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The second copy: its start-up must be refused with the open message.
+        QString message;
+        const bool opened = LabelTable::Open(dir.path(), message) != nullptr;
+        _exit(!opened && message == QLatin1String(LabelTable::OpenFailedMessage) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_STREQ(LabelTable::OpenFailedMessage,
+                 "We were unable to open the label file: QVLBLS.DBF");
 }
