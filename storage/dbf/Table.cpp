@@ -891,7 +891,7 @@ void Table::pack() {
             }
         }
     }
-    if (memo)
+    if (memo && t.syncWrites)
         memo->sync();
     std::string header = t.header;
     stampDate(header.data());
@@ -901,7 +901,8 @@ void Table::pack() {
     if (!packed.empty())
         newDbf.writeAt(t.headerLength, packed.data(), packed.size());
     newDbf.writeAt(t.headerLength + packed.size(), std::string(1, kEndMark));
-    newDbf.sync();
+    if (t.syncWrites)
+        newDbf.sync();
     if (!newDbf.tryLockExclusive())
         throw Error("Cannot lock the packed table " + dbfTemp);
 
@@ -921,7 +922,8 @@ void Table::pack() {
         image = t.buildIndexImage();
         File newCdx = File::create(cdxTemp, true);
         newCdx.writeAt(0, image);
-        newCdx.sync();
+        if (t.syncWrites)
+            newCdx.sync();
     }
     (void)oldData;
     (void)oldCount;
