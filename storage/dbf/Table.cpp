@@ -346,6 +346,8 @@ bool TableImpl::orderLess(const Tag& tag, std::uint32_t a, std::uint32_t b) cons
 std::size_t TableImpl::positionOf(std::uint32_t rec) const {
     if (current < 0)
         return rec - 1;
+    if (curPosition < orderSize() && tags[current].order[curPosition] == rec)
+        return curPosition; // walking: no search needed
     const Tag& tag = tags[current];
     auto it =
         std::lower_bound(tag.order.begin(), tag.order.end(), rec,
@@ -359,6 +361,7 @@ void TableImpl::seekVisible(std::size_t pos, int step) {
         std::uint32_t rec = recordAt(pos);
         if (!deleted(rec)) {
             cur = rec;
+            curPosition = pos;
             return;
         }
         if (step < 0 && pos == 0)
@@ -865,7 +868,7 @@ void Table::pack() {
     std::optional<MemoFile> memo;
     if (t.memo)
         memo = MemoFile::create(memoTemp, true);
-    std::vector<char> packed;
+    Bytes packed;
     packed.reserve(t.data.size());
     std::uint32_t kept = 0;
     for (std::uint32_t rec = 1; rec <= t.count; ++rec) {
@@ -907,7 +910,7 @@ void Table::pack() {
         throw Error("Cannot lock the packed table " + dbfTemp);
 
     // 2. The index over the packed records.
-    std::vector<char> oldData = std::move(t.data);
+    Bytes oldData = std::move(t.data);
     std::uint32_t oldCount = t.count;
     t.data = std::move(packed);
     t.count = kept;
@@ -959,8 +962,17 @@ void TableImpl::computeKey(Tag& tag, std::uint32_t rec) const {
     std::string_view bytes = fieldBytes(record(rec), static_cast<std::size_t>(tag.field));
     char* out = tag.keys.data() + std::size_t(rec - 1) * tag.keyLength;
     if (tag.upper) {
-        std::string key = upperKey(bytes);
-        std::memcpy(out, key.data(), tag.keyLength);
+        // Plain ASCII, by far the common case, folds in place without allocating.
+        bool ascii = true;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            char c = bytes[i];
+            ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+            out[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+        }
+        if (!ascii) {
+            std::string key = upperKey(bytes);
+            std::memcpy(out, key.data(), tag.keyLength);
+        }
     } else {
         std::memcpy(out, bytes.data(), tag.keyLength);
     }
