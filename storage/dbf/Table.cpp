@@ -206,9 +206,15 @@ const std::vector<FieldDef>& Table::fields() const {
 }
 
 int Table::fieldIndex(std::string_view name) const {
-    std::string wanted = upperAscii(name);
+    auto same = [](std::string_view a, std::string_view b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::toupper(static_cast<unsigned char>(x)) ==
+                          std::toupper(static_cast<unsigned char>(y));
+               });
+    };
     for (std::size_t i = 0; i < d->fields.size(); ++i)
-        if (upperAscii(d->fields[i].name) == wanted)
+        if (same(d->fields[i].name, name))
             return static_cast<int>(i);
     return -1;
 }
@@ -859,6 +865,22 @@ void Table::pack() {
     d->requireWritable("pack");
     if (d->state != State::Browse)
         cancel();
+    try {
+        packFiles();
+    } catch (const Error&) {
+        if (!File::exists(d->path + kCommitSuffix)) { // not committed: the originals stand
+            for (const auto& f : {d->memoPath, d->cdxPath, d->path})
+                File::remove(tempOf(f));
+            throw;
+        }
+        // Committed but not finished: the next open completes it; this handle is stale.
+        close();
+        throw;
+    }
+    first();
+}
+
+void Table::packFiles() {
     TableImpl& t = *d;
     const std::string memoTemp = tempOf(t.memoPath), cdxTemp = tempOf(t.cdxPath),
                       dbfTemp = tempOf(t.path), commit = t.path + kCommitSuffix;
@@ -909,27 +931,36 @@ void Table::pack() {
     if (!newDbf.tryLockExclusive())
         throw Error("Cannot lock the packed table " + dbfTemp);
 
-    // 2. The index over the packed records.
-    Bytes oldData = std::move(t.data);
-    std::uint32_t oldCount = t.count;
-    t.data = std::move(packed);
-    t.count = kept;
-    for (auto& tag : t.tags) {
-        tag.keys.assign(std::size_t(kept) * tag.keyLength, ' ');
-        for (std::uint32_t rec = 1; rec <= kept; ++rec)
-            t.computeKey(tag, rec);
-        t.sortTag(tag);
+    // 2. The index over the packed records (the table itself stays as it is until commit).
+    std::vector<TableImpl::Tag> tags = t.tags;
+    std::swap(t.data, packed);
+    std::swap(t.count, kept);
+    try {
+        for (auto& tag : tags) {
+            tag.keys.assign(std::size_t(t.count) * tag.keyLength, ' ');
+            for (std::uint32_t rec = 1; rec <= t.count; ++rec)
+                t.computeKey(tag, rec);
+            t.sortTag(tag);
+        }
+    } catch (...) {
+        std::swap(t.data, packed);
+        std::swap(t.count, kept);
+        throw;
     }
+    std::swap(t.data, packed);
+    std::swap(t.count, kept);
     std::string image;
     if (t.indexOpen) {
+        std::swap(t.tags, tags);
+        std::swap(t.count, kept);
         image = t.buildIndexImage();
+        std::swap(t.tags, tags);
+        std::swap(t.count, kept);
         File newCdx = File::create(cdxTemp, true);
         newCdx.writeAt(0, image);
         if (t.syncWrites)
             newCdx.sync();
     }
-    (void)oldData;
-    (void)oldCount;
 
     // 3. Commit, then swap the files in; an interruption from here on is finished at open.
     File::create(commit, true).sync();
@@ -945,6 +976,9 @@ void Table::pack() {
 
     t.dbf = std::move(newDbf);
     t.header = header;
+    t.data = std::move(packed);
+    t.count = kept;
+    t.tags = std::move(tags);
     if (memo) {
         memo->close();
         t.memo = MemoFile::open(t.memoPath, true);
@@ -953,7 +987,6 @@ void Table::pack() {
         t.cdx = File::open(t.cdxPath, true);
         t.lastImage = std::move(image);
     }
-    first();
 }
 
 // ============================================================ index

@@ -156,6 +156,7 @@ public:
 
 private:
     Table();
+    void packFiles();
     std::unique_ptr<TableImpl> d;
     friend class TableImpl;
 };
