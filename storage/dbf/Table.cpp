@@ -178,10 +178,19 @@ Table::~Table() {
 }
 
 std::unique_ptr<Table> Table::open(const std::string& path, Mode mode) {
-    std::unique_ptr<Table> table(new Table());
-    table->d->openFiles(path, mode);
-    table->first();
-    return table;
+    // A reader may meet a writer swapping in packed files; a second look sees them in place.
+    for (int attempt = 1;; ++attempt) {
+        std::unique_ptr<Table> table(new Table());
+        try {
+            table->d->openFiles(path, mode);
+        } catch (const Error&) {
+            if (mode == Mode::Exclusive || attempt == 3)
+                throw;
+            continue;
+        }
+        table->first();
+        return table;
+    }
 }
 
 void Table::close() {
