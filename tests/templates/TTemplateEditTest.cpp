@@ -1,5 +1,5 @@
-#include "templates/NumericEntry.h"
 #include "templates/TTemplateEdit.h"
+#include "templates/NumericEntry.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -66,17 +66,17 @@ TEST_F(TemplateEditTest, CaptionsInitialSettingsAndTabOrder) {
     QStringList captions;
     for (QLabel* label : fresh.findChildren<QLabel*>())
         captions << label->text();
-    for (const char* caption : {"Description", "Label Width", "Label Height", "Horizontal Pitch",
-                                "Vertical Pitch", "# across", "# down", "Left Margin",
-                                "Top Margin", "Paper size", "Label Shape"})
+    for (const char* caption :
+         {"Description", "Label Width", "Label Height", "Horizontal Pitch", "Vertical Pitch",
+          "# across", "# down", "Left Margin", "Top Margin", "Paper size", "Label Shape"})
         EXPECT_TRUE(captions.contains(caption)) << caption;
 
-    const QList<QWidget*> expected = {
-        fresh.eUserDesc,    fresh.elblwidth,   fresh.elblHeight,   fresh.eHorizPitch,
-        fresh.eVertPitch,   fresh.enbracross,  fresh.enbrdown,     fresh.eleftmarg,
-        fresh.etopmarg,     fresh.epapersize,  fresh.Inchesbutton, fresh.MMButton,
-        fresh.HelpButton,   fresh.MouseHelpButton, fresh.CancelButton, fresh.eLabelShape,
-        fresh.OKButton};
+    const QList<QWidget*> expected = {fresh.eUserDesc,   fresh.elblwidth,       fresh.elblHeight,
+                                      fresh.eHorizPitch, fresh.eVertPitch,      fresh.enbracross,
+                                      fresh.enbrdown,    fresh.eleftmarg,       fresh.etopmarg,
+                                      fresh.epapersize,  fresh.Inchesbutton,    fresh.MMButton,
+                                      fresh.HelpButton,  fresh.MouseHelpButton, fresh.CancelButton,
+                                      fresh.eLabelShape, fresh.OKButton};
     // Walk the dialog with the Tab key as a person would.
     fresh.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
