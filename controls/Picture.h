@@ -6,7 +6,10 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+
 class QPainter;
+class WmfPlayer;
 
 // A picture read from a ".BMP" or ".WMF" file: the one way the program loads pictures,
 // for the design panel, the image browser and printing alike. Bitmaps are held as images;
@@ -16,9 +19,11 @@ class Picture {
 public:
     enum class Kind { None, Bitmap, Metafile };
 
-    // Reads the file; the kind follows the file's contents. On failure returns a null
-    // picture and, when error is given, a message naming the file and the reason.
+    // Reads the file; the kind follows the file's contents, not its extension. On failure
+    // returns a null picture and, when error is given, a message naming the file and the reason.
     static Picture fromFile(const QString& path, QString* error = nullptr);
+    // The same from bytes already read (name is used in the message only).
+    static Picture fromData(const QByteArray& data, const QString& name, QString* error = nullptr);
 
     bool isNull() const { return kind_ == Kind::None; }
     Kind kind() const { return kind_; }
@@ -28,12 +33,14 @@ public:
     QSize naturalSize(int pixelsPerInch) const;
 
     // Draws the picture stretched to fill target, in the painter's current coordinates.
+    // Bitmaps copy their pixels (no smoothing); metafiles are played as vectors and draw
+    // nothing outside target.
     void draw(QPainter& painter, const QRectF& target) const;
 
 private:
     Kind kind_ = Kind::None;
     QImage bitmap_;
-    QByteArray metafile_;
+    std::shared_ptr<const WmfPlayer> metafile_;
 };
 
 // What an image item shows when its file is missing or unreadable: an outlined box with

@@ -170,6 +170,7 @@ void Table::create(const std::string& path, const std::vector<FieldDef>& fields)
 Table::Table() : d(std::make_unique<TableImpl>(*this)) {}
 
 Table::~Table() {
+    onChange = nullptr; // the listener may already be gone
     try {
         close();
     } catch (...) {

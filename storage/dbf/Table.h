@@ -62,7 +62,7 @@ public:
     // .CDX) opens with it; its first tag becomes the order. Positioned on the first record.
     static std::unique_ptr<Table> open(const std::string& path, Mode mode = Mode::Exclusive);
 
-    ~Table(); // closes (an unposted edit is cancelled)
+    ~Table(); // closes (an unposted edit is cancelled) without calling onChange
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
 

@@ -163,7 +163,14 @@ std::size_t validUtf8Prefix(std::string_view s) {
     }
     if (i == s.size())
         return i;
-    // Only a cut lead byte plus continuation bytes may remain.
+    // Only a cut lead byte plus continuation bytes may remain, after earlier multi-byte
+    // characters (else a Windows-1252 letter at the end, like "caf\xE9", would be taken
+    // for a cut character).
+    bool sawMultiByte = false;
+    for (std::size_t k = 0; k < i; ++k)
+        sawMultiByte = sawMultiByte || static_cast<unsigned char>(s[k]) >= 0x80;
+    if (!sawMultiByte)
+        return std::string_view::npos;
     std::size_t rest = s.size() - i;
     auto lead = static_cast<unsigned char>(s[i]);
     std::size_t want = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
