@@ -95,6 +95,7 @@ void DrawPicturePlaceholder(QPainter& painter, const QRectF& target, const QStri
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(target.adjusted(0, 0, -1, -1));
     painter.setPen(Qt::darkGray);
-    painter.drawText(target, Qt::AlignCenter | Qt::TextWrapAnywhere, QFileInfo(fileName).fileName());
+    painter.drawText(target, Qt::AlignCenter | Qt::TextWrapAnywhere,
+                     QFileInfo(fileName).fileName());
     painter.restore();
 }

@@ -513,7 +513,8 @@ void WmfPlayback::createRegion(const WmfParams& p) {
         word += 3 + pairs * 2 + 1;
     }
     if (path.isEmpty() && p.wordCount() >= 11) // no scans: the bounding box is the region
-        path.addRect(QRectF(QPointF(p.s16(7), p.s16(8)), QPointF(p.s16(9), p.s16(10))).normalized());
+        path.addRect(
+            QRectF(QPointF(p.s16(7), p.s16(8)), QPointF(p.s16(9), p.s16(10))).normalized());
     addObject(std::move(made));
 }
 
@@ -882,17 +883,17 @@ void WmfPlayback::drawText(QPointF logical, const QByteArray& bytes, const std::
     std::vector<double> advances(static_cast<size_t>(text.size()));
     double width = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        double advance = dx.size() == size_t(text.size())
-                             ? dx[size_t(i)] * scaleX() / unitX
-                             : metrics.horizontalAdvance(text.at(i)) +
-                                   state_.charExtra * scaleX() / unitX;
+        double advance = dx.size() == size_t(text.size()) ? dx[size_t(i)] * scaleX() / unitX
+                                                          : metrics.horizontalAdvance(text.at(i)) +
+                                                                state_.charExtra * scaleX() / unitX;
         advances[size_t(i)] = advance;
         width += advance;
     }
     const int horizontal = state_.textAlign & 6, vertical = state_.textAlign & 24;
     const double x0 = horizontal == 6 ? -width / 2 : horizontal == 2 ? -width : 0;
-    const double baseline = vertical == 24 ? 0 : vertical == 8 ? -metrics.descent()
-                                                               : metrics.ascent();
+    const double baseline = vertical == 24  ? 0
+                            : vertical == 8 ? -metrics.descent()
+                                            : metrics.ascent();
     applyClip();
     painter_.save();
     painter_.translate(map(logical.x(), logical.y()));
@@ -1072,7 +1073,6 @@ void WmfPlayback::bitBlt16(const WmfParams& p, bool stretch) {
         fillRop(dest, rop);
         return;
     }
-    const QImage image =
-        DecodeWmfBitmap16(p.bytesFrom(bitmapOffset), p.byteCount() - bitmapOffset);
+    const QImage image = DecodeWmfBitmap16(p.bytesFrom(bitmapOffset), p.byteCount() - bitmapOffset);
     drawBitmap(image, QRectF(srcX, srcY, srcW, srcH), dest, rop);
 }
