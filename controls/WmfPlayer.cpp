@@ -145,6 +145,7 @@ void WmfPlayer::play(QPainter& painter, const QRectF& target) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setRenderHint(QPainter::LosslessImageRendering, true); // no JPEG in PDF output
     WmfPlayback playback(painter, box, frame_, true);
     playback.run(data_, recordsOffset_);
     painter.restore();

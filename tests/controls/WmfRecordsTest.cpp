@@ -325,3 +325,26 @@ TEST(WmfRecords, PlainMetafileTakesItsFrameFromTheWindowOrWhatItDraws) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WmfRecords, HatchesOnPaperKeepTheScreensSpacing) {
+    WmfBuilder b = Start();
+    b.record(0x0102, {1});           // transparent background
+    b.brush(2, kBlack, 0).select(1); // horizontal hatch
+    b.rectangle(0, 0, 1000, 1000);
+    const QByteArray wmf = b.placeable(0, 0, 1000, 1000, 1000);
+    // One inch at 600 dpi: a line every 1/12 inch (50 pixels), about 6 pixels wide.
+    const QImage paper = RenderWmf(wmf, QSize(600, 600), 600);
+    int lines = 0;
+    bool inLine = false;
+    for (int y = 0; y < 600; ++y) {
+        const bool ink = IsInk(paper.pixel(300, y));
+        lines += ink && !inLine ? 1 : 0;
+        inLine = ink;
+    }
+    EXPECT_NEAR(lines, 12, 1);
+    EXPECT_LT(InkCount(paper, QRect(300, 0, 1, 600)), 600 / 4);
+}
+
+} // namespace
