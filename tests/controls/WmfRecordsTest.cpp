@@ -3,9 +3,11 @@
 #include "WmfTestSupport.h"
 
 #include "controls/Picture.h"
+#include "controls/SymbolGlyph.h"
 #include "controls/WmfPlayer.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <gtest/gtest.h>
 
 namespace {
@@ -345,6 +347,61 @@ TEST(WmfRecords, HatchesOnPaperKeepTheScreensSpacing) {
     }
     EXPECT_NEAR(lines, 12, 1);
     EXPECT_LT(InkCount(paper, QRect(300, 0, 1, 600)), 600 / 4);
+}
+
+} // namespace
+
+namespace {
+
+TEST(WmfRecords, WingdingsTextShowsEverySymbol) {
+    RegisterSymbolFonts();
+    // 74 (smiling face) is missing from the free Wingdings, 252 (check mark) is in it: both
+    // come out as the symbol glyph function draws them.
+    for (const char* code : {"\x4A", "\xFC"}) {
+        WmfBuilder b = Start();
+        b.font(-400, 0, "Wingdings").select(1);
+        b.record(0x0102, {1});
+        b.textOut(300, 300, code);
+        const QImage image = Render(b, QStringLiteral("wingdings%1").arg(uchar(code[0])));
+        QImage expected(100, 100, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::white);
+        QPainter painter(&expected);
+        QFont font(QStringLiteral("Wingdings"));
+        font.setPixelSize(40);
+        DrawSymbolGlyph(painter, QPointF(30, 30), uchar(code[0]), font);
+        painter.end();
+        const QRect got = InkBounds(image), want = InkBounds(expected);
+        EXPECT_FALSE(want.isEmpty());
+        EXPECT_NEAR(got.left(), want.left(), 2) << int(uchar(code[0]));
+        EXPECT_NEAR(got.top(), want.top(), 2) << int(uchar(code[0]));
+        EXPECT_NEAR(got.width(), want.width(), 2) << int(uchar(code[0]));
+        EXPECT_NEAR(got.height(), want.height(), 2) << int(uchar(code[0]));
+    }
+}
+
+TEST(WmfRecords, RecordedIntoAPictureAndReplayedDrawsTheSame) {
+    const QByteArray wmf = [] {
+        WmfBuilder b = Start();
+        b.brush(0, kRed).select(1);
+        b.record(0x0416, {800, 800, 200, 200});
+        b.rectangle(0, 0, 1000, 1000);
+        b.font(-150, 0, "Arial").select(2);
+        b.textOut(250, 300, "Hi");
+        return b.placeable(0, 0, 1000, 1000, 1000);
+    }();
+    const QImage direct = RenderWmf(wmf, QSize(100, 100));
+    QPicture recorded;
+    {
+        QPainter painter(&recorded);
+        Picture::fromData(wmf, QStringLiteral("r.wmf")).draw(painter, QRectF(0, 0, 100, 100));
+    }
+    QImage replayed(100, 100, QImage::Format_ARGB32_Premultiplied);
+    replayed.fill(Qt::white);
+    QPainter painter(&replayed);
+    painter.drawPicture(0, 0, recorded);
+    painter.end();
+    EXPECT_EQ(InkBounds(replayed), InkBounds(direct));
+    EXPECT_NEAR(InkCount(replayed, replayed.rect()), InkCount(direct, direct.rect()), 30);
 }
 
 } // namespace
