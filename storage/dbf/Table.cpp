@@ -154,7 +154,11 @@ void Table::create(const std::string& path, const std::vector<FieldDef>& fields)
         memo.sync();
     }
     std::string cdxPath = companion(path, ".cdx");
-    File::remove(cdxPath); // a stale index of an earlier table must not be taken for ours
+    // Leftovers of an earlier table of this name must not be taken for ours.
+    File::remove(cdxPath);
+    File::remove(path + kCommitSuffix);
+    for (const auto& f : {companion(path, ".fpt"), cdxPath, path})
+        File::remove(tempOf(f));
     std::string temp = tempOf(path);
     {
         File file = File::create(temp, true);
