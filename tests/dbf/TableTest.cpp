@@ -153,6 +153,7 @@ TEST(Table, NavigationSkipsDeletedAndReportsRecNo) {
     EXPECT_EQ(t->recNo(), 2u);
     t->go(99);
     EXPECT_TRUE(t->eof());
+    EXPECT_EQ(t->recordsInOrder(), (std::vector<std::uint32_t>{2, 3}));
     t->setOrder("");
     EXPECT_EQ(walk(*t), (std::vector<std::string>{"b", "c"}));
     EXPECT_THROW(t->setOrder("NOPE"), dbf::Error);
