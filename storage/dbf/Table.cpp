@@ -470,6 +470,15 @@ bool Table::seek(std::string_view value) {
     return d->cur != 0 && std::memcmp(tag.key(d->cur), wanted.data(), wanted.size()) == 0;
 }
 
+std::vector<std::uint32_t> Table::recordsInOrder() const {
+    std::vector<std::uint32_t> out;
+    out.reserve(d->count);
+    for (std::size_t pos = 0; pos < d->orderSize(); ++pos)
+        if (std::uint32_t rec = d->recordAt(pos); !d->deleted(rec))
+            out.push_back(rec);
+    return out;
+}
+
 std::uint32_t Table::recordCount() const {
     return d->count;
 }
