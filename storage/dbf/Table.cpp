@@ -1138,6 +1138,8 @@ void TableImpl::loadIndex() {
     std::string image;
     try {
         File in = File::open(file, mode == Mode::Exclusive);
+        if (in.size() > (std::uint64_t(1) << 28)) // far beyond any index of a table we can hold
+            throw Error("The index file " + file + " is damaged (too large)");
         image.resize(in.size());
         if (!image.empty())
             in.readAt(0, image.data(), image.size());
