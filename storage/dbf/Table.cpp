@@ -154,7 +154,11 @@ void Table::create(const std::string& path, const std::vector<FieldDef>& fields)
         memo.sync();
     }
     std::string cdxPath = companion(path, ".cdx");
-    File::remove(cdxPath); // a stale index of an earlier table must not be taken for ours
+    // Leftovers of an earlier table of this name must not be taken for ours.
+    File::remove(cdxPath);
+    File::remove(path + kCommitSuffix);
+    for (const auto& f : {companion(path, ".fpt"), cdxPath, path})
+        File::remove(tempOf(f));
     std::string temp = tempOf(path);
     {
         File file = File::create(temp, true);
@@ -464,6 +468,15 @@ bool Table::seek(std::string_view value) {
     d->seekVisible(static_cast<std::size_t>(it - tag.order.begin()), 1);
     d->notify(Change::Record);
     return d->cur != 0 && std::memcmp(tag.key(d->cur), wanted.data(), wanted.size()) == 0;
+}
+
+std::vector<std::uint32_t> Table::recordsInOrder() const {
+    std::vector<std::uint32_t> out;
+    out.reserve(d->count);
+    for (std::size_t pos = 0; pos < d->orderSize(); ++pos)
+        if (std::uint32_t rec = d->recordAt(pos); !d->deleted(rec))
+            out.push_back(rec);
+    return out;
 }
 
 std::uint32_t Table::recordCount() const {
@@ -1125,6 +1138,8 @@ void TableImpl::loadIndex() {
     std::string image;
     try {
         File in = File::open(file, mode == Mode::Exclusive);
+        if (in.size() > (std::uint64_t(1) << 28)) // far beyond any index of a table we can hold
+            throw Error("The index file " + file + " is damaged (too large)");
         image.resize(in.size());
         if (!image.empty())
             in.readAt(0, image.data(), image.size());

@@ -92,6 +92,10 @@ public:
     // Throws dbf::Error when the order is record order.
     bool seek(std::string_view value);
 
+    // The numbers of the records not marked deleted, in the current order (for a grid that
+    // shows row n: go(recordsInOrder()[n])).
+    std::vector<std::uint32_t> recordsInOrder() const;
+
     std::uint32_t recordCount() const; // records in the file, deleted ones included
     std::uint32_t recNo() const;       // current record number; recordCount()+1 when none
     bool isDeleted() const;            // the current record is marked deleted
