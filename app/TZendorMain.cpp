@@ -186,6 +186,16 @@ void TZendorMain::mnuAboutClick() {
     Prompter::Current().RunDialog(splash);
 }
 
+QString TZendorMain::SaveItems() {
+    const QString text = items_->SaveItems();
+    ObjectsHolder->setPlainText(text);
+    return text;
+}
+
+void TZendorMain::REstoreItems() {
+    items_->REstoreItems(ObjectsHolder->toPlainText());
+}
+
 void TZendorMain::DetachControl() {}
 
 void TZendorMain::CreateMenus() {
