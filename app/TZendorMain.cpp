@@ -282,7 +282,7 @@ void TZendorMain::CreateToolsPanel() {
 void TZendorMain::CreateScrollBox() {
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setBackgroundRole(QPalette::Dark);
+    ScrollBox1->setBackgroundRole(QPalette::Window);
     ScrollBox1->setWidgetResizable(false);
     ScrollBoxArea = new QWidget;
     ScrollBoxArea->setObjectName(QStringLiteral("ScrollBoxArea"));
@@ -291,9 +291,11 @@ void TZendorMain::CreateScrollBox() {
     grey.setColor(QPalette::Window, QColor(128, 128, 128));
     ScrollBoxArea->setPalette(grey);
     ScrollBox1->setPalette(grey);
+    ScrollBox1->viewport()->setPalette(grey);
     LabelPanel = new TCanvasPanel(ScrollBoxArea);
     LabelPanel->setObjectName(QStringLiteral("LabelPanel"));
     LabelPanel->move(17, 3);
+    LabelPanel->setColor(grey.color(QPalette::Window)); // the grey around the label's outline
     LabelPanel->setWhatsThis(QStringLiteral(
         "The label at its true size. Drag a tool onto it to place an item; click an item to "
         "select it, right-click it for its properties."));
