@@ -100,6 +100,7 @@ protected:
 
 private:
     void ConnectCommands();
+    void WireTemplates();
     void SavePreference();
     void mnuAboutClick();
 
