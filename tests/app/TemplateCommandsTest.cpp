@@ -2,6 +2,7 @@
 
 #include "controls/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
+#include "document/LabelItems.h"
 #include "document/SpecificLabels.h"
 #include "storage/TemplateTable.h"
 #include "templates/TSelectTemplate.h"
@@ -91,12 +92,14 @@ TEST_F(TemplateCommandsTest, NewLabelAppliesTheChosenTemplateAndFitsThePanel) {
     EXPECT_TRUE(prompts.Messages("Information").isEmpty());
     EXPECT_EQ(prompts.Unanswered(), 0u);
 
-    // Stored with the label and back after a restart.
+    // Stored with the label (lengths to three decimals) and back after a restart.
     window->Descript->setText("Addresses");
     window->SaveButton->click();
     RestartWindow();
+    SheetGeometry stored = expected;
+    stored.leftMargin = 0.188f;
     EXPECT_EQ(Label().templateName, Avery5160);
-    EXPECT_EQ(Label().geometry, expected);
+    EXPECT_EQ(Label().geometry, stored);
 }
 
 TEST_F(TemplateCommandsTest, PanelFollowsTheScreenScaleAndTheShapeCode) {

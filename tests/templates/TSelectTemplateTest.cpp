@@ -223,8 +223,9 @@ TEST_F(SelectTemplateTest, UserTemplatesAreEditedInInchesAndKeptAcrossReopen) {
     // The renamed row keeps its place in name order (without regard to case).
     const int row = dialog->SelectedRow();
     EXPECT_LE(Cell(row - 1, 0).toUpper(), QString("MY SHEET, WIDER"));
-    if (row + 1 < Rows())
+    if (row + 1 < Rows()) {
         EXPECT_GE(Cell(row + 1, 0).toUpper(), QString("MY SHEET, WIDER"));
+    }
 
     Reopen();
     Activate("my sheet, wider");
