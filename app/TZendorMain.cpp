@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include "app/DescriptionValidator.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
 #include "app/TSplashForm.h"
@@ -31,7 +32,6 @@ constexpr int WindowWidth = 610;
 constexpr int WindowHeight = 450;
 constexpr int Panel1Height = 49;
 constexpr int ToolsPanelHeight = 31;
-constexpr int DescriptionChars = 30;
 
 QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
@@ -240,7 +240,7 @@ void TZendorMain::CreatePanel1() {
     Descript = new QLineEdit(Panel1);
     Descript->setObjectName(QStringLiteral("Descript"));
     Descript->setGeometry(8, 19, 209, 21);
-    Descript->setMaxLength(DescriptionChars);
+    Descript->setValidator(new DescriptionValidator(LabelTable::DescriptionWidth, Descript));
     Descript->setWhatsThis(
         QStringLiteral("The description is the label's name. It must be unique."));
 
@@ -257,6 +257,12 @@ void TZendorMain::CreatePanel1() {
     connect(ContextHelpButton, &QToolButton::clicked, this,
             [] { QWhatsThis::enterWhatsThisMode(); });
     ExitButton = AddTextButton(Panel1, "ExitButton", QStringLiteral("E&xit"), 512);
+    SaveButton->setWhatsThis(
+        QStringLiteral("Stores the label as it is now under its description."));
+    CancelButton->setWhatsThis(
+        QStringLiteral("Forgets the changes and shows the label as last saved."));
+    HelpButton->setWhatsThis(QStringLiteral("Opens the help contents."));
+    ExitButton->setWhatsThis(QStringLiteral("Ends Quorvane. Save or cancel your changes first."));
 }
 
 void TZendorMain::CreateToolsPanel() {
@@ -280,6 +286,10 @@ void TZendorMain::CreateScrollBox() {
     LabelPanel = new TCanvasPanel(ScrollBoxArea);
     LabelPanel->setObjectName(QStringLiteral("LabelPanel"));
     LabelPanel->move(17, 3);
+    LabelPanel->setWhatsThis(QStringLiteral(
+        "The label at its true size. Drag a tool onto it to place an item; click an item to "
+        "select it, right-click it for its properties."));
+    ScrollBox1->setWhatsThis(QStringLiteral("Click the grey area to clear the selection."));
     ScrollBox1->setWidget(ScrollBoxArea);
 }
 
@@ -313,7 +323,20 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
 
 void TZendorMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    KeepOnScreen();
     FitScrollArea();
+}
+
+void TZendorMain::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect usable = screen->availableGeometry();
+    const QRect full = screen->geometry();
+    if (isMaximized() && height() > usable.height())
+        setGeometry(x(), 0, width(), usable.height());
+    else if (width() > full.width())
+        setGeometry(0, y(), full.width(), height());
 }
 
 void TZendorMain::FitScrollArea() {

@@ -10,9 +10,15 @@
 #include "storage/LabelTable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSettings>
+#include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using Answer = ScriptedPrompter::Answer;
 
@@ -300,4 +306,35 @@ TEST_F(MainWindowTest, SelectLabelLoadsTheChosenRowAndCancelReturnsToTheLabelSho
     EXPECT_EQ(Description(), QStringLiteral("Bravo"));
     EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Select Label"));
     EXPECT_FALSE(Changed());
+}
+
+TEST_F(MainWindowTest, TypingStopsAtWhatTheDescriptionFieldStores) {
+    window->Descript->setFocus();
+    QTest::keyClicks(window->Descript, QString(40, QLatin1Char('x')));
+    EXPECT_EQ(Description().size(), 30);
+    window->Descript->clear();
+    // Two-byte characters: fifteen of them fill the thirty bytes.
+    for (int i = 0; i < 20; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x00E9)));
+        QApplication::sendEvent(window->Descript, &press);
+    }
+    EXPECT_EQ(Description(), QString(15, QChar(0x00E9)));
+}
+
+TEST_F(MainWindowTest, ASecondCopyOfTheProgramCannotOpenTheLabelTable) {
+    SaveNewLabel(QStringLiteral("Held"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The second copy: its start-up must be refused with the open message.
+        QString message;
+        const bool opened = LabelTable::Open(dir.path(), message) != nullptr;
+        _exit(!opened && message == QLatin1String(LabelTable::OpenFailedMessage) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_STREQ(LabelTable::OpenFailedMessage,
+                 "We were unable to open the label file: QVLBLS.DBF");
 }
