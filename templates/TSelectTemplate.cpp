@@ -95,7 +95,8 @@ void TSelectTemplate::BuildGrid() {
     QHeaderView* indicator = LabelGrid->verticalHeader();
     indicator->setSectionResizeMode(QHeaderView::Fixed);
     indicator->setDefaultSectionSize(LabelGrid->fontMetrics().height() + 4);
-    indicator->setFixedWidth(12);
+    indicator->setFixedWidth(14);
+    indicator->setDefaultAlignment(Qt::AlignCenter);
     indicator->setHighlightSections(true);
 
     const int charWidth = LabelGrid->fontMetrics().averageCharWidth();
@@ -176,6 +177,7 @@ void TSelectTemplate::SelectRow(int row) {
 }
 
 void TSelectTemplate::GridRowChanged() {
+    Model->SetIndicatorRow(SelectedRow());
     const quint32 record = Model->RecordAt(SelectedRow());
     if (record > 0 && record != LabelDefTable.RecNo())
         LabelDefTable.Go(record);

@@ -54,6 +54,7 @@ void TemplateTableModel::Reload() {
         rows_.append(row);
     }
     table_.Go(current);
+    indicatorRow_ = -1;
     endResetModel();
 }
 
@@ -76,10 +77,21 @@ QVariant TemplateTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TemplateTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < ColumnCount)
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal && section >= 0 && section < ColumnCount)
         return QString::fromLatin1(Columns[section].title);
+    if (orientation == Qt::Vertical)
+        return section == indicatorRow_ ? QStringLiteral("\u25B8") : QString();
     return {};
+}
+
+void TemplateTableModel::SetIndicatorRow(int row) {
+    const int previous = indicatorRow_;
+    indicatorRow_ = row;
+    for (int section : {previous, row})
+        if (section >= 0 && section < rows_.size())
+            emit headerDataChanged(Qt::Vertical, section, section);
 }
 
 quint32 TemplateTableModel::RecordAt(int row) const {

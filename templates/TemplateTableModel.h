@@ -23,6 +23,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // The row the row indicator points at (the selected one; -1 for none).
+    void SetIndicatorRow(int row);
+
     quint32 RecordAt(int row) const;       // 0 outside the rows
     int RowOf(quint32 recordNumber) const; // -1 when not listed
 
@@ -36,4 +39,5 @@ private:
     };
     DataTable& table_;
     QVector<Row> rows_;
+    int indicatorRow_ = -1;
 };

@@ -135,6 +135,11 @@ TEST_F(SelectTemplateTest, PreselectsTheExactNameElseTheLastRow) {
     Activate(Avery5160);
     EXPECT_EQ(dialog->SelectedRow(), RowNamed(Avery5160));
     EXPECT_EQ(SelectedName(), Avery5160);
+    const auto indicator = [this](int row) {
+        return dialog->Model->headerData(row, Qt::Vertical, Qt::DisplayRole).toString();
+    };
+    EXPECT_FALSE(indicator(dialog->SelectedRow()).isEmpty());
+    EXPECT_TRUE(indicator(dialog->SelectedRow() + 1).isEmpty());
 
     // Case and trailing text count; no match leaves the last row selected.
     for (const QString& name : {Avery5160.toUpper(), QStringLiteral("Avery 5160"), QString()}) {
