@@ -9,8 +9,10 @@
 #include "templates/TemplateTableModel.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMenu>
 
 using Answer = ScriptedPrompter::Answer;
@@ -110,6 +112,9 @@ TEST_F(TemplateCommandsTest, PanelFollowsTheScreenScaleAndTheShapeCode) {
     NewLabelFrom(Round3x3);
     EXPECT_EQ(window->LabelPanel->Shape(), lsEllipse);
     EXPECT_EQ(window->LabelPanel->size(), QSize(300, 300));
+    window->show();
+    const QImage picture = window->grab().toImage();
+    EXPECT_TRUE(picture.save(QDir::temp().filePath("qv-round-template.png")));
     window->CancelButton->click();
     NewLabelFrom(Avery5663);
     EXPECT_EQ(window->LabelPanel->Shape(), lsRectangle);
