@@ -105,6 +105,7 @@ protected:
 
 private:
     void ConnectCommands();
+    void WireTemplates();
     void SavePreference();
     void mnuAboutClick();
 
