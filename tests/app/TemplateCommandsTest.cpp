@@ -214,6 +214,22 @@ TEST_F(TemplateCommandsTest, ChangingTheLayoutClearsTheChosenPositions) {
     Configure(Avery5160); // 3 x 3 becomes 3 x 10
     EXPECT_FALSE(chosen.SpecificLabelsChosen);
     EXPECT_FALSE(chosen.isSelected(4));
+
+    // Positions chosen for the new layout go too when Cancel brings the old layout back.
+    chosen.SpecificLabelsChosen = true;
+    chosen.SelectedPositions[29] = true;
+    window->CancelButton->click();
+    EXPECT_EQ(Label().geometry.labelsDown, 3);
+    EXPECT_FALSE(chosen.SpecificLabelsChosen);
+    EXPECT_FALSE(chosen.isSelected(29));
+
+    // A Cancel that keeps the layout keeps the positions.
+    chosen.SpecificLabelsChosen = true;
+    chosen.SelectedPositions[2] = true;
+    window->Descript->setText(QStringLiteral("Round 2"));
+    window->Records().TriggerChange();
+    window->CancelButton->click();
+    EXPECT_TRUE(chosen.isSelected(2));
     chosen.clear();
 }
 
