@@ -14,8 +14,7 @@ namespace {
 constexpr QRgb kRed = 0xFFFF0000, kBlack = 0xFF000000;
 
 QByteArray RealFile(const char* name) {
-    QFile file(qEnvironmentVariable("QV_SHARED_DIR") + QStringLiteral("/testdata/wmf/") +
-               QLatin1String(name));
+    QFile file(WmfTestDataDir() + QLatin1Char('/') + QLatin1String(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
