@@ -1,7 +1,348 @@
 #include "app/TZendorMain.h"
 
-TZendorMain::TZendorMain(QWidget* parent) : QMainWindow(parent) {
+#include <QAction>
+#include <QActionGroup>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+#include "app/DescriptionValidator.h"
+#include "app/LabelRecords.h"
+#include "app/Preferences.h"
+#include "app/TSplashForm.h"
+#include "controls/TCanvasPanel.h"
+#include "designer/CommandBoundary.h"
+#include "designer/Prompter.h"
+#include "document/LabelItems.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+namespace {
+constexpr int WindowWidth = 610;
+constexpr int WindowHeight = 450;
+constexpr int Panel1Height = 49;
+constexpr int ToolsPanelHeight = 31;
+
+QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+// Connects a signal to a command that runs inside the command boundary.
+template <typename Sender, typename Signal>
+void command(Sender* sender, Signal signal, QObject* context, std::function<void()> body) {
+    QObject::connect(sender, signal, context, [body = std::move(body)] { RunCommand(body); });
+}
+
+QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& caption, int left) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, 12, 75, 25);
+    return button;
+}
+} // namespace
+
+TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
+    : QMainWindow(parent), dataDirectory_(dataDirectory),
+      preferences_(std::make_unique<Preferences>(dataDirectory)) {
     setObjectName(QStringLiteral("ZendorMain"));
     setWindowTitle(QStringLiteral("Quorvane"));
-    resize(610, 450);
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    CreateMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(central);
+    CreatePanel1();
+    CreateToolsPanel();
+    CreateScrollBox();
+    layout->addWidget(Panel1);
+    layout->addWidget(ToolsPanel);
+    layout->addWidget(ScrollBox1, 1);
+
+    ObjectsHolder = new QPlainTextEdit(central);
+    ObjectsHolder->setObjectName(QStringLiteral("ObjectsHolder"));
+    ObjectsHolder->hide();
+
+    LabelItems::Hooks hooks;
+    hooks.TriggerChange = [this] { records_->TriggerChange(); };
+    hooks.DetachSelection = [this] { DetachControl(); };
+    items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
+    records_ = std::make_unique<LabelRecords>(*this, *items_);
+    ConnectCommands();
+
+    resize(WindowWidth, WindowHeight);
+    PlaceOnScreen();
+    records_->UpdateScreenStatus();
+}
+
+TZendorMain::~TZendorMain() {
+    items_->DeleteAllItems();
+    DetachControl();
+    records_->CloseLabelTable();
+}
+
+void TZendorMain::ConnectCommands() {
+    LabelRecords& records = *records_;
+    command(SaveButton, &QPushButton::clicked, this, [&records] { records.SaveButtonClick(); });
+    command(CancelButton, &QPushButton::clicked, this, [&records] { records.CancelButtonClick(); });
+    command(mnuSelectLabel, &QAction::triggered, this, [&records] { records.SelectLabel(); });
+    command(mnuNewLabel, &QAction::triggered, this, [&records] { records.NewLabel(); });
+    command(mnuCloneLabel, &QAction::triggered, this, [&records] { records.CloneLabel(); });
+    command(mnuDeleteLabel, &QAction::triggered, this, [&records] { records.DeleteLabel(); });
+    command(mnuRebuildIndexes, &QAction::triggered, this,
+            [this, &records] { records.RebuildIndexes(dataDirectory_); });
+    command(mnuExit, &QAction::triggered, this, [this] { close(); });
+    command(ExitButton, &QPushButton::clicked, this, [this] { close(); });
+    command(mnuContents, &QAction::triggered, this, [] { ShowHelpTopic(1001); });
+    command(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(1001); });
+    command(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
+    connect(Descript, &QLineEdit::textEdited, this, [&records] { records.TriggerChange(); });
+}
+
+bool TZendorMain::FormActivate() {
+    const int lastUse = preferences_->ReadLastUse();
+    if (!records_->FirstActivation)
+        return true;
+    LabelRecords& records = *records_;
+    if (!records.OpenLabelTable(dataDirectory_)) {
+        closing_ = true;
+        close();
+        return false;
+    }
+    RunCommand([&] {
+        LabelTable& table = *records.Table();
+        if (!table.Eof()) {
+            if (lastUse > 0) {
+                records.SuppressReload = true;
+                try {
+                    table.Go(quint32(lastUse));
+                    if (table.Eof() || table.IsDeleted())
+                        table.First();
+                } catch (...) {
+                    table.First();
+                }
+                records.SuppressReload = false;
+            }
+            records.StartUp = false;
+            records.Loading = false;
+            records.LoadFromLabelFile();
+        }
+    });
+    records.StartUp = false;
+    records.NewLabelFlag = false;
+    records.FirstActivation = false;
+    records.UpdateScreenStatus();
+    return true;
+}
+
+void TZendorMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!activationQueued_) {
+        activationQueued_ = true;
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+    }
+}
+
+void TZendorMain::closeEvent(QCloseEvent* event) {
+    if (closing_ || records_->FirstActivation) {
+        event->accept();
+        return;
+    }
+    if (records_->Changed()) {
+        ShowInformation(QStringLiteral("You must first save or cancel your changes"));
+        event->ignore();
+        return;
+    }
+    if (!AskYesNo(QStringLiteral("Exit program?"), QStringLiteral("Exit"))) {
+        event->ignore();
+        return;
+    }
+    SavePreference();
+    event->accept();
+}
+
+void TZendorMain::SavePreference() {
+    LabelTable* table = records_->Table();
+    if (table)
+        preferences_->WriteLastUse(int(table->RecNo()));
+}
+
+void TZendorMain::mnuAboutClick() {
+    TSplashForm splash(this);
+    splash.ShowOkButton();
+    Prompter::Current().RunDialog(splash);
+}
+
+void TZendorMain::DetachControl() {}
+
+void TZendorMain::CreateMenus() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuSelectLabel = AddCommand(mnuFile, "mnuSelectLabel", QStringLiteral("&Select Label"));
+    mnuNewLabel = AddCommand(mnuFile, "mnuNewLabel", QStringLiteral("&New Label"));
+    mnuFile->addSeparator();
+    mnuRebuildIndexes =
+        AddCommand(mnuFile, "mnuRebuildIndexes", QStringLiteral("&Rebuild Indexes"));
+    mnuFile->addSeparator();
+    mnuPrintLabels = AddCommand(mnuFile, "mnuPrintLabels", QStringLiteral("&Print Labels"));
+    mnuExportPdf = AddCommand(mnuFile, "mnuExportPdf", QStringLiteral("Export to P&DF…"));
+    mnuPreviewLabels = AddCommand(mnuFile, "mnuPreviewLabels", QStringLiteral("Pre&view Labels"));
+    mnuSelectSpecificLabels =
+        AddCommand(mnuFile, "mnuSelectSpecificLabels", QStringLiteral("Select Specific &Labels"));
+    mnuPrinterSetup = AddCommand(mnuFile, "mnuPrinterSetup", QStringLiteral("P&rinter Setup"));
+    mnuFile->addSeparator();
+    mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
+
+    mnuLabel = menuBar()->addMenu(QStringLiteral("&Label"));
+    mnuLabel->setObjectName(QStringLiteral("mnuLabel"));
+    mnuDeleteLabel = AddCommand(mnuLabel, "mnuDeleteLabel", QStringLiteral("&Delete Label"));
+    mnuCloneLabel = AddCommand(mnuLabel, "mnuCloneLabel", QStringLiteral("&Clone Label"));
+    mnuConfigureLabel =
+        AddCommand(mnuLabel, "mnuConfigureLabel", QStringLiteral("Con&figure Label"));
+
+    mnuGrid = menuBar()->addMenu(QStringLiteral("&Grid"));
+    mnuNoSnap = AddCommand(mnuGrid, "mnuNoSnap", QStringLiteral("&No Snap to Grid"));
+    mnuSnap2 = AddCommand(mnuGrid, "mnuSnap2", QStringLiteral("Snap to &2 x 2 Grid"));
+    mnuSnap4 = AddCommand(mnuGrid, "mnuSnap4", QStringLiteral("Snap to &4 x 4 Grid"));
+    mnuSnap8 = AddCommand(mnuGrid, "mnuSnap8", QStringLiteral("Snap to &8 x 8 Grid"));
+    auto* grid = new QActionGroup(this);
+    for (QAction* action : {mnuNoSnap, mnuSnap2, mnuSnap4, mnuSnap8}) {
+        action->setCheckable(true);
+        grid->addAction(action);
+    }
+    mnuNoSnap->setChecked(true);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuContents = AddCommand(mnuHelp, "mnuContents", QStringLiteral("&Contents"));
+    mnuAbout = AddCommand(mnuHelp, "mnuAbout", QStringLiteral("&About"));
+}
+
+void TZendorMain::CreatePanel1() {
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(Panel1Height);
+    DescriptLabel = new QLabel(QStringLiteral("Current label description:"), Panel1);
+    DescriptLabel->setGeometry(8, 4, 200, 14);
+    Descript = new QLineEdit(Panel1);
+    Descript->setObjectName(QStringLiteral("Descript"));
+    Descript->setGeometry(8, 19, 209, 21);
+    Descript->setValidator(new DescriptionValidator(LabelTable::DescriptionWidth, Descript));
+    Descript->setWhatsThis(
+        QStringLiteral("The description is the label's name. It must be unique."));
+
+    SaveButton = AddTextButton(Panel1, "SaveButton", QStringLiteral("&Save"), 232);
+    CancelButton = AddTextButton(Panel1, "CancelButton", QStringLiteral("&Cancel"), 312);
+    HelpButton = AddTextButton(Panel1, "HelpButton", QStringLiteral("&Help"), 392);
+    SaveButton->hide();
+    CancelButton->hide();
+    ContextHelpButton = new QToolButton(Panel1);
+    ContextHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
+    ContextHelpButton->setText(QStringLiteral("?"));
+    ContextHelpButton->setToolTip(QStringLiteral("What's this?"));
+    ContextHelpButton->setGeometry(472, 12, 25, 25);
+    connect(ContextHelpButton, &QToolButton::clicked, this,
+            [] { QWhatsThis::enterWhatsThisMode(); });
+    ExitButton = AddTextButton(Panel1, "ExitButton", QStringLiteral("E&xit"), 512);
+    SaveButton->setWhatsThis(
+        QStringLiteral("Stores the label as it is now under its description."));
+    CancelButton->setWhatsThis(
+        QStringLiteral("Forgets the changes and shows the label as last saved."));
+    HelpButton->setWhatsThis(QStringLiteral("Opens the help contents."));
+    ExitButton->setWhatsThis(QStringLiteral("Ends Quorvane. Save or cancel your changes first."));
+}
+
+void TZendorMain::CreateToolsPanel() {
+    ToolsPanel = new QWidget(this);
+    ToolsPanel->setObjectName(QStringLiteral("ToolsPanel"));
+    ToolsPanel->setFixedHeight(ToolsPanelHeight);
+}
+
+void TZendorMain::CreateScrollBox() {
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setBackgroundRole(QPalette::Dark);
+    ScrollBox1->setWidgetResizable(false);
+    ScrollBoxArea = new QWidget;
+    ScrollBoxArea->setObjectName(QStringLiteral("ScrollBoxArea"));
+    ScrollBoxArea->setAutoFillBackground(true);
+    QPalette grey = ScrollBoxArea->palette();
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    ScrollBoxArea->setPalette(grey);
+    ScrollBox1->setPalette(grey);
+    LabelPanel = new TCanvasPanel(ScrollBoxArea);
+    LabelPanel->setObjectName(QStringLiteral("LabelPanel"));
+    LabelPanel->move(17, 3);
+    LabelPanel->setWhatsThis(QStringLiteral(
+        "The label at its true size. Drag a tool onto it to place an item; click an item to "
+        "select it, right-click it for its properties."));
+    ScrollBox1->setWhatsThis(QStringLiteral("Click the grey area to clear the selection."));
+    ScrollBox1->setWidget(ScrollBoxArea);
+}
+
+void TZendorMain::PlaceOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    if (area.width() == 640 && area.height() == 480)
+        move(0, 0);
+    else
+        move(area.left() + (area.width() - WindowWidth) / 2,
+             area.top() + (area.height() - WindowHeight) / 2);
+}
+
+void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
+    const bool idle = !state.isNew && !state.changed;
+    LabelPanel->setVisible(!state.empty || state.isNew);
+    ToolsPanel->setVisible(!state.empty || state.isNew);
+    ExitButton->setVisible(idle);
+    mnuSelectLabel->setEnabled(idle);
+    mnuNewLabel->setEnabled(idle);
+    mnuLabel->setEnabled(idle);
+    mnuLabel->menuAction()->setEnabled(idle);
+    for (QAction* action : {mnuDeleteLabel, mnuCloneLabel, mnuConfigureLabel})
+        action->setEnabled(idle);
+    for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels})
+        action->setEnabled(!state.empty);
+    mnuRebuildIndexes->setEnabled(!state.changed);
+}
+
+void TZendorMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    KeepOnScreen();
+    FitScrollArea();
+}
+
+void TZendorMain::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect usable = screen->availableGeometry();
+    const QRect full = screen->geometry();
+    if (isMaximized() && height() > usable.height())
+        setGeometry(x(), 0, width(), usable.height());
+    else if (width() > full.width())
+        setGeometry(0, y(), full.width(), height());
+}
+
+void TZendorMain::FitScrollArea() {
+    // The grey area always reaches at least the visible part of the scroll box, so a
+    // press anywhere around the panel lands on it.
+    if (ScrollBoxArea && LabelPanel) {
+        const QSize viewport = ScrollBox1->viewport()->size();
+        ScrollBoxArea->resize(qMax(viewport.width(), LabelPanel->geometry().right() + 18),
+                              qMax(viewport.height(), LabelPanel->geometry().bottom() + 4));
+    }
 }

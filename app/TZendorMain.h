@@ -2,10 +2,119 @@
 
 #include <QMainWindow>
 
-// The main window: wires the subsystems together. The behaviour of each subsystem lives
-// in its own classes; this window only owns them and routes commands.
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+class LabelItems;
+class LabelRecords;
+class Preferences;
+class TCanvasPanel;
+
+// The main window: builds the menus, the two bars, the grey scroll box and the design
+// panel, and routes commands to the subsystems that own them.
 class TZendorMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TZendorMain(QWidget* parent = nullptr);
+    // dataDirectory holds the label table, the template table and QV.INI.
+    explicit TZendorMain(const QString& dataDirectory, QWidget* parent = nullptr);
+    ~TZendorMain() override;
+
+    // The items on the design panel and the current label's life.
+    LabelItems& Items() { return *items_; }
+    LabelRecords& Records() { return *records_; }
+    QString DataDirectory() const { return dataDirectory_; }
+
+    // Start-up's second half, run on the first activation: opens the label table and shows
+    // the label last used. Returns false when the table could not be opened (the window
+    // then closes).
+    bool FormActivate();
+    // Selection on the design panel.
+    void DetachControl();
+    // Makes the grey area cover the panel and the visible part of the scroll box.
+    void FitScrollArea();
+
+    // What the screen status depends on.
+    struct ScreenState {
+        bool empty = true;    // the label table has no current record
+        bool isNew = false;   // the design on screen is not stored yet
+        bool changed = false; // the Save button is visible
+    };
+    // Shows and enables the panel, tools and commands to match the label's state.
+    void UpdateScreenStatus(const ScreenState& state);
+
+    // Menus and commands.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuSelectLabel = nullptr;
+    QAction* mnuNewLabel = nullptr;
+    QAction* mnuRebuildIndexes = nullptr;
+    QAction* mnuPrintLabels = nullptr;
+    QAction* mnuExportPdf = nullptr;
+    QAction* mnuPreviewLabels = nullptr;
+    QAction* mnuSelectSpecificLabels = nullptr;
+    QAction* mnuPrinterSetup = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuLabel = nullptr;
+    QAction* mnuDeleteLabel = nullptr;
+    QAction* mnuCloneLabel = nullptr;
+    QAction* mnuConfigureLabel = nullptr;
+    QMenu* mnuGrid = nullptr;
+    QAction* mnuNoSnap = nullptr;
+    QAction* mnuSnap2 = nullptr;
+    QAction* mnuSnap4 = nullptr;
+    QAction* mnuSnap8 = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    // Panel1: the description and the text buttons.
+    QWidget* Panel1 = nullptr;
+    QLabel* DescriptLabel = nullptr;
+    QLineEdit* Descript = nullptr;
+    QPushButton* SaveButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QToolButton* ContextHelpButton = nullptr;
+    QPushButton* ExitButton = nullptr;
+
+    // The designer's tool row, the grey scroll box and the design panel.
+    QWidget* ToolsPanel = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    QWidget* ScrollBoxArea = nullptr;
+    TCanvasPanel* LabelPanel = nullptr;
+
+    // Hidden: the objects text travels through it on save and load.
+    QPlainTextEdit* ObjectsHolder = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectCommands();
+    void SavePreference();
+    void mnuAboutClick();
+
+    void CreateMenus();
+    void CreatePanel1();
+    void CreateToolsPanel();
+    void CreateScrollBox();
+    void PlaceOnScreen();
+    // A maximised window no taller than the usable screen, a window no wider than the screen.
+    void KeepOnScreen();
+
+    QString dataDirectory_;
+    std::unique_ptr<Preferences> preferences_;
+    std::unique_ptr<LabelItems> items_;
+    std::unique_ptr<LabelRecords> records_;
+    bool activationQueued_ = false;
+    bool closing_ = false;
 };

@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/TSplashForm.h"
 #include "app/TZendorMain.h"
 #include "controls/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
+#include "designer/Prompter.h"
+#include "storage/DataDirectory.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,7 +14,15 @@ int main(int argc, char** argv) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         SetScreenPixelsPerInch(qRound(screen->logicalDotsPerInchY()));
     RegisterSymbolFonts();
-    TZendorMain window;
+
+    auto* splash = new TSplashForm;
+    splash->show();
+    QApplication::processEvents();
+
+    TZendorMain window(DataDirectory::Path());
+    Prompter::SetMainWindow(&window);
+    splash->hide();
+    delete splash;
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,65 @@
+#include "app/LabelTableModel.h"
+
+#include "storage/DataTable.h"
+
+namespace {
+struct Column {
+    const char* field;
+    const char* title;
+    int chars;
+};
+const Column Columns[] = {
+    {"DESCRIPT", "Description", 30}, {"LBLHEIGHT", "Height \"", 5}, {"LBLWIDTH", "Width \"", 5},
+    {"NBRACROSS", "Across", 5},      {"NBRDOWN", "Down", 5},
+};
+constexpr int ColumnCount = int(std::size(Columns));
+} // namespace
+
+LabelTableModel::LabelTableModel(DataTable& table, QObject* parent) : QAbstractTableModel(parent) {
+    const quint32 current = table.RecNo();
+    for (table.First(); !table.Eof(); table.Next()) {
+        Row row{table.RecNo(), {}};
+        for (const Column& column : Columns) {
+            const QString field = QString::fromLatin1(column.field);
+            row.values << (table.IsBlank(field) ? QString() : table.Text(field).trimmed());
+        }
+        rows_.append(row);
+    }
+    table.Go(current);
+}
+
+int LabelTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int LabelTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant LabelTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || role != Qt::DisplayRole)
+        return {};
+    return rows_.at(index.row()).values.at(index.column());
+}
+
+QVariant LabelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < ColumnCount)
+        return QString::fromLatin1(Columns[section].title);
+    return {};
+}
+
+quint32 LabelTableModel::RecordAt(int row) const {
+    return row >= 0 && row < rows_.size() ? rows_.at(row).record : 0;
+}
+
+int LabelTableModel::RowOf(quint32 recordNumber) const {
+    for (int row = 0; row < rows_.size(); ++row)
+        if (rows_.at(row).record == recordNumber)
+            return row;
+    return -1;
+}
+
+int LabelTableModel::ColumnChars(int column) {
+    return column >= 0 && column < ColumnCount ? Columns[column].chars : 0;
+}

@@ -1,0 +1,21 @@
+#include "app/Preferences.h"
+
+#include <QDir>
+#include <QSettings>
+
+Preferences::Preferences(const QString& dataDirectory)
+    : fileName_(QDir(dataDirectory).filePath(QStringLiteral("QV.INI"))) {}
+
+int Preferences::ReadLastUse() const {
+    const QSettings ini(fileName_, QSettings::IniFormat);
+    bool ok = false;
+    const int value = ini.value(QStringLiteral("Remember/LastUse"), 0).toInt(&ok);
+    return ok ? value : 0;
+}
+
+bool Preferences::WriteLastUse(int recordNumber) const {
+    QSettings ini(fileName_, QSettings::IniFormat);
+    ini.setValue(QStringLiteral("Remember/LastUse"), recordNumber);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}

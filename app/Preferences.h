@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// QV.INI in the data directory: section "Remember", key "LastUse", the record number
+// of the label that was current when the program last closed.
+class Preferences {
+public:
+    explicit Preferences(const QString& dataDirectory);
+
+    QString FileName() const { return fileName_; }
+    int ReadLastUse() const; // 0 when the file or the key is missing or not a number
+    bool WriteLastUse(int recordNumber) const;
+
+private:
+    QString fileName_;
+};

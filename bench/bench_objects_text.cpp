@@ -1,0 +1,107 @@
+// Writes and reads the objects text of a 1000-item label and prints how long each takes.
+#include "controls/ScreenMetrics.h"
+#include "controls/TCanvasPanel.h"
+#include "document/ItemPrompts.h"
+#include "document/LabelItems.h"
+#include "document/ObjectsTextReader.h"
+#include "document/ObjectsTextWriter.h"
+#include "document/PrintItemsReader.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+std::vector<LabelItemValue> thousandItems() {
+    std::vector<LabelItemValue> items;
+    for (int i = 0; i < 1000; ++i) {
+        LabelItemValue item;
+        item.kind = static_cast<LabelItemKind>(i % 9);
+        item.left = i % 300;
+        item.top = (i * 7) % 200;
+        item.width = 20 + i % 50;
+        item.height = 10 + i % 30;
+        item.text = QStringLiteral("Item number %1").arg(i);
+        item.fontName = QStringLiteral("Arial");
+        item.fontSize = 8 + i % 20;
+        item.angle = i % 360 - 180;
+        item.startingNumber = 1;
+        item.repeatEach = 1;
+        item.asciiChar = 33 + i % 200;
+        item.brushStyle = i % 8;
+        item.penWidth = 1 + i % 5;
+        item.rounding = 25;
+        item.fileName = QStringLiteral("/home/user/pictures/logo%1.bmp").arg(i);
+        items.push_back(item);
+    }
+    return items;
+}
+
+template <typename F> double bestMilliseconds(int rounds, F&& run) {
+    double best = 1e300;
+    for (int r = 0; r < rounds; ++r) {
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+// Never asked: restoring creates every item as stored.
+class SilentPrompts : public ItemPrompts {
+public:
+    void ShowInformation(const QString&) override {}
+    bool AskNewCounter(int&, int&) override { return false; }
+    bool AskSymbol(int&, qint32&) override { return false; }
+    QString GetImageFile() override { return {}; }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SetScreenPixelsPerInch(96);
+    const auto items = thousandItems();
+    QString text;
+    const double write = bestMilliseconds(20, [&] { text = WriteObjectsText(items); });
+    size_t created = 0;
+    const double read = bestMilliseconds(20, [&] {
+        created = 0;
+        ReadObjectsText(text, [&](const LabelItemValue&) { ++created; });
+    });
+    int lastIndex = -1;
+    const double print =
+        bestMilliseconds(20, [&] { lastIndex = ReadPrintItems(text).lastIndex(); });
+
+    // The same label as live items on a design panel: restore (delete all, create 1000
+    // controls) and save (recompute text origins, write).
+    QWidget window;
+    auto* panel = new TCanvasPanel(&window);
+    SilentPrompts prompts;
+    LabelItems live(panel, &window, prompts);
+    const double restore = bestMilliseconds(5, [&] {
+        live.DeleteAllItems();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        live.REstoreItems(text);
+    });
+    QString saved;
+    const double save = bestMilliseconds(5, [&] { saved = live.SaveItems(); });
+
+    std::printf("objects text of %zu items: %lld characters, %lld lines\n", items.size(),
+                static_cast<long long>(text.size()), static_cast<long long>(text.count(u'\n')));
+    std::printf("write (WriteObjectsText):        %8.3f ms\n", write);
+    std::printf("read, design side (%zu items):  %8.3f ms\n", created, read);
+    std::printf("read, print side (%d records):  %8.3f ms\n", lastIndex + 1, print);
+    std::printf("restore into %lld controls:       %8.3f ms\n",
+                static_cast<long long>(live.OrderList().size()), restore);
+    std::printf("save from the controls:          %8.3f ms\n", save);
+    return created == items.size() && lastIndex + 1 == static_cast<int>(items.size()) ? 0 : 1;
+}

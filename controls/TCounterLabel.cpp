@@ -1,0 +1,3 @@
+#include "controls/TCounterLabel.h"
+
+TCounterLabel::TCounterLabel(QWidget* parent) : TPim3DLabel(parent) {}

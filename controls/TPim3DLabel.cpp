@@ -1,0 +1,250 @@
+#include "controls/TPim3DLabel.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+#include "controls/ItemFont.h"
+#include "controls/ScreenMetrics.h"
+
+namespace {
+
+// The integer nearest to v, halves going to the even neighbour.
+int Nearest(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
+
+// -180 falls in none of the placement cases; it is the same rotation as 180.
+int DrawnAngle(int angle) {
+    return angle == -180 ? 180 : angle;
+}
+
+void DrawRotatedText(QPainter& painter, const QPoint& origin, int angle, int ascent,
+                     const QString& text, const QColor& color) {
+    painter.save();
+    painter.translate(origin);
+    painter.rotate(-angle); // counter-clockwise on screen
+    painter.setPen(color);
+    painter.drawText(QPointF(0, ascent), text);
+    painter.restore();
+}
+
+} // namespace
+
+TPim3DLabel::TPim3DLabel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_NoSystemBackground);
+    applyLayout();
+}
+
+void TPim3DLabel::setCaption(const QString& caption) {
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    applyLayout();
+}
+
+void TPim3DLabel::setFontName(const QString& name) {
+    fontName_ = name;
+    applyLayout();
+}
+
+void TPim3DLabel::setFontSize(int points) {
+    fontSize_ = points;
+    applyLayout();
+}
+
+void TPim3DLabel::setFontColor(ColorValue color) {
+    fontColor_ = color;
+    update();
+}
+
+void TPim3DLabel::setBold(bool on) {
+    bold_ = on;
+    applyLayout();
+}
+
+void TPim3DLabel::setItalic(bool on) {
+    italic_ = on;
+    applyLayout();
+}
+
+void TPim3DLabel::setUnderline(bool on) {
+    underline_ = on;
+    applyLayout();
+}
+
+int TPim3DLabel::NormalizeAngle(int degrees) {
+    int a = degrees > 0 ? degrees % 360 : -(std::abs(degrees % 360));
+    if (a > 180)
+        a -= 360;
+    if (a < -180)
+        a += 360;
+    return a;
+}
+
+void TPim3DLabel::setAngle(int degrees) {
+    const int a = NormalizeAngle(degrees);
+    if (a == angle_)
+        return;
+    angle_ = a;
+    applyLayout();
+}
+
+QPoint TPim3DLabel::TextOrigin() {
+    applyLayout();
+    return {offsetX_, offsetY_};
+}
+
+void TPim3DLabel::setStyle3D(TPimStyle3D style) {
+    if (style == style3D_)
+        return;
+    style3D_ = style;
+    applyLayout();
+}
+
+void TPim3DLabel::setDepth3D(TPimDepth3D depth) {
+    depth3D_ = depth;
+    applyLayout();
+}
+
+void TPim3DLabel::setTransparent(bool on) {
+    transparent_ = on;
+    setAttribute(Qt::WA_NoSystemBackground, on);
+    update();
+}
+
+void TPim3DLabel::setAutoSize(bool on) {
+    autoSize_ = on;
+    applyLayout();
+}
+
+int TPim3DLabel::depthOffset() const {
+    const int size = static_cast<int>(depth3D_);
+    return style3D_ == lsRaised3d ? size : -size;
+}
+
+QFont TPim3DLabel::TextFont() const {
+    return MakeItemFont(fontName_, fontSize_, bold_, italic_, underline_, ScreenPixelsPerInch());
+}
+
+QSize TPim3DLabel::TextExtent() const {
+    return computeLayout().extent;
+}
+
+QSize TPim3DLabel::RotatedSize() const {
+    return computeLayout().size;
+}
+
+TPim3DLabel::Placement TPim3DLabel::PlaceRotatedText(int w, int h, int angle, int d) {
+    angle = DrawnAngle(angle);
+    const double a = angle * (1.0 / 180) * std::numbers::pi;
+    const double s = std::sin(a);
+    const double c = std::cos(a);
+    Placement placement;
+    const int W = Nearest(std::abs(h * s) + std::abs(w * c)) + d;
+    const int H = Nearest(std::abs(w * s) + std::abs(h * c)) + d;
+    placement.size = QSize(W, H);
+    if (angle >= 0 && angle <= 90)
+        placement.origin = QPoint(0, std::abs(Nearest(w * s)));
+    else if (angle >= -90 && angle < 0)
+        placement.origin = QPoint(std::abs(Nearest(h * s)), 0);
+    else if (angle > 90)
+        placement.origin = QPoint(std::abs(Nearest(w * c)), H);
+    else
+        placement.origin = QPoint(W, std::abs(Nearest(h * c)));
+    return placement;
+}
+
+TPim3DLabel::Layout TPim3DLabel::computeLayout() const {
+    const QFontMetrics metrics(TextFont());
+    const int w = metrics.horizontalAdvance(caption_);
+    const int h = metrics.ascent() + metrics.descent();
+    const Placement placement = PlaceRotatedText(w, h, angle_, depthOffset());
+    return Layout{QSize(w, h), placement.size, placement.origin};
+}
+
+void TPim3DLabel::applyLayout() {
+    const Layout layout = computeLayout();
+    offsetX_ = layout.origin.x();
+    offsetY_ = layout.origin.y();
+    if (autoSize_ && size() != layout.size) {
+        applyingLayout_ = true;
+        resize(layout.size);
+        applyingLayout_ = false;
+    }
+    update();
+}
+
+void TPim3DLabel::RefreshLayout() {
+    applyLayout();
+}
+
+void TPim3DLabel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Like the item's own sizing: a size given from outside gives way to the text's.
+    if (autoSize_ && !applyingLayout_ && size() != computeLayout().size)
+        applyLayout();
+}
+
+void TPim3DLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!transparent_)
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+    const Layout layout = computeLayout();
+    offsetX_ = layout.origin.x();
+    offsetY_ = layout.origin.y();
+    PaintText(painter);
+}
+
+void TPim3DLabel::PaintText(QPainter& painter) const {
+    const Layout layout = computeLayout();
+    const QFont font = TextFont();
+    painter.save();
+    painter.setFont(font);
+    painter.setBrush(Qt::NoBrush);
+    const int ascent = QFontMetrics(font).ascent();
+    const int angle = DrawnAngle(angle_);
+    const int d = depthOffset();
+    const QPoint origin = layout.origin;
+    // With no depth the three copies coincide and only the font colour may show.
+    if (d != 0) {
+        DrawRotatedText(painter, origin - QPoint(d, d), angle, ascent, caption_, Qt::white);
+        DrawRotatedText(painter, origin + QPoint(d, d), angle, ascent, caption_, Qt::black);
+    }
+    DrawRotatedText(painter, origin, angle, ascent, caption_, ColorValueToQColor(fontColor_));
+    painter.restore();
+}
+
+void TPim3DLabel::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (buttonType_ != btPush)
+        return;
+    event->accept();
+    pressed_ = true;
+    setStyle3D(lsLowered3D);
+}
+
+void TPim3DLabel::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    if (buttonType_ != btPush || !pressed_)
+        return;
+    event->accept();
+    const bool inside = rect().contains(event->position().toPoint());
+    if (!inside && style3D_ == lsLowered3D)
+        setStyle3D(lsRaised3d);
+    else if (inside && style3D_ != lsLowered3D)
+        setStyle3D(lsLowered3D);
+}
+
+void TPim3DLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (buttonType_ != btPush)
+        return;
+    event->accept();
+    pressed_ = false;
+    setStyle3D(lsRaised3d);
+    emit clicked();
+}

@@ -1,0 +1,115 @@
+#include "controls/TPimShape.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+bool IsSquareKind(TShapeType shape) {
+    return shape == stSquare || shape == stRoundSquare || shape == stCircle;
+}
+
+// A stroke of width 0 still draws one pixel.
+QPen OutlinePen(ColorValue color, int width) {
+    QPen pen(ColorValueToQColor(color));
+    pen.setWidth(std::max(width, 1));
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setCapStyle(Qt::SquareCap);
+    return pen;
+}
+} // namespace
+
+TPimShape::TPimShape(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_NoSystemBackground);
+    resize(25, 25);
+}
+
+void TPimShape::setShape(TShapeType shape) {
+    shape_ = shape;
+    makeSquareIfNeeded();
+    update();
+}
+
+void TPimShape::setPenColor(ColorValue color) {
+    penColor_ = color;
+    update();
+}
+
+void TPimShape::setPenWidth(int width) {
+    penWidth_ = width;
+    update();
+}
+
+void TPimShape::setBrushColor(ColorValue color) {
+    brushColor_ = color;
+    update();
+}
+
+void TPimShape::setBrushStyle(int style) {
+    brushStyle_ = style;
+    update();
+}
+
+void TPimShape::setRoundPerc(int percent) {
+    roundPerc_ = percent;
+    update();
+}
+
+int TPimShape::CornerEllipse(int largerSide, int percent) {
+    // Kept in 80-bit extended precision on purpose: the extended value nearest 0.01 lies just
+    // below it, and stored designs were laid out with the corners that truncation gives.
+    const long double hundredth = 0.01L;
+    const long double size =
+        static_cast<long double>(largerSide) * (static_cast<long double>(percent) * hundredth);
+    return static_cast<int>(size);
+}
+
+int TPimShape::CornerEllipse() const {
+    return CornerEllipse(std::max(width(), height()), roundPerc_);
+}
+
+QRectF TPimShape::OutlineBox() const {
+    const int p = std::max(penWidth_, 1); // a 0-width pen still draws one pixel
+    const int o = p / 2;
+    const int w = width() - p + 1;
+    const int h = height() - p + 1;
+    // Pixel corner (o, o) with the exclusive far corner (o + w, o + h): the pen's centre runs
+    // through pixel columns o .. o + w - 1. An even pen has its extra pixel on the near side,
+    // so in edge coordinates the centre line lies p / 2 in from every side.
+    const qreal shift = p / 2.0 - o;
+    return QRectF(o + shift, o + shift, w - 1, h - 1);
+}
+
+void TPimShape::makeSquareIfNeeded() {
+    if (!IsSquareKind(shape_) || width() == height())
+        return;
+    const int side = std::min(width(), height());
+    resize(side, side);
+}
+
+void TPimShape::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    makeSquareIfNeeded();
+}
+
+void TPimShape::paintEvent(QPaintEvent*) {
+    const int m = std::max(width(), height());
+    QPainter painter(this);
+    painter.setPen(OutlinePen(penColor_, penWidth_));
+    painter.setBrush(QBrush(ColorValueToQColor(brushColor_), ToQtBrushStyle(brushStyle_)));
+    const QRectF box = OutlineBox();
+    switch (shape_) {
+    case stRoundRect:
+    case stRoundSquare: {
+        const qreal radius = CornerEllipse(m, roundPerc_) / 2.0;
+        painter.drawRoundedRect(box, radius, radius, Qt::AbsoluteSize);
+        break;
+    }
+    case stEllipse:
+    case stCircle:
+        painter.drawEllipse(box);
+        break;
+    default:
+        painter.drawRect(box);
+        break;
+    }
+}

@@ -1,0 +1,239 @@
+#include "designer/Prompter.h"
+
+#include "designer/THelpWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPointer>
+
+#include "designer/SpinEdit.h"
+#include "designer/TGetCounter.h"
+#include "designer/TGetSymbol.h"
+#include "designer/TImageBrowse.h"
+#include "designer/TInputQueryForm.h"
+#include "designer/TSetRotate.h"
+
+namespace {
+Prompter* g_current = nullptr;
+QPointer<QWidget> g_mainWindow;
+QString g_imageFolder; // the image browser reopens where it was left
+
+Prompter& RealPrompter() {
+    static Prompter real;
+    return real;
+}
+
+// The parent for a modal box: the window that is modal now, else the main window.
+QWidget* BoxParent() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return Prompter::MainWindow();
+}
+
+bool AskQuestion(const QString& message, const QString& caption,
+                 QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(QMessageBox::Question, caption, message, QMessageBox::Yes | QMessageBox::No,
+                    BoxParent());
+    box.setDefaultButton(defaultButton);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+Prompter& Prompter::Current() {
+    return g_current ? *g_current : RealPrompter();
+}
+
+Prompter* Prompter::Install(Prompter* prompter) {
+    Prompter* previous = g_current;
+    g_current = prompter;
+    return previous;
+}
+
+void Prompter::SetMainWindow(QWidget* window) {
+    g_mainWindow = window;
+}
+
+QWidget* Prompter::MainWindow() {
+    if (g_mainWindow)
+        return g_mainWindow;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(widget))
+            return widget;
+    return nullptr;
+}
+
+void Prompter::ShowInformation(const QString& message) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), message,
+                    QMessageBox::Ok, BoxParent());
+    box.exec();
+}
+
+bool Prompter::AskYesNo(const QString& message, const QString& caption) {
+    return AskQuestion(message, caption, QMessageBox::Yes);
+}
+
+bool Prompter::AskYesNoDefaultNo(const QString& message, const QString& caption) {
+    return AskQuestion(message, caption, QMessageBox::No);
+}
+
+bool Prompter::EnterText(const QString& title, const QString& prompt, QString& text) {
+    TInputQueryForm form(BoxParent());
+    CentreOnMainWindow(&form);
+    form.setWindowTitle(title);
+    form.SetPrompt(prompt);
+    form.SetText(text);
+    if (form.exec() != QDialog::Accepted)
+        return false;
+    text = form.Text();
+    return true;
+}
+
+void Prompter::ShowRuntimeError(const QString& message) {
+    // The standard error box ends the message with a full stop, as runtime errors always were.
+    QString shown = message;
+    if (!shown.isEmpty() && shown.back() > QLatin1Char('.'))
+        shown += QLatin1Char('.');
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), shown, QMessageBox::Ok,
+                    BoxParent());
+    box.exec();
+}
+
+void Prompter::ShowHelpTopic(int topic) { THelpWindow::Instance().ShowTopic(topic); }
+
+int Prompter::RunDialog(QDialog& dialog) {
+    CentreOnMainWindow(&dialog);
+    return dialog.exec();
+}
+
+bool Prompter::AskNewCounter(int& startingNumber, int& repeatCount) {
+    startingNumber = 1;
+    repeatCount = 1;
+    return RunCounterDialog(startingNumber, repeatCount, true);
+}
+
+bool Prompter::AskCounterValues(int& startingNumber, int& repeatCount) {
+    return RunCounterDialog(startingNumber, repeatCount, false);
+}
+
+bool Prompter::RunCounterDialog(int& startingNumber, int& repeatCount, bool newCounter) {
+    TGetCounter dialog(BoxParent());
+    if (newCounter)
+        dialog.move(TGetCounter::DesignedLeft, TGetCounter::DesignedTop);
+    else
+        CentreOnMainWindow(&dialog);
+    dialog.StartingNumber->SetValue(startingNumber);
+    dialog.RepeatFor->SetValue(repeatCount);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    startingNumber = dialog.StartingNumber->Value();
+    repeatCount = dialog.RepeatFor->Value();
+    return true;
+}
+
+bool Prompter::AskSymbol(int& characterCode, qint32& colour) {
+    TGetSymbol dialog(BoxParent());
+    CentreOnMainWindow(&dialog);
+    const QColor given = ColourFromValue(colour);
+    dialog.SetFontColor(given);
+    dialog.SelectCode(characterCode);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    characterCode = dialog.SelectedCode();
+    // A colour left as it was keeps its stored value (system colours included).
+    if (dialog.FontColor() != given)
+        colour = ValueFromColour(dialog.FontColor());
+    return true;
+}
+
+bool Prompter::AskRotation(int& angle, const std::function<void(int)>& turn) {
+    TSetRotate dialog(BoxParent());
+    CentreOnMainWindow(&dialog);
+    dialog.SetTarget(turn);
+    // Setting the box runs the change step even when it already shows the value.
+    dialog.AngleSpin->SetValue(angle);
+    dialog.AngleSpinChange();
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    angle = dialog.AngleSpin->Value();
+    return true;
+}
+
+QString Prompter::GetImageFile() {
+    TImageBrowse dialog(BoxParent());
+    CentreOnMainWindow(&dialog);
+    if (!g_imageFolder.isEmpty())
+        dialog.SetDirectory(g_imageFolder);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    g_imageFolder = dialog.Directory();
+    if (!ok)
+        return {};
+    const QString file = dialog.SelectedFile();
+    return TImageBrowse::HasPictureExtension(file) ? file : QString();
+}
+
+QPoint CentredOver(const QRect& mainWindowFrame, const QSize& dialogFrameSize) {
+    // Integer division truncates toward zero, also for a dialog larger than the window.
+    return {mainWindowFrame.left() + (mainWindowFrame.width() - dialogFrameSize.width()) / 2,
+            mainWindowFrame.top() + (mainWindowFrame.height() - dialogFrameSize.height()) / 2};
+}
+
+void CentreOnMainWindow(QWidget* dialog) {
+    QWidget* main = Prompter::MainWindow();
+    if (!dialog || !main)
+        return;
+    dialog->move(CentredOver(main->frameGeometry(), dialog->frameGeometry().size()));
+}
+
+QColor ColourFromValue(qint32 value) {
+    if (value < 0)
+        return QApplication::palette().color(QPalette::WindowText);
+    const auto bits = static_cast<quint32>(value);
+    return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
+                  static_cast<int>((bits >> 16) & 0xFF));
+}
+
+qint32 ValueFromColour(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return static_cast<qint32>(static_cast<quint32>(rgb.red()) |
+                               (static_cast<quint32>(rgb.green()) << 8) |
+                               (static_cast<quint32>(rgb.blue()) << 16));
+}
+
+void ShowInformation(const QString& message) {
+    Prompter::Current().ShowInformation(message);
+}
+bool AskYesNo(const QString& message, const QString& caption) {
+    return Prompter::Current().AskYesNo(message, caption);
+}
+bool AskYesNoDefaultNo(const QString& message, const QString& caption) {
+    return Prompter::Current().AskYesNoDefaultNo(message, caption);
+}
+bool EnterText(const QString& title, const QString& prompt, QString& text) {
+    return Prompter::Current().EnterText(title, prompt, text);
+}
+void ShowRuntimeError(const QString& message) {
+    Prompter::Current().ShowRuntimeError(message);
+}
+void ShowHelpTopic(int topic) {
+    Prompter::Current().ShowHelpTopic(topic);
+}
+bool AskNewCounter(int& startingNumber, int& repeatCount) {
+    return Prompter::Current().AskNewCounter(startingNumber, repeatCount);
+}
+bool AskCounterValues(int& startingNumber, int& repeatCount) {
+    return Prompter::Current().AskCounterValues(startingNumber, repeatCount);
+}
+bool AskSymbol(int& characterCode, qint32& colour) {
+    return Prompter::Current().AskSymbol(characterCode, colour);
+}
+bool AskRotation(int& angle, const std::function<void(int)>& turn) {
+    return Prompter::Current().AskRotation(angle, turn);
+}
+QString GetImageFile() {
+    return Prompter::Current().GetImageFile();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+class QTextBrowser;
+
+// The help window: the program's help text, opened at a numbered topic. One window serves
+// the whole run; opening another topic scrolls it there.
+class THelpWindow : public QDialog {
+    Q_OBJECT
+public:
+    // The window of this run, created on first use.
+    static THelpWindow& Instance();
+
+    // Shows the window at the topic; an unknown topic shows the contents.
+    void ShowTopic(int topic);
+    // The anchor the topic's section carries.
+    static QString AnchorFor(int topic);
+
+    QTextBrowser* Browser = nullptr;
+
+private:
+    explicit THelpWindow(QWidget* parent = nullptr);
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "document/LabelItemValue.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+#include <optional>
+
+// The pieces of the objects text that its writer and both readers (design side and print
+// side) share: lines, the KEY=VALUE split, the words and the value conversions. Numbers are
+// always read and written with "." whatever the user's locale.
+
+// Line breaks of the objects text: every written line ends with CR LF.
+inline constexpr QStringView ObjectsLineEnd = u"\r\n";
+
+// Splits one line at its first "=": the key is what comes before it, the value everything
+// after it (so a value may itself hold "="). Nothing when the line has no "=": such a line
+// (an empty line included) ends the text.
+struct ObjectsLine {
+    QStringView key;
+    QStringView value;
+};
+std::optional<ObjectsLine> SplitObjectsLine(QStringView line);
+
+// Walks the lines of text (ended by CR LF, CR or LF) from the first and hands each key and
+// whole value to handle, stopping at the first line without "=" or at the end of the text.
+// Returns the number of lines handled.
+int ForEachObjectsLine(QStringView text,
+                       const std::function<void(QStringView key, QStringView value)>& handle);
+
+// A decimal integer (optional sign, digits, 32-bit range; surrounding blanks allowed).
+// Throws ConversionError "'%s' is not a valid integer value".
+int ParseStoredInteger(QStringView value);
+
+// A decimal number with "." as separator and an optional exponent (surrounding blanks
+// allowed). Throws ConversionError "'%s' is not a valid floating point value".
+double ParseStoredFloat(QStringView value);
+
+// Flags are true exactly when the value is "Y".
+inline bool ParseStoredFlag(QStringView value) {
+    return value == u"Y";
+}
+inline QString StoredFlag(bool flag) {
+    return flag ? QStringLiteral("Y") : QStringLiteral("N");
+}
+
+// "SOLID" … "DIAGCROSS" <-> 0..7. Nothing for any other name (the style then stays as it was).
+std::optional<int> BrushStyleFromName(QStringView name);
+QString BrushStyleName(int brushStyle);
+
+// The item kind words "TEXT" … "HORIZONTALLINE", compared exactly. Nothing for any other word.
+std::optional<LabelItemKind> LabelItemKindFromWord(QStringView word);
+QString LabelItemKindWord(LabelItemKind kind);
+
+// A value as the writer may put it on a line: line breaks would end the text early and lose
+// every later item, so they are removed.
+QString WithoutLineBreaks(QStringView value);
+bool ContainsLineBreak(QStringView value);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// One label item as the print side reads it from the objects text: distances in inches as
+// stored, the pen width already in negated hundredths of an inch. The print item record
+// of the renderer is filled from it field by field.
+struct PrintItemValue {
+    quint8 kind = 0; // LABELITEM: TEXT 0 … HORIZONTALLINE 8 (LabelItemKind); 0 for an unknown word
+    double top = 0;  // TOP, inches from the label origin
+    double left = 0;        // LEFT
+    double width = 0;       // WIDTH
+    double height = 0;      // HEIGHT
+    double fontSize = 0;    // FONTSIZE, points
+    qint32 fontColor = 0;   // FONTCOLOR
+    qint32 angle = 0;       // ANGLE, degrees counter-clockwise, as stored
+    QString text;           // TEXT, whole
+    QString fontName;       // FONTNAME, whole
+    bool bold = false;      // FONTBOLD
+    bool italic = false;    // FONTITALIC
+    bool underline = false; // FONTUNDER
+    double relativeX = 0;   // RELATIVEX, inches inside the item's box
+    double relativeY = 0;   // RELATIVEY
+    qint32 lineColor = 0;   // LINECOLOR
+    qint32 penWidth =
+        0; // LINETHICKNESS as -trunc(pixels * 100 / 96): hundredths of an inch, negated
+    qint32 rounding = 0;   // ROUNDING, percent
+    QString fileName;      // FILENAMEANDPATH, whole
+    qint32 asciiChar = 0;  // ASCIICHAR
+    qint32 color = 0;      // COLOR, fill colour
+    quint8 brushStyle = 1; // BRUSHSTYLE 0..7, CLEAR until a block names another
+    QChar orientation;     // ORIENTATION, first character; never used in drawing
+    bool stretch = false;  // STRETCH; never used in drawing
+
+    bool operator==(const PrintItemValue&) const = default;
+};

@@ -1,0 +1,267 @@
+#include "printing/PainterSurface.h"
+
+#include <QPainterPath>
+#include <QTextLayout>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+
+#include "controls/Picture.h"
+#include "printing/ReportFontMetrics.h"
+
+namespace {
+
+Qt::PenStyle QtPenStyle(TPenStyle style) {
+    switch (style) {
+    case TPenStyle::Solid:
+        return Qt::SolidLine;
+    case TPenStyle::Dash:
+        return Qt::DashLine;
+    case TPenStyle::Dot:
+        return Qt::DotLine;
+    case TPenStyle::DashDot:
+        return Qt::DashDotLine;
+    case TPenStyle::DashDotDot:
+        return Qt::DashDotDotLine;
+    case TPenStyle::Clear:
+        return Qt::NoPen;
+    }
+    return Qt::SolidLine;
+}
+
+bool IsHatch(TBrushStyle style) {
+    return style != TBrushStyle::Solid && style != TBrushStyle::Clear;
+}
+
+} // namespace
+
+PainterSurface::PainterSurface(QPainter* painter, double dotsPerInchX, double dotsPerInchY,
+                               QPoint deviceOffset)
+    : painter_(painter), dpiX_(dotsPerInchX), dpiY_(dotsPerInchY), offset_(deviceOffset) {}
+
+int PainterSurface::DeviceX(double inches) const {
+    return qRound(inches * dpiX_) - offset_.x();
+}
+
+int PainterSurface::DeviceY(double inches) const {
+    return qRound(inches * dpiY_) - offset_.y();
+}
+
+QRect PainterSurface::DeviceRect(const QRectF& inches) const {
+    const QRectF box = inches.normalized();
+    return QRect(QPoint(DeviceX(box.left()), DeviceY(box.top())),
+                 QPoint(DeviceX(box.right()), DeviceY(box.bottom())) - QPoint(1, 1));
+}
+
+bool PainterSurface::Ready() const {
+    return painter_ && painter_->isActive();
+}
+
+void PainterSurface::BeginPage(const QSizeF&) {}
+void PainterSurface::EndPage() {}
+
+void PainterSurface::SetPen(const TReportPenSpec& pen) {
+    pen_ = pen;
+}
+
+void PainterSurface::SetBrush(const TReportBrushSpec& brush) {
+    brush_ = brush;
+}
+
+void PainterSurface::SetFont(const TReportFontSpec& font, const QColor& color) {
+    textColor_ = color;
+    if (fontValid_ && font == fontSpec_)
+        return;
+    fontSpec_ = font;
+    fontValid_ = true;
+    for (const RealisedFont& known : fonts_)
+        if (known.Spec == font) {
+            font_ = known.Font;
+            fontKey_ = known.Key;
+            return;
+        }
+    font_ = ReportFontMetrics::DeviceFont(font, dpiY_);
+    fontKey_ = QStringLiteral("%1|%2|%3%4%5%6|")
+                   .arg(font.Name)
+                   .arg(font_.pixelSize())
+                   .arg(int(font.Bold))
+                   .arg(int(font.Italic))
+                   .arg(int(font.Underline))
+                   .arg(int(font.StrikeOut));
+    if (fonts_.size() > 32)
+        fonts_.clear();
+    fonts_.push_back({font, font_, fontKey_});
+}
+
+QPen PainterSurface::DevicePen() const {
+    if (pen_.Style == TPenStyle::Clear)
+        return Qt::NoPen;
+    // Width 0 is the device's thinnest line; any other width covers at least one pixel.
+    const double width =
+        pen_.WidthInches <= 0 ? 0.0 : std::max(1, qRound(pen_.WidthInches * dpiX_));
+    QPen pen(pen_.Color, width, QtPenStyle(pen_.Style), Qt::SquareCap, Qt::MiterJoin);
+    return pen;
+}
+
+void PainterSurface::Prepare() {
+    painter_->setRenderHint(QPainter::Antialiasing, antialias_);
+    // The PDF engine would store images as JPEG otherwise, shifting the colours of logos.
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void PainterSurface::DrawText(const QPointF& pivot, double baselineOffset, double angleCcw,
+                              const QString& text) {
+    if (!Ready() || !fontValid_ || text.isEmpty())
+        return;
+    Prepare();
+    painter_->save();
+    painter_->setFont(font_);
+    painter_->setPen(textColor_);
+    painter_->translate(DeviceX(pivot.x()), DeviceY(pivot.y()));
+    if (angleCcw != 0)
+        painter_->rotate(-angleCcw); // Qt turns clockwise on a y-down page
+    const ShapedText& shaped = Shaped(text);
+    const QPointF origin(0, qRound(baselineOffset * dpiY_) - shaped.Ascent);
+    for (const QGlyphRun& run : shaped.Runs)
+        painter_->drawGlyphRun(origin, run);
+    painter_->restore();
+}
+
+// Glyph runs of text in the current font, laid out on one line.
+const PainterSurface::ShapedText& PainterSurface::Shaped(const QString& text) {
+    const QString key = fontKey_ + text;
+    if (const auto it = shaped_.constFind(key); it != shaped_.cend())
+        return it.value();
+    if (shaped_.size() > 512)
+        shaped_.clear();
+    QTextLayout layout(text, font_, painter_->device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    return *shaped_.insert(key, {layout.glyphRuns(), line.isValid() ? line.ascent() : 0});
+}
+
+void PainterSurface::FillAndStroke(const QPainterPath& path, const QRect& bounds) {
+    Prepare();
+    if (!brush_.Pattern.isNull())
+        DrawPattern(path);
+    else if (brush_.Style == TBrushStyle::Solid)
+        painter_->fillPath(path, brush_.Color);
+    else if (IsHatch(brush_.Style))
+        DrawHatch(path, bounds);
+    const QPen pen = DevicePen();
+    if (pen.style() != Qt::NoPen)
+        painter_->strokePath(path, pen);
+}
+
+// Hatches are drawn as lines clipped to the shape, spaced on paper as on the design panel,
+// rather than as brush patterns whose period is a number of device pixels.
+void PainterSurface::DrawHatch(const QPainterPath& path, const QRect& bounds) {
+    const double spacingX = kHatchSpacingInches * dpiX_;
+    const double spacingY = kHatchSpacingInches * dpiY_;
+    const double ox = brush_.HatchOriginX * dpiX_ - offset_.x();
+    const double oy = brush_.HatchOriginY * dpiY_ - offset_.y();
+    const double left = bounds.left() - spacingX, right = bounds.right() + 1 + spacingX;
+    const double top = bounds.top() - spacingY, bottom = bounds.bottom() + 1 + spacingY;
+    const TBrushStyle style = brush_.Style;
+
+    painter_->save();
+    painter_->setClipPath(path, Qt::IntersectClip);
+    painter_->setPen(QPen(brush_.Color, std::max(1, qRound(kHatchLineInches * dpiX_)),
+                          Qt::SolidLine, Qt::FlatCap));
+    const auto first = [](double from, double origin, double step) {
+        return origin + std::floor((from - origin) / step) * step;
+    };
+    if (style == TBrushStyle::Horizontal || style == TBrushStyle::Cross)
+        for (double y = first(top, oy, spacingY); y <= bottom; y += spacingY)
+            painter_->drawLine(QLineF(left, qRound(y), right, qRound(y)));
+    if (style == TBrushStyle::Vertical || style == TBrushStyle::Cross)
+        for (double x = first(left, ox, spacingX); x <= right; x += spacingX)
+            painter_->drawLine(QLineF(qRound(x), top, qRound(x), bottom));
+    // A diagonal line is x - y = c ("\") or x + y = c ("/"); c steps by the spacing across.
+    if (style == TBrushStyle::FDiagonal || style == TBrushStyle::DiagCross)
+        for (double c = first(left - bottom, ox - oy, spacingX); c <= right - top; c += spacingX)
+            painter_->drawLine(QLineF(top + c, top, bottom + c, bottom));
+    if (style == TBrushStyle::BDiagonal || style == TBrushStyle::DiagCross)
+        for (double c = first(left + top, ox + oy, spacingX); c <= right + bottom; c += spacingX)
+            painter_->drawLine(QLineF(c - top, top, c - bottom, bottom));
+    painter_->restore();
+}
+
+void PainterSurface::DrawPattern(const QPainterPath& path) {
+    QBrush brush(brush_.Pattern);
+    QTransform scale;
+    scale.translate(brush_.HatchOriginX * dpiX_ - offset_.x(),
+                    brush_.HatchOriginY * dpiY_ - offset_.y());
+    scale.scale(dpiX_ / 96.0, dpiY_ / 96.0);
+    brush.setTransform(scale);
+    painter_->fillPath(path, brush);
+}
+
+void PainterSurface::DrawRect(const QRectF& box) {
+    if (!Ready())
+        return;
+    const QRect r = DeviceRect(box);
+    QPainterPath path;
+    path.addRect(QRectF(r.topLeft(), QSizeF(r.width(), r.height())));
+    FillAndStroke(path, r);
+}
+
+void PainterSurface::DrawRoundRect(const QRectF& box, const QSizeF& cornerEllipse) {
+    if (!Ready())
+        return;
+    const QRect r = DeviceRect(box);
+    const double rx = std::min(qRound(cornerEllipse.width() * dpiX_) / 2.0, r.width() / 2.0);
+    const double ry = std::min(qRound(cornerEllipse.height() * dpiY_) / 2.0, r.height() / 2.0);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(r.topLeft(), QSizeF(r.width(), r.height())), rx, ry);
+    FillAndStroke(path, r);
+}
+
+void PainterSurface::DrawEllipse(const QRectF& box) {
+    if (!Ready())
+        return;
+    const QRect r = DeviceRect(box);
+    QPainterPath path;
+    path.addEllipse(QRectF(r.topLeft(), QSizeF(r.width(), r.height())));
+    FillAndStroke(path, r);
+}
+
+void PainterSurface::DrawLine(const QPointF& from, const QPointF& to) {
+    if (!Ready())
+        return;
+    const QPen pen = DevicePen();
+    if (pen.style() == Qt::NoPen)
+        return;
+    Prepare();
+    QPen flat = pen;
+    flat.setCapStyle(Qt::FlatCap);
+    painter_->setPen(flat);
+    painter_->drawLine(
+        QLineF(DeviceX(from.x()), DeviceY(from.y()), DeviceX(to.x()), DeviceY(to.y())));
+}
+
+void PainterSurface::DrawImage(const QRectF& box, const QImage& image) {
+    if (!Ready() || image.isNull())
+        return;
+    const QRect r = DeviceRect(box);
+    const QRectF target(r.topLeft(), QSizeF(r.width(), r.height()));
+    painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);
+    painter_->drawImage(target, image);
+}
+
+void PainterSurface::DrawPicture(const QRectF& box, const Picture& picture) {
+    if (!Ready() || picture.isNull())
+        return;
+    const QRect r = DeviceRect(box);
+    painter_->save();
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);
+    picture.draw(*painter_, QRectF(r.topLeft(), QSizeF(r.width(), r.height())));
+    painter_->restore();
+}

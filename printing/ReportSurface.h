@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
+#include "printing/ReportTypes.h"
+
+class Picture;
+
+// What the report engine draws on: a page in inches from the paper's physical top-left
+// corner. One implementation paints through QPainter (printer, PDF, image, preview
+// window), the other records the calls into the preview stream, so every target is
+// drawn by the same painting code.
+class ReportSurface {
+public:
+    virtual ~ReportSurface() = default;
+
+    virtual void BeginPage(const QSizeF& pageInches) = 0;
+    virtual void EndPage() = 0;
+
+    virtual void SetPen(const TReportPenSpec& pen) = 0;
+    virtual void SetBrush(const TReportBrushSpec& brush) = 0;
+    virtual void SetFont(const TReportFontSpec& font, const QColor& color) = 0;
+
+    // Text whose baseline starts baselineOffset inches below pivot (in the rotated frame),
+    // turned angleCcw degrees counter-clockwise about pivot.
+    virtual void DrawText(const QPointF& pivot, double baselineOffset, double angleCcw,
+                          const QString& text) = 0;
+    virtual void DrawRect(const QRectF& box) = 0;
+    virtual void DrawRoundRect(const QRectF& box, const QSizeF& cornerEllipse) = 0;
+    virtual void DrawEllipse(const QRectF& box) = 0;
+    virtual void DrawLine(const QPointF& from, const QPointF& to) = 0;
+    virtual void DrawImage(const QRectF& box, const QImage& image) = 0;
+    virtual void DrawPicture(const QRectF& box, const Picture& picture) = 0;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+// Values shared by the report engine, its drawing surfaces and the preview stream.
+
+// Where a printed text stands relative to the y given to it.
+enum class TVerticalPlacement : int {
+    Baseline = 0, // the baseline at y
+    Top = 1,      // the top of the character cell at y - ascent - internal leading
+    Bottom = 2,   // the bottom of the character cell at y + descent
+};
+
+enum class TReportOrientation { Portrait, Landscape };
+
+// The eight fill styles of a brush, numbered as label items store them.
+enum class TBrushStyle : int {
+    Solid = 0,
+    Clear = 1,
+    Horizontal = 2,
+    Vertical = 3,
+    FDiagonal = 4, // "\" lines
+    BDiagonal = 5, // "/" lines
+    Cross = 6,
+    DiagCross = 7,
+};
+
+enum class TPenStyle : int { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
+
+// Only plain copying is supported on every target (printer, PDF, image, preview).
+enum class TPenMode : int { Copy };
+
+// A font as the engine selects it: a face and a size in points with its styles.
+struct TReportFontSpec {
+    QString Name = QStringLiteral("Arial");
+    double Size = 10.0;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool StrikeOut = false;
+
+    bool operator==(const TReportFontSpec&) const = default;
+};
+
+// A pen with its width already in inches; 0 means the device's thinnest line.
+struct TReportPenSpec {
+    QColor Color = Qt::black;
+    TPenStyle Style = TPenStyle::Solid;
+    double WidthInches = 0.0;
+
+    bool operator==(const TReportPenSpec&) const = default;
+};
+
+// A brush; hatch lines are laid out from HatchOrigin (inches from the paper's corner).
+struct TReportBrushSpec {
+    QColor Color = Qt::white;
+    TBrushStyle Style = TBrushStyle::Solid;
+    QImage Pattern; // optional tile, one pixel = 1/96 inch; overrides Style when set
+    double HatchOriginX = 0.0;
+    double HatchOriginY = 0.0;
+};
+
+// Hatch lines on paper stand 1/12 inch apart, as the design panel's 8 pixels at 96 pixels
+// per inch, and are 1/96 inch wide (at least one device pixel).
+inline constexpr double kHatchSpacingInches = 1.0 / 12.0;
+inline constexpr double kHatchLineInches = 1.0 / 96.0;

@@ -1,0 +1,245 @@
+#include "printing/TReportPrinter.h"
+
+#include <QDir>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrintEngine>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryFile>
+
+#include <stdexcept>
+
+#include "printing/PaperChoice.h"
+
+namespace {
+
+TReportPrinter::DialogLauncher& Launcher() {
+    static TReportPrinter::DialogLauncher launcher;
+    return launcher;
+}
+
+bool RunStandardDialog(QPrinter& printer, QWidget* parent, bool setup) {
+    QPrintDialog dialog(&printer, parent);
+    if (setup) {
+        dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    } else {
+        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+TReportPrinter::TReportPrinter() = default;
+TReportPrinter::~TReportPrinter() {
+    if (painter_.isActive())
+        painter_.end();
+    DropSpool();
+}
+
+QPrinter& TReportPrinter::Device() {
+    // Kept for the whole run and never destroyed: jobs may run until the program ends.
+    static QPrinter* printer = [] {
+        auto* p = new QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        if (p->printerName().isEmpty() && !QPrinterInfo::availablePrinters().isEmpty())
+            p->setPrinterName(QPrinterInfo::availablePrinters().first().printerName());
+        return p;
+    }();
+    return *printer;
+}
+
+bool TReportPrinter::PrintersInstalled() {
+    return !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+bool TReportPrinter::UsePrinter(const QString& printerName) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
+    if (info.isNull())
+        return false;
+    Device().setPrinterName(printerName);
+    return Device().printerName() == printerName;
+}
+
+void TReportPrinter::SetDialogLauncher(DialogLauncher launcher) {
+    Launcher() = std::move(launcher);
+}
+
+bool TReportPrinter::PrintDialog(QWidget* parent) {
+    return Launcher() ? Launcher()(Device(), parent, false)
+                      : RunStandardDialog(Device(), parent, false);
+}
+
+bool TReportPrinter::PrinterSetupDialog(QWidget* parent) {
+    return Launcher() ? Launcher()(Device(), parent, true)
+                      : RunStandardDialog(Device(), parent, true);
+}
+
+int TReportPrinter::Copies() const {
+    return Device().copyCount();
+}
+
+void TReportPrinter::SetCopies(int copies) {
+    Device().setCopyCount(copies);
+}
+
+void TReportPrinter::AbandonNow() {
+    Abort();
+    if (!painter_.isActive())
+        return;
+    if (spool_) {
+        painter_.end();
+        DropSpool();
+    } else {
+        Device().abort();
+    }
+}
+
+bool TReportPrinter::SupportsPaper(int paperCode) const {
+    const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode);
+    if (id == QPageSize::Custom)
+        return false;
+    if (Device().outputFormat() == QPrinter::PdfFormat)
+        return true;
+    const QPrinterInfo info(Device());
+    for (const QPageSize& size : info.supportedPageSizes())
+        if (size.id() == id)
+            return true;
+    return false;
+}
+
+QSizeF TReportPrinter::PageSizeInches() const {
+    QSizeF size;
+    const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
+    if (id != QPageSize::Custom)
+        size = QPageSize::size(id, QPageSize::Inch);
+    else
+        size = Device().pageLayout().pageSize().size(QPageSize::Inch);
+    if (orientation_ == TReportOrientation::Landscape)
+        size.transpose();
+    return size;
+}
+
+double TReportPrinter::XDpi() const {
+    return Device().resolution();
+}
+
+double TReportPrinter::YDpi() const {
+    return Device().resolution();
+}
+
+QPaintDevice* TReportPrinter::OpenDevice() {
+    QPrinter& printer = Device();
+    if (printer.outputFormat() != QPrinter::NativeFormat && printer.outputFileName().isEmpty())
+        return nullptr;
+    // Painting in whole-paper coordinates: the unprintable margin is the device's concern.
+    printer.setFullPage(true);
+    const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
+    if (id != QPageSize::Custom)
+        printer.setPageSize(QPageSize(id));
+    printer.setPageOrientation(orientation_ == TReportOrientation::Landscape
+                                   ? QPageLayout::Landscape
+                                   : QPageLayout::Portrait);
+    printer.setDocName(Title.left(31));
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        return OpenSpool();
+    return &printer;
+}
+
+// The spool is a PDF of the job's pages at the printer's resolution and paper.
+QPaintDevice* TReportPrinter::OpenSpool() {
+    DropSpool();
+    spoolFile_ =
+        std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/quorvane-XXXXXX.pdf"));
+    if (!spoolFile_->open())
+        return nullptr;
+    spoolFile_->close();
+    const QPrinter& printer = Device();
+    spool_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    spool_->setOutputFormat(QPrinter::PdfFormat);
+    spool_->setOutputFileName(spoolFile_->fileName());
+    spool_->setResolution(printer.resolution());
+    spool_->setFullPage(true);
+    spool_->setPageLayout(printer.pageLayout());
+    spool_->setPageMargins(QMarginsF(0, 0, 0, 0));
+    spool_->setDocName(printer.docName());
+    spool_->setCreator(QStringLiteral("Quorvane"));
+    return spool_.get();
+}
+
+void TReportPrinter::DocumentEnded() {
+    if (!spool_)
+        return;
+    SubmitSpool();
+}
+
+// Hands the spool file to the queue with the copies, sides, paper and the options chosen
+// in the print dialog.
+void TReportPrinter::SubmitSpool() {
+    const QPrinter& printer = Device();
+    QStringList arguments{QStringLiteral("-d"), printer.printerName(),
+                          QStringLiteral("-t"), printer.docName(),
+                          QStringLiteral("-n"), QString::number(std::max(1, printer.copyCount()))};
+    const QStringList options =
+        printer.printEngine()
+            ->property(QPrintEngine::PrintEnginePropertyKey(QPrintEngine::PPK_CustomBase))
+            .toStringList();
+    for (int i = 0; i + 1 < options.size(); i += 2)
+        arguments << QStringLiteral("-o") << options[i] + QLatin1Char('=') + options[i + 1];
+    switch (printer.duplex()) {
+    case QPrinter::DuplexLongSide:
+        arguments << QStringLiteral("-o") << QStringLiteral("sides=two-sided-long-edge");
+        break;
+    case QPrinter::DuplexShortSide:
+        arguments << QStringLiteral("-o") << QStringLiteral("sides=two-sided-short-edge");
+        break;
+    default:
+        break;
+    }
+    const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
+    if (id != QPageSize::Custom)
+        arguments << QStringLiteral("-o") << QStringLiteral("media=") + QPageSize(id).key();
+    arguments << QStringLiteral("--") << spoolFile_->fileName();
+
+    QProcess lp;
+    lp.start(QStringLiteral("lp"), arguments);
+    const bool finished = lp.waitForFinished(60000);
+    const QString detail = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
+    DropSpool();
+    if (!finished || lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0)
+        throw std::runtime_error(QStringLiteral("The printer \"%1\" did not accept the document.%2")
+                                     .arg(printer.printerName(),
+                                          detail.isEmpty() ? QString() : QLatin1Char(' ') + detail)
+                                     .toStdString());
+}
+
+void TReportPrinter::DropSpool() {
+    spool_.reset();
+    spoolFile_.reset(); // removes the file
+}
+
+QString TReportPrinter::DeviceError() const {
+    if (!PrintersInstalled())
+        return QStringLiteral("No printers installed");
+    return QStringLiteral("The printer \"%1\" could not start the document.")
+        .arg(Device().printerName());
+}
+
+void TReportPrinter::NextDevicePage() {
+    if (spool_)
+        spool_->newPage();
+    else
+        Device().newPage();
+}
+
+void TReportPrinter::DocumentAbandoned() {
+    if (spool_) {
+        if (painter_.isActive())
+            painter_.end();
+        DropSpool();
+    } else if (painter_.isActive()) {
+        Device().abort();
+    }
+}

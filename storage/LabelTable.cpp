@@ -1,0 +1,96 @@
+#include "storage/LabelTable.h"
+
+#include "storage/TableSchemas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+QString LabelTable::PathIn(const QString& directory) {
+    return QDir(directory).filePath(LabelTableFileName);
+}
+
+bool LabelTable::Create(const QString& path, QString* detail) {
+    try {
+        dbf::Table::create(path.toStdString(), LabelTableFields());
+    } catch (const dbf::Error& e) {
+        if (detail)
+            *detail = QString::fromStdString(e.what());
+        return false;
+    }
+    if (!QFileInfo(path).isFile()) {
+        if (detail)
+            *detail = path + " was not written";
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<LabelTable> LabelTable::Open(const QString& directory, QString& failureMessage,
+                                             QString* detail) {
+    const QString path = PathIn(directory);
+    if (!QFileInfo::exists(path) && !Create(path, detail)) {
+        failureMessage = CreateFailedMessage;
+        return nullptr;
+    }
+    try {
+        std::unique_ptr<LabelTable> table(
+            new LabelTable(dbf::Table::open(path.toStdString(), dbf::Mode::Exclusive)));
+        table->EnsureIndex();
+        table->SetOrder(LabelTableTag);
+        table->First();
+        return table;
+    } catch (const dbf::Error& e) {
+        if (detail)
+            *detail = QString::fromStdString(e.what());
+        failureMessage = OpenFailedMessage;
+        return nullptr;
+    }
+}
+
+void LabelTable::EnsureIndex() {
+    if (IndexFileName().isEmpty() || !TagNames().contains(LabelTableTag, Qt::CaseInsensitive))
+        CreateIndexTag(LabelTableTag, LabelTableTagExpression);
+}
+
+void LabelTable::RebuildIndexes() {
+    // Packing closes up record numbers: the current record's new number is its old one less
+    // the deleted records before it.
+    quint32 current = 0;
+    if (!Eof() && !IsDeleted()) {
+        const quint32 original = RecNo();
+        quint32 deletedBefore = 0;
+        // Counting visits every earlier record; nobody needs to hear of those moves.
+        auto onChange = std::move(table_->onChange);
+        table_->onChange = nullptr;
+        try {
+            for (quint32 n = 1; n < original; ++n) {
+                Go(n);
+                if (IsDeleted())
+                    ++deletedBefore;
+            }
+        } catch (...) {
+            table_->onChange = std::move(onChange);
+            throw;
+        }
+        table_->onChange = std::move(onChange);
+        current = original - deletedBefore;
+    }
+    const QString indexFile = IndexFileName();
+    if (!indexFile.isEmpty()) {
+        CloseIndexes();
+        if (QFile::exists(indexFile) && !QFile::remove(indexFile))
+            throw dbf::Error(indexFile.toStdString() + ": cannot delete the index file");
+    }
+    Pack();
+    CreateIndexTag(LabelTableTag, LabelTableTagExpression);
+    SetOrder(LabelTableTag);
+    if (current > 0)
+        Go(current);
+    else
+        First();
+}
+
+QString LabelTable::StoredDescription(const QString& description) {
+    return TruncateUtf8(description, DescriptionWidth);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "storage/DataTable.h"
+
+#include <QString>
+
+#include <memory>
+
+// The label table QVLBLS.DBF of the data directory, with its memo file and its index
+// QVLBLS.CDX (tag "DESCRIPT" on "upper(DESCRIPT)"). Always opened exclusively, so that a
+// second running copy of the program cannot open it, and always used in "DESCRIPT" order.
+class LabelTable : public DataTable {
+public:
+    static constexpr const char* CreateFailedMessage = "Unable to create QVLBLS.DBF";
+    static constexpr const char* OpenFailedMessage =
+        "We were unable to open the label file: QVLBLS.DBF";
+    static constexpr int DescriptionWidth = 30; // bytes of DESCRIPT
+
+    static QString PathIn(const QString& directory);
+
+    // Creates the table with its fifteen fields (and memo file); no index. False when the
+    // creation failed or the file is not there afterwards; `detail` gets the reason.
+    static bool Create(const QString& path, QString* detail = nullptr);
+
+    // Opens the label table of `directory` for the program: creates it when missing, opens it
+    // exclusively, creates the "DESCRIPT" tag when the index is absent (or lacks the tag),
+    // makes it the order and moves to the first record. On failure returns null and sets
+    // `failureMessage` to the message to show: CreateFailedMessage when the table could not be
+    // created, OpenFailedMessage when it could not be opened (held by another copy of the
+    // program, damaged). `detail` gets the underlying reason.
+    static std::unique_ptr<LabelTable> Open(const QString& directory, QString& failureMessage,
+                                            QString* detail = nullptr);
+
+    // What "&Rebuild Indexes" does to this table: closes and deletes the index file, packs
+    // (records marked deleted go for good), re-creates the "DESCRIPT" tag and makes it the
+    // order. The record that was current stays current although packing renumbers it; with
+    // no current record the table ends on its first record. Needs Browse state.
+    void RebuildIndexes();
+
+    // A description as DESCRIPT stores it (its first 30 bytes, whole characters only); two
+    // descriptions are the same label name when their stored forms match without regard to case.
+    static QString StoredDescription(const QString& description);
+
+private:
+    using DataTable::DataTable;
+    void EnsureIndex();
+};

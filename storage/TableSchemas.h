@@ -1,0 +1,42 @@
+#pragma once
+
+#include "storage/dbf/FieldDef.h"
+
+#include <vector>
+
+// The layouts of the two tables, in file order. Plain C++ so that the build-time tool that
+// writes the stock template table uses the very same definition as the program.
+
+// The label table QVLBLS.DBF: one record per stored label design.
+inline std::vector<dbf::FieldDef> LabelTableFields() {
+    return {
+        {"DESCRIPT", 'C', 30, 0}, {"TEMPLATE", 'C', 60, 0},  {"LBLHEIGHT", 'N', 6, 3},
+        {"LBLWIDTH", 'N', 6, 3},  {"NBRACROSS", 'N', 2, 0},  {"NBRDOWN", 'N', 2, 0},
+        {"TOPMARG", 'N', 6, 3},   {"LEFTMARG", 'N', 6, 3},   {"HORIZPITCH", 'N', 6, 3},
+        {"VERTPITCH", 'N', 6, 3}, {"SHEETWIDTH", 'N', 6, 3}, {"SHEETDEPTH", 'N', 6, 3},
+        {"PAPERSIZE", 'C', 5, 0}, {"LBLSHAPE", 'C', 2, 0},   {"OBJECTS", 'M', 10, 0},
+    };
+}
+
+// The template table QVLTPL.DBF: one record per named sheet geometry. Measurements carry
+// four decimals (a left margin of 3/16 in is 0.1875).
+inline std::vector<dbf::FieldDef> TemplateTableFields() {
+    return {
+        {"TEMPLATE", 'C', 60, 0}, {"LBLHEIGHT", 'N', 8, 4},  {"LBLWIDTH", 'N', 8, 4},
+        {"NBRACROSS", 'N', 2, 0}, {"NBRDOWN", 'N', 2, 0},    {"TOPMARG", 'N', 8, 4},
+        {"LEFTMARG", 'N', 8, 4},  {"HORIZPITCH", 'N', 8, 4}, {"VERTPITCH", 'N', 8, 4},
+        {"PAPERSIZE", 'C', 5, 0}, {"USERDEF", 'L', 1, 0},    {"LBLSHAPE", 'C', 2, 0},
+    };
+}
+
+// Index tags: name and key expression.
+inline constexpr const char* LabelTableTag = "DESCRIPT";
+inline constexpr const char* LabelTableTagExpression = "upper(DESCRIPT)";
+inline constexpr const char* TemplateTableTag = "TEMPLATE";
+inline constexpr const char* TemplateTableTagExpression = "upper(TEMPLATE)";
+
+// File names in the data directory.
+inline constexpr const char* LabelTableFileName = "QVLBLS.DBF";
+inline constexpr const char* LabelIndexFileName = "QVLBLS.CDX";
+inline constexpr const char* TemplateTableFileName = "QVLTPL.DBF";
+inline constexpr const char* TemplateIndexFileName = "QVLTPL.CDX";

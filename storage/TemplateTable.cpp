@@ -1,0 +1,158 @@
+#include "storage/TemplateTable.h"
+
+#include "storage/TableSchemas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace {
+
+// Writes a copy of a shipped file under a temporary name beside its destination, flushed to
+// disk, so that only a complete file is ever renamed into place.
+bool WriteCopy(const QString& source, const QString& destination, QString* detail) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (detail)
+            *detail = source + ": " + in.errorString();
+        return false;
+    }
+    const QByteArray bytes = in.readAll();
+    QFile out(destination);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size() ||
+        !out.flush() || ::fsync(out.handle()) != 0) {
+        if (detail)
+            *detail = destination + ": " + out.errorString();
+        out.close();
+        QFile::remove(destination);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString TemplateTable::PathIn(const QString& directory) {
+    return QDir(directory).filePath(TemplateTableFileName);
+}
+
+QString TemplateTable::StockTablePath() {
+    return QStringLiteral(":/stock/QVLTPL.DBF");
+}
+
+QString TemplateTable::StockIndexPath() {
+    return QStringLiteral(":/stock/QVLTPL.CDX");
+}
+
+bool TemplateTable::InstallStockTable(const QString& directory, QString* detail) {
+    const QString table = PathIn(directory);
+    if (QFileInfo::exists(table))
+        return true;
+    QDir().mkpath(directory);
+    const QString index = QDir(directory).filePath(TemplateIndexFileName);
+    const QString newTable = table + ".new";
+    const QString newIndex = index + ".new";
+    if (!WriteCopy(StockIndexPath(), newIndex, detail) ||
+        !WriteCopy(StockTablePath(), newTable, detail)) {
+        QFile::remove(newIndex);
+        return false;
+    }
+    // An index left without its table belongs to no table any more.
+    QFile::remove(index);
+    QFile::rename(newIndex, index);
+    // rename never replaces an existing file: a template table that appeared meanwhile stays.
+    const bool installed = QFile::rename(newTable, table);
+    QFile::remove(newTable);
+    if (!installed && !QFileInfo::exists(table)) {
+        if (detail)
+            *detail = table + ": cannot be written";
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<TemplateTable> TemplateTable::OpenExisting(const QString& path) {
+    std::unique_ptr<TemplateTable> table(
+        new TemplateTable(dbf::Table::open(path.toStdString(), dbf::Mode::Exclusive)));
+    if (table->IndexFileName().isEmpty() ||
+        !table->TagNames().contains(TemplateTableTag, Qt::CaseInsensitive))
+        table->CreateIndexTag(TemplateTableTag, TemplateTableTagExpression);
+    table->SetOrder(TemplateTableTag);
+    table->First();
+    return table;
+}
+
+std::unique_ptr<TemplateTable> TemplateTable::Open(const QString& directory,
+                                                   QString& failureMessage, QString* detail) {
+    if (!InstallStockTable(directory, detail)) {
+        failureMessage = OpenFailedMessage;
+        return nullptr;
+    }
+    try {
+        return OpenExisting(PathIn(directory));
+    } catch (const dbf::Error& e) {
+        if (detail)
+            *detail = QString::fromStdString(e.what());
+        failureMessage = OpenFailedMessage;
+        return nullptr;
+    }
+}
+
+bool TemplateTable::RebuildIndexes(const QString& directory, QString& failureMessage,
+                                   QString* detail) {
+    try {
+        const QString path = PathIn(directory);
+        if (!QFileInfo::exists(path))
+            throw dbf::Error(path.toStdString() + ": no such file");
+        std::unique_ptr<TemplateTable> table = OpenExisting(path);
+        table->Pack();
+        table->CreateIndexTag(TemplateTableTag, TemplateTableTagExpression);
+        table->Close();
+        return true;
+    } catch (const dbf::Error& e) {
+        if (detail)
+            *detail = QString::fromStdString(e.what());
+        failureMessage = OpenFailedMessage;
+        return false;
+    }
+}
+
+LabelTemplate TemplateTable::Current() const {
+    LabelTemplate t;
+    t.name = Text("TEMPLATE");
+    SheetGeometry& g = t.geometry;
+    g.labelHeight = static_cast<float>(Float("LBLHEIGHT"));
+    g.labelWidth = static_cast<float>(Float("LBLWIDTH"));
+    g.labelsAcross = Integer("NBRACROSS");
+    g.labelsDown = Integer("NBRDOWN");
+    g.topMargin = static_cast<float>(Float("TOPMARG"));
+    g.leftMargin = static_cast<float>(Float("LEFTMARG"));
+    g.horizontalPitch = static_cast<float>(Float("HORIZPITCH"));
+    g.verticalPitch = static_cast<float>(Float("VERTPITCH"));
+    g.paperSize = Text("PAPERSIZE").left(5);
+    g.labelShape = Text("LBLSHAPE").left(2);
+    t.userDefined = Logical("USERDEF");
+    return t;
+}
+
+void TemplateTable::Write(const LabelTemplate& t) {
+    const SheetGeometry& g = t.geometry;
+    SetText("TEMPLATE", t.name);
+    SetFloat("LBLHEIGHT", g.labelHeight);
+    SetFloat("LBLWIDTH", g.labelWidth);
+    SetInteger("NBRACROSS", g.labelsAcross);
+    SetInteger("NBRDOWN", g.labelsDown);
+    SetFloat("TOPMARG", g.topMargin);
+    SetFloat("LEFTMARG", g.leftMargin);
+    SetFloat("HORIZPITCH", g.horizontalPitch);
+    SetFloat("VERTPITCH", g.verticalPitch);
+    SetText("PAPERSIZE", g.paperSize);
+    SetLogical("USERDEF", t.userDefined);
+    SetText("LBLSHAPE", g.labelShape);
+}
+
+QString TemplateTable::StoredName(const QString& name) {
+    return TruncateUtf8(name, NameWidth);
+}

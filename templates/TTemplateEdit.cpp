@@ -1,0 +1,253 @@
+#include "templates/TTemplateEdit.h"
+
+#include "designer/Prompter.h"
+#include "templates/NumericEntry.h"
+#include "templates/TemplateEditorRules.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+using Rules = TemplateEditorRules;
+
+TTemplateEdit::TTemplateEdit(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setWindowTitle(QStringLiteral("Add Label Definition"));
+    setModal(true);
+    BuildControls();
+    LayOut();
+}
+
+NumericEntry* TTemplateEdit::Entry(const char* name) {
+    auto* entry = new NumericEntry(this);
+    entry->setObjectName(QString::fromLatin1(name));
+    return entry;
+}
+
+void TTemplateEdit::BuildControls() {
+    eUserDesc = new QLineEdit(QStringLiteral("[enter description]"), this);
+    eUserDesc->setObjectName("eUserDesc");
+    eUserDesc->setMaxLength(60); // TEMPLATE holds 60
+    elblwidth = Entry("elblwidth");
+    elblHeight = Entry("elblHeight");
+    eHorizPitch = Entry("eHorizPitch");
+    eVertPitch = Entry("eVertPitch");
+    enbracross = new QSpinBox(this);
+    enbracross->setObjectName("enbracross");
+    enbracross->setRange(1, Rules::MaxAcross);
+    enbrdown = new QSpinBox(this);
+    enbrdown->setObjectName("enbrdown");
+    enbrdown->setRange(1, Rules::MaxDown);
+    eleftmarg = Entry("eleftmarg");
+    etopmarg = Entry("etopmarg");
+    epapersize = new QComboBox(this);
+    epapersize->setObjectName("epapersize");
+    epapersize->addItems(Rules::PaperSizeEntries());
+    Inchesbutton = new QRadioButton(QStringLiteral("In inches/1000's of an inch"), this);
+    Inchesbutton->setObjectName("Inchesbutton");
+    Inchesbutton->setChecked(true);
+    MMButton = new QRadioButton(QStringLiteral("In Millimeters"), this);
+    MMButton->setObjectName("MMButton");
+    HelpButton = new QPushButton(QStringLiteral("Help"), this);
+    HelpButton->setObjectName("HelpButton");
+    HelpButton->setAutoDefault(false);
+    MouseHelpButton = new QPushButton(this);
+    MouseHelpButton->setObjectName("MouseHelpButton");
+    MouseHelpButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
+    MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
+    MouseHelpButton->setWhatsThis(
+        QStringLiteral("Click this button, then click a control to learn what it does."));
+    MouseHelpButton->setAutoDefault(false);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setObjectName("CancelButton");
+    CancelButton->setAutoDefault(false);
+    eLabelShape = new QComboBox(this);
+    eLabelShape->setObjectName("eLabelShape");
+    eLabelShape->addItems(Rules::LabelShapeEntries());
+    OKButton = new QPushButton(QStringLiteral("Save"), this);
+    OKButton->setObjectName("OKButton");
+    OKButton->setDefault(true);
+
+    connect(Inchesbutton, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            InchesbuttonClick();
+    });
+    connect(MMButton, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            MMButtonClick();
+    });
+    connect(elblwidth, &QLineEdit::editingFinished, this, &TTemplateEdit::elblwidthExit);
+    connect(elblHeight, &QLineEdit::editingFinished, this, &TTemplateEdit::elblHeightExit);
+    connect(OKButton, &QPushButton::clicked, this, &TTemplateEdit::OkButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TTemplateEdit::CancelButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &TTemplateEdit::HelpButtonClick);
+    connect(MouseHelpButton, &QPushButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+
+    QWidget* order[] = {eUserDesc,    elblwidth, elblHeight, eHorizPitch,     eVertPitch,
+                        enbracross,   enbrdown,  eleftmarg,  etopmarg,        epapersize,
+                        Inchesbutton, MMButton,  HelpButton, MouseHelpButton, CancelButton,
+                        eLabelShape,  OKButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TTemplateEdit::LayOut() {
+    auto caption = [this](const QString& text, QWidget* buddy) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(buddy);
+        return label;
+    };
+    auto* grid = new QGridLayout;
+    grid->addWidget(caption(QStringLiteral("Description"), eUserDesc), 0, 0);
+    grid->addWidget(eUserDesc, 0, 1, 1, 3);
+    const struct {
+        const char* left;
+        QWidget* leftEntry;
+        const char* right;
+        QWidget* rightEntry;
+    } rows[] = {{"Label Width", elblwidth, "Label Height", elblHeight},
+                {"Horizontal Pitch", eHorizPitch, "Vertical Pitch", eVertPitch},
+                {"# across", enbracross, "# down", enbrdown},
+                {"Left Margin", eleftmarg, "Top Margin", etopmarg}};
+    int row = 1;
+    for (const auto& r : rows) {
+        grid->addWidget(caption(QString::fromLatin1(r.left), r.leftEntry), row, 0);
+        grid->addWidget(r.leftEntry, row, 1);
+        grid->addWidget(caption(QString::fromLatin1(r.right), r.rightEntry), row, 2);
+        grid->addWidget(r.rightEntry, row, 3);
+        ++row;
+    }
+    grid->addWidget(caption(QStringLiteral("Paper size"), epapersize), row, 0);
+    grid->addWidget(epapersize, row, 1, 1, 3);
+    ++row;
+    grid->addWidget(caption(QStringLiteral("Label Shape"), eLabelShape), row, 0);
+    grid->addWidget(eLabelShape, row, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    auto* units = new QGroupBox(this);
+    auto* unitsLayout = new QHBoxLayout(units);
+    unitsLayout->addWidget(Inchesbutton);
+    unitsLayout->addWidget(MMButton);
+    unitsLayout->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(HelpButton);
+    buttons->addWidget(MouseHelpButton);
+    buttons->addStretch();
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(grid);
+    outer->addWidget(units);
+    outer->addLayout(buttons);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TTemplateEdit::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void TTemplateEdit::FormActivate() {
+    if (!firstActivation_)
+        return;
+    firstActivation_ = false;
+    eUserDesc->setText(description_);
+    elblHeight->SetValue(geometry_.labelHeight);
+    elblwidth->SetValue(geometry_.labelWidth);
+    etopmarg->SetValue(geometry_.topMargin);
+    eleftmarg->SetValue(geometry_.leftMargin);
+    eHorizPitch->SetValue(geometry_.horizontalPitch);
+    eVertPitch->SetValue(geometry_.verticalPitch);
+    enbracross->setValue(geometry_.labelsAcross);
+    enbrdown->setValue(geometry_.labelsDown);
+    epapersize->setCurrentIndex(Rules::PaperSizeIndex(geometry_.paperSize));
+    eLabelShape->setCurrentIndex(Rules::LabelShapeIndex(geometry_.labelShape));
+}
+
+// The six entries' values times `factor` into the geometry's lengths.
+void TTemplateEdit::ReadEntriesInto(SheetGeometry& g, double factor) const {
+    g.labelHeight = static_cast<float>(elblHeight->Value() * factor);
+    g.labelWidth = static_cast<float>(elblwidth->Value() * factor);
+    g.topMargin = static_cast<float>(etopmarg->Value() * factor);
+    g.leftMargin = static_cast<float>(eleftmarg->Value() * factor);
+    g.horizontalPitch = static_cast<float>(eHorizPitch->Value() * factor);
+    g.verticalPitch = static_cast<float>(eVertPitch->Value() * factor);
+}
+
+// Takes the entries into the fields (times `factor` into inches), clears them, switches their
+// pattern and shows the fields again in the new unit.
+void TTemplateEdit::SwitchEntries(const QString& pattern, double factor) {
+    ReadEntriesInto(geometry_, factor);
+    const double toScreen = pattern == Rules::MillimetrePattern ? Rules::MillimetresPerInch : 1.0;
+    const struct {
+        NumericEntry* entry;
+        float value;
+    } entries[] = {{elblHeight, geometry_.labelHeight},      {elblwidth, geometry_.labelWidth},
+                   {etopmarg, geometry_.topMargin},          {eleftmarg, geometry_.leftMargin},
+                   {eHorizPitch, geometry_.horizontalPitch}, {eVertPitch, geometry_.verticalPitch}};
+    for (const auto& e : entries) {
+        e.entry->SetValue(0);
+        e.entry->SetPattern(pattern);
+        e.entry->SetValue(e.value * toScreen);
+    }
+}
+
+void TTemplateEdit::MMButtonClick() {
+    if (inMillimetres_)
+        return;
+    inMillimetres_ = true;
+    SwitchEntries(Rules::MillimetrePattern, 1.0);
+}
+
+void TTemplateEdit::InchesbuttonClick() {
+    if (!inMillimetres_)
+        return;
+    inMillimetres_ = false;
+    SwitchEntries(Rules::InchPattern, Rules::InchesPerMillimetre);
+}
+
+void TTemplateEdit::elblwidthExit() {
+    eHorizPitch->SetValue(Rules::PitchAfterLabelSize(elblwidth->Value(), eHorizPitch->Value()));
+}
+
+void TTemplateEdit::elblHeightExit() {
+    eVertPitch->SetValue(Rules::PitchAfterLabelSize(elblHeight->Value(), eVertPitch->Value()));
+}
+
+void TTemplateEdit::OkButtonClick() {
+    description_ = eUserDesc->text();
+    geometry_.labelsDown = enbrdown->value();
+    geometry_.labelsAcross = enbracross->value();
+    ReadEntriesInto(geometry_, Inchesbutton->isChecked() ? 1.0 : Rules::InchesPerMillimetre);
+    geometry_.paperSize = Rules::PaperSizeCode(epapersize->currentIndex());
+    geometry_.labelShape = Rules::LabelShapeCode(eLabelShape->currentIndex());
+    if (ValidLabel())
+        accept();
+}
+
+bool TTemplateEdit::ValidLabel() {
+    const QString message = Rules::ValidLabel(geometry_, eUserDesc->text());
+    if (message.isEmpty())
+        return true;
+    ShowInformation(message);
+    return false;
+}
+
+void TTemplateEdit::CancelButtonClick() {
+    reject();
+}
+
+void TTemplateEdit::HelpButtonClick() {
+    ShowHelpTopic(HelpTopic);
+}

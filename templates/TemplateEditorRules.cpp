@@ -1,0 +1,105 @@
+#include "templates/TemplateEditorRules.h"
+
+#include <cmath>
+
+const QString TemplateEditorRules::InitialInchPattern = QStringLiteral("##.###");
+const QString TemplateEditorRules::InchPattern = QStringLiteral("##.##");
+const QString TemplateEditorRules::MillimetrePattern = QStringLiteral("###");
+
+int TemplateEditorRules::PatternDecimals(const QString& pattern) {
+    const int point = pattern.indexOf('.');
+    return point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1);
+}
+
+QString TemplateEditorRules::FormatByPattern(double value, const QString& pattern) {
+    const int decimals = PatternDecimals(pattern);
+    const double scale = std::pow(10.0, decimals);
+    // Round half away from zero on the decimal digits the person sees, not on the binary value
+    // (2.625 shows 2.63, not the 2.62 a plain printf of 2.6249999... would give).
+    const double scaled = std::round(std::fabs(value) * scale * (1 + 1e-12));
+    QString text = QString::number(scaled / scale, 'f', decimals);
+    if (decimals > 0) {
+        while (text.endsWith('0'))
+            text.chop(1);
+        if (text.endsWith('.'))
+            text.chop(1);
+    }
+    if (value < 0 && scaled != 0)
+        text.prepend('-');
+    return text;
+}
+
+bool TemplateEditorRules::ParseEntry(const QString& text, QChar localeDecimalPoint, double& value) {
+    QString t = text.trimmed();
+    if (t.isEmpty()) {
+        value = 0;
+        return true;
+    }
+    if (localeDecimalPoint != '.')
+        t.replace(localeDecimalPoint, '.');
+    if (t.count('.') > 1)
+        return false;
+    for (const QChar c : t)
+        if (!c.isDigit() && c != '.' && c != '-' && c != '+')
+            return false;
+    bool ok = false;
+    const double parsed = t.toDouble(&ok); // QString::toDouble always reads the C locale
+    if (!ok || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+QStringList TemplateEditorRules::PaperSizeEntries() {
+    return {QStringLiteral("Letter (8.5 x 11\")"), QStringLiteral("Letter Landscape (11 x 8.5\")"),
+            QStringLiteral("A4 (210 x 297mm)"),    QStringLiteral("A4 Landscape ( 297 x 210mm)"),
+            QStringLiteral("A5 (148 x 210mm)"),    QStringLiteral("Other (User Defined)")};
+}
+
+QStringList TemplateEditorRules::PaperSizeCodes() {
+    return {"LTR", "LTRL", "A4", "A4L", "A5", "USER"};
+}
+
+int TemplateEditorRules::PaperSizeIndex(const QString& code) {
+    const int index = static_cast<int>(PaperSizeCodes().indexOf(code.trimmed()));
+    return index < 0 ? 0 : index;
+}
+
+QString TemplateEditorRules::PaperSizeCode(int index) {
+    const QStringList codes = PaperSizeCodes();
+    return index >= 0 && index < codes.size() ? codes[index] : codes[0];
+}
+
+QStringList TemplateEditorRules::LabelShapeEntries() {
+    return {QStringLiteral("Rectangular with Rounded Edges"), QStringLiteral("Round"),
+            QStringLiteral("Rectangular")};
+}
+
+QStringList TemplateEditorRules::LabelShapeCodes() {
+    return {"RR", "RE", "SR"};
+}
+
+int TemplateEditorRules::LabelShapeIndex(const QString& code) {
+    const int index = static_cast<int>(LabelShapeCodes().indexOf(code.trimmed()));
+    return index < 0 ? 0 : index;
+}
+
+QString TemplateEditorRules::LabelShapeCode(int index) {
+    const QStringList codes = LabelShapeCodes();
+    return index >= 0 && index < codes.size() ? codes[index] : codes[0];
+}
+
+QString TemplateEditorRules::ValidLabel(const SheetGeometry& g, const QString& description) {
+    // Single-precision comparisons, as the values are held: 0.3 in typed exactly passes.
+    if (g.labelHeight < 0.3f)
+        return QStringLiteral("Label Height must be at least .3 inches (or 7mm)");
+    if (g.labelWidth < 1.0f)
+        return QStringLiteral("Label Width must be at least 1 inch (or 25mm)");
+    if (g.labelsAcross > 1 && g.horizontalPitch < g.labelWidth)
+        return QStringLiteral("Horizontal Pitch must be at least = Label Width");
+    if (g.labelsDown > 1 && g.verticalPitch < g.labelHeight)
+        return QStringLiteral("Vertical Pitch must be at least = Label Height");
+    if (description.isEmpty())
+        return QStringLiteral("You must provide a description");
+    return {};
+}

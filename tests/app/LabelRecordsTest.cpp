@@ -1,0 +1,340 @@
+#include "MainWindowFixture.h"
+
+#include "app/TSelectLabel.h"
+#include <QAbstractItemModel>
+#include <QTableView>
+
+#include "controls/TCanvasPanel.h"
+#include "document/LabelItems.h"
+#include "document/SpecificLabels.h"
+#include "storage/LabelTable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QSettings>
+#include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using Answer = ScriptedPrompter::Answer;
+
+namespace {
+// The descriptions stored in the label table, in description order.
+QStringList StoredDescriptions(LabelTable& table) {
+    QStringList names;
+    const quint32 current = table.RecNo();
+    for (table.First(); !table.Eof(); table.Next())
+        names << table.Text(QStringLiteral("DESCRIPT")).trimmed();
+    table.Go(current);
+    return names;
+}
+} // namespace
+
+TEST_F(MainWindowTest, FirstRunCreatesTheTableAndShowsNoLabel) {
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("QVLBLS.DBF"))));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("QVLBLS.CDX"))));
+    EXPECT_TRUE(window->LabelPanel->isHidden());
+    EXPECT_TRUE(window->ToolsPanel->isHidden());
+    EXPECT_FALSE(window->mnuPrintLabels->isEnabled());
+    EXPECT_FALSE(window->mnuPreviewLabels->isEnabled());
+    EXPECT_TRUE(window->mnuNewLabel->isEnabled());
+    EXPECT_TRUE(window->mnuRebuildIndexes->isEnabled());
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(MainWindowTest, NewLabelOnAnEmptyTableShowsThePanelButCannotPrint) {
+    window->mnuNewLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("{untitled label}"));
+    EXPECT_TRUE(Changed());
+    EXPECT_FALSE(window->LabelPanel->isHidden());
+    EXPECT_EQ(window->LabelPanel->size(), QSize(252, 96));
+    EXPECT_FALSE(window->mnuPrintLabels->isEnabled());
+    // Unsaved: no other label may be chosen, the label menu and Exit button are gone.
+    EXPECT_FALSE(window->mnuSelectLabel->isEnabled());
+    EXPECT_FALSE(window->mnuNewLabel->isEnabled());
+    EXPECT_FALSE(window->mnuLabel->isEnabled());
+    EXPECT_TRUE(window->ExitButton->isHidden());
+    EXPECT_FALSE(window->mnuRebuildIndexes->isEnabled());
+
+    // Cancel on an empty table leaves no label.
+    window->CancelButton->click();
+    EXPECT_FALSE(Changed());
+    EXPECT_TRUE(window->LabelPanel->isHidden());
+    EXPECT_TRUE(window->ToolsPanel->isHidden());
+}
+
+TEST_F(MainWindowTest, DeclinedTemplateStartsNoLabel) {
+    templateChosen = false;
+    window->mnuNewLabel->trigger();
+    EXPECT_FALSE(Changed());
+    EXPECT_TRUE(window->LabelPanel->isHidden());
+}
+
+TEST_F(MainWindowTest, SaveNeedsADescriptionAndRefusesDuplicatesCaseBlind) {
+    SaveNewLabel(QStringLiteral("ABC"));
+    EXPECT_FALSE(Changed());
+    EXPECT_TRUE(window->mnuPrintLabels->isEnabled());
+
+    window->mnuNewLabel->trigger();
+    window->Descript->setText(QString());
+    window->SaveButton->click();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(),
+              QStringLiteral("Need a description please"));
+    window->Descript->setText(QStringLiteral("abc"));
+    window->SaveButton->click();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(),
+              QStringLiteral("A label with this name already exists.\rPlease change the name"));
+    EXPECT_TRUE(Changed());
+    EXPECT_EQ(StoredDescriptions(*window->Records().Table()), QStringList{QStringLiteral("ABC")});
+
+    window->Descript->setText(QStringLiteral("abd"));
+    window->SaveButton->click();
+    EXPECT_FALSE(Changed());
+    EXPECT_EQ(StoredDescriptions(*window->Records().Table()),
+              (QStringList{QStringLiteral("ABC"), QStringLiteral("abd")}));
+}
+
+TEST_F(MainWindowTest, ResavingUnderItsOwnNameIsAccepted) {
+    SaveNewLabel(QStringLiteral("Parcel"));
+    window->Descript->setText(QStringLiteral("PARCEL"));
+    window->Records().TriggerChange();
+    window->SaveButton->click();
+    EXPECT_FALSE(Changed());
+    EXPECT_EQ(StoredDescriptions(*window->Records().Table()),
+              QStringList{QStringLiteral("PARCEL")});
+}
+
+TEST_F(MainWindowTest, NamesThatDifferOnlyAfterTheStoredThirtyCharactersAreDuplicates) {
+    const QString base = QStringLiteral("Shipping label for the warehouse");
+    SaveNewLabel(base + QStringLiteral(" A"));
+    prompts.Then(Answer::Yes());
+    window->mnuCloneLabel->trigger();
+    window->Descript->setText(base + QStringLiteral(" B"));
+    window->SaveButton->click();
+    EXPECT_TRUE(Changed());
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(),
+              QStringLiteral("A label with this name already exists.\rPlease change the name"));
+    EXPECT_EQ(StoredDescriptions(*window->Records().Table()).size(), 1);
+}
+
+TEST_F(MainWindowTest, CloneKeepsItemsAndGeometryAndIsStoredCutToThirtyCharacters) {
+    SaveNewLabel(QStringLiteral("Return address label"));
+    window->Items().CreateTextItem(QStringLiteral("Hello"), 10, 12, 0, 0, 0,
+                                   QStringLiteral("Arial"), 10, 0, false, false, false);
+    window->SaveButton->click();
+    EXPECT_FALSE(Changed());
+
+    prompts.Then(Answer::Yes());
+    window->mnuCloneLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("Clone of Return address label"));
+    EXPECT_TRUE(Changed());
+    window->SaveButton->click();
+    EXPECT_FALSE(Changed());
+
+    LabelTable& table = *window->Records().Table();
+    EXPECT_EQ(StoredDescriptions(table),
+              (QStringList{QStringLiteral("Clone of Return address label"),
+                           QStringLiteral("Return address label")}));
+    table.First();
+    EXPECT_EQ(table.Text(QStringLiteral("DESCRIPT")).trimmed(),
+              QStringLiteral("Clone of Return address label").left(30));
+    EXPECT_TRUE(table.Memo(QStringLiteral("OBJECTS")).contains(QStringLiteral("TEXT=Hello")));
+    EXPECT_EQ(table.Text(QStringLiteral("LBLWIDTH")).trimmed(), QStringLiteral("2.625"));
+}
+
+TEST_F(MainWindowTest, DeclinedCloneChangesNothing) {
+    SaveNewLabel(QStringLiteral("One"));
+    prompts.Then(Answer::No());
+    window->mnuCloneLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("One"));
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(MainWindowTest, DeleteMovesToTheFirstLabelAndClearsChosenPositions) {
+    SaveNewLabel(QStringLiteral("Bravo"));
+    SaveNewLabel(QStringLiteral("Alpha"));
+    SaveNewLabel(QStringLiteral("Charlie"));
+    ProgramSpecificLabels().SpecificLabelsChosen = true;
+    ProgramSpecificLabels().SelectedPositions[4] = true;
+
+    prompts.Then(Answer::Yes());
+    window->mnuDeleteLabel->trigger();
+    EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Delete Entire Label"));
+    EXPECT_EQ(prompts.History().back().kind, QStringLiteral("YesNoDefaultNo"));
+    EXPECT_EQ(Description(), QStringLiteral("Alpha"));
+    EXPECT_FALSE(ProgramSpecificLabels().SpecificLabelsChosen);
+    EXPECT_FALSE(ProgramSpecificLabels().isSelected(4));
+    EXPECT_EQ(StoredDescriptions(*window->Records().Table()),
+              (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo")}));
+}
+
+TEST_F(MainWindowTest, RestartShowsTheLabelLastUsed) {
+    SaveNewLabel(QStringLiteral("Bravo"));
+    SaveNewLabel(QStringLiteral("Alpha"));
+    SaveNewLabel(QStringLiteral("Charlie"));
+    window->Items().CreateShapeItem(stRectangle, 5, 6, 40, 20, 0, 0, 1, 0, 1);
+    window->SaveButton->click();
+
+    RestartWindow();
+    EXPECT_EQ(Description(), QStringLiteral("Charlie"));
+    EXPECT_EQ(window->Items().OrderList().size(), 1);
+    EXPECT_FALSE(Changed());
+    const QSettings ini(dir.filePath(QStringLiteral("QV.INI")), QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("Remember/LastUse")).toInt(), 3);
+}
+
+TEST_F(MainWindowTest, ARememberedLabelThatWasDeletedGivesTheFirstLabel) {
+    SaveNewLabel(QStringLiteral("Bravo"));
+    SaveNewLabel(QStringLiteral("Alpha"));
+    RestartWindow(); // remembers Alpha, record 2
+    prompts.Then(Answer::Yes());
+    window->mnuDeleteLabel->trigger(); // Alpha goes; Bravo becomes current and is remembered
+    QSettings(dir.filePath(QStringLiteral("QV.INI")), QSettings::IniFormat)
+        .setValue(QStringLiteral("Remember/LastUse"), 2);
+    window.reset();
+    StartWindow();
+    EXPECT_EQ(Description(), QStringLiteral("Bravo"));
+}
+
+TEST_F(MainWindowTest, ExitIsRefusedWhileChangesAreUnsaved) {
+    window->mnuNewLabel->trigger();
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(),
+              QStringLiteral("You must first save or cancel your changes"));
+    window->CancelButton->click();
+    prompts.Then(Answer::No());
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts.History().back().message, QStringLiteral("Exit program?"));
+    EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Exit"));
+}
+
+TEST_F(MainWindowTest, EditingTheDescriptionMarksTheLabelChanged) {
+    SaveNewLabel(QStringLiteral("Alpha"));
+    EXPECT_FALSE(Changed());
+    window->Descript->setFocus();
+    window->Descript->setText(QString());
+    window->Descript->insert(QStringLiteral("Alpha 2")); // as typed: textEdited fires
+    EXPECT_TRUE(Changed());
+    EXPECT_TRUE(window->mnuPrintLabels->isEnabled());
+    window->CancelButton->click();
+    EXPECT_EQ(Description(), QStringLiteral("Alpha"));
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(MainWindowTest, RebuildRemovesDeletedLabelsAndStaysOnTheLabelShown) {
+    SaveNewLabel(QStringLiteral("Alpha"));
+    SaveNewLabel(QStringLiteral("Bravo"));
+    SaveNewLabel(QStringLiteral("Charlie"));
+    SaveNewLabel(QStringLiteral("Delta"));
+    // Delete Delta (current after its save), then Alpha (the first label after that).
+    prompts.Then(Answer::Yes());
+    window->mnuDeleteLabel->trigger();
+    prompts.Then(Answer::Yes());
+    window->mnuDeleteLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("Bravo"));
+    LabelTable& table = *window->Records().Table();
+    table.Last(); // the pointer moves: the change notification loads Charlie, record 3
+    EXPECT_EQ(Description(), QStringLiteral("Charlie"));
+    EXPECT_EQ(table.RecNo(), 3u);
+
+    window->mnuRebuildIndexes->trigger();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(), QStringLiteral("Complete!"));
+    EXPECT_EQ(table.RecordCount(), 2u);
+    // Packing renumbered Charlie to 2; the table is still on the label the designer shows.
+    EXPECT_EQ(table.RecNo(), 2u);
+    EXPECT_EQ(table.Text(QStringLiteral("DESCRIPT")).trimmed(), QStringLiteral("Charlie"));
+    window->Descript->setText(QStringLiteral("Charlie 2"));
+    window->Records().TriggerChange();
+    window->SaveButton->click();
+    EXPECT_EQ(StoredDescriptions(table),
+              (QStringList{QStringLiteral("Bravo"), QStringLiteral("Charlie 2")}));
+}
+
+TEST_F(MainWindowTest, AFaultyStoredNumberLoadsWhatItCanAndSaysSo) {
+    SaveNewLabel(QStringLiteral("Broken"));
+    LabelTable& table = *window->Records().Table();
+    window->Records().SuppressReload = true;
+    table.Edit();
+    table.SetMemo(QStringLiteral("OBJECTS"),
+                  QStringLiteral("LABELITEM=RECTANGLE\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=0.500\r\n"
+                                 "HEIGHT=0.250\r\nLABELITEM=RECTANGLE\r\nTOP=abc\r\nLEFT=0.1\r\n"));
+    table.Post();
+    window->Records().SuppressReload = false;
+
+    RestartWindow();
+    ASSERT_FALSE(prompts.Messages(QStringLiteral("Error")).isEmpty());
+    const QString error = prompts.Messages(QStringLiteral("Error")).last();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("'abc' is not a valid floating point value")));
+    EXPECT_TRUE(error.contains(QStringLiteral("only partly loaded")));
+    EXPECT_EQ(window->Items().OrderList().size(), 1);
+    EXPECT_FALSE(window->Records().Loading);
+    window->Records().TriggerChange();
+    EXPECT_TRUE(Changed());
+}
+
+TEST_F(MainWindowTest, SelectLabelLoadsTheChosenRowAndCancelReturnsToTheLabelShown) {
+    SaveNewLabel(QStringLiteral("Bravo"));
+    SaveNewLabel(QStringLiteral("Alpha"));
+    SaveNewLabel(QStringLiteral("Charlie"));
+    ProgramSpecificLabels().SpecificLabelsChosen = true;
+    QStringList titles;
+    auto chooseRow = [&titles](int row) {
+        return [&titles, row](QDialog& dialog) {
+            auto& chooser = static_cast<TSelectLabel&>(dialog);
+            for (int c = 0; c < chooser.Grid->model()->columnCount(); ++c)
+                titles << chooser.Grid->model()->headerData(c, Qt::Horizontal).toString();
+            chooser.Grid->selectRow(row);
+        };
+    };
+
+    prompts.Then(Answer::Dialog(false, chooseRow(0)));
+    window->mnuSelectLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("Charlie"));
+    EXPECT_EQ(window->Records().Table()->Text(QStringLiteral("DESCRIPT")).trimmed(),
+              QStringLiteral("Charlie"));
+    EXPECT_FALSE(ProgramSpecificLabels().SpecificLabelsChosen);
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("Description"), QStringLiteral("Height \""),
+                                   QStringLiteral("Width \""), QStringLiteral("Across"),
+                                   QStringLiteral("Down")}));
+
+    prompts.Then(Answer::Dialog(true, chooseRow(1)));
+    window->mnuSelectLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("Bravo"));
+    EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Select Label"));
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(MainWindowTest, TypingStopsAtWhatTheDescriptionFieldStores) {
+    window->Descript->setFocus();
+    QTest::keyClicks(window->Descript, QString(40, QLatin1Char('x')));
+    EXPECT_EQ(Description().size(), 30);
+    window->Descript->clear();
+    // Two-byte characters: fifteen of them fill the thirty bytes.
+    for (int i = 0; i < 20; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x00E9)));
+        QApplication::sendEvent(window->Descript, &press);
+    }
+    EXPECT_EQ(Description(), QString(15, QChar(0x00E9)));
+}
+
+TEST_F(MainWindowTest, ASecondCopyOfTheProgramCannotOpenTheLabelTable) {
+    SaveNewLabel(QStringLiteral("Held"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The second copy: its start-up must be refused with the open message.
+        QString message;
+        const bool opened = LabelTable::Open(dir.path(), message) != nullptr;
+        _exit(!opened && message == QLatin1String(LabelTable::OpenFailedMessage) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_STREQ(LabelTable::OpenFailedMessage,
+                 "We were unable to open the label file: QVLBLS.DBF");
+}

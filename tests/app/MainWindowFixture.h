@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/LabelRecords.h"
+#include "app/TZendorMain.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window over a temporary data directory, with every question answered by script.
+// NewLabel's template choice applies a fixed 2.625 x 1 in geometry unless told otherwise.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        StartWindow();
+    }
+    void TearDown() override { window.reset(); }
+
+    void StartWindow() {
+        window = std::make_unique<TZendorMain>(dir.path());
+        Prompter::SetMainWindow(window.get());
+        window->Records().LoadTemplate = [this] { return ApplyTemplate(); };
+        window->FormActivate();
+    }
+
+    // Closes the window the way the user does (answering "Exit program?" with Yes), then
+    // starts a new one on the same data.
+    void RestartWindow() {
+        prompts.Then(ScriptedPrompter::Answer::Yes());
+        ASSERT_TRUE(window->close());
+        window.reset();
+        StartWindow();
+    }
+
+    bool ApplyTemplate() {
+        if (!templateChosen)
+            return false;
+        CurrentLabel& label = window->Records().Label;
+        label.templateName = QStringLiteral("Address 1 x 2-5/8 (30)");
+        label.geometry = {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"};
+        window->Records().FitPanelToLabel();
+        window->Records().TriggerChange();
+        return true;
+    }
+
+    // Starts a new label, names it and saves it.
+    void SaveNewLabel(const QString& description) {
+        window->mnuNewLabel->trigger();
+        window->Descript->setText(description);
+        window->SaveButton->click();
+    }
+
+    bool Changed() const { return !window->SaveButton->isHidden(); }
+    QString Description() const { return window->Descript->text(); }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompts;
+    bool templateChosen = true;
+    std::unique_ptr<TZendorMain> window;
+};

@@ -1,0 +1,141 @@
+#include "document/PrintItemsReader.h"
+#include "document/ConversionError.h"
+#include "document/ObjectsTextWriter.h"
+
+#include "controls/ScreenMetrics.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString lines(std::initializer_list<const char*> each) {
+    QString text;
+    for (const char* line : each)
+        text += QString::fromUtf8(line) + "\r\n";
+    return text;
+}
+
+TEST(PrintItemsReader, KeepsInchesAndTheTextOriginAsWritten) {
+    SetScreenPixelsPerInch(120);
+    LabelItemValue text;
+    text.kind = LabelItemKind::Text;
+    text.text = "Hello";
+    text.left = 10;
+    text.top = 120;
+    text.relativeX = 6;
+    text.relativeY = 12;
+    text.fontName = "Arial";
+    text.fontSize = 10;
+    text.angle = -90;
+    const PrintItemsText read = ReadPrintItems(WriteObjectsText({text}));
+    SetScreenPixelsPerInch(96);
+    ASSERT_EQ(read.lastIndex(), 0);
+    const PrintItemValue& item = read.items[0];
+    EXPECT_EQ(item.kind, 0);
+    EXPECT_DOUBLE_EQ(item.left, 0.083);
+    EXPECT_DOUBLE_EQ(item.top, 1.0);
+    EXPECT_DOUBLE_EQ(item.relativeX, 0.05);
+    EXPECT_DOUBLE_EQ(item.relativeY, 0.1);
+    EXPECT_EQ(item.fontSize, 10.0);
+    EXPECT_EQ(item.angle, 270);
+    EXPECT_EQ(item.text, "Hello");
+}
+
+TEST(PrintItemsReader, EveryBlockGivesARecordWithItsKindCode) {
+    const PrintItemsText read = ReadPrintItems(lines({
+        "LABELITEM=COUNTER",
+        "STARTINGNUMBER=5",
+        "REPEATEACH=2",
+        "LABELITEM=SYMBOL",
+        "LABELITEM=RECTANGLE",
+        "LABELITEM=ROUNDRECTANGLE",
+        "LABELITEM=ELLIPSE",
+        "LABELITEM=IMAGE",
+        "LABELITEM=VERTICALLINE",
+        "LABELITEM=HORIZONTALLINE",
+        "LABELITEM=BARCODE",
+        "LABELITEM=COUNTER",
+        "STARTINGNUMBER=7",
+        "NOTHING=NOTHING",
+    }));
+    ASSERT_EQ(read.lastIndex(), 9);
+    const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 0, 1};
+    for (int i = 0; i <= read.lastIndex(); ++i)
+        EXPECT_EQ(read.items[static_cast<size_t>(i)].kind, codes[i]) << i;
+    // The last counter settings read win.
+    EXPECT_EQ(read.startingNumber, 7);
+    EXPECT_EQ(read.repeatEach, 2);
+}
+
+TEST(PrintItemsReader, NoItemsGivesLastIndexMinusOneAndNoCounter) {
+    const PrintItemsText read = ReadPrintItems("NOTHING=NOTHING\r\n");
+    EXPECT_EQ(read.lastIndex(), -1);
+    EXPECT_EQ(read.startingNumber, 0);
+    EXPECT_EQ(read.repeatEach, 0);
+}
+
+TEST(PrintItemsReader, StringsStartEmptyInEachBlockWhileNumbersAndFlagsCarryOver) {
+    const PrintItemsText read = ReadPrintItems(lines({
+        "LABELITEM=TEXT",
+        "TEXT=one",
+        "FONTNAME=Arial",
+        "FONTSIZE=14",
+        "FONTBOLD=Y",
+        "ANGLE=90",
+        "ORIENTATION=Vertical",
+        "LABELITEM=IMAGE",
+        "FILENAMEANDPATH=/a.bmp",
+        "STRETCH=Y",
+        "LABELITEM=TEXT",
+        "BRUSHSTYLE=SOLID",
+        "BRUSHSTYLE=TARTAN",
+    }));
+    ASSERT_EQ(read.items.size(), 3u);
+    EXPECT_EQ(read.items[1].text, "");
+    EXPECT_EQ(read.items[1].fontName, "");
+    EXPECT_EQ(read.items[1].fileName, "/a.bmp");
+    EXPECT_EQ(read.items[2].fileName, "");
+    EXPECT_EQ(read.items[2].fontSize, 14.0);
+    EXPECT_TRUE(read.items[2].bold);
+    EXPECT_TRUE(read.items[2].stretch);
+    EXPECT_EQ(read.items[2].angle, 90);
+    EXPECT_EQ(read.items[0].orientation, u'V');
+    EXPECT_EQ(read.items[0].brushStyle, 1); // clear until a block names another
+    EXPECT_EQ(read.items[2].brushStyle, 0);
+}
+
+TEST(PrintItemsReader, PenWidthIsNegatedHundredthsOfAnInchAt96PerInch) {
+    const std::pair<const char*, int> cases[] = {{"1", -1},    {"23", -23}, {"24", -25},
+                                                 {"96", -100}, {"0", 0},    {"-48", 50}};
+    for (const auto& [pixels, hundredths] : cases) {
+        const auto read = ReadPrintItems(lines({"LABELITEM=HORIZONTALLINE"}) +
+                                         QStringLiteral("LINETHICKNESS=%1\r\n").arg(pixels));
+        EXPECT_EQ(read.items.at(0).penWidth, hundredths) << pixels;
+    }
+}
+
+TEST(PrintItemsReader, LongNamesAreKeptWhole) {
+    const QString font(60, u'F');
+    const QString file = "/pictures/" + QString(120, u'x') + ".bmp";
+    const auto read = ReadPrintItems("LABELITEM=TEXT\r\nFONTNAME=" + font +
+                                     "\r\nLABELITEM=IMAGE\r\nFILENAMEANDPATH=" + file + "\r\n");
+    EXPECT_EQ(read.items.at(0).fontName, font);
+    EXPECT_EQ(read.items.at(1).fileName, file);
+}
+
+TEST(PrintItemsReader, MalformedNumbersStopWithTheConversionMessage) {
+    try {
+        ReadPrintItems(lines({"LABELITEM=TEXT", "RELATIVEX=zero"}));
+        FAIL() << "no error";
+    } catch (const ConversionError& error) {
+        EXPECT_EQ(error.message(), "'zero' is not a valid floating point value");
+    }
+    try {
+        ReadPrintItems(lines({"LABELITEM=COUNTER", "REPEATEACH=2x"}));
+        FAIL() << "no error";
+    } catch (const ConversionError& error) {
+        EXPECT_EQ(error.message(), "'2x' is not a valid integer value");
+    }
+}
+
+} // namespace

@@ -1,0 +1,21 @@
+#include "document/SpecificLabels.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SpecificLabels, ClearForgetsTheChoiceAndEveryChosenPosition) {
+    SpecificLabels& selection = ProgramSpecificLabels();
+    selection.SpecificLabelsChosen = true;
+    selection.SelectedPositions[0] = true;
+    selection.SelectedPositions[299] = true;
+    EXPECT_TRUE(selection.isSelected(299));
+    EXPECT_FALSE(selection.isSelected(300));
+    EXPECT_FALSE(selection.isSelected(-1));
+    selection.clear();
+    EXPECT_FALSE(selection.SpecificLabelsChosen);
+    for (int position = 0; position < SpecificLabels::MaxPositions; ++position)
+        EXPECT_FALSE(selection.isSelected(position)) << position;
+}
+
+} // namespace

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "designer/Prompter.h"
+
+class QDialog;
+
+// A prompter for tests: it records every message and question it is shown and answers
+// questions and dialogs from a queue of scripted answers, in order, so that no person is
+// needed. While it lives it is the current prompter. An answer of the wrong kind, or a
+// question with no answer left, fails the running test and answers No / Cancel.
+class ScriptedPrompter : public Prompter {
+public:
+    struct Answer {
+        enum class Kind { YesNo, Text, Counter, Symbol, Rotation, ImageFile, Dialog };
+        Kind kind = Kind::YesNo;
+        bool ok = false;                   // Yes / OK
+        QString text;                      // Text, ImageFile
+        int first = 0;                     // Counter starting number, Symbol code, Rotation angle
+        int second = 0;                    // Counter repeat count
+        qint32 colour = 0;                 // Symbol colour value
+        std::vector<int> turns;            // Rotation: angles the item is turned to while open
+        std::function<void(QDialog&)> act; // Dialog: what the person does before closing it
+
+        static Answer Yes();
+        static Answer No();
+        static Answer Text(const QString& text);
+        static Answer CancelText();
+        static Answer Counter(int startingNumber, int repeatCount);
+        static Answer CancelCounter();
+        static Answer Symbol(int characterCode, qint32 colour);
+        static Answer CancelSymbol();
+        // The dialog turns the item through each angle of turns, then closes with OK at
+        // angle, or with Cancel.
+        static Answer Rotation(int angle, std::vector<int> turns = {});
+        static Answer CancelRotation(std::vector<int> turns = {});
+        static Answer ImageFile(const QString& path); // empty: cancelled
+        // Any other modal dialog: act on it (select a row, fill a field), then OK or Cancel.
+        static Answer Dialog(bool ok, std::function<void(QDialog&)> act = {});
+    };
+
+    // One thing the program showed or asked.
+    struct Shown {
+        QString kind;    // "Information", "YesNo", "YesNoDefaultNo", "Text", "Error", "Help",
+                         // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile"
+        QString caption; // caption or title; the topic number for "Help"
+        QString message; // message or prompt; for dialogs the values they were opened with
+    };
+
+    ScriptedPrompter();
+    ~ScriptedPrompter() override;
+
+    ScriptedPrompter& Then(const Answer& answer);
+    std::size_t Unanswered() const { return answers_.size(); }
+
+    const std::vector<Shown>& History() const { return shown_; }
+    // The messages of one kind, in order ("Information", "Error", ...).
+    QStringList Messages(const QString& kind) const;
+
+    void ShowInformation(const QString& message) override;
+    bool AskYesNo(const QString& message, const QString& caption) override;
+    bool AskYesNoDefaultNo(const QString& message, const QString& caption) override;
+    bool EnterText(const QString& title, const QString& prompt, QString& text) override;
+    void ShowRuntimeError(const QString& message) override;
+    void ShowHelpTopic(int topic) override;
+    bool AskNewCounter(int& startingNumber, int& repeatCount) override;
+    bool AskCounterValues(int& startingNumber, int& repeatCount) override;
+    bool AskSymbol(int& characterCode, qint32& colour) override;
+    bool AskRotation(int& angle, const std::function<void(int)>& turn) override;
+    QString GetImageFile() override;
+    int RunDialog(QDialog& dialog) override;
+
+private:
+    bool Next(Answer::Kind kind, const QString& asked, Answer& answer);
+    bool AnswerCounter(const QString& kind, int& startingNumber, int& repeatCount);
+
+    std::deque<Answer> answers_;
+    std::vector<Shown> shown_;
+    Prompter* previous_ = nullptr;
+};

@@ -1,0 +1,113 @@
+#include "templates/TemplateEditorRules.h"
+
+#include <gtest/gtest.h>
+
+using Rules = TemplateEditorRules;
+
+namespace {
+
+SheetGeometry Valid() {
+    return {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"};
+}
+
+} // namespace
+
+TEST(TemplateEditorRules, ChecksRunInOrderAndStopAtTheFirst) {
+    EXPECT_EQ(Rules::ValidLabel(Valid(), "x"), "");
+    SheetGeometry g = Valid();
+    g.labelHeight = 0.29f;
+    g.labelWidth = 0.5f; // also wrong, but the height is reported first
+    EXPECT_EQ(Rules::ValidLabel(g, ""), "Label Height must be at least .3 inches (or 7mm)");
+    g.labelHeight = 0.3f;
+    EXPECT_EQ(Rules::ValidLabel(g, ""), "Label Width must be at least 1 inch (or 25mm)");
+    g.labelWidth = 1.0f;
+    g.horizontalPitch = 0.99f;
+    EXPECT_EQ(Rules::ValidLabel(g, ""), "Horizontal Pitch must be at least = Label Width");
+    g.horizontalPitch = 1.0f;
+    g.verticalPitch = 0.29f;
+    EXPECT_EQ(Rules::ValidLabel(g, ""), "Vertical Pitch must be at least = Label Height");
+    g.verticalPitch = 0.3f;
+    EXPECT_EQ(Rules::ValidLabel(g, ""), "You must provide a description");
+    EXPECT_EQ(Rules::ValidLabel(g, "d"), ""); // exactly 0.3 in high and 1 in wide is accepted
+}
+
+TEST(TemplateEditorRules, SingleColumnOrRowPitchAndMarginsAreNotChecked) {
+    SheetGeometry g = Valid();
+    g.labelsAcross = 1;
+    g.labelsDown = 1;
+    g.horizontalPitch = 0;
+    g.verticalPitch = 0;
+    g.topMargin = -3;
+    g.leftMargin = 99;
+    EXPECT_EQ(Rules::ValidLabel(g, "d"), "");
+    g.labelsAcross = 2;
+    EXPECT_EQ(Rules::ValidLabel(g, "d"), "Horizontal Pitch must be at least = Label Width");
+}
+
+TEST(TemplateEditorRules, MillimetreLimitsFollowTheInchChecks) {
+    auto fromMm = [](double heightMm, double widthMm) {
+        SheetGeometry g = Valid();
+        g.labelsAcross = g.labelsDown = 1;
+        g.labelHeight = static_cast<float>(Rules::MillimetresToInches(heightMm));
+        g.labelWidth = static_cast<float>(Rules::MillimetresToInches(widthMm));
+        return Rules::ValidLabel(g, "d");
+    };
+    EXPECT_EQ(fromMm(7, 26), "Label Height must be at least .3 inches (or 7mm)");
+    EXPECT_EQ(fromMm(8, 25), "Label Width must be at least 1 inch (or 25mm)");
+    EXPECT_EQ(fromMm(8, 26), "");
+}
+
+TEST(TemplateEditorRules, PatternsShowTheirDecimalsWithTrailingZerosDropped) {
+    EXPECT_EQ(Rules::FormatByPattern(2.625, "##.###"), "2.625");
+    EXPECT_EQ(Rules::FormatByPattern(2.625, "##.##"), "2.63");
+    EXPECT_EQ(Rules::FormatByPattern(4.0, "##.##"), "4");
+    EXPECT_EQ(Rules::FormatByPattern(0.1875, "##.###"), "0.188");
+    EXPECT_EQ(Rules::FormatByPattern(4.0 * 25.4, "###"), "102"); // 101.6 mm
+    EXPECT_EQ(Rules::FormatByPattern(0, "###"), "0");
+    EXPECT_EQ(Rules::FormatByPattern(-0.5, "##.##"), "-0.5");
+}
+
+TEST(TemplateEditorRules, InchesToMillimetresAndBackIsExact) {
+    const double mm = Rules::InchesToMillimetres(4.0);
+    EXPECT_DOUBLE_EQ(mm, 101.6);
+    EXPECT_EQ(Rules::FormatByPattern(Rules::MillimetresToInches(mm), "##.##"), "4");
+    EXPECT_NEAR(Rules::MillimetresToInches(25.4), 1.0, 1e-15);
+}
+
+TEST(TemplateEditorRules, EntriesReadAPointWhateverTheLocale) {
+    double v = -1;
+    EXPECT_TRUE(Rules::ParseEntry("2.5", ',', v));
+    EXPECT_DOUBLE_EQ(v, 2.5);
+    EXPECT_TRUE(Rules::ParseEntry("2,75", ',', v));
+    EXPECT_DOUBLE_EQ(v, 2.75);
+    EXPECT_TRUE(Rules::ParseEntry(" .5 ", '.', v));
+    EXPECT_DOUBLE_EQ(v, 0.5);
+    EXPECT_TRUE(Rules::ParseEntry("", '.', v));
+    EXPECT_DOUBLE_EQ(v, 0);
+    EXPECT_FALSE(Rules::ParseEntry("1.2.3", '.', v));
+    EXPECT_FALSE(Rules::ParseEntry("1,2", '.', v)); // a comma is no decimal point here
+    EXPECT_FALSE(Rules::ParseEntry("abc", '.', v));
+    EXPECT_FALSE(Rules::ParseEntry("1e5", '.', v));
+}
+
+TEST(TemplateEditorRules, PaperAndShapeCodesWithUnknownCodesOpeningAsTheFirst) {
+    EXPECT_EQ(Rules::PaperSizeEntries().size(), 6);
+    EXPECT_EQ(Rules::PaperSizeEntries()[0], "Letter (8.5 x 11\")");
+    EXPECT_EQ(Rules::PaperSizeEntries()[3], "A4 Landscape ( 297 x 210mm)");
+    EXPECT_EQ(Rules::PaperSizeIndex("USER"), 5);
+    EXPECT_EQ(Rules::PaperSizeEntries()[Rules::PaperSizeIndex("USER")], "Other (User Defined)");
+    EXPECT_EQ(Rules::PaperSizeIndex("A4L"), 3);
+    EXPECT_EQ(Rules::PaperSizeIndex("LEGAL"), 0);
+    EXPECT_EQ(Rules::PaperSizeIndex(""), 0);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(Rules::PaperSizeIndex(Rules::PaperSizeCode(i)), i);
+    EXPECT_EQ(Rules::LabelShapeCode(1), "RE");
+    EXPECT_EQ(Rules::LabelShapeIndex("SR"), 2);
+    EXPECT_EQ(Rules::LabelShapeIndex("XX"), 0);
+    EXPECT_EQ(Rules::LabelShapeEntries()[0], "Rectangular with Rounded Edges");
+}
+
+TEST(TemplateEditorRules, LeavingASizeRaisesASmallerPitchOnly) {
+    EXPECT_DOUBLE_EQ(Rules::PitchAfterLabelSize(3.0, 2.5), 3.0);
+    EXPECT_DOUBLE_EQ(Rules::PitchAfterLabelSize(3.0, 3.5), 3.5);
+}
