@@ -2,6 +2,7 @@
 
 #include "controls/HatchFill.h"
 #include "controls/ScreenMetrics.h"
+#include "controls/SymbolGlyph.h"
 #include "controls/WmfDib.h"
 
 #include <QFontMetricsF>
@@ -75,6 +76,10 @@ enum Function : int {
 constexpr int kMaxSavedStates = 1024;
 constexpr int kMaxObjects = 65535;
 constexpr int kMaxFontPixels = 1000;
+// Clip paths and regions beyond these sizes make every later operation slow; a file that
+// asks for more gets the simpler shape (the clip as it stands, the region's bounding box).
+constexpr int kMaxClipElements = 2000;
+constexpr int kMaxRegionRects = 300;
 
 QColor ColorAt(const WmfParams& p, int word) {
     return QColor(p.byte(word * 2), p.byte(word * 2 + 1), p.byte(word * 2 + 2));
@@ -498,22 +503,26 @@ void WmfPlayback::createRegion(const WmfParams& p) {
     made->type = WmfObject::Type::Region;
     QPainterPath& path = made->region;
     path.setFillRule(Qt::WindingFill);
+    const QRectF bounds =
+        QRectF(QPointF(p.s16(7), p.s16(8)), QPointF(p.s16(9), p.s16(10))).normalized();
     const int scanCount = p.u16(5);
-    int word = 11;
+    int word = 11, rects = 0;
     for (int scan = 0; scan < scanCount && word + 3 <= p.wordCount(); ++scan) {
         const int count = p.u16(word);
         const double top = p.s16(word + 1), bottom = p.s16(word + 2);
         const int pairs = count / 2;
         if (word + 3 + pairs * 2 + 1 > p.wordCount())
             break;
-        for (int i = 0; i < pairs; ++i) {
+        for (int i = 0; i < pairs && rects <= kMaxRegionRects; ++i, ++rects) {
             const double left = p.s16(word + 3 + 2 * i), right = p.s16(word + 4 + 2 * i);
             path.addRect(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
         }
         word += 3 + pairs * 2 + 1;
     }
-    if (path.isEmpty() && p.wordCount() >= 11) // no scans: the bounding box is the region
-        path.addRect(QRectF(QPointF(p.s16(7), p.s16(8)), QPointF(p.s16(9), p.s16(10))).normalized());
+    if ((path.isEmpty() || rects > kMaxRegionRects) && p.wordCount() >= 11) {
+        path = QPainterPath(); // no scans, or too many: the bounding box is the region
+        path.addRect(bounds);
+    }
     addObject(std::move(made));
 }
 
@@ -522,17 +531,26 @@ void WmfPlayback::createRegion(const WmfParams& p) {
 void WmfPlayback::intersectClip(const QRectF& rect) {
     if (state_.clipIsRect)
         state_.clipRect = state_.clipRect.intersected(rect);
-    else
-        state_.clipPath = state_.clipPath.intersected(RectPath(rect));
+    else if (state_.clipPath.elementCount() + 5 <= kMaxClipElements)
+        setClipPath(state_.clipPath.intersected(RectPath(rect)));
     clipDirty_ = true;
 }
 
 void WmfPlayback::excludeClip(const QRectF& rect) {
     const QPainterPath current = state_.clipIsRect ? RectPath(state_.clipRect) : state_.clipPath;
+    if (current.elementCount() + 5 > kMaxClipElements)
+        return; // the clip keeps the detail it has
     setClipPath(current.subtracted(RectPath(rect)));
 }
 
 void WmfPlayback::setClipPath(const QPainterPath& path) {
+    if (path.elementCount() > kMaxClipElements) {
+        // Too intricate to keep: clip to its outline box instead.
+        state_.clipIsRect = true;
+        state_.clipRect = path.boundingRect();
+        clipDirty_ = true;
+        return;
+    }
     state_.clipIsRect = false;
     state_.clipPath = path;
     clipDirty_ = true;
@@ -869,48 +887,67 @@ void WmfPlayback::extTextOut(const WmfParams& p) {
     }
 }
 
+// The characters of a text with the font each is drawn in and its advance (local units).
+// Text in a Wingdings font goes through the symbol glyph function, so codes the installed
+// Wingdings lacks still show their symbol.
+std::vector<WmfPlayback::TextPiece> WmfPlayback::layoutText(const QByteArray& bytes,
+                                                            const QFont& font, double unitX,
+                                                            const std::vector<int>& dx) const {
+    const bool wingdings =
+        state_.font.face.contains(QLatin1String("wingding"), Qt::CaseInsensitive);
+    const QString text = DecodeAnsi(bytes);
+    const QFontMetricsF metrics(font);
+    std::vector<TextPiece> pieces;
+    pieces.reserve(static_cast<size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        TextPiece piece{font, QString(text.at(i)), 0};
+        if (wingdings) {
+            const SymbolGlyphChoice choice = ChooseSymbolGlyph(static_cast<uchar>(bytes[i]), font);
+            piece.font = choice.font;
+            piece.text = choice.text;
+        }
+        if (dx.size() == size_t(text.size()))
+            piece.advance = dx[size_t(i)] * scaleX() / unitX;
+        else
+            piece.advance = QFontMetricsF(piece.font).horizontalAdvance(piece.text) +
+                            state_.charExtra * scaleX() / unitX;
+        pieces.push_back(piece);
+    }
+    return pieces;
+}
+
 void WmfPlayback::drawText(QPointF logical, const QByteArray& bytes, const std::vector<int>& dx) {
     const bool updatePosition = state_.textAlign & 1;
     if (updatePosition)
         logical = state_.position;
-    const QString text = DecodeAnsi(bytes);
     double scale = 1, stretch = 1;
     const QFont font = makeFont(&scale, &stretch);
     const QFontMetricsF metrics(font);
     const double unitX = scale * stretch; // target units per local unit across
-
-    std::vector<double> advances(static_cast<size_t>(text.size()));
+    const std::vector<TextPiece> pieces = layoutText(bytes, font, unitX, dx);
     double width = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        double advance = dx.size() == size_t(text.size())
-                             ? dx[size_t(i)] * scaleX() / unitX
-                             : metrics.horizontalAdvance(text.at(i)) +
-                                   state_.charExtra * scaleX() / unitX;
-        advances[size_t(i)] = advance;
-        width += advance;
-    }
+    for (const TextPiece& piece : pieces)
+        width += piece.advance;
+
     const int horizontal = state_.textAlign & 6, vertical = state_.textAlign & 24;
     const double x0 = horizontal == 6 ? -width / 2 : horizontal == 2 ? -width : 0;
-    const double baseline = vertical == 24 ? 0 : vertical == 8 ? -metrics.descent()
-                                                               : metrics.ascent();
+    const double baseline = vertical == 24  ? 0
+                            : vertical == 8 ? -metrics.descent()
+                                            : metrics.ascent();
     applyClip();
     painter_.save();
     painter_.translate(map(logical.x(), logical.y()));
     painter_.rotate(-state_.font.escapement / 10.0);
     painter_.scale(unitX, scale);
-    painter_.setFont(font);
     if (state_.opaqueBackground)
         painter_.fillRect(QRectF(x0, baseline - metrics.ascent(), width, metrics.height()),
                           state_.backColor);
     painter_.setPen(state_.textColor);
-    if (dx.empty() && state_.charExtra == 0) {
-        painter_.drawText(QPointF(x0, baseline), text);
-    } else {
-        double x = x0;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            painter_.drawText(QPointF(x, baseline), QString(text.at(i)));
-            x += advances[size_t(i)];
-        }
+    double x = x0;
+    for (const TextPiece& piece : pieces) {
+        painter_.setFont(piece.font);
+        painter_.drawText(QPointF(x, baseline), piece.text);
+        x += piece.advance;
     }
     painter_.restore();
     if (updatePosition && scaleX() > 0) {
@@ -1072,7 +1109,6 @@ void WmfPlayback::bitBlt16(const WmfParams& p, bool stretch) {
         fillRop(dest, rop);
         return;
     }
-    const QImage image =
-        DecodeWmfBitmap16(p.bytesFrom(bitmapOffset), p.byteCount() - bitmapOffset);
+    const QImage image = DecodeWmfBitmap16(p.bytesFrom(bitmapOffset), p.byteCount() - bitmapOffset);
     drawBitmap(image, QRectF(srcX, srcY, srcW, srcH), dest, rop);
 }
