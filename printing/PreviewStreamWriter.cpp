@@ -126,6 +126,10 @@ void PreviewStreamWriter::DrawPicture(const QRectF& box, const Picture& picture)
     const int h = std::clamp(qRound(normal.height() * kPictureDpi), 1, 4000);
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    // The image's resolution tells a metafile's hatches how fine the device is.
+    const int dotsPerMeter = qRound(kPictureDpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
     {
         QPainter painter(&image);
         picture.draw(painter, QRectF(0, 0, w, h));
