@@ -19,6 +19,7 @@
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/CommandBoundary.h"
+#include "designer/ItemSelection.h"
 #include "designer/Prompter.h"
 #include "document/LabelItems.h"
 
@@ -79,9 +80,16 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     LabelItems::Hooks hooks;
     hooks.TriggerChange = [this] { records_->TriggerChange(); };
     hooks.DetachSelection = [this] { DetachControl(); };
+    hooks.ItemCreated = [this](QWidget* item, LabelItemKind kind) {
+        if (selection_)
+            selection_->SetupItem(item);
+        // Item popup menus: attach the menu of kind here.
+        (void)kind;
+    };
     items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
     records_ = std::make_unique<LabelRecords>(*this, *items_);
     ConnectCommands();
+    WireSelection();
 
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
@@ -186,7 +194,10 @@ void TZendorMain::mnuAboutClick() {
     Prompter::Current().RunDialog(splash);
 }
 
-void TZendorMain::DetachControl() {}
+void TZendorMain::DetachControl() {
+    if (selection_)
+        selection_->DetachControl();
+}
 
 void TZendorMain::CreateMenus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
@@ -322,4 +333,23 @@ void TZendorMain::FitScrollArea() {
         ScrollBoxArea->resize(qMax(viewport.width(), LabelPanel->geometry().right() + 18),
                               qMax(viewport.height(), LabelPanel->geometry().bottom() + 4));
     }
+}
+
+// ---- selection on the design panel ----
+
+void TZendorMain::WireSelection() {
+    // The tool buttons that place items take the left of the tool row.
+    constexpr int SelectionToolsLeft = 240;
+    selection_ = std::make_unique<ItemSelection>(LabelPanel, ScrollBoxArea, *items_,
+                                                 [this] { records_->TriggerChange(); });
+    selection_->CreateTools(ToolsPanel, SelectionToolsLeft);
+    selection_->ConnectGridMenu(mnuNoSnap, mnuSnap2, mnuSnap4, mnuSnap8);
+}
+
+void TZendorMain::AttachControl(QWidget* item) {
+    selection_->AttachControl(item);
+}
+
+void TZendorMain::RefreshAttach(QWidget* item) {
+    selection_->RefreshAttach(item);
 }
