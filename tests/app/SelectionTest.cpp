@@ -331,7 +331,7 @@ TEST_F(SelectionTest, SelectedItemShowsItsGrabSquaresOnScreen) {
     ClickItem(item);
     QTest::qWait(20);
     const QImage shot = window->grab().toImage();
-    const QByteArray dirName = qgetenv("QV_SCREENSHOT_DIR");
+    const QByteArray dirName = qgetenv("QV_PICTURE_DIR");
     if (!dirName.isEmpty())
         shot.save(QDir(QString::fromLocal8Bit(dirName)).filePath("selected-item.png"));
     const qreal ratio = shot.devicePixelRatio();
