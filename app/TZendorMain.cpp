@@ -20,6 +20,7 @@
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/CommandBoundary.h"
+#include "designer/ItemSelection.h"
 #include "designer/Prompter.h"
 #include "document/LabelItems.h"
 #include "templates/TemplateLoader.h"
@@ -80,10 +81,17 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     LabelItems::Hooks hooks;
     hooks.TriggerChange = [this] { records_->TriggerChange(); };
     hooks.DetachSelection = [this] { DetachControl(); };
+    hooks.ItemCreated = [this](QWidget* item, LabelItemKind kind) {
+        if (selection_)
+            selection_->SetupItem(item);
+        // Item popup menus: attach the menu of kind here.
+        (void)kind;
+    };
     items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
     records_ = std::make_unique<LabelRecords>(*this, *items_);
     ConnectCommands();
     WireTemplates();
+    WireSelection();
 
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
@@ -198,7 +206,10 @@ void TZendorMain::REstoreItems() {
     items_->REstoreItems(ObjectsHolder->toPlainText());
 }
 
-void TZendorMain::DetachControl() {}
+void TZendorMain::DetachControl() {
+    if (selection_)
+        selection_->DetachControl();
+}
 
 void TZendorMain::CreateMenus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
@@ -382,4 +393,23 @@ void TZendorMain::WireTemplates() {
             records.LoadTemplate();
         records.UpdateScreenStatus();
     });
+}
+
+// ---- selection on the design panel ----
+
+void TZendorMain::WireSelection() {
+    // The tool buttons that place items take the left of the tool row.
+    constexpr int SelectionToolsLeft = 240;
+    selection_ = std::make_unique<ItemSelection>(LabelPanel, ScrollBoxArea, *items_,
+                                                 [this] { records_->TriggerChange(); });
+    selection_->CreateTools(ToolsPanel, SelectionToolsLeft);
+    selection_->ConnectGridMenu(mnuNoSnap, mnuSnap2, mnuSnap4, mnuSnap8);
+}
+
+void TZendorMain::AttachControl(QWidget* item) {
+    selection_->AttachControl(item);
+}
+
+void TZendorMain::RefreshAttach(QWidget* item) {
+    selection_->RefreshAttach(item);
 }
