@@ -19,6 +19,8 @@
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/CommandBoundary.h"
+#include "designer/ItemMenus.h"
+#include "designer/ItemPlacer.h"
 #include "designer/Prompter.h"
 #include "document/LabelItems.h"
 
@@ -79,9 +81,14 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     LabelItems::Hooks hooks;
     hooks.TriggerChange = [this] { records_->TriggerChange(); };
     hooks.DetachSelection = [this] { DetachControl(); };
+    hooks.ItemCreated = [this](QWidget* item, LabelItemKind) {
+        Placer->AcceptDropsOn(item);
+        Menus->AttachMenu(item);
+    };
     items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
     records_ = std::make_unique<LabelRecords>(*this, *items_);
     ConnectCommands();
+    WirePlacing();
 
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
@@ -322,4 +329,12 @@ void TZendorMain::FitScrollArea() {
         ScrollBoxArea->resize(qMax(viewport.width(), LabelPanel->geometry().right() + 18),
                               qMax(viewport.height(), LabelPanel->geometry().bottom() + 4));
     }
+}
+
+void TZendorMain::WirePlacing() {
+    SelectionLinks links;
+    links.DetachControl = [this] { DetachControl(); };
+    links.TriggerChange = [this] { records_->TriggerChange(); };
+    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, links, this);
+    Menus = new ItemMenus(LabelPanel, *items_, links, this);
 }

@@ -15,6 +15,8 @@ class QScrollArea;
 class QToolButton;
 class LabelItems;
 class LabelRecords;
+class ItemMenus;
+class ItemPlacer;
 class Preferences;
 class TCanvasPanel;
 
@@ -92,6 +94,11 @@ public:
 
     // Hidden: the objects text travels through it on save and load.
     QPlainTextEdit* ObjectsHolder = nullptr;
+
+    // Placing items from the tool row, and the items' context menus and properties.
+    ItemPlacer* Placer = nullptr;
+    ItemMenus* Menus = nullptr;
+    void WirePlacing();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
