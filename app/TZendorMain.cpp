@@ -21,7 +21,9 @@
 #include "designer/CommandBoundary.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
+#include "designer/ItemSelection.h"
 #include "designer/Prompter.h"
+#include "designer/TStretchHandle.h"
 #include "document/LabelItems.h"
 
 #include <QCloseEvent>
@@ -82,12 +84,15 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     hooks.TriggerChange = [this] { records_->TriggerChange(); };
     hooks.DetachSelection = [this] { DetachControl(); };
     hooks.ItemCreated = [this](QWidget* item, LabelItemKind) {
+        if (selection_)
+            selection_->SetupItem(item);
         Placer->AcceptDropsOn(item);
         Menus->AttachMenu(item);
     };
     items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
     records_ = std::make_unique<LabelRecords>(*this, *items_);
     ConnectCommands();
+    WireSelection();
     WirePlacing();
 
     resize(WindowWidth, WindowHeight);
@@ -193,7 +198,10 @@ void TZendorMain::mnuAboutClick() {
     Prompter::Current().RunDialog(splash);
 }
 
-void TZendorMain::DetachControl() {}
+void TZendorMain::DetachControl() {
+    if (selection_)
+        selection_->DetachControl();
+}
 
 void TZendorMain::CreateMenus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
@@ -331,10 +339,43 @@ void TZendorMain::FitScrollArea() {
     }
 }
 
+// ---- selection on the design panel ----
+
+void TZendorMain::WireSelection() {
+    // The tool buttons that place items take the left of the tool row.
+    constexpr int SelectionToolsLeft = 240;
+    selection_ = std::make_unique<ItemSelection>(LabelPanel, ScrollBoxArea, *items_,
+                                                 [this] { records_->TriggerChange(); });
+    selection_->CreateTools(ToolsPanel, SelectionToolsLeft);
+    selection_->ConnectGridMenu(mnuNoSnap, mnuSnap2, mnuSnap4, mnuSnap8);
+}
+
+void TZendorMain::AttachControl(QWidget* item) {
+    selection_->AttachControl(item);
+}
+
+void TZendorMain::RefreshAttach(QWidget* item) {
+    selection_->RefreshAttach(item);
+}
+
 void TZendorMain::WirePlacing() {
+    ItemSelection& selection = *selection_;
     SelectionLinks links;
+    links.AttachControl = [this](QWidget* item) { AttachControl(item); };
     links.DetachControl = [this] { DetachControl(); };
+    links.RefreshAttach = [this](QWidget* item) { RefreshAttach(item); };
+    links.SelectedItem = [&selection] { return selection.Selected(); };
+    links.RepaintHandle = [&selection] {
+        // The frame stays above the items, also after one was brought to the front.
+        selection.Handle().raise();
+        selection.Handle().update();
+    };
+    links.AlignCenter = [&selection](QWidget* item) { selection.AlignCenter(item); };
+    links.AlignVertical = [&selection](QWidget* item) { selection.AlignVertical(item); };
+    links.AlignHorizontal = [&selection](QWidget* item) { selection.AlignHorizontal(item); };
     links.TriggerChange = [this] { records_->TriggerChange(); };
     Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, links, this);
     Menus = new ItemMenus(LabelPanel, *items_, links, this);
+    connect(selection.PropertiesButton, &QToolButton::clicked, Menus,
+            [this] { RunCommand([this] { Menus->PropertiesButtonClick(); }); });
 }

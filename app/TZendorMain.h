@@ -13,6 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
+class ItemSelection;
 class LabelItems;
 class LabelRecords;
 class ItemMenus;
@@ -95,6 +96,12 @@ public:
     // Hidden: the objects text travels through it on save and load.
     QPlainTextEdit* ObjectsHolder = nullptr;
 
+    // Selection on the design panel: the stretch handle, nudging, centring, the snap grid.
+    ItemSelection& Selection() { return *selection_; }
+    void AttachControl(QWidget* item);
+    void RefreshAttach(QWidget* item);
+    void WireSelection();
+
     // Placing items from the tool row, and the items' context menus and properties.
     ItemPlacer* Placer = nullptr;
     ItemMenus* Menus = nullptr;
@@ -122,4 +129,5 @@ private:
     std::unique_ptr<LabelRecords> records_;
     bool activationQueued_ = false;
     bool closing_ = false;
+    std::unique_ptr<ItemSelection> selection_;
 };

@@ -1,0 +1,352 @@
+#include "designer/ItemSelection.h"
+
+#include "controls/SymbolGlyph.h"
+#include "controls/TCanvasPanel.h"
+#include "controls/TSymbol.h"
+#include "designer/CommandBoundary.h"
+#include "designer/TStretchHandle.h"
+#include "designer/ToolGlyphs.h"
+#include "document/LabelItems.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr int ButtonSize = 23;
+constexpr int ButtonStep = 25;
+constexpr int ButtonTop = 4;
+constexpr int RepeatDelayMs = 100;
+constexpr int RepeatIntervalMs = 50;
+constexpr int SmallestRefitBox = 5;
+
+bool IsPress(const QEvent* event) {
+    return event->type() == QEvent::MouseButtonPress ||
+           event->type() == QEvent::MouseButtonDblClick;
+}
+
+QPoint Step(ItemSelection::Direction direction) {
+    switch (direction) {
+    case ItemSelection::Direction::Up:
+        return {0, -1};
+    case ItemSelection::Direction::Down:
+        return {0, 1};
+    case ItemSelection::Direction::Left:
+        return {-1, 0};
+    case ItemSelection::Direction::Right:
+        return {1, 0};
+    }
+    return {};
+}
+} // namespace
+
+ItemSelection::ItemSelection(TCanvasPanel* labelPanel, QWidget* greyArea, LabelItems& items,
+                             std::function<void()> triggerChange, QObject* parent)
+    : QObject(parent), labelPanel_(labelPanel), greyArea_(greyArea), items_(items),
+      triggerChange_(std::move(triggerChange)) {
+    StretchHandle1 = new TStretchHandle;
+    StretchHandle1->setObjectName(QStringLiteral("StretchHandle1"));
+    StretchHandle1->OnMouseUp = [this] { RunCommand([this] { StretchHandle1MouseUp(); }); };
+    StretchHandle1->OnKeyDown = [this](int key) {
+        RunCommand([this, key] { StretchHandle1KeyDown(key); });
+    };
+    if (labelPanel)
+        labelPanel->installEventFilter(this);
+    if (greyArea)
+        greyArea->installEventFilter(this);
+}
+
+ItemSelection::~ItemSelection() {
+    // The handle may be a child of the design panel; take it back before freeing it.
+    StretchHandle1->DetachAll();
+    delete StretchHandle1;
+}
+
+// ---- tool row and menu ----
+
+QToolButton* ItemSelection::addButton(QWidget* parent, const char* name, const QIcon& icon,
+                                      const QString& tip, int left) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(icon);
+    button->setToolTip(tip);
+    button->setGeometry(left, ButtonTop, ButtonSize, ButtonSize);
+    button->setAutoRaise(true);
+    // The handle keeps the keyboard focus, so the arrow keys still move the item.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QToolButton* ItemSelection::addNudgeButton(QWidget* parent, const char* name, Direction direction,
+                                           const QString& tip, int left) {
+    const ToolGlyph glyphs[] = {ToolGlyph::ArrowUp, ToolGlyph::ArrowDown, ToolGlyph::ArrowLeft,
+                                ToolGlyph::ArrowRight};
+    QToolButton* button = addButton(parent, name, ToolGlyphIcon(glyphs[int(direction)]), tip, left);
+    button->setAutoRepeat(true);
+    button->setAutoRepeatDelay(RepeatDelayMs);
+    button->setAutoRepeatInterval(RepeatIntervalMs);
+    connect(button, &QToolButton::clicked, this,
+            [this, direction] { RunCommand([this, direction] { Nudge(direction); }); });
+    return button;
+}
+
+void ItemSelection::CreateTools(QWidget* toolsPanel, int left) {
+    int x = left;
+    PosLeftButton = addNudgeButton(toolsPanel, "PosLeftButton", Direction::Left,
+                                   QStringLiteral("Move left one pixel"), x);
+    PosUpButton = addNudgeButton(toolsPanel, "PosUpButton", Direction::Up,
+                                 QStringLiteral("Move up one pixel"), x += ButtonStep);
+    PosDownButton = addNudgeButton(toolsPanel, "PosDownButton", Direction::Down,
+                                   QStringLiteral("Move down one pixel"), x += ButtonStep);
+    PosRightButton = addNudgeButton(toolsPanel, "PosRightButton", Direction::Right,
+                                    QStringLiteral("Move right one pixel"), x += ButtonStep);
+    MoveAll = new QCheckBox(QStringLiteral("Move All"), toolsPanel);
+    MoveAll->setObjectName(QStringLiteral("MoveAll"));
+    MoveAll->setToolTip(QStringLiteral("The arrow buttons move every item of the label"));
+    MoveAll->setFocusPolicy(Qt::NoFocus);
+    MoveAll->setGeometry(x += ButtonStep + 6, ButtonTop, 70, ButtonSize);
+    CutObjectButton = addButton(toolsPanel, "CutObjectButton", ToolGlyphIcon(ToolGlyph::Cut),
+                                QStringLiteral("Delete the selected item"), x += 74);
+    connect(CutObjectButton, &QToolButton::clicked, this,
+            [this] { RunCommand([this] { CutObjectButtonClick(); }); });
+    PropertiesButton =
+        addButton(toolsPanel, "PropertiesButton", ToolGlyphIcon(ToolGlyph::Properties),
+                  QStringLiteral("Properties of the selected item"), x += ButtonStep);
+}
+
+void ItemSelection::ConnectGridMenu(QAction* none, QAction* grid2, QAction* grid4, QAction* grid8) {
+    mnuSnapToGridNone = none;
+    mnuSnapToGrid2x2 = grid2;
+    mnuSnapToGrid4x4 = grid4;
+    mnuSnapToGrid8x8 = grid8;
+    const std::pair<QAction*, void (ItemSelection::*)()> entries[] = {
+        {none, &ItemSelection::mnuSnapToGridNoneClick},
+        {grid2, &ItemSelection::mnuSnapToGrid2x2Click},
+        {grid4, &ItemSelection::mnuSnapToGrid4x4Click},
+        {grid8, &ItemSelection::mnuSnapToGrid8x8Click}};
+    for (const auto& [action, handler] : entries) {
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+    }
+    // The grid starts off, as the menu shows.
+    mnuSnapToGridNoneClick();
+}
+
+void ItemSelection::setGrid(int grid, QAction* checked) {
+    StretchHandle1->setGridX(grid);
+    StretchHandle1->setGridY(grid);
+    for (QAction* action :
+         {mnuSnapToGridNone, mnuSnapToGrid2x2, mnuSnapToGrid4x4, mnuSnapToGrid8x8})
+        if (action)
+            action->setChecked(action == checked);
+}
+
+void ItemSelection::mnuSnapToGridNoneClick() {
+    StretchHandle1->setSnapToGrid(false);
+    setGrid(1, mnuSnapToGridNone);
+}
+
+void ItemSelection::mnuSnapToGrid2x2Click() {
+    setGrid(2, mnuSnapToGrid2x2);
+}
+
+void ItemSelection::mnuSnapToGrid4x4Click() {
+    setGrid(4, mnuSnapToGrid4x4);
+}
+
+void ItemSelection::mnuSnapToGrid8x8Click() {
+    setGrid(8, mnuSnapToGrid8x8);
+}
+
+// ---- selecting ----
+
+void ItemSelection::SetupItem(QWidget* item) {
+    if (item)
+        item->installEventFilter(this);
+}
+
+bool ItemSelection::eventFilter(QObject* watched, QEvent* event) {
+    if (!IsPress(event))
+        return QObject::eventFilter(watched, event);
+    if (watched == labelPanel_) {
+        RunCommand([this] { LabelPanelMouseDown(); });
+        return false;
+    }
+    if (watched == greyArea_) {
+        RunCommand([this] { ScrollBox1MouseDown(); });
+        return false;
+    }
+    if (auto* item = qobject_cast<QWidget*>(watched)) {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        RunCommand([this, item, button] { StretchMouseDown(item, button); });
+        // Taken here: the press must not go on to the panel, which would clear the selection.
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ItemSelection::AttachControl(QWidget* item) {
+    StretchHandle1->DetachAll();
+    StretchHandle1->AttachItem(item);
+    if (item)
+        attachRect_ = item->geometry();
+}
+
+void ItemSelection::DetachControl() {
+    StretchHandle1->DetachAll();
+}
+
+void ItemSelection::RefreshAttach(QWidget* item) {
+    if (!item || item == StretchHandle1)
+        return;
+    StretchHandle1->DetachAll();
+    item->update();
+    StretchHandle1->AttachItem(item);
+}
+
+QWidget* ItemSelection::Selected() const {
+    return StretchHandle1->AttachedItem(0);
+}
+
+void ItemSelection::StretchMouseDown(QWidget* item, Qt::MouseButton button) {
+    if (button == Qt::LeftButton)
+        AttachControl(item);
+}
+
+void ItemSelection::LabelPanelMouseDown() {
+    DetachControl();
+}
+
+void ItemSelection::ScrollBox1MouseDown() {
+    DetachControl();
+}
+
+// ---- change detection ----
+
+void ItemSelection::StretchHandle1MouseUp() {
+    if (QWidget* item = Selected()) {
+        if (auto* symbol = qobject_cast<TSymbol*>(item))
+            SymbolResize(symbol, StretchHandle1->LastDropRect().size());
+        if (Selected() && Selected()->geometry() != attachRect_)
+            triggerChange();
+    }
+    // Re-lay the handle around the item's final rectangle.
+    if (QWidget* item = Selected()) {
+        StretchHandle1->DetachAll();
+        StretchHandle1->AttachItem(item);
+    }
+}
+
+void ItemSelection::StretchHandle1KeyDown(int) {
+    if (QWidget* item = Selected(); item && item->geometry() != attachRect_)
+        triggerChange();
+}
+
+void ItemSelection::SymbolResize(TSymbol* item) {
+    if (item)
+        SymbolResize(item, item->size());
+}
+
+int ItemSelection::FittedSymbolPoints(const QSize& box, const QSize& glyph, int points) {
+    if (box.width() < SmallestRefitBox || box.height() < SmallestRefitBox)
+        return points;
+    // A glyph that measures nothing gives no scale to fit by.
+    if (points <= 0 || glyph.width() <= 0 || glyph.height() <= 0)
+        return points;
+    // trunc(box / (glyph / points)), in whole numbers so that exact fits stay exact.
+    const qint64 byWidth = qint64(box.width()) * points / glyph.width();
+    const qint64 byHeight = qint64(box.height()) * points / glyph.height();
+    const qint64 fitted = std::min(byWidth, byHeight);
+    return int(std::clamp<qint64>(fitted, 1, std::numeric_limits<int>::max()));
+}
+
+void ItemSelection::SymbolResize(TSymbol* item, const QSize& box) {
+    if (!item)
+        return;
+    const int points = item->FontSize();
+    const QSizeF glyph = MeasureSymbolGlyph(item->CharCode(), item->SymbolFont(), item);
+    const int fitted = FittedSymbolPoints(
+        box, QSize(int(std::ceil(glyph.width())), int(std::ceil(glyph.height()))), points);
+    if (fitted == points)
+        return;
+    item->setFontSize(fitted); // the symbol takes its glyph's size at once
+    DetachControl();
+    item->update();
+    AttachControl(item);
+    StretchHandle1->update();
+    triggerChange();
+}
+
+// ---- nudging and moving all ----
+
+void ItemSelection::Nudge(Direction direction) {
+    if (MoveAll && MoveAll->isChecked()) {
+        MoveAllObjects(direction);
+        return;
+    }
+    if (!Selected())
+        return;
+    StretchHandle1->SetBounds(StretchHandle1->geometry().translated(Step(direction)));
+    StretchHandle1->update();
+    triggerChange();
+}
+
+void ItemSelection::MoveAllObjects(Direction direction) {
+    DetachControl();
+    const QPoint step = Step(direction);
+    for (const QPointer<QWidget>& item : items_.OrderList())
+        if (item && LabelItems::IsLabelItem(item))
+            item->move(item->pos() + step);
+    triggerChange();
+}
+
+// ---- centring ----
+
+void ItemSelection::AlignHorizontal(QWidget* item) {
+    if (!item || !labelPanel_)
+        return;
+    item->move(labelPanel_->width() / 2 - item->width() / 2, item->y());
+    item->update();
+    StretchHandle1->update();
+    RefreshAttach(item);
+    triggerChange();
+}
+
+void ItemSelection::AlignVertical(QWidget* item) {
+    if (!item || !labelPanel_)
+        return;
+    item->move(item->x(), labelPanel_->height() / 2 - item->height() / 2);
+    item->update();
+    StretchHandle1->update();
+    RefreshAttach(item);
+    triggerChange();
+}
+
+void ItemSelection::AlignCenter(QWidget* item) {
+    AlignHorizontal(item);
+    AlignVertical(item);
+    triggerChange();
+}
+
+// ---- deleting ----
+
+void ItemSelection::CutObjectButtonClick() {
+    if (QWidget* item = Selected())
+        DeleteObject(item);
+}
+
+void ItemSelection::DeleteObject(QWidget* item) {
+    DetachControl();
+    items_.DeleteObject(item);
+}
+
+void ItemSelection::triggerChange() {
+    if (triggerChange_)
+        triggerChange_();
+}

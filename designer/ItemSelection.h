@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+
+#include <functional>
+
+class LabelItems;
+class QAction;
+class QCheckBox;
+class QToolButton;
+class QWidget;
+class TCanvasPanel;
+class TStretchHandle;
+class TSymbol;
+
+// What the main window does around its stretch handle: selecting an item by a left press,
+// clearing the selection by a press on the design panel or the grey area, noticing whether a
+// drag or an arrow key changed the item, refitting a symbol's font to the box it was dragged
+// to, the nudge buttons and "Move All", centring, deleting, and the snap grid.
+//
+// triggerChange marks the label changed; items is the label's item collection, whose order
+// list Move All walks.
+class ItemSelection : public QObject {
+    Q_OBJECT
+public:
+    enum class Direction { Up, Down, Left, Right };
+
+    ItemSelection(TCanvasPanel* labelPanel, QWidget* greyArea, LabelItems& items,
+                  std::function<void()> triggerChange, QObject* parent = nullptr);
+    ~ItemSelection() override;
+
+    // Puts the nudge buttons, "Move All", the cut and the properties buttons into the tool
+    // row, starting at x = left.
+    void CreateTools(QWidget* toolsPanel, int left);
+    // The Grid menu's four entries: no snap, 2 x 2, 4 x 4, 8 x 8.
+    void ConnectGridMenu(QAction* none, QAction* grid2, QAction* grid4, QAction* grid8);
+    // Wires a newly created item: its mouse presses select it.
+    void SetupItem(QWidget* item);
+
+    // Selects item and records its rectangle as the reference for change detection.
+    void AttachControl(QWidget* item);
+    void DetachControl();
+    // Re-lays the handle around item after an edit that may have changed its size.
+    void RefreshAttach(QWidget* item);
+    // The selected item, or null.
+    QWidget* Selected() const;
+    QRect AttachRect() const { return attachRect_; }
+    TStretchHandle& Handle() const { return *StretchHandle1; }
+
+    // Mouse presses: on an item, on the design panel, on the grey area.
+    void StretchMouseDown(QWidget* item, Qt::MouseButton button);
+    void LabelPanelMouseDown();
+    void ScrollBox1MouseDown();
+    // After a drag through the handle, and after a key press on it.
+    void StretchHandle1MouseUp();
+    void StretchHandle1KeyDown(int key);
+    // Fits a symbol's font to box (the item's own size unless given). Boxes under 5 pixels
+    // either way are left alone.
+    void SymbolResize(TSymbol* item);
+    void SymbolResize(TSymbol* item, const QSize& box);
+    // The point size that fits a glyph measuring glyph at points into box: the smaller of
+    // trunc(box / (glyph / points)) across and down, at least 1. points itself when the box
+    // is under 5 pixels either way or the glyph measures nothing.
+    static int FittedSymbolPoints(const QSize& box, const QSize& glyph, int points);
+
+    void PosUpButtonClick() { Nudge(Direction::Up); }
+    void PosDownButtonClick() { Nudge(Direction::Down); }
+    void PosLeftButtonClick() { Nudge(Direction::Left); }
+    void PosRightButtonClick() { Nudge(Direction::Right); }
+    // One step of a nudge button: every item with "Move All" checked, else the selection.
+    void Nudge(Direction direction);
+    // Moves every label item one pixel; clears the selection and marks the label changed.
+    void MoveAllObjects(Direction direction);
+
+    // Centring on the design panel.
+    void AlignHorizontal(QWidget* item);
+    void AlignVertical(QWidget* item);
+    void AlignCenter(QWidget* item);
+
+    void CutObjectButtonClick();
+    void DeleteObject(QWidget* item);
+
+    void mnuSnapToGridNoneClick();
+    void mnuSnapToGrid2x2Click();
+    void mnuSnapToGrid4x4Click();
+    void mnuSnapToGrid8x8Click();
+
+    // The handle framing the selected item.
+    TStretchHandle* StretchHandle1 = nullptr;
+
+    // The tool row's controls (null until CreateTools).
+    QToolButton* PosUpButton = nullptr;
+    QToolButton* PosDownButton = nullptr;
+    QToolButton* PosLeftButton = nullptr;
+    QToolButton* PosRightButton = nullptr;
+    QCheckBox* MoveAll = nullptr;
+    QToolButton* CutObjectButton = nullptr;
+    // Opens the selected item's menu; its click is connected by the item menus.
+    QToolButton* PropertiesButton = nullptr;
+
+    // The Grid menu entries (null until ConnectGridMenu).
+    QAction* mnuSnapToGridNone = nullptr;
+    QAction* mnuSnapToGrid2x2 = nullptr;
+    QAction* mnuSnapToGrid4x4 = nullptr;
+    QAction* mnuSnapToGrid8x8 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QToolButton* addButton(QWidget* parent, const char* name, const QIcon& icon, const QString& tip,
+                           int left);
+    QToolButton* addNudgeButton(QWidget* parent, const char* name, Direction direction,
+                                const QString& tip, int left);
+    void setGrid(int grid, QAction* checked);
+    void triggerChange();
+
+    QPointer<TCanvasPanel> labelPanel_;
+    QPointer<QWidget> greyArea_;
+    LabelItems& items_;
+    std::function<void()> triggerChange_;
+    QRect attachRect_;
+};

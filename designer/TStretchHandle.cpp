@@ -1,0 +1,425 @@
+#include "designer/TStretchHandle.h"
+
+#include "designer/RubberBandOverlay.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cstdlib>
+
+namespace {
+constexpr int IdleSize = 24;
+constexpr int Square = 5;
+constexpr int MaxGrid = 32;
+
+// The handle lies 2 pixels beyond the item at left and top and 3 at right and bottom.
+QRect HandleBoundsFor(const QRect& item) {
+    return {item.x() - 2, item.y() - 2, item.width() + 5, item.height() + 5};
+}
+
+int Snap(int value, int grid) {
+    return grid * (value / grid); // truncates toward zero, as the grid always has
+}
+
+Qt::CursorShape CursorOf(TStretchHandle::GrabZone zone) {
+    switch (zone) {
+    case TStretchHandle::TopLeft:
+    case TStretchHandle::BottomRight:
+        return Qt::SizeFDiagCursor;
+    case TStretchHandle::TopRight:
+    case TStretchHandle::BottomLeft:
+        return Qt::SizeBDiagCursor;
+    case TStretchHandle::TopMiddle:
+    case TStretchHandle::BottomMiddle:
+        return Qt::SizeVerCursor;
+    case TStretchHandle::LeftMiddle:
+    case TStretchHandle::RightMiddle:
+        return Qt::SizeHorCursor;
+    case TStretchHandle::Move:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+} // namespace
+
+TStretchHandle::TStretchHandle() : QWidget(nullptr) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    resize(IdleSize, IdleSize);
+    setEnabled(false);
+    hide();
+}
+
+TStretchHandle::~TStretchHandle() {
+    delete overlay_.data();
+}
+
+void TStretchHandle::AttachItem(QWidget* control) {
+    if (!control)
+        return;
+    if (control->isWindow())
+        throw EBadChild("Handles can not be attached to a Form!");
+    if (attached_.contains(control))
+        return;
+    if (parentWidget() != control->parentWidget())
+        setParent(control->parentWidget());
+    eraseBand();
+    setEnabled(true);
+    setGeometry(HandleBoundsFor(control->geometry()));
+    show();
+    attached_.append(control);
+    zone_ = Move;
+    raise();
+    // Captured at once, so that a press that selected the item and is dragged on moves it.
+    if (isVisible())
+        grabMouse();
+    if (isVisible() && isEnabled())
+        setFocus(Qt::MouseFocusReason);
+}
+
+void TStretchHandle::DetachAll() {
+    eraseBand();
+    releaseCapture();
+    dragging_ = false;
+    passedTo_ = nullptr;
+    attached_.clear();
+    zone_ = Move;
+    unsetCursor();
+    hide();
+    setEnabled(false);
+    if (parentWidget())
+        setParent(nullptr);
+    resize(IdleSize, IdleSize);
+}
+
+QWidget* TStretchHandle::AttachedItem(int index) const {
+    if (index < 0 || index >= attached_.size())
+        return nullptr;
+    return attached_[index];
+}
+
+void TStretchHandle::setColor(const QColor& color) {
+    color_ = color;
+    update();
+}
+
+void TStretchHandle::setGridX(int grid) {
+    gridX_ = qBound(1, grid, MaxGrid);
+}
+
+void TStretchHandle::setGridY(int grid) {
+    gridY_ = qBound(1, grid, MaxGrid);
+}
+
+void TStretchHandle::setSnapToGrid(bool snap) {
+    setGridX(snap ? 8 : 1);
+    setGridY(snap ? 8 : 1);
+}
+
+void TStretchHandle::SetBounds(const QRect& bounds) {
+    const QRect old = geometry();
+    const int dL = bounds.x() - old.x();
+    const int dT = bounds.y() - old.y();
+    const int dW = bounds.width() - old.width();
+    const int dH = bounds.height() - old.height();
+    for (const QPointer<QWidget>& item : attached_) {
+        if (!item)
+            continue;
+        const QRect g = item->geometry();
+        item->setGeometry(g.x() + dL, g.y() + dT, qMax(0, g.width() + dW),
+                          qMax(0, g.height() + dH));
+    }
+    setGeometry(bounds);
+}
+
+QRect TStretchHandle::itemRect() const {
+    for (const QPointer<QWidget>& item : attached_)
+        if (item)
+            return item->geometry();
+    return {};
+}
+
+TStretchHandle::GrabZone TStretchHandle::ZoneAt(const QPoint& point, const QSize& handleSize) {
+    const int x = point.x();
+    const int y = point.y();
+    const int w = handleSize.width();
+    const int h = handleSize.height();
+    // The middles are exact halves: |x - w/2| < 3 is |2x - w| < 6.
+    const bool left = std::abs(x) < Square;
+    const bool right = std::abs(x - w) < Square;
+    const bool top = std::abs(y) < Square;
+    const bool bottom = std::abs(y - h) < Square;
+    const bool midX = std::abs(2 * x - w) < 6;
+    const bool midY = std::abs(2 * y - h) < 6;
+    GrabZone zone = Move;
+    if (left && top)
+        zone = TopLeft;
+    if (right && bottom)
+        zone = BottomRight;
+    if (right && top)
+        zone = TopRight;
+    if (left && bottom)
+        zone = BottomLeft;
+    if (midX && top)
+        zone = TopMiddle;
+    if (midX && bottom)
+        zone = BottomMiddle;
+    if (midY && left)
+        zone = LeftMiddle;
+    if (midY && right)
+        zone = RightMiddle;
+    return zone;
+}
+
+void TStretchHandle::paintEvent(QPaintEvent*) {
+    if (attached_.isEmpty())
+        return;
+    const QRect r = itemRect().translated(-pos()).adjusted(-2, -2, 2, 2);
+    const int left = r.x();
+    const int top = r.y();
+    const int right = r.x() + r.width();
+    const int bottom = r.y() + r.height();
+    const int midX = left + (right - left) / 2;
+    const int midY = top + (bottom - top) / 2;
+    QPainter painter(this);
+    const QRect squares[] = {
+        {left, top, Square, Square},
+        {right - Square, top, Square, Square},
+        {left, bottom - Square, Square, Square},
+        {right - Square, bottom - Square, Square, Square},
+        {midX - 2, top, Square, Square},
+        {midX - 2, bottom - Square, Square, Square},
+        {left, midY - 2, Square, Square},
+        {right - Square, midY - 2, Square, Square},
+    };
+    for (const QRect& square : squares)
+        painter.fillRect(square, color_);
+}
+
+bool TStretchHandle::insideItem(const QPoint& panelPoint) const {
+    for (const QPointer<QWidget>& item : attached_)
+        if (item && item->geometry().adjusted(-2, -2, 2, 2).contains(panelPoint))
+            return true;
+    return false;
+}
+
+void TStretchHandle::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (attached_.isEmpty() || !parentWidget())
+        return;
+    if (event->button() != Qt::LeftButton || !insideItem(mapToParent(point))) {
+        unsetCursor();
+        passThrough(event);
+        return;
+    }
+    beginDrag(point);
+}
+
+void TStretchHandle::beginDrag(const QPoint& point) {
+    pressPoint_ = point;
+    dragging_ = true;
+}
+
+void TStretchHandle::mouseMoveEvent(QMouseEvent* event) {
+    if (attached_.isEmpty() || passedTo_)
+        return;
+    const QPoint point = event->position().toPoint();
+    const bool leftHeld = event->buttons().testFlag(Qt::LeftButton);
+    if (!leftHeld)
+        releaseCapture();
+    else if (!dragging_)
+        beginDrag(point); // the press that selected the item went to the item itself
+    showZone(point);
+    if (!dragging_)
+        return;
+    if (zone_ == Move)
+        setCursor(dragCursor_);
+    drawBand(dropRect(clamped(point)));
+}
+
+void TStretchHandle::showZone(const QPoint& point) {
+    const GrabZone zone = ZoneAt(point, size());
+    setCursor(CursorOf(zone));
+    if (!dragging_)
+        zone_ = zone;
+}
+
+QPoint TStretchHandle::clamped(const QPoint& point) const {
+    const QWidget* panel = parentWidget();
+    if (!panel)
+        return point;
+    return {qBound(-x(), point.x(), panel->width() - x()),
+            qBound(-y(), point.y(), panel->height() - y())};
+}
+
+QRect TStretchHandle::dropRect(const QPoint& pointer) const {
+    const QRect item = itemRect();
+    const int dx = pointer.x() - pressPoint_.x();
+    const int dy = pointer.y() - pressPoint_.y();
+    const int L = item.x(), T = item.y(), W = item.width(), H = item.height();
+    int left = L, top = T, width = W, height = H;
+    const bool movesLeft =
+        zone_ == Move || zone_ == TopLeft || zone_ == BottomLeft || zone_ == LeftMiddle;
+    const bool movesTop =
+        zone_ == Move || zone_ == TopLeft || zone_ == TopRight || zone_ == TopMiddle;
+    const bool movesRight = zone_ == TopRight || zone_ == BottomRight || zone_ == RightMiddle;
+    const bool movesBottom = zone_ == BottomLeft || zone_ == BottomRight || zone_ == BottomMiddle;
+    if (movesLeft) {
+        left = Snap(L + dx, gridX_);
+        if (zone_ != Move)
+            width = W + L - left;
+    }
+    if (movesTop) {
+        top = Snap(T + dy, gridY_);
+        if (zone_ != Move)
+            height = H + T - top;
+    }
+    if (movesRight)
+        width = Snap(W + dx, gridX_);
+    if (movesBottom)
+        height = Snap(H + dy, gridY_);
+    return {left, top, qMax(0, width), qMax(0, height)};
+}
+
+void TStretchHandle::drawBand(const QRect& rect) {
+    QWidget* panel = parentWidget();
+    if (!panel)
+        return;
+    band_ = rect;
+    QWidget* window = panel->window();
+    if (!overlay_ || overlay_->parentWidget() != window) {
+        delete overlay_.data();
+        overlay_ = new RubberBandOverlay(window);
+    }
+    overlay_->ShowOutline(QRect(panel->mapTo(window, rect.topLeft()), rect.size()));
+}
+
+void TStretchHandle::eraseBand() {
+    band_ = {};
+    if (overlay_)
+        overlay_->hide();
+}
+
+void TStretchHandle::mouseReleaseEvent(QMouseEvent* event) {
+    if (passedTo_) {
+        QPointer<QWidget> target = passedTo_;
+        passedTo_ = nullptr;
+        forward(target, event);
+        return;
+    }
+    if (event->button() != Qt::LeftButton || !dragging_) {
+        if (event->buttons() == Qt::NoButton)
+            releaseCapture();
+        return;
+    }
+    finishDrag(event->position().toPoint());
+}
+
+void TStretchHandle::finishDrag(const QPoint& pointer) {
+    const QPoint point = clamped(pointer);
+    lastDrop_ = itemRect();
+    if (point != pressPoint_) {
+        lastDrop_ = dropRect(point);
+        SetBounds(HandleBoundsFor(lastDrop_));
+    }
+    eraseBand();
+    if (parentWidget())
+        parentWidget()->update();
+    update();
+    if (isVisible())
+        setFocus(Qt::MouseFocusReason);
+    dragging_ = false;
+    unsetCursor();
+    releaseCapture();
+    if (OnMouseUp)
+        OnMouseUp();
+}
+
+void TStretchHandle::keyPressEvent(QKeyEvent* event) {
+    QRect bounds = geometry();
+    bool arrow = true;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        bounds.translate(-1, 0);
+        break;
+    case Qt::Key_Right:
+        bounds.translate(1, 0);
+        break;
+    case Qt::Key_Up:
+        bounds.translate(0, -1);
+        break;
+    case Qt::Key_Down:
+        bounds.translate(0, 1);
+        break;
+    default:
+        arrow = false;
+    }
+    if (arrow && !attached_.isEmpty())
+        SetBounds(bounds);
+    const QPointer<TStretchHandle> self(this);
+    if (OnKeyDown)
+        OnKeyDown(event->key());
+    if (self && !arrow)
+        event->ignore();
+}
+
+QWidget* TStretchHandle::targetAt(const QPoint& panelPoint) const {
+    QWidget* panel = parentWidget();
+    const QObjectList& children = panel->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        auto* child = qobject_cast<QWidget*>(*it);
+        if (!child || child->isWindow() || child->isHidden() ||
+            qobject_cast<TStretchHandle*>(child) ||
+            child->testAttribute(Qt::WA_TransparentForMouseEvents))
+            continue;
+        if (child->geometry().contains(panelPoint))
+            return child;
+    }
+    return panel;
+}
+
+void TStretchHandle::passThrough(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    QWidget* target = nullptr;
+    if (rect().contains(point)) {
+        target = targetAt(mapToParent(point));
+    } else {
+        // A press elsewhere that reached the handle only because it holds the mouse.
+        releaseCapture();
+        target = QApplication::widgetAt(event->globalPosition().toPoint());
+        if (target == this)
+            target = nullptr;
+    }
+    if (!target)
+        return;
+    passedTo_ = target;
+    forward(target, event);
+}
+
+void TStretchHandle::forward(QWidget* target, QMouseEvent* event) {
+    if (!target)
+        return;
+    const QPoint local = target->mapFromGlobal(mapToGlobal(event->position().toPoint()));
+    QMouseEvent passed(event->type(), local, event->globalPosition(), event->button(),
+                       event->buttons(), event->modifiers(), event->pointingDevice());
+    QCoreApplication::sendEvent(target, &passed);
+}
+
+void TStretchHandle::contextMenuEvent(QContextMenuEvent* event) {
+    if (!parentWidget())
+        return;
+    // The item beneath opens its own menu.
+    QWidget* target = targetAt(mapToParent(event->pos()));
+    const QPoint local = target->mapFromGlobal(mapToGlobal(event->pos()));
+    QContextMenuEvent passed(event->reason(), local, event->globalPos(), event->modifiers());
+    QCoreApplication::sendEvent(target, &passed);
+    event->accept();
+}
+
+void TStretchHandle::releaseCapture() {
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
+}

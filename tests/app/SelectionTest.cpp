@@ -1,0 +1,352 @@
+#include "MainWindowFixture.h"
+
+#include "controls/SymbolGlyph.h"
+#include "controls/TCanvasPanel.h"
+#include "controls/TSymbol.h"
+#include "designer/ItemSelection.h"
+#include "designer/TStretchHandle.h"
+#include "document/LabelItems.h"
+#include "support/PointerDriver.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QImage>
+#include <QKeyEvent>
+#include <QScrollArea>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+
+using namespace PointerDriver;
+
+namespace {
+QSize GlyphSize(TSymbol* symbol) {
+    const QSizeF glyph = MeasureSymbolGlyph(symbol->CharCode(), symbol->SymbolFont(), symbol);
+    return {int(std::ceil(glyph.width())), int(std::ceil(glyph.height()))};
+}
+
+QRect Framed(const QRect& item) {
+    return item.adjusted(-2, -2, 3, 3);
+}
+} // namespace
+
+// A stored label (252 x 96 pixels) holding one rectangle at left 30, top 20, 40 x 25, shown
+// on an offscreen screen, with nothing changed.
+class SelectionTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        SaveNewLabel(QStringLiteral("Selection"));
+        AddRectangle(30, 20, 40, 25);
+        window->SaveButton->click();
+        ASSERT_FALSE(Changed());
+        window->show();
+        item = window->Items().OrderList().last();
+        ASSERT_NE(item, nullptr);
+    }
+
+    QWidget* AddRectangle(int left, int top, int width, int height) {
+        window->Items().CreateShapeItem(stRectangle, top, left, width, height, kColorBlack,
+                                        kColorBlack, 1, 0, 1);
+        return window->Items().OrderList().last();
+    }
+
+    // Saves so that the next change shows again.
+    void Save() {
+        window->SaveButton->click();
+        ASSERT_FALSE(Changed());
+    }
+
+    ItemSelection& Selection() { return window->Selection(); }
+    TStretchHandle* Handle() { return Selection().StretchHandle1; }
+
+    // Selects an item with a left click on it.
+    void ClickItem(QWidget* target, const QPoint& at = {3, 3}) {
+        Press(target, at);
+        Release(target, at);
+    }
+
+    void Key(int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(Handle(), &event);
+    }
+
+    QWidget* item = nullptr;
+};
+
+TEST_F(SelectionTest, GridStartsOffAndEachEntryChecksItselfAlone) {
+    EXPECT_TRUE(window->mnuNoSnap->isChecked());
+    EXPECT_EQ(Handle()->GridX(), 1);
+    EXPECT_EQ(Handle()->GridY(), 1);
+    const std::pair<QAction*, int> entries[] = {{window->mnuSnap8, 8},
+                                                {window->mnuSnap2, 2},
+                                                {window->mnuSnap4, 4},
+                                                {window->mnuNoSnap, 1}};
+    for (const auto& [entry, grid] : entries) {
+        entry->trigger();
+        EXPECT_EQ(Handle()->GridX(), grid);
+        EXPECT_EQ(Handle()->GridY(), grid);
+        for (QAction* other :
+             {window->mnuNoSnap, window->mnuSnap2, window->mnuSnap4, window->mnuSnap8})
+            EXPECT_EQ(other->isChecked(), other == entry) << other->text().toStdString();
+    }
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(SelectionTest, LeftPressSelectsAndPressesAroundTheItemClearIt) {
+    Press(item, {3, 3}, Qt::RightButton);
+    Release(item, {3, 3}, Qt::RightButton);
+    EXPECT_EQ(Selection().Selected(), nullptr);
+
+    ClickItem(item);
+    EXPECT_EQ(Selection().Selected(), item);
+    EXPECT_EQ(window->Selection().AttachRect(), QRect(30, 20, 40, 25));
+    EXPECT_EQ(Handle()->parentWidget(), window->LabelPanel);
+    EXPECT_EQ(Handle()->geometry(), QRect(28, 18, 45, 30));
+    EXPECT_TRUE(Handle()->isVisible());
+    EXPECT_FALSE(Changed());
+
+    Hover(window->LabelPanel, {200, 80}); // lets go of the mouse
+    Press(window->LabelPanel, {200, 80});
+    EXPECT_EQ(Selection().Selected(), nullptr);
+    EXPECT_TRUE(Handle()->isHidden());
+
+    ClickItem(item);
+    Hover(window->ScrollBoxArea, {2, 2});
+    Press(window->ScrollBoxArea, {2, 2}, Qt::RightButton);
+    EXPECT_EQ(Selection().Selected(), nullptr);
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(SelectionTest, PressingAnUnselectedItemAndDraggingMovesIt) {
+    // The drag starts at the first movement after the press; the handle holds the mouse.
+    Press(item, {5, 5});
+    Drag(item, {5, 5});
+    Drag(item, {12, 5});
+    Drag(item, {15, 5});
+    EXPECT_EQ(item->pos(), QPoint(30, 20)); // only the band moves during the drag
+    EXPECT_FALSE(Handle()->RubberBand().isEmpty());
+    Release(item, {15, 5});
+    EXPECT_EQ(item->geometry(), QRect(40, 20, 40, 25));
+    EXPECT_EQ(Handle()->geometry(), Framed(item->geometry()));
+    EXPECT_TRUE(Changed());
+}
+
+TEST_F(SelectionTest, ReleaseWithoutTravelMarksOnlyARealDifference) {
+    ClickItem(item);
+    Press(Handle(), {20, 12});
+    Release(Handle(), {20, 12});
+    EXPECT_FALSE(Changed());
+    EXPECT_EQ(Selection().Selected(), item);
+
+    item->move(33, 20); // changed behind the handle's back
+    Press(Handle(), {20, 12});
+    Release(Handle(), {20, 12});
+    EXPECT_TRUE(Changed());
+    EXPECT_EQ(Handle()->geometry(), Framed(item->geometry())); // re-laid around the item
+}
+
+TEST_F(SelectionTest, EightPixelGridSnapsDrags) {
+    window->mnuSnap8->trigger();
+    item->move(16, 16);
+    Save();
+    ClickItem(item);
+    Hover(Handle(), {20, 12});
+    Press(Handle(), {20, 12});
+    Drag(Handle(), {23, 12});
+    Release(Handle(), {23, 12});
+    EXPECT_EQ(item->x(), 16);
+    EXPECT_FALSE(Changed());
+
+    Hover(Handle(), {20, 12});
+    Press(Handle(), {20, 12});
+    Drag(Handle(), {29, 12});
+    Release(Handle(), {29, 12});
+    EXPECT_EQ(item->x(), 24);
+    EXPECT_TRUE(Changed());
+}
+
+TEST_F(SelectionTest, ArrowKeysMoveOnePixelAndMarkTheChange) {
+    window->mnuSnap8->trigger();
+    ClickItem(item);
+    Key(Qt::Key_A);
+    EXPECT_FALSE(Changed());
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Up);
+    EXPECT_EQ(item->pos(), QPoint(31, 19));
+    EXPECT_EQ(Handle()->geometry(), Framed(item->geometry()));
+    EXPECT_TRUE(Changed());
+}
+
+TEST_F(SelectionTest, NudgeButtonsMoveTheSelectionOnly) {
+    ItemSelection& s = Selection();
+    s.PosRightButton->click(); // nothing selected: nothing happens
+    EXPECT_EQ(item->pos(), QPoint(30, 20));
+    EXPECT_FALSE(Changed());
+
+    ClickItem(item);
+    s.PosRightButton->click();
+    s.PosDownButton->click();
+    s.PosDownButton->click();
+    s.PosLeftButton->click();
+    s.PosUpButton->click();
+    EXPECT_EQ(item->pos(), QPoint(30, 21));
+    EXPECT_EQ(Handle()->geometry(), Framed(item->geometry()));
+    EXPECT_TRUE(Changed());
+}
+
+TEST_F(SelectionTest, HeldNudgeButtonRepeats) {
+    QToolButton* down = Selection().PosDownButton;
+    EXPECT_EQ(down->autoRepeatDelay(), 100);
+    EXPECT_EQ(down->autoRepeatInterval(), 50);
+    ClickItem(item);
+    QTest::mousePress(down, Qt::LeftButton);
+    QTest::qWait(400);
+    QTest::mouseRelease(down, Qt::LeftButton);
+    EXPECT_GE(item->y() - 20, 2); // at least one repeat before the release's own step
+}
+
+TEST_F(SelectionTest, MoveAllMovesEveryItemAndClearsTheSelection) {
+    QWidget* second = AddRectangle(100, 50, 10, 10);
+    Save();
+    ClickItem(item);
+    Selection().MoveAll->setChecked(true);
+    Selection().PosLeftButton->click();
+    EXPECT_EQ(item->pos(), QPoint(29, 20));
+    EXPECT_EQ(second->pos(), QPoint(99, 50));
+    EXPECT_EQ(Selection().Selected(), nullptr);
+    EXPECT_TRUE(Changed());
+}
+
+TEST_F(SelectionTest, MoveAllWithNoItemsStillMarksTheLabelChanged) {
+    window->Items().DeleteAllItems();
+    ASSERT_FALSE(Changed());
+    Selection().MoveAll->setChecked(true);
+    Selection().PosUpButton->click();
+    EXPECT_TRUE(Changed());
+}
+
+TEST_F(SelectionTest, CentringUsesTruncatedHalves) {
+    Selection().AlignCenter(item);
+    // Panel 252 x 96, item 40 x 25: 126 - 20, 48 - 12.
+    EXPECT_EQ(item->pos(), QPoint(106, 36));
+    EXPECT_EQ(Selection().Selected(), item);
+    EXPECT_EQ(Handle()->geometry(), Framed(item->geometry()));
+    EXPECT_TRUE(Changed());
+
+    item->resize(301, 25);
+    Selection().AlignHorizontal(item);
+    EXPECT_EQ(item->x(), 126 - 150); // wider than the label: negative left
+    item->resize(40, 97);
+    Selection().AlignVertical(item);
+    EXPECT_EQ(item->y(), 0);
+}
+
+TEST_F(SelectionTest, CutDeletesTheSelectedItemOnly) {
+    Selection().CutObjectButton->click();
+    EXPECT_EQ(window->Items().OrderList().size(), 1);
+    EXPECT_FALSE(Changed());
+
+    ClickItem(item);
+    Selection().CutObjectButton->click();
+    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    EXPECT_EQ(Selection().Selected(), nullptr);
+    EXPECT_TRUE(Changed());
+}
+
+TEST_F(SelectionTest, RightClickThroughTheHandleReachesTheItemsMenu) {
+    item->setContextMenuPolicy(Qt::CustomContextMenu);
+    int asked = 0;
+    QObject::connect(item, &QWidget::customContextMenuRequested, [&] { ++asked; });
+    ClickItem(item);
+    Press(Handle(), {20, 12}, Qt::RightButton);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, {20, 12},
+                           Handle()->mapToGlobal(QPoint(20, 12)));
+    QApplication::sendEvent(Handle(), &menu);
+    Release(Handle(), {20, 12}, Qt::RightButton);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(Selection().Selected(), item);
+    EXPECT_FALSE(Changed());
+}
+
+TEST(SymbolFit, FitsTheGlyphScaleIntoTheBox) {
+    // A 12-point glyph of 16 x 18 pixels in a 40 x 30 box: min(30, 20).
+    EXPECT_EQ(ItemSelection::FittedSymbolPoints({40, 30}, {16, 18}, 12), 20);
+    EXPECT_EQ(ItemSelection::FittedSymbolPoints({4, 30}, {16, 18}, 12), 12); // too small
+    EXPECT_EQ(ItemSelection::FittedSymbolPoints({40, 30}, {0, 18}, 12), 12); // unmeasured
+    EXPECT_EQ(ItemSelection::FittedSymbolPoints({5, 5}, {160, 180}, 12), 1); // never below 1
+}
+
+TEST_F(SelectionTest, ResizingASymbolRefitsItsFont) {
+    window->Items().CreateSymbolItem(74, 10, 120, 0, 0, 12, kColorBlack);
+    auto* symbol = qobject_cast<TSymbol*>(window->Items().OrderList().last());
+    ASSERT_NE(symbol, nullptr);
+    Save();
+    const QSize glyph = GlyphSize(symbol);
+    ASSERT_EQ(symbol->size(), glyph);
+    const QSize box(glyph.width() * 2 + 3, glyph.height() * 3 / 2);
+    const int expected = ItemSelection::FittedSymbolPoints(box, glyph, 12);
+    ASSERT_NE(expected, 12);
+
+    ClickItem(symbol);
+    const QPoint corner(glyph.width() + 2, glyph.height() + 2); // bottom-right square
+    Hover(Handle(), corner);
+    ASSERT_EQ(Handle()->Zone(), TStretchHandle::BottomRight);
+    Press(Handle(), corner);
+    const QPoint to = corner + QPoint(box.width() - glyph.width(), box.height() - glyph.height());
+    Drag(Handle(), to);
+    Release(Handle(), to);
+
+    EXPECT_EQ(symbol->FontSize(), expected);
+    EXPECT_EQ(symbol->size(), GlyphSize(symbol)); // the box takes the new glyph's size
+    EXPECT_EQ(symbol->pos(), QPoint(120, 10));
+    EXPECT_EQ(Selection().Selected(), symbol);
+    EXPECT_EQ(Selection().AttachRect(), symbol->geometry());
+    EXPECT_TRUE(Changed());
+}
+
+TEST_F(SelectionTest, SymbolDraggedBelowFivePixelsKeepsItsFont) {
+    window->Items().CreateSymbolItem(74, 10, 120, 0, 0, 12, kColorBlack);
+    auto* symbol = qobject_cast<TSymbol*>(window->Items().OrderList().last());
+    Save();
+    const QSize glyph = GlyphSize(symbol);
+    ClickItem(symbol);
+    const QPoint right(glyph.width() + 2, (glyph.height() + 5) / 2);
+    Hover(Handle(), right);
+    ASSERT_EQ(Handle()->Zone(), TStretchHandle::RightMiddle);
+    Press(Handle(), right);
+    Drag(Handle(), right - QPoint(glyph.width() - 4, 0));
+    Release(Handle(), right - QPoint(glyph.width() - 4, 0));
+    EXPECT_EQ(symbol->FontSize(), 12);
+    EXPECT_EQ(symbol->geometry(), QRect(QPoint(120, 10), glyph));
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(SelectionTest, SelectedItemShowsItsGrabSquaresOnScreen) {
+    window->Items().CreateTextItem(QStringLiteral("Quorvane"), 60, 120, 0, 0, 0,
+                                   QStringLiteral("Arial"), 12, kColorBlack, true, false, false);
+    ClickItem(item);
+    QTest::qWait(20);
+    const QImage shot = window->grab().toImage();
+    const QByteArray dirName = qgetenv("QV_SCREENSHOT_DIR");
+    if (!dirName.isEmpty())
+        shot.save(QDir(QString::fromLocal8Bit(dirName)).filePath("selected-item.png"));
+    const qreal ratio = shot.devicePixelRatio();
+    const QPoint corner = Handle()->mapTo(window.get(), QPoint(0, 0));
+    const QPoint middleTop = Handle()->mapTo(window.get(), QPoint(Handle()->width() / 2, 2));
+    const QPoint inside = Handle()->mapTo(window.get(), QPoint(10, 10));
+    EXPECT_EQ(shot.pixelColor((corner + QPoint(2, 2)) * ratio), QColor(Qt::black));
+    EXPECT_EQ(shot.pixelColor(middleTop * ratio), QColor(Qt::black));
+    EXPECT_NE(shot.pixelColor(inside * ratio), QColor(Qt::black)); // the item shows through
+    // The tools of the selection sit in the tool row.
+    for (const char* name : {"PosUpButton", "PosDownButton", "PosLeftButton", "PosRightButton",
+                             "MoveAll", "CutObjectButton", "PropertiesButton"}) {
+        auto* tool = window->ToolsPanel->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(tool, nullptr) << name;
+        EXPECT_FALSE(tool->toolTip().isEmpty()) << name;
+        EXPECT_GE(tool->x(), 225) << name;
+    }
+}
