@@ -7,10 +7,14 @@
 #include "designer/DropToolButton.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
+#include "designer/ItemSelection.h"
+#include "designer/TStretchHandle.h"
 #include "designer/ToolPictures.h"
 #include "document/LabelItems.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QImage>
@@ -176,4 +180,67 @@ TEST_F(PlacingTest, AnEmptyTextAndACancelledPromptOnTheRealWindow) {
     Choose(text, QStringLiteral("PopupMenuTextText"));
     EXPECT_EQ(text->Caption(), QString());
     EXPECT_TRUE(window->Items().SaveItems().contains(QStringLiteral("TEXT=\r\n")));
+}
+
+TEST_F(PlacingTest, DropsAndMenusWorkTheRealSelection) {
+    window->mnuNewLabel->trigger();
+    ItemSelection& selection = window->Selection();
+    Drop(window->LabelPanel, DropTool::RoundRect, {30, 20});
+    QWidget* round = Last();
+    EXPECT_EQ(selection.Selected(), round);
+
+    // A cancelled text prompt leaves nothing selected.
+    prompts.Then(Answer::CancelText());
+    Drop(round, DropTool::Text, {3, 3});
+    EXPECT_EQ(selection.Selected(), nullptr);
+
+    // The Properties button does nothing without a selection ...
+    selection.PropertiesButton->click();
+    EXPECT_FALSE(window->Menus->PopupMenuRoundRect->isVisible());
+    // ... and opens the rounded rectangle's menu at its bottom-right corner.
+    Drop(window->LabelPanel, DropTool::Ellipse, {100, 20});
+    window->Selection().AttachControl(round);
+    selection.PropertiesButton->click();
+    QMenu* menu = window->Menus->PopupMenuRoundRect;
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(),
+              window->LabelPanel->mapToGlobal(round->geometry().bottomRight() + QPoint(1, 1)));
+    menu->close();
+
+    // A right click on the ellipse selects it; its entries act on it.
+    QWidget* ellipse = Last();
+    QContextMenuEvent right(QContextMenuEvent::Mouse, QPoint(3, 3),
+                            ellipse->mapToGlobal(QPoint(3, 3)));
+    QCoreApplication::sendEvent(ellipse, &right);
+    EXPECT_TRUE(window->Menus->PopupMenuShape->isVisible());
+    EXPECT_EQ(selection.Selected(), ellipse);
+    window->Menus->PopupMenuShape->close();
+
+    // Sent to the back and brought forward again, the frame stays on top.
+    Choose(ellipse, QStringLiteral("PopupMenuShapeSendtoback"));
+    EXPECT_EQ(window->Items().OrderList().first().data(), ellipse);
+    Choose(ellipse, QStringLiteral("PopupMenuShapeBringtoFront"));
+    EXPECT_EQ(window->Items().OrderList().last().data(), ellipse);
+    EXPECT_EQ(window->LabelPanel->children().last(), &selection.Handle());
+
+    // Centring goes through the selection's own operation.
+    Choose(ellipse, QStringLiteral("PopupMenuShapeCenter"));
+    EXPECT_EQ(ellipse->geometry().center().x() / 10, window->LabelPanel->rect().center().x() / 10);
+}
+
+TEST_F(PlacingTest, ARightClickThroughTheFrameOpensTheSelectedItemsMenu) {
+    window->mnuNewLabel->trigger();
+    prompts.Then(ScriptedPrompter::Answer::Symbol(40, 0));
+    Drop(window->LabelPanel, DropTool::Symbol, {20, 20});
+    QWidget* symbol = Last();
+    TStretchHandle& handle = window->Selection().Handle();
+    ASSERT_EQ(window->Selection().Selected(), symbol);
+    const QPoint inside = handle.mapFromGlobal(symbol->mapToGlobal(QPoint(2, 2)));
+    QContextMenuEvent right(QContextMenuEvent::Mouse, inside, handle.mapToGlobal(inside));
+    QCoreApplication::sendEvent(&handle, &right);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->Menus->PopupMenuSymbol->isVisible());
+    EXPECT_EQ(window->Menus->PopupComponent(window->Menus->PopupMenuSymbol), symbol);
+    EXPECT_EQ(window->Selection().Selected(), symbol);
+    window->Menus->PopupMenuSymbol->close();
 }
