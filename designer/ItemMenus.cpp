@@ -23,11 +23,15 @@ struct ItemMenus::MenuBuilder {
         action->setObjectName(name);
         ItemMenus* owner = &menus;
         QMenu* menu = root;
-        QObject::connect(action, &QAction::triggered, owner, [owner, menu, operation] {
-            RunCommand([&] {
-                if (QWidget* item = owner->Target(menu))
-                    operation(item);
-            });
+        QObject::connect(action, &QAction::triggered, owner, [owner, menu, action, operation] {
+            QWidget* item = owner->Target(menu);
+            if (!item) {
+                // A check mark only follows a change of an item.
+                if (action->isCheckable())
+                    action->setChecked(!action->isChecked());
+                return;
+            }
+            RunCommand([&] { operation(item); });
         });
         return action;
     }

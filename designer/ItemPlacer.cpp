@@ -92,9 +92,21 @@ void ItemPlacer::DropButtonDown(QObject* sender) {
     drag->setMimeData(ToolMimeData(button->Tool()));
     drag->setPixmap(ToolPictures::DragPicture(button->Tool()));
     drag->setHotSpot(QPoint(0, 0));
+    dragging_ = true;
     RunDrag(*drag);
+    dragging_ = false;
     if (drag)
         drag->deleteLater();
+    RunPendingDrop();
+}
+
+void ItemPlacer::RunPendingDrop() {
+    if (!pending_)
+        return;
+    const PendingDrop drop = *pending_;
+    pending_.reset();
+    if (drop.target)
+        RunCommand([&] { LabelPanelDragDrop(drop.target, drop.tool, drop.point); });
 }
 
 bool ItemPlacer::IsDropTarget(QObject* object) const {
@@ -183,13 +195,9 @@ bool ItemPlacer::eventFilter(QObject* watched, QEvent* event) {
         drop->accept();
         // The item is made once the drag has ended: its dialogs must not run while the drag
         // still holds the pointer and keyboard.
-        QPointer<QWidget> target = static_cast<QWidget*>(watched);
-        const QPoint point = drop->position().toPoint();
-        const DropTool dropped = *tool;
-        QTimer::singleShot(0, this, [this, target, point, dropped] {
-            if (target)
-                RunCommand([&] { LabelPanelDragDrop(target, dropped, point); });
-        });
+        pending_ = PendingDrop{static_cast<QWidget*>(watched), *tool, drop->position().toPoint()};
+        if (!dragging_)
+            QTimer::singleShot(0, this, [this] { RunPendingDrop(); });
         return true;
     }
     default:

@@ -6,9 +6,11 @@
 #include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class DropToolButton;
 class LabelItems;
@@ -55,6 +57,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct PendingDrop {
+        QPointer<QWidget> target;
+        DropTool tool;
+        QPoint point;
+    };
+    void RunPendingDrop();
     bool HasWingdings() const;
     void Create(DropTool tool, int x, int y);
     bool IsDropTarget(QObject* object) const;
@@ -63,4 +71,6 @@ private:
     LabelItems& items_;
     SelectionLinks links_;
     QList<DropToolButton*> buttons_;
+    bool dragging_ = false;
+    std::optional<PendingDrop> pending_;
 };

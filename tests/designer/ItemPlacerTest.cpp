@@ -206,3 +206,22 @@ TEST_F(DesignerTest, SymbolAndImageDropsAskThroughTheirDialogs) {
     EXPECT_EQ(items->OrderList().size(), 2);
     EXPECT_EQ(selected, picture);
 }
+
+TEST_F(DesignerTest, TheDroppedItemIsMadeOnlyOnceTheDragHasEnded) {
+    qsizetype duringDrag = -1;
+    placer->RunDrag = [&](QDrag& drag) {
+        const QPoint point(15, 25);
+        QDragEnterEvent enter(point, Qt::CopyAction, drag.mimeData(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&panel, &enter);
+        QDropEvent drop(QPointF(point), Qt::CopyAction, drag.mimeData(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&panel, &drop);
+        EXPECT_TRUE(drop.isAccepted());
+        QCoreApplication::processEvents(); // the drag's own event loop runs on
+        duringDrag = items->OrderList().size();
+    };
+    placer->DropButtonDown(placer->Button(DropTool::Rect));
+    EXPECT_EQ(duringDrag, 0);
+    ASSERT_EQ(items->OrderList().size(), 1);
+    EXPECT_EQ(Last()->pos(), QPoint(15, 25));
+    EXPECT_EQ(selected, Last());
+}
