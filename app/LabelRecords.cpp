@@ -108,7 +108,7 @@ void LabelRecords::LoadFromLabelFile() {
     window_.ObjectsHolder->setPlainText(store.ReadObjects());
     items_.DeleteAllItems();
     try {
-        items_.REstoreItems(window_.ObjectsHolder->toPlainText());
+        window_.REstoreItems();
     } catch (const ConversionError& error) {
         window_.DetachControl();
         Loading = false;
@@ -123,10 +123,10 @@ void LabelRecords::LoadFromLabelFile() {
 }
 
 void LabelRecords::SaveToLabelFile() {
-    window_.ObjectsHolder->setPlainText(items_.SaveItems());
+    const QString objectsText = window_.SaveItems();
     LabelRecordStore store(*table_);
     SuppressReloadScope suppress(SuppressReload);
-    store.Write(Label, window_.ObjectsHolder->toPlainText(), NewLabelFlag);
+    store.Write(Label, objectsText, NewLabelFlag);
 }
 
 bool LabelRecords::DescriptionIsDuplicate() {

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include "app/DescriptionValidator.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
 #include "app/TSplashForm.h"
@@ -34,7 +35,6 @@ constexpr int WindowWidth = 610;
 constexpr int WindowHeight = 450;
 constexpr int Panel1Height = 49;
 constexpr int ToolsPanelHeight = 31;
-constexpr int DescriptionChars = 30;
 
 QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
@@ -198,6 +198,16 @@ void TZendorMain::mnuAboutClick() {
     Prompter::Current().RunDialog(splash);
 }
 
+QString TZendorMain::SaveItems() {
+    const QString text = items_->SaveItems();
+    ObjectsHolder->setPlainText(text);
+    return text;
+}
+
+void TZendorMain::REstoreItems() {
+    items_->REstoreItems(ObjectsHolder->toPlainText());
+}
+
 void TZendorMain::DetachControl() {
     if (selection_)
         selection_->DetachControl();
@@ -253,7 +263,7 @@ void TZendorMain::CreatePanel1() {
     Descript = new QLineEdit(Panel1);
     Descript->setObjectName(QStringLiteral("Descript"));
     Descript->setGeometry(8, 19, 209, 21);
-    Descript->setMaxLength(DescriptionChars);
+    Descript->setValidator(new DescriptionValidator(LabelTable::DescriptionWidth, Descript));
     Descript->setWhatsThis(
         QStringLiteral("The description is the label's name. It must be unique."));
 
@@ -270,6 +280,12 @@ void TZendorMain::CreatePanel1() {
     connect(ContextHelpButton, &QToolButton::clicked, this,
             [] { QWhatsThis::enterWhatsThisMode(); });
     ExitButton = AddTextButton(Panel1, "ExitButton", QStringLiteral("E&xit"), 512);
+    SaveButton->setWhatsThis(
+        QStringLiteral("Stores the label as it is now under its description."));
+    CancelButton->setWhatsThis(
+        QStringLiteral("Forgets the changes and shows the label as last saved."));
+    HelpButton->setWhatsThis(QStringLiteral("Opens the help contents."));
+    ExitButton->setWhatsThis(QStringLiteral("Ends Quorvane. Save or cancel your changes first."));
 }
 
 void TZendorMain::CreateToolsPanel() {
@@ -281,7 +297,7 @@ void TZendorMain::CreateToolsPanel() {
 void TZendorMain::CreateScrollBox() {
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setBackgroundRole(QPalette::Dark);
+    ScrollBox1->setBackgroundRole(QPalette::Window);
     ScrollBox1->setWidgetResizable(false);
     ScrollBoxArea = new QWidget;
     ScrollBoxArea->setObjectName(QStringLiteral("ScrollBoxArea"));
@@ -290,9 +306,15 @@ void TZendorMain::CreateScrollBox() {
     grey.setColor(QPalette::Window, QColor(128, 128, 128));
     ScrollBoxArea->setPalette(grey);
     ScrollBox1->setPalette(grey);
+    ScrollBox1->viewport()->setPalette(grey);
     LabelPanel = new TCanvasPanel(ScrollBoxArea);
     LabelPanel->setObjectName(QStringLiteral("LabelPanel"));
     LabelPanel->move(17, 3);
+    LabelPanel->setColor(grey.color(QPalette::Window)); // the grey around the label's outline
+    LabelPanel->setWhatsThis(QStringLiteral(
+        "The label at its true size. Drag a tool onto it to place an item; click an item to "
+        "select it, right-click it for its properties."));
+    ScrollBox1->setWhatsThis(QStringLiteral("Click the grey area to clear the selection."));
     ScrollBox1->setWidget(ScrollBoxArea);
 }
 
@@ -326,7 +348,20 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
 
 void TZendorMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    KeepOnScreen();
     FitScrollArea();
+}
+
+void TZendorMain::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect usable = screen->availableGeometry();
+    const QRect full = screen->geometry();
+    if (isMaximized() && height() > usable.height())
+        setGeometry(x(), 0, width(), usable.height());
+    else if (width() > full.width())
+        setGeometry(0, y(), full.width(), height());
 }
 
 void TZendorMain::FitScrollArea() {

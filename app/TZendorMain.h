@@ -39,6 +39,11 @@ public:
     // the label last used. Returns false when the table could not be opened (the window
     // then closes).
     bool FormActivate();
+    // The objects text of the panel's items, written into ObjectsHolder and returned.
+    QString SaveItems();
+    // Re-creates the items from the objects text in ObjectsHolder; a malformed stored number
+    // throws ConversionError after the items before it were created.
+    void REstoreItems();
     // Selection on the design panel.
     void DetachControl();
     // Makes the grey area cover the panel and the visible part of the scroll box.
@@ -122,6 +127,8 @@ private:
     void CreateToolsPanel();
     void CreateScrollBox();
     void PlaceOnScreen();
+    // A maximised window no taller than the usable screen, a window no wider than the screen.
+    void KeepOnScreen();
 
     QString dataDirectory_;
     std::unique_ptr<Preferences> preferences_;

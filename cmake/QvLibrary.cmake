@@ -36,9 +36,12 @@ function(qv_gtest target)
   else()
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
   endif()
+  # The tests' environment comes through env(1): gtest_discover_tests splits a PROPERTIES
+  # ENVIRONMENT list at its semicolons, which kept all but the first variable from the tests.
+  set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR
+    "env;QT_QPA_PLATFORM=offscreen;QV_SOURCE_DIR=${PROJECT_SOURCE_DIR};QV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared")
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QV_SOURCE_DIR=${PROJECT_SOURCE_DIR};QV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared"
-               TIMEOUT 300)
+    PROPERTIES TIMEOUT 300)
 endfunction()

@@ -63,10 +63,15 @@ void LabelTable::RebuildIndexes() {
         // Counting visits every earlier record; nobody needs to hear of those moves.
         auto onChange = std::move(table_->onChange);
         table_->onChange = nullptr;
-        for (quint32 n = 1; n < original; ++n) {
-            Go(n);
-            if (IsDeleted())
-                ++deletedBefore;
+        try {
+            for (quint32 n = 1; n < original; ++n) {
+                Go(n);
+                if (IsDeleted())
+                    ++deletedBefore;
+            }
+        } catch (...) {
+            table_->onChange = std::move(onChange);
+            throw;
         }
         table_->onChange = std::move(onChange);
         current = original - deletedBefore;

@@ -1,5 +1,6 @@
 #include "templates/TTemplateEdit.h"
 
+#include "designer/Prompter.h"
 #include "templates/NumericEntry.h"
 #include "templates/TemplateEditorRules.h"
 
@@ -9,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -18,9 +18,10 @@
 
 using Rules = TemplateEditorRules;
 
-TTemplateEdit::TTemplateEdit(QWidget* parent, std::function<void(const QString&)> showInformation)
-    : QDialog(parent), showInformation_(std::move(showInformation)) {
+TTemplateEdit::TTemplateEdit(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("Add Label Definition"));
+    setModal(true);
     BuildControls();
     LayOut();
 }
@@ -62,6 +63,8 @@ void TTemplateEdit::BuildControls() {
     MouseHelpButton->setObjectName("MouseHelpButton");
     MouseHelpButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
     MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
+    MouseHelpButton->setWhatsThis(
+        QStringLiteral("Click this button, then click a control to learn what it does."));
     MouseHelpButton->setAutoDefault(false);
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     CancelButton->setObjectName("CancelButton");
@@ -237,7 +240,7 @@ bool TTemplateEdit::ValidLabel() {
     const QString message = Rules::ValidLabel(geometry_, eUserDesc->text());
     if (message.isEmpty())
         return true;
-    Inform(message);
+    ShowInformation(message);
     return false;
 }
 
@@ -246,13 +249,5 @@ void TTemplateEdit::CancelButtonClick() {
 }
 
 void TTemplateEdit::HelpButtonClick() {
-    if (showHelp)
-        showHelp(HelpTopic);
-}
-
-void TTemplateEdit::Inform(const QString& message) {
-    if (showInformation_)
-        showInformation_(message);
-    else
-        QMessageBox::information(this, QStringLiteral("Information"), message);
+    ShowHelpTopic(HelpTopic);
 }

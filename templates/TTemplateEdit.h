@@ -5,8 +5,6 @@
 #include <QDialog>
 #include <QString>
 
-#include <functional>
-
 class NumericEntry;
 class QComboBox;
 class QLabel;
@@ -21,10 +19,8 @@ class QSpinBox;
 class TTemplateEdit : public QDialog {
     Q_OBJECT
 public:
-    // `showInformation` shows an information message (caption "Information"); tests capture
-    // it. Without one the dialog shows a plain information box itself.
-    explicit TTemplateEdit(QWidget* parent = nullptr,
-                           std::function<void(const QString&)> showInformation = {});
+    // Messages (information boxes) and the help topic go through the program's prompter.
+    explicit TTemplateEdit(QWidget* parent = nullptr);
 
     // Before showing: the description and the geometry (inches, codes as stored).
     void SetDescription(const QString& description) { description_ = description; }
@@ -33,8 +29,6 @@ public:
     QString Description() const { return description_; }
     SheetGeometry Geometry() const { return geometry_; }
 
-    // Opens the help file at a topic (the Help button asks for topic 1011).
-    std::function<void(int topic)> showHelp;
     static constexpr int HelpTopic = 1011;
 
     // Handlers, named after the control and the event.
@@ -76,11 +70,9 @@ private:
     NumericEntry* Entry(const char* name);
     void ReadEntriesInto(SheetGeometry& g, double factor) const;
     void SwitchEntries(const QString& pattern, double factor);
-    void Inform(const QString& message);
 
     QString description_;
     SheetGeometry geometry_;
     bool firstActivation_ = true;
     bool inMillimetres_ = false;
-    std::function<void(const QString&)> showInformation_;
 };

@@ -10,9 +10,15 @@
 #include "storage/LabelTable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSettings>
+#include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using Answer = ScriptedPrompter::Answer;
 
@@ -171,11 +177,18 @@ TEST_F(MainWindowTest, RestartShowsTheLabelLastUsed) {
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Charlie"));
     window->Items().CreateShapeItem(stRectangle, 5, 6, 40, 20, 0, 0, 1, 0, 1);
+    window->Items().CreateLineItem(stHorizontal, 30, 6, 60, 20, 0, 2);
+    window->Items().CreateTextItem(QStringLiteral("A=B"), 50, 6, 0, 0, 90, QStringLiteral("Arial"),
+                                   12, 255, true, false, true);
+    const QString saved = window->SaveItems();
     window->SaveButton->click();
+    EXPECT_EQ(window->Records().Table()->Memo(QStringLiteral("OBJECTS")), saved);
+    EXPECT_TRUE(saved.contains(QStringLiteral("\r\nLABELITEM=HORIZONTALLINE\r\n")));
 
     RestartWindow();
     EXPECT_EQ(Description(), QStringLiteral("Charlie"));
-    EXPECT_EQ(window->Items().OrderList().size(), 1);
+    EXPECT_EQ(window->Items().OrderList().size(), 3);
+    EXPECT_EQ(window->SaveItems(), saved);
     EXPECT_FALSE(Changed());
     const QSettings ini(dir.filePath(QStringLiteral("QV.INI")), QSettings::IniFormat);
     EXPECT_EQ(ini.value(QStringLiteral("Remember/LastUse")).toInt(), 3);
@@ -300,4 +313,35 @@ TEST_F(MainWindowTest, SelectLabelLoadsTheChosenRowAndCancelReturnsToTheLabelSho
     EXPECT_EQ(Description(), QStringLiteral("Bravo"));
     EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Select Label"));
     EXPECT_FALSE(Changed());
+}
+
+TEST_F(MainWindowTest, TypingStopsAtWhatTheDescriptionFieldStores) {
+    window->Descript->setFocus();
+    QTest::keyClicks(window->Descript, QString(40, QLatin1Char('x')));
+    EXPECT_EQ(Description().size(), 30);
+    window->Descript->clear();
+    // Two-byte characters: fifteen of them fill the thirty bytes.
+    for (int i = 0; i < 20; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x00E9)));
+        QApplication::sendEvent(window->Descript, &press);
+    }
+    EXPECT_EQ(Description(), QString(15, QChar(0x00E9)));
+}
+
+TEST_F(MainWindowTest, ASecondCopyOfTheProgramCannotOpenTheLabelTable) {
+    SaveNewLabel(QStringLiteral("Held"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The second copy: its start-up must be refused with the open message.
+        QString message;
+        const bool opened = LabelTable::Open(dir.path(), message) != nullptr;
+        _exit(!opened && message == QLatin1String(LabelTable::OpenFailedMessage) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_STREQ(LabelTable::OpenFailedMessage,
+                 "We were unable to open the label file: QVLBLS.DBF");
 }

@@ -341,6 +341,26 @@ TEST_F(SelectionTest, SelectedItemShowsItsGrabSquaresOnScreen) {
     EXPECT_EQ(shot.pixelColor((corner + QPoint(2, 2)) * ratio), QColor(Qt::black));
     EXPECT_EQ(shot.pixelColor(middleTop * ratio), QColor(Qt::black));
     EXPECT_NE(shot.pixelColor(inside * ratio), QColor(Qt::black)); // the item shows through
+
+    // While dragged, only a dotted band shows where the item would go.
+    Hover(Handle(), {20, 12});
+    Press(Handle(), {20, 12});
+    Drag(Handle(), {80, 42});
+    const QImage dragging = window->grab().toImage();
+    if (!dirName.isEmpty())
+        dragging.save(QDir(QString::fromLocal8Bit(dirName)).filePath("dragging-item.png"));
+    const QRect band(window->LabelPanel->mapTo(window.get(), Handle()->RubberBand().topLeft()),
+                     Handle()->RubberBand().size());
+    EXPECT_EQ(band.size(), QSize(40, 25));
+    int blackOnTop = 0;
+    for (int x = band.left(); x <= band.right(); ++x)
+        blackOnTop += dragging.pixelColor(QPoint(x, band.top()) * ratio) == QColor(Qt::black);
+    EXPECT_GE(blackOnTop, 15); // every other pixel
+    EXPECT_LE(blackOnTop, 25);
+    EXPECT_EQ(dragging.pixelColor((corner + QPoint(2, 2)) * ratio), QColor(Qt::black));
+    Release(Handle(), {80, 42});
+    EXPECT_EQ(item->pos(), QPoint(90, 50));
+
     // The tools of the selection sit in the tool row.
     for (const char* name : {"PosUpButton", "PosDownButton", "PosLeftButton", "PosRightButton",
                              "MoveAll", "CutObjectButton", "PropertiesButton"}) {

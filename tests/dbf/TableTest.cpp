@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 #include <random>
 
 using dbf::Change;
@@ -152,6 +153,7 @@ TEST(Table, NavigationSkipsDeletedAndReportsRecNo) {
     EXPECT_EQ(t->recNo(), 2u);
     t->go(99);
     EXPECT_TRUE(t->eof());
+    EXPECT_EQ(t->recordsInOrder(), (std::vector<std::uint32_t>{2, 3}));
     t->setOrder("");
     EXPECT_EQ(walk(*t), (std::vector<std::string>{"b", "c"}));
     EXPECT_THROW(t->setOrder("NOPE"), dbf::Error);
@@ -314,7 +316,8 @@ TEST(Table, Utf8StorageTruncationAndCaseFolding) {
     EXPECT_EQ(dbf::upperKey("\xD0\xB0\xD0\xB1\xCE\xB1\xCF\x82\xC5\x93"),
               "\xD0\x90\xD0\x91\xCE\x91\xCE\xA3\xC5\x92"); // аб ας œ
     EXPECT_EQ(dbf::upperKey("\xC4\xB1x"), "IX ");          // dotless i folds to I, width kept
-    EXPECT_EQ(dbf::upperKey("caf\xE9"), "CAF\xC9");        // Windows-1252 bytes
+    EXPECT_EQ(dbf::upperKey("\xE1\xBC\x80\xC6\x80"), "\xE1\xBC\x88\xC9\x83"); // Greek, Latin B
+    EXPECT_EQ(dbf::upperKey("caf\xE9"), "CAF\xC9");                           // Windows-1252 bytes
     EXPECT_EQ(dbf::decodeStored("caf\xE9 \x80"), "caf\xC3\xA9 \xE2\x82\xAC");
     EXPECT_EQ(dbf::decodeStored("\xC3\xA9\xC3"), "\xC3\xA9"); // a character cut by another writer
 
@@ -410,6 +413,66 @@ TEST(Table, ReadOnlyOpenTakesNoLockAndRefusesWrites) {
     EXPECT_THROW(reader->pack(), dbf::Error);
     writer.reset();
     EXPECT_NO_THROW(Table::open(dir.file("QVLBLS.DBF")));
+}
+
+} // namespace
+
+namespace {
+
+// A pack interrupted after its commit mark is finished by the next open; one interrupted
+// before it is undone.
+TEST(Table, InterruptedPackIsFinishedOrUndoneAtOpen) {
+    TempDir dir;
+    std::string path = dir.file("QVLBLS.DBF");
+    const std::vector<std::string> names{"QVLBLS.DBF", "QVLBLS.FPT", "QVLBLS.CDX"};
+    std::map<std::string, std::string> before, after;
+    {
+        auto t = makeLabels(dir);
+        addLabel(*t, "keep b", "memo b");
+        addLabel(*t, "gone", "memo gone");
+        addLabel(*t, "keep a", "memo a");
+        t->go(2);
+        t->deleteRecord();
+        for (auto& n : names)
+            before[n] = readFile(dir.file(n));
+        t->pack();
+        for (auto& n : names)
+            after[n] = readFile(dir.file(n));
+    }
+    auto stage = [&](bool committed) {
+        for (auto& n : names) {
+            writeFile(dir.file(n), before[n]);
+            writeFile(dir.file(n) + ".qvtmp", after[n]);
+        }
+        if (committed)
+            writeFile(path + ".qvcommit", "");
+    };
+    stage(true);
+    {
+        auto reader = Table::open(path, Mode::ReadOnly); // reads the packed files
+        EXPECT_EQ(reader->recordCount(), 2u);
+        EXPECT_EQ(walk(*reader), (std::vector<std::string>{"keep a", "keep b"}));
+    }
+    {
+        auto t = Table::open(path);
+        EXPECT_EQ(t->recordCount(), 2u);
+        t->seek("keep a");
+        EXPECT_EQ(t->getMemo("OBJECTS"), "memo a");
+    }
+    for (auto& n : names) {
+        EXPECT_EQ(readFile(dir.file(n)), after[n]) << n;
+        EXPECT_FALSE(std::filesystem::exists(dir.file(n) + ".qvtmp"));
+    }
+    EXPECT_FALSE(std::filesystem::exists(path + ".qvcommit"));
+
+    stage(false);
+    {
+        auto t = Table::open(path);
+        EXPECT_EQ(t->recordCount(), 3u);
+        EXPECT_EQ(walk(*t), (std::vector<std::string>{"keep a", "keep b"}));
+    }
+    for (auto& n : names)
+        EXPECT_FALSE(std::filesystem::exists(dir.file(n) + ".qvtmp"));
 }
 
 } // namespace

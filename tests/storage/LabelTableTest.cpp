@@ -22,7 +22,8 @@ protected:
         return table;
     }
 
-    static void AddLabel(LabelTable& t, const QString& description, const QStringList& objects = {}) {
+    static void AddLabel(LabelTable& t, const QString& description,
+                         const QStringList& objects = {}) {
         t.Append();
         t.SetText("DESCRIPT", description);
         t.SetText("TEMPLATE", "Avery 5160 Address 1\" x 2-5/8\" (30)");
@@ -176,4 +177,22 @@ TEST_F(LabelTableTest, DescriptionsAreCutToThirtyBytesOnWholeCharacters) {
     EXPECT_EQ(table->Text("DESCRIPT"), LabelTable::StoredDescription("z" + umlauts));
     EXPECT_EQ(table->FitToField("DESCRIPT", "z" + umlauts), table->Text("DESCRIPT"));
     EXPECT_EQ(table->FieldWidth("TEMPLATE"), 60);
+}
+
+TEST_F(LabelTableTest, RebuildReportsOnlyTheFinalMoveAndKeepsTheNotification) {
+    auto table = OpenOk();
+    for (int i = 10; i < 22; ++i)
+        AddLabel(*table, QString("label %1").arg(i));
+    ASSERT_TRUE(table->Seek("LABEL 21"));
+    int records = 0;
+    table->SetOnChange([&](dbf::Change change) {
+        if (change == dbf::Change::Record)
+            ++records;
+    });
+    table->RebuildIndexes();
+    EXPECT_EQ(table->Text("DESCRIPT"), "label 21");
+    const int afterRebuild = records;
+    EXPECT_LE(afterRebuild, 4); // pack, new tag, order and the return, not one per record
+    table->First();
+    EXPECT_GT(records, afterRebuild); // still connected
 }

@@ -1,5 +1,5 @@
-#include "storage/TableSchemas.h"
 #include "storage/TemplateTable.h"
+#include "storage/TableSchemas.h"
 
 #include <QDir>
 #include <QFile>

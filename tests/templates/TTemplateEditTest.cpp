@@ -1,5 +1,6 @@
-#include "templates/NumericEntry.h"
 #include "templates/TTemplateEdit.h"
+#include "support/ScriptedPrompter.h"
+#include "templates/NumericEntry.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,7 +23,7 @@ SheetGeometry Avery5160() {
 
 class TemplateEditTest : public ::testing::Test {
 protected:
-    TemplateEditTest() : dialog(nullptr, [this](const QString& m) { messages << m; }) {
+    TemplateEditTest() {
         dialog.SetDescription("Avery 5160");
         dialog.SetGeometry(Avery5160());
     }
@@ -39,7 +40,9 @@ protected:
         emit entry->editingFinished();
     }
 
-    QStringList messages;
+    QStringList Messages() const { return prompter.Messages("Information"); }
+
+    ScriptedPrompter prompter;
     TTemplateEdit dialog;
 };
 
@@ -66,17 +69,17 @@ TEST_F(TemplateEditTest, CaptionsInitialSettingsAndTabOrder) {
     QStringList captions;
     for (QLabel* label : fresh.findChildren<QLabel*>())
         captions << label->text();
-    for (const char* caption : {"Description", "Label Width", "Label Height", "Horizontal Pitch",
-                                "Vertical Pitch", "# across", "# down", "Left Margin",
-                                "Top Margin", "Paper size", "Label Shape"})
+    for (const char* caption :
+         {"Description", "Label Width", "Label Height", "Horizontal Pitch", "Vertical Pitch",
+          "# across", "# down", "Left Margin", "Top Margin", "Paper size", "Label Shape"})
         EXPECT_TRUE(captions.contains(caption)) << caption;
 
-    const QList<QWidget*> expected = {
-        fresh.eUserDesc,    fresh.elblwidth,   fresh.elblHeight,   fresh.eHorizPitch,
-        fresh.eVertPitch,   fresh.enbracross,  fresh.enbrdown,     fresh.eleftmarg,
-        fresh.etopmarg,     fresh.epapersize,  fresh.Inchesbutton, fresh.MMButton,
-        fresh.HelpButton,   fresh.MouseHelpButton, fresh.CancelButton, fresh.eLabelShape,
-        fresh.OKButton};
+    const QList<QWidget*> expected = {fresh.eUserDesc,   fresh.elblwidth,       fresh.elblHeight,
+                                      fresh.eHorizPitch, fresh.eVertPitch,      fresh.enbracross,
+                                      fresh.enbrdown,    fresh.eleftmarg,       fresh.etopmarg,
+                                      fresh.epapersize,  fresh.Inchesbutton,    fresh.MMButton,
+                                      fresh.HelpButton,  fresh.MouseHelpButton, fresh.CancelButton,
+                                      fresh.eLabelShape, fresh.OKButton};
     // Walk the dialog with the Tab key as a person would.
     fresh.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
@@ -175,7 +178,7 @@ TEST_F(TemplateEditTest, SaveHandsBackInchesWhicheverUnitIsOnScreen) {
     dialog.eLabelShape->setCurrentIndex(2);
     dialog.eUserDesc->setText("Small");
     dialog.OKButton->click();
-    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_TRUE(Messages().isEmpty()) << Messages().join('|').toStdString();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const SheetGeometry g = dialog.Geometry();
     EXPECT_NEAR(g.labelWidth, 26 / 25.4, 1e-6);
@@ -191,16 +194,16 @@ TEST_F(TemplateEditTest, InvalidGeometryKeepsTheDialogOpenWithTheMessage) {
     dialog.MMButton->click();
     Type(dialog.elblHeight, "7");
     dialog.OKButton->click();
-    EXPECT_EQ(messages, QStringList({"Label Height must be at least .3 inches (or 7mm)"}));
+    EXPECT_EQ(Messages(), QStringList({"Label Height must be at least .3 inches (or 7mm)"}));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.elblHeight->text(), "7"); // the user's values stay
 
-    messages.clear();
     Type(dialog.elblHeight, "8");
     dialog.eUserDesc->clear();
     dialog.OKButton->click();
-    EXPECT_EQ(messages, QStringList({"You must provide a description"}));
+    EXPECT_EQ(Messages(), QStringList({"Label Height must be at least .3 inches (or 7mm)",
+                                       "You must provide a description"}));
     EXPECT_TRUE(dialog.isVisible());
 }
 
@@ -210,14 +213,14 @@ TEST_F(TemplateEditTest, CancelDiscardsWhatWasEntered) {
     dialog.CancelButton->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(dialog.Geometry(), Avery5160());
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(Messages().isEmpty());
 }
 
 TEST_F(TemplateEditTest, HelpAsksForItsTopic) {
-    int topic = 0;
-    dialog.showHelp = [&](int t) { topic = t; };
     dialog.HelpButton->click();
-    EXPECT_EQ(topic, 1011);
+    ASSERT_EQ(prompter.History().size(), 1u);
+    EXPECT_EQ(prompter.History()[0].kind, "Help");
+    EXPECT_EQ(prompter.History()[0].caption, "1011");
 }
 
 TEST(NumericEntry, AcceptsAPointUnderACommaLocale) {
