@@ -156,6 +156,8 @@ void LabelRecords::SaveButtonClick() {
 }
 
 void LabelRecords::CancelButtonClick() {
+    const int across = Label.geometry.labelsAcross;
+    const int down = Label.geometry.labelsDown;
     if (!Empty()) {
         SuppressReloadScope suppress(SuppressReload);
         LoadFromLabelFile();
@@ -166,6 +168,9 @@ void LabelRecords::CancelButtonClick() {
         items_.DeleteAllItems();
         window_.Descript->clear();
     }
+    // Positions chosen for a layout that Cancel has just undone would mark other places.
+    if (Label.geometry.labelsAcross != across || Label.geometry.labelsDown != down)
+        ProgramSpecificLabels().clear();
     UpdateScreenStatus();
 }
 

@@ -26,6 +26,7 @@
 #include "designer/Prompter.h"
 #include "designer/TStretchHandle.h"
 #include "document/LabelItems.h"
+#include "templates/TemplateLoader.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -92,6 +93,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
     records_ = std::make_unique<LabelRecords>(*this, *items_);
     ConnectCommands();
+    WireTemplates();
     WireSelection();
     WirePlacing();
 
@@ -372,6 +374,29 @@ void TZendorMain::FitScrollArea() {
         ScrollBoxArea->resize(qMax(viewport.width(), LabelPanel->geometry().right() + 18),
                               qMax(viewport.height(), LabelPanel->geometry().bottom() + 4));
     }
+}
+
+// Choosing a template for a new label, and "Con&figure Label": replacing the current label's
+// template while keeping its description and items.
+void TZendorMain::WireTemplates() {
+    LabelRecords& records = *records_;
+    records.LoadTemplate = [this, &records] {
+        TemplateLoader loader(dataDirectory_,
+                              {&records.Label, [&records] { records.FitPanelToLabel(); },
+                               [&records] { records.TriggerChange(); }});
+        return loader.LoadTemplate();
+    };
+    command(mnuConfigureLabel, &QAction::triggered, this, [&records] {
+        // Only a stored label without unsaved changes is configured.
+        if (records.Empty() || records.NewLabelFlag || records.Changed())
+            return;
+        if (AskYesNo(QStringLiteral("This feature allows you to replace your current label "
+                                    "template with another. Proceed?"),
+                     QStringLiteral("Configure")) &&
+            records.LoadTemplate)
+            records.LoadTemplate();
+        records.UpdateScreenStatus();
+    });
 }
 
 // ---- selection on the design panel ----

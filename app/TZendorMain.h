@@ -119,6 +119,7 @@ protected:
 
 private:
     void ConnectCommands();
+    void WireTemplates();
     void SavePreference();
     void mnuAboutClick();
 
