@@ -20,8 +20,11 @@
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/CommandBoundary.h"
+#include "designer/ItemMenus.h"
+#include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
 #include "designer/Prompter.h"
+#include "designer/TStretchHandle.h"
 #include "document/LabelItems.h"
 #include "templates/TemplateLoader.h"
 
@@ -81,17 +84,18 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     LabelItems::Hooks hooks;
     hooks.TriggerChange = [this] { records_->TriggerChange(); };
     hooks.DetachSelection = [this] { DetachControl(); };
-    hooks.ItemCreated = [this](QWidget* item, LabelItemKind kind) {
+    hooks.ItemCreated = [this](QWidget* item, LabelItemKind) {
         if (selection_)
             selection_->SetupItem(item);
-        // Item popup menus: attach the menu of kind here.
-        (void)kind;
+        Placer->AcceptDropsOn(item);
+        Menus->AttachMenu(item);
     };
     items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
     records_ = std::make_unique<LabelRecords>(*this, *items_);
     ConnectCommands();
     WireTemplates();
     WireSelection();
+    WirePlacing();
 
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
@@ -412,4 +416,26 @@ void TZendorMain::AttachControl(QWidget* item) {
 
 void TZendorMain::RefreshAttach(QWidget* item) {
     selection_->RefreshAttach(item);
+}
+
+void TZendorMain::WirePlacing() {
+    ItemSelection& selection = *selection_;
+    SelectionLinks links;
+    links.AttachControl = [this](QWidget* item) { AttachControl(item); };
+    links.DetachControl = [this] { DetachControl(); };
+    links.RefreshAttach = [this](QWidget* item) { RefreshAttach(item); };
+    links.SelectedItem = [&selection] { return selection.Selected(); };
+    links.RepaintHandle = [&selection] {
+        // The frame stays above the items, also after one was brought to the front.
+        selection.Handle().raise();
+        selection.Handle().update();
+    };
+    links.AlignCenter = [&selection](QWidget* item) { selection.AlignCenter(item); };
+    links.AlignVertical = [&selection](QWidget* item) { selection.AlignVertical(item); };
+    links.AlignHorizontal = [&selection](QWidget* item) { selection.AlignHorizontal(item); };
+    links.TriggerChange = [this] { records_->TriggerChange(); };
+    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, links, this);
+    Menus = new ItemMenus(LabelPanel, *items_, links, this);
+    connect(selection.PropertiesButton, &QToolButton::clicked, Menus,
+            [this] { RunCommand([this] { Menus->PropertiesButtonClick(); }); });
 }

@@ -16,6 +16,8 @@ class QToolButton;
 class ItemSelection;
 class LabelItems;
 class LabelRecords;
+class ItemMenus;
+class ItemPlacer;
 class Preferences;
 class TCanvasPanel;
 
@@ -104,6 +106,11 @@ public:
     void AttachControl(QWidget* item);
     void RefreshAttach(QWidget* item);
     void WireSelection();
+
+    // Placing items from the tool row, and the items' context menus and properties.
+    ItemPlacer* Placer = nullptr;
+    ItemMenus* Menus = nullptr;
+    void WirePlacing();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -10,11 +10,14 @@
 #include <QPointer>
 
 #include "designer/SpinEdit.h"
+#include "designer/TFontDialog.h"
 #include "designer/TGetCounter.h"
 #include "designer/TGetSymbol.h"
 #include "designer/TImageBrowse.h"
 #include "designer/TInputQueryForm.h"
 #include "designer/TSetRotate.h"
+
+#include <QColorDialog>
 
 namespace {
 Prompter* g_current = nullptr;
@@ -103,7 +106,9 @@ void Prompter::ShowRuntimeError(const QString& message) {
     box.exec();
 }
 
-void Prompter::ShowHelpTopic(int topic) { THelpWindow::Instance().ShowTopic(topic); }
+void Prompter::ShowHelpTopic(int topic) {
+    THelpWindow::Instance().ShowTopic(topic);
+}
 
 int Prompter::RunDialog(QDialog& dialog) {
     CentreOnMainWindow(&dialog);
@@ -176,6 +181,27 @@ QString Prompter::GetImageFile() {
     return TImageBrowse::HasPictureExtension(file) ? file : QString();
 }
 
+bool Prompter::AskFont(FontChoice& font) {
+    TFontDialog dialog(BoxParent());
+    CentreOnMainWindow(&dialog);
+    dialog.SetChoice(font);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = dialog.Choice();
+    return true;
+}
+
+bool Prompter::AskColour(qint32& colour) {
+    QColorDialog dialog(ColourFromValue(colour), BoxParent());
+    dialog.setObjectName(QStringLiteral("ColorDialog1"));
+    dialog.setOption(QColorDialog::DontUseNativeDialog, true);
+    CentreOnMainWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    colour = ValueFromColour(dialog.currentColor());
+    return true;
+}
+
 QPoint CentredOver(const QRect& mainWindowFrame, const QSize& dialogFrameSize) {
     // Integer division truncates toward zero, also for a dialog larger than the window.
     return {mainWindowFrame.left() + (mainWindowFrame.width() - dialogFrameSize.width()) / 2,
@@ -236,4 +262,10 @@ bool AskRotation(int& angle, const std::function<void(int)>& turn) {
 }
 QString GetImageFile() {
     return Prompter::Current().GetImageFile();
+}
+bool AskFont(FontChoice& font) {
+    return Prompter::Current().AskFont(font);
+}
+bool AskColour(qint32& colour) {
+    return Prompter::Current().AskColour(colour);
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "designer/FontChoice.h"
 #include "document/ItemPrompts.h"
 
 class QDialog;
@@ -60,6 +61,11 @@ public:
     virtual bool AskRotation(int& angle, const std::function<void(int angle)>& turn);
     // The image browser: the chosen ".BMP"/".WMF" file's full path, or empty.
     QString GetImageFile() override;
+    // The font dialog, preset with font; on OK font becomes the choice and true is returned.
+    virtual bool AskFont(FontChoice& font);
+    // The colour dialog, preset with colour (a stored colour value); on OK colour becomes the
+    // chosen one and true is returned.
+    virtual bool AskColour(qint32& colour);
 
 protected:
     virtual bool RunCounterDialog(int& startingNumber, int& repeatCount, bool newCounter);
@@ -88,3 +94,5 @@ bool AskCounterValues(int& startingNumber, int& repeatCount);
 bool AskSymbol(int& characterCode, qint32& colour);
 bool AskRotation(int& angle, const std::function<void(int angle)>& turn);
 QString GetImageFile();
+bool AskFont(FontChoice& font);
+bool AskColour(qint32& colour);

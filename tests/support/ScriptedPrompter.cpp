@@ -55,6 +55,20 @@ Answer Answer::Dialog(bool ok, std::function<void(QDialog&)> act) {
     answer.act = std::move(act);
     return answer;
 }
+Answer Answer::Font(const FontChoice& font) {
+    Answer answer = Make(Kind::Font, true);
+    answer.font = font;
+    return answer;
+}
+Answer Answer::CancelFont() {
+    return Make(Kind::Font, false);
+}
+Answer Answer::Colour(qint32 colour) {
+    return Make(Kind::Colour, true, {}, 0, 0, colour);
+}
+Answer Answer::CancelColour() {
+    return Make(Kind::Colour, false);
+}
 Answer Answer::ImageFile(const QString& path) {
     return Make(Kind::ImageFile, !path.isEmpty(), path);
 }
@@ -194,4 +208,29 @@ int ScriptedPrompter::RunDialog(QDialog& dialog) {
     if (answer.act)
         answer.act(dialog);
     return answer.ok ? QDialog::Accepted : QDialog::Rejected;
+}
+
+bool ScriptedPrompter::AskFont(FontChoice& font) {
+    shown_.push_back({QStringLiteral("Font"), QStringLiteral("Font"),
+                      QStringLiteral("%1,%2,%3%4%5,%6")
+                          .arg(font.name)
+                          .arg(font.size)
+                          .arg(font.bold ? QStringLiteral("B") : QString())
+                          .arg(font.italic ? QStringLiteral("I") : QString())
+                          .arg(font.underline ? QStringLiteral("U") : QString())
+                          .arg(font.colour)});
+    Answer answer;
+    if (!Next(Answer::Kind::Font, QStringLiteral("the font dialog"), answer) || !answer.ok)
+        return false;
+    font = answer.font;
+    return true;
+}
+
+bool ScriptedPrompter::AskColour(qint32& colour) {
+    shown_.push_back({QStringLiteral("Colour"), QStringLiteral("Color"), QString::number(colour)});
+    Answer answer;
+    if (!Next(Answer::Kind::Colour, QStringLiteral("the colour dialog"), answer) || !answer.ok)
+        return false;
+    colour = answer.colour;
+    return true;
 }

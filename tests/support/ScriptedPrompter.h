@@ -18,13 +18,14 @@ class QDialog;
 class ScriptedPrompter : public Prompter {
 public:
     struct Answer {
-        enum class Kind { YesNo, Text, Counter, Symbol, Rotation, ImageFile, Dialog };
+        enum class Kind { YesNo, Text, Counter, Symbol, Rotation, ImageFile, Dialog, Font, Colour };
         Kind kind = Kind::YesNo;
         bool ok = false;                   // Yes / OK
         QString text;                      // Text, ImageFile
         int first = 0;                     // Counter starting number, Symbol code, Rotation angle
         int second = 0;                    // Counter repeat count
-        qint32 colour = 0;                 // Symbol colour value
+        qint32 colour = 0;                 // Symbol colour value, Colour
+        FontChoice font;                   // Font
         std::vector<int> turns;            // Rotation: angles the item is turned to while open
         std::function<void(QDialog&)> act; // Dialog: what the person does before closing it
 
@@ -41,6 +42,10 @@ public:
         static Answer Rotation(int angle, std::vector<int> turns = {});
         static Answer CancelRotation(std::vector<int> turns = {});
         static Answer ImageFile(const QString& path); // empty: cancelled
+        static Answer Font(const FontChoice& font);
+        static Answer CancelFont();
+        static Answer Colour(qint32 colour);
+        static Answer CancelColour();
         // Any other modal dialog: act on it (select a row, fill a field), then OK or Cancel.
         static Answer Dialog(bool ok, std::function<void(QDialog&)> act = {});
     };
@@ -48,7 +53,8 @@ public:
     // One thing the program showed or asked.
     struct Shown {
         QString kind;    // "Information", "YesNo", "YesNoDefaultNo", "Text", "Error", "Help",
-                         // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile"
+                         // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile",
+                         // "Font", "Colour"
         QString caption; // caption or title; the topic number for "Help"
         QString message; // message or prompt; for dialogs the values they were opened with
     };
@@ -74,6 +80,8 @@ public:
     bool AskSymbol(int& characterCode, qint32& colour) override;
     bool AskRotation(int& angle, const std::function<void(int)>& turn) override;
     QString GetImageFile() override;
+    bool AskFont(FontChoice& font) override;
+    bool AskColour(qint32& colour) override;
     int RunDialog(QDialog& dialog) override;
 
 private:

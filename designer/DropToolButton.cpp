@@ -1,0 +1,20 @@
+#include "designer/DropToolButton.h"
+
+#include "designer/ToolPictures.h"
+
+#include <QMouseEvent>
+
+DropToolButton::DropToolButton(DropTool tool, QWidget* parent) : QToolButton(parent), tool_(tool) {
+    setObjectName(DropToolButtonName(tool));
+    setFixedSize(ButtonSize, ButtonSize);
+    setFocusPolicy(Qt::NoFocus);
+    setAutoRaise(false);
+    setIcon(QIcon(ToolPictures::Glyph(tool)));
+    setIconSize(QSize(ToolPictures::GlyphSize, ToolPictures::GlyphSize));
+    setToolTip(DropToolHint(tool));
+}
+
+void DropToolButton::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    emit DropButtonDown(this);
+}

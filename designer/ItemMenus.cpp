@@ -1,0 +1,327 @@
+#include "designer/ItemMenus.h"
+
+#include "controls/BrushStyle.h"
+#include "controls/TImage.h"
+#include "designer/CommandBoundary.h"
+#include "document/LabelItems.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+using Operation = std::function<void(QWidget* item)>;
+
+// Adds the entries of one menu, each named and captioned, each running its operation on the
+// menu's target inside the command boundary.
+struct ItemMenus::MenuBuilder {
+    ItemMenus& menus;
+    QMenu* root;
+    QMenu* current;
+
+    QAction* Add(const QString& name, const QString& caption, Operation operation) {
+        QAction* action = current->addAction(caption);
+        action->setObjectName(name);
+        ItemMenus* owner = &menus;
+        QMenu* menu = root;
+        QObject::connect(action, &QAction::triggered, owner, [owner, menu, action, operation] {
+            QWidget* item = owner->Target(menu);
+            if (!item) {
+                // A check mark only follows a change of an item.
+                if (action->isCheckable())
+                    action->setChecked(!action->isChecked());
+                return;
+            }
+            RunCommand([&] { operation(item); });
+        });
+        return action;
+    }
+    // Entries added after this go into the submenu until EndSubmenu().
+    void BeginSubmenu(const QString& name, const QString& caption) {
+        QMenu* submenu = current->addMenu(caption);
+        submenu->setObjectName(name);
+        submenu->menuAction()->setObjectName(name);
+        current = submenu;
+    }
+    void EndSubmenu() { current = root; }
+    void Separator() { current->addSeparator(); }
+};
+
+namespace {
+struct Pattern {
+    const char* suffix;
+    const char* caption;
+    int style;
+};
+// In menu order.
+const Pattern patterns[] = {
+    {"PatternSolid", "Solid", bsSolid},
+    {"PatternClear", "Clear (Transparent)", bsClear},
+    {"PatternBDiagonal", "45-degree upward hatch (left to right) ", bsBDiagonal},
+    {"PatternCross", "Horizontal and vertical crosshatch", bsCross},
+    {"PatternDiagCross", "45-degree crosshatch ", bsDiagCross},
+    {"PatternFDiagonal", "45-degree downward hatch (left to right) ", bsFDiagonal},
+    {"PatternHorizontal", "Horizontal hatch ", bsHorizontal},
+    {"PatternVertical", "Vertical hatch", bsVertical},
+};
+
+QString Name(const QString& prefix, const char* suffix) {
+    return prefix + QString::fromLatin1(suffix);
+}
+} // namespace
+
+ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionLinks links,
+                     QWidget* menuParent)
+    : QObject(menuParent), panel_(designPanel), items_(items), links_(links),
+      menuParent_(menuParent),
+      properties_(std::make_unique<ItemProperties>(designPanel, items, links)) {
+    BuildTextMenu();
+    BuildCounterMenu();
+    BuildShapeMenu(PopupMenuShape, QStringLiteral("PopupMenuShape"), false);
+    BuildShapeMenu(PopupMenuRoundRect, QStringLiteral("PopupMenuRoundRect"), true);
+    BuildLineMenu();
+    BuildSymbolMenu();
+    BuildImageMenu();
+}
+
+ItemMenus::~ItemMenus() = default;
+
+QMenu* ItemMenus::NewMenu(const QString& name) {
+    auto* menu = new QMenu(menuParent_);
+    menu->setObjectName(name);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { labelitempopup(menu); });
+    return menu;
+}
+
+void ItemMenus::AddStackingAndPlacing(MenuBuilder& menu, const QString& prefix,
+                                      const char* sendToBack, const char* bringToFront,
+                                      const QString& centreCaption, const char* deleteName) {
+    ItemProperties& properties = *properties_;
+    const SelectionLinks& links = links_;
+    LabelItems& items = items_;
+    menu.Add(Name(prefix, sendToBack), QStringLiteral("Send to Back"),
+             [&properties](QWidget* item) { properties.PropSendToBack(item); });
+    menu.Add(Name(prefix, bringToFront), QStringLiteral("Bring to Front"),
+             [&properties](QWidget* item) { properties.PropBringToFront(item); });
+    menu.Separator();
+    menu.Add(Name(prefix, "Center"), centreCaption, [&links](QWidget* item) {
+        if (links.AlignCenter)
+            links.AlignCenter(item);
+    });
+    menu.Add(Name(prefix, "CenterVertically"), QStringLiteral("Center Vertically"),
+             [&links](QWidget* item) {
+                 if (links.AlignVertical)
+                     links.AlignVertical(item);
+             });
+    menu.Add(Name(prefix, "CenterHorizontally"), QStringLiteral("Center Horizontally"),
+             [&links](QWidget* item) {
+                 if (links.AlignHorizontal)
+                     links.AlignHorizontal(item);
+             });
+    menu.Separator();
+    menu.Add(Name(prefix, deleteName), QStringLiteral("Delete"),
+             [&items](QWidget* item) { items.DeleteObject(item); });
+}
+
+void ItemMenus::BuildTextMenu() {
+    const QString prefix = QStringLiteral("PopupMenuText");
+    PopupMenuText = NewMenu(prefix);
+    MenuBuilder menu{*this, PopupMenuText, PopupMenuText};
+    ItemProperties& p = *properties_;
+    menu.Add(Name(prefix, "Text"), QStringLiteral("&Text"), [&p](QWidget* item) {
+        p.PropText(item);
+        p.Refresh(item);
+    });
+    menu.Add(Name(prefix, "Font"), QStringLiteral("Font"), [&p](QWidget* item) {
+        p.PropFont(item);
+        p.Refresh(item);
+    });
+    menu.Add(Name(prefix, "FontColor"), QStringLiteral("Font Color"),
+             [&p](QWidget* item) { p.PropColor(item); });
+    menu.Add(Name(prefix, "Rotation"), QStringLiteral("Rotation"), [&p](QWidget* item) {
+        p.PropAngle(item);
+        p.Refresh(item);
+    });
+    menu.Separator();
+    AddStackingAndPlacing(menu, prefix, "SendtoBack", "BringtoFont", QStringLiteral("Center "));
+}
+
+void ItemMenus::BuildCounterMenu() {
+    const QString prefix = QStringLiteral("PopupMenuCounter");
+    PopupMenuCounter = NewMenu(prefix);
+    MenuBuilder menu{*this, PopupMenuCounter, PopupMenuCounter};
+    ItemProperties& p = *properties_;
+    menu.Add(Name(prefix, "CounterValues"), QStringLiteral("Counter Values"),
+             [&p](QWidget* item) { p.CounterValues(item); });
+    menu.Separator();
+    menu.Add(Name(prefix, "Font"), QStringLiteral("Font"), [&p](QWidget* item) {
+        p.PropFont(item);
+        p.Refresh(item);
+    });
+    menu.Add(Name(prefix, "FontColor"), QStringLiteral("Font Color"),
+             [&p](QWidget* item) { p.PropColor(item); });
+    menu.Add(Name(prefix, "Rotation"), QStringLiteral("Rotation"), [&p](QWidget* item) {
+        p.PropAngle(item);
+        p.Refresh(item);
+    });
+    menu.Separator();
+    AddStackingAndPlacing(menu, prefix, "SendToBack", "BringToFront", QStringLiteral("Center "));
+}
+
+void ItemMenus::BuildShapeMenu(QMenu*& root, const QString& prefix, bool rounding) {
+    root = NewMenu(prefix);
+    MenuBuilder menu{*this, root, root};
+    ItemProperties& p = *properties_;
+    if (rounding) {
+        menu.BeginSubmenu(Name(prefix, "DegreeofRounding"), QStringLiteral("Degree of Rounding"));
+        for (int percent = 20; percent <= 90; percent += 10) {
+            menu.Add(prefix + QString::number(percent), QStringLiteral("%1%").arg(percent),
+                     [&p, percent](QWidget* item) { p.PropRounding(item, percent); });
+        }
+        menu.EndSubmenu();
+    }
+    menu.Add(Name(prefix, "Color"), QStringLiteral("Color"),
+             [&p](QWidget* item) { p.PropColor(item); });
+    menu.Add(Name(prefix, "LineColor"), QStringLiteral("Line Color"),
+             [&p](QWidget* item) { p.PropColorLine(item); });
+    menu.BeginSubmenu(Name(prefix, "LineThickness"), QStringLiteral("Line Thickness"));
+    for (int width = 1; width <= 10; ++width) {
+        menu.Add(prefix + QStringLiteral("Point%1").arg(width),
+                 QStringLiteral("%1 Point").arg(width),
+                 [&p, width](QWidget* item) { p.PropLineThickness(item, width); });
+    }
+    menu.EndSubmenu();
+    menu.BeginSubmenu(rounding ? QStringLiteral("Pattern1") : Name(prefix, "Transparent"),
+                      QStringLiteral("Pattern"));
+    for (const Pattern& pattern : patterns) {
+        const int style = pattern.style;
+        menu.Add(Name(prefix, pattern.suffix), QString::fromLatin1(pattern.caption),
+                 [&p, style](QWidget* item) { p.PropBrushStyle(item, style); });
+    }
+    menu.EndSubmenu();
+    menu.Separator();
+    AddStackingAndPlacing(menu, prefix, rounding ? "SendToBack" : "Sendtoback",
+                          rounding ? "BringToFront" : "BringtoFront", QStringLiteral("Center"));
+}
+
+void ItemMenus::BuildLineMenu() {
+    const QString prefix = QStringLiteral("PopupMenuLine");
+    PopupMenuLine = NewMenu(prefix);
+    MenuBuilder menu{*this, PopupMenuLine, PopupMenuLine};
+    ItemProperties& p = *properties_;
+    menu.Add(Name(prefix, "Color"), QStringLiteral("Line Color"),
+             [&p](QWidget* item) { p.PropColorLine(item); });
+    menu.BeginSubmenu(Name(prefix, "LineThickness"), QStringLiteral("Line Thickness"));
+    for (int width = 1; width <= 10; ++width) {
+        // The third entry has always read "3 point".
+        const QString caption =
+            width == 3 ? QStringLiteral("3 point") : QStringLiteral("%1 Point").arg(width);
+        menu.Add(prefix + QStringLiteral("Point%1").arg(width), caption,
+                 [&p, width](QWidget* item) { p.PropLineThickness(item, width); });
+    }
+    menu.EndSubmenu();
+    menu.Separator();
+    AddStackingAndPlacing(menu, prefix, "SendToBack", "BringToFront", QStringLiteral("Center"));
+}
+
+void ItemMenus::BuildSymbolMenu() {
+    const QString prefix = QStringLiteral("PopupMenuSymbol");
+    PopupMenuSymbol = NewMenu(prefix);
+    MenuBuilder menu{*this, PopupMenuSymbol, PopupMenuSymbol};
+    ItemProperties& p = *properties_;
+    menu.Add(Name(prefix, "Symbol"), QStringLiteral("Symbol"),
+             [&p](QWidget* item) { p.PropSymbol(item); });
+    menu.Add(Name(prefix, "Color"), QStringLiteral("Color"),
+             [&p](QWidget* item) { p.PropColor(item); });
+    menu.Separator();
+    AddStackingAndPlacing(menu, prefix, "SendToBack", "BringToFront", QStringLiteral("Center"));
+}
+
+void ItemMenus::BuildImageMenu() {
+    const QString prefix = QStringLiteral("PopupMenuImage");
+    PopupMenuImage = NewMenu(prefix);
+    MenuBuilder menu{*this, PopupMenuImage, PopupMenuImage};
+    ItemProperties& p = *properties_;
+    menu.Add(Name(prefix, "ImageFile"), QStringLiteral("Image File"),
+             [&p](QWidget* item) { p.PropImage(item); });
+    QAction* stretch = nullptr;
+    stretch = menu.Add(Name(prefix, "StretchToFit"), QStringLiteral("Stretch to Fit"),
+                       [this, &p](QWidget* item) {
+                           PopupMenuImageStretchToFit->setChecked(p.ToggleStretch(item));
+                       });
+    stretch->setCheckable(true);
+    PopupMenuImageStretchToFit = stretch;
+    menu.Separator();
+    AddStackingAndPlacing(menu, prefix, "SendToBack", "BringToFront", QStringLiteral("Center"));
+}
+
+QMenu* ItemMenus::MenuOfKind(const ItemMenus& menus, LabelItemKind kind) {
+    switch (kind) {
+    case LabelItemKind::Counter:
+        return menus.PopupMenuCounter;
+    case LabelItemKind::Text:
+        return menus.PopupMenuText;
+    case LabelItemKind::RoundRectangle:
+        return menus.PopupMenuRoundRect;
+    case LabelItemKind::Rectangle:
+    case LabelItemKind::Ellipse:
+        return menus.PopupMenuShape;
+    case LabelItemKind::HorizontalLine:
+    case LabelItemKind::VerticalLine:
+        return menus.PopupMenuLine;
+    case LabelItemKind::Image:
+        return menus.PopupMenuImage;
+    case LabelItemKind::Symbol:
+        return menus.PopupMenuSymbol;
+    }
+    return nullptr;
+}
+
+QMenu* ItemMenus::MenuFor(const QWidget* item) const {
+    const auto kind = LabelItems::KindOf(item);
+    return kind ? MenuOfKind(*this, *kind) : nullptr;
+}
+
+QWidget* ItemMenus::PopupComponent(const QMenu* menu) const {
+    const auto found = popupComponent_.find(menu);
+    return found == popupComponent_.end() ? nullptr : found->second.data();
+}
+
+QWidget* ItemMenus::Target(QMenu* menu) const {
+    if (QWidget* item = PopupComponent(menu))
+        return item;
+    return links_.Selected();
+}
+
+void ItemMenus::AttachMenu(QWidget* item) {
+    item->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(item, &QWidget::customContextMenuRequested, this,
+            [this, item](const QPoint& pos) { PopupAt(item, item->mapToGlobal(pos)); });
+}
+
+void ItemMenus::PopupAt(QWidget* item, QPoint globalPos) {
+    QMenu* menu = MenuFor(item);
+    if (!menu)
+        return;
+    popupComponent_[menu] = item;
+    menu->popup(globalPos);
+}
+
+void ItemMenus::PropertiesButtonClick() {
+    QWidget* item = links_.Selected();
+    if (!item || !MenuFor(item))
+        return;
+    const QPoint corner(item->x() + item->width(), item->y() + item->height());
+    PopupAt(item, panel_->mapToGlobal(corner));
+}
+
+void ItemMenus::labelitempopup(QMenu* menu) {
+    QWidget* item = PopupComponent(menu);
+    if (!item || !LabelItems::IsLabelItem(item))
+        return;
+    links_.Detach();
+    links_.Attach(item);
+    // The check mark shows the state of the image this menu is opened on.
+    if (menu == PopupMenuImage)
+        if (auto* image = qobject_cast<TImage*>(item))
+            PopupMenuImageStretchToFit->setChecked(image->Stretch());
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "designer/ItemProperties.h"
+#include "designer/SelectionLinks.h"
+#include "document/LabelItemValue.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class LabelItems;
+class QAction;
+class QMenu;
+class QWidget;
+
+// The seven context menus of the label items, one per kind, and the Properties command that
+// opens the selected item's menu. Opening a menu on an item selects it; each entry acts on
+// the item the menu was opened on (else on the selected item).
+class ItemMenus : public QObject {
+    Q_OBJECT
+public:
+    ItemMenus(QWidget* designPanel, LabelItems& items, SelectionLinks links, QWidget* menuParent);
+    ~ItemMenus() override;
+
+    QMenu* PopupMenuText = nullptr;
+    QMenu* PopupMenuCounter = nullptr;
+    QMenu* PopupMenuSymbol = nullptr;
+    QMenu* PopupMenuShape = nullptr;
+    QMenu* PopupMenuRoundRect = nullptr;
+    QMenu* PopupMenuLine = nullptr;
+    QMenu* PopupMenuImage = nullptr;
+    QAction* PopupMenuImageStretchToFit = nullptr;
+
+    // The menu of an item's kind, or null for anything else.
+    QMenu* MenuFor(const QWidget* item) const;
+    static QMenu* MenuOfKind(const ItemMenus& menus, LabelItemKind kind);
+    // The item a menu was last opened on.
+    QWidget* PopupComponent(const QMenu* menu) const;
+
+    // Gives a new item its kind's menu: a right click on it opens the menu.
+    void AttachMenu(QWidget* item);
+    // Opens an item's menu at a screen point (the right click, also through the handle).
+    void PopupAt(QWidget* item, QPoint globalPos);
+    // Opens the selected item's menu at its bottom-right corner; nothing when none is selected.
+    void PropertiesButtonClick();
+    // The opening of any item menu: the item it is opened on becomes the selection.
+    void labelitempopup(QMenu* menu);
+
+    ItemProperties& Properties() { return *properties_; }
+
+private:
+    struct MenuBuilder;
+    void BuildTextMenu();
+    void BuildCounterMenu();
+    void BuildShapeMenu(QMenu*& menu, const QString& prefix, bool rounding);
+    void BuildLineMenu();
+    void BuildSymbolMenu();
+    void BuildImageMenu();
+    void AddStackingAndPlacing(MenuBuilder& menu, const QString& prefix, const char* sendToBack,
+                               const char* bringToFront, const QString& centreCaption,
+                               const char* deleteName = "Delete");
+    QMenu* NewMenu(const QString& name);
+    // The item an entry of menu acts on, or null.
+    QWidget* Target(QMenu* menu) const;
+
+    QWidget* panel_;
+    LabelItems& items_;
+    SelectionLinks links_;
+    QWidget* menuParent_;
+    std::unique_ptr<ItemProperties> properties_;
+    std::map<const QMenu*, QPointer<QWidget>> popupComponent_;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "designer/DropTool.h"
+#include "designer/SelectionLinks.h"
+
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class DropToolButton;
+class LabelItems;
+class QDrag;
+class QMimeData;
+class QWidget;
+
+// Placing new items by drag and drop: the nine tool buttons at the left of the tool row,
+// the drag each starts, which drops the design panel and the items accept, and the item each
+// drop creates with its starting values.
+class ItemPlacer : public QObject {
+    Q_OBJECT
+public:
+    // The buttons are made children of toolRow, left to right from its left edge.
+    ItemPlacer(QWidget* designPanel, LabelItems& items, QWidget* toolRow, SelectionLinks links,
+               QObject* parent = nullptr);
+
+    // The MIME type a tool drag carries; its data is the tool button's name.
+    static const QString MimeType;
+    static QMimeData* ToolMimeData(DropTool tool);
+
+    DropToolButton* Button(DropTool tool) const;
+    const QList<DropToolButton*>& Buttons() const { return buttons_; }
+    // The right edge of the last tool button in the tool row.
+    int ToolsRight() const;
+
+    // Lets a label item take tool drops, which land as if on the panel at the same point.
+    void AcceptDropsOn(QWidget* item);
+
+    // The press on a tool button: the symbol tool needs a WingDings font; then the selection
+    // is cleared and the drag begins.
+    void DropButtonDown(QObject* sender);
+    // Whether a drag carrying data may be dropped on the panel or an item.
+    bool LabelPanelDragOver(QObject* target, const QMimeData* data) const;
+    // A tool dropped on target (the panel or an item) at point, relative to target.
+    void LabelPanelDragDrop(QWidget* target, DropTool tool, QPoint point);
+
+    // The installed font families, in the system's order (replaceable in tests).
+    std::function<QStringList()> FontFamilies;
+    // Runs a prepared drag to its end (replaceable in tests, where no pointer can drag).
+    std::function<void(QDrag& drag)> RunDrag;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct PendingDrop {
+        QPointer<QWidget> target;
+        DropTool tool;
+        QPoint point;
+    };
+    void RunPendingDrop();
+    bool HasWingdings() const;
+    void Create(DropTool tool, int x, int y);
+    bool IsDropTarget(QObject* object) const;
+
+    QWidget* panel_;
+    LabelItems& items_;
+    SelectionLinks links_;
+    QList<DropToolButton*> buttons_;
+    bool dragging_ = false;
+    std::optional<PendingDrop> pending_;
+};

@@ -1,0 +1,258 @@
+#include "designer/ItemProperties.h"
+
+#include "controls/BrushStyle.h"
+#include "controls/Picture.h"
+#include "controls/TCounterLabel.h"
+#include "controls/TImage.h"
+#include "controls/TLineShape.h"
+#include "controls/TPim3DLabel.h"
+#include "controls/TPimShape.h"
+#include "controls/TSymbol.h"
+#include "designer/Prompter.h"
+#include "designer/TImageBrowse.h"
+#include "document/ConversionError.h"
+#include "document/LabelItems.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+ItemProperties::ItemProperties(QWidget* designPanel, LabelItems& items, SelectionLinks links)
+    : panel_(designPanel), items_(items), links_(std::move(links)) {}
+
+void ItemProperties::Repaint(QWidget* item) const {
+    panel_->update();
+    if (item)
+        item->update();
+    links_.Handle();
+}
+
+void ItemProperties::Refresh(QWidget* item) {
+    QPointer<QWidget> guard(item);
+    item->repaint();
+    // An item that sizes itself to its text does so while pending events run.
+    QCoreApplication::processEvents();
+    if (!guard)
+        return;
+    item->repaint();
+    links_.Refresh(item);
+}
+
+void ItemProperties::PropText(QWidget* item) {
+    auto* label = qobject_cast<TPim3DLabel*>(item);
+    if (!label || qobject_cast<TCounterLabel*>(item))
+        return;
+    QString text = label->Caption();
+    if (!EnterText(QStringLiteral("Text"), QStringLiteral("Enter text"), text))
+        return;
+    label->setCaption(text);
+    links_.Changed();
+    Repaint(item);
+}
+
+void ItemProperties::PropFont(QWidget* item) {
+    auto* label = qobject_cast<TPim3DLabel*>(item);
+    if (!label)
+        return;
+    FontChoice font;
+    font.name = label->FontName();
+    font.size = label->FontSize();
+    font.bold = label->Bold();
+    font.italic = label->Italic();
+    font.underline = label->Underline();
+    font.colour = label->FontColor();
+    if (AskFont(font)) {
+        label->setFontName(font.name);
+        label->setFontSize(font.size);
+        label->setBold(font.bold);
+        label->setItalic(font.italic);
+        label->setUnderline(font.underline);
+        label->setFontColor(font.colour);
+        links_.Changed();
+    }
+    Repaint(item);
+}
+
+void ItemProperties::PropColor(QWidget* item) {
+    if (auto* shape = qobject_cast<TPimShape*>(item)) {
+        qint32 colour = shape->BrushColor();
+        if (!AskColour(colour))
+            return;
+        shape->setBrushColor(colour);
+        // Choosing a colour fills a transparent shape.
+        if (shape->BrushStyle() == bsClear)
+            shape->setBrushStyle(bsSolid);
+    } else if (auto* label = qobject_cast<TPim3DLabel*>(item)) {
+        qint32 colour = label->FontColor();
+        if (!AskColour(colour))
+            return;
+        label->setFontColor(colour);
+    } else if (auto* symbol = qobject_cast<TSymbol*>(item)) {
+        qint32 colour = symbol->FontColor();
+        if (!AskColour(colour))
+            return;
+        symbol->setFontColor(colour);
+    } else {
+        return;
+    }
+    links_.Changed();
+    Repaint(item);
+}
+
+void ItemProperties::PropColorLine(QWidget* item) {
+    auto* shape = qobject_cast<TPimShape*>(item);
+    auto* line = qobject_cast<TLineShape*>(item);
+    if (!shape && !line)
+        return;
+    qint32 colour = shape ? shape->PenColor() : line->PenColor();
+    if (!AskColour(colour))
+        return;
+    if (shape)
+        shape->setPenColor(colour);
+    else
+        line->setPenColor(colour);
+    links_.Changed();
+    Repaint(item);
+}
+
+void ItemProperties::PropLineThickness(QWidget* item, int width) {
+    if (auto* shape = qobject_cast<TPimShape*>(item))
+        shape->setPenWidth(width);
+    else if (auto* line = qobject_cast<TLineShape*>(item))
+        line->setPenWidth(width);
+    if (item)
+        item->repaint();
+    links_.Changed();
+    Repaint(item);
+}
+
+void ItemProperties::PropRounding(QWidget* item, int percent) {
+    auto* shape = qobject_cast<TPimShape*>(item);
+    if (!shape)
+        return;
+    shape->setRoundPerc(percent);
+    links_.Changed();
+    Repaint(item);
+}
+
+void ItemProperties::PropBrushStyle(QWidget* item, int style) {
+    auto* shape = qobject_cast<TPimShape*>(item);
+    if (!shape)
+        return;
+    shape->setBrushStyle(style);
+    // A hatch on white would not show.
+    if (style != bsSolid && style != bsClear && shape->BrushColor() == kColorWhite)
+        shape->setBrushColor(kColorBlack);
+    links_.Changed();
+    Repaint(item);
+}
+
+void ItemProperties::PropAngle(QWidget* item) {
+    auto* label = qobject_cast<TPim3DLabel*>(item);
+    if (!label)
+        return;
+    const int before = label->Angle() < 0 ? label->Angle() + 360 : label->Angle();
+    const QSize size = label->size();
+    QPointer<TPim3DLabel> target(label);
+    int angle = before;
+    const bool ok = AskRotation(angle, [target](int live) {
+        if (target)
+            target->setAngle(live);
+    });
+    if (!target)
+        return;
+    if (ok) {
+        label->setAngle(angle);
+        links_.Changed();
+    } else {
+        label->setAngle(before);
+        label->resize(size);
+    }
+    Repaint(item);
+}
+
+void ItemProperties::PropSymbol(QWidget* item) {
+    auto* symbol = qobject_cast<TSymbol*>(item);
+    if (!symbol)
+        return;
+    int code = symbol->CharCode();
+    qint32 colour = symbol->FontColor();
+    if (!AskSymbol(code, colour))
+        return;
+    symbol->setCharCode(static_cast<unsigned char>(std::clamp(code, 0, 255)));
+    symbol->setFontColor(colour);
+    links_.Changed();
+    Repaint(item);
+    // Another character has another size: the frame follows it.
+    links_.Refresh(item);
+}
+
+void ItemProperties::PropImage(QWidget* item) {
+    auto* image = qobject_cast<TImage*>(item);
+    if (!image)
+        return;
+    const QString path = GetImageFile();
+    if (path.isEmpty() || !TImageBrowse::HasPictureExtension(path))
+        return;
+    // The item keeps its path and picture unless the new picture can be read.
+    QString error;
+    if (Picture::fromFile(path, &error).isNull()) {
+        ShowRuntimeError(error);
+        return;
+    }
+    const QString previous = image->Hint();
+    if (!image->LoadFromFile(path, &error)) {
+        image->LoadFromFile(previous);
+        ShowRuntimeError(error);
+        return;
+    }
+    links_.Changed();
+    Repaint(item);
+    // An unstretched image takes its new picture's size: the frame follows it.
+    links_.Refresh(item);
+}
+
+bool ItemProperties::ToggleStretch(QWidget* item) {
+    auto* image = qobject_cast<TImage*>(item);
+    if (!image)
+        return false;
+    image->setStretch(!image->Stretch());
+    links_.Refresh(item);
+    links_.Changed();
+    Repaint(item);
+    return image->Stretch();
+}
+
+void ItemProperties::CounterValues(QWidget* item) {
+    auto* counter = qobject_cast<TCounterLabel*>(item);
+    if (!counter)
+        return;
+    bool ok = false;
+    int start = counter->Caption().trimmed().toInt(&ok);
+    if (!ok)
+        throw ConversionError::InvalidInteger(counter->Caption());
+    int repeat = counter->Tag();
+    if (!AskCounterValues(start, repeat))
+        return;
+    counter->setCaption(QString::number(start));
+    counter->setTag(repeat);
+    links_.Changed();
+    Repaint(item);
+}
+
+void ItemProperties::PropBringToFront(QWidget* item) {
+    item->raise();
+    item->repaint();
+    items_.OrderListBringToFront(item);
+    links_.Handle();
+    links_.Changed();
+    Repaint(item);
+}
+
+void ItemProperties::PropSendToBack(QWidget* item) {
+    item->lower();
+    item->repaint();
+    items_.OrderListSendToBack(item);
+    links_.Handle();
+    links_.Changed();
+    Repaint(item);
+}

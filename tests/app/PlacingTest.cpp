@@ -1,0 +1,246 @@
+#include "MainWindowFixture.h"
+
+#include "controls/TCanvasPanel.h"
+#include "controls/TImage.h"
+#include "controls/TPim3DLabel.h"
+#include "controls/TPimShape.h"
+#include "designer/DropToolButton.h"
+#include "designer/ItemMenus.h"
+#include "designer/ItemPlacer.h"
+#include "designer/ItemSelection.h"
+#include "designer/TStretchHandle.h"
+#include "designer/ToolPictures.h"
+#include "document/LabelItems.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+
+using Answer = ScriptedPrompter::Answer;
+
+namespace {
+// Where the pictures of the designer are written for a person to look at.
+QString ShotPath(const QString& name) {
+    QString folder = qEnvironmentVariable("QV_SHOT_DIR");
+    if (folder.isEmpty())
+        folder = QDir::temp().filePath(QStringLiteral("quorvane-shots"));
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(name);
+}
+} // namespace
+
+class PlacingTest : public MainWindowTest {
+protected:
+    // A tool dropped as the platform delivers it, then the deferred creation run.
+    void Drop(QWidget* target, DropTool tool, QPoint point) {
+        std::unique_ptr<QMimeData> data(ItemPlacer::ToolMimeData(tool));
+        QDragEnterEvent enter(point, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(point), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &drop);
+        ASSERT_TRUE(drop.isAccepted());
+        QCoreApplication::processEvents();
+    }
+    QWidget* Last() { return window->Items().OrderList().last().data(); }
+    // Opens the item's menu as a right click does and chooses an entry.
+    void Choose(QWidget* item, const QString& entry) {
+        QMenu* menu = window->Menus->MenuFor(item);
+        ASSERT_NE(menu, nullptr);
+        window->Menus->PopupAt(item, item->mapToGlobal(QPoint(1, 1)));
+        menu->close();
+        QAction* action = menu->findChild<QAction*>(entry);
+        ASSERT_NE(action, nullptr) << entry.toStdString();
+        action->trigger();
+    }
+    QString WriteBitmap(const QString& name) {
+        const QString path = dir.filePath(name);
+        QImage image(40, 24, QImage::Format_RGB32);
+        image.fill(QColor(200, 220, 255));
+        QPainter painter(&image);
+        painter.fillRect(5, 5, 30, 14, QColor(0, 120, 0));
+        painter.end();
+        image.save(path, "BMP");
+        return path;
+    }
+    // A label with one item of every kind, placed and edited through the tools and menus.
+    void BuildEveryKind() {
+        window->mnuNewLabel->trigger();
+        QWidget* panel = window->LabelPanel;
+        prompts.Then(Answer::Text(QStringLiteral("Quorvane")));
+        Drop(panel, DropTool::Text, {8, 6});
+        QWidget* text = Last();
+        prompts.Then(Answer::Counter(100, 2));
+        Drop(panel, DropTool::Counter, {180, 60});
+        prompts.Then(Answer::Symbol(74, 255));
+        Drop(panel, DropTool::Symbol, {210, 8});
+        Drop(panel, DropTool::Rect, {8, 40});
+        Choose(Last(), QStringLiteral("PopupMenuShapePatternCross"));
+        Drop(panel, DropTool::RoundRect, {40, 40});
+        prompts.Then(Answer::Colour(0x00C0FF));
+        Choose(Last(), QStringLiteral("PopupMenuRoundRectColor"));
+        Drop(panel, DropTool::Ellipse, {72, 40});
+        Choose(Last(), QStringLiteral("PopupMenuShapePoint3"));
+        Drop(panel, DropTool::HLine, {8, 80});
+        Drop(panel, DropTool::VLine, {240, 20});
+        prompts.Then(Answer::ImageFile(WriteBitmap(QStringLiteral("logo.bmp"))));
+        Drop(panel, DropTool::Image, {120, 30});
+        Choose(Last(), QStringLiteral("PopupMenuImageSendToBack"));
+        prompts.Then(Answer::Rotation(90));
+        Choose(text, QStringLiteral("PopupMenuTextRotation"));
+        prompts.Then(Answer::Rotation(0));
+        Choose(text, QStringLiteral("PopupMenuTextRotation"));
+    }
+};
+
+TEST_F(PlacingTest, TheToolRowHoldsTheNineToolsAtItsLeft) {
+    ASSERT_NE(window->Placer, nullptr);
+    EXPECT_EQ(window->Placer->Buttons().size(), 9);
+    for (DropToolButton* button : window->Placer->Buttons())
+        EXPECT_EQ(button->parentWidget(), window->ToolsPanel);
+    EXPECT_EQ(window->ToolsPanel->findChild<QWidget*>(QStringLiteral("DropTextButton")),
+              window->Placer->Button(DropTool::Text));
+    EXPECT_LE(window->Placer->ToolsRight(), 220);
+}
+
+TEST_F(PlacingTest, ALabelOfEveryKindBuiltWithToolsAndMenusSavesAndReloadsTheSame) {
+    BuildEveryKind();
+    EXPECT_EQ(prompts.Unanswered(), 0u);
+    ASSERT_EQ(window->Items().OrderList().size(), 9);
+    EXPECT_TRUE(Changed());
+    // The image sent to the back is written first.
+    const QString before = window->Items().SaveItems();
+    EXPECT_TRUE(before.startsWith(QStringLiteral("LABELITEM=IMAGE")));
+    EXPECT_TRUE(before.contains(QStringLiteral("BRUSHSTYLE=CROSS")));
+    window->Descript->setText(QStringLiteral("Every kind"));
+    window->SaveButton->click();
+    EXPECT_FALSE(Changed());
+    window->grab().save(ShotPath(QStringLiteral("finished-label.png")));
+
+    RestartWindow();
+    EXPECT_EQ(Description(), QStringLiteral("Every kind"));
+    EXPECT_EQ(window->Items().SaveItems(), before);
+    // The reloaded image lies under every other item.
+    QWidget* first = window->Items().OrderList().first().data();
+    EXPECT_TRUE(qobject_cast<TImage*>(first));
+    for (QObject* child : window->LabelPanel->children()) {
+        if (LabelItems::IsLabelItem(child)) {
+            EXPECT_EQ(child, first);
+            break;
+        }
+    }
+}
+
+TEST_F(PlacingTest, PicturesOfTheToolRowADragAndEveryMenu) {
+    BuildEveryKind();
+    window->resize(640, 360);
+    window->show();
+    QCoreApplication::processEvents();
+    window->ToolsPanel->grab().save(ShotPath(QStringLiteral("tool-row.png")));
+
+    // A drag in progress: the rectangle's picture hanging from the pointer over the panel.
+    QPixmap shot = window->grab();
+    {
+        QPainter painter(&shot);
+        const QPoint pointer = window->LabelPanel->mapTo(window.get(), QPoint(150, 50));
+        painter.drawPixmap(pointer, ToolPictures::DragPicture(DropTool::Rect));
+    }
+    shot.save(ShotPath(QStringLiteral("drag.png")));
+
+    int shown = 0;
+    for (const auto& entry : window->Items().OrderList()) {
+        QMenu* menu = window->Menus->MenuFor(entry.data());
+        window->Menus->PopupAt(entry.data(), entry->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(menu->isVisible());
+        menu->grab().save(ShotPath(menu->objectName() + QStringLiteral(".png")));
+        menu->close();
+        ++shown;
+    }
+    EXPECT_EQ(shown, 9);
+    window->hide();
+}
+
+TEST_F(PlacingTest, AnEmptyTextAndACancelledPromptOnTheRealWindow) {
+    window->mnuNewLabel->trigger();
+    prompts.Then(Answer::CancelText());
+    Drop(window->LabelPanel, DropTool::Text, {10, 10});
+    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    prompts.Then(Answer::Text(QStringLiteral("x")));
+    Drop(window->LabelPanel, DropTool::Text, {10, 10});
+    auto* text = qobject_cast<TPim3DLabel*>(Last());
+    ASSERT_NE(text, nullptr);
+    prompts.Then(Answer::Text(QString()));
+    Choose(text, QStringLiteral("PopupMenuTextText"));
+    EXPECT_EQ(text->Caption(), QString());
+    EXPECT_TRUE(window->Items().SaveItems().contains(QStringLiteral("TEXT=\r\n")));
+}
+
+TEST_F(PlacingTest, DropsAndMenusWorkTheRealSelection) {
+    window->mnuNewLabel->trigger();
+    ItemSelection& selection = window->Selection();
+    Drop(window->LabelPanel, DropTool::RoundRect, {30, 20});
+    QWidget* round = Last();
+    EXPECT_EQ(selection.Selected(), round);
+
+    // A cancelled text prompt leaves nothing selected.
+    prompts.Then(Answer::CancelText());
+    Drop(round, DropTool::Text, {3, 3});
+    EXPECT_EQ(selection.Selected(), nullptr);
+
+    // The Properties button does nothing without a selection ...
+    selection.PropertiesButton->click();
+    EXPECT_FALSE(window->Menus->PopupMenuRoundRect->isVisible());
+    // ... and opens the rounded rectangle's menu at its bottom-right corner.
+    Drop(window->LabelPanel, DropTool::Ellipse, {100, 20});
+    window->Selection().AttachControl(round);
+    selection.PropertiesButton->click();
+    QMenu* menu = window->Menus->PopupMenuRoundRect;
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(),
+              window->LabelPanel->mapToGlobal(round->geometry().bottomRight() + QPoint(1, 1)));
+    menu->close();
+
+    // A right click on the ellipse selects it; its entries act on it.
+    QWidget* ellipse = Last();
+    QContextMenuEvent right(QContextMenuEvent::Mouse, QPoint(3, 3),
+                            ellipse->mapToGlobal(QPoint(3, 3)));
+    QCoreApplication::sendEvent(ellipse, &right);
+    EXPECT_TRUE(window->Menus->PopupMenuShape->isVisible());
+    EXPECT_EQ(selection.Selected(), ellipse);
+    window->Menus->PopupMenuShape->close();
+
+    // Sent to the back and brought forward again, the frame stays on top.
+    Choose(ellipse, QStringLiteral("PopupMenuShapeSendtoback"));
+    EXPECT_EQ(window->Items().OrderList().first().data(), ellipse);
+    Choose(ellipse, QStringLiteral("PopupMenuShapeBringtoFront"));
+    EXPECT_EQ(window->Items().OrderList().last().data(), ellipse);
+    EXPECT_EQ(window->LabelPanel->children().last(), &selection.Handle());
+
+    // Centring goes through the selection's own operation.
+    Choose(ellipse, QStringLiteral("PopupMenuShapeCenter"));
+    EXPECT_EQ(ellipse->geometry().center().x() / 10, window->LabelPanel->rect().center().x() / 10);
+}
+
+TEST_F(PlacingTest, ARightClickThroughTheFrameOpensTheSelectedItemsMenu) {
+    window->mnuNewLabel->trigger();
+    prompts.Then(ScriptedPrompter::Answer::Symbol(40, 0));
+    Drop(window->LabelPanel, DropTool::Symbol, {20, 20});
+    QWidget* symbol = Last();
+    TStretchHandle& handle = window->Selection().Handle();
+    ASSERT_EQ(window->Selection().Selected(), symbol);
+    const QPoint inside = handle.mapFromGlobal(symbol->mapToGlobal(QPoint(2, 2)));
+    QContextMenuEvent right(QContextMenuEvent::Mouse, inside, handle.mapToGlobal(inside));
+    QCoreApplication::sendEvent(&handle, &right);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->Menus->PopupMenuSymbol->isVisible());
+    EXPECT_EQ(window->Menus->PopupComponent(window->Menus->PopupMenuSymbol), symbol);
+    EXPECT_EQ(window->Selection().Selected(), symbol);
+    window->Menus->PopupMenuSymbol->close();
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "controls/TCanvasPanel.h"
+#include "designer/ItemMenus.h"
+#include "designer/ItemPlacer.h"
+#include "document/LabelItems.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+// A design panel with its items, the tool row and the item menus, wired to a selection that
+// only records what it is told, and a counter of changes.
+class DesignerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        panel.resize(400, 200);
+        toolRow.resize(600, 31);
+        LabelItems::Hooks hooks;
+        hooks.TriggerChange = [this] { ++changes; };
+        hooks.DetachSelection = [this] { selected = nullptr; };
+        hooks.ItemCreated = [this](QWidget* item, LabelItemKind) {
+            placer->AcceptDropsOn(item);
+            menus->AttachMenu(item);
+        };
+        items = std::make_unique<LabelItems>(&panel, &owner, prompts, hooks);
+        SelectionLinks links;
+        links.AttachControl = [this](QWidget* item) {
+            selected = item;
+            attached.push_back(item);
+        };
+        links.DetachControl = [this] {
+            selected = nullptr;
+            ++detaches;
+        };
+        links.RefreshAttach = [this](QWidget* item) { refreshed.push_back(item); };
+        links.SelectedItem = [this] { return selected.data(); };
+        links.TriggerChange = [this] { ++changes; };
+        placer = std::make_unique<ItemPlacer>(&panel, *items, &toolRow, links);
+        menus = std::make_unique<ItemMenus>(&panel, *items, links, &toolRow);
+    }
+    void TearDown() override {
+        for (QMenu* menu : AllMenus())
+            menu->close();
+        items->DeleteAllItems();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::vector<QMenu*> AllMenus() const {
+        return {menus->PopupMenuText,  menus->PopupMenuCounter,   menus->PopupMenuSymbol,
+                menus->PopupMenuShape, menus->PopupMenuRoundRect, menus->PopupMenuLine,
+                menus->PopupMenuImage};
+    }
+
+    // A drop as the platform delivers it: enter, move and drop on target at point, then the
+    // event loop runs the deferred creation.
+    bool DropOn(QWidget* target, DropTool tool, QPoint point) {
+        std::unique_ptr<QMimeData> data(ItemPlacer::ToolMimeData(tool));
+        QDragEnterEvent enter(point, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(point, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &move);
+        if (!move.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(point), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &drop);
+        QCoreApplication::processEvents();
+        return drop.isAccepted();
+    }
+
+    QWidget* Last() const {
+        return items->OrderList().isEmpty() ? nullptr : items->OrderList().last().data();
+    }
+    template <typename T> T* LastAs() const { return qobject_cast<T*>(Last()); }
+
+    // The panel's label items from bottom to top of the stacking on screen.
+    QList<QWidget*> Stacking() const {
+        QList<QWidget*> stack;
+        for (QObject* child : panel.children())
+            if (LabelItems::IsLabelItem(child))
+                stack << static_cast<QWidget*>(child);
+        return stack;
+    }
+    QList<QWidget*> Order() const {
+        QList<QWidget*> order;
+        for (const auto& item : items->OrderList())
+            order << item.data();
+        return order;
+    }
+
+    ScriptedPrompter prompts;
+    QObject owner;
+    TCanvasPanel panel;
+    QWidget toolRow;
+    std::unique_ptr<LabelItems> items;
+    std::unique_ptr<ItemPlacer> placer;
+    std::unique_ptr<ItemMenus> menus;
+    QPointer<QWidget> selected;
+    std::vector<QWidget*> attached;
+    std::vector<QWidget*> refreshed;
+    int detaches = 0;
+    int changes = 0;
+};
