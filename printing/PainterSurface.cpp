@@ -1,5 +1,6 @@
 #include "printing/PainterSurface.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QTextLayout>
 #include <QtMath>
@@ -8,6 +9,7 @@
 #include <cmath>
 
 #include "controls/Picture.h"
+#include "controls/SymbolGlyph.h"
 #include "printing/ReportFontMetrics.h"
 
 namespace {
@@ -28,6 +30,10 @@ Qt::PenStyle QtPenStyle(TPenStyle style) {
         return Qt::NoPen;
     }
     return Qt::SolidLine;
+}
+
+bool IsSymbolFont(const QString& family) {
+    return family.contains(QLatin1String("wingding"), Qt::CaseInsensitive);
 }
 
 bool IsHatch(TBrushStyle style) {
@@ -122,6 +128,14 @@ void PainterSurface::DrawText(const QPointF& pivot, double baselineOffset, doubl
     painter_->translate(DeviceX(pivot.x()), DeviceY(pivot.y()));
     if (angleCcw != 0)
         painter_->rotate(-angleCcw); // Qt turns clockwise on a y-down page
+    if (IsSymbolFont(fontSpec_.Name) && text.size() == 1 && text[0].unicode() < 256) {
+        // Symbols go through the one function that draws them on screen too.
+        const qreal ascent = QFontMetricsF(font_, painter_->device()).ascent();
+        DrawSymbolGlyph(*painter_, QPointF(0, qRound(baselineOffset * dpiY_) - ascent),
+                        static_cast<unsigned char>(text[0].unicode()), font_);
+        painter_->restore();
+        return;
+    }
     const ShapedText& shaped = Shaped(text);
     const QPointF origin(0, qRound(baselineOffset * dpiY_) - shaped.Ascent);
     for (const QGlyphRun& run : shaped.Runs)

@@ -34,7 +34,8 @@ QSizeF TBaseReport::PageSizeInches() const {
         return customPage_;
     if (id == QPageSize::Custom)
         id = QPageSize::Letter;
-    QSizeF size = QPageSize::size(id, QPageSize::Inch);
+    // Millimetres are exact for the standard papers; inches are rounded to 0.01.
+    QSizeF size = QPageSize::size(id, QPageSize::Millimeter) / 25.4;
     if (orientation_ == TReportOrientation::Landscape)
         size.transpose();
     return size;

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QWhatsThis>
 
+#include "designer/Prompter.h"
 #include "printing/TFilePreview.h"
 
 namespace {
@@ -222,7 +223,7 @@ void TPreviewForm::CloseButtonClick() {
 }
 
 void TPreviewForm::HelpButtonClick() {
-    emit HelpRequested(kHelpTopic);
+    ShowHelpTopic(kHelpTopic);
 }
 
 void TPreviewForm::done(int result) {

@@ -45,10 +45,6 @@ public slots:
     void CloseButtonClick();
     void HelpButtonClick();
 
-signals:
-    // Asks the application to open the help file at topic.
-    void HelpRequested(int topic);
-
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;

@@ -114,9 +114,9 @@ QSizeF TReportPrinter::PageSizeInches() const {
     QSizeF size;
     const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
     if (id != QPageSize::Custom)
-        size = QPageSize::size(id, QPageSize::Inch);
+        size = QPageSize::size(id, QPageSize::Millimeter) / 25.4;
     else
-        size = Device().pageLayout().pageSize().size(QPageSize::Inch);
+        size = Device().pageLayout().pageSize().size(QPageSize::Millimeter) / 25.4;
     if (orientation_ == TReportOrientation::Landscape)
         size.transpose();
     return size;

@@ -13,6 +13,7 @@
 #include "ReportRendering.h"
 #include "printing/TFilePreview.h"
 #include "printing/TPreviewForm.h"
+#include "support/ScriptedPrompter.h"
 
 namespace {
 
@@ -140,10 +141,11 @@ TEST(PreviewForm, PageWidthFillsTheBoxAndZoomInAddsTenToIt) {
 
 TEST(PreviewForm, ClosingFinishesThePreviewAndHelpAsksForItsTopic) {
     PreviewFixture preview(2);
-    QSignalSpy help(&preview.form, &TPreviewForm::HelpRequested);
+    ScriptedPrompter prompter;
     preview.form.HelpButton->click();
-    ASSERT_EQ(help.count(), 1);
-    EXPECT_EQ(help.at(0).at(0).toInt(), 1021);
+    ASSERT_EQ(prompter.History().size(), 1u);
+    EXPECT_EQ(prompter.History()[0].kind, QStringLiteral("Help"));
+    EXPECT_EQ(prompter.History()[0].caption, QStringLiteral("1021"));
     preview.form.CloseButton->click();
     EXPECT_FALSE(preview.form.isVisible());
     EXPECT_FALSE(preview.form.FilePreview1->Active());

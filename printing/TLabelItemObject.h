@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+struct PrintItemValue;
+
+// One label item as the sheet renderer holds it while printing: distances in inches from
+// the label's origin, font sizes in points, colours as stored (red in the lowest byte).
+struct TLabelItemObject {
+    enum Kinds : quint8 {
+        TextItem = 0,
+        CounterItem = 1,
+        SymbolItem = 2,
+        RectangleItem = 3,
+        RoundRectangleItem = 4,
+        EllipseItem = 5,
+        ImageItem = 6,
+        VerticalLineItem = 7,
+        HorizontalLineItem = 8,
+    };
+
+    quint8 Kind = TextItem;
+    double Top = 0;
+    double Left = 0;
+    double Width = 0;
+    double Height = 0;
+    double FontSize = 0;
+    qint32 FontColor = 0;
+    qint32 Angle = 0; // degrees counter-clockwise
+    QString Text;
+    QString FontName;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    double RelativeX = 0; // where the text starts inside the item's box
+    double RelativeY = 0;
+    qint32 LineColor = 0;
+    qint32 PenWidth = 0; // negated hundredths of an inch, as the engine takes pen widths
+    qint32 Rounding = 0; // percent
+    QString FileName;
+    qint32 AsciiChar = 0;
+    qint32 Color = 0;
+    quint8 BrushStyle = 1;
+
+    static TLabelItemObject From(const PrintItemValue& value);
+};

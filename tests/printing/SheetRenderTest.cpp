@@ -1,0 +1,272 @@
+#include <QBuffer>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "RecordingSurface.h"
+#include "RenderProbe.h"
+#include "document/ConversionError.h"
+#include "document/SpecificLabels.h"
+#include "printing/PaperChoice.h"
+#include "printing/ReportFontMetrics.h"
+#include "printing/TLabelPrint.h"
+#include "printing/TReportFiler.h"
+#include "printing/TReportImage.h"
+
+namespace {
+
+SheetGeometry Sheet(int across, int down) {
+    SheetGeometry geometry;
+    geometry.labelsAcross = across;
+    geometry.labelsDown = down;
+    geometry.topMargin = 0.5f;
+    geometry.leftMargin = 0.1875f;
+    geometry.horizontalPitch = 2.75f;
+    geometry.verticalPitch = 1.0f;
+    geometry.labelWidth = 2.625f;
+    geometry.labelHeight = 1.0f;
+    geometry.paperSize = QStringLiteral("LTR");
+    return geometry;
+}
+
+QString Counter(int start, int repeat) {
+    return QStringLiteral("LABELITEM=COUNTER\nTOP=0.1\nLEFT=0.1\nWIDTH=1\nHEIGHT=0.3\n"
+                          "FONTSIZE=10\nFONTCOLOR=0\nANGLE=0\nFONTNAME=Arial\nFONTBOLD=N\n"
+                          "FONTITALIC=N\nFONTUNDER=N\nRELATIVEX=0\nRELATIVEY=0\n"
+                          "STARTINGNUMBER=%1\nREPEATEACH=%2\n")
+        .arg(start)
+        .arg(repeat);
+}
+
+QString Shape(const char* kind, const char* box, int thickness, const char* brush,
+              int rounding = 0) {
+    return QStringLiteral("LABELITEM=%1\n%2\nLINECOLOR=0\nLINETHICKNESS=%3\nCOLOR=0\n"
+                          "BRUSHSTYLE=%4\nROUNDING=%5\n")
+        .arg(QLatin1String(kind), QLatin1String(box))
+        .arg(thickness)
+        .arg(QLatin1String(brush))
+        .arg(rounding);
+}
+
+// Runs a job over objects text into a preview stream (the filer at 600 dpi).
+struct Job {
+    explicit Job(const SheetGeometry& geometry, const QString& objects, int pages = 1)
+        : print(geometry, selection) {
+        print.ObjectsMemo->setPlainText(objects + QStringLiteral("NOTHING=NOTHING\n"));
+        print.PageCount = pages;
+        print.ProcessMessages = [this] { ++labelsDrawn; };
+    }
+    QByteArray ToStream() {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        TReportFiler filer;
+        filer.SetResolution(600);
+        filer.SelectPaper(1);
+        filer.Stream = &buffer;
+        filer.OnPrint = [this](TBaseReport& report) { print.PrintLabels(report); };
+        filer.Execute();
+        pagesWritten = filer.PagesWritten();
+        return bytes;
+    }
+    std::vector<QImage> ToImages(double dpi, const QString& paperSize = QStringLiteral("LTR")) {
+        TReportImage image(dpi);
+        PaperChoice::Apply(image, paperSize);
+        image.OnPrint = [this](TBaseReport& report) { print.PrintLabels(report); };
+        image.Execute();
+        return image.Pages();
+    }
+    SpecificLabels selection;
+    TLabelPrint print;
+    int labelsDrawn = 0;
+    int pagesWritten = 0;
+};
+
+} // namespace
+
+TEST(SheetRender, CounterNumbersRunAcrossPositionsAndPages) {
+    Job job(Sheet(3, 2), Counter(1, 2), 2);
+    const auto pages = RecordingSurface::Pages(job.ToStream());
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].TextList(), QStringList({"1", "1", "2", "2", "3", "3"}));
+    EXPECT_EQ(pages[1].TextList(), QStringList({"4", "4", "5", "5", "6", "6"}));
+    // Row by row, each row left to right, from each label's origin.
+    const auto& texts = pages[0].Texts;
+    EXPECT_NEAR(texts[1].Pivot.x() - texts[0].Pivot.x(), 2.75, 1e-6);
+    EXPECT_NEAR(texts[3].Pivot.y() - texts[0].Pivot.y(), 1.0, 1e-6);
+    EXPECT_NEAR(texts[3].Pivot.x(), texts[0].Pivot.x(), 1e-6);
+}
+
+TEST(SheetRender, ChosenPositionsOnlyAndSkippedPositionsUseNoNumber) {
+    Job job(Sheet(3, 2), Counter(7, 1), 2);
+    job.selection.SpecificLabelsChosen = true;
+    job.selection.SelectedPositions[1] = true; // row 0, column 1
+    job.selection.SelectedPositions[3] = true; // row 1, column 0
+    const auto pages = RecordingSurface::Pages(job.ToStream());
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].TextList(), QStringList({"7", "8"}));
+    EXPECT_EQ(pages[1].TextList(), QStringList({"9", "10"}));
+    EXPECT_NEAR(pages[0].Texts[0].Pivot.x(), 0.1875 + 2.75 + 0.1, 1e-6);
+    EXPECT_NEAR(pages[0].Texts[1].Pivot.x(), 0.1875 + 0.1, 1e-6);
+    EXPECT_EQ(job.labelsDrawn, 4);
+}
+
+TEST(SheetRender, CounterIsSixtyFourBitAndPrintsNegativeNumbers) {
+    Job big(Sheet(2, 1), Counter(2147483647, 1));
+    EXPECT_EQ(RecordingSurface::Pages(big.ToStream())[0].TextList(),
+              QStringList({"2147483647", "2147483648"}));
+    Job negative(Sheet(3, 1), Counter(-1, 1));
+    EXPECT_EQ(RecordingSurface::Pages(negative.ToStream())[0].TextList(),
+              QStringList({"-1", "0", "1"}));
+}
+
+TEST(SheetRender, LabelOriginFromMarginAndPitchOnPaper) {
+    Job job(Sheet(3, 3), Shape("RECTANGLE", "TOP=0\nLEFT=0\nWIDTH=0.5\nHEIGHT=0.5", 0, "SOLID"));
+    const QImage page = job.ToImages(600)[0];
+    // Row 2, column 1: origin (2.9375, 2.5).
+    const QRect box = RenderProbe::InkBox(page, QRect(1700, 1450, 400, 400));
+    EXPECT_EQ(box.left(), qRound(2.9375 * 600));
+    EXPECT_EQ(box.top(), 1500);
+}
+
+TEST(SheetRender, LineThicknessThreeIsThreeHundredthsOfAnInch) {
+    Job job(Sheet(1, 1),
+            Shape("VERTICALLINE", "TOP=0.5\nLEFT=1\nWIDTH=0.2\nHEIGHT=0.5", 3, "CLEAR"));
+    const QImage page = job.ToImages(600)[0];
+    const int x = qRound((0.1875 + 1) * 600);
+    EXPECT_EQ(RenderProbe::InkRunLengthInRow(page, qRound(1.25 * 600), x - 30), 18);
+    const QRect line = RenderProbe::InkBox(page);
+    EXPECT_EQ(line.center().x(), x - 1); // centred on the box's left edge
+    EXPECT_NEAR(line.top(), 600, 1);
+    EXPECT_NEAR(line.bottom(), 900, 1);
+}
+
+TEST(SheetRender, RoundedRectangleCornersFromRounding) {
+    Job job(Sheet(1, 1),
+            Shape("ROUNDRECTANGLE", "TOP=0\nLEFT=0\nWIDTH=2\nHEIGHT=1", 0, "SOLID", 50));
+    const QImage page = job.ToImages(600)[0];
+    const auto ink = [&](double x, double y) {
+        return RenderProbe::IsInk(page.pixel(qRound((0.1875 + x) * 600), qRound((0.5 + y) * 600)));
+    };
+    EXPECT_FALSE(ink(0.1, 0.1)); // corner ellipse 1 inch wide and high
+    EXPECT_TRUE(ink(0.2, 0.2));
+    EXPECT_TRUE(ink(0.01, 0.5));
+    EXPECT_FALSE(ink(1.9, 0.9));
+}
+
+TEST(SheetRender, TextPlacementAndTurnedTexts) {
+    const QString text = QStringLiteral(
+        "LABELITEM=TEXT\nTOP=0.25\nLEFT=0.5\nWIDTH=1\nHEIGHT=0.3\nFONTSIZE=12\nFONTCOLOR=255\n"
+        "ANGLE=%1\nTEXT=Hello\nFONTNAME=Arial\nFONTBOLD=Y\nFONTITALIC=N\nFONTUNDER=N\n"
+        "RELATIVEX=0.1\nRELATIVEY=0.05\n");
+    Job plain(Sheet(1, 1), text.arg(0));
+    const auto drawn = RecordingSurface::Pages(plain.ToStream())[0].Texts;
+    ASSERT_EQ(drawn.size(), 1u);
+    TReportFontSpec font{QStringLiteral("Arial"), 12, true};
+    const ReportFontMetrics& m = ReportFontMetrics::For(font, 600);
+    const double a = m.Ascent / 600.0, d = m.Descent / 600.0, leading = m.InternalLeading / 600.0;
+    EXPECT_NEAR(drawn[0].Pivot.x(), 0.1875 + 0.5 + 0.1, 1e-9);
+    EXPECT_NEAR(drawn[0].Pivot.y(), 0.5 + 0.25 + 0.05 + a + d / 2, 1e-9);
+    EXPECT_NEAR(drawn[0].BaselineOffset, -leading, 1e-9); // top placement
+    EXPECT_TRUE(drawn[0].Font.Bold);
+    EXPECT_EQ(drawn[0].Color, QColor(255, 0, 0)); // red in the lowest byte
+    EXPECT_EQ(drawn[0].Angle, 0);
+
+    Job turned(Sheet(1, 1), text.arg(-90));
+    const auto turnedText = RecordingSurface::Pages(turned.ToStream())[0].Texts;
+    ASSERT_EQ(turnedText.size(), 1u);
+    EXPECT_EQ(turnedText[0].Angle, 270);
+    EXPECT_EQ(turnedText[0].Pivot, drawn[0].Pivot); // turned about the same point
+
+    // On paper: the cell top lands at Top + RelativeY + d/2 - L from the label's origin;
+    // the glyphs' tops a little below it.
+    const QImage page = plain.ToImages(600)[0];
+    const QRect ink = RenderProbe::InkBox(page);
+    const double cellTop = (0.5 + 0.25 + 0.05 + d / 2 - leading) * 600;
+    EXPECT_GT(ink.top(), cellTop);
+    EXPECT_LT(ink.top(), cellTop + (a - 0.72 * 12 / 72.0) * 600 + 8);
+}
+
+TEST(SheetRender, LongTextPrintsWholeAndCounterFollowsBoldFlag) {
+    const QString longText(150, QLatin1Char('x'));
+    Job job(Sheet(1, 1),
+            QStringLiteral("LABELITEM=TEXT\nTOP=0\nLEFT=0\nFONTSIZE=6\nFONTNAME=Arial\nTEXT=%1\n")
+                    .arg(longText) +
+                Counter(1, 1).replace(QStringLiteral("FONTBOLD=N"), QStringLiteral("FONTBOLD=Y")));
+    const auto drawn = RecordingSurface::Pages(job.ToStream())[0].Texts;
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0].Text, longText);
+    EXPECT_TRUE(drawn[1].Font.Bold);
+}
+
+TEST(SheetRender, EmptyLabelPrintsEmptyPages) {
+    Job job(Sheet(3, 10), QString(), 3);
+    const auto pages = RecordingSurface::Pages(job.ToStream());
+    EXPECT_EQ(job.pagesWritten, 3);
+    ASSERT_EQ(pages.size(), 3u);
+    for (const auto& page : pages) {
+        EXPECT_TRUE(page.Texts.empty());
+        EXPECT_EQ(page.Shapes, 0);
+    }
+}
+
+TEST(SheetRender, CancelDuringTheSecondLabelEndsTheJobThere) {
+    Job job(Sheet(3, 2), Counter(1, 1), 3);
+    job.print.ProcessMessages = [&job] {
+        if (++job.labelsDrawn == 2)
+            job.print.Cancelled = true;
+    };
+    const auto pages = RecordingSurface::Pages(job.ToStream());
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].TextList(), QStringList({"1", "2"}));
+    EXPECT_TRUE(job.print.ItemList.empty()); // released
+}
+
+TEST(SheetRender, ImagesByExtensionAndMissingOnesLeftOut) {
+    QTemporaryDir dir;
+    QImage bitmap(4, 4, QImage::Format_RGB32);
+    bitmap.fill(qRgb(0, 0, 200));
+    bitmap.save(dir.filePath(QStringLiteral("logo.bmp")), "BMP");
+    bitmap.save(dir.filePath(QStringLiteral("logo.bmp.txt")), "BMP");
+    const QString wmf =
+        qEnvironmentVariable("QV_SHARED_DIR") + QStringLiteral("/testdata/wmf/lo-pri-fax.wmf");
+    const auto image = [](const QString& path, double left) {
+        return QStringLiteral("LABELITEM=IMAGE\nTOP=0.1\nLEFT=%1\nWIDTH=0.5\nHEIGHT=0.5\n"
+                              "FILENAMEANDPATH=%2\n")
+            .arg(left)
+            .arg(path);
+    };
+    Job job(Sheet(1, 1), image(dir.filePath(QStringLiteral("logo.bmp")), 0) +
+                             image(dir.filePath(QStringLiteral("gone.bmp")), 0.6) +
+                             image(dir.filePath(QStringLiteral("logo.bmp.txt")), 1.2) +
+                             image(wmf, 1.8) + Counter(5, 1));
+    const auto pages = RecordingSurface::Pages(job.ToStream());
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].TextList(), QStringList({"5"})); // the rest of the label prints
+    const QImage page = job.ToImages(100)[0];
+    const int y = qRound((0.5 + 0.35) * 100);
+    EXPECT_EQ(page.pixel(qRound((0.1875 + 0.25) * 100), y), qRgb(0, 0, 200));
+    EXPECT_EQ(RenderProbe::InkBox(page, QRect(qRound(0.7875 * 100), 55, 50, 50)), QRect());
+    EXPECT_EQ(RenderProbe::InkBox(page, QRect(qRound(1.3875 * 100), 55, 50, 50)), QRect());
+    ASSERT_TRUE(QFile::exists(wmf)) << wmf.toStdString();
+    EXPECT_FALSE(RenderProbe::InkBox(page, QRect(qRound(1.9875 * 100), 55, 50, 50)).isNull());
+}
+
+TEST(SheetRender, A4LandscapeSheet) {
+    SheetGeometry geometry = Sheet(1, 1);
+    geometry.leftMargin = 10.5f;
+    Job job(geometry, Shape("RECTANGLE", "TOP=0\nLEFT=0\nWIDTH=0.5\nHEIGHT=0.5", 0, "SOLID"));
+    const QImage page = job.ToImages(50, QStringLiteral("A4L"))[0];
+    EXPECT_EQ(page.size(), QSize(qRound(297 / 25.4 * 50), qRound(210 / 25.4 * 50)));
+    EXPECT_EQ(RenderProbe::InkBox(page).left(), 525);
+}
+
+TEST(SheetRender, MalformedNumberEndsTheJobWithTheConversionMessage) {
+    Job job(Sheet(1, 1), QStringLiteral("LABELITEM=RECTANGLE\nTOP=abc\n"));
+    try {
+        job.ToStream();
+        FAIL() << "expected a conversion error";
+    } catch (const ConversionError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("'abc' is not a valid floating point value"));
+    }
+}
