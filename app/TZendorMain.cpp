@@ -22,6 +22,8 @@
 #include "designer/CommandBoundary.h"
 #include "designer/Prompter.h"
 #include "document/LabelItems.h"
+#include "document/SpecificLabels.h"
+#include "printing/PrintJobs.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -82,6 +84,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
     records_ = std::make_unique<LabelRecords>(*this, *items_);
     ConnectCommands();
+    WirePrinting();
 
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
@@ -345,4 +348,24 @@ void TZendorMain::FitScrollArea() {
         ScrollBoxArea->resize(qMax(viewport.width(), LabelPanel->geometry().right() + 18),
                               qMax(viewport.height(), LabelPanel->geometry().bottom() + 4));
     }
+}
+
+// The print, preview and PDF commands act on the label as it stands on screen.
+void TZendorMain::WirePrinting() {
+    PrintJobs::LabelSource source;
+    source.ObjectsText = [this] {
+        ObjectsHolder->setPlainText(items_->SaveItems());
+        return ObjectsHolder->toPlainText();
+    };
+    source.Label = [this] { return records_->Label; };
+    printJobs_ = std::make_unique<PrintJobs>(this, std::move(source), ProgramSpecificLabels());
+    const auto wire = [this](QAction* action, void (PrintJobs::*command)()) {
+        connect(action, &QAction::triggered, this,
+                [this, command] { RunCommand([this, command] { (*printJobs_.*command)(); }); });
+    };
+    wire(mnuPrintLabels, &PrintJobs::mnuPrintLabelsClick);
+    wire(mnuPreviewLabels, &PrintJobs::mnuPreviewLabelsClick);
+    wire(mnuPrinterSetup, &PrintJobs::mnuPrinterSetupClick);
+    wire(mnuSelectSpecificLabels, &PrintJobs::mnuSelectSpecificLabelsClick);
+    wire(mnuExportPdf, &PrintJobs::mnuExportPdfClick);
 }

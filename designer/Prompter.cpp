@@ -1,5 +1,7 @@
 #include "designer/Prompter.h"
 
+#include <QFileDialog>
+
 #include "designer/THelpWindow.h"
 
 #include <QApplication>
@@ -103,7 +105,14 @@ void Prompter::ShowRuntimeError(const QString& message) {
     box.exec();
 }
 
-void Prompter::ShowHelpTopic(int topic) { THelpWindow::Instance().ShowTopic(topic); }
+void Prompter::ShowHelpTopic(int topic) {
+    THelpWindow::Instance().ShowTopic(topic);
+}
+
+QString Prompter::GetSaveFileName(const QString& caption, const QString& suggested,
+                                  const QString& filter) {
+    return QFileDialog::getSaveFileName(BoxParent(), caption, suggested, filter);
+}
 
 int Prompter::RunDialog(QDialog& dialog) {
     CentreOnMainWindow(&dialog);
@@ -236,4 +245,8 @@ bool AskRotation(int& angle, const std::function<void(int)>& turn) {
 }
 QString GetImageFile() {
     return Prompter::Current().GetImageFile();
+}
+
+QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter) {
+    return Prompter::Current().GetSaveFileName(caption, suggested, filter);
 }

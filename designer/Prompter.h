@@ -60,6 +60,10 @@ public:
     virtual bool AskRotation(int& angle, const std::function<void(int angle)>& turn);
     // The image browser: the chosen ".BMP"/".WMF" file's full path, or empty.
     QString GetImageFile() override;
+    // The save-file dialog: the chosen file's full path, or empty when cancelled. filter is
+    // a name filter such as "PDF files (*.pdf)".
+    virtual QString GetSaveFileName(const QString& caption, const QString& suggested,
+                                    const QString& filter);
 
 protected:
     virtual bool RunCounterDialog(int& startingNumber, int& repeatCount, bool newCounter);
@@ -88,3 +92,4 @@ bool AskCounterValues(int& startingNumber, int& repeatCount);
 bool AskSymbol(int& characterCode, qint32& colour);
 bool AskRotation(int& angle, const std::function<void(int angle)>& turn);
 QString GetImageFile();
+QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter);

@@ -18,7 +18,7 @@ class QDialog;
 class ScriptedPrompter : public Prompter {
 public:
     struct Answer {
-        enum class Kind { YesNo, Text, Counter, Symbol, Rotation, ImageFile, Dialog };
+        enum class Kind { YesNo, Text, Counter, Symbol, Rotation, ImageFile, Dialog, SaveFile };
         Kind kind = Kind::YesNo;
         bool ok = false;                   // Yes / OK
         QString text;                      // Text, ImageFile
@@ -41,6 +41,7 @@ public:
         static Answer Rotation(int angle, std::vector<int> turns = {});
         static Answer CancelRotation(std::vector<int> turns = {});
         static Answer ImageFile(const QString& path); // empty: cancelled
+        static Answer SaveFile(const QString& path);  // empty: cancelled
         // Any other modal dialog: act on it (select a row, fill a field), then OK or Cancel.
         static Answer Dialog(bool ok, std::function<void(QDialog&)> act = {});
     };
@@ -48,7 +49,8 @@ public:
     // One thing the program showed or asked.
     struct Shown {
         QString kind;    // "Information", "YesNo", "YesNoDefaultNo", "Text", "Error", "Help",
-                         // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile"
+                         // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile",
+                         // "SaveFile"
         QString caption; // caption or title; the topic number for "Help"
         QString message; // message or prompt; for dialogs the values they were opened with
     };
@@ -74,6 +76,8 @@ public:
     bool AskSymbol(int& characterCode, qint32& colour) override;
     bool AskRotation(int& angle, const std::function<void(int)>& turn) override;
     QString GetImageFile() override;
+    QString GetSaveFileName(const QString& caption, const QString& suggested,
+                            const QString& filter) override;
     int RunDialog(QDialog& dialog) override;
 
 private:
