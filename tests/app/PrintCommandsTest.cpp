@@ -12,6 +12,7 @@
 #include "document/LabelItems.h"
 #include "document/SpecificLabels.h"
 #include "printing/PrintJobs.h"
+#include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
 #include "printing/TSelectLabelsToPrint.h"
