@@ -130,6 +130,8 @@ void PainterSurface::DrawText(const QPointF& pivot, double baselineOffset, doubl
         painter_->rotate(-angleCcw); // Qt turns clockwise on a y-down page
     if (IsSymbolFont(fontSpec_.Name) && text.size() == 1 && text[0].unicode() < 256) {
         // Symbols go through the one function that draws them on screen too.
+        static const bool registered = (RegisterSymbolFonts(), true);
+        Q_UNUSED(registered);
         const qreal ascent = QFontMetricsF(font_, painter_->device()).ascent();
         DrawSymbolGlyph(*painter_, QPointF(0, qRound(baselineOffset * dpiY_) - ascent),
                         static_cast<unsigned char>(text[0].unicode()), font_);

@@ -1,5 +1,7 @@
 #include "printing/ReportFontMetrics.h"
 
+#include "controls/SymbolGlyph.h"
+
 #include <QFontMetrics>
 #include <QHash>
 #include <QtMath>
@@ -25,6 +27,11 @@ std::vector<CacheEntry>& Cache() {
 } // namespace
 
 QFont ReportFontMetrics::DeviceFont(const TReportFontSpec& spec, double dotsPerInch) {
+    // A symbol font must be known before it is measured, or another font stands in.
+    if (spec.Name.contains(QLatin1String("wingding"), Qt::CaseInsensitive)) {
+        static const bool registered = (RegisterSymbolFonts(), true);
+        Q_UNUSED(registered);
+    }
     QFont font(spec.Name);
     font.setPixelSize(std::max(1, qRound(spec.Size * dotsPerInch / 72.0)));
     font.setBold(spec.Bold);

@@ -11,8 +11,15 @@
 #include <gtest/gtest.h>
 
 #include "RenderProbe.h"
+#include "document/SpecificLabels.h"
+#include "printing/LabelPrintJobs.h"
 #include "printing/PaperChoice.h"
+#include "printing/TLabelPrint.h"
 #include "printing/TReportPrinter.h"
+#include "support/ScriptedPrompter.h"
+#include <QFile>
+#include <QLabel>
+#include <QTest>
 
 // End to end through a real CUPS queue: scripts/cups-test-queue.sh sets up the "PDF" queue
 // (cups-pdf), whose jobs arrive as PDF files in /tmp/cups-pdf-out.
@@ -133,4 +140,67 @@ TEST(CupsPrint, AbandonedDocumentIsNotPrinted) {
             .entryInfoList({QStringLiteral("Abandoned*.pdf")}, QDir::Files, QDir::Time);
     for (const QFileInfo& file : files)
         EXPECT_LT(file.lastModified(), started) << file.fileName().toStdString();
+}
+
+TEST(CupsPrint, PrintJobOfTwoSheetsContinuesTheCounterAndPrintsEachSheetOnce) {
+    const QString why = WhyNoQueue();
+    if (!why.isEmpty())
+        GTEST_SKIP() << "Skipping the CUPS print test: " << why.toStdString();
+    ASSERT_TRUE(TReportPrinter::UsePrinter(QueueName()));
+    SheetGeometry geometry;
+    geometry.labelsAcross = 3;
+    geometry.labelsDown = 2;
+    geometry.topMargin = 0.5f;
+    geometry.leftMargin = 0.1875f;
+    geometry.horizontalPitch = 2.75f;
+    geometry.verticalPitch = 1.0f;
+    geometry.paperSize = QStringLiteral("LTR");
+    const QString objects = QStringLiteral(
+        "LABELITEM=COUNTER\nTOP=0.1\nLEFT=0.1\nWIDTH=1\nHEIGHT=0.3\nFONTSIZE=12\nFONTCOLOR=0\n"
+        "ANGLE=0\nFONTNAME=Arial\nFONTBOLD=N\nFONTITALIC=N\nFONTUNDER=N\nRELATIVEX=0\n"
+        "RELATIVEY=0\nSTARTINGNUMBER=1\nREPEATEACH=1\nNOTHING=NOTHING\n");
+    SpecificLabels selection;
+    LabelPrintJobs jobs({[&] { return geometry; }, [&] { return objects; }}, selection);
+    jobs.MainReportPrinter().SetCopies(3); // as the print dialog leaves it
+    ScriptedPrompter prompter;
+    prompter.Then(ScriptedPrompter::Answer::Dialog(true, [](QDialog& dialog) {
+        auto& window = static_cast<TLabelPrint&>(dialog);
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Print Status"));
+        EXPECT_EQ(window.LabelReportPrinter->Title, QStringLiteral("Test Report"));
+        // A name of its own, to tell this job's file from others sent to the same queue.
+        window.LabelReportPrinter->Title = QStringLiteral("QV Counter Job");
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.RunFinished(), 20000);
+        EXPECT_EQ(window.StatusText->text().trimmed(), QStringLiteral("Label Print Completed!"));
+    }));
+    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+    EXPECT_EQ(jobs.DoPRint(true, 2), LabelPrintJobs::Outcome::Completed);
+    EXPECT_EQ(TReportPrinter::Device().copyCount(), 1);
+
+    const QString pdf = WaitForNewPdf(started, QStringLiteral("QV_Counter_Job*.pdf"));
+    ASSERT_FALSE(pdf.isEmpty());
+    // The queue's PDF keeps no text (its fonts are redrawn as glyph procedures): compare ink.
+    QTemporaryDir dir;
+    const QString stem = dir.filePath(QStringLiteral("job"));
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"),
+                                                   QStringLiteral("-png"), pdf, stem});
+    const QImage first(stem + QStringLiteral("-1.png"));
+    const QImage second(stem + QStringLiteral("-2.png"));
+    ASSERT_FALSE(first.isNull());
+    ASSERT_FALSE(second.isNull());
+    EXPECT_FALSE(QFile::exists(stem + QStringLiteral("-3.png"))); // two sheets, each once
+    const auto counterAt = [](const QImage& page, int row, int column) {
+        const int x = qRound((0.1875 + column * 2.75 + 0.1) * 100);
+        const int y = qRound((0.5 + row * 1.0 + 0.1) * 100);
+        return RenderProbe::InkBox(page.convertToFormat(QImage::Format_RGB32),
+                                   QRect(x - 5, y - 20, 60, 40));
+    };
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 3; ++column) {
+            EXPECT_FALSE(counterAt(first, row, column).isNull()) << row << column;
+            EXPECT_FALSE(counterAt(second, row, column).isNull()) << row << column;
+        }
+    // Sheet 2 carries on: its second row reads 10, 11, 12, two digits wide.
+    EXPECT_GT(counterAt(second, 1, 0).width(), counterAt(first, 1, 0).width() * 3 / 2);
+    EXPECT_LT(counterAt(second, 0, 0).width(), counterAt(first, 1, 0).width() * 3 / 2);
 }
