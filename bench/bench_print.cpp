@@ -47,9 +47,11 @@ long PeakKilobytes() {
     return usage.ru_maxrss;
 }
 
-void Report(const char* target, int sheets, qint64 nanoseconds, qint64 bytes) {
-    std::printf("%-8s %5d sheets  %8.3f ms/sheet  %10lld bytes out  peak %7ld KiB\n", target,
-                sheets, nanoseconds / 1e6 / sheets, static_cast<long long>(bytes), PeakKilobytes());
+void Report(const char* target, int sheets, qint64 nanoseconds, double cpuMs, qint64 bytes) {
+    std::printf("%-8s %5d sheets  %8.3f ms/sheet wall  %8.3f ms/sheet cpu  %10lld bytes  "
+                "peak %7ld KiB\n",
+                target, sheets, nanoseconds / 1e6 / sheets, cpuMs / sheets,
+                static_cast<long long>(bytes), PeakKilobytes());
 }
 
 } // namespace
