@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
+#include "printing/TReportPrinter.h"
 #include "support/ScriptedPrompter.h"
 
 using Answer = ScriptedPrompter::Answer;
@@ -272,4 +274,45 @@ TEST_F(PrintJobsTest, ExportToAnUnwritablePlaceReportsTheError) {
     EXPECT_EQ(jobs.ExportPdf(QStringLiteral("/nonexistent-folder/labels.pdf"), 1),
               PrintJobs::Outcome::Failed);
     EXPECT_EQ(prompts.Messages(QStringLiteral("Error")).size(), 1u);
+}
+
+TEST_F(PrintJobsTest, PrintDialogCopiesAreSheetsAndSetupKeepsItsPrinter) {
+    std::vector<QPrinter*> devices;
+    int copies = 0;
+    bool confirm = false;
+    TReportPrinter::SetDialogLauncher([&](QPrinter& printer, QWidget*, bool setup) {
+        devices.push_back(&printer);
+        if (setup)
+            printer.setDocName(QStringLiteral("chosen in setup"));
+        else
+            printer.setCopyCount(copies);
+        return confirm;
+    });
+    jobs.mnuPrinterSetupClick();
+    confirm = true;
+    jobs.mnuPrinterSetupClick();
+
+    confirm = false; // the print dialog cancelled: no job
+    jobs.mnuPrintLabelsClick();
+    EXPECT_TRUE(prompts.History().empty());
+
+    confirm = true;
+    copies = 3;
+    int sheets = 0;
+    prompts.Then(Answer::Dialog(false, [&sheets](QDialog& dialog) {
+        auto& status = dynamic_cast<TLabelPrint&>(dialog);
+        sheets = status.PageCount;
+        EXPECT_TRUE(status.IsPrinting);
+        status.Engine().Abort(); // closed before it ran: nothing reaches the printer
+    }));
+    jobs.mnuPrintLabelsClick();
+    EXPECT_EQ(sheets, 3);
+    EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::Cancelled);
+    TReportPrinter::SetDialogLauncher(nullptr);
+
+    // Every dialog worked on the one device, which keeps what setup chose.
+    ASSERT_EQ(devices.size(), 4u);
+    for (QPrinter* device : devices)
+        EXPECT_EQ(device, &TReportPrinter::Device());
+    EXPECT_EQ(TReportPrinter::Device().docName(), QStringLiteral("chosen in setup"));
 }
