@@ -132,6 +132,15 @@ TEST_F(PrintJobsTest, PaperThePrinterCannotTakeStopsTheJob) {
 }
 
 TEST_F(PrintJobsTest, PreviewHoldsOneSheetOfTheLabelOnScreen) {
+    objects = SolidBox(0.1, 0.1, 0.5) +
+              QStringLiteral(
+                  "LABELITEM=TEXT\nTOP=0.1\nLEFT=0.7\nWIDTH=1.5\nHEIGHT=0.3\nFONTSIZE=10\n"
+                  "FONTCOLOR=0\nANGLE=0\nTEXT=Quorvane\nFONTNAME=Arial\nFONTBOLD=Y\n"
+                  "FONTITALIC=N\nFONTUNDER=N\nRELATIVEX=0\nRELATIVEY=0\n"
+                  "LABELITEM=COUNTER\nTOP=0.5\nLEFT=0.7\nWIDTH=1\nHEIGHT=0.3\nFONTSIZE=10\n"
+                  "FONTCOLOR=255\nANGLE=0\nFONTNAME=Arial\nFONTBOLD=N\nFONTITALIC=N\n"
+                  "FONTUNDER=N\nRELATIVEX=0\nRELATIVEY=0\nSTARTINGNUMBER=101\nREPEATEACH=1\n") +
+              kEnd;
     QString finalText;
     int pages = 0;
     QImage page;
@@ -167,7 +176,7 @@ TEST_F(PrintJobsTest, PreviewHoldsOneSheetOfTheLabelOnScreen) {
     };
     EXPECT_TRUE(inkAt(0.1875 + 0.35, 0.5 + 0.35));
     EXPECT_TRUE(inkAt(0.1875 + 2 * 2.75 + 0.35, 0.5 + 9 + 0.35));
-    EXPECT_FALSE(inkAt(0.1875 + 1.5, 0.5 + 0.35));
+    EXPECT_FALSE(inkAt(0.1875 + 2.4, 0.5 + 0.35));
 }
 
 TEST_F(PrintJobsTest, FailedPreviewSaysSoAndOpensNoPreview) {
