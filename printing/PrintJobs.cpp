@@ -143,8 +143,16 @@ void PrintJobs::mnuExportPdfClick() {
                                        QStringLiteral("PDF files (*.pdf)"));
     if (fileName.isEmpty())
         return;
-    if (QFileInfo(fileName).suffix().isEmpty())
+    // The dialog asked about replacing the name as typed; a name given its extension here
+    // may still be an existing file.
+    if (QFileInfo(fileName).suffix().isEmpty()) {
         fileName += QStringLiteral(".pdf");
+        if (QFileInfo::exists(fileName) &&
+            !AskYesNo(QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                          .arg(QDir::toNativeSeparators(fileName)),
+                      QStringLiteral("Export to PDF")))
+            return;
+    }
     ExportPdf(fileName, sheets);
 }
 

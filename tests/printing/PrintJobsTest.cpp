@@ -263,6 +263,12 @@ TEST_F(PrintJobsTest, ExportWritesChosenSheetsWithColouredImages) {
     const QString written = pdf + QStringLiteral(".pdf");
     ASSERT_TRUE(QFileInfo::exists(written));
 
+    // Given its extension by the program, an existing file is replaced only when confirmed.
+    prompts.Then(Answer::Text(QStringLiteral("1"))).Then(Answer::SaveFile(pdf)).Then(Answer::No());
+    jobs.mnuExportPdfClick();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("YesNo")).size(), 1u);
+    EXPECT_EQ(prompts.Unanswered(), 0u);
+
     const int dpi = 50;
     const QImage page2 = PdfPage(written, dpi, 2);
     ASSERT_FALSE(page2.isNull()) << "pdftoppm could not read the PDF";
