@@ -1,11 +1,10 @@
 #include "designer/Prompter.h"
 
-#include <QFileDialog>
-
 #include "designer/THelpWindow.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPalette>
