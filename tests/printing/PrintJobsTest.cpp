@@ -242,6 +242,7 @@ TEST_F(PrintJobsTest, StatusWindowShowsProgressAndStops) {
 }
 
 TEST_F(PrintJobsTest, ExportWritesChosenSheetsWithColouredImages) {
+    jobs.PrintersInstalled = [] { return false; }; // a PDF needs no printer
     QImage red(40, 40, QImage::Format_RGB32);
     red.fill(QColor(220, 20, 30));
     const QString bmp = dir.filePath(QStringLiteral("logo.bmp"));
