@@ -108,7 +108,7 @@ void LabelRecords::LoadFromLabelFile() {
     window_.ObjectsHolder->setPlainText(store.ReadObjects());
     items_.DeleteAllItems();
     try {
-        items_.REstoreItems(window_.ObjectsHolder->toPlainText());
+        window_.REstoreItems();
     } catch (const ConversionError& error) {
         window_.DetachControl();
         Loading = false;
@@ -123,10 +123,10 @@ void LabelRecords::LoadFromLabelFile() {
 }
 
 void LabelRecords::SaveToLabelFile() {
-    window_.ObjectsHolder->setPlainText(items_.SaveItems());
+    const QString objectsText = window_.SaveItems();
     LabelRecordStore store(*table_);
     SuppressReloadScope suppress(SuppressReload);
-    store.Write(Label, window_.ObjectsHolder->toPlainText(), NewLabelFlag);
+    store.Write(Label, objectsText, NewLabelFlag);
 }
 
 bool LabelRecords::DescriptionIsDuplicate() {
@@ -156,6 +156,8 @@ void LabelRecords::SaveButtonClick() {
 }
 
 void LabelRecords::CancelButtonClick() {
+    const int across = Label.geometry.labelsAcross;
+    const int down = Label.geometry.labelsDown;
     if (!Empty()) {
         SuppressReloadScope suppress(SuppressReload);
         LoadFromLabelFile();
@@ -166,6 +168,9 @@ void LabelRecords::CancelButtonClick() {
         items_.DeleteAllItems();
         window_.Descript->clear();
     }
+    // Positions chosen for a layout that Cancel has just undone would mark other places.
+    if (Label.geometry.labelsAcross != across || Label.geometry.labelsDown != down)
+        ProgramSpecificLabels().clear();
     UpdateScreenStatus();
 }
 

@@ -24,6 +24,7 @@
 #include "document/LabelItems.h"
 #include "document/SpecificLabels.h"
 #include "printing/PrintJobs.h"
+#include "templates/TemplateLoader.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -84,6 +85,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
     records_ = std::make_unique<LabelRecords>(*this, *items_);
     ConnectCommands();
+    WireTemplates();
     WirePrinting();
 
     resize(WindowWidth, WindowHeight);
@@ -189,6 +191,16 @@ void TZendorMain::mnuAboutClick() {
     Prompter::Current().RunDialog(splash);
 }
 
+QString TZendorMain::SaveItems() {
+    const QString text = items_->SaveItems();
+    ObjectsHolder->setPlainText(text);
+    return text;
+}
+
+void TZendorMain::REstoreItems() {
+    items_->REstoreItems(ObjectsHolder->toPlainText());
+}
+
 void TZendorMain::DetachControl() {}
 
 void TZendorMain::CreateMenus() {
@@ -275,7 +287,7 @@ void TZendorMain::CreateToolsPanel() {
 void TZendorMain::CreateScrollBox() {
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setBackgroundRole(QPalette::Dark);
+    ScrollBox1->setBackgroundRole(QPalette::Window);
     ScrollBox1->setWidgetResizable(false);
     ScrollBoxArea = new QWidget;
     ScrollBoxArea->setObjectName(QStringLiteral("ScrollBoxArea"));
@@ -284,9 +296,11 @@ void TZendorMain::CreateScrollBox() {
     grey.setColor(QPalette::Window, QColor(128, 128, 128));
     ScrollBoxArea->setPalette(grey);
     ScrollBox1->setPalette(grey);
+    ScrollBox1->viewport()->setPalette(grey);
     LabelPanel = new TCanvasPanel(ScrollBoxArea);
     LabelPanel->setObjectName(QStringLiteral("LabelPanel"));
     LabelPanel->move(17, 3);
+    LabelPanel->setColor(grey.color(QPalette::Window)); // the grey around the label's outline
     LabelPanel->setWhatsThis(QStringLiteral(
         "The label at its true size. Drag a tool onto it to place an item; click an item to "
         "select it, right-click it for its properties."));
@@ -348,6 +362,29 @@ void TZendorMain::FitScrollArea() {
         ScrollBoxArea->resize(qMax(viewport.width(), LabelPanel->geometry().right() + 18),
                               qMax(viewport.height(), LabelPanel->geometry().bottom() + 4));
     }
+}
+
+// Choosing a template for a new label, and "Con&figure Label": replacing the current label's
+// template while keeping its description and items.
+void TZendorMain::WireTemplates() {
+    LabelRecords& records = *records_;
+    records.LoadTemplate = [this, &records] {
+        TemplateLoader loader(dataDirectory_,
+                              {&records.Label, [&records] { records.FitPanelToLabel(); },
+                               [&records] { records.TriggerChange(); }});
+        return loader.LoadTemplate();
+    };
+    command(mnuConfigureLabel, &QAction::triggered, this, [&records] {
+        // Only a stored label without unsaved changes is configured.
+        if (records.Empty() || records.NewLabelFlag || records.Changed())
+            return;
+        if (AskYesNo(QStringLiteral("This feature allows you to replace your current label "
+                                    "template with another. Proceed?"),
+                     QStringLiteral("Configure")) &&
+            records.LoadTemplate)
+            records.LoadTemplate();
+        records.UpdateScreenStatus();
+    });
 }
 
 // The print, preview and PDF commands act on the label as it stands on screen.

@@ -38,6 +38,11 @@ public:
     // the label last used. Returns false when the table could not be opened (the window
     // then closes).
     bool FormActivate();
+    // The objects text of the panel's items, written into ObjectsHolder and returned.
+    QString SaveItems();
+    // Re-creates the items from the objects text in ObjectsHolder; a malformed stored number
+    // throws ConversionError after the items before it were created.
+    void REstoreItems();
     // Selection on the design panel.
     void DetachControl();
     // Makes the grey area cover the panel and the visible part of the scroll box.
@@ -102,6 +107,7 @@ protected:
 
 private:
     void ConnectCommands();
+    void WireTemplates();
     void WirePrinting();
     void SavePreference();
     void mnuAboutClick();

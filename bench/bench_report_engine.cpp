@@ -11,6 +11,9 @@
 
 #include <cstdio>
 
+#include "document/SheetGeometry.h"
+#include "document/SpecificLabels.h"
+#include "printing/LabelPrintJobs.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPdfWriter.h"
 
@@ -49,6 +52,29 @@ void Sheets(TBaseReport& report, int sheets) {
                 report.PrintXY(2.0, 0.5 + report.FontSize(), QString::number(counter++));
             }
     }
+}
+
+// The same sheet as a label: objects text read and drawn by the sheet renderer.
+const char* kLabel =
+    "LABELITEM=TEXT\nTOP=0.1\nLEFT=0.1\nWIDTH=1.5\nHEIGHT=0.2\nFONTSIZE=10\nFONTCOLOR=0\n"
+    "ANGLE=0\nTEXT=Quorvane labels\nFONTNAME=Arial\nFONTBOLD=N\nFONTITALIC=N\nFONTUNDER=N\n"
+    "RELATIVEX=0\nRELATIVEY=0\n"
+    "LABELITEM=RECTANGLE\nTOP=0.05\nLEFT=0.05\nWIDTH=2.5\nHEIGHT=0.9\nLINECOLOR=0\n"
+    "LINETHICKNESS=2\nCOLOR=16777215\nBRUSHSTYLE=CLEAR\nROUNDING=0\n"
+    "LABELITEM=COUNTER\nTOP=0.5\nLEFT=2\nWIDTH=0.5\nHEIGHT=0.2\nFONTSIZE=12\nFONTCOLOR=0\n"
+    "ANGLE=0\nFONTNAME=Arial\nFONTBOLD=Y\nFONTITALIC=N\nFONTUNDER=N\nRELATIVEX=0\n"
+    "RELATIVEY=0\nSTARTINGNUMBER=1\nREPEATEACH=1\nNOTHING=NOTHING\n";
+
+SheetGeometry LetterThreeByTen() {
+    SheetGeometry geometry;
+    geometry.labelsAcross = 3;
+    geometry.labelsDown = 10;
+    geometry.topMargin = 0.5f;
+    geometry.leftMargin = 0.1875f;
+    geometry.horizontalPitch = 2.75f;
+    geometry.verticalPitch = 1.0f;
+    geometry.paperSize = QStringLiteral("LTR");
+    return geometry;
 }
 
 template <typename Run> void Measure(const char* target, Run run) {
@@ -93,6 +119,26 @@ int main(int argc, char** argv) {
             writer.SelectPaper(1);
             writer.OnPrint = [sheets](TBaseReport& report) { Sheets(report, sheets); };
             writer.Execute();
+            return QFileInfo(file).size();
+        });
+    const SpecificLabels everyPosition;
+    if (only.isEmpty() || only == QLatin1String("label"))
+        Measure("label->stream", [&](int sheets) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            TReportFiler filer;
+            filer.SetResolution(600);
+            filer.SelectPaper(1);
+            filer.Stream = &buffer;
+            LabelPrintJobs::RenderSheets(filer, LetterThreeByTen(), QString::fromLatin1(kLabel),
+                                         sheets, everyPosition);
+            return qint64(bytes.size());
+        });
+    if (only.isEmpty() || only == QLatin1String("label"))
+        Measure("label->pdf", [&](int sheets) {
+            const QString file = dir.filePath(QStringLiteral("label.pdf"));
+            LabelPrintJobs::ExportPdf(file, LetterThreeByTen(), QString::fromLatin1(kLabel), sheets,
+                                      everyPosition);
             return QFileInfo(file).size();
         });
     return 0;

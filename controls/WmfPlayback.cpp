@@ -76,6 +76,10 @@ enum Function : int {
 constexpr int kMaxSavedStates = 1024;
 constexpr int kMaxObjects = 65535;
 constexpr int kMaxFontPixels = 1000;
+// Clip paths and regions beyond these sizes make every later operation slow; a file that
+// asks for more gets the simpler shape (the clip as it stands, the region's bounding box).
+constexpr int kMaxClipElements = 2000;
+constexpr int kMaxRegionRects = 300;
 
 QColor ColorAt(const WmfParams& p, int word) {
     return QColor(p.byte(word * 2), p.byte(word * 2 + 1), p.byte(word * 2 + 2));
@@ -499,23 +503,26 @@ void WmfPlayback::createRegion(const WmfParams& p) {
     made->type = WmfObject::Type::Region;
     QPainterPath& path = made->region;
     path.setFillRule(Qt::WindingFill);
+    const QRectF bounds =
+        QRectF(QPointF(p.s16(7), p.s16(8)), QPointF(p.s16(9), p.s16(10))).normalized();
     const int scanCount = p.u16(5);
-    int word = 11;
+    int word = 11, rects = 0;
     for (int scan = 0; scan < scanCount && word + 3 <= p.wordCount(); ++scan) {
         const int count = p.u16(word);
         const double top = p.s16(word + 1), bottom = p.s16(word + 2);
         const int pairs = count / 2;
         if (word + 3 + pairs * 2 + 1 > p.wordCount())
             break;
-        for (int i = 0; i < pairs; ++i) {
+        for (int i = 0; i < pairs && rects <= kMaxRegionRects; ++i, ++rects) {
             const double left = p.s16(word + 3 + 2 * i), right = p.s16(word + 4 + 2 * i);
             path.addRect(QRectF(QPointF(left, top), QPointF(right, bottom)).normalized());
         }
         word += 3 + pairs * 2 + 1;
     }
-    if (path.isEmpty() && p.wordCount() >= 11) // no scans: the bounding box is the region
-        path.addRect(
-            QRectF(QPointF(p.s16(7), p.s16(8)), QPointF(p.s16(9), p.s16(10))).normalized());
+    if ((path.isEmpty() || rects > kMaxRegionRects) && p.wordCount() >= 11) {
+        path = QPainterPath(); // no scans, or too many: the bounding box is the region
+        path.addRect(bounds);
+    }
     addObject(std::move(made));
 }
 
@@ -524,17 +531,26 @@ void WmfPlayback::createRegion(const WmfParams& p) {
 void WmfPlayback::intersectClip(const QRectF& rect) {
     if (state_.clipIsRect)
         state_.clipRect = state_.clipRect.intersected(rect);
-    else
-        state_.clipPath = state_.clipPath.intersected(RectPath(rect));
+    else if (state_.clipPath.elementCount() + 5 <= kMaxClipElements)
+        setClipPath(state_.clipPath.intersected(RectPath(rect)));
     clipDirty_ = true;
 }
 
 void WmfPlayback::excludeClip(const QRectF& rect) {
     const QPainterPath current = state_.clipIsRect ? RectPath(state_.clipRect) : state_.clipPath;
+    if (current.elementCount() + 5 > kMaxClipElements)
+        return; // the clip keeps the detail it has
     setClipPath(current.subtracted(RectPath(rect)));
 }
 
 void WmfPlayback::setClipPath(const QPainterPath& path) {
+    if (path.elementCount() > kMaxClipElements) {
+        // Too intricate to keep: clip to its outline box instead.
+        state_.clipIsRect = true;
+        state_.clipRect = path.boundingRect();
+        clipDirty_ = true;
+        return;
+    }
     state_.clipIsRect = false;
     state_.clipPath = path;
     clipDirty_ = true;

@@ -122,13 +122,24 @@ void PainterSurface::DrawText(const QPointF& pivot, double baselineOffset, doubl
     if (!Ready() || !fontValid_ || text.isEmpty())
         return;
     Prepare();
+    const bool symbol = IsSymbolFont(fontSpec_.Name) && text.size() == 1 && text[0].unicode() < 256;
+    if (angleCcw == 0 && !symbol) {
+        // Level text needs no change of transform: the glyph runs carry their font.
+        const ShapedText& shaped = Shaped(text);
+        const QPointF origin(DeviceX(pivot.x()),
+                             DeviceY(pivot.y()) + qRound(baselineOffset * dpiY_) - shaped.Ascent);
+        painter_->setPen(textColor_);
+        for (const QGlyphRun& run : shaped.Runs)
+            painter_->drawGlyphRun(origin, run);
+        return;
+    }
     painter_->save();
     painter_->setFont(font_);
     painter_->setPen(textColor_);
     painter_->translate(DeviceX(pivot.x()), DeviceY(pivot.y()));
     if (angleCcw != 0)
         painter_->rotate(-angleCcw); // Qt turns clockwise on a y-down page
-    if (IsSymbolFont(fontSpec_.Name) && text.size() == 1 && text[0].unicode() < 256) {
+    if (symbol) {
         // Symbols go through the one function that draws them on screen too.
         static const bool registered = (RegisterSymbolFonts(), true);
         Q_UNUSED(registered);

@@ -44,9 +44,11 @@ QSizeF TBaseReport::PageSizeInches() const {
 void TBaseReport::Execute() {
     aborted_ = false;
     page_ = 1;
+    // The paper is fixed for the job: asked once, not at every label.
+    jobPage_ = PageSizeInches();
     surface_ = BeginDocument();
     printing_ = true;
-    surface_->BeginPage(PageSizeInches());
+    surface_->BeginPage(jobPage_);
     ShowStatus();
     pen_ = {};
     brush_ = {};
@@ -90,7 +92,7 @@ void TBaseReport::NewPage() {
     surface_->EndPage();
     ++page_;
     BeginDevicePage();
-    surface_->BeginPage(PageSizeInches());
+    surface_->BeginPage(jobPage_);
     ResetSection();
     Home();
     ShowStatus();
@@ -114,7 +116,7 @@ void TBaseReport::SetOrigin(double x, double y) {
 }
 
 void TBaseReport::ResetSection() {
-    const QSizeF page = PageSizeInches();
+    const QSizeF page = printing_ ? jobPage_ : PageSizeInches();
     section_ = QRectF(QPointF(MarginLeft, MarginTop),
                       QPointF(page.width() - MarginRight, page.height() - MarginBottom));
 }

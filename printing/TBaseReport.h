@@ -146,6 +146,7 @@ private:
     mutable QString advancePending_; // printed text whose width the cursor still has to move by
     double penX_ = 0, penY_ = 0;
     QRectF section_;
+    QSizeF jobPage_;
     int lineNum_ = 1, columnNum_ = 1;
     TReportFontSpec font_;
     int rotation_ = 0;

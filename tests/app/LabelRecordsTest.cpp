@@ -177,11 +177,18 @@ TEST_F(MainWindowTest, RestartShowsTheLabelLastUsed) {
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Charlie"));
     window->Items().CreateShapeItem(stRectangle, 5, 6, 40, 20, 0, 0, 1, 0, 1);
+    window->Items().CreateLineItem(stHorizontal, 30, 6, 60, 20, 0, 2);
+    window->Items().CreateTextItem(QStringLiteral("A=B"), 50, 6, 0, 0, 90, QStringLiteral("Arial"),
+                                   12, 255, true, false, true);
+    const QString saved = window->SaveItems();
     window->SaveButton->click();
+    EXPECT_EQ(window->Records().Table()->Memo(QStringLiteral("OBJECTS")), saved);
+    EXPECT_TRUE(saved.contains(QStringLiteral("\r\nLABELITEM=HORIZONTALLINE\r\n")));
 
     RestartWindow();
     EXPECT_EQ(Description(), QStringLiteral("Charlie"));
-    EXPECT_EQ(window->Items().OrderList().size(), 1);
+    EXPECT_EQ(window->Items().OrderList().size(), 3);
+    EXPECT_EQ(window->SaveItems(), saved);
     EXPECT_FALSE(Changed());
     const QSettings ini(dir.filePath(QStringLiteral("QV.INI")), QSettings::IniFormat);
     EXPECT_EQ(ini.value(QStringLiteral("Remember/LastUse")).toInt(), 3);

@@ -14,8 +14,7 @@ namespace {
 constexpr QRgb kRed = 0xFFFF0000, kBlack = 0xFF000000;
 
 QByteArray RealFile(const char* name) {
-    QFile file(qEnvironmentVariable("QV_SHARED_DIR") + QStringLiteral("/testdata/wmf/") +
-               QLatin1String(name));
+    QFile file(WmfTestDataDir() + QLatin1Char('/') + QLatin1String(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -161,6 +160,28 @@ TEST(WmfDamage, RandomlyDamagedRealFilesNeverHang) {
         Play(damaged);
     }
     SUCCEED();
+}
+
+} // namespace
+
+namespace {
+
+TEST(WmfDamage, ManyClipOperationsAndLargeRegionsStayCheap) {
+    WmfBuilder b = RedBrush();
+    for (int i = 0; i < 3000; ++i) { // a sieve of excluded squares
+        const int x = (i % 60) * 16, y = (i / 60) * 16;
+        b.record(0x0415, {y + 8, x + 8, y, x});
+    }
+    b.rectangle(0, 0, 1000, 1000);
+    // A region of 4000 spans, selected as the clip and filled.
+    QByteArray region = WmfBuilder::words({0, 6, 0, 0, 0, 4000, 1, 0, 0, 1000, 1000});
+    for (int i = 0; i < 4000; ++i)
+        region += WmfBuilder::words({2, i % 1000, i % 1000 + 1, 0, (i * 7) % 1000, 2});
+    b.recordBytes(0x06FF, region);
+    b.record(0x012C, {2});
+    b.record(0x012B, {2});
+    const QImage image = Play(b.placeable(0, 0, 1000, 1000, 1000));
+    EXPECT_GT(InkCount(image, image.rect()), 0);
 }
 
 } // namespace

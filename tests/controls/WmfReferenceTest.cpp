@@ -18,7 +18,7 @@
 namespace {
 
 QString TestDataDir() {
-    return qEnvironmentVariable("QV_SHARED_DIR") + QStringLiteral("/testdata/wmf");
+    return WmfTestDataDir();
 }
 
 QStringList RealFiles() {

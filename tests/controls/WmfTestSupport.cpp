@@ -167,6 +167,19 @@ QByteArray WmfBuilder::dib24(const QImage& image) {
     return out;
 }
 
+QString WmfTestDataDir() {
+    const QString shared = qEnvironmentVariable("QV_SHARED_DIR") + QStringLiteral("/testdata/wmf");
+    if (QDir(shared).exists())
+        return shared;
+    QDir dir(qEnvironmentVariable("QV_SOURCE_DIR"));
+    while (dir.cdUp()) {
+        const QString candidate = dir.filePath(QStringLiteral("shared/testdata/wmf"));
+        if (QDir(candidate).exists())
+            return candidate;
+    }
+    return shared;
+}
+
 QString PictureOutputDir() {
     const QString dir = qEnvironmentVariable("QV_PICTURE_OUT");
     if (!dir.isEmpty())

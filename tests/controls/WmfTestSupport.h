@@ -42,6 +42,10 @@ private:
     int maxRecord_ = 3;
 };
 
+// The folder of the real test metafiles: $QV_SHARED_DIR/testdata/wmf, or else the first
+// shared/testdata/wmf found beside the source tree or one of its parent folders.
+QString WmfTestDataDir();
+
 // Where pictures for people to look at go: $QV_PICTURE_OUT, or nowhere when unset.
 QString PictureOutputDir();
 // Writes the metafile into $QV_WMF_CORPUS_OUT (the fuzz corpus) when set.

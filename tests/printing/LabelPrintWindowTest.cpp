@@ -8,12 +8,15 @@
 
 #include "RecordingSurface.h"
 #include "document/SpecificLabels.h"
+#include "printing/LabelPrintJobs.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPrinter.h"
 #include "support/ScriptedPrompter.h"
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -99,6 +102,15 @@ TEST(LabelPrintWindow, PreviewRunsToItsEndAndClosesItself) {
     SaveShot(preview, QStringLiteral("preview-sheet.png"));
     preview.SBZoomPageClick();
     SaveShot(preview, QStringLiteral("preview-sheet-page.png"));
+}
+
+TEST(LabelPrintWindow, TheSameLabelExportsToPdf) {
+    QTemporaryDir dir;
+    const QString shots = qEnvironmentVariable("QV_SCREENSHOT_DIR");
+    const QString pdf = QDir(shots.isEmpty() ? dir.path() : shots).filePath("sheet.pdf");
+    SpecificLabels selection;
+    LabelPrintJobs::ExportPdf(pdf, Sheet(), QString::fromLatin1(kLabel), 1, selection);
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
 }
 
 TEST(LabelPrintWindow, AnErrorIsShownAndTheRunIsNotReportedAsSuccess) {

@@ -1,0 +1,45 @@
+#include "templates/TemplateLoader.h"
+
+#include "designer/Prompter.h"
+#include "document/SpecificLabels.h"
+#include "storage/TemplateTable.h"
+#include "templates/TSelectTemplate.h"
+
+namespace {
+constexpr int PaperSizeChars = 5;
+constexpr int LabelShapeChars = 2;
+constexpr int TemplateNameChars = 60;
+} // namespace
+
+TemplateLoader::TemplateLoader(const QString& dataDirectory, Target target)
+    : dataDirectory_(dataDirectory), target_(std::move(target)) {}
+
+bool TemplateLoader::LoadTemplate() {
+    QString message;
+    std::unique_ptr<TemplateTable> table = TemplateTable::Open(dataDirectory_, message);
+    if (!table) {
+        ShowInformation(message);
+        return false;
+    }
+    TSelectTemplate dialog(*table, Prompter::MainWindow());
+    dialog.SetPreselect(target_.label->templateName);
+    if (Prompter::Current().RunDialog(dialog) != QDialog::Accepted || !table->HasCurrentRecord())
+        return false;
+    CopyTemplate(table->Current(), *target_.label);
+    if (target_.FitPanelToLabel)
+        target_.FitPanelToLabel();
+    if (target_.TriggerChange)
+        target_.TriggerChange();
+    return true;
+}
+
+void TemplateLoader::CopyTemplate(const LabelTemplate& t, CurrentLabel& label) {
+    const SheetGeometry before = label.geometry;
+    label.templateName = t.name.left(TemplateNameChars);
+    label.geometry = t.geometry;
+    label.geometry.paperSize = t.geometry.paperSize.left(PaperSizeChars);
+    label.geometry.labelShape = t.geometry.labelShape.left(LabelShapeChars);
+    if (before.labelsAcross != label.geometry.labelsAcross ||
+        before.labelsDown != label.geometry.labelsDown)
+        ProgramSpecificLabels().clear();
+}
