@@ -26,6 +26,8 @@
 #include "designer/Prompter.h"
 #include "designer/TStretchHandle.h"
 #include "document/LabelItems.h"
+#include "document/SpecificLabels.h"
+#include "printing/PrintJobs.h"
 #include "templates/TemplateLoader.h"
 
 #include <QCloseEvent>
@@ -96,6 +98,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WireTemplates();
     WireSelection();
     WirePlacing();
+    WirePrinting();
 
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
@@ -438,4 +441,21 @@ void TZendorMain::WirePlacing() {
     Menus = new ItemMenus(LabelPanel, *items_, links, this);
     connect(selection.PropertiesButton, &QToolButton::clicked, Menus,
             [this] { RunCommand([this] { Menus->PropertiesButtonClick(); }); });
+}
+
+// The print, preview and PDF commands act on the label as it stands on screen.
+void TZendorMain::WirePrinting() {
+    PrintJobs::LabelSource source;
+    source.ObjectsText = [this] { return SaveItems(); };
+    source.Label = [this] { return records_->Label; };
+    printJobs_ = std::make_unique<PrintJobs>(this, std::move(source), ProgramSpecificLabels());
+    const auto wire = [this](QAction* action, void (PrintJobs::*command)()) {
+        connect(action, &QAction::triggered, this,
+                [this, command] { RunCommand([this, command] { (*printJobs_.*command)(); }); });
+    };
+    wire(mnuPrintLabels, &PrintJobs::mnuPrintLabelsClick);
+    wire(mnuPreviewLabels, &PrintJobs::mnuPreviewLabelsClick);
+    wire(mnuPrinterSetup, &PrintJobs::mnuPrinterSetupClick);
+    wire(mnuSelectSpecificLabels, &PrintJobs::mnuSelectSpecificLabelsClick);
+    wire(mnuExportPdf, &PrintJobs::mnuExportPdfClick);
 }

@@ -19,6 +19,7 @@ class LabelRecords;
 class ItemMenus;
 class ItemPlacer;
 class Preferences;
+class PrintJobs;
 class TCanvasPanel;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
@@ -33,6 +34,7 @@ public:
     // The items on the design panel and the current label's life.
     LabelItems& Items() { return *items_; }
     LabelRecords& Records() { return *records_; }
+    PrintJobs& Printing() { return *printJobs_; }
     QString DataDirectory() const { return dataDirectory_; }
 
     // Start-up's second half, run on the first activation: opens the label table and shows
@@ -120,6 +122,7 @@ protected:
 private:
     void ConnectCommands();
     void WireTemplates();
+    void WirePrinting();
     void SavePreference();
     void mnuAboutClick();
 
@@ -135,6 +138,7 @@ private:
     std::unique_ptr<Preferences> preferences_;
     std::unique_ptr<LabelItems> items_;
     std::unique_ptr<LabelRecords> records_;
+    std::unique_ptr<PrintJobs> printJobs_;
     bool activationQueued_ = false;
     bool closing_ = false;
     std::unique_ptr<ItemSelection> selection_;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPalette>
@@ -108,6 +109,11 @@ void Prompter::ShowRuntimeError(const QString& message) {
 
 void Prompter::ShowHelpTopic(int topic) {
     THelpWindow::Instance().ShowTopic(topic);
+}
+
+QString Prompter::GetSaveFileName(const QString& caption, const QString& suggested,
+                                  const QString& filter) {
+    return QFileDialog::getSaveFileName(BoxParent(), caption, suggested, filter);
 }
 
 int Prompter::RunDialog(QDialog& dialog) {
@@ -268,4 +274,8 @@ bool AskFont(FontChoice& font) {
 }
 bool AskColour(qint32& colour) {
     return Prompter::Current().AskColour(colour);
+}
+
+QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter) {
+    return Prompter::Current().GetSaveFileName(caption, suggested, filter);
 }

@@ -66,6 +66,10 @@ public:
     // The colour dialog, preset with colour (a stored colour value); on OK colour becomes the
     // chosen one and true is returned.
     virtual bool AskColour(qint32& colour);
+    // The save-file dialog: the chosen file's full path, or empty when cancelled. filter is
+    // a name filter such as "PDF files (*.pdf)".
+    virtual QString GetSaveFileName(const QString& caption, const QString& suggested,
+                                    const QString& filter);
 
 protected:
     virtual bool RunCounterDialog(int& startingNumber, int& repeatCount, bool newCounter);
@@ -96,3 +100,4 @@ bool AskRotation(int& angle, const std::function<void(int angle)>& turn);
 QString GetImageFile();
 bool AskFont(FontChoice& font);
 bool AskColour(qint32& colour);
+QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter);

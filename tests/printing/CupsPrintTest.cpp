@@ -12,7 +12,7 @@
 
 #include "RenderProbe.h"
 #include "document/SpecificLabels.h"
-#include "printing/LabelPrintJobs.h"
+#include "printing/PrintJobs.h"
 #include "printing/PaperChoice.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TReportPrinter.h"
@@ -160,7 +160,9 @@ TEST(CupsPrint, PrintJobOfTwoSheetsContinuesTheCounterAndPrintsEachSheetOnce) {
         "ANGLE=0\nFONTNAME=Arial\nFONTBOLD=N\nFONTITALIC=N\nFONTUNDER=N\nRELATIVEX=0\n"
         "RELATIVEY=0\nSTARTINGNUMBER=1\nREPEATEACH=1\nNOTHING=NOTHING\n");
     SpecificLabels selection;
-    LabelPrintJobs jobs({[&] { return geometry; }, [&] { return objects; }}, selection);
+    CurrentLabel label;
+    label.geometry = geometry;
+    PrintJobs jobs(nullptr, {[&] { return objects; }, [&] { return label; }}, selection);
     jobs.MainReportPrinter().SetCopies(3); // as the print dialog leaves it
     ScriptedPrompter prompter;
     prompter.Then(ScriptedPrompter::Answer::Dialog(true, [](QDialog& dialog) {
@@ -174,7 +176,7 @@ TEST(CupsPrint, PrintJobOfTwoSheetsContinuesTheCounterAndPrintsEachSheetOnce) {
         EXPECT_EQ(window.StatusText->text().trimmed(), QStringLiteral("Label Print Completed!"));
     }));
     const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
-    EXPECT_EQ(jobs.DoPRint(true, 2), LabelPrintJobs::Outcome::Completed);
+    EXPECT_EQ(jobs.DoPRint(true, 2), PrintJobs::Outcome::Completed);
     EXPECT_EQ(TReportPrinter::Device().copyCount(), 1);
 
     const QString pdf = WaitForNewPdf(started, QStringLiteral("QV_Counter_Job*.pdf"));

@@ -8,7 +8,8 @@
 
 #include "RecordingSurface.h"
 #include "document/SpecificLabels.h"
-#include "printing/LabelPrintJobs.h"
+#include "printing/SheetJob.h"
+#include "printing/TReportPdfWriter.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
@@ -108,8 +109,11 @@ TEST(LabelPrintWindow, TheSameLabelExportsToPdf) {
     QTemporaryDir dir;
     const QString shots = qEnvironmentVariable("QV_SCREENSHOT_DIR");
     const QString pdf = QDir(shots.isEmpty() ? dir.path() : shots).filePath("sheet.pdf");
-    SpecificLabels selection;
-    LabelPrintJobs::ExportPdf(pdf, Sheet(), QString::fromLatin1(kLabel), 1, selection);
+    SheetJob job;
+    job.Label.geometry = Sheet();
+    job.ObjectsText = QString::fromLatin1(kLabel);
+    TReportPdfWriter writer(pdf);
+    job.Render(writer);
     EXPECT_GT(QFileInfo(pdf).size(), 1000);
 }
 

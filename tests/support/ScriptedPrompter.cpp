@@ -72,6 +72,9 @@ Answer Answer::CancelColour() {
 Answer Answer::ImageFile(const QString& path) {
     return Make(Kind::ImageFile, !path.isEmpty(), path);
 }
+Answer Answer::SaveFile(const QString& path) {
+    return Make(Kind::SaveFile, !path.isEmpty(), path);
+}
 
 ScriptedPrompter::ScriptedPrompter() {
     previous_ = Prompter::Install(this);
@@ -196,6 +199,15 @@ QString ScriptedPrompter::GetImageFile() {
     shown_.push_back({QStringLiteral("ImageFile"), QStringLiteral("Image Browse"), QString()});
     Answer answer;
     if (!Next(Answer::Kind::ImageFile, QStringLiteral("the image browser"), answer))
+        return {};
+    return answer.text;
+}
+
+QString ScriptedPrompter::GetSaveFileName(const QString& caption, const QString& suggested,
+                                          const QString&) {
+    shown_.push_back({QStringLiteral("SaveFile"), caption, suggested});
+    Answer answer;
+    if (!Next(Answer::Kind::SaveFile, QStringLiteral("the save-file dialog"), answer))
         return {};
     return answer.text;
 }

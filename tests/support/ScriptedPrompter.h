@@ -18,7 +18,18 @@ class QDialog;
 class ScriptedPrompter : public Prompter {
 public:
     struct Answer {
-        enum class Kind { YesNo, Text, Counter, Symbol, Rotation, ImageFile, Dialog, Font, Colour };
+        enum class Kind {
+            YesNo,
+            Text,
+            Counter,
+            Symbol,
+            Rotation,
+            ImageFile,
+            Dialog,
+            Font,
+            Colour,
+            SaveFile
+        };
         Kind kind = Kind::YesNo;
         bool ok = false;                   // Yes / OK
         QString text;                      // Text, ImageFile
@@ -46,6 +57,7 @@ public:
         static Answer CancelFont();
         static Answer Colour(qint32 colour);
         static Answer CancelColour();
+        static Answer SaveFile(const QString& path);  // empty: cancelled
         // Any other modal dialog: act on it (select a row, fill a field), then OK or Cancel.
         static Answer Dialog(bool ok, std::function<void(QDialog&)> act = {});
     };
@@ -54,7 +66,7 @@ public:
     struct Shown {
         QString kind;    // "Information", "YesNo", "YesNoDefaultNo", "Text", "Error", "Help",
                          // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile",
-                         // "Font", "Colour"
+                         // "Font", "Colour", "SaveFile"
         QString caption; // caption or title; the topic number for "Help"
         QString message; // message or prompt; for dialogs the values they were opened with
     };
@@ -82,6 +94,8 @@ public:
     QString GetImageFile() override;
     bool AskFont(FontChoice& font) override;
     bool AskColour(qint32& colour) override;
+    QString GetSaveFileName(const QString& caption, const QString& suggested,
+                            const QString& filter) override;
     int RunDialog(QDialog& dialog) override;
 
 private:

@@ -1,0 +1,174 @@
+#include "printing/PrintJobs.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <exception>
+
+#include "designer/Prompter.h"
+#include "document/SpecificLabels.h"
+#include "printing/PaperChoice.h"
+#include "printing/SheetJob.h"
+#include "printing/TFilePreview.h"
+#include "printing/TLabelPrint.h"
+#include "printing/TPreviewForm.h"
+#include "printing/TReportFiler.h"
+#include "printing/TReportPdfWriter.h"
+#include "printing/TReportPrinter.h"
+#include "printing/TSelectLabelsToPrint.h"
+
+namespace {
+
+const QString kNoPrinters = QStringLiteral("No printers installed");
+
+// A file name for the label, made of its description's safe characters.
+QString SuggestedPdfName(const QString& description) {
+    QString name;
+    for (const QChar c : description.trimmed())
+        name += (c.isLetterOrNumber() || c == u'-' || c == u'_') ? c : QChar(u' ');
+    name = name.simplified();
+    if (name.isEmpty())
+        name = QStringLiteral("labels");
+    return QDir::home().filePath(name + QStringLiteral(".pdf"));
+}
+
+} // namespace
+
+PrintJobs::PrintJobs(QWidget* window, LabelSource source, SpecificLabels& selection)
+    : PrintersInstalled(&TReportPrinter::PrintersInstalled), window_(window),
+      source_(std::move(source)), selection_(selection),
+      mainReportPrinter_(std::make_unique<TReportPrinter>()) {
+    PaperSupported = [this](int paperCode) { return mainReportPrinter_->SupportsPaper(paperCode); };
+}
+
+PrintJobs::~PrintJobs() = default;
+
+void PrintJobs::mnuPrintLabelsClick() {
+    if (!PrintersInstalled()) {
+        ShowInformation(kNoPrinters);
+        return;
+    }
+    if (!mainReportPrinter_->PrintDialog(window_))
+        return;
+    // The copies entered are the sheets; the device itself prints each page once.
+    const int sheets = mainReportPrinter_->Copies();
+    if (sheets > 0)
+        DoPRint(true, sheets);
+}
+
+void PrintJobs::mnuPreviewLabelsClick() {
+    if (!PrintersInstalled()) {
+        ShowInformation(QStringLiteral("No printers installed - cannot preview"));
+        return;
+    }
+    DoPRint(false, 1);
+}
+
+void PrintJobs::mnuPrinterSetupClick() {
+    if (!PrintersInstalled()) {
+        ShowInformation(kNoPrinters);
+        return;
+    }
+    mainReportPrinter_->PrinterSetupDialog(window_);
+}
+
+void PrintJobs::mnuSelectSpecificLabelsClick() {
+    const SheetGeometry geometry = source_.Label().geometry;
+    TSelectLabelsToPrint::mnuSelectSpecificLabelsClick(selection_, geometry.labelsAcross,
+                                                       geometry.labelsDown);
+}
+
+PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
+    last_ = Outcome::NotRun;
+    const CurrentLabel label = source_.Label();
+    const QString paperSize = label.geometry.paperSize;
+    const PaperChoice paper = PaperChoice::ForPaperSize(paperSize);
+    if (paper.PaperCode != 0 && !PaperSupported(paper.PaperCode)) {
+        ShowInformation(QStringLiteral("The current printer does not support:") + paperSize +
+                        QStringLiteral(" paper size."));
+        return last_;
+    }
+    mainReportPrinter_->SetOrientation(paper.Orientation);
+
+    TLabelPrint status(label.geometry, selection_, window_);
+    status.ObjectsMemo->setPlainText(source_.ObjectsText());
+    status.PageCount = sheets;
+    status.IsPrinting = printing;
+    QBuffer stream; // the preview file, owned by this job
+    if (printing) {
+        status.setWindowTitle(QStringLiteral("Print Status"));
+        status.CancelButton->setText(QStringLiteral("Cancel"));
+    } else {
+        stream.open(QIODevice::ReadWrite);
+        status.LabelReportFiler->Stream = &stream;
+        status.setWindowTitle(QStringLiteral("Preview Status"));
+        status.CancelButton->setText(QStringLiteral("Stop"));
+    }
+    PaperChoice::Apply(status.Engine(), paperSize);
+
+    Prompter::Current().RunDialog(status);
+    const bool aborted = status.Engine().Aborted() || status.Cancelled;
+    if (aborted)
+        last_ = Outcome::Cancelled;
+    else if (status.RunFailed() || !status.RunFinished())
+        last_ = Outcome::Failed;
+    else
+        last_ = Outcome::Completed;
+    // A preview that failed shows nothing: what was drawn before the error is not the sheet.
+    if (!printing && last_ == Outcome::Completed) {
+        TPreviewForm preview(window_);
+        preview.setWindowTitle(QStringLiteral("Preview Labels"));
+        stream.seek(0);
+        preview.FilePreview1->Stream = &stream;
+        Prompter::Current().RunDialog(preview);
+    }
+    return last_;
+}
+
+void PrintJobs::mnuExportPdfClick() {
+    QString answer = QStringLiteral("1");
+    if (!EnterText(QStringLiteral("Export to PDF"), QStringLiteral("Number of sheets:"), answer))
+        return;
+    bool ok = false;
+    const int sheets = answer.trimmed().toInt(&ok);
+    if (!ok || sheets < 1 || sheets > MaxSheets) {
+        ShowInformation(QStringLiteral("Enter a number of sheets from 1 to %1.").arg(MaxSheets));
+        return;
+    }
+    QString fileName = GetSaveFileName(QStringLiteral("Export to PDF"),
+                                       SuggestedPdfName(source_.Label().description),
+                                       QStringLiteral("PDF files (*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    // The dialog asked about replacing the name as typed; a name given its extension here
+    // may still be an existing file.
+    if (QFileInfo(fileName).suffix().isEmpty()) {
+        fileName += QStringLiteral(".pdf");
+        if (QFileInfo::exists(fileName) &&
+            !AskYesNo(QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                          .arg(QDir::toNativeSeparators(fileName)),
+                      QStringLiteral("Export to PDF")))
+            return;
+    }
+    ExportPdf(fileName, sheets);
+}
+
+PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
+    SheetJob job;
+    job.Label = source_.Label();
+    job.ObjectsText = source_.ObjectsText();
+    job.Sheets = sheets;
+    job.Selection = selection_;
+    TReportPdfWriter writer(fileName);
+    try {
+        job.Render(writer);
+        last_ = Outcome::Completed;
+    } catch (const std::exception& error) {
+        last_ = Outcome::Failed;
+        ShowRuntimeError(QString::fromUtf8(error.what()));
+    }
+    return last_;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "document/SheetGeometry.h"
+
+class QWidget;
+class SpecificLabels;
+class TReportPrinter;
+
+// The print, preview and PDF commands of the main window. The window hands over where the
+// label on screen comes from; every message and dialog goes through the prompter, and the
+// printer dialogs through TReportPrinter's launcher, so that tests need no person.
+class PrintJobs {
+public:
+    // Where a job gets the label as it stands on screen, saved or not.
+    struct LabelSource {
+        std::function<QString()> ObjectsText; // the design panel's items, freshly written
+        std::function<CurrentLabel()> Label;  // description, geometry and PAPERSIZE
+    };
+
+    // How the last job ended.
+    enum class Outcome { NotRun, Completed, Cancelled, Failed };
+
+    PrintJobs(QWidget* window, LabelSource source, SpecificLabels& selection);
+    ~PrintJobs();
+
+    // "&Print Labels": the print dialog, then as many sheets as copies were entered.
+    void mnuPrintLabelsClick();
+    // "Pre&view Labels": one sheet into the preview window.
+    void mnuPreviewLabelsClick();
+    // "P&rinter Setup": the chosen printer serves every later job of the run.
+    void mnuPrinterSetupClick();
+    // "Select Specific &Labels": the positions of a partly used sheet.
+    void mnuSelectSpecificLabelsClick();
+    // "Export to P&DF…": asks the number of sheets and a file, then writes the sheets.
+    void mnuExportPdfClick();
+
+    // One print (printing = true) or preview job of sheets sheets, status window and all.
+    Outcome DoPRint(bool printing, int sheets);
+    // Writes sheets sheets of the label on screen to fileName; errors are shown.
+    Outcome ExportPdf(const QString& fileName, int sheets);
+
+    // Whether any printer is installed; replaceable for tests.
+    std::function<bool()> PrintersInstalled;
+    // Whether the current printer takes a paper code (1 letter, 9 A4, 11 A5); replaceable.
+    std::function<bool(int paperCode)> PaperSupported;
+    TReportPrinter& MainReportPrinter() { return *mainReportPrinter_; }
+    Outcome LastOutcome() const { return last_; }
+
+    static constexpr int MaxSheets = 9999;
+
+private:
+    QWidget* window_;
+    LabelSource source_;
+    SpecificLabels& selection_;
+    std::unique_ptr<TReportPrinter> mainReportPrinter_;
+    Outcome last_ = Outcome::NotRun;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "document/SheetGeometry.h"
+#include "document/SpecificLabels.h"
+
+class TBaseReport;
+
+// One run of a label's sheets on any report engine, without a window: the PDF export, the
+// batch renderer and the benchmarks use it. The drawing is the status window's own, so every
+// target shows the same sheet.
+struct SheetJob {
+    CurrentLabel Label;       // geometry and PAPERSIZE
+    QString ObjectsText;      // the label's items
+    int Sheets = 1;           // pages to produce
+    SpecificLabels Selection; // positions to print when SpecificLabelsChosen
+    // Runs after each label; may abort the engine. Empty: nothing runs between labels.
+    std::function<void()> BetweenLabels;
+
+    // Gives engine the label's paper and orientation and the job's settings, then draws every
+    // sheet. An error thrown while drawing ends the document with what was drawn and is
+    // passed on (a std::exception); an aborted engine abandons its document.
+    void Render(TBaseReport& engine) const;
+
+    // The engine settings every label job uses: inches, full scale, half-inch margins.
+    static void SetUpEngine(TBaseReport& engine);
+};

@@ -1,0 +1,191 @@
+#include "BatchRenderer.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <exception>
+#include <memory>
+#include <stdexcept>
+
+#include "document/SpecificLabels.h"
+#include "printing/SheetJob.h"
+#include "printing/TReportImage.h"
+#include "printing/TReportPdfWriter.h"
+#include "storage/DataDirectory.h"
+#include "storage/DataTable.h"
+#include "storage/LabelRecordStore.h"
+#include "storage/LabelTable.h"
+#include "storage/dbf/Table.h"
+
+namespace {
+
+constexpr int kMaxSheets = 9999;
+
+bool ParseInt(const QString& text, int low, int high, int& value) {
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok && value >= low && value <= high;
+}
+
+bool ParsePositions(const QString& text, std::vector<std::pair<int, int>>& positions) {
+    for (const QString& part : text.split(u',')) {
+        const QStringList rc = part.trimmed().split(u':');
+        int row = 0, column = 0;
+        if (rc.size() != 2 || !ParseInt(rc[0], 1, 30, row) || !ParseInt(rc[1], 1, 30, column))
+            return false;
+        positions.emplace_back(row, column);
+    }
+    return !positions.empty();
+}
+
+// Finds the label whose stored name matches description; false when there is none.
+bool FindLabel(DataTable& table, const QString& description, SheetJob& job) {
+    LabelRecordStore store(table);
+    const QString wanted = store.ComparableName(description);
+    for (table.First(); !table.Eof(); table.Next()) {
+        if (store.ComparableName(table.Text(QStringLiteral("DESCRIPT"))) != wanted)
+            continue;
+        job.Label = store.Read();
+        job.ObjectsText = store.ReadObjects();
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString BatchRenderer::Usage() {
+    return QStringLiteral(
+        "Usage: quorvane-batch [--dir DIR] --label DESCRIPTION [--sheets N]\n"
+        "                      [--positions R:C,R:C...] (--pdf FILE | --png FOLDER [--dpi N])\n"
+        "\n"
+        "Renders the sheets of a stored label, exactly as they print.\n"
+        "  --dir DIR          data directory holding QVLBLS.DBF (default: the program's)\n"
+        "  --label TEXT       the label's description (case does not matter)\n"
+        "  --sheets N         number of sheets, 1 to 9999 (default 1)\n"
+        "  --positions LIST   only these positions, row:column counted from 1\n"
+        "  --pdf FILE         write one PDF file, a page per sheet\n"
+        "  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER\n"
+        "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300)\n"
+        "  --help             show this text\n"
+        "\n"
+        "The label table is only read, without its lock, so the program may run meanwhile.\n"
+        "Exit codes: 0 success, 2 bad usage, 3 label or table not found, 4 rendering failed.\n");
+}
+
+bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QString& error) {
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& name = arguments[i];
+        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+            options.help = true;
+            return true;
+        }
+        if (i + 1 >= arguments.size() || !name.startsWith(QLatin1String("--"))) {
+            error = name.startsWith(QLatin1String("--"))
+                        ? QStringLiteral("%1 needs a value").arg(name)
+                        : QStringLiteral("unexpected argument \"%1\"").arg(name);
+            return false;
+        }
+        const QString value = arguments[++i];
+        if (name == QLatin1String("--dir")) {
+            options.directory = value;
+        } else if (name == QLatin1String("--label")) {
+            options.label = value;
+        } else if (name == QLatin1String("--sheets")) {
+            if (!ParseInt(value, 1, kMaxSheets, options.sheets)) {
+                error = QStringLiteral("--sheets takes a number from 1 to %1").arg(kMaxSheets);
+                return false;
+            }
+        } else if (name == QLatin1String("--positions")) {
+            if (!ParsePositions(value, options.positions)) {
+                error = QStringLiteral("--positions takes row:column pairs such as 1:1,2:3");
+                return false;
+            }
+        } else if (name == QLatin1String("--pdf")) {
+            options.pdfFile = value;
+        } else if (name == QLatin1String("--png")) {
+            options.pngFolder = value;
+        } else if (name == QLatin1String("--dpi")) {
+            if (!ParseInt(value, 30, 1200, options.dpi)) {
+                error = QStringLiteral("--dpi takes a number from 30 to 1200");
+                return false;
+            }
+        } else {
+            error = QStringLiteral("unknown option %1").arg(name);
+            return false;
+        }
+    }
+    if (options.label.trimmed().isEmpty())
+        error = QStringLiteral("--label is required");
+    else if (options.pdfFile.isEmpty() == options.pngFolder.isEmpty())
+        error = QStringLiteral("give exactly one of --pdf and --png");
+    return error.isEmpty();
+}
+
+int BatchRenderer::Run(const Options& options, QTextStream& err) {
+    const QString directory =
+        options.directory.isEmpty() ? DataDirectory::Path() : options.directory;
+    const QString path = LabelTable::PathIn(directory);
+    if (!QFileInfo::exists(path)) {
+        err << "quorvane-batch: no label table " << QDir::toNativeSeparators(path) << "\n";
+        return NotFound;
+    }
+    SheetJob job;
+    try {
+        DataTable table(dbf::Table::open(path.toStdString(), dbf::Mode::ReadOnly));
+        if (!FindLabel(table, options.label, job)) {
+            err << "quorvane-batch: no label \"" << options.label << "\" in "
+                << QDir::toNativeSeparators(path) << "\n";
+            return NotFound;
+        }
+    } catch (const std::exception& error) {
+        err << "quorvane-batch: cannot read " << QDir::toNativeSeparators(path) << ": "
+            << error.what() << "\n";
+        return NotFound;
+    }
+
+    job.Sheets = options.sheets;
+    const SheetGeometry& g = job.Label.geometry;
+    if (!options.positions.empty()) {
+        job.Selection.SpecificLabelsChosen = true;
+        for (const auto& [row, column] : options.positions) {
+            const int position = (row - 1) * g.labelsAcross + (column - 1);
+            if (row > g.labelsDown || column > g.labelsAcross ||
+                position >= SpecificLabels::MaxPositions) {
+                err << "quorvane-batch: the sheet has " << g.labelsDown << " rows and "
+                    << g.labelsAcross << " columns; there is no position " << row << ":" << column
+                    << "\n";
+                return BadUsage;
+            }
+            job.Selection.SelectedPositions[position] = true;
+        }
+    }
+
+    try {
+        if (!options.pdfFile.isEmpty()) {
+            TReportPdfWriter writer(options.pdfFile);
+            job.Render(writer);
+        } else {
+            if (!QDir().mkpath(options.pngFolder))
+                throw std::runtime_error("cannot create the folder " +
+                                         options.pngFolder.toStdString());
+            TReportImage images(options.dpi);
+            QString saveError;
+            images.OnPage = [&](const QImage& page, int number) {
+                const QString file =
+                    QDir(options.pngFolder)
+                        .filePath(
+                            QStringLiteral("sheet-%1.png").arg(number, 4, 10, QLatin1Char('0')));
+                if (saveError.isEmpty() && !page.save(file, "PNG"))
+                    saveError = QStringLiteral("cannot write ") + file;
+            };
+            job.Render(images);
+            if (!saveError.isEmpty())
+                throw std::runtime_error(saveError.toStdString());
+        }
+    } catch (const std::exception& error) {
+        err << "quorvane-batch: rendering failed: " << error.what() << "\n";
+        return RenderFailed;
+    }
+    return Success;
+}

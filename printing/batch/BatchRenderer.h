@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <utility>
+#include <vector>
+
+// quorvane-batch: renders a stored label's sheets to a PDF file or to PNG images, without a
+// window and while the program may be running (the label table is read without its lock).
+class BatchRenderer {
+public:
+    enum ExitCode { Success = 0, BadUsage = 2, NotFound = 3, RenderFailed = 4 };
+
+    struct Options {
+        QString directory; // empty: the program's data directory
+        QString label;
+        int sheets = 1;
+        std::vector<std::pair<int, int>> positions; // row, column from 1; empty: every one
+        QString pdfFile;
+        QString pngFolder;
+        int dpi = 300;
+        bool help = false;
+    };
+
+    // Reads the arguments after the program name; false with a message in error when they are
+    // not a valid call.
+    static bool Parse(const QStringList& arguments, Options& options, QString& error);
+    static QString Usage();
+
+    // Renders as options say; messages go to err. Returns the exit code.
+    static int Run(const Options& options, QTextStream& err);
+};

@@ -1,0 +1,26 @@
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include "BatchRenderer.h"
+
+int main(int argc, char* argv[]) {
+    // Nothing is ever shown: no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    BatchRenderer::Options options;
+    QString error;
+    if (!BatchRenderer::Parse(app.arguments().mid(1), options, error)) {
+        err << "quorvane-batch: " << error << "\n\n" << BatchRenderer::Usage();
+        return BatchRenderer::BadUsage;
+    }
+    if (options.help) {
+        out << BatchRenderer::Usage();
+        return BatchRenderer::Success;
+    }
+    return BatchRenderer::Run(options, err);
+}

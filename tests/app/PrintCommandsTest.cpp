@@ -1,0 +1,174 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include "MainWindowFixture.h"
+#include "document/LabelItems.h"
+#include "document/SpecificLabels.h"
+#include "printing/PrintJobs.h"
+#include "printing/TFilePreview.h"
+#include "printing/TLabelPrint.h"
+#include "printing/TPreviewForm.h"
+#include "printing/TSelectLabelsToPrint.h"
+
+using Answer = ScriptedPrompter::Answer;
+
+namespace {
+
+const QString kBox =
+    QStringLiteral("LABELITEM=RECTANGLE\nTOP=0.1\nLEFT=0.1\nWIDTH=0.5\nHEIGHT=0.5\nLINECOLOR=0\n"
+                   "LINETHICKNESS=1\nCOLOR=0\nBRUSHSTYLE=SOLID\nROUNDING=0\nNOTHING=NOTHING\n");
+
+struct BatchResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+BatchResult RunBatch(const QStringList& arguments) {
+    QProcess process;
+    process.setProgram(QCoreApplication::applicationDirPath() +
+                       QStringLiteral("/../../app/quorvane-batch"));
+    process.setArguments(arguments);
+    process.start();
+    BatchResult result;
+    if (!process.waitForFinished(120000))
+        return result;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+class PrintCommandsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window->Printing().PrintersInstalled = [] { return true; };
+        window->Printing().PaperSupported = [](int) { return true; };
+    }
+};
+
+} // namespace
+
+TEST_F(PrintCommandsTest, MenuCommandsExplainWhenNoPrinterIsInstalled) {
+    SaveNewLabel(QStringLiteral("Parcels"));
+    window->Printing().PrintersInstalled = [] { return false; };
+    ASSERT_TRUE(window->mnuPrintLabels->isEnabled());
+    window->mnuPrintLabels->trigger();
+    window->mnuPreviewLabels->trigger();
+    window->mnuPrinterSetup->trigger();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
+              QStringList({"No printers installed", "No printers installed - cannot preview",
+                           "No printers installed"}));
+}
+
+TEST_F(PrintCommandsTest, PreviewPrintsTheUnsavedLabelOnScreen) {
+    SaveNewLabel(QStringLiteral("Parcels"));
+    window->Items().REstoreItems(kBox);
+    QString memo;
+    int pages = 0;
+    prompts.Then(Answer::Dialog(true, [&memo](QDialog& dialog) {
+        auto& status = dynamic_cast<TLabelPrint&>(dialog);
+        memo = status.ObjectsMemo->toPlainText();
+        status.FormActivate();
+    }));
+    prompts.Then(Answer::Dialog(true, [&pages](QDialog& dialog) {
+        auto& preview = dynamic_cast<TPreviewForm&>(dialog);
+        preview.show();
+        QCoreApplication::processEvents();
+        pages = preview.FilePreview1->Pages();
+        preview.hide();
+    }));
+    window->mnuPreviewLabels->trigger();
+    EXPECT_TRUE(memo.contains(QStringLiteral("LABELITEM=RECTANGLE")));
+    EXPECT_EQ(window->ObjectsHolder->toPlainText(), memo);
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(window->Printing().LastOutcome(), PrintJobs::Outcome::Completed);
+}
+
+TEST_F(PrintCommandsTest, SpecificLabelsAndPdfExportFromTheMenu) {
+    SaveNewLabel(QStringLiteral("Parcels"));
+    window->Items().REstoreItems(kBox);
+    prompts.Then(Answer::Dialog(true, [](QDialog& dialog) {
+        auto& chooser = dynamic_cast<TSelectLabelsToPrint&>(dialog);
+        chooser.NonebuttonClick();
+        chooser.LabelsList->item(1)->setCheckState(Qt::Checked);
+        chooser.OkbuttonClick();
+    }));
+    window->mnuSelectSpecificLabels->trigger();
+    EXPECT_TRUE(ProgramSpecificLabels().SpecificLabelsChosen);
+    EXPECT_TRUE(ProgramSpecificLabels().isSelected(1));
+    EXPECT_FALSE(ProgramSpecificLabels().isSelected(0));
+
+    const QString pdf = dir.filePath(QStringLiteral("parcels.pdf"));
+    prompts.Then(Answer::Text(QStringLiteral("3"))).Then(Answer::SaveFile(pdf));
+    window->mnuExportPdf->trigger();
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    ASSERT_TRUE(info.waitForFinished(60000));
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    ProgramSpecificLabels().clear();
+}
+
+TEST_F(PrintCommandsTest, BatchRendersAStoredLabelWhileTheProgramHoldsTheTable) {
+    SaveNewLabel(QStringLiteral("Parcels"));
+    window->Items().REstoreItems(kBox);
+    window->SaveButton->click();
+    ASSERT_FALSE(Changed());
+
+    const QString pngs = dir.filePath(QStringLiteral("pngs"));
+    BatchResult run = RunBatch({"--dir", dir.path(), "--label", "PARCELS", "--sheets", "2",
+                                "--positions", "1:2,10:3", "--png", pngs, "--dpi", "50"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage sheet(QDir(pngs).filePath(QStringLiteral("sheet-0002.png")));
+    ASSERT_EQ(sheet.size(), QSize(425, 550));
+    const auto inkAt = [&sheet](double x, double y) {
+        return qGray(sheet.pixel(qRound(x * 50), qRound(y * 50))) < 128;
+    };
+    EXPECT_TRUE(inkAt(0.1875 + 2.75 + 0.35, 0.5 + 0.35));
+    EXPECT_TRUE(inkAt(0.1875 + 5.5 + 0.35, 9.5 + 0.35));
+    EXPECT_FALSE(inkAt(0.1875 + 0.35, 0.5 + 0.35));
+
+    const QString pdf = dir.filePath(QStringLiteral("parcels.pdf"));
+    EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", pdf}).exitCode, 0);
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+}
+
+TEST_F(PrintCommandsTest, BatchExitCodes) {
+    SaveNewLabel(QStringLiteral("Parcels"));
+    const QString out = dir.filePath(QStringLiteral("x.pdf"));
+    const BatchResult help = RunBatch({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--positions")));
+
+    const BatchResult noOutput = RunBatch({"--dir", dir.path(), "--label", "Parcels"});
+    EXPECT_EQ(noOutput.exitCode, 2);
+    EXPECT_TRUE(noOutput.err.contains(QStringLiteral("--pdf")));
+    EXPECT_EQ(RunBatch({"--label", "Parcels", "--pdf", out, "--sheets", "0"}).exitCode, 2);
+    EXPECT_EQ(
+        RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--positions", "11:1"})
+            .exitCode,
+        2);
+    EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--bogus", "1"}).exitCode, 2);
+
+    const BatchResult missing = RunBatch({"--dir", dir.path(), "--label", "Nope", "--pdf", out});
+    EXPECT_EQ(missing.exitCode, 3);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Nope")));
+    QTemporaryDir empty;
+    EXPECT_EQ(RunBatch({"--dir", empty.path(), "--label", "Parcels", "--pdf", out}).exitCode, 3);
+
+    EXPECT_EQ(
+        RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", "/nonexistent-folder/x.pdf"})
+            .exitCode,
+        4);
+    EXPECT_FALSE(QFileInfo::exists(out));
+}

@@ -1,0 +1,334 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "RenderProbe.h"
+#include "document/SpecificLabels.h"
+#include "printing/PrintJobs.h"
+#include "printing/TBaseReport.h"
+#include "printing/TFilePreview.h"
+#include "printing/TLabelPrint.h"
+#include "printing/TPreviewForm.h"
+#include "printing/TReportPrinter.h"
+#include "support/ScriptedPrompter.h"
+
+using Answer = ScriptedPrompter::Answer;
+
+namespace {
+
+// A 3 x 10 letter sheet, labels 2.625 x 1 in.
+CurrentLabel AddressLabel(const QString& paperSize = QStringLiteral("LTR")) {
+    CurrentLabel label;
+    label.description = QStringLiteral("Address");
+    label.geometry = {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, paperSize, "RR"};
+    return label;
+}
+
+QString SolidBox(double left, double top, double size) {
+    return QStringLiteral("LABELITEM=RECTANGLE\nTOP=%1\nLEFT=%2\nWIDTH=%3\nHEIGHT=%3\n"
+                          "LINECOLOR=0\nLINETHICKNESS=1\nCOLOR=0\nBRUSHSTYLE=SOLID\nROUNDING=0\n")
+        .arg(top)
+        .arg(left)
+        .arg(size);
+}
+
+QString Image(const QString& path, double left, double top, double size) {
+    return QStringLiteral("LABELITEM=IMAGE\nTOP=%1\nLEFT=%2\nWIDTH=%3\nHEIGHT=%3\n"
+                          "FILENAMEANDPATH=%4\n")
+        .arg(top)
+        .arg(left)
+        .arg(size)
+        .arg(path);
+}
+
+const QString kEnd = QStringLiteral("NOTHING=NOTHING\n");
+
+// Runs the status window's job the way showing it does.
+Answer RunStatus(QString* finalText = nullptr, std::function<void(TLabelPrint&)> before = {}) {
+    return Answer::Dialog(true, [finalText, before](QDialog& dialog) {
+        auto& status = dynamic_cast<TLabelPrint&>(dialog);
+        if (before)
+            before(status);
+        status.FormActivate();
+        if (finalText)
+            *finalText = status.StatusText->text();
+    });
+}
+
+QString ShotsDir() {
+    const QString dir = QDir::temp().filePath(QStringLiteral("quorvane-shots"));
+    QDir().mkpath(dir);
+    return dir;
+}
+
+class PrintJobsTest : public ::testing::Test {
+protected:
+    PrintJobsTest()
+        : jobs(nullptr, {[this] { return objects; }, [this] { return label; }}, selection) {
+        jobs.PrintersInstalled = [] { return true; };
+        jobs.PaperSupported = [](int) { return true; };
+    }
+
+    // Page 1 of pdf at dpi, as an image.
+    QImage PdfPage(const QString& pdf, int dpi, int page = 1) {
+        const QString prefix = dir.filePath(QStringLiteral("page"));
+        QProcess process;
+        process.start(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                       QString::number(page), QStringLiteral("-l"), QString::number(page),
+                       QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, prefix});
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            return {};
+        return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompts;
+    SpecificLabels selection;
+    CurrentLabel label = AddressLabel();
+    QString objects = SolidBox(0.1, 0.1, 0.5) + kEnd;
+    PrintJobs jobs;
+};
+
+} // namespace
+
+TEST_F(PrintJobsTest, WithoutPrintersEveryCommandOnlyExplains) {
+    jobs.PrintersInstalled = [] { return false; };
+    jobs.mnuPrintLabelsClick();
+    jobs.mnuPreviewLabelsClick();
+    jobs.mnuPrinterSetupClick();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
+              QStringList({"No printers installed", "No printers installed - cannot preview",
+                           "No printers installed"}));
+    EXPECT_EQ(prompts.History().size(), 3u); // no status window, no dialog
+    EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::NotRun);
+}
+
+TEST_F(PrintJobsTest, PaperThePrinterCannotTakeStopsTheJob) {
+    std::vector<int> asked;
+    jobs.PaperSupported = [&asked](int code) {
+        asked.push_back(code);
+        return code != 9;
+    };
+    label = AddressLabel(QStringLiteral("A4L"));
+    EXPECT_EQ(jobs.DoPRint(false, 1), PrintJobs::Outcome::NotRun);
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
+              QStringList({"The current printer does not support:A4L paper size."}));
+    EXPECT_EQ(asked, std::vector<int>({9}));
+
+    // A user-defined paper is never checked: the job runs.
+    label = AddressLabel(QStringLiteral("USER"));
+    prompts.Then(RunStatus()).Then(Answer::Dialog(true));
+    EXPECT_EQ(jobs.DoPRint(false, 1), PrintJobs::Outcome::Completed);
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(prompts.Unanswered(), 0u);
+}
+
+TEST_F(PrintJobsTest, PreviewHoldsOneSheetOfTheLabelOnScreen) {
+    objects = SolidBox(0.1, 0.1, 0.5) +
+              QStringLiteral(
+                  "LABELITEM=TEXT\nTOP=0.1\nLEFT=0.7\nWIDTH=1.5\nHEIGHT=0.3\nFONTSIZE=10\n"
+                  "FONTCOLOR=0\nANGLE=0\nTEXT=Quorvane\nFONTNAME=Arial\nFONTBOLD=Y\n"
+                  "FONTITALIC=N\nFONTUNDER=N\nRELATIVEX=0\nRELATIVEY=0\n"
+                  "LABELITEM=COUNTER\nTOP=0.5\nLEFT=0.7\nWIDTH=1\nHEIGHT=0.3\nFONTSIZE=10\n"
+                  "FONTCOLOR=255\nANGLE=0\nFONTNAME=Arial\nFONTBOLD=N\nFONTITALIC=N\n"
+                  "FONTUNDER=N\nRELATIVEX=0\nRELATIVEY=0\nSTARTINGNUMBER=101\nREPEATEACH=1\n") +
+              kEnd;
+    QString finalText;
+    int pages = 0;
+    QImage page;
+    prompts.Then(RunStatus(&finalText, [](TLabelPrint& status) {
+        EXPECT_EQ(status.windowTitle(), QStringLiteral("Preview Status"));
+        EXPECT_EQ(status.CancelButton->text(), QStringLiteral("Stop"));
+        EXPECT_EQ(status.PageCount, 1);
+        EXPECT_FALSE(status.IsPrinting);
+    }));
+    prompts.Then(Answer::Dialog(true, [&](QDialog& dialog) {
+        auto& preview = dynamic_cast<TPreviewForm&>(dialog);
+        preview.resize(900, 700);
+        preview.show(); // offscreen; activation reads the stream
+        QCoreApplication::processEvents();
+        pages = preview.FilePreview1->Pages();
+        preview.SBZoomPageClick();
+        QCoreApplication::processEvents();
+        page = preview.FilePreview1->PageImage();
+        preview.grab().save(QDir(ShotsDir()).filePath(QStringLiteral("jobs-preview.png")));
+        preview.hide();
+    }));
+    jobs.mnuPreviewLabelsClick();
+    EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::Completed);
+    EXPECT_EQ(finalText, QStringLiteral("\nLabel Preview Ready!"));
+    ASSERT_EQ(prompts.History().size(), 2u);
+    EXPECT_EQ(prompts.History()[1].caption, QStringLiteral("Preview Labels"));
+    EXPECT_EQ(pages, 1);
+    // Thirty boxes: ink near the top-left label and the bottom-right one.
+    ASSERT_FALSE(page.isNull());
+    const double ppi = page.width() / 8.5;
+    const auto inkAt = [&](double x, double y) {
+        return RenderProbe::IsInk(page.pixel(qRound(x * ppi), qRound(y * ppi)));
+    };
+    EXPECT_TRUE(inkAt(0.1875 + 0.35, 0.5 + 0.35));
+    EXPECT_TRUE(inkAt(0.1875 + 2 * 2.75 + 0.35, 0.5 + 9 + 0.35));
+    EXPECT_FALSE(inkAt(0.1875 + 2.4, 0.5 + 0.35));
+}
+
+TEST_F(PrintJobsTest, FailedPreviewSaysSoAndOpensNoPreview) {
+    objects = QStringLiteral("LABELITEM=RECTANGLE\nTOP=zero\nLEFT=0\nWIDTH=1\nHEIGHT=1\n") + kEnd;
+    QString finalText;
+    prompts.Then(Answer::Dialog(true, [&](QDialog& dialog) {
+        auto& status = dynamic_cast<TLabelPrint&>(dialog);
+        status.show(); // showing runs the job, as it does on screen
+        QCoreApplication::processEvents();
+        finalText = status.StatusText->text();
+        EXPECT_TRUE(status.isVisible()); // stays open after an error
+        status.grab().save(QDir(ShotsDir()).filePath(QStringLiteral("jobs-status-failed.png")));
+        status.hide();
+    }));
+    EXPECT_EQ(jobs.DoPRint(false, 1), PrintJobs::Outcome::Failed);
+    EXPECT_EQ(finalText, QStringLiteral("\nLabel Preview Failed!"));
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Error")).size(), 1u);
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Dialog")).size(), 1u); // no preview window
+
+    // Printing shows its own wording.
+    prompts.Then(RunStatus(&finalText));
+    EXPECT_EQ(jobs.DoPRint(true, 1), PrintJobs::Outcome::Failed);
+    EXPECT_EQ(finalText, QStringLiteral("\nLabel Print Failed!"));
+}
+
+TEST_F(PrintJobsTest, StoppedPreviewOpensNoPreview) {
+    QString finalText;
+    prompts.Then(RunStatus(&finalText, [](TLabelPrint& status) {
+        status.ProcessMessages = [&status] {
+            if (!status.Cancelled)
+                status.CancelButtonClick();
+        };
+    }));
+    prompts.Then(Answer::Yes());
+    EXPECT_EQ(jobs.DoPRint(false, 1), PrintJobs::Outcome::Cancelled);
+    EXPECT_EQ(finalText, QStringLiteral("\nLabel Preview Canceled!"));
+    EXPECT_EQ(prompts.Messages(QStringLiteral("YesNo")), QStringList({"Cancel Preview?"}));
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Dialog")).size(), 1u);
+}
+
+TEST_F(PrintJobsTest, StatusWindowShowsProgressAndStops) {
+    QImage shot;
+    QString progress;
+    prompts.Then(Answer::Dialog(true, [&](QDialog& dialog) {
+        auto& status = dynamic_cast<TLabelPrint&>(dialog);
+        status.ProcessMessages = [&] {
+            if (!shot.isNull())
+                return;
+            QCoreApplication::processEvents();
+            progress = status.StatusText->text();
+            shot = status.grab().toImage();
+            status.CancelButtonClick();
+        };
+        status.show(); // showing runs the job
+        QCoreApplication::processEvents();
+        status.hide();
+    }));
+    prompts.Then(Answer::Yes());
+    EXPECT_EQ(jobs.DoPRint(false, 3), PrintJobs::Outcome::Cancelled);
+    EXPECT_EQ(progress, QStringLiteral("Printing page 1"));
+    EXPECT_EQ(shot.size(), QSize(364, 130));
+    shot.save(QDir(ShotsDir()).filePath(QStringLiteral("jobs-status.png")));
+}
+
+TEST_F(PrintJobsTest, ExportWritesChosenSheetsWithColouredImages) {
+    jobs.PrintersInstalled = [] { return false; }; // a PDF needs no printer
+    QImage red(40, 40, QImage::Format_RGB32);
+    red.fill(QColor(220, 20, 30));
+    const QString bmp = dir.filePath(QStringLiteral("logo.bmp"));
+    ASSERT_TRUE(red.save(bmp, "BMP"));
+    objects = SolidBox(0.1, 0.1, 0.5) + Image(bmp, 1.0, 0.1, 0.6) + kEnd;
+    selection.SpecificLabelsChosen = true;
+    selection.SelectedPositions[0] = true; // row 1, column 1
+    selection.SelectedPositions[4] = true; // row 2, column 2
+    const QString pdf = dir.filePath(QStringLiteral("out"));
+
+    prompts.Then(Answer::Text(QStringLiteral("0")));
+    jobs.mnuExportPdfClick();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
+              QStringList({"Enter a number of sheets from 1 to 9999."}));
+
+    prompts.Then(Answer::Text(QStringLiteral("2"))).Then(Answer::SaveFile(pdf));
+    jobs.mnuExportPdfClick();
+    ASSERT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::Completed);
+    const QString written = pdf + QStringLiteral(".pdf");
+    ASSERT_TRUE(QFileInfo::exists(written));
+
+    // Given its extension by the program, an existing file is replaced only when confirmed.
+    prompts.Then(Answer::Text(QStringLiteral("1"))).Then(Answer::SaveFile(pdf)).Then(Answer::No());
+    jobs.mnuExportPdfClick();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("YesNo")).size(), 1u);
+    EXPECT_EQ(prompts.Unanswered(), 0u);
+
+    const int dpi = 50;
+    const QImage page2 = PdfPage(written, dpi, 2);
+    ASSERT_FALSE(page2.isNull()) << "pdftoppm could not read the PDF";
+    EXPECT_EQ(page2.size(), QSize(425, 550)); // letter
+    const auto at = [&](double x, double y) {
+        return page2.pixel(qRound(x * dpi), qRound(y * dpi));
+    };
+    EXPECT_TRUE(RenderProbe::IsInk(at(0.1875 + 0.35, 0.5 + 0.35)));
+    EXPECT_TRUE(RenderProbe::IsInk(at(0.1875 + 2.75 + 0.35, 1.5 + 0.35)));
+    EXPECT_FALSE(RenderProbe::IsInk(at(0.1875 + 2.75 + 0.35, 0.5 + 0.35))); // not chosen
+    const QColor logo(at(0.1875 + 1.3, 0.5 + 0.4));
+    EXPECT_NEAR(logo.red(), 220, 6);
+    EXPECT_NEAR(logo.green(), 20, 6);
+    EXPECT_NEAR(logo.blue(), 30, 6);
+}
+
+TEST_F(PrintJobsTest, ExportToAnUnwritablePlaceReportsTheError) {
+    EXPECT_EQ(jobs.ExportPdf(QStringLiteral("/nonexistent-folder/labels.pdf"), 1),
+              PrintJobs::Outcome::Failed);
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Error")).size(), 1u);
+}
+
+TEST_F(PrintJobsTest, PrintDialogCopiesAreSheetsAndSetupKeepsItsPrinter) {
+    std::vector<QPrinter*> devices;
+    int copies = 0;
+    bool confirm = false;
+    TReportPrinter::SetDialogLauncher([&](QPrinter& printer, QWidget*, bool setup) {
+        devices.push_back(&printer);
+        if (setup)
+            printer.setDocName(QStringLiteral("chosen in setup"));
+        else
+            printer.setCopyCount(copies);
+        return confirm;
+    });
+    jobs.mnuPrinterSetupClick();
+    confirm = true;
+    jobs.mnuPrinterSetupClick();
+
+    confirm = false; // the print dialog cancelled: no job
+    jobs.mnuPrintLabelsClick();
+    EXPECT_TRUE(prompts.History().empty());
+
+    confirm = true;
+    copies = 3;
+    int sheets = 0;
+    prompts.Then(Answer::Dialog(false, [&sheets](QDialog& dialog) {
+        auto& status = dynamic_cast<TLabelPrint&>(dialog);
+        sheets = status.PageCount;
+        EXPECT_TRUE(status.IsPrinting);
+        status.Engine().Abort(); // closed before it ran: nothing reaches the printer
+    }));
+    jobs.mnuPrintLabelsClick();
+    EXPECT_EQ(sheets, 3);
+    EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::Cancelled);
+    TReportPrinter::SetDialogLauncher(nullptr);
+
+    // Every dialog worked on the one device, which keeps what setup chose.
+    ASSERT_EQ(devices.size(), 4u);
+    for (QPrinter* device : devices)
+        EXPECT_EQ(device, &TReportPrinter::Device());
+    EXPECT_EQ(TReportPrinter::Device().docName(), QStringLiteral("chosen in setup"));
+}
