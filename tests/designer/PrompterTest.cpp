@@ -9,11 +9,11 @@
 #include "designer/Prompter.h"
 #include "designer/THelpWindow.h"
 
-#include <QScrollBar>
-#include <QTextBrowser>
 #include "designer/TInputQueryForm.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
+#include <QScrollBar>
+#include <QTextBrowser>
 
 using Answer = ScriptedPrompter::Answer;
 

@@ -12,8 +12,8 @@
 
 #include "RenderProbe.h"
 #include "document/SpecificLabels.h"
-#include "printing/PrintJobs.h"
 #include "printing/PaperChoice.h"
+#include "printing/PrintJobs.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TReportPrinter.h"
 #include "support/ScriptedPrompter.h"

@@ -9,11 +9,11 @@
 #include "RecordingSurface.h"
 #include "document/SpecificLabels.h"
 #include "printing/SheetJob.h"
-#include "printing/TReportPdfWriter.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
 #include "printing/TReportFiler.h"
+#include "printing/TReportPdfWriter.h"
 #include "printing/TReportPrinter.h"
 #include "support/ScriptedPrompter.h"
 #include <QFileInfo>

@@ -57,7 +57,7 @@ public:
         static Answer CancelFont();
         static Answer Colour(qint32 colour);
         static Answer CancelColour();
-        static Answer SaveFile(const QString& path);  // empty: cancelled
+        static Answer SaveFile(const QString& path); // empty: cancelled
         // Any other modal dialog: act on it (select a row, fill a field), then OK or Cancel.
         static Answer Dialog(bool ok, std::function<void(QDialog&)> act = {});
     };
