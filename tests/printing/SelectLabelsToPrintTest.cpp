@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QImage>
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -114,4 +116,19 @@ TEST(SelectLabelsToPrint, TheLargestSheetListsThreeHundredPositionsWithinTheTabl
     // A sheet larger than any template allows is cut to the table, never read past it.
     TSelectLabelsToPrint huge(selection, 20, 40);
     EXPECT_EQ(huge.LabelsList->count(), SpecificLabels::MaxPositions);
+}
+
+TEST(SelectLabelsToPrint, PictureOfTheChooserForAThreeByTenSheet) {
+    SpecificLabels selection;
+    selection.SpecificLabelsChosen = true;
+    for (int position : {0, 1, 2, 7, 29})
+        selection.SelectedPositions[position] = true;
+    TSelectLabelsToPrint dialog(selection, 3, 10);
+    const QImage picture = dialog.grab().toImage();
+    const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
+    if (!folder.isEmpty())
+        picture.save(QDir(folder).filePath(QStringLiteral("select-specific-labels.png")));
+    EXPECT_EQ(dialog.LabelsList->count(), 30);
+    EXPECT_EQ(Ticked(dialog), std::vector<int>({0, 1, 2, 7, 29}));
+    EXPECT_FALSE(picture.isNull());
 }
