@@ -1,5 +1,6 @@
 #include "designer/Prompter.h"
 
+#include "controls/ColorValue.h"
 #include "designer/THelpWindow.h"
 
 #include <QApplication>
@@ -221,20 +222,9 @@ void CentreOnMainWindow(QWidget* dialog) {
     dialog->move(CentredOver(main->frameGeometry(), dialog->frameGeometry().size()));
 }
 
-QColor ColourFromValue(qint32 value) {
-    if (value < 0)
-        return QApplication::palette().color(QPalette::WindowText);
-    const auto bits = static_cast<quint32>(value);
-    return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
-                  static_cast<int>((bits >> 16) & 0xFF));
-}
+QColor ColourFromValue(qint32 value) { return ColorValueToQColor(value); }
 
-qint32 ValueFromColour(const QColor& colour) {
-    const QColor rgb = colour.toRgb();
-    return static_cast<qint32>(static_cast<quint32>(rgb.red()) |
-                               (static_cast<quint32>(rgb.green()) << 8) |
-                               (static_cast<quint32>(rgb.blue()) << 16));
-}
+qint32 ValueFromColour(const QColor& colour) { return QColorToColorValue(colour); }
 
 void ShowInformation(const QString& message) {
     Prompter::Current().ShowInformation(message);

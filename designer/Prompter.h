@@ -81,8 +81,8 @@ QPoint CentredOver(const QRect& mainWindowFrame, const QSize& dialogFrameSize);
 // Moves a dialog, before it is shown, to the centre of the main window.
 void CentreOnMainWindow(QWidget* dialog);
 
-// Stored colour values (red in the lowest byte) and their colours. Values with the top bit
-// set name system colours; they read as the palette's text colour.
+// Stored colour values (red in the lowest byte) and their colours, as the item controls
+// read them: values with the top bit set name system colours of the palette.
 QColor ColourFromValue(qint32 value);
 qint32 ValueFromColour(const QColor& colour);
 
