@@ -4,9 +4,9 @@
 #include "app/TZendorMain.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/Prompter.h"
+#include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
 #include "document/LabelItems.h"
-#include "document/SpecificLabels.h"
 #include "document/Units.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/TemplateTable.h"
@@ -170,12 +170,12 @@ void LabelRecords::CancelButtonClick() {
     }
     // Positions chosen for a layout that Cancel has just undone would mark other places.
     if (Label.geometry.labelsAcross != across || Label.geometry.labelsDown != down)
-        ProgramSpecificLabels().clear();
+        ProgramChosenPositions().clear();
     UpdateScreenStatus();
 }
 
 void LabelRecords::AnotherLabelBecameCurrent() {
-    ProgramSpecificLabels().clear();
+    ProgramChosenPositions().clear();
 }
 
 void LabelRecords::SelectLabel() {

@@ -25,8 +25,8 @@
 #include "designer/ItemSelection.h"
 #include "designer/Prompter.h"
 #include "designer/TStretchHandle.h"
+#include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
-#include "document/SpecificLabels.h"
 #include "printing/PrintJobs.h"
 #include "templates/TemplateLoader.h"
 
@@ -448,7 +448,7 @@ void TZendorMain::WirePrinting() {
     PrintJobs::LabelSource source;
     source.ObjectsText = [this] { return SaveItems(); };
     source.Label = [this] { return records_->Label; };
-    printJobs_ = std::make_unique<PrintJobs>(this, std::move(source), ProgramSpecificLabels());
+    printJobs_ = std::make_unique<PrintJobs>(this, std::move(source), ProgramChosenPositions());
     const auto wire = [this](QAction* action, void (PrintJobs::*command)()) {
         connect(action, &QAction::triggered, this,
                 [this, command] { RunCommand([this, command] { (*printJobs_.*command)(); }); });

@@ -222,9 +222,13 @@ void CentreOnMainWindow(QWidget* dialog) {
     dialog->move(CentredOver(main->frameGeometry(), dialog->frameGeometry().size()));
 }
 
-QColor ColourFromValue(qint32 value) { return ColorValueToQColor(value); }
+QColor ColourFromValue(qint32 value) {
+    return ColorValueToQColor(value);
+}
 
-qint32 ValueFromColour(const QColor& colour) { return QColorToColorValue(colour); }
+qint32 ValueFromColour(const QColor& colour) {
+    return QColorToColorValue(colour);
+}
 
 void ShowInformation(const QString& message) {
     Prompter::Current().ShowInformation(message);

@@ -75,14 +75,14 @@ void PainterSurface::SetBrush(const TReportBrushSpec& brush) {
     brush_ = brush;
 }
 
-void PainterSurface::SetFont(const TReportFontSpec& font, const QColor& color) {
+void PainterSurface::SetFont(const TReportFontDesc& font, const QColor& color) {
     textColor_ = color;
     if (fontValid_ && font == fontSpec_)
         return;
     fontSpec_ = font;
     fontValid_ = true;
     for (const RealisedFont& known : fonts_)
-        if (known.Spec == font) {
+        if (known.Desc == font) {
             font_ = known.Font;
             fontKey_ = known.Key;
             return;

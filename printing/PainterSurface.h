@@ -27,7 +27,7 @@ public:
     void EndPage() override;
     void SetPen(const TReportPenSpec& pen) override;
     void SetBrush(const TReportBrushSpec& brush) override;
-    void SetFont(const TReportFontSpec& font, const QColor& color) override;
+    void SetFont(const TReportFontDesc& font, const QColor& color) override;
     void DrawText(const QPointF& pivot, double baselineOffset, double angleCcw,
                   const QString& text) override;
     void DrawRect(const QRectF& box) override;
@@ -57,14 +57,14 @@ private:
     bool antialias_ = false;
     TReportPenSpec pen_;
     TReportBrushSpec brush_;
-    TReportFontSpec fontSpec_;
+    TReportFontDesc fontSpec_;
     QFont font_;
     bool fontValid_ = false;
     QColor textColor_ = Qt::black;
     // Labels repeat the same texts on every position: shape each once per font.
     QString fontKey_;
     struct RealisedFont {
-        TReportFontSpec Spec;
+        TReportFontDesc Desc;
         QFont Font;
         QString Key;
     };

@@ -27,8 +27,8 @@ TReportPenSpec ReadPen(QDataStream& in) {
     return pen;
 }
 
-TReportFontSpec ReadFont(QDataStream& in, QColor& color) {
-    TReportFontSpec font;
+TReportFontDesc ReadFont(QDataStream& in, QColor& color) {
+    TReportFontDesc font;
     quint8 styles = 0;
     quint32 argb = 0;
     in >> font.Name >> font.Size >> styles >> argb;
@@ -187,7 +187,7 @@ bool PreviewStreamReader::ReplayPage(int index, ReportSurface& surface) {
         }
         case Font: {
             QColor color;
-            const TReportFontSpec font = ReadFont(in, color);
+            const TReportFontDesc font = ReadFont(in, color);
             surface.SetFont(font, color);
             break;
         }

@@ -63,7 +63,7 @@ void PreviewStreamWriter::WriteBrush() {
          << brush_->HatchOriginX << brush_->HatchOriginY << pattern;
 }
 
-void PreviewStreamWriter::SetFont(const TReportFontSpec& font, const QColor& color) {
+void PreviewStreamWriter::SetFont(const TReportFontDesc& font, const QColor& color) {
     if (font_ && *font_ == font && fontColor_ == color)
         return;
     font_ = font;

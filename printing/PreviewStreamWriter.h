@@ -26,7 +26,7 @@ public:
     void EndPage() override;
     void SetPen(const TReportPenSpec& pen) override;
     void SetBrush(const TReportBrushSpec& brush) override;
-    void SetFont(const TReportFontSpec& font, const QColor& color) override;
+    void SetFont(const TReportFontDesc& font, const QColor& color) override;
     void DrawText(const QPointF& pivot, double baselineOffset, double angleCcw,
                   const QString& text) override;
     void DrawRect(const QRectF& box) override;
@@ -47,7 +47,7 @@ private:
     int pages_ = 0;
     std::optional<TReportPenSpec> pen_;
     std::optional<TReportBrushSpec> brush_;
-    std::optional<TReportFontSpec> font_;
+    std::optional<TReportFontDesc> font_;
     QColor fontColor_;
     QHash<qint64, qint32> idsByCacheKey_;
     QHash<size_t, qint32> idsByContent_;

@@ -9,7 +9,7 @@
 #include <exception>
 
 #include "designer/Prompter.h"
-#include "document/SpecificLabels.h"
+#include "document/ChosenPositions.h"
 #include "printing/PaperChoice.h"
 #include "printing/SheetJob.h"
 #include "printing/TFilePreview.h"
@@ -37,7 +37,7 @@ QString SuggestedPdfName(const QString& description) {
 
 } // namespace
 
-PrintJobs::PrintJobs(QWidget* window, LabelSource source, SpecificLabels& selection)
+PrintJobs::PrintJobs(QWidget* window, LabelSource source, ChosenPositions& selection)
     : PrintersInstalled(&TReportPrinter::PrintersInstalled), window_(window),
       source_(std::move(source)), selection_(selection),
       mainReportPrinter_(std::make_unique<TReportPrinter>()) {

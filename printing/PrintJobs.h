@@ -7,7 +7,7 @@
 #include "document/SheetGeometry.h"
 
 class QWidget;
-class SpecificLabels;
+class ChosenPositions;
 class TReportPrinter;
 
 // The print, preview and PDF commands of the main window. The window hands over where the
@@ -24,7 +24,7 @@ public:
     // How the last job ended.
     enum class Outcome { NotRun, Completed, Cancelled, Failed };
 
-    PrintJobs(QWidget* window, LabelSource source, SpecificLabels& selection);
+    PrintJobs(QWidget* window, LabelSource source, ChosenPositions& selection);
     ~PrintJobs();
 
     // "&Print Labels": the print dialog, then as many sheets as copies were entered.
@@ -55,7 +55,7 @@ public:
 private:
     QWidget* window_;
     LabelSource source_;
-    SpecificLabels& selection_;
+    ChosenPositions& selection_;
     std::unique_ptr<TReportPrinter> mainReportPrinter_;
     Outcome last_ = Outcome::NotRun;
 };

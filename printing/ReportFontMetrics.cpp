@@ -13,7 +13,7 @@
 namespace {
 
 struct CacheEntry {
-    TReportFontSpec Spec;
+    TReportFontDesc Desc;
     double Dpi = 0;
     std::unique_ptr<ReportFontMetrics> Metrics;
 };
@@ -26,28 +26,28 @@ std::vector<CacheEntry>& Cache() {
 
 } // namespace
 
-QFont ReportFontMetrics::DeviceFont(const TReportFontSpec& spec, double dotsPerInch) {
+QFont ReportFontMetrics::DeviceFont(const TReportFontDesc& desc, double dotsPerInch) {
     // A symbol font must be known before it is measured, or another font stands in.
-    if (spec.Name.contains(QLatin1String("wingding"), Qt::CaseInsensitive)) {
+    if (desc.Name.contains(QLatin1String("wingding"), Qt::CaseInsensitive)) {
         static const bool registered = (RegisterSymbolFonts(), true);
         Q_UNUSED(registered);
     }
-    QFont font(spec.Name);
-    font.setPixelSize(std::max(1, qRound(spec.Size * dotsPerInch / 72.0)));
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
-    font.setStrikeOut(spec.StrikeOut);
+    QFont font(desc.Name);
+    font.setPixelSize(std::max(1, qRound(desc.Size * dotsPerInch / 72.0)));
+    font.setBold(desc.Bold);
+    font.setItalic(desc.Italic);
+    font.setUnderline(desc.Underline);
+    font.setStrikeOut(desc.StrikeOut);
     font.setKerning(false);
     return font;
 }
 
-const ReportFontMetrics& ReportFontMetrics::For(const TReportFontSpec& spec, double dotsPerInch) {
+const ReportFontMetrics& ReportFontMetrics::For(const TReportFontDesc& desc, double dotsPerInch) {
     auto& cache = Cache();
     for (auto it = cache.rbegin(); it != cache.rend(); ++it)
-        if (it->Dpi == dotsPerInch && it->Spec == spec)
+        if (it->Dpi == dotsPerInch && it->Desc == desc)
             return *it->Metrics;
-    const QFont font = DeviceFont(spec, dotsPerInch);
+    const QFont font = DeviceFont(desc, dotsPerInch);
     const QFontMetrics fm(font);
     auto metrics = std::make_unique<ReportFontMetrics>();
     metrics->PixelsPerEm = font.pixelSize();
@@ -57,6 +57,6 @@ const ReportFontMetrics& ReportFontMetrics::For(const TReportFontSpec& spec, dou
     metrics->Widths = std::make_shared<QFontMetricsF>(font);
     if (cache.size() > 64)
         cache.erase(cache.begin());
-    cache.push_back({spec, dotsPerInch, std::move(metrics)});
+    cache.push_back({desc, dotsPerInch, std::move(metrics)});
     return *cache.back().Metrics;
 }

@@ -16,8 +16,8 @@ struct ReportFontMetrics {
     std::shared_ptr<QFontMetricsF> Widths; // advances in device pixels
 
     // The font to draw with at that resolution: sized in device pixels, kerning off.
-    static QFont DeviceFont(const TReportFontSpec& spec, double dotsPerInch);
+    static QFont DeviceFont(const TReportFontDesc& desc, double dotsPerInch);
 
     // Cached per font and resolution: text output asks for them on every label.
-    static const ReportFontMetrics& For(const TReportFontSpec& spec, double dotsPerInch);
+    static const ReportFontMetrics& For(const TReportFontDesc& desc, double dotsPerInch);
 };

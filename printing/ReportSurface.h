@@ -21,7 +21,7 @@ public:
 
     virtual void SetPen(const TReportPenSpec& pen) = 0;
     virtual void SetBrush(const TReportBrushSpec& brush) = 0;
-    virtual void SetFont(const TReportFontSpec& font, const QColor& color) = 0;
+    virtual void SetFont(const TReportFontDesc& font, const QColor& color) = 0;
 
     // Text whose baseline starts baselineOffset inches below pivot (in the rotated frame),
     // turned angleCcw degrees counter-clockwise about pivot.

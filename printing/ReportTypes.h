@@ -33,7 +33,7 @@ enum class TPenStyle : int { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
 enum class TPenMode : int { Copy };
 
 // A font as the engine selects it: a face and a size in points with its styles.
-struct TReportFontSpec {
+struct TReportFontDesc {
     QString Name = QStringLiteral("Arial");
     double Size = 10.0;
     bool Bold = false;
@@ -41,7 +41,7 @@ struct TReportFontSpec {
     bool Underline = false;
     bool StrikeOut = false;
 
-    bool operator==(const TReportFontSpec&) const = default;
+    bool operator==(const TReportFontDesc&) const = default;
 };
 
 // A pen with its width already in inches; 0 means the device's thinnest line.

@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "document/ChosenPositions.h"
 #include "document/SheetGeometry.h"
-#include "document/SpecificLabels.h"
 
 class TBaseReport;
 
@@ -12,10 +12,10 @@ class TBaseReport;
 // batch renderer and the benchmarks use it. The drawing is the status window's own, so every
 // target shows the same sheet.
 struct SheetJob {
-    CurrentLabel Label;       // geometry and PAPERSIZE
-    QString ObjectsText;      // the label's items
-    int Sheets = 1;           // pages to produce
-    SpecificLabels Selection; // positions to print when SpecificLabelsChosen
+    CurrentLabel Label;        // geometry and PAPERSIZE
+    QString ObjectsText;       // the label's items
+    int Sheets = 1;            // pages to produce
+    ChosenPositions Selection; // positions to print when SpecificLabelsChosen
     // Runs after each label; may abort the engine. Empty: nothing runs between labels.
     std::function<void()> BetweenLabels;
 

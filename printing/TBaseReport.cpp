@@ -132,7 +132,7 @@ void TBaseReport::Home() {
 void TBaseReport::SetFont(const QString& name, double sizeInPoints) {
     if (!(sizeInPoints > 0))
         return;
-    font_ = TReportFontSpec{name, sizeInPoints};
+    font_ = TReportFontDesc{name, sizeInPoints};
     fontColor_ = Qt::black;
     rotation_ = 0;
     placement_ = TVerticalPlacement::Baseline;

@@ -80,7 +80,7 @@ public:
     void SetFontRotation(int degreesCcw);
     void SetFontColor(const QColor& color) { fontColor_ = color; }
     void SetFontPlacement(TVerticalPlacement placement) { placement_ = placement; }
-    const TReportFontSpec& Font() const { return font_; }
+    const TReportFontDesc& Font() const { return font_; }
     int FontRotation() const { return rotation_; }
     QColor FontColor() const { return fontColor_; }
     TVerticalPlacement FontPlacement() const { return placement_; }
@@ -148,7 +148,7 @@ private:
     QRectF section_;
     QSizeF jobPage_;
     int lineNum_ = 1, columnNum_ = 1;
-    TReportFontSpec font_;
+    TReportFontDesc font_;
     int rotation_ = 0;
     QColor fontColor_ = Qt::black;
     TVerticalPlacement placement_ = TVerticalPlacement::Baseline;

@@ -14,8 +14,8 @@
 #include "controls/ColorValue.h"
 #include "controls/Picture.h"
 #include "designer/Prompter.h"
+#include "document/ChosenPositions.h"
 #include "document/PrintItemsReader.h"
-#include "document/SpecificLabels.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPrinter.h"
 
@@ -38,7 +38,7 @@ void SetUpEngine(TBaseReport& report, const QString& statusFormat, QLabel* statu
 
 } // namespace
 
-TLabelPrint::TLabelPrint(const SheetGeometry& geometry, const SpecificLabels& selection,
+TLabelPrint::TLabelPrint(const SheetGeometry& geometry, const ChosenPositions& selection,
                          QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       geometry_(geometry), selection_(selection) {

@@ -11,7 +11,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class SpecificLabels;
+class ChosenPositions;
 class TBaseReport;
 class TReportFiler;
 class TReportPrinter;
@@ -22,7 +22,7 @@ class TReportPrinter;
 class TLabelPrint : public QDialog {
     Q_OBJECT
 public:
-    TLabelPrint(const SheetGeometry& geometry, const SpecificLabels& selection,
+    TLabelPrint(const SheetGeometry& geometry, const ChosenPositions& selection,
                 QWidget* parent = nullptr);
     ~TLabelPrint() override;
 
@@ -77,7 +77,7 @@ private:
     void SetItemFont(TBaseReport& report, const TLabelItemObject& item, int angle);
 
     SheetGeometry geometry_;
-    const SpecificLabels& selection_;
+    const ChosenPositions& selection_;
     bool activated_ = false;
     bool running_ = false;
     bool finished_ = false;

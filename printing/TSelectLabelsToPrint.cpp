@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "designer/Prompter.h"
-#include "document/SpecificLabels.h"
+#include "document/ChosenPositions.h"
 
-TSelectLabelsToPrint::TSelectLabelsToPrint(SpecificLabels& selection, int labelsAcross,
+TSelectLabelsToPrint::TSelectLabelsToPrint(ChosenPositions& selection, int labelsAcross,
                                            int labelsDown, QWidget* parent)
     : FixedDialog(QStringLiteral("Select Specific Labels"), QSize(290, 258), parent),
       selection_(selection), across_(std::max(0, labelsAcross)), down_(std::max(0, labelsDown)) {
@@ -45,7 +45,7 @@ void TSelectLabelsToPrint::FormCreate() {
     for (int row = 1; row <= down_; ++row)
         for (int column = 1; column <= across_; ++column) {
             const int position = (row - 1) * across_ + (column - 1);
-            if (position >= SpecificLabels::MaxPositions)
+            if (position >= ChosenPositions::MaxPositions)
                 return;
             auto* entry = new QListWidgetItem(
                 QStringLiteral("Row %1, Column %2").arg(row).arg(column), LabelsList);
@@ -78,7 +78,7 @@ void TSelectLabelsToPrint::OkbuttonClick() {
         ShowInformation(QStringLiteral("No labels selected"));
         return;
     }
-    for (int i = 0; i < LabelsList->count() && i < SpecificLabels::MaxPositions; ++i)
+    for (int i = 0; i < LabelsList->count() && i < ChosenPositions::MaxPositions; ++i)
         selection_.SelectedPositions[i] = LabelsList->item(i)->checkState() == Qt::Checked;
     if (ticked == LabelsList->count())
         reject();
@@ -86,8 +86,8 @@ void TSelectLabelsToPrint::OkbuttonClick() {
         accept();
 }
 
-void TSelectLabelsToPrint::mnuSelectSpecificLabelsClick(SpecificLabels& selection, int labelsAcross,
-                                                        int labelsDown) {
+void TSelectLabelsToPrint::mnuSelectSpecificLabelsClick(ChosenPositions& selection,
+                                                        int labelsAcross, int labelsDown) {
     TSelectLabelsToPrint dialog(selection, labelsAcross, labelsDown, Prompter::MainWindow());
     CentreOnMainWindow(&dialog);
     if (Prompter::Current().RunDialog(dialog) == QDialog::Accepted &&

@@ -3,7 +3,7 @@
 #include "designer/FixedDialog.h"
 
 class QListWidget;
-class SpecificLabels;
+class ChosenPositions;
 
 // Chooses the positions of a partly used sheet on which labels are printed: one ticked entry
 // per position, "Row r, Column c", in the order the sheet is printed.
@@ -14,12 +14,12 @@ public:
 
     // The dialog over selection for a sheet labelsAcross wide and labelsDown deep. Positions
     // beyond the largest sheet (10 x 30) are neither listed nor stored.
-    TSelectLabelsToPrint(SpecificLabels& selection, int labelsAcross, int labelsDown,
+    TSelectLabelsToPrint(ChosenPositions& selection, int labelsAcross, int labelsDown,
                          QWidget* parent = nullptr);
 
     // The menu command: runs the dialog and, when it closes with OK, restricts printing to
     // the chosen positions. No result of the dialog lifts the restriction.
-    static void mnuSelectSpecificLabelsClick(SpecificLabels& selection, int labelsAcross,
+    static void mnuSelectSpecificLabelsClick(ChosenPositions& selection, int labelsAcross,
                                              int labelsDown);
 
     QListWidget* LabelsList;
@@ -37,7 +37,7 @@ private:
     void FormCreate();
     void TickAll(bool ticked);
 
-    SpecificLabels& selection_;
+    ChosenPositions& selection_;
     int across_;
     int down_;
 };

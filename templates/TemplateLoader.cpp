@@ -1,7 +1,7 @@
 #include "templates/TemplateLoader.h"
 
 #include "designer/Prompter.h"
-#include "document/SpecificLabels.h"
+#include "document/ChosenPositions.h"
 #include "storage/TemplateTable.h"
 #include "templates/TSelectTemplate.h"
 
@@ -41,5 +41,5 @@ void TemplateLoader::CopyTemplate(const LabelTemplate& t, CurrentLabel& label) {
     label.geometry.labelShape = t.geometry.labelShape.left(LabelShapeChars);
     if (before.labelsAcross != label.geometry.labelsAcross ||
         before.labelsDown != label.geometry.labelsDown)
-        ProgramSpecificLabels().clear();
+        ProgramChosenPositions().clear();
 }

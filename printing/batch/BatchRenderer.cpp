@@ -7,7 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "document/SpecificLabels.h"
+#include "document/ChosenPositions.h"
 #include "printing/SheetJob.h"
 #include "printing/TReportImage.h"
 #include "printing/TReportPdfWriter.h"
@@ -151,7 +151,7 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
         for (const auto& [row, column] : options.positions) {
             const int position = (row - 1) * g.labelsAcross + (column - 1);
             if (row > g.labelsDown || column > g.labelsAcross ||
-                position >= SpecificLabels::MaxPositions) {
+                position >= ChosenPositions::MaxPositions) {
                 err << "quorvane-batch: the sheet has " << g.labelsDown << " rows and "
                     << g.labelsAcross << " columns; there is no position " << row << ":" << column
                     << "\n";

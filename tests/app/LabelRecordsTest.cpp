@@ -5,8 +5,8 @@
 #include <QTableView>
 
 #include "controls/TCanvasPanel.h"
+#include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
-#include "document/SpecificLabels.h"
 #include "storage/LabelTable.h"
 
 #include <QAction>
@@ -158,16 +158,16 @@ TEST_F(MainWindowTest, DeleteMovesToTheFirstLabelAndClearsChosenPositions) {
     SaveNewLabel(QStringLiteral("Bravo"));
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Charlie"));
-    ProgramSpecificLabels().SpecificLabelsChosen = true;
-    ProgramSpecificLabels().SelectedPositions[4] = true;
+    ProgramChosenPositions().SpecificLabelsChosen = true;
+    ProgramChosenPositions().SelectedPositions[4] = true;
 
     prompts.Then(Answer::Yes());
     window->mnuDeleteLabel->trigger();
     EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Delete Entire Label"));
     EXPECT_EQ(prompts.History().back().kind, QStringLiteral("YesNoDefaultNo"));
     EXPECT_EQ(Description(), QStringLiteral("Alpha"));
-    EXPECT_FALSE(ProgramSpecificLabels().SpecificLabelsChosen);
-    EXPECT_FALSE(ProgramSpecificLabels().isSelected(4));
+    EXPECT_FALSE(ProgramChosenPositions().SpecificLabelsChosen);
+    EXPECT_FALSE(ProgramChosenPositions().isSelected(4));
     EXPECT_EQ(StoredDescriptions(*window->Records().Table()),
               (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo")}));
 }
@@ -287,7 +287,7 @@ TEST_F(MainWindowTest, SelectLabelLoadsTheChosenRowAndCancelReturnsToTheLabelSho
     SaveNewLabel(QStringLiteral("Bravo"));
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Charlie"));
-    ProgramSpecificLabels().SpecificLabelsChosen = true;
+    ProgramChosenPositions().SpecificLabelsChosen = true;
     QStringList titles;
     auto chooseRow = [&titles](int row) {
         return [&titles, row](QDialog& dialog) {
@@ -303,7 +303,7 @@ TEST_F(MainWindowTest, SelectLabelLoadsTheChosenRowAndCancelReturnsToTheLabelSho
     EXPECT_EQ(Description(), QStringLiteral("Charlie"));
     EXPECT_EQ(window->Records().Table()->Text(QStringLiteral("DESCRIPT")).trimmed(),
               QStringLiteral("Charlie"));
-    EXPECT_FALSE(ProgramSpecificLabels().SpecificLabelsChosen);
+    EXPECT_FALSE(ProgramChosenPositions().SpecificLabelsChosen);
     EXPECT_EQ(titles, (QStringList{QStringLiteral("Description"), QStringLiteral("Height \""),
                                    QStringLiteral("Width \""), QStringLiteral("Across"),
                                    QStringLiteral("Down")}));

@@ -9,8 +9,8 @@
 #include <QRegularExpression>
 
 #include "MainWindowFixture.h"
+#include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
-#include "document/SpecificLabels.h"
 #include "printing/PrintJobs.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
@@ -103,9 +103,9 @@ TEST_F(PrintCommandsTest, SpecificLabelsAndPdfExportFromTheMenu) {
         chooser.OkbuttonClick();
     }));
     window->mnuSelectSpecificLabels->trigger();
-    EXPECT_TRUE(ProgramSpecificLabels().SpecificLabelsChosen);
-    EXPECT_TRUE(ProgramSpecificLabels().isSelected(1));
-    EXPECT_FALSE(ProgramSpecificLabels().isSelected(0));
+    EXPECT_TRUE(ProgramChosenPositions().SpecificLabelsChosen);
+    EXPECT_TRUE(ProgramChosenPositions().isSelected(1));
+    EXPECT_FALSE(ProgramChosenPositions().isSelected(0));
 
     const QString pdf = dir.filePath(QStringLiteral("parcels.pdf"));
     prompts.Then(Answer::Text(QStringLiteral("3"))).Then(Answer::SaveFile(pdf));
@@ -116,7 +116,7 @@ TEST_F(PrintCommandsTest, SpecificLabelsAndPdfExportFromTheMenu) {
     ASSERT_TRUE(info.waitForFinished(60000));
     EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
                     .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
-    ProgramSpecificLabels().clear();
+    ProgramChosenPositions().clear();
 }
 
 TEST_F(PrintCommandsTest, BatchRendersAStoredLabelWhileTheProgramHoldsTheTable) {

@@ -2,8 +2,8 @@
 
 #include "controls/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
+#include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
-#include "document/SpecificLabels.h"
 #include "storage/TemplateTable.h"
 #include "templates/TSelectTemplate.h"
 #include "templates/TemplateTableModel.h"
@@ -201,7 +201,7 @@ TEST_F(TemplateCommandsTest, AMissingTemplateTableIsRestoredFromTheStockTemplate
 
 TEST_F(TemplateCommandsTest, ChangingTheLayoutClearsTheChosenPositions) {
     SaveLabelFrom(Round3x3, "Round");
-    SpecificLabels& chosen = ProgramSpecificLabels();
+    ChosenPositions& chosen = ProgramChosenPositions();
     chosen.SpecificLabelsChosen = true;
     chosen.SelectedPositions[4] = true;
 

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderProbe.h"
-#include "document/SpecificLabels.h"
+#include "document/ChosenPositions.h"
 #include "printing/PaperChoice.h"
 #include "printing/PrintJobs.h"
 #include "printing/TLabelPrint.h"
@@ -159,7 +159,7 @@ TEST(CupsPrint, PrintJobOfTwoSheetsContinuesTheCounterAndPrintsEachSheetOnce) {
         "LABELITEM=COUNTER\nTOP=0.1\nLEFT=0.1\nWIDTH=1\nHEIGHT=0.3\nFONTSIZE=12\nFONTCOLOR=0\n"
         "ANGLE=0\nFONTNAME=Arial\nFONTBOLD=N\nFONTITALIC=N\nFONTUNDER=N\nRELATIVEX=0\n"
         "RELATIVEY=0\nSTARTINGNUMBER=1\nREPEATEACH=1\nNOTHING=NOTHING\n");
-    SpecificLabels selection;
+    ChosenPositions selection;
     CurrentLabel label;
     label.geometry = geometry;
     PrintJobs jobs(nullptr, {[&] { return objects; }, [&] { return label; }}, selection);

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingSurface.h"
-#include "document/SpecificLabels.h"
+#include "document/ChosenPositions.h"
 #include "printing/SheetJob.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
@@ -67,7 +67,7 @@ struct PreviewRun {
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.RunFinished(), 10000);
     }
-    SpecificLabels selection;
+    ChosenPositions selection;
     QByteArray bytes;
     QBuffer buffer{&bytes};
     TLabelPrint window;
@@ -171,7 +171,7 @@ TEST(LabelPrintWindow, AnsweringNoLetsTheJobFinishAndTheWindowThenCloses) {
 }
 
 TEST(LabelPrintWindow, CaptionsAndEnginesOfTheJob) {
-    SpecificLabels selection;
+    ChosenPositions selection;
     TLabelPrint window(Sheet(), selection);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Print Status Screen"));
     EXPECT_EQ(window.size(), QSize(364, 130));

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderProbe.h"
-#include "document/SpecificLabels.h"
+#include "document/ChosenPositions.h"
 #include "printing/PrintJobs.h"
 #include "printing/TBaseReport.h"
 #include "printing/TFilePreview.h"
@@ -91,7 +91,7 @@ protected:
 
     QTemporaryDir dir;
     ScriptedPrompter prompts;
-    SpecificLabels selection;
+    ChosenPositions selection;
     CurrentLabel label = AddressLabel();
     QString objects = SolidBox(0.1, 0.1, 0.5) + kEnd;
     PrintJobs jobs;

@@ -15,7 +15,7 @@ public:
         double BaselineOffset = 0;
         double Angle = 0;
         QString Text;
-        TReportFontSpec Font;
+        TReportFontDesc Font;
         QColor Color;
     };
     std::vector<DrawnText> Texts;
@@ -26,7 +26,7 @@ public:
     void EndPage() override {}
     void SetPen(const TReportPenSpec&) override {}
     void SetBrush(const TReportBrushSpec&) override {}
-    void SetFont(const TReportFontSpec& font, const QColor& color) override {
+    void SetFont(const TReportFontDesc& font, const QColor& color) override {
         font_ = font;
         color_ = color;
     }
@@ -60,6 +60,6 @@ public:
     }
 
 private:
-    TReportFontSpec font_;
+    TReportFontDesc font_;
     QColor color_;
 };

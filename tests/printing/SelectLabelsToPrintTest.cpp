@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "document/SpecificLabels.h"
+#include "document/ChosenPositions.h"
 #include "printing/TSelectLabelsToPrint.h"
 #include "support/ScriptedPrompter.h"
 
@@ -28,7 +28,7 @@ std::vector<int> Ticked(const TSelectLabelsToPrint& dialog) {
 } // namespace
 
 TEST(SelectLabelsToPrint, OneEntryPerPositionRowByRowTickedFromTheSelection) {
-    SpecificLabels selection;
+    ChosenPositions selection;
     selection.SelectedPositions[4] = true;
     TSelectLabelsToPrint dialog(selection, 3, 2);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Specific Labels"));
@@ -40,7 +40,7 @@ TEST(SelectLabelsToPrint, OneEntryPerPositionRowByRowTickedFromTheSelection) {
 }
 
 TEST(SelectLabelsToPrint, OkStoresTheTicksAndSomeButNotAllClosesWithOk) {
-    SpecificLabels selection;
+    ChosenPositions selection;
     TSelectLabelsToPrint dialog(selection, 3, 2);
     dialog.LabelsList->item(3)->setCheckState(Qt::Checked);
     dialog.Okbutton->click();
@@ -50,7 +50,7 @@ TEST(SelectLabelsToPrint, OkStoresTheTicksAndSomeButNotAllClosesWithOk) {
 }
 
 TEST(SelectLabelsToPrint, NothingTickedSaysSoAndKeepsTheChoice) {
-    SpecificLabels selection;
+    ChosenPositions selection;
     selection.SelectedPositions[1] = true;
     ScriptedPrompter prompter;
     TSelectLabelsToPrint dialog(selection, 3, 2);
@@ -65,7 +65,7 @@ TEST(SelectLabelsToPrint, NothingTickedSaysSoAndKeepsTheChoice) {
 }
 
 TEST(SelectLabelsToPrint, EverythingTickedStoresAllButClosesWithCancel) {
-    SpecificLabels selection;
+    ChosenPositions selection;
     TSelectLabelsToPrint dialog(selection, 3, 2);
     dialog.show();
     dialog.Allbutton->click();
@@ -77,7 +77,7 @@ TEST(SelectLabelsToPrint, EverythingTickedStoresAllButClosesWithCancel) {
 }
 
 TEST(SelectLabelsToPrint, TheMenuCommandRestrictsPrintingOnlyOnOk) {
-    SpecificLabels selection;
+    ChosenPositions selection;
     {
         ScriptedPrompter prompter;
         prompter.Then(ScriptedPrompter::Answer::Dialog(true, [](QDialog& dialog) {
@@ -104,7 +104,7 @@ TEST(SelectLabelsToPrint, TheMenuCommandRestrictsPrintingOnlyOnOk) {
 }
 
 TEST(SelectLabelsToPrint, TheLargestSheetListsThreeHundredPositionsWithinTheTable) {
-    SpecificLabels selection;
+    ChosenPositions selection;
     selection.SelectedPositions[299] = true;
     TSelectLabelsToPrint dialog(selection, 10, 30);
     ASSERT_EQ(dialog.LabelsList->count(), 300);
@@ -115,11 +115,11 @@ TEST(SelectLabelsToPrint, TheLargestSheetListsThreeHundredPositionsWithinTheTabl
     EXPECT_TRUE(selection.SelectedPositions[0]);
     // A sheet larger than any template allows is cut to the table, never read past it.
     TSelectLabelsToPrint huge(selection, 20, 40);
-    EXPECT_EQ(huge.LabelsList->count(), SpecificLabels::MaxPositions);
+    EXPECT_EQ(huge.LabelsList->count(), ChosenPositions::MaxPositions);
 }
 
 TEST(SelectLabelsToPrint, PictureOfTheChooserForAThreeByTenSheet) {
-    SpecificLabels selection;
+    ChosenPositions selection;
     selection.SpecificLabelsChosen = true;
     for (int position : {0, 1, 2, 7, 29})
         selection.SelectedPositions[position] = true;

@@ -6,8 +6,8 @@
 
 #include "RecordingSurface.h"
 #include "RenderProbe.h"
+#include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
-#include "document/SpecificLabels.h"
 #include "printing/PaperChoice.h"
 #include "printing/ReportFontMetrics.h"
 #include "printing/TLabelPrint.h"
@@ -76,7 +76,7 @@ struct Job {
         image.Execute();
         return image.Pages();
     }
-    SpecificLabels selection;
+    ChosenPositions selection;
     TLabelPrint print;
     int labelsDrawn = 0;
     int pagesWritten = 0;
@@ -162,7 +162,7 @@ TEST(SheetRender, TextPlacementAndTurnedTexts) {
     Job plain(Sheet(1, 1), text.arg(0));
     const auto drawn = RecordingSurface::Pages(plain.ToStream())[0].Texts;
     ASSERT_EQ(drawn.size(), 1u);
-    TReportFontSpec font{QStringLiteral("Arial"), 12, true};
+    TReportFontDesc font{QStringLiteral("Arial"), 12, true};
     const ReportFontMetrics& m = ReportFontMetrics::For(font, 600);
     const double a = m.Ascent / 600.0, d = m.Descent / 600.0, leading = m.InternalLeading / 600.0;
     EXPECT_NEAR(drawn[0].Pivot.x(), 0.1875 + 0.5 + 0.1, 1e-9);

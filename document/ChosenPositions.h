@@ -6,7 +6,7 @@
 // never stored: written by the position chooser, read by the sheet renderer, cleared
 // whenever another label becomes current. Positions are numbered row * across + column
 // from 0; the largest sheet has 10 across and 30 down.
-class SpecificLabels {
+class ChosenPositions {
 public:
     static constexpr int MaxPositions = 10 * 30;
 
@@ -23,4 +23,4 @@ public:
 };
 
 // The one selection of the running program.
-SpecificLabels& ProgramSpecificLabels();
+ChosenPositions& ProgramChosenPositions();

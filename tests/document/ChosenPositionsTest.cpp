@@ -1,11 +1,11 @@
-#include "document/SpecificLabels.h"
+#include "document/ChosenPositions.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(SpecificLabels, ClearForgetsTheChoiceAndEveryChosenPosition) {
-    SpecificLabels& selection = ProgramSpecificLabels();
+TEST(ChosenPositions, ClearForgetsTheChoiceAndEveryChosenPosition) {
+    ChosenPositions& selection = ProgramChosenPositions();
     selection.SpecificLabelsChosen = true;
     selection.SelectedPositions[0] = true;
     selection.SelectedPositions[299] = true;
@@ -14,7 +14,7 @@ TEST(SpecificLabels, ClearForgetsTheChoiceAndEveryChosenPosition) {
     EXPECT_FALSE(selection.isSelected(-1));
     selection.clear();
     EXPECT_FALSE(selection.SpecificLabelsChosen);
-    for (int position = 0; position < SpecificLabels::MaxPositions; ++position)
+    for (int position = 0; position < ChosenPositions::MaxPositions; ++position)
         EXPECT_FALSE(selection.isSelected(position)) << position;
 }
 

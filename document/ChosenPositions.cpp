@@ -1,0 +1,6 @@
+#include "document/ChosenPositions.h"
+
+ChosenPositions& ProgramChosenPositions() {
+    static ChosenPositions selection;
+    return selection;
+}

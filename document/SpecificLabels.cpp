@@ -1,6 +1,0 @@
-#include "document/SpecificLabels.h"
-
-SpecificLabels& ProgramSpecificLabels() {
-    static SpecificLabels selection;
-    return selection;
-}
