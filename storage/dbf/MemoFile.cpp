@@ -52,10 +52,11 @@ MemoFile MemoFile::open(const std::string& path, bool writable) {
         throw Error("The memo file " + path + " is damaged (block size " +
                     std::to_string(blockSize) + ")");
     memo.blockSize_ = blockSize;
-    // Never append over data already in the file, whatever the header says.
+    // New memos go right after the data in the file, whatever the header says: never over
+    // existing memos (a next-free block too low) and never far beyond the end (too high).
     std::uint64_t firstFree = (kHeaderSize + blockSize - 1) / blockSize;
     std::uint64_t pastEnd = (memo.size_ + blockSize - 1) / blockSize;
-    std::uint64_t next = std::max<std::uint64_t>({be32(header), firstFree, pastEnd});
+    std::uint64_t next = std::max(firstFree, pastEnd);
     if (next > 0xFFFFFFFFull)
         throw Error("The memo file " + path + " is full");
     memo.nextFree_ = static_cast<std::uint32_t>(next);

@@ -178,10 +178,19 @@ Table::~Table() {
 }
 
 std::unique_ptr<Table> Table::open(const std::string& path, Mode mode) {
-    std::unique_ptr<Table> table(new Table());
-    table->d->openFiles(path, mode);
-    table->first();
-    return table;
+    // A reader may meet a writer swapping in packed files; a second look sees them in place.
+    for (int attempt = 1;; ++attempt) {
+        std::unique_ptr<Table> table(new Table());
+        try {
+            table->d->openFiles(path, mode);
+        } catch (const Error&) {
+            if (mode == Mode::Exclusive || attempt == 3)
+                throw;
+            continue;
+        }
+        table->first();
+        return table;
+    }
 }
 
 void Table::close() {
@@ -206,9 +215,15 @@ const std::vector<FieldDef>& Table::fields() const {
 }
 
 int Table::fieldIndex(std::string_view name) const {
-    std::string wanted = upperAscii(name);
+    auto same = [](std::string_view a, std::string_view b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::toupper(static_cast<unsigned char>(x)) ==
+                          std::toupper(static_cast<unsigned char>(y));
+               });
+    };
     for (std::size_t i = 0; i < d->fields.size(); ++i)
-        if (upperAscii(d->fields[i].name) == wanted)
+        if (same(d->fields[i].name, name))
             return static_cast<int>(i);
     return -1;
 }
@@ -346,6 +361,8 @@ bool TableImpl::orderLess(const Tag& tag, std::uint32_t a, std::uint32_t b) cons
 std::size_t TableImpl::positionOf(std::uint32_t rec) const {
     if (current < 0)
         return rec - 1;
+    if (curPosition < orderSize() && tags[current].order[curPosition] == rec)
+        return curPosition; // walking: no search needed
     const Tag& tag = tags[current];
     auto it =
         std::lower_bound(tag.order.begin(), tag.order.end(), rec,
@@ -359,6 +376,7 @@ void TableImpl::seekVisible(std::size_t pos, int step) {
         std::uint32_t rec = recordAt(pos);
         if (!deleted(rec)) {
             cur = rec;
+            curPosition = pos;
             return;
         }
         if (step < 0 && pos == 0)
@@ -856,6 +874,22 @@ void Table::pack() {
     d->requireWritable("pack");
     if (d->state != State::Browse)
         cancel();
+    try {
+        packFiles();
+    } catch (const Error&) {
+        if (!File::exists(d->path + kCommitSuffix)) { // not committed: the originals stand
+            for (const auto& f : {d->memoPath, d->cdxPath, d->path})
+                File::remove(tempOf(f));
+            throw;
+        }
+        // Committed but not finished: the next open completes it; this handle is stale.
+        close();
+        throw;
+    }
+    first();
+}
+
+void Table::packFiles() {
     TableImpl& t = *d;
     const std::string memoTemp = tempOf(t.memoPath), cdxTemp = tempOf(t.cdxPath),
                       dbfTemp = tempOf(t.path), commit = t.path + kCommitSuffix;
@@ -865,7 +899,7 @@ void Table::pack() {
     std::optional<MemoFile> memo;
     if (t.memo)
         memo = MemoFile::create(memoTemp, true);
-    std::vector<char> packed;
+    Bytes packed;
     packed.reserve(t.data.size());
     std::uint32_t kept = 0;
     for (std::uint32_t rec = 1; rec <= t.count; ++rec) {
@@ -891,7 +925,7 @@ void Table::pack() {
             }
         }
     }
-    if (memo)
+    if (memo && t.syncWrites)
         memo->sync();
     std::string header = t.header;
     stampDate(header.data());
@@ -901,30 +935,41 @@ void Table::pack() {
     if (!packed.empty())
         newDbf.writeAt(t.headerLength, packed.data(), packed.size());
     newDbf.writeAt(t.headerLength + packed.size(), std::string(1, kEndMark));
-    newDbf.sync();
+    if (t.syncWrites)
+        newDbf.sync();
     if (!newDbf.tryLockExclusive())
         throw Error("Cannot lock the packed table " + dbfTemp);
 
-    // 2. The index over the packed records.
-    std::vector<char> oldData = std::move(t.data);
-    std::uint32_t oldCount = t.count;
-    t.data = std::move(packed);
-    t.count = kept;
-    for (auto& tag : t.tags) {
-        tag.keys.assign(std::size_t(kept) * tag.keyLength, ' ');
-        for (std::uint32_t rec = 1; rec <= kept; ++rec)
-            t.computeKey(tag, rec);
-        t.sortTag(tag);
+    // 2. The index over the packed records (the table itself stays as it is until commit).
+    std::vector<TableImpl::Tag> tags = t.tags;
+    std::swap(t.data, packed);
+    std::swap(t.count, kept);
+    try {
+        for (auto& tag : tags) {
+            tag.keys.assign(std::size_t(t.count) * tag.keyLength, ' ');
+            for (std::uint32_t rec = 1; rec <= t.count; ++rec)
+                t.computeKey(tag, rec);
+            t.sortTag(tag);
+        }
+    } catch (...) {
+        std::swap(t.data, packed);
+        std::swap(t.count, kept);
+        throw;
     }
+    std::swap(t.data, packed);
+    std::swap(t.count, kept);
     std::string image;
     if (t.indexOpen) {
+        std::swap(t.tags, tags);
+        std::swap(t.count, kept);
         image = t.buildIndexImage();
+        std::swap(t.tags, tags);
+        std::swap(t.count, kept);
         File newCdx = File::create(cdxTemp, true);
         newCdx.writeAt(0, image);
-        newCdx.sync();
+        if (t.syncWrites)
+            newCdx.sync();
     }
-    (void)oldData;
-    (void)oldCount;
 
     // 3. Commit, then swap the files in; an interruption from here on is finished at open.
     File::create(commit, true).sync();
@@ -940,6 +985,9 @@ void Table::pack() {
 
     t.dbf = std::move(newDbf);
     t.header = header;
+    t.data = std::move(packed);
+    t.count = kept;
+    t.tags = std::move(tags);
     if (memo) {
         memo->close();
         t.memo = MemoFile::open(t.memoPath, true);
@@ -948,7 +996,6 @@ void Table::pack() {
         t.cdx = File::open(t.cdxPath, true);
         t.lastImage = std::move(image);
     }
-    first();
 }
 
 // ============================================================ index
@@ -957,8 +1004,17 @@ void TableImpl::computeKey(Tag& tag, std::uint32_t rec) const {
     std::string_view bytes = fieldBytes(record(rec), static_cast<std::size_t>(tag.field));
     char* out = tag.keys.data() + std::size_t(rec - 1) * tag.keyLength;
     if (tag.upper) {
-        std::string key = upperKey(bytes);
-        std::memcpy(out, key.data(), tag.keyLength);
+        // Plain ASCII, by far the common case, folds in place without allocating.
+        bool ascii = true;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            char c = bytes[i];
+            ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+            out[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+        }
+        if (!ascii) {
+            std::string key = upperKey(bytes);
+            std::memcpy(out, key.data(), tag.keyLength);
+        }
     } else {
         std::memcpy(out, bytes.data(), tag.keyLength);
     }

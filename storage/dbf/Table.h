@@ -42,8 +42,9 @@ class TableImpl;
 // index, so that a reader or a crash sees either the old or the new record, never a torn one.
 // pack() builds the packed table, memo and index beside the originals and replaces them
 // atomically (a crash leaves either the old or the packed files). At open an index that is
-// missing bits, damaged, or disagrees with the table is rebuilt silently (in memory only for a
-// read-only open).
+// damaged or disagrees with the table is rebuilt silently (in memory only for a read-only
+// open); an index whose very tag list is unreadable is dropped (deleted when exclusive), so
+// that tagNames() is empty and the caller creates its tags again as for a missing index.
 //
 // Every length, offset and count read from the files is checked; a damaged file raises
 // dbf::Error with a message naming the file, never a crash.
@@ -75,7 +76,8 @@ public:
     const std::vector<FieldDef>& fields() const;
     int fieldIndex(std::string_view name) const; // case-insensitive; -1 when absent
 
-    // ---- navigation (in the current order, deleted records skipped)
+    // ---- navigation (in the current order, deleted records skipped). Moving cancels a
+    // pending append or edit: post() first to keep it.
     void first();
     void next();
     void last();
@@ -142,8 +144,8 @@ public:
     std::vector<std::string> tagNames() const; // tags of the open index
     std::string tagExpression(std::string_view tag) const;
     std::string indexFileName() const; // full path of the open .cdx, "" when none
-    // Closes the structural index (order becomes record order); the caller may then delete
-    // the file. Exclusive only.
+    // Closes the structural index (order becomes record order; an exclusive open also clears
+    // the table's index flag); the caller may then delete the file.
     void closeIndexes();
 
     // ---- change notification: called after the current record or the state changes.
@@ -156,6 +158,7 @@ public:
 
 private:
     Table();
+    void packFiles();
     std::unique_ptr<TableImpl> d;
     friend class TableImpl;
 };

@@ -5,9 +5,22 @@
 #include "storage/dbf/Table.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace dbf {
+
+// Leaves new elements uninitialised (resize of a buffer about to be read into).
+template <typename T> struct UninitialisedAllocator : std::allocator<T> {
+    template <typename U> struct rebind { using other = UninitialisedAllocator<U>; };
+    UninitialisedAllocator() = default;
+    template <typename U> UninitialisedAllocator(const UninitialisedAllocator<U>&) {}
+    template <typename U> void construct(U* p) { ::new (static_cast<void*>(p)) U; }
+    template <typename U, typename... A> void construct(U* p, A&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<A>(args)...);
+    }
+};
+using Bytes = std::vector<char, UninitialisedAllocator<char>>;
 
 // The state behind a Table: the open files, the header, every record in memory (a mirror of
 // the file's record area), the tags' keys and orders, the cursor and the edit buffer.
@@ -72,7 +85,7 @@ public:
     std::uint32_t headerLength = 0, recordLength = 0, count = 0;
     std::vector<FieldDef> fields;
     std::vector<std::uint32_t> offsets;
-    std::vector<char> data; // count * recordLength bytes
+    Bytes data; // count * recordLength bytes
 
     std::vector<Tag> tags;
     int current = -1; // index into tags; -1 = record order
@@ -80,7 +93,8 @@ public:
     File cdx;
     std::string lastImage;
 
-    std::uint32_t cur = 0; // 0 = no current record
+    std::uint32_t cur = 0;               // 0 = no current record
+    mutable std::size_t curPosition = 0; // where cur was last found in the order (a hint)
     bool atBof = false;
     State state = State::Inactive;
     std::vector<char> buffer;

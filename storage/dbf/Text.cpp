@@ -1,5 +1,7 @@
 #include "storage/dbf/Text.h"
 
+#include "storage/dbf/CaseTable.h"
+
 #include <cstdint>
 
 namespace dbf {
@@ -68,69 +70,10 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool inPairRange(char32_t c, char32_t from, char32_t to, bool upperIsEven) {
-    return c >= from && c <= to && ((c % 2 == 0) != upperIsEven);
-}
-
-// Simple upper-case mapping of one code point (the letters of the Latin, Greek, Cyrillic,
-// Armenian and fullwidth blocks, Roman numerals and circled letters).
 char32_t toUpper(char32_t c) {
     if (c < 0x80)
         return (c >= 'a' && c <= 'z') ? c - 0x20 : c;
-    if (c == 0xB5)
-        return 0x39C;
-    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7))
-        return c - 0x20;
-    if (c == 0xFF)
-        return 0x178;
-    if (c == 0x131)
-        return 'I';
-    if (c == 0x17F)
-        return 'S';
-    if (inPairRange(c, 0x100, 0x137, true) || inPairRange(c, 0x14A, 0x177, true) ||
-        inPairRange(c, 0x139, 0x148, false) || inPairRange(c, 0x179, 0x17E, false) ||
-        inPairRange(c, 0x1CD, 0x1DC, false) || inPairRange(c, 0x1DE, 0x1EF, true) ||
-        inPairRange(c, 0x1F8, 0x21F, true) || inPairRange(c, 0x222, 0x233, true) ||
-        inPairRange(c, 0x246, 0x24F, true) || inPairRange(c, 0x370, 0x373, true) ||
-        inPairRange(c, 0x3D8, 0x3EF, true) || inPairRange(c, 0x460, 0x481, true) ||
-        inPairRange(c, 0x48A, 0x4BF, true) || inPairRange(c, 0x4C1, 0x4CE, false) ||
-        inPairRange(c, 0x4D0, 0x52F, true) || inPairRange(c, 0x1E00, 0x1E95, true) ||
-        inPairRange(c, 0x1EA0, 0x1EFF, true))
-        return c - 1;
-    if ((c >= 0x3B1 && c <= 0x3C1) || (c >= 0x3C3 && c <= 0x3CB))
-        return c - 0x20;
-    switch (c) {
-    case 0x3C2:
-        return 0x3A3;
-    case 0x3AC:
-        return 0x386;
-    case 0x3AD:
-    case 0x3AE:
-    case 0x3AF:
-        return c - 0x25;
-    case 0x3CC:
-        return 0x38C;
-    case 0x3CD:
-    case 0x3CE:
-        return c - 0x3F;
-    case 0x4CF:
-        return 0x4C0;
-    default:
-        break;
-    }
-    if (c >= 0x430 && c <= 0x44F)
-        return c - 0x20;
-    if (c >= 0x450 && c <= 0x45F)
-        return c - 0x50;
-    if (c >= 0x561 && c <= 0x586)
-        return c - 0x30;
-    if (c >= 0x2170 && c <= 0x217F)
-        return c - 0x10;
-    if (c >= 0x24D0 && c <= 0x24E9)
-        return c - 26;
-    if (c >= 0xFF41 && c <= 0xFF5A)
-        return c - 0x20;
-    return c;
+    return simpleUpper(c);
 }
 
 unsigned char upperCp1252(unsigned char c) {

@@ -20,7 +20,7 @@ bool isValidUtf8(std::string_view bytes);
 std::string decodeStored(std::string_view bytes);
 
 // Upper case of stored bytes as index keys use it (upper(FIELD)): every letter the program can
-// store (Latin, Greek, Cyrillic, Armenian, ...) folded to its simple upper case; bytes that are
+// store folded to its simple Unicode upper case (see CaseTable.h); bytes that are
 // not valid UTF-8 are folded as Windows-1252. The result has exactly `bytes.size()` bytes
 // (blank-padded, never a split character), so keys keep the field's width.
 std::string upperKey(std::string_view bytes);
