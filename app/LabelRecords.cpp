@@ -61,9 +61,13 @@ void LabelRecords::CloseLabelTable() {
     table_.reset();
 }
 
-bool LabelRecords::Empty() const { return !table_ || table_->Eof(); }
+bool LabelRecords::Empty() const {
+    return !table_ || table_->Eof();
+}
 
-bool LabelRecords::Changed() const { return !window_.SaveButton->isHidden(); }
+bool LabelRecords::Changed() const {
+    return !window_.SaveButton->isHidden();
+}
 
 void LabelRecords::UpdateScreenStatus() {
     window_.UpdateScreenStatus({Empty(), NewLabelFlag, Changed()});
@@ -138,7 +142,8 @@ void LabelRecords::SaveButtonClick() {
         return;
     }
     if (DescriptionIsDuplicate()) {
-        ShowInformation(QStringLiteral("A label with this name already exists.\rPlease change the name"));
+        ShowInformation(
+            QStringLiteral("A label with this name already exists.\rPlease change the name"));
         window_.Descript->setFocus();
         return;
     }
@@ -164,7 +169,9 @@ void LabelRecords::CancelButtonClick() {
     UpdateScreenStatus();
 }
 
-void LabelRecords::AnotherLabelBecameCurrent() { ProgramSpecificLabels().clear(); }
+void LabelRecords::AnotherLabelBecameCurrent() {
+    ProgramSpecificLabels().clear();
+}
 
 void LabelRecords::SelectLabel() {
     if (Empty())
@@ -205,8 +212,8 @@ void LabelRecords::CloneLabel() {
 }
 
 void LabelRecords::DeleteLabel() {
-    if (!Empty() &&
-        AskYesNoDefaultNo(QStringLiteral("Delete entire label?"), QStringLiteral("Delete Entire Label"))) {
+    if (!Empty() && AskYesNoDefaultNo(QStringLiteral("Delete entire label?"),
+                                      QStringLiteral("Delete Entire Label"))) {
         {
             SuppressReloadScope suppress(SuppressReload);
             table_->Delete();

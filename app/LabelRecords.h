@@ -37,7 +37,7 @@ public:
     LabelTable* Table() const { return table_.get(); }
     void CloseLabelTable();
 
-    bool Empty() const; // no current record
+    bool Empty() const;   // no current record
     bool Changed() const; // Save and Cancel are showing
     void UpdateScreenStatus();
 

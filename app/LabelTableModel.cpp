@@ -15,8 +15,7 @@ const Column Columns[] = {
 constexpr int ColumnCount = int(std::size(Columns));
 } // namespace
 
-LabelTableModel::LabelTableModel(DataTable& table, QObject* parent)
-    : QAbstractTableModel(parent) {
+LabelTableModel::LabelTableModel(DataTable& table, QObject* parent) : QAbstractTableModel(parent) {
     const quint32 current = table.RecNo();
     for (table.First(); !table.Eof(); table.Next()) {
         Row row{table.RecNo(), {}};

@@ -37,7 +37,8 @@ TSelectLabel::TSelectLabel(DataTable& table, QWidget* parent) : QDialog(parent),
         gridWidth += width;
     }
     Grid->setMinimumSize(gridWidth, 220);
-    Grid->setWhatsThis(QStringLiteral("Your stored labels by description. Choose one and press OK."));
+    Grid->setWhatsThis(
+        QStringLiteral("Your stored labels by description. Choose one and press OK."));
 
     OkButton = new QPushButton(QStringLiteral("OK"), this);
     OkButton->setDefault(true);

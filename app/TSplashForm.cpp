@@ -35,7 +35,9 @@ TSplashForm::TSplashForm(QWidget* parent)
         move(screen->geometry().center() - rect().center());
 }
 
-void TSplashForm::ShowOkButton() { OkButton->show(); }
+void TSplashForm::ShowOkButton() {
+    OkButton->show();
+}
 
 void TSplashForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);

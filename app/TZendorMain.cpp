@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include "app/DescriptionValidator.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
 #include "app/TSplashForm.h"
@@ -30,12 +31,17 @@ constexpr int WindowWidth = 610;
 constexpr int WindowHeight = 450;
 constexpr int Panel1Height = 49;
 constexpr int ToolsPanelHeight = 31;
-constexpr int DescriptionChars = 30;
 
 QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     return action;
+}
+
+// Connects a signal to a command that runs inside the command boundary.
+template <typename Sender, typename Signal>
+void command(Sender* sender, Signal signal, QObject* context, std::function<void()> body) {
+    QObject::connect(sender, signal, context, [body = std::move(body)] { RunCommand(body); });
 }
 
 QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& caption, int left) {
@@ -90,9 +96,6 @@ TZendorMain::~TZendorMain() {
 
 void TZendorMain::ConnectCommands() {
     LabelRecords& records = *records_;
-    auto command = [](QObject* sender, auto signal, QObject* context, std::function<void()> body) {
-        QObject::connect(sender, signal, context, [body] { RunCommand(body); });
-    };
     command(SaveButton, &QPushButton::clicked, this, [&records] { records.SaveButtonClick(); });
     command(CancelButton, &QPushButton::clicked, this, [&records] { records.CancelButtonClick(); });
     command(mnuSelectLabel, &QAction::triggered, this, [&records] { records.SelectLabel(); });
@@ -190,7 +193,8 @@ void TZendorMain::CreateMenus() {
     mnuSelectLabel = AddCommand(mnuFile, "mnuSelectLabel", QStringLiteral("&Select Label"));
     mnuNewLabel = AddCommand(mnuFile, "mnuNewLabel", QStringLiteral("&New Label"));
     mnuFile->addSeparator();
-    mnuRebuildIndexes = AddCommand(mnuFile, "mnuRebuildIndexes", QStringLiteral("&Rebuild Indexes"));
+    mnuRebuildIndexes =
+        AddCommand(mnuFile, "mnuRebuildIndexes", QStringLiteral("&Rebuild Indexes"));
     mnuFile->addSeparator();
     mnuPrintLabels = AddCommand(mnuFile, "mnuPrintLabels", QStringLiteral("&Print Labels"));
     mnuExportPdf = AddCommand(mnuFile, "mnuExportPdf", QStringLiteral("Export to P&DF…"));
@@ -205,7 +209,8 @@ void TZendorMain::CreateMenus() {
     mnuLabel->setObjectName(QStringLiteral("mnuLabel"));
     mnuDeleteLabel = AddCommand(mnuLabel, "mnuDeleteLabel", QStringLiteral("&Delete Label"));
     mnuCloneLabel = AddCommand(mnuLabel, "mnuCloneLabel", QStringLiteral("&Clone Label"));
-    mnuConfigureLabel = AddCommand(mnuLabel, "mnuConfigureLabel", QStringLiteral("Con&figure Label"));
+    mnuConfigureLabel =
+        AddCommand(mnuLabel, "mnuConfigureLabel", QStringLiteral("Con&figure Label"));
 
     mnuGrid = menuBar()->addMenu(QStringLiteral("&Grid"));
     mnuNoSnap = AddCommand(mnuGrid, "mnuNoSnap", QStringLiteral("&No Snap to Grid"));
@@ -233,8 +238,9 @@ void TZendorMain::CreatePanel1() {
     Descript = new QLineEdit(Panel1);
     Descript->setObjectName(QStringLiteral("Descript"));
     Descript->setGeometry(8, 19, 209, 21);
-    Descript->setMaxLength(DescriptionChars);
-    Descript->setWhatsThis(QStringLiteral("The description is the label's name. It must be unique."));
+    Descript->setValidator(new DescriptionValidator(LabelTable::DescriptionWidth, Descript));
+    Descript->setWhatsThis(
+        QStringLiteral("The description is the label's name. It must be unique."));
 
     SaveButton = AddTextButton(Panel1, "SaveButton", QStringLiteral("&Save"), 232);
     CancelButton = AddTextButton(Panel1, "CancelButton", QStringLiteral("&Cancel"), 312);
@@ -246,8 +252,15 @@ void TZendorMain::CreatePanel1() {
     ContextHelpButton->setText(QStringLiteral("?"));
     ContextHelpButton->setToolTip(QStringLiteral("What's this?"));
     ContextHelpButton->setGeometry(472, 12, 25, 25);
-    connect(ContextHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    connect(ContextHelpButton, &QToolButton::clicked, this,
+            [] { QWhatsThis::enterWhatsThisMode(); });
     ExitButton = AddTextButton(Panel1, "ExitButton", QStringLiteral("E&xit"), 512);
+    SaveButton->setWhatsThis(
+        QStringLiteral("Stores the label as it is now under its description."));
+    CancelButton->setWhatsThis(
+        QStringLiteral("Forgets the changes and shows the label as last saved."));
+    HelpButton->setWhatsThis(QStringLiteral("Opens the help contents."));
+    ExitButton->setWhatsThis(QStringLiteral("Ends Quorvane. Save or cancel your changes first."));
 }
 
 void TZendorMain::CreateToolsPanel() {
@@ -271,6 +284,10 @@ void TZendorMain::CreateScrollBox() {
     LabelPanel = new TCanvasPanel(ScrollBoxArea);
     LabelPanel->setObjectName(QStringLiteral("LabelPanel"));
     LabelPanel->move(17, 3);
+    LabelPanel->setWhatsThis(QStringLiteral(
+        "The label at its true size. Drag a tool onto it to place an item; click an item to "
+        "select it, right-click it for its properties."));
+    ScrollBox1->setWhatsThis(QStringLiteral("Click the grey area to clear the selection."));
     ScrollBox1->setWidget(ScrollBoxArea);
 }
 
@@ -304,7 +321,20 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
 
 void TZendorMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    KeepOnScreen();
     FitScrollArea();
+}
+
+void TZendorMain::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect usable = screen->availableGeometry();
+    const QRect full = screen->geometry();
+    if (isMaximized() && height() > usable.height())
+        setGeometry(x(), 0, width(), usable.height());
+    else if (width() > full.width())
+        setGeometry(0, y(), full.width(), height());
 }
 
 void TZendorMain::FitScrollArea() {

@@ -108,6 +108,8 @@ private:
     void CreateToolsPanel();
     void CreateScrollBox();
     void PlaceOnScreen();
+    // A maximised window no taller than the usable screen, a window no wider than the screen.
+    void KeepOnScreen();
 
     QString dataDirectory_;
     std::unique_ptr<Preferences> preferences_;

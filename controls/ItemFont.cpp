@@ -1,5 +1,6 @@
 #include "controls/ItemFont.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 int FontPixelSize(int points, int pixelsPerInch) {
@@ -7,7 +8,9 @@ int FontPixelSize(int points, int pixelsPerInch) {
     // font mapping does; a negative size is taken as its magnitude.
     const long long product = static_cast<long long>(std::abs(points)) * pixelsPerInch;
     const long long pixels = (product * 2 + 72) / 144;
-    return pixels < 1 ? 1 : static_cast<int>(pixels);
+    // A hand-edited size far beyond any real font is held to a size Qt can still render.
+    constexpr long long kLargestPixels = 10000;
+    return static_cast<int>(std::clamp(pixels, 1LL, kLargestPixels));
 }
 
 QFont MakeItemFont(const QString& family, int points, bool bold, bool italic, bool underline,

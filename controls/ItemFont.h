@@ -5,7 +5,7 @@
 
 // Pixel height of the em of a font of the given point size on a device of the given pixels
 // per inch: points x ppi / 72 rounded half away from zero (10 pt: 13 px at 96, 17 px at 120).
-// Never less than 1.
+// Held within 1..10000.
 int FontPixelSize(int points, int pixelsPerInch);
 
 // The font items are drawn and measured with: the family as named, the em in pixels for the

@@ -49,8 +49,7 @@ Picture Picture::fromData(const QByteArray& data, const QString& name, QString* 
                 *error = Message(name, QStringLiteral("the bitmap is damaged"));
             return {};
         }
-        // With an alpha channel the PDF writer keeps the pixels exact instead of using JPEG.
-        picture.bitmap_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        picture.bitmap_ = image;
         picture.kind_ = Kind::Bitmap;
         return picture;
     }
@@ -83,7 +82,11 @@ QSize Picture::naturalSize(int pixelsPerInch) const {
 
 void Picture::draw(QPainter& painter, const QRectF& target) const {
     if (kind_ == Kind::Bitmap) {
+        painter.save();
+        // Exact pixels in PDF output too (the PDF writer would store JPEG otherwise).
+        painter.setRenderHint(QPainter::LosslessImageRendering, true);
         painter.drawImage(target, bitmap_);
+        painter.restore();
     } else if (kind_ == Kind::Metafile) {
         metafile_->play(painter, target);
     }
@@ -95,6 +98,7 @@ void DrawPicturePlaceholder(QPainter& painter, const QRectF& target, const QStri
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(target.adjusted(0, 0, -1, -1));
     painter.setPen(Qt::darkGray);
-    painter.drawText(target, Qt::AlignCenter | Qt::TextWrapAnywhere, QFileInfo(fileName).fileName());
+    painter.drawText(target, Qt::AlignCenter | Qt::TextWrapAnywhere,
+                     QFileInfo(fileName).fileName());
     painter.restore();
 }

@@ -4,7 +4,9 @@ namespace {
 int g_pixelsPerInch = 96;
 }
 
-int ScreenPixelsPerInch() { return g_pixelsPerInch; }
+int ScreenPixelsPerInch() {
+    return g_pixelsPerInch;
+}
 
 void SetScreenPixelsPerInch(int pixelsPerInch) {
     if (pixelsPerInch > 0)

@@ -20,10 +20,12 @@ bool IsWingdingsFamily(const QString& family) {
 // Fonts asked, in order, for the Unicode stand-in of a code the Wingdings font lacks.
 // Symbola covers all but one of them; the Devanagari font has the Om sign.
 const QStringList& StandInFamilies() {
-    static const QStringList families = {
-        QStringLiteral("Symbola"),     QStringLiteral("Noto Sans Symbols2"),
-        QStringLiteral("Noto Sans Symbols"), QStringLiteral("DejaVu Sans"),
-        QStringLiteral("Noto Sans Devanagari"), QStringLiteral("Noto Sans")};
+    static const QStringList families = {QStringLiteral("Symbola"),
+                                         QStringLiteral("Noto Sans Symbols2"),
+                                         QStringLiteral("Noto Sans Symbols"),
+                                         QStringLiteral("DejaVu Sans"),
+                                         QStringLiteral("Noto Sans Devanagari"),
+                                         QStringLiteral("Noto Sans")};
     return families;
 }
 

@@ -17,7 +17,8 @@ class QPaintDevice;
 // otherwise the Unicode character the code stands for is drawn with a symbol font at the
 // same size, on the same baseline. The cell's height and ascent are always those of the
 // given font, so every code of one item sits in a cell of the same height.
-void DrawSymbolGlyph(QPainter& painter, const QPointF& topLeft, unsigned char code, const QFont& font);
+void DrawSymbolGlyph(QPainter& painter, const QPointF& topLeft, unsigned char code,
+                     const QFont& font);
 
 // The size of the character cell the glyph occupies on device (width, ascent + descent).
 QSizeF MeasureSymbolGlyph(unsigned char code, const QFont& font, QPaintDevice* device);

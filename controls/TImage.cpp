@@ -32,8 +32,17 @@ void TImage::applyNaturalSize() {
     if (stretch_ || picture_.isNull())
         return;
     const QSize natural = picture_.naturalSize(ScreenPixelsPerInch());
-    if (natural.isValid() && !natural.isEmpty())
+    if (natural.isValid() && !natural.isEmpty() && size() != natural) {
+        applyingSize_ = true;
         resize(natural);
+        applyingSize_ = false;
+    }
+}
+
+void TImage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!applyingSize_)
+        applyNaturalSize();
 }
 
 void TImage::paintEvent(QPaintEvent*) {

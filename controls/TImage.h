@@ -8,7 +8,8 @@
 // The control of image items: a picture read from a ".BMP" or ".WMF" file. The full path of
 // the file is kept in Hint and saved from there. Not stretched, the control takes the
 // picture's natural size at ScreenPixelsPerInch() (auto-size = !Stretch); stretched, it keeps
-// its size and scales the picture to fill it.
+// its size and scales the picture to fill it. Unstretched with a picture, a size given from
+// outside gives way to the natural size (at once when shown, else when next shown).
 // A file that is missing or unreadable still leaves a working control: its box, path and
 // stretch flag stay as given and it draws a placeholder (an outlined box with the file's name),
 // so the item is kept and saved unchanged.
@@ -37,9 +38,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void applyNaturalSize();
+    bool applyingSize_ = false;
 
     Picture picture_;
     QString hint_;

@@ -14,7 +14,9 @@ constexpr int64_t kMaxPixels = 64LL * 1024 * 1024;
 uint32_t Read32(const uchar* p) {
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
 }
-uint16_t Read16(const uchar* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t Read16(const uchar* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 
 void Put32(QByteArray& out, uint32_t v) {
     for (int i = 0; i < 4; ++i)
@@ -48,8 +50,8 @@ QImage DecodeWmfDib(const uchar* data, int size) {
         compression = Read32(data + 16);
         colorsUsed = Read32(data + 32);
         if (bitCount <= 8)
-            paletteBytes = int64_t(colorsUsed ? std::min<uint32_t>(colorsUsed, 256u)
-                                              : (1u << bitCount)) * 4;
+            paletteBytes =
+                int64_t(colorsUsed ? std::min<uint32_t>(colorsUsed, 256u) : (1u << bitCount)) * 4;
         else if (colorsUsed)
             paletteBytes = int64_t(std::min<uint32_t>(colorsUsed, 65536u)) * 4;
         if (compression == 3 && headerSize == 40)

@@ -2,6 +2,7 @@
 
 #include "controls/HatchFill.h"
 #include "controls/ScreenMetrics.h"
+#include "controls/SymbolGlyph.h"
 #include "controls/WmfDib.h"
 
 #include <QFontMetricsF>
@@ -513,7 +514,8 @@ void WmfPlayback::createRegion(const WmfParams& p) {
         word += 3 + pairs * 2 + 1;
     }
     if (path.isEmpty() && p.wordCount() >= 11) // no scans: the bounding box is the region
-        path.addRect(QRectF(QPointF(p.s16(7), p.s16(8)), QPointF(p.s16(9), p.s16(10))).normalized());
+        path.addRect(
+            QRectF(QPointF(p.s16(7), p.s16(8)), QPointF(p.s16(9), p.s16(10))).normalized());
     addObject(std::move(made));
 }
 
@@ -869,48 +871,67 @@ void WmfPlayback::extTextOut(const WmfParams& p) {
     }
 }
 
+// The characters of a text with the font each is drawn in and its advance (local units).
+// Text in a Wingdings font goes through the symbol glyph function, so codes the installed
+// Wingdings lacks still show their symbol.
+std::vector<WmfPlayback::TextPiece> WmfPlayback::layoutText(const QByteArray& bytes,
+                                                            const QFont& font, double unitX,
+                                                            const std::vector<int>& dx) const {
+    const bool wingdings =
+        state_.font.face.contains(QLatin1String("wingding"), Qt::CaseInsensitive);
+    const QString text = DecodeAnsi(bytes);
+    const QFontMetricsF metrics(font);
+    std::vector<TextPiece> pieces;
+    pieces.reserve(static_cast<size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        TextPiece piece{font, QString(text.at(i)), 0};
+        if (wingdings) {
+            const SymbolGlyphChoice choice = ChooseSymbolGlyph(static_cast<uchar>(bytes[i]), font);
+            piece.font = choice.font;
+            piece.text = choice.text;
+        }
+        if (dx.size() == size_t(text.size()))
+            piece.advance = dx[size_t(i)] * scaleX() / unitX;
+        else
+            piece.advance = QFontMetricsF(piece.font).horizontalAdvance(piece.text) +
+                            state_.charExtra * scaleX() / unitX;
+        pieces.push_back(piece);
+    }
+    return pieces;
+}
+
 void WmfPlayback::drawText(QPointF logical, const QByteArray& bytes, const std::vector<int>& dx) {
     const bool updatePosition = state_.textAlign & 1;
     if (updatePosition)
         logical = state_.position;
-    const QString text = DecodeAnsi(bytes);
     double scale = 1, stretch = 1;
     const QFont font = makeFont(&scale, &stretch);
     const QFontMetricsF metrics(font);
     const double unitX = scale * stretch; // target units per local unit across
-
-    std::vector<double> advances(static_cast<size_t>(text.size()));
+    const std::vector<TextPiece> pieces = layoutText(bytes, font, unitX, dx);
     double width = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        double advance = dx.size() == size_t(text.size())
-                             ? dx[size_t(i)] * scaleX() / unitX
-                             : metrics.horizontalAdvance(text.at(i)) +
-                                   state_.charExtra * scaleX() / unitX;
-        advances[size_t(i)] = advance;
-        width += advance;
-    }
+    for (const TextPiece& piece : pieces)
+        width += piece.advance;
+
     const int horizontal = state_.textAlign & 6, vertical = state_.textAlign & 24;
     const double x0 = horizontal == 6 ? -width / 2 : horizontal == 2 ? -width : 0;
-    const double baseline = vertical == 24 ? 0 : vertical == 8 ? -metrics.descent()
-                                                               : metrics.ascent();
+    const double baseline = vertical == 24  ? 0
+                            : vertical == 8 ? -metrics.descent()
+                                            : metrics.ascent();
     applyClip();
     painter_.save();
     painter_.translate(map(logical.x(), logical.y()));
     painter_.rotate(-state_.font.escapement / 10.0);
     painter_.scale(unitX, scale);
-    painter_.setFont(font);
     if (state_.opaqueBackground)
         painter_.fillRect(QRectF(x0, baseline - metrics.ascent(), width, metrics.height()),
                           state_.backColor);
     painter_.setPen(state_.textColor);
-    if (dx.empty() && state_.charExtra == 0) {
-        painter_.drawText(QPointF(x0, baseline), text);
-    } else {
-        double x = x0;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            painter_.drawText(QPointF(x, baseline), QString(text.at(i)));
-            x += advances[size_t(i)];
-        }
+    double x = x0;
+    for (const TextPiece& piece : pieces) {
+        painter_.setFont(piece.font);
+        painter_.drawText(QPointF(x, baseline), piece.text);
+        x += piece.advance;
     }
     painter_.restore();
     if (updatePosition && scaleX() > 0) {
@@ -1072,7 +1093,6 @@ void WmfPlayback::bitBlt16(const WmfParams& p, bool stretch) {
         fillRop(dest, rop);
         return;
     }
-    const QImage image =
-        DecodeWmfBitmap16(p.bytesFrom(bitmapOffset), p.byteCount() - bitmapOffset);
+    const QImage image = DecodeWmfBitmap16(p.bytesFrom(bitmapOffset), p.byteCount() - bitmapOffset);
     drawBitmap(image, QRectF(srcX, srcY, srcW, srcH), dest, rop);
 }

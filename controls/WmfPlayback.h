@@ -152,6 +152,13 @@ private:
     QFont makeFont(double* localScale, double* stretchX) const;
     void textOut(const WmfParams& p);
     void extTextOut(const WmfParams& p);
+    struct TextPiece {
+        QFont font;
+        QString text;
+        double advance;
+    };
+    std::vector<TextPiece> layoutText(const QByteArray& bytes, const QFont& font, double unitX,
+                                      const std::vector<int>& dx) const;
     void drawText(QPointF logical, const QByteArray& bytes, const std::vector<int>& dx);
 
     // bitmaps

@@ -18,7 +18,9 @@ uint16_t U16(const QByteArray& data, qsizetype at) {
     return static_cast<uint16_t>(static_cast<uchar>(data[at]) |
                                  (static_cast<uchar>(data[at + 1]) << 8));
 }
-int16_t S16(const QByteArray& data, qsizetype at) { return static_cast<int16_t>(U16(data, at)); }
+int16_t S16(const QByteArray& data, qsizetype at) {
+    return static_cast<int16_t>(U16(data, at));
+}
 uint32_t U32(const QByteArray& data, qsizetype at) {
     return U16(data, at) | (uint32_t(U16(data, at + 2)) << 16);
 }
@@ -51,7 +53,9 @@ double MetricUnitsPerInch(int mapMode) {
 
 } // namespace
 
-WmfPlayer::WmfPlayer(const QByteArray& data) : data_(data) { readHeaders(); }
+WmfPlayer::WmfPlayer(const QByteArray& data) : data_(data) {
+    readHeaders();
+}
 
 bool WmfPlayer::looksLikeMetafile(const QByteArray& data) {
     if (data.size() >= kPlaceableHeaderSize && U32(data, 0) == kPlaceableKey)
@@ -141,6 +145,7 @@ void WmfPlayer::play(QPainter& painter, const QRectF& target) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setRenderHint(QPainter::LosslessImageRendering, true); // no JPEG in PDF output
     WmfPlayback playback(painter, box, frame_, true);
     playback.run(data_, recordsOffset_);
     painter.restore();

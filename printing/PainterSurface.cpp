@@ -1,7 +1,7 @@
 #include "printing/PainterSurface.h"
 
-#include <QPaintEngine>
 #include <QPainterPath>
+#include <QTextLayout>
 #include <QtMath>
 
 #include <algorithm>
@@ -70,12 +70,28 @@ void PainterSurface::SetBrush(const TReportBrushSpec& brush) {
 }
 
 void PainterSurface::SetFont(const TReportFontSpec& font, const QColor& color) {
-    if (!fontValid_ || !(font == fontSpec_)) {
-        fontSpec_ = font;
-        font_ = ReportFontMetrics::DeviceFont(font, dpiY_);
-        fontValid_ = true;
-    }
     textColor_ = color;
+    if (fontValid_ && font == fontSpec_)
+        return;
+    fontSpec_ = font;
+    fontValid_ = true;
+    for (const RealisedFont& known : fonts_)
+        if (known.Spec == font) {
+            font_ = known.Font;
+            fontKey_ = known.Key;
+            return;
+        }
+    font_ = ReportFontMetrics::DeviceFont(font, dpiY_);
+    fontKey_ = QStringLiteral("%1|%2|%3%4%5%6|")
+                   .arg(font.Name)
+                   .arg(font_.pixelSize())
+                   .arg(int(font.Bold))
+                   .arg(int(font.Italic))
+                   .arg(int(font.Underline))
+                   .arg(int(font.StrikeOut));
+    if (fonts_.size() > 32)
+        fonts_.clear();
+    fonts_.push_back({font, font_, fontKey_});
 }
 
 QPen PainterSurface::DevicePen() const {
@@ -90,6 +106,8 @@ QPen PainterSurface::DevicePen() const {
 
 void PainterSurface::Prepare() {
     painter_->setRenderHint(QPainter::Antialiasing, antialias_);
+    // The PDF engine would store images as JPEG otherwise, shifting the colours of logos.
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
 }
 
@@ -104,8 +122,28 @@ void PainterSurface::DrawText(const QPointF& pivot, double baselineOffset, doubl
     painter_->translate(DeviceX(pivot.x()), DeviceY(pivot.y()));
     if (angleCcw != 0)
         painter_->rotate(-angleCcw); // Qt turns clockwise on a y-down page
-    painter_->drawText(QPointF(0, qRound(baselineOffset * dpiY_)), text);
+    const ShapedText& shaped = Shaped(text);
+    const QPointF origin(0, qRound(baselineOffset * dpiY_) - shaped.Ascent);
+    for (const QGlyphRun& run : shaped.Runs)
+        painter_->drawGlyphRun(origin, run);
     painter_->restore();
+}
+
+// Glyph runs of text in the current font, laid out on one line.
+const PainterSurface::ShapedText& PainterSurface::Shaped(const QString& text) {
+    const QString key = fontKey_ + text;
+    if (const auto it = shaped_.constFind(key); it != shaped_.cend())
+        return it.value();
+    if (shaped_.size() > 512)
+        shaped_.clear();
+    QTextLayout layout(text, font_, painter_->device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    return *shaped_.insert(key, {layout.glyphRuns(), line.isValid() ? line.ascent() : 0});
 }
 
 void PainterSurface::FillAndStroke(const QPainterPath& path, const QRect& bounds) {
@@ -214,13 +252,8 @@ void PainterSurface::DrawImage(const QRectF& box, const QImage& image) {
     const QRect r = DeviceRect(box);
     const QRectF target(r.topLeft(), QSizeF(r.width(), r.height()));
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    // The PDF engine stores opaque images as JPEG, which shifts the colours of small
-    // images such as logos; an image with an alpha channel is stored losslessly.
-    if (painter_->paintEngine() && painter_->paintEngine()->type() == QPaintEngine::Pdf &&
-        !image.hasAlphaChannel())
-        painter_->drawImage(target, image.convertToFormat(QImage::Format_ARGB32));
-    else
-        painter_->drawImage(target, image);
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);
+    painter_->drawImage(target, image);
 }
 
 void PainterSurface::DrawPicture(const QRectF& box, const Picture& picture) {
@@ -228,6 +261,7 @@ void PainterSurface::DrawPicture(const QRectF& box, const Picture& picture) {
         return;
     const QRect r = DeviceRect(box);
     painter_->save();
+    painter_->setRenderHint(QPainter::LosslessImageRendering, true);
     picture.draw(*painter_, QRectF(r.topLeft(), QSizeF(r.width(), r.height())));
     painter_->restore();
 }

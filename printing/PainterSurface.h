@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QHash>
+#include <QList>
 #include <QPainter>
+#include <vector>
 
 #include "printing/ReportSurface.h"
 
@@ -40,6 +44,11 @@ private:
     void FillAndStroke(const QPainterPath& path, const QRect& bounds);
     void DrawHatch(const QPainterPath& path, const QRect& bounds);
     void DrawPattern(const QPainterPath& path);
+    struct ShapedText {
+        QList<QGlyphRun> Runs;
+        qreal Ascent = 0; // from the line's top to its baseline
+    };
+    const ShapedText& Shaped(const QString& text);
 
     QPainter* painter_;
     double dpiX_;
@@ -52,4 +61,13 @@ private:
     QFont font_;
     bool fontValid_ = false;
     QColor textColor_ = Qt::black;
+    // Labels repeat the same texts on every position: shape each once per font.
+    QString fontKey_;
+    struct RealisedFont {
+        TReportFontSpec Spec;
+        QFont Font;
+        QString Key;
+    };
+    std::vector<RealisedFont> fonts_;
+    QHash<QString, ShapedText> shaped_;
 };

@@ -119,6 +119,7 @@ void TBaseReport::ResetSection() {
 }
 
 void TBaseReport::Home() {
+    advancePending_.clear();
     cursorX_ = section_.left() * UnitsFactor;
     cursorY_ = section_.top() * UnitsFactor;
     lineNum_ = 1;
@@ -160,11 +161,22 @@ double TBaseReport::TextWidth(const QString& text) const {
 }
 
 void TBaseReport::GotoXY(double x, double y) {
+    advancePending_.clear();
     cursorX_ = x;
     cursorY_ = y;
 }
 
+// Measuring a text costs as much as drawing it; the cursor moves on only when asked.
+QPointF TBaseReport::Cursor() const {
+    if (!advancePending_.isEmpty()) {
+        cursorX_ += TextWidth(advancePending_);
+        advancePending_.clear();
+    }
+    return {cursorX_, cursorY_};
+}
+
 void TBaseReport::Print(const QString& text) {
+    Cursor();
     if (surface_ && !text.isEmpty()) {
         PushFont();
         // Top placement puts the cell top at y - ascent - internal leading, so the baseline
@@ -175,7 +187,7 @@ void TBaseReport::Print(const QString& text) {
             placement_ == TVerticalPlacement::Top ? -double(metrics.InternalLeading) / YDpi() : 0.0;
         surface_->DrawText(QPointF(InchX(cursorX_), InchY(cursorY_)), offset, rotation_, text);
     }
-    cursorX_ += TextWidth(text);
+    advancePending_ = text;
 }
 
 void TBaseReport::PrintXY(double x, double y, const QString& text) {

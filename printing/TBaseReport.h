@@ -93,7 +93,7 @@ public:
 
     // Text, left-aligned at the cursor; Print advances the cursor by the text's width.
     void GotoXY(double x, double y);
-    QPointF Cursor() const { return {cursorX_, cursorY_}; }
+    QPointF Cursor() const;
     void Print(const QString& text);
     void PrintXY(double x, double y, const QString& text);
 
@@ -142,7 +142,8 @@ private:
     bool aborted_ = false;
     int page_ = 0;
     double originX_ = 0, originY_ = 0;
-    double cursorX_ = 0, cursorY_ = 0;
+    mutable double cursorX_ = 0, cursorY_ = 0;
+    mutable QString advancePending_; // printed text whose width the cursor still has to move by
     double penX_ = 0, penY_ = 0;
     QRectF section_;
     int lineNum_ = 1, columnNum_ = 1;

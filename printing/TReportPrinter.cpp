@@ -1,9 +1,15 @@
 #include "printing/TReportPrinter.h"
 
+#include <QDir>
 #include <QPageLayout>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryFile>
+
+#include <stdexcept>
 
 #include "printing/PaperChoice.h"
 
@@ -31,6 +37,7 @@ TReportPrinter::TReportPrinter() = default;
 TReportPrinter::~TReportPrinter() {
     if (painter_.isActive())
         painter_.end();
+    DropSpool();
 }
 
 QPrinter& TReportPrinter::Device() {
@@ -79,8 +86,15 @@ void TReportPrinter::SetCopies(int copies) {
 }
 
 void TReportPrinter::AbandonNow() {
-    if (painter_.isActive())
+    Abort();
+    if (!painter_.isActive())
+        return;
+    if (spool_) {
+        painter_.end();
+        DropSpool();
+    } else {
         Device().abort();
+    }
 }
 
 bool TReportPrinter::SupportsPaper(int paperCode) const {
@@ -129,7 +143,81 @@ QPaintDevice* TReportPrinter::OpenDevice() {
                                    ? QPageLayout::Landscape
                                    : QPageLayout::Portrait);
     printer.setDocName(Title.left(31));
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        return OpenSpool();
     return &printer;
+}
+
+// The spool is a PDF of the job's pages at the printer's resolution and paper.
+QPaintDevice* TReportPrinter::OpenSpool() {
+    DropSpool();
+    spoolFile_ =
+        std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/quorvane-XXXXXX.pdf"));
+    if (!spoolFile_->open())
+        return nullptr;
+    spoolFile_->close();
+    const QPrinter& printer = Device();
+    spool_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    spool_->setOutputFormat(QPrinter::PdfFormat);
+    spool_->setOutputFileName(spoolFile_->fileName());
+    spool_->setResolution(printer.resolution());
+    spool_->setFullPage(true);
+    spool_->setPageLayout(printer.pageLayout());
+    spool_->setPageMargins(QMarginsF(0, 0, 0, 0));
+    spool_->setDocName(printer.docName());
+    spool_->setCreator(QStringLiteral("Quorvane"));
+    return spool_.get();
+}
+
+void TReportPrinter::DocumentEnded() {
+    if (!spool_)
+        return;
+    SubmitSpool();
+}
+
+// Hands the spool file to the queue with the copies, sides, paper and the options chosen
+// in the print dialog.
+void TReportPrinter::SubmitSpool() {
+    const QPrinter& printer = Device();
+    QStringList arguments{QStringLiteral("-d"), printer.printerName(),
+                          QStringLiteral("-t"), printer.docName(),
+                          QStringLiteral("-n"), QString::number(std::max(1, printer.copyCount()))};
+    const QStringList options =
+        printer.printEngine()
+            ->property(QPrintEngine::PrintEnginePropertyKey(QPrintEngine::PPK_CustomBase))
+            .toStringList();
+    for (int i = 0; i + 1 < options.size(); i += 2)
+        arguments << QStringLiteral("-o") << options[i] + QLatin1Char('=') + options[i + 1];
+    switch (printer.duplex()) {
+    case QPrinter::DuplexLongSide:
+        arguments << QStringLiteral("-o") << QStringLiteral("sides=two-sided-long-edge");
+        break;
+    case QPrinter::DuplexShortSide:
+        arguments << QStringLiteral("-o") << QStringLiteral("sides=two-sided-short-edge");
+        break;
+    default:
+        break;
+    }
+    const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
+    if (id != QPageSize::Custom)
+        arguments << QStringLiteral("-o") << QStringLiteral("media=") + QPageSize(id).key();
+    arguments << QStringLiteral("--") << spoolFile_->fileName();
+
+    QProcess lp;
+    lp.start(QStringLiteral("lp"), arguments);
+    const bool finished = lp.waitForFinished(60000);
+    const QString detail = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
+    DropSpool();
+    if (!finished || lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0)
+        throw std::runtime_error(QStringLiteral("The printer \"%1\" did not accept the document.%2")
+                                     .arg(printer.printerName(),
+                                          detail.isEmpty() ? QString() : QLatin1Char(' ') + detail)
+                                     .toStdString());
+}
+
+void TReportPrinter::DropSpool() {
+    spool_.reset();
+    spoolFile_.reset(); // removes the file
 }
 
 QString TReportPrinter::DeviceError() const {
@@ -140,10 +228,18 @@ QString TReportPrinter::DeviceError() const {
 }
 
 void TReportPrinter::NextDevicePage() {
-    Device().newPage();
+    if (spool_)
+        spool_->newPage();
+    else
+        Device().newPage();
 }
 
 void TReportPrinter::DocumentAbandoned() {
-    if (painter_.isActive())
+    if (spool_) {
+        if (painter_.isActive())
+            painter_.end();
+        DropSpool();
+    } else if (painter_.isActive()) {
         Device().abort();
+    }
 }

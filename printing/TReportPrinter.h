@@ -2,15 +2,19 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "printing/TCanvasReport.h"
 
 class QPrinter;
+class QTemporaryFile;
 class QWidget;
 
 // The engine printing on the current printer (a CUPS queue). Every TReportPrinter shares
 // one printer device, so the printer and settings chosen in the setup dialog serve every
 // later job of the run, print and preview alike.
+// A job for a queue is drawn into a spool file first and handed to the queue only when
+// it ends normally: Qt's own queue printing cannot abandon a document once begun.
 class TReportPrinter : public TCanvasReport {
 public:
     TReportPrinter();
@@ -46,5 +50,14 @@ protected:
     QPaintDevice* OpenDevice() override;
     QString DeviceError() const override;
     void NextDevicePage() override;
+    void DocumentEnded() override;
     void DocumentAbandoned() override;
+
+private:
+    QPaintDevice* OpenSpool();
+    void SubmitSpool();
+    void DropSpool();
+
+    std::unique_ptr<QPrinter> spool_;
+    std::unique_ptr<QTemporaryFile> spoolFile_;
 };

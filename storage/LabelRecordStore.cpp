@@ -4,7 +4,9 @@
 #include "storage/DataTable.h"
 
 namespace {
-QString Cut(const QString& text, int maxChars) { return text.left(maxChars); }
+QString Cut(const QString& text, int maxChars) {
+    return text.left(maxChars);
+}
 
 QString TrimRight(const QString& text) {
     int end = text.size();
@@ -32,7 +34,9 @@ CurrentLabel LabelRecordStore::Read() const {
     return label;
 }
 
-QString LabelRecordStore::ReadObjects() const { return table_.Memo(QStringLiteral("OBJECTS")); }
+QString LabelRecordStore::ReadObjects() const {
+    return table_.Memo(QStringLiteral("OBJECTS"));
+}
 
 void LabelRecordStore::Write(const CurrentLabel& label, const QString& objectsText, bool append) {
     if (append)

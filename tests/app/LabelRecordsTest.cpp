@@ -1,14 +1,24 @@
 #include "MainWindowFixture.h"
 
+#include "app/TSelectLabel.h"
+#include <QAbstractItemModel>
+#include <QTableView>
+
 #include "controls/TCanvasPanel.h"
 #include "document/LabelItems.h"
 #include "document/SpecificLabels.h"
 #include "storage/LabelTable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSettings>
+#include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using Answer = ScriptedPrompter::Answer;
 
@@ -94,7 +104,8 @@ TEST_F(MainWindowTest, ResavingUnderItsOwnNameIsAccepted) {
     window->Records().TriggerChange();
     window->SaveButton->click();
     EXPECT_FALSE(Changed());
-    EXPECT_EQ(StoredDescriptions(*window->Records().Table()), QStringList{QStringLiteral("PARCEL")});
+    EXPECT_EQ(StoredDescriptions(*window->Records().Table()),
+              QStringList{QStringLiteral("PARCEL")});
 }
 
 TEST_F(MainWindowTest, NamesThatDifferOnlyAfterTheStoredThirtyCharactersAreDuplicates) {
@@ -112,8 +123,8 @@ TEST_F(MainWindowTest, NamesThatDifferOnlyAfterTheStoredThirtyCharactersAreDupli
 
 TEST_F(MainWindowTest, CloneKeepsItemsAndGeometryAndIsStoredCutToThirtyCharacters) {
     SaveNewLabel(QStringLiteral("Return address label"));
-    window->Items().CreateTextItem(QStringLiteral("Hello"), 10, 12, 0, 0, 0, QStringLiteral("Arial"),
-                                   10, 0, false, false, false);
+    window->Items().CreateTextItem(QStringLiteral("Hello"), 10, 12, 0, 0, 0,
+                                   QStringLiteral("Arial"), 10, 0, false, false, false);
     window->SaveButton->click();
     EXPECT_FALSE(Changed());
 
@@ -219,23 +230,28 @@ TEST_F(MainWindowTest, RebuildRemovesDeletedLabelsAndStaysOnTheLabelShown) {
     SaveNewLabel(QStringLiteral("Bravo"));
     SaveNewLabel(QStringLiteral("Charlie"));
     SaveNewLabel(QStringLiteral("Delta"));
-    // Delete Alpha and Bravo (records 1 and 2): the first label is then Charlie.
+    // Delete Delta (current after its save), then Alpha (the first label after that).
     prompts.Then(Answer::Yes());
     window->mnuDeleteLabel->trigger();
     prompts.Then(Answer::Yes());
     window->mnuDeleteLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("Bravo"));
     LabelTable& table = *window->Records().Table();
-    table.Last(); // the pointer moves: Delta is loaded by the change notification
-    EXPECT_EQ(Description(), QStringLiteral("Delta"));
+    table.Last(); // the pointer moves: the change notification loads Charlie, record 3
+    EXPECT_EQ(Description(), QStringLiteral("Charlie"));
+    EXPECT_EQ(table.RecNo(), 3u);
 
     window->mnuRebuildIndexes->trigger();
     EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(), QStringLiteral("Complete!"));
     EXPECT_EQ(table.RecordCount(), 2u);
-    EXPECT_EQ(table.Text(QStringLiteral("DESCRIPT")).trimmed(), QStringLiteral("Delta"));
-    window->Descript->setText(QStringLiteral("Delta 2"));
+    // Packing renumbered Charlie to 2; the table is still on the label the designer shows.
+    EXPECT_EQ(table.RecNo(), 2u);
+    EXPECT_EQ(table.Text(QStringLiteral("DESCRIPT")).trimmed(), QStringLiteral("Charlie"));
+    window->Descript->setText(QStringLiteral("Charlie 2"));
     window->Records().TriggerChange();
     window->SaveButton->click();
-    EXPECT_EQ(StoredDescriptions(table), (QStringList{QStringLiteral("Charlie"), QStringLiteral("Delta 2")}));
+    EXPECT_EQ(StoredDescriptions(table),
+              (QStringList{QStringLiteral("Bravo"), QStringLiteral("Charlie 2")}));
 }
 
 TEST_F(MainWindowTest, AFaultyStoredNumberLoadsWhatItCanAndSaysSo) {
@@ -258,4 +274,67 @@ TEST_F(MainWindowTest, AFaultyStoredNumberLoadsWhatItCanAndSaysSo) {
     EXPECT_FALSE(window->Records().Loading);
     window->Records().TriggerChange();
     EXPECT_TRUE(Changed());
+}
+
+TEST_F(MainWindowTest, SelectLabelLoadsTheChosenRowAndCancelReturnsToTheLabelShown) {
+    SaveNewLabel(QStringLiteral("Bravo"));
+    SaveNewLabel(QStringLiteral("Alpha"));
+    SaveNewLabel(QStringLiteral("Charlie"));
+    ProgramSpecificLabels().SpecificLabelsChosen = true;
+    QStringList titles;
+    auto chooseRow = [&titles](int row) {
+        return [&titles, row](QDialog& dialog) {
+            auto& chooser = static_cast<TSelectLabel&>(dialog);
+            for (int c = 0; c < chooser.Grid->model()->columnCount(); ++c)
+                titles << chooser.Grid->model()->headerData(c, Qt::Horizontal).toString();
+            chooser.Grid->selectRow(row);
+        };
+    };
+
+    prompts.Then(Answer::Dialog(false, chooseRow(0)));
+    window->mnuSelectLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("Charlie"));
+    EXPECT_EQ(window->Records().Table()->Text(QStringLiteral("DESCRIPT")).trimmed(),
+              QStringLiteral("Charlie"));
+    EXPECT_FALSE(ProgramSpecificLabels().SpecificLabelsChosen);
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("Description"), QStringLiteral("Height \""),
+                                   QStringLiteral("Width \""), QStringLiteral("Across"),
+                                   QStringLiteral("Down")}));
+
+    prompts.Then(Answer::Dialog(true, chooseRow(1)));
+    window->mnuSelectLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("Bravo"));
+    EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Select Label"));
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(MainWindowTest, TypingStopsAtWhatTheDescriptionFieldStores) {
+    window->Descript->setFocus();
+    QTest::keyClicks(window->Descript, QString(40, QLatin1Char('x')));
+    EXPECT_EQ(Description().size(), 30);
+    window->Descript->clear();
+    // Two-byte characters: fifteen of them fill the thirty bytes.
+    for (int i = 0; i < 20; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x00E9)));
+        QApplication::sendEvent(window->Descript, &press);
+    }
+    EXPECT_EQ(Description(), QString(15, QChar(0x00E9)));
+}
+
+TEST_F(MainWindowTest, ASecondCopyOfTheProgramCannotOpenTheLabelTable) {
+    SaveNewLabel(QStringLiteral("Held"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The second copy: its start-up must be refused with the open message.
+        QString message;
+        const bool opened = LabelTable::Open(dir.path(), message) != nullptr;
+        _exit(!opened && message == QLatin1String(LabelTable::OpenFailedMessage) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_STREQ(LabelTable::OpenFailedMessage,
+                 "We were unable to open the label file: QVLBLS.DBF");
 }

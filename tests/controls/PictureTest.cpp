@@ -1,6 +1,10 @@
+#include "WmfTestSupport.h"
+
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -32,4 +36,119 @@ TEST(Picture, MissingFileGivesNullPictureAndAMessageNamingTheFile) {
     const Picture picture = Picture::fromFile(QStringLiteral("/nonexistent/x.bmp"), &error);
     EXPECT_TRUE(picture.isNull());
     EXPECT_TRUE(error.contains(QStringLiteral("x.bmp")));
+}
+
+namespace {
+
+// A one-inch placeable metafile: a red square over its left half.
+QByteArray HalfRedMetafile() {
+    WmfBuilder b;
+    b.window(0, 0, 1000, 1000);
+    b.pen(5, 0, 0xFF000000).select(0);
+    b.brush(0, 0xFFFF0000).select(1);
+    b.rectangle(0, 0, 500, 1000);
+    return b.placeable(0, 0, 1000, 1000, 1000);
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+} // namespace
+
+TEST(Picture, MetafileLoadsWhateverTheExtensionCaseAndTakesItsFrameSize) {
+    QTemporaryDir dir;
+    for (const QString& name :
+         {QStringLiteral("clip.wmf"), QStringLiteral("CLIP.WMF"), QStringLiteral("Clip.Wmf")}) {
+        const Picture picture = Picture::fromFile(WriteFile(dir, name, HalfRedMetafile()));
+        ASSERT_FALSE(picture.isNull()) << name.toStdString();
+        EXPECT_EQ(picture.kind(), Picture::Kind::Metafile);
+        EXPECT_EQ(picture.naturalSize(96), QSize(96, 96)); // one inch
+        EXPECT_EQ(picture.naturalSize(120), QSize(120, 120));
+    }
+    QImage bitmap(5, 7, QImage::Format_RGB32);
+    bitmap.fill(Qt::blue);
+    for (const QString& name : {QStringLiteral("a.bmp"), QStringLiteral("B.BMP")}) {
+        ASSERT_TRUE(bitmap.save(dir.filePath(name), "BMP"));
+        const Picture picture = Picture::fromFile(dir.filePath(name));
+        EXPECT_EQ(picture.kind(), Picture::Kind::Bitmap);
+        EXPECT_EQ(picture.naturalSize(96), QSize(5, 7));
+    }
+}
+
+TEST(Picture, RealClipArtTakesItsNaturalSizeFromTheHeader) {
+    const Picture picture = Picture::fromFile(qEnvironmentVariable("QV_SHARED_DIR") +
+                                              QStringLiteral("/testdata/wmf/lo-bus-classic.wmf"));
+    ASSERT_FALSE(picture.isNull());
+    // Frame 10000 x 8050 at 2540 units per inch.
+    EXPECT_EQ(picture.naturalSize(96), QSize(378, 304));
+}
+
+TEST(Picture, StretchedMetafileFillsItsBoxOnScreenAndAt600Dpi) {
+    const Picture picture = Picture::fromData(HalfRedMetafile(), QStringLiteral("m.wmf"));
+    for (int dpi : {96, 600}) {
+        const double scale = dpi / 96.0;
+        QImage page(qRound(300 * scale), qRound(200 * scale), QImage::Format_ARGB32_Premultiplied);
+        page.setDotsPerMeterX(qRound(dpi / 0.0254));
+        page.setDotsPerMeterY(qRound(dpi / 0.0254));
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.scale(scale, scale); // the box in screen pixels, as the renderer places it
+        picture.draw(painter, QRectF(40, 30, 200, 100));
+        painter.end();
+        const QRect ink = InkBounds(page);
+        EXPECT_NEAR(ink.left(), 40 * scale, 1) << dpi;
+        EXPECT_NEAR(ink.top(), 30 * scale, 1) << dpi;
+        EXPECT_NEAR(ink.right() + 1, 140 * scale, 1) << dpi; // the left half of 200
+        EXPECT_NEAR(ink.bottom() + 1, 130 * scale, 1) << dpi;
+    }
+}
+
+TEST(Picture, MetafileStaysVectorInPdfAndBitmapsStayExact) {
+    QTemporaryDir dir;
+    QImage bitmap(4, 4, QImage::Format_RGB32);
+    bitmap.fill(QColor(12, 200, 34));
+    ASSERT_TRUE(bitmap.save(dir.filePath(QStringLiteral("b.bmp")), "BMP"));
+    const auto pdfOf = [&](const Picture& picture) {
+        const QString path = dir.filePath(QStringLiteral("out.pdf"));
+        {
+            QPdfWriter writer(path);
+            writer.setResolution(600);
+            QPainter painter(&writer);
+            picture.draw(painter, QRectF(600, 600, 1200, 1200));
+        }
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    };
+    const QByteArray vector = pdfOf(Picture::fromData(HalfRedMetafile(), QStringLiteral("m.wmf")));
+    EXPECT_FALSE(vector.contains("/Subtype /Image"));
+    const QByteArray raster = pdfOf(Picture::fromFile(dir.filePath(QStringLiteral("b.bmp"))));
+    EXPECT_TRUE(raster.contains("/Subtype /Image"));
+    EXPECT_FALSE(raster.contains("/DCTDecode")) << "no JPEG for bitmaps";
+}
+
+TEST(Picture, ContentsDecideTheKindAndOtherFilesAreRefused) {
+    QString error;
+    EXPECT_TRUE(
+        Picture::fromData(QByteArray("\xFF\xD8\xFF\xE0 jpeg", 10), "x.jpg", &error).isNull());
+    EXPECT_TRUE(error.contains(QStringLiteral("x.jpg")));
+    EXPECT_TRUE(Picture::fromData("BM broken", "broken.bmp", &error).isNull());
+    EXPECT_TRUE(error.contains(QStringLiteral("broken.bmp")));
+    // A metafile named .bmp is still read as the metafile it is.
+    EXPECT_EQ(Picture::fromData(HalfRedMetafile(), "odd.bmp").kind(), Picture::Kind::Metafile);
+}
+
+TEST(Picture, PlaceholderMarksTheBox) {
+    QImage canvas(120, 60, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    DrawPicturePlaceholder(painter, QRectF(0, 0, 120, 60), QStringLiteral("/gone/logo.wmf"));
+    painter.end();
+    EXPECT_GT(InkCount(canvas, QRect(0, 0, 120, 2)), 50);    // the outline
+    EXPECT_GT(InkCount(canvas, QRect(10, 20, 100, 20)), 10); // the name
 }

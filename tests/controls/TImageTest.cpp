@@ -48,6 +48,9 @@ TEST(TImage, StretchedKeepsItsBoxAndFillsIt) {
 
     image.setStretch(false);
     EXPECT_EQ(image.size(), QSize(10, 10));
+    image.show();
+    image.resize(50, 50); // unstretched, the picture decides the size
+    EXPECT_EQ(image.size(), QSize(10, 10));
 }
 
 // A picture that cannot be read still leaves the item with its box, path and stretch flag,

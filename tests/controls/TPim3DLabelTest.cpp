@@ -1,5 +1,6 @@
 #include <QFontMetrics>
 #include <QPalette>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "ControlTestSupport.h"
@@ -98,6 +99,8 @@ TEST(TPim3DLabel, FontFollowsThePixelsPerInch) {
     EXPECT_EQ(FontPixelSize(12, 96), 16);
     EXPECT_EQ(FontPixelSize(9, 120), 15);
     EXPECT_EQ(FontPixelSize(0, 96), 1);
+    EXPECT_EQ(FontPixelSize(2000000000, 120), 10000);
+    EXPECT_EQ(FontPixelSize(-10, 96), 13);
 
     for (const int ppi : {96, 120}) {
         ScopedPixelsPerInch scope(ppi);
@@ -276,4 +279,29 @@ TEST(TCounterLabel, IsATextControlToldApartByItsClassAndCarriesTheRepeatCount) {
     counter.setAngle(90);
     const QSize extent = counter.TextExtent();
     EXPECT_EQ(counter.size(), QSize(extent.height(), extent.width()));
+}
+
+TEST(TPim3DLabel, PushButtonLowersWhilePressedAndClicksOnRelease) {
+    TPim3DLabel button;
+    MakeText(button, QStringLiteral("Push"), 0, 14);
+    button.setButtonType(btPush);
+    button.setDepth3D(dpNormal);
+    button.setStyle3D(lsRaised3d);
+    button.show();
+    int clicks = 0;
+    QObject::connect(&button, &TPim3DLabel::clicked, [&] { ++clicks; });
+    const QPoint inside(button.width() / 2, button.height() / 2);
+    QTest::mousePress(&button, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(button.Style3D(), lsLowered3D);
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(button.Style3D(), lsRaised3d);
+    EXPECT_EQ(clicks, 1);
+
+    // Items are no buttons: a press leaves them as they are.
+    TPim3DLabel item;
+    MakeText(item, QStringLiteral("Item"), 0);
+    item.show();
+    QTest::mousePress(&item, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(item.Style3D(), lsLowered3D);
+    EXPECT_EQ(item.Depth3D(), dpNone);
 }

@@ -1,5 +1,6 @@
 #include "support/ScriptedPrompter.h"
 
+#include <QDialog>
 #include <gtest/gtest.h>
 
 using Answer = ScriptedPrompter::Answer;
@@ -48,6 +49,11 @@ Answer Answer::Rotation(int angle, std::vector<int> turns) {
 }
 Answer Answer::CancelRotation(std::vector<int> turns) {
     return Make(Kind::Rotation, false, {}, 0, 0, 0, std::move(turns));
+}
+Answer Answer::Dialog(bool ok, std::function<void(QDialog&)> act) {
+    Answer answer = Make(Kind::Dialog, ok);
+    answer.act = std::move(act);
+    return answer;
 }
 Answer Answer::ImageFile(const QString& path) {
     return Make(Kind::ImageFile, !path.isEmpty(), path);
@@ -178,4 +184,14 @@ QString ScriptedPrompter::GetImageFile() {
     if (!Next(Answer::Kind::ImageFile, QStringLiteral("the image browser"), answer))
         return {};
     return answer.text;
+}
+
+int ScriptedPrompter::RunDialog(QDialog& dialog) {
+    shown_.push_back({QStringLiteral("Dialog"), dialog.windowTitle(), dialog.objectName()});
+    Answer answer;
+    if (!Next(Answer::Kind::Dialog, QStringLiteral("the dialog ") + dialog.windowTitle(), answer))
+        return QDialog::Rejected;
+    if (answer.act)
+        answer.act(dialog);
+    return answer.ok ? QDialog::Accepted : QDialog::Rejected;
 }

@@ -9,6 +9,8 @@
 
 #include "designer/Prompter.h"
 
+class QDialog;
+
 // A prompter for tests: it records every message and question it is shown and answers
 // questions and dialogs from a queue of scripted answers, in order, so that no person is
 // needed. While it lives it is the current prompter. An answer of the wrong kind, or a
@@ -16,14 +18,15 @@
 class ScriptedPrompter : public Prompter {
 public:
     struct Answer {
-        enum class Kind { YesNo, Text, Counter, Symbol, Rotation, ImageFile };
+        enum class Kind { YesNo, Text, Counter, Symbol, Rotation, ImageFile, Dialog };
         Kind kind = Kind::YesNo;
-        bool ok = false;        // Yes / OK
-        QString text;           // Text, ImageFile
-        int first = 0;          // Counter starting number, Symbol code, Rotation angle
-        int second = 0;         // Counter repeat count
-        qint32 colour = 0;      // Symbol colour value
-        std::vector<int> turns; // Rotation: angles the item is turned to while open
+        bool ok = false;                   // Yes / OK
+        QString text;                      // Text, ImageFile
+        int first = 0;                     // Counter starting number, Symbol code, Rotation angle
+        int second = 0;                    // Counter repeat count
+        qint32 colour = 0;                 // Symbol colour value
+        std::vector<int> turns;            // Rotation: angles the item is turned to while open
+        std::function<void(QDialog&)> act; // Dialog: what the person does before closing it
 
         static Answer Yes();
         static Answer No();
@@ -38,6 +41,8 @@ public:
         static Answer Rotation(int angle, std::vector<int> turns = {});
         static Answer CancelRotation(std::vector<int> turns = {});
         static Answer ImageFile(const QString& path); // empty: cancelled
+        // Any other modal dialog: act on it (select a row, fill a field), then OK or Cancel.
+        static Answer Dialog(bool ok, std::function<void(QDialog&)> act = {});
     };
 
     // One thing the program showed or asked.
@@ -69,6 +74,7 @@ public:
     bool AskSymbol(int& characterCode, qint32& colour) override;
     bool AskRotation(int& angle, const std::function<void(int)>& turn) override;
     QString GetImageFile() override;
+    int RunDialog(QDialog& dialog) override;
 
 private:
     bool Next(Answer::Kind kind, const QString& asked, Answer& answer);

@@ -1,0 +1,136 @@
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "RenderProbe.h"
+#include "printing/PaperChoice.h"
+#include "printing/TReportPdfWriter.h"
+
+namespace {
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool HavePoppler() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+}
+
+QImage PdfPage(const QString& pdf, int dpi, const QString& stem) {
+    RunTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), pdf, stem});
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+void Sheet(TBaseReport& report) {
+    QImage logo(2, 1, QImage::Format_RGB32);
+    logo.setPixel(0, 0, qRgb(230, 20, 30));
+    logo.setPixel(1, 0, qRgb(20, 160, 40));
+    report.SetOrigin(1, 1);
+    report.SetFont(QStringLiteral("Arial"), 20);
+    report.SetFontPlacement(TVerticalPlacement::Top);
+    report.PrintXY(0, 0.5, QStringLiteral("Quorvane"));
+    report.SetPen(Qt::black, TPenStyle::Solid, -3);
+    report.SetBrush(QColor(0, 0, 255), TBrushStyle::Solid);
+    report.Rectangle(0, 1, 2, 2);
+    report.StretchDraw(3, 1, 5, 2, logo);
+}
+
+} // namespace
+
+TEST(PdfOutput, TextShapesAndImageColoursWhereTheyWereDrawn) {
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils (pdftoppm) is not installed";
+    QTemporaryDir dir;
+    dir.setAutoRemove(qEnvironmentVariableIsEmpty("QV_KEEP_TEST_OUTPUT"));
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    TReportPdfWriter writer(pdf);
+    writer.SelectPaper(1);
+    writer.Title = QStringLiteral("Test Report");
+    writer.OnPrint = Sheet;
+    writer.Execute();
+    ASSERT_TRUE(QFile::exists(pdf));
+
+    EXPECT_TRUE(RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+                    .contains(QStringLiteral("Quorvane")));
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QStringLiteral("612 x 792"))) << info.toStdString();
+
+    // Word box in points: x from the origin (1 inch), the text's top near 1.5 inch.
+    const QString boxes =
+        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QRegularExpression word(
+        QStringLiteral("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>Quorvane"));
+    const auto match = word.match(boxes);
+    ASSERT_TRUE(match.hasMatch()) << boxes.toStdString() << dir.path().toStdString();
+    EXPECT_NEAR(match.captured(1).toDouble(), 72, 4);
+    // The top placement puts the cell top at y - ascent - internal leading (20.5 points).
+    EXPECT_NEAR(match.captured(2).toDouble(), 1.5 * 72 - 20.5, 1);
+
+    const QImage page = PdfPage(pdf, 100, dir.filePath(QStringLiteral("sheet")));
+    ASSERT_EQ(page.size(), QSize(850, 1100));
+    EXPECT_EQ(page.pixel(200, 250), qRgb(0, 0, 255)); // inside the blue box
+    const QRect box = RenderProbe::InkBox(page, QRect(50, 180, 300, 140));
+    EXPECT_NEAR(box.left(), 100 - 1.5, 1.5); // outline 0.03 inch centred on x = 1 inch
+    EXPECT_NEAR(box.right(), 300 + 1.5, 1.5);
+    // The bitmap keeps its exact colours (no lossy compression).
+    EXPECT_EQ(page.pixel(450, 250), qRgb(230, 20, 30));
+    EXPECT_EQ(page.pixel(550, 250), qRgb(20, 160, 40));
+}
+
+TEST(PdfOutput, A4LandscapePagesAndEveryPageWritten) {
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils (pdfinfo) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("a4l.pdf"));
+    TReportPdfWriter writer(pdf);
+    PaperChoice::Apply(writer, QStringLiteral("A4L"));
+    EXPECT_NEAR(writer.PageSizeInches().width(), 11.69, 0.01);
+    writer.OnPrint = [](TBaseReport& report) {
+        report.NewPage();
+        report.SetPen(Qt::black, TPenStyle::Solid, -5);
+        report.MoveTo(10, 1);
+        report.LineTo(11, 1); // only on a landscape page is x = 10 inches on paper
+    };
+    writer.Execute();
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2"))));
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("842 x 595"))))
+        << info.toStdString();
+    RunTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+             QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-singlefile"), pdf,
+             dir.filePath(QStringLiteral("p2"))});
+    const QImage second(dir.filePath(QStringLiteral("p2.png")));
+    EXPECT_TRUE(RenderProbe::IsInk(second.pixel(525, 50)));
+}
+
+TEST(PdfOutput, AbandonedDocumentLeavesNoFile) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("gone.pdf"));
+    TReportPdfWriter writer(pdf);
+    writer.OnPrint = [](TBaseReport& report) {
+        report.PrintXY(1, 1, QStringLiteral("x"));
+        report.Abort();
+    };
+    writer.Execute();
+    EXPECT_TRUE(writer.Aborted());
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST(PdfOutput, UnwritableFileIsAnErrorNamingIt) {
+    TReportPdfWriter writer(QStringLiteral("/nonexistent/dir/out.pdf"));
+    try {
+        writer.Execute();
+        FAIL() << "expected an error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_TRUE(QString::fromUtf8(error.what()).contains(QStringLiteral("out.pdf")));
+    }
+}
