@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include <utility>
+
 using Rules = TemplateEditorRules;
 
 TTemplateEdit::TTemplateEdit(QWidget* parent)
@@ -90,6 +92,26 @@ void TTemplateEdit::BuildControls() {
     connect(CancelButton, &QPushButton::clicked, this, &TTemplateEdit::CancelButtonClick);
     connect(HelpButton, &QPushButton::clicked, this, &TTemplateEdit::HelpButtonClick);
     connect(MouseHelpButton, &QPushButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+
+    const std::pair<QWidget*, const char*> hints[] = {
+        {eUserDesc, "The name of this label sheet, as the template list shows it."},
+        {elblwidth, "The width of one label."},
+        {elblHeight, "The height of one label."},
+        {eHorizPitch, "From the left edge of one label to the left edge of the next one across."},
+        {eVertPitch, "From the top edge of one label to the top edge of the next one down."},
+        {enbracross, "How many labels stand side by side in one row (1 to 10)."},
+        {enbrdown, "How many rows of labels the sheet holds (1 to 30)."},
+        {eleftmarg, "From the left edge of the sheet to the left edge of the first label."},
+        {etopmarg, "From the top edge of the sheet to the top edge of the first label."},
+        {epapersize, "The paper the sheet is printed on."},
+        {eLabelShape, "The outline of each label."},
+        {Inchesbutton, "Enter the measurements in inches."},
+        {MMButton, "Enter the measurements in millimetres; they are stored in inches."},
+        {OKButton, "Checks the measurements and saves the template."},
+        {CancelButton, "Closes without saving anything."},
+    };
+    for (const auto& [widget, hint] : hints)
+        widget->setWhatsThis(QString::fromLatin1(hint));
 
     QWidget* order[] = {eUserDesc,    elblwidth, elblHeight, eHorizPitch,     eVertPitch,
                         enbracross,   enbrdown,  eleftmarg,  etopmarg,        epapersize,

@@ -71,7 +71,7 @@ private:
     void ReadEntriesInto(SheetGeometry& g, double factor) const;
     void SwitchEntries(const QString& pattern, double factor);
 
-    QString description_;
+    QString description_ = QStringLiteral("[enter description]");
     SheetGeometry geometry_;
     bool firstActivation_ = true;
     bool inMillimetres_ = false;

@@ -52,6 +52,7 @@ TEST_F(TemplateEditTest, CaptionsInitialSettingsAndTabOrder) {
     TTemplateEdit fresh;
     EXPECT_EQ(fresh.windowTitle(), "Add Label Definition");
     EXPECT_EQ(fresh.eUserDesc->text(), "[enter description]");
+    EXPECT_EQ(fresh.Description(), "[enter description]");
     EXPECT_TRUE(fresh.Inchesbutton->isChecked());
     EXPECT_FALSE(fresh.MMButton->isChecked());
     EXPECT_EQ(fresh.Inchesbutton->text(), "In inches/1000's of an inch");
@@ -205,6 +206,24 @@ TEST_F(TemplateEditTest, InvalidGeometryKeepsTheDialogOpenWithTheMessage) {
     EXPECT_EQ(Messages(), QStringList({"Label Height must be at least .3 inches (or 7mm)",
                                        "You must provide a description"}));
     EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(TemplateEditTest, EnterInAnEntrySavesWhatWasTyped) {
+    Open();
+    dialog.elblwidth->setFocus();
+    dialog.elblwidth->selectAll();
+    QTest::keyClicks(dialog.elblwidth, "3.5");
+    QTest::keyClick(dialog.elblwidth, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FLOAT_EQ(dialog.Geometry().labelWidth, 3.5f);
+    EXPECT_FLOAT_EQ(dialog.Geometry().horizontalPitch, 3.5f); // the width's exit rule ran
+}
+
+TEST_F(TemplateEditTest, EscapeCancels) {
+    Open();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(TemplateEditTest, CancelDiscardsWhatWasEntered) {
