@@ -113,6 +113,17 @@ TEST(SymbolDialog, AskSymbolPresetsTheDialogAndGivesCodeAndColourOnEnter) {
     EXPECT_EQ(code, 75);
 }
 
+TEST(SymbolDialog, DoubleClickChoosesTheSymbol) {
+    TGetSymbol dialog;
+    dialog.show();
+    QListWidget* list = dialog.SymbolList;
+    const QRect cell = list->visualItemRect(list->item(9));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.SelectedCode(), 42);
+}
+
 TEST(SymbolDialog, HelpOpensTopic1046) {
     ScriptedPrompter script;
     TGetSymbol dialog;
