@@ -49,6 +49,8 @@ TGetSymbol::TGetSymbol(QWidget* parent)
     ColorButton->setAutoDefault(false);
     ColorButton->setWhatsThis(QStringLiteral("Choose the colour the symbol is printed in."));
     connect(ColorButton, &QPushButton::clicked, this, &TGetSymbol::ColorButtonClick);
+    // A double click chooses the symbol at once.
+    connect(SymbolList, &QListWidget::itemDoubleClicked, this, &TGetSymbol::accept);
     HelpButton = AddHelpButton(HelpTopicSymbol, QRect(345, 196, 79, 27));
     MouseHelpButton = AddMouseHelpButton(QRect(345, 229, 79, 27));
 

@@ -14,7 +14,6 @@ TInputQueryForm::TInputQueryForm(QWidget* parent)
     InputText = new QLineEdit(this);
     InputText->setObjectName(QStringLiteral("InputText"));
     InputText->setGeometry(8, 32, 291, 26);
-    InputText->setMaxLength(32767);
     MessageLabel->setBuddy(InputText);
     BitBtn1 = AddOkButton(QStringLiteral("Ok"), QRect(136, 74, 77, 27), "BitBtn1");
     BitBtn2 = AddCancelButton(QStringLiteral("Cancel"), QRect(222, 74, 77, 27), "BitBtn2");

@@ -81,7 +81,7 @@ TEST(CounterDialog, NewCounterKeepsItsOwnPlaceAndEnterGivesTheTypedValues) {
     main.setGeometry(0, 0, 900, 700);
     Prompter::SetMainWindow(&main);
     QPoint shownAt;
-    WhenModal<TGetCounter>([&](TGetCounter* dialog) {
+    ModalWatch watch = WhenModal<TGetCounter>([&](TGetCounter* dialog) {
         shownAt = dialog->pos();
         EXPECT_EQ(dialog->StartingNumber->Value(), 1);
         TypeInto(dialog->StartingNumber, QStringLiteral("500"));
@@ -102,7 +102,7 @@ TEST(CounterDialog, CounterValuesIsCentredPresetAndEscChangesNothing) {
     main.setGeometry(40, 30, 800, 600);
     Prompter::SetMainWindow(&main);
     QPoint shownAt;
-    WhenModal<TGetCounter>([&](TGetCounter* dialog) {
+    ModalWatch watch = WhenModal<TGetCounter>([&](TGetCounter* dialog) {
         shownAt = dialog->pos();
         EXPECT_EQ(dialog->StartingNumber->Value(), 42);
         EXPECT_EQ(dialog->RepeatFor->Value(), 3);

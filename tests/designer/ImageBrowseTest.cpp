@@ -126,7 +126,7 @@ TEST(ImageBrowse, PlacesAreTheRootsAndTheHome) {
 
 TEST(ImageBrowse, GetImageFileGivesTheFullPathOnOkAndNothingOnCancel) {
     PictureFolder folder;
-    WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
+    ModalWatch watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
         dialog->SetDirectory(folder.dir.path());
         dialog->SelectFile(QStringLiteral("logo.bmp"));
         QTest::keyClick(dialog->FileListBox, Qt::Key_Return);
@@ -134,7 +134,7 @@ TEST(ImageBrowse, GetImageFileGivesTheFullPathOnOkAndNothingOnCancel) {
     EXPECT_EQ(Prompter::Current().GetImageFile(), folder.dir.filePath(QStringLiteral("logo.bmp")));
 
     // It reopens in the folder it was left in.
-    WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
+    watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
         EXPECT_EQ(dialog->Directory(), folder.dir.path());
         dialog->SelectFile(QStringLiteral("BIG.BMP"));
         QTest::keyClick(dialog->FileListBox, Qt::Key_Escape);
@@ -142,7 +142,7 @@ TEST(ImageBrowse, GetImageFileGivesTheFullPathOnOkAndNothingOnCancel) {
     EXPECT_EQ(Prompter::Current().GetImageFile(), QString());
 
     // OK with no file selected gives nothing.
-    WhenModal<TImageBrowse>([&](TImageBrowse* dialog) { dialog->OkButton->click(); });
+    watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) { dialog->OkButton->click(); });
     EXPECT_EQ(Prompter::Current().GetImageFile(), QString());
 }
 

@@ -106,7 +106,7 @@ TEST(ColourValues, RedIsTheLowestByte) {
 TEST(RealPrompter, InformationBoxHasItsCaptionIconAndOkButton) {
     QString caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    WhenModal<QMessageBox>([&](QMessageBox* box) {
+    ModalWatch watch = WhenModal<QMessageBox>([&](QMessageBox* box) {
         caption = box->windowTitle();
         icon = box->icon();
         EXPECT_NE(box->button(QMessageBox::Ok), nullptr);
@@ -118,7 +118,7 @@ TEST(RealPrompter, InformationBoxHasItsCaptionIconAndOkButton) {
 }
 
 TEST(RealPrompter, QuestionsAnswerYesOrNoWithTheirDefaultButton) {
-    WhenModal<QMessageBox>([](QMessageBox* box) {
+    ModalWatch watch = WhenModal<QMessageBox>([](QMessageBox* box) {
         EXPECT_EQ(box->icon(), QMessageBox::Question);
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Save"));
         EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
@@ -126,20 +126,20 @@ TEST(RealPrompter, QuestionsAnswerYesOrNoWithTheirDefaultButton) {
     });
     EXPECT_TRUE(Prompter::Current().AskYesNo(QStringLiteral("Save?"), QStringLiteral("Save")));
 
-    WhenModal<QMessageBox>([](QMessageBox* box) {
+    watch = WhenModal<QMessageBox>([](QMessageBox* box) {
         EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
         QTest::keyClick(box, Qt::Key_Return);
     });
     EXPECT_FALSE(Prompter::Current().AskYesNoDefaultNo(QStringLiteral("Delete?"),
                                                        QStringLiteral("Delete Entire Label")));
 
-    WhenModal<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    watch = WhenModal<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
     EXPECT_FALSE(Prompter::Current().AskYesNo(QStringLiteral("Exit?"), QStringLiteral("Exit")));
 }
 
 TEST(RealPrompter, RuntimeErrorEndsWithAFullStopInAnErrorBox) {
     QString text;
-    WhenModal<QMessageBox>([&](QMessageBox* box) {
+    ModalWatch watch = WhenModal<QMessageBox>([&](QMessageBox* box) {
         text = box->text();
         EXPECT_EQ(box->icon(), QMessageBox::Critical);
         QTest::keyClick(box, Qt::Key_Return);
@@ -165,7 +165,7 @@ TEST(RealPrompter, HelpOpensTheHelpWindowAtEveryTopicThatHasASection) {
 }
 
 TEST(TextEntry, EnterKeepsTheEditedTextAndEscLeavesItAlone) {
-    WhenModal<TInputQueryForm>([](TInputQueryForm* form) {
+    ModalWatch watch = WhenModal<TInputQueryForm>([](TInputQueryForm* form) {
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Text"));
         EXPECT_EQ(form->MessageLabel->text(), QStringLiteral("Enter text"));
         EXPECT_EQ(form->InputText->text(), QStringLiteral("Text"));
@@ -178,14 +178,14 @@ TEST(TextEntry, EnterKeepsTheEditedTextAndEscLeavesItAlone) {
     EXPECT_TRUE(EnterText(QStringLiteral("Text"), QStringLiteral("Enter text"), text));
     EXPECT_EQ(text, QStringLiteral("Bolts")); // the proposed text was selected and replaced
 
-    WhenModal<TInputQueryForm>([](TInputQueryForm* form) {
+    watch = WhenModal<TInputQueryForm>([](TInputQueryForm* form) {
         QTest::keyClicks(form->InputText, QStringLiteral("zz"));
         QTest::keyClick(form->InputText, Qt::Key_Escape);
     });
     EXPECT_FALSE(EnterText(QStringLiteral("Text"), QStringLiteral("Enter text"), text));
     EXPECT_EQ(text, QStringLiteral("Bolts"));
 
-    WhenModal<TInputQueryForm>([](TInputQueryForm* form) { form->BitBtn1->click(); });
+    watch = WhenModal<TInputQueryForm>([](TInputQueryForm* form) { form->BitBtn1->click(); });
     text = QStringLiteral("kept");
     EXPECT_TRUE(EnterText(QStringLiteral("Text"), QStringLiteral("Enter text"), text));
     EXPECT_EQ(text, QStringLiteral("kept"));

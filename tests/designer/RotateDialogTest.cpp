@@ -155,7 +155,7 @@ TEST(RotateDialog, DialIsPaintedWithItsNeedle) {
 
 TEST(RotateDialog, AskRotationGivesTheBoxValueOnOkAndFalseOnCancel) {
     std::vector<int> turns;
-    WhenModal<TSetRotate>([](TSetRotate* dialog) {
+    ModalWatch watch = WhenModal<TSetRotate>([](TSetRotate* dialog) {
         EXPECT_EQ(dialog->AngleSpin->Value(), 270);
         EXPECT_EQ(dialog->ShownAngle(), 270);
         QTest::keyClick(dialog->AngleSpin, Qt::Key_Up); // 315
@@ -166,7 +166,7 @@ TEST(RotateDialog, AskRotationGivesTheBoxValueOnOkAndFalseOnCancel) {
     EXPECT_EQ(angle, 315);
     EXPECT_EQ(turns.back(), 315);
 
-    WhenModal<TSetRotate>([](TSetRotate* dialog) {
+    watch = WhenModal<TSetRotate>([](TSetRotate* dialog) {
         QTest::mouseClick(dialog->PaintBox1, Qt::LeftButton, {}, {56, 5});
         QTest::keyClick(dialog->AngleSpin, Qt::Key_Escape);
     });

@@ -49,7 +49,7 @@ TEST(SymbolDialog, SelectingACodeSelectsItsEntry) {
 TEST(SymbolDialog, WhiteSymbolsGetABlackBackground) {
     TGetSymbol dialog;
     EXPECT_EQ(dialog.BackgroundColor(), QColor(Qt::white));
-    WhenModal<QColorDialog>([](QColorDialog* chooser) {
+    ModalWatch watch = WhenModal<QColorDialog>([](QColorDialog* chooser) {
         EXPECT_EQ(chooser->currentColor(), QColor(Qt::black));
         EXPECT_TRUE(chooser->testOption(QColorDialog::DontUseNativeDialog));
         chooser->setCurrentColor(Qt::white);
@@ -61,10 +61,10 @@ TEST(SymbolDialog, WhiteSymbolsGetABlackBackground) {
     EXPECT_EQ(dialog.SymbolList->palette().color(QPalette::Base), QColor(Qt::black));
 
     // Cancelling the chooser keeps the colour; an almost-white colour is not white.
-    WhenModal<QColorDialog>([](QColorDialog* chooser) { chooser->reject(); });
+    watch = WhenModal<QColorDialog>([](QColorDialog* chooser) { chooser->reject(); });
     dialog.ColorButton->click();
     EXPECT_EQ(dialog.FontColor(), QColor(Qt::white));
-    WhenModal<QColorDialog>([](QColorDialog* chooser) {
+    watch = WhenModal<QColorDialog>([](QColorDialog* chooser) {
         chooser->setCurrentColor(QColor(255, 255, 254));
         chooser->accept();
     });
@@ -93,7 +93,7 @@ TEST(SymbolDialog, DrawsEachEntryInTheListColourOnItsBackground) {
 }
 
 TEST(SymbolDialog, AskSymbolPresetsTheDialogAndGivesCodeAndColourOnEnter) {
-    WhenModal<TGetSymbol>([](TGetSymbol* dialog) {
+    ModalWatch watch = WhenModal<TGetSymbol>([](TGetSymbol* dialog) {
         EXPECT_EQ(dialog->SelectedCode(), 74);
         EXPECT_EQ(dialog->FontColor(), QColor(0, 0, 255));
         QTest::keyClick(dialog->SymbolList, Qt::Key_Down);
@@ -105,12 +105,23 @@ TEST(SymbolDialog, AskSymbolPresetsTheDialogAndGivesCodeAndColourOnEnter) {
     EXPECT_EQ(code, 75);
     EXPECT_EQ(colour, 0xFF0000);
 
-    WhenModal<TGetSymbol>([](TGetSymbol* dialog) {
+    watch = WhenModal<TGetSymbol>([](TGetSymbol* dialog) {
         dialog->SymbolList->setCurrentRow(222);
         QTest::keyClick(dialog->SymbolList, Qt::Key_Escape);
     });
     EXPECT_FALSE(Prompter::Current().AskSymbol(code, colour));
     EXPECT_EQ(code, 75);
+}
+
+TEST(SymbolDialog, DoubleClickChoosesTheSymbol) {
+    TGetSymbol dialog;
+    dialog.show();
+    QListWidget* list = dialog.SymbolList;
+    const QRect cell = list->visualItemRect(list->item(9));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.SelectedCode(), 42);
 }
 
 TEST(SymbolDialog, HelpOpensTopic1046) {
