@@ -1,5 +1,6 @@
 #include "storage/dbf/CompoundIndex.h"
 
+#include "storage/dbf/ByteOrder.h"
 #include "storage/dbf/Error.h"
 
 #include <algorithm>
@@ -9,38 +10,13 @@ namespace dbf {
 
 namespace {
 
+using namespace dbf::bytes;
+
 constexpr std::size_t kPage = 512;
 constexpr std::size_t kHeader = 1024;
 constexpr std::size_t kLeafArea = 488;
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 constexpr char kFill = ' ';
-
-std::uint32_t le16(const char* p) {
-    auto u = reinterpret_cast<const unsigned char*>(p);
-    return u[0] | (std::uint32_t(u[1]) << 8);
-}
-std::uint32_t le32(const char* p) {
-    auto u = reinterpret_cast<const unsigned char*>(p);
-    return u[0] | (std::uint32_t(u[1]) << 8) | (std::uint32_t(u[2]) << 16) |
-           (std::uint32_t(u[3]) << 24);
-}
-std::uint32_t be32(const char* p) {
-    auto u = reinterpret_cast<const unsigned char*>(p);
-    return (std::uint32_t(u[0]) << 24) | (std::uint32_t(u[1]) << 16) | (std::uint32_t(u[2]) << 8) |
-           u[3];
-}
-void put16(char* p, std::uint32_t v) {
-    p[0] = static_cast<char>(v & 0xFF);
-    p[1] = static_cast<char>((v >> 8) & 0xFF);
-}
-void put32(char* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-void putBe32(char* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<char>((v >> (8 * (3 - i))) & 0xFF);
-}
 
 int bitLength(std::uint32_t v) {
     int n = 0;

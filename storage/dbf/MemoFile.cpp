@@ -1,5 +1,6 @@
 #include "storage/dbf/MemoFile.h"
 
+#include "storage/dbf/ByteOrder.h"
 #include "storage/dbf/Error.h"
 
 #include <algorithm>
@@ -9,20 +10,10 @@ namespace dbf {
 
 namespace {
 
+using namespace dbf::bytes;
+
 constexpr std::uint64_t kHeaderSize = 512;
 constexpr std::uint32_t kTextMemo = 1;
-
-std::uint32_t be32(const unsigned char* p) {
-    return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) |
-           p[3];
-}
-
-void putBe32(unsigned char* p, std::uint32_t v) {
-    p[0] = static_cast<unsigned char>(v >> 24);
-    p[1] = static_cast<unsigned char>(v >> 16);
-    p[2] = static_cast<unsigned char>(v >> 8);
-    p[3] = static_cast<unsigned char>(v);
-}
 
 } // namespace
 

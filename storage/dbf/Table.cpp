@@ -1,5 +1,6 @@
 #include "storage/dbf/Table.h"
 
+#include "storage/dbf/ByteOrder.h"
 #include "storage/dbf/CompoundIndex.h"
 #include "storage/dbf/TableImpl.h"
 
@@ -14,27 +15,11 @@ namespace dbf {
 
 namespace {
 
+using namespace dbf::bytes;
+
 constexpr char kEndMark = 0x1A;
 const char* const kTempSuffix = ".qvtmp";
 const char* const kCommitSuffix = ".qvcommit";
-
-std::uint32_t le16(const char* p) {
-    auto u = reinterpret_cast<const unsigned char*>(p);
-    return u[0] | (std::uint32_t(u[1]) << 8);
-}
-std::uint32_t le32(const char* p) {
-    auto u = reinterpret_cast<const unsigned char*>(p);
-    return u[0] | (std::uint32_t(u[1]) << 8) | (std::uint32_t(u[2]) << 16) |
-           (std::uint32_t(u[3]) << 24);
-}
-void put16(char* p, std::uint32_t v) {
-    p[0] = static_cast<char>(v & 0xFF);
-    p[1] = static_cast<char>((v >> 8) & 0xFF);
-}
-void put32(char* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
 
 std::string upperAscii(std::string_view s) {
     std::string out(s);
