@@ -122,15 +122,9 @@ void ItemMenus::AddStackingAndPlacing(MenuBuilder& menu, const QString& prefix,
              [&items](QWidget* item) { items.DeleteObject(item); });
 }
 
-void ItemMenus::BuildTextMenu() {
-    const QString prefix = QStringLiteral("PopupMenuText");
-    PopupMenuText = NewMenu(prefix);
-    MenuBuilder menu{*this, PopupMenuText, PopupMenuText};
+// Font, Font Color and Rotation, shared by the text and counter menus.
+void ItemMenus::AddFontEntries(MenuBuilder& menu, const QString& prefix) {
     ItemProperties& p = *properties_;
-    menu.Add(Name(prefix, "Text"), QStringLiteral("&Text"), [&p](QWidget* item) {
-        p.PropText(item);
-        p.Refresh(item);
-    });
     menu.Add(Name(prefix, "Font"), QStringLiteral("Font"), [&p](QWidget* item) {
         p.PropFont(item);
         p.Refresh(item);
@@ -141,6 +135,18 @@ void ItemMenus::BuildTextMenu() {
         p.PropAngle(item);
         p.Refresh(item);
     });
+}
+
+void ItemMenus::BuildTextMenu() {
+    const QString prefix = QStringLiteral("PopupMenuText");
+    PopupMenuText = NewMenu(prefix);
+    MenuBuilder menu{*this, PopupMenuText, PopupMenuText};
+    ItemProperties& p = *properties_;
+    menu.Add(Name(prefix, "Text"), QStringLiteral("&Text"), [&p](QWidget* item) {
+        p.PropText(item);
+        p.Refresh(item);
+    });
+    AddFontEntries(menu, prefix);
     menu.Separator();
     AddStackingAndPlacing(menu, prefix, "SendtoBack", "BringtoFont", QStringLiteral("Center "));
 }
@@ -153,16 +159,7 @@ void ItemMenus::BuildCounterMenu() {
     menu.Add(Name(prefix, "CounterValues"), QStringLiteral("Counter Values"),
              [&p](QWidget* item) { p.CounterValues(item); });
     menu.Separator();
-    menu.Add(Name(prefix, "Font"), QStringLiteral("Font"), [&p](QWidget* item) {
-        p.PropFont(item);
-        p.Refresh(item);
-    });
-    menu.Add(Name(prefix, "FontColor"), QStringLiteral("Font Color"),
-             [&p](QWidget* item) { p.PropColor(item); });
-    menu.Add(Name(prefix, "Rotation"), QStringLiteral("Rotation"), [&p](QWidget* item) {
-        p.PropAngle(item);
-        p.Refresh(item);
-    });
+    AddFontEntries(menu, prefix);
     menu.Separator();
     AddStackingAndPlacing(menu, prefix, "SendToBack", "BringToFront", QStringLiteral("Center "));
 }

@@ -54,6 +54,7 @@ public:
 
 private:
     struct MenuBuilder;
+    void AddFontEntries(MenuBuilder& menu, const QString& prefix);
     void BuildTextMenu();
     void BuildCounterMenu();
     void BuildShapeMenu(QMenu*& menu, const QString& prefix, bool rounding);
