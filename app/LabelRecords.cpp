@@ -3,13 +3,13 @@
 #include "app/TSelectLabel.h"
 #include "app/TZendorMain.h"
 #include "controls/TCanvasPanel.h"
-#include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
 #include "document/LabelItems.h"
 #include "document/Units.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/TemplateTable.h"
+#include "ui/Prompter.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -19,16 +19,17 @@
 #include "app/Preferences.h"
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
-#include "designer/CommandBoundary.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
-#include "designer/Prompter.h"
 #include "designer/TStretchHandle.h"
 #include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
 #include "printing/PrintJobs.h"
 #include "templates/TemplateLoader.h"
+#include "ui/CommandBoundary.h"
+#include "ui/Prompter.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -92,7 +93,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
         Placer->AcceptDropsOn(item);
         Menus->AttachMenu(item);
     };
-    items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
+    items_ = std::make_unique<LabelItems>(LabelPanel, this, DesignerPrompter::Current(), hooks);
     records_ = std::make_unique<LabelRecords>(*this, *items_);
     ConnectCommands();
     WireTemplates();

@@ -13,11 +13,11 @@
 
 #include "controls/ColorValue.h"
 #include "controls/Picture.h"
-#include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
 #include "document/PrintItemsReader.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPrinter.h"
+#include "ui/Prompter.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "templates/TemplateLoader.h"
 
-#include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
 #include "storage/TemplateTable.h"
 #include "templates/TSelectTemplate.h"
+#include "ui/Prompter.h"
 
 namespace {
 constexpr int PaperSizeChars = 5;
