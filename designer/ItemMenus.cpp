@@ -2,8 +2,8 @@
 
 #include "controls/BrushStyle.h"
 #include "controls/TImage.h"
-#include "designer/CommandBoundary.h"
 #include "document/LabelItems.h"
+#include "ui/CommandBoundary.h"
 
 #include <QAction>
 #include <QMenu>

@@ -8,7 +8,6 @@
 
 #include <exception>
 
-#include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
 #include "printing/PaperChoice.h"
 #include "printing/SheetJob.h"
@@ -19,6 +18,7 @@
 #include "printing/TReportPdfWriter.h"
 #include "printing/TReportPrinter.h"
 #include "printing/TSelectLabelsToPrint.h"
+#include "ui/Prompter.h"
 
 namespace {
 
