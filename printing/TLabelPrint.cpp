@@ -16,6 +16,7 @@
 #include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
 #include "document/PrintItemsReader.h"
+#include "printing/RotatedTextPlacement.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPrinter.h"
 
@@ -182,23 +183,25 @@ void TLabelPrint::SetItemFont(TBaseReport& report, const TLabelItemObject& item,
 }
 
 // The text starts at its origin inside the box, half a descent below the cell's top
-// (less the internal leading); a turned text turns about that point.
+// (less the internal leading); a turned text turns about its cell's corner, as on screen.
 void TLabelPrint::PrintText(TBaseReport& report, TLabelItemObject& item) {
     if (item.Angle < 0)
         item.Angle += 360;
     SetItemFont(report, item, item.Angle);
     const double ascent = report.FontAscent();
     const double descent = report.FontDescent();
-    report.GotoXY(item.Left + item.RelativeX,
-                  item.Top + item.RelativeY + (ascent + descent) - 0.5 * descent);
+    const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
+                                         (ascent + descent) - 0.5 * descent, item.Angle);
+    report.GotoXY(at.x(), at.y());
     report.Print(item.Text);
     report.SetFontRotation(0);
 }
 
 void TLabelPrint::PrintCounter(TBaseReport& report, const TLabelItemObject& item) {
     SetItemFont(report, item, item.Angle);
-    report.PrintXY(item.Left + item.RelativeX, item.Top + item.RelativeY + report.FontSize(),
-                   QString::number(CounterValue));
+    const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
+                                         report.FontSize(), item.Angle);
+    report.PrintXY(at.x(), at.y(), QString::number(CounterValue));
     report.SetFontRotation(0);
     ++RepeatCount;
     if (RepeatCount > RepeatEach) {
