@@ -129,14 +129,19 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
 }
 
 void PrintJobs::mnuExportPdfClick() {
+    // A count out of range is shown and the entry comes back with what was typed, until a
+    // good count or Cancel.
     QString answer = QStringLiteral("1");
-    if (!EnterText(QStringLiteral("Export to PDF"), QStringLiteral("Number of sheets:"), answer))
-        return;
-    bool ok = false;
-    const int sheets = answer.trimmed().toInt(&ok);
-    if (!ok || sheets < 1 || sheets > MaxSheets) {
+    int sheets = 0;
+    for (;;) {
+        if (!EnterText(QStringLiteral("Export to PDF"), QStringLiteral("Number of sheets:"),
+                       answer))
+            return;
+        bool ok = false;
+        sheets = answer.trimmed().toInt(&ok);
+        if (ok && sheets >= 1 && sheets <= MaxSheets)
+            break;
         ShowInformation(QStringLiteral("Enter a number of sheets from 1 to %1.").arg(MaxSheets));
-        return;
     }
     QString fileName = GetSaveFileName(QStringLiteral("Export to PDF"),
                                        SuggestedPdfName(source_.Label().description),

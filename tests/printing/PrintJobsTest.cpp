@@ -253,13 +253,22 @@ TEST_F(PrintJobsTest, ExportWritesChosenSheetsWithColouredImages) {
     selection.SelectedPositions[4] = true; // row 2, column 2
     const QString pdf = dir.filePath(QStringLiteral("out"));
 
-    prompts.Then(Answer::Text(QStringLiteral("0")));
+    // A bad count is shown and the entry opens again with what was typed, until Cancel.
+    prompts.Then(Answer::Text(QStringLiteral("0"))).Then(Answer::CancelText());
     jobs.mnuExportPdfClick();
     EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
               QStringList({"Enter a number of sheets from 1 to 9999."}));
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Text")),
+              QStringList({"Number of sheets:|1", "Number of sheets:|0"}));
+    EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::NotRun);
 
-    prompts.Then(Answer::Text(QStringLiteral("2"))).Then(Answer::SaveFile(pdf));
+    // ... or until a good one, and the export goes on.
+    prompts.Then(Answer::Text(QStringLiteral("abc")))
+        .Then(Answer::Text(QStringLiteral("2")))
+        .Then(Answer::SaveFile(pdf));
     jobs.mnuExportPdfClick();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).size(), 2);
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Text")).last(), "Number of sheets:|abc");
     ASSERT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::Completed);
     const QString written = pdf + QStringLiteral(".pdf");
     ASSERT_TRUE(QFileInfo::exists(written));
