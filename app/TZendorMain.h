@@ -19,6 +19,7 @@ class LabelRecords;
 class ItemMenus;
 class ItemPlacer;
 class Preferences;
+class PrinterAlignmentSettings;
 class PrintJobs;
 class TCanvasPanel;
 
@@ -70,6 +71,7 @@ public:
     QAction* mnuPreviewLabels = nullptr;
     QAction* mnuSelectSpecificLabels = nullptr;
     QAction* mnuPrinterSetup = nullptr;
+    QAction* mnuPrinterAlignment = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
@@ -136,6 +138,7 @@ private:
 
     QString dataDirectory_;
     std::unique_ptr<Preferences> preferences_;
+    std::unique_ptr<PrinterAlignmentSettings> printerAlignments_;
     std::unique_ptr<LabelItems> items_;
     std::unique_ptr<LabelRecords> records_;
     std::unique_ptr<PrintJobs> printJobs_;
