@@ -69,10 +69,9 @@ void AlignmentTestSheet::Draw(TBaseReport& report) const {
     DrawRuler(report, first, {1, 0}, {0, -1}, kRulerOutside, insideX);
     DrawRuler(report, first, {0, 1}, {-1, 0}, kRulerOutside, insideY);
     // ... and the last label's bottom and right edges, zero at its bottom-right corner.
-    const QPointF last(std::max(0, g.labelsAcross - 1) * double(g.horizontalPitch) +
-                           g.leftMargin + width,
-                       std::max(0, g.labelsDown - 1) * double(g.verticalPitch) + g.topMargin +
-                           height);
+    const QPointF last(
+        std::max(0, g.labelsAcross - 1) * double(g.horizontalPitch) + g.leftMargin + width,
+        std::max(0, g.labelsDown - 1) * double(g.verticalPitch) + g.topMargin + height);
     DrawRuler(report, last, {-1, 0}, {0, 1}, kRulerOutside, insideX);
     DrawRuler(report, last, {0, -1}, {1, 0}, kRulerOutside, insideY);
     DrawCaption(report);
@@ -107,9 +106,9 @@ void AlignmentTestSheet::DrawCaption(TBaseReport& report) const {
         QStringLiteral("Offsets: horizontal %1 in (%2 mm), vertical %3 in (%4 mm)")
             .arg(Signed(Alignment.OffsetX, 3), Signed(Alignment.OffsetX * 25.4, 2),
                  Signed(Alignment.OffsetY, 3), Signed(Alignment.OffsetY * 25.4, 2));
-    const QString scales = QStringLiteral("Scale corrections: horizontal %1 %, vertical %2 %")
-                               .arg(Signed((Alignment.ScaleX - 1) * 100, 2),
-                                    Signed((Alignment.ScaleY - 1) * 100, 2));
+    const QString scales =
+        QStringLiteral("Scale corrections: horizontal %1 %, vertical %2 %")
+            .arg(Signed((Alignment.ScaleX - 1) * 100, 2), Signed((Alignment.ScaleY - 1) * 100, 2));
     const QStringList lines = {
         QStringLiteral("Printer alignment test sheet"),
         QStringLiteral("Printer: %1").arg(PrinterName),

@@ -12,11 +12,11 @@
 #include "document/ChosenPositions.h"
 #include "printing/AlignmentTestSheet.h"
 #include "printing/PaperChoice.h"
-#include "printing/TPrinterAlignment.h"
 #include "printing/SheetJob.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
+#include "printing/TPrinterAlignment.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPdfWriter.h"
 #include "printing/TReportPrinter.h"
@@ -103,8 +103,8 @@ void PrintJobs::mnuPrinterAlignmentClick() {
     PrinterAlignment alignment = dialog.Alignment();
     alignment.Clamp();
     if (!store || !store->Write(printer, alignment))
-        ShowInformation(QStringLiteral("The alignment of the printer \"%1\" could not be saved.")
-                            .arg(printer));
+        ShowInformation(
+            QStringLiteral("The alignment of the printer \"%1\" could not be saved.").arg(printer));
 }
 
 PrintJobs::Outcome PrintJobs::PrintAlignmentTestSheet(const PrinterAlignment& alignment) {

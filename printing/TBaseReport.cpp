@@ -246,9 +246,10 @@ void TBaseReport::RoundRect(double x1, double y1, double x2, double y2, double c
         return;
     PushPen();
     PushBrush();
-    surface_->DrawRoundRect(QRectF(QPointF(InchX(x1), InchY(y1)), QPointF(InchX(x2), InchY(y2))),
-                            QSizeF(cornerWidth / UnitsFactor * ScaleX / 100.0 * alignment_.ScaleX,
-                                   cornerHeight / UnitsFactor * ScaleY / 100.0 * alignment_.ScaleY));
+    surface_->DrawRoundRect(
+        QRectF(QPointF(InchX(x1), InchY(y1)), QPointF(InchX(x2), InchY(y2))),
+        QSizeF(cornerWidth / UnitsFactor * ScaleX / 100.0 * alignment_.ScaleX,
+               cornerHeight / UnitsFactor * ScaleY / 100.0 * alignment_.ScaleY));
 }
 
 void TBaseReport::Ellipse(double x1, double y1, double x2, double y2) {

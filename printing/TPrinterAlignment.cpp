@@ -79,8 +79,7 @@ TPrinterAlignment::TPrinterAlignment(const QString& printerName, QWidget* parent
     connect(MMButton, &QRadioButton::toggled, this, [this](bool on) { ShowUnit(on); });
     connect(OKButton, &QPushButton::clicked, this, &TPrinterAlignment::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(TestSheetButton, &QPushButton::clicked, this,
-            &TPrinterAlignment::TestSheetButtonClick);
+    connect(TestSheetButton, &QPushButton::clicked, this, &TPrinterAlignment::TestSheetButtonClick);
 }
 
 // The offsets keep their value in inches across a change of unit.
