@@ -41,10 +41,6 @@ void DrawRuler(TBaseReport& report, const QPointF& zero, const QPointF& along, c
         const QPointF at = zero + along * (n / 32.0);
         Line(report, at, at - out * length);
     }
-    const QPointF mmMark = zero - along * outside + out * 0.2;
-    report.PrintXY(mmMark.x(), mmMark.y(), QStringLiteral("mm"));
-    const QPointF inchMark = zero - along * outside - out * 0.2;
-    report.PrintXY(inchMark.x(), inchMark.y() + 0.03, QStringLiteral("1/32 in"));
 }
 
 QString Signed(double value, int decimals) {
@@ -116,6 +112,7 @@ void AlignmentTestSheet::DrawCaption(TBaseReport& report) const {
         scales,
         QStringLiteral("Template: %1").arg(TemplateName.trimmed()),
         QStringLiteral("Printed %1").arg(Printed.toString(QStringLiteral("yyyy-MM-dd hh:mm"))),
+        QStringLiteral("Rulers: zero on the label's edge, millimetres outside, 1/32 in inside."),
         QStringLiteral("Hold this sheet against a sheet of labels to the light: where the labels'"),
         QStringLiteral("edges cross the rulers is how far the print must move (+ right, + down)."),
     };
