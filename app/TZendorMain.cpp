@@ -17,6 +17,7 @@
 #include "app/DescriptionValidator.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
+#include "app/PrinterAlignmentSettings.h"
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/DesignerPrompter.h"
@@ -245,6 +246,8 @@ void TZendorMain::CreateMenus() {
     mnuSelectSpecificLabels =
         AddCommand(mnuFile, "mnuSelectSpecificLabels", QStringLiteral("Select Specific &Labels"));
     mnuPrinterSetup = AddCommand(mnuFile, "mnuPrinterSetup", QStringLiteral("P&rinter Setup"));
+    mnuPrinterAlignment =
+        AddCommand(mnuFile, "mnuPrinterAlignment", QStringLiteral("Printer &Alignment…"));
     mnuFile->addSeparator();
     mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
 
@@ -453,6 +456,9 @@ void TZendorMain::WirePrinting() {
     source.ObjectsText = [this] { return SaveItems(); };
     source.Label = [this] { return records_->Label; };
     printJobs_ = std::make_unique<PrintJobs>(this, std::move(source), ProgramChosenPositions());
+    // Every printer job of the run corrects its drawing by the printer's entry in QV.INI.
+    printerAlignments_ = std::make_unique<PrinterAlignmentSettings>(preferences_->FileName());
+    printJobs_->UseAlignmentStore(printerAlignments_.get());
     const auto wire = [this](QAction* action, void (PrintJobs::*command)()) {
         connect(action, &QAction::triggered, this,
                 [this, command] { RunCommand([this, command] { (*printJobs_.*command)(); }); });
@@ -460,6 +466,7 @@ void TZendorMain::WirePrinting() {
     wire(mnuPrintLabels, &PrintJobs::mnuPrintLabelsClick);
     wire(mnuPreviewLabels, &PrintJobs::mnuPreviewLabelsClick);
     wire(mnuPrinterSetup, &PrintJobs::mnuPrinterSetupClick);
+    wire(mnuPrinterAlignment, &PrintJobs::mnuPrinterAlignmentClick);
     wire(mnuSelectSpecificLabels, &PrintJobs::mnuSelectSpecificLabelsClick);
     wire(mnuExportPdf, &PrintJobs::mnuExportPdfClick);
 }

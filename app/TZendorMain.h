@@ -21,6 +21,7 @@ class LabelRecords;
 class ItemMenus;
 class ItemPlacer;
 class Preferences;
+class PrinterAlignmentSettings;
 class PrintJobs;
 class TCanvasPanel;
 
@@ -73,6 +74,7 @@ public:
     QAction* mnuPreviewLabels = nullptr;
     QAction* mnuSelectSpecificLabels = nullptr;
     QAction* mnuPrinterSetup = nullptr;
+    QAction* mnuPrinterAlignment = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
@@ -139,6 +141,7 @@ private:
 
     QString dataDirectory_;
     std::unique_ptr<Preferences> preferences_;
+    std::unique_ptr<PrinterAlignmentSettings> printerAlignments_;
     std::unique_ptr<LabelItems> items_;
     std::unique_ptr<LabelRecords> records_;
     std::unique_ptr<PrintJobs> printJobs_;

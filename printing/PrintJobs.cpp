@@ -9,11 +9,14 @@
 #include <exception>
 
 #include "document/ChosenPositions.h"
+#include "printing/AlignmentTestSheet.h"
 #include "printing/PaperChoice.h"
 #include "printing/SheetJob.h"
+#include "printing/SheetRenderer.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
+#include "printing/TPrinterAlignment.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPdfWriter.h"
 #include "printing/TReportPrinter.h"
@@ -44,7 +47,15 @@ PrintJobs::PrintJobs(QWidget* window, LabelSource source, ChosenPositions& selec
     PaperSupported = [this](int paperCode) { return mainReportPrinter_->SupportsPaper(paperCode); };
 }
 
-PrintJobs::~PrintJobs() = default;
+PrintJobs::~PrintJobs() {
+    if (alignmentStore_ && TReportPrinter::AlignmentStore() == alignmentStore_)
+        TReportPrinter::SetAlignmentStore(nullptr);
+}
+
+void PrintJobs::UseAlignmentStore(PrinterAlignmentStore* store) {
+    alignmentStore_ = store;
+    TReportPrinter::SetAlignmentStore(store);
+}
 
 void PrintJobs::mnuPrintLabelsClick() {
     if (!PrintersInstalled()) {
@@ -73,6 +84,61 @@ void PrintJobs::mnuPrinterSetupClick() {
         return;
     }
     mainReportPrinter_->PrinterSetupDialog(window_);
+}
+
+void PrintJobs::mnuPrinterAlignmentClick() {
+    if (!PrintersInstalled()) {
+        ShowInformation(kNoPrinters);
+        return;
+    }
+    PrinterAlignmentStore* store = TReportPrinter::AlignmentStore();
+    const QString printer = TReportPrinter::CurrentPrinterName();
+    TPrinterAlignment dialog(printer, window_);
+    if (store)
+        dialog.SetAlignment(store->Read(printer));
+    dialog.OnPrintTestSheet = [this](const PrinterAlignment& alignment) {
+        PrintAlignmentTestSheet(alignment);
+    };
+    if (Prompter::Current().RunDialog(dialog) != QDialog::Accepted)
+        return;
+    PrinterAlignment alignment = dialog.Alignment();
+    alignment.Clamp();
+    if (!store || !store->Write(printer, alignment))
+        ShowInformation(
+            QStringLiteral("The alignment of the printer \"%1\" could not be saved.").arg(printer));
+}
+
+PrintJobs::Outcome PrintJobs::PrintAlignmentTestSheet(const PrinterAlignment& alignment) {
+    last_ = Outcome::NotRun;
+    const CurrentLabel label = source_.Label();
+    const PaperChoice paper = PaperChoice::ForPaperSize(label.geometry.paperSize);
+    if (paper.PaperCode != 0 && !PaperSupported(paper.PaperCode)) {
+        ShowInformation(QStringLiteral("The current printer does not support:") +
+                        label.geometry.paperSize + QStringLiteral(" paper size."));
+        return last_;
+    }
+    AlignmentTestSheet sheet;
+    sheet.Geometry = label.geometry;
+    sheet.TemplateName = label.templateName;
+    sheet.PrinterName = TReportPrinter::CurrentPrinterName();
+    sheet.Alignment = alignment;
+    sheet.Printed = QDateTime::currentDateTime();
+    TReportPrinter printer;
+    SheetRenderer::SetUpEngine(printer);
+    printer.Title = QStringLiteral("Printer Alignment Test");
+    printer.UseStoredAlignment = false;
+    printer.SetAlignment(alignment);
+    printer.SetCopies(1);
+    PaperChoice::Apply(printer, label.geometry.paperSize);
+    printer.OnPrint = [&sheet](TBaseReport& report) { sheet.Draw(report); };
+    try {
+        printer.Execute();
+        last_ = Outcome::Completed;
+    } catch (const std::exception& error) {
+        last_ = Outcome::Failed;
+        ShowRuntimeError(QString::fromUtf8(error.what()));
+    }
+    return last_;
 }
 
 void PrintJobs::mnuSelectSpecificLabelsClick() {
@@ -129,14 +195,19 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
 }
 
 void PrintJobs::mnuExportPdfClick() {
+    // A count out of range is shown and the entry comes back with what was typed, until a
+    // good count or Cancel.
     QString answer = QStringLiteral("1");
-    if (!EnterText(QStringLiteral("Export to PDF"), QStringLiteral("Number of sheets:"), answer))
-        return;
-    bool ok = false;
-    const int sheets = answer.trimmed().toInt(&ok);
-    if (!ok || sheets < 1 || sheets > MaxSheets) {
+    int sheets = 0;
+    for (;;) {
+        if (!EnterText(QStringLiteral("Export to PDF"), QStringLiteral("Number of sheets:"),
+                       answer))
+            return;
+        bool ok = false;
+        sheets = answer.trimmed().toInt(&ok);
+        if (ok && sheets >= 1 && sheets <= MaxSheets)
+            break;
         ShowInformation(QStringLiteral("Enter a number of sheets from 1 to %1.").arg(MaxSheets));
-        return;
     }
     QString fileName = GetSaveFileName(QStringLiteral("Export to PDF"),
                                        SuggestedPdfName(source_.Label().description),

@@ -9,6 +9,8 @@
 class QWidget;
 class ChosenPositions;
 class TReportPrinter;
+struct PrinterAlignment;
+class PrinterAlignmentStore;
 
 // The print, preview and PDF commands of the main window. The window hands over where the
 // label on screen comes from; every message and dialog goes through the prompter, and the
@@ -33,6 +35,14 @@ public:
     void mnuPreviewLabelsClick();
     // "P&rinter Setup": the chosen printer serves every later job of the run.
     void mnuPrinterSetupClick();
+    // "Printer &Alignment…": the current printer's correction, kept in the alignment store
+    // (TReportPrinter::AlignmentStore), with its test sheet.
+    void mnuPrinterAlignmentClick();
+    // Where the printers' corrections are kept while these commands live.
+    void UseAlignmentStore(PrinterAlignmentStore* store);
+    // Prints the alignment test sheet of the label's template on the current printer, with
+    // the correction given rather than the stored one; errors are shown.
+    Outcome PrintAlignmentTestSheet(const PrinterAlignment& alignment);
     // "Select Specific &Labels": the positions of a partly used sheet.
     void mnuSelectSpecificLabelsClick();
     // "Export to P&DF…": asks the number of sheets and a file, then writes the sheets.
@@ -58,4 +68,5 @@ private:
     ChosenPositions& selection_;
     std::unique_ptr<TReportPrinter> mainReportPrinter_;
     Outcome last_ = Outcome::NotRun;
+    PrinterAlignmentStore* alignmentStore_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "controls/Picture.h"
 #include "document/ChosenPositions.h"
 #include "document/PrintItemsReader.h"
+#include "printing/RotatedTextPlacement.h"
 #include "printing/TBaseReport.h"
 
 namespace {
@@ -121,23 +122,25 @@ void SheetRenderer::SetItemFont(TBaseReport& report, const TLabelItemObject& ite
 }
 
 // The text starts at its origin inside the box, half a descent below the cell's top
-// (less the internal leading); a turned text turns about that point.
+// (less the internal leading); a turned text turns about its cell's corner, as on screen.
 void SheetRenderer::PrintText(TBaseReport& report, TLabelItemObject& item) {
     if (item.Angle < 0)
         item.Angle += 360;
     SetItemFont(report, item, item.Angle);
     const double ascent = report.FontAscent();
     const double descent = report.FontDescent();
-    report.GotoXY(item.Left + item.RelativeX,
-                  item.Top + item.RelativeY + (ascent + descent) - 0.5 * descent);
+    const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
+                                         (ascent + descent) - 0.5 * descent, item.Angle);
+    report.GotoXY(at.x(), at.y());
     report.Print(item.Text);
     report.SetFontRotation(0);
 }
 
 void SheetRenderer::PrintCounter(TBaseReport& report, const TLabelItemObject& item) {
     SetItemFont(report, item, item.Angle);
-    report.PrintXY(item.Left + item.RelativeX, item.Top + item.RelativeY + report.FontSize(),
-                   QString::number(CounterValue));
+    const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
+                                         report.FontSize(), item.Angle);
+    report.PrintXY(at.x(), at.y(), QString::number(CounterValue));
     report.SetFontRotation(0);
     ++RepeatCount;
     if (RepeatCount > RepeatEach) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "app/PrinterAlignmentSettings.h"
 #include "document/ChosenPositions.h"
 #include "printing/SheetJob.h"
 #include "printing/TReportImage.h"
@@ -67,6 +68,8 @@ QString BatchRenderer::Usage() {
         "  --pdf FILE         write one PDF file, a page per sheet\n"
         "  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER\n"
         "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300)\n"
+        "  --printer-offsets PRINTER\n"
+        "                     move the drawing by the printer's alignment stored in QV.INI\n"
         "  --help             show this text\n"
         "\n"
         "The label table is only read, without its lock, so the program may run meanwhile.\n"
@@ -105,6 +108,8 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             options.pdfFile = value;
         } else if (name == QLatin1String("--png")) {
             options.pngFolder = value;
+        } else if (name == QLatin1String("--printer-offsets")) {
+            options.printerOffsets = value;
         } else if (name == QLatin1String("--dpi")) {
             if (!ParseInt(value, 30, 1200, options.dpi)) {
                 error = QStringLiteral("--dpi takes a number from 30 to 1200");
@@ -161,15 +166,22 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
         }
     }
 
+    // Only when asked: a file is not a printer, and prints as designed.
+    PrinterAlignment alignment;
+    if (!options.printerOffsets.isEmpty())
+        alignment = PrinterAlignmentSettings(QDir(directory).filePath(QStringLiteral("QV.INI")))
+                        .Read(options.printerOffsets);
     try {
         if (!options.pdfFile.isEmpty()) {
             TReportPdfWriter writer(options.pdfFile);
+            writer.SetAlignment(alignment);
             job.Render(writer);
         } else {
             if (!QDir().mkpath(options.pngFolder))
                 throw std::runtime_error("cannot create the folder " +
                                          options.pngFolder.toStdString());
             TReportImage images(options.dpi);
+            images.SetAlignment(alignment);
             QString saveError;
             images.OnPage = [&](const QImage& page, int number) {
                 const QString file =

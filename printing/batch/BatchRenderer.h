@@ -20,6 +20,7 @@ public:
         QString pdfFile;
         QString pngFolder;
         int dpi = 300;
+        QString printerOffsets; // a printer whose correction in QV.INI moves the drawing
         bool help = false;
     };
 
