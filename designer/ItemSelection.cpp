@@ -341,8 +341,8 @@ void ItemSelection::CutObjectButtonClick() {
         DeleteObject(item);
 }
 
+// The item collection clears the selection itself before the item goes.
 void ItemSelection::DeleteObject(QWidget* item) {
-    DetachControl();
     items_.DeleteObject(item);
 }
 
