@@ -428,22 +428,8 @@ void TZendorMain::RefreshAttach(QWidget* item) {
 
 void TZendorMain::WirePlacing() {
     ItemSelection& selection = *selection_;
-    SelectionLinks links;
-    links.AttachControl = [this](QWidget* item) { AttachControl(item); };
-    links.DetachControl = [this] { DetachControl(); };
-    links.RefreshAttach = [this](QWidget* item) { RefreshAttach(item); };
-    links.SelectedItem = [&selection] { return selection.Selected(); };
-    links.RepaintHandle = [&selection] {
-        // The frame stays above the items, also after one was brought to the front.
-        selection.Handle().raise();
-        selection.Handle().update();
-    };
-    links.AlignCenter = [&selection](QWidget* item) { selection.AlignCenter(item); };
-    links.AlignVertical = [&selection](QWidget* item) { selection.AlignVertical(item); };
-    links.AlignHorizontal = [&selection](QWidget* item) { selection.AlignHorizontal(item); };
-    links.TriggerChange = triggerChange_;
-    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, links, this);
-    Menus = new ItemMenus(LabelPanel, *items_, links, this);
+    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, selection, this);
+    Menus = new ItemMenus(LabelPanel, *items_, selection, triggerChange_, this);
     command(selection.PropertiesButton, &QToolButton::clicked, Menus,
             [this] { Menus->PropertiesButtonClick(); });
 }
