@@ -170,7 +170,7 @@ void LabelRecords::SaveButtonClick() {
         ShowInformation(NoLabelMessage);
         return;
     }
-    Label.description = view_.DescriptionText().left(60);
+    Label.description = view_.DescriptionText().left(LabelTable::DescriptionWidth);
     // A description of blanks only would be stored blank: it counts as none.
     if (Label.description.trimmed().isEmpty()) {
         ShowInformation(QStringLiteral("Need a description please"));

@@ -65,6 +65,7 @@ QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& cap
 TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     : QMainWindow(parent), dataDirectory_(dataDirectory),
       preferences_(std::make_unique<Preferences>(dataDirectory)) {
+    triggerChange_ = [this] { records_->TriggerChange(); };
     setObjectName(QStringLiteral("ZendorMain"));
     setWindowTitle(QStringLiteral("Quorvane"));
     setFont(QFont(QStringLiteral("Arial"), 8));
@@ -87,7 +88,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     ObjectsHolder->hide();
 
     LabelItems::Hooks hooks;
-    hooks.TriggerChange = [this] { records_->TriggerChange(); };
+    hooks.TriggerChange = triggerChange_;
     hooks.DetachSelection = [this] { DetachControl(); };
     hooks.ItemCreated = [this](QWidget* item, LabelItemKind) {
         if (selection_)
@@ -129,7 +130,7 @@ void TZendorMain::ConnectCommands() {
     command(mnuContents, &QAction::triggered, this, [] { ShowHelpTopic(1001); });
     command(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(1001); });
     command(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
-    connect(Descript, &QLineEdit::textEdited, this, [&records] { records.TriggerChange(); });
+    command(Descript, &QLineEdit::textEdited, this, triggerChange_);
 }
 
 bool TZendorMain::FormActivate() {
@@ -298,7 +299,7 @@ void TZendorMain::CreatePanel1() {
     ContextHelpButton->setText(QStringLiteral("?"));
     ContextHelpButton->setToolTip(QStringLiteral("What's this?"));
     ContextHelpButton->setGeometry(472, 12, 25, 25);
-    connect(ContextHelpButton, &QToolButton::clicked, this,
+    command(ContextHelpButton, &QToolButton::clicked, this,
             [] { QWhatsThis::enterWhatsThisMode(); });
     ExitButton = AddTextButton(Panel1, "ExitButton", QStringLiteral("E&xit"), 512);
     SaveButton->setWhatsThis(
@@ -401,9 +402,9 @@ void TZendorMain::FitScrollArea() {
 void TZendorMain::WireTemplates() {
     LabelRecords& records = *records_;
     records.LoadTemplate = [this, &records] {
-        TemplateLoader loader(dataDirectory_,
-                              {&records.Label, [&records] { records.FitPanelToLabel(); },
-                               [&records] { records.TriggerChange(); }});
+        TemplateLoader loader(
+            dataDirectory_,
+            {&records.Label, [&records] { records.FitPanelToLabel(); }, triggerChange_});
         return loader.LoadTemplate();
     };
     command(mnuConfigureLabel, &QAction::triggered, this, [&records] { records.ConfigureLabel(); });
@@ -414,8 +415,8 @@ void TZendorMain::WireTemplates() {
 void TZendorMain::WireSelection() {
     // The tool buttons that place items take the left of the tool row.
     constexpr int SelectionToolsLeft = 240;
-    selection_ = std::make_unique<ItemSelection>(LabelPanel, ScrollBoxArea, *items_,
-                                                 [this] { records_->TriggerChange(); });
+    selection_ =
+        std::make_unique<ItemSelection>(LabelPanel, ScrollBoxArea, *items_, triggerChange_);
     selection_->CreateTools(ToolsPanel, SelectionToolsLeft);
     selection_->ConnectGridMenu(mnuNoSnap, mnuSnap2, mnuSnap4, mnuSnap8);
 }
@@ -430,24 +431,10 @@ void TZendorMain::RefreshAttach(QWidget* item) {
 
 void TZendorMain::WirePlacing() {
     ItemSelection& selection = *selection_;
-    SelectionLinks links;
-    links.AttachControl = [this](QWidget* item) { AttachControl(item); };
-    links.DetachControl = [this] { DetachControl(); };
-    links.RefreshAttach = [this](QWidget* item) { RefreshAttach(item); };
-    links.SelectedItem = [&selection] { return selection.Selected(); };
-    links.RepaintHandle = [&selection] {
-        // The frame stays above the items, also after one was brought to the front.
-        selection.Handle().raise();
-        selection.Handle().update();
-    };
-    links.AlignCenter = [&selection](QWidget* item) { selection.AlignCenter(item); };
-    links.AlignVertical = [&selection](QWidget* item) { selection.AlignVertical(item); };
-    links.AlignHorizontal = [&selection](QWidget* item) { selection.AlignHorizontal(item); };
-    links.TriggerChange = [this] { records_->TriggerChange(); };
-    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, links, this);
-    Menus = new ItemMenus(LabelPanel, *items_, links, this);
-    connect(selection.PropertiesButton, &QToolButton::clicked, Menus,
-            [this] { RunCommand([this] { Menus->PropertiesButtonClick(); }); });
+    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, selection, this);
+    Menus = new ItemMenus(LabelPanel, *items_, selection, triggerChange_, this);
+    command(selection.PropertiesButton, &QToolButton::clicked, Menus,
+            [this] { Menus->PropertiesButtonClick(); });
 }
 
 // The print, preview and PDF commands act on the label as it stands on screen.
@@ -459,9 +446,8 @@ void TZendorMain::WirePrinting() {
     // Every printer job of the run corrects its drawing by the printer's entry in QV.INI.
     printerAlignments_ = std::make_unique<PrinterAlignmentSettings>(preferences_->FileName());
     printJobs_->UseAlignmentStore(printerAlignments_.get());
-    const auto wire = [this](QAction* action, void (PrintJobs::*command)()) {
-        connect(action, &QAction::triggered, this,
-                [this, command] { RunCommand([this, command] { (*printJobs_.*command)(); }); });
+    const auto wire = [this](QAction* action, void (PrintJobs::*handler)()) {
+        command(action, &QAction::triggered, this, [this, handler] { (*printJobs_.*handler)(); });
     };
     wire(mnuPrintLabels, &PrintJobs::mnuPrintLabelsClick);
     wire(mnuPreviewLabels, &PrintJobs::mnuPreviewLabelsClick);

@@ -4,6 +4,7 @@
 
 #include "app/LabelView.h"
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -140,6 +141,8 @@ private:
     void KeepOnScreen();
 
     QString dataDirectory_;
+    // The one way an edit marks the current label changed, handed to every subsystem.
+    std::function<void()> triggerChange_;
     std::unique_ptr<Preferences> preferences_;
     std::unique_ptr<PrinterAlignmentSettings> printerAlignments_;
     std::unique_ptr<LabelItems> items_;

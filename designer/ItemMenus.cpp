@@ -69,11 +69,11 @@ QString Name(const QString& prefix, const char* suffix) {
 }
 } // namespace
 
-ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionLinks links,
-                     QWidget* menuParent)
-    : QObject(menuParent), panel_(designPanel), items_(items), links_(links),
-      menuParent_(menuParent),
-      properties_(std::make_unique<ItemProperties>(designPanel, items, links)) {
+ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
+                     std::function<void()> changed, QWidget* menuParent)
+    : QObject(menuParent), panel_(designPanel), items_(items), selection_(selection),
+      menuParent_(menuParent), properties_(std::make_unique<ItemProperties>(
+                                   designPanel, items, selection, std::move(changed))) {
     BuildTextMenu();
     BuildCounterMenu();
     BuildShapeMenu(PopupMenuShape, QStringLiteral("PopupMenuShape"), false);
@@ -96,27 +96,19 @@ void ItemMenus::AddStackingAndPlacing(MenuBuilder& menu, const QString& prefix,
                                       const char* sendToBack, const char* bringToFront,
                                       const QString& centreCaption, const char* deleteName) {
     ItemProperties& properties = *properties_;
-    const SelectionLinks& links = links_;
+    SelectionControl& selection = selection_;
     LabelItems& items = items_;
     menu.Add(Name(prefix, sendToBack), QStringLiteral("Send to Back"),
              [&properties](QWidget* item) { properties.PropSendToBack(item); });
     menu.Add(Name(prefix, bringToFront), QStringLiteral("Bring to Front"),
              [&properties](QWidget* item) { properties.PropBringToFront(item); });
     menu.Separator();
-    menu.Add(Name(prefix, "Center"), centreCaption, [&links](QWidget* item) {
-        if (links.AlignCenter)
-            links.AlignCenter(item);
-    });
+    menu.Add(Name(prefix, "Center"), centreCaption,
+             [&selection](QWidget* item) { selection.AlignCenter(item); });
     menu.Add(Name(prefix, "CenterVertically"), QStringLiteral("Center Vertically"),
-             [&links](QWidget* item) {
-                 if (links.AlignVertical)
-                     links.AlignVertical(item);
-             });
+             [&selection](QWidget* item) { selection.AlignVertical(item); });
     menu.Add(Name(prefix, "CenterHorizontally"), QStringLiteral("Center Horizontally"),
-             [&links](QWidget* item) {
-                 if (links.AlignHorizontal)
-                     links.AlignHorizontal(item);
-             });
+             [&selection](QWidget* item) { selection.AlignHorizontal(item); });
     menu.Separator();
     menu.Add(Name(prefix, deleteName), QStringLiteral("Delete"),
              [&items](QWidget* item) { items.DeleteObject(item); });
@@ -286,7 +278,7 @@ QWidget* ItemMenus::PopupComponent(const QMenu* menu) const {
 QWidget* ItemMenus::Target(QMenu* menu) const {
     if (QWidget* item = PopupComponent(menu))
         return item;
-    return links_.Selected();
+    return selection_.Selected();
 }
 
 void ItemMenus::AttachMenu(QWidget* item) {
@@ -304,7 +296,7 @@ void ItemMenus::PopupAt(QWidget* item, QPoint globalPos) {
 }
 
 void ItemMenus::PropertiesButtonClick() {
-    QWidget* item = links_.Selected();
+    QWidget* item = selection_.Selected();
     if (!item || !MenuFor(item))
         return;
     const QPoint corner(item->x() + item->width(), item->y() + item->height());
@@ -315,8 +307,8 @@ void ItemMenus::labelitempopup(QMenu* menu) {
     QWidget* item = PopupComponent(menu);
     if (!item || !LabelItems::IsLabelItem(item))
         return;
-    links_.Detach();
-    links_.Attach(item);
+    selection_.DetachControl();
+    selection_.AttachControl(item);
     // The check mark shows the state of the image this menu is opened on.
     if (menu == PopupMenuImage)
         if (auto* image = qobject_cast<TImage*>(item))

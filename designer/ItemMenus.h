@@ -1,8 +1,10 @@
 #pragma once
 
 #include "designer/ItemProperties.h"
-#include "designer/SelectionLinks.h"
+#include "designer/SelectionControl.h"
+
 #include "document/LabelItemValue.h"
+#include <functional>
 
 #include <QObject>
 #include <QPoint>
@@ -23,7 +25,9 @@ class QWidget;
 class ItemMenus : public QObject {
     Q_OBJECT
 public:
-    ItemMenus(QWidget* designPanel, LabelItems& items, SelectionLinks links, QWidget* menuParent);
+    // changed marks the label changed.
+    ItemMenus(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
+              std::function<void()> changed, QWidget* menuParent);
     ~ItemMenus() override;
 
     QMenu* PopupMenuText = nullptr;
@@ -70,7 +74,7 @@ private:
 
     QWidget* panel_;
     LabelItems& items_;
-    SelectionLinks links_;
+    SelectionControl& selection_;
     QWidget* menuParent_;
     std::unique_ptr<ItemProperties> properties_;
     std::map<const QMenu*, QPointer<QWidget>> popupComponent_;

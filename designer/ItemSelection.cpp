@@ -341,8 +341,13 @@ void ItemSelection::CutObjectButtonClick() {
         DeleteObject(item);
 }
 
+void ItemSelection::RepaintHandle() {
+    StretchHandle1->raise();
+    StretchHandle1->update();
+}
+
+// The item collection clears the selection itself before the item goes.
 void ItemSelection::DeleteObject(QWidget* item) {
-    DetachControl();
     items_.DeleteObject(item);
 }
 

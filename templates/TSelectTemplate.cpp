@@ -39,17 +39,9 @@ bool EditTemplate(QWidget* parent, const QString& caption, LabelTemplate& t) {
     return true;
 }
 
-// Writes `t` into the row being appended or edited and posts it; a failure cancels the
-// append or edit before the error goes on.
+// Writes `t` into the row being appended or edited and posts it.
 void WriteAndPost(TemplateTable& table, const LabelTemplate& t) {
-    try {
-        table.Write(t);
-        table.Post();
-    } catch (...) {
-        if (!table.IsBrowsing())
-            table.Cancel();
-        throw;
-    }
+    table.PostOrCancel([&] { table.Write(t); });
 }
 } // namespace
 

@@ -1,14 +1,17 @@
 #include "templates/TemplateLoader.h"
 
+#include "storage/TableSchemas.h"
+
 #include "document/ChosenPositions.h"
 #include "storage/TemplateTable.h"
 #include "templates/TSelectTemplate.h"
 #include "ui/Prompter.h"
 
 namespace {
-constexpr int PaperSizeChars = 5;
-constexpr int LabelShapeChars = 2;
-constexpr int TemplateNameChars = 60;
+const auto LabelFields = LabelTableFields();
+const int PaperSizeChars = SchemaFieldWidth(LabelFields, "PAPERSIZE");
+const int LabelShapeChars = SchemaFieldWidth(LabelFields, "LBLSHAPE");
+const int TemplateNameChars = SchemaFieldWidth(LabelFields, "TEMPLATE");
 } // namespace
 
 TemplateLoader::TemplateLoader(const QString& dataDirectory, Target target)
