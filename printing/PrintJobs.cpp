@@ -1,8 +1,10 @@
 #include "printing/PrintJobs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -10,6 +12,7 @@
 
 #include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
+#include "printing/MergeRun.h"
 #include "printing/PaperChoice.h"
 #include "printing/SheetJob.h"
 #include "printing/TFilePreview.h"
@@ -19,6 +22,7 @@
 #include "printing/TReportPdfWriter.h"
 #include "printing/TReportPrinter.h"
 #include "printing/TSelectLabelsToPrint.h"
+#include "storage/MergeSourceError.h"
 
 namespace {
 
@@ -91,6 +95,10 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
                         QStringLiteral(" paper size."));
         return last_;
     }
+    bool mergeFailed = false;
+    const std::unique_ptr<MergeRun> merge = StartMerge(sheets, mergeFailed);
+    if (mergeFailed)
+        return last_ = Outcome::Failed;
     mainReportPrinter_->SetOrientation(paper.Orientation);
 
     TLabelPrint status(label.geometry, selection_, window_);
@@ -108,6 +116,11 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
         status.CancelButton->setText(QStringLiteral("Stop"));
     }
     PaperChoice::Apply(status.Engine(), paperSize);
+    if (merge) {
+        status.Merge = merge.get();
+        status.Warning = merge->MissingFieldsWarning(status.ObjectsMemo->toPlainText());
+        ShowMergeProgress(status, *merge);
+    }
 
     Prompter::Current().RunDialog(status);
     const bool aborted = status.Engine().Aborted() || status.Cancelled;
@@ -130,7 +143,11 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
 
 void PrintJobs::mnuExportPdfClick() {
     QString answer = QStringLiteral("1");
-    if (!EnterText(QStringLiteral("Export to PDF"), QStringLiteral("Number of sheets:"), answer))
+    const bool merging = source_.Merge && source_.Merge();
+    if (!EnterText(QStringLiteral("Export to PDF"),
+                   merging ? QStringLiteral("Copies of each label:")
+                           : QStringLiteral("Number of sheets:"),
+                   answer))
         return;
     bool ok = false;
     const int sheets = answer.trimmed().toInt(&ok);
@@ -157,7 +174,12 @@ void PrintJobs::mnuExportPdfClick() {
 }
 
 PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
+    bool mergeFailed = false;
+    const std::unique_ptr<MergeRun> merge = StartMerge(sheets, mergeFailed);
+    if (mergeFailed)
+        return last_ = Outcome::Failed;
     SheetJob job;
+    job.Merge = merge.get();
     job.Label = source_.Label();
     job.ObjectsText = source_.ObjectsText();
     job.Sheets = sheets;
@@ -166,9 +188,51 @@ PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
     try {
         job.Render(writer);
         last_ = Outcome::Completed;
+        if (merge) {
+            const QString warning = merge->MissingFieldsWarning(job.ObjectsText);
+            if (!warning.isEmpty())
+                ShowInformation(warning);
+        }
     } catch (const std::exception& error) {
         last_ = Outcome::Failed;
         ShowRuntimeError(QString::fromUtf8(error.what()));
     }
     return last_;
+}
+
+std::unique_ptr<MergeRun> PrintJobs::StartMerge(int copies, bool& failed) {
+    failed = false;
+    try {
+        MergeSource* source = source_.Merge ? source_.Merge() : nullptr;
+        if (!source)
+            return nullptr;
+        return std::make_unique<MergeRun>(*source, copies);
+    } catch (const MergeSourceError& error) {
+        failed = true;
+        ShowInformation(error.Message());
+    }
+    return nullptr;
+}
+
+// The status window shows the engine's page line, the record being drawn and the warning.
+void PrintJobs::ShowMergeProgress(TLabelPrint& status, MergeRun& run) {
+    auto pageLine = std::make_shared<QString>();
+    const auto show = [&status, &run, pageLine] {
+        QString text = *pageLine + QStringLiteral("\n") + run.Progress();
+        if (!status.Warning.isEmpty())
+            text += QStringLiteral("\n") + status.Warning;
+        status.StatusText->setText(text);
+    };
+    for (TBaseReport* engine : {static_cast<TBaseReport*>(status.LabelReportPrinter.get()),
+                                static_cast<TBaseReport*>(status.LabelReportFiler.get())}) {
+        engine->StatusLabel = nullptr;
+        engine->OnStatus = [pageLine, show](const QString& text) {
+            *pageLine = text;
+            show();
+        };
+    }
+    status.ProcessMessages = [show] {
+        show();
+        QCoreApplication::processEvents();
+    };
 }

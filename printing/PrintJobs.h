@@ -8,6 +8,9 @@
 
 class QWidget;
 class ChosenPositions;
+class MergeRun;
+class MergeSource;
+class TLabelPrint;
 class TReportPrinter;
 
 // The print, preview and PDF commands of the main window. The window hands over where the
@@ -19,6 +22,8 @@ public:
     struct LabelSource {
         std::function<QString()> ObjectsText; // the design panel's items, freshly written
         std::function<CurrentLabel()> Label;  // description, geometry and PAPERSIZE
+        // The merge source chosen for the label, or null; may throw MergeSourceError.
+        std::function<MergeSource*()> Merge;
     };
 
     // How the last job ended.
@@ -39,6 +44,8 @@ public:
     void mnuExportPdfClick();
 
     // One print (printing = true) or preview job of sheets sheets, status window and all.
+    // With a merge source, sheets is the number of copies of each label and the records
+    // decide the number of sheets.
     Outcome DoPRint(bool printing, int sheets);
     // Writes sheets sheets of the label on screen to fileName; errors are shown.
     Outcome ExportPdf(const QString& fileName, int sheets);
@@ -53,6 +60,11 @@ public:
     static constexpr int MaxSheets = 9999;
 
 private:
+    // The merge run of the next job, its source read through; null without a source.
+    // Shows the reading error and sets failed when the source is bad.
+    std::unique_ptr<MergeRun> StartMerge(int copies, bool& failed);
+    static void ShowMergeProgress(TLabelPrint& status, MergeRun& run);
+
     QWidget* window_;
     LabelSource source_;
     ChosenPositions& selection_;

@@ -16,6 +16,7 @@
 #include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
 #include "document/PrintItemsReader.h"
+#include "printing/MergeRun.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPrinter.h"
 
@@ -113,12 +114,19 @@ void TLabelPrint::PrintLabels(TBaseReport& report) {
     CounterValue = StartingNumber;
     RepeatCount = 1;
     const int across = geometry_.labelsAcross;
-    for (int page = 1; page <= PageCount; ++page) {
+    int pages = PageCount;
+    if (Merge) {
+        Merge->Start();
+        pages = Merge->SheetsFor(MergeRun::PositionsPerSheet(geometry_, selection_));
+    }
+    for (int page = 1; page <= pages; ++page) {
         for (int row = 0; row < geometry_.labelsDown; ++row)
             for (int column = 0; column < across; ++column) {
                 if (selection_.SpecificLabelsChosen &&
                     !selection_.isSelected(row * across + column))
                     continue;
+                if (Merge && !Merge->NextPosition())
+                    return;
                 report.SetOrigin(
                     column * double(geometry_.horizontalPitch) + double(geometry_.leftMargin),
                     row * double(geometry_.verticalPitch) + double(geometry_.topMargin));
@@ -130,7 +138,7 @@ void TLabelPrint::PrintLabels(TBaseReport& report) {
                 if (Cancelled)
                     return;
             }
-        if (page < PageCount)
+        if (page < pages)
             report.NewPage();
     }
 }
@@ -191,7 +199,7 @@ void TLabelPrint::PrintText(TBaseReport& report, TLabelItemObject& item) {
     const double descent = report.FontDescent();
     report.GotoXY(item.Left + item.RelativeX,
                   item.Top + item.RelativeY + (ascent + descent) - 0.5 * descent);
-    report.Print(item.Text);
+    report.Print(Merge ? Merge->Substitute(item.Text, CounterValue) : item.Text);
     report.SetFontRotation(0);
 }
 
@@ -286,14 +294,23 @@ void TLabelPrint::FormActivate() {
     else
         line = IsPrinting ? QStringLiteral("Label Print Completed!")
                           : QStringLiteral("Label Preview Ready!");
+    if (!Warning.isEmpty() && !failed_ && !engine.Aborted()) {
+        line += QStringLiteral("\n") + Warning;
+        CancelButton->setText(QStringLiteral("Close"));
+    }
     StatusText->setText(QStringLiteral("\n") + line);
     if (closeWhenDone_)
         QDialog::reject();
-    else if (!failed_)
+    else if (!failed_ && Warning.isEmpty())
         QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
 }
 
 void TLabelPrint::CancelButtonClick() {
+    // A finished job that left a warning to read closes without a question.
+    if (finished_ && !failed_ && !Warning.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
     const QString question =
         IsPrinting ? QStringLiteral("Cancel Label Printing?") : QStringLiteral("Cancel Preview?");
     if (AskYesNo(question, QStringLiteral("Cancel"))) {

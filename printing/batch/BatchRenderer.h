@@ -20,6 +20,8 @@ public:
         QString pdfFile;
         QString pngFolder;
         int dpi = 300;
+        QString mergeFile; // one label per record of this CSV file or table
+        int copies = 0;    // with mergeFile: labels per record (0: not given, 1)
         bool help = false;
     };
 
