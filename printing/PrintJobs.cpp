@@ -143,7 +143,7 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
 
 void PrintJobs::mnuExportPdfClick() {
     QString answer = QStringLiteral("1");
-    const bool merging = source_.Merge && source_.Merge();
+    const bool merging = Merge && Merge();
     if (!EnterText(QStringLiteral("Export to PDF"),
                    merging ? QStringLiteral("Copies of each label:")
                            : QStringLiteral("Number of sheets:"),
@@ -203,7 +203,7 @@ PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
 std::unique_ptr<MergeRun> PrintJobs::StartMerge(int copies, bool& failed) {
     failed = false;
     try {
-        MergeSource* source = source_.Merge ? source_.Merge() : nullptr;
+        MergeSource* source = Merge ? Merge() : nullptr;
         if (!source)
             return nullptr;
         return std::make_unique<MergeRun>(*source, copies);

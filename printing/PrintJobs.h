@@ -22,8 +22,6 @@ public:
     struct LabelSource {
         std::function<QString()> ObjectsText; // the design panel's items, freshly written
         std::function<CurrentLabel()> Label;  // description, geometry and PAPERSIZE
-        // The merge source chosen for the label, or null; may throw MergeSourceError.
-        std::function<MergeSource*()> Merge;
     };
 
     // How the last job ended.
@@ -50,6 +48,9 @@ public:
     // Writes sheets sheets of the label on screen to fileName; errors are shown.
     Outcome ExportPdf(const QString& fileName, int sheets);
 
+    // The merge source chosen for the label on screen, or null (the default: no merge);
+    // may throw MergeSourceError.
+    std::function<MergeSource*()> Merge;
     // Whether any printer is installed; replaceable for tests.
     std::function<bool()> PrintersInstalled;
     // Whether the current printer takes a paper code (1 letter, 9 A4, 11 A5); replaceable.
