@@ -27,6 +27,7 @@
 #include "designer/TStretchHandle.h"
 #include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
+#include "printing/MergeCommands.h"
 #include "printing/PrintJobs.h"
 #include "templates/TemplateLoader.h"
 
@@ -99,6 +100,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WireSelection();
     WirePlacing();
     WirePrinting();
+    WireMerging();
 
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
@@ -232,6 +234,7 @@ void TZendorMain::CreateMenus() {
     mnuSelectSpecificLabels =
         AddCommand(mnuFile, "mnuSelectSpecificLabels", QStringLiteral("Select Specific &Labels"));
     mnuPrinterSetup = AddCommand(mnuFile, "mnuPrinterSetup", QStringLiteral("P&rinter Setup"));
+    mnuMerge = AddCommand(mnuFile, "mnuMerge", QStringLiteral("&Merge…"));
     mnuFile->addSeparator();
     mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
 
@@ -346,7 +349,7 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     mnuLabel->menuAction()->setEnabled(idle);
     for (QAction* action : {mnuDeleteLabel, mnuCloneLabel, mnuConfigureLabel})
         action->setEnabled(idle);
-    for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels})
+    for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels, mnuMerge})
         action->setEnabled(!state.empty);
     mnuRebuildIndexes->setEnabled(!state.changed);
 }
@@ -458,4 +461,23 @@ void TZendorMain::WirePrinting() {
     wire(mnuPrinterSetup, &PrintJobs::mnuPrinterSetupClick);
     wire(mnuSelectSpecificLabels, &PrintJobs::mnuSelectSpecificLabelsClick);
     wire(mnuExportPdf, &PrintJobs::mnuExportPdfClick);
+}
+
+// "Merge…" keeps a source per label; the print jobs and "Insert Merge Field" use the current
+// label's.
+void TZendorMain::WireMerging() {
+    MergeCommands::Memory memory;
+    Preferences& preferences = *preferences_;
+    memory.Read = [&preferences](const QString& description) {
+        return preferences.ReadMergeSource(description);
+    };
+    memory.Write = [&preferences](const QString& description, const QString& fileName) {
+        preferences.WriteMergeSource(description, fileName);
+    };
+    mergeCommands_ = std::make_unique<MergeCommands>(
+        [this] { return records_->Label.description; }, std::move(memory));
+    MergeCommands& merging = *mergeCommands_;
+    printJobs_->Merge = [&merging] { return merging.CurrentSource(); };
+    Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
+    command(mnuMerge, &QAction::triggered, this, [&merging] { merging.mnuMergeClick(); });
 }

@@ -81,7 +81,7 @@ QStringList MergeRun::MissingFields(const QString& objectsText) const {
             continue;
         for (const QString& name : MergeFieldNames(item.Text))
             if (name != QStringView(kCounterFieldName) && !source_.HasField(name) &&
-                !missing.contains(name))
+                !missing.contains(name, Qt::CaseInsensitive))
                 missing.append(name);
     }
     return missing;
