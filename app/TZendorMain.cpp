@@ -474,8 +474,8 @@ void TZendorMain::WireMerging() {
     memory.Write = [&preferences](const QString& description, const QString& fileName) {
         preferences.WriteMergeSource(description, fileName);
     };
-    mergeCommands_ = std::make_unique<MergeCommands>(
-        [this] { return records_->Label.description; }, std::move(memory));
+    mergeCommands_ = std::make_unique<MergeCommands>([this] { return records_->Label.description; },
+                                                     std::move(memory));
     MergeCommands& merging = *mergeCommands_;
     printJobs_->Merge = [&merging] { return merging.CurrentSource(); };
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };

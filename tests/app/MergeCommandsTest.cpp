@@ -57,9 +57,8 @@ protected:
     }
     // "Merge…" with csv chosen in the file dialog; remember ticks the box.
     void ChooseSource(bool remember, QStringList* shownNames = nullptr) {
-        prompts.Then(Answer::Dialog(true, [this](QDialog& dialog) {
-            dynamic_cast<QFileDialog&>(dialog).selectFile(csv);
-        }));
+        prompts.Then(Answer::Dialog(
+            true, [this](QDialog& dialog) { dynamic_cast<QFileDialog&>(dialog).selectFile(csv); }));
         prompts.Then(Answer::Dialog(true, [remember, shownNames](QDialog& dialog) {
             auto& merge = dynamic_cast<TMergeSourceDialog&>(dialog);
             if (shownNames) {
@@ -101,7 +100,8 @@ TEST_F(MergeCommandsTest, ChosenSourceShowsItsFieldsPrintsARecordPerLabelAndIsRe
         captions << action->text();
     EXPECT_EQ(captions, QStringList({"Name", "City"}));
     fields->actions().value(1)->trigger();
-    EXPECT_EQ(qobject_cast<TPim3DLabel*>(text)->Caption(), QStringLiteral("{Name} of {City}{City}"));
+    EXPECT_EQ(qobject_cast<TPim3DLabel*>(text)->Caption(),
+              QStringLiteral("{Name} of {City}{City}"));
     window->CancelButton->click();
 
     // Export: the question asks for copies; four records, two copies, on one 3 x 10 sheet.
@@ -182,10 +182,10 @@ TEST_F(MergeCommandsTest, BatchMergesAFileAndRefusesABadOne) {
     const QString pdf = dir.filePath(QStringLiteral("batch.pdf"));
     int code = -1;
     QString err;
-    RunTool(batch,
-            {"--dir", dir.path(), "--label", "badges", "--merge", csv, "--copies", "3", "--pdf",
-             pdf},
-            &code, &err);
+    RunTool(
+        batch,
+        {"--dir", dir.path(), "--label", "badges", "--merge", csv, "--copies", "3", "--pdf", pdf},
+        &code, &err);
     ASSERT_EQ(code, 0) << err.toStdString();
     const QString text = RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     EXPECT_EQ(text.count(QStringLiteral("Grace")), 3);
@@ -196,8 +196,8 @@ TEST_F(MergeCommandsTest, BatchMergesAFileAndRefusesABadOne) {
     file.write("Name\nAda\n\"Grace\n");
     file.close();
     QFile::remove(pdf);
-    RunTool(batch, {"--dir", dir.path(), "--label", "Badges", "--merge", bad, "--pdf", pdf},
-            &code, &err);
+    RunTool(batch, {"--dir", dir.path(), "--label", "Badges", "--merge", bad, "--pdf", pdf}, &code,
+            &err);
     EXPECT_EQ(code, 3);
     EXPECT_TRUE(err.endsWith(QStringLiteral("quorvane-batch: ") + bad +
                              QStringLiteral(", line 3 (record 2): a quote that is never closed\n")))

@@ -176,9 +176,8 @@ TEST_F(MergePrintTest, HundredAddressesToPdfEachAtItsPosition) {
     job.Label.geometry = Sheet(3, 10);
     job.Label.geometry.leftMargin = 0.1875f;
     job.Label.geometry.horizontalPitch = 2.75f;
-    job.ObjectsText = Text(QStringLiteral("{Name}"), 0.05) +
-                      Text(QStringLiteral("{Street}"), 0.3) + Text(QStringLiteral("{City}"), 0.55) +
-                      QStringLiteral("NOTHING=NOTHING\n");
+    job.ObjectsText = Text(QStringLiteral("{Name}"), 0.05) + Text(QStringLiteral("{Street}"), 0.3) +
+                      Text(QStringLiteral("{City}"), 0.55) + QStringLiteral("NOTHING=NOTHING\n");
     job.Merge = &run;
     const QString pdf = dir.filePath(QStringLiteral("addresses.pdf"));
     TReportPdfWriter writer(pdf);
