@@ -150,6 +150,7 @@ void ItemMenus::BuildTextMenu() {
     });
     PopupMenuTextInsertMergeField = PopupMenuText->addMenu(QStringLiteral("Insert &Merge Field"));
     PopupMenuTextInsertMergeField->setObjectName(Name(prefix, "InsertMergeField"));
+    PopupMenuTextInsertMergeField->menuAction()->setObjectName(Name(prefix, "InsertMergeField"));
     connect(PopupMenuTextInsertMergeField, &QMenu::aboutToShow, this,
             &ItemMenus::FillMergeFieldMenu);
     FillMergeFieldMenu();

@@ -143,7 +143,12 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
 
 void PrintJobs::mnuExportPdfClick() {
     QString answer = QStringLiteral("1");
-    const bool merging = Merge && Merge();
+    bool merging = false;
+    try {
+        merging = Merge && Merge();
+    } catch (const MergeSourceError&) {
+        merging = true; // the job below reports the file
+    }
     if (!EnterText(QStringLiteral("Export to PDF"),
                    merging ? QStringLiteral("Copies of each label:")
                            : QStringLiteral("Number of sheets:"),
