@@ -19,17 +19,19 @@
 #include "app/Preferences.h"
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
-#include "designer/CommandBoundary.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
-#include "designer/Prompter.h"
 #include "designer/TStretchHandle.h"
 #include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
+#include "document/Units.h"
 #include "printing/MergeCommands.h"
 #include "printing/PrintJobs.h"
 #include "templates/TemplateLoader.h"
+#include "ui/CommandBoundary.h"
+#include "ui/Prompter.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -93,8 +95,8 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
         Placer->AcceptDropsOn(item);
         Menus->AttachMenu(item);
     };
-    items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
-    records_ = std::make_unique<LabelRecords>(*this, *items_);
+    items_ = std::make_unique<LabelItems>(LabelPanel, this, DesignerPrompter::Current(), hooks);
+    records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *items_);
     ConnectCommands();
     WireTemplates();
     WireSelection();
@@ -132,38 +134,16 @@ void TZendorMain::ConnectCommands() {
 }
 
 bool TZendorMain::FormActivate() {
-    const int lastUse = preferences_->ReadLastUse();
-    if (!records_->FirstActivation)
-        return true;
     LabelRecords& records = *records_;
+    if (!records.FirstActivation())
+        return true;
+    const int lastUse = preferences_->ReadLastUse();
     if (!records.OpenLabelTable(dataDirectory_)) {
         closing_ = true;
         close();
         return false;
     }
-    RunCommand([&] {
-        LabelTable& table = *records.Table();
-        if (!table.Eof()) {
-            if (lastUse > 0) {
-                records.SuppressReload = true;
-                try {
-                    table.Go(quint32(lastUse));
-                    if (table.Eof() || table.IsDeleted())
-                        table.First();
-                } catch (...) {
-                    table.First();
-                }
-                records.SuppressReload = false;
-            }
-            records.StartUp = false;
-            records.Loading = false;
-            records.LoadFromLabelFile();
-        }
-    });
-    records.StartUp = false;
-    records.NewLabelFlag = false;
-    records.FirstActivation = false;
-    records.UpdateScreenStatus();
+    records.FirstActivate(lastUse);
     return true;
 }
 
@@ -176,7 +156,7 @@ void TZendorMain::showEvent(QShowEvent* event) {
 }
 
 void TZendorMain::closeEvent(QCloseEvent* event) {
-    if (closing_ || records_->FirstActivation) {
+    if (closing_ || records_->FirstActivation()) {
         event->accept();
         return;
     }
@@ -213,6 +193,39 @@ QString TZendorMain::SaveItems() {
 
 void TZendorMain::REstoreItems() {
     items_->REstoreItems(ObjectsHolder->toPlainText());
+}
+
+QString TZendorMain::DescriptionText() const {
+    return Descript->text();
+}
+
+void TZendorMain::SetDescriptionText(const QString& text) {
+    Descript->setText(text);
+}
+
+void TZendorMain::FocusDescription() {
+    Descript->setFocus();
+}
+
+void TZendorMain::ShowSaveButtons(bool shown) {
+    SaveButton->setVisible(shown);
+    CancelButton->setVisible(shown);
+}
+
+void TZendorMain::FitPanel(const SheetGeometry& g) {
+    LabelPanel->resize(InchesToPixels(g.labelWidth), InchesToPixels(g.labelHeight));
+    if (g.labelShape == QLatin1String("RR"))
+        LabelPanel->setShape(TLabelShapeType::lsRoundRect);
+    else if (g.labelShape == QLatin1String("SR"))
+        LabelPanel->setShape(TLabelShapeType::lsRectangle);
+    else if (g.labelShape == QLatin1String("RE"))
+        LabelPanel->setShape(TLabelShapeType::lsEllipse);
+    FitScrollArea();
+}
+
+void TZendorMain::RestoreItemsFrom(const QString& objectsText) {
+    ObjectsHolder->setPlainText(objectsText);
+    REstoreItems();
 }
 
 void TZendorMain::DetachControl() {
@@ -343,12 +356,13 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     LabelPanel->setVisible(!state.empty || state.isNew);
     ToolsPanel->setVisible(!state.empty || state.isNew);
     ExitButton->setVisible(idle);
-    mnuSelectLabel->setEnabled(idle);
+    // Choosing, deleting, cloning and configuring need a stored label.
+    mnuSelectLabel->setEnabled(idle && !state.empty);
     mnuNewLabel->setEnabled(idle);
     mnuLabel->setEnabled(idle);
     mnuLabel->menuAction()->setEnabled(idle);
     for (QAction* action : {mnuDeleteLabel, mnuCloneLabel, mnuConfigureLabel})
-        action->setEnabled(idle);
+        action->setEnabled(idle && !state.empty);
     for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels, mnuMerge})
         action->setEnabled(!state.empty);
     mnuRebuildIndexes->setEnabled(!state.changed);
@@ -392,17 +406,7 @@ void TZendorMain::WireTemplates() {
                                [&records] { records.TriggerChange(); }});
         return loader.LoadTemplate();
     };
-    command(mnuConfigureLabel, &QAction::triggered, this, [&records] {
-        // Only a stored label without unsaved changes is configured.
-        if (records.Empty() || records.NewLabelFlag || records.Changed())
-            return;
-        if (AskYesNo(QStringLiteral("This feature allows you to replace your current label "
-                                    "template with another. Proceed?"),
-                     QStringLiteral("Configure")) &&
-            records.LoadTemplate)
-            records.LoadTemplate();
-        records.UpdateScreenStatus();
-    });
+    command(mnuConfigureLabel, &QAction::triggered, this, [&records] { records.ConfigureLabel(); });
 }
 
 // ---- selection on the design panel ----

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include "app/LabelView.h"
+
 #include <memory>
 
 class QAction;
@@ -25,7 +27,7 @@ class TCanvasPanel;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
 // panel, and routes commands to the subsystems that own them.
-class TZendorMain : public QMainWindow {
+class TZendorMain : public QMainWindow, public LabelView {
     Q_OBJECT
 public:
     // dataDirectory holds the label table, the template table and QV.INI.
@@ -44,23 +46,24 @@ public:
     // then closes).
     bool FormActivate();
     // The objects text of the panel's items, written into ObjectsHolder and returned.
-    QString SaveItems();
+    QString SaveItems() override;
     // Re-creates the items from the objects text in ObjectsHolder; a malformed stored number
     // throws ConversionError after the items before it were created.
     void REstoreItems();
     // Selection on the design panel.
-    void DetachControl();
+    void DetachControl() override;
     // Makes the grey area cover the panel and the visible part of the scroll box.
     void FitScrollArea();
 
-    // What the screen status depends on.
-    struct ScreenState {
-        bool empty = true;    // the label table has no current record
-        bool isNew = false;   // the design on screen is not stored yet
-        bool changed = false; // the Save button is visible
-    };
-    // Shows and enables the panel, tools and commands to match the label's state.
-    void UpdateScreenStatus(const ScreenState& state);
+    // The current label's view.
+    QString DescriptionText() const override;
+    void SetDescriptionText(const QString& text) override;
+    void FocusDescription() override;
+    void ShowSaveButtons(bool shown) override;
+    void FitPanel(const SheetGeometry& geometry) override;
+    void RestoreItemsFrom(const QString& objectsText) override;
+    void UpdateScreenStatus(const ScreenState& state) override;
+    QWidget* DialogParent() override { return this; }
 
     // Menus and commands.
     QMenu* mnuFile = nullptr;

@@ -3,9 +3,9 @@
 #include "controls/BrushStyle.h"
 #include "controls/TImage.h"
 #include "controls/TPim3DLabel.h"
-#include "designer/CommandBoundary.h"
 #include "document/LabelItems.h"
 #include "document/MergeFields.h"
+#include "ui/CommandBoundary.h"
 
 #include <QAction>
 #include <QMenu>

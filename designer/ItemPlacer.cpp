@@ -1,10 +1,10 @@
 #include "designer/ItemPlacer.h"
 
-#include "designer/CommandBoundary.h"
 #include "designer/DropToolButton.h"
-#include "designer/Prompter.h"
 #include "designer/ToolPictures.h"
 #include "document/LabelItems.h"
+#include "ui/CommandBoundary.h"
+#include "ui/Prompter.h"
 
 #include <QDrag>
 #include <QDropEvent>

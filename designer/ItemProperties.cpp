@@ -8,7 +8,7 @@
 #include "controls/TPim3DLabel.h"
 #include "controls/TPimShape.h"
 #include "controls/TSymbol.h"
-#include "designer/Prompter.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/TImageBrowse.h"
 #include "document/ConversionError.h"
 #include "document/LabelItems.h"

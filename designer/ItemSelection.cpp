@@ -3,10 +3,10 @@
 #include "controls/SymbolGlyph.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TSymbol.h"
-#include "designer/CommandBoundary.h"
 #include "designer/TStretchHandle.h"
 #include "designer/ToolGlyphs.h"
 #include "document/LabelItems.h"
+#include "ui/CommandBoundary.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 
-#include "designer/Prompter.h"
+#include "ui/Prompter.h"
 #include "printing/TMergeSourceDialog.h"
 #include "storage/MergeSource.h"
 #include "storage/MergeSourceError.h"

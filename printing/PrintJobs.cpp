@@ -10,7 +10,6 @@
 
 #include <exception>
 
-#include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
 #include "printing/MergeRun.h"
 #include "printing/PaperChoice.h"
@@ -23,6 +22,7 @@
 #include "printing/TReportPrinter.h"
 #include "printing/TSelectLabelsToPrint.h"
 #include "storage/MergeSourceError.h"
+#include "ui/Prompter.h"
 
 namespace {
 

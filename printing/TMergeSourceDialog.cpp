@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "designer/Prompter.h"
+#include "ui/Prompter.h"
 #include "storage/MergeSource.h"
 #include "storage/MergeSourceError.h"
 

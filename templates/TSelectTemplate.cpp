@@ -1,10 +1,10 @@
 #include "templates/TSelectTemplate.h"
 
-#include "designer/CommandBoundary.h"
-#include "designer/Prompter.h"
 #include "storage/TemplateTable.h"
 #include "templates/TTemplateEdit.h"
 #include "templates/TemplateTableModel.h"
+#include "ui/CommandBoundary.h"
+#include "ui/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

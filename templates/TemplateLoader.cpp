@@ -1,9 +1,9 @@
 #include "templates/TemplateLoader.h"
 
-#include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
 #include "storage/TemplateTable.h"
 #include "templates/TSelectTemplate.h"
+#include "ui/Prompter.h"
 
 namespace {
 constexpr int PaperSizeChars = 5;
@@ -39,7 +39,5 @@ void TemplateLoader::CopyTemplate(const LabelTemplate& t, CurrentLabel& label) {
     label.geometry = t.geometry;
     label.geometry.paperSize = t.geometry.paperSize.left(PaperSizeChars);
     label.geometry.labelShape = t.geometry.labelShape.left(LabelShapeChars);
-    if (before.labelsAcross != label.geometry.labelsAcross ||
-        before.labelsDown != label.geometry.labelsDown)
-        ProgramChosenPositions().clear();
+    ForgetPositionsIfLayoutChanged(before, label.geometry);
 }

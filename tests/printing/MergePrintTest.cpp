@@ -11,7 +11,7 @@
 #include "document/ChosenPositions.h"
 #include "printing/MergeRun.h"
 #include "printing/SheetJob.h"
-#include "printing/TLabelPrint.h"
+#include "printing/SheetRenderer.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPdfWriter.h"
 #include "storage/MergeSource.h"
@@ -59,11 +59,11 @@ protected:
     // Draws the job into a preview stream and reads back the texts of each page.
     std::vector<RecordingSurface> Pages(const SheetGeometry& geometry, const QString& objects,
                                         MergeRun& run) {
-        TLabelPrint print(geometry, selection);
-        print.ObjectsMemo->setPlainText(objects + QStringLiteral("NOTHING=NOTHING\n"));
+        SheetRenderer print(geometry, selection);
+        print.ObjectsText = objects + QStringLiteral("NOTHING=NOTHING\n");
         print.PageCount = 99; // a merge decides the sheets itself
         print.Merge = &run;
-        print.ProcessMessages = [this, &run] { progress << run.Progress(); };
+        print.BetweenLabels = [this, &run] { progress << run.Progress(); };
         QByteArray bytes;
         QBuffer buffer(&bytes);
         TReportFiler filer;
@@ -128,9 +128,8 @@ TEST_F(MergePrintTest, SubstitutionEscapesCounterAndMissingFields) {
 
 // Without a source the text prints as typed, braces and all.
 TEST_F(MergePrintTest, WithoutASourceTextPrintsAsTyped) {
-    TLabelPrint print(Sheet(1, 1), selection);
-    print.ObjectsMemo->setPlainText(Text(QStringLiteral("{Name} {{x}}")) +
-                                    QStringLiteral("NOTHING=NOTHING\n"));
+    SheetRenderer print(Sheet(1, 1), selection);
+    print.ObjectsText = Text(QStringLiteral("{Name} {{x}}")) + QStringLiteral("NOTHING=NOTHING\n");
     QByteArray bytes;
     QBuffer buffer(&bytes);
     TReportFiler filer;

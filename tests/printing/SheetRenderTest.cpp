@@ -1,6 +1,5 @@
 #include <QBuffer>
 #include <QDir>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -10,7 +9,7 @@
 #include "document/ConversionError.h"
 #include "printing/PaperChoice.h"
 #include "printing/ReportFontMetrics.h"
-#include "printing/TLabelPrint.h"
+#include "printing/SheetRenderer.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportImage.h"
 
@@ -53,9 +52,9 @@ QString Shape(const char* kind, const char* box, int thickness, const char* brus
 struct Job {
     explicit Job(const SheetGeometry& geometry, const QString& objects, int pages = 1)
         : print(geometry, selection) {
-        print.ObjectsMemo->setPlainText(objects + QStringLiteral("NOTHING=NOTHING\n"));
+        print.ObjectsText = objects + QStringLiteral("NOTHING=NOTHING\n");
         print.PageCount = pages;
-        print.ProcessMessages = [this] { ++labelsDrawn; };
+        print.BetweenLabels = [this] { ++labelsDrawn; };
     }
     QByteArray ToStream() {
         QByteArray bytes;
@@ -77,7 +76,7 @@ struct Job {
         return image.Pages();
     }
     ChosenPositions selection;
-    TLabelPrint print;
+    SheetRenderer print;
     int labelsDrawn = 0;
     int pagesWritten = 0;
 };
@@ -212,7 +211,7 @@ TEST(SheetRender, EmptyLabelPrintsEmptyPages) {
 
 TEST(SheetRender, CancelDuringTheSecondLabelEndsTheJobThere) {
     Job job(Sheet(3, 2), Counter(1, 1), 3);
-    job.print.ProcessMessages = [&job] {
+    job.print.BetweenLabels = [&job] {
         if (++job.labelsDrawn == 2)
             job.print.Cancelled = true;
     };
