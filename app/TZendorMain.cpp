@@ -28,6 +28,7 @@
 #include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
 #include "document/Units.h"
+#include "printing/MergeCommands.h"
 #include "printing/PrintJobs.h"
 #include "templates/TemplateLoader.h"
 #include "ui/CommandBoundary.h"
@@ -103,6 +104,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WireSelection();
     WirePlacing();
     WirePrinting();
+    WireMerging();
 
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
@@ -249,6 +251,7 @@ void TZendorMain::CreateMenus() {
     mnuPrinterSetup = AddCommand(mnuFile, "mnuPrinterSetup", QStringLiteral("P&rinter Setup"));
     mnuPrinterAlignment =
         AddCommand(mnuFile, "mnuPrinterAlignment", QStringLiteral("Printer &Alignment…"));
+    mnuMerge = AddCommand(mnuFile, "mnuMerge", QStringLiteral("&Merge…"));
     mnuFile->addSeparator();
     mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
 
@@ -364,7 +367,7 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     mnuLabel->menuAction()->setEnabled(idle);
     for (QAction* action : {mnuDeleteLabel, mnuCloneLabel, mnuConfigureLabel})
         action->setEnabled(idle && !state.empty);
-    for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels})
+    for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels, mnuMerge})
         action->setEnabled(!state.empty);
     mnuRebuildIndexes->setEnabled(!state.changed);
 }
@@ -455,4 +458,23 @@ void TZendorMain::WirePrinting() {
     wire(mnuPrinterAlignment, &PrintJobs::mnuPrinterAlignmentClick);
     wire(mnuSelectSpecificLabels, &PrintJobs::mnuSelectSpecificLabelsClick);
     wire(mnuExportPdf, &PrintJobs::mnuExportPdfClick);
+}
+
+// "Merge…" keeps a source per label; the print jobs and "Insert Merge Field" use the current
+// label's.
+void TZendorMain::WireMerging() {
+    MergeCommands::Memory memory;
+    Preferences& preferences = *preferences_;
+    memory.Read = [&preferences](const QString& description) {
+        return preferences.ReadMergeSource(description);
+    };
+    memory.Write = [&preferences](const QString& description, const QString& fileName) {
+        preferences.WriteMergeSource(description, fileName);
+    };
+    mergeCommands_ = std::make_unique<MergeCommands>([this] { return records_->Label.description; },
+                                                     std::move(memory));
+    MergeCommands& merging = *mergeCommands_;
+    printJobs_->Merge = [&merging] { return merging.CurrentSource(); };
+    Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
+    command(mnuMerge, &QAction::triggered, this, [&merging] { merging.mnuMergeClick(); });
 }

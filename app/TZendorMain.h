@@ -21,6 +21,7 @@ class LabelItems;
 class LabelRecords;
 class ItemMenus;
 class ItemPlacer;
+class MergeCommands;
 class Preferences;
 class PrinterAlignmentSettings;
 class PrintJobs;
@@ -39,6 +40,7 @@ public:
     LabelItems& Items() { return *items_; }
     LabelRecords& Records() { return *records_; }
     PrintJobs& Printing() { return *printJobs_; }
+    MergeCommands& Merging() { return *mergeCommands_; }
     QString DataDirectory() const { return dataDirectory_; }
 
     // Start-up's second half, run on the first activation: opens the label table and shows
@@ -76,6 +78,7 @@ public:
     QAction* mnuSelectSpecificLabels = nullptr;
     QAction* mnuPrinterSetup = nullptr;
     QAction* mnuPrinterAlignment = nullptr;
+    QAction* mnuMerge = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
@@ -129,6 +132,7 @@ private:
     void ConnectCommands();
     void WireTemplates();
     void WirePrinting();
+    void WireMerging();
     void SavePreference();
     void mnuAboutClick();
 
@@ -148,6 +152,7 @@ private:
     std::unique_ptr<LabelItems> items_;
     std::unique_ptr<LabelRecords> records_;
     std::unique_ptr<PrintJobs> printJobs_;
+    std::unique_ptr<MergeCommands> mergeCommands_;
     bool activationQueued_ = false;
     bool closing_ = false;
     std::unique_ptr<ItemSelection> selection_;

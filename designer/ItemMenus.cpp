@@ -2,7 +2,9 @@
 
 #include "controls/BrushStyle.h"
 #include "controls/TImage.h"
+#include "controls/TPim3DLabel.h"
 #include "document/LabelItems.h"
+#include "document/MergeFields.h"
 #include "ui/CommandBoundary.h"
 
 #include <QAction>
@@ -138,9 +140,41 @@ void ItemMenus::BuildTextMenu() {
         p.PropText(item);
         p.Refresh(item);
     });
+    PopupMenuTextInsertMergeField = PopupMenuText->addMenu(QStringLiteral("Insert &Merge Field"));
+    PopupMenuTextInsertMergeField->setObjectName(Name(prefix, "InsertMergeField"));
+    PopupMenuTextInsertMergeField->menuAction()->setObjectName(Name(prefix, "InsertMergeField"));
+    connect(PopupMenuTextInsertMergeField, &QMenu::aboutToShow, this,
+            &ItemMenus::FillMergeFieldMenu);
+    FillMergeFieldMenu();
     AddFontEntries(menu, prefix);
     menu.Separator();
     AddStackingAndPlacing(menu, prefix, "SendtoBack", "BringtoFont", QStringLiteral("Center "));
+}
+
+// One entry per field of the merge source; each appends "{Field}" to the text.
+void ItemMenus::FillMergeFieldMenu() {
+    QMenu* submenu = PopupMenuTextInsertMergeField;
+    submenu->clear();
+    const QStringList names = MergeFieldNames ? MergeFieldNames() : QStringList();
+    if (names.isEmpty()) {
+        submenu->addAction(QStringLiteral("(no merge source: File, Merge…)"))->setEnabled(false);
+        return;
+    }
+    MenuBuilder menu{*this, PopupMenuText, submenu};
+    ItemProperties& p = *properties_;
+    for (const QString& name : names) {
+        // "&" in a caption would mark a shortcut; doubled it shows as itself.
+        QString caption = name;
+        caption.replace(u'&', QStringLiteral("&&"));
+        menu.Add(QStringLiteral("PopupMenuTextField_") + name, caption, [&p, name](QWidget* item) {
+            auto* label = qobject_cast<TPim3DLabel*>(item);
+            if (!label)
+                return;
+            label->setCaption(label->Caption() + MergeFieldReference(name));
+            p.Changed();
+            p.Refresh(item);
+        });
+    }
 }
 
 void ItemMenus::BuildCounterMenu() {

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -56,10 +57,16 @@ public:
 
     ItemProperties& Properties() { return *properties_; }
 
+    // The fields of the current label's merge source, for the text menu's "Insert Merge
+    // Field"; unset or empty: the submenu says there is no source.
+    std::function<QStringList()> MergeFieldNames;
+    QMenu* PopupMenuTextInsertMergeField = nullptr;
+
 private:
     struct MenuBuilder;
     void AddFontEntries(MenuBuilder& menu, const QString& prefix);
     void BuildTextMenu();
+    void FillMergeFieldMenu();
     void BuildCounterMenu();
     void BuildShapeMenu(QMenu*& menu, const QString& prefix, bool rounding);
     void BuildLineMenu();

@@ -50,6 +50,12 @@ public:
     // and fit the selection frame to it again.
     void Refresh(QWidget* item);
 
+    // Marks the label changed, for edits made outside these operations.
+    void Changed() const {
+        if (changed_)
+            changed_();
+    }
+
 private:
     void Repaint(QWidget* item) const;
 

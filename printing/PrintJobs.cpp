@@ -1,8 +1,10 @@
 #include "printing/PrintJobs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -10,6 +12,7 @@
 
 #include "document/ChosenPositions.h"
 #include "printing/AlignmentTestSheet.h"
+#include "printing/MergeRun.h"
 #include "printing/PaperChoice.h"
 #include "printing/SheetJob.h"
 #include "printing/SheetRenderer.h"
@@ -21,6 +24,7 @@
 #include "printing/TReportPdfWriter.h"
 #include "printing/TReportPrinter.h"
 #include "printing/TSelectLabelsToPrint.h"
+#include "storage/MergeSourceError.h"
 #include "ui/Prompter.h"
 
 namespace {
@@ -157,6 +161,10 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
                         QStringLiteral(" paper size."));
         return last_;
     }
+    bool mergeFailed = false;
+    const std::unique_ptr<MergeRun> merge = StartMerge(sheets, mergeFailed);
+    if (mergeFailed)
+        return last_ = Outcome::Failed;
     mainReportPrinter_->SetOrientation(paper.Orientation);
 
     TLabelPrint status(label.geometry, selection_, window_);
@@ -174,6 +182,11 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
         status.CancelButton->setText(QStringLiteral("Stop"));
     }
     PaperChoice::Apply(status.Engine(), paperSize);
+    if (merge) {
+        status.Merge = merge.get();
+        status.Warning = merge->MissingFieldsWarning(status.ObjectsMemo->toPlainText());
+        ShowMergeProgress(status, *merge);
+    }
 
     Prompter::Current().RunDialog(status);
     const bool aborted = status.Engine().Aborted() || status.Cancelled;
@@ -198,9 +211,17 @@ void PrintJobs::mnuExportPdfClick() {
     // A count out of range is shown and the entry comes back with what was typed, until a
     // good count or Cancel.
     QString answer = QStringLiteral("1");
+    bool merging = false;
+    try {
+        merging = Merge && Merge();
+    } catch (const MergeSourceError&) {
+        merging = true; // the job below reports the file
+    }
     int sheets = 0;
     for (;;) {
-        if (!EnterText(QStringLiteral("Export to PDF"), QStringLiteral("Number of sheets:"),
+        if (!EnterText(QStringLiteral("Export to PDF"),
+                       merging ? QStringLiteral("Copies of each label:")
+                               : QStringLiteral("Number of sheets:"),
                        answer))
             return;
         bool ok = false;
@@ -228,7 +249,12 @@ void PrintJobs::mnuExportPdfClick() {
 }
 
 PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
+    bool mergeFailed = false;
+    const std::unique_ptr<MergeRun> merge = StartMerge(sheets, mergeFailed);
+    if (mergeFailed)
+        return last_ = Outcome::Failed;
     SheetJob job;
+    job.Merge = merge.get();
     job.Label = source_.Label();
     job.ObjectsText = source_.ObjectsText();
     job.Sheets = sheets;
@@ -237,9 +263,51 @@ PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
     try {
         job.Render(writer);
         last_ = Outcome::Completed;
+        if (merge) {
+            const QString warning = merge->MissingFieldsWarning(job.ObjectsText);
+            if (!warning.isEmpty())
+                ShowInformation(warning);
+        }
     } catch (const std::exception& error) {
         last_ = Outcome::Failed;
         ShowRuntimeError(QString::fromUtf8(error.what()));
     }
     return last_;
+}
+
+std::unique_ptr<MergeRun> PrintJobs::StartMerge(int copies, bool& failed) {
+    failed = false;
+    try {
+        MergeSource* source = Merge ? Merge() : nullptr;
+        if (!source)
+            return nullptr;
+        return std::make_unique<MergeRun>(*source, copies);
+    } catch (const MergeSourceError& error) {
+        failed = true;
+        ShowInformation(error.Message());
+    }
+    return nullptr;
+}
+
+// The status window shows the engine's page line, the record being drawn and the warning.
+void PrintJobs::ShowMergeProgress(TLabelPrint& status, MergeRun& run) {
+    auto pageLine = std::make_shared<QString>();
+    const auto show = [&status, &run, pageLine] {
+        QString text = *pageLine + QStringLiteral("\n") + run.Progress();
+        if (!status.Warning.isEmpty())
+            text += QStringLiteral("\n") + status.Warning;
+        status.StatusText->setText(text);
+    };
+    for (TBaseReport* engine : {static_cast<TBaseReport*>(status.LabelReportPrinter.get()),
+                                static_cast<TBaseReport*>(status.LabelReportFiler.get())}) {
+        engine->StatusLabel = nullptr;
+        engine->OnStatus = [pageLine, show](const QString& text) {
+            *pageLine = text;
+            show();
+        };
+    }
+    status.ProcessMessages = [show] {
+        show();
+        QCoreApplication::processEvents();
+    };
 }

@@ -8,6 +8,9 @@
 
 class QWidget;
 class ChosenPositions;
+class MergeRun;
+class MergeSource;
+class TLabelPrint;
 class TReportPrinter;
 struct PrinterAlignment;
 class PrinterAlignmentStore;
@@ -49,10 +52,15 @@ public:
     void mnuExportPdfClick();
 
     // One print (printing = true) or preview job of sheets sheets, status window and all.
+    // With a merge source, sheets is the number of copies of each label and the records
+    // decide the number of sheets.
     Outcome DoPRint(bool printing, int sheets);
     // Writes sheets sheets of the label on screen to fileName; errors are shown.
     Outcome ExportPdf(const QString& fileName, int sheets);
 
+    // The merge source chosen for the label on screen, or null (the default: no merge);
+    // may throw MergeSourceError.
+    std::function<MergeSource*()> Merge;
     // Whether any printer is installed; replaceable for tests.
     std::function<bool()> PrintersInstalled;
     // Whether the current printer takes a paper code (1 letter, 9 A4, 11 A5); replaceable.
@@ -63,6 +71,11 @@ public:
     static constexpr int MaxSheets = 9999;
 
 private:
+    // The merge run of the next job, its source read through; null without a source.
+    // Shows the reading error and sets failed when the source is bad.
+    std::unique_ptr<MergeRun> StartMerge(int copies, bool& failed);
+    static void ShowMergeProgress(TLabelPrint& status, MergeRun& run);
+
     QWidget* window_;
     LabelSource source_;
     ChosenPositions& selection_;

@@ -11,6 +11,7 @@ void SheetJob::Render(TBaseReport& engine) const {
     renderer.ObjectsText = ObjectsText;
     renderer.PageCount = Sheets;
     renderer.BetweenLabels = BetweenLabels;
+    renderer.Merge = Merge;
     engine.OnPrint = [&renderer](TBaseReport& report) { renderer.PrintLabels(report); };
     try {
         engine.Execute();

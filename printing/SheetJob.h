@@ -6,6 +6,7 @@
 #include "document/ChosenPositions.h"
 #include "document/SheetGeometry.h"
 
+class MergeRun;
 class TBaseReport;
 
 // One run of a label's sheets on any report engine, without a window: the PDF export, the
@@ -18,6 +19,8 @@ struct SheetJob {
     ChosenPositions Selection; // positions to print when SpecificLabelsChosen
     // Runs after each label; may abort the engine. Empty: nothing runs between labels.
     std::function<void()> BetweenLabels;
+    // A mail merge: one record per drawn position; Sheets is then left to the run.
+    MergeRun* Merge = nullptr;
 
     // Gives engine the label's paper and orientation and the job's settings, then draws every
     // sheet. An error thrown while drawing ends the document with what was drawn and is

@@ -9,6 +9,7 @@
 #include "controls/Picture.h"
 #include "document/ChosenPositions.h"
 #include "document/PrintItemsReader.h"
+#include "printing/MergeRun.h"
 #include "printing/RotatedTextPlacement.h"
 #include "printing/TBaseReport.h"
 
@@ -53,12 +54,19 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
     CounterValue = StartingNumber;
     RepeatCount = 1;
     const int across = geometry_.labelsAcross;
-    for (int page = 1; page <= PageCount; ++page) {
+    int pages = PageCount;
+    if (Merge) {
+        Merge->Start();
+        pages = Merge->SheetsFor(MergeRun::PositionsPerSheet(geometry_, selection_));
+    }
+    for (int page = 1; page <= pages; ++page) {
         for (int row = 0; row < geometry_.labelsDown; ++row)
             for (int column = 0; column < across; ++column) {
                 if (selection_.SpecificLabelsChosen &&
                     !selection_.isSelected(row * across + column))
                     continue;
+                if (Merge && !Merge->NextPosition())
+                    return;
                 report.SetOrigin(
                     column * double(geometry_.horizontalPitch) + double(geometry_.leftMargin),
                     row * double(geometry_.verticalPitch) + double(geometry_.topMargin));
@@ -70,7 +78,7 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
                 if (Cancelled)
                     return;
             }
-        if (page < PageCount)
+        if (page < pages)
             report.NewPage();
     }
 }
@@ -132,7 +140,7 @@ void SheetRenderer::PrintText(TBaseReport& report, TLabelItemObject& item) {
     const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
                                          (ascent + descent) - 0.5 * descent, item.Angle);
     report.GotoXY(at.x(), at.y());
-    report.Print(item.Text);
+    report.Print(Merge ? Merge->Substitute(item.Text, CounterValue) : item.Text);
     report.SetFontRotation(0);
 }
 

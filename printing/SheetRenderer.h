@@ -8,6 +8,7 @@
 #include "printing/TLabelItemObject.h"
 
 class ChosenPositions;
+class MergeRun;
 class TBaseReport;
 
 // The drawing of a label's sheets, free of any window: it reads the objects text into print
@@ -25,6 +26,9 @@ public:
     bool Cancelled = false;
     // Runs after each label (lets pending window messages through in a job).
     std::function<void()> BetweenLabels;
+    // With a merge run, each drawn position takes the run's next record, texts are drawn
+    // through its fields and the run decides the number of sheets.
+    MergeRun* Merge = nullptr;
 
     // The counter: 64-bit, so that no starting number overflows.
     qint64 StartingNumber = 0;

@@ -94,6 +94,7 @@ void TLabelPrint::FormActivate() {
     Renderer.ObjectsText = ObjectsMemo->toPlainText();
     Renderer.PageCount = PageCount;
     Renderer.Cancelled = Cancelled;
+    Renderer.Merge = Merge;
     Renderer.BetweenLabels = [this] {
         if (ProcessMessages)
             ProcessMessages();
@@ -119,14 +120,23 @@ void TLabelPrint::FormActivate() {
     else
         line = IsPrinting ? QStringLiteral("Label Print Completed!")
                           : QStringLiteral("Label Preview Ready!");
+    if (!Warning.isEmpty() && !failed_ && !engine.Aborted()) {
+        line += QStringLiteral("\n") + Warning;
+        CancelButton->setText(QStringLiteral("Close"));
+    }
     StatusText->setText(QStringLiteral("\n") + line);
     if (closeWhenDone_)
         QDialog::reject();
-    else if (!failed_)
+    else if (!failed_ && Warning.isEmpty())
         QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
 }
 
 void TLabelPrint::CancelButtonClick() {
+    // A finished job that left a warning to read closes without a question.
+    if (finished_ && !failed_ && !Warning.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
     const QString question =
         IsPrinting ? QStringLiteral("Cancel Label Printing?") : QStringLiteral("Cancel Preview?");
     if (AskYesNo(question, QStringLiteral("Cancel"))) {

@@ -11,6 +11,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class ChosenPositions;
+class MergeRun;
 class TBaseReport;
 class TReportFiler;
 class TReportPrinter;
@@ -31,6 +32,11 @@ public:
     bool Cancelled = false;
     // Lets pending window messages through after each label; replaceable for tests.
     std::function<void()> ProcessMessages;
+    // With a merge run, each drawn position takes the run's next record, texts are drawn
+    // through its fields and the run decides the number of sheets.
+    MergeRun* Merge = nullptr;
+    // A line shown under the final status; the window then stays open until closed.
+    QString Warning;
 
     // The drawing of the sheets, given the memo's text, the sheets and the cancel state when
     // the run starts.

@@ -52,16 +52,15 @@ void CsvReader::Append(std::string& field, char c) {
 }
 
 // Reads a quoted field after its opening quote, up to and including its closing quote.
-bool CsvReader::ReadQuoted(std::string& field) {
+void CsvReader::ReadQuoted(std::string& field) {
     const long long opened = line_;
     for (;;) {
         const int c = Get();
         if (c == kEnd)
-            throw Error(opened, "a quote opened on line " + std::to_string(opened) +
-                                    " is never closed");
+            throw Error(opened, "a quote that is never closed");
         if (c == '"') {
             if (Peek() != '"')
-                return true;
+                return;
             Get();
         } else if (IsLineEnd(c)) {
             EndLine(c);
@@ -76,35 +75,25 @@ bool CsvReader::ReadRecord(std::vector<std::string>& fields) {
     fields.clear();
     if (!started_) {
         started_ = true;
-        if (Peek() == 0xEF) { // a byte-order mark is three bytes, all before the first field
-            std::string mark;
-            for (int i = 0; i < 3 && Peek() != kEnd; ++i)
-                mark += char(Get());
-            if (mark != "\xEF\xBB\xBF")
-                for (char c : mark)
-                    fields.emplace_back(1, c); // put back below as the first field's start
-        }
+        Peek();
+        if (filled_ >= 3 && std::string_view(buffer_.data(), 3) == "\xEF\xBB\xBF")
+            position_ = 3;
     }
-    std::string field;
-    if (!fields.empty()) {
-        for (const std::string& byte : fields)
-            field += byte;
-        fields.clear();
-    } else {
-        while (IsLineEnd(Peek()))
-            EndLine(Get());
-        if (Peek() == kEnd)
-            return false;
-    }
+    while (IsLineEnd(Peek()))
+        EndLine(Get());
+    if (Peek() == kEnd)
+        return false;
     recordLine_ = line_;
+    std::string field;
     for (;;) {
         int c = Get();
-        if (c == '"' && field.empty()) {
+        if (c == '"') {
             ReadQuoted(field);
             c = Get();
             if (c != kEnd && c != delimiter_ && !IsLineEnd(c))
                 throw Error(line_, "text after a closing quote");
         } else {
+            // A quote inside an unquoted field is kept as typed.
             while (c != kEnd && c != delimiter_ && !IsLineEnd(c)) {
                 Append(field, char(c));
                 c = Get();
@@ -130,8 +119,11 @@ char CsvReader::DetectDelimiter(std::string_view firstLine) {
             quoted = !quoted;
         else if (!quoted && IsLineEnd(c))
             break;
-        else if (!quoted)
-            commas += c == ',', semicolons += c == ';', tabs += c == '\t';
+        else if (!quoted) {
+            commas += c == ',';
+            semicolons += c == ';';
+            tabs += c == '\t';
+        }
     }
     if (semicolons > commas && semicolons >= tabs)
         return ';';
