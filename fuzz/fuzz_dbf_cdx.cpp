@@ -27,8 +27,12 @@ void removeDirectory() {
     std::filesystem::remove_all(directory(), ignored);
 }
 
-std::string tablePath() { return directory() + "/T.DBF"; }
-std::string indexPath() { return directory() + "/T.CDX"; }
+std::string tablePath() {
+    return directory() + "/T.DBF";
+}
+std::string indexPath() {
+    return directory() + "/T.CDX";
+}
 
 // Keys with shared prefixes, equal keys and blanks, so the compression paths are all used.
 void makeTable() {

@@ -34,8 +34,8 @@ bool ParseInt(const QString& text, int low, int high, int& value) {
 }
 
 bool TakesValue(const QString& name) {
-    static const QStringList options = {"--dir", "--label",  "--sheets", "--positions",
-                                        "--pdf", "--png",    "--dpi"};
+    static const QStringList options = {"--dir", "--label", "--sheets", "--positions",
+                                        "--pdf", "--png",   "--dpi"};
     return options.contains(name);
 }
 

@@ -15,10 +15,9 @@ StagedOutput::~StagedOutput() {
 
 QString StagedOutput::Stage(const QString& target) {
     const QFileInfo info(target);
-    const QString temporary =
-        info.dir().filePath(QStringLiteral(".%1.%2.partial")
-                                .arg(info.fileName())
-                                .arg(QCoreApplication::applicationPid()));
+    const QString temporary = info.dir().filePath(QStringLiteral(".%1.%2.partial")
+                                                      .arg(info.fileName())
+                                                      .arg(QCoreApplication::applicationPid()));
     targets_ << target;
     temporaries_ << temporary;
     return temporary;

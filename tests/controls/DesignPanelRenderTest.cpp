@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "ControlTestSupport.h"
-#include "support/TestData.h"
 #include "controls/SymbolGlyph.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TCounterLabel.h"
@@ -14,6 +13,7 @@
 #include "controls/TPim3DLabel.h"
 #include "controls/TPimShape.h"
 #include "controls/TSymbol.h"
+#include "support/TestData.h"
 
 namespace {
 

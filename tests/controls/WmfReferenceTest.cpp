@@ -17,7 +17,6 @@
 
 namespace {
 
-
 QImage OverWhite(const QImage& image) {
     QImage out(image.size(), QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::white);
