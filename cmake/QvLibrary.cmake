@@ -41,7 +41,7 @@ function(qv_gtest target)
   # The tests' environment comes through env(1): gtest_discover_tests splits a PROPERTIES
   # ENVIRONMENT list at its semicolons, which kept all but the first variable from the tests.
   set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR
-    "env;QT_QPA_PLATFORM=offscreen;QV_SOURCE_DIR=${PROJECT_SOURCE_DIR};QV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared")
+    "env;QT_QPA_PLATFORM=offscreen;QV_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60

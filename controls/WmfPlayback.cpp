@@ -532,6 +532,11 @@ void WmfPlayback::createFont(const WmfParams& p) {
     for (int i = 18; i < std::min(p.byteCount(), 18 + 32) && p.byte(i) != 0; ++i)
         face.append(static_cast<char>(p.byte(i)));
     font.face = QString::fromLatin1(face).trimmed();
+    // A face name with control characters names no font; asking the font database for it
+    // would only make Qt and fontconfig remember one more unknown name for good.
+    if (std::any_of(font.face.begin(), font.face.end(),
+                    [](QChar c) { return c < u' ' || (c >= u'\x7F' && c < u'\xA0'); }))
+        font.face.clear();
     addObject(std::move(made));
 }
 

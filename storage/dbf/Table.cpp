@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 
 namespace dbf {
 
@@ -125,6 +126,16 @@ std::string tempOf(const std::string& path) {
     return path + kTempSuffix;
 }
 
+// A file reached through a symbolic link is replaced where the link points: renaming a
+// packed copy over the link itself would leave the link's target without the saves.
+std::string followLinks(const std::string& file) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(file, error))
+        return file;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
+    return error ? file : target.string();
+}
+
 } // namespace
 
 // ============================================================ create
@@ -215,7 +226,7 @@ bool Table::isOpen() const {
     return d->state != State::Inactive;
 }
 const std::string& Table::path() const {
-    return d->path;
+    return d->givenPath;
 }
 Mode Table::mode() const {
     return d->mode;
@@ -266,10 +277,11 @@ void TableImpl::recoverPack() {
 }
 
 void TableImpl::openFiles(const std::string& tablePath, Mode openMode) {
-    path = tablePath;
+    givenPath = tablePath;
+    path = followLinks(tablePath);
     mode = openMode;
-    memoPath = companion(path, ".fpt");
-    cdxPath = companion(path, ".cdx");
+    memoPath = followLinks(companion(tablePath, ".fpt"));
+    cdxPath = followLinks(companion(tablePath, ".cdx"));
     bool writable = mode == Mode::Exclusive;
     bool pendingCommit = File::exists(path + kCommitSuffix);
     auto current = [&](const std::string& f) {

@@ -84,7 +84,9 @@ public:
     void recoverPack();
 
     Table& q;
+    // The files as opened, symbolic links followed: a pack renames its copies over these.
     std::string path, memoPath, cdxPath;
+    std::string givenPath; // as given to open, for path()
     Mode mode = Mode::Exclusive;
     File dbf;
     std::optional<MemoFile> memo;

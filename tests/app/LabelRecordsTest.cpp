@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/TSelectLabel.h"
+#include "support/UnwritableFolder.h"
 #include <QAbstractItemModel>
 #include <QTableView>
 
@@ -259,6 +260,33 @@ TEST_F(MainWindowTest, RebuildRemovesDeletedLabelsAndStaysOnTheLabelShown) {
     window->SaveButton->click();
     EXPECT_EQ(StoredDescriptions(table),
               (QStringList{QStringLiteral("Bravo"), QStringLiteral("Charlie 2")}));
+}
+
+TEST_F(MainWindowTest, FailedRebuildIsShownAndSavingGoesOnInDescriptionOrder) {
+    SaveNewLabel(QStringLiteral("Charlie"));
+    SaveNewLabel(QStringLiteral("Alpha"));
+    SaveNewLabel(QStringLiteral("Gone"));
+    prompts.Then(Answer::Yes());
+    window->mnuDeleteLabel->trigger();
+    LabelTable& table = *window->Records().Table();
+    {
+        // The data directory stops taking new files while the program runs.
+        UnwritableFolder locked(dir.path());
+        ASSERT_TRUE(locked.holds()) << locked.why().toStdString();
+        window->mnuRebuildIndexes->trigger();
+        ASSERT_EQ(prompts.Messages(QStringLiteral("Error")).size(), 1);
+        EXPECT_FALSE(prompts.Messages(QStringLiteral("Information")).contains("Complete!"));
+        EXPECT_EQ(table.Order(), QStringLiteral("DESCRIPT"));
+
+        SaveNewLabel(QStringLiteral("Bravo"));
+        EXPECT_FALSE(Changed());
+        EXPECT_EQ(prompts.Messages(QStringLiteral("Error")).size(), 1);
+        EXPECT_EQ(StoredDescriptions(table),
+                  (QStringList{"Alpha", "Bravo", "Charlie"})); // the order Select Label lists
+    }
+    window->mnuRebuildIndexes->trigger(); // writable again
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(), QStringLiteral("Complete!"));
+    EXPECT_EQ(table.RecordCount(), 3u);
 }
 
 TEST_F(MainWindowTest, AFaultyStoredNumberLoadsWhatItCanAndSaysSo) {

@@ -18,6 +18,7 @@
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
 #include "printing/TSelectLabelsToPrint.h"
+#include "storage/LabelTable.h"
 
 using Answer = ScriptedPrompter::Answer;
 
@@ -192,6 +193,23 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
             .exitCode,
         2);
     EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--bogus", "1"}).exitCode, 2);
+    const BatchResult bogusLast = RunBatch({"--label", "Parcels", "--pdf", out, "--bogus"});
+    EXPECT_EQ(bogusLast.exitCode, 2);
+    EXPECT_TRUE(bogusLast.err.contains(QStringLiteral("unknown option --bogus")))
+        << bogusLast.err.toStdString();
+    const BatchResult dpiWithPdf =
+        RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--dpi", "150"});
+    EXPECT_EQ(dpiWithPdf.exitCode, 2);
+    EXPECT_TRUE(dpiWithPdf.err.contains(QStringLiteral("--dpi"))) << dpiWithPdf.err.toStdString();
+    for (const char* positions : {"1:+2", "+1:2", "1:2x", "1: 0x2", "1:-1", "1:\u0662"})
+        EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--positions",
+                            QString::fromUtf8(positions)})
+                      .exitCode,
+                  2)
+            << positions;
+    EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--sheets", "+2"})
+                  .exitCode,
+              2);
 
     const BatchResult missing = RunBatch({"--dir", dir.path(), "--label", "Nope", "--pdf", out});
     EXPECT_EQ(missing.exitCode, 3);
@@ -204,4 +222,56 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
             .exitCode,
         4);
     EXPECT_FALSE(QFileInfo::exists(out));
+
+    // A table that is there but cannot be read is not "not found".
+    QTemporaryDir damaged;
+    QFile garbage(QDir(damaged.path()).filePath(QStringLiteral("QVLBLS.DBF")));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write("this is not a table at all");
+    garbage.close();
+    const BatchResult unreadable =
+        RunBatch({"--dir", damaged.path(), "--label", "Parcels", "--pdf", out});
+    EXPECT_EQ(unreadable.exitCode, 4) << unreadable.err.toStdString();
+    EXPECT_TRUE(unreadable.err.contains(QStringLiteral("cannot read")));
+}
+
+TEST_F(PrintCommandsTest, FailedBatchRunLeavesNoFileAndExistingOnesUntouched) {
+    // A label whose second item holds a number that cannot be read: the first sheet's
+    // output is under way when the run fails.
+    SaveNewLabel(QStringLiteral("Broken"));
+    window->Items().REstoreItems(kBox);
+    window->SaveButton->click();
+    window.reset(); // the program lets go of the table
+    {
+        QString message;
+        auto table = LabelTable::Open(dir.path(), message);
+        ASSERT_TRUE(table) << message.toStdString();
+        ASSERT_TRUE(table->Seek(QStringLiteral("BROKEN")));
+        table->Edit();
+        table->SetMemo(QStringLiteral("OBJECTS"),
+                       kBox + QStringLiteral("LABELITEM=RECTANGLE\nTOP=nan\nLEFT=x\n"));
+        table->Post();
+    }
+    const QString keep = dir.filePath(QStringLiteral("keep.pdf"));
+    {
+        QFile file(keep);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the user's own file");
+    }
+    const BatchResult pdf = RunBatch({"--dir", dir.path(), "--label", "Broken", "--pdf", keep});
+    EXPECT_EQ(pdf.exitCode, 4) << pdf.err.toStdString();
+    QFile kept(keep);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("the user's own file"));
+
+    const QString pngs = dir.filePath(QStringLiteral("pngs"));
+    const BatchResult png = RunBatch(
+        {"--dir", dir.path(), "--label", "Broken", "--png", pngs, "--sheets", "2", "--dpi", "30"});
+    EXPECT_EQ(png.exitCode, 4) << png.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(pngs)) << "the folder this run made is gone again";
+    QDir(dir.path()).mkdir(QStringLiteral("pngs"));
+    EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Broken", "--png", pngs}).exitCode, 4);
+    EXPECT_EQ(QDir(pngs).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*partial*")}, QDir::Files | QDir::Hidden),
+              QStringList());
 }

@@ -45,11 +45,15 @@ QString WhyNoQueue() {
     if (!lpstat.waitForFinished(10000))
         return QStringLiteral("lpstat is not available");
     if (!QString::fromUtf8(lpstat.readAllStandardOutput()).contains(QStringLiteral("is running")))
-        return QStringLiteral("no CUPS scheduler runs (start one with scripts/cups-test-queue.sh)");
+        return QStringLiteral("no CUPS scheduler runs; scripts/test.sh starts one with its PDF "
+                              "queue when run as root (scripts/cups-test-queue.sh)");
     if (QPrinterInfo::printerInfo(QueueName()).isNull())
-        return QStringLiteral("the CUPS queue \"%1\" does not exist").arg(QueueName());
+        return QStringLiteral("the CUPS queue \"%1\" does not exist; run "
+                              "scripts/cups-test-queue.sh as root, or name a cups-pdf queue in "
+                              "QV_CUPS_QUEUE")
+            .arg(QueueName());
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
-        return QStringLiteral("pdftoppm is not installed");
+        return QStringLiteral("pdftoppm is not installed (package poppler-utils)");
     return {};
 }
 

@@ -20,6 +20,7 @@
 #include "printing/SheetRenderer.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportImage.h"
+#include "support/TestData.h"
 
 namespace {
 
@@ -237,8 +238,8 @@ TEST(SheetRender, ImagesByExtensionAndMissingOnesLeftOut) {
     bitmap.fill(qRgb(0, 0, 200));
     bitmap.save(dir.filePath(QStringLiteral("logo.bmp")), "BMP");
     bitmap.save(dir.filePath(QStringLiteral("logo.bmp.txt")), "BMP");
-    const QString wmf =
-        qEnvironmentVariable("QV_SHARED_DIR") + QStringLiteral("/testdata/wmf/lo-pri-fax.wmf");
+    const QString wmf = TestDataPath(QStringLiteral("wmf/lo-pri-fax.wmf"));
+    ASSERT_TRUE(QFile::exists(wmf)) << "test data file missing: " << wmf.toStdString();
     const auto image = [](const QString& path, double left) {
         return QStringLiteral("LABELITEM=IMAGE\nTOP=0.1\nLEFT=%1\nWIDTH=0.5\nHEIGHT=0.5\n"
                               "FILENAMEANDPATH=%2\n")
@@ -257,7 +258,6 @@ TEST(SheetRender, ImagesByExtensionAndMissingOnesLeftOut) {
     EXPECT_EQ(page.pixel(qRound((0.1875 + 0.25) * 100), y), qRgb(0, 0, 200));
     EXPECT_EQ(RenderProbe::InkBox(page, QRect(qRound(0.7875 * 100), 55, 50, 50)), QRect());
     EXPECT_EQ(RenderProbe::InkBox(page, QRect(qRound(1.3875 * 100), 55, 50, 50)), QRect());
-    ASSERT_TRUE(QFile::exists(wmf)) << wmf.toStdString();
     EXPECT_FALSE(RenderProbe::InkBox(page, QRect(qRound(1.9875 * 100), 55, 50, 50)).isNull());
 }
 
