@@ -1,7 +1,9 @@
 #include "designer/ItemMenus.h"
 
 #include "controls/BrushStyle.h"
+#include "controls/TBarcode.h"
 #include "controls/TImage.h"
+#include "designer/BarcodeProperties.h"
 #include "designer/CommandBoundary.h"
 #include "document/LabelItems.h"
 
@@ -73,7 +75,14 @@ ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionLinks lin
                      QWidget* menuParent)
     : QObject(menuParent), panel_(designPanel), items_(items), links_(links),
       menuParent_(menuParent),
-      properties_(std::make_unique<ItemProperties>(designPanel, items, links)) {
+      properties_(std::make_unique<ItemProperties>(designPanel, items, links)),
+      barcode_(std::make_unique<BarcodeProperties>(
+          [this] { links_.Changed(); },
+          [this](QWidget* item) {
+              panel_->update();
+              item->update();
+              links_.Handle();
+          })) {
     BuildTextMenu();
     BuildCounterMenu();
     BuildShapeMenu(PopupMenuShape, QStringLiteral("PopupMenuShape"), false);
@@ -81,6 +90,7 @@ ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionLinks lin
     BuildLineMenu();
     BuildSymbolMenu();
     BuildImageMenu();
+    BuildBarcodeMenu();
 }
 
 ItemMenus::~ItemMenus() = default;
@@ -251,6 +261,47 @@ void ItemMenus::BuildImageMenu() {
     AddStackingAndPlacing(menu, prefix, "SendToBack", "BringToFront", QStringLiteral("Center"));
 }
 
+void ItemMenus::BuildBarcodeMenu() {
+    const QString prefix = QStringLiteral("PopupMenuBarcode");
+    PopupMenuBarcode = NewMenu(prefix);
+    MenuBuilder menu{*this, PopupMenuBarcode, PopupMenuBarcode};
+    BarcodeProperties& b = *barcode_;
+    menu.Add(Name(prefix, "Data"), QStringLiteral("Barcode Data\u2026"),
+             [&b](QWidget* item) { b.PropBarcodeData(item); });
+    menu.BeginSubmenu(Name(prefix, "Symbology"), QStringLiteral("Symbology"));
+    for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
+        QAction* entry =
+            menu.Add(prefix + BarcodeSymbol::StoredName(symbology),
+                     BarcodeSymbol::Caption(symbology),
+                     [&b, symbology](QWidget* item) { b.PropSymbology(item, symbology); });
+        entry->setCheckable(true);
+    }
+    menu.EndSubmenu();
+    PopupMenuBarcodeShowText =
+        menu.Add(Name(prefix, "ShowText"), QStringLiteral("Show Text"),
+                 [this, &b](QWidget* item) { PopupMenuBarcodeShowText->setChecked(b.ToggleShowText(item)); });
+    PopupMenuBarcodeShowText->setCheckable(true);
+    menu.Separator();
+    menu.Add(Name(prefix, "Color"), QStringLiteral("Bar Color"),
+             [&b](QWidget* item) { b.PropBarColor(item); });
+    menu.Add(Name(prefix, "BackgroundColor"), QStringLiteral("Background Color"),
+             [&b](QWidget* item) { b.PropBackgroundColor(item); });
+    menu.Separator();
+    AddStackingAndPlacing(menu, prefix, "SendToBack", "BringToFront", QStringLiteral("Center"));
+}
+
+void ItemMenus::ShowBarcodeState(QWidget* item) {
+    auto* barcode = qobject_cast<TBarcode*>(item);
+    if (!barcode)
+        return;
+    PopupMenuBarcodeShowText->setChecked(barcode->ShowText());
+    for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
+        const QString name = QStringLiteral("PopupMenuBarcode") + BarcodeSymbol::StoredName(symbology);
+        if (auto* entry = PopupMenuBarcode->findChild<QAction*>(name))
+            entry->setChecked(symbology == barcode->Symbology());
+    }
+}
+
 QMenu* ItemMenus::MenuOfKind(const ItemMenus& menus, LabelItemKind kind) {
     switch (kind) {
     case LabelItemKind::Counter:
@@ -269,6 +320,8 @@ QMenu* ItemMenus::MenuOfKind(const ItemMenus& menus, LabelItemKind kind) {
         return menus.PopupMenuImage;
     case LabelItemKind::Symbol:
         return menus.PopupMenuSymbol;
+    case LabelItemKind::Barcode:
+        return menus.PopupMenuBarcode;
     }
     return nullptr;
 }
@@ -321,4 +374,6 @@ void ItemMenus::labelitempopup(QMenu* menu) {
     if (menu == PopupMenuImage)
         if (auto* image = qobject_cast<TImage*>(item))
             PopupMenuImageStretchToFit->setChecked(image->Stretch());
+    if (menu == PopupMenuBarcode)
+        ShowBarcodeState(item);
 }

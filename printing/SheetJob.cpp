@@ -22,6 +22,7 @@ void SheetJob::Render(TBaseReport& engine) const {
     drawing.PageCount = Sheets;
     drawing.IsPrinting = false;
     drawing.ProcessMessages = BetweenLabels;
+    drawing.OnWarning = OnWarning;
     engine.OnPrint = [&drawing](TBaseReport& report) { drawing.PrintLabels(report); };
     try {
         engine.Execute();

@@ -18,6 +18,8 @@ struct SheetJob {
     ChosenPositions Selection; // positions to print when SpecificLabelsChosen
     // Runs after each label; may abort the engine. Empty: nothing runs between labels.
     std::function<void()> BetweenLabels;
+    // Called once with the first drawing problem (a barcode that could not be encoded).
+    std::function<void(const QString&)> OnWarning;
 
     // Gives engine the label's paper and orientation and the job's settings, then draws every
     // sheet. An error thrown while drawing ends the document with what was drawn and is

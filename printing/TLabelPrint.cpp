@@ -14,6 +14,8 @@
 #include "controls/ColorValue.h"
 #include "controls/Picture.h"
 #include "designer/Prompter.h"
+#include "document/MergeFields.h"
+#include "printing/BarcodePrint.h"
 #include "document/ChosenPositions.h"
 #include "document/PrintItemsReader.h"
 #include "printing/TReportFiler.h"
@@ -59,6 +61,13 @@ TLabelPrint::TLabelPrint(const SheetGeometry& geometry, const ChosenPositions& s
     CancelButton->setGeometry(144, 92, 75, 25);
     CancelButton->setFont(bold);
     connect(CancelButton, &QPushButton::clicked, this, &TLabelPrint::CancelButtonClick);
+
+    WarningText = new QLabel(this);
+    WarningText->setObjectName(QStringLiteral("WarningText"));
+    WarningText->setGeometry(4, 82, 356, 18);
+    WarningText->setAlignment(Qt::AlignCenter);
+    WarningText->setStyleSheet(QStringLiteral("color: #a00000"));
+    WarningText->hide();
 
     ObjectsMemo = new QPlainTextEdit(this);
     ObjectsMemo->setObjectName(QStringLiteral("ObjectsMemo"));
@@ -137,6 +146,7 @@ void TLabelPrint::PrintLabels(TBaseReport& report) {
 
 void TLabelPrint::PrintSingleLabel(TBaseReport& report, int lastIndex) {
     lastIndex = std::min(lastIndex, int(ItemList.size()) - 1);
+    LabelCounterValue = CounterValue;
     for (int i = 0; i <= lastIndex; ++i) {
         TLabelItemObject& item = ItemList[i];
         switch (item.Kind) {
@@ -163,6 +173,9 @@ void TLabelPrint::PrintSingleLabel(TBaseReport& report, int lastIndex) {
             SetItemPen(report, item);
             report.MoveTo(item.Left, item.Top);
             report.LineTo(item.Left + item.Width, item.Top);
+            break;
+        case TLabelItemObject::BarcodeItem:
+            PrintBarcode(report, item);
             break;
         default:
             PrintText(report, item);
@@ -253,6 +266,33 @@ void TLabelPrint::PrintImage(TBaseReport& report, const TLabelItemObject& item) 
     }
 }
 
+void TLabelPrint::PrintBarcode(TBaseReport& report, const TLabelItemObject& item) {
+    const FieldLookup fields = [this](const QString& name) -> std::optional<QString> {
+        if (name == QStringView(kCounterFieldName))
+            return QString::number(LabelCounterValue);
+        return std::nullopt;
+    };
+    const QString data = SubstituteMergeFields(item.Data, fields);
+    const QString error = BarcodePrint::Draw(report, item, data);
+    if (!error.isEmpty())
+        Warn(QStringLiteral("Barcode \"%1\" not printed: %2").arg(data, error));
+}
+
+// Only the first warning of a job is shown: one line, however many labels it concerns.
+void TLabelPrint::Warn(const QString& warning) {
+    if (!warning_.isEmpty())
+        return;
+    warning_ = warning;
+    WarningText->setText(fontMetrics().elidedText(warning, Qt::ElideRight, WarningText->width()));
+    WarningText->setToolTip(warning);
+    // The window grows by the line; the cancel button moves below it.
+    setFixedSize(width(), 150);
+    CancelButton->move(CancelButton->x(), 112);
+    WarningText->show();
+    if (OnWarning)
+        OnWarning(warning);
+}
+
 // ---- the window ----
 
 void TLabelPrint::showEvent(QShowEvent* event) {
@@ -289,11 +329,17 @@ void TLabelPrint::FormActivate() {
     StatusText->setText(QStringLiteral("\n") + line);
     if (closeWhenDone_)
         QDialog::reject();
+    else if (!failed_ && !warning_.isEmpty())
+        CancelButton->setText(QStringLiteral("Close")); // the warning stays until read
     else if (!failed_)
         QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
 }
 
 void TLabelPrint::CancelButtonClick() {
+    if (finished_ && !failed_ && !warning_.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
     const QString question =
         IsPrinting ? QStringLiteral("Cancel Label Printing?") : QStringLiteral("Cancel Preview?");
     if (AskYesNo(question, QStringLiteral("Cancel"))) {

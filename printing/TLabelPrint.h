@@ -39,6 +39,9 @@ public:
     qint64 RepeatEach = 0;
     qint64 CounterValue = 0;
     qint64 RepeatCount = 1;
+    // The counter's value for the label being drawn, which "{#}" stands for: taken before
+    // the label's counter item (wherever it lies) advances the counter.
+    qint64 LabelCounterValue = 0;
     std::vector<TLabelItemObject> ItemList;
 
     // Draws every sheet of the job: the engine's OnPrint handler.
@@ -51,6 +54,12 @@ public:
     // The window.
     QLabel* StatusText;
     QPushButton* CancelButton;
+    // One line under the status: the first problem met while drawing (a barcode whose data
+    // cannot be encoded); hidden until there is one.
+    QLabel* WarningText;
+    QString Warning() const { return warning_; }
+    // Called with the warning when it is first shown (the batch renderer reports it).
+    std::function<void(const QString&)> OnWarning;
     std::unique_ptr<TReportPrinter> LabelReportPrinter;
     std::unique_ptr<TReportFiler> LabelReportFiler;
     TBaseReport& Engine() const;
@@ -75,6 +84,8 @@ private:
     void PrintImage(TBaseReport& report, const TLabelItemObject& item);
     void SetItemPen(TBaseReport& report, const TLabelItemObject& item);
     void SetItemFont(TBaseReport& report, const TLabelItemObject& item, int angle);
+    void PrintBarcode(TBaseReport& report, const TLabelItemObject& item);
+    void Warn(const QString& warning);
 
     SheetGeometry geometry_;
     const ChosenPositions& selection_;
@@ -83,4 +94,5 @@ private:
     bool finished_ = false;
     bool failed_ = false;
     bool closeWhenDone_ = false;
+    QString warning_;
 };

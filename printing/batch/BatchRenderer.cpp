@@ -161,6 +161,9 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
         }
     }
 
+    job.OnWarning = [&err](const QString& warning) {
+        err << "quorvane-batch: warning: " << warning << "\n";
+    };
     try {
         if (!options.pdfFile.isEmpty()) {
             TReportPdfWriter writer(options.pdfFile);
