@@ -1,4 +1,5 @@
 #include <QBuffer>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
@@ -69,18 +70,28 @@ TEST(BarcodePrint, BarEdgesLieWithinOneDotOfZintsGeometryAt600Dpi) {
         const QImage paper = ReportRendering::ToImage(600, draw);
         const QImage replayed = ReportRendering::ReplayPage(ReportRendering::ToStream(600, draw),
                                                             0, 600);
-        // A row through the middle of the shortest bars.
-        double bottom = 1e9;
+        // A row through the middle of the tallest bar, clear of ITF-14's bearer bars.
+        QRectF tallest = drawing.bars.front();
         for (const QRectF& bar : drawing.bars)
-            bottom = std::min(bottom, bar.bottom());
-        const int row = qRound((item.Top + drawing.bars.front().top() + bottom) / 2 * 600);
+            if (bar.height() > tallest.height())
+                tallest = bar;
+        const double y = tallest.center().y();
+        const int row = qRound((item.Top + y) * 600);
+        // Bars that touch make one stretch of ink.
+        std::vector<std::pair<double, double>> runs;
+        for (const QRectF& bar : drawing.bars)
+            if (bar.top() < y && bar.bottom() > y)
+                runs.push_back({bar.left(), bar.right()});
+        std::sort(runs.begin(), runs.end());
         std::vector<double> expected;
-        for (const QRectF& bar : drawing.bars)
-            if (bar.bottom() >= bottom - 1e-9) {
-                expected.push_back((item.Left + bar.left()) * 600);
-                expected.push_back((item.Left + bar.right()) * 600);
+        for (const auto& [left, right] : runs) {
+            if (!expected.empty() && left <= (expected.back() / 600 - item.Left) + 1e-9) {
+                expected.back() = (item.Left + right) * 600;
+                continue;
             }
-        std::sort(expected.begin(), expected.end());
+            expected.push_back((item.Left + left) * 600);
+            expected.push_back((item.Left + right) * 600);
+        }
         for (const QImage& image : {paper, replayed}) {
             const std::vector<int> edges = Edges(image, row);
             ASSERT_EQ(edges.size(), expected.size());
