@@ -46,9 +46,8 @@ struct SymbolDeleter {
 using Symbol = std::unique_ptr<zint_symbol, SymbolDeleter>;
 
 bool AllDigits(const QString& data) {
-    return !data.isEmpty() && std::all_of(data.begin(), data.end(), [](QChar c) {
-               return c >= u'0' && c <= u'9';
-           });
+    return !data.isEmpty() &&
+           std::all_of(data.begin(), data.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 // EAN-8 and EAN-13 given with their check digit are checked; 7 or 12 digits get one.
@@ -65,8 +64,7 @@ struct Encoding {
 };
 
 // Encodes and lays the symbol out as vectors. barHeight (modules) is Zint's default when 0.
-Encoding Encode(BarcodeSymbology symbology, const QString& data, bool showText,
-                float barHeight) {
+Encoding Encode(BarcodeSymbology symbology, const QString& data, bool showText, float barHeight) {
     Encoding result{Symbol(ZBarcode_Create()), {}};
     zint_symbol* s = result.symbol.get();
     if (!s) {
@@ -116,8 +114,8 @@ void AddShapes(BarcodeDrawing& drawing, const zint_vector& vector, double s, QPo
     for (const zint_vector_rect* r = vector.rectangles; r; r = r->next) {
         if (r->colour == 8) // white: the background shows there
             continue;
-        drawing.bars.append(QRectF(offset.x() + r->x * s, offset.y() + r->y * s, r->width * s,
-                                   r->height * s));
+        drawing.bars.append(
+            QRectF(offset.x() + r->x * s, offset.y() + r->y * s, r->width * s, r->height * s));
     }
     for (const zint_vector_string* t = vector.strings; t; t = t->next) {
         BarcodeText text;
@@ -155,13 +153,14 @@ QString BarcodeSymbol::Validate(BarcodeSymbology symbology, const QString& data)
     return Encode(symbology, data, false, 0).error;
 }
 
-BarcodeDrawing BarcodeSymbol::Make(BarcodeSymbology symbology, const QString& data,
-                                   bool showText, const QSizeF& boxInches) {
+BarcodeDrawing BarcodeSymbol::Make(BarcodeSymbology symbology, const QString& data, bool showText,
+                                   const QSizeF& boxInches) {
     BarcodeDrawing drawing;
     drawing.box = boxInches;
     Encoding first = Encode(symbology, data, showText, 0);
     if (!first.error.isEmpty() || boxInches.width() <= 0 || boxInches.height() <= 0) {
-        drawing.error = first.error.isEmpty() ? QStringLiteral("The item has no size") : first.error;
+        drawing.error =
+            first.error.isEmpty() ? QStringLiteral("The item has no size") : first.error;
         AddPlaceholder(drawing);
         return drawing;
     }

@@ -15,7 +15,18 @@ class QPainter;
 
 // The symbologies a barcode item offers. Stored by Zint's symbology name without its
 // "BARCODE_" prefix, never by Zint's number, which may change between versions.
-enum class BarcodeSymbology { Code128, Code39, Ean, UpcA, Itf14, Gs1_128, QrCode, DataMatrix, Pdf417, Aztec };
+enum class BarcodeSymbology {
+    Code128,
+    Code39,
+    Ean,
+    UpcA,
+    Itf14,
+    Gs1_128,
+    QrCode,
+    DataMatrix,
+    Pdf417,
+    Aztec
+};
 
 inline constexpr BarcodeSymbology AllBarcodeSymbologies[] = {
     BarcodeSymbology::Code128, BarcodeSymbology::Code39,     BarcodeSymbology::Ean,

@@ -5,7 +5,18 @@
 #include <optional>
 
 // The ten tools of the tool row, left to right, each creating one kind of label item.
-enum class DropTool { Text, Rect, Ellipse, RoundRect, Symbol, HLine, VLine, Image, Counter, Barcode };
+enum class DropTool {
+    Text,
+    Rect,
+    Ellipse,
+    RoundRect,
+    Symbol,
+    HLine,
+    VLine,
+    Image,
+    Counter,
+    Barcode
+};
 
 inline constexpr DropTool AllDropTools[] = {
     DropTool::Text,  DropTool::Rect,  DropTool::Ellipse, DropTool::RoundRect, DropTool::Symbol,

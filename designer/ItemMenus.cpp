@@ -76,13 +76,12 @@ ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionLinks lin
     : QObject(menuParent), panel_(designPanel), items_(items), links_(links),
       menuParent_(menuParent),
       properties_(std::make_unique<ItemProperties>(designPanel, items, links)),
-      barcode_(std::make_unique<BarcodeProperties>(
-          [this] { links_.Changed(); },
-          [this](QWidget* item) {
-              panel_->update();
-              item->update();
-              links_.Handle();
-          })) {
+      barcode_(std::make_unique<BarcodeProperties>([this] { links_.Changed(); },
+                                                   [this](QWidget* item) {
+                                                       panel_->update();
+                                                       item->update();
+                                                       links_.Handle();
+                                                   })) {
     BuildTextMenu();
     BuildCounterMenu();
     BuildShapeMenu(PopupMenuShape, QStringLiteral("PopupMenuShape"), false);
@@ -270,16 +269,16 @@ void ItemMenus::BuildBarcodeMenu() {
              [&b](QWidget* item) { b.PropBarcodeData(item); });
     menu.BeginSubmenu(Name(prefix, "Symbology"), QStringLiteral("Symbology"));
     for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
-        QAction* entry =
-            menu.Add(prefix + BarcodeSymbol::StoredName(symbology),
-                     BarcodeSymbol::Caption(symbology),
-                     [&b, symbology](QWidget* item) { b.PropSymbology(item, symbology); });
+        QAction* entry = menu.Add(
+            prefix + BarcodeSymbol::StoredName(symbology), BarcodeSymbol::Caption(symbology),
+            [&b, symbology](QWidget* item) { b.PropSymbology(item, symbology); });
         entry->setCheckable(true);
     }
     menu.EndSubmenu();
     PopupMenuBarcodeShowText =
-        menu.Add(Name(prefix, "ShowText"), QStringLiteral("Show Text"),
-                 [this, &b](QWidget* item) { PopupMenuBarcodeShowText->setChecked(b.ToggleShowText(item)); });
+        menu.Add(Name(prefix, "ShowText"), QStringLiteral("Show Text"), [this, &b](QWidget* item) {
+            PopupMenuBarcodeShowText->setChecked(b.ToggleShowText(item));
+        });
     PopupMenuBarcodeShowText->setCheckable(true);
     menu.Separator();
     menu.Add(Name(prefix, "Color"), QStringLiteral("Bar Color"),
@@ -296,7 +295,8 @@ void ItemMenus::ShowBarcodeState(QWidget* item) {
         return;
     PopupMenuBarcodeShowText->setChecked(barcode->ShowText());
     for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
-        const QString name = QStringLiteral("PopupMenuBarcode") + BarcodeSymbol::StoredName(symbology);
+        const QString name =
+            QStringLiteral("PopupMenuBarcode") + BarcodeSymbol::StoredName(symbology);
         if (auto* entry = PopupMenuBarcode->findChild<QAction*>(name))
             entry->setChecked(symbology == barcode->Symbology());
     }

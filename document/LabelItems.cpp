@@ -348,8 +348,7 @@ QString LabelItems::SaveItems() const {
         if (!block.atStart) {
             const auto found = std::find(widgets.begin(), widgets.end(), block.after.data());
             // An item that is no label item any more leaves the block at the end.
-            after = found == widgets.end() ? int(widgets.size()) - 1
-                                           : int(found - widgets.begin());
+            after = found == widgets.end() ? int(widgets.size()) - 1 : int(found - widgets.begin());
         }
         kept.push_back({after, block.lines});
     }

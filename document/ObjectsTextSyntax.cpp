@@ -16,8 +16,8 @@ constexpr std::array<QStringView, 8> brushStyleNames = {
 
 // Indexed by the kind code.
 constexpr std::array<QStringView, 10> kindWords = {
-    u"TEXT",  u"COUNTER",      u"SYMBOL",         u"RECTANGLE", u"ROUNDRECTANGLE", u"ELLIPSE",
-    u"IMAGE", u"VERTICALLINE", u"HORIZONTALLINE", u"BARCODE",
+    u"TEXT",    u"COUNTER", u"SYMBOL",       u"RECTANGLE",      u"ROUNDRECTANGLE",
+    u"ELLIPSE", u"IMAGE",   u"VERTICALLINE", u"HORIZONTALLINE", u"BARCODE",
 };
 
 bool isLineBreak(QChar c) {

@@ -54,7 +54,8 @@ BarcodeSymbology ParseStoredSymbology(QStringView value);
 std::optional<int> BrushStyleFromName(QStringView name);
 QString BrushStyleName(int brushStyle);
 
-// The item kind words "TEXT" … "HORIZONTALLINE", "BARCODE", compared exactly. Nothing for any other word.
+// The item kind words "TEXT" … "HORIZONTALLINE", "BARCODE", compared exactly. Nothing for any other
+// word.
 std::optional<LabelItemKind> LabelItemKindFromWord(QStringView word);
 QString LabelItemKindWord(LabelItemKind kind);
 

@@ -9,8 +9,8 @@
 // stored, the pen width already in negated hundredths of an inch. The print item record
 // of the renderer is filled from it field by field.
 struct PrintItemValue {
-    quint8 kind = 0; // LABELITEM: TEXT 0 … BARCODE 9 (LabelItemKind)
-    double top = 0;  // TOP, inches from the label origin
+    quint8 kind = 0;        // LABELITEM: TEXT 0 … BARCODE 9 (LabelItemKind)
+    double top = 0;         // TOP, inches from the label origin
     double left = 0;        // LEFT
     double width = 0;       // WIDTH
     double height = 0;      // HEIGHT

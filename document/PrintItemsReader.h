@@ -7,8 +7,8 @@
 #include <vector>
 
 // What the print side reads from an objects text: one record per item block of a known kind
-// (a block of a kind this version does not know is skipped), and the label's counter settings (the last STARTINGNUMBER and REPEATEACH read;
-// 0 when the label has no counter).
+// (a block of a kind this version does not know is skipped), and the label's counter settings (the
+// last STARTINGNUMBER and REPEATEACH read; 0 when the label has no counter).
 struct PrintItemsText {
     std::vector<PrintItemValue> items;
     int startingNumber = 0;

@@ -33,10 +33,9 @@ void PrintLine(TBaseReport& report, const BarcodeText& text, double left, double
 
 } // namespace
 
-QString BarcodePrint::Draw(TBaseReport& report, const TLabelItemObject& item,
-                           const QString& data) {
-    const BarcodeDrawing drawing = BarcodeSymbol::Make(item.Symbology, data, item.ShowText,
-                                                       QSizeF(item.Width, item.Height));
+QString BarcodePrint::Draw(TBaseReport& report, const TLabelItemObject& item, const QString& data) {
+    const BarcodeDrawing drawing =
+        BarcodeSymbol::Make(item.Symbology, data, item.ShowText, QSizeF(item.Width, item.Height));
     const QColor bars = ColorValueToQColor(item.Color);
     const QColor background = ColorValueToQColor(item.Background);
     report.SetPen(bars, TPenStyle::Clear, 0);

@@ -14,10 +14,10 @@
 #include "controls/ColorValue.h"
 #include "controls/Picture.h"
 #include "designer/Prompter.h"
-#include "document/MergeFields.h"
-#include "printing/BarcodePrint.h"
 #include "document/ChosenPositions.h"
+#include "document/MergeFields.h"
 #include "document/PrintItemsReader.h"
+#include "printing/BarcodePrint.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPrinter.h"
 

@@ -130,6 +130,11 @@ TEST_F(PlacingTest, ABarcodeIsPlacedAndEditedThroughItsMenu) {
     EXPECT_EQ(barcode->Symbology(), BarcodeSymbology::Code128);
     EXPECT_EQ(window->Selection().Selected(), barcode);
 
+    // Data with field references is taken as typed by any symbology; it is checked in print.
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeEANX"));
+    EXPECT_EQ(barcode->Symbology(), BarcodeSymbology::Ean);
+    EXPECT_TRUE(prompts.Messages(QStringLiteral("Information")).isEmpty());
+
     const QString letters = BarcodeSymbol::Validate(BarcodeSymbology::Ean, "59012341234X");
     const QString check = BarcodeSymbol::Validate(BarcodeSymbology::Ean, "5901234123458");
     ASSERT_FALSE(letters.isEmpty());
@@ -150,9 +155,8 @@ TEST_F(PlacingTest, ABarcodeIsPlacedAndEditedThroughItsMenu) {
     // Thirteen digits are no UPC-A: cancelling the correction keeps the symbology.
     prompts.Then(Answer::CancelText());
     Choose(barcode, QStringLiteral("PopupMenuBarcodeUPCA"));
-    EXPECT_EQ(barcode->Symbology(), BarcodeSymbology::Code128);
-    Choose(barcode, QStringLiteral("PopupMenuBarcodeEANX"));
     EXPECT_EQ(barcode->Symbology(), BarcodeSymbology::Ean);
+    EXPECT_EQ(barcode->Data(), QStringLiteral("5901234123457"));
     Choose(barcode, QStringLiteral("PopupMenuBarcodeShowText"));
     EXPECT_FALSE(barcode->ShowText());
     prompts.Then(Answer::Colour(255)).Then(Answer::Colour(65535));
@@ -164,9 +168,9 @@ TEST_F(PlacingTest, ABarcodeIsPlacedAndEditedThroughItsMenu) {
     window->Menus->PopupAt(barcode, barcode->mapToGlobal(QPoint(1, 1)));
     window->Menus->PopupMenuBarcode->close();
     EXPECT_FALSE(window->Menus->PopupMenuBarcodeShowText->isChecked());
-    EXPECT_TRUE(window->Menus->PopupMenuBarcode
-                    ->findChild<QAction*>(QStringLiteral("PopupMenuBarcodeEANX"))
-                    ->isChecked());
+    EXPECT_TRUE(
+        window->Menus->PopupMenuBarcode->findChild<QAction*>(QStringLiteral("PopupMenuBarcodeEANX"))
+            ->isChecked());
     EXPECT_EQ(prompts.Unanswered(), 0u);
 
     prompts.Then(Answer::Text(QStringLiteral("Text")));

@@ -282,8 +282,10 @@ TEST_F(LabelItemsTest, ItemsOfUnknownKindsAreKeptInPlaceAndWrittenBackUnchanged)
     items_->OrderListSendToBack(items_->OrderList()[1]);
     QString afterMove = items_->SaveItems();
     EXPECT_LT(afterMove.indexOf("LABELITEM=WHATNOT"), afterMove.indexOf("LABELITEM=RECTANGLE"));
-    EXPECT_LT(afterMove.indexOf("LABELITEM=RECTANGLE"), afterMove.indexOf("LABELITEM=HORIZONTALLINE"));
-    EXPECT_LT(afterMove.indexOf("LABELITEM=HORIZONTALLINE"), afterMove.indexOf("LABELITEM=HOLOGRAM"));
+    EXPECT_LT(afterMove.indexOf("LABELITEM=RECTANGLE"),
+              afterMove.indexOf("LABELITEM=HORIZONTALLINE"));
+    EXPECT_LT(afterMove.indexOf("LABELITEM=HORIZONTALLINE"),
+              afterMove.indexOf("LABELITEM=HOLOGRAM"));
     items_->DeleteObject(items_->OrderList()[1]);
     afterMove = items_->SaveItems();
     EXPECT_TRUE(afterMove.contains(future));

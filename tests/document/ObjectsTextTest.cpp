@@ -275,7 +275,7 @@ TEST_F(ObjectsText, BarcodesAreWrittenInTheirOrderAndReadBackByEverySymbologyNam
     EXPECT_EQ(tag, lines({"LABELITEM=BARCODE", "TOP=0.208", "LEFT=0.104", "WIDTH=2.000",
                           "HEIGHT=0.500", "SYMBOLOGY=QRCODE", "DATA=ASSET-{#} {Room}=a",
                           "SHOWTEXT=N", "COLOR=128", "BACKGROUND=-2147483643"}));
-    const char* names[] = {"CODE128", "CODE39", "EANX",   "UPCA",       "ITF14",
+    const char* names[] = {"CODE128", "CODE39", "EANX",       "UPCA",   "ITF14",
                            "GS1_128", "QRCODE", "DATAMATRIX", "PDF417", "AZTEC"};
     std::vector<LabelItemValue> written;
     for (BarcodeSymbology symbology : AllBarcodeSymbologies) {

@@ -68,8 +68,8 @@ TEST(BarcodePrint, BarEdgesLieWithinOneDotOfZintsGeometryAt600Dpi) {
             EXPECT_EQ(BarcodePrint::Draw(report, item, data), "");
         };
         const QImage paper = ReportRendering::ToImage(600, draw);
-        const QImage replayed = ReportRendering::ReplayPage(ReportRendering::ToStream(600, draw),
-                                                            0, 600);
+        const QImage replayed =
+            ReportRendering::ReplayPage(ReportRendering::ToStream(600, draw), 0, 600);
         // A row through the middle of the tallest bar, clear of ITF-14's bearer bars.
         QRectF tallest = drawing.bars.front();
         for (const QRectF& bar : drawing.bars)
@@ -167,7 +167,7 @@ TEST(BarcodePrint, TheCounterFieldIsTheLabelsCounterValue) {
     filer.Execute();
     const auto pages = RecordingSurface::Pages(bytes);
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].TextList(), QStringList({"7", "A7-{Room?}", "8", "A8-{Room?}", "9",
-                                                "A9-{Room?}"}));
+    EXPECT_EQ(pages[0].TextList(),
+              QStringList({"7", "A7-{Room?}", "8", "A8-{Room?}", "9", "A9-{Room?}"}));
     EXPECT_EQ(print.Warning(), "");
 }
