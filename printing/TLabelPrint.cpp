@@ -275,7 +275,7 @@ void TLabelPrint::PrintBarcode(TBaseReport& report, const TLabelItemObject& item
     const QString data = SubstituteMergeFields(item.Data, fields);
     const QString error = BarcodePrint::Draw(report, item, data);
     if (!error.isEmpty())
-        Warn(QStringLiteral("Barcode \"%1\" not printed: %2").arg(data, error));
+        Warn(QStringLiteral("Barcode not printed: %1 (data \"%2\")").arg(error, data));
 }
 
 // Only the first warning of a job is shown: one line, however many labels it concerns.

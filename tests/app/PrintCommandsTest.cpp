@@ -201,6 +201,19 @@ TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
     for (const Case& c : cases)
         EXPECT_TRUE(read.contains(QString::fromUtf8(c.read)))
             << c.read << " not among: " << read.join(" | ").toStdString();
+
+    // In a PDF the symbols are vector shapes: the file holds no image at all.
+    const QString pdf = dir.filePath(QStringLiteral("barcodes.pdf"));
+    ASSERT_EQ(RunBatch({"--dir", dir.path(), "--label", "Barcodes", "--positions", "1:1", "--pdf",
+                        pdf})
+                  .exitCode,
+              0);
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {"-list", pdf});
+    ASSERT_TRUE(images.waitForFinished(60000));
+    const QStringList listed = QString::fromUtf8(images.readAllStandardOutput())
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(listed.size(), 2) << listed.join("\n").toStdString(); // the two heading lines
 }
 
 TEST_F(PrintCommandsTest, BatchExitCodes) {

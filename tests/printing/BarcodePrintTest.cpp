@@ -1,6 +1,8 @@
 #include <QBuffer>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include "RecordingSurface.h"
@@ -141,6 +143,14 @@ TEST(BarcodePrint, DataThatCannotBeEncodedPrintsThePlaceholderAndOneWarningLine)
     EXPECT_EQ(print.Warning(), warned[0]);
     EXPECT_TRUE(print.Warning().contains(zint)) << print.Warning().toStdString();
     EXPECT_FALSE(print.WarningText->isHidden());
+    EXPECT_GE(print.CancelButton->y(), print.WarningText->geometry().bottom());
+    // Kept for a person to look at.
+    QString shots = qEnvironmentVariable("QV_SHOT_DIR");
+    if (shots.isEmpty())
+        shots = QDir::temp().filePath(QStringLiteral("quorvane-shots"));
+    QDir().mkpath(shots);
+    print.StatusText->setText(QStringLiteral("\nLabel Preview Ready!"));
+    print.grab().save(QDir(shots).filePath(QStringLiteral("status-with-warning.png")));
     const auto pages = RecordingSurface::Pages(bytes);
     ASSERT_EQ(pages.size(), 1u);
     // Per label: the background, the frame and the cross; the two lines of the placeholder.
