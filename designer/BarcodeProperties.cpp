@@ -1,7 +1,7 @@
 #include "designer/BarcodeProperties.h"
 
 #include "controls/TBarcode.h"
-#include "designer/Prompter.h"
+#include "designer/DesignerPrompter.h"
 #include "document/MergeFields.h"
 #include "document/ObjectsTextSyntax.h"
 

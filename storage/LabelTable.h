@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/TableSchemas.h"
+
 #include "storage/DataTable.h"
 
 #include <QString>
@@ -14,7 +16,8 @@ public:
     static constexpr const char* CreateFailedMessage = "Unable to create QVLBLS.DBF";
     static constexpr const char* OpenFailedMessage =
         "We were unable to open the label file: QVLBLS.DBF";
-    static constexpr int DescriptionWidth = 30; // bytes of DESCRIPT
+    static inline const int DescriptionWidth =
+        SchemaFieldWidth(LabelTableFields(), "DESCRIPT"); // bytes
 
     static QString PathIn(const QString& directory);
 

@@ -3,11 +3,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <stdexcept>
 
+#include "app/PrinterAlignmentSettings.h"
 #include "document/ChosenPositions.h"
+#include "printing/MergeRun.h"
 #include "printing/SheetJob.h"
 #include "printing/TReportImage.h"
 #include "printing/TReportPdfWriter.h"
@@ -15,6 +18,8 @@
 #include "storage/DataTable.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/LabelTable.h"
+#include "storage/MergeSource.h"
+#include "storage/MergeSourceError.h"
 #include "storage/dbf/Table.h"
 
 namespace {
@@ -58,6 +63,7 @@ QString BatchRenderer::Usage() {
     return QStringLiteral(
         "Usage: quorvane-batch [--dir DIR] --label DESCRIPTION [--sheets N]\n"
         "                      [--positions R:C,R:C...] (--pdf FILE | --png FOLDER [--dpi N])\n"
+        "                      [--merge FILE [--copies N]]\n"
         "\n"
         "Renders the sheets of a stored label, exactly as they print.\n"
         "  --dir DIR          data directory holding QVLBLS.DBF (default: the program's)\n"
@@ -67,10 +73,16 @@ QString BatchRenderer::Usage() {
         "  --pdf FILE         write one PDF file, a page per sheet\n"
         "  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER\n"
         "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300)\n"
+        "  --printer-offsets PRINTER\n"
+        "                     move the drawing by the printer's alignment stored in QV.INI\n"
+        "  --merge FILE       one label per record of a CSV file or a .dbf table; {Field}\n"
+        "                     in a text is the record's field; the records decide the sheets\n"
+        "  --copies N         with --merge: labels per record, 1 to 9999 (default 1)\n"
         "  --help             show this text\n"
         "\n"
         "The label table is only read, without its lock, so the program may run meanwhile.\n"
-        "Exit codes: 0 success, 2 bad usage, 3 label or table not found, 4 rendering failed.\n");
+        "Exit codes: 0 success, 2 bad usage, 3 label, table or merge file not found or\n"
+        "unreadable, 4 rendering failed.\n");
 }
 
 bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QString& error) {
@@ -105,9 +117,18 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             options.pdfFile = value;
         } else if (name == QLatin1String("--png")) {
             options.pngFolder = value;
+        } else if (name == QLatin1String("--printer-offsets")) {
+            options.printerOffsets = value;
         } else if (name == QLatin1String("--dpi")) {
             if (!ParseInt(value, 30, 1200, options.dpi)) {
                 error = QStringLiteral("--dpi takes a number from 30 to 1200");
+                return false;
+            }
+        } else if (name == QLatin1String("--merge")) {
+            options.mergeFile = value;
+        } else if (name == QLatin1String("--copies")) {
+            if (!ParseInt(value, 1, kMaxSheets, options.copies)) {
+                error = QStringLiteral("--copies takes a number from 1 to %1").arg(kMaxSheets);
                 return false;
             }
         } else {
@@ -119,6 +140,10 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
         error = QStringLiteral("--label is required");
     else if (options.pdfFile.isEmpty() == options.pngFolder.isEmpty())
         error = QStringLiteral("give exactly one of --pdf and --png");
+    else if (options.copies > 0 && options.mergeFile.isEmpty())
+        error = QStringLiteral("--copies needs --merge");
+    else if (!options.mergeFile.isEmpty() && options.sheets != 1)
+        error = QStringLiteral("with --merge the records decide the sheets; give --copies");
     return error.isEmpty();
 }
 
@@ -161,18 +186,43 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
         }
     }
 
+    // Only when asked: a file is not a printer, and prints as designed.
+    PrinterAlignment alignment;
+    if (!options.printerOffsets.isEmpty())
+        alignment = PrinterAlignmentSettings(QDir(directory).filePath(QStringLiteral("QV.INI")))
+                        .Read(options.printerOffsets);
+    // The merge file is read whole before anything is drawn.
+    std::unique_ptr<MergeSource> source;
+    std::unique_ptr<MergeRun> merge;
+    if (!options.mergeFile.isEmpty()) {
+        try {
+            source = MergeSource::Open(options.mergeFile);
+            merge = std::make_unique<MergeRun>(*source, std::max(1, options.copies));
+        } catch (const MergeSourceError& error) {
+            err << "quorvane-batch: " << error.Message() << "\n";
+            return NotFound;
+        }
+        const QString warning = merge->MissingFieldsWarning(job.ObjectsText);
+        if (!warning.isEmpty())
+            err << "quorvane-batch: " << warning << "\n";
+        job.Merge = merge.get();
+    }
+
     job.OnWarning = [&err](const QString& warning) {
         err << "quorvane-batch: warning: " << warning << "\n";
     };
+
     try {
         if (!options.pdfFile.isEmpty()) {
             TReportPdfWriter writer(options.pdfFile);
+            writer.SetAlignment(alignment);
             job.Render(writer);
         } else {
             if (!QDir().mkpath(options.pngFolder))
                 throw std::runtime_error("cannot create the folder " +
                                          options.pngFolder.toStdString());
             TReportImage images(options.dpi);
+            images.SetAlignment(alignment);
             QString saveError;
             images.OnPage = [&](const QImage& page, int number) {
                 const QString file =

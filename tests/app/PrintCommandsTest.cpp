@@ -1,9 +1,11 @@
+#include "app/PrinterAlignmentSettings.h"
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -64,9 +66,17 @@ TEST_F(PrintCommandsTest, MenuCommandsExplainWhenNoPrinterIsInstalled) {
     window->mnuPrintLabels->trigger();
     window->mnuPreviewLabels->trigger();
     window->mnuPrinterSetup->trigger();
+    window->mnuPrinterAlignment->trigger();
     EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
               QStringList({"No printers installed", "No printers installed - cannot preview",
-                           "No printers installed"}));
+                           "No printers installed", "No printers installed"}));
+    // "Printer &Alignment…" follows "P&rinter Setup" in the File menu.
+    const QList<QAction*> file = window->mnuFile->actions();
+    const qsizetype setup = file.indexOf(window->mnuPrinterSetup);
+    ASSERT_GE(setup, 0);
+    ASSERT_LT(setup + 1, file.size());
+    EXPECT_EQ(file[setup + 1], window->mnuPrinterAlignment);
+    EXPECT_EQ(window->mnuPrinterAlignment->text(), QStringLiteral("Printer &Alignment…"));
 }
 
 TEST_F(PrintCommandsTest, PreviewPrintsTheUnsavedLabelOnScreen) {
@@ -141,6 +151,29 @@ TEST_F(PrintCommandsTest, BatchRendersAStoredLabelWhileTheProgramHoldsTheTable) 
     const QString pdf = dir.filePath(QStringLiteral("parcels.pdf"));
     EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", pdf}).exitCode, 0);
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+
+    // A printer's stored correction moves the drawing only when asked for.
+    PrinterAlignmentSettings(QDir(dir.path()).filePath(QStringLiteral("QV.INI")))
+        .Write(QStringLiteral("Shop"), {0.1, 0.2, 1.0, 1.0});
+    const auto boxLeftTop = [&](const QStringList& extra) {
+        const QString folder = dir.filePath(QStringLiteral("moved"));
+        QDir(folder).removeRecursively();
+        const BatchResult result =
+            RunBatch(QStringList{"--dir", dir.path(), "--label", "Parcels", "--positions", "1:1",
+                                 "--png", folder, "--dpi", "100"} +
+                     extra);
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        const QImage page(QDir(folder).filePath(QStringLiteral("sheet-0001.png")));
+        for (int y = 0; y < page.height(); ++y) // the first ink, top row first
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 128)
+                    return QPoint(x, y);
+        return QPoint(-1, -1);
+    };
+    const QPoint plain = boxLeftTop({});
+    EXPECT_EQ(plain, QPoint(qRound((0.1875 + 0.1) * 100), qRound((0.5 + 0.1) * 100)));
+    EXPECT_EQ(boxLeftTop({"--printer-offsets", "Shop"}) - plain, QPoint(10, 20));
+    EXPECT_EQ(boxLeftTop({"--printer-offsets", "Unknown"}), plain);
 }
 
 // An independent reader reads back every symbology it knows from the batch renderer's PNG at

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "designer/DesignerPrompter.h"
 #include "designer/ImagePreview.h"
-#include "designer/Prompter.h"
 #include "designer/TImageBrowse.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
@@ -131,7 +131,8 @@ TEST(ImageBrowse, GetImageFileGivesTheFullPathOnOkAndNothingOnCancel) {
         dialog->SelectFile(QStringLiteral("logo.bmp"));
         QTest::keyClick(dialog->FileListBox, Qt::Key_Return);
     });
-    EXPECT_EQ(Prompter::Current().GetImageFile(), folder.dir.filePath(QStringLiteral("logo.bmp")));
+    EXPECT_EQ(DesignerPrompter::Current().GetImageFile(),
+              folder.dir.filePath(QStringLiteral("logo.bmp")));
 
     // It reopens in the folder it was left in.
     watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
@@ -139,11 +140,11 @@ TEST(ImageBrowse, GetImageFileGivesTheFullPathOnOkAndNothingOnCancel) {
         dialog->SelectFile(QStringLiteral("BIG.BMP"));
         QTest::keyClick(dialog->FileListBox, Qt::Key_Escape);
     });
-    EXPECT_EQ(Prompter::Current().GetImageFile(), QString());
+    EXPECT_EQ(DesignerPrompter::Current().GetImageFile(), QString());
 
     // OK with no file selected gives nothing.
     watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) { dialog->OkButton->click(); });
-    EXPECT_EQ(Prompter::Current().GetImageFile(), QString());
+    EXPECT_EQ(DesignerPrompter::Current().GetImageFile(), QString());
 }
 
 TEST(ImageBrowse, HelpOpensTopic1047) {

@@ -1,7 +1,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -10,6 +9,7 @@
 #include "controls/BarcodeSymbol.h"
 #include "document/ChosenPositions.h"
 #include "printing/BarcodePrint.h"
+#include "printing/SheetRenderer.h"
 #include "printing/TLabelItemObject.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TReportFiler.h"
@@ -122,26 +122,29 @@ TEST(BarcodePrint, MatrixSymbolsKeepSquareModulesCentredInTheBox) {
 TEST(BarcodePrint, DataThatCannotBeEncodedPrintsThePlaceholderAndOneWarningLine) {
     ChosenPositions selection;
     TLabelPrint print(OneAcross(3), selection);
-    print.ObjectsMemo->setPlainText(
+    print.Renderer.ObjectsText =
         "LABELITEM=BARCODE\nTOP=0.1\nLEFT=0.1\nWIDTH=2\nHEIGHT=0.5\nSYMBOLOGY=EANX\n"
-        "DATA=590123412345A\nSHOWTEXT=Y\nCOLOR=0\nBACKGROUND=16777215\nNOTHING=NOTHING\n");
-    print.ProcessMessages = [] {};
+        "DATA=590123412345A\nSHOWTEXT=Y\nCOLOR=0\nBACKGROUND=16777215\nNOTHING=NOTHING\n";
     QStringList warned;
-    print.OnWarning = [&warned](const QString& warning) { warned << warning; };
+    const auto showInWindow = print.Renderer.OnWarning;
+    print.Renderer.OnWarning = [&](const QString& warning) {
+        warned << warning;
+        showInWindow(warning);
+    };
     QByteArray bytes;
     QBuffer buffer(&bytes);
     TReportFiler filer;
     filer.SetResolution(300);
     filer.SelectPaper(1);
     filer.Stream = &buffer;
-    filer.OnPrint = [&print](TBaseReport& report) { print.PrintLabels(report); };
+    filer.OnPrint = [&print](TBaseReport& report) { print.Renderer.PrintLabels(report); };
     filer.Execute();
 
     const QString zint = BarcodeSymbol::Validate(BarcodeSymbology::Ean, "590123412345A");
     ASSERT_FALSE(zint.isEmpty());
     ASSERT_EQ(warned.size(), 1);
-    EXPECT_EQ(print.Warning(), warned[0]);
-    EXPECT_TRUE(print.Warning().contains(zint)) << print.Warning().toStdString();
+    EXPECT_EQ(print.DrawingWarning(), warned[0]);
+    EXPECT_TRUE(print.DrawingWarning().contains(zint)) << print.DrawingWarning().toStdString();
     EXPECT_FALSE(print.WarningText->isHidden());
     EXPECT_GE(print.CancelButton->y(), print.WarningText->geometry().bottom());
     // Kept for a person to look at.
@@ -162,12 +165,11 @@ TEST(BarcodePrint, DataThatCannotBeEncodedPrintsThePlaceholderAndOneWarningLine)
 // "{#}" is the number the label's counter prints, also when the counter is drawn first.
 TEST(BarcodePrint, TheCounterFieldIsTheLabelsCounterValue) {
     ChosenPositions selection;
-    TLabelPrint print(OneAcross(3), selection);
-    print.ObjectsMemo->setPlainText(
+    SheetRenderer print(OneAcross(3), selection);
+    print.ObjectsText =
         "LABELITEM=COUNTER\nTOP=0.1\nLEFT=3\nFONTSIZE=10\nFONTNAME=Arial\nSTARTINGNUMBER=7\n"
         "REPEATEACH=1\nLABELITEM=BARCODE\nTOP=0.1\nLEFT=0.1\nWIDTH=2\nHEIGHT=0.5\n"
-        "SYMBOLOGY=CODE128\nDATA=A{#}-{Room}\nSHOWTEXT=Y\nCOLOR=0\nBACKGROUND=16777215\n");
-    print.ProcessMessages = [] {};
+        "SYMBOLOGY=CODE128\nDATA=A{#}-{Room}\nSHOWTEXT=Y\nCOLOR=0\nBACKGROUND=16777215\n";
     QByteArray bytes;
     QBuffer buffer(&bytes);
     TReportFiler filer;
