@@ -20,6 +20,8 @@ QString DropToolButtonName(DropTool tool) {
         return QStringLiteral("DropImageButton");
     case DropTool::Counter:
         return QStringLiteral("DropCounterButton");
+    case DropTool::Barcode:
+        return QStringLiteral("DropBarcodeButton");
     }
     return {};
 }
@@ -52,6 +54,8 @@ QString DropToolHint(DropTool tool) {
         return QStringLiteral("Drag to place an image");
     case DropTool::Counter:
         return QStringLiteral("Drag to place the counter");
+    case DropTool::Barcode:
+        return QStringLiteral("Drag to place a barcode");
     }
     return {};
 }

@@ -1,8 +1,10 @@
 #include "designer/ItemMenus.h"
 
 #include "controls/BrushStyle.h"
+#include "controls/TBarcode.h"
 #include "controls/TImage.h"
 #include "controls/TPim3DLabel.h"
+#include "designer/BarcodeProperties.h"
 #include "document/LabelItems.h"
 #include "document/MergeFields.h"
 #include "ui/CommandBoundary.h"
@@ -74,8 +76,13 @@ QString Name(const QString& prefix, const char* suffix) {
 ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
                      std::function<void()> changed, QWidget* menuParent)
     : QObject(menuParent), panel_(designPanel), items_(items), selection_(selection),
-      menuParent_(menuParent), properties_(std::make_unique<ItemProperties>(
-                                   designPanel, items, selection, std::move(changed))) {
+      menuParent_(menuParent),
+      properties_(std::make_unique<ItemProperties>(designPanel, items, selection, changed)),
+      barcode_(std::make_unique<BarcodeProperties>(std::move(changed), [this](QWidget* item) {
+          panel_->update();
+          item->update();
+          selection_.RepaintHandle();
+      })) {
     BuildTextMenu();
     BuildCounterMenu();
     BuildShapeMenu(PopupMenuShape, QStringLiteral("PopupMenuShape"), false);
@@ -83,6 +90,7 @@ ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionControl& 
     BuildLineMenu();
     BuildSymbolMenu();
     BuildImageMenu();
+    BuildBarcodeMenu();
 }
 
 ItemMenus::~ItemMenus() = default;
@@ -277,6 +285,48 @@ void ItemMenus::BuildImageMenu() {
     AddStackingAndPlacing(menu, prefix, "SendToBack", "BringToFront", QStringLiteral("Center"));
 }
 
+void ItemMenus::BuildBarcodeMenu() {
+    const QString prefix = QStringLiteral("PopupMenuBarcode");
+    PopupMenuBarcode = NewMenu(prefix);
+    MenuBuilder menu{*this, PopupMenuBarcode, PopupMenuBarcode};
+    BarcodeProperties& b = *barcode_;
+    menu.Add(Name(prefix, "Data"), QStringLiteral("Barcode Data\u2026"),
+             [&b](QWidget* item) { b.PropBarcodeData(item); });
+    menu.BeginSubmenu(Name(prefix, "Symbology"), QStringLiteral("Symbology"));
+    for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
+        QAction* entry = menu.Add(
+            prefix + BarcodeSymbol::StoredName(symbology), BarcodeSymbol::Caption(symbology),
+            [&b, symbology](QWidget* item) { b.PropSymbology(item, symbology); });
+        entry->setCheckable(true);
+    }
+    menu.EndSubmenu();
+    PopupMenuBarcodeShowText =
+        menu.Add(Name(prefix, "ShowText"), QStringLiteral("Show Text"), [this, &b](QWidget* item) {
+            PopupMenuBarcodeShowText->setChecked(b.ToggleShowText(item));
+        });
+    PopupMenuBarcodeShowText->setCheckable(true);
+    menu.Separator();
+    menu.Add(Name(prefix, "Color"), QStringLiteral("Bar Color"),
+             [&b](QWidget* item) { b.PropBarColor(item); });
+    menu.Add(Name(prefix, "BackgroundColor"), QStringLiteral("Background Color"),
+             [&b](QWidget* item) { b.PropBackgroundColor(item); });
+    menu.Separator();
+    AddStackingAndPlacing(menu, prefix, "SendToBack", "BringToFront", QStringLiteral("Center"));
+}
+
+void ItemMenus::ShowBarcodeState(QWidget* item) {
+    auto* barcode = qobject_cast<TBarcode*>(item);
+    if (!barcode)
+        return;
+    PopupMenuBarcodeShowText->setChecked(barcode->ShowText());
+    for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
+        const QString name =
+            QStringLiteral("PopupMenuBarcode") + BarcodeSymbol::StoredName(symbology);
+        if (auto* entry = PopupMenuBarcode->findChild<QAction*>(name))
+            entry->setChecked(symbology == barcode->Symbology());
+    }
+}
+
 QMenu* ItemMenus::MenuOfKind(const ItemMenus& menus, LabelItemKind kind) {
     switch (kind) {
     case LabelItemKind::Counter:
@@ -295,6 +345,8 @@ QMenu* ItemMenus::MenuOfKind(const ItemMenus& menus, LabelItemKind kind) {
         return menus.PopupMenuImage;
     case LabelItemKind::Symbol:
         return menus.PopupMenuSymbol;
+    case LabelItemKind::Barcode:
+        return menus.PopupMenuBarcode;
     }
     return nullptr;
 }
@@ -347,4 +399,6 @@ void ItemMenus::labelitempopup(QMenu* menu) {
     if (menu == PopupMenuImage)
         if (auto* image = qobject_cast<TImage*>(item))
             PopupMenuImageStretchToFit->setChecked(image->Stretch());
+    if (menu == PopupMenuBarcode)
+        ShowBarcodeState(item);
 }

@@ -15,12 +15,13 @@
 #include <map>
 #include <memory>
 
+class BarcodeProperties;
 class LabelItems;
 class QAction;
 class QMenu;
 class QWidget;
 
-// The seven context menus of the label items, one per kind, and the Properties command that
+// The eight context menus of the label items, one per kind, and the Properties command that
 // opens the selected item's menu. Opening a menu on an item selects it; each entry acts on
 // the item the menu was opened on (else on the selected item).
 class ItemMenus : public QObject {
@@ -39,6 +40,8 @@ public:
     QMenu* PopupMenuLine = nullptr;
     QMenu* PopupMenuImage = nullptr;
     QAction* PopupMenuImageStretchToFit = nullptr;
+    QMenu* PopupMenuBarcode = nullptr;
+    QAction* PopupMenuBarcodeShowText = nullptr;
 
     // The menu of an item's kind, or null for anything else.
     QMenu* MenuFor(const QWidget* item) const;
@@ -72,6 +75,9 @@ private:
     void BuildLineMenu();
     void BuildSymbolMenu();
     void BuildImageMenu();
+    void BuildBarcodeMenu();
+    // The check marks of the barcode menu show the state of the item it is opened on.
+    void ShowBarcodeState(QWidget* item);
     void AddStackingAndPlacing(MenuBuilder& menu, const QString& prefix, const char* sendToBack,
                                const char* bringToFront, const QString& centreCaption,
                                const char* deleteName = "Delete");
@@ -84,5 +90,6 @@ private:
     SelectionControl& selection_;
     QWidget* menuParent_;
     std::unique_ptr<ItemProperties> properties_;
+    std::unique_ptr<BarcodeProperties> barcode_;
     std::map<const QMenu*, QPointer<QWidget>> popupComponent_;
 };

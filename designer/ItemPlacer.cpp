@@ -1,5 +1,6 @@
 #include "designer/ItemPlacer.h"
 
+#include "designer/BarcodeProperties.h"
 #include "designer/DropToolButton.h"
 #include "designer/ToolPictures.h"
 #include "document/LabelItems.h"
@@ -160,6 +161,14 @@ void ItemPlacer::Create(DropTool tool, int x, int y) {
     case DropTool::HLine:
         items_.CreateLineItem(stHorizontal, y, x, 60, 20, kColorBlack, 1);
         break;
+    case DropTool::Barcode: {
+        QString data = QStringLiteral("12345678");
+        if (!BarcodeProperties::AskData(BarcodeSymbology::Code128, data))
+            return; // nothing created, nothing selected
+        items_.CreateBarcodeItem(y, x, 0, 0, BarcodeSymbology::Code128, data, true, kColorBlack,
+                                 kColorWhite);
+        break;
+    }
     }
     // The new item, or after a declined creation the front-most existing one.
     const auto& order = items_.OrderList();

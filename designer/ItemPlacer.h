@@ -18,7 +18,7 @@ class QDrag;
 class QMimeData;
 class QWidget;
 
-// Placing new items by drag and drop: the nine tool buttons at the left of the tool row,
+// Placing new items by drag and drop: the ten tool buttons at the left of the tool row,
 // the drag each starts, which drops the design panel and the items accept, and the item each
 // drop creates with its starting values.
 class ItemPlacer : public QObject {

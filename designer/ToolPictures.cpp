@@ -31,6 +31,21 @@ void DrawStar(QPainter& painter, const QRect& box) {
     painter.drawPolygon(star);
 }
 
+// Bars of varied widths over the box's height, as a linear barcode.
+void DrawBars(QPainter& painter, const QRect& box) {
+    static const int widths[] = {2, 1, 1, 3, 1, 2, 1, 1, 2, 1, 3};
+    int x = box.left() + 1;
+    bool bar = true;
+    for (int w : widths) {
+        if (x + w > box.right())
+            break;
+        if (bar)
+            painter.fillRect(QRect(x, box.top() + 2, w, box.height() - 4), ink);
+        x += w;
+        bar = !bar;
+    }
+}
+
 void DrawLandscape(QPainter& painter, const QRect& box) {
     painter.setPen(QPen(ink, 1));
     painter.setBrush(QColor(170, 210, 255));
@@ -88,6 +103,9 @@ void ToolPictures::DrawItem(QPainter& painter, DropTool tool, const QRect& box) 
         break;
     case DropTool::Image:
         DrawLandscape(painter, box.adjusted(0, 2, 0, -2));
+        break;
+    case DropTool::Barcode:
+        DrawBars(painter, box);
         break;
     }
     painter.restore();

@@ -10,3 +10,7 @@ ConversionError ConversionError::InvalidInteger(const QString& value) {
 ConversionError ConversionError::InvalidFloat(const QString& value) {
     return ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(value));
 }
+
+ConversionError ConversionError::InvalidSymbology(const QString& value) {
+    return ConversionError(QStringLiteral("'%1' is not a valid symbology value").arg(value));
+}

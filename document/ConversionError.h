@@ -14,6 +14,8 @@ public:
     static ConversionError InvalidInteger(const QString& value);
     // "'abc' is not a valid floating point value"
     static ConversionError InvalidFloat(const QString& value);
+    // "'XYZ' is not a valid symbology value"
+    static ConversionError InvalidSymbology(const QString& value);
 
     const QString& message() const { return message_; }
 

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
-// The nine kinds of label item. The values are the kind codes the print side uses.
+#include "controls/BarcodeSymbol.h"
+
+// The ten kinds of label item. The values are the kind codes the print side uses.
 enum class LabelItemKind : int {
     Text = 0,
     Counter = 1,
@@ -14,6 +16,7 @@ enum class LabelItemKind : int {
     Image = 6,
     VerticalLine = 7,
     HorizontalLine = 8,
+    Barcode = 9,
 };
 
 // Fill styles of a shape as stored: SOLID 0, CLEAR 1, HORIZONTAL 2, VERTICAL 3, FDIAGONAL 4,
@@ -71,6 +74,12 @@ struct LabelItemValue {
     // image
     bool stretch = false; // STRETCH
     QString fileName;     // FILENAMEANDPATH
+
+    // barcode; its bar colour is COLOR (brushColor)
+    BarcodeSymbology symbology = BarcodeSymbology::Code128; // SYMBOLOGY
+    QString barcodeData;                                    // DATA, field references included
+    bool showText = true;                                   // SHOWTEXT
+    qint32 backgroundColor = 0xFFFFFF;                      // BACKGROUND
 
     bool operator==(const LabelItemValue&) const = default;
 };

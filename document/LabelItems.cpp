@@ -1,11 +1,13 @@
 #include "document/LabelItems.h"
 
+#include "controls/TBarcode.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TCounterLabel.h"
 #include "controls/TImage.h"
 #include "controls/TPim3DLabel.h"
 #include "controls/TSymbol.h"
 #include "document/ItemPrompts.h"
+#include "document/MergeFields.h"
 #include "document/ObjectsTextReader.h"
 #include "document/ObjectsTextSyntax.h"
 #include "document/ObjectsTextWriter.h"
@@ -174,6 +176,23 @@ void LabelItems::CreateImageItem(int top, int left, int width, int height, const
     createImage(name, {top, left, width, height}, path, stretch);
 }
 
+void LabelItems::CreateBarcodeItem(int top, int left, int width, int height,
+                                   BarcodeSymbology symbology, const QString& data, bool showText,
+                                   ColorValue barColor, ColorValue background) {
+    const QString name = takeName();
+    if (name.isEmpty())
+        return;
+    LabelItemValue v;
+    v.kind = LabelItemKind::Barcode;
+    v.top = top, v.left = left, v.width = width, v.height = height;
+    v.symbology = symbology;
+    v.barcodeData = WithoutLineBreaks(data);
+    v.showText = showText;
+    v.brushColor = barColor;
+    v.backgroundColor = background;
+    createBarcode(name, v);
+}
+
 // ---- names, counters, removal ----
 
 QString LabelItems::FindNextAvailable(const QString& prefix) const {
@@ -196,6 +215,7 @@ bool LabelItems::AlreadyACounter() const {
 
 void LabelItems::DeleteAllItems() {
     detachSelection();
+    kept_.clear();
     for (qsizetype i = orderList_.size() - 1; i >= 0; --i) {
         QWidget* item = orderList_[i];
         if (!item) {
@@ -211,6 +231,7 @@ void LabelItems::DeleteObject(QWidget* item) {
     if (!item)
         return;
     detachSelection();
+    reanchorKept(item);
     OrderListDelete(item);
     discard(item);
     triggerChange();
@@ -258,6 +279,8 @@ std::optional<LabelItemKind> LabelItems::KindOf(const QObject* item) {
         return LabelItemKind::Image;
     if (qobject_cast<TSymbol*>(object))
         return LabelItemKind::Symbol;
+    if (qobject_cast<TBarcode*>(object))
+        return LabelItemKind::Barcode;
     return std::nullopt;
 }
 
@@ -266,6 +289,10 @@ bool LabelItems::IsLabelItem(const QObject* item) {
 }
 
 std::vector<LabelItemValue> LabelItems::ItemValues() const {
+    return itemValues(nullptr);
+}
+
+std::vector<LabelItemValue> LabelItems::itemValues(std::vector<QWidget*>* widgets) const {
     std::vector<LabelItemValue> values;
     values.reserve(static_cast<size_t>(orderList_.size()));
     for (QWidget* item : orderList_) {
@@ -299,15 +326,33 @@ std::vector<LabelItemValue> LabelItems::ItemValues() const {
             v.penWidth = line->PenWidth(), v.penColor = line->PenColor();
         } else if (auto* image = qobject_cast<TImage*>(item)) {
             v.fileName = image->Hint(), v.stretch = image->Stretch();
+        } else if (auto* barcode = qobject_cast<TBarcode*>(item)) {
+            v.symbology = barcode->Symbology(), v.barcodeData = barcode->Data();
+            v.showText = barcode->ShowText();
+            v.brushColor = barcode->BarColor(), v.backgroundColor = barcode->BackgroundColor();
         }
         v.top = item->y(), v.left = item->x(), v.width = item->width(), v.height = item->height();
         values.push_back(v);
+        if (widgets)
+            widgets->push_back(item);
     }
     return values;
 }
 
 QString LabelItems::SaveItems() const {
-    return WriteObjectsText(ItemValues());
+    std::vector<QWidget*> widgets;
+    const std::vector<LabelItemValue> values = itemValues(&widgets);
+    std::vector<KeptItemLines> kept;
+    for (const Kept& block : kept_) {
+        int after = -1;
+        if (!block.atStart) {
+            const auto found = std::find(widgets.begin(), widgets.end(), block.after.data());
+            // An item that is no label item any more leaves the block at the end.
+            after = found == widgets.end() ? int(widgets.size()) - 1 : int(found - widgets.begin());
+        }
+        kept.push_back({after, block.lines});
+    }
+    return WriteObjectsText(values, kept);
 }
 
 bool LabelItems::CreateItemFromValue(const LabelItemValue& v) {
@@ -336,18 +381,52 @@ bool LabelItems::CreateItemFromValue(const LabelItemValue& v) {
     case LabelItemKind::Image:
         createImage(name, boxOf(v), v.fileName, v.stretch);
         break;
+    case LabelItemKind::Barcode:
+        createBarcode(name, v);
+        break;
     }
     return true;
 }
 
 void LabelItems::REstoreItems(const QString& objectsText) {
     bool namesRanOut = false;
-    ReadObjectsText(objectsText, [&](const LabelItemValue& v) {
-        if (namesRanOut || CreateItemFromValue(v))
-            return;
-        namesRanOut = true;
-        refuseUnnamed();
-    });
+    ReadObjectsText(
+        objectsText,
+        [&](const LabelItemValue& v) {
+            if (namesRanOut || CreateItemFromValue(v))
+                return;
+            namesRanOut = true;
+            refuseUnnamed();
+        },
+        [this](const QString& lines) { keep(lines); });
+}
+
+void LabelItems::keep(const QString& lines) {
+    Kept block;
+    for (auto it = orderList_.crbegin(); it != orderList_.crend(); ++it)
+        if (*it && IsLabelItem(*it)) {
+            block.after = *it;
+            break;
+        }
+    block.atStart = block.after.isNull();
+    block.lines = lines;
+    kept_.push_back(block);
+}
+
+// A block that followed a deleted item follows the item before it.
+void LabelItems::reanchorKept(QWidget* deleted) {
+    QWidget* before = nullptr;
+    for (QWidget* item : orderList_) {
+        if (item == deleted)
+            break;
+        if (item && IsLabelItem(item))
+            before = item;
+    }
+    for (Kept& block : kept_)
+        if (!block.atStart && block.after == deleted) {
+            block.after = before;
+            block.atStart = before == nullptr;
+        }
 }
 
 // ---- helpers ----
@@ -454,6 +533,37 @@ void LabelItems::createImage(const QString& name, const Box& box, const QString&
     else
         image->LoadFromFile(fileName);
     finish(image, LabelItemKind::Image);
+}
+
+void LabelItems::createBarcode(const QString& name, const LabelItemValue& v) {
+    auto* barcode = new TBarcode(panel_);
+    barcode->setSymbology(v.symbology);
+    barcode->setData(v.barcodeData);
+    barcode->setShowText(v.showText);
+    barcode->setBarColor(v.brushColor);
+    barcode->setBackgroundColor(v.backgroundColor);
+    barcode->setShownData([this](const QString& data) {
+        return SubstituteMergeFields(data, [this](const QString& field) -> std::optional<QString> {
+            if (field == QStringView(kCounterFieldName))
+                return counterShown();
+            return std::nullopt;
+        });
+    });
+    Box box = boxOf(v);
+    if (box.width <= 0 || box.height <= 0)
+        if (const auto natural = barcode->NaturalSize()) {
+            box.width = box.width > 0 ? box.width : natural->width();
+            box.height = box.height > 0 ? box.height : natural->height();
+        }
+    place(barcode, name, box);
+    finish(barcode, LabelItemKind::Barcode);
+}
+
+QString LabelItems::counterShown() const {
+    for (QWidget* item : orderList_)
+        if (auto* counter = qobject_cast<TCounterLabel*>(item))
+            return QString::number(counter->Caption().toInt());
+    return QStringLiteral("0");
 }
 
 void LabelItems::triggerChange() {

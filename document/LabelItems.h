@@ -67,6 +67,11 @@ public:
     // (any case); a name holding a line break is refused with a message.
     void CreateImageItem(int top, int left, int width, int height, const QString& fileName,
                          bool stretch);
+    // A width or height of 0 gives the symbol's own size for its data (modules two pixels
+    // wide at 96 pixels per inch), or 150 x 60 when the data cannot be encoded.
+    void CreateBarcodeItem(int top, int left, int width, int height, BarcodeSymbology symbology,
+                           const QString& data, bool showText, ColorValue barColor,
+                           ColorValue background);
 
     // The first of prefix + 1 … prefix + 1000 that names no object of the owner or the panel
     // (compared without regard to case); empty when all are taken.
@@ -75,7 +80,8 @@ public:
     // True when the order list holds a counter.
     bool AlreadyACounter() const;
 
-    // Removes every label item, last first, without signalling a change.
+    // Removes every label item, last first, without signalling a change. Items of kinds this
+    // version does not know, kept from the text read, are dropped too.
     void DeleteAllItems();
 
     // Removes one item: the selection is detached, the entry leaves the order list, the
@@ -94,8 +100,11 @@ public:
     // The items as plain values, back to front; text origins and automatic sizes are
     // recomputed first. Entries that are not label items are left out.
     std::vector<LabelItemValue> ItemValues() const;
-    // The objects text of the items.
+    // The objects text of the items. Items of kinds this version does not know, kept from the
+    // text read, are written back unchanged after the item they followed.
     QString SaveItems() const;
+    // How many such kept items there are.
+    int KeptItemCount() const { return int(kept_.size()); }
 
     // Creates one item exactly as stored, never asking the user: a counter starting at -1 and
     // a symbol with code 0 are created with those values, and an image whose file is missing
@@ -119,6 +128,12 @@ private:
         int top, left, width, height;
     };
     static Box boxOf(const LabelItemValue& v) { return {v.top, v.left, v.width, v.height}; }
+    // An item of a kind this version does not know: its lines, and the item it followed.
+    struct Kept {
+        QPointer<QWidget> after; // null with atStart
+        bool atStart = false;
+        QString lines;
+    };
     QString takeName();
     void refuseUnnamed();
     void place(QWidget* control, const QString& name, const Box& box) const;
@@ -131,6 +146,12 @@ private:
     void createLine(const QString& name, TLineStyle style, const Box& box, ColorValue penColor,
                     int penWidth);
     void createImage(const QString& name, const Box& box, const QString& fileName, bool stretch);
+    void createBarcode(const QString& name, const LabelItemValue& v);
+    // The counter's starting number as "{#}" shows on screen: the first label's value.
+    QString counterShown() const;
+    void keep(const QString& lines);
+    void reanchorKept(QWidget* deleted);
+    std::vector<LabelItemValue> itemValues(std::vector<QWidget*>* widgets) const;
     void triggerChange();
     void detachSelection();
     void discard(QWidget* item);
@@ -141,4 +162,5 @@ private:
     ItemPrompts& prompts_;
     Hooks hooks_;
     QList<QPointer<QWidget>> orderList_;
+    std::vector<Kept> kept_;
 };

@@ -9,8 +9,9 @@ namespace {
 
 class DesignReader {
 public:
-    explicit DesignReader(const std::function<void(const LabelItemValue&)>& create)
-        : create_(create) {
+    DesignReader(const std::function<void(const LabelItemValue&)>& create,
+                 const std::function<void(const QString&)>& keep)
+        : create_(create), keep_(keep) {
         current_.fontName = QStringLiteral("Arial");
         current_.fontSize = 10;
         current_.repeatEach = 1;
@@ -23,9 +24,12 @@ public:
             flush();
             pending_ = true;
             pendingWord_ = value.toString();
+            kept_.clear();
         } else {
             store(key, value);
         }
+        if (pending_ && key != u"NOTHING")
+            kept_ += key.toString() + u'=' + value.toString() + ObjectsLineEnd.toString();
     }
 
     void flush() {
@@ -33,8 +37,11 @@ public:
             return;
         pending_ = false;
         const auto kind = LabelItemKindFromWord(pendingWord_);
-        if (!kind)
+        if (!kind) {
+            if (keep_)
+                keep_(kept_);
             return;
+        }
         LabelItemValue item = current_;
         item.kind = *kind;
         create_(item);
@@ -92,9 +99,19 @@ private:
             c.stretch = ParseStoredFlag(value);
         else if (key == u"BRUSHSTYLE")
             c.brushStyle = BrushStyleFromName(value).value_or(c.brushStyle);
+        else if (key == u"SYMBOLOGY")
+            c.symbology = ParseStoredSymbology(value);
+        else if (key == u"DATA")
+            c.barcodeData = value.toString();
+        else if (key == u"SHOWTEXT")
+            c.showText = ParseStoredFlag(value);
+        else if (key == u"BACKGROUND")
+            c.backgroundColor = ParseStoredInteger(value);
     }
 
     const std::function<void(const LabelItemValue&)>& create_;
+    const std::function<void(const QString&)>& keep_;
+    QString kept_;
     LabelItemValue current_;
     bool pending_ = false;
     QString pendingWord_;
@@ -102,9 +119,9 @@ private:
 
 } // namespace
 
-void ReadObjectsText(const QString& text,
-                     const std::function<void(const LabelItemValue&)>& create) {
-    DesignReader reader(create);
+void ReadObjectsText(const QString& text, const std::function<void(const LabelItemValue&)>& create,
+                     const std::function<void(const QString& lines)>& keep) {
+    DesignReader reader(create, keep);
     ForEachObjectsLine(text, [&](QStringView key, QStringView value) { reader.line(key, value); });
     reader.flush();
 }

@@ -15,9 +15,9 @@ constexpr std::array<QStringView, 8> brushStyleNames = {
 };
 
 // Indexed by the kind code.
-constexpr std::array<QStringView, 9> kindWords = {
+constexpr std::array<QStringView, 10> kindWords = {
     u"TEXT",    u"COUNTER", u"SYMBOL",       u"RECTANGLE",      u"ROUNDRECTANGLE",
-    u"ELLIPSE", u"IMAGE",   u"VERTICALLINE", u"HORIZONTALLINE",
+    u"ELLIPSE", u"IMAGE",   u"VERTICALLINE", u"HORIZONTALLINE", u"BARCODE",
 };
 
 bool isLineBreak(QChar c) {
@@ -141,6 +141,13 @@ std::optional<int> BrushStyleFromName(QStringView name) {
             return static_cast<int>(i);
     }
     return std::nullopt;
+}
+
+BarcodeSymbology ParseStoredSymbology(QStringView value) {
+    const auto symbology = BarcodeSymbol::FromStoredName(value);
+    if (!symbology)
+        throw ConversionError::InvalidSymbology(value.toString());
+    return *symbology;
 }
 
 QString BrushStyleName(int brushStyle) {

@@ -46,11 +46,16 @@ inline QString StoredFlag(bool flag) {
     return flag ? QStringLiteral("Y") : QStringLiteral("N");
 }
 
+// Zint's symbology name without "BARCODE_" ("CODE128", "QRCODE" …). Throws ConversionError
+// "'%s' is not a valid symbology value" for any other name.
+BarcodeSymbology ParseStoredSymbology(QStringView value);
+
 // "SOLID" … "DIAGCROSS" <-> 0..7. Nothing for any other name (the style then stays as it was).
 std::optional<int> BrushStyleFromName(QStringView name);
 QString BrushStyleName(int brushStyle);
 
-// The item kind words "TEXT" … "HORIZONTALLINE", compared exactly. Nothing for any other word.
+// The item kind words "TEXT" … "HORIZONTALLINE", "BARCODE", compared exactly. Nothing for any other
+// word.
 std::optional<LabelItemKind> LabelItemKindFromWord(QStringView word);
 QString LabelItemKindWord(LabelItemKind kind);
 

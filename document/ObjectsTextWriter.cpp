@@ -93,6 +93,22 @@ void writeImage(LineWriter& w, const LabelItemValue& item) {
     w.string(u"FILENAMEANDPATH", item.fileName);
 }
 
+void writeBarcode(LineWriter& w, const LabelItemValue& item) {
+    w.box(item);
+    w.string(u"SYMBOLOGY", BarcodeSymbol::StoredName(item.symbology));
+    w.string(u"DATA", item.barcodeData);
+    w.flag(u"SHOWTEXT", item.showText);
+    w.integer(u"COLOR", item.brushColor);
+    w.integer(u"BACKGROUND", item.backgroundColor);
+}
+
+// A kept block goes back as it was read; its lines already end with CR LF.
+void appendKept(QString& text, const std::vector<KeptItemLines>& kept, int after) {
+    for (const KeptItemLines& block : kept)
+        if (block.after == after)
+            text += block.lines;
+}
+
 } // namespace
 
 void AppendItemLines(QString& text, const LabelItemValue& item) {
@@ -114,14 +130,20 @@ void AppendItemLines(QString& text, const LabelItemValue& item) {
         return writeLine(w, item);
     case LabelItemKind::Image:
         return writeImage(w, item);
+    case LabelItemKind::Barcode:
+        return writeBarcode(w, item);
     }
 }
 
-QString WriteObjectsText(const std::vector<LabelItemValue>& items) {
+QString WriteObjectsText(const std::vector<LabelItemValue>& items,
+                         const std::vector<KeptItemLines>& kept) {
     QString text;
     text.reserve(static_cast<qsizetype>(items.size()) * 300);
-    for (const LabelItemValue& item : items)
-        AppendItemLines(text, item);
+    appendKept(text, kept, -1);
+    for (size_t i = 0; i < items.size(); ++i) {
+        AppendItemLines(text, items[i]);
+        appendKept(text, kept, int(i));
+    }
     // Measured once; the filler line itself is not counted again.
     if (text.size() % 4 == 0)
         text += QStringLiteral("NOTHING=NOTHING\r\n");

@@ -11,7 +11,14 @@
 // When the finished text's length (CR LF counted as two characters) is a multiple of 4, the
 // line "NOTHING=NOTHING" is appended, so an empty label gives exactly that one line.
 // Line breaks inside string values are dropped: a value never ends the text early.
-QString WriteObjectsText(const std::vector<LabelItemValue>& items);
+// kept holds items of kinds this version does not know, written back unchanged, each after
+// the item of index `after` (-1: before the first).
+struct KeptItemLines {
+    int after = -1;
+    QString lines; // every line ended by CR LF
+};
+QString WriteObjectsText(const std::vector<LabelItemValue>& items,
+                         const std::vector<KeptItemLines>& kept = {});
 
 // The lines of one item, each ended by CR LF, appended to text.
 void AppendItemLines(QString& text, const LabelItemValue& item);

@@ -3,12 +3,14 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "controls/BarcodeSymbol.h"
+
 // One label item as the print side reads it from the objects text: distances in inches as
 // stored, the pen width already in negated hundredths of an inch. The print item record
 // of the renderer is filled from it field by field.
 struct PrintItemValue {
-    quint8 kind = 0; // LABELITEM: TEXT 0 … HORIZONTALLINE 8 (LabelItemKind); 0 for an unknown word
-    double top = 0;  // TOP, inches from the label origin
+    quint8 kind = 0;        // LABELITEM: TEXT 0 … BARCODE 9 (LabelItemKind)
+    double top = 0;         // TOP, inches from the label origin
     double left = 0;        // LEFT
     double width = 0;       // WIDTH
     double height = 0;      // HEIGHT
@@ -32,6 +34,10 @@ struct PrintItemValue {
     quint8 brushStyle = 1; // BRUSHSTYLE 0..7, CLEAR until a block names another
     QChar orientation;     // ORIENTATION, first character; never used in drawing
     bool stretch = false;  // STRETCH; never used in drawing
+    BarcodeSymbology symbology = BarcodeSymbology::Code128; // SYMBOLOGY
+    QString data;                                           // DATA, whole, fields unfilled
+    bool showText = true;                                   // SHOWTEXT
+    qint32 background = 0xFFFFFF;                           // BACKGROUND; the bars are COLOR
 
     bool operator==(const PrintItemValue&) const = default;
 };

@@ -18,10 +18,12 @@ public:
     void line(QStringView key, QStringView value) {
         if (key == u"LABELITEM") {
             flush();
-            pending_ = true;
+            // A kind this version does not know (saved by a newer one) is not drawn.
             const auto kind = LabelItemKindFromWord(value);
+            pending_ = kind.has_value();
             current_.kind = kind ? static_cast<quint8>(*kind) : 0;
             current_.text.clear();
+            current_.data.clear();
             current_.fontName.clear();
             current_.fileName.clear();
         } else {
@@ -90,6 +92,14 @@ private:
             c.orientation = value.isEmpty() ? QChar() : value.front();
         else if (key == u"BRUSHSTYLE")
             c.brushStyle = static_cast<quint8>(BrushStyleFromName(value).value_or(c.brushStyle));
+        else if (key == u"SYMBOLOGY")
+            c.symbology = ParseStoredSymbology(value);
+        else if (key == u"DATA")
+            c.data = value.toString();
+        else if (key == u"SHOWTEXT")
+            c.showText = ParseStoredFlag(value);
+        else if (key == u"BACKGROUND")
+            c.background = ParseStoredInteger(value);
     }
 
     PrintItemValue current_;

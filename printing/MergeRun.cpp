@@ -71,15 +71,17 @@ QString MergeRun::Progress() const {
     return QStringLiteral("Record %1 of %2").arg(current_).arg(records_);
 }
 
-// Every kind the renderer draws as a text (unknown kinds included) takes field references.
+// Every kind the renderer draws as a text (unknown kinds included) takes field references,
+// and so does a barcode's data.
 QStringList MergeRun::MissingFields(const QString& objectsText) const {
     QStringList missing;
     for (const PrintItemValue& value : ReadPrintItems(objectsText).items) {
         const TLabelItemObject item = TLabelItemObject::From(value);
-        if (item.Kind >= TLabelItemObject::CounterItem &&
+        const bool barcode = item.Kind == TLabelItemObject::BarcodeItem;
+        if (!barcode && item.Kind >= TLabelItemObject::CounterItem &&
             item.Kind <= TLabelItemObject::HorizontalLineItem)
             continue;
-        for (const QString& name : MergeFieldNames(item.Text))
+        for (const QString& name : MergeFieldNames(barcode ? item.Data : item.Text))
             if (name != QStringView(kCounterFieldName) && !source_.HasField(name) &&
                 !missing.contains(name, Qt::CaseInsensitive))
                 missing.append(name);

@@ -12,6 +12,7 @@ void SheetJob::Render(TBaseReport& engine) const {
     renderer.PageCount = Sheets;
     renderer.BetweenLabels = BetweenLabels;
     renderer.Merge = Merge;
+    renderer.OnWarning = OnWarning;
     engine.OnPrint = [&renderer](TBaseReport& report) { renderer.PrintLabels(report); };
     try {
         engine.Execute();

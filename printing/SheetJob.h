@@ -19,6 +19,8 @@ struct SheetJob {
     ChosenPositions Selection; // positions to print when SpecificLabelsChosen
     // Runs after each label; may abort the engine. Empty: nothing runs between labels.
     std::function<void()> BetweenLabels;
+    // Called once with the first drawing problem (a barcode that could not be encoded).
+    std::function<void(const QString&)> OnWarning;
     // A mail merge: one record per drawn position; Sheets is then left to the run.
     MergeRun* Merge = nullptr;
 

@@ -8,7 +8,9 @@
 #include "controls/ColorValue.h"
 #include "controls/Picture.h"
 #include "document/ChosenPositions.h"
+#include "document/MergeFields.h"
 #include "document/PrintItemsReader.h"
+#include "printing/BarcodePrint.h"
 #include "printing/MergeRun.h"
 #include "printing/RotatedTextPlacement.h"
 #include "printing/TBaseReport.h"
@@ -85,6 +87,7 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
 
 void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
     lastIndex = std::min(lastIndex, int(ItemList.size()) - 1);
+    LabelCounterValue = CounterValue;
     for (int i = 0; i <= lastIndex; ++i) {
         TLabelItemObject& item = ItemList[i];
         switch (item.Kind) {
@@ -111,6 +114,9 @@ void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
             SetItemPen(report, item);
             report.MoveTo(item.Left, item.Top);
             report.LineTo(item.Left + item.Width, item.Top);
+            break;
+        case TLabelItemObject::BarcodeItem:
+            PrintBarcode(report, item);
             break;
         default:
             PrintText(report, item);
@@ -201,4 +207,30 @@ void SheetRenderer::PrintImage(TBaseReport& report, const TLabelItemObject& item
     } catch (const std::exception&) {
         // A damaged picture is left out like a missing one.
     }
+}
+
+// With a merge run the data takes the record's fields as well as the counter.
+void SheetRenderer::PrintBarcode(TBaseReport& report, const TLabelItemObject& item) {
+    QString data;
+    if (Merge) {
+        data = Merge->Substitute(item.Data, LabelCounterValue);
+    } else {
+        const FieldLookup fields = [this](const QString& name) -> std::optional<QString> {
+            if (name == QStringView(kCounterFieldName))
+                return QString::number(LabelCounterValue);
+            return std::nullopt;
+        };
+        data = SubstituteMergeFields(item.Data, fields);
+    }
+    const QString error = BarcodePrint::Draw(report, item, data);
+    if (!error.isEmpty())
+        Warn(QStringLiteral("Barcode not printed: %1 (data \"%2\")").arg(error, data));
+}
+
+void SheetRenderer::Warn(const QString& warning) {
+    if (!warning_.isEmpty())
+        return;
+    warning_ = warning;
+    if (OnWarning)
+        OnWarning(warning);
 }

@@ -35,7 +35,16 @@ public:
     qint64 RepeatEach = 0;
     qint64 CounterValue = 0;
     qint64 RepeatCount = 1;
+    // The counter's value for the label being drawn, which "{#}" in a barcode stands for:
+    // taken before the label's counter item (wherever it lies) advances the counter.
+    qint64 LabelCounterValue = 0;
     std::vector<TLabelItemObject> ItemList;
+
+    // The first problem met while drawing the job (a barcode whose data cannot be encoded),
+    // or "": one line, however many labels it concerns.
+    QString Warning() const { return warning_; }
+    // Called once, with that first warning, when it is met.
+    std::function<void(const QString&)> OnWarning;
 
     // Draws every sheet of the job: the engine's OnPrint handler.
     void PrintLabels(TBaseReport& report);
@@ -56,7 +65,10 @@ private:
     void PrintImage(TBaseReport& report, const TLabelItemObject& item);
     void SetItemPen(TBaseReport& report, const TLabelItemObject& item);
     void SetItemFont(TBaseReport& report, const TLabelItemObject& item, int angle);
+    void PrintBarcode(TBaseReport& report, const TLabelItemObject& item);
+    void Warn(const QString& warning);
 
     SheetGeometry geometry_;
     const ChosenPositions& selection_;
+    QString warning_;
 };

@@ -5,7 +5,7 @@
 // Texts, font names and file names are kept whole: a cut file name would name another file.
 TLabelItemObject TLabelItemObject::From(const PrintItemValue& value) {
     TLabelItemObject item;
-    item.Kind = value.kind <= HorizontalLineItem ? value.kind : quint8(TextItem);
+    item.Kind = value.kind <= BarcodeItem ? value.kind : quint8(TextItem);
     item.Top = value.top;
     item.Left = value.left;
     item.Width = value.width;
@@ -27,5 +27,9 @@ TLabelItemObject TLabelItemObject::From(const PrintItemValue& value) {
     item.AsciiChar = value.asciiChar;
     item.Color = value.color;
     item.BrushStyle = value.brushStyle;
+    item.Symbology = value.symbology;
+    item.Data = value.data;
+    item.ShowText = value.showText;
+    item.Background = value.background;
     return item;
 }

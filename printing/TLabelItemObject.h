@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "controls/BarcodeSymbol.h"
+
 struct PrintItemValue;
 
 // One label item as the sheet renderer holds it while printing: distances in inches from
@@ -18,6 +20,7 @@ struct TLabelItemObject {
         ImageItem = 6,
         VerticalLineItem = 7,
         HorizontalLineItem = 8,
+        BarcodeItem = 9,
     };
 
     quint8 Kind = TextItem;
@@ -42,6 +45,11 @@ struct TLabelItemObject {
     qint32 AsciiChar = 0;
     qint32 Color = 0;
     quint8 BrushStyle = 1;
+    // barcode; the bars take Color
+    BarcodeSymbology Symbology = BarcodeSymbology::Code128;
+    QString Data; // field references not yet filled in
+    bool ShowText = true;
+    qint32 Background = 0xFFFFFF;
 
     static TLabelItemObject From(const PrintItemValue& value);
 };

@@ -46,6 +46,13 @@ TLabelPrint::TLabelPrint(const SheetGeometry& geometry, const ChosenPositions& s
     CancelButton->setFont(bold);
     connect(CancelButton, &QPushButton::clicked, this, &TLabelPrint::CancelButtonClick);
 
+    WarningText = new QLabel(this);
+    WarningText->setObjectName(QStringLiteral("WarningText"));
+    WarningText->setGeometry(4, 82, 356, 18);
+    WarningText->setAlignment(Qt::AlignCenter);
+    WarningText->setStyleSheet(QStringLiteral("color: #a00000"));
+    WarningText->hide();
+
     ObjectsMemo = new QPlainTextEdit(this);
     ObjectsMemo->setObjectName(QStringLiteral("ObjectsMemo"));
     ObjectsMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -62,6 +69,7 @@ TLabelPrint::TLabelPrint(const SheetGeometry& geometry, const ChosenPositions& s
         LabelReportPrinter->SetCopies(1);
 
     ProcessMessages = [] { QCoreApplication::processEvents(); };
+    Renderer.OnWarning = [this](const QString& warning) { ShowDrawingWarning(warning); };
     FormCreate();
 }
 
@@ -76,6 +84,15 @@ TBaseReport& TLabelPrint::Engine() const {
     if (IsPrinting)
         return *LabelReportPrinter;
     return *LabelReportFiler;
+}
+
+// The window grows by the line; the cancel button moves below it.
+void TLabelPrint::ShowDrawingWarning(const QString& warning) {
+    WarningText->setText(fontMetrics().elidedText(warning, Qt::ElideRight, WarningText->width()));
+    WarningText->setToolTip(warning);
+    setFixedSize(width(), 150);
+    CancelButton->move(CancelButton->x(), 112);
+    WarningText->show();
 }
 
 // ---- the window ----
@@ -127,13 +144,15 @@ void TLabelPrint::FormActivate() {
     StatusText->setText(QStringLiteral("\n") + line);
     if (closeWhenDone_)
         QDialog::reject();
+    else if (!failed_ && !engine.Aborted() && !DrawingWarning().isEmpty())
+        CancelButton->setText(QStringLiteral("Close")); // the warning stays until read
     else if (!failed_ && Warning.isEmpty())
         QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
 }
 
 void TLabelPrint::CancelButtonClick() {
     // A finished job that left a warning to read closes without a question.
-    if (finished_ && !failed_ && !Warning.isEmpty()) {
+    if (finished_ && !failed_ && (!Warning.isEmpty() || !DrawingWarning().isEmpty())) {
         QDialog::accept();
         return;
     }

@@ -35,7 +35,8 @@ public:
     // With a merge run, each drawn position takes the run's next record, texts are drawn
     // through its fields and the run decides the number of sheets.
     MergeRun* Merge = nullptr;
-    // A line shown under the final status; the window then stays open until closed.
+    // A line shown under the final status; the window then stays open until closed, as it
+    // does after a drawing warning.
     QString Warning;
 
     // The drawing of the sheets, given the memo's text, the sheets and the cancel state when
@@ -45,6 +46,10 @@ public:
     // The window.
     QLabel* StatusText;
     QPushButton* CancelButton;
+    // One line under the status: the renderer's first drawing problem (a barcode whose data
+    // cannot be encoded); hidden until there is one.
+    QLabel* WarningText;
+    QString DrawingWarning() const { return Renderer.Warning(); }
     std::unique_ptr<TReportPrinter> LabelReportPrinter;
     std::unique_ptr<TReportFiler> LabelReportFiler;
     TBaseReport& Engine() const;
@@ -62,6 +67,7 @@ protected:
 
 private:
     void FormCreate();
+    void ShowDrawingWarning(const QString& warning);
     bool activated_ = false;
     bool running_ = false;
     bool finished_ = false;

@@ -7,6 +7,8 @@ PACKAGES=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # barcode symbols
+  libzint-dev
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   # fonts: Arial/Times/Courier metrics, Wingdings, Unicode symbols
@@ -15,6 +17,7 @@ PACKAGES=(
   xvfb xauth imagemagick
   # independent readers used as cross-checks by the tests
   libdbd-xbase-perl python3-dbfread python3-dbf libwmf-bin
+  zbar-tools
   # printing through CUPS in tests
   cups cups-client printer-driver-cups-pdf poppler-utils
 )

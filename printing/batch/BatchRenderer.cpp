@@ -234,6 +234,10 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     // Every file is written under a temporary name and put in place once all are complete.
     StagedOutput output;
     bool madeFolder = false;
+    job.OnWarning = [&err](const QString& warning) {
+        err << "quorvane-batch: warning: " << warning << "\n";
+    };
+
     try {
         if (!options.pdfFile.isEmpty()) {
             {

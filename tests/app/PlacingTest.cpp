@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "controls/TBarcode.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TImage.h"
 #include "controls/TPim3DLabel.h"
@@ -99,14 +100,91 @@ protected:
     }
 };
 
-TEST_F(PlacingTest, TheToolRowHoldsTheNineToolsAtItsLeft) {
+TEST_F(PlacingTest, TheToolRowHoldsTheTenToolsAtItsLeft) {
     ASSERT_NE(window->Placer, nullptr);
-    EXPECT_EQ(window->Placer->Buttons().size(), 9);
+    EXPECT_EQ(window->Placer->Buttons().size(), 10);
+    EXPECT_EQ(window->Placer->Buttons().last(), window->Placer->Button(DropTool::Barcode));
+    EXPECT_EQ(window->Placer->Button(DropTool::Barcode)->objectName(), "DropBarcodeButton");
     for (DropToolButton* button : window->Placer->Buttons())
         EXPECT_EQ(button->parentWidget(), window->ToolsPanel);
     EXPECT_EQ(window->ToolsPanel->findChild<QWidget*>(QStringLiteral("DropTextButton")),
               window->Placer->Button(DropTool::Text));
-    EXPECT_LE(window->Placer->ToolsRight(), 220);
+    // Clear of the nudge buttons, which start at 240.
+    EXPECT_LE(window->Placer->ToolsRight(), 236);
+}
+
+// A barcode goes through the tool, its data entry and its menu like every kind: Zint's reason
+// is shown for data the symbology refuses and the entry opens again for correction.
+TEST_F(PlacingTest, ABarcodeIsPlacedAndEditedThroughItsMenu) {
+    window->mnuNewLabel->trigger();
+    QWidget* panel = window->LabelPanel;
+    prompts.Then(Answer::CancelText());
+    Drop(panel, DropTool::Barcode, {8, 6});
+    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    prompts.Then(Answer::Text(QStringLiteral("ASSET-{#}")));
+    Drop(panel, DropTool::Barcode, {8, 6});
+    auto* barcode = qobject_cast<TBarcode*>(Last());
+    ASSERT_NE(barcode, nullptr);
+    EXPECT_EQ(barcode->pos(), QPoint(8, 6));
+    EXPECT_EQ(barcode->Data(), QStringLiteral("ASSET-{#}"));
+    EXPECT_EQ(barcode->Symbology(), BarcodeSymbology::Code128);
+    EXPECT_EQ(window->Selection().Selected(), barcode);
+
+    // Data with field references is taken as typed by any symbology; it is checked in print.
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeEANX"));
+    EXPECT_EQ(barcode->Symbology(), BarcodeSymbology::Ean);
+    EXPECT_TRUE(prompts.Messages(QStringLiteral("Information")).isEmpty());
+
+    const QString letters = BarcodeSymbol::Validate(BarcodeSymbology::Ean, "59012341234X");
+    const QString check = BarcodeSymbol::Validate(BarcodeSymbology::Ean, "5901234123458");
+    ASSERT_FALSE(letters.isEmpty());
+    ASSERT_FALSE(check.isEmpty());
+    prompts.Then(Answer::Text(QStringLiteral("59012341234X")))
+        .Then(Answer::Text(QStringLiteral("5901234123458")))
+        .Then(Answer::Text(QStringLiteral("5901234123457")));
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeData"));
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")), QStringList({letters, check}));
+    EXPECT_EQ(barcode->Data(), QStringLiteral("5901234123457"));
+    // The entry reopened with the text as typed, for correction.
+    QStringList entries;
+    for (const auto& shown : prompts.History())
+        if (shown.kind == QStringLiteral("Text"))
+            entries << shown.caption;
+    EXPECT_EQ(entries.count(QStringLiteral("Barcode Data")), 5);
+
+    // Thirteen digits are no UPC-A: cancelling the correction keeps the symbology.
+    prompts.Then(Answer::CancelText());
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeUPCA"));
+    EXPECT_EQ(barcode->Symbology(), BarcodeSymbology::Ean);
+    EXPECT_EQ(barcode->Data(), QStringLiteral("5901234123457"));
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeShowText"));
+    EXPECT_FALSE(barcode->ShowText());
+    prompts.Then(Answer::Colour(255)).Then(Answer::Colour(65535));
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeColor"));
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeBackgroundColor"));
+    EXPECT_EQ(barcode->BarColor(), 255);
+    EXPECT_EQ(barcode->BackgroundColor(), 65535);
+    // The check marks show the item's state when its menu opens.
+    window->Menus->PopupAt(barcode, barcode->mapToGlobal(QPoint(1, 1)));
+    window->Menus->PopupMenuBarcode->close();
+    EXPECT_FALSE(window->Menus->PopupMenuBarcodeShowText->isChecked());
+    EXPECT_TRUE(
+        window->Menus->PopupMenuBarcode->findChild<QAction*>(QStringLiteral("PopupMenuBarcodeEANX"))
+            ->isChecked());
+    EXPECT_EQ(prompts.Unanswered(), 0u);
+
+    prompts.Then(Answer::Text(QStringLiteral("Text")));
+    Drop(panel, DropTool::Text, {100, 70});
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeBringToFront"));
+    EXPECT_EQ(Last(), barcode);
+    const QString saved = window->Items().SaveItems();
+    EXPECT_TRUE(saved.contains(QStringLiteral("LABELITEM=BARCODE\r\nTOP=0.063\r\nLEFT=0.083\r\n")));
+    EXPECT_TRUE(saved.contains(QStringLiteral("SYMBOLOGY=EANX\r\nDATA=5901234123457\r\n"
+                                              "SHOWTEXT=N\r\nCOLOR=255\r\nBACKGROUND=65535\r\n")));
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeSendToBack"));
+    EXPECT_EQ(window->Items().OrderList().first().data(), barcode);
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeDelete"));
+    EXPECT_EQ(window->Items().OrderList().size(), 1);
 }
 
 TEST_F(PlacingTest, ALabelOfEveryKindBuiltWithToolsAndMenusSavesAndReloadsTheSame) {
@@ -243,4 +321,50 @@ TEST_F(PlacingTest, ARightClickThroughTheFrameOpensTheSelectedItemsMenu) {
     EXPECT_EQ(window->Menus->PopupComponent(window->Menus->PopupMenuSymbol), symbol);
     EXPECT_EQ(window->Selection().Selected(), symbol);
     window->Menus->PopupMenuSymbol->close();
+}
+
+TEST_F(PlacingTest, PicturesOfBarcodesOnThePanelAndTheirMenu) {
+    window->mnuNewLabel->trigger();
+    QString objects;
+    const auto add = [&objects](const char* symbology, const char* data, double left, double top,
+                                double width, double height) {
+        objects += QStringLiteral("LABELITEM=BARCODE\r\nTOP=%1\r\nLEFT=%2\r\nWIDTH=%3\r\n"
+                                  "HEIGHT=%4\r\nSYMBOLOGY=%5\r\nDATA=%6\r\nSHOWTEXT=Y\r\n"
+                                  "COLOR=0\r\nBACKGROUND=16777215\r\n")
+                       .arg(top)
+                       .arg(left)
+                       .arg(width)
+                       .arg(height)
+                       .arg(QLatin1String(symbology), QString::fromUtf8(data));
+    };
+    add("CODE128", "ASSET-{#}", 0.05, 0.05, 1.3, 0.45);
+    add("EANX", "5901234123457", 1.4, 0.05, 1.15, 0.55);
+    add("QRCODE", "https://example.org/q", 0.05, 0.55, 0.42, 0.42);
+    add("DATAMATRIX", "Quorvane", 0.5, 0.6, 0.35, 0.35);
+    add("AZTEC", "Quorvane", 0.9, 0.6, 0.35, 0.35);
+    add("EANX", "12345A", 1.4, 0.65, 1.15, 0.33);
+    window->Items().REstoreItems(objects);
+    ASSERT_EQ(window->Items().OrderList().size(), 6);
+    EXPECT_TRUE(qobject_cast<TBarcode*>(window->Items().OrderList()[0])->Drawing().ok());
+    EXPECT_FALSE(qobject_cast<TBarcode*>(window->Items().OrderList()[5])->Drawing().ok());
+    window->resize(640, 360);
+    window->show();
+    window->Selection().AttachControl(window->Items().OrderList()[1]);
+    QCoreApplication::processEvents();
+    window->grab().save(ShotPath(QStringLiteral("barcodes-on-panel.png")));
+
+    QWidget* tag = window->Items().OrderList()[0];
+    window->Menus->PopupAt(tag, tag->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::processEvents();
+    QMenu* menu = window->Menus->PopupMenuBarcode;
+    EXPECT_TRUE(menu->isVisible());
+    menu->grab().save(ShotPath(QStringLiteral("PopupMenuBarcode.png")));
+    menu->close();
+    auto* symbology = menu->findChild<QMenu*>(QStringLiteral("PopupMenuBarcodeSymbology"));
+    ASSERT_NE(symbology, nullptr);
+    symbology->popup(QPoint(0, 0));
+    QCoreApplication::processEvents();
+    symbology->grab().save(ShotPath(QStringLiteral("PopupMenuBarcodeSymbology.png")));
+    symbology->close();
+    window->hide();
 }

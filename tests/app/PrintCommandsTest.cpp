@@ -177,6 +177,79 @@ TEST_F(PrintCommandsTest, BatchRendersAStoredLabelWhileTheProgramHoldsTheTable) 
     EXPECT_EQ(boxLeftTop({"--printer-offsets", "Unknown"}), plain);
 }
 
+// An independent reader reads back every symbology it knows from the batch renderer's PNG at
+// 300 dpi. zbarimg comes with the project's packages: without it the test fails.
+TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
+    struct Case {
+        const char* symbology;
+        const char* data;
+        const char* read; // as zbarimg reports it
+    };
+    const Case cases[] = {
+        {"CODE128", "Quorvane-42", "CODE-128:Quorvane-42"},
+        {"CODE39", "ABC-123", "CODE-39:ABC-123"},
+        {"EANX", "5901234123457", "EAN-13:5901234123457"},
+        {"EANX", "9638507", "EAN-8:96385074"},
+        {"UPCA", "03600029145", "UPC-A:036000291452"},
+        {"ITF14", "1234567890123", "I2/5:12345678901231"},
+        {"GS1_128", "[01]09501101530003", "CODE-128:0109501101530003"},
+        {"QRCODE", "Asset {#}, room 7", "QR-Code:Asset 12, room 7"},
+    };
+    QString objects = QStringLiteral("LABELITEM=COUNTER\r\nTOP=0.000\r\nLEFT=7.000\r\n"
+                                     "STARTINGNUMBER=12\r\nREPEATEACH=1\r\n");
+    double top = 0.3;
+    for (const Case& c : cases) {
+        objects += QStringLiteral("LABELITEM=BARCODE\r\nTOP=%1\r\nLEFT=0.300\r\nWIDTH=3.000\r\n"
+                                  "HEIGHT=0.900\r\nSYMBOLOGY=%2\r\nDATA=%3\r\nSHOWTEXT=Y\r\n"
+                                  "COLOR=0\r\nBACKGROUND=16777215\r\n")
+                       .arg(top, 0, 'f', 3)
+                       .arg(QLatin1String(c.symbology), QString::fromUtf8(c.data));
+        top += 1.2;
+    }
+    SaveNewLabel(QStringLiteral("Barcodes"));
+    window->Items().REstoreItems(objects);
+    ASSERT_EQ(window->Items().OrderList().size(), int(std::size(cases)) + 1);
+    window->SaveButton->click();
+    ASSERT_FALSE(Changed());
+
+    const QString pngs = dir.filePath(QStringLiteral("barcodes"));
+    const BatchResult run = RunBatch({"--dir", dir.path(), "--label", "Barcodes", "--positions",
+                                      "1:1", "--png", pngs, "--dpi", "300"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(QStringLiteral("warning"))) << run.err.toStdString();
+    const QString sheet = QDir(pngs).filePath(QStringLiteral("sheet-0001.png"));
+    ASSERT_TRUE(QFileInfo::exists(sheet));
+    // Kept for a person to look at, beside the designer's pictures.
+    QString shots = qEnvironmentVariable("QV_SHOT_DIR");
+    if (shots.isEmpty())
+        shots = QDir::temp().filePath(QStringLiteral("quorvane-shots"));
+    QDir().mkpath(shots);
+    QImage(sheet).copy(0, 0, 1200, 3100).save(QDir(shots).filePath("barcodes-printed.png"));
+
+    QProcess zbar;
+    zbar.start(QStringLiteral("zbarimg"), {"--quiet", "-Supca.enable", sheet});
+    ASSERT_TRUE(zbar.waitForStarted(30000)) << "zbarimg is missing: run scripts/deps.sh";
+    ASSERT_TRUE(zbar.waitForFinished(120000));
+    const QStringList read = QString::fromUtf8(zbar.readAllStandardOutput())
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const Case& c : cases)
+        EXPECT_TRUE(read.contains(QString::fromUtf8(c.read)))
+            << c.read << " not among: " << read.join(" | ").toStdString();
+
+    // In a PDF the symbols are vector shapes: the file holds no image at all.
+    const QString pdf = dir.filePath(QStringLiteral("barcodes.pdf"));
+    ASSERT_EQ(RunBatch({"--dir", dir.path(), "--label", "Barcodes", "--positions", "1:1", "--pdf",
+                        pdf})
+                  .exitCode,
+              0);
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {"-list", pdf});
+    ASSERT_TRUE(images.waitForFinished(60000));
+    const QStringList listed = QString::fromUtf8(images.readAllStandardOutput())
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(listed.size(), 2) << listed.join("\n").toStdString(); // the two heading lines
+}
+
 TEST_F(PrintCommandsTest, BatchExitCodes) {
     SaveNewLabel(QStringLiteral("Parcels"));
     const QString out = dir.filePath(QStringLiteral("x.pdf"));

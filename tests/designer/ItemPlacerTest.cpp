@@ -13,13 +13,14 @@
 
 using Answer = ScriptedPrompter::Answer;
 
-TEST_F(DesignerTest, NineToolButtonsStandAtTheLeftOfTheToolRow) {
+TEST_F(DesignerTest, TenToolButtonsStandAtTheLeftOfTheToolRow) {
     const QStringList expected = {"DropTextButton",      "DropRectButton",   "DropEllipseButton",
                                   "DropRoundRectButton", "DropSymbolButton", "DropHLineButton",
-                                  "DropVLineButton",     "DropImageButton",  "DropCounterButton"};
-    ASSERT_EQ(placer->Buttons().size(), 9);
+                                  "DropVLineButton",     "DropImageButton",  "DropCounterButton",
+                                  "DropBarcodeButton"};
+    ASSERT_EQ(placer->Buttons().size(), 10);
     int left = -1;
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 10; ++i) {
         DropToolButton* button = placer->Buttons()[i];
         EXPECT_EQ(button->objectName(), expected[i]);
         EXPECT_EQ(button->parentWidget(), &toolRow);

@@ -1,5 +1,6 @@
 #include "document/LabelItems.h"
 #include "controls/ScreenMetrics.h"
+#include "controls/TBarcode.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TCounterLabel.h"
 #include "controls/TImage.h"
@@ -231,6 +232,67 @@ TEST_F(LabelItemsTest, AllNineKindsComeBackUnchangedThroughTheObjectsText) {
     EXPECT_EQ(items_->SaveItems(), saved);
     EXPECT_EQ(qobject_cast<TPim3DLabel*>(items_->OrderList()[0])->Angle(), -90);
     EXPECT_TRUE(prompts_.messages.isEmpty());
+}
+
+TEST_F(LabelItemsTest, BarcodesComeBackUnchangedAndShowTheCounterStartForTheCounterField) {
+    items_->CreateBarcodeItem(10, 20, 0, 0, BarcodeSymbology::Code128, "TAG-{#}", true, 255,
+                              16777215);
+    items_->CreateBarcodeItem(60, 20, 96, 96, BarcodeSymbology::QrCode, "line\nbreak", false, 0,
+                              65280);
+    ASSERT_EQ(items_->OrderList().size(), 2);
+    auto* tag = qobject_cast<TBarcode*>(items_->OrderList()[0]);
+    ASSERT_NE(tag, nullptr);
+    // A fresh item takes the symbol's own size: wider than tall for a linear code.
+    EXPECT_GT(tag->width(), tag->height());
+    EXPECT_EQ(tag->DataShown(), "TAG-0"); // no counter yet
+    addCounter(41);
+    tag->setData(tag->Data());
+    EXPECT_EQ(tag->DataShown(), "TAG-41");
+    EXPECT_EQ(qobject_cast<TBarcode*>(items_->OrderList()[1])->Data(), "linebreak");
+    EXPECT_EQ(created_.front(), LabelItemKind::Barcode);
+
+    const QString saved = items_->SaveItems();
+    EXPECT_TRUE(saved.contains("LABELITEM=BARCODE\r\nTOP=0.104\r\nLEFT=0.208\r\n"));
+    EXPECT_TRUE(saved.contains("SYMBOLOGY=QRCODE\r\nDATA=linebreak\r\nSHOWTEXT=N\r\nCOLOR=0\r\n"
+                               "BACKGROUND=65280\r\n"));
+    items_->DeleteAllItems();
+    items_->REstoreItems(saved);
+    EXPECT_EQ(items_->SaveItems(), saved);
+}
+
+TEST_F(LabelItemsTest, ItemsOfUnknownKindsAreKeptInPlaceAndWrittenBackUnchanged) {
+    const QString future = lines({"LABELITEM=HOLOGRAM", "TOP=0.100", "SHEEN=7", "COLOR=5"});
+    items_->CreateLineItem(stHorizontal, 0, 0, 50, 1, 0, 1);
+    items_->CreateShapeItem(stRectangle, 50, 5, 40, 30, 65280, 0, 2, 0, bsCross);
+    const QString two = items_->SaveItems();
+    const qsizetype rectangle = two.indexOf("LABELITEM=RECTANGLE");
+    const QString stored = lines({"LABELITEM=WHATNOT"}) + two.left(rectangle) + future +
+                           two.mid(rectangle).remove("NOTHING=NOTHING\r\n");
+    items_->DeleteAllItems();
+    items_->REstoreItems(stored);
+    EXPECT_EQ(items_->OrderList().size(), 2);
+    EXPECT_EQ(items_->KeptItemCount(), 2);
+    QString expected = stored;
+    if (expected.size() % 4 == 0)
+        expected += "NOTHING=NOTHING\r\n";
+    EXPECT_EQ(items_->SaveItems(), expected);
+
+    // The block after a deleted item follows the item before it; sending the rectangle to
+    // the back leaves the blocks where they stood.
+    items_->OrderListSendToBack(items_->OrderList()[1]);
+    QString afterMove = items_->SaveItems();
+    EXPECT_LT(afterMove.indexOf("LABELITEM=WHATNOT"), afterMove.indexOf("LABELITEM=RECTANGLE"));
+    EXPECT_LT(afterMove.indexOf("LABELITEM=RECTANGLE"),
+              afterMove.indexOf("LABELITEM=HORIZONTALLINE"));
+    EXPECT_LT(afterMove.indexOf("LABELITEM=HORIZONTALLINE"),
+              afterMove.indexOf("LABELITEM=HOLOGRAM"));
+    items_->DeleteObject(items_->OrderList()[1]);
+    afterMove = items_->SaveItems();
+    EXPECT_TRUE(afterMove.contains(future));
+    EXPECT_LT(afterMove.indexOf("LABELITEM=RECTANGLE"), afterMove.indexOf("LABELITEM=HOLOGRAM"));
+    items_->DeleteAllItems();
+    EXPECT_EQ(items_->KeptItemCount(), 0);
+    EXPECT_EQ(items_->SaveItems(), "NOTHING=NOTHING\r\n");
 }
 
 TEST_F(LabelItemsTest, StoredAskingValuesAreCreatedAsStoredWithoutAsking) {

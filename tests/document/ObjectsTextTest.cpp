@@ -166,7 +166,29 @@ void expectSameStoredFields(const LabelItemValue& read, const LabelItemValue& wr
         EXPECT_EQ(read.fileName, written.fileName);
         EXPECT_EQ(read.stretch, written.stretch);
         break;
+    case LabelItemKind::Barcode:
+        EXPECT_EQ(read.symbology, written.symbology);
+        EXPECT_EQ(read.barcodeData, written.barcodeData);
+        EXPECT_EQ(read.showText, written.showText);
+        EXPECT_EQ(read.brushColor, written.brushColor);
+        EXPECT_EQ(read.backgroundColor, written.backgroundColor);
+        break;
     }
+}
+
+LabelItemValue assetTag() {
+    LabelItemValue tag;
+    tag.kind = LabelItemKind::Barcode;
+    tag.left = 10;
+    tag.top = 20;
+    tag.width = 192;
+    tag.height = 48;
+    tag.symbology = BarcodeSymbology::QrCode;
+    tag.barcodeData = "ASSET-{#} {Room}=a";
+    tag.showText = false;
+    tag.brushColor = 128;
+    tag.backgroundColor = -2147483643;
+    return tag;
 }
 
 TEST_F(ObjectsText, WorkedExampleIsWrittenByteForByteWithItsFillerLine) {
@@ -245,6 +267,67 @@ TEST_F(ObjectsText, AllNineKindsSurviveWritingAndReadingAt96And120) {
             expectSameStoredFields(back[i], written[i]);
         }
     }
+}
+
+TEST_F(ObjectsText, BarcodesAreWrittenInTheirOrderAndReadBackByEverySymbologyName) {
+    QString tag;
+    AppendItemLines(tag, assetTag());
+    EXPECT_EQ(tag, lines({"LABELITEM=BARCODE", "TOP=0.208", "LEFT=0.104", "WIDTH=2.000",
+                          "HEIGHT=0.500", "SYMBOLOGY=QRCODE", "DATA=ASSET-{#} {Room}=a",
+                          "SHOWTEXT=N", "COLOR=128", "BACKGROUND=-2147483643"}));
+    const char* names[] = {"CODE128", "CODE39", "EANX",       "UPCA",   "ITF14",
+                           "GS1_128", "QRCODE", "DATAMATRIX", "PDF417", "AZTEC"};
+    std::vector<LabelItemValue> written;
+    for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
+        LabelItemValue item = assetTag();
+        item.symbology = symbology;
+        item.showText = symbology == BarcodeSymbology::Ean;
+        written.push_back(item);
+        EXPECT_EQ(BarcodeSymbol::StoredName(symbology), names[written.size() - 1]);
+    }
+    written.push_back(welcomeText("after"));
+    const auto back = read(WriteObjectsText(written));
+    ASSERT_EQ(back.size(), written.size());
+    for (size_t i = 0; i < written.size(); ++i) {
+        SCOPED_TRACE(i);
+        expectSameStoredFields(back[i], written[i]);
+    }
+}
+
+TEST_F(ObjectsText, AnUnknownSymbologyNameIsAConversionError) {
+    std::vector<LabelItemValue> items;
+    for (const char* name : {"BARCODE_QRCODE", "qrcode", "58", ""}) {
+        items.clear();
+        const QString text = WriteObjectsText({hollowRectangle()}) +
+                             lines({"LABELITEM=BARCODE", "DATA=1"}) + "SYMBOLOGY=" + name + "\r\n";
+        EXPECT_EQ(readError(text, items), QString("'%1' is not a valid symbology value").arg(name));
+        EXPECT_EQ(items.size(), 1u);
+    }
+}
+
+TEST_F(ObjectsText, BlocksOfUnknownKindsAreHandedOverLineForLine) {
+    const QString future = lines({"LABELITEM=HOLOGRAM", "TOP=0.100", "SHEEN=7", "DATA=a=b"});
+    const QString text = WriteObjectsText({hollowRectangle()}) + future +
+                         lines({"LABELITEM=ELLIPSE", "LABELITEM=HOLOGRAM", "NOTHING=NOTHING"});
+    std::vector<LabelItemValue> items;
+    QStringList kept;
+    ReadObjectsText(
+        text, [&](const LabelItemValue& item) { items.push_back(item); },
+        [&](const QString& block) { kept << block; });
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[1].kind, LabelItemKind::Ellipse);
+    EXPECT_EQ(kept, QStringList({future, lines({"LABELITEM=HOLOGRAM"})}));
+
+    // Written back where they stood; nothing else changes.
+    QString expected;
+    AppendItemLines(expected, hollowRectangle());
+    expected += future;
+    AppendItemLines(expected, items[1]);
+    expected += kept[1];
+    if (expected.size() % 4 == 0)
+        expected += "NOTHING=NOTHING\r\n";
+    EXPECT_EQ(WriteObjectsText({hollowRectangle(), items[1]}, {{0, kept[0]}, {1, kept[1]}}),
+              expected);
 }
 
 TEST_F(ObjectsText, ReaderCarriesValuesOverAndTheLaterOfTwoKeysWins) {

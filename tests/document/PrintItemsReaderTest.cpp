@@ -54,17 +54,53 @@ TEST(PrintItemsReader, EveryBlockGivesARecordWithItsKindCode) {
         "LABELITEM=VERTICALLINE",
         "LABELITEM=HORIZONTALLINE",
         "LABELITEM=BARCODE",
+        "LABELITEM=TEXT",
         "LABELITEM=COUNTER",
         "STARTINGNUMBER=7",
         "NOTHING=NOTHING",
     }));
-    ASSERT_EQ(read.lastIndex(), 9);
-    const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 0, 1};
+    ASSERT_EQ(read.lastIndex(), 10);
+    const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1};
     for (int i = 0; i <= read.lastIndex(); ++i)
         EXPECT_EQ(read.items[static_cast<size_t>(i)].kind, codes[i]) << i;
     // The last counter settings read win.
     EXPECT_EQ(read.startingNumber, 7);
     EXPECT_EQ(read.repeatEach, 2);
+}
+
+TEST(PrintItemsReader, BarcodesKeepTheirDataAndBlocksOfUnknownKindsAreSkipped) {
+    const PrintItemsText read = ReadPrintItems(lines({
+        "LABELITEM=BARCODE",
+        "TOP=0.250",
+        "LEFT=0.125",
+        "WIDTH=2.000",
+        "HEIGHT=0.750",
+        "SYMBOLOGY=EANX",
+        "DATA=590123412345{#}",
+        "SHOWTEXT=N",
+        "COLOR=255",
+        "BACKGROUND=65535",
+        "LABELITEM=HOLOGRAM",
+        "SHEEN=bright",
+        "DATA=not mine",
+        "LABELITEM=BARCODE",
+        "SYMBOLOGY=AZTEC",
+    }));
+    ASSERT_EQ(read.lastIndex(), 1);
+    const PrintItemValue& ean = read.items[0];
+    EXPECT_EQ(ean.kind, 9);
+    EXPECT_DOUBLE_EQ(ean.left, 0.125);
+    EXPECT_DOUBLE_EQ(ean.height, 0.75);
+    EXPECT_EQ(ean.symbology, BarcodeSymbology::Ean);
+    EXPECT_EQ(ean.data, "590123412345{#}");
+    EXPECT_FALSE(ean.showText);
+    EXPECT_EQ(ean.color, 255);
+    EXPECT_EQ(ean.background, 65535);
+    // DATA starts empty in every block, as TEXT does.
+    EXPECT_EQ(read.items[1].symbology, BarcodeSymbology::Aztec);
+    EXPECT_EQ(read.items[1].data, "");
+    EXPECT_THROW(ReadPrintItems(lines({"LABELITEM=BARCODE", "SYMBOLOGY=MAXICODE"})),
+                 ConversionError);
 }
 
 TEST(PrintItemsReader, NoItemsGivesLastIndexMinusOneAndNoCounter) {

@@ -126,6 +126,21 @@ TEST_F(MergePrintTest, SubstitutionEscapesCounterAndMissingFields) {
     EXPECT_EQ(run.MissingFieldsWarning(Text(QStringLiteral("{First}"))), QString());
 }
 
+// A barcode's data takes the record's fields and the label's counter value; a field the
+// source lacks is reported like one in a text.
+TEST_F(MergePrintTest, BarcodeDataTakesTheRecordsFields) {
+    auto source = Csv("Asset\nA-1\nA-2\n");
+    MergeRun run(*source, 1);
+    const QString barcode = QStringLiteral(
+        "LABELITEM=BARCODE\nTOP=0.1\nLEFT=0.1\nWIDTH=2\nHEIGHT=0.5\nSYMBOLOGY=CODE128\n"
+        "DATA=%1\nSHOWTEXT=Y\nCOLOR=0\nBACKGROUND=16777215\n");
+    const QString objects = kCounter + barcode.arg(QStringLiteral("{Asset}/{#}"));
+    const auto pages = Pages(Sheet(2, 1), objects, run);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].TextList(), QStringList({"1", "A-1/1", "2", "A-2/2"}));
+    EXPECT_EQ(run.MissingFields(barcode.arg(QStringLiteral("{Room}{#}"))), QStringList({"Room"}));
+}
+
 // Without a source the text prints as typed, braces and all.
 TEST_F(MergePrintTest, WithoutASourceTextPrintsAsTyped) {
     SheetRenderer print(Sheet(1, 1), selection);

@@ -1,0 +1,85 @@
+#include "controls/TBarcode.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+#include "controls/ScreenMetrics.h"
+
+namespace {
+// A fresh item draws its modules two screen pixels wide at 96 pixels per inch.
+constexpr double kFreshModuleInches = 2.0 / 96.0;
+} // namespace
+
+TBarcode::TBarcode(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_NoSystemBackground);
+    resize(150, 60);
+}
+
+void TBarcode::changed() {
+    drawing_.reset();
+    update();
+}
+
+void TBarcode::setSymbology(BarcodeSymbology symbology) {
+    symbology_ = symbology;
+    changed();
+}
+
+void TBarcode::setData(const QString& data) {
+    data_ = data;
+    changed();
+}
+
+void TBarcode::setShowText(bool on) {
+    showText_ = on;
+    changed();
+}
+
+void TBarcode::setBarColor(ColorValue color) {
+    barColor_ = color;
+    update();
+}
+
+void TBarcode::setBackgroundColor(ColorValue color) {
+    background_ = color;
+    update();
+}
+
+void TBarcode::setShownData(std::function<QString(const QString&)> shownData) {
+    shownData_ = std::move(shownData);
+    changed();
+}
+
+QString TBarcode::DataShown() const {
+    return shownData_ ? shownData_(data_) : data_;
+}
+
+const BarcodeDrawing& TBarcode::Drawing() const {
+    if (!drawing_) {
+        const double ppi = ScreenPixelsPerInch();
+        drawing_ = BarcodeSymbol::Make(symbology_, DataShown(), showText_,
+                                       QSizeF(width() / ppi, height() / ppi));
+    }
+    return *drawing_;
+}
+
+std::optional<QSize> TBarcode::NaturalSize() const {
+    const auto inches =
+        BarcodeSymbol::NaturalSize(symbology_, DataShown(), showText_, kFreshModuleInches);
+    if (!inches)
+        return std::nullopt;
+    const double ppi = ScreenPixelsPerInch();
+    return QSize(int(std::ceil(inches->width() * ppi)), int(std::ceil(inches->height() * ppi)));
+}
+
+void TBarcode::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    drawing_.reset();
+}
+
+void TBarcode::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    BarcodeSymbol::Paint(painter, Drawing(), ScreenPixelsPerInch(), ColorValueToQColor(barColor_),
+                         ColorValueToQColor(background_));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class TBaseReport;
+struct TLabelItemObject;
+
+// Draws a barcode item through the report engine, so that printer, PDF, image and preview
+// stream all get the same vector shapes: the background and every bar as a filled rectangle
+// without outline, the human-readable line as text. Data that the symbology cannot encode
+// draws the placeholder (frame, cross, reason) instead of a symbol.
+class BarcodePrint {
+public:
+    // data is the item's data with its field references filled in. Returns Zint's error
+    // text when the placeholder was drawn, empty when the symbol was.
+    static QString Draw(TBaseReport& report, const TLabelItemObject& item, const QString& data);
+};
