@@ -100,12 +100,18 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WirePlacing();
     WirePrinting();
 
+    const Preferences* preferences = preferences_.get();
+    Prompter::SetImageFolderStore(
+        [preferences] { return preferences->ReadImageFolder(); },
+        [preferences](const QString& folder) { preferences->WriteImageFolder(folder); });
+
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
     records_->UpdateScreenStatus();
 }
 
 TZendorMain::~TZendorMain() {
+    Prompter::SetImageFolderStore({}, {});
     items_->DeleteAllItems();
     DetachControl();
     records_->CloseLabelTable();

@@ -14,6 +14,7 @@
 #include "document/LabelItems.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPointer>
 
 ItemProperties::ItemProperties(QWidget* designPanel, LabelItems& items, SelectionLinks links)
@@ -190,6 +191,8 @@ void ItemProperties::PropImage(QWidget* item) {
     auto* image = qobject_cast<TImage*>(item);
     if (!image)
         return;
+    if (!image->Hint().isEmpty())
+        Prompter::OpenNextImageBrowserAt(QFileInfo(image->Hint()).absolutePath());
     const QString path = GetImageFile();
     if (path.isEmpty() || !TImageBrowse::HasPictureExtension(path))
         return;

@@ -11,6 +11,8 @@
 #include <QPalette>
 #include <QPointer>
 
+#include <utility>
+
 #include "designer/SpinEdit.h"
 #include "designer/TFontDialog.h"
 #include "designer/TGetCounter.h"
@@ -24,7 +26,21 @@
 namespace {
 Prompter* g_current = nullptr;
 QPointer<QWidget> g_mainWindow;
-QString g_imageFolder; // the image browser reopens where it was left
+QString g_imageFolder;     // the image browser reopens where it was left
+QString g_nextImageFolder; // for the next opening only
+std::function<QString()> g_loadImageFolder;
+std::function<void(const QString&)> g_saveImageFolder;
+
+QString ImageBrowserStart() {
+    QString folder = std::exchange(g_nextImageFolder, QString());
+    if (!folder.isEmpty() && QDir(folder).exists())
+        return folder;
+    if (g_imageFolder.isEmpty() && g_loadImageFolder)
+        g_imageFolder = g_loadImageFolder();
+    if (!g_imageFolder.isEmpty() && QDir(g_imageFolder).exists())
+        return g_imageFolder;
+    return {};
+}
 
 Prompter& RealPrompter() {
     static Prompter real;
@@ -61,6 +77,17 @@ Prompter* Prompter::Install(Prompter* prompter) {
 
 void Prompter::SetMainWindow(QWidget* window) {
     g_mainWindow = window;
+}
+
+void Prompter::OpenNextImageBrowserAt(const QString& folder) {
+    g_nextImageFolder = folder;
+}
+
+void Prompter::SetImageFolderStore(std::function<QString()> load,
+                                   std::function<void(const QString&)> save) {
+    g_loadImageFolder = std::move(load);
+    g_saveImageFolder = std::move(save);
+    g_imageFolder.clear();
 }
 
 QWidget* Prompter::MainWindow() {
@@ -178,10 +205,15 @@ bool Prompter::AskRotation(int& angle, const std::function<void(int)>& turn) {
 QString Prompter::GetImageFile() {
     TImageBrowse dialog(BoxParent());
     CentreOnMainWindow(&dialog);
-    if (!g_imageFolder.isEmpty())
-        dialog.SetDirectory(g_imageFolder);
+    const QString start = ImageBrowserStart();
+    if (!start.isEmpty())
+        dialog.SetDirectory(start);
     const bool ok = dialog.exec() == QDialog::Accepted;
-    g_imageFolder = dialog.Directory();
+    if (dialog.Directory() != g_imageFolder) {
+        g_imageFolder = dialog.Directory();
+        if (g_saveImageFolder)
+            g_saveImageFolder(g_imageFolder);
+    }
     if (!ok)
         return {};
     const QString file = dialog.SelectedFile();

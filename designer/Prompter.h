@@ -30,6 +30,13 @@ public:
     static void SetMainWindow(QWidget* window);
     static QWidget* MainWindow();
 
+    // The folder the image browser opens at: the one given for the next opening (the folder
+    // of the item's current picture), else the last one used, kept through the store
+    // (QV.INI), else the home folder.
+    static void OpenNextImageBrowserAt(const QString& folder);
+    static void SetImageFolderStore(std::function<QString()> load,
+                                    std::function<void(const QString&)> save);
+
     // Information box: caption "Information", information icon, OK.
     void ShowInformation(const QString& message) override;
     // Question boxes: Yes and No, question icon; true when Yes is chosen.

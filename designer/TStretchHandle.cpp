@@ -73,9 +73,10 @@ void TStretchHandle::AttachItem(QWidget* control) {
     attached_.append(control);
     zone_ = Move;
     raise();
-    // Captured at once, so that a press that selected the item and is dragged on moves it.
-    if (isVisible())
-        grabMouse();
+    // Captured at once, so that a press that selected the item and is dragged on moves it;
+    // never while a dialog or menu is open, which would then get no mouse at all.
+    if (isVisible() && !QApplication::activeModalWidget() && !QApplication::activePopupWidget())
+        captureMouse();
     if (isVisible() && isEnabled())
         setFocus(Qt::MouseFocusReason);
 }
@@ -419,7 +420,37 @@ void TStretchHandle::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
+void TStretchHandle::captureMouse() {
+    grabMouse();
+    // The capture must end before any dialog or menu opens: the window system would send
+    // every click to the design panel, and the dialog would see only the keyboard.
+    qApp->installEventFilter(this);
+}
+
 void TStretchHandle::releaseCapture() {
+    qApp->removeEventFilter(this);
     if (QWidget::mouseGrabber() == this)
         releaseMouse();
+}
+
+bool TStretchHandle::OpensOverTheWindow(const QObject* object, const QEvent* event) {
+    if (event->type() != QEvent::Show || !object->isWidgetType())
+        return false;
+    const auto* widget = static_cast<const QWidget*>(object);
+    return widget->isWindow() &&
+           (widget->windowModality() != Qt::NonModal || widget->windowType() == Qt::Popup);
+}
+
+bool TStretchHandle::eventFilter(QObject* watched, QEvent* event) {
+    if (OpensOverTheWindow(watched, event)) {
+        if (dragging_) {
+            eraseBand();
+            dragging_ = false;
+        }
+        // The release of a press passed through goes to the new window.
+        passedTo_ = nullptr;
+        unsetCursor();
+        releaseCapture();
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -99,6 +99,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QRect itemRect() const;
@@ -113,7 +114,10 @@ private:
     QWidget* targetAt(const QPoint& panelPoint) const;
     void passThrough(QMouseEvent* event);
     void forward(QWidget* target, QMouseEvent* event);
+    void captureMouse();
     void releaseCapture();
+    // A modal window or a menu about to show.
+    static bool OpensOverTheWindow(const QObject* object, const QEvent* event);
 
     QList<QPointer<QWidget>> attached_;
     QColor color_ = Qt::black;
