@@ -86,6 +86,8 @@ public:
     QRect LastDropRect() const { return lastDrop_; }
     // The grab zone at a point of the handle, by the hit test the hover runs.
     static GrabZone ZoneAt(const QPoint& point, const QSize& handleSize);
+    // The eight grab squares as painted, in zone order (TopLeft first).
+    static QList<QRect> SquaresFor(const QSize& handleSize);
 
     // Raised after a left press on the item, dragged or not, was released and handled.
     std::function<void()> OnMouseUp;
