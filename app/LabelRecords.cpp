@@ -1,20 +1,18 @@
 #include "app/LabelRecords.h"
 
+#include "app/LabelView.h"
 #include "app/TSelectLabel.h"
-#include "app/TZendorMain.h"
-#include "controls/TCanvasPanel.h"
-#include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
 #include "document/LabelItems.h"
-#include "document/Units.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/TemplateTable.h"
+#include "ui/CommandBoundary.h"
+#include "ui/Prompter.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
+
+#include <exception>
 
 namespace {
 const QString Untitled = QStringLiteral("{untitled label}");
@@ -26,25 +24,38 @@ public:
     ~WaitCursorScope() { QApplication::restoreOverrideCursor(); }
 };
 
-// While alive, record-pointer moves made by the program do not reload the designer.
-class SuppressReloadScope {
+// Marks a record as being loaded, restored however the load ends.
+class LoadingScope {
 public:
-    explicit SuppressReloadScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-    ~SuppressReloadScope() { flag_ = saved_; }
+    explicit LoadingScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+    ~LoadingScope() { flag_ = saved_; }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
 
 private:
     bool& flag_;
     bool saved_;
 };
+
+const QString NoLabelMessage =
+    QStringLiteral("There is no label to save yet. Start one with New Label.");
 } // namespace
 
-LabelRecords::LabelRecords(TZendorMain& window, LabelItems& items)
-    : window_(window), items_(items) {}
+LabelRecords::SuppressReloadScope::SuppressReloadScope(LabelRecords& records)
+    : flag_(records.suppressReload_), saved_(records.suppressReload_) {
+    flag_ = true;
+}
+
+LabelRecords::SuppressReloadScope::~SuppressReloadScope() {
+    flag_ = saved_;
+}
+
+LabelRecords::LabelRecords(LabelView& view, LabelItems& items) : view_(view), items_(items) {}
 
 LabelRecords::~LabelRecords() = default;
 
 bool LabelRecords::OpenLabelTable(const QString& directory) {
-    SuppressReloadScope suppress(SuppressReload);
+    SuppressReloadScope suppress(*this);
     QString message;
     table_ = LabelTable::Open(directory, message);
     if (!table_) {
@@ -65,113 +76,140 @@ bool LabelRecords::Empty() const {
     return !table_ || table_->Eof();
 }
 
-bool LabelRecords::Changed() const {
-    return !window_.SaveButton->isHidden();
+void LabelRecords::FirstActivate(int lastUse) {
+    RunCommand([&] {
+        LabelTable& table = *table_;
+        if (table.Eof())
+            return;
+        if (lastUse > 0) {
+            SuppressReloadScope suppress(*this);
+            try {
+                table.Go(quint32(lastUse));
+                if (table.Eof() || table.IsDeleted())
+                    table.First();
+            } catch (...) {
+                table.First();
+            }
+        }
+        startUp_ = false;
+        LoadFromLabelFile();
+    });
+    startUp_ = false;
+    newLabel_ = false;
+    firstActivation_ = false;
+    UpdateScreenStatus();
 }
 
 void LabelRecords::UpdateScreenStatus() {
-    window_.UpdateScreenStatus({Empty(), NewLabelFlag, Changed()});
+    view_.UpdateScreenStatus({Empty(), newLabel_, changed_});
+}
+
+void LabelRecords::SetChanged(bool changed) {
+    changed_ = changed;
+    view_.ShowSaveButtons(changed);
 }
 
 void LabelRecords::TriggerChange() {
-    if (FirstActivation || Loading)
+    // Before a template was applied there is no label whose change could be saved.
+    if (firstActivation_ || loading_ || !HasLabel())
         return;
-    window_.SaveButton->show();
-    window_.CancelButton->show();
+    SetChanged(true);
     UpdateScreenStatus();
 }
 
 void LabelRecords::ShutOffSaveButtons() {
-    window_.SaveButton->hide();
-    window_.CancelButton->hide();
+    SetChanged(false);
 }
 
 void LabelRecords::FitPanelToLabel() {
-    const SheetGeometry& g = Label.geometry;
-    window_.LabelPanel->resize(InchesToPixels(g.labelWidth), InchesToPixels(g.labelHeight));
-    if (g.labelShape == QLatin1String("RR"))
-        window_.LabelPanel->setShape(TLabelShapeType::lsRoundRect);
-    else if (g.labelShape == QLatin1String("SR"))
-        window_.LabelPanel->setShape(TLabelShapeType::lsRectangle);
-    else if (g.labelShape == QLatin1String("RE"))
-        window_.LabelPanel->setShape(TLabelShapeType::lsEllipse);
-    window_.FitScrollArea();
+    view_.FitPanel(Label.geometry);
 }
 
 void LabelRecords::LoadFromLabelFile() {
-    Loading = true;
-    QCoreApplication::processEvents();
-    const LabelRecordStore store(*table_);
-    Label = store.Read();
-    window_.Descript->setText(Label.description);
-    FitPanelToLabel();
-    window_.ObjectsHolder->setPlainText(store.ReadObjects());
-    items_.DeleteAllItems();
+    LoadingScope loading(loading_);
+    QString failure;
     try {
-        window_.REstoreItems();
+        QCoreApplication::processEvents();
+        const LabelRecordStore store(*table_);
+        Label = store.Read();
+        view_.SetDescriptionText(Label.description);
+        FitPanelToLabel();
+        const QString objectsText = store.ReadObjects();
+        items_.DeleteAllItems();
+        view_.RestoreItemsFrom(objectsText);
     } catch (const ConversionError& error) {
-        window_.DetachControl();
-        Loading = false;
-        ShowRuntimeError(error.message() +
-                         QStringLiteral("\n\nThis label was only partly loaded: the items after "
-                                        "the faulty value are not shown. Saving it now would "
-                                        "drop them from the stored label."));
-        return;
+        failure = error.message() +
+                  QStringLiteral("\n\nThis label was only partly loaded: the items after the "
+                                 "faulty value are not shown. Saving it now would drop them "
+                                 "from the stored label.");
+    } catch (const std::exception& error) {
+        failure = QString::fromUtf8(error.what());
     }
-    window_.DetachControl();
-    Loading = false;
+    view_.DetachControl();
+    if (!failure.isEmpty()) {
+        loading_ = false; // the user may edit and save what was loaded
+        ShowRuntimeError(failure);
+    }
 }
 
 void LabelRecords::SaveToLabelFile() {
-    const QString objectsText = window_.SaveItems();
+    const QString objectsText = view_.SaveItems();
     LabelRecordStore store(*table_);
-    SuppressReloadScope suppress(SuppressReload);
-    store.Write(Label, objectsText, NewLabelFlag);
+    SuppressReloadScope suppress(*this);
+    store.Write(Label, objectsText, newLabel_);
 }
 
 bool LabelRecords::DescriptionIsDuplicate() {
-    SuppressReloadScope suppress(SuppressReload);
-    const quint32 own = NewLabelFlag ? 0 : table_->RecNo();
+    SuppressReloadScope suppress(*this);
+    const quint32 own = newLabel_ ? 0 : table_->RecNo();
     return LabelRecordStore(*table_).IsDuplicate(Label.description, own);
 }
 
 void LabelRecords::SaveButtonClick() {
-    Label.description = window_.Descript->text().left(60);
-    if (Label.description.isEmpty()) {
+    if (!HasLabel()) {
+        ShowInformation(NoLabelMessage);
+        return;
+    }
+    Label.description = view_.DescriptionText().left(LabelTable::DescriptionWidth);
+    // A description of blanks only would be stored blank: it counts as none.
+    if (Label.description.trimmed().isEmpty()) {
         ShowInformation(QStringLiteral("Need a description please"));
         return;
     }
     if (DescriptionIsDuplicate()) {
         ShowInformation(
             QStringLiteral("A label with this name already exists.\rPlease change the name"));
-        window_.Descript->setFocus();
+        view_.FocusDescription();
         return;
     }
     // A failed write leaves the buttons and the new-label flag as they were, so the
     // design is not mistaken for a stored one.
     SaveToLabelFile();
     ShutOffSaveButtons();
-    NewLabelFlag = false;
+    newLabel_ = false;
     UpdateScreenStatus();
 }
 
 void LabelRecords::CancelButtonClick() {
-    const int across = Label.geometry.labelsAcross;
-    const int down = Label.geometry.labelsDown;
+    const SheetGeometry before = Label.geometry;
     if (!Empty()) {
-        SuppressReloadScope suppress(SuppressReload);
+        SuppressReloadScope suppress(*this);
         LoadFromLabelFile();
     }
-    NewLabelFlag = false;
+    newLabel_ = false;
     ShutOffSaveButtons();
-    if (Empty()) {
-        items_.DeleteAllItems();
-        window_.Descript->clear();
-    }
+    if (Empty())
+        ShowNoLabel();
     // Positions chosen for a layout that Cancel has just undone would mark other places.
-    if (Label.geometry.labelsAcross != across || Label.geometry.labelsDown != down)
-        ProgramChosenPositions().clear();
+    ForgetPositionsIfLayoutChanged(before, Label.geometry);
     UpdateScreenStatus();
+}
+
+// With no stored label left the panel shows nothing, and no template remains applied.
+void LabelRecords::ShowNoLabel() {
+    items_.DeleteAllItems();
+    view_.SetDescriptionText(QString());
+    Label = CurrentLabel();
 }
 
 void LabelRecords::AnotherLabelBecameCurrent() {
@@ -183,11 +221,11 @@ void LabelRecords::SelectLabel() {
         return;
     const quint32 remembered = table_->RecNo();
     {
-        SuppressReloadScope suppress(SuppressReload);
-        TSelectLabel dialog(*table_, &window_);
+        SuppressReloadScope suppress(*this);
+        TSelectLabel dialog(*table_, view_.DialogParent());
         if (Prompter::Current().RunDialog(dialog) == QDialog::Accepted) {
             LoadFromLabelFile();
-            NewLabelFlag = false;
+            newLabel_ = false;
         } else if (remembered > 0) {
             table_->Go(remembered);
         }
@@ -199,8 +237,8 @@ void LabelRecords::SelectLabel() {
 void LabelRecords::NewLabel() {
     if (LoadTemplate && LoadTemplate()) {
         items_.DeleteAllItems();
-        NewLabelFlag = true;
-        window_.Descript->setText(Untitled);
+        newLabel_ = true;
+        view_.SetDescriptionText(Untitled);
         TriggerChange();
         AnotherLabelBecameCurrent();
     }
@@ -209,8 +247,8 @@ void LabelRecords::NewLabel() {
 
 void LabelRecords::CloneLabel() {
     if (!Empty() && AskYesNo(QStringLiteral("Clone the current label?"), QStringLiteral("Clone"))) {
-        NewLabelFlag = true;
-        window_.Descript->setText(QStringLiteral("Clone of ") + window_.Descript->text());
+        newLabel_ = true;
+        view_.SetDescriptionText(QStringLiteral("Clone of ") + view_.DescriptionText());
         TriggerChange();
     }
     UpdateScreenStatus();
@@ -220,14 +258,13 @@ void LabelRecords::DeleteLabel() {
     if (!Empty() && AskYesNoDefaultNo(QStringLiteral("Delete entire label?"),
                                       QStringLiteral("Delete Entire Label"))) {
         {
-            SuppressReloadScope suppress(SuppressReload);
+            SuppressReloadScope suppress(*this);
             table_->Delete();
             table_->First();
         }
         AnotherLabelBecameCurrent();
         if (Empty()) {
-            items_.DeleteAllItems();
-            window_.Descript->clear();
+            ShowNoLabel();
         } else {
             LoadFromLabelFile();
         }
@@ -235,10 +272,22 @@ void LabelRecords::DeleteLabel() {
     UpdateScreenStatus();
 }
 
+void LabelRecords::ConfigureLabel() {
+    // Only a stored label without unsaved changes is configured.
+    if (Empty() || newLabel_ || changed_)
+        return;
+    if (AskYesNo(QStringLiteral("This feature allows you to replace your current label "
+                                "template with another. Proceed?"),
+                 QStringLiteral("Configure")) &&
+        LoadTemplate)
+        LoadTemplate();
+    UpdateScreenStatus();
+}
+
 void LabelRecords::RebuildIndexes(const QString& directory) {
     QString templateMessage;
     {
-        SuppressReloadScope suppress(SuppressReload);
+        SuppressReloadScope suppress(*this);
         WaitCursorScope hourglass;
         table_->RebuildIndexes();
         TemplateTable::RebuildIndexes(directory, templateMessage);
@@ -250,7 +299,7 @@ void LabelRecords::RebuildIndexes(const QString& directory) {
 }
 
 void LabelRecords::LabelDataSourceDataChange() {
-    if (SuppressReload || StartUp || !table_ || !table_->IsBrowsing() || table_->Eof())
+    if (suppressReload_ || startUp_ || !table_ || !table_->IsBrowsing() || table_->Eof())
         return;
     LoadFromLabelFile();
 }

@@ -9,23 +9,30 @@
 #include <memory>
 
 class LabelItems;
-class TZendorMain;
+class LabelView;
 
 // The life of the current label: loading the label table's current record into the
 // designer, marking changes, saving with the duplicate-name test, cancelling, choosing,
-// starting, cloning and deleting labels, and rebuilding the indexes. The main window
-// holds one and routes its commands here.
+// starting, cloning and deleting labels, and rebuilding the indexes. It owns the label's
+// state (changed, new, loading, start-up) and shows it through the main window's LabelView.
 class LabelRecords {
 public:
-    LabelRecords(TZendorMain& window, LabelItems& items);
+    LabelRecords(LabelView& view, LabelItems& items);
     ~LabelRecords();
 
-    // Window state.
-    bool FirstActivation = true; // until the first activation has run
-    bool StartUp = true;         // until the first label has been loaded
-    bool NewLabelFlag = false;   // the design on screen is not stored yet
-    bool SuppressReload = false; // the program itself moves the record pointer
-    bool Loading = false;        // a record is being loaded
+    // While alive, record-pointer moves made by the program do not reload the designer.
+    class SuppressReloadScope {
+    public:
+        explicit SuppressReloadScope(LabelRecords& records);
+        ~SuppressReloadScope();
+        SuppressReloadScope(const SuppressReloadScope&) = delete;
+        SuppressReloadScope& operator=(const SuppressReloadScope&) = delete;
+
+    private:
+        bool& flag_;
+        bool saved_;
+    };
+
     CurrentLabel Label;
 
     // Chooses a template and applies it to Label; true when one was applied.
@@ -36,15 +43,24 @@ public:
     bool OpenLabelTable(const QString& directory);
     LabelTable* Table() const { return table_.get(); }
     void CloseLabelTable();
+    // The first activation's load: the label stored as record lastUse, or the first label in
+    // description order when that one is gone. Ends start-up whatever happens.
+    void FirstActivate(int lastUse);
 
-    bool Empty() const;   // no current record
-    bool Changed() const; // Save and Cancel are showing
+    bool FirstActivation() const { return firstActivation_; } // until FirstActivate has run
+    bool IsNew() const { return newLabel_; }  // the design on screen is not stored yet
+    bool Loading() const { return loading_; } // a record is being loaded
+    bool Changed() const { return changed_; } // Save and Cancel are showing
+    bool Empty() const;                       // no current record
+    // A label is on the panel: a stored one, or a new one whose template was applied.
+    bool HasLabel() const { return !Empty() || newLabel_; }
     void UpdateScreenStatus();
 
     void TriggerChange();
     void ShutOffSaveButtons();
-    // Copies the current record into Label and the designer. A malformed stored number ends
-    // the load with a message; the items read so far stay and the flags are restored.
+    // Copies the current record into Label and the designer. Any failure (a malformed stored
+    // number, a damaged memo) ends the load with its message shown; the items read so far
+    // stay and every flag is restored.
     void LoadFromLabelFile();
     // Writes Label and the items; an engine error is thrown with the record's append or edit
     // cancelled.
@@ -58,6 +74,7 @@ public:
     void NewLabel();
     void CloneLabel();
     void DeleteLabel();
+    void ConfigureLabel();
     void RebuildIndexes(const QString& directory);
     // The label table's record-change notification.
     void LabelDataSourceDataChange();
@@ -66,8 +83,16 @@ public:
 
 private:
     void AnotherLabelBecameCurrent();
+    void SetChanged(bool changed);
+    void ShowNoLabel();
 
-    TZendorMain& window_;
+    LabelView& view_;
     LabelItems& items_;
     std::unique_ptr<LabelTable> table_;
+    bool firstActivation_ = true;
+    bool startUp_ = true;
+    bool newLabel_ = false;
+    bool suppressReload_ = false;
+    bool loading_ = false;
+    bool changed_ = false;
 };

@@ -2,6 +2,17 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QUrl>
+
+namespace {
+
+// A description as a key: "/" and "\\" would split the key into groups.
+QString MergeKey(const QString& description) {
+    return QStringLiteral("Merge/") +
+           QString::fromLatin1(QUrl::toPercentEncoding(description.trimmed().toUpper(), " "));
+}
+
+} // namespace
 
 Preferences::Preferences(const QString& dataDirectory)
     : fileName_(QDir(dataDirectory).filePath(QStringLiteral("QV.INI"))) {}
@@ -28,6 +39,21 @@ bool Preferences::WriteImageFolder(const QString& folder) const {
 bool Preferences::WriteLastUse(int recordNumber) const {
     QSettings ini(fileName_, QSettings::IniFormat);
     ini.setValue(QStringLiteral("Remember/LastUse"), recordNumber);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
+QString Preferences::ReadMergeSource(const QString& description) const {
+    const QSettings ini(fileName_, QSettings::IniFormat);
+    return ini.value(MergeKey(description)).toString();
+}
+
+bool Preferences::WriteMergeSource(const QString& description, const QString& fileName) const {
+    QSettings ini(fileName_, QSettings::IniFormat);
+    if (fileName.isEmpty())
+        ini.remove(MergeKey(description));
+    else
+        ini.setValue(MergeKey(description), fileName);
     ini.sync();
     return ini.status() == QSettings::NoError;
 }

@@ -14,6 +14,10 @@ public:
     // Key "ImageFolder" of the same section: the folder the image browser was last left at.
     QString ReadImageFolder() const;
     bool WriteImageFolder(const QString& folder) const;
+    // Section "Merge": the merge source kept for a label, by its description (case-blind);
+    // writing an empty file name removes the entry.
+    QString ReadMergeSource(const QString& description) const;
+    bool WriteMergeSource(const QString& description, const QString& fileName) const;
 
 private:
     QString fileName_;

@@ -1,8 +1,8 @@
 #include "app/TSelectLabel.h"
 
 #include "app/LabelTableModel.h"
-#include "designer/Prompter.h"
 #include "storage/DataTable.h"
+#include "ui/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -17,18 +17,22 @@
 #include "app/DescriptionValidator.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
+#include "app/PrinterAlignmentSettings.h"
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
-#include "designer/CommandBoundary.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
-#include "designer/Prompter.h"
 #include "designer/TStretchHandle.h"
 #include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
+#include "document/Units.h"
+#include "printing/MergeCommands.h"
 #include "printing/PrintJobs.h"
 #include "templates/TemplateLoader.h"
+#include "ui/CommandBoundary.h"
+#include "ui/Prompter.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -62,6 +66,7 @@ QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& cap
 TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     : QMainWindow(parent), dataDirectory_(dataDirectory),
       preferences_(std::make_unique<Preferences>(dataDirectory)) {
+    triggerChange_ = [this] { records_->TriggerChange(); };
     setObjectName(QStringLiteral("ZendorMain"));
     setWindowTitle(QStringLiteral("Quorvane"));
     setFont(QFont(QStringLiteral("Arial"), 8));
@@ -84,7 +89,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     ObjectsHolder->hide();
 
     LabelItems::Hooks hooks;
-    hooks.TriggerChange = [this] { records_->TriggerChange(); };
+    hooks.TriggerChange = triggerChange_;
     hooks.DetachSelection = [this] { DetachControl(); };
     hooks.ItemCreated = [this](QWidget* item, LabelItemKind) {
         if (selection_)
@@ -92,16 +97,17 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
         Placer->AcceptDropsOn(item);
         Menus->AttachMenu(item);
     };
-    items_ = std::make_unique<LabelItems>(LabelPanel, this, Prompter::Current(), hooks);
-    records_ = std::make_unique<LabelRecords>(*this, *items_);
+    items_ = std::make_unique<LabelItems>(LabelPanel, this, DesignerPrompter::Current(), hooks);
+    records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *items_);
     ConnectCommands();
     WireTemplates();
     WireSelection();
     WirePlacing();
     WirePrinting();
+    WireMerging();
 
     const Preferences* preferences = preferences_.get();
-    Prompter::SetImageFolderStore(
+    DesignerPrompter::SetImageFolderStore(
         [preferences] { return preferences->ReadImageFolder(); },
         [preferences](const QString& folder) { preferences->WriteImageFolder(folder); });
 
@@ -111,7 +117,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
 }
 
 TZendorMain::~TZendorMain() {
-    Prompter::SetImageFolderStore({}, {});
+    DesignerPrompter::SetImageFolderStore({}, {});
     items_->DeleteAllItems();
     DetachControl();
     records_->CloseLabelTable();
@@ -132,42 +138,20 @@ void TZendorMain::ConnectCommands() {
     command(mnuContents, &QAction::triggered, this, [] { ShowHelpTopic(1001); });
     command(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(1001); });
     command(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
-    connect(Descript, &QLineEdit::textEdited, this, [&records] { records.TriggerChange(); });
+    command(Descript, &QLineEdit::textEdited, this, triggerChange_);
 }
 
 bool TZendorMain::FormActivate() {
-    const int lastUse = preferences_->ReadLastUse();
-    if (!records_->FirstActivation)
-        return true;
     LabelRecords& records = *records_;
+    if (!records.FirstActivation())
+        return true;
+    const int lastUse = preferences_->ReadLastUse();
     if (!records.OpenLabelTable(dataDirectory_)) {
         closing_ = true;
         close();
         return false;
     }
-    RunCommand([&] {
-        LabelTable& table = *records.Table();
-        if (!table.Eof()) {
-            if (lastUse > 0) {
-                records.SuppressReload = true;
-                try {
-                    table.Go(quint32(lastUse));
-                    if (table.Eof() || table.IsDeleted())
-                        table.First();
-                } catch (...) {
-                    table.First();
-                }
-                records.SuppressReload = false;
-            }
-            records.StartUp = false;
-            records.Loading = false;
-            records.LoadFromLabelFile();
-        }
-    });
-    records.StartUp = false;
-    records.NewLabelFlag = false;
-    records.FirstActivation = false;
-    records.UpdateScreenStatus();
+    records.FirstActivate(lastUse);
     return true;
 }
 
@@ -180,7 +164,7 @@ void TZendorMain::showEvent(QShowEvent* event) {
 }
 
 void TZendorMain::closeEvent(QCloseEvent* event) {
-    if (closing_ || records_->FirstActivation) {
+    if (closing_ || records_->FirstActivation()) {
         event->accept();
         return;
     }
@@ -219,6 +203,39 @@ void TZendorMain::REstoreItems() {
     items_->REstoreItems(ObjectsHolder->toPlainText());
 }
 
+QString TZendorMain::DescriptionText() const {
+    return Descript->text();
+}
+
+void TZendorMain::SetDescriptionText(const QString& text) {
+    Descript->setText(text);
+}
+
+void TZendorMain::FocusDescription() {
+    Descript->setFocus();
+}
+
+void TZendorMain::ShowSaveButtons(bool shown) {
+    SaveButton->setVisible(shown);
+    CancelButton->setVisible(shown);
+}
+
+void TZendorMain::FitPanel(const SheetGeometry& g) {
+    LabelPanel->resize(InchesToPixels(g.labelWidth), InchesToPixels(g.labelHeight));
+    if (g.labelShape == QLatin1String("RR"))
+        LabelPanel->setShape(TLabelShapeType::lsRoundRect);
+    else if (g.labelShape == QLatin1String("SR"))
+        LabelPanel->setShape(TLabelShapeType::lsRectangle);
+    else if (g.labelShape == QLatin1String("RE"))
+        LabelPanel->setShape(TLabelShapeType::lsEllipse);
+    FitScrollArea();
+}
+
+void TZendorMain::RestoreItemsFrom(const QString& objectsText) {
+    ObjectsHolder->setPlainText(objectsText);
+    REstoreItems();
+}
+
 void TZendorMain::DetachControl() {
     if (selection_)
         selection_->DetachControl();
@@ -238,6 +255,9 @@ void TZendorMain::CreateMenus() {
     mnuSelectSpecificLabels =
         AddCommand(mnuFile, "mnuSelectSpecificLabels", QStringLiteral("Select Specific &Labels"));
     mnuPrinterSetup = AddCommand(mnuFile, "mnuPrinterSetup", QStringLiteral("P&rinter Setup"));
+    mnuPrinterAlignment =
+        AddCommand(mnuFile, "mnuPrinterAlignment", QStringLiteral("Printer &Alignment…"));
+    mnuMerge = AddCommand(mnuFile, "mnuMerge", QStringLiteral("&Merge…"));
     mnuFile->addSeparator();
     mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
 
@@ -288,7 +308,7 @@ void TZendorMain::CreatePanel1() {
     ContextHelpButton->setText(QStringLiteral("?"));
     ContextHelpButton->setToolTip(QStringLiteral("What's this?"));
     ContextHelpButton->setGeometry(472, 12, 25, 25);
-    connect(ContextHelpButton, &QToolButton::clicked, this,
+    command(ContextHelpButton, &QToolButton::clicked, this,
             [] { QWhatsThis::enterWhatsThisMode(); });
     ExitButton = AddTextButton(Panel1, "ExitButton", QStringLiteral("E&xit"), 512);
     SaveButton->setWhatsThis(
@@ -346,13 +366,14 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     LabelPanel->setVisible(!state.empty || state.isNew);
     ToolsPanel->setVisible(!state.empty || state.isNew);
     ExitButton->setVisible(idle);
-    mnuSelectLabel->setEnabled(idle);
+    // Choosing, deleting, cloning and configuring need a stored label.
+    mnuSelectLabel->setEnabled(idle && !state.empty);
     mnuNewLabel->setEnabled(idle);
     mnuLabel->setEnabled(idle);
     mnuLabel->menuAction()->setEnabled(idle);
     for (QAction* action : {mnuDeleteLabel, mnuCloneLabel, mnuConfigureLabel})
-        action->setEnabled(idle);
-    for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels})
+        action->setEnabled(idle && !state.empty);
+    for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels, mnuMerge})
         action->setEnabled(!state.empty);
     mnuRebuildIndexes->setEnabled(!state.changed);
 }
@@ -390,22 +411,12 @@ void TZendorMain::FitScrollArea() {
 void TZendorMain::WireTemplates() {
     LabelRecords& records = *records_;
     records.LoadTemplate = [this, &records] {
-        TemplateLoader loader(dataDirectory_,
-                              {&records.Label, [&records] { records.FitPanelToLabel(); },
-                               [&records] { records.TriggerChange(); }});
+        TemplateLoader loader(
+            dataDirectory_,
+            {&records.Label, [&records] { records.FitPanelToLabel(); }, triggerChange_});
         return loader.LoadTemplate();
     };
-    command(mnuConfigureLabel, &QAction::triggered, this, [&records] {
-        // Only a stored label without unsaved changes is configured.
-        if (records.Empty() || records.NewLabelFlag || records.Changed())
-            return;
-        if (AskYesNo(QStringLiteral("This feature allows you to replace your current label "
-                                    "template with another. Proceed?"),
-                     QStringLiteral("Configure")) &&
-            records.LoadTemplate)
-            records.LoadTemplate();
-        records.UpdateScreenStatus();
-    });
+    command(mnuConfigureLabel, &QAction::triggered, this, [&records] { records.ConfigureLabel(); });
 }
 
 // ---- selection on the design panel ----
@@ -413,8 +424,8 @@ void TZendorMain::WireTemplates() {
 void TZendorMain::WireSelection() {
     // The tool buttons that place items take the left of the tool row.
     constexpr int SelectionToolsLeft = 240;
-    selection_ = std::make_unique<ItemSelection>(LabelPanel, ScrollBoxArea, *items_,
-                                                 [this] { records_->TriggerChange(); });
+    selection_ =
+        std::make_unique<ItemSelection>(LabelPanel, ScrollBoxArea, *items_, triggerChange_);
     selection_->CreateTools(ToolsPanel, SelectionToolsLeft);
     selection_->ConnectGridMenu(mnuNoSnap, mnuSnap2, mnuSnap4, mnuSnap8);
 }
@@ -429,24 +440,10 @@ void TZendorMain::RefreshAttach(QWidget* item) {
 
 void TZendorMain::WirePlacing() {
     ItemSelection& selection = *selection_;
-    SelectionLinks links;
-    links.AttachControl = [this](QWidget* item) { AttachControl(item); };
-    links.DetachControl = [this] { DetachControl(); };
-    links.RefreshAttach = [this](QWidget* item) { RefreshAttach(item); };
-    links.SelectedItem = [&selection] { return selection.Selected(); };
-    links.RepaintHandle = [&selection] {
-        // The frame stays above the items, also after one was brought to the front.
-        selection.Handle().raise();
-        selection.Handle().update();
-    };
-    links.AlignCenter = [&selection](QWidget* item) { selection.AlignCenter(item); };
-    links.AlignVertical = [&selection](QWidget* item) { selection.AlignVertical(item); };
-    links.AlignHorizontal = [&selection](QWidget* item) { selection.AlignHorizontal(item); };
-    links.TriggerChange = [this] { records_->TriggerChange(); };
-    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, links, this);
-    Menus = new ItemMenus(LabelPanel, *items_, links, this);
-    connect(selection.PropertiesButton, &QToolButton::clicked, Menus,
-            [this] { RunCommand([this] { Menus->PropertiesButtonClick(); }); });
+    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, selection, this);
+    Menus = new ItemMenus(LabelPanel, *items_, selection, triggerChange_, this);
+    command(selection.PropertiesButton, &QToolButton::clicked, Menus,
+            [this] { Menus->PropertiesButtonClick(); });
 }
 
 // The print, preview and PDF commands act on the label as it stands on screen.
@@ -455,13 +452,35 @@ void TZendorMain::WirePrinting() {
     source.ObjectsText = [this] { return SaveItems(); };
     source.Label = [this] { return records_->Label; };
     printJobs_ = std::make_unique<PrintJobs>(this, std::move(source), ProgramChosenPositions());
-    const auto wire = [this](QAction* action, void (PrintJobs::*command)()) {
-        connect(action, &QAction::triggered, this,
-                [this, command] { RunCommand([this, command] { (*printJobs_.*command)(); }); });
+    // Every printer job of the run corrects its drawing by the printer's entry in QV.INI.
+    printerAlignments_ = std::make_unique<PrinterAlignmentSettings>(preferences_->FileName());
+    printJobs_->UseAlignmentStore(printerAlignments_.get());
+    const auto wire = [this](QAction* action, void (PrintJobs::*handler)()) {
+        command(action, &QAction::triggered, this, [this, handler] { (*printJobs_.*handler)(); });
     };
     wire(mnuPrintLabels, &PrintJobs::mnuPrintLabelsClick);
     wire(mnuPreviewLabels, &PrintJobs::mnuPreviewLabelsClick);
     wire(mnuPrinterSetup, &PrintJobs::mnuPrinterSetupClick);
+    wire(mnuPrinterAlignment, &PrintJobs::mnuPrinterAlignmentClick);
     wire(mnuSelectSpecificLabels, &PrintJobs::mnuSelectSpecificLabelsClick);
     wire(mnuExportPdf, &PrintJobs::mnuExportPdfClick);
+}
+
+// "Merge…" keeps a source per label; the print jobs and "Insert Merge Field" use the current
+// label's.
+void TZendorMain::WireMerging() {
+    MergeCommands::Memory memory;
+    Preferences& preferences = *preferences_;
+    memory.Read = [&preferences](const QString& description) {
+        return preferences.ReadMergeSource(description);
+    };
+    memory.Write = [&preferences](const QString& description, const QString& fileName) {
+        preferences.WriteMergeSource(description, fileName);
+    };
+    mergeCommands_ = std::make_unique<MergeCommands>([this] { return records_->Label.description; },
+                                                     std::move(memory));
+    MergeCommands& merging = *mergeCommands_;
+    printJobs_->Merge = [&merging] { return merging.CurrentSource(); };
+    Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
+    command(mnuMerge, &QAction::triggered, this, [&merging] { merging.mnuMergeClick(); });
 }

@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 
+#include "app/LabelView.h"
+
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -18,13 +21,15 @@ class LabelItems;
 class LabelRecords;
 class ItemMenus;
 class ItemPlacer;
+class MergeCommands;
 class Preferences;
+class PrinterAlignmentSettings;
 class PrintJobs;
 class TCanvasPanel;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
 // panel, and routes commands to the subsystems that own them.
-class TZendorMain : public QMainWindow {
+class TZendorMain : public QMainWindow, public LabelView {
     Q_OBJECT
 public:
     // dataDirectory holds the label table, the template table and QV.INI.
@@ -35,6 +40,7 @@ public:
     LabelItems& Items() { return *items_; }
     LabelRecords& Records() { return *records_; }
     PrintJobs& Printing() { return *printJobs_; }
+    MergeCommands& Merging() { return *mergeCommands_; }
     QString DataDirectory() const { return dataDirectory_; }
 
     // Start-up's second half, run on the first activation: opens the label table and shows
@@ -42,23 +48,24 @@ public:
     // then closes).
     bool FormActivate();
     // The objects text of the panel's items, written into ObjectsHolder and returned.
-    QString SaveItems();
+    QString SaveItems() override;
     // Re-creates the items from the objects text in ObjectsHolder; a malformed stored number
     // throws ConversionError after the items before it were created.
     void REstoreItems();
     // Selection on the design panel.
-    void DetachControl();
+    void DetachControl() override;
     // Makes the grey area cover the panel and the visible part of the scroll box.
     void FitScrollArea();
 
-    // What the screen status depends on.
-    struct ScreenState {
-        bool empty = true;    // the label table has no current record
-        bool isNew = false;   // the design on screen is not stored yet
-        bool changed = false; // the Save button is visible
-    };
-    // Shows and enables the panel, tools and commands to match the label's state.
-    void UpdateScreenStatus(const ScreenState& state);
+    // The current label's view.
+    QString DescriptionText() const override;
+    void SetDescriptionText(const QString& text) override;
+    void FocusDescription() override;
+    void ShowSaveButtons(bool shown) override;
+    void FitPanel(const SheetGeometry& geometry) override;
+    void RestoreItemsFrom(const QString& objectsText) override;
+    void UpdateScreenStatus(const ScreenState& state) override;
+    QWidget* DialogParent() override { return this; }
 
     // Menus and commands.
     QMenu* mnuFile = nullptr;
@@ -70,6 +77,8 @@ public:
     QAction* mnuPreviewLabels = nullptr;
     QAction* mnuSelectSpecificLabels = nullptr;
     QAction* mnuPrinterSetup = nullptr;
+    QAction* mnuPrinterAlignment = nullptr;
+    QAction* mnuMerge = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
@@ -123,6 +132,7 @@ private:
     void ConnectCommands();
     void WireTemplates();
     void WirePrinting();
+    void WireMerging();
     void SavePreference();
     void mnuAboutClick();
 
@@ -135,10 +145,14 @@ private:
     void KeepOnScreen();
 
     QString dataDirectory_;
+    // The one way an edit marks the current label changed, handed to every subsystem.
+    std::function<void()> triggerChange_;
     std::unique_ptr<Preferences> preferences_;
+    std::unique_ptr<PrinterAlignmentSettings> printerAlignments_;
     std::unique_ptr<LabelItems> items_;
     std::unique_ptr<LabelRecords> records_;
     std::unique_ptr<PrintJobs> printJobs_;
+    std::unique_ptr<MergeCommands> mergeCommands_;
     bool activationQueued_ = false;
     bool closing_ = false;
     std::unique_ptr<ItemSelection> selection_;

@@ -5,8 +5,8 @@
 #include "app/TZendorMain.h"
 #include "controls/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
-#include "designer/Prompter.h"
 #include "storage/DataDirectory.h"
+#include "ui/Prompter.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

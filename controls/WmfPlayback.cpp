@@ -73,6 +73,44 @@ enum Function : int {
     kCreateRegion = 0x06FF,
 };
 
+// Background modes (SetBkMode) and polygon fill modes (SetPolyFillMode).
+constexpr int kOpaqueBackground = 2;
+constexpr int kWindingFill = 2;
+// The draw mode (SetROP2) that draws nothing.
+constexpr int kRop2Nop = 11;
+// Brush styles.
+constexpr int kBrushSolid = 0;
+constexpr int kBrushNull = 1;
+constexpr int kBrushHatched = 2;
+constexpr int kBrushPattern = 3;
+// Hatch styles.
+constexpr int kHatchHorizontal = 0;
+constexpr int kHatchVertical = 1;
+constexpr int kHatchForwardDiagonal = 2;
+constexpr int kHatchBackwardDiagonal = 3;
+constexpr int kHatchCross = 4;
+// Pen styles (low four bits), end caps and joins.
+constexpr int kPenStyleMask = 0xF;
+constexpr int kPenDash = 1;
+constexpr int kPenDot = 2;
+constexpr int kPenDashDot = 3;
+constexpr int kPenDashDotDot = 4;
+constexpr int kPenInsideFrame = 6;
+constexpr int kPenCapMask = 0xF00;
+constexpr int kPenCapSquare = 0x100;
+constexpr int kPenCapFlat = 0x200;
+constexpr int kPenJoinMask = 0xF000;
+constexpr int kPenJoinBevel = 0x1000;
+constexpr int kPenJoinMiter = 0x2000;
+// Text alignment bits.
+constexpr int kAlignUpdatePosition = 1;
+constexpr int kAlignHorizontalMask = 6;
+constexpr int kAlignRight = 2;
+constexpr int kAlignCenter = 6;
+constexpr int kAlignVerticalMask = 24;
+constexpr int kAlignBottom = 8;
+constexpr int kAlignBaseline = 24;
+
 constexpr int kMaxSavedStates = 1024;
 constexpr int kMaxObjects = 65535;
 constexpr int kMaxFontPixels = 1000;
@@ -93,15 +131,15 @@ QPainterPath RectPath(const QRectF& rect) {
 
 Qt::BrushStyle HatchStyle(int hatch) {
     switch (hatch) {
-    case 0:
+    case kHatchHorizontal:
         return Qt::HorPattern;
-    case 1:
+    case kHatchVertical:
         return Qt::VerPattern;
-    case 2:
+    case kHatchForwardDiagonal:
         return Qt::FDiagPattern;
-    case 3:
+    case kHatchBackwardDiagonal:
         return Qt::BDiagPattern;
-    case 4:
+    case kHatchCross:
         return Qt::CrossPattern;
     default:
         return Qt::DiagCrossPattern;
@@ -174,7 +212,7 @@ void WmfPlayback::dispatch(int function, const WmfParams& p) {
         state_.backColor = ColorAt(p, 0);
         break;
     case kSetBkMode:
-        state_.opaqueBackground = p.u16(0) == 2;
+        state_.opaqueBackground = p.u16(0) == kOpaqueBackground;
         break;
     case kSetMapMode:
         state_.mapMode = p.u16(0);
@@ -183,7 +221,7 @@ void WmfPlayback::dispatch(int function, const WmfParams& p) {
         state_.rop2 = p.u16(0);
         break;
     case kSetPolyFillMode:
-        state_.fillRule = p.u16(0) == 2 ? Qt::WindingFill : Qt::OddEvenFill;
+        state_.fillRule = p.u16(0) == kWindingFill ? Qt::WindingFill : Qt::OddEvenFill;
         break;
     case kSetTextCharExtra:
         state_.charExtra = p.s16(0);
@@ -252,13 +290,13 @@ void WmfPlayback::dispatch(int function, const WmfParams& p) {
         selectClipRegion(p.u16(0));
         break;
     case kArc:
-        arcFamily(p, 0);
+        arcFamily(p, ArcKind::Arc);
         break;
     case kPie:
-        arcFamily(p, 1);
+        arcFamily(p, ArcKind::Pie);
         break;
     case kChord:
-        arcFamily(p, 2);
+        arcFamily(p, ArcKind::Chord);
         break;
     case kEllipse:
         ellipse(p);
@@ -447,7 +485,7 @@ void WmfPlayback::createBrush(const WmfParams& p) {
     auto made = std::make_unique<WmfObject>();
     made->type = WmfObject::Type::Brush;
     const int style = p.u16(0);
-    made->brush.style = (style == 1 || style == 2) ? style : 0;
+    made->brush.style = (style == kBrushNull || style == kBrushHatched) ? style : kBrushSolid;
     made->brush.color = ColorAt(p, 1);
     made->brush.hatch = p.u16(3);
     addObject(std::move(made));
@@ -456,7 +494,7 @@ void WmfPlayback::createBrush(const WmfParams& p) {
 void WmfPlayback::createDibPatternBrush(const WmfParams& p) {
     auto made = std::make_unique<WmfObject>();
     made->type = WmfObject::Type::Brush;
-    made->brush.style = 3;
+    made->brush.style = kBrushPattern;
     made->brush.color = Qt::gray; // what shows when the pattern cannot be read
     if (p.byteCount() > 4)
         made->brush.pattern = DecodeWmfDib(p.bytesFrom(4), p.byteCount() - 4);
@@ -466,7 +504,7 @@ void WmfPlayback::createDibPatternBrush(const WmfParams& p) {
 void WmfPlayback::createPatternBrush(const WmfParams& p) {
     auto made = std::make_unique<WmfObject>();
     made->type = WmfObject::Type::Brush;
-    made->brush.style = 3;
+    made->brush.style = kBrushPattern;
     made->brush.color = Qt::gray;
     // A Bitmap16 header (14 bytes), 18 reserved bytes, then the bits.
     if (p.byteCount() > 32) {
@@ -494,6 +532,11 @@ void WmfPlayback::createFont(const WmfParams& p) {
     for (int i = 18; i < std::min(p.byteCount(), 18 + 32) && p.byte(i) != 0; ++i)
         face.append(static_cast<char>(p.byte(i)));
     font.face = QString::fromLatin1(face).trimmed();
+    // A face name with control characters names no font; asking the font database for it
+    // would only make Qt and fontconfig remember one more unknown name for good.
+    if (std::any_of(font.face.begin(), font.face.end(),
+                    [](QChar c) { return c < u' ' || (c >= u'\x7F' && c < u'\xA0'); }))
+        font.face.clear();
     addObject(std::move(made));
 }
 
@@ -599,40 +642,42 @@ QPen WmfPlayback::currentPen() const {
     } else {
         pen.setWidthF(std::max(source.width * scaleX(), devicePixel_));
     }
-    switch (source.style & 0xF) {
-    case 1:
+    switch (source.style & kPenStyleMask) {
+    case kPenDash:
         pen.setStyle(Qt::DashLine);
         break;
-    case 2:
+    case kPenDot:
         pen.setStyle(Qt::DotLine);
         break;
-    case 3:
+    case kPenDashDot:
         pen.setStyle(Qt::DashDotLine);
         break;
-    case 4:
+    case kPenDashDotDot:
         pen.setStyle(Qt::DashDotDotLine);
         break;
     default:
         pen.setStyle(Qt::SolidLine);
         break;
     }
-    const int cap = source.style & 0xF00, join = source.style & 0xF000;
-    pen.setCapStyle(cap == 0x100 ? Qt::SquareCap : cap == 0x200 ? Qt::FlatCap : Qt::RoundCap);
-    pen.setJoinStyle(join == 0x1000   ? Qt::BevelJoin
-                     : join == 0x2000 ? Qt::MiterJoin
-                                      : Qt::RoundJoin);
+    const int cap = source.style & kPenCapMask, join = source.style & kPenJoinMask;
+    pen.setCapStyle(cap == kPenCapSquare ? Qt::SquareCap
+                    : cap == kPenCapFlat ? Qt::FlatCap
+                                         : Qt::RoundCap);
+    pen.setJoinStyle(join == kPenJoinBevel   ? Qt::BevelJoin
+                     : join == kPenJoinMiter ? Qt::MiterJoin
+                                             : Qt::RoundJoin);
     return pen;
 }
 
 void WmfPlayback::fillPath(const QPainterPath& path, const WmfBrush& brush) {
-    if (brush.style == 1 || state_.rop2 == 11) // null brush, or "draw nothing"
+    if (brush.style == kBrushNull || state_.rop2 == kRop2Nop)
         return;
     applyClip();
-    if (brush.style == 2) {
+    if (brush.style == kBrushHatched) {
         if (state_.opaqueBackground)
             painter_.fillPath(path, state_.backColor);
         FillHatchedPath(painter_, path, HatchStyle(brush.hatch), brush.color);
-    } else if (brush.style == 3 && !brush.pattern.isNull()) {
+    } else if (brush.style == kBrushPattern && !brush.pattern.isNull()) {
         // One pattern pixel covers one screen pixel, on paper too.
         QBrush textured(brush.pattern);
         textured.setTransform(QTransform::fromScale(screenPixel_, screenPixel_));
@@ -643,7 +688,7 @@ void WmfPlayback::fillPath(const QPainterPath& path, const WmfBrush& brush) {
 }
 
 void WmfPlayback::strokePath(const QPainterPath& path) {
-    if (!hasPen() || state_.rop2 == 11)
+    if (!hasPen() || state_.rop2 == kRop2Nop)
         return;
     applyClip();
     painter_.strokePath(path, currentPen());
@@ -656,7 +701,7 @@ void WmfPlayback::fillAndStroke(const QPainterPath& path) {
 
 // A pen of the inside-frame style keeps its whole width inside the shape's box.
 QRectF WmfPlayback::insideFrame(QRectF rect) const {
-    if ((state_.pen.style & 0xF) == 6 && state_.pen.width > 0) {
+    if ((state_.pen.style & kPenStyleMask) == kPenInsideFrame && state_.pen.width > 0) {
         const double half = state_.pen.width * scaleX() / 2;
         if (rect.width() > 2 * half && rect.height() > 2 * half)
             rect.adjust(half, half, -half, -half);
@@ -733,7 +778,7 @@ void WmfPlayback::ellipse(const WmfParams& p) {
 
 // Arc (0), pie (1) and chord (2): counter-clockwise on the device from the radial through
 // the start point to the radial through the end point.
-void WmfPlayback::arcFamily(const WmfParams& p, int kind) {
+void WmfPlayback::arcFamily(const WmfParams& p, ArcKind kind) {
     const QRectF box = mapRect(p.s16(7), p.s16(6), p.s16(5), p.s16(4));
     if (box.width() <= 0 || box.height() <= 0)
         return;
@@ -749,12 +794,12 @@ void WmfPlayback::arcFamily(const WmfParams& p, int kind) {
     if (sweep < 1e-9)
         sweep = 360.0;
     QPainterPath path;
-    if (kind == 1)
+    if (kind == ArcKind::Pie)
         path.moveTo(centre);
     else
         path.arcMoveTo(box, start);
     path.arcTo(box, start, sweep);
-    if (kind == 0) {
+    if (kind == ArcKind::Arc) {
         strokePath(path);
         return;
     }
@@ -917,7 +962,7 @@ std::vector<WmfPlayback::TextPiece> WmfPlayback::layoutText(const QByteArray& by
 }
 
 void WmfPlayback::drawText(QPointF logical, const QByteArray& bytes, const std::vector<int>& dx) {
-    const bool updatePosition = state_.textAlign & 1;
+    const bool updatePosition = state_.textAlign & kAlignUpdatePosition;
     if (updatePosition)
         logical = state_.position;
     double scale = 1, stretch = 1;
@@ -929,11 +974,14 @@ void WmfPlayback::drawText(QPointF logical, const QByteArray& bytes, const std::
     for (const TextPiece& piece : pieces)
         width += piece.advance;
 
-    const int horizontal = state_.textAlign & 6, vertical = state_.textAlign & 24;
-    const double x0 = horizontal == 6 ? -width / 2 : horizontal == 2 ? -width : 0;
-    const double baseline = vertical == 24  ? 0
-                            : vertical == 8 ? -metrics.descent()
-                                            : metrics.ascent();
+    const int horizontal = state_.textAlign & kAlignHorizontalMask;
+    const int vertical = state_.textAlign & kAlignVerticalMask;
+    const double x0 = horizontal == kAlignCenter  ? -width / 2
+                      : horizontal == kAlignRight ? -width
+                                                  : 0;
+    const double baseline = vertical == kAlignBaseline ? 0
+                            : vertical == kAlignBottom ? -metrics.descent()
+                                                       : metrics.ascent();
     applyClip();
     painter_.save();
     painter_.translate(map(logical.x(), logical.y()));
@@ -952,7 +1000,7 @@ void WmfPlayback::drawText(QPointF logical, const QByteArray& bytes, const std::
     painter_.restore();
     if (updatePosition && scaleX() > 0) {
         const double logicalWidth = width * unitX / scaleX();
-        state_.position.rx() += horizontal == 2 ? -logicalWidth : logicalWidth;
+        state_.position.rx() += horizontal == kAlignRight ? -logicalWidth : logicalWidth;
     }
 }
 

@@ -143,7 +143,8 @@ private:
     void rectangle(const WmfParams& p);
     void roundRect(const WmfParams& p);
     void ellipse(const WmfParams& p);
-    void arcFamily(const WmfParams& p, int kind);
+    enum class ArcKind { Arc, Pie, Chord };
+    void arcFamily(const WmfParams& p, ArcKind kind);
     void lineTo(const WmfParams& p);
     void setPixel(const WmfParams& p);
     void regionRecord(int function, const WmfParams& p);

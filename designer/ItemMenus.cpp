@@ -2,8 +2,10 @@
 
 #include "controls/BrushStyle.h"
 #include "controls/TImage.h"
-#include "designer/CommandBoundary.h"
+#include "controls/TPim3DLabel.h"
 #include "document/LabelItems.h"
+#include "document/MergeFields.h"
+#include "ui/CommandBoundary.h"
 
 #include <QAction>
 #include <QMenu>
@@ -69,11 +71,11 @@ QString Name(const QString& prefix, const char* suffix) {
 }
 } // namespace
 
-ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionLinks links,
-                     QWidget* menuParent)
-    : QObject(menuParent), panel_(designPanel), items_(items), links_(links),
-      menuParent_(menuParent),
-      properties_(std::make_unique<ItemProperties>(designPanel, items, links)) {
+ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
+                     std::function<void()> changed, QWidget* menuParent)
+    : QObject(menuParent), panel_(designPanel), items_(items), selection_(selection),
+      menuParent_(menuParent), properties_(std::make_unique<ItemProperties>(
+                                   designPanel, items, selection, std::move(changed))) {
     BuildTextMenu();
     BuildCounterMenu();
     BuildShapeMenu(PopupMenuShape, QStringLiteral("PopupMenuShape"), false);
@@ -96,27 +98,19 @@ void ItemMenus::AddStackingAndPlacing(MenuBuilder& menu, const QString& prefix,
                                       const char* sendToBack, const char* bringToFront,
                                       const QString& centreCaption, const char* deleteName) {
     ItemProperties& properties = *properties_;
-    const SelectionLinks& links = links_;
+    SelectionControl& selection = selection_;
     LabelItems& items = items_;
     menu.Add(Name(prefix, sendToBack), QStringLiteral("Send to Back"),
              [&properties](QWidget* item) { properties.PropSendToBack(item); });
     menu.Add(Name(prefix, bringToFront), QStringLiteral("Bring to Front"),
              [&properties](QWidget* item) { properties.PropBringToFront(item); });
     menu.Separator();
-    menu.Add(Name(prefix, "Center"), centreCaption, [&links](QWidget* item) {
-        if (links.AlignCenter)
-            links.AlignCenter(item);
-    });
+    menu.Add(Name(prefix, "Center"), centreCaption,
+             [&selection](QWidget* item) { selection.AlignCenter(item); });
     menu.Add(Name(prefix, "CenterVertically"), QStringLiteral("Center Vertically"),
-             [&links](QWidget* item) {
-                 if (links.AlignVertical)
-                     links.AlignVertical(item);
-             });
+             [&selection](QWidget* item) { selection.AlignVertical(item); });
     menu.Add(Name(prefix, "CenterHorizontally"), QStringLiteral("Center Horizontally"),
-             [&links](QWidget* item) {
-                 if (links.AlignHorizontal)
-                     links.AlignHorizontal(item);
-             });
+             [&selection](QWidget* item) { selection.AlignHorizontal(item); });
     menu.Separator();
     menu.Add(Name(prefix, deleteName), QStringLiteral("Delete"),
              [&items](QWidget* item) { items.DeleteObject(item); });
@@ -146,9 +140,41 @@ void ItemMenus::BuildTextMenu() {
         p.PropText(item);
         p.Refresh(item);
     });
+    PopupMenuTextInsertMergeField = PopupMenuText->addMenu(QStringLiteral("Insert &Merge Field"));
+    PopupMenuTextInsertMergeField->setObjectName(Name(prefix, "InsertMergeField"));
+    PopupMenuTextInsertMergeField->menuAction()->setObjectName(Name(prefix, "InsertMergeField"));
+    connect(PopupMenuTextInsertMergeField, &QMenu::aboutToShow, this,
+            &ItemMenus::FillMergeFieldMenu);
+    FillMergeFieldMenu();
     AddFontEntries(menu, prefix);
     menu.Separator();
     AddStackingAndPlacing(menu, prefix, "SendtoBack", "BringtoFont", QStringLiteral("Center "));
+}
+
+// One entry per field of the merge source; each appends "{Field}" to the text.
+void ItemMenus::FillMergeFieldMenu() {
+    QMenu* submenu = PopupMenuTextInsertMergeField;
+    submenu->clear();
+    const QStringList names = MergeFieldNames ? MergeFieldNames() : QStringList();
+    if (names.isEmpty()) {
+        submenu->addAction(QStringLiteral("(no merge source: File, Merge…)"))->setEnabled(false);
+        return;
+    }
+    MenuBuilder menu{*this, PopupMenuText, submenu};
+    ItemProperties& p = *properties_;
+    for (const QString& name : names) {
+        // "&" in a caption would mark a shortcut; doubled it shows as itself.
+        QString caption = name;
+        caption.replace(u'&', QStringLiteral("&&"));
+        menu.Add(QStringLiteral("PopupMenuTextField_") + name, caption, [&p, name](QWidget* item) {
+            auto* label = qobject_cast<TPim3DLabel*>(item);
+            if (!label)
+                return;
+            label->setCaption(label->Caption() + MergeFieldReference(name));
+            p.Changed();
+            p.Refresh(item);
+        });
+    }
 }
 
 void ItemMenus::BuildCounterMenu() {
@@ -286,7 +312,7 @@ QWidget* ItemMenus::PopupComponent(const QMenu* menu) const {
 QWidget* ItemMenus::Target(QMenu* menu) const {
     if (QWidget* item = PopupComponent(menu))
         return item;
-    return links_.Selected();
+    return selection_.Selected();
 }
 
 void ItemMenus::AttachMenu(QWidget* item) {
@@ -304,7 +330,7 @@ void ItemMenus::PopupAt(QWidget* item, QPoint globalPos) {
 }
 
 void ItemMenus::PropertiesButtonClick() {
-    QWidget* item = links_.Selected();
+    QWidget* item = selection_.Selected();
     if (!item || !MenuFor(item))
         return;
     const QPoint corner(item->x() + item->width(), item->y() + item->height());
@@ -315,8 +341,8 @@ void ItemMenus::labelitempopup(QMenu* menu) {
     QWidget* item = PopupComponent(menu);
     if (!item || !LabelItems::IsLabelItem(item))
         return;
-    links_.Detach();
-    links_.Attach(item);
+    selection_.DetachControl();
+    selection_.AttachControl(item);
     // The check mark shows the state of the image this menu is opened on.
     if (menu == PopupMenuImage)
         if (auto* image = qobject_cast<TImage*>(item))

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "designer/ItemProperties.h"
-#include "designer/SelectionLinks.h"
+#include "designer/SelectionControl.h"
+
 #include "document/LabelItemValue.h"
+#include <functional>
 
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -23,7 +26,9 @@ class QWidget;
 class ItemMenus : public QObject {
     Q_OBJECT
 public:
-    ItemMenus(QWidget* designPanel, LabelItems& items, SelectionLinks links, QWidget* menuParent);
+    // changed marks the label changed.
+    ItemMenus(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
+              std::function<void()> changed, QWidget* menuParent);
     ~ItemMenus() override;
 
     QMenu* PopupMenuText = nullptr;
@@ -52,10 +57,16 @@ public:
 
     ItemProperties& Properties() { return *properties_; }
 
+    // The fields of the current label's merge source, for the text menu's "Insert Merge
+    // Field"; unset or empty: the submenu says there is no source.
+    std::function<QStringList()> MergeFieldNames;
+    QMenu* PopupMenuTextInsertMergeField = nullptr;
+
 private:
     struct MenuBuilder;
     void AddFontEntries(MenuBuilder& menu, const QString& prefix);
     void BuildTextMenu();
+    void FillMergeFieldMenu();
     void BuildCounterMenu();
     void BuildShapeMenu(QMenu*& menu, const QString& prefix, bool rounding);
     void BuildLineMenu();
@@ -70,7 +81,7 @@ private:
 
     QWidget* panel_;
     LabelItems& items_;
-    SelectionLinks links_;
+    SelectionControl& selection_;
     QWidget* menuParent_;
     std::unique_ptr<ItemProperties> properties_;
     std::map<const QMenu*, QPointer<QWidget>> popupComponent_;

@@ -1,11 +1,12 @@
 #include "designer/ItemPlacer.h"
 
 #include "controls/Picture.h"
-#include "designer/CommandBoundary.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/DropToolButton.h"
-#include "designer/Prompter.h"
 #include "designer/ToolPictures.h"
 #include "document/LabelItems.h"
+#include "ui/CommandBoundary.h"
+#include "ui/Prompter.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -29,8 +30,8 @@ std::optional<DropTool> ToolOf(const QMimeData* data) {
 const QString ItemPlacer::MimeType = QStringLiteral("application/x-quorvane-tool");
 
 ItemPlacer::ItemPlacer(QWidget* designPanel, LabelItems& items, QWidget* toolRow,
-                       SelectionLinks links, QObject* parent)
-    : QObject(parent), panel_(designPanel), items_(items), links_(std::move(links)) {
+                       SelectionControl& selection, QObject* parent)
+    : QObject(parent), panel_(designPanel), items_(items), selection_(selection) {
     FontFamilies = [] { return QFontDatabase::families(); };
     RunDrag = [](QDrag& drag) { drag.exec(Qt::CopyAction, Qt::CopyAction); };
     int left = FirstButtonLeft;
@@ -86,7 +87,7 @@ void ItemPlacer::DropButtonDown(QObject* sender) {
             QStringLiteral("This option requires the Windows font WINGDINGS to be installed"));
         return;
     }
-    links_.Detach();
+    selection_.DetachControl();
     // The picture of the item hangs from the pointer by its top-left corner, which is where
     // the item's top-left will be.
     QPointer<QDrag> drag = new QDrag(button);
@@ -123,7 +124,7 @@ void ItemPlacer::LabelPanelDragDrop(QWidget* target, DropTool tool, QPoint point
         return;
     if (target != panel_)
         point += target->pos();
-    links_.Detach();
+    selection_.DetachControl();
     Create(tool, point.x(), point.y());
 }
 
@@ -176,7 +177,7 @@ void ItemPlacer::Create(DropTool tool, int x, int y) {
     const auto& order = items_.OrderList();
     for (auto it = order.crbegin(); it != order.crend(); ++it) {
         if (*it) {
-            links_.Attach(*it);
+            selection_.AttachControl(*it);
             break;
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "designer/DropTool.h"
-#include "designer/SelectionLinks.h"
+#include "designer/SelectionControl.h"
 
 #include <QList>
 #include <QObject>
@@ -25,8 +25,8 @@ class ItemPlacer : public QObject {
     Q_OBJECT
 public:
     // The buttons are made children of toolRow, left to right from its left edge.
-    ItemPlacer(QWidget* designPanel, LabelItems& items, QWidget* toolRow, SelectionLinks links,
-               QObject* parent = nullptr);
+    ItemPlacer(QWidget* designPanel, LabelItems& items, QWidget* toolRow,
+               SelectionControl& selection, QObject* parent = nullptr);
 
     // The MIME type a tool drag carries; its data is the tool button's name.
     static const QString MimeType;
@@ -69,7 +69,7 @@ private:
 
     QWidget* panel_;
     LabelItems& items_;
-    SelectionLinks links_;
+    SelectionControl& selection_;
     QList<DropToolButton*> buttons_;
     bool dragging_ = false;
     std::optional<PendingDrop> pending_;

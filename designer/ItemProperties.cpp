@@ -8,7 +8,7 @@
 #include "controls/TPim3DLabel.h"
 #include "controls/TPimShape.h"
 #include "controls/TSymbol.h"
-#include "designer/Prompter.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/TImageBrowse.h"
 #include "document/ConversionError.h"
 #include "document/LabelItems.h"
@@ -17,14 +17,20 @@
 #include <QFileInfo>
 #include <QPointer>
 
-ItemProperties::ItemProperties(QWidget* designPanel, LabelItems& items, SelectionLinks links)
-    : panel_(designPanel), items_(items), links_(std::move(links)) {}
+ItemProperties::ItemProperties(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
+                               std::function<void()> changed)
+    : panel_(designPanel), items_(items), selection_(selection), changed_(std::move(changed)) {}
+
+void ItemProperties::MarkChanged() {
+    if (changed_)
+        changed_();
+}
 
 void ItemProperties::Repaint(QWidget* item) const {
     panel_->update();
     if (item)
         item->update();
-    links_.Handle();
+    selection_.RepaintHandle();
 }
 
 void ItemProperties::Refresh(QWidget* item) {
@@ -35,7 +41,7 @@ void ItemProperties::Refresh(QWidget* item) {
     if (!guard)
         return;
     item->repaint();
-    links_.Refresh(item);
+    selection_.RefreshAttach(item);
 }
 
 void ItemProperties::PropText(QWidget* item) {
@@ -46,7 +52,7 @@ void ItemProperties::PropText(QWidget* item) {
     if (!EnterText(QStringLiteral("Text"), QStringLiteral("Enter text"), text))
         return;
     label->setCaption(text);
-    links_.Changed();
+    MarkChanged();
     Repaint(item);
 }
 
@@ -68,7 +74,7 @@ void ItemProperties::PropFont(QWidget* item) {
         label->setItalic(font.italic);
         label->setUnderline(font.underline);
         label->setFontColor(font.colour);
-        links_.Changed();
+        MarkChanged();
     }
     Repaint(item);
 }
@@ -95,7 +101,7 @@ void ItemProperties::PropColor(QWidget* item) {
     } else {
         return;
     }
-    links_.Changed();
+    MarkChanged();
     Repaint(item);
 }
 
@@ -111,7 +117,7 @@ void ItemProperties::PropColorLine(QWidget* item) {
         shape->setPenColor(colour);
     else
         line->setPenColor(colour);
-    links_.Changed();
+    MarkChanged();
     Repaint(item);
 }
 
@@ -122,7 +128,7 @@ void ItemProperties::PropLineThickness(QWidget* item, int width) {
         line->setPenWidth(width);
     if (item)
         item->repaint();
-    links_.Changed();
+    MarkChanged();
     Repaint(item);
 }
 
@@ -131,7 +137,7 @@ void ItemProperties::PropRounding(QWidget* item, int percent) {
     if (!shape)
         return;
     shape->setRoundPerc(percent);
-    links_.Changed();
+    MarkChanged();
     Repaint(item);
 }
 
@@ -143,7 +149,7 @@ void ItemProperties::PropBrushStyle(QWidget* item, int style) {
     // A hatch on white would not show.
     if (style != bsSolid && style != bsClear && shape->BrushColor() == kColorWhite)
         shape->setBrushColor(kColorBlack);
-    links_.Changed();
+    MarkChanged();
     Repaint(item);
 }
 
@@ -163,7 +169,7 @@ void ItemProperties::PropAngle(QWidget* item) {
         return;
     if (ok) {
         label->setAngle(angle);
-        links_.Changed();
+        MarkChanged();
     } else {
         label->setAngle(before);
         label->resize(size);
@@ -181,10 +187,10 @@ void ItemProperties::PropSymbol(QWidget* item) {
         return;
     symbol->setCharCode(static_cast<unsigned char>(std::clamp(code, 0, 255)));
     symbol->setFontColor(colour);
-    links_.Changed();
+    MarkChanged();
     Repaint(item);
     // Another character has another size: the frame follows it.
-    links_.Refresh(item);
+    selection_.RefreshAttach(item);
 }
 
 void ItemProperties::PropImage(QWidget* item) {
@@ -192,7 +198,7 @@ void ItemProperties::PropImage(QWidget* item) {
     if (!image)
         return;
     if (!image->Hint().isEmpty())
-        Prompter::OpenNextImageBrowserAt(QFileInfo(image->Hint()).absolutePath());
+        DesignerPrompter::OpenNextImageBrowserAt(QFileInfo(image->Hint()).absolutePath());
     const QString path = GetImageFile();
     if (path.isEmpty() || !TImageBrowse::HasPictureExtension(path))
         return;
@@ -208,10 +214,10 @@ void ItemProperties::PropImage(QWidget* item) {
         ShowRuntimeError(error);
         return;
     }
-    links_.Changed();
+    MarkChanged();
     Repaint(item);
     // An unstretched image takes its new picture's size: the frame follows it.
-    links_.Refresh(item);
+    selection_.RefreshAttach(item);
 }
 
 bool ItemProperties::ToggleStretch(QWidget* item) {
@@ -219,8 +225,8 @@ bool ItemProperties::ToggleStretch(QWidget* item) {
     if (!image)
         return false;
     image->setStretch(!image->Stretch());
-    links_.Refresh(item);
-    links_.Changed();
+    selection_.RefreshAttach(item);
+    MarkChanged();
     Repaint(item);
     return image->Stretch();
 }
@@ -238,7 +244,7 @@ void ItemProperties::CounterValues(QWidget* item) {
         return;
     counter->setCaption(QString::number(start));
     counter->setTag(repeat);
-    links_.Changed();
+    MarkChanged();
     Repaint(item);
 }
 
@@ -246,8 +252,8 @@ void ItemProperties::PropBringToFront(QWidget* item) {
     item->raise();
     item->repaint();
     items_.OrderListBringToFront(item);
-    links_.Handle();
-    links_.Changed();
+    selection_.RepaintHandle();
+    MarkChanged();
     Repaint(item);
 }
 
@@ -255,7 +261,7 @@ void ItemProperties::PropSendToBack(QWidget* item) {
     item->lower();
     item->repaint();
     items_.OrderListSendToBack(item);
-    links_.Handle();
-    links_.Changed();
+    selection_.RepaintHandle();
+    MarkChanged();
     Repaint(item);
 }

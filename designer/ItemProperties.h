@@ -1,6 +1,8 @@
 #pragma once
 
-#include "designer/SelectionLinks.h"
+#include "designer/SelectionControl.h"
+
+#include <functional>
 
 class LabelItems;
 class QWidget;
@@ -10,7 +12,8 @@ class QWidget;
 // item changed (a cancelled dialog changes and marks nothing).
 class ItemProperties {
 public:
-    ItemProperties(QWidget* designPanel, LabelItems& items, SelectionLinks links);
+    ItemProperties(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
+                   std::function<void()> changed);
 
     // Text items: the caption, any text including an empty one.
     void PropText(QWidget* item);
@@ -47,10 +50,19 @@ public:
     // and fit the selection frame to it again.
     void Refresh(QWidget* item);
 
+    // Marks the label changed, for edits made outside these operations.
+    void Changed() const {
+        if (changed_)
+            changed_();
+    }
+
 private:
     void Repaint(QWidget* item) const;
 
     QWidget* panel_;
     LabelItems& items_;
-    SelectionLinks links_;
+    void MarkChanged();
+
+    SelectionControl& selection_;
+    std::function<void()> changed_;
 };

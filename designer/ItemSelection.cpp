@@ -3,10 +3,10 @@
 #include "controls/SymbolGlyph.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TSymbol.h"
-#include "designer/CommandBoundary.h"
 #include "designer/TStretchHandle.h"
 #include "designer/ToolGlyphs.h"
 #include "document/LabelItems.h"
+#include "ui/CommandBoundary.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -341,8 +341,13 @@ void ItemSelection::CutObjectButtonClick() {
         DeleteObject(item);
 }
 
+void ItemSelection::RepaintHandle() {
+    StretchHandle1->raise();
+    StretchHandle1->update();
+}
+
+// The item collection clears the selection itself before the item goes.
 void ItemSelection::DeleteObject(QWidget* item) {
-    DetachControl();
     items_.DeleteObject(item);
 }
 

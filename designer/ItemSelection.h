@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+
+#include "designer/SelectionControl.h"
 #include <QPointer>
 #include <QRect>
 #include <QSize>
@@ -23,7 +25,7 @@ class TSymbol;
 //
 // triggerChange marks the label changed; items is the label's item collection, whose order
 // list Move All walks.
-class ItemSelection : public QObject {
+class ItemSelection : public QObject, public SelectionControl {
     Q_OBJECT
 public:
     enum class Direction { Up, Down, Left, Right };
@@ -41,12 +43,14 @@ public:
     void SetupItem(QWidget* item);
 
     // Selects item and records its rectangle as the reference for change detection.
-    void AttachControl(QWidget* item);
-    void DetachControl();
+    void AttachControl(QWidget* item) override;
+    void DetachControl() override;
     // Re-lays the handle around item after an edit that may have changed its size.
-    void RefreshAttach(QWidget* item);
+    void RefreshAttach(QWidget* item) override;
     // The selected item, or null.
-    QWidget* Selected() const;
+    QWidget* Selected() const override;
+    // Repaints the frame and keeps it above the items, also after one was brought to the front.
+    void RepaintHandle() override;
     QRect AttachRect() const { return attachRect_; }
     TStretchHandle& Handle() const { return *StretchHandle1; }
 
@@ -76,9 +80,9 @@ public:
     void MoveAllObjects(Direction direction);
 
     // Centring on the design panel.
-    void AlignHorizontal(QWidget* item);
-    void AlignVertical(QWidget* item);
-    void AlignCenter(QWidget* item);
+    void AlignHorizontal(QWidget* item) override;
+    void AlignVertical(QWidget* item) override;
+    void AlignCenter(QWidget* item) override;
 
     void CutObjectButtonClick();
     void DeleteObject(QWidget* item);

@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 #include "controls/ColorValue.h"
-#include "designer/Prompter.h"
+#include "ui/Prompter.h"
 
 namespace {
 const char* const styleNames[] = {"Regular", "Italic", "Bold", "Bold Italic"};

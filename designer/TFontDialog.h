@@ -1,7 +1,7 @@
 #pragma once
 
-#include "designer/FixedDialog.h"
 #include "designer/FontChoice.h"
+#include "ui/FixedDialog.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "designer/FixedDialog.h"
+#include "ui/FixedDialog.h"
 
 class QColorDialog;
 class QListWidget;

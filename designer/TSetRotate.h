@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "designer/FixedDialog.h"
+#include "ui/FixedDialog.h"
 
 class AngleDial;
 class QLabel;

@@ -24,3 +24,8 @@ public:
 
 // The one selection of the running program.
 ChosenPositions& ProgramChosenPositions();
+
+struct SheetGeometry;
+// Positions chosen for one layout mark other places on another: when the number of labels
+// across or down differs between before and after, the program's selection is cleared.
+void ForgetPositionsIfLayoutChanged(const SheetGeometry& before, const SheetGeometry& after);

@@ -5,21 +5,37 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
 
+std::string& folder() {
+    static std::string dir;
+    return dir;
+}
+
+void removeFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder(), ignored);
+}
+
+// A scratch folder for the whole run, removed when the run ends.
 const std::string& directory() {
-    static const std::string dir = [] {
+    static const bool made = [] {
         std::string pattern =
             access("/dev/shm", W_OK) == 0 ? "/dev/shm/qvfuzz-XXXXXX" : "/tmp/qvfuzz-XXXXXX";
         if (mkdtemp(pattern.data()) == nullptr)
             std::abort();
-        return pattern;
+        folder() = pattern;
+        std::atexit(removeFolder);
+        return true;
     }();
-    return dir;
+    (void)made;
+    return folder();
 }
 
 void put(const std::string& name, const uint8_t* data, size_t size) {

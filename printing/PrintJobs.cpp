@@ -1,24 +1,31 @@
 #include "printing/PrintJobs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <exception>
 
-#include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
+#include "printing/AlignmentTestSheet.h"
+#include "printing/MergeRun.h"
 #include "printing/PaperChoice.h"
 #include "printing/SheetJob.h"
+#include "printing/SheetRenderer.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
+#include "printing/TPrinterAlignment.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPdfWriter.h"
 #include "printing/TReportPrinter.h"
 #include "printing/TSelectLabelsToPrint.h"
+#include "storage/MergeSourceError.h"
+#include "ui/Prompter.h"
 
 namespace {
 
@@ -44,7 +51,15 @@ PrintJobs::PrintJobs(QWidget* window, LabelSource source, ChosenPositions& selec
     PaperSupported = [this](int paperCode) { return mainReportPrinter_->SupportsPaper(paperCode); };
 }
 
-PrintJobs::~PrintJobs() = default;
+PrintJobs::~PrintJobs() {
+    if (alignmentStore_ && TReportPrinter::AlignmentStore() == alignmentStore_)
+        TReportPrinter::SetAlignmentStore(nullptr);
+}
+
+void PrintJobs::UseAlignmentStore(PrinterAlignmentStore* store) {
+    alignmentStore_ = store;
+    TReportPrinter::SetAlignmentStore(store);
+}
 
 void PrintJobs::mnuPrintLabelsClick() {
     if (!PrintersInstalled()) {
@@ -75,6 +90,61 @@ void PrintJobs::mnuPrinterSetupClick() {
     mainReportPrinter_->PrinterSetupDialog(window_);
 }
 
+void PrintJobs::mnuPrinterAlignmentClick() {
+    if (!PrintersInstalled()) {
+        ShowInformation(kNoPrinters);
+        return;
+    }
+    PrinterAlignmentStore* store = TReportPrinter::AlignmentStore();
+    const QString printer = TReportPrinter::CurrentPrinterName();
+    TPrinterAlignment dialog(printer, window_);
+    if (store)
+        dialog.SetAlignment(store->Read(printer));
+    dialog.OnPrintTestSheet = [this](const PrinterAlignment& alignment) {
+        PrintAlignmentTestSheet(alignment);
+    };
+    if (Prompter::Current().RunDialog(dialog) != QDialog::Accepted)
+        return;
+    PrinterAlignment alignment = dialog.Alignment();
+    alignment.Clamp();
+    if (!store || !store->Write(printer, alignment))
+        ShowInformation(
+            QStringLiteral("The alignment of the printer \"%1\" could not be saved.").arg(printer));
+}
+
+PrintJobs::Outcome PrintJobs::PrintAlignmentTestSheet(const PrinterAlignment& alignment) {
+    last_ = Outcome::NotRun;
+    const CurrentLabel label = source_.Label();
+    const PaperChoice paper = PaperChoice::ForPaperSize(label.geometry.paperSize);
+    if (paper.PaperCode != 0 && !PaperSupported(paper.PaperCode)) {
+        ShowInformation(QStringLiteral("The current printer does not support:") +
+                        label.geometry.paperSize + QStringLiteral(" paper size."));
+        return last_;
+    }
+    AlignmentTestSheet sheet;
+    sheet.Geometry = label.geometry;
+    sheet.TemplateName = label.templateName;
+    sheet.PrinterName = TReportPrinter::CurrentPrinterName();
+    sheet.Alignment = alignment;
+    sheet.Printed = QDateTime::currentDateTime();
+    TReportPrinter printer;
+    SheetRenderer::SetUpEngine(printer);
+    printer.Title = QStringLiteral("Printer Alignment Test");
+    printer.UseStoredAlignment = false;
+    printer.SetAlignment(alignment);
+    printer.SetCopies(1);
+    PaperChoice::Apply(printer, label.geometry.paperSize);
+    printer.OnPrint = [&sheet](TBaseReport& report) { sheet.Draw(report); };
+    try {
+        printer.Execute();
+        last_ = Outcome::Completed;
+    } catch (const std::exception& error) {
+        last_ = Outcome::Failed;
+        ShowRuntimeError(QString::fromUtf8(error.what()));
+    }
+    return last_;
+}
+
 void PrintJobs::mnuSelectSpecificLabelsClick() {
     const SheetGeometry geometry = source_.Label().geometry;
     TSelectLabelsToPrint::mnuSelectSpecificLabelsClick(selection_, geometry.labelsAcross,
@@ -91,6 +161,10 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
                         QStringLiteral(" paper size."));
         return last_;
     }
+    bool mergeFailed = false;
+    const std::unique_ptr<MergeRun> merge = StartMerge(sheets, mergeFailed);
+    if (mergeFailed)
+        return last_ = Outcome::Failed;
     mainReportPrinter_->SetOrientation(paper.Orientation);
 
     TLabelPrint status(label.geometry, selection_, window_);
@@ -108,6 +182,11 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
         status.CancelButton->setText(QStringLiteral("Stop"));
     }
     PaperChoice::Apply(status.Engine(), paperSize);
+    if (merge) {
+        status.Merge = merge.get();
+        status.Warning = merge->MissingFieldsWarning(status.ObjectsMemo->toPlainText());
+        ShowMergeProgress(status, *merge);
+    }
 
     Prompter::Current().RunDialog(status);
     const bool aborted = status.Engine().Aborted() || status.Cancelled;
@@ -129,14 +208,27 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
 }
 
 void PrintJobs::mnuExportPdfClick() {
+    // A count out of range is shown and the entry comes back with what was typed, until a
+    // good count or Cancel.
     QString answer = QStringLiteral("1");
-    if (!EnterText(QStringLiteral("Export to PDF"), QStringLiteral("Number of sheets:"), answer))
-        return;
-    bool ok = false;
-    const int sheets = answer.trimmed().toInt(&ok);
-    if (!ok || sheets < 1 || sheets > MaxSheets) {
+    bool merging = false;
+    try {
+        merging = Merge && Merge();
+    } catch (const MergeSourceError&) {
+        merging = true; // the job below reports the file
+    }
+    int sheets = 0;
+    for (;;) {
+        if (!EnterText(QStringLiteral("Export to PDF"),
+                       merging ? QStringLiteral("Copies of each label:")
+                               : QStringLiteral("Number of sheets:"),
+                       answer))
+            return;
+        bool ok = false;
+        sheets = answer.trimmed().toInt(&ok);
+        if (ok && sheets >= 1 && sheets <= MaxSheets)
+            break;
         ShowInformation(QStringLiteral("Enter a number of sheets from 1 to %1.").arg(MaxSheets));
-        return;
     }
     QString fileName = GetSaveFileName(QStringLiteral("Export to PDF"),
                                        SuggestedPdfName(source_.Label().description),
@@ -157,7 +249,12 @@ void PrintJobs::mnuExportPdfClick() {
 }
 
 PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
+    bool mergeFailed = false;
+    const std::unique_ptr<MergeRun> merge = StartMerge(sheets, mergeFailed);
+    if (mergeFailed)
+        return last_ = Outcome::Failed;
     SheetJob job;
+    job.Merge = merge.get();
     job.Label = source_.Label();
     job.ObjectsText = source_.ObjectsText();
     job.Sheets = sheets;
@@ -166,9 +263,51 @@ PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
     try {
         job.Render(writer);
         last_ = Outcome::Completed;
+        if (merge) {
+            const QString warning = merge->MissingFieldsWarning(job.ObjectsText);
+            if (!warning.isEmpty())
+                ShowInformation(warning);
+        }
     } catch (const std::exception& error) {
         last_ = Outcome::Failed;
         ShowRuntimeError(QString::fromUtf8(error.what()));
     }
     return last_;
+}
+
+std::unique_ptr<MergeRun> PrintJobs::StartMerge(int copies, bool& failed) {
+    failed = false;
+    try {
+        MergeSource* source = Merge ? Merge() : nullptr;
+        if (!source)
+            return nullptr;
+        return std::make_unique<MergeRun>(*source, copies);
+    } catch (const MergeSourceError& error) {
+        failed = true;
+        ShowInformation(error.Message());
+    }
+    return nullptr;
+}
+
+// The status window shows the engine's page line, the record being drawn and the warning.
+void PrintJobs::ShowMergeProgress(TLabelPrint& status, MergeRun& run) {
+    auto pageLine = std::make_shared<QString>();
+    const auto show = [&status, &run, pageLine] {
+        QString text = *pageLine + QStringLiteral("\n") + run.Progress();
+        if (!status.Warning.isEmpty())
+            text += QStringLiteral("\n") + status.Warning;
+        status.StatusText->setText(text);
+    };
+    for (TBaseReport* engine : {static_cast<TBaseReport*>(status.LabelReportPrinter.get()),
+                                static_cast<TBaseReport*>(status.LabelReportFiler.get())}) {
+        engine->StatusLabel = nullptr;
+        engine->OnStatus = [pageLine, show](const QString& text) {
+            *pageLine = text;
+            show();
+        };
+    }
+    status.ProcessMessages = [show] {
+        show();
+        QCoreApplication::processEvents();
+    };
 }

@@ -8,7 +8,12 @@
 
 class QWidget;
 class ChosenPositions;
+class MergeRun;
+class MergeSource;
+class TLabelPrint;
 class TReportPrinter;
+struct PrinterAlignment;
+class PrinterAlignmentStore;
 
 // The print, preview and PDF commands of the main window. The window hands over where the
 // label on screen comes from; every message and dialog goes through the prompter, and the
@@ -33,16 +38,29 @@ public:
     void mnuPreviewLabelsClick();
     // "P&rinter Setup": the chosen printer serves every later job of the run.
     void mnuPrinterSetupClick();
+    // "Printer &Alignment…": the current printer's correction, kept in the alignment store
+    // (TReportPrinter::AlignmentStore), with its test sheet.
+    void mnuPrinterAlignmentClick();
+    // Where the printers' corrections are kept while these commands live.
+    void UseAlignmentStore(PrinterAlignmentStore* store);
+    // Prints the alignment test sheet of the label's template on the current printer, with
+    // the correction given rather than the stored one; errors are shown.
+    Outcome PrintAlignmentTestSheet(const PrinterAlignment& alignment);
     // "Select Specific &Labels": the positions of a partly used sheet.
     void mnuSelectSpecificLabelsClick();
     // "Export to P&DF…": asks the number of sheets and a file, then writes the sheets.
     void mnuExportPdfClick();
 
     // One print (printing = true) or preview job of sheets sheets, status window and all.
+    // With a merge source, sheets is the number of copies of each label and the records
+    // decide the number of sheets.
     Outcome DoPRint(bool printing, int sheets);
     // Writes sheets sheets of the label on screen to fileName; errors are shown.
     Outcome ExportPdf(const QString& fileName, int sheets);
 
+    // The merge source chosen for the label on screen, or null (the default: no merge);
+    // may throw MergeSourceError.
+    std::function<MergeSource*()> Merge;
     // Whether any printer is installed; replaceable for tests.
     std::function<bool()> PrintersInstalled;
     // Whether the current printer takes a paper code (1 letter, 9 A4, 11 A5); replaceable.
@@ -53,9 +71,15 @@ public:
     static constexpr int MaxSheets = 9999;
 
 private:
+    // The merge run of the next job, its source read through; null without a source.
+    // Shows the reading error and sets failed when the source is bad.
+    std::unique_ptr<MergeRun> StartMerge(int copies, bool& failed);
+    static void ShowMergeProgress(TLabelPrint& status, MergeRun& run);
+
     QWidget* window_;
     LabelSource source_;
     ChosenPositions& selection_;
     std::unique_ptr<TReportPrinter> mainReportPrinter_;
     Outcome last_ = Outcome::NotRun;
+    PrinterAlignmentStore* alignmentStore_ = nullptr;
 };

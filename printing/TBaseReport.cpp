@@ -98,12 +98,13 @@ void TBaseReport::NewPage() {
     ShowStatus();
 }
 
+// Inches on paper: the position meant, as the printer's correction moves it.
 double TBaseReport::InchX(double x) const {
-    return originX_ + x / UnitsFactor * ScaleX / 100.0;
+    return (originX_ + x / UnitsFactor * ScaleX / 100.0) * alignment_.ScaleX + alignment_.OffsetX;
 }
 
 double TBaseReport::InchY(double y) const {
-    return originY_ + y / UnitsFactor * ScaleY / 100.0;
+    return (originY_ + y / UnitsFactor * ScaleY / 100.0) * alignment_.ScaleY + alignment_.OffsetY;
 }
 
 double TBaseReport::UnitsFromPixels(int pixels, double dpi) const {
@@ -222,8 +223,8 @@ void TBaseReport::PushPen() {
 void TBaseReport::PushBrush() {
     const bool anchored = !brush_.Pattern.isNull() || (brush_.Style != TBrushStyle::Solid &&
                                                        brush_.Style != TBrushStyle::Clear);
-    brush_.HatchOriginX = anchored ? originX_ : 0.0;
-    brush_.HatchOriginY = anchored ? originY_ : 0.0;
+    brush_.HatchOriginX = anchored ? InchX(0) : 0.0;
+    brush_.HatchOriginY = anchored ? InchY(0) : 0.0;
     surface_->SetBrush(brush_);
 }
 
@@ -245,9 +246,10 @@ void TBaseReport::RoundRect(double x1, double y1, double x2, double y2, double c
         return;
     PushPen();
     PushBrush();
-    surface_->DrawRoundRect(QRectF(QPointF(InchX(x1), InchY(y1)), QPointF(InchX(x2), InchY(y2))),
-                            QSizeF(cornerWidth / UnitsFactor * ScaleX / 100.0,
-                                   cornerHeight / UnitsFactor * ScaleY / 100.0));
+    surface_->DrawRoundRect(
+        QRectF(QPointF(InchX(x1), InchY(y1)), QPointF(InchX(x2), InchY(y2))),
+        QSizeF(cornerWidth / UnitsFactor * ScaleX / 100.0 * alignment_.ScaleX,
+               cornerHeight / UnitsFactor * ScaleY / 100.0 * alignment_.ScaleY));
 }
 
 void TBaseReport::Ellipse(double x1, double y1, double x2, double y2) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+#include "printing/PrinterAlignment.h"
 #include "printing/ReportTypes.h"
 
 class Picture;
@@ -46,6 +47,11 @@ public:
     virtual QSizeF PageSizeInches() const;
     // A page of any size, used when no paper code is selected (images and previews only).
     void SetCustomPageSize(const QSizeF& inches) { customPage_ = inches; }
+
+    // The printer's correction of where the page lands on the paper, applied to every
+    // position drawn; none unless a printer job sets it (or the batch renderer is told to).
+    void SetAlignment(const PrinterAlignment& alignment) { alignment_ = alignment; }
+    const PrinterAlignment& Alignment() const { return alignment_; }
 
     // The device's resolution, pixels per inch.
     virtual double XDpi() const = 0;
@@ -126,6 +132,7 @@ protected:
     int paperCode_ = 0;
     QSizeF customPage_;
     TReportOrientation orientation_ = TReportOrientation::Portrait;
+    PrinterAlignment alignment_;
 
 private:
     double InchX(double x) const;

@@ -3,22 +3,21 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "document/SheetGeometry.h"
-#include "printing/TLabelItemObject.h"
+#include "printing/SheetRenderer.h"
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class ChosenPositions;
+class MergeRun;
 class TBaseReport;
 class TReportFiler;
 class TReportPrinter;
 
-// The status window of a print or preview job, and the drawing of its sheets: it reads the
-// label's objects text into print item records, visits every position of every sheet and
-// draws the label there through the report engine it is given.
+// The status window of a print or preview job: it owns the job's two engines and runs the
+// chosen one over its sheet renderer, showing the progress and offering to cancel.
 class TLabelPrint : public QDialog {
     Q_OBJECT
 public:
@@ -33,20 +32,15 @@ public:
     bool Cancelled = false;
     // Lets pending window messages through after each label; replaceable for tests.
     std::function<void()> ProcessMessages;
+    // With a merge run, each drawn position takes the run's next record, texts are drawn
+    // through its fields and the run decides the number of sheets.
+    MergeRun* Merge = nullptr;
+    // A line shown under the final status; the window then stays open until closed.
+    QString Warning;
 
-    // The counter: 64-bit, so that no starting number overflows.
-    qint64 StartingNumber = 0;
-    qint64 RepeatEach = 0;
-    qint64 CounterValue = 0;
-    qint64 RepeatCount = 1;
-    std::vector<TLabelItemObject> ItemList;
-
-    // Draws every sheet of the job: the engine's OnPrint handler.
-    void PrintLabels(TBaseReport& report);
-    // Draws records 0..lastIndex at the engine's current origin.
-    void PrintSingleLabel(TBaseReport& report, int lastIndex);
-    // Reads memo into ItemList (and the counter settings); the index of the last record.
-    int MakeItemsStringList(const QString& memo);
+    // The drawing of the sheets, given the memo's text, the sheets and the cancel state when
+    // the run starts.
+    SheetRenderer Renderer;
 
     // The window.
     QLabel* StatusText;
@@ -68,16 +62,6 @@ protected:
 
 private:
     void FormCreate();
-    void PrintText(TBaseReport& report, TLabelItemObject& item);
-    void PrintCounter(TBaseReport& report, const TLabelItemObject& item);
-    void PrintSymbol(TBaseReport& report, const TLabelItemObject& item);
-    void PrintShape(TBaseReport& report, const TLabelItemObject& item);
-    void PrintImage(TBaseReport& report, const TLabelItemObject& item);
-    void SetItemPen(TBaseReport& report, const TLabelItemObject& item);
-    void SetItemFont(TBaseReport& report, const TLabelItemObject& item, int angle);
-
-    SheetGeometry geometry_;
-    const ChosenPositions& selection_;
     bool activated_ = false;
     bool running_ = false;
     bool finished_ = false;

@@ -9,8 +9,8 @@
 #include <QToolButton>
 #include <QWhatsThis>
 
-#include "designer/Prompter.h"
 #include "printing/TFilePreview.h"
+#include "ui/Prompter.h"
 
 namespace {
 

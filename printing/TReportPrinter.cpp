@@ -15,6 +15,11 @@
 
 namespace {
 
+PrinterAlignmentStore*& Store() {
+    static PrinterAlignmentStore* store = nullptr;
+    return store;
+}
+
 TReportPrinter::DialogLauncher& Launcher() {
     static TReportPrinter::DialogLauncher launcher;
     return launcher;
@@ -61,6 +66,18 @@ bool TReportPrinter::UsePrinter(const QString& printerName) {
         return false;
     Device().setPrinterName(printerName);
     return Device().printerName() == printerName;
+}
+
+void TReportPrinter::SetAlignmentStore(PrinterAlignmentStore* store) {
+    Store() = store;
+}
+
+PrinterAlignmentStore* TReportPrinter::AlignmentStore() {
+    return Store();
+}
+
+QString TReportPrinter::CurrentPrinterName() {
+    return Device().printerName();
 }
 
 void TReportPrinter::SetDialogLauncher(DialogLauncher launcher) {
@@ -143,6 +160,8 @@ QPaintDevice* TReportPrinter::OpenDevice() {
                                    ? QPageLayout::Landscape
                                    : QPageLayout::Portrait);
     printer.setDocName(Title.left(31));
+    if (UseStoredAlignment)
+        SetAlignment(Store() ? Store()->Read(printer.printerName()) : PrinterAlignment{});
     if (printer.outputFormat() == QPrinter::NativeFormat)
         return OpenSpool();
     return &printer;

@@ -38,6 +38,14 @@ public:
     int Copies() const;
     void SetCopies(int copies);
 
+    // Where the printers' corrections are kept (the program's QV.INI); none: no correction.
+    // Each job of the printer corrects its drawing by the entry of the current printer,
+    // unless UseStoredAlignment is off (the alignment dialog's test sheet sets its own).
+    static void SetAlignmentStore(PrinterAlignmentStore* store);
+    static PrinterAlignmentStore* AlignmentStore();
+    bool UseStoredAlignment = true;
+    static QString CurrentPrinterName();
+
     // Cancels the document being printed at once; what was drawn is not printed.
     void AbandonNow();
 

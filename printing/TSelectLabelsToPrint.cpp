@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "designer/Prompter.h"
 #include "document/ChosenPositions.h"
+#include "ui/Prompter.h"
 
 TSelectLabelsToPrint::TSelectLabelsToPrint(ChosenPositions& selection, int labelsAcross,
                                            int labelsDown, QWidget* parent)

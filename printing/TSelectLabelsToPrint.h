@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/FixedDialog.h"
+#include "ui/FixedDialog.h"
 
 class QListWidget;
 class ChosenPositions;

@@ -5,15 +5,25 @@
 set -euo pipefail
 OUT=/tmp/cups-pdf-out
 running() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
-if [ "$(id -u)" -ne 0 ] || ! command -v cupsd >/dev/null; then
-  echo "cups-test-queue: needs root and cupsd; printing tests will be skipped" >&2
+if [ "$(id -u)" -ne 0 ]; then
+  echo "cups-test-queue: not root, so no CUPS scheduler was started and the CUPS printing" \
+       "tests will be skipped; run scripts/test.sh as root (or sudo bash $0) to enable them" >&2
+  exit 0
+fi
+if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null; then
+  echo "cups-test-queue: cupsd or lpadmin is missing, so the CUPS printing tests will be" \
+       "skipped; install the packages cups, cups-client and printer-driver-cups-pdf" >&2
   exit 0
 fi
 mkdir -p /run/cups
 if ! running; then
   /usr/sbin/cupsd
   for _ in $(seq 1 50); do running && break; sleep 0.2; done
-  running || { echo "cups-test-queue: the scheduler did not start" >&2; exit 0; }
+  running || {
+    echo "cups-test-queue: the scheduler did not start (see /var/log/cups/error_log), so the" \
+         "CUPS printing tests will be skipped" >&2
+    exit 0
+  }
   cat /run/cups/cupsd.pid 2>/dev/null || pgrep -n -x cupsd || true
 fi
 mkdir -p "$OUT"

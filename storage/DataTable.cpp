@@ -92,6 +92,17 @@ void DataTable::Cancel() {
     table_->cancel();
 }
 
+void DataTable::PostOrCancel(const std::function<void()>& write) {
+    try {
+        write();
+        Post();
+    } catch (...) {
+        if (!IsBrowsing())
+            Cancel();
+        throw;
+    }
+}
+
 void DataTable::Delete() {
     table_->deleteRecord();
 }

@@ -48,6 +48,10 @@ public:
     void Edit(); // on a table without a current record this appends
     void Post();
     void Cancel();
+    // Runs write on the record being appended or edited, then posts it. A failure cancels
+    // the append or edit (the table is left browsing, nothing half-written) before the
+    // error goes on.
+    void PostOrCancel(const std::function<void()>& write);
     void Delete(); // marks the current record deleted; it disappears from view
     void Pack();   // removes deleted records for good; record numbers close up
 

@@ -2,6 +2,8 @@
 
 #include "document/Units.h"
 #include "storage/DataTable.h"
+#include "storage/GeometryFields.h"
+#include "storage/TableSchemas.h"
 
 namespace {
 QString Cut(const QString& text, int maxChars) {
@@ -17,20 +19,13 @@ QString TrimRight(const QString& text) {
 } // namespace
 
 CurrentLabel LabelRecordStore::Read() const {
+    const auto fields = LabelTableFields();
     CurrentLabel label;
-    label.description = Cut(table_.Text(QStringLiteral("DESCRIPT")), 60);
-    label.templateName = Cut(table_.Text(QStringLiteral("TEMPLATE")), 60);
-    SheetGeometry& g = label.geometry;
-    g.labelHeight = float(table_.Float(QStringLiteral("LBLHEIGHT")));
-    g.labelWidth = float(table_.Float(QStringLiteral("LBLWIDTH")));
-    g.topMargin = float(table_.Float(QStringLiteral("TOPMARG")));
-    g.leftMargin = float(table_.Float(QStringLiteral("LEFTMARG")));
-    g.horizontalPitch = float(table_.Float(QStringLiteral("HORIZPITCH")));
-    g.verticalPitch = float(table_.Float(QStringLiteral("VERTPITCH")));
-    g.labelsAcross = table_.Integer(QStringLiteral("NBRACROSS"));
-    g.labelsDown = table_.Integer(QStringLiteral("NBRDOWN"));
-    g.paperSize = Cut(table_.Text(QStringLiteral("PAPERSIZE")), 5);
-    g.labelShape = Cut(table_.Text(QStringLiteral("LBLSHAPE")), 2);
+    label.description =
+        Cut(table_.Text(QStringLiteral("DESCRIPT")), SchemaFieldWidth(fields, "DESCRIPT"));
+    label.templateName =
+        Cut(table_.Text(QStringLiteral("TEMPLATE")), SchemaFieldWidth(fields, "TEMPLATE"));
+    label.geometry = ReadGeometry(table_);
     return label;
 }
 
@@ -43,26 +38,12 @@ void LabelRecordStore::Write(const CurrentLabel& label, const QString& objectsTe
         table_.Append();
     else
         table_.Edit();
-    try {
-        const SheetGeometry& g = label.geometry;
+    table_.PostOrCancel([&] {
         table_.SetMemo(QStringLiteral("OBJECTS"), objectsText);
         table_.SetText(QStringLiteral("DESCRIPT"), label.description);
         table_.SetText(QStringLiteral("TEMPLATE"), label.templateName);
-        table_.SetFloat(QStringLiteral("LBLHEIGHT"), FloatToDBF(g.labelHeight));
-        table_.SetFloat(QStringLiteral("LBLWIDTH"), FloatToDBF(g.labelWidth));
-        table_.SetFloat(QStringLiteral("TOPMARG"), FloatToDBF(g.topMargin));
-        table_.SetFloat(QStringLiteral("LEFTMARG"), FloatToDBF(g.leftMargin));
-        table_.SetFloat(QStringLiteral("HORIZPITCH"), FloatToDBF(g.horizontalPitch));
-        table_.SetFloat(QStringLiteral("VERTPITCH"), FloatToDBF(g.verticalPitch));
-        table_.SetInteger(QStringLiteral("NBRACROSS"), g.labelsAcross);
-        table_.SetInteger(QStringLiteral("NBRDOWN"), g.labelsDown);
-        table_.SetText(QStringLiteral("PAPERSIZE"), g.paperSize);
-        table_.SetText(QStringLiteral("LBLSHAPE"), g.labelShape);
-        table_.Post();
-    } catch (...) {
-        table_.Cancel();
-        throw;
-    }
+        WriteGeometry(table_, label.geometry, &FloatToDBF);
+    });
 }
 
 QString LabelRecordStore::ComparableName(const QString& description) const {

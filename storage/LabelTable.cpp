@@ -53,42 +53,79 @@ void LabelTable::EnsureIndex() {
         CreateIndexTag(LabelTableTag, LabelTableTagExpression);
 }
 
-void LabelTable::RebuildIndexes() {
+quint32 LabelTable::NumberAfterPacking() {
     // Packing closes up record numbers: the current record's new number is its old one less
     // the deleted records before it.
-    quint32 current = 0;
-    if (!Eof() && !IsDeleted()) {
-        const quint32 original = RecNo();
-        quint32 deletedBefore = 0;
-        // Counting visits every earlier record; nobody needs to hear of those moves.
-        auto onChange = std::move(table_->onChange);
-        table_->onChange = nullptr;
-        try {
-            for (quint32 n = 1; n < original; ++n) {
-                Go(n);
-                if (IsDeleted())
-                    ++deletedBefore;
-            }
-        } catch (...) {
-            table_->onChange = std::move(onChange);
-            throw;
+    if (Eof() || IsDeleted())
+        return 0;
+    const quint32 original = RecNo();
+    quint32 deletedBefore = 0;
+    // Counting visits every earlier record; nobody needs to hear of those moves.
+    auto onChange = std::move(table_->onChange);
+    table_->onChange = nullptr;
+    try {
+        for (quint32 n = 1; n < original; ++n) {
+            Go(n);
+            if (IsDeleted())
+                ++deletedBefore;
         }
+    } catch (...) {
         table_->onChange = std::move(onChange);
-        current = original - deletedBefore;
+        throw;
     }
+    table_->onChange = std::move(onChange);
+    return original - deletedBefore;
+}
+
+void LabelTable::RebuildIndexes() {
+    const quint32 original = Eof() ? 0 : RecNo();
+    const quint32 current = NumberAfterPacking();
+    bool packed = false;
+    try {
+        // The engine keeps the open index in step while packing, so a pack that fails leaves
+        // the table and its index as they were.
+        Pack();
+        packed = true;
+        ReplaceIndex();
+    } catch (...) {
+        RestoreIndex(packed ? current : original);
+        throw;
+    }
+    SetOrder(LabelTableTag);
+    if (current > 0)
+        Go(current);
+    else
+        First();
+}
+
+void LabelTable::ReplaceIndex() {
+    // A new index file drops whatever else an old or damaged one held.
     const QString indexFile = IndexFileName();
     if (!indexFile.isEmpty()) {
         CloseIndexes();
         if (QFile::exists(indexFile) && !QFile::remove(indexFile))
             throw dbf::Error(indexFile.toStdString() + ": cannot delete the index file");
     }
-    Pack();
     CreateIndexTag(LabelTableTag, LabelTableTagExpression);
-    SetOrder(LabelTableTag);
-    if (current > 0)
-        Go(current);
-    else
-        First();
+}
+
+void LabelTable::RestoreIndex(quint32 record) noexcept {
+    try {
+        if (!table_->isOpen()) {
+            // A pack interrupted after its commit is finished by opening the table again.
+            auto reopened = dbf::Table::open(table_->path(), dbf::Mode::Exclusive);
+            reopened->onChange = std::move(table_->onChange);
+            table_ = std::move(reopened);
+        }
+        EnsureIndex();
+        SetOrder(LabelTableTag);
+        if (record > 0)
+            Go(record);
+        else
+            First();
+    } catch (const dbf::Error&) {
+        // The rebuild's own failure is the one reported; the table stays as it could be left.
+    }
 }
 
 QString LabelTable::StoredDescription(const QString& description) {

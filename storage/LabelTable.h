@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/TableSchemas.h"
+
 #include "storage/DataTable.h"
 
 #include <QString>
@@ -14,7 +16,8 @@ public:
     static constexpr const char* CreateFailedMessage = "Unable to create QVLBLS.DBF";
     static constexpr const char* OpenFailedMessage =
         "We were unable to open the label file: QVLBLS.DBF";
-    static constexpr int DescriptionWidth = 30; // bytes of DESCRIPT
+    static inline const int DescriptionWidth =
+        SchemaFieldWidth(LabelTableFields(), "DESCRIPT"); // bytes
 
     static QString PathIn(const QString& directory);
 
@@ -31,10 +34,12 @@ public:
     static std::unique_ptr<LabelTable> Open(const QString& directory, QString& failureMessage,
                                             QString* detail = nullptr);
 
-    // What "&Rebuild Indexes" does to this table: closes and deletes the index file, packs
-    // (records marked deleted go for good), re-creates the "DESCRIPT" tag and makes it the
-    // order. The record that was current stays current although packing renumbers it; with
-    // no current record the table ends on its first record. Needs Browse state.
+    // What "&Rebuild Indexes" does to this table: packs (records marked deleted go for good),
+    // then deletes the index file and creates it anew with the "DESCRIPT" tag as the order.
+    // The record that was current stays current although packing renumbers it; with no
+    // current record the table ends on its first record. Needs Browse state. Throws
+    // dbf::Error when it fails, leaving the table open in "DESCRIPT" order with a working
+    // index (the old one, or one rebuilt in its place) so that saving goes on working.
     void RebuildIndexes();
 
     // A description as DESCRIPT stores it (its first 30 bytes, whole characters only); two
@@ -44,4 +49,7 @@ public:
 private:
     using DataTable::DataTable;
     void EnsureIndex();
+    quint32 NumberAfterPacking();
+    void ReplaceIndex();
+    void RestoreIndex(quint32 record) noexcept;
 };

@@ -40,3 +40,12 @@ inline constexpr const char* LabelTableFileName = "QVLBLS.DBF";
 inline constexpr const char* LabelIndexFileName = "QVLBLS.CDX";
 inline constexpr const char* TemplateTableFileName = "QVLTPL.DBF";
 inline constexpr const char* TemplateIndexFileName = "QVLTPL.CDX";
+
+// The width in bytes of a field of a layout (0 when the layout has no such field), so that
+// no width is typed twice.
+inline int SchemaFieldWidth(const std::vector<dbf::FieldDef>& fields, const char* name) {
+    for (const dbf::FieldDef& field : fields)
+        if (field.name == name)
+            return field.length;
+    return 0;
+}

@@ -1,5 +1,7 @@
 #include "storage/TemplateTable.h"
 
+#include "storage/GeometryFields.h"
+
 #include "storage/TableSchemas.h"
 
 #include <QDir>
@@ -122,35 +124,15 @@ bool TemplateTable::RebuildIndexes(const QString& directory, QString& failureMes
 LabelTemplate TemplateTable::Current() const {
     LabelTemplate t;
     t.name = Text("TEMPLATE");
-    SheetGeometry& g = t.geometry;
-    g.labelHeight = static_cast<float>(Float("LBLHEIGHT"));
-    g.labelWidth = static_cast<float>(Float("LBLWIDTH"));
-    g.labelsAcross = Integer("NBRACROSS");
-    g.labelsDown = Integer("NBRDOWN");
-    g.topMargin = static_cast<float>(Float("TOPMARG"));
-    g.leftMargin = static_cast<float>(Float("LEFTMARG"));
-    g.horizontalPitch = static_cast<float>(Float("HORIZPITCH"));
-    g.verticalPitch = static_cast<float>(Float("VERTPITCH"));
-    g.paperSize = Text("PAPERSIZE").left(5);
-    g.labelShape = Text("LBLSHAPE").left(2);
+    t.geometry = ReadGeometry(*this);
     t.userDefined = Logical("USERDEF");
     return t;
 }
 
 void TemplateTable::Write(const LabelTemplate& t) {
-    const SheetGeometry& g = t.geometry;
     SetText("TEMPLATE", t.name);
-    SetFloat("LBLHEIGHT", g.labelHeight);
-    SetFloat("LBLWIDTH", g.labelWidth);
-    SetInteger("NBRACROSS", g.labelsAcross);
-    SetInteger("NBRDOWN", g.labelsDown);
-    SetFloat("TOPMARG", g.topMargin);
-    SetFloat("LEFTMARG", g.leftMargin);
-    SetFloat("HORIZPITCH", g.horizontalPitch);
-    SetFloat("VERTPITCH", g.verticalPitch);
-    SetText("PAPERSIZE", g.paperSize);
+    WriteGeometry(*this, t.geometry);
     SetLogical("USERDEF", t.userDefined);
-    SetText("LBLSHAPE", g.labelShape);
 }
 
 QString TemplateTable::StoredName(const QString& name) {

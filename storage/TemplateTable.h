@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/TableSchemas.h"
+
 #include "storage/DataTable.h"
 #include "storage/LabelTemplate.h"
 
@@ -16,7 +18,8 @@ class TemplateTable : public DataTable {
 public:
     static constexpr const char* OpenFailedMessage =
         "We were unable to open the label template file: QVLTPL.DBF";
-    static constexpr int NameWidth = 60; // bytes of TEMPLATE
+    static inline const int NameWidth =
+        SchemaFieldWidth(TemplateTableFields(), "TEMPLATE"); // bytes
 
     static QString PathIn(const QString& directory);
     // The shipped stock table and its index (Qt resource paths).

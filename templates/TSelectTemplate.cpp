@@ -1,10 +1,10 @@
 #include "templates/TSelectTemplate.h"
 
-#include "designer/CommandBoundary.h"
-#include "designer/Prompter.h"
 #include "storage/TemplateTable.h"
 #include "templates/TTemplateEdit.h"
 #include "templates/TemplateTableModel.h"
+#include "ui/CommandBoundary.h"
+#include "ui/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -39,17 +39,9 @@ bool EditTemplate(QWidget* parent, const QString& caption, LabelTemplate& t) {
     return true;
 }
 
-// Writes `t` into the row being appended or edited and posts it; a failure cancels the
-// append or edit before the error goes on.
+// Writes `t` into the row being appended or edited and posts it.
 void WriteAndPost(TemplateTable& table, const LabelTemplate& t) {
-    try {
-        table.Write(t);
-        table.Post();
-    } catch (...) {
-        if (!table.IsBrowsing())
-            table.Cancel();
-        throw;
-    }
+    table.PostOrCancel([&] { table.Write(t); });
 }
 } // namespace
 

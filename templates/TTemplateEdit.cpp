@@ -1,8 +1,8 @@
 #include "templates/TTemplateEdit.h"
 
-#include "designer/Prompter.h"
 #include "templates/NumericEntry.h"
 #include "templates/TemplateEditorRules.h"
+#include "ui/Prompter.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,5 +1,6 @@
 #include "templates/TemplateEditorRules.h"
 
+#include <algorithm>
 #include <cmath>
 
 const QString TemplateEditorRules::InitialInchPattern = QStringLiteral("##.###");
@@ -99,7 +100,51 @@ QString TemplateEditorRules::ValidLabel(const SheetGeometry& g, const QString& d
         return QStringLiteral("Horizontal Pitch must be at least = Label Width");
     if (g.labelsDown > 1 && g.verticalPitch < g.labelHeight)
         return QStringLiteral("Vertical Pitch must be at least = Label Height");
+    if (const QString offPaper = LabelsOffPaper(g); !offPaper.isEmpty())
+        return offPaper;
     if (description.isEmpty())
         return QStringLiteral("You must provide a description");
+    return {};
+}
+
+QSizeF TemplateEditorRules::PaperInches(const QString& code) {
+    const QString c = code.trimmed();
+    const QSizeF letter(8.5, 11.0);
+    const QSizeF a4 = QSizeF(210, 297) / MillimetresPerInch;
+    const QSizeF a5 = QSizeF(148, 210) / MillimetresPerInch;
+    if (c == u"LTR")
+        return letter;
+    if (c == u"LTRL")
+        return letter.transposed();
+    if (c == u"A4")
+        return a4;
+    if (c == u"A4L")
+        return a4.transposed();
+    if (c == u"A5")
+        return a5;
+    return {};
+}
+
+QString TemplateEditorRules::LabelsOffPaper(const SheetGeometry& g) {
+    const QSizeF paper = PaperInches(g.paperSize);
+    if (paper.isEmpty())
+        return {};
+    // The values are single precision and typed to two decimals: a label ending on the
+    // paper's edge fits.
+    constexpr double kTolerance = 0.005;
+    const double right =
+        g.leftMargin + std::max(0, g.labelsAcross - 1) * double(g.horizontalPitch) + g.labelWidth;
+    const double bottom =
+        g.topMargin + std::max(0, g.labelsDown - 1) * double(g.verticalPitch) + g.labelHeight;
+    const QString name = PaperSizeEntries().value(PaperSizeIndex(g.paperSize));
+    const auto inches = [](double v) { return QString::number(v, 'f', 2); };
+    if (right > paper.width() + kTolerance)
+        return QStringLiteral("The labels do not fit on the paper: the last label's right edge "
+                              "lies %1 in from the left, beyond the %2 in width of %3 paper")
+            .arg(inches(right), inches(paper.width()), name);
+    if (bottom > paper.height() + kTolerance)
+        return QStringLiteral("The labels do not fit on the paper: the last label's bottom edge "
+                              "lies %1 in from the top, beyond the %2 in height of %3 paper")
+            .arg(inches(bottom), inches(paper.height()), name);
     return {};
 }

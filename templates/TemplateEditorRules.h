@@ -2,6 +2,7 @@
 
 #include "document/SheetGeometry.h"
 
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -57,9 +58,16 @@ public:
     }
 
     // The checks before a template is saved, on the inch values, in order; the first failure's
-    // message, or an empty text when the geometry and description are valid. Margins and the
-    // pitch of a single column or row are not checked.
+    // message, or an empty text when the geometry and description are valid. The pitch of a
+    // single column or row is not checked; margins only so far as the labels must fit.
     static QString ValidLabel(const SheetGeometry& inches, const QString& description);
+
+    // The paper a code names, in inches as it lies (landscape turned); empty for "USER" and
+    // unknown codes, whose paper is not known.
+    static QSizeF PaperInches(const QString& code);
+    // The message refusing a sheet whose last label's right or bottom edge lies beyond its
+    // paper; empty when the labels fit or the paper is not known.
+    static QString LabelsOffPaper(const SheetGeometry& inches);
 
     // The counts the editor's spin edits allow: 1 to 10 across, 1 to 30 down.
     static constexpr int MaxAcross = 10;

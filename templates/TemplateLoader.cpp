@@ -1,14 +1,17 @@
 #include "templates/TemplateLoader.h"
 
-#include "designer/Prompter.h"
+#include "storage/TableSchemas.h"
+
 #include "document/ChosenPositions.h"
 #include "storage/TemplateTable.h"
 #include "templates/TSelectTemplate.h"
+#include "ui/Prompter.h"
 
 namespace {
-constexpr int PaperSizeChars = 5;
-constexpr int LabelShapeChars = 2;
-constexpr int TemplateNameChars = 60;
+const auto LabelFields = LabelTableFields();
+const int PaperSizeChars = SchemaFieldWidth(LabelFields, "PAPERSIZE");
+const int LabelShapeChars = SchemaFieldWidth(LabelFields, "LBLSHAPE");
+const int TemplateNameChars = SchemaFieldWidth(LabelFields, "TEMPLATE");
 } // namespace
 
 TemplateLoader::TemplateLoader(const QString& dataDirectory, Target target)
@@ -39,7 +42,5 @@ void TemplateLoader::CopyTemplate(const LabelTemplate& t, CurrentLabel& label) {
     label.geometry = t.geometry;
     label.geometry.paperSize = t.geometry.paperSize.left(PaperSizeChars);
     label.geometry.labelShape = t.geometry.labelShape.left(LabelShapeChars);
-    if (before.labelsAcross != label.geometry.labelsAcross ||
-        before.labelsDown != label.geometry.labelsDown)
-        ProgramChosenPositions().clear();
+    ForgetPositionsIfLayoutChanged(before, label.geometry);
 }

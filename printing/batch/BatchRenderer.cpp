@@ -1,13 +1,18 @@
 #include "BatchRenderer.h"
 
+#include "StagedOutput.h"
+
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <stdexcept>
 
+#include "app/PrinterAlignmentSettings.h"
 #include "document/ChosenPositions.h"
+#include "printing/MergeRun.h"
 #include "printing/SheetJob.h"
 #include "printing/TReportImage.h"
 #include "printing/TReportPdfWriter.h"
@@ -15,16 +20,28 @@
 #include "storage/DataTable.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/LabelTable.h"
+#include "storage/MergeSource.h"
+#include "storage/MergeSourceError.h"
 #include "storage/dbf/Table.h"
 
 namespace {
 
 constexpr int kMaxSheets = 9999;
 
+// Plain decimal digits only: no sign, no blanks, no base prefix.
 bool ParseInt(const QString& text, int low, int high, int& value) {
-    bool ok = false;
-    value = text.toInt(&ok);
-    return ok && value >= low && value <= high;
+    if (text.isEmpty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return false;
+    value = text.toInt();
+    return value >= low && value <= high;
+}
+
+bool TakesValue(const QString& name) {
+    static const QStringList options = {"--dir",   "--label", "--sheets", "--positions",
+                                        "--pdf",   "--png",   "--dpi",    "--printer-offsets",
+                                        "--merge", "--copies"};
+    return options.contains(name);
 }
 
 bool ParsePositions(const QString& text, std::vector<std::pair<int, int>>& positions) {
@@ -58,6 +75,7 @@ QString BatchRenderer::Usage() {
     return QStringLiteral(
         "Usage: quorvane-batch [--dir DIR] --label DESCRIPTION [--sheets N]\n"
         "                      [--positions R:C,R:C...] (--pdf FILE | --png FOLDER [--dpi N])\n"
+        "                      [--merge FILE [--copies N]]\n"
         "\n"
         "Renders the sheets of a stored label, exactly as they print.\n"
         "  --dir DIR          data directory holding QVLBLS.DBF (default: the program's)\n"
@@ -66,24 +84,40 @@ QString BatchRenderer::Usage() {
         "  --positions LIST   only these positions, row:column counted from 1\n"
         "  --pdf FILE         write one PDF file, a page per sheet\n"
         "  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER\n"
-        "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300)\n"
+        "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300);\n"
+        "                     refused with --pdf\n"
+        "  --printer-offsets PRINTER\n"
+        "                     move the drawing by the printer's alignment stored in QV.INI\n"
+        "  --merge FILE       one label per record of a CSV file or a .dbf table; {Field}\n"
+        "                     in a text is the record's field; the records decide the sheets\n"
+        "  --copies N         with --merge: labels per record, 1 to 9999 (default 1)\n"
         "  --help             show this text\n"
         "\n"
         "The label table is only read, without its lock, so the program may run meanwhile.\n"
-        "Exit codes: 0 success, 2 bad usage, 3 label or table not found, 4 rendering failed.\n");
+        "Files appear only when the whole run succeeded; a failed run leaves existing files\n"
+        "as they were.\n"
+        "Exit codes: 0 success, 2 bad usage, 3 label or table not found or a merge file\n"
+        "missing or unreadable, 4 the table cannot be read (damaged) or rendering failed.\n");
 }
 
 bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QString& error) {
+    bool dpiGiven = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& name = arguments[i];
         if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
             options.help = true;
             return true;
         }
-        if (i + 1 >= arguments.size() || !name.startsWith(QLatin1String("--"))) {
-            error = name.startsWith(QLatin1String("--"))
-                        ? QStringLiteral("%1 needs a value").arg(name)
-                        : QStringLiteral("unexpected argument \"%1\"").arg(name);
+        if (!name.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unexpected argument \"%1\"").arg(name);
+            return false;
+        }
+        if (!TakesValue(name)) {
+            error = QStringLiteral("unknown option %1").arg(name);
+            return false;
+        }
+        if (i + 1 >= arguments.size()) {
+            error = QStringLiteral("%1 needs a value").arg(name);
             return false;
         }
         const QString value = arguments[++i];
@@ -105,20 +139,33 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             options.pdfFile = value;
         } else if (name == QLatin1String("--png")) {
             options.pngFolder = value;
+        } else if (name == QLatin1String("--printer-offsets")) {
+            options.printerOffsets = value;
         } else if (name == QLatin1String("--dpi")) {
             if (!ParseInt(value, 30, 1200, options.dpi)) {
                 error = QStringLiteral("--dpi takes a number from 30 to 1200");
                 return false;
             }
-        } else {
-            error = QStringLiteral("unknown option %1").arg(name);
-            return false;
+            dpiGiven = true;
+        } else if (name == QLatin1String("--merge")) {
+            options.mergeFile = value;
+        } else if (name == QLatin1String("--copies")) {
+            if (!ParseInt(value, 1, kMaxSheets, options.copies)) {
+                error = QStringLiteral("--copies takes a number from 1 to %1").arg(kMaxSheets);
+                return false;
+            }
         }
     }
     if (options.label.trimmed().isEmpty())
         error = QStringLiteral("--label is required");
     else if (options.pdfFile.isEmpty() == options.pngFolder.isEmpty())
         error = QStringLiteral("give exactly one of --pdf and --png");
+    else if (dpiGiven && options.pngFolder.isEmpty())
+        error = QStringLiteral("--dpi applies to --png only (a PDF keeps its vectors)");
+    else if (options.copies > 0 && options.mergeFile.isEmpty())
+        error = QStringLiteral("--copies needs --merge");
+    else if (!options.mergeFile.isEmpty() && options.sheets != 1)
+        error = QStringLiteral("with --merge the records decide the sheets; give --copies");
     return error.isEmpty();
 }
 
@@ -139,9 +186,10 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
             return NotFound;
         }
     } catch (const std::exception& error) {
+        // The table is there but damaged: not the same as a missing one.
         err << "quorvane-batch: cannot read " << QDir::toNativeSeparators(path) << ": "
             << error.what() << "\n";
-        return NotFound;
+        return RenderFailed;
     }
 
     job.Sheets = options.sheets;
@@ -161,29 +209,65 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
         }
     }
 
+    // Only when asked: a file is not a printer, and prints as designed.
+    PrinterAlignment alignment;
+    if (!options.printerOffsets.isEmpty())
+        alignment = PrinterAlignmentSettings(QDir(directory).filePath(QStringLiteral("QV.INI")))
+                        .Read(options.printerOffsets);
+    // The merge file is read whole before anything is drawn.
+    std::unique_ptr<MergeSource> source;
+    std::unique_ptr<MergeRun> merge;
+    if (!options.mergeFile.isEmpty()) {
+        try {
+            source = MergeSource::Open(options.mergeFile);
+            merge = std::make_unique<MergeRun>(*source, std::max(1, options.copies));
+        } catch (const MergeSourceError& error) {
+            err << "quorvane-batch: " << error.Message() << "\n";
+            return NotFound;
+        }
+        const QString warning = merge->MissingFieldsWarning(job.ObjectsText);
+        if (!warning.isEmpty())
+            err << "quorvane-batch: " << warning << "\n";
+        job.Merge = merge.get();
+    }
+
+    // Every file is written under a temporary name and put in place once all are complete.
+    StagedOutput output;
+    bool madeFolder = false;
     try {
         if (!options.pdfFile.isEmpty()) {
-            TReportPdfWriter writer(options.pdfFile);
-            job.Render(writer);
+            {
+                TReportPdfWriter writer(output.Stage(options.pdfFile));
+                writer.SetAlignment(alignment);
+                job.Render(writer);
+            }
         } else {
+            madeFolder = !QFileInfo::exists(options.pngFolder);
             if (!QDir().mkpath(options.pngFolder))
                 throw std::runtime_error("cannot create the folder " +
                                          options.pngFolder.toStdString());
             TReportImage images(options.dpi);
+            images.SetAlignment(alignment);
             QString saveError;
             images.OnPage = [&](const QImage& page, int number) {
                 const QString file =
                     QDir(options.pngFolder)
                         .filePath(
                             QStringLiteral("sheet-%1.png").arg(number, 4, 10, QLatin1Char('0')));
-                if (saveError.isEmpty() && !page.save(file, "PNG"))
+                if (saveError.isEmpty() && !page.save(output.Stage(file), "PNG"))
                     saveError = QStringLiteral("cannot write ") + file;
             };
             job.Render(images);
             if (!saveError.isEmpty())
                 throw std::runtime_error(saveError.toStdString());
         }
+        QString commitError;
+        if (!output.Commit(commitError))
+            throw std::runtime_error(commitError.toStdString());
     } catch (const std::exception& error) {
+        output.Discard();
+        if (madeFolder)
+            QDir().rmdir(options.pngFolder); // only when nothing else came to be in it
         err << "quorvane-batch: rendering failed: " << error.what() << "\n";
         return RenderFailed;
     }

@@ -20,6 +20,9 @@ public:
         QString pdfFile;
         QString pngFolder;
         int dpi = 300;
+        QString printerOffsets; // a printer whose correction in QV.INI moves the drawing
+        QString mergeFile;      // one label per record of this CSV file or table
+        int copies = 0;         // with mergeFile: labels per record (0: not given, 1)
         bool help = false;
     };
 

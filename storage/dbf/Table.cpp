@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 
 namespace dbf {
 
@@ -18,6 +19,26 @@ namespace {
 using namespace dbf::bytes;
 
 constexpr char kEndMark = 0x1A;
+
+// The table header: a 32-byte block, then one 32-byte descriptor per field, then a
+// terminator byte.
+constexpr std::uint32_t kHeaderBlock = 32;
+constexpr std::uint32_t kDescriptorSize = 32;
+constexpr char kHeaderTerminator = 0x0D;
+constexpr unsigned char kVersionPlain = 0x03; // no memo file
+constexpr unsigned char kVersionMemo = 0xF5;  // with an FPT memo file
+constexpr int kVersionOffset = 0;
+constexpr int kDateOffset = 1; // year % 100, month, day
+constexpr int kRecordCountOffset = 4;
+constexpr int kHeaderLengthOffset = 8;
+constexpr int kRecordLengthOffset = 10;
+constexpr int kTableFlagsOffset = 28;
+constexpr char kHasIndexFlag = 0x01; // a compound index belongs to the table
+// Within a field descriptor.
+constexpr int kFieldTypeOffset = 11;
+constexpr int kFieldDataOffset = 12; // the field's offset in the record
+constexpr int kFieldLengthOffset = 16;
+constexpr int kFieldDecimalsOffset = 17;
 const char* const kTempSuffix = ".qvtmp";
 const char* const kCommitSuffix = ".qvcommit";
 
@@ -59,9 +80,9 @@ void stampDate(char* header) {
     std::time_t now = std::time(nullptr);
     std::tm tm{};
     localtime_r(&now, &tm);
-    header[1] = static_cast<char>(tm.tm_year % 100);
-    header[2] = static_cast<char>(tm.tm_mon + 1);
-    header[3] = static_cast<char>(tm.tm_mday);
+    header[kDateOffset] = static_cast<char>(tm.tm_year % 100);
+    header[kDateOffset + 1] = static_cast<char>(tm.tm_mon + 1);
+    header[kDateOffset + 2] = static_cast<char>(tm.tm_mday);
 }
 
 void validate(const std::vector<FieldDef>& fields) {
@@ -105,6 +126,16 @@ std::string tempOf(const std::string& path) {
     return path + kTempSuffix;
 }
 
+// A file reached through a symbolic link is replaced where the link points: renaming a
+// packed copy over the link itself would leave the link's target without the saves.
+std::string followLinks(const std::string& file) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(file, error))
+        return file;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(file, error);
+    return error ? file : target.string();
+}
+
 } // namespace
 
 // ============================================================ create
@@ -114,24 +145,25 @@ void Table::create(const std::string& path, const std::vector<FieldDef>& fields)
     if (File::exists(path))
         throw Error("The table " + path + " already exists");
     bool hasMemo = std::any_of(fields.begin(), fields.end(), [](auto& f) { return f.type == 'M'; });
-    std::uint32_t headerLength = static_cast<std::uint32_t>(32 + 32 * fields.size() + 1);
+    std::uint32_t headerLength =
+        static_cast<std::uint32_t>(kHeaderBlock + kDescriptorSize * fields.size() + 1);
     std::string bytes(headerLength + 1, '\0');
-    bytes[0] = static_cast<char>(hasMemo ? 0xF5 : 0x03);
+    bytes[kVersionOffset] = static_cast<char>(hasMemo ? kVersionMemo : kVersionPlain);
     stampDate(bytes.data());
-    put16(bytes.data() + 8, headerLength);
+    put16(bytes.data() + kHeaderLengthOffset, headerLength);
     std::uint32_t offset = 1;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        char* d = bytes.data() + 32 + 32 * i;
+        char* d = bytes.data() + kHeaderBlock + kDescriptorSize * i;
         std::string name = upperAscii(fields[i].name);
         std::memcpy(d, name.data(), name.size());
-        d[11] = fields[i].type;
-        put32(d + 12, offset);
-        d[16] = static_cast<char>(fields[i].length);
-        d[17] = static_cast<char>(fields[i].decimals);
+        d[kFieldTypeOffset] = fields[i].type;
+        put32(d + kFieldDataOffset, offset);
+        d[kFieldLengthOffset] = static_cast<char>(fields[i].length);
+        d[kFieldDecimalsOffset] = static_cast<char>(fields[i].decimals);
         offset += static_cast<std::uint32_t>(fields[i].length);
     }
-    put16(bytes.data() + 10, offset);
-    bytes[headerLength - 1] = 0x0D;
+    put16(bytes.data() + kRecordLengthOffset, offset);
+    bytes[headerLength - 1] = kHeaderTerminator;
     bytes[headerLength] = kEndMark;
 
     if (hasMemo) {
@@ -194,7 +226,7 @@ bool Table::isOpen() const {
     return d->state != State::Inactive;
 }
 const std::string& Table::path() const {
-    return d->path;
+    return d->givenPath;
 }
 Mode Table::mode() const {
     return d->mode;
@@ -245,10 +277,11 @@ void TableImpl::recoverPack() {
 }
 
 void TableImpl::openFiles(const std::string& tablePath, Mode openMode) {
-    path = tablePath;
+    givenPath = tablePath;
+    path = followLinks(tablePath);
     mode = openMode;
-    memoPath = companion(path, ".fpt");
-    cdxPath = companion(path, ".cdx");
+    memoPath = followLinks(companion(tablePath, ".fpt"));
+    cdxPath = followLinks(companion(tablePath, ".cdx"));
     bool writable = mode == Mode::Exclusive;
     bool pendingCommit = File::exists(path + kCommitSuffix);
     auto current = [&](const std::string& f) {
@@ -265,28 +298,29 @@ void TableImpl::openFiles(const std::string& tablePath, Mode openMode) {
         return Error("The table " + path + " is damaged (" + what + ")");
     };
     std::uint64_t size = dbf.size();
-    if (size < 32)
+    if (size < kHeaderBlock)
         throw damaged("shorter than a table header");
-    char head[32];
+    char head[kHeaderBlock];
     dbf.readAt(0, head, sizeof head);
-    headerLength = le16(head + 8);
-    recordLength = le16(head + 10);
-    count = le32(head + 4);
-    if (headerLength < 33 || headerLength > size)
+    headerLength = le16(head + kHeaderLengthOffset);
+    recordLength = le16(head + kRecordLengthOffset);
+    count = le32(head + kRecordCountOffset);
+    if (headerLength < kHeaderBlock + 1 || headerLength > size)
         throw damaged("header length " + std::to_string(headerLength));
     header.assign(headerLength, '\0');
     dbf.readAt(0, header.data(), headerLength);
 
     std::uint32_t offset = 1;
-    for (std::uint32_t slot = 32; slot < headerLength && header[slot] != 0x0D; slot += 32) {
-        if (slot + 32 > headerLength)
+    for (std::uint32_t slot = kHeaderBlock;
+         slot < headerLength && header[slot] != kHeaderTerminator; slot += kDescriptorSize) {
+        if (slot + kDescriptorSize > headerLength)
             throw damaged("field descriptors run past the header");
         const char* f = header.data() + slot;
         FieldDef def;
         def.name = std::string(f, strnlen(f, 11));
-        def.type = static_cast<char>(std::toupper(static_cast<unsigned char>(f[11])));
-        def.length = static_cast<unsigned char>(f[16]);
-        def.decimals = static_cast<unsigned char>(f[17]);
+        def.type = static_cast<char>(std::toupper(static_cast<unsigned char>(f[kFieldTypeOffset])));
+        def.length = static_cast<unsigned char>(f[kFieldLengthOffset]);
+        def.decimals = static_cast<unsigned char>(f[kFieldDecimalsOffset]);
         if (def.type == 'C' && def.decimals > 0) { // long character fields (Clipper, FoxPro)
             def.length += 256 * def.decimals;
             def.decimals = 0;
@@ -751,28 +785,31 @@ void Table::cancel() {
 
 void TableImpl::writeMemos() {
     for (auto& [field, text] : pendingMemos) {
-        char* out = buffer.data() + offsets[field];
-        std::size_t width = static_cast<std::size_t>(fields[field].length);
         std::uint32_t block = 0;
         if (!text.empty()) {
             if (!memo)
                 memo = MemoFile::create(memoPath);
             block = memo->append(text, syncWrites);
         }
-        if (width == 4) {
-            put32(out, block);
-        } else {
-            std::string digits = block == 0 ? std::string() : std::to_string(block);
-            std::memset(out, ' ', width);
-            std::memcpy(out + width - digits.size(), digits.data(), digits.size());
-        }
+        writeMemoPointer(buffer.data() + offsets[field], field, block);
     }
     pendingMemos.clear();
 }
 
+void TableImpl::writeMemoPointer(char* out, std::size_t field, std::uint32_t block) const {
+    std::size_t width = static_cast<std::size_t>(fields[field].length);
+    if (width == 4) {
+        put32(out, block);
+    } else {
+        std::string digits = block == 0 ? std::string() : std::to_string(block);
+        std::memset(out, ' ', width);
+        std::memcpy(out + width - digits.size(), digits.data(), digits.size());
+    }
+}
+
 void TableImpl::writeRecordCount() {
     stampDate(header.data());
-    put32(header.data() + 4, count);
+    put32(header.data() + kRecordCountOffset, count);
     dbf.writeAt(1, header.data() + 1, 7);
     if (syncWrites)
         dbf.sync();
@@ -912,22 +949,14 @@ void Table::packFiles() {
                 continue;
             std::string text = t.memoText(f, src);
             std::uint32_t block = text.empty() || !memo ? 0 : memo->append(text, false);
-            std::size_t width = static_cast<std::size_t>(t.fields[f].length);
-            char* out = dst + t.offsets[f];
-            if (width == 4) {
-                put32(out, block);
-            } else {
-                std::string digits = block == 0 ? std::string() : std::to_string(block);
-                std::memset(out, ' ', width);
-                std::memcpy(out + width - digits.size(), digits.data(), digits.size());
-            }
+            t.writeMemoPointer(dst + t.offsets[f], f, block);
         }
     }
     if (memo && t.syncWrites)
         memo->sync();
     std::string header = t.header;
     stampDate(header.data());
-    put32(header.data() + 4, kept);
+    put32(header.data() + kRecordCountOffset, kept);
     File newDbf = File::create(dbfTemp, true);
     newDbf.writeAt(0, header);
     if (!packed.empty())
@@ -940,29 +969,15 @@ void Table::packFiles() {
 
     // 2. The index over the packed records (the table itself stays as it is until commit).
     std::vector<TableImpl::Tag> tags = t.tags;
-    std::swap(t.data, packed);
-    std::swap(t.count, kept);
-    try {
-        for (auto& tag : tags) {
-            tag.keys.assign(std::size_t(t.count) * tag.keyLength, ' ');
-            for (std::uint32_t rec = 1; rec <= t.count; ++rec)
-                t.computeKey(tag, rec);
-            t.sortTag(tag);
-        }
-    } catch (...) {
-        std::swap(t.data, packed);
-        std::swap(t.count, kept);
-        throw;
+    for (auto& tag : tags) {
+        tag.keys.assign(std::size_t(kept) * tag.keyLength, ' ');
+        for (std::uint32_t rec = 1; rec <= kept; ++rec)
+            t.computeKey(tag, rec, packed.data() + std::size_t(rec - 1) * t.recordLength);
+        t.sortTag(tag, kept);
     }
-    std::swap(t.data, packed);
-    std::swap(t.count, kept);
     std::string image;
     if (t.indexOpen) {
-        std::swap(t.tags, tags);
-        std::swap(t.count, kept);
-        image = t.buildIndexImage();
-        std::swap(t.tags, tags);
-        std::swap(t.count, kept);
+        image = t.buildIndexImage(tags, kept);
         File newCdx = File::create(cdxTemp, true);
         newCdx.writeAt(0, image);
         if (t.syncWrites)
@@ -998,8 +1013,8 @@ void Table::packFiles() {
 
 // ============================================================ index
 
-void TableImpl::computeKey(Tag& tag, std::uint32_t rec) const {
-    std::string_view bytes = fieldBytes(record(rec), static_cast<std::size_t>(tag.field));
+void TableImpl::computeKey(Tag& tag, std::uint32_t rec, const char* recordBytes) const {
+    std::string_view bytes = fieldBytes(recordBytes, static_cast<std::size_t>(tag.field));
     char* out = tag.keys.data() + std::size_t(rec - 1) * tag.keyLength;
     if (tag.upper) {
         // Plain ASCII, by far the common case, folds in place without allocating.
@@ -1018,9 +1033,9 @@ void TableImpl::computeKey(Tag& tag, std::uint32_t rec) const {
     }
 }
 
-void TableImpl::sortTag(Tag& tag) const {
-    tag.order.resize(count);
-    for (std::uint32_t rec = 1; rec <= count; ++rec)
+void TableImpl::sortTag(Tag& tag, std::uint32_t records) const {
+    tag.order.resize(records);
+    for (std::uint32_t rec = 1; rec <= records; ++rec)
         tag.order[rec - 1] = rec;
     std::sort(tag.order.begin(), tag.order.end(),
               [&](std::uint32_t a, std::uint32_t b) { return orderLess(tag, a, b); });
@@ -1069,11 +1084,12 @@ bool TableImpl::tagAgrees(const Tag& tag, const std::vector<std::uint32_t>& reco
     return true;
 }
 
-std::string TableImpl::buildIndexImage() const {
+std::string TableImpl::buildIndexImage(const std::vector<Tag>& tagList,
+                                       std::uint32_t records) const {
     std::vector<TagSource> sources;
-    for (const auto& tag : tags)
+    for (const auto& tag : tagList)
         sources.push_back({tag.name, tag.expression, tag.keyLength, &tag.order,
-                           [&tag](std::uint32_t rec) { return tag.key(rec); }, count});
+                           [&tag](std::uint32_t rec) { return tag.key(rec); }, records});
     return CompoundIndex::build(sources);
 }
 
@@ -1098,10 +1114,11 @@ void TableImpl::writeIndex() {
 }
 
 void TableImpl::setIndexFlag(bool on) {
-    if (mode != Mode::Exclusive || ((header[28] & 0x01) != 0) == on)
+    char& flags = header[kTableFlagsOffset];
+    if (mode != Mode::Exclusive || ((flags & kHasIndexFlag) != 0) == on)
         return;
-    header[28] = static_cast<char>(on ? (header[28] | 0x01) : (header[28] & ~0x01));
-    dbf.writeAt(28, header.data() + 28, 1);
+    flags = static_cast<char>(on ? (flags | kHasIndexFlag) : (flags & ~kHasIndexFlag));
+    dbf.writeAt(kTableFlagsOffset, &flags, 1);
     if (syncWrites)
         dbf.sync();
 }

@@ -58,12 +58,19 @@ public:
     std::size_t positionOf(std::uint32_t rec) const;
     void seekVisible(std::size_t pos, int step); // from pos on, the first record not deleted
     bool orderLess(const Tag& tag, std::uint32_t a, std::uint32_t b) const;
-    void computeKey(Tag& tag, std::uint32_t rec) const;
-    void sortTag(Tag& tag) const;
+    // The key of record rec, computed from that record's bytes (rec only places it).
+    void computeKey(Tag& tag, std::uint32_t rec, const char* recordBytes) const;
+    void computeKey(Tag& tag, std::uint32_t rec) const { computeKey(tag, rec, record(rec)); }
+    void sortTag(Tag& tag) const { sortTag(tag, count); }
+    void sortTag(Tag& tag, std::uint32_t records) const;
     Tag makeTag(std::string_view name, std::string_view expression) const;
     bool tagAgrees(const Tag& tag, const std::vector<std::uint32_t>& records,
                    const std::vector<char>& keys) const;
-    std::string buildIndexImage() const;
+    std::string buildIndexImage() const { return buildIndexImage(tags, count); }
+    std::string buildIndexImage(const std::vector<Tag>& tagList, std::uint32_t records) const;
+    // Writes a memo block number into a record's memo field (4 bytes binary or decimal
+    // digits, right-aligned; block 0 leaves it blank).
+    void writeMemoPointer(char* out, std::size_t field, std::uint32_t block) const;
     void writeIndex();
     void loadIndex();
     void setIndexFlag(bool on);
@@ -77,7 +84,9 @@ public:
     void recoverPack();
 
     Table& q;
+    // The files as opened, symbolic links followed: a pack renames its copies over these.
     std::string path, memoPath, cdxPath;
+    std::string givenPath; // as given to open, for path()
     Mode mode = Mode::Exclusive;
     File dbf;
     std::optional<MemoFile> memo;

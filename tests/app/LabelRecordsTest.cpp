@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/TSelectLabel.h"
+#include "support/UnwritableFolder.h"
 #include <QAbstractItemModel>
 #include <QTableView>
 
@@ -261,16 +262,45 @@ TEST_F(MainWindowTest, RebuildRemovesDeletedLabelsAndStaysOnTheLabelShown) {
               (QStringList{QStringLiteral("Bravo"), QStringLiteral("Charlie 2")}));
 }
 
+TEST_F(MainWindowTest, FailedRebuildIsShownAndSavingGoesOnInDescriptionOrder) {
+    SaveNewLabel(QStringLiteral("Charlie"));
+    SaveNewLabel(QStringLiteral("Alpha"));
+    SaveNewLabel(QStringLiteral("Gone"));
+    prompts.Then(Answer::Yes());
+    window->mnuDeleteLabel->trigger();
+    LabelTable& table = *window->Records().Table();
+    {
+        // The data directory stops taking new files while the program runs.
+        UnwritableFolder locked(dir.path());
+        ASSERT_TRUE(locked.holds()) << locked.why().toStdString();
+        window->mnuRebuildIndexes->trigger();
+        ASSERT_EQ(prompts.Messages(QStringLiteral("Error")).size(), 1);
+        EXPECT_FALSE(prompts.Messages(QStringLiteral("Information")).contains("Complete!"));
+        EXPECT_EQ(table.Order(), QStringLiteral("DESCRIPT"));
+
+        SaveNewLabel(QStringLiteral("Bravo"));
+        EXPECT_FALSE(Changed());
+        EXPECT_EQ(prompts.Messages(QStringLiteral("Error")).size(), 1);
+        EXPECT_EQ(StoredDescriptions(table),
+                  (QStringList{"Alpha", "Bravo", "Charlie"})); // the order Select Label lists
+    }
+    window->mnuRebuildIndexes->trigger(); // writable again
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(), QStringLiteral("Complete!"));
+    EXPECT_EQ(table.RecordCount(), 3u);
+}
+
 TEST_F(MainWindowTest, AFaultyStoredNumberLoadsWhatItCanAndSaysSo) {
     SaveNewLabel(QStringLiteral("Broken"));
     LabelTable& table = *window->Records().Table();
-    window->Records().SuppressReload = true;
-    table.Edit();
-    table.SetMemo(QStringLiteral("OBJECTS"),
-                  QStringLiteral("LABELITEM=RECTANGLE\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=0.500\r\n"
-                                 "HEIGHT=0.250\r\nLABELITEM=RECTANGLE\r\nTOP=abc\r\nLEFT=0.1\r\n"));
-    table.Post();
-    window->Records().SuppressReload = false;
+    {
+        LabelRecords::SuppressReloadScope suppress(window->Records());
+        table.Edit();
+        table.SetMemo(
+            QStringLiteral("OBJECTS"),
+            QStringLiteral("LABELITEM=RECTANGLE\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=0.500\r\n"
+                           "HEIGHT=0.250\r\nLABELITEM=RECTANGLE\r\nTOP=abc\r\nLEFT=0.1\r\n"));
+        table.Post();
+    }
 
     RestartWindow();
     ASSERT_FALSE(prompts.Messages(QStringLiteral("Error")).isEmpty());
@@ -278,7 +308,7 @@ TEST_F(MainWindowTest, AFaultyStoredNumberLoadsWhatItCanAndSaysSo) {
     EXPECT_TRUE(error.startsWith(QStringLiteral("'abc' is not a valid floating point value")));
     EXPECT_TRUE(error.contains(QStringLiteral("only partly loaded")));
     EXPECT_EQ(window->Items().OrderList().size(), 1);
-    EXPECT_FALSE(window->Records().Loading);
+    EXPECT_FALSE(window->Records().Loading());
     window->Records().TriggerChange();
     EXPECT_TRUE(Changed());
 }
@@ -344,4 +374,75 @@ TEST_F(MainWindowTest, ASecondCopyOfTheProgramCannotOpenTheLabelTable) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_STREQ(LabelTable::OpenFailedMessage,
                  "We were unable to open the label file: QVLBLS.DBF");
+}
+
+TEST_F(MainWindowTest, ADamagedMemoEndsTheLoadWithItsErrorAndLeavesEditingWorking) {
+    SaveNewLabel(QStringLiteral("Damaged"));
+    prompts.Then(Answer::Yes());
+    ASSERT_TRUE(window->close());
+    window.reset();
+    // The memo file loses every block after its header: the label's OBJECTS cannot be read.
+    QFile memo(dir.filePath(QStringLiteral("QVLBLS.FPT")));
+    ASSERT_TRUE(memo.exists());
+    ASSERT_TRUE(memo.resize(512));
+    StartWindow();
+
+    ASSERT_FALSE(prompts.Messages(QStringLiteral("Error")).isEmpty());
+    EXPECT_EQ(Description(), QStringLiteral("Damaged"));
+    EXPECT_FALSE(window->Records().Loading());
+    EXPECT_FALSE(Changed());
+    // The user's typing marks the label changed again, so it can be saved.
+    QTest::keyClicks(window->Descript, QStringLiteral(" 2"));
+    EXPECT_TRUE(Changed());
+}
+
+TEST_F(MainWindowTest, WithoutAnAppliedTemplateThereIsNoLabelToSave) {
+    // A fresh folder: typing a description marks nothing, and Save refuses.
+    QTest::keyClicks(window->Descript, QStringLiteral("Orphan"));
+    EXPECT_FALSE(Changed());
+    window->SaveButton->click();
+    EXPECT_EQ(
+        prompts.Messages(QStringLiteral("Information")),
+        QStringList{QStringLiteral("There is no label to save yet. Start one with New Label.")});
+    EXPECT_EQ(window->Records().Table()->RecordCount(), 0u);
+
+    // A template the user cancelled leaves no label either.
+    templateChosen = false;
+    window->mnuNewLabel->trigger();
+    window->Records().TriggerChange();
+    EXPECT_FALSE(Changed());
+
+    // New and then Cancel on an empty table: the template applied is forgotten with it.
+    templateChosen = true;
+    window->mnuNewLabel->trigger();
+    window->CancelButton->click();
+    QTest::keyClicks(window->Descript, QStringLiteral("Again"));
+    EXPECT_FALSE(Changed());
+    EXPECT_EQ(window->Records().Table()->RecordCount(), 0u);
+    EXPECT_FLOAT_EQ(window->Records().Label.geometry.labelWidth, 0.0f);
+}
+
+TEST_F(MainWindowTest, ADescriptionOfBlanksIsNoDescription) {
+    window->mnuNewLabel->trigger();
+    window->Descript->setText(QStringLiteral("   "));
+    window->SaveButton->click();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(),
+              QStringLiteral("Need a description please"));
+    EXPECT_TRUE(Changed());
+    EXPECT_EQ(window->Records().Table()->RecordCount(), 0u);
+}
+
+TEST_F(MainWindowTest, LabelCommandsNeedAStoredLabel) {
+    for (QAction* action : {window->mnuSelectLabel, window->mnuDeleteLabel, window->mnuCloneLabel,
+                            window->mnuConfigureLabel})
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+    SaveNewLabel(QStringLiteral("Stored"));
+    for (QAction* action : {window->mnuSelectLabel, window->mnuDeleteLabel, window->mnuCloneLabel,
+                            window->mnuConfigureLabel})
+        EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    prompts.Then(Answer::Yes());
+    window->mnuDeleteLabel->trigger();
+    for (QAction* action : {window->mnuSelectLabel, window->mnuDeleteLabel, window->mnuCloneLabel,
+                            window->mnuConfigureLabel})
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
 }

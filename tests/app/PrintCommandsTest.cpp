@@ -1,9 +1,11 @@
+#include "app/PrinterAlignmentSettings.h"
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -16,6 +18,7 @@
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
 #include "printing/TSelectLabelsToPrint.h"
+#include "storage/LabelTable.h"
 
 using Answer = ScriptedPrompter::Answer;
 
@@ -64,9 +67,17 @@ TEST_F(PrintCommandsTest, MenuCommandsExplainWhenNoPrinterIsInstalled) {
     window->mnuPrintLabels->trigger();
     window->mnuPreviewLabels->trigger();
     window->mnuPrinterSetup->trigger();
+    window->mnuPrinterAlignment->trigger();
     EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
               QStringList({"No printers installed", "No printers installed - cannot preview",
-                           "No printers installed"}));
+                           "No printers installed", "No printers installed"}));
+    // "Printer &Alignment…" follows "P&rinter Setup" in the File menu.
+    const QList<QAction*> file = window->mnuFile->actions();
+    const qsizetype setup = file.indexOf(window->mnuPrinterSetup);
+    ASSERT_GE(setup, 0);
+    ASSERT_LT(setup + 1, file.size());
+    EXPECT_EQ(file[setup + 1], window->mnuPrinterAlignment);
+    EXPECT_EQ(window->mnuPrinterAlignment->text(), QStringLiteral("Printer &Alignment…"));
 }
 
 TEST_F(PrintCommandsTest, PreviewPrintsTheUnsavedLabelOnScreen) {
@@ -141,6 +152,29 @@ TEST_F(PrintCommandsTest, BatchRendersAStoredLabelWhileTheProgramHoldsTheTable) 
     const QString pdf = dir.filePath(QStringLiteral("parcels.pdf"));
     EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", pdf}).exitCode, 0);
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+
+    // A printer's stored correction moves the drawing only when asked for.
+    PrinterAlignmentSettings(QDir(dir.path()).filePath(QStringLiteral("QV.INI")))
+        .Write(QStringLiteral("Shop"), {0.1, 0.2, 1.0, 1.0});
+    const auto boxLeftTop = [&](const QStringList& extra) {
+        const QString folder = dir.filePath(QStringLiteral("moved"));
+        QDir(folder).removeRecursively();
+        const BatchResult result =
+            RunBatch(QStringList{"--dir", dir.path(), "--label", "Parcels", "--positions", "1:1",
+                                 "--png", folder, "--dpi", "100"} +
+                     extra);
+        EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+        const QImage page(QDir(folder).filePath(QStringLiteral("sheet-0001.png")));
+        for (int y = 0; y < page.height(); ++y) // the first ink, top row first
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 128)
+                    return QPoint(x, y);
+        return QPoint(-1, -1);
+    };
+    const QPoint plain = boxLeftTop({});
+    EXPECT_EQ(plain, QPoint(qRound((0.1875 + 0.1) * 100), qRound((0.5 + 0.1) * 100)));
+    EXPECT_EQ(boxLeftTop({"--printer-offsets", "Shop"}) - plain, QPoint(10, 20));
+    EXPECT_EQ(boxLeftTop({"--printer-offsets", "Unknown"}), plain);
 }
 
 TEST_F(PrintCommandsTest, BatchExitCodes) {
@@ -159,6 +193,23 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
             .exitCode,
         2);
     EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--bogus", "1"}).exitCode, 2);
+    const BatchResult bogusLast = RunBatch({"--label", "Parcels", "--pdf", out, "--bogus"});
+    EXPECT_EQ(bogusLast.exitCode, 2);
+    EXPECT_TRUE(bogusLast.err.contains(QStringLiteral("unknown option --bogus")))
+        << bogusLast.err.toStdString();
+    const BatchResult dpiWithPdf =
+        RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--dpi", "150"});
+    EXPECT_EQ(dpiWithPdf.exitCode, 2);
+    EXPECT_TRUE(dpiWithPdf.err.contains(QStringLiteral("--dpi"))) << dpiWithPdf.err.toStdString();
+    for (const char* positions : {"1:+2", "+1:2", "1:2x", "1: 0x2", "1:-1", "1:\u0662"})
+        EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--positions",
+                            QString::fromUtf8(positions)})
+                      .exitCode,
+                  2)
+            << positions;
+    EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--sheets", "+2"})
+                  .exitCode,
+              2);
 
     const BatchResult missing = RunBatch({"--dir", dir.path(), "--label", "Nope", "--pdf", out});
     EXPECT_EQ(missing.exitCode, 3);
@@ -171,4 +222,56 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
             .exitCode,
         4);
     EXPECT_FALSE(QFileInfo::exists(out));
+
+    // A table that is there but cannot be read is not "not found".
+    QTemporaryDir damaged;
+    QFile garbage(QDir(damaged.path()).filePath(QStringLiteral("QVLBLS.DBF")));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write("this is not a table at all");
+    garbage.close();
+    const BatchResult unreadable =
+        RunBatch({"--dir", damaged.path(), "--label", "Parcels", "--pdf", out});
+    EXPECT_EQ(unreadable.exitCode, 4) << unreadable.err.toStdString();
+    EXPECT_TRUE(unreadable.err.contains(QStringLiteral("cannot read")));
+}
+
+TEST_F(PrintCommandsTest, FailedBatchRunLeavesNoFileAndExistingOnesUntouched) {
+    // A label whose second item holds a number that cannot be read: the first sheet's
+    // output is under way when the run fails.
+    SaveNewLabel(QStringLiteral("Broken"));
+    window->Items().REstoreItems(kBox);
+    window->SaveButton->click();
+    window.reset(); // the program lets go of the table
+    {
+        QString message;
+        auto table = LabelTable::Open(dir.path(), message);
+        ASSERT_TRUE(table) << message.toStdString();
+        ASSERT_TRUE(table->Seek(QStringLiteral("BROKEN")));
+        table->Edit();
+        table->SetMemo(QStringLiteral("OBJECTS"),
+                       kBox + QStringLiteral("LABELITEM=RECTANGLE\nTOP=nan\nLEFT=x\n"));
+        table->Post();
+    }
+    const QString keep = dir.filePath(QStringLiteral("keep.pdf"));
+    {
+        QFile file(keep);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the user's own file");
+    }
+    const BatchResult pdf = RunBatch({"--dir", dir.path(), "--label", "Broken", "--pdf", keep});
+    EXPECT_EQ(pdf.exitCode, 4) << pdf.err.toStdString();
+    QFile kept(keep);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("the user's own file"));
+
+    const QString pngs = dir.filePath(QStringLiteral("pngs"));
+    const BatchResult png = RunBatch(
+        {"--dir", dir.path(), "--label", "Broken", "--png", pngs, "--sheets", "2", "--dpi", "30"});
+    EXPECT_EQ(png.exitCode, 4) << png.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(pngs)) << "the folder this run made is gone again";
+    QDir(dir.path()).mkdir(QStringLiteral("pngs"));
+    EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Broken", "--png", pngs}).exitCode, 4);
+    EXPECT_EQ(QDir(pngs).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*partial*")}, QDir::Files | QDir::Hidden),
+              QStringList());
 }

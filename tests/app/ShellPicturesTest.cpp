@@ -2,8 +2,8 @@
 
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
-#include "designer/THelpWindow.h"
 #include "document/LabelItems.h"
+#include "ui/THelpWindow.h"
 
 #include <QDir>
 #include <QImage>

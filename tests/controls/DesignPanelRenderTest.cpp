@@ -13,6 +13,7 @@
 #include "controls/TPim3DLabel.h"
 #include "controls/TPimShape.h"
 #include "controls/TSymbol.h"
+#include "support/TestData.h"
 
 namespace {
 
@@ -129,9 +130,11 @@ void RenderAllKinds(int ppi) {
 
     panel.show();
     const QImage picture = panel.grab().toImage();
-    const QString out = QDir::current().filePath(QStringLiteral("design-panel-%1.png").arg(ppi));
-    ASSERT_TRUE(picture.save(out));
-    std::printf("design panel at %d ppi: %s\n", ppi, qPrintable(out));
+    if (const QString folder = PictureOutputDir(); !folder.isEmpty()) {
+        const QString out = QDir(folder).filePath(QStringLiteral("design-panel-%1.png").arg(ppi));
+        ASSERT_TRUE(picture.save(out));
+        std::printf("design panel at %d ppi: %s\n", ppi, qPrintable(out));
+    }
 
     for (QWidget* item : items) {
         const QRect box = item->geometry();

@@ -81,8 +81,8 @@ TEST(Picture, MetafileLoadsWhateverTheExtensionCaseAndTakesItsFrameSize) {
 }
 
 TEST(Picture, RealClipArtTakesItsNaturalSizeFromTheHeader) {
-    const Picture picture =
-        Picture::fromFile(WmfTestDataDir() + QStringLiteral("/lo-bus-classic.wmf"));
+    const Picture picture = Picture::fromData(ReadWmfTestFile("lo-bus-classic.wmf"),
+                                              QStringLiteral("lo-bus-classic.wmf"));
     ASSERT_FALSE(picture.isNull());
     // Frame 10000 x 8050 at 2540 units per inch.
     EXPECT_EQ(picture.naturalSize(96), QSize(378, 304));

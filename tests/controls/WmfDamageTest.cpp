@@ -14,8 +14,7 @@ namespace {
 constexpr QRgb kRed = 0xFFFF0000, kBlack = 0xFF000000;
 
 QByteArray RealFile(const char* name) {
-    QFile file(WmfTestDataDir() + QLatin1Char('/') + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadWmfTestFile(name);
 }
 
 WmfBuilder RedBrush() {
@@ -121,9 +120,10 @@ TEST(WmfDamage, BitmapsWithImpossibleSizesDrawNothing) {
         b.recordBytes(0x01F9, QByteArray(40, '\xFF'));
         b.recordBytes(0x0922, WmfBuilder::words({0x0020, 0x00CC, 0, 0, 1000, 1000, 0, 0}) +
                                   QByteArray(20, '\xFF'));
-        Play(b.placeable(0, 0, 1000, 1000, 1000));
+        // Nothing but the refused bitmaps is drawn, so the whole picture stays white.
+        const QImage played = Play(b.placeable(0, 0, 1000, 1000, 1000));
+        EXPECT_EQ(InkCount(played, played.rect()), 0) << dib.toHex().left(64).toStdString();
     }
-    SUCCEED() << "no crash, no runaway allocation";
 }
 
 TEST(WmfDamage, DegenerateMappingsAndFrames) {

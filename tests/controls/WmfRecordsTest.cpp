@@ -167,6 +167,21 @@ TEST(WmfRecords, TextIsDrawnAtItsReferencePointWithAlignment) {
     EXPECT_NEAR(turned.bottom(), 50, 2);
 }
 
+TEST(WmfRecords, FaceNamesWithControlCharactersDrawInTheDefaultFace) {
+    const auto render = [](const QByteArray& face) {
+        WmfBuilder b = Start();
+        b.font(-200, 0, face, 400).select(1);
+        b.textOut(100, 300, "Wg");
+        return RenderWmf(b.placeable(0, 0, 1000, 1000, 1000), QSize(100, 100));
+    };
+    const QImage fallback = render("Arial");
+    EXPECT_GT(InkCount(fallback, fallback.rect()), 20);
+    EXPECT_EQ(render(QByteArray("\x01\x7F\x05Garbled", 10)), fallback);
+    EXPECT_EQ(render(QByteArray("Ari\x1F"
+                                "al")),
+              fallback);
+}
+
 TEST(WmfRecords, ExtTextOutFillsItsOpaqueBoxAndClipsToIt) {
     WmfBuilder b = Start();
     b.font(-300, 0, "Arial").select(1);

@@ -167,24 +167,12 @@ QByteArray WmfBuilder::dib24(const QImage& image) {
     return out;
 }
 
-QString WmfTestDataDir() {
-    const QString shared = qEnvironmentVariable("QV_SHARED_DIR") + QStringLiteral("/testdata/wmf");
-    if (QDir(shared).exists())
-        return shared;
-    QDir dir(qEnvironmentVariable("QV_SOURCE_DIR"));
-    while (dir.cdUp()) {
-        const QString candidate = dir.filePath(QStringLiteral("shared/testdata/wmf"));
-        if (QDir(candidate).exists())
-            return candidate;
-    }
-    return shared;
+QString WmfTestFile(const char* name) {
+    return TestDataPath(QStringLiteral("wmf/") + QLatin1String(name));
 }
 
-QString PictureOutputDir() {
-    const QString dir = qEnvironmentVariable("QV_PICTURE_OUT");
-    if (!dir.isEmpty())
-        QDir().mkpath(dir);
-    return dir;
+QByteArray ReadWmfTestFile(const char* name) {
+    return ReadTestData(QStringLiteral("wmf/") + QLatin1String(name));
 }
 
 void SaveCorpusSample(const QString& name, const QByteArray& wmf) {
@@ -207,26 +195,4 @@ QImage RenderWmf(const QByteArray& wmf, QSize size, int dotsPerInch) {
     picture.draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     painter.end();
     return image;
-}
-
-bool IsInk(QRgb pixel) {
-    return qRed(pixel) < 245 || qGreen(pixel) < 245 || qBlue(pixel) < 245;
-}
-
-int InkCount(const QImage& image, const QRect& area) {
-    int count = 0;
-    const QRect clipped = area.intersected(image.rect());
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-        for (int x = clipped.left(); x <= clipped.right(); ++x)
-            count += IsInk(image.pixel(x, y)) ? 1 : 0;
-    return count;
-}
-
-QRect InkBounds(const QImage& image) {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (IsInk(image.pixel(x, y)))
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
 }

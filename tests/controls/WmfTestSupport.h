@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ControlTestSupport.h"
+#include "support/TestData.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -42,18 +45,17 @@ private:
     int maxRecord_ = 3;
 };
 
-// The folder of the real test metafiles: $QV_SHARED_DIR/testdata/wmf, or else the first
-// shared/testdata/wmf found beside the source tree or one of its parent folders.
-QString WmfTestDataDir();
+// The seven real clip-art metafiles kept in tests/data/wmf (see SOURCES.md there).
+inline const char* const kRealWmfFiles[] = {
+    "lo-bus-classic.wmf", "lo-idxexample.wmf", "lo-pri-bottle.wmf", "lo-pri-fax.wmf",
+    "lo-pri-mail.wmf",    "lo-pri-marine.wmf", "lo-stl-03.wmf",
+};
+// The path of one of them, and its bytes (a missing file fails the test, naming it).
+QString WmfTestFile(const char* name);
+QByteArray ReadWmfTestFile(const char* name);
 
-// Where pictures for people to look at go: $QV_PICTURE_OUT, or nowhere when unset.
-QString PictureOutputDir();
 // Writes the metafile into $QV_WMF_CORPUS_OUT (the fuzz corpus) when set.
 void SaveCorpusSample(const QString& name, const QByteArray& wmf);
 
 // Renders a metafile into a white image of the given size (whole image as the target box).
 QImage RenderWmf(const QByteArray& wmf, QSize size, int dotsPerInch = 96);
-// Pixels that differ from white by more than a little.
-bool IsInk(QRgb pixel);
-int InkCount(const QImage& image, const QRect& area);
-QRect InkBounds(const QImage& image);

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "designer/Prompter.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/SpinEdit.h"
 #include "designer/TGetCounter.h"
 #include "support/ModalDriver.h"
@@ -90,7 +90,7 @@ TEST(CounterDialog, NewCounterKeepsItsOwnPlaceAndEnterGivesTheTypedValues) {
         QTest::keyClick(dialog->RepeatFor, Qt::Key_Return);
     });
     int start = 0, repeat = 0;
-    EXPECT_TRUE(Prompter::Current().AskNewCounter(start, repeat));
+    EXPECT_TRUE(DesignerPrompter::Current().AskNewCounter(start, repeat));
     EXPECT_EQ(shownAt, QPoint(TGetCounter::DesignedLeft, TGetCounter::DesignedTop));
     EXPECT_EQ(start, 500);
     EXPECT_EQ(repeat, 999);
@@ -110,7 +110,7 @@ TEST(CounterDialog, CounterValuesIsCentredPresetAndEscChangesNothing) {
         QTest::keyClick(dialog->StartingNumber, Qt::Key_Escape);
     });
     int start = 42, repeat = 3;
-    EXPECT_FALSE(Prompter::Current().AskCounterValues(start, repeat));
+    EXPECT_FALSE(DesignerPrompter::Current().AskCounterValues(start, repeat));
     EXPECT_EQ(start, 42);
     EXPECT_EQ(repeat, 3);
     EXPECT_EQ(shownAt, CentredOver(main.frameGeometry(), QSize(370, 149)));

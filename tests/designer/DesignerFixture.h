@@ -21,6 +21,24 @@
 // only records what it is told, and a counter of changes.
 class DesignerTest : public ::testing::Test {
 protected:
+    class RecordingSelection : public SelectionControl {
+    public:
+        explicit RecordingSelection(DesignerTest& test) : test_(test) {}
+        void AttachControl(QWidget* item) override {
+            test_.selected = item;
+            test_.attached.push_back(item);
+        }
+        void DetachControl() override {
+            test_.selected = nullptr;
+            ++test_.detaches;
+        }
+        void RefreshAttach(QWidget* item) override { test_.refreshed.push_back(item); }
+        QWidget* Selected() const override { return test_.selected.data(); }
+
+    private:
+        DesignerTest& test_;
+    };
+
     void SetUp() override {
         panel.resize(400, 200);
         toolRow.resize(600, 31);
@@ -32,20 +50,9 @@ protected:
             menus->AttachMenu(item);
         };
         items = std::make_unique<LabelItems>(&panel, &owner, prompts, hooks);
-        SelectionLinks links;
-        links.AttachControl = [this](QWidget* item) {
-            selected = item;
-            attached.push_back(item);
-        };
-        links.DetachControl = [this] {
-            selected = nullptr;
-            ++detaches;
-        };
-        links.RefreshAttach = [this](QWidget* item) { refreshed.push_back(item); };
-        links.SelectedItem = [this] { return selected.data(); };
-        links.TriggerChange = [this] { ++changes; };
-        placer = std::make_unique<ItemPlacer>(&panel, *items, &toolRow, links);
-        menus = std::make_unique<ItemMenus>(&panel, *items, links, &toolRow);
+        placer = std::make_unique<ItemPlacer>(&panel, *items, &toolRow, selection);
+        menus = std::make_unique<ItemMenus>(
+            &panel, *items, selection, [this] { ++changes; }, &toolRow);
     }
     void TearDown() override {
         for (QMenu* menu : AllMenus())
@@ -101,6 +108,7 @@ protected:
     TCanvasPanel panel;
     QWidget toolRow;
     std::unique_ptr<LabelItems> items;
+    RecordingSelection selection{*this};
     std::unique_ptr<ItemPlacer> placer;
     std::unique_ptr<ItemMenus> menus;
     QPointer<QWidget> selected;

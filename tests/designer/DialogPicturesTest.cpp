@@ -3,13 +3,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "designer/Prompter.h"
 #include "designer/SpinEdit.h"
 #include "designer/TGetCounter.h"
 #include "designer/TGetSymbol.h"
 #include "designer/TImageBrowse.h"
-#include "designer/TInputQueryForm.h"
 #include "designer/TSetRotate.h"
+#include "ui/Prompter.h"
+#include "ui/TInputQueryForm.h"
 
 // Each dialog renders at its client size with its controls inside it. When QV_PICTURE_DIR is
 // set the pictures are also written there, to be looked at.

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "designer/DesignerPrompter.h"
 #include "designer/ImagePreview.h"
-#include "designer/Prompter.h"
 #include "designer/TImageBrowse.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
@@ -131,7 +131,8 @@ TEST(ImageBrowse, GetImageFileGivesTheFullPathOnOkAndNothingOnCancel) {
         dialog->SelectFile(QStringLiteral("logo.bmp"));
         QTest::keyClick(dialog->FileListBox, Qt::Key_Return);
     });
-    EXPECT_EQ(Prompter::Current().GetImageFile(), folder.dir.filePath(QStringLiteral("logo.bmp")));
+    EXPECT_EQ(DesignerPrompter::Current().GetImageFile(),
+              folder.dir.filePath(QStringLiteral("logo.bmp")));
 
     // It reopens in the folder it was left in.
     watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
@@ -139,11 +140,43 @@ TEST(ImageBrowse, GetImageFileGivesTheFullPathOnOkAndNothingOnCancel) {
         dialog->SelectFile(QStringLiteral("BIG.BMP"));
         QTest::keyClick(dialog->FileListBox, Qt::Key_Escape);
     });
-    EXPECT_EQ(Prompter::Current().GetImageFile(), QString());
+    EXPECT_EQ(DesignerPrompter::Current().GetImageFile(), QString());
 
     // OK with no file selected gives nothing.
     watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) { dialog->OkButton->click(); });
-    EXPECT_EQ(Prompter::Current().GetImageFile(), QString());
+    EXPECT_EQ(DesignerPrompter::Current().GetImageFile(), QString());
+}
+
+// The browser opens at the folder given for the next opening only, else at the stored one;
+// a folder it is left in is handed to the store.
+TEST(ImageBrowse, OpensAtTheNextFolderThenTheStoredOneAndSavesWhereItWasLeft) {
+    PictureFolder stored;
+    PictureFolder next;
+    QStringList saved;
+    DesignerPrompter::SetImageFolderStore([&] { return stored.dir.path(); },
+                                          [&](const QString& folder) { saved << folder; });
+    DesignerPrompter::OpenNextImageBrowserAt(next.dir.filePath(QStringLiteral("Sub")));
+    QString opened;
+    ModalWatch watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
+        opened = dialog->Directory();
+        QTest::keyClick(dialog->FileListBox, Qt::Key_Escape);
+    });
+    DesignerPrompter::Current().GetImageFile();
+    EXPECT_EQ(opened, next.dir.filePath(QStringLiteral("Sub")));
+    EXPECT_EQ(saved, QStringList{next.dir.filePath(QStringLiteral("Sub"))});
+
+    // The next-opening folder is used once; a fresh store is read again.
+    DesignerPrompter::SetImageFolderStore([&] { return stored.dir.path(); },
+                                          [&](const QString& folder) { saved << folder; });
+    saved.clear();
+    watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
+        opened = dialog->Directory();
+        QTest::keyClick(dialog->FileListBox, Qt::Key_Escape);
+    });
+    DesignerPrompter::Current().GetImageFile();
+    EXPECT_EQ(opened, stored.dir.path());
+    EXPECT_TRUE(saved.isEmpty()) << "left where it opened: nothing new to keep";
+    DesignerPrompter::SetImageFolderStore({}, {});
 }
 
 TEST(ImageBrowse, HelpOpensTopic1047) {

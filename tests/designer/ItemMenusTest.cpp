@@ -84,8 +84,9 @@ QString WriteBitmap(const QTemporaryDir& dir, const QString& name, QSize size) {
 TEST_F(DesignerTest, EveryMenuHasItsEntriesCaptionsAndSeparators) {
     const QString t = "PopupMenuText";
     EXPECT_EQ(Describe(menus->PopupMenuText),
-              QStringList({t + "Text|&Text", t + "Font|Font", t + "FontColor|Font Color",
-                           t + "Rotation|Rotation", "-"}) +
+              QStringList({t + "Text|&Text", t + "InsertMergeField|Insert &Merge Field>",
+                           "  |(no merge source: File, Merge…)", t + "Font|Font",
+                           t + "FontColor|Font Color", t + "Rotation|Rotation", "-"}) +
                   Tail(t, "SendtoBack", "BringtoFont", "Center "));
     const QString c = "PopupMenuCounter";
     EXPECT_EQ(Describe(menus->PopupMenuCounter),

@@ -12,12 +12,12 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include "designer/Prompter.h"
-#include "designer/THelpWindow.h"
+#include "designer/DesignerPrompter.h"
+#include "ui/THelpWindow.h"
 
-#include "designer/TInputQueryForm.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/TInputQueryForm.h"
 #include <QScrollBar>
 #include <QTextBrowser>
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "designer/AngleDial.h"
-#include "designer/Prompter.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/SpinEdit.h"
 #include "designer/TSetRotate.h"
 #include "support/ModalDriver.h"
@@ -162,7 +162,7 @@ TEST(RotateDialog, AskRotationGivesTheBoxValueOnOkAndFalseOnCancel) {
         QTest::keyClick(dialog->AngleSpin, Qt::Key_Return);
     });
     int angle = 270;
-    EXPECT_TRUE(Prompter::Current().AskRotation(angle, [&](int a) { turns.push_back(a); }));
+    EXPECT_TRUE(DesignerPrompter::Current().AskRotation(angle, [&](int a) { turns.push_back(a); }));
     EXPECT_EQ(angle, 315);
     EXPECT_EQ(turns.back(), 315);
 
@@ -171,7 +171,8 @@ TEST(RotateDialog, AskRotationGivesTheBoxValueOnOkAndFalseOnCancel) {
         QTest::keyClick(dialog->AngleSpin, Qt::Key_Escape);
     });
     angle = 315;
-    EXPECT_FALSE(Prompter::Current().AskRotation(angle, [&](int a) { turns.push_back(a); }));
+    EXPECT_FALSE(
+        DesignerPrompter::Current().AskRotation(angle, [&](int a) { turns.push_back(a); }));
     EXPECT_EQ(angle, 315);
     EXPECT_EQ(turns.back(), 90); // it turned live; restoring is the caller's part
 }

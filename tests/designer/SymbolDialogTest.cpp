@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "designer/Prompter.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/TGetSymbol.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompter.h"
@@ -101,7 +101,7 @@ TEST(SymbolDialog, AskSymbolPresetsTheDialogAndGivesCodeAndColourOnEnter) {
     });
     int code = 74;
     qint32 colour = 0xFF0000; // blue
-    EXPECT_TRUE(Prompter::Current().AskSymbol(code, colour));
+    EXPECT_TRUE(DesignerPrompter::Current().AskSymbol(code, colour));
     EXPECT_EQ(code, 75);
     EXPECT_EQ(colour, 0xFF0000);
 
@@ -109,7 +109,7 @@ TEST(SymbolDialog, AskSymbolPresetsTheDialogAndGivesCodeAndColourOnEnter) {
         dialog->SymbolList->setCurrentRow(222);
         QTest::keyClick(dialog->SymbolList, Qt::Key_Escape);
     });
-    EXPECT_FALSE(Prompter::Current().AskSymbol(code, colour));
+    EXPECT_FALSE(DesignerPrompter::Current().AskSymbol(code, colour));
     EXPECT_EQ(code, 75);
 }
 

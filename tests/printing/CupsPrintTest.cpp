@@ -11,10 +11,14 @@
 #include <gtest/gtest.h>
 
 #include "RenderProbe.h"
+#include "ReportRendering.h"
 #include "document/ChosenPositions.h"
 #include "printing/PaperChoice.h"
 #include "printing/PrintJobs.h"
+#include "printing/PrinterAlignment.h"
+#include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
+#include "printing/TPreviewForm.h"
 #include "printing/TReportPrinter.h"
 #include "support/ScriptedPrompter.h"
 #include <QFile>
@@ -41,11 +45,15 @@ QString WhyNoQueue() {
     if (!lpstat.waitForFinished(10000))
         return QStringLiteral("lpstat is not available");
     if (!QString::fromUtf8(lpstat.readAllStandardOutput()).contains(QStringLiteral("is running")))
-        return QStringLiteral("no CUPS scheduler runs (start one with scripts/cups-test-queue.sh)");
+        return QStringLiteral("no CUPS scheduler runs; scripts/test.sh starts one with its PDF "
+                              "queue when run as root (scripts/cups-test-queue.sh)");
     if (QPrinterInfo::printerInfo(QueueName()).isNull())
-        return QStringLiteral("the CUPS queue \"%1\" does not exist").arg(QueueName());
+        return QStringLiteral("the CUPS queue \"%1\" does not exist; run "
+                              "scripts/cups-test-queue.sh as root, or name a cups-pdf queue in "
+                              "QV_CUPS_QUEUE")
+            .arg(QueueName());
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
-        return QStringLiteral("pdftoppm is not installed");
+        return QStringLiteral("pdftoppm is not installed (package poppler-utils)");
     return {};
 }
 
@@ -205,4 +213,177 @@ TEST(CupsPrint, PrintJobOfTwoSheetsContinuesTheCounterAndPrintsEachSheetOnce) {
     // Sheet 2 carries on: its second row reads 10, 11, 12, two digits wide.
     EXPECT_GT(counterAt(second, 1, 0).width(), counterAt(first, 1, 0).width() * 3 / 2);
     EXPECT_LT(counterAt(second, 0, 0).width(), counterAt(first, 1, 0).width() * 3 / 2);
+}
+
+namespace {
+
+// The printers' corrections as QV.INI would hold them.
+class FixedAlignments : public PrinterAlignmentStore {
+public:
+    PrinterAlignment Read(const QString& printer) const override {
+        return printer == QueueName() ? alignment : PrinterAlignment{};
+    }
+    bool Write(const QString&, const PrinterAlignment& written) override {
+        alignment = written;
+        return true;
+    }
+    PrinterAlignment alignment;
+};
+
+SheetGeometry AlignmentSheet() {
+    SheetGeometry geometry;
+    geometry.labelsAcross = 3;
+    geometry.labelsDown = 2;
+    geometry.topMargin = 0.5f;
+    geometry.leftMargin = 0.1875f;
+    geometry.horizontalPitch = 2.75f;
+    geometry.verticalPitch = 1.0f;
+    geometry.labelWidth = 2.625f;
+    geometry.labelHeight = 1.0f;
+    geometry.paperSize = QStringLiteral("LTR");
+    geometry.labelShape = QStringLiteral("RR");
+    return geometry;
+}
+
+QImage PdfAt(const QString& pdf, int dpi, const QRect& crop = {}) {
+    QTemporaryDir dir;
+    const QString stem = dir.filePath(QStringLiteral("page"));
+    QStringList arguments{QStringLiteral("-r"),   QString::number(dpi),
+                          QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                          QStringLiteral("-f"),   QStringLiteral("1"),
+                          QStringLiteral("-l"),   QStringLiteral("1")};
+    if (!crop.isNull())
+        arguments << QStringLiteral("-x") << QString::number(crop.x()) << QStringLiteral("-y")
+                  << QString::number(crop.y()) << QStringLiteral("-W")
+                  << QString::number(crop.width()) << QStringLiteral("-H")
+                  << QString::number(crop.height());
+    QProcess::execute(QStringLiteral("pdftoppm"), arguments << pdf << stem);
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The top-left corner of the ink of the box each label draws at its origin, in dots; inkIn
+// gives the ink's box inside an area of the page.
+std::vector<QPoint> BoxCorners(const std::function<QRect(const QRect&)>& inkIn, double dpi) {
+    std::vector<QPoint> corners;
+    const SheetGeometry g = AlignmentSheet();
+    for (int row = 0; row < g.labelsDown; ++row)
+        for (int column = 0; column < g.labelsAcross; ++column) {
+            const QPoint near(qRound((g.leftMargin + column * g.horizontalPitch) * dpi),
+                              qRound((g.topMargin + row * g.verticalPitch) * dpi));
+            const int reach = qRound(0.3 * dpi);
+            corners.push_back(
+                inkIn(QRect(near - QPoint(reach, reach),
+                            QSize(2 * reach + qRound(0.2 * dpi), 2 * reach + qRound(0.1 * dpi))))
+                    .topLeft());
+        }
+    return corners;
+}
+
+// Ink of a PDF page rendered at dpi, only the area asked for.
+std::function<QRect(const QRect&)> PdfInk(const QString& pdf, int dpi) {
+    return [pdf, dpi](const QRect& area) {
+        return RenderProbe::InkBox(PdfAt(pdf, dpi, area)).translated(area.topLeft());
+    };
+}
+
+std::vector<QPoint> ExpectedCorners(const PrinterAlignment& alignment, double dpi) {
+    std::vector<QPoint> corners;
+    const SheetGeometry g = AlignmentSheet();
+    for (int row = 0; row < g.labelsDown; ++row)
+        for (int column = 0; column < g.labelsAcross; ++column) {
+            const QPointF paper = alignment.ToPaper(QPointF(
+                g.leftMargin + column * g.horizontalPitch, g.topMargin + row * g.verticalPitch));
+            corners.push_back(QPoint(qRound(paper.x() * dpi), qRound(paper.y() * dpi)));
+        }
+    return corners;
+}
+
+void ExpectCorners(const std::vector<QPoint>& found, const std::vector<QPoint>& wanted,
+                   const char* what) {
+    ASSERT_EQ(found.size(), wanted.size());
+    for (size_t i = 0; i < found.size(); ++i) {
+        EXPECT_NEAR(found[i].x(), wanted[i].x(), 1) << what << " label " << i;
+        EXPECT_NEAR(found[i].y(), wanted[i].y(), 1) << what << " label " << i;
+    }
+}
+
+} // namespace
+
+TEST(CupsPrint, PrinterAlignmentMovesPrinterJobsOnlyAndItsTestSheetPrints) {
+    const QString why = WhyNoQueue();
+    if (!why.isEmpty())
+        GTEST_SKIP() << "Skipping the CUPS print test: " << why.toStdString();
+    ASSERT_TRUE(TReportPrinter::UsePrinter(QueueName()));
+    const QString objects =
+        QStringLiteral("LABELITEM=RECTANGLE\nTOP=0\nLEFT=0\nWIDTH=0.5\nHEIGHT=0.3\nLINECOLOR=0\n"
+                       "LINETHICKNESS=0\nCOLOR=0\nBRUSHSTYLE=SOLID\nROUNDING=0\nNOTHING=NOTHING\n");
+    ChosenPositions selection;
+    CurrentLabel label;
+    label.geometry = AlignmentSheet();
+    label.templateName = QStringLiteral("Avery 5160");
+    FixedAlignments store;
+    store.alignment = {0.04, -0.02, 1.01, 1.01};
+    PrintJobs jobs(nullptr, {[&] { return objects; }, [&] { return label; }}, selection);
+    jobs.UseAlignmentStore(&store);
+    ScriptedPrompter prompter;
+    const auto runStatusWindow = [](const QString& title) {
+        return ScriptedPrompter::Answer::Dialog(true, [title](QDialog& dialog) {
+            auto& window = static_cast<TLabelPrint&>(dialog);
+            window.LabelReportPrinter->Title = title;
+            window.show();
+            QTRY_VERIFY_WITH_TIMEOUT(window.RunFinished(), 20000);
+        });
+    };
+
+    // Printed: every label's origin moves by the printer's correction, to the device dot.
+    prompter.Then(runStatusWindow(QStringLiteral("QV Aligned Job")));
+    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+    ASSERT_EQ(jobs.DoPRint(true, 1), PrintJobs::Outcome::Completed);
+    const QString printed = WaitForNewPdf(started, QStringLiteral("QV_Aligned_Job*.pdf"));
+    ASSERT_FALSE(printed.isEmpty());
+    const int dpi = TReportPrinter::Device().resolution(); // the queue's device dots
+    ExpectCorners(BoxCorners(PdfInk(printed, dpi), dpi), ExpectedCorners(store.alignment, dpi),
+                  "printed");
+
+    // Exported and previewed: as designed.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("export.pdf"));
+    ASSERT_EQ(jobs.ExportPdf(pdf, 1), PrintJobs::Outcome::Completed);
+    ExpectCorners(BoxCorners(PdfInk(pdf, dpi), dpi), ExpectedCorners({}, dpi), "exported");
+    QByteArray preview;
+    prompter.Then(runStatusWindow(QStringLiteral("QV Preview")))
+        .Then(ScriptedPrompter::Answer::Dialog(true, [&preview](QDialog& dialog) {
+            QIODevice* stream = static_cast<TPreviewForm&>(dialog).FilePreview1->Stream;
+            stream->seek(0);
+            preview = stream->readAll();
+        }));
+    ASSERT_EQ(jobs.DoPRint(false, 1), PrintJobs::Outcome::Completed);
+    const QImage previewPage = ReportRendering::ReplayPage(preview, 0, 300);
+    ExpectCorners(
+        BoxCorners([&](const QRect& area) { return RenderProbe::InkBox(previewPage, area); }, 300),
+        ExpectedCorners({}, 300), "previewed");
+
+    // The test sheet, printed with the correction being tried.
+    const QDateTime sheetStarted = QDateTime::currentDateTime().addSecs(-1);
+    ASSERT_EQ(jobs.PrintAlignmentTestSheet(store.alignment), PrintJobs::Outcome::Completed);
+    const QString sheetPdf =
+        WaitForNewPdf(sheetStarted, QStringLiteral("Printer_Alignment_Test*.pdf"));
+    ASSERT_FALSE(sheetPdf.isEmpty());
+    const QImage sheet = PdfAt(sheetPdf, 150);
+    if (const QString folder = qEnvironmentVariable("QV_PICTURE_DIR"); !folder.isEmpty())
+        sheet.save(QDir(folder).filePath(QStringLiteral("alignment-test-sheet.png")));
+    // Each label's cross sits at its centre, moved by the correction.
+    const SheetGeometry g = AlignmentSheet();
+    for (int row = 0; row < g.labelsDown; ++row)
+        for (int column = 0; column < g.labelsAcross; ++column) {
+            const QPointF centre = store.alignment.ToPaper(
+                QPointF(g.leftMargin + column * g.horizontalPitch + g.labelWidth / 2,
+                        g.topMargin + row * g.verticalPitch + g.labelHeight / 2));
+            const QPoint at(qRound(centre.x() * 150), qRound(centre.y() * 150));
+            const QRect cross =
+                RenderProbe::InkBox(sheet, QRect(at - QPoint(20, 20), QSize(41, 41)));
+            EXPECT_NEAR(cross.center().x(), at.x(), 1) << row << column;
+            EXPECT_NEAR(cross.center().y(), at.y(), 1) << row << column;
+            EXPECT_NEAR(cross.width(), 0.2 * 150, 2);
+        }
 }

@@ -16,8 +16,14 @@
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
+#include "printing/TPrinterAlignment.h"
+#include "printing/TReportImage.h"
 #include "printing/TReportPrinter.h"
 #include "support/ScriptedPrompter.h"
+#include <QDoubleSpinBox>
+#include <QMap>
+#include <QRadioButton>
+#include <limits>
 
 using Answer = ScriptedPrompter::Answer;
 
@@ -253,13 +259,22 @@ TEST_F(PrintJobsTest, ExportWritesChosenSheetsWithColouredImages) {
     selection.SelectedPositions[4] = true; // row 2, column 2
     const QString pdf = dir.filePath(QStringLiteral("out"));
 
-    prompts.Then(Answer::Text(QStringLiteral("0")));
+    // A bad count is shown and the entry opens again with what was typed, until Cancel.
+    prompts.Then(Answer::Text(QStringLiteral("0"))).Then(Answer::CancelText());
     jobs.mnuExportPdfClick();
     EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
               QStringList({"Enter a number of sheets from 1 to 9999."}));
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Text")),
+              QStringList({"Number of sheets:|1", "Number of sheets:|0"}));
+    EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::NotRun);
 
-    prompts.Then(Answer::Text(QStringLiteral("2"))).Then(Answer::SaveFile(pdf));
+    // ... or until a good one, and the export goes on.
+    prompts.Then(Answer::Text(QStringLiteral("abc")))
+        .Then(Answer::Text(QStringLiteral("2")))
+        .Then(Answer::SaveFile(pdf));
     jobs.mnuExportPdfClick();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).size(), 2);
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Text")).last(), "Number of sheets:|abc");
     ASSERT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::Completed);
     const QString written = pdf + QStringLiteral(".pdf");
     ASSERT_TRUE(QFileInfo::exists(written));
@@ -331,4 +346,99 @@ TEST_F(PrintJobsTest, PrintDialogCopiesAreSheetsAndSetupKeepsItsPrinter) {
     for (QPrinter* device : devices)
         EXPECT_EQ(device, &TReportPrinter::Device());
     EXPECT_EQ(TReportPrinter::Device().docName(), QStringLiteral("chosen in setup"));
+}
+
+namespace {
+
+class MemoryAlignments : public PrinterAlignmentStore {
+public:
+    PrinterAlignment Read(const QString& printer) const override { return entries.value(printer); }
+    bool Write(const QString& printer, const PrinterAlignment& alignment) override {
+        entries[printer] = alignment;
+        return true;
+    }
+    QMap<QString, PrinterAlignment> entries;
+};
+
+} // namespace
+
+TEST_F(PrintJobsTest, PrinterAlignmentBoundsWhatIsTypedAndKeepsItPerPrinter) {
+    MemoryAlignments store;
+    const QString printer = TReportPrinter::CurrentPrinterName();
+    store.entries[printer] = {0.01, 0.02, 1.0, 1.0};
+    jobs.UseAlignmentStore(&store);
+    std::vector<PrinterAlignment> testSheets;
+    prompts.Then(Answer::Dialog(true, [&](QDialog& dialog) {
+        auto& d = static_cast<TPrinterAlignment&>(dialog);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Printer Alignment"));
+        EXPECT_TRUE(d.PrinterLabel->text().contains(printer));
+        EXPECT_DOUBLE_EQ(d.eOffsetY->value(), 0.02); // opens with the stored entry
+        d.OnPrintTestSheet = [&](const PrinterAlignment& a) { testSheets.push_back(a); };
+        // In millimetres; beyond the limits: brought into bounds, with a message, and open.
+        d.MMButton->click();
+        EXPECT_NEAR(d.eOffsetY->value(), 0.51, 1e-9);
+        d.eOffsetX->setValue(20);
+        d.eScaleY->setValue(-3);
+        d.OKButton->click();
+        EXPECT_FALSE(d.result() == QDialog::Accepted);
+        EXPECT_NEAR(d.eOffsetX->value(), 12.7, 1e-9);
+        EXPECT_NEAR(d.eScaleY->value(), -2, 1e-9);
+        d.eOffsetX->setValue(1.02);
+        d.eOffsetY->setValue(-0.51);
+        d.eScaleX->setValue(1);
+        if (const QString folder = qEnvironmentVariable("QV_PICTURE_DIR"); !folder.isEmpty())
+            d.grab().save(QDir(folder).filePath(QStringLiteral("printer-alignment-dialog.png")));
+        d.TestSheetButton->click(); // with the values on screen
+        d.OKButton->click();
+    }));
+    jobs.mnuPrinterAlignmentClick();
+    const QStringList messages = prompts.Messages(QStringLiteral("Information"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("horizontal offset must lie within ±0.5 in")));
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("vertical scale correction")));
+    ASSERT_EQ(testSheets.size(), 1u);
+    const PrinterAlignment stored = store.entries.value(printer);
+    EXPECT_EQ(testSheets[0], stored);
+    EXPECT_NEAR(stored.OffsetX, 1.02 / 25.4, 1e-9);
+    EXPECT_NEAR(stored.OffsetY, -0.51 / 25.4, 1e-9);
+    EXPECT_NEAR(stored.ScaleX, 1.01, 1e-12);
+    EXPECT_NEAR(stored.ScaleY, 0.98, 1e-12);
+
+    // Cancel keeps what was stored; with no printer there is nothing to align.
+    prompts.Then(Answer::Dialog(false));
+    jobs.mnuPrinterAlignmentClick();
+    EXPECT_EQ(store.entries.value(printer), stored);
+    jobs.PrintersInstalled = [] { return false; };
+    jobs.mnuPrinterAlignmentClick();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(),
+              QStringLiteral("No printers installed"));
+    EXPECT_EQ(prompts.Unanswered(), 0u);
+}
+
+TEST(PrinterAlignment, OnlyThePrinterEngineMovesAndAnIdentityMovesNothing) {
+    PrinterAlignment a{0.04, -0.02, 1.01, 1.01};
+    EXPECT_EQ(a.Clamp(), QStringList());
+    PrinterAlignment wild{0.7, -std::numeric_limits<double>::quiet_NaN(), 1.5, 0.9};
+    EXPECT_EQ(wild.Clamp().size(), 4);
+    EXPECT_EQ(wild, (PrinterAlignment{0.5, 0, 1.02, 0.98}));
+
+    // Drawn through an engine told to use the correction: every position moves on paper.
+    const auto boxCorner = [](const PrinterAlignment& alignment) {
+        TReportImage image(600);
+        image.SetCustomPageSize(QSizeF(4, 4));
+        image.SetAlignment(alignment);
+        image.OnPrint = [](TBaseReport& report) {
+            report.SetOrigin(2, 1);
+            report.SetPen(Qt::black, TPenStyle::Clear, 0);
+            report.SetBrush(Qt::black, TBrushStyle::Solid);
+            report.Rectangle(0, 0, 1, 1);
+        };
+        image.Execute();
+        return RenderProbe::InkBox(RenderProbe::ToRgb32(image.Pages().at(0)));
+    };
+    EXPECT_EQ(boxCorner({}), QRect(1200, 600, 600, 600));
+    const QRect moved = boxCorner(a);
+    EXPECT_EQ(moved.topLeft(),
+              QPoint(qRound((2 * 1.01 + 0.04) * 600), qRound((1 * 1.01 - 0.02) * 600)));
+    EXPECT_NEAR(moved.width(), 606, 1);
 }

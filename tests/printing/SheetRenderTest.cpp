@@ -1,18 +1,26 @@
 #include <QBuffer>
 #include <QDir>
-#include <QPlainTextEdit>
+#include <QPainter>
+#include <QPolygonF>
 #include <QTemporaryDir>
+#include <QTransform>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "RecordingSurface.h"
 #include "RenderProbe.h"
+#include "controls/ScreenMetrics.h"
+#include "controls/TCanvasPanel.h"
+#include "controls/TPim3DLabel.h"
 #include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
+#include "document/ObjectsTextWriter.h"
 #include "printing/PaperChoice.h"
 #include "printing/ReportFontMetrics.h"
-#include "printing/TLabelPrint.h"
+#include "printing/SheetRenderer.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportImage.h"
+#include "support/TestData.h"
 
 namespace {
 
@@ -53,9 +61,9 @@ QString Shape(const char* kind, const char* box, int thickness, const char* brus
 struct Job {
     explicit Job(const SheetGeometry& geometry, const QString& objects, int pages = 1)
         : print(geometry, selection) {
-        print.ObjectsMemo->setPlainText(objects + QStringLiteral("NOTHING=NOTHING\n"));
+        print.ObjectsText = objects + QStringLiteral("NOTHING=NOTHING\n");
         print.PageCount = pages;
-        print.ProcessMessages = [this] { ++labelsDrawn; };
+        print.BetweenLabels = [this] { ++labelsDrawn; };
     }
     QByteArray ToStream() {
         QByteArray bytes;
@@ -77,7 +85,7 @@ struct Job {
         return image.Pages();
     }
     ChosenPositions selection;
-    TLabelPrint print;
+    SheetRenderer print;
     int labelsDrawn = 0;
     int pagesWritten = 0;
 };
@@ -172,11 +180,13 @@ TEST(SheetRender, TextPlacementAndTurnedTexts) {
     EXPECT_EQ(drawn[0].Color, QColor(255, 0, 0)); // red in the lowest byte
     EXPECT_EQ(drawn[0].Angle, 0);
 
+    // A turned text turns about its cell's corner: at 270 the text's "down" points left.
     Job turned(Sheet(1, 1), text.arg(-90));
     const auto turnedText = RecordingSurface::Pages(turned.ToStream())[0].Texts;
     ASSERT_EQ(turnedText.size(), 1u);
     EXPECT_EQ(turnedText[0].Angle, 270);
-    EXPECT_EQ(turnedText[0].Pivot, drawn[0].Pivot); // turned about the same point
+    EXPECT_NEAR(turnedText[0].Pivot.x(), 0.1875 + 0.5 + 0.1 - (a + d / 2), 1e-9);
+    EXPECT_NEAR(turnedText[0].Pivot.y(), 0.5 + 0.25 + 0.05, 1e-9);
 
     // On paper: the cell top lands at Top + RelativeY + d/2 - L from the label's origin;
     // the glyphs' tops a little below it.
@@ -212,7 +222,7 @@ TEST(SheetRender, EmptyLabelPrintsEmptyPages) {
 
 TEST(SheetRender, CancelDuringTheSecondLabelEndsTheJobThere) {
     Job job(Sheet(3, 2), Counter(1, 1), 3);
-    job.print.ProcessMessages = [&job] {
+    job.print.BetweenLabels = [&job] {
         if (++job.labelsDrawn == 2)
             job.print.Cancelled = true;
     };
@@ -228,8 +238,8 @@ TEST(SheetRender, ImagesByExtensionAndMissingOnesLeftOut) {
     bitmap.fill(qRgb(0, 0, 200));
     bitmap.save(dir.filePath(QStringLiteral("logo.bmp")), "BMP");
     bitmap.save(dir.filePath(QStringLiteral("logo.bmp.txt")), "BMP");
-    const QString wmf =
-        qEnvironmentVariable("QV_SHARED_DIR") + QStringLiteral("/testdata/wmf/lo-pri-fax.wmf");
+    const QString wmf = TestDataPath(QStringLiteral("wmf/lo-pri-fax.wmf"));
+    ASSERT_TRUE(QFile::exists(wmf)) << "test data file missing: " << wmf.toStdString();
     const auto image = [](const QString& path, double left) {
         return QStringLiteral("LABELITEM=IMAGE\nTOP=0.1\nLEFT=%1\nWIDTH=0.5\nHEIGHT=0.5\n"
                               "FILENAMEANDPATH=%2\n")
@@ -248,7 +258,6 @@ TEST(SheetRender, ImagesByExtensionAndMissingOnesLeftOut) {
     EXPECT_EQ(page.pixel(qRound((0.1875 + 0.25) * 100), y), qRgb(0, 0, 200));
     EXPECT_EQ(RenderProbe::InkBox(page, QRect(qRound(0.7875 * 100), 55, 50, 50)), QRect());
     EXPECT_EQ(RenderProbe::InkBox(page, QRect(qRound(1.3875 * 100), 55, 50, 50)), QRect());
-    ASSERT_TRUE(QFile::exists(wmf)) << wmf.toStdString();
     EXPECT_FALSE(RenderProbe::InkBox(page, QRect(qRound(1.9875 * 100), 55, 50, 50)).isNull());
 }
 
@@ -269,4 +278,154 @@ TEST(SheetRender, MalformedNumberEndsTheJobWithTheConversionMessage) {
     } catch (const ConversionError& error) {
         EXPECT_EQ(error.message(), QStringLiteral("'abc' is not a valid floating point value"));
     }
+}
+
+namespace {
+
+constexpr int kAngleCount = 24; // every 15 degrees, -165 to 180
+constexpr double kCellInches = 1.5;
+
+int TurnedAngle(int index) {
+    return -165 + 15 * index;
+}
+
+// The corner of each angle's cell on a 6 x 4 grid of 1.5-inch cells.
+QPoint TurnedCorner(int index) {
+    return QPoint(qRound((index % 6 * kCellInches + 0.2) * 96),
+                  qRound((index / 6 * kCellInches + 0.2) * 96));
+}
+
+struct TurnedPanel {
+    TurnedPanel() {
+        panel.setColor(Qt::white);
+        panel.resize(qRound((6 * kCellInches + 0.4) * 96), qRound((4 * kCellInches + 0.4) * 96));
+        for (int i = 0; i < kAngleCount; ++i) {
+            auto* label = new TPim3DLabel(&panel);
+            label->setFontName(QStringLiteral("Arial"));
+            label->setFontSize(14);
+            label->setCaption(QStringLiteral("Quorvane %1").arg(TurnedAngle(i)));
+            label->setAngle(TurnedAngle(i));
+            // The middle of the turned text stays at the same spot of each cell.
+            label->move(TurnedCorner(i) + QPoint(72, 72) -
+                        QPoint(label->width() / 2, label->height() / 2));
+            label->show();
+            labels.push_back(label);
+        }
+    }
+    // The objects text the window writes for these controls.
+    QString ObjectsText() const {
+        std::vector<LabelItemValue> values;
+        for (TPim3DLabel* label : labels) {
+            LabelItemValue v;
+            v.kind = LabelItemKind::Text;
+            const QPoint origin = label->TextOrigin();
+            v.relativeX = origin.x(), v.relativeY = origin.y();
+            v.fontName = label->FontName(), v.fontSize = label->FontSize();
+            v.angle = label->Angle();
+            v.text = label->Caption();
+            v.top = label->y(), v.left = label->x();
+            v.width = label->width(), v.height = label->height();
+            values.push_back(v);
+        }
+        return WriteObjectsText(values);
+    }
+    QRect Area(int index) const { return labels[index]->geometry().adjusted(-12, -12, 12, 12); }
+    TCanvasPanel panel;
+    std::vector<TPim3DLabel*> labels;
+};
+
+std::vector<QImage> RenderLabel(const QString& objects, double dpi) {
+    SheetGeometry geometry = Sheet(1, 1);
+    geometry.leftMargin = geometry.topMargin = 0;
+    Job job(geometry, objects);
+    TReportImage image(dpi);
+    image.SetAntialiased(true);
+    image.SetCustomPageSize(QSizeF(6 * kCellInches + 0.4, 4 * kCellInches + 0.4));
+    image.OnPrint = [&job](TBaseReport& report) { job.print.PrintLabels(report); };
+    image.Execute();
+    return image.Pages();
+}
+
+// The rotated cell of a text as the renderer lays it out, in device pixels: its corner half
+// a descent less the internal leading below the text origin, in the text's own frame.
+QRectF TurnedCellBox(TPim3DLabel& label, double dpi) {
+    const TReportFontDesc font{label.FontName(), double(label.FontSize())};
+    const ReportFontMetrics& m = ReportFontMetrics::For(font, dpi);
+    const double w = m.Widths->horizontalAdvance(label.Caption());
+    const double h = m.Ascent + m.Descent;
+    const QPointF origin = QPointF(label.pos() + label.TextOrigin()) * (dpi / 96);
+    QTransform turn;
+    turn.translate(origin.x(), origin.y());
+    turn.rotate(-label.Angle());
+    turn.translate(0, m.Descent / 2.0 - m.InternalLeading);
+    return turn.map(QPolygonF(QRectF(0, 0, w, h))).boundingRect();
+}
+
+void KeepPicture(const QImage& image, const QString& name) {
+    const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
+    if (!folder.isEmpty())
+        image.save(QDir(folder).filePath(name));
+}
+
+// The panel in red over the print in blue: where both have ink the overlay is dark.
+QImage Overlay(const QImage& panel, const QImage& print) {
+    QImage out(panel.size(), QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            const int p = qGray(panel.pixel(x, y));
+            const int q = y < print.height() && x < print.width() ? qGray(print.pixel(x, y)) : 255;
+            out.setPixel(x, y, qRgb(q, std::min(p, q), p));
+        }
+    return out;
+}
+
+} // namespace
+
+TEST(SheetRender, TurnedTextsPrintWhereThePanelShowsThem) {
+    const int previousPpi = ScreenPixelsPerInch();
+    SetScreenPixelsPerInch(96);
+    TurnedPanel design;
+    design.panel.show();
+    const QImage panel = RenderProbe::ToRgb32(design.panel.grab().toImage());
+    const QString objects = design.ObjectsText();
+
+    const QImage at96 = RenderProbe::ToRgb32(RenderLabel(objects, 96).at(0));
+    KeepPicture(Overlay(panel, at96), QStringLiteral("turned-text-panel-vs-96dpi.png"));
+    for (int i = 0; i < kAngleCount; ++i) {
+        const QRect onPanel = RenderProbe::InkBox(panel, design.Area(i));
+        const QRect onPaper = RenderProbe::InkBox(at96, design.Area(i));
+        ASSERT_FALSE(onPanel.isNull());
+        SCOPED_TRACE(TurnedAngle(i));
+        EXPECT_NEAR(onPaper.left(), onPanel.left(), 1);
+        EXPECT_NEAR(onPaper.right(), onPanel.right(), 1);
+        EXPECT_NEAR(onPaper.top(), onPanel.top(), 1);
+        EXPECT_NEAR(onPaper.bottom(), onPanel.bottom(), 1);
+    }
+
+    // At 600 dpi every text's ink lies inside its turned cell and fills most of it.
+    const double dpi = 600;
+    QImage at600 = RenderProbe::ToRgb32(RenderLabel(objects, dpi).at(0));
+    std::vector<QRectF> cells;
+    for (int i = 0; i < kAngleCount; ++i) {
+        const QRectF cell = TurnedCellBox(*design.labels[i], dpi);
+        cells.push_back(cell);
+        const QRect area = design.Area(i);
+        const QRect ink = RenderProbe::InkBox(
+            at600, QRect(area.topLeft() * (dpi / 96), area.size() * (dpi / 96)));
+        SCOPED_TRACE(TurnedAngle(i));
+        ASSERT_FALSE(ink.isNull());
+        EXPECT_GE(ink.left(), cell.left() - 2);
+        EXPECT_LE(ink.right(), cell.right() + 2);
+        EXPECT_GE(ink.top(), cell.top() - 2);
+        EXPECT_LE(ink.bottom(), cell.bottom() + 2);
+        EXPECT_GT(ink.width() * ink.height(), 0.6 * cell.width() * cell.height());
+    }
+    QPainter painter(&at600);
+    painter.setPen(QPen(Qt::red, 3));
+    for (const QRectF& cell : cells)
+        painter.drawRect(cell);
+    painter.end();
+    KeepPicture(at600.scaled(at600.size() / 3, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                QStringLiteral("turned-text-600dpi-cells.png"));
+    SetScreenPixelsPerInch(previousPpi);
 }

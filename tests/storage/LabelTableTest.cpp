@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "support/UnwritableFolder.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -195,4 +197,64 @@ TEST_F(LabelTableTest, RebuildReportsOnlyTheFinalMoveAndKeepsTheNotification) {
     EXPECT_LE(afterRebuild, 4); // pack, new tag, order and the return, not one per record
     table->First();
     EXPECT_GT(records, afterRebuild); // still connected
+}
+
+TEST_F(LabelTableTest, RebuildPacksALinkedTableWhereTheLinksPoint) {
+    // The table lives elsewhere; the data directory holds links to its files.
+    QTemporaryDir elsewhere;
+    {
+        QString message;
+        auto table = LabelTable::Open(elsewhere.path(), message);
+        ASSERT_TRUE(table) << message.toStdString();
+    }
+    for (const char* name : {"QVLBLS.DBF", "QVLBLS.FPT", "QVLBLS.CDX"})
+        ASSERT_TRUE(QFile::link(QDir(elsewhere.path()).filePath(name), File(name))) << name;
+    {
+        auto table = OpenOk();
+        for (const char* name : {"kept", "gone", "also kept"})
+            AddLabel(*table, name, {QString("NAME=%1").arg(name)});
+        ASSERT_TRUE(table->Seek("GONE"));
+        table->Delete();
+        table->RebuildIndexes();
+        AddLabel(*table, "saved after", {"NAME=saved after"});
+    }
+    for (const char* name : {"QVLBLS.DBF", "QVLBLS.FPT", "QVLBLS.CDX"})
+        EXPECT_TRUE(QFileInfo(File(name)).isSymLink()) << name << " was replaced by a plain file";
+    QString message;
+    auto target = LabelTable::Open(elsewhere.path(), message);
+    ASSERT_TRUE(target) << message.toStdString();
+    EXPECT_EQ(target->RecordCount(), 3u); // packed, then one more saved
+    EXPECT_EQ(Walk(*target), QStringList({"also kept", "kept", "saved after"}));
+    ASSERT_TRUE(target->Seek("SAVED"));
+    EXPECT_EQ(target->MemoLines("OBJECTS"), QStringList({"NAME=saved after"}));
+}
+
+TEST_F(LabelTableTest, FailedRebuildLeavesAWorkingIndexAndSavingGoesOn) {
+    auto table = OpenOk();
+    for (const char* name : {"b", "a", "gone", "c"})
+        AddLabel(*table, name);
+    ASSERT_TRUE(table->Seek("GONE"));
+    table->Delete();
+    ASSERT_TRUE(table->Seek("C"));
+    {
+        UnwritableFolder locked(Dir());
+        ASSERT_TRUE(locked.holds()) << locked.why().toStdString();
+        EXPECT_THROW(table->RebuildIndexes(), dbf::Error);
+        EXPECT_EQ(table->Order(), "DESCRIPT");
+        EXPECT_FALSE(table->IndexFileName().isEmpty());
+        EXPECT_EQ(table->Text("DESCRIPT"), "c"); // still on the label shown
+        QFile header(File("QVLBLS.DBF"));
+        ASSERT_TRUE(header.open(QIODevice::ReadOnly));
+        EXPECT_EQ(header.read(29).at(28) & 0x01, 0x01) << "the header still flags its index";
+        // Saving still works (the files themselves stay writable), in description order.
+        AddLabel(*table, "aa");
+        EXPECT_EQ(Walk(*table), QStringList({"a", "aa", "b", "c"}));
+        EXPECT_TRUE(table->Seek("AA"));
+    }
+    table->RebuildIndexes(); // once the folder is writable again
+    EXPECT_EQ(table->RecordCount(), 4u);
+    table->Close();
+    auto reopened = OpenOk();
+    EXPECT_EQ(Walk(*reopened), QStringList({"a", "aa", "b", "c"}));
+    EXPECT_EQ(reopened->Engine().tagNames(), std::vector<std::string>({"DESCRIPT"}));
 }

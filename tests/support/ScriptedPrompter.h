@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "designer/Prompter.h"
+#include "designer/DesignerPrompter.h"
 
 class QDialog;
 
@@ -15,7 +15,7 @@ class QDialog;
 // questions and dialogs from a queue of scripted answers, in order, so that no person is
 // needed. While it lives it is the current prompter. An answer of the wrong kind, or a
 // question with no answer left, fails the running test and answers No / Cancel.
-class ScriptedPrompter : public Prompter {
+class ScriptedPrompter : public DesignerPrompter {
 public:
     struct Answer {
         enum class Kind {

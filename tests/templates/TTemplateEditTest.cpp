@@ -206,17 +206,33 @@ TEST_F(TemplateEditTest, InvalidGeometryKeepsTheDialogOpenWithTheMessage) {
     EXPECT_EQ(Messages(), QStringList({"Label Height must be at least .3 inches (or 7mm)",
                                        "You must provide a description"}));
     EXPECT_TRUE(dialog.isVisible());
+
+    // Ten across at a 1 in pitch on Letter portrait: the last columns would never print.
+    dialog.Inchesbutton->click();
+    dialog.eUserDesc->setText("Ten across");
+    Type(dialog.elblwidth, "1");
+    Type(dialog.eHorizPitch, "1");
+    dialog.enbracross->setValue(10);
+    dialog.OKButton->click();
+    ASSERT_EQ(Messages().size(), 3);
+    EXPECT_TRUE(Messages().last().contains("width of Letter (8.5 x 11\") paper"));
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.epapersize->setCurrentIndex(1); // Letter Landscape: 11 in wide, 8.5 in high
+    dialog.enbrdown->setValue(8);
+    dialog.OKButton->click();
+    EXPECT_EQ(Messages().size(), 3) << Messages().last().toStdString();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(TemplateEditTest, EnterInAnEntrySavesWhatWasTyped) {
     Open();
     dialog.elblwidth->setFocus();
     dialog.elblwidth->selectAll();
-    QTest::keyClicks(dialog.elblwidth, "3.5");
+    QTest::keyClicks(dialog.elblwidth, "2.76");
     QTest::keyClick(dialog.elblwidth, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_FLOAT_EQ(dialog.Geometry().labelWidth, 3.5f);
-    EXPECT_FLOAT_EQ(dialog.Geometry().horizontalPitch, 3.5f); // the width's exit rule ran
+    EXPECT_FLOAT_EQ(dialog.Geometry().labelWidth, 2.76f);
+    EXPECT_FLOAT_EQ(dialog.Geometry().horizontalPitch, 2.76f); // the width's exit rule ran
 }
 
 TEST_F(TemplateEditTest, EscapeCancels) {

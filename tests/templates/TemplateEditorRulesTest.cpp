@@ -31,17 +31,43 @@ TEST(TemplateEditorRules, ChecksRunInOrderAndStopAtTheFirst) {
     EXPECT_EQ(Rules::ValidLabel(g, "d"), ""); // exactly 0.3 in high and 1 in wide is accepted
 }
 
-TEST(TemplateEditorRules, SingleColumnOrRowPitchAndMarginsAreNotChecked) {
+TEST(TemplateEditorRules, SingleColumnOrRowPitchIsNotChecked) {
     SheetGeometry g = Valid();
     g.labelsAcross = 1;
     g.labelsDown = 1;
     g.horizontalPitch = 0;
     g.verticalPitch = 0;
     g.topMargin = -3;
-    g.leftMargin = 99;
     EXPECT_EQ(Rules::ValidLabel(g, "d"), "");
     g.labelsAcross = 2;
     EXPECT_EQ(Rules::ValidLabel(g, "d"), "Horizontal Pitch must be at least = Label Width");
+}
+
+TEST(TemplateEditorRules, LabelsPastThePapersEdgeAreRefusedNamingThePaper) {
+    SheetGeometry g{1.0f, 1.0f, 10, 1, 0.5f, 0.25f, 1.0f, 1.0f, "LTR", "RR"};
+    EXPECT_EQ(Rules::ValidLabel(g, "d"),
+              "The labels do not fit on the paper: the last label's right edge lies 10.25 in "
+              "from the left, beyond the 8.50 in width of Letter (8.5 x 11\") paper");
+    g.paperSize = "LTRL"; // 11 in wide
+    EXPECT_EQ(Rules::ValidLabel(g, "d"), "");
+    g.paperSize = "USER"; // paper not known: not checked
+    EXPECT_EQ(Rules::ValidLabel(g, "d"), "");
+
+    SheetGeometry wide{1.0f, 9.0f, 2, 1, 0.5f, 0.0f, 9.0f, 1.0f, "A4", "SR"};
+    EXPECT_NE(Rules::ValidLabel(wide, "d").indexOf("8.27 in width of A4 (210 x 297mm) paper"), -1);
+    wide.labelsAcross = 1; // 9 in on 8.27 in paper
+    EXPECT_NE(Rules::ValidLabel(wide, "d"), "");
+    wide.labelWidth = 8.27f; // a label ending on the edge fits
+    EXPECT_EQ(Rules::ValidLabel(wide, "d"), "");
+
+    SheetGeometry tall{1.0f, 2.0f, 1, 30, 0.5f, 0.25f, 2.0f, 1.0f, "A5", "SR"};
+    EXPECT_NE(Rules::ValidLabel(tall, "d").indexOf("bottom edge lies 30.50 in from the top, "
+                                                   "beyond the 8.27 in height of A5"),
+              -1);
+    tall.labelsDown = 7; // 7.5 in of 8.27
+    EXPECT_EQ(Rules::ValidLabel(tall, "d"), "");
+    tall.leftMargin = 99; // margins count
+    EXPECT_NE(Rules::ValidLabel(tall, "d"), "");
 }
 
 TEST(TemplateEditorRules, MillimetreLimitsFollowTheInchChecks) {

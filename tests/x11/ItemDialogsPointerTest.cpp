@@ -7,6 +7,7 @@
 #include "controls/TPimShape.h"
 #include "controls/TSymbol.h"
 #include "designer/AngleDial.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemSelection.h"
 #include "designer/SpinEdit.h"
@@ -14,8 +15,8 @@
 #include "designer/TGetCounter.h"
 #include "designer/TGetSymbol.h"
 #include "designer/TImageBrowse.h"
-#include "designer/TInputQueryForm.h"
 #include "designer/TSetRotate.h"
+#include "ui/TInputQueryForm.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>

@@ -3,9 +3,9 @@
 #include "RealPointer.h"
 #include "app/LabelRecords.h"
 #include "app/TZendorMain.h"
-#include "designer/Prompter.h"
 #include "document/LabelItems.h"
 #include "support/ModalDriver.h"
+#include "ui/Prompter.h"
 
 #include <QApplication>
 #include <QDialog>

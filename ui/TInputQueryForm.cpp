@@ -1,4 +1,4 @@
-#include "designer/TInputQueryForm.h"
+#include "ui/TInputQueryForm.h"
 
 #include <QLabel>
 #include <QLineEdit>

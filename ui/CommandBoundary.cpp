@@ -1,6 +1,6 @@
-#include "designer/CommandBoundary.h"
+#include "ui/CommandBoundary.h"
 
-#include "designer/Prompter.h"
+#include "ui/Prompter.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "designer/THelpWindow.h"
+#include "ui/THelpWindow.h"
 
 #include <QApplication>
 #include <QFile>

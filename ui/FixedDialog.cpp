@@ -1,9 +1,9 @@
-#include "designer/FixedDialog.h"
+#include "ui/FixedDialog.h"
 
 #include <QPushButton>
 #include <QWhatsThis>
 
-#include "designer/Prompter.h"
+#include "ui/Prompter.h"
 
 FixedDialog::FixedDialog(const QString& caption, QSize clientSize, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {

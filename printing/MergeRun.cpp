@@ -1,0 +1,99 @@
+#include "printing/MergeRun.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+#include "document/ChosenPositions.h"
+#include "document/MergeFields.h"
+#include "document/PrintItemsReader.h"
+#include "document/SheetGeometry.h"
+#include "printing/TLabelItemObject.h"
+#include "storage/MergeSource.h"
+#include "storage/MergeSourceError.h"
+
+MergeRun::MergeRun(MergeSource& source, int copies)
+    : source_(source), copies_(std::max(1, copies)) {
+    records_ = source_.Validate();
+    if (records_ == 0)
+        throw MergeSourceError(source_.FileName(), 0, 0, QStringLiteral("there are no records"));
+}
+
+int MergeRun::SheetsFor(int positionsPerSheet) const {
+    if (positionsPerSheet <= 0)
+        return 0;
+    const long long labels = records_ * copies_;
+    return int((labels + positionsPerSheet - 1) / positionsPerSheet);
+}
+
+int MergeRun::PositionsPerSheet(const SheetGeometry& geometry, const ChosenPositions& chosen) {
+    const int positions = geometry.labelsAcross * geometry.labelsDown;
+    if (!chosen.SpecificLabelsChosen)
+        return positions;
+    int count = 0;
+    for (int i = 0; i < positions; ++i)
+        count += chosen.isSelected(i) ? 1 : 0;
+    return count;
+}
+
+void MergeRun::Start() {
+    source_.Rewind();
+    current_ = 0;
+    copy_ = copies_;
+}
+
+bool MergeRun::NextPosition() {
+    if (copy_ < copies_) {
+        ++copy_;
+        return true;
+    }
+    if (current_ >= records_)
+        return false;
+    // The source was read whole before the job; a file changed since then is stopped at.
+    if (!source_.Next())
+        throw MergeSourceError(source_.FileName(), 0, current_ + 1,
+                               QStringLiteral("the file has changed since the job began"));
+    ++current_;
+    copy_ = 1;
+    return true;
+}
+
+QString MergeRun::Substitute(const QString& text, qint64 counterValue) const {
+    const FieldLookup lookup = [&](const QString& name) -> std::optional<QString> {
+        if (name == QStringView(kCounterFieldName))
+            return QString::number(counterValue);
+        return source_.Field(name);
+    };
+    return SubstituteMergeFields(text, lookup);
+}
+
+QString MergeRun::Progress() const {
+    return QStringLiteral("Record %1 of %2").arg(current_).arg(records_);
+}
+
+// Every kind the renderer draws as a text (unknown kinds included) takes field references.
+QStringList MergeRun::MissingFields(const QString& objectsText) const {
+    QStringList missing;
+    for (const PrintItemValue& value : ReadPrintItems(objectsText).items) {
+        const TLabelItemObject item = TLabelItemObject::From(value);
+        if (item.Kind >= TLabelItemObject::CounterItem &&
+            item.Kind <= TLabelItemObject::HorizontalLineItem)
+            continue;
+        for (const QString& name : MergeFieldNames(item.Text))
+            if (name != QStringView(kCounterFieldName) && !source_.HasField(name) &&
+                !missing.contains(name, Qt::CaseInsensitive))
+                missing.append(name);
+    }
+    return missing;
+}
+
+QString MergeRun::MissingFieldsWarning(const QString& objectsText) const {
+    const QStringList missing = MissingFields(objectsText);
+    if (missing.isEmpty())
+        return {};
+    QStringList shown;
+    for (const QString& name : missing)
+        shown.append(QStringLiteral("{") + name + QStringLiteral("?}"));
+    return QStringLiteral("Warning: %1 has no field %2")
+        .arg(QFileInfo(source_.FileName()).fileName(), shown.join(QStringLiteral(", ")));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class ChosenPositions;
+class MergeSource;
+struct SheetGeometry;
+
+// One job's walk through a merge source: every record fills copies consecutive chosen
+// positions, in the sheet's visiting order, and the job runs as many sheets as that takes.
+// The sheet renderer asks it for the record of each position it is about to draw and draws
+// a text item's field references through it.
+class MergeRun {
+public:
+    // Reads the whole source once (MergeSourceError when any record is bad) so that nothing
+    // is drawn from a source that would fail half-way.
+    MergeRun(MergeSource& source, int copies);
+
+    long long Records() const { return records_; }
+    int Copies() const { return copies_; }
+    // The sheets the job takes when positionsPerSheet positions of each sheet are drawn.
+    int SheetsFor(int positionsPerSheet) const;
+    // The positions a sheet of geometry offers under the chosen positions.
+    static int PositionsPerSheet(const SheetGeometry& geometry, const ChosenPositions& chosen);
+
+    // Back to before the first label; the renderer calls it when its drawing starts.
+    void Start();
+    // Moves to the record of the next drawn position; false when every label is drawn.
+    bool NextPosition();
+    // text with its field references replaced from the current record; "{#}" is the
+    // counter's value. A field the source lacks shows as "{Name?}".
+    QString Substitute(const QString& text, qint64 counterValue) const;
+    // "Record n of m", for the status window.
+    QString Progress() const;
+    long long CurrentRecord() const { return current_; }
+
+    // The fields that the text items of objectsText name and the source lacks, once each.
+    QStringList MissingFields(const QString& objectsText) const;
+    // The warning line about them, or "" when there are none.
+    QString MissingFieldsWarning(const QString& objectsText) const;
+
+private:
+    MergeSource& source_;
+    int copies_;
+    long long records_ = 0;
+    long long current_ = 0; // the record drawn now, from 1; 0 before the first
+    int copy_ = 0;          // copies of the current record drawn so far
+};

@@ -1,0 +1,204 @@
+#include "printing/SheetRenderer.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <exception>
+
+#include "controls/ColorValue.h"
+#include "controls/Picture.h"
+#include "document/ChosenPositions.h"
+#include "document/PrintItemsReader.h"
+#include "printing/MergeRun.h"
+#include "printing/RotatedTextPlacement.h"
+#include "printing/TBaseReport.h"
+
+namespace {
+
+// Releases the item list however the drawing ends.
+struct ItemListRelease {
+    std::vector<TLabelItemObject>& list;
+    ~ItemListRelease() { list.clear(); }
+};
+
+} // namespace
+
+SheetRenderer::SheetRenderer(const SheetGeometry& geometry, const ChosenPositions& selection)
+    : geometry_(geometry), selection_(selection) {}
+
+void SheetRenderer::SetUpEngine(TBaseReport& engine) {
+    engine.UnitsFactor = 1.0;
+    engine.MarginLeft = engine.MarginTop = engine.MarginRight = engine.MarginBottom = 0.5;
+    engine.Title = QStringLiteral("Test Report");
+    engine.ScaleX = engine.ScaleY = 100;
+}
+
+// ---- reading ----
+
+int SheetRenderer::MakeItemsStringList(const QString& memo) {
+    const PrintItemsText text = ReadPrintItems(memo);
+    ItemList.clear();
+    ItemList.reserve(text.items.size());
+    for (const PrintItemValue& value : text.items)
+        ItemList.push_back(TLabelItemObject::From(value));
+    StartingNumber = text.startingNumber;
+    RepeatEach = text.repeatEach;
+    return int(ItemList.size()) - 1;
+}
+
+// ---- the sheets ----
+
+void SheetRenderer::PrintLabels(TBaseReport& report) {
+    ItemListRelease release{ItemList};
+    const int lastIndex = MakeItemsStringList(ObjectsText);
+    CounterValue = StartingNumber;
+    RepeatCount = 1;
+    const int across = geometry_.labelsAcross;
+    int pages = PageCount;
+    if (Merge) {
+        Merge->Start();
+        pages = Merge->SheetsFor(MergeRun::PositionsPerSheet(geometry_, selection_));
+    }
+    for (int page = 1; page <= pages; ++page) {
+        for (int row = 0; row < geometry_.labelsDown; ++row)
+            for (int column = 0; column < across; ++column) {
+                if (selection_.SpecificLabelsChosen &&
+                    !selection_.isSelected(row * across + column))
+                    continue;
+                if (Merge && !Merge->NextPosition())
+                    return;
+                report.SetOrigin(
+                    column * double(geometry_.horizontalPitch) + double(geometry_.leftMargin),
+                    row * double(geometry_.verticalPitch) + double(geometry_.topMargin));
+                report.Home();
+                report.ResetSection();
+                PrintSingleLabel(report, lastIndex);
+                if (BetweenLabels)
+                    BetweenLabels();
+                if (Cancelled)
+                    return;
+            }
+        if (page < pages)
+            report.NewPage();
+    }
+}
+
+void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
+    lastIndex = std::min(lastIndex, int(ItemList.size()) - 1);
+    for (int i = 0; i <= lastIndex; ++i) {
+        TLabelItemObject& item = ItemList[i];
+        switch (item.Kind) {
+        case TLabelItemObject::CounterItem:
+            PrintCounter(report, item);
+            break;
+        case TLabelItemObject::SymbolItem:
+            PrintSymbol(report, item);
+            break;
+        case TLabelItemObject::RectangleItem:
+        case TLabelItemObject::RoundRectangleItem:
+        case TLabelItemObject::EllipseItem:
+            PrintShape(report, item);
+            break;
+        case TLabelItemObject::ImageItem:
+            PrintImage(report, item);
+            break;
+        case TLabelItemObject::VerticalLineItem:
+            SetItemPen(report, item);
+            report.MoveTo(item.Left, item.Top);
+            report.LineTo(item.Left, item.Top + item.Height);
+            break;
+        case TLabelItemObject::HorizontalLineItem:
+            SetItemPen(report, item);
+            report.MoveTo(item.Left, item.Top);
+            report.LineTo(item.Left + item.Width, item.Top);
+            break;
+        default:
+            PrintText(report, item);
+            break;
+        }
+    }
+}
+
+void SheetRenderer::SetItemFont(TBaseReport& report, const TLabelItemObject& item, int angle) {
+    report.SetFont(item.FontName, item.FontSize);
+    report.SetBold(item.Bold);
+    report.SetItalic(item.Italic);
+    report.SetUnderline(item.Underline);
+    report.SetFontRotation(angle);
+    report.SetFontColor(ColorValueToQColor(item.FontColor));
+    report.SetFontPlacement(TVerticalPlacement::Top);
+}
+
+// The text starts at its origin inside the box, half a descent below the cell's top
+// (less the internal leading); a turned text turns about its cell's corner, as on screen.
+void SheetRenderer::PrintText(TBaseReport& report, TLabelItemObject& item) {
+    if (item.Angle < 0)
+        item.Angle += 360;
+    SetItemFont(report, item, item.Angle);
+    const double ascent = report.FontAscent();
+    const double descent = report.FontDescent();
+    const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
+                                         (ascent + descent) - 0.5 * descent, item.Angle);
+    report.GotoXY(at.x(), at.y());
+    report.Print(Merge ? Merge->Substitute(item.Text, CounterValue) : item.Text);
+    report.SetFontRotation(0);
+}
+
+void SheetRenderer::PrintCounter(TBaseReport& report, const TLabelItemObject& item) {
+    SetItemFont(report, item, item.Angle);
+    const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
+                                         report.FontSize(), item.Angle);
+    report.PrintXY(at.x(), at.y(), QString::number(CounterValue));
+    report.SetFontRotation(0);
+    ++RepeatCount;
+    if (RepeatCount > RepeatEach) {
+        RepeatCount = 1;
+        ++CounterValue;
+    }
+}
+
+void SheetRenderer::PrintSymbol(TBaseReport& report, const TLabelItemObject& item) {
+    report.SetFont(QStringLiteral("WingDings"), item.FontSize);
+    report.SetFontColor(ColorValueToQColor(item.FontColor));
+    report.SetFontPlacement(TVerticalPlacement::Top);
+    if (item.AsciiChar > 0 && item.AsciiChar < 256)
+        report.PrintXY(item.Left, item.Top + report.FontSize(), QString(QChar(item.AsciiChar)));
+}
+
+void SheetRenderer::SetItemPen(TBaseReport& report, const TLabelItemObject& item) {
+    report.SetPen(ColorValueToQColor(item.LineColor), TPenStyle::Solid, item.PenWidth,
+                  TPenMode::Copy);
+}
+
+void SheetRenderer::PrintShape(TBaseReport& report, const TLabelItemObject& item) {
+    SetItemPen(report, item);
+    const auto style = item.BrushStyle <= 7 ? TBrushStyle(item.BrushStyle) : TBrushStyle::Clear;
+    report.SetBrush(ColorValueToQColor(item.Color), style);
+    const double right = item.Left + item.Width, bottom = item.Top + item.Height;
+    if (item.Kind == TLabelItemObject::RectangleItem) {
+        report.Rectangle(item.Left, item.Top, right, bottom);
+    } else if (item.Kind == TLabelItemObject::RoundRectangleItem) {
+        const double r = item.Rounding * 0.01 * std::max(item.Width, item.Height);
+        report.RoundRect(item.Left, item.Top, right, bottom, r, r);
+    } else {
+        report.Ellipse(item.Left, item.Top, right, bottom);
+    }
+}
+
+// The kind of picture follows the file's extension, as on the screen; a missing or
+// unreadable file leaves the image out and the rest of the label prints.
+void SheetRenderer::PrintImage(TBaseReport& report, const TLabelItemObject& item) {
+    const QString suffix = QFileInfo(item.FileName).suffix().toUpper();
+    if (suffix != QLatin1String("BMP") && suffix != QLatin1String("WMF"))
+        return;
+    try {
+        const Picture picture = Picture::fromFile(item.FileName);
+        if (picture.isNull())
+            return;
+        report.StretchDrawPicture(
+            report.CreateRect(item.Left, item.Top, item.Left + item.Width, item.Top + item.Height),
+            picture);
+    } catch (const std::exception&) {
+        // A damaged picture is left out like a missing one.
+    }
+}

@@ -1,0 +1,128 @@
+#include "printing/TMergeSourceDialog.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "ui/Prompter.h"
+#include "storage/MergeSource.h"
+#include "storage/MergeSourceError.h"
+
+namespace {
+
+QPushButton* AddButton(QHBoxLayout* row, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    row->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+TMergeSourceDialog::TMergeSourceDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("MergeSourceDialog"));
+    setWindowTitle(QStringLiteral("Merge"));
+    resize(520, 320);
+    auto* layout = new QVBoxLayout(this);
+    FileLabel = new QLabel(QStringLiteral("No merge source: every label prints alike."));
+    FileLabel->setObjectName(QStringLiteral("FileLabel"));
+    FileLabel->setWordWrap(true);
+    layout->addWidget(FileLabel);
+    FieldsGrid = new QTableWidget(0, 0);
+    FieldsGrid->setObjectName(QStringLiteral("FieldsGrid"));
+    FieldsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FieldsGrid->verticalHeader()->setDefaultSectionSize(18);
+    layout->addWidget(FieldsGrid, 1);
+    RememberBox = new QCheckBox(QStringLiteral("&Remember this source for the label"));
+    RememberBox->setObjectName(QStringLiteral("RememberBox"));
+    layout->addWidget(RememberBox);
+    auto* buttons = new QHBoxLayout;
+    ChooseButton = AddButton(buttons, "ChooseButton", QStringLiteral("&Choose File…"));
+    NoMergeButton = AddButton(buttons, "NoMergeButton", QStringLiteral("&No Merge"));
+    buttons->addStretch(1);
+    OkButton = AddButton(buttons, "OkButton", QStringLiteral("OK"));
+    CancelButton = AddButton(buttons, "CancelButton", QStringLiteral("Cancel"));
+    OkButton->setDefault(true);
+    layout->addLayout(buttons);
+    connect(ChooseButton, &QPushButton::clicked, this, &TMergeSourceDialog::ChooseButtonClick);
+    connect(NoMergeButton, &QPushButton::clicked, this, &TMergeSourceDialog::NoMergeButtonClick);
+    connect(OkButton, &QPushButton::clicked, this, &TMergeSourceDialog::OkButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TMergeSourceDialog::~TMergeSourceDialog() = default;
+
+bool TMergeSourceDialog::ShowSource(const QString& fileName) {
+    try {
+        std::unique_ptr<MergeSource> source = MergeSource::Open(fileName);
+        FillGrid(*source);
+    } catch (const MergeSourceError& error) {
+        ShowInformation(error.Message());
+        return false;
+    }
+    fileName_ = fileName;
+    FileLabel->setText(QStringLiteral("Merge source: %1").arg(QDir::toNativeSeparators(fileName)));
+    return true;
+}
+
+// The fields and the first records; a bad record among them ends the rows with a note.
+void TMergeSourceDialog::FillGrid(MergeSource& source) {
+    const QStringList names = source.FieldNames();
+    QList<QStringList> rows;
+    QString fault;
+    try {
+        while (rows.size() < ShownRecords && source.Next())
+            rows.append(source.Values());
+    } catch (const MergeSourceError& error) {
+        fault = error.Message();
+    }
+    FieldsGrid->clear();
+    FieldsGrid->setColumnCount(int(names.size()));
+    FieldsGrid->setHorizontalHeaderLabels(names);
+    FieldsGrid->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row)
+        for (int column = 0; column < rows[row].size(); ++column)
+            FieldsGrid->setItem(row, column, new QTableWidgetItem(rows[row][column]));
+    if (!fault.isEmpty())
+        ShowInformation(fault);
+}
+
+void TMergeSourceDialog::ChooseButtonClick() {
+    QFileDialog files(this, QStringLiteral("Choose Merge Source"));
+    files.setObjectName(QStringLiteral("MergeFileDialog"));
+    files.setFileMode(QFileDialog::ExistingFile);
+    files.setNameFilters({QStringLiteral("Merge sources (*.csv *.txt *.tsv *.dbf *.DBF)"),
+                          QStringLiteral("All files (*)")});
+    if (!fileName_.isEmpty())
+        files.selectFile(fileName_);
+    if (Prompter::Current().RunDialog(files) != QDialog::Accepted ||
+        files.selectedFiles().isEmpty())
+        return;
+    ShowSource(files.selectedFiles().constFirst());
+}
+
+void TMergeSourceDialog::NoMergeButtonClick() {
+    fileName_.clear();
+    FieldsGrid->clear();
+    FieldsGrid->setRowCount(0);
+    FieldsGrid->setColumnCount(0);
+    FileLabel->setText(QStringLiteral("No merge source: every label prints alike."));
+}
+
+void TMergeSourceDialog::OkButtonClick() {
+    if (!fileName_.isEmpty()) {
+        try {
+            MergeSource::Open(fileName_)->Validate();
+        } catch (const MergeSourceError& error) {
+            ShowInformation(error.Message());
+            return;
+        }
+    }
+    accept();
+}

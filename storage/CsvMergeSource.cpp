@@ -1,0 +1,92 @@
+#include "storage/CsvMergeSource.h"
+
+#include <QFile>
+
+#include "storage/MergeSourceError.h"
+#include "storage/dbf/Text.h"
+
+namespace {
+
+QString Decode(const std::string& bytes) {
+    return QString::fromStdString(dbf::decodeStored(bytes));
+}
+
+} // namespace
+
+CsvMergeSource::CsvMergeSource(const QString& fileName) : fileName_(fileName) {
+    std::ifstream probe(QFile::encodeName(fileName).toStdString(), std::ios::binary);
+    if (!probe)
+        Fail(0, QStringLiteral("the file cannot be opened"));
+    std::string start(CsvReader::MaxFieldBytes, '\0');
+    probe.read(start.data(), std::streamsize(start.size()));
+    start.resize(std::size_t(probe.gcount()));
+    delimiter_ = CsvReader::DetectDelimiter(start);
+    // The row of names is read here, and again by every rewind.
+    OpenStream();
+    try {
+        if (!reader_->ReadRecord(fields_))
+            Fail(1, QStringLiteral("the file is empty; its first row must name the fields"));
+    } catch (const CsvReader::Error& error) {
+        Fail(error.line, QString::fromStdString(error.what()));
+    }
+    QStringList names;
+    for (const std::string& field : fields_)
+        names.append(Decode(field));
+    SetFieldNames(names);
+    record_ = 0;
+}
+
+void CsvMergeSource::OpenStream() {
+    stream_.close();
+    stream_.clear();
+    stream_.open(QFile::encodeName(fileName_).toStdString(), std::ios::binary);
+    if (!stream_)
+        Fail(0, QStringLiteral("the file cannot be opened"));
+    reader_ = std::make_unique<CsvReader>(stream_, delimiter_);
+}
+
+// Back to the first record, past the row of names (which the constructor reads itself).
+void CsvMergeSource::Rewind() {
+    OpenStream();
+    record_ = 0;
+    values_.clear();
+    if (!FieldNames().isEmpty()) {
+        try {
+            reader_->ReadRecord(fields_);
+        } catch (const CsvReader::Error& error) {
+            Fail(error.line, QString::fromStdString(error.what()));
+        }
+    }
+}
+
+bool CsvMergeSource::Next() {
+    bool more = false;
+    try {
+        more = reader_->ReadRecord(fields_);
+    } catch (const CsvReader::Error& error) {
+        throw MergeSourceError(fileName_, error.line, record_ + 1,
+                               QString::fromStdString(error.what()));
+    }
+    if (!more) {
+        if (stream_.bad())
+            Fail(0, QStringLiteral("the file cannot be read"));
+        values_.clear();
+        return false;
+    }
+    ++record_;
+    const qsizetype expected = FieldNames().size();
+    if (qsizetype(fields_.size()) != expected)
+        throw MergeSourceError(fileName_, reader_->RecordLine(), record_,
+                               QStringLiteral("%1 fields where the first row names %2")
+                                   .arg(fields_.size())
+                                   .arg(expected));
+    values_.clear();
+    values_.reserve(expected);
+    for (const std::string& field : fields_)
+        values_.append(Decode(field));
+    return true;
+}
+
+void CsvMergeSource::Fail(long long line, const QString& what) const {
+    throw MergeSourceError(fileName_, line, 0, what);
+}

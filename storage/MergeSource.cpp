@@ -1,0 +1,54 @@
+#include "storage/MergeSource.h"
+
+#include "storage/CsvMergeSource.h"
+#include "storage/MergeSourceError.h"
+#include "storage/TableMergeSource.h"
+
+std::unique_ptr<MergeSource> MergeSource::Open(const QString& fileName) {
+    if (fileName.endsWith(QLatin1String(".dbf"), Qt::CaseInsensitive))
+        return std::make_unique<TableMergeSource>(fileName);
+    return std::make_unique<CsvMergeSource>(fileName);
+}
+
+void MergeSource::SetFieldNames(const QStringList& names) {
+    names_.clear();
+    index_.clear();
+    for (int i = 0; i < names.size(); ++i) {
+        const QString key = Key(names[i]);
+        if (key.isEmpty())
+            throw MergeSourceError(
+                FileName(), 0, 0,
+                QStringLiteral("field %1 of the first row has no name").arg(i + 1));
+        if (index_.contains(key))
+            throw MergeSourceError(
+                FileName(), 0, 0,
+                QStringLiteral("the field name \"%1\" is used twice").arg(names[i].trimmed()));
+        index_.insert(key, i);
+        names_.append(names[i].trimmed());
+    }
+}
+
+std::optional<QString> MergeSource::Field(const QString& name) const {
+    const auto found = index_.constFind(Key(name));
+    if (found == index_.cend())
+        return std::nullopt;
+    const QStringList& values = Values();
+    return found.value() < values.size() ? values[found.value()] : QString();
+}
+
+bool MergeSource::HasField(const QString& name) const {
+    return index_.contains(Key(name));
+}
+
+FieldLookup MergeSource::Lookup() const {
+    return [this](const QString& name) { return Field(name); };
+}
+
+long long MergeSource::Validate() {
+    Rewind();
+    long long count = 0;
+    while (Next())
+        ++count;
+    Rewind();
+    return count;
+}

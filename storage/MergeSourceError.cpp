@@ -1,0 +1,23 @@
+#include "storage/MergeSourceError.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+std::string Compose(const QString& fileName, long long line, long long record,
+                    const QString& what) {
+    QString text = QDir::toNativeSeparators(fileName);
+    if (line > 0)
+        text += QStringLiteral(", line %1").arg(line);
+    if (record > 0)
+        text += line > 0 ? QStringLiteral(" (record %1)").arg(record)
+                         : QStringLiteral(", record %1").arg(record);
+    return (text + QStringLiteral(": ") + what).toStdString();
+}
+
+} // namespace
+
+MergeSourceError::MergeSourceError(const QString& fileName, long long line, long long record,
+                                   const QString& what)
+    : std::runtime_error(Compose(fileName, line, record, what)) {}

@@ -1,0 +1,209 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "MainWindowFixture.h"
+#include "app/Preferences.h"
+#include "controls/TCanvasPanel.h"
+#include "controls/TPim3DLabel.h"
+#include "designer/ItemMenus.h"
+#include "document/LabelItems.h"
+#include "printing/MergeCommands.h"
+#include "printing/PrintJobs.h"
+#include "printing/TLabelPrint.h"
+#include "printing/TMergeSourceDialog.h"
+
+using Answer = ScriptedPrompter::Answer;
+
+namespace {
+
+QString TextItem(const QString& text, double top) {
+    return QStringLiteral("LABELITEM=TEXT\nTOP=%1\nLEFT=0.1\nWIDTH=2\nHEIGHT=0.2\nFONTSIZE=10\n"
+                          "FONTCOLOR=0\nANGLE=0\nTEXT=%2\nFONTNAME=Arial\nFONTBOLD=N\n"
+                          "FONTITALIC=N\nFONTUNDER=N\nRELATIVEX=0\nRELATIVEY=0\n")
+        .arg(top)
+        .arg(text);
+}
+
+QString RunTool(const QString& program, const QStringList& arguments, int* exitCode = nullptr,
+                QString* err = nullptr) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    if (exitCode)
+        *exitCode = process.exitCode();
+    if (err)
+        *err = QString::fromUtf8(process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class MergeCommandsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window->Printing().PrintersInstalled = [] { return true; };
+        window->Printing().PaperSupported = [](int) { return true; };
+        csv = dir.filePath(QStringLiteral("guests.csv"));
+        QFile file(csv);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Name;City\nAda;London\nGrace;Arlington\nAlan;Wilmslow\nEdsger;Austin\n");
+    }
+    // "Merge…" with csv chosen in the file dialog; remember ticks the box.
+    void ChooseSource(bool remember, QStringList* shownNames = nullptr) {
+        prompts.Then(Answer::Dialog(
+            true, [this](QDialog& dialog) { dynamic_cast<QFileDialog&>(dialog).selectFile(csv); }));
+        prompts.Then(Answer::Dialog(true, [remember, shownNames](QDialog& dialog) {
+            auto& merge = dynamic_cast<TMergeSourceDialog&>(dialog);
+            if (shownNames) {
+                for (int c = 0; c < merge.FieldsGrid->columnCount(); ++c)
+                    *shownNames << merge.FieldsGrid->horizontalHeaderItem(c)->text();
+                for (int r = 0; r < merge.FieldsGrid->rowCount(); ++r)
+                    *shownNames << merge.FieldsGrid->item(r, 0)->text();
+            }
+            merge.RememberBox->setChecked(remember);
+            // QV_MERGE_PICTURE=file.png keeps a picture of the dialog to look at.
+            if (const QString picture = qEnvironmentVariable("QV_MERGE_PICTURE");
+                !picture.isEmpty())
+                merge.grab().save(picture);
+        }));
+        window->mnuMerge->trigger();
+    }
+    QString csv;
+};
+
+} // namespace
+
+TEST_F(MergeCommandsTest, ChosenSourceShowsItsFieldsPrintsARecordPerLabelAndIsRemembered) {
+    SaveNewLabel(QStringLiteral("Badges"));
+    window->Items().REstoreItems(TextItem(QStringLiteral("{Name} of {City}"), 0.1));
+    window->SaveButton->click();
+    QStringList shown;
+    ChooseSource(true, &shown);
+    EXPECT_EQ(shown, QStringList({"Name", "City", "Ada", "Grace", "Alan", "Edsger"}));
+    EXPECT_EQ(window->Merging().CurrentFileName(), csv);
+
+    // "Insert Merge Field" lists the source's fields and appends the reference.
+    QWidget* text = window->LabelPanel->findChildren<TPim3DLabel*>().value(0);
+    ASSERT_NE(text, nullptr);
+    window->AttachControl(text);
+    QMenu* fields = window->Menus->PopupMenuTextInsertMergeField;
+    emit fields->aboutToShow();
+    QStringList captions;
+    for (QAction* action : fields->actions())
+        captions << action->text();
+    EXPECT_EQ(captions, QStringList({"Name", "City"}));
+    fields->actions().value(1)->trigger();
+    EXPECT_EQ(qobject_cast<TPim3DLabel*>(text)->Caption(),
+              QStringLiteral("{Name} of {City}{City}"));
+    window->CancelButton->click();
+
+    // Export: the question asks for copies; four records, two copies, on one 3 x 10 sheet.
+    const QString pdf = dir.filePath(QStringLiteral("badges.pdf"));
+    prompts.Then(Answer::Text(QStringLiteral("2"))).Then(Answer::SaveFile(pdf));
+    window->mnuExportPdf->trigger();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Text")), QStringList({"Copies of each label:|1"}));
+    const QString pages = RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_EQ(pages.count(QStringLiteral("Ada of London")), 2);
+    EXPECT_EQ(pages.count(QStringLiteral("Edsger of Austin")), 2);
+
+    // The next run finds the source in QV.INI under the label.
+    EXPECT_EQ(Preferences(dir.path()).ReadMergeSource(QStringLiteral("badges")), csv);
+    RestartWindow();
+    EXPECT_EQ(window->Merging().CurrentFileName(), csv);
+    // "No Merge" forgets it.
+    prompts.Then(Answer::Dialog(true, [](QDialog& dialog) {
+        dynamic_cast<TMergeSourceDialog&>(dialog).NoMergeButtonClick();
+    }));
+    window->mnuMerge->trigger();
+    EXPECT_EQ(window->Merging().CurrentFileName(), QString());
+    EXPECT_EQ(Preferences(dir.path()).ReadMergeSource(QStringLiteral("Badges")), QString());
+}
+
+// A field the source lacks is drawn as "{Zip?}" and named once in the status window, which
+// then stays open for the user to read it.
+TEST_F(MergeCommandsTest, MissingFieldIsAWarningLineInTheStatusWindow) {
+    SaveNewLabel(QStringLiteral("Badges"));
+    window->Items().REstoreItems(TextItem(QStringLiteral("{Name} {Zip}"), 0.1) +
+                                 TextItem(QStringLiteral("{ZIP}"), 0.5));
+    window->SaveButton->click();
+    ChooseSource(false);
+    QString finalText, button, during;
+    prompts.Then(Answer::Dialog(true, [&](QDialog& dialog) {
+        auto& status = dynamic_cast<TLabelPrint&>(dialog);
+        const auto process = status.ProcessMessages;
+        status.ProcessMessages = [&, process] {
+            process();
+            if (during.isEmpty())
+                during = status.StatusText->text();
+        };
+        status.FormActivate();
+        finalText = status.StatusText->text();
+        button = status.CancelButton->text();
+        status.CancelButtonClick();
+    }));
+    prompts.Then(Answer::Dialog(true));
+    window->mnuPreviewLabels->trigger();
+    EXPECT_EQ(during, QStringLiteral("Printing page 1\nRecord 1 of 4\n"
+                                     "Warning: guests.csv has no field {Zip?}"));
+    EXPECT_EQ(finalText,
+              QStringLiteral("\nLabel Preview Ready!\nWarning: guests.csv has no field {Zip?}"));
+    EXPECT_EQ(button, QStringLiteral("Close"));
+    EXPECT_EQ(window->Printing().LastOutcome(), PrintJobs::Outcome::Completed);
+    EXPECT_TRUE(prompts.Messages(QStringLiteral("Question")).isEmpty());
+}
+
+TEST_F(MergeCommandsTest, BadSourceIsReportedAndNothingPrints) {
+    SaveNewLabel(QStringLiteral("Badges"));
+    ChooseSource(false);
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("Ken;Murray Hill;extra\n");
+    file.close();
+    window->mnuPreviewLabels->trigger();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).value(0),
+              QDir::toNativeSeparators(csv) +
+                  QStringLiteral(", line 6 (record 5): 3 fields where the first row names 2"));
+    EXPECT_EQ(window->Printing().LastOutcome(), PrintJobs::Outcome::Failed);
+}
+
+TEST_F(MergeCommandsTest, BatchMergesAFileAndRefusesABadOne) {
+    SaveNewLabel(QStringLiteral("Badges"));
+    window->Items().REstoreItems(TextItem(QStringLiteral("{Name}"), 0.1));
+    window->SaveButton->click();
+    const QString batch =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../../app/quorvane-batch");
+    const QString pdf = dir.filePath(QStringLiteral("batch.pdf"));
+    int code = -1;
+    QString err;
+    RunTool(
+        batch,
+        {"--dir", dir.path(), "--label", "badges", "--merge", csv, "--copies", "3", "--pdf", pdf},
+        &code, &err);
+    ASSERT_EQ(code, 0) << err.toStdString();
+    const QString text = RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_EQ(text.count(QStringLiteral("Grace")), 3);
+
+    const QString bad = dir.filePath(QStringLiteral("bad.csv"));
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Name\nAda\n\"Grace\n");
+    file.close();
+    QFile::remove(pdf);
+    RunTool(batch, {"--dir", dir.path(), "--label", "Badges", "--merge", bad, "--pdf", pdf}, &code,
+            &err);
+    EXPECT_EQ(code, 3);
+    EXPECT_TRUE(err.endsWith(QStringLiteral("quorvane-batch: ") + bad +
+                             QStringLiteral(", line 3 (record 2): a quote that is never closed\n")))
+        << err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+    RunTool(batch, {"--dir", dir.path(), "--label", "Badges", "--copies", "2", "--pdf", pdf},
+            &code);
+    EXPECT_EQ(code, 2);
+}

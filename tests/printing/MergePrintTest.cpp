@@ -1,0 +1,213 @@
+#include <QBuffer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "RecordingSurface.h"
+#include "document/ChosenPositions.h"
+#include "printing/MergeRun.h"
+#include "printing/SheetJob.h"
+#include "printing/SheetRenderer.h"
+#include "printing/TReportFiler.h"
+#include "printing/TReportPdfWriter.h"
+#include "storage/MergeSource.h"
+#include "storage/MergeSourceError.h"
+
+namespace {
+
+SheetGeometry Sheet(int across, int down) {
+    SheetGeometry geometry;
+    geometry.labelsAcross = across;
+    geometry.labelsDown = down;
+    geometry.topMargin = 0.5f;
+    geometry.leftMargin = 0.1875f;
+    geometry.horizontalPitch = 2.75f;
+    geometry.verticalPitch = 1.0f;
+    geometry.labelWidth = 2.625f;
+    geometry.labelHeight = 1.0f;
+    geometry.paperSize = QStringLiteral("LTR");
+    return geometry;
+}
+
+QString Text(const QString& text, double top = 0.1) {
+    return QStringLiteral("LABELITEM=TEXT\nTOP=%1\nLEFT=0.1\nWIDTH=2\nHEIGHT=0.2\nFONTSIZE=10\n"
+                          "FONTCOLOR=0\nANGLE=0\nTEXT=%2\nFONTNAME=Arial\nFONTBOLD=N\n"
+                          "FONTITALIC=N\nFONTUNDER=N\nRELATIVEX=0\nRELATIVEY=0\n")
+        .arg(top)
+        .arg(text);
+}
+
+const QString kCounter =
+    QStringLiteral("LABELITEM=COUNTER\nTOP=0.5\nLEFT=0.1\nWIDTH=1\nHEIGHT=0.3\nFONTSIZE=10\n"
+                   "FONTCOLOR=0\nANGLE=0\nFONTNAME=Arial\nFONTBOLD=N\nFONTITALIC=N\n"
+                   "FONTUNDER=N\nRELATIVEX=0\nRELATIVEY=0\nSTARTINGNUMBER=1\nREPEATEACH=1\n");
+
+class MergePrintTest : public ::testing::Test {
+protected:
+    std::unique_ptr<MergeSource> Csv(const QByteArray& bytes) {
+        const QString path = dir.filePath(QStringLiteral("records.csv"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        return MergeSource::Open(path);
+    }
+    // Draws the job into a preview stream and reads back the texts of each page.
+    std::vector<RecordingSurface> Pages(const SheetGeometry& geometry, const QString& objects,
+                                        MergeRun& run) {
+        SheetRenderer print(geometry, selection);
+        print.ObjectsText = objects + QStringLiteral("NOTHING=NOTHING\n");
+        print.PageCount = 99; // a merge decides the sheets itself
+        print.Merge = &run;
+        print.BetweenLabels = [this, &run] { progress << run.Progress(); };
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        TReportFiler filer;
+        filer.SelectPaper(1);
+        filer.Stream = &buffer;
+        filer.OnPrint = [&print](TBaseReport& report) { print.PrintLabels(report); };
+        filer.Execute();
+        return RecordingSurface::Pages(bytes);
+    }
+    QTemporaryDir dir;
+    ChosenPositions selection;
+    QStringList progress;
+};
+
+QByteArray Names(int count) {
+    QByteArray csv = "Name\n";
+    for (int i = 1; i <= count; ++i)
+        csv += "N" + QByteArray::number(i) + "\n";
+    return csv;
+}
+
+} // namespace
+
+// Five records, two copies each, on a 3 x 2 sheet of which positions 1, 3 and 5 are chosen:
+// ten labels fill three chosen positions per sheet, so four sheets, the last holding one.
+TEST_F(MergePrintTest, RecordsFollowTheVisitingOrderOverChosenPositionsAndSheets) {
+    auto source = Csv(Names(5));
+    MergeRun run(*source, 2);
+    selection.SpecificLabelsChosen = true;
+    for (int position : {1, 3, 5})
+        selection.SelectedPositions[position] = true;
+    const auto pages = Pages(Sheet(3, 2), Text(QStringLiteral("{Name}")) + kCounter, run);
+    ASSERT_EQ(pages.size(), 4u);
+    EXPECT_EQ(pages[0].TextList(), QStringList({"N1", "1", "N1", "2", "N2", "3"}));
+    EXPECT_EQ(pages[1].TextList(), QStringList({"N2", "4", "N3", "5", "N3", "6"}));
+    EXPECT_EQ(pages[2].TextList(), QStringList({"N4", "7", "N4", "8", "N5", "9"}));
+    EXPECT_EQ(pages[3].TextList(), QStringList({"N5", "10"}));
+    // Position 1 is row 0, column 1; position 3 row 1, column 0.
+    EXPECT_NEAR(pages[0].Texts[0].Pivot.x(), 0.1875 + 2.75 + 0.1, 1e-6);
+    EXPECT_NEAR(pages[0].Texts[2].Pivot.x(), 0.1875 + 0.1, 1e-6);
+    EXPECT_EQ(progress.size(), 10);
+    EXPECT_EQ(progress.front(), QStringLiteral("Record 1 of 5"));
+    EXPECT_EQ(progress.back(), QStringLiteral("Record 5 of 5"));
+    EXPECT_EQ(run.SheetsFor(3), 4);
+}
+
+TEST_F(MergePrintTest, SubstitutionEscapesCounterAndMissingFields) {
+    auto source = Csv("First,Last Name\nAda,Lovelace\n");
+    MergeRun run(*source, 1);
+    const QString objects = Text(QStringLiteral("{first} {Last Name}")) +
+                            Text(QStringLiteral("{{literal}} {#}/{Zip}"), 0.4) + kCounter +
+                            Text(QStringLiteral("{Zip}{Title}"), 0.7);
+    const auto pages = Pages(Sheet(2, 1), objects, run);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].TextList(),
+              QStringList({"Ada Lovelace", "{literal} 1/{Zip?}", "1", "{Zip?}{Title?}"}));
+    EXPECT_EQ(run.MissingFields(objects), QStringList({"Zip", "Title"}));
+    EXPECT_EQ(run.MissingFieldsWarning(objects),
+              QStringLiteral("Warning: records.csv has no field {Zip?}, {Title?}"));
+    EXPECT_EQ(run.MissingFieldsWarning(Text(QStringLiteral("{First}"))), QString());
+}
+
+// Without a source the text prints as typed, braces and all.
+TEST_F(MergePrintTest, WithoutASourceTextPrintsAsTyped) {
+    SheetRenderer print(Sheet(1, 1), selection);
+    print.ObjectsText = Text(QStringLiteral("{Name} {{x}}")) + QStringLiteral("NOTHING=NOTHING\n");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    TReportFiler filer;
+    filer.Stream = &buffer;
+    filer.OnPrint = [&print](TBaseReport& report) { print.PrintLabels(report); };
+    filer.Execute();
+    EXPECT_EQ(RecordingSurface::Pages(bytes)[0].TextList(), QStringList({"{Name} {{x}}"}));
+}
+
+// A bad record anywhere stops the job before the first sheet is drawn; a source without
+// records too.
+TEST_F(MergePrintTest, ABadSourceIsRefusedBeforeAnythingIsDrawn) {
+    QByteArray csv = Names(2000);
+    csv += "\"unterminated\n";
+    auto source = Csv(csv);
+    try {
+        MergeRun run(*source, 1);
+        FAIL() << "the bad record was not found";
+    } catch (const MergeSourceError& error) {
+        EXPECT_TRUE(error.Message().endsWith(
+            QStringLiteral("records.csv, line 2002 (record 2001): a quote that is never closed")))
+            << error.Message().toStdString();
+    }
+    auto empty = Csv("Name\n");
+    EXPECT_THROW(MergeRun(*empty, 1), MergeSourceError);
+}
+
+// A hundred addresses on a 3 x 10 Letter sheet: four pages, each address at its position.
+TEST_F(MergePrintTest, HundredAddressesToPdfEachAtItsPosition) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils (pdftotext) is not installed";
+    dir.setAutoRemove(qEnvironmentVariableIsEmpty("QV_KEEP_TEST_OUTPUT"));
+    QByteArray csv = "Name,Street,City\n";
+    for (int i = 1; i <= 100; ++i)
+        csv += QStringLiteral("Person %1,\"%2 Elm Street, Apt %1\",Springfield %3\n")
+                   .arg(i)
+                   .arg(100 + i)
+                   .arg(10000 + i)
+                   .toUtf8();
+    auto source = Csv(csv);
+    MergeRun run(*source, 1);
+    SheetJob job;
+    job.Label.geometry = Sheet(3, 10);
+    job.Label.geometry.leftMargin = 0.1875f;
+    job.Label.geometry.horizontalPitch = 2.75f;
+    job.ObjectsText = Text(QStringLiteral("{Name}"), 0.05) + Text(QStringLiteral("{Street}"), 0.3) +
+                      Text(QStringLiteral("{City}"), 0.55) + QStringLiteral("NOTHING=NOTHING\n");
+    job.Merge = &run;
+    const QString pdf = dir.filePath(QStringLiteral("addresses.pdf"));
+    TReportPdfWriter writer(pdf);
+    job.Render(writer);
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
+    ASSERT_GE(pages.size(), 4);
+    EXPECT_TRUE(pages.size() == 4 || (pages.size() == 5 && pages[4].trimmed().isEmpty()));
+    // Each row of labels reads as three columns: record r of the sheet in column r mod 3.
+    for (int page = 0; page < 4; ++page) {
+        QStringList lines;
+        for (const QString& line : pages[page].split(u'\n'))
+            if (line.contains(QLatin1String("Person")))
+                lines << line;
+        const int onPage = page < 3 ? 30 : 10;
+        ASSERT_EQ(lines.size(), (onPage + 2) / 3) << "page " << page + 1;
+        for (int row = 0; row < lines.size(); ++row) {
+            const QStringList cells =
+                lines[row].trimmed().split(QRegularExpression(QStringLiteral("\\s{2,}")));
+            QStringList expected;
+            for (int column = 0; column < 3; ++column) {
+                const int record = page * 30 + row * 3 + column + 1;
+                if (record <= 100)
+                    expected << QStringLiteral("Person %1").arg(record);
+            }
+            EXPECT_EQ(cells, expected) << "page " << page + 1 << " row " << row + 1;
+        }
+    }
+    EXPECT_TRUE(pages[3].contains(QLatin1String("200 Elm Street, Apt 100")));
+    EXPECT_TRUE(pages[3].contains(QLatin1String("Springfield 10100")));
+}
