@@ -24,6 +24,18 @@ int Preferences::ReadLastUse() const {
     return ok ? value : 0;
 }
 
+QString Preferences::ReadImageFolder() const {
+    const QSettings ini(fileName_, QSettings::IniFormat);
+    return ini.value(QStringLiteral("Remember/ImageFolder")).toString();
+}
+
+bool Preferences::WriteImageFolder(const QString& folder) const {
+    QSettings ini(fileName_, QSettings::IniFormat);
+    ini.setValue(QStringLiteral("Remember/ImageFolder"), folder);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
 bool Preferences::WriteLastUse(int recordNumber) const {
     QSettings ini(fileName_, QSettings::IniFormat);
     ini.setValue(QStringLiteral("Remember/LastUse"), recordNumber);

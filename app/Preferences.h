@@ -11,6 +11,9 @@ public:
     QString FileName() const { return fileName_; }
     int ReadLastUse() const; // 0 when the file or the key is missing or not a number
     bool WriteLastUse(int recordNumber) const;
+    // Key "ImageFolder" of the same section: the folder the image browser was last left at.
+    QString ReadImageFolder() const;
+    bool WriteImageFolder(const QString& folder) const;
     // Section "Merge": the merge source kept for a label, by its description (case-blind);
     // writing an empty file name removes the entry.
     QString ReadMergeSource(const QString& description) const;

@@ -106,12 +106,18 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WirePrinting();
     WireMerging();
 
+    const Preferences* preferences = preferences_.get();
+    DesignerPrompter::SetImageFolderStore(
+        [preferences] { return preferences->ReadImageFolder(); },
+        [preferences](const QString& folder) { preferences->WriteImageFolder(folder); });
+
     resize(WindowWidth, WindowHeight);
     PlaceOnScreen();
     records_->UpdateScreenStatus();
 }
 
 TZendorMain::~TZendorMain() {
+    DesignerPrompter::SetImageFolderStore({}, {});
     items_->DeleteAllItems();
     DetachControl();
     records_->CloseLabelTable();

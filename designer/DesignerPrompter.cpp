@@ -3,6 +3,9 @@
 #include "controls/ColorValue.h"
 
 #include <QColorDialog>
+#include <QDir>
+
+#include <utility>
 
 #include "designer/SpinEdit.h"
 #include "designer/TFontDialog.h"
@@ -12,13 +15,38 @@
 #include "designer/TSetRotate.h"
 
 namespace {
-QString g_imageFolder; // the image browser reopens where it was left
+QString g_imageFolder;     // the image browser reopens where it was left
+QString g_nextImageFolder; // for the next opening only
+std::function<QString()> g_loadImageFolder;
+std::function<void(const QString&)> g_saveImageFolder;
+
+QString ImageBrowserStart() {
+    QString folder = std::exchange(g_nextImageFolder, QString());
+    if (!folder.isEmpty() && QDir(folder).exists())
+        return folder;
+    if (g_imageFolder.isEmpty() && g_loadImageFolder)
+        g_imageFolder = g_loadImageFolder();
+    if (!g_imageFolder.isEmpty() && QDir(g_imageFolder).exists())
+        return g_imageFolder;
+    return {};
+}
 } // namespace
 
 DesignerPrompter& DesignerPrompter::Current() {
     static DesignerPrompter real;
     auto* installed = dynamic_cast<DesignerPrompter*>(&Prompter::Current());
     return installed ? *installed : real;
+}
+
+void DesignerPrompter::OpenNextImageBrowserAt(const QString& folder) {
+    g_nextImageFolder = folder;
+}
+
+void DesignerPrompter::SetImageFolderStore(std::function<QString()> load,
+                                           std::function<void(const QString&)> save) {
+    g_loadImageFolder = std::move(load);
+    g_saveImageFolder = std::move(save);
+    g_imageFolder.clear();
 }
 
 void DesignerPrompter::ShowInformation(const QString& message) {
@@ -81,10 +109,15 @@ bool DesignerPrompter::AskRotation(int& angle, const std::function<void(int)>& t
 QString DesignerPrompter::GetImageFile() {
     TImageBrowse dialog(DialogParent());
     CentreOnMainWindow(&dialog);
-    if (!g_imageFolder.isEmpty())
-        dialog.SetDirectory(g_imageFolder);
+    const QString start = ImageBrowserStart();
+    if (!start.isEmpty())
+        dialog.SetDirectory(start);
     const bool ok = dialog.exec() == QDialog::Accepted;
-    g_imageFolder = dialog.Directory();
+    if (dialog.Directory() != g_imageFolder) {
+        g_imageFolder = dialog.Directory();
+        if (g_saveImageFolder)
+            g_saveImageFolder(g_imageFolder);
+    }
     if (!ok)
         return {};
     const QString file = dialog.SelectedFile();

@@ -19,6 +19,13 @@ public:
     // The current prompter when it answers the designer's questions, else the real one.
     static DesignerPrompter& Current();
 
+    // The folder the image browser opens at: the one given for the next opening (the folder
+    // of the item's current picture), else the last one used, kept through the store
+    // (QV.INI), else the home folder.
+    static void OpenNextImageBrowserAt(const QString& folder);
+    static void SetImageFolderStore(std::function<QString()> load,
+                                    std::function<void(const QString&)> save);
+
     void ShowInformation(const QString& message) override;
 
     // The counter dialog for a newly placed counter: opens with 1 and 1 at its own screen

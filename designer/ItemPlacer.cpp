@@ -1,6 +1,8 @@
 #include "designer/ItemPlacer.h"
 
+#include "controls/Picture.h"
 #include "designer/BarcodeProperties.h"
+#include "designer/DesignerPrompter.h"
 #include "designer/DropToolButton.h"
 #include "designer/ToolPictures.h"
 #include "document/LabelItems.h"
@@ -152,9 +154,19 @@ void ItemPlacer::Create(DropTool tool, int x, int y) {
     case DropTool::Ellipse:
         items_.CreateShapeItem(stEllipse, y, x, 0, 0, kColorBlack, kColorBlack, 1, 0, bsClear);
         break;
-    case DropTool::Image:
-        items_.CreateImageItem(y, x, 0, 0, QString(), false);
+    case DropTool::Image: {
+        // A picture that cannot be read is named, as "Image File" names it.
+        const QString path = GetImageFile();
+        if (path.isEmpty())
+            break;
+        QString error;
+        if (Picture::fromFile(path, &error).isNull()) {
+            ShowRuntimeError(error);
+            break;
+        }
+        items_.CreateImageItem(y, x, 0, 0, path, false);
         break;
+    }
     case DropTool::VLine:
         items_.CreateLineItem(stVertical, y, x, 20, 60, kColorBlack, 1);
         break;

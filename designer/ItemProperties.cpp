@@ -14,6 +14,7 @@
 #include "document/LabelItems.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPointer>
 
 ItemProperties::ItemProperties(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
@@ -196,6 +197,8 @@ void ItemProperties::PropImage(QWidget* item) {
     auto* image = qobject_cast<TImage*>(item);
     if (!image)
         return;
+    if (!image->Hint().isEmpty())
+        DesignerPrompter::OpenNextImageBrowserAt(QFileInfo(image->Hint()).absolutePath());
     const QString path = GetImageFile();
     if (path.isEmpty() || !TImageBrowse::HasPictureExtension(path))
         return;

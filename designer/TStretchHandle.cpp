@@ -73,9 +73,10 @@ void TStretchHandle::AttachItem(QWidget* control) {
     attached_.append(control);
     zone_ = Move;
     raise();
-    // Captured at once, so that a press that selected the item and is dragged on moves it.
-    if (isVisible())
-        grabMouse();
+    // Captured at once, so that a press that selected the item and is dragged on moves it;
+    // never while a dialog or menu is open, which would then get no mouse at all.
+    if (isVisible() && !QApplication::activeModalWidget() && !QApplication::activePopupWidget())
+        captureMouse();
     if (isVisible() && isEnabled())
         setFocus(Qt::MouseFocusReason);
 }
@@ -171,31 +172,41 @@ TStretchHandle::GrabZone TStretchHandle::ZoneAt(const QPoint& point, const QSize
         zone = LeftMiddle;
     if (midY && right)
         zone = RightMiddle;
+    // Every drawn pixel of a square acts on that square, also where the tolerances above
+    // fall short of what is drawn (the right and bottom squares).
+    const QList<QRect> squares = SquaresFor(handleSize);
+    for (int i = 0; i < squares.size(); ++i)
+        if (squares[i].contains(point))
+            zone = GrabZone(TopLeft + i);
     return zone;
 }
 
-void TStretchHandle::paintEvent(QPaintEvent*) {
-    if (attached_.isEmpty())
-        return;
-    const QRect r = itemRect().translated(-pos()).adjusted(-2, -2, 2, 2);
-    const int left = r.x();
-    const int top = r.y();
-    const int right = r.x() + r.width();
-    const int bottom = r.y() + r.height();
+QList<QRect> TStretchHandle::SquaresFor(const QSize& handleSize) {
+    // The item's rectangle grown by 2 is the handle less its last column and row.
+    const int left = 0;
+    const int top = 0;
+    const int right = handleSize.width() - 1;
+    const int bottom = handleSize.height() - 1;
     const int midX = left + (right - left) / 2;
     const int midY = top + (bottom - top) / 2;
-    QPainter painter(this);
-    const QRect squares[] = {
+    // In zone order, from TopLeft to RightMiddle.
+    return {
         {left, top, Square, Square},
         {right - Square, top, Square, Square},
         {left, bottom - Square, Square, Square},
         {right - Square, bottom - Square, Square, Square},
         {midX - 2, top, Square, Square},
-        {midX - 2, bottom - Square, Square, Square},
         {left, midY - 2, Square, Square},
+        {midX - 2, bottom - Square, Square, Square},
         {right - Square, midY - 2, Square, Square},
     };
-    for (const QRect& square : squares)
+}
+
+void TStretchHandle::paintEvent(QPaintEvent*) {
+    if (attached_.isEmpty())
+        return;
+    QPainter painter(this);
+    for (const QRect& square : SquaresFor(size()))
         painter.fillRect(square, color_);
 }
 
@@ -419,7 +430,37 @@ void TStretchHandle::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
+void TStretchHandle::captureMouse() {
+    grabMouse();
+    // The capture must end before any dialog or menu opens: the window system would send
+    // every click to the design panel, and the dialog would see only the keyboard.
+    qApp->installEventFilter(this);
+}
+
 void TStretchHandle::releaseCapture() {
+    qApp->removeEventFilter(this);
     if (QWidget::mouseGrabber() == this)
         releaseMouse();
+}
+
+bool TStretchHandle::OpensOverTheWindow(const QObject* object, const QEvent* event) {
+    if (event->type() != QEvent::Show || !object->isWidgetType())
+        return false;
+    const auto* widget = static_cast<const QWidget*>(object);
+    return widget->isWindow() &&
+           (widget->windowModality() != Qt::NonModal || widget->windowType() == Qt::Popup);
+}
+
+bool TStretchHandle::eventFilter(QObject* watched, QEvent* event) {
+    if (OpensOverTheWindow(watched, event)) {
+        if (dragging_) {
+            eraseBand();
+            dragging_ = false;
+        }
+        // The release of a press passed through goes to the new window.
+        passedTo_ = nullptr;
+        unsetCursor();
+        releaseCapture();
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -86,6 +86,8 @@ public:
     QRect LastDropRect() const { return lastDrop_; }
     // The grab zone at a point of the handle, by the hit test the hover runs.
     static GrabZone ZoneAt(const QPoint& point, const QSize& handleSize);
+    // The eight grab squares as painted, in zone order (TopLeft first).
+    static QList<QRect> SquaresFor(const QSize& handleSize);
 
     // Raised after a left press on the item, dragged or not, was released and handled.
     std::function<void()> OnMouseUp;
@@ -99,6 +101,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QRect itemRect() const;
@@ -113,7 +116,10 @@ private:
     QWidget* targetAt(const QPoint& panelPoint) const;
     void passThrough(QMouseEvent* event);
     void forward(QWidget* target, QMouseEvent* event);
+    void captureMouse();
     void releaseCapture();
+    // A modal window or a menu about to show.
+    static bool OpensOverTheWindow(const QObject* object, const QEvent* event);
 
     QList<QPointer<QWidget>> attached_;
     QColor color_ = Qt::black;

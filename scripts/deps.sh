@@ -15,6 +15,8 @@ PACKAGES=(
   fonts-liberation fonts-liberation2 fonts-dejavu-core fonts-wine fonts-symbola fonts-noto-core
   # running a window without a desktop, screenshots
   xvfb xauth imagemagick
+  # real pointer events for the tests that run under Xvfb
+  libx11-dev libxtst-dev
   # independent readers used as cross-checks by the tests
   libdbd-xbase-perl python3-dbfread python3-dbf libwmf-bin
   zbar-tools

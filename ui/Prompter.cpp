@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 
 #include "ui/TInputQueryForm.h"
 
@@ -93,7 +94,7 @@ bool Prompter::EnterText(const QString& title, const QString& prompt, QString& t
 void Prompter::ShowRuntimeError(const QString& message) {
     // The standard error box ends the message with a full stop, as runtime errors always were.
     QString shown = message;
-    if (!shown.isEmpty() && shown.back() > QLatin1Char('.'))
+    if (!shown.isEmpty() && !QStringLiteral(".!?").contains(shown.back()))
         shown += QLatin1Char('.');
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), shown, QMessageBox::Ok,
                     BoxParent());
@@ -124,7 +125,22 @@ void CentreOnMainWindow(QWidget* dialog) {
     QWidget* main = Prompter::MainWindow();
     if (!dialog || !main)
         return;
-    dialog->move(CentredOver(main->frameGeometry(), dialog->frameGeometry().size()));
+    // Before its first showing a dialog has not taken its laid-out size yet; showing would
+    // give it that size after the move, so it is taken here first.
+    if (!dialog->isVisible() && !dialog->testAttribute(Qt::WA_Resized)) {
+        dialog->ensurePolished();
+        dialog->adjustSize();
+    }
+    // The dialog's frame is not known before it is shown: the main window's stands in.
+    const QSize frame = main->frameGeometry().size() - main->size();
+    const QSize outer = dialog->size() + (dialog->isVisible() ? QSize() : frame);
+    QPoint place = CentredOver(main->frameGeometry(), outer);
+    if (const QScreen* screen = main->screen()) {
+        const QRect area = screen->availableGeometry();
+        place.setX(qMax(area.left(), qMin(place.x(), area.right() + 1 - outer.width())));
+        place.setY(qMax(area.top(), qMin(place.y(), area.bottom() + 1 - outer.height())));
+    }
+    dialog->move(place);
 }
 
 void ShowInformation(const QString& message) {

@@ -1,6 +1,9 @@
 #include "ui/THelpWindow.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -9,7 +12,8 @@ constexpr int KnownTopics[] = {1001, 1011, 1015, 1021, 1023, 1046, 1047, 1049, 2
 }
 
 THelpWindow& THelpWindow::Instance() {
-    static THelpWindow* window = nullptr;
+    // Guarded: the window may belong to a dialog that has since been freed.
+    static QPointer<THelpWindow> window;
     if (!window)
         window = new THelpWindow;
     return *window;
@@ -29,6 +33,18 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Browser);
 }
 
+void THelpWindow::PlaceBeside(const QRect& dialog, const QSize& frame) {
+    const QScreen* screen = this->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 16, 1 << 16);
+    // Not shown yet, the window has no frame: the dialog's stands in for it.
+    const QSize outer = size() + frame;
+    QPoint place(dialog.right() + 1, dialog.top());
+    if (place.x() + outer.width() > area.right() + 1)
+        place.setX(qMax(area.left(), dialog.left() - outer.width()));
+    place.setY(qMax(area.top(), qMin(place.y(), area.bottom() + 1 - outer.height())));
+    move(place);
+}
+
 QString THelpWindow::AnchorFor(int topic) {
     for (int known : KnownTopics)
         if (known == topic)
@@ -37,6 +53,15 @@ QString THelpWindow::AnchorFor(int topic) {
 }
 
 void THelpWindow::ShowTopic(int topic) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this)
+        modal = nullptr;
+    if (parentWidget() != modal) {
+        // A window of the modal dialog is not blocked by it; free, help blocks nothing.
+        setParent(modal, Qt::Window);
+        if (modal)
+            PlaceBeside(modal->frameGeometry(), modal->frameGeometry().size() - modal->size());
+    }
     Browser->scrollToAnchor(AnchorFor(topic));
     show();
     raise();

@@ -21,4 +21,6 @@ public:
 
 private:
     explicit THelpWindow(QWidget* parent = nullptr);
+    // Beside a dialog's outer rectangle (right of it, else left), on the screen.
+    void PlaceBeside(const QRect& dialog, const QSize& frame);
 };

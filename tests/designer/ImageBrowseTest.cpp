@@ -147,6 +147,38 @@ TEST(ImageBrowse, GetImageFileGivesTheFullPathOnOkAndNothingOnCancel) {
     EXPECT_EQ(DesignerPrompter::Current().GetImageFile(), QString());
 }
 
+// The browser opens at the folder given for the next opening only, else at the stored one;
+// a folder it is left in is handed to the store.
+TEST(ImageBrowse, OpensAtTheNextFolderThenTheStoredOneAndSavesWhereItWasLeft) {
+    PictureFolder stored;
+    PictureFolder next;
+    QStringList saved;
+    DesignerPrompter::SetImageFolderStore([&] { return stored.dir.path(); },
+                                          [&](const QString& folder) { saved << folder; });
+    DesignerPrompter::OpenNextImageBrowserAt(next.dir.filePath(QStringLiteral("Sub")));
+    QString opened;
+    ModalWatch watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
+        opened = dialog->Directory();
+        QTest::keyClick(dialog->FileListBox, Qt::Key_Escape);
+    });
+    DesignerPrompter::Current().GetImageFile();
+    EXPECT_EQ(opened, next.dir.filePath(QStringLiteral("Sub")));
+    EXPECT_EQ(saved, QStringList{next.dir.filePath(QStringLiteral("Sub"))});
+
+    // The next-opening folder is used once; a fresh store is read again.
+    DesignerPrompter::SetImageFolderStore([&] { return stored.dir.path(); },
+                                          [&](const QString& folder) { saved << folder; });
+    saved.clear();
+    watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
+        opened = dialog->Directory();
+        QTest::keyClick(dialog->FileListBox, Qt::Key_Escape);
+    });
+    DesignerPrompter::Current().GetImageFile();
+    EXPECT_EQ(opened, stored.dir.path());
+    EXPECT_TRUE(saved.isEmpty()) << "left where it opened: nothing new to keep";
+    DesignerPrompter::SetImageFolderStore({}, {});
+}
+
 TEST(ImageBrowse, HelpOpensTopic1047) {
     ScriptedPrompter script;
     TImageBrowse dialog;

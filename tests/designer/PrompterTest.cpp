@@ -1,9 +1,15 @@
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "designer/DesignerPrompter.h"
@@ -16,6 +22,16 @@
 #include <QTextBrowser>
 
 using Answer = ScriptedPrompter::Answer;
+
+namespace {
+// A window blocked by a modal one receives no input: Qt marks it so.
+bool QApplicationPrivateBlocked(QWidget* window) {
+    return window->windowHandle() && QGuiApplication::modalWindow() &&
+           QGuiApplication::modalWindow() != window->windowHandle() &&
+           !window->windowHandle()->isAncestorOf(QGuiApplication::modalWindow()) &&
+           !QGuiApplication::modalWindow()->isAncestorOf(window->windowHandle());
+}
+} // namespace
 
 TEST(CentreOnMainWindow, HalvesTheDifferenceTruncatingTowardZero) {
     EXPECT_EQ(CentredOver(QRect(100, 50, 610, 450), QSize(307, 111)), QPoint(100 + 151, 50 + 169));
@@ -33,6 +49,37 @@ TEST(CentreOnMainWindow, MovesTheDialogOverTheMainWindow) {
     const QRect frame = main.frameGeometry();
     EXPECT_EQ(form.pos(), QPoint(frame.left() + (frame.width() - 307) / 2,
                                  frame.top() + (frame.height() - 111) / 2));
+    Prompter::SetMainWindow(nullptr);
+}
+
+// A dialog sized by its layout is centred on its laid-out size, not on the size it has
+// before it was first shown, and stays on the screen.
+TEST(CentreOnMainWindow, UsesTheLaidOutSizeAndKeepsTheDialogOnTheScreen) {
+    QMainWindow main;
+    main.setGeometry(100, 80, 610, 450);
+    Prompter::SetMainWindow(&main);
+    QDialog dialog;
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* body = new QWidget;
+    body->setFixedSize(500, 400);
+    layout->addWidget(body);
+    CentreOnMainWindow(&dialog);
+    const QSize laidOut = dialog.sizeHint();
+    EXPECT_EQ(dialog.size(), laidOut);
+    EXPECT_EQ(dialog.pos(), CentredOver(main.frameGeometry(), laidOut));
+    dialog.show();
+    EXPECT_EQ(dialog.size(), laidOut) << "showing must not change the size it was centred on";
+
+    const QRect screen = main.screen()->availableGeometry();
+    main.setGeometry(screen.right() - 200, screen.bottom() - 100, 610, 450);
+    QDialog low;
+    auto* lowLayout = new QVBoxLayout(&low);
+    auto* lowBody = new QWidget;
+    lowBody->setFixedSize(300, 200);
+    lowLayout->addWidget(lowBody);
+    CentreOnMainWindow(&low);
+    EXPECT_TRUE(screen.contains(QRect(low.pos(), low.size())))
+        << "placed at " << low.pos().x() << "," << low.pos().y();
     Prompter::SetMainWindow(nullptr);
 }
 
@@ -147,6 +194,41 @@ TEST(RealPrompter, RuntimeErrorEndsWithAFullStopInAnErrorBox) {
     Prompter::Current().ShowRuntimeError(
         QStringLiteral("'1,5' is not a valid floating point value"));
     EXPECT_EQ(text, QStringLiteral("'1,5' is not a valid floating point value."));
+    // A message ending in a parenthesis keeps its full stop; one already ended gets no second.
+    for (const QString& message : {QStringLiteral("Cannot read the table (QVLBLS.DBF)"),
+                                   QStringLiteral("The file is damaged.")}) {
+        ModalWatch again = WhenModal<QMessageBox>([&](QMessageBox* box) {
+            text = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        Prompter::Current().ShowRuntimeError(message);
+        EXPECT_EQ(text, message.endsWith(QLatin1Char('.')) ? message : message + QLatin1Char('.'));
+    }
+}
+
+// Help opened from a dialog belongs to that dialog, so the dialog's modality does not block
+// it, and it stands beside the dialog, not over it.
+TEST(RealPrompter, HelpOverADialogIsUsableAndBesideIt) {
+    QDialog dialog;
+    dialog.setGeometry(560, 100, 200, 150); // no room on the right: help goes left
+    bool blocked = true;
+    QRect helpRect;
+    QPointer<QWidget> helpParent;
+    QTimer::singleShot(0, &dialog, [&] {
+        Prompter::Current().ShowHelpTopic(1015);
+        THelpWindow& help = THelpWindow::Instance();
+        helpParent = help.parentWidget();
+        blocked = QApplicationPrivateBlocked(&help);
+        helpRect = help.frameGeometry();
+        help.hide();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(helpParent.data(), &dialog);
+    EXPECT_FALSE(blocked) << "the dialog's modality blocks the help window";
+    EXPECT_FALSE(helpRect.intersects(dialog.frameGeometry()))
+        << helpRect.x() << "," << helpRect.y() << " " << helpRect.width() << "x"
+        << helpRect.height();
 }
 
 TEST(RealPrompter, HelpOpensTheHelpWindowAtEveryTopicThatHasASection) {

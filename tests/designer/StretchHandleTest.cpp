@@ -157,6 +157,22 @@ TEST(StretchHandleZones, HitTestRunsInOrderAndTheLastMatchWins) {
     EXPECT_EQ(Z::ZoneAt({2, 2}, QSize(5, 5)), Z::RightMiddle);
 }
 
+TEST(StretchHandleZones, EveryDrawnPixelOfASquareActsOnThatSquare) {
+    using Z = TStretchHandle;
+    for (const QSize size : {QSize(65, 35), QSize(64, 34), QSize(25, 105)}) {
+        const QList<QRect> squares = Z::SquaresFor(size);
+        ASSERT_EQ(squares.size(), 8);
+        for (int i = 0; i < squares.size(); ++i)
+            for (int x = squares[i].left(); x <= squares[i].right(); ++x)
+                for (int y = squares[i].top(); y <= squares[i].bottom(); ++y)
+                    EXPECT_EQ(Z::ZoneAt({x, y}, size), Z::GrabZone(Z::TopLeft + i))
+                        << "pixel " << x << "," << y << " of a " << size.width() << " x "
+                        << size.height() << " handle";
+    }
+    // The bottom-right square of a 65 x 35 handle starts at 59, 29: a press there resizes.
+    EXPECT_EQ(Z::ZoneAt({59, 29}, QSize(65, 35)), Z::BottomRight);
+}
+
 TEST_F(StretchHandleTest, HoverChoosesTheZoneAndItsCursor) {
     Hover(&handle, {0, 0});
     EXPECT_EQ(handle.Zone(), TStretchHandle::TopLeft);

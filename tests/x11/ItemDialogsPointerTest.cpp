@@ -1,0 +1,240 @@
+#include "RealWindowFixture.h"
+
+#include "controls/TCounterLabel.h"
+#include "controls/TImage.h"
+#include "controls/TLineShape.h"
+#include "controls/TPim3DLabel.h"
+#include "controls/TPimShape.h"
+#include "controls/TSymbol.h"
+#include "designer/AngleDial.h"
+#include "designer/DesignerPrompter.h"
+#include "designer/ItemMenus.h"
+#include "designer/ItemSelection.h"
+#include "designer/SpinEdit.h"
+#include "designer/TFontDialog.h"
+#include "designer/TGetCounter.h"
+#include "designer/TGetSymbol.h"
+#include "designer/TImageBrowse.h"
+#include "designer/TSetRotate.h"
+#include "ui/TInputQueryForm.h"
+
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+// Every dialog opened from an item's menu answers the real mouse: a click on OK applies,
+// a click on Cancel leaves the item as it was, a click in a list chooses.
+class ItemDialogsPointer : public RealWindowTest {
+protected:
+    TPim3DLabel* NewText() {
+        window->Items().CreateTextItem(QStringLiteral("Hello"), 20, 30, 0, 0, 0,
+                                       QStringLiteral("Arial"), 10, kColorBlack, false, false,
+                                       false);
+        QTest::qWait(20);
+        return qobject_cast<TPim3DLabel*>(LastItem());
+    }
+
+    // Opens the item's menu with a right click and clicks the entry.
+    void Choose(QWidget* item, const QString& entry) {
+        QMenu* menu = OpenMenuOf(item);
+        ASSERT_NE(menu, nullptr) << "the item's menu did not open";
+        ClickEntry(menu, entry);
+        QTest::qWait(20);
+    }
+
+    // Runs a colour dialog from the entry, sets colour in it and clicks OK or Cancel.
+    void AnswerColour(QWidget* item, const QString& entry, const QColor& colour, bool ok) {
+        ModalWatch watch = WhenModal<QColorDialog>([&](QColorDialog* dialog) {
+            dialog->setCurrentColor(colour);
+            auto* box = dialog->findChild<QDialogButtonBox*>();
+            ClickToClose(dialog, box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel));
+        });
+        Choose(item, entry);
+    }
+};
+
+TEST_F(ItemDialogsPointer, TextDialogTakesOkAndCancelClicks) {
+    TPim3DLabel* text = NewText();
+    ASSERT_NE(text, nullptr);
+    {
+        ModalWatch watch = WhenModal<TInputQueryForm>([&](TInputQueryForm* form) {
+            form->InputText->setText(QStringLiteral("Not taken"));
+            ClickToClose(form, form->BitBtn2);
+        });
+        Choose(text, QStringLiteral("PopupMenuTextText"));
+    }
+    EXPECT_EQ(text->Caption(), QStringLiteral("Hello"));
+    {
+        ModalWatch watch = WhenModal<TInputQueryForm>([&](TInputQueryForm* form) {
+            form->InputText->setText(QStringLiteral("Clicked"));
+            ClickToClose(form, form->BitBtn1);
+        });
+        Choose(text, QStringLiteral("PopupMenuTextText"));
+    }
+    EXPECT_EQ(text->Caption(), QStringLiteral("Clicked"));
+}
+
+TEST_F(ItemDialogsPointer, FontDialogTakesListAndButtonClicks) {
+    TPim3DLabel* text = NewText();
+    ASSERT_NE(text, nullptr);
+    {
+        ModalWatch watch = WhenModal<TFontDialog>(
+            [&](TFontDialog* dialog) { ClickToClose(dialog, dialog->CancelButton); });
+        Choose(text, QStringLiteral("PopupMenuTextFont"));
+    }
+    EXPECT_EQ(text->FontSize(), 10);
+    int chosen = 0;
+    {
+        ModalWatch watch = WhenModal<TFontDialog>([&](TFontDialog* dialog) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            // Arial itself may be missing: a font of the list makes the choice valid.
+            QListWidgetItem* font = dialog->FontList->item(0);
+            dialog->FontList->scrollToItem(font);
+            pointer.Click(dialog->FontList->viewport(),
+                          dialog->FontList->visualItemRect(font).center());
+            EXPECT_EQ(dialog->FontName->text(), font->text());
+            QListWidgetItem* entry = dialog->SizeList->item(0);
+            chosen = entry->text().toInt();
+            pointer.Click(dialog->SizeList->viewport(),
+                          dialog->SizeList->visualItemRect(entry).center());
+            ClickToClose(dialog, dialog->OkButton);
+        });
+        Choose(text, QStringLiteral("PopupMenuTextFont"));
+    }
+    ASSERT_NE(chosen, 10);
+    EXPECT_EQ(text->FontSize(), chosen);
+}
+
+TEST_F(ItemDialogsPointer, ColourDialogsTakeOkAndCancelClicks) {
+    TPim3DLabel* text = NewText();
+    ASSERT_NE(text, nullptr);
+    AnswerColour(text, QStringLiteral("PopupMenuTextFontColor"), Qt::red, false);
+    EXPECT_EQ(text->FontColor(), kColorBlack);
+    AnswerColour(text, QStringLiteral("PopupMenuTextFontColor"), Qt::red, true);
+    EXPECT_EQ(text->FontColor(), ValueFromColour(Qt::red));
+
+    window->Items().CreateShapeItem(stRectangle, 40, 100, 60, 30, kColorBlack, kColorBlack, 1, 0,
+                                    0);
+    auto* shape = qobject_cast<TPimShape*>(LastItem());
+    ASSERT_NE(shape, nullptr);
+    AnswerColour(shape, QStringLiteral("PopupMenuShapeColor"), Qt::blue, true);
+    EXPECT_EQ(shape->BrushColor(), ValueFromColour(Qt::blue));
+    AnswerColour(shape, QStringLiteral("PopupMenuShapeLineColor"), Qt::green, true);
+    EXPECT_EQ(shape->PenColor(), ValueFromColour(Qt::green));
+
+    window->Items().CreateLineItem(stHorizontal, 70, 20, 60, 20, kColorBlack, 1);
+    auto* line = qobject_cast<TLineShape*>(LastItem());
+    ASSERT_NE(line, nullptr);
+    AnswerColour(line, QStringLiteral("PopupMenuLineColor"), Qt::blue, false);
+    EXPECT_EQ(line->PenColor(), kColorBlack);
+}
+
+TEST_F(ItemDialogsPointer, RotationDialTurnsByDragging) {
+    TPim3DLabel* text = NewText();
+    ASSERT_NE(text, nullptr);
+    const auto dragDialUp = [&](TSetRotate* dialog) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        const QPoint centre = dialog->PaintBox1->rect().center();
+        // Straight up from the centre is 90 degrees.
+        pointer.Drag(dialog->PaintBox1, centre + QPoint(20, 0), centre - QPoint(0, 40));
+        EXPECT_EQ(dialog->AngleSpin->Value(), 90);
+        EXPECT_EQ(text->Angle(), 90) << "the text turns while the dial is dragged";
+    };
+    {
+        ModalWatch watch = WhenModal<TSetRotate>([&](TSetRotate* dialog) {
+            dragDialUp(dialog);
+            ClickToClose(dialog, dialog->CancelButton);
+        });
+        Choose(text, QStringLiteral("PopupMenuTextRotation"));
+    }
+    EXPECT_EQ(text->Angle(), 0);
+    {
+        ModalWatch watch = WhenModal<TSetRotate>([&](TSetRotate* dialog) {
+            dragDialUp(dialog);
+            ClickToClose(dialog, dialog->OkButton);
+        });
+        Choose(text, QStringLiteral("PopupMenuTextRotation"));
+    }
+    EXPECT_EQ(text->Angle(), 90);
+}
+
+TEST_F(ItemDialogsPointer, CounterValuesTakeOkAndCancelClicks) {
+    window->Items().CreateCounterItem(20, 30, 0, 0, 0, QStringLiteral("Arial"), 10, kColorBlack,
+                                      false, false, false, 5, 1);
+    auto* counter = qobject_cast<TCounterLabel*>(LastItem());
+    ASSERT_NE(counter, nullptr);
+    for (bool ok : {false, true}) {
+        ModalWatch watch = WhenModal<TGetCounter>([&](TGetCounter* dialog) {
+            dialog->StartingNumber->SetValue(42);
+            ClickToClose(dialog, ok ? dialog->OkButton : dialog->CancelButton);
+        });
+        Choose(counter, QStringLiteral("PopupMenuCounterCounterValues"));
+        QTest::qWait(20);
+        EXPECT_EQ(counter->Caption().trimmed(), ok ? QStringLiteral("42") : QStringLiteral("5"));
+    }
+}
+
+// Also through the Properties tool button, which opens the selected item's menu.
+TEST_F(ItemDialogsPointer, SymbolDialogTakesListClicksFromThePropertiesButton) {
+    window->Items().CreateSymbolItem(40, 20, 30, 0, 0, 18, kColorBlack);
+    auto* symbol = qobject_cast<TSymbol*>(LastItem());
+    ASSERT_NE(symbol, nullptr);
+    pointer.Click(symbol);
+    ASSERT_EQ(window->Selection().Selected(), symbol);
+    {
+        ModalWatch watch = WhenModal<TGetSymbol>([&](TGetSymbol* dialog) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            QListWidgetItem* entry = dialog->SymbolList->item(5);
+            pointer.Click(dialog->SymbolList->viewport(),
+                          dialog->SymbolList->visualItemRect(entry).center());
+            ClickToClose(dialog, dialog->OkButton);
+        });
+        pointer.Click(window->Selection().PropertiesButton);
+        QMenu* menu = WaitForPopup();
+        ASSERT_NE(menu, nullptr) << "the Properties button opened no menu";
+        ClickEntry(menu, QStringLiteral("PopupMenuSymbolSymbol"));
+        QTest::qWait(20);
+    }
+    EXPECT_EQ(int(symbol->CharCode()), TGetSymbol::FirstCode + 5);
+}
+
+TEST_F(ItemDialogsPointer, ImageBrowserTakesListAndButtonClicks) {
+    QImage picture(24, 16, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QString first = dir.filePath(QStringLiteral("a-first.bmp"));
+    const QString second = dir.filePath(QStringLiteral("b-second.bmp"));
+    ASSERT_TRUE(picture.save(first, "BMP"));
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(second, "BMP"));
+    window->Items().CreateImageItem(20, 30, 0, 0, first, false);
+    auto* image = qobject_cast<TImage*>(LastItem());
+    ASSERT_NE(image, nullptr);
+    const auto clickSecond = [&](TImageBrowse* dialog) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        const QList<QListWidgetItem*> found =
+            dialog->FileListBox->findItems(QStringLiteral("b-second.bmp"), Qt::MatchFixedString);
+        ASSERT_EQ(found.size(), 1) << "the browser opens at the folder of the item's picture";
+        pointer.Click(dialog->FileListBox->viewport(),
+                      dialog->FileListBox->visualItemRect(found.first()).center());
+    };
+    {
+        ModalWatch watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
+            clickSecond(dialog);
+            ClickToClose(dialog, dialog->CancelButton);
+        });
+        Choose(image, QStringLiteral("PopupMenuImageImageFile"));
+    }
+    EXPECT_EQ(image->Hint(), first);
+    {
+        ModalWatch watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
+            clickSecond(dialog);
+            ClickToClose(dialog, dialog->OkButton);
+        });
+        Choose(image, QStringLiteral("PopupMenuImageImageFile"));
+    }
+    EXPECT_EQ(QFileInfo(image->Hint()).fileName(), QStringLiteral("b-second.bmp"));
+}
