@@ -2,6 +2,7 @@
 
 #include "app/LabelTableModel.h"
 #include "storage/DataTable.h"
+#include "ui/FixedDialog.h"
 #include "ui/Prompter.h"
 
 #include <QHBoxLayout>
@@ -44,6 +45,10 @@ TSelectLabel::TSelectLabel(DataTable& table, QWidget* parent) : QDialog(parent),
     OkButton->setDefault(true);
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     HelpButton = new QPushButton(QStringLiteral("Help"), this);
+    MouseHelpButton = FixedDialog::NewMouseHelpButton(this);
+    OkButton->setWhatsThis(QStringLiteral("Shows the chosen label on the design panel."));
+    CancelButton->setWhatsThis(QStringLiteral("Keeps the label shown now."));
+    HelpButton->setWhatsThis(QStringLiteral("Opens the help on choosing a label."));
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(HelpTopic); });
@@ -54,6 +59,7 @@ TSelectLabel::TSelectLabel(DataTable& table, QWidget* parent) : QDialog(parent),
     buttons->addWidget(OkButton);
     buttons->addWidget(CancelButton);
     buttons->addWidget(HelpButton);
+    buttons->addWidget(MouseHelpButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Grid);
     layout->addLayout(buttons);

@@ -18,6 +18,7 @@ public:
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;
     QPushButton* HelpButton = nullptr;
+    QPushButton* MouseHelpButton = nullptr;
 
 private:
     void GridRowChanged();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWhatsThis>
@@ -229,6 +230,9 @@ void TZendorMain::FitPanel(const SheetGeometry& g) {
     else if (g.labelShape == QLatin1String("RE"))
         LabelPanel->setShape(TLabelShapeType::lsEllipse);
     FitScrollArea();
+    // Another label is seen from its top left corner.
+    ScrollBox1->horizontalScrollBar()->setValue(0);
+    ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
 void TZendorMain::RestoreItemsFrom(const QString& objectsText) {
@@ -307,6 +311,8 @@ void TZendorMain::CreatePanel1() {
     ContextHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
     ContextHelpButton->setText(QStringLiteral("?"));
     ContextHelpButton->setToolTip(QStringLiteral("What's this?"));
+    ContextHelpButton->setWhatsThis(
+        QStringLiteral("Click this button, then click a control to learn what it does."));
     ContextHelpButton->setGeometry(472, 12, 25, 25);
     command(ContextHelpButton, &QToolButton::clicked, this,
             [] { QWhatsThis::enterWhatsThisMode(); });
@@ -347,6 +353,7 @@ void TZendorMain::CreateScrollBox() {
         "select it, right-click it for its properties."));
     ScrollBox1->setWhatsThis(QStringLiteral("Click the grey area to clear the selection."));
     ScrollBox1->setWidget(ScrollBoxArea);
+    ScrollBox1->installEventFilter(this);
 }
 
 void TZendorMain::PlaceOnScreen() {
@@ -384,6 +391,12 @@ void TZendorMain::resizeEvent(QResizeEvent* event) {
     FitScrollArea();
 }
 
+bool TZendorMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ScrollBox1 && event->type() == QEvent::Resize)
+        FitScrollArea();
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TZendorMain::KeepOnScreen() {
     const QScreen* screen = this->screen();
     if (!screen)
@@ -398,12 +411,20 @@ void TZendorMain::KeepOnScreen() {
 
 void TZendorMain::FitScrollArea() {
     // The grey area always reaches at least the visible part of the scroll box, so a
-    // press anywhere around the panel lands on it.
-    if (ScrollBoxArea && LabelPanel) {
-        const QSize viewport = ScrollBox1->viewport()->size();
-        ScrollBoxArea->resize(qMax(viewport.width(), LabelPanel->geometry().right() + 18),
-                              qMax(viewport.height(), LabelPanel->geometry().bottom() + 4));
-    }
+    // press anywhere around the panel lands on it. It is measured against the room the box
+    // has without scroll bars: a label that fits shows none, and a bar only takes room
+    // from the other direction when it is needed.
+    if (!ScrollBoxArea || !LabelPanel)
+        return;
+    const QSize need(LabelPanel->geometry().right() + 18, LabelPanel->geometry().bottom() + 4);
+    QSize room = ScrollBox1->maximumViewportSize();
+    const int barWidth = ScrollBox1->verticalScrollBar()->sizeHint().width();
+    const int barHeight = ScrollBox1->horizontalScrollBar()->sizeHint().height();
+    bool across = need.width() > room.width();
+    const bool down = need.height() > room.height() - (across ? barHeight : 0);
+    across = need.width() > room.width() - (down ? barWidth : 0);
+    room -= QSize(down ? barWidth : 0, across ? barHeight : 0);
+    ScrollBoxArea->resize(need.expandedTo(room));
 }
 
 // Choosing a template for a new label, and "Con&figure Label": replacing the current label's

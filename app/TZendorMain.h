@@ -127,6 +127,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The scroll box's own resizes (the tool row shown or hidden) refit its grey area.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ConnectCommands();

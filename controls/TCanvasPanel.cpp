@@ -1,5 +1,11 @@
 #include "controls/TCanvasPanel.h"
 
+#include "controls/TPim3DLabel.h"
+#include "controls/TSymbol.h"
+
+#include <QChildEvent>
+#include <QEvent>
+
 #include <QPainter>
 #include <algorithm>
 
@@ -65,4 +71,70 @@ void TCanvasPanel::paintEvent(QPaintEvent*) {
         break;
     }
     }
+    paintUnseenItems(painter);
+}
+
+bool TCanvasPanel::DrawsNothing(const QWidget* item) {
+    if (const auto* text = qobject_cast<const TPim3DLabel*>(item))
+        return text->Caption().trimmed().isEmpty();
+    if (const auto* symbol = qobject_cast<const TSymbol*>(item))
+        return symbol->Caption().trimmed().isEmpty();
+    return false;
+}
+
+QRect TCanvasPanel::OutlineRect(const QWidget* item) {
+    const QRect r = item->geometry();
+    const int side = qMax(OutlineMinimum, qMax(r.width(), r.height()));
+    return {r.topLeft(), QSize(r.width() < OutlineMinimum ? side : r.width(),
+                               r.height() < OutlineMinimum ? side : r.height())};
+}
+
+QList<QWidget*> TCanvasPanel::labelItems() const {
+    QList<QWidget*> items;
+    for (QObject* child : children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget && !widget->isHidden() &&
+            widget->objectName().toUpper().contains(QLatin1String("SPECIAL")))
+            items.append(widget);
+    }
+    return items;
+}
+
+QWidget* TCanvasPanel::UnseenItemAt(const QPoint& point) const {
+    const QList<QWidget*> items = labelItems();
+    for (auto it = items.crbegin(); it != items.crend(); ++it)
+        if (DrawsNothing(*it) && OutlineRect(*it).contains(point))
+            return *it;
+    return nullptr;
+}
+
+void TCanvasPanel::paintUnseenItems(QPainter& painter) const {
+    QPen dots(QColor(150, 150, 150), 1, Qt::DotLine);
+    dots.setCosmetic(true);
+    painter.setPen(dots);
+    painter.setBrush(Qt::NoBrush);
+    for (QWidget* item : labelItems())
+        if (DrawsNothing(item))
+            painter.drawRect(QRectF(OutlineRect(item)).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void TCanvasPanel::childEvent(QChildEvent* event) {
+    QWidget::childEvent(event);
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    if (event->removed())
+        update();
+}
+
+bool TCanvasPanel::eventFilter(QObject* watched, QEvent* event) {
+    const auto* item = qobject_cast<QWidget*>(watched);
+    const bool labelItem = item && item->parentWidget() == this &&
+                           item->objectName().toUpper().contains(QLatin1String("SPECIAL"));
+    // A resize may be a text becoming blank or no longer blank.
+    const QEvent::Type type = event->type();
+    if (labelItem && (type == QEvent::Resize ||
+                      ((type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide) &&
+                       DrawsNothing(item))))
+        update();
+    return QWidget::eventFilter(watched, event);
 }

@@ -29,10 +29,27 @@ public:
     // Corner ellipse of the rounded outline: the larger side divided by 6, remainder dropped.
     int CornerEllipse() const;
 
+    // A label item that draws nothing (a text or counter whose text is blank, a symbol with
+    // no character) would be lost once deselected: the panel marks where it lies with a
+    // faint dotted outline, and a press on that outline reaches the item. Only the panel
+    // does so; printing and preview draw from the objects text and never show it.
+    static bool DrawsNothing(const QWidget* item);
+    // Where the outline goes: the item's rectangle, at least OutlineMinimum either way.
+    static QRect OutlineRect(const QWidget* item);
+    static constexpr int OutlineMinimum = 8;
+    // The front-most label item that draws nothing whose outline holds point, or null.
+    QWidget* UnseenItemAt(const QPoint& point) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Notices items coming, going, moving and resizing, so that the outlines follow them.
+    void childEvent(QChildEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void paintUnseenItems(QPainter& painter) const;
+    QList<QWidget*> labelItems() const;
+
     TLabelShapeType shape_ = lsRoundRect;
     QColor color_ = QColor(0xC0, 0xC0, 0xC0);
 };

@@ -161,9 +161,12 @@ void ItemProperties::PropAngle(QWidget* item) {
     const QSize size = label->size();
     QPointer<TPim3DLabel> target(label);
     int angle = before;
-    const bool ok = AskRotation(angle, [target](int live) {
-        if (target)
-            target->setAngle(live);
+    // The frame follows the text as it turns, not only once the dialog closes.
+    const bool ok = AskRotation(angle, [this, target](int live) {
+        if (!target)
+            return;
+        target->setAngle(live);
+        selection_.RefitHandle(target);
     });
     if (!target)
         return;
@@ -174,6 +177,7 @@ void ItemProperties::PropAngle(QWidget* item) {
         label->setAngle(before);
         label->resize(size);
     }
+    selection_.RefitHandle(item);
     Repaint(item);
 }
 

@@ -75,6 +75,7 @@ QToolButton* ItemSelection::addButton(QWidget* parent, const char* name, const Q
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(icon);
     button->setToolTip(tip);
+    button->setWhatsThis(tip + QLatin1Char('.'));
     button->setGeometry(left, ButtonTop, ButtonSize, ButtonSize);
     button->setAutoRaise(true);
     // The handle keeps the keyboard focus, so the arrow keys still move the item.
@@ -87,6 +88,11 @@ QToolButton* ItemSelection::addNudgeButton(QWidget* parent, const char* name, Di
     const ToolGlyph glyphs[] = {ToolGlyph::ArrowUp, ToolGlyph::ArrowDown, ToolGlyph::ArrowLeft,
                                 ToolGlyph::ArrowRight};
     QToolButton* button = addButton(parent, name, ToolGlyphIcon(glyphs[int(direction)]), tip, left);
+    const char* const ways[] = {"up", "down", "left", "right"};
+    button->setWhatsThis(
+        QStringLiteral("Moves the selected item one pixel %1; held down, it keeps moving. With "
+                       "\"Move All\" checked it moves every item of the label instead.")
+            .arg(QLatin1String(ways[int(direction)])));
     button->setAutoRepeat(true);
     button->setAutoRepeatDelay(RepeatDelayMs);
     button->setAutoRepeatInterval(RepeatIntervalMs);
@@ -108,6 +114,9 @@ void ItemSelection::CreateTools(QWidget* toolsPanel, int left) {
     MoveAll = new QCheckBox(QStringLiteral("Move All"), toolsPanel);
     MoveAll->setObjectName(QStringLiteral("MoveAll"));
     MoveAll->setToolTip(QStringLiteral("The arrow buttons move every item of the label"));
+    MoveAll->setWhatsThis(QStringLiteral(
+        "When checked, the four arrow buttons move every item of the label by one pixel; "
+        "when clear, they move the selected item only."));
     MoveAll->setFocusPolicy(Qt::NoFocus);
     MoveAll->setGeometry(x += ButtonStep + 6, ButtonTop, 70, ButtonSize);
     CutObjectButton = addButton(toolsPanel, "CutObjectButton", ToolGlyphIcon(ToolGlyph::Cut),
@@ -175,6 +184,13 @@ bool ItemSelection::eventFilter(QObject* watched, QEvent* event) {
     if (!IsPress(event))
         return QObject::eventFilter(watched, event);
     if (watched == labelPanel_) {
+        // An item that draws nothing is found by its outline on the panel.
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (QWidget* unseen = labelPanel_->UnseenItemAt(press->position().toPoint())) {
+            const Qt::MouseButton button = press->button();
+            RunCommand([this, unseen, button] { StretchMouseDown(unseen, button); });
+            return true;
+        }
         RunCommand([this] { LabelPanelMouseDown(); });
         return false;
     }
@@ -208,6 +224,11 @@ void ItemSelection::RefreshAttach(QWidget* item) {
     StretchHandle1->DetachAll();
     item->update();
     StretchHandle1->AttachItem(item);
+}
+
+void ItemSelection::RefitHandle(QWidget* item) {
+    if (item && item == Selected())
+        StretchHandle1->FitToItem();
 }
 
 QWidget* ItemSelection::Selected() const {

@@ -47,6 +47,7 @@ public:
     void DetachControl() override;
     // Re-lays the handle around item after an edit that may have changed its size.
     void RefreshAttach(QWidget* item) override;
+    void RefitHandle(QWidget* item) override;
     // The selected item, or null.
     QWidget* Selected() const override;
     // Repaints the frame and keeps it above the items, also after one was brought to the front.

@@ -14,6 +14,9 @@ public:
     virtual void DetachControl() = 0;
     // Re-fits the selection frame to an item whose rectangle may have changed.
     virtual void RefreshAttach(QWidget* item) = 0;
+    // Fits the frame to the selected item again without detaching it (for an item that
+    // resizes itself while a dialog is open).
+    virtual void RefitHandle(QWidget* item) { RefreshAttach(item); }
     // The selected item, or null.
     virtual QWidget* Selected() const = 0;
     // Repaints the stretch handle and keeps it above the items.

@@ -123,6 +123,7 @@ TFontDialog::TFontDialog(QWidget* parent)
     OkButton = AddOkButton(QStringLiteral("OK"), QRect(346, 24, 75, 25), "OkButton");
     CancelButton =
         AddCancelButton(QStringLiteral("Cancel"), QRect(346, 56, 75, 25), "CancelButton");
+    MouseHelpButton = AddMouseHelpButton(QRect(346, 257, 75, 25));
 
     connect(FontName, &QLineEdit::textEdited, this, &TFontDialog::FontNameEdited);
     connect(FontList, &QListWidget::currentTextChanged, this, [this](const QString& text) {

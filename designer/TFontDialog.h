@@ -42,6 +42,7 @@ public:
     QComboBox* ColorBox = nullptr;
     QLabel* Sample = nullptr;
     QPushButton* OkButton = nullptr;
+    QPushButton* MouseHelpButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
 public slots:

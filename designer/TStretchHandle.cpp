@@ -136,6 +136,16 @@ void TStretchHandle::SetBounds(const QRect& bounds) {
     setGeometry(bounds);
 }
 
+void TStretchHandle::FitToItem() {
+    if (dragging_ || !AttachedItem(0))
+        return;
+    const QRect bounds = HandleBoundsFor(itemRect());
+    if (bounds != geometry())
+        setGeometry(bounds); // the panel repaints where the old frame was
+    raise();
+    update();
+}
+
 QRect TStretchHandle::itemRect() const {
     for (const QPointer<QWidget>& item : attached_)
         if (item)

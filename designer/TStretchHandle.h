@@ -75,6 +75,10 @@ public:
 
     // Moves the handle, and by the same amounts every attached item.
     void SetBounds(const QRect& bounds);
+    // Lays the handle around the attached item again after the item took another size of
+    // its own (a text turning while its rotation dialog is open): the item stays where it
+    // is, nothing is detached and the mouse is left alone. Not during a drag.
+    void FitToItem();
 
     // Where a drag would start, what it does, and the band drawn so far (design-panel
     // coordinates, empty when none).

@@ -10,9 +10,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "ui/Prompter.h"
 #include "storage/MergeSource.h"
 #include "storage/MergeSourceError.h"
+#include "ui/FixedDialog.h"
+#include "ui/Prompter.h"
 
 namespace {
 
@@ -48,6 +49,8 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent) : QDialog(parent) {
     buttons->addStretch(1);
     OkButton = AddButton(buttons, "OkButton", QStringLiteral("OK"));
     CancelButton = AddButton(buttons, "CancelButton", QStringLiteral("Cancel"));
+    MouseHelpButton = FixedDialog::NewMouseHelpButton(this);
+    buttons->addWidget(MouseHelpButton);
     OkButton->setDefault(true);
     layout->addLayout(buttons);
     connect(ChooseButton, &QPushButton::clicked, this, &TMergeSourceDialog::ChooseButtonClick);

@@ -27,6 +27,7 @@ public:
     QPushButton* ChooseButton;
     QPushButton* NoMergeButton;
     QPushButton* OkButton;
+    QPushButton* MouseHelpButton = nullptr;
     QPushButton* CancelButton;
 
     // Opens fileName and shows it; a source that cannot be read is reported and the

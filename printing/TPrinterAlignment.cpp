@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/FixedDialog.h"
 #include "ui/Prompter.h"
 
 namespace {
@@ -65,6 +66,8 @@ TPrinterAlignment::TPrinterAlignment(const QString& printerName, QWidget* parent
     buttons->addStretch();
     buttons->addWidget(OKButton);
     buttons->addWidget(CancelButton);
+    MouseHelpButton = FixedDialog::NewMouseHelpButton(this);
+    buttons->addWidget(MouseHelpButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PrinterLabel);
     layout->addLayout(units);

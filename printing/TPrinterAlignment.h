@@ -33,6 +33,7 @@ public:
     QDoubleSpinBox* eScaleY;
     QPushButton* TestSheetButton;
     QPushButton* OKButton;
+    QPushButton* MouseHelpButton = nullptr;
     QPushButton* CancelButton;
 
 public slots:

@@ -12,6 +12,8 @@
 #include <stdexcept>
 
 #include "printing/PaperChoice.h"
+#include "printing/TPrinterSetup.h"
+#include "ui/Prompter.h"
 
 namespace {
 
@@ -25,15 +27,19 @@ TReportPrinter::DialogLauncher& Launcher() {
     return launcher;
 }
 
+// Printer setup only chooses the printer and its paper; the print dialog also asks for the
+// copies (the sheets). Both run through the prompter, which tests answer.
 bool RunStandardDialog(QPrinter& printer, QWidget* parent, bool setup) {
-    QPrintDialog dialog(&printer, parent);
     if (setup) {
-        dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-    } else {
-        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+        TPrinterSetup dialog(printer, parent);
+        if (Prompter::Current().RunDialog(dialog) != QDialog::Accepted)
+            return false;
+        dialog.ApplyTo(printer);
+        return true;
     }
-    return dialog.exec() == QDialog::Accepted;
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    return Prompter::Current().RunDialog(dialog) == QDialog::Accepted;
 }
 
 } // namespace

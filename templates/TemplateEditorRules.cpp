@@ -18,13 +18,8 @@ QString TemplateEditorRules::FormatByPattern(double value, const QString& patter
     // Round half away from zero on the decimal digits the person sees, not on the binary value
     // (2.625 shows 2.63, not the 2.62 a plain printf of 2.6249999... would give).
     const double scaled = std::round(std::fabs(value) * scale * (1 + 1e-12));
+    // Every decimal of the pattern shows, so a whole inch reads "4.00", never "4".
     QString text = QString::number(scaled / scale, 'f', decimals);
-    if (decimals > 0) {
-        while (text.endsWith('0'))
-            text.chop(1);
-        if (text.endsWith('.'))
-            text.chop(1);
-    }
     if (value < 0 && scaled != 0)
         text.prepend('-');
     return text;

@@ -27,8 +27,9 @@ public:
     static const QString MillimetrePattern;  // "###"
 
     // The text a numeric entry shows for `value` under `pattern`: as many decimals as the
-    // pattern has '#' after its point, a half going away from zero, trailing zeros dropped,
-    // no thousands separator, always "." (e.g. 2.625 under "##.##" shows "2.63").
+    // pattern has '#' after its point, a half going away from zero, every decimal shown (4 under
+    // "##.##" is "4.00"), no thousands separator, always "." (e.g. 2.625 under "##.##" shows
+    // "2.63").
     static QString FormatByPattern(double value, const QString& pattern);
     static int PatternDecimals(const QString& pattern);
 

@@ -43,13 +43,21 @@ QPushButton* FixedDialog::AddHelpButton(int topic, const QRect& geometry) {
     return button;
 }
 
-QPushButton* FixedDialog::AddMouseHelpButton(const QRect& geometry) {
-    QPushButton* button = AddButton(QStringLiteral("?"), geometry, "MouseHelpButton");
+QPushButton* FixedDialog::NewMouseHelpButton(QWidget* dialog) {
+    auto* button = new QPushButton(QStringLiteral("?"), dialog);
+    button->setObjectName(QStringLiteral("MouseHelpButton"));
     button->setAutoDefault(false);
     button->setToolTip(QStringLiteral("What's this?"));
     button->setWhatsThis(
         QStringLiteral("Click this button, then click a control to learn what it does."));
-    connect(button, &QPushButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    QObject::connect(button, &QPushButton::clicked, dialog,
+                     [] { QWhatsThis::enterWhatsThisMode(); });
+    return button;
+}
+
+QPushButton* FixedDialog::AddMouseHelpButton(const QRect& geometry) {
+    QPushButton* button = NewMouseHelpButton(this);
+    button->setGeometry(geometry);
     return button;
 }
 

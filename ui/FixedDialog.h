@@ -12,6 +12,10 @@ class FixedDialog : public QDialog {
 public:
     FixedDialog(const QString& caption, QSize clientSize, QWidget* parent = nullptr);
 
+    // The context-help button "?" of any dialog (named "MouseHelpButton"), for dialogs laid
+    // out by a layout as well: the next click on a control shows its "What's this?" text.
+    static QPushButton* NewMouseHelpButton(QWidget* dialog);
+
 protected:
     // A push button at a fixed place in the client area.
     QPushButton* AddButton(const QString& text, const QRect& geometry, const char* objectName);

@@ -8,7 +8,9 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QtDebug>
 
 #include "ui/TInputQueryForm.h"
 
@@ -27,8 +29,8 @@ QWidget* BoxParent() {
 
 bool AskQuestion(const QString& message, const QString& caption,
                  QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(QMessageBox::Question, caption, message, QMessageBox::Yes | QMessageBox::No,
-                    BoxParent());
+    QMessageBox box(QMessageBox::Question, caption, Prompter::ShownText(message),
+                    QMessageBox::Yes | QMessageBox::No, BoxParent());
     box.setDefaultButton(defaultButton);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -66,7 +68,7 @@ QWidget* Prompter::DialogParent() {
 }
 
 void Prompter::ShowInformation(const QString& message) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), message,
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), ShownText(message),
                     QMessageBox::Ok, BoxParent());
     box.exec();
 }
@@ -93,7 +95,7 @@ bool Prompter::EnterText(const QString& title, const QString& prompt, QString& t
 
 void Prompter::ShowRuntimeError(const QString& message) {
     // The standard error box ends the message with a full stop, as runtime errors always were.
-    QString shown = message;
+    QString shown = ShownText(message);
     if (!shown.isEmpty() && !QStringLiteral(".!?").contains(shown.back()))
         shown += QLatin1Char('.');
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), shown, QMessageBox::Ok,
@@ -143,20 +145,33 @@ void CentreOnMainWindow(QWidget* dialog) {
     dialog->move(place);
 }
 
+QString Prompter::ShownText(const QString& message) {
+    // A quoted path may hold blanks: it goes whole. Elsewhere a path ends at a blank, so
+    // only its folders up to the first blank go; a URL's "//" is left alone.
+    static const QRegularExpression quoted(QStringLiteral("\"(/[^\"]*/)([^/\"]*)\""));
+    static const QRegularExpression bare(QStringLiteral("(?<![\\w.:/~])/(?:[^/\\s\"']+/)+"));
+    QString shown = message;
+    shown.replace(quoted, QStringLiteral("\"\\2\""));
+    shown.replace(bare, QString());
+    if (shown != message)
+        qWarning().noquote() << message;
+    return shown;
+}
+
 void ShowInformation(const QString& message) {
-    Prompter::Current().ShowInformation(message);
+    Prompter::Current().ShowInformation(Prompter::ShownText(message));
 }
 bool AskYesNo(const QString& message, const QString& caption) {
-    return Prompter::Current().AskYesNo(message, caption);
+    return Prompter::Current().AskYesNo(Prompter::ShownText(message), caption);
 }
 bool AskYesNoDefaultNo(const QString& message, const QString& caption) {
-    return Prompter::Current().AskYesNoDefaultNo(message, caption);
+    return Prompter::Current().AskYesNoDefaultNo(Prompter::ShownText(message), caption);
 }
 bool EnterText(const QString& title, const QString& prompt, QString& text) {
     return Prompter::Current().EnterText(title, prompt, text);
 }
 void ShowRuntimeError(const QString& message) {
-    Prompter::Current().ShowRuntimeError(message);
+    Prompter::Current().ShowRuntimeError(Prompter::ShownText(message));
 }
 void ShowHelpTopic(int topic) {
     Prompter::Current().ShowHelpTopic(topic);

@@ -49,6 +49,12 @@ public:
     // a name filter such as "PDF files (*.pdf)".
     virtual QString GetSaveFileName(const QString& caption, const QString& suggested,
                                     const QString& filter);
+
+    // A message as a box shows it: every absolute path in it cut to its file name, since the
+    // folders mean nothing to the person reading the box ("/home/ann/labels/QVLBLS.DBF" is
+    // "QVLBLS.DBF"). The free functions below pass every message through it; when it cut
+    // something the full message goes to the standard error output.
+    static QString ShownText(const QString& message);
 };
 
 // Where a dialog of the given outer size goes to be centred over a window's outer rectangle;

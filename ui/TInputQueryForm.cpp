@@ -17,6 +17,8 @@ TInputQueryForm::TInputQueryForm(QWidget* parent)
     MessageLabel->setBuddy(InputText);
     BitBtn1 = AddOkButton(QStringLiteral("Ok"), QRect(136, 74, 77, 27), "BitBtn1");
     BitBtn2 = AddCancelButton(QStringLiteral("Cancel"), QRect(222, 74, 77, 27), "BitBtn2");
+    MouseHelpButton = AddMouseHelpButton(QRect(8, 74, 27, 27));
+    InputText->setWhatsThis(QStringLiteral("Type the text here; Enter takes it, Esc leaves it."));
     connect(InputText, &QLineEdit::textChanged, this, &TInputQueryForm::InputTextChanged);
 }
 

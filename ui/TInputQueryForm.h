@@ -24,6 +24,7 @@ public:
     QLabel* MessageLabel;
     QLineEdit* InputText;
     QPushButton* BitBtn1;
+    QPushButton* MouseHelpButton = nullptr;
     QPushButton* BitBtn2;
 
 private slots:

@@ -3,6 +3,7 @@
 #include "controls/SymbolGlyph.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TSymbol.h"
+#include "designer/ItemMenus.h"
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
 #include "document/LabelItems.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
@@ -21,6 +23,7 @@
 #include <cmath>
 
 using namespace PointerDriver;
+using Answer = ScriptedPrompter::Answer;
 
 namespace {
 QSize GlyphSize(TSymbol* symbol) {
@@ -257,6 +260,33 @@ TEST_F(SelectionTest, CutDeletesTheSelectedItemOnly) {
     EXPECT_TRUE(Changed());
 }
 
+// A text left blank draws nothing, yet its outline shows on the panel, a press there
+// selects it and the cut button deletes it.
+TEST_F(SelectionTest, ABlankTextCanBeFoundSelectedAndDeleted) {
+    window->Items().CreateTextItem(QString(), 50, 150, 0, 0, 0, QStringLiteral("Arial"), 12,
+                                   kColorBlack, false, false, false);
+    QWidget* blank = window->Items().OrderList().last();
+    window->LabelPanel->repaint();
+    const QRect outline = TCanvasPanel::OutlineRect(blank);
+    const QImage shot = window->LabelPanel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
+    if (!folder.isEmpty())
+        shot.save(QDir(folder).filePath(QStringLiteral("blank-text-outline.png")));
+    int dots = 0;
+    for (int x = outline.left(); x <= outline.right(); ++x)
+        dots += QColor(shot.pixel(x, outline.bottom())) != QColor(Qt::white);
+    EXPECT_GE(dots, outline.width() / 3);
+
+    ClickItem(window->LabelPanel, outline.center());
+    ASSERT_EQ(Selection().Selected(), blank);
+    Press(window->LabelPanel, {5, 90}); // beside it: the selection goes
+    EXPECT_EQ(Selection().Selected(), nullptr);
+    ClickItem(window->LabelPanel, outline.bottomRight());
+    ASSERT_EQ(Selection().Selected(), blank);
+    Selection().CutObjectButton->click();
+    EXPECT_EQ(window->Items().OrderList().size(), 1);
+}
+
 TEST_F(SelectionTest, RightClickThroughTheHandleReachesTheItemsMenu) {
     item->setContextMenuPolicy(Qt::CustomContextMenu);
     int asked = 0;
@@ -323,6 +353,35 @@ TEST_F(SelectionTest, SymbolDraggedBelowFivePixelsKeepsItsFont) {
     EXPECT_EQ(symbol->FontSize(), 12);
     EXPECT_EQ(symbol->geometry(), QRect(QPoint(120, 10), glyph));
     EXPECT_FALSE(Changed());
+}
+
+// The rotation dialog turns the text live; the frame goes round it at every angle and
+// round what is left when the dialog closes.
+TEST_F(SelectionTest, TheFrameFollowsATextTurnedInTheRotationDialog) {
+    window->Items().CreateTextItem(QStringLiteral("Quorvane"), 40, 100, 0, 0, 0,
+                                   QStringLiteral("Arial"), 12, kColorBlack, false, false, false);
+    QWidget* text = window->Items().OrderList().last();
+    ClickItem(text);
+    ASSERT_EQ(Selection().Selected(), text);
+    const QRect flat = text->geometry();
+    QList<QRect> framedWhileTurning;
+    QAction* rotation = nullptr;
+    for (QAction* action : window->Menus->PopupMenuText->actions())
+        if (action->objectName() == QStringLiteral("PopupMenuTextRotation"))
+            rotation = action;
+    ASSERT_NE(rotation, nullptr);
+
+    prompts.Then(Answer::CancelRotation({90}));
+    rotation->trigger();
+    EXPECT_EQ(text->geometry(), flat);
+    EXPECT_EQ(Handle()->geometry(), Framed(flat)) << "back round the text as it was";
+
+    prompts.Then(Answer::Rotation(90, {45, 90}));
+    rotation->trigger();
+    ASSERT_EQ(Selection().Selected(), text);
+    EXPECT_GT(text->height(), flat.height());
+    EXPECT_EQ(Handle()->geometry(), Framed(text->geometry()));
+    EXPECT_TRUE(Changed());
 }
 
 TEST_F(SelectionTest, SelectedItemShowsItsGrabSquaresOnScreen) {

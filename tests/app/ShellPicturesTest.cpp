@@ -1,13 +1,39 @@
 #include "MainWindowFixture.h"
 
+#include "app/TSelectLabel.h"
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
+#include "designer/TFontDialog.h"
+#include "designer/TGetCounter.h"
+#include "designer/TGetSymbol.h"
+#include "designer/TImageBrowse.h"
+#include "designer/TSetRotate.h"
+#include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
+#include "printing/TMergeSourceDialog.h"
+#include "printing/TPreviewForm.h"
+#include "printing/TPrinterAlignment.h"
+#include "printing/TPrinterSetup.h"
+#include "printing/TReportPrinter.h"
+#include "printing/TSelectLabelsToPrint.h"
+#include "storage/LabelTable.h"
+#include "storage/TemplateTable.h"
+#include "templates/TSelectTemplate.h"
+#include "templates/TTemplateEdit.h"
 #include "ui/THelpWindow.h"
+#include "ui/TInputQueryForm.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextBrowser>
+#include <QToolButton>
+#include <QWhatsThis>
 
 namespace {
 // Keeps a picture for a person to look at when QV_PICTURE_DIR names a folder.
@@ -77,4 +103,98 @@ TEST_F(MainWindowTest, PicturesOfTheMainWindowAndItsHelp) {
     EXPECT_TRUE(
         help.Browser->toPlainText().contains(QStringLiteral("Choosing and making templates")));
     help.hide();
+}
+
+// A label that fits the window shows no scroll bars; a larger one shows them, and every
+// label is first seen from its top left corner.
+TEST_F(MainWindowTest, ScrollBarsShowOnlyForALabelLargerThanTheWindow) {
+    window->show();
+    QCoreApplication::processEvents();
+    QScrollBar* across = window->ScrollBox1->horizontalScrollBar();
+    QScrollBar* down = window->ScrollBox1->verticalScrollBar();
+    window->mnuNewLabel->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(across->isVisible());
+    EXPECT_FALSE(down->isVisible());
+    Keep(window->grab().toImage(), QStringLiteral("main-new-label.png"));
+
+    CurrentLabel& label = window->Records().Label;
+    label.geometry.labelWidth = 8.0f;
+    label.geometry.labelHeight = 10.0f;
+    window->Records().FitPanelToLabel();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(across->isVisible());
+    EXPECT_TRUE(down->isVisible());
+    across->setValue(across->maximum());
+    down->setValue(down->maximum());
+
+    label.geometry.labelWidth = 2.625f;
+    label.geometry.labelHeight = 1.0f;
+    window->Records().FitPanelToLabel();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(across->isVisible());
+    EXPECT_FALSE(down->isVisible());
+    EXPECT_EQ(across->value(), 0);
+    EXPECT_EQ(down->value(), 0);
+    // The grey area still fills the box, so a press beside the label clears the selection.
+    EXPECT_GE(window->ScrollBoxArea->width(), window->ScrollBox1->viewport()->width());
+    EXPECT_GE(window->ScrollBoxArea->height(), window->ScrollBox1->viewport()->height());
+
+    // Only one direction too large: one bar, the other direction keeps its room.
+    label.geometry.labelWidth = 9.0f;
+    window->Records().FitPanelToLabel();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(across->isVisible());
+    EXPECT_FALSE(down->isVisible());
+}
+
+// Every control of the main window and its tool row says what it does in "?" mode, and every
+// dialog has its "?" button, which starts that mode.
+TEST_F(MainWindowTest, EveryControlHasAWhatsThisTextAndEveryDialogItsContextHelpButton) {
+    window->mnuNewLabel->trigger();
+    QStringList silent;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const bool isControl =
+            qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+            qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractSpinBox*>(control);
+        // Qt's own parts (the menu bar's overflow button) are not the program's controls.
+        if (isControl && !control->objectName().startsWith(QLatin1String("qt_")) &&
+            control->whatsThis().isEmpty())
+            silent << control->objectName();
+    }
+    EXPECT_TRUE(silent.isEmpty()) << silent.join(QLatin1Char(' ')).toStdString();
+    EXPECT_GE(window->ToolsPanel->findChildren<QToolButton*>().size(), 10);
+
+    LabelTable& table = *window->Records().Table();
+    QString failure;
+    std::unique_ptr<TemplateTable> templates = TemplateTable::Open(dir.path(), failure);
+    ASSERT_NE(templates, nullptr) << failure.toStdString();
+    ChosenPositions positions;
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.emplace_back(new TSelectLabel(table));
+    dialogs.emplace_back(new TSelectTemplate(*templates));
+    dialogs.emplace_back(new TTemplateEdit);
+    dialogs.emplace_back(new TGetCounter);
+    dialogs.emplace_back(new TGetSymbol);
+    dialogs.emplace_back(new TImageBrowse);
+    dialogs.emplace_back(new TSetRotate);
+    dialogs.emplace_back(new TFontDialog);
+    dialogs.emplace_back(new TInputQueryForm);
+    dialogs.emplace_back(new TMergeSourceDialog);
+    dialogs.emplace_back(new TPrinterAlignment(QStringLiteral("PDF")));
+    dialogs.emplace_back(new TSelectLabelsToPrint(positions, 3, 10));
+    dialogs.emplace_back(new TPreviewForm);
+    dialogs.emplace_back(new TPrinterSetup(TReportPrinter::Device()));
+    for (const auto& dialog : dialogs) {
+        const QString name = QString::fromLatin1(dialog->metaObject()->className());
+        QAbstractButton* help = nullptr;
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            if (button->text() == QStringLiteral("?"))
+                help = button;
+        ASSERT_NE(help, nullptr) << name.toStdString() << " has no \"?\" button";
+        EXPECT_FALSE(help->whatsThis().isEmpty() && help->toolTip().isEmpty());
+        help->click();
+        EXPECT_TRUE(QWhatsThis::inWhatsThisMode()) << name.toStdString();
+        QWhatsThis::leaveWhatsThisMode();
+    }
 }

@@ -206,6 +206,32 @@ TEST(RealPrompter, RuntimeErrorEndsWithAFullStopInAnErrorBox) {
     }
 }
 
+// A box names a file, never the folders it lies in; the full text still goes to stderr.
+TEST(RealPrompter, MessagesNameFilesWithoutTheirFolders) {
+    using P = Prompter;
+    EXPECT_EQ(P::ShownText(QStringLiteral("The table /tmp/qv-x1/QVLBLS.DBF is damaged (header)")),
+              QStringLiteral("The table QVLBLS.DBF is damaged (header)"));
+    EXPECT_EQ(
+        P::ShownText(QStringLiteral("Cannot read the picture \"/home/ann/My Pictures/logo.bmp\": "
+                                    "No such file.")),
+        QStringLiteral("Cannot read the picture \"logo.bmp\": No such file."));
+    EXPECT_EQ(P::ShownText(QStringLiteral("/srv/out/labels.pdf already exists.")),
+              QStringLiteral("labels.pdf already exists."));
+    // Fractions, "and/or" and addresses are not paths.
+    for (const QString& plain : {QStringLiteral("Use 1/2 inch and/or more"),
+                                 QStringLiteral("See https://example.org/help/page"),
+                                 QStringLiteral("'x' is not a valid integer value")})
+        EXPECT_EQ(P::ShownText(plain), plain);
+
+    ScriptedPrompter script;
+    ShowRuntimeError(QStringLiteral("Seeking needs an index order on /data/labels/QVLBLS.DBF"));
+    ShowInformation(QStringLiteral("Cannot write the PDF file \"/nonexistent/x.pdf\"."));
+    EXPECT_EQ(script.Messages(QStringLiteral("Error")),
+              QStringList{QStringLiteral("Seeking needs an index order on QVLBLS.DBF")});
+    EXPECT_EQ(script.Messages(QStringLiteral("Information")),
+              QStringList{QStringLiteral("Cannot write the PDF file \"x.pdf\".")});
+}
+
 // Help opened from a dialog belongs to that dialog, so the dialog's modality does not block
 // it, and it stands beside the dialog, not over it.
 TEST(RealPrompter, HelpOverADialogIsUsableAndBesideIt) {

@@ -17,11 +17,16 @@
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
 #include "printing/TPrinterAlignment.h"
+#include "printing/TPrinterSetup.h"
 #include "printing/TReportImage.h"
 #include "printing/TReportPrinter.h"
 #include "support/ScriptedPrompter.h"
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QMap>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QRadioButton>
 #include <limits>
 
@@ -346,6 +351,43 @@ TEST_F(PrintJobsTest, PrintDialogCopiesAreSheetsAndSetupKeepsItsPrinter) {
     for (QPrinter* device : devices)
         EXPECT_EQ(device, &TReportPrinter::Device());
     EXPECT_EQ(TReportPrinter::Device().docName(), QStringLiteral("chosen in setup"));
+}
+
+// Printer setup asks for the printer, its paper and the orientation and confirms with "OK":
+// no copies, no pages, no "Print". Cancel leaves the device alone; OK sets it for later jobs.
+TEST_F(PrintJobsTest, PrinterSetupChoosesPrinterPaperAndOrientationWithOk) {
+    QPrinter& device = TReportPrinter::Device();
+    ASSERT_TRUE(TReportPrinter::UsePrinter(QStringLiteral("PDF")));
+    device.setPageOrientation(QPageLayout::Portrait);
+    device.setPageSize(QPageSize(QPageSize::Letter));
+    const auto choose = [](QDialog& dialog) {
+        auto& setup = dynamic_cast<TPrinterSetup&>(dialog);
+        EXPECT_EQ(setup.windowTitle(), QStringLiteral("Printer Setup"));
+        EXPECT_EQ(setup.ChosenPrinter(), QStringLiteral("PDF"));
+        QStringList captions;
+        for (QPushButton* button : setup.findChildren<QPushButton*>())
+            captions << button->text();
+        EXPECT_TRUE(captions.contains(QStringLiteral("OK")));
+        EXPECT_FALSE(captions.contains(QStringLiteral("Print")));
+        EXPECT_FALSE(captions.contains(QStringLiteral("&Print")));
+        EXPECT_TRUE(setup.findChildren<QAbstractSpinBox*>().isEmpty()) << "no copies to ask";
+        const int a4 = setup.PaperBox->findData(int(QPageSize::A4));
+        ASSERT_GE(a4, 0) << "the PDF queue offers A4";
+        setup.PaperBox->setCurrentIndex(a4);
+        setup.LandscapeButton->setChecked(true);
+    };
+    prompts.Then(Answer::Dialog(false, choose));
+    jobs.mnuPrinterSetupClick();
+    EXPECT_EQ(device.pageLayout().orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(device.pageLayout().pageSize().id(), QPageSize::Letter);
+
+    prompts.Then(Answer::Dialog(true, choose));
+    jobs.mnuPrinterSetupClick();
+    EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Printer Setup"));
+    EXPECT_EQ(device.printerName(), QStringLiteral("PDF"));
+    EXPECT_EQ(device.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(device.pageLayout().pageSize().id(), QPageSize::A4);
+    device.setPageOrientation(QPageLayout::Portrait);
 }
 
 namespace {

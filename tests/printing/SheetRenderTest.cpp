@@ -429,3 +429,36 @@ TEST(SheetRender, TurnedTextsPrintWhereThePanelShowsThem) {
                 QStringLiteral("turned-text-600dpi-cells.png"));
     SetScreenPixelsPerInch(previousPpi);
 }
+
+// A blank text is outlined on the panel so that it can be found, and prints as nothing.
+TEST(SheetRender, ABlankTextIsOutlinedOnThePanelOnly) {
+    const int previousPpi = ScreenPixelsPerInch();
+    SetScreenPixelsPerInch(96);
+    TurnedPanel design;
+    TPim3DLabel* blank = design.labels[11];
+    ASSERT_EQ(blank->Angle(), 0);
+    blank->setObjectName(QStringLiteral("Special1")); // a label item, as the window names it
+    design.labels[12]->setObjectName(QStringLiteral("Special2"));
+    blank->setCaption(QString());
+    design.panel.show();
+    const QImage panel = RenderProbe::ToRgb32(design.panel.grab().toImage());
+    const QImage paper = RenderProbe::ToRgb32(RenderLabel(design.ObjectsText(), 96).at(0));
+    KeepPicture(Overlay(panel, paper), QStringLiteral("blank-text-panel-vs-96dpi.png"));
+
+    const QRect outline = TCanvasPanel::OutlineRect(blank);
+    EXPECT_GE(outline.width(), TCanvasPanel::OutlineMinimum);
+    EXPECT_GE(outline.height(), TCanvasPanel::OutlineMinimum);
+    int marked = 0;
+    for (int x = outline.left(); x <= outline.right(); ++x)
+        marked += panel.pixel(x, outline.top()) != qRgb(255, 255, 255);
+    for (int y = outline.top(); y <= outline.bottom(); ++y)
+        marked += panel.pixel(outline.left(), y) != qRgb(255, 255, 255);
+    EXPECT_GE(marked, (outline.width() + outline.height()) / 3) << "dotted, every other pixel";
+    EXPECT_TRUE(RenderProbe::InkBox(paper, outline.adjusted(-4, -4, 4, 4)).isNull());
+    EXPECT_FALSE(RenderProbe::InkBox(paper, design.Area(12)).isNull()); // its neighbour prints
+    // A text with something to show has no outline.
+    const QRect other = TCanvasPanel::OutlineRect(design.labels[12]).adjusted(-1, -1, 1, 1);
+    EXPECT_FALSE(TCanvasPanel::DrawsNothing(design.labels[12]));
+    EXPECT_EQ(panel.pixel(other.topLeft()), qRgb(255, 255, 255));
+    SetScreenPixelsPerInch(previousPpi);
+}

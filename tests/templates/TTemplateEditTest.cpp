@@ -144,7 +144,7 @@ TEST_F(TemplateEditTest, MillimetresAndBackGiveTheSameValues) {
     EXPECT_EQ(dialog.elblHeight->text(), "25");
     dialog.Inchesbutton->click();
     EXPECT_EQ(dialog.elblwidth->Pattern(), "##.##");
-    EXPECT_EQ(dialog.elblwidth->text(), "4");
+    EXPECT_EQ(dialog.elblwidth->text(), "4.00") << "a whole inch keeps its decimals";
     EXPECT_NEAR(dialog.elblwidth->Value(), 4.0, 1e-6);
     EXPECT_EQ(dialog.eleftmarg->text(), "0.19");
     EXPECT_NEAR(dialog.eleftmarg->Value(), 0.1875, 1e-6);

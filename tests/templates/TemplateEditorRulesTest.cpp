@@ -83,20 +83,21 @@ TEST(TemplateEditorRules, MillimetreLimitsFollowTheInchChecks) {
     EXPECT_EQ(fromMm(8, 26), "");
 }
 
-TEST(TemplateEditorRules, PatternsShowTheirDecimalsWithTrailingZerosDropped) {
+TEST(TemplateEditorRules, PatternsShowEveryDecimalOfTheUnit) {
     EXPECT_EQ(Rules::FormatByPattern(2.625, "##.###"), "2.625");
     EXPECT_EQ(Rules::FormatByPattern(2.625, "##.##"), "2.63");
-    EXPECT_EQ(Rules::FormatByPattern(4.0, "##.##"), "4");
+    EXPECT_EQ(Rules::FormatByPattern(4.0, "##.##"), "4.00");
+    EXPECT_EQ(Rules::FormatByPattern(0.5, "##.###"), "0.500");
     EXPECT_EQ(Rules::FormatByPattern(0.1875, "##.###"), "0.188");
     EXPECT_EQ(Rules::FormatByPattern(4.0 * 25.4, "###"), "102"); // 101.6 mm
     EXPECT_EQ(Rules::FormatByPattern(0, "###"), "0");
-    EXPECT_EQ(Rules::FormatByPattern(-0.5, "##.##"), "-0.5");
+    EXPECT_EQ(Rules::FormatByPattern(-0.5, "##.##"), "-0.50");
 }
 
 TEST(TemplateEditorRules, InchesToMillimetresAndBackIsExact) {
     const double mm = Rules::InchesToMillimetres(4.0);
     EXPECT_DOUBLE_EQ(mm, 101.6);
-    EXPECT_EQ(Rules::FormatByPattern(Rules::MillimetresToInches(mm), "##.##"), "4");
+    EXPECT_EQ(Rules::FormatByPattern(Rules::MillimetresToInches(mm), "##.##"), "4.00");
     EXPECT_NEAR(Rules::MillimetresToInches(25.4), 1.0, 1e-15);
 }
 

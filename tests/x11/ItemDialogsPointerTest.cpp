@@ -1,5 +1,6 @@
 #include "RealWindowFixture.h"
 
+#include "controls/TCanvasPanel.h"
 #include "controls/TCounterLabel.h"
 #include "controls/TImage.h"
 #include "controls/TLineShape.h"
@@ -16,14 +17,17 @@
 #include "designer/TGetSymbol.h"
 #include "designer/TImageBrowse.h"
 #include "designer/TSetRotate.h"
+#include "designer/TStretchHandle.h"
 #include "ui/TInputQueryForm.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 // Every dialog opened from an item's menu answers the real mouse: a click on OK applies,
@@ -44,6 +48,31 @@ protected:
         ASSERT_NE(menu, nullptr) << "the item's menu did not open";
         ClickEntry(menu, entry);
         QTest::qWait(20);
+    }
+
+    // While the dialog is open: the frame lies round the turned text, and where the squares
+    // of the flat text's frame were, the screen shows no square any more.
+    void ExpectFrameFollows(QWidget* text, const QRect& flat) {
+        TStretchHandle* handle = window->Selection().StretchHandle1;
+        ASSERT_EQ(window->Selection().Selected(), text);
+        EXPECT_EQ(handle->geometry(), text->geometry().adjusted(-2, -2, 3, 3));
+        QTest::qWait(50);
+        const QImage screen = window->screen()->grabWindow(0).toImage();
+        if (const QString folder = qEnvironmentVariable("QV_PICTURE_DIR"); !folder.isEmpty())
+            screen.save(QDir(folder).filePath(QStringLiteral("rotation-live.png")));
+        const QRect oldFrame = flat.adjusted(-2, -2, 3, 3);
+        const QList<QRect> squares = TStretchHandle::SquaresFor(oldFrame.size());
+        for (int zone :
+             {TStretchHandle::TopRight, TStretchHandle::BottomRight, TStretchHandle::RightMiddle}) {
+            const QRect square = squares[zone - 1].translated(oldFrame.topLeft());
+            ASSERT_FALSE(square.intersects(handle->geometry()));
+            const QPoint onScreen = window->LabelPanel->mapToGlobal(square.topLeft());
+            int ink = 0;
+            for (int y = 0; y < square.height(); ++y)
+                for (int x = 0; x < square.width(); ++x)
+                    ink += screen.pixelColor(onScreen + QPoint(x, y)).lightness() < 128;
+            EXPECT_EQ(ink, 0) << "a square of the old frame is left on screen, zone " << zone;
+        }
     }
 
     // Runs a colour dialog from the entry, sets colour in it and clicks OK or Cancel.
@@ -136,6 +165,7 @@ TEST_F(ItemDialogsPointer, ColourDialogsTakeOkAndCancelClicks) {
 TEST_F(ItemDialogsPointer, RotationDialTurnsByDragging) {
     TPim3DLabel* text = NewText();
     ASSERT_NE(text, nullptr);
+    const QRect flat = text->geometry();
     const auto dragDialUp = [&](TSetRotate* dialog) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
         const QPoint centre = dialog->PaintBox1->rect().center();
@@ -143,6 +173,7 @@ TEST_F(ItemDialogsPointer, RotationDialTurnsByDragging) {
         pointer.Drag(dialog->PaintBox1, centre + QPoint(20, 0), centre - QPoint(0, 40));
         EXPECT_EQ(dialog->AngleSpin->Value(), 90);
         EXPECT_EQ(text->Angle(), 90) << "the text turns while the dial is dragged";
+        ExpectFrameFollows(text, flat);
     };
     {
         ModalWatch watch = WhenModal<TSetRotate>([&](TSetRotate* dialog) {

@@ -1,0 +1,113 @@
+#include "RealWindowFixture.h"
+
+#include "app/TSelectLabel.h"
+#include "controls/TCanvasPanel.h"
+#include "printing/TPrinterSetup.h"
+#include "printing/TReportPrinter.h"
+#include "storage/TemplateTable.h"
+#include "templates/TSelectTemplate.h"
+#include "templates/TTemplateEdit.h"
+#include "ui/THelpWindow.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+// The dialogs on a real screen, as a person sees them: each centred over the main window
+// and inside the screen, help beside the dialog that opened it. The whole screen is kept as
+// a picture when QV_PICTURE_DIR names a folder.
+class ShellScreens : public RealWindowTest {
+protected:
+    void KeepScreen(const QString& name) {
+        QTest::qWait(80);
+        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
+        if (folder.isEmpty())
+            return;
+        QDir().mkpath(folder);
+        window->screen()->grabWindow(0).save(QDir(folder).filePath(name));
+    }
+
+    // The dialog's middle lies on the main window's middle (the window manager may add a
+    // frame; without one, as under Xvfb, frame and client coincide), and it is on the screen.
+    void ExpectCentred(QWidget* dialog) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        const QRect frame = dialog->frameGeometry();
+        const QPoint middle = window->frameGeometry().center();
+        EXPECT_NEAR(frame.center().x(), middle.x(), 2) << dialog->objectName().toStdString();
+        EXPECT_NEAR(frame.center().y(), middle.y(), 2) << dialog->objectName().toStdString();
+        EXPECT_TRUE(window->screen()->availableGeometry().contains(frame));
+    }
+};
+
+TEST_F(ShellScreens, CentredDialogsAndHelpBesideTheCatalogue) {
+    window->Descript->setText(QStringLiteral("Shipping label"));
+    pointer.Click(window->SaveButton);
+    QTest::qWait(50);
+    KeepScreen(QStringLiteral("main-window.png"));
+
+    QString failure;
+    std::unique_ptr<TemplateTable> templates = TemplateTable::Open(dir.path(), failure);
+    ASSERT_NE(templates, nullptr) << failure.toStdString();
+    {
+        TSelectTemplate catalogue(*templates, window.get());
+        ModalWatch watch = WhenModal<TSelectTemplate>([&](TSelectTemplate* dialog) {
+            ExpectCentred(dialog);
+            KeepScreen(QStringLiteral("catalogue-centred.png"));
+            pointer.Click(dialog->HelpButton);
+            THelpWindow& help = THelpWindow::Instance();
+            for (int i = 0; i < 100 && !help.isVisible(); ++i)
+                QTest::qWait(10);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+            EXPECT_FALSE(help.frameGeometry().intersects(dialog->frameGeometry()))
+                << "help stands beside the catalogue";
+            KeepScreen(QStringLiteral("help-over-catalogue.png"));
+            help.close();
+            ClickToClose(dialog, dialog->CancelButton);
+        });
+        Prompter::Current().RunDialog(catalogue);
+    }
+    {
+        TTemplateEdit editor(window.get());
+        ModalWatch watch = WhenModal<TTemplateEdit>([&](TTemplateEdit* dialog) {
+            ExpectCentred(dialog);
+            KeepScreen(QStringLiteral("template-editor-centred.png"));
+            ClickToClose(dialog, dialog->CancelButton);
+        });
+        Prompter::Current().RunDialog(editor);
+    }
+    {
+        ModalWatch watch = WhenModal<TSelectLabel>([&](TSelectLabel* dialog) {
+            ExpectCentred(dialog);
+            EXPECT_TRUE(dialog->MouseHelpButton->isVisible());
+            KeepScreen(QStringLiteral("select-label-centred.png"));
+            ClickToClose(dialog, dialog->CancelButton);
+        });
+        window->mnuSelectLabel->trigger();
+    }
+    {
+        ModalWatch watch = WhenModal<TPrinterSetup>([&](TPrinterSetup* dialog) {
+            ExpectCentred(dialog);
+            KeepScreen(QStringLiteral("printer-setup.png"));
+            ClickToClose(dialog, dialog->CancelButton);
+        });
+        window->mnuPrinterSetup->trigger();
+    }
+}
+
+// A blank text is found by its outline, and a text turned in the rotation dialog keeps its
+// frame round it while the dialog is still open.
+TEST_F(ShellScreens, BlankTextOutlineOnTheDesignPanel) {
+    window->Items().CreateTextItem(QString(), 30, 60, 0, 0, 0, QStringLiteral("Arial"), 12,
+                                   kColorBlack, false, false, false);
+    window->Items().CreateTextItem(QStringLiteral("Quorvane"), 30, 120, 0, 0, 0,
+                                   QStringLiteral("Arial"), 12, kColorBlack, false, false, false);
+    QTest::qWait(50);
+    KeepScreen(QStringLiteral("blank-text-outline.png"));
+    QWidget* blank = window->Items().OrderList().first();
+    pointer.Click(window->LabelPanel, TCanvasPanel::OutlineRect(blank).center());
+    QTest::qWait(30);
+    EXPECT_EQ(window->Selection().Selected(), blank);
+    KeepScreen(QStringLiteral("blank-text-selected.png"));
+}
