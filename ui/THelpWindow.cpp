@@ -9,7 +9,10 @@
 
 namespace {
 constexpr int KnownTopics[] = {1001, 1011, 1015, 1021, 1023, 1046, 1047, 1049, 2001};
-}
+constexpr int UsualWidth = 520;
+// Narrower, the help's lines grow too short to read.
+constexpr int NarrowestWidth = 320;
+} // namespace
 
 THelpWindow& THelpWindow::Instance() {
     // Guarded: the window may belong to a dialog that has since been freed.
@@ -23,7 +26,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
     Q_INIT_RESOURCE(help);
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Quorvane Help"));
-    resize(520, 480);
+    resize(UsualWidth, 480);
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("HelpBrowser"));
     Browser->setOpenLinks(true);
@@ -37,9 +40,19 @@ void THelpWindow::PlaceBeside(const QRect& dialog, const QSize& frame) {
     const QScreen* screen = this->screen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 16, 1 << 16);
     // Not shown yet, the window has no frame: the dialog's stands in for it.
-    const QSize outer = size() + frame;
+    resize(UsualWidth, height());
+    QSize outer = size() + frame;
+    const int right = area.right() - dialog.right();
+    const int left = dialog.left() - area.left();
+    // Where neither side takes the whole window, it narrows to the wider side, as far as it
+    // stays readable; only a dialog filling the screen is covered.
+    if (outer.width() > right && outer.width() > left &&
+        qMax(right, left) >= NarrowestWidth + frame.width()) {
+        resize(qMax(right, left) - frame.width(), height());
+        outer = size() + frame;
+    }
     QPoint place(dialog.right() + 1, dialog.top());
-    if (place.x() + outer.width() > area.right() + 1)
+    if (outer.width() > right)
         place.setX(qMax(area.left(), dialog.left() - outer.width()));
     place.setY(qMax(area.top(), qMin(place.y(), area.bottom() + 1 - outer.height())));
     move(place);

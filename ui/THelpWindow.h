@@ -21,6 +21,7 @@ public:
 
 private:
     explicit THelpWindow(QWidget* parent = nullptr);
-    // Beside a dialog's outer rectangle (right of it, else left), on the screen.
+    // Beside a dialog's outer rectangle (right of it, else left), on the screen; narrower
+    // when neither side has room for its usual width.
     void PlaceBeside(const QRect& dialog, const QSize& frame);
 };

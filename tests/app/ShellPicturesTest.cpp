@@ -14,7 +14,6 @@
 #include "printing/TPreviewForm.h"
 #include "printing/TPrinterAlignment.h"
 #include "printing/TPrinterSetup.h"
-#include "printing/TReportPrinter.h"
 #include "printing/TSelectLabelsToPrint.h"
 #include "storage/LabelTable.h"
 #include "storage/TemplateTable.h"
@@ -26,9 +25,11 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -184,12 +185,14 @@ TEST_F(MainWindowTest, EveryControlHasAWhatsThisTextAndEveryDialogItsContextHelp
     dialogs.emplace_back(new TPrinterAlignment(QStringLiteral("PDF")));
     dialogs.emplace_back(new TSelectLabelsToPrint(positions, 3, 10));
     dialogs.emplace_back(new TPreviewForm);
-    dialogs.emplace_back(new TPrinterSetup(TReportPrinter::Device()));
+    const QPrinter printer;
+    dialogs.emplace_back(new TPrinterSetup(printer));
     for (const auto& dialog : dialogs) {
         const QString name = QString::fromLatin1(dialog->metaObject()->className());
         QAbstractButton* help = nullptr;
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
-            if (button->text() == QStringLiteral("?"))
+            if (button->text() == QStringLiteral("?") ||
+                button->objectName() == QStringLiteral("MouseHelpButton"))
                 help = button;
         ASSERT_NE(help, nullptr) << name.toStdString() << " has no \"?\" button";
         EXPECT_FALSE(help->whatsThis().isEmpty() && help->toolTip().isEmpty());

@@ -257,6 +257,27 @@ TEST(RealPrompter, HelpOverADialogIsUsableAndBesideIt) {
         << helpRect.height();
 }
 
+// A dialog in the middle of the screen leaves neither side the help's usual width: help
+// narrows to the wider side instead of covering the dialog.
+TEST(RealPrompter, HelpNarrowsBesideAWideDialog) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QDialog dialog;
+    dialog.setGeometry(screen.left() + 340, screen.top() + 100, screen.width() - 680, 150);
+    QRect helpRect;
+    QTimer::singleShot(0, &dialog, [&] {
+        Prompter::Current().ShowHelpTopic(1015);
+        THelpWindow& help = THelpWindow::Instance();
+        helpRect = help.frameGeometry();
+        help.hide();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_FALSE(helpRect.intersects(dialog.frameGeometry()));
+    EXPECT_GE(helpRect.width(), 320);
+    EXPECT_LT(helpRect.width(), 520);
+    EXPECT_TRUE(screen.contains(helpRect));
+}
+
 TEST(RealPrompter, HelpOpensTheHelpWindowAtEveryTopicThatHasASection) {
     THelpWindow& help = THelpWindow::Instance();
     const QString html = help.Browser->toHtml();

@@ -2,8 +2,8 @@
 
 #include "app/TSelectLabel.h"
 #include "controls/TCanvasPanel.h"
+#include "designer/ItemSelection.h"
 #include "printing/TPrinterSetup.h"
-#include "printing/TReportPrinter.h"
 #include "storage/TemplateTable.h"
 #include "templates/TSelectTemplate.h"
 #include "templates/TTemplateEdit.h"
