@@ -4,6 +4,8 @@
 #include "controls/TSymbol.h"
 
 #include <QChildEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QEvent>
 
 #include <QPainter>
@@ -116,6 +118,18 @@ void TCanvasPanel::paintUnseenItems(QPainter& painter) const {
     for (QWidget* item : labelItems())
         if (DrawsNothing(item))
             painter.drawRect(QRectF(OutlineRect(item)).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void TCanvasPanel::contextMenuEvent(QContextMenuEvent* event) {
+    QWidget* unseen = UnseenItemAt(event->pos());
+    if (!unseen) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    QContextMenuEvent passed(event->reason(), unseen->mapFromParent(event->pos()),
+                             event->globalPos(), event->modifiers());
+    QCoreApplication::sendEvent(unseen, &passed);
+    event->accept();
 }
 
 void TCanvasPanel::childEvent(QChildEvent* event) {

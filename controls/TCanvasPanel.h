@@ -44,6 +44,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // Notices items coming, going, moving and resizing, so that the outlines follow them.
     void childEvent(QChildEvent* event) override;
+    // A right click on an outline opens that item's menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -281,6 +281,14 @@ TEST_F(SelectionTest, ABlankTextCanBeFoundSelectedAndDeleted) {
     ASSERT_EQ(Selection().Selected(), blank);
     Press(window->LabelPanel, {5, 90}); // beside it: the selection goes
     EXPECT_EQ(Selection().Selected(), nullptr);
+    int menus = 0;
+    QObject::connect(blank, &QWidget::customContextMenuRequested, [&] { ++menus; });
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, outline.center(),
+                                 window->LabelPanel->mapToGlobal(outline.center()));
+    QApplication::sendEvent(window->LabelPanel, &rightClick);
+    EXPECT_EQ(menus, 1) << "a right click on the outline opens the item's menu";
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
     ClickItem(window->LabelPanel, outline.bottomRight());
     ASSERT_EQ(Selection().Selected(), blank);
     Selection().CutObjectButton->click();

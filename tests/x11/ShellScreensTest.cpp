@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
+#include <QWhatsThis>
 
 // The dialogs on a real screen, as a person sees them: each centred over the main window
 // and inside the screen, help beside the dialog that opened it. The whole screen is kept as
@@ -110,4 +111,26 @@ TEST_F(ShellScreens, BlankTextOutlineOnTheDesignPanel) {
     QTest::qWait(30);
     EXPECT_EQ(window->Selection().Selected(), blank);
     KeepScreen(QStringLiteral("blank-text-selected.png"));
+}
+
+// In "?" mode a click on a tool button shows what the button does, and places nothing.
+TEST_F(ShellScreens, ContextHelpOnAToolButtonShowsItsText) {
+    auto* textTool = window->ToolsPanel->findChild<QToolButton*>(QStringLiteral("DropTextButton"));
+    ASSERT_NE(textTool, nullptr);
+    pointer.Click(window->ContextHelpButton);
+    QTest::qWait(30);
+    ASSERT_TRUE(QWhatsThis::inWhatsThisMode());
+    pointer.Click(textTool);
+    QWidget* shown = nullptr;
+    for (int i = 0; i < 100 && !shown; ++i) {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->inherits("QWhatsThat"))
+                shown = top;
+        if (!shown)
+            QTest::qWait(10);
+    }
+    ASSERT_NE(shown, nullptr) << "no What's This? text appeared";
+    KeepScreen(QStringLiteral("whats-this-tool-button.png"));
+    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    QWhatsThis::hideText();
 }
