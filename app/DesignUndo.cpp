@@ -129,6 +129,9 @@ QAction* DesignUndo::CreateUndoAction(QObject* parent) {
     auto* action = new QAction(Caption(QStringLiteral("&Undo"), stack_.undoText()), parent);
     action->setObjectName(QStringLiteral("mnuUndo"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    action->setWhatsThis(QStringLiteral(
+        "Takes back the last change to the label on screen. Saving keeps the changes made "
+        "before it; choosing or starting another label starts afresh."));
     action->setEnabled(stack_.canUndo());
     connect(&stack_, &QUndoStack::canUndoChanged, action, &QAction::setEnabled);
     connect(&stack_, &QUndoStack::undoTextChanged, action, [action](const QString& step) {
@@ -143,6 +146,7 @@ QAction* DesignUndo::CreateRedoAction(QObject* parent) {
     action->setObjectName(QStringLiteral("mnuRedo"));
     action->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    action->setWhatsThis(QStringLiteral("Makes again the change last taken back."));
     action->setEnabled(stack_.canRedo());
     connect(&stack_, &QUndoStack::canRedoChanged, action, &QAction::setEnabled);
     connect(&stack_, &QUndoStack::redoTextChanged, action, [action](const QString& step) {

@@ -320,11 +320,21 @@ TEST_F(UndoTest, SaveAndCancelFollowTheCleanPoint) {
     Selection().PosDownButton->click();
     EXPECT_TRUE(Changed());
     EXPECT_FALSE(window->ExitButton->isVisible());
-    window->mnuUndo->trigger();
+    // The keys, pressed while the frame around the item has the focus.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(Handle(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(Changed());
-    window->mnuUndo->trigger();
+    QTest::keyClick(Handle(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_FALSE(Changed());
     EXPECT_TRUE(window->ExitButton->isVisible());
+    QTest::keyClick(Handle(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(Changed());
+    QTest::keyClick(Handle(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Last()->y(), 12);
+    window->mnuUndo->trigger();
+    window->mnuUndo->trigger();
+    EXPECT_FALSE(Changed());
     EXPECT_TRUE(window->mnuSelectLabel->isEnabled());
     window->mnuRedo->trigger();
     EXPECT_TRUE(Changed());
