@@ -19,8 +19,8 @@
 class UndoPointer : public RealWindowTest {
 protected:
     QWidget* NewRectangle() {
-        window->Items().CreateShapeItem(stRectangle, 20, 30, 40, 25, kColorBlack, kColorBlack, 1,
-                                        0, 1);
+        window->Items().CreateShapeItem(stRectangle, 20, 30, 40, 25, kColorBlack, kColorBlack, 1, 0,
+                                        1);
         QTest::qWait(20);
         return LastItem();
     }
@@ -65,8 +65,8 @@ TEST_F(UndoPointer, ANudgeButtonHeldDownIsOneStep) {
 }
 
 TEST_F(UndoPointer, ADraggedRotationDialIsOneStep) {
-    window->Items().CreateTextItem(QStringLiteral("Turn"), 20, 30, 0, 0, 0,
-                                   QStringLiteral("Arial"), 10, kColorBlack, false, false, false);
+    window->Items().CreateTextItem(QStringLiteral("Turn"), 20, 30, 0, 0, 0, QStringLiteral("Arial"),
+                                   10, kColorBlack, false, false, false);
     QTest::qWait(20);
     auto* text = qobject_cast<TPim3DLabel*>(LastItem());
     ASSERT_NE(text, nullptr);
