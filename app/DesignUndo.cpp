@@ -40,29 +40,27 @@ DesignUndo::State DesignUndo::Capture() const {
 }
 
 void DesignUndo::BeginStep(const QString& name) {
-    if (depth_++ == 0) {
+    if (depth_++ == 0)
         stepName_ = name;
-        pending_ = false;
-    }
 }
 
+// Whatever the command changed counts, marked or not: a drag back to where the item was
+// selected changes the design without marking it.
 void DesignUndo::EndStep() {
-    if (depth_ == 0 || --depth_ > 0 || !pending_)
+    if (depth_ == 0 || --depth_ > 0)
         return;
-    pending_ = false;
     Record(stepName_);
 }
 
 void DesignUndo::Changed() {
-    if (restoring_)
-        return;
-    if (depth_ > 0)
-        pending_ = true;
-    else
+    if (!restoring_ && depth_ == 0)
         Record(UnnamedStep);
 }
 
 void DesignUndo::Record(const QString& name) {
+    // Nothing is recorded while a label is loaded or restored, or before there is one.
+    if (restoring_ || records_.Loading() || records_.FirstActivation() || !records_.HasLabel())
+        return;
     State after = Capture();
     // A command that marks the label changed without changing it leaves nothing to undo.
     if (*after == *current_)
@@ -75,7 +73,6 @@ void DesignUndo::Record(const QString& name) {
 
 void DesignUndo::Reset() {
     depth_ = 0;
-    pending_ = false;
     stack_.clear();
     current_ = Capture();
 }

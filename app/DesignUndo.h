@@ -13,11 +13,11 @@ class LabelView;
 class QAction;
 class SelectionControl;
 
-// The undo history of the label being designed. Every change that marks the label changed
-// becomes one step, recorded as the design's state after it (the state before it is the
-// one after the previous step). A command that changes several things at once opens a step
-// around them (DesignSteps). Undo and redo put a recorded state back: the items under their
-// own names and in their stacking order, the description and the geometry.
+// The undo history of the label being designed. Each design command is one step (it opens
+// one, DesignSteps), recorded as the design's state after it when that differs from the
+// state after the previous step; a change marked outside any command is a step of its own.
+// Undo and redo put a recorded state back: the items under their own names and in their
+// stacking order, the description and the geometry.
 //
 // The history starts afresh whenever another label is shown; saving marks the clean point,
 // and the Save and Cancel buttons show exactly when the design differs from it (or the label
@@ -34,7 +34,7 @@ public:
     void BeginStep(const QString& name) override;
     void EndStep() override;
 
-    // The label was marked changed: the change is recorded now, or when the open step ends.
+    // The label was marked changed: recorded now unless a step is open (it ends with that).
     void Changed();
     // Another label is on the panel: its state is where the history starts.
     void Reset();
@@ -66,6 +66,5 @@ private:
     State current_;
     int depth_ = 0;
     QString stepName_;
-    bool pending_ = false;
     bool restoring_ = false;
 };

@@ -239,6 +239,30 @@ TEST_F(UndoTest, AWholeDragAndAResizeAreOneStepEach) {
     EXPECT_FALSE(Changed());
 }
 
+// The frame compares with where the item was selected, so moving it back there marks
+// nothing; it is a step all the same, and after a save in between it shows Save again.
+TEST_F(UndoTest, MovingAnItemBackToWhereItWasSelectedIsAStepAndAChange) {
+    QWidget* item = AddRectangle(30, 20);
+    window->SaveButton->click();
+    ClickItem(item);
+    const int index = Stack().index();
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Stack().index(), index + 2);
+    window->mnuUndo->trigger();
+    EXPECT_EQ(Last()->x(), 31);
+    window->mnuUndo->trigger();
+    EXPECT_EQ(Last()->x(), 30);
+    EXPECT_FALSE(Changed());
+
+    ClickItem(Last());
+    Key(Qt::Key_Right);
+    window->SaveButton->click();
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Last()->x(), 30);
+    EXPECT_TRUE(Changed()) << "the moved item would be lost on exit";
+}
+
 TEST_F(UndoTest, ALiveRotationIsOneStepAndCancellingItIsNone) {
     window->Items().CreateTextItem(QStringLiteral("Turn"), 10, 10, 0, 0, 0, QStringLiteral("Arial"),
                                    10, 0, true, false, false);
