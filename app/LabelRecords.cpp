@@ -24,19 +24,6 @@ public:
     ~WaitCursorScope() { QApplication::restoreOverrideCursor(); }
 };
 
-// Marks a record as being loaded, restored however the load ends.
-class LoadingScope {
-public:
-    explicit LoadingScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-    ~LoadingScope() { flag_ = saved_; }
-    LoadingScope(const LoadingScope&) = delete;
-    LoadingScope& operator=(const LoadingScope&) = delete;
-
-private:
-    bool& flag_;
-    bool saved_;
-};
-
 const QString NoLabelMessage =
     QStringLiteral("There is no label to save yet. Start one with New Label.");
 } // namespace
@@ -47,6 +34,15 @@ LabelRecords::SuppressReloadScope::SuppressReloadScope(LabelRecords& records)
 }
 
 LabelRecords::SuppressReloadScope::~SuppressReloadScope() {
+    flag_ = saved_;
+}
+
+LabelRecords::LoadingScope::LoadingScope(LabelRecords& records)
+    : flag_(records.loading_), saved_(records.loading_) {
+    flag_ = true;
+}
+
+LabelRecords::LoadingScope::~LoadingScope() {
     flag_ = saved_;
 }
 
@@ -109,12 +105,25 @@ void LabelRecords::SetChanged(bool changed) {
     view_.ShowSaveButtons(changed);
 }
 
-void LabelRecords::TriggerChange() {
+bool LabelRecords::TriggerChange() {
     // Before a template was applied there is no label whose change could be saved.
     if (firstActivation_ || loading_ || !HasLabel())
-        return;
+        return false;
     SetChanged(true);
     UpdateScreenStatus();
+    return true;
+}
+
+void LabelRecords::ShowCleanState(bool clean) {
+    if (firstActivation_ || !HasLabel())
+        return;
+    SetChanged(newLabel_ || !clean);
+    UpdateScreenStatus();
+}
+
+void LabelRecords::anotherLabelShown() {
+    if (AnotherLabelShown)
+        AnotherLabelShown();
 }
 
 void LabelRecords::ShutOffSaveButtons() {
@@ -126,7 +135,15 @@ void LabelRecords::FitPanelToLabel() {
 }
 
 void LabelRecords::LoadFromLabelFile() {
-    LoadingScope loading(loading_);
+    const QString failure = ReadCurrentRecord();
+    anotherLabelShown();
+    // The user may edit and save what was loaded.
+    if (!failure.isEmpty())
+        ShowRuntimeError(failure);
+}
+
+QString LabelRecords::ReadCurrentRecord() {
+    LoadingScope loading(*this);
     QString failure;
     try {
         QCoreApplication::processEvents();
@@ -146,10 +163,7 @@ void LabelRecords::LoadFromLabelFile() {
         failure = QString::fromUtf8(error.what());
     }
     view_.DetachControl();
-    if (!failure.isEmpty()) {
-        loading_ = false; // the user may edit and save what was loaded
-        ShowRuntimeError(failure);
-    }
+    return failure;
 }
 
 void LabelRecords::SaveToLabelFile() {
@@ -187,6 +201,8 @@ void LabelRecords::SaveButtonClick() {
     SaveToLabelFile();
     ShutOffSaveButtons();
     newLabel_ = false;
+    if (Saved)
+        Saved();
     UpdateScreenStatus();
 }
 
@@ -210,6 +226,7 @@ void LabelRecords::ShowNoLabel() {
     items_.DeleteAllItems();
     view_.SetDescriptionText(QString());
     Label = CurrentLabel();
+    anotherLabelShown();
 }
 
 void LabelRecords::AnotherLabelBecameCurrent() {
@@ -241,6 +258,7 @@ void LabelRecords::NewLabel() {
         view_.SetDescriptionText(Untitled);
         TriggerChange();
         AnotherLabelBecameCurrent();
+        anotherLabelShown();
     }
     UpdateScreenStatus();
 }
@@ -250,6 +268,8 @@ void LabelRecords::CloneLabel() {
         newLabel_ = true;
         view_.SetDescriptionText(QStringLiteral("Clone of ") + view_.DescriptionText());
         TriggerChange();
+        // The clone is a label of its own: its history starts here.
+        anotherLabelShown();
     }
     UpdateScreenStatus();
 }

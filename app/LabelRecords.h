@@ -33,7 +33,26 @@ public:
         bool saved_;
     };
 
+    // While alive, a record is being loaded (or the design restored): nothing marks the
+    // label changed.
+    class LoadingScope {
+    public:
+        explicit LoadingScope(LabelRecords& records);
+        ~LoadingScope();
+        LoadingScope(const LoadingScope&) = delete;
+        LoadingScope& operator=(const LoadingScope&) = delete;
+
+    private:
+        bool& flag_;
+        bool saved_;
+    };
+
     CurrentLabel Label;
+
+    // Called once another label is on the panel (loaded, started, cloned, or none left), and
+    // after the label was saved; the undo history starts afresh or marks its clean point.
+    std::function<void()> AnotherLabelShown;
+    std::function<void()> Saved;
 
     // Chooses a template and applies it to Label; true when one was applied.
     std::function<bool()> LoadTemplate;
@@ -56,7 +75,11 @@ public:
     bool HasLabel() const { return !Empty() || newLabel_; }
     void UpdateScreenStatus();
 
-    void TriggerChange();
+    // True when the label was marked changed (not while loading or before start-up ended).
+    bool TriggerChange();
+    // The design went back to (clean) or away from the state last saved or loaded: Save and
+    // Cancel show unless it is that state; a label not stored yet always shows them.
+    void ShowCleanState(bool clean);
     void ShutOffSaveButtons();
     // Copies the current record into Label and the designer. Any failure (a malformed stored
     // number, a damaged memo) ends the load with its message shown; the items read so far
@@ -85,6 +108,9 @@ private:
     void AnotherLabelBecameCurrent();
     void SetChanged(bool changed);
     void ShowNoLabel();
+    void anotherLabelShown();
+    // The load itself, under the loading flag; returns the failure's message, if any.
+    QString ReadCurrentRecord();
 
     LabelView& view_;
     LabelItems& items_;

@@ -16,6 +16,8 @@
 #include <QWhatsThis>
 
 #include "app/DescriptionValidator.h"
+#include "app/DesignUndo.h"
+#include "app/DesignUndoStep.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
 #include "app/PrinterAlignmentSettings.h"
@@ -67,7 +69,10 @@ QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& cap
 TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     : QMainWindow(parent), dataDirectory_(dataDirectory),
       preferences_(std::make_unique<Preferences>(dataDirectory)) {
-    triggerChange_ = [this] { records_->TriggerChange(); };
+    triggerChange_ = [this] {
+        if (records_->TriggerChange() && undo_)
+            undo_->Changed();
+    };
     setObjectName(QStringLiteral("ZendorMain"));
     setWindowTitle(QStringLiteral("Quorvane"));
     setFont(QFont(QStringLiteral("Arial"), 8));
@@ -106,6 +111,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WirePlacing();
     WirePrinting();
     WireMerging();
+    WireUndo();
 
     const Preferences* preferences = preferences_.get();
     DesignerPrompter::SetImageFolderStore(
@@ -139,7 +145,10 @@ void TZendorMain::ConnectCommands() {
     command(mnuContents, &QAction::triggered, this, [] { ShowHelpTopic(1001); });
     command(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(1001); });
     command(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
-    command(Descript, &QLineEdit::textEdited, this, triggerChange_);
+    command(Descript, &QLineEdit::textEdited, this, [this] {
+        DesignSteps::Scope step(undo_.get(), DesignUndoStep::DescriptionStep);
+        triggerChange_();
+    });
 }
 
 bool TZendorMain::FormActivate() {
@@ -264,6 +273,9 @@ void TZendorMain::CreateMenus() {
     mnuMerge = AddCommand(mnuFile, "mnuMerge", QStringLiteral("&Merge…"));
     mnuFile->addSeparator();
     mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
+
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
 
     mnuLabel = menuBar()->addMenu(QStringLiteral("&Label"));
     mnuLabel->setObjectName(QStringLiteral("mnuLabel"));
@@ -437,7 +449,10 @@ void TZendorMain::WireTemplates() {
             {&records.Label, [&records] { records.FitPanelToLabel(); }, triggerChange_});
         return loader.LoadTemplate();
     };
-    command(mnuConfigureLabel, &QAction::triggered, this, [&records] { records.ConfigureLabel(); });
+    command(mnuConfigureLabel, &QAction::triggered, this, [this, &records] {
+        DesignSteps::Scope step(undo_.get(), QStringLiteral("Configure Label"));
+        records.ConfigureLabel();
+    });
 }
 
 // ---- selection on the design panel ----
@@ -504,4 +519,21 @@ void TZendorMain::WireMerging() {
     printJobs_->Merge = [&merging] { return merging.CurrentSource(); };
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
     command(mnuMerge, &QAction::triggered, this, [&merging] { merging.mnuMergeClick(); });
+}
+
+// Every design change is one step of the label's undo history, which starts afresh with each
+// label shown and whose clean point is the label as saved.
+void TZendorMain::WireUndo() {
+    undo_ = std::make_unique<DesignUndo>(*records_, *items_, static_cast<LabelView&>(*this),
+                                         *selection_);
+    DesignUndo& undo = *undo_;
+    records_->AnotherLabelShown = [&undo] { undo.Reset(); };
+    records_->Saved = [&undo] { undo.MarkSaved(); };
+    selection_->SetSteps(&undo);
+    Placer->SetSteps(&undo);
+    Menus->SetSteps(&undo);
+    mnuUndo = undo.CreateUndoAction(this);
+    mnuRedo = undo.CreateRedoAction(this);
+    mnuEdit->addAction(mnuUndo);
+    mnuEdit->addAction(mnuRedo);
 }

@@ -16,6 +16,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
+class DesignUndo;
 class ItemSelection;
 class LabelItems;
 class LabelRecords;
@@ -41,6 +42,7 @@ public:
     LabelRecords& Records() { return *records_; }
     PrintJobs& Printing() { return *printJobs_; }
     MergeCommands& Merging() { return *mergeCommands_; }
+    DesignUndo& Undo() { return *undo_; }
     QString DataDirectory() const { return dataDirectory_; }
 
     // Start-up's second half, run on the first activation: opens the label table and shows
@@ -80,6 +82,9 @@ public:
     QAction* mnuPrinterAlignment = nullptr;
     QAction* mnuMerge = nullptr;
     QAction* mnuExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
     QAction* mnuCloneLabel = nullptr;
@@ -135,6 +140,7 @@ private:
     void WireTemplates();
     void WirePrinting();
     void WireMerging();
+    void WireUndo();
     void SavePreference();
     void mnuAboutClick();
 
@@ -158,4 +164,5 @@ private:
     bool activationQueued_ = false;
     bool closing_ = false;
     std::unique_ptr<ItemSelection> selection_;
+    std::unique_ptr<DesignUndo> undo_;
 };

@@ -5,6 +5,7 @@
 #include "controls/TImage.h"
 #include "controls/TPim3DLabel.h"
 #include "designer/BarcodeProperties.h"
+#include "designer/DesignSteps.h"
 #include "document/LabelItems.h"
 #include "document/MergeFields.h"
 #include "ui/CommandBoundary.h"
@@ -27,16 +28,21 @@ struct ItemMenus::MenuBuilder {
         action->setObjectName(name);
         ItemMenus* owner = &menus;
         QMenu* menu = root;
-        QObject::connect(action, &QAction::triggered, owner, [owner, menu, action, operation] {
-            QWidget* item = owner->Target(menu);
-            if (!item) {
-                // A check mark only follows a change of an item.
-                if (action->isCheckable())
-                    action->setChecked(!action->isChecked());
-                return;
-            }
-            RunCommand([&] { operation(item); });
-        });
+        const QString step = StepName(caption, current == root ? QString() : current->title());
+        QObject::connect(action, &QAction::triggered, owner,
+                         [owner, menu, action, operation, step] {
+                             QWidget* item = owner->Target(menu);
+                             if (!item) {
+                                 // A check mark only follows a change of an item.
+                                 if (action->isCheckable())
+                                     action->setChecked(!action->isChecked());
+                                 return;
+                             }
+                             RunCommand([&] {
+                                 DesignSteps::Scope scope(owner->steps_, step);
+                                 operation(item);
+                             });
+                         });
         return action;
     }
     // Entries added after this go into the submenu until EndSubmenu().
@@ -94,6 +100,15 @@ ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionControl& 
 }
 
 ItemMenus::~ItemMenus() = default;
+
+QString ItemMenus::StepName(const QString& caption, const QString& submenu) {
+    QString name = submenu.isEmpty() ? caption : submenu;
+    name.remove(u'&');
+    name.remove(u'\u2026');
+    name = name.trimmed();
+    // "Undo Delete" alone could be read as undoing a deletion of the label.
+    return name == u"Delete" ? QStringLiteral("Delete Item") : name;
+}
 
 QMenu* ItemMenus::NewMenu(const QString& name) {
     auto* menu = new QMenu(menuParent_);

@@ -16,6 +16,7 @@
 #include <memory>
 
 class BarcodeProperties;
+class DesignSteps;
 class LabelItems;
 class QAction;
 class QMenu;
@@ -59,6 +60,12 @@ public:
     void labelitempopup(QMenu* menu);
 
     ItemProperties& Properties() { return *properties_; }
+    // The undo history each entry's change becomes a step of, named after the entry or its
+    // submenu ("Font", "Line Thickness", "Delete Item"); none: no history.
+    void SetSteps(DesignSteps* steps) { steps_ = steps; }
+    // The step name of an entry captioned caption, in the submenu captioned submenu (empty
+    // for an entry of the menu itself).
+    static QString StepName(const QString& caption, const QString& submenu);
 
     // The fields of the current label's merge source, for the text menu's "Insert Merge
     // Field"; unset or empty: the submenu says there is no source.
@@ -92,4 +99,5 @@ private:
     std::unique_ptr<ItemProperties> properties_;
     std::unique_ptr<BarcodeProperties> barcode_;
     std::map<const QMenu*, QPointer<QWidget>> popupComponent_;
+    DesignSteps* steps_ = nullptr;
 };

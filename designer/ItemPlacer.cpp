@@ -2,6 +2,7 @@
 
 #include "controls/Picture.h"
 #include "designer/BarcodeProperties.h"
+#include "designer/DesignSteps.h"
 #include "designer/DesignerPrompter.h"
 #include "designer/DropToolButton.h"
 #include "designer/ToolPictures.h"
@@ -120,11 +121,41 @@ bool ItemPlacer::LabelPanelDragOver(QObject* target, const QMimeData* data) cons
     return IsDropTarget(target) && ToolOf(data).has_value();
 }
 
+namespace {
+// "Undo Add Text", "Undo Add Rounded Rectangle" …
+QString AddStepName(DropTool tool) {
+    switch (tool) {
+    case DropTool::Text:
+        return QStringLiteral("Add Text");
+    case DropTool::Rect:
+        return QStringLiteral("Add Rectangle");
+    case DropTool::Ellipse:
+        return QStringLiteral("Add Ellipse");
+    case DropTool::RoundRect:
+        return QStringLiteral("Add Rounded Rectangle");
+    case DropTool::Symbol:
+        return QStringLiteral("Add Symbol");
+    case DropTool::HLine:
+        return QStringLiteral("Add Horizontal Line");
+    case DropTool::VLine:
+        return QStringLiteral("Add Vertical Line");
+    case DropTool::Image:
+        return QStringLiteral("Add Image");
+    case DropTool::Counter:
+        return QStringLiteral("Add Counter");
+    case DropTool::Barcode:
+        return QStringLiteral("Add Barcode");
+    }
+    return QStringLiteral("Add Item");
+}
+} // namespace
+
 void ItemPlacer::LabelPanelDragDrop(QWidget* target, DropTool tool, QPoint point) {
     if (!IsDropTarget(target))
         return;
     if (target != panel_)
         point += target->pos();
+    DesignSteps::Scope undoStep(steps_, AddStepName(tool));
     selection_.DetachControl();
     Create(tool, point.x(), point.y());
 }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class DesignSteps;
 class DropToolButton;
 class LabelItems;
 class QDrag;
@@ -48,6 +49,9 @@ public:
     // A tool dropped on target (the panel or an item) at point, relative to target.
     void LabelPanelDragDrop(QWidget* target, DropTool tool, QPoint point);
 
+    // The undo history each placed item becomes a step of; none: no history.
+    void SetSteps(DesignSteps* steps) { steps_ = steps; }
+
     // The installed font families, in the system's order (replaceable in tests).
     std::function<QStringList()> FontFamilies;
     // Runs a prepared drag to its end (replaceable in tests, where no pointer can drag).
@@ -73,4 +77,5 @@ private:
     QList<DropToolButton*> buttons_;
     bool dragging_ = false;
     std::optional<PendingDrop> pending_;
+    DesignSteps* steps_ = nullptr;
 };

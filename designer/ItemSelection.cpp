@@ -3,6 +3,7 @@
 #include "controls/SymbolGlyph.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TSymbol.h"
+#include "designer/DesignSteps.h"
 #include "designer/TStretchHandle.h"
 #include "designer/ToolGlyphs.h"
 #include "document/LabelItems.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -96,9 +98,54 @@ QToolButton* ItemSelection::addNudgeButton(QWidget* parent, const char* name, Di
     button->setAutoRepeat(true);
     button->setAutoRepeatDelay(RepeatDelayMs);
     button->setAutoRepeatInterval(RepeatIntervalMs);
+    connect(button, &QToolButton::pressed, this, [this] { nudgePressed(); });
+    connect(button, &QToolButton::released, this, [this, button] { nudgeReleased(button); });
     connect(button, &QToolButton::clicked, this,
-            [this, direction] { RunCommand([this, direction] { Nudge(direction); }); });
+            [this, button, direction] { nudgeClicked(button, direction); });
     return button;
+}
+
+QString ItemSelection::nudgeStepName() const {
+    return MoveAll && MoveAll->isChecked() ? QStringLiteral("Move All") : QStringLiteral("Move");
+}
+
+// While the button is held its repeats report released, clicked and pressed with the button
+// still down; the real release reports released, then clicked, with the button up.
+void ItemSelection::nudgePressed() {
+    if (!steps_)
+        return;
+    nudgeEnding_ = false;
+    ++nudgeRelease_; // the pointer came back onto the button: the step goes on
+    if (nudgeStepOpen_)
+        return;
+    nudgeStepOpen_ = true;
+    steps_->BeginStep(nudgeStepName());
+}
+
+void ItemSelection::nudgeReleased(QToolButton* button) {
+    if (!nudgeStepOpen_ || button->isDown())
+        return;
+    nudgeEnding_ = true;
+    // Released off the button no click follows: the step closes once control returns.
+    const int release = ++nudgeRelease_;
+    QTimer::singleShot(0, this, [this, release] {
+        if (release == nudgeRelease_)
+            endNudgeStep();
+    });
+}
+
+void ItemSelection::nudgeClicked(QToolButton* button, Direction direction) {
+    RunCommand([this, direction] { Nudge(direction); });
+    if (nudgeEnding_ && !button->isDown())
+        endNudgeStep();
+}
+
+void ItemSelection::endNudgeStep() {
+    if (!nudgeStepOpen_)
+        return;
+    nudgeStepOpen_ = false;
+    nudgeEnding_ = false;
+    steps_->EndStep();
 }
 
 void ItemSelection::CreateTools(QWidget* toolsPanel, int left) {
@@ -251,6 +298,11 @@ void ItemSelection::ScrollBox1MouseDown() {
 // ---- change detection ----
 
 void ItemSelection::StretchHandle1MouseUp() {
+    // The drag has already moved or sized the item; the whole drag is one step.
+    const QWidget* dragged = Selected();
+    DesignSteps::Scope undoStep(steps_, dragged && dragged->size() != attachRect_.size()
+                                            ? QStringLiteral("Resize")
+                                            : QStringLiteral("Move"));
     if (QWidget* item = Selected()) {
         if (auto* symbol = qobject_cast<TSymbol*>(item))
             SymbolResize(symbol, StretchHandle1->LastDropRect().size());
@@ -265,6 +317,7 @@ void ItemSelection::StretchHandle1MouseUp() {
 }
 
 void ItemSelection::StretchHandle1KeyDown(int) {
+    DesignSteps::Scope undoStep(steps_, QStringLiteral("Move"));
     if (QWidget* item = Selected(); item && item->geometry() != attachRect_)
         triggerChange();
 }
@@ -307,6 +360,7 @@ void ItemSelection::SymbolResize(TSymbol* item, const QSize& box) {
 // ---- nudging and moving all ----
 
 void ItemSelection::Nudge(Direction direction) {
+    DesignSteps::Scope undoStep(steps_, nudgeStepName());
     if (MoveAll && MoveAll->isChecked()) {
         MoveAllObjects(direction);
         return;
@@ -319,6 +373,7 @@ void ItemSelection::Nudge(Direction direction) {
 }
 
 void ItemSelection::MoveAllObjects(Direction direction) {
+    DesignSteps::Scope undoStep(steps_, QStringLiteral("Move All"));
     DetachControl();
     const QPoint step = Step(direction);
     for (const QPointer<QWidget>& item : items_.OrderList())
@@ -332,6 +387,7 @@ void ItemSelection::MoveAllObjects(Direction direction) {
 void ItemSelection::AlignHorizontal(QWidget* item) {
     if (!item || !labelPanel_)
         return;
+    DesignSteps::Scope undoStep(steps_, QStringLiteral("Center Horizontally"));
     item->move(labelPanel_->width() / 2 - item->width() / 2, item->y());
     item->update();
     StretchHandle1->update();
@@ -342,6 +398,7 @@ void ItemSelection::AlignHorizontal(QWidget* item) {
 void ItemSelection::AlignVertical(QWidget* item) {
     if (!item || !labelPanel_)
         return;
+    DesignSteps::Scope undoStep(steps_, QStringLiteral("Center Vertically"));
     item->move(item->x(), labelPanel_->height() / 2 - item->height() / 2);
     item->update();
     StretchHandle1->update();
@@ -350,6 +407,7 @@ void ItemSelection::AlignVertical(QWidget* item) {
 }
 
 void ItemSelection::AlignCenter(QWidget* item) {
+    DesignSteps::Scope undoStep(steps_, QStringLiteral("Center"));
     AlignHorizontal(item);
     AlignVertical(item);
     triggerChange();
@@ -369,6 +427,7 @@ void ItemSelection::RepaintHandle() {
 
 // The item collection clears the selection itself before the item goes.
 void ItemSelection::DeleteObject(QWidget* item) {
+    DesignSteps::Scope undoStep(steps_, QStringLiteral("Delete Item"));
     items_.DeleteObject(item);
 }
 

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class DesignSteps;
 class LabelItems;
 class QAction;
 class QCheckBox;
@@ -41,6 +42,8 @@ public:
     void ConnectGridMenu(QAction* none, QAction* grid2, QAction* grid4, QAction* grid8);
     // Wires a newly created item: its mouse presses select it.
     void SetupItem(QWidget* item);
+    // The undo history each change made here becomes a step of (none: no history).
+    void SetSteps(DesignSteps* steps) { steps_ = steps; }
 
     // Selects item and records its rectangle as the reference for change detection.
     void AttachControl(QWidget* item) override;
@@ -122,10 +125,20 @@ private:
                                 const QString& tip, int left);
     void setGrid(int grid, QAction* checked);
     void triggerChange();
+    QString nudgeStepName() const;
+    // A nudge button held down is one step from its press to its release.
+    void nudgePressed();
+    void nudgeReleased(QToolButton* button);
+    void nudgeClicked(QToolButton* button, Direction direction);
+    void endNudgeStep();
 
     QPointer<TCanvasPanel> labelPanel_;
     QPointer<QWidget> greyArea_;
     LabelItems& items_;
     std::function<void()> triggerChange_;
     QRect attachRect_;
+    DesignSteps* steps_ = nullptr;
+    bool nudgeStepOpen_ = false;
+    bool nudgeEnding_ = false;
+    int nudgeRelease_ = 0;
 };

@@ -339,9 +339,7 @@ std::vector<LabelItemValue> LabelItems::itemValues(std::vector<QWidget*>* widget
     return values;
 }
 
-QString LabelItems::SaveItems() const {
-    std::vector<QWidget*> widgets;
-    const std::vector<LabelItemValue> values = itemValues(&widgets);
+std::vector<KeptItemLines> LabelItems::keptLines(const std::vector<QWidget*>& widgets) const {
     std::vector<KeptItemLines> kept;
     for (const Kept& block : kept_) {
         int after = -1;
@@ -352,11 +350,51 @@ QString LabelItems::SaveItems() const {
         }
         kept.push_back({after, block.lines});
     }
-    return WriteObjectsText(values, kept);
+    return kept;
+}
+
+QString LabelItems::SaveItems() const {
+    std::vector<QWidget*> widgets;
+    const std::vector<LabelItemValue> values = itemValues(&widgets);
+    return WriteObjectsText(values, keptLines(widgets));
+}
+
+LabelItems::Snapshot LabelItems::TakeSnapshot() const {
+    std::vector<QWidget*> widgets;
+    Snapshot snapshot;
+    snapshot.values = itemValues(&widgets);
+    for (const QWidget* item : widgets)
+        snapshot.names << item->objectName();
+    snapshot.kept = keptLines(widgets);
+    return snapshot;
+}
+
+void LabelItems::RestoreSnapshot(const Snapshot& snapshot) {
+    DeleteAllItems();
+    std::vector<QWidget*> created;
+    for (size_t i = 0; i < snapshot.values.size(); ++i) {
+        const QString name =
+            i < size_t(snapshot.names.size()) ? snapshot.names[qsizetype(i)] : QString();
+        // A name of the snapshot is free again: its item has just been removed.
+        if (!createNamed(name.isEmpty() ? FindNextAvailable(itemPrefix) : name, snapshot.values[i]))
+            break;
+        created.push_back(orderList_.last());
+    }
+    for (const KeptItemLines& block : snapshot.kept) {
+        Kept kept;
+        if (block.after >= 0 && !created.empty())
+            kept.after = created[std::min(size_t(block.after), created.size() - 1)];
+        kept.atStart = kept.after.isNull();
+        kept.lines = block.lines;
+        kept_.push_back(kept);
+    }
 }
 
 bool LabelItems::CreateItemFromValue(const LabelItemValue& v) {
-    const QString name = FindNextAvailable(itemPrefix);
+    return createNamed(FindNextAvailable(itemPrefix), v);
+}
+
+bool LabelItems::createNamed(const QString& name, const LabelItemValue& v) {
     if (name.isEmpty())
         return false;
     switch (v.kind) {

@@ -4,10 +4,12 @@
 #include "controls/TLineShape.h"
 #include "controls/TPimShape.h"
 #include "document/LabelItemValue.h"
+#include "document/ObjectsTextWriter.h"
 
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -112,6 +114,20 @@ public:
     // Returns false when no name was free.
     bool CreateItemFromValue(const LabelItemValue& value);
 
+    // The items exactly as they stand, for taking the design back to this state: their values
+    // back to front, their names, and the kept blocks of unknown kinds (each after the value
+    // of index `after`, -1 before the first).
+    struct Snapshot {
+        std::vector<LabelItemValue> values;
+        QStringList names;
+        std::vector<KeptItemLines> kept;
+        bool operator==(const Snapshot&) const = default;
+    };
+    Snapshot TakeSnapshot() const;
+    // Replaces every item by the snapshot's, under the same names, in the same stacking order,
+    // without asking the user. The caller holds the change signal off.
+    void RestoreSnapshot(const Snapshot& snapshot);
+
     // Creates the items of an objects text in order. A malformed number throws ConversionError
     // after the items before it were created. When the names run out, the information message
     // is shown once and the remaining items are not created.
@@ -149,6 +165,8 @@ private:
     void createBarcode(const QString& name, const LabelItemValue& v);
     // The counter's starting number as "{#}" shows on screen: the first label's value.
     QString counterShown() const;
+    bool createNamed(const QString& name, const LabelItemValue& value);
+    std::vector<KeptItemLines> keptLines(const std::vector<QWidget*>& widgets) const;
     void keep(const QString& lines);
     void reanchorKept(QWidget* deleted);
     std::vector<LabelItemValue> itemValues(std::vector<QWidget*>* widgets) const;

@@ -16,6 +16,7 @@
 struct KeptItemLines {
     int after = -1;
     QString lines; // every line ended by CR LF
+    bool operator==(const KeptItemLines&) const = default;
 };
 QString WriteObjectsText(const std::vector<LabelItemValue>& items,
                          const std::vector<KeptItemLines>& kept = {});

@@ -143,6 +143,17 @@ TEST_F(TemplateCommandsTest, ConfigureReplacesTheGeometryButKeepsTheLabel) {
     EXPECT_EQ(window->Items().SaveItems(), objects);
     EXPECT_TRUE(Changed());
 
+    // Configuring is one step: undoing it returns to the stored geometry.
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Configure Label"));
+    window->mnuUndo->trigger();
+    EXPECT_EQ(Label().templateName, Avery5160);
+    EXPECT_EQ(window->LabelPanel->size(), QSize(252, 96));
+    EXPECT_FALSE(Changed());
+    window->mnuRedo->trigger();
+    EXPECT_EQ(Label().templateName, Avery5663);
+    EXPECT_EQ(window->LabelPanel->size(), QSize(408, 192));
+    EXPECT_TRUE(Changed());
+
     // Cancel returns to the stored geometry.
     window->CancelButton->click();
     EXPECT_FALSE(Changed());

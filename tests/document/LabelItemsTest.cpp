@@ -4,6 +4,7 @@
 #include "controls/TCanvasPanel.h"
 #include "controls/TCounterLabel.h"
 #include "controls/TImage.h"
+#include "controls/TPim3DLabel.h"
 #include "controls/TSymbol.h"
 #include "document/ConversionError.h"
 #include "document/ItemPrompts.h"
@@ -293,6 +294,34 @@ TEST_F(LabelItemsTest, ItemsOfUnknownKindsAreKeptInPlaceAndWrittenBackUnchanged)
     items_->DeleteAllItems();
     EXPECT_EQ(items_->KeptItemCount(), 0);
     EXPECT_EQ(items_->SaveItems(), "NOTHING=NOTHING\r\n");
+}
+
+// What undo puts back: every item under its own name, in its place in the order, with the
+// kept blocks of unknown kinds, and values the objects text would cut (a text over 99
+// characters) whole.
+TEST_F(LabelItemsTest, ASnapshotBringsTheItemsBackExactlyUnderTheirNames) {
+    items_->REstoreItems(lines({"LABELITEM=RECTANGLE", "TOP=0.100", "LABELITEM=HOLOGRAM", "SHEEN=7",
+                                "LABELITEM=HORIZONTALLINE", "WIDTH=0.500"}));
+    const QString longText(150, u'x');
+    items_->CreateTextItem(longText, 5, 5, 0, 0, 30, "Arial", 9, 255, false, true, false);
+    items_->OrderListSendToBack(items_->OrderList()[2]);
+    items_->DeleteObject(items_->OrderList()[1]); // Special1 goes; its name is free again
+    items_->CreateSymbolItem(74, 1, 1, 0, 0, 12, 0);
+    const LabelItems::Snapshot snapshot = items_->TakeSnapshot();
+    EXPECT_EQ(snapshot.names, (QStringList{"Special3", "Special2", "Special1"}));
+    const QString saved = items_->SaveItems();
+
+    items_->DeleteAllItems();
+    items_->RestoreSnapshot(snapshot);
+    EXPECT_EQ(items_->TakeSnapshot(), snapshot);
+    EXPECT_EQ(items_->SaveItems(), saved);
+    EXPECT_EQ(items_->KeptItemCount(), 1);
+    EXPECT_EQ(qobject_cast<TPim3DLabel*>(items_->OrderList()[0])->Caption(), longText);
+    QStringList stacking;
+    for (QObject* child : panel_->children())
+        if (LabelItems::IsLabelItem(child))
+            stacking << child->objectName();
+    EXPECT_EQ(stacking, snapshot.names);
 }
 
 TEST_F(LabelItemsTest, StoredAskingValuesAreCreatedAsStoredWithoutAsking) {

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/DesignState.h"
+#include "designer/DesignSteps.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+#include <memory>
+
+class LabelRecords;
+class LabelView;
+class QAction;
+class SelectionControl;
+
+// The undo history of the label being designed. Each design command is one step (it opens
+// one, DesignSteps), recorded as the design's state after it when that differs from the
+// state after the previous step; a change marked outside any command is a step of its own.
+// Undo and redo put a recorded state back: the items under their own names and in their
+// stacking order, the description and the geometry.
+//
+// The history starts afresh whenever another label is shown; saving marks the clean point,
+// and the Save and Cancel buttons show exactly when the design differs from it (or the label
+// is not stored yet). At most Limit steps are kept.
+class DesignUndo : public QObject, public DesignSteps {
+    Q_OBJECT
+public:
+    static constexpr int Limit = 200;
+
+    DesignUndo(LabelRecords& records, LabelItems& items, LabelView& view,
+               SelectionControl& selection, QObject* parent = nullptr);
+    ~DesignUndo() override;
+
+    void BeginStep(const QString& name) override;
+    void EndStep() override;
+
+    // The label was marked changed: recorded now unless a step is open (it ends with that).
+    void Changed();
+    // Another label is on the panel: its state is where the history starts.
+    void Reset();
+    // The label was saved in its present state.
+    void MarkSaved();
+
+    // Neither runs while a step is still open (a nudge button held down).
+    void Undo();
+    void Redo();
+    const QUndoStack& Stack() const { return stack_; }
+
+    // The Edit menu's "&Undo <step>" (Ctrl+Z) and "&Redo <step>" (Ctrl+Y, Ctrl+Shift+Z),
+    // each disabled while there is nothing to take back or do again.
+    QAction* CreateUndoAction(QObject* parent);
+    QAction* CreateRedoAction(QObject* parent);
+
+private:
+    using State = std::shared_ptr<const DesignState>;
+    State Capture() const;
+    void Record(const QString& name);
+    void Restore(const State& state);
+    void Reselect(const QString& name);
+
+    LabelRecords& records_;
+    LabelItems& items_;
+    LabelView& view_;
+    SelectionControl& selection_;
+    QUndoStack stack_;
+    State current_;
+    int depth_ = 0;
+    QString stepName_;
+    bool restoring_ = false;
+};

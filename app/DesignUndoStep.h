@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/DesignState.h"
+
+#include <QUndoCommand>
+
+#include <functional>
+#include <memory>
+
+// One undoable design step: the states before and after it. Neighbouring steps share the
+// state between them. Pushing the step does nothing, as the change is already made; undo
+// and redo put the state back through restore. Edits of the description typed one after
+// another merge into one step.
+class DesignUndoStep : public QUndoCommand {
+public:
+    using State = std::shared_ptr<const DesignState>;
+    using Restore = std::function<void(const State& state)>;
+
+    static const QString DescriptionStep;
+
+    DesignUndoStep(const QString& name, State before, State after, Restore restore);
+
+    void undo() override;
+    void redo() override;
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
+
+    const State& After() const { return after_; }
+
+private:
+    State before_;
+    State after_;
+    Restore restore_;
+    bool pushed_ = false;
+};

@@ -1,0 +1,100 @@
+// The undo history of a 100-item label: how long a step takes to record and to take back,
+// and what the full history (200 steps) holds in memory.
+#include "app/DesignUndo.h"
+#include "app/LabelRecords.h"
+#include "app/TZendorMain.h"
+#include "designer/ItemSelection.h"
+#include "document/LabelItems.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include <chrono>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+// Resident memory of the process, in KiB.
+long residentKiB() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+}
+
+double millisecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+void fill(LabelItems& items) {
+    for (int i = 0; i < 100; ++i) {
+        const int left = (i * 23) % 220, top = (i * 11) % 80;
+        switch (i % 4) {
+        case 0:
+            items.CreateTextItem(QStringLiteral("Text item number %1").arg(i), top, left, 0, 0, 0,
+                                 QStringLiteral("Arial"), 8, 0, false, false, false);
+            break;
+        case 1:
+            items.CreateShapeItem(stRoundRect, top, left, 20, 12, 0xFF, 0, 1, 30, 0);
+            break;
+        case 2:
+            items.CreateLineItem(stHorizontal, top, left, 40, 4, 0, 2);
+            break;
+        default:
+            items.CreateSymbolItem(74, top, left, 0, 0, 10, 0xFF00);
+            break;
+        }
+    }
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    TZendorMain window(dir.path());
+    window.Records().LoadTemplate = [&window] {
+        CurrentLabel& label = window.Records().Label;
+        label.geometry = {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"};
+        window.Records().FitPanelToLabel();
+        return true;
+    };
+    window.FormActivate();
+    window.mnuNewLabel->trigger();
+    window.Descript->setText(QStringLiteral("Bench"));
+    fill(window.Items());
+    window.SaveButton->click();
+    const long before = residentKiB();
+
+    ItemSelection& selection = window.Selection();
+    selection.AttachControl(window.Items().OrderList().first());
+    const int steps = 1000;
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < steps; ++i)
+        selection.Nudge(i % 2 ? ItemSelection::Direction::Down : ItemSelection::Direction::Right);
+    const double record = millisecondsSince(start) / steps;
+    const long after = residentKiB();
+    const QUndoStack& stack = window.Undo().Stack();
+
+    start = std::chrono::steady_clock::now();
+    int undone = 0;
+    while (stack.canUndo()) {
+        window.Undo().Undo();
+        ++undone;
+    }
+    const double undo = millisecondsSince(start) / undone;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    std::printf("label of %d items, %d nudges recorded, %d steps kept (limit %d)\n",
+                int(window.Items().OrderList().size()), steps, undone, DesignUndo::Limit);
+    std::printf("record one step: %.3f ms\n", record);
+    std::printf("undo one step (rebuild every item): %.3f ms\n", undo);
+    std::printf("resident memory of the full history: %ld KiB\n", after - before);
+    return 0;
+}
