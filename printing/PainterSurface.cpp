@@ -164,6 +164,9 @@ const PainterSurface::ShapedText& PainterSurface::Shaped(const QString& text) {
     if (shaped_.size() > 512)
         shaped_.clear();
     QTextLayout layout(text, font_, painter_->device());
+    // Without the cache the layout drops its shaped glyphs at endLayout() and glyphRuns()
+    // shapes the whole text a second time.
+    layout.setCacheEnabled(true);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
