@@ -376,6 +376,9 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels, mnuMerge})
         action->setEnabled(!state.empty);
     mnuRebuildIndexes->setEnabled(!state.changed);
+    // Another label may have another source (or none).
+    if (mergeCommands_ && records_->Label.description != markedDescription_)
+        ShowMissingFields();
 }
 
 void TZendorMain::resizeEvent(QResizeEvent* event) {
@@ -482,5 +485,13 @@ void TZendorMain::WireMerging() {
     MergeCommands& merging = *mergeCommands_;
     printJobs_->Merge = [&merging] { return merging.CurrentSource(); };
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
-    command(mnuMerge, &QAction::triggered, this, [&merging] { merging.mnuMergeClick(); });
+    command(mnuMerge, &QAction::triggered, this, [this, &merging] {
+        merging.mnuMergeClick();
+        ShowMissingFields();
+    });
+}
+
+void TZendorMain::ShowMissingFields() {
+    markedDescription_ = records_->Label.description;
+    LabelPanel->setTextMarker(mergeCommands_->MissingFieldMarker());
 }
