@@ -49,8 +49,8 @@ bool IsLatinOnly(const QString& text) {
     return true;
 }
 
-bool IsHatch(TBrushStyle style) {
-    return style != TBrushStyle::Solid && style != TBrushStyle::Clear;
+bool IsHatch(TReportBrushStyle style) {
+    return style != TReportBrushStyle::Solid && style != TReportBrushStyle::Clear;
 }
 
 } // namespace
@@ -218,7 +218,7 @@ void PainterSurface::FillAndStroke(const QPainterPath& path, const QRect& bounds
     Prepare();
     if (!brush_.Pattern.isNull())
         DrawPattern(path);
-    else if (brush_.Style == TBrushStyle::Solid)
+    else if (brush_.Style == TReportBrushStyle::Solid)
         painter_->fillPath(path, brush_.Color);
     else if (IsHatch(brush_.Style))
         DrawHatch(path, bounds);
@@ -236,7 +236,7 @@ void PainterSurface::DrawHatch(const QPainterPath& path, const QRect& bounds) {
     const double oy = brush_.HatchOriginY * dpiY_ - offset_.y();
     const double left = bounds.left() - spacingX, right = bounds.right() + 1 + spacingX;
     const double top = bounds.top() - spacingY, bottom = bounds.bottom() + 1 + spacingY;
-    const TBrushStyle style = brush_.Style;
+    const TReportBrushStyle style = brush_.Style;
 
     painter_->save();
     painter_->setClipPath(path, Qt::IntersectClip);
@@ -245,17 +245,17 @@ void PainterSurface::DrawHatch(const QPainterPath& path, const QRect& bounds) {
     const auto first = [](double from, double origin, double step) {
         return origin + std::floor((from - origin) / step) * step;
     };
-    if (style == TBrushStyle::Horizontal || style == TBrushStyle::Cross)
+    if (style == TReportBrushStyle::Horizontal || style == TReportBrushStyle::Cross)
         for (double y = first(top, oy, spacingY); y <= bottom; y += spacingY)
             painter_->drawLine(QLineF(left, qRound(y), right, qRound(y)));
-    if (style == TBrushStyle::Vertical || style == TBrushStyle::Cross)
+    if (style == TReportBrushStyle::Vertical || style == TReportBrushStyle::Cross)
         for (double x = first(left, ox, spacingX); x <= right; x += spacingX)
             painter_->drawLine(QLineF(qRound(x), top, qRound(x), bottom));
     // A diagonal line is x - y = c ("\") or x + y = c ("/"); c steps by the spacing across.
-    if (style == TBrushStyle::FDiagonal || style == TBrushStyle::DiagCross)
+    if (style == TReportBrushStyle::FDiagonal || style == TReportBrushStyle::DiagCross)
         for (double c = first(left - bottom, ox - oy, spacingX); c <= right - top; c += spacingX)
             painter_->drawLine(QLineF(top + c, top, bottom + c, bottom));
-    if (style == TBrushStyle::BDiagonal || style == TBrushStyle::DiagCross)
+    if (style == TReportBrushStyle::BDiagonal || style == TReportBrushStyle::DiagCross)
         for (double c = first(left + top, ox + oy, spacingX); c <= right + bottom; c += spacingX)
             painter_->drawLine(QLineF(c - top, top, c - bottom, bottom));
     painter_->restore();

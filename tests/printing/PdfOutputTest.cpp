@@ -38,7 +38,7 @@ void Sheet(TBaseReport& report) {
     report.SetFontPlacement(TVerticalPlacement::Top);
     report.PrintXY(0, 0.5, QStringLiteral("Quorvane"));
     report.SetPen(Qt::black, TPenStyle::Solid, -3);
-    report.SetBrush(QColor(0, 0, 255), TBrushStyle::Solid);
+    report.SetBrush(QColor(0, 0, 255), TReportBrushStyle::Solid);
     report.Rectangle(0, 1, 2, 2);
     report.StretchDraw(3, 1, 5, 2, logo);
 }
