@@ -20,7 +20,6 @@
 #include "app/DesignUndoStep.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
-#include "app/PrinterAlignmentSettings.h"
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/DesignerPrompter.h"
@@ -33,6 +32,7 @@
 #include "document/Units.h"
 #include "printing/MergeCommands.h"
 #include "printing/PrintJobs.h"
+#include "printing/PrinterAlignmentSettings.h"
 #include "templates/TemplateLoader.h"
 #include "ui/CommandBoundary.h"
 #include "ui/Prompter.h"
@@ -395,6 +395,9 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels, mnuMerge})
         action->setEnabled(!state.empty);
     mnuRebuildIndexes->setEnabled(!state.changed);
+    // Another label may have another source (or none).
+    if (mergeCommands_ && records_->Label.description != markedDescription_)
+        ShowMissingFields();
 }
 
 void TZendorMain::resizeEvent(QResizeEvent* event) {
@@ -518,7 +521,15 @@ void TZendorMain::WireMerging() {
     MergeCommands& merging = *mergeCommands_;
     printJobs_->Merge = [&merging] { return merging.CurrentSource(); };
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
-    command(mnuMerge, &QAction::triggered, this, [&merging] { merging.mnuMergeClick(); });
+    command(mnuMerge, &QAction::triggered, this, [this, &merging] {
+        merging.mnuMergeClick();
+        ShowMissingFields();
+    });
+}
+
+void TZendorMain::ShowMissingFields() {
+    markedDescription_ = records_->Label.description;
+    LabelPanel->setTextMarker(mergeCommands_->MissingFieldMarker());
 }
 
 // Every design change is one step of the label's undo history, which starts afresh with each

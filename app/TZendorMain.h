@@ -141,6 +141,8 @@ private:
     void WirePrinting();
     void WireMerging();
     void WireUndo();
+    // Marks on the panel the references to fields the current label's source lacks.
+    void ShowMissingFields();
     void SavePreference();
     void mnuAboutClick();
 
@@ -161,6 +163,7 @@ private:
     std::unique_ptr<LabelRecords> records_;
     std::unique_ptr<PrintJobs> printJobs_;
     std::unique_ptr<MergeCommands> mergeCommands_;
+    QString markedDescription_; // the label whose source the panel's marks follow
     bool activationQueued_ = false;
     bool closing_ = false;
     std::unique_ptr<ItemSelection> selection_;

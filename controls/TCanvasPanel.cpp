@@ -52,6 +52,16 @@ int TCanvasPanel::CornerEllipse() const {
     return std::max(width(), height()) / 6;
 }
 
+void TCanvasPanel::setTextMarker(TextMarker marker) {
+    textMarker_ = std::move(marker);
+    for (QWidget* item : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        item->update();
+}
+
+QList<TextRun> TCanvasPanel::MarkedText(const QString& text) const {
+    return textMarker_ ? textMarker_(text) : QList<TextRun>();
+}
+
 void TCanvasPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), color_);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "controls/TextRun.h"
+
 enum TLabelShapeType { lsRectangle = 0, lsRoundRect = 1, lsEllipse = 2 };
 
 // The design panel: sized by its users to the label at true scale, it draws the label's
@@ -39,6 +41,11 @@ public:
     static constexpr int OutlineMinimum = 8;
     // The front-most label item that draws nothing whose outline holds point, or null.
     QWidget* UnseenItemAt(const QPoint& point) const;
+    // How the text items on the panel show their texts; none (the default) shows them as
+    // typed. Setting it repaints the panel's items.
+    void setTextMarker(TextMarker marker);
+    // The runs a text item on the panel shows for text; empty: the text as typed.
+    QList<TextRun> MarkedText(const QString& text) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,4 +61,5 @@ private:
 
     TLabelShapeType shape_ = lsRoundRect;
     QColor color_ = QColor(0xC0, 0xC0, 0xC0);
+    TextMarker textMarker_;
 };

@@ -9,6 +9,7 @@
 
 #include "controls/ItemFont.h"
 #include "controls/ScreenMetrics.h"
+#include "controls/TCanvasPanel.h"
 
 namespace {
 
@@ -29,6 +30,30 @@ void DrawRotatedText(QPainter& painter, const QPoint& origin, int angle, int asc
     painter.rotate(-angle); // counter-clockwise on screen
     painter.setPen(color);
     painter.drawText(QPointF(0, ascent), text);
+    painter.restore();
+}
+
+// Runs along one baseline, the marked ones in markColor. The control is sized to the text as
+// typed (its size and text origin are stored), so runs that come out wider are squeezed along
+// the baseline to typedWidth rather than cut off at the control's edge.
+void DrawRotatedRuns(QPainter& painter, const QPoint& origin, int angle, int ascent,
+                     const QList<TextRun>& runs, qreal typedWidth, const QColor& color,
+                     const QColor& markColor) {
+    painter.save();
+    painter.translate(origin);
+    painter.rotate(-angle); // counter-clockwise on screen
+    const QFontMetricsF metrics(painter.font());
+    qreal width = 0;
+    for (const TextRun& run : runs)
+        width += metrics.horizontalAdvance(run.text);
+    if (width > typedWidth && typedWidth > 0)
+        painter.scale(typedWidth / width, 1);
+    qreal x = 0;
+    for (const TextRun& run : runs) {
+        painter.setPen(run.marked ? markColor : color);
+        painter.drawText(QPointF(x, ascent), run.text);
+        x += metrics.horizontalAdvance(run.text);
+    }
     painter.restore();
 }
 
@@ -209,13 +234,26 @@ void TPim3DLabel::PaintText(QPainter& painter) const {
     const int angle = DrawnAngle(angle_);
     const int d = depthOffset();
     const QPoint origin = layout.origin;
+    const QList<TextRun> runs = MarkedRuns();
+    const auto draw = [&](const QPoint& at, const QColor& color, const QColor& markColor) {
+        if (runs.isEmpty())
+            DrawRotatedText(painter, at, angle, ascent, caption_, color);
+        else
+            DrawRotatedRuns(painter, at, angle, ascent, runs, layout.extent.width(), color,
+                            markColor);
+    };
     // With no depth the three copies coincide and only the font colour may show.
     if (d != 0) {
-        DrawRotatedText(painter, origin - QPoint(d, d), angle, ascent, caption_, Qt::white);
-        DrawRotatedText(painter, origin + QPoint(d, d), angle, ascent, caption_, Qt::black);
+        draw(origin - QPoint(d, d), Qt::white, Qt::white);
+        draw(origin + QPoint(d, d), Qt::black, Qt::black);
     }
-    DrawRotatedText(painter, origin, angle, ascent, caption_, ColorValueToQColor(fontColor_));
+    draw(origin, ColorValueToQColor(fontColor_), QColor(0xFF, 0, 0));
     painter.restore();
+}
+
+QList<TextRun> TPim3DLabel::MarkedRuns() const {
+    const auto* panel = qobject_cast<const TCanvasPanel*>(parentWidget());
+    return panel ? panel->MarkedText(caption_) : QList<TextRun>();
 }
 
 void TPim3DLabel::mousePressEvent(QMouseEvent* event) {

@@ -8,6 +8,7 @@
 class QPainter;
 
 #include "controls/ColorValue.h"
+#include "controls/TextRun.h"
 
 enum TPimStyle3D { lsRaised3d = 0, lsLowered3D = 1 };
 enum TPimDepth3D { dpNone = 0, dpNormal = 1, dpDeep = 2, dpExtraDeep = 3 };
@@ -99,6 +100,8 @@ public:
     static Placement PlaceRotatedText(int w, int h, int angle, int d);
 
     // Draws the text as the control shows it, in the control's coordinates, without clipping.
+    // On a design panel that marks texts (TCanvasPanel::setTextMarker) the panel's runs are
+    // drawn in place of the caption; size and text origin still follow the caption.
     void PaintText(QPainter& painter) const;
 
 signals:
@@ -121,6 +124,7 @@ private:
     Layout computeLayout() const;
     void applyLayout();
     int depthOffset() const;
+    QList<TextRun> MarkedRuns() const;
 
     QString caption_;
     QString fontName_ = QStringLiteral("Arial");

@@ -95,6 +95,7 @@ constexpr int kPenDash = 1;
 constexpr int kPenDot = 2;
 constexpr int kPenDashDot = 3;
 constexpr int kPenDashDotDot = 4;
+constexpr int kPenNull = 5; // draws nothing
 constexpr int kPenInsideFrame = 6;
 constexpr int kPenCapMask = 0xF00;
 constexpr int kPenCapSquare = 0x100;
@@ -632,6 +633,10 @@ void WmfPlayback::applyClip() {
 }
 
 // --- pens, brushes and shapes ----------------------------------------------------------
+
+bool WmfPlayback::hasPen() const {
+    return (state_.pen.style & kPenStyleMask) != kPenNull;
+}
 
 QPen WmfPlayback::currentPen() const {
     const WmfPen& source = state_.pen;

@@ -133,7 +133,7 @@ private:
 
     // drawing
     QPen currentPen() const;
-    bool hasPen() const { return (state_.pen.style & 0xF) != 5; }
+    bool hasPen() const;
     void fillPath(const QPainterPath& path, const WmfBrush& brush);
     void strokePath(const QPainterPath& path);
     void fillAndStroke(const QPainterPath& path);

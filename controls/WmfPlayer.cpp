@@ -12,6 +12,21 @@ namespace {
 constexpr uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr int kPlaceableHeaderSize = 22;
 
+// The records a plain metafile's frame is found from.
+constexpr int kSetMapMode = 0x0103;
+constexpr int kSetWindowOrg = 0x020B;
+constexpr int kSetWindowExt = 0x020C;
+
+// Mapping modes: how many logical units make an inch, and which way y runs.
+enum MapMode : int {
+    kMapText = 1,      // device pixels, y down
+    kMapLoMetric = 2,  // 0.1 mm, y up
+    kMapHiMetric = 3,  // 0.01 mm, y up
+    kMapLoEnglish = 4, // 0.01 in, y up
+    kMapHiEnglish = 5, // 0.001 in, y up
+    kMapTwips = 6,     // 1/1440 in, y up
+};
+
 uint16_t U16(const QByteArray& data, qsizetype at) {
     if (at < 0 || at + 2 > data.size())
         return 0;
@@ -36,16 +51,16 @@ bool PlainHeaderAt(const QByteArray& data, qsizetype at) {
 // Logical units per inch of the metric mapping modes; 0 for the others.
 double MetricUnitsPerInch(int mapMode) {
     switch (mapMode) {
-    case 2:
-        return 254.0; // 0.1 mm
-    case 3:
-        return 2540.0; // 0.01 mm
-    case 4:
-        return 100.0; // 0.01 in
-    case 5:
-        return 1000.0; // 0.001 in
-    case 6:
-        return 1440.0; // twips
+    case kMapLoMetric:
+        return 254.0;
+    case kMapHiMetric:
+        return 2540.0;
+    case kMapLoEnglish:
+        return 100.0;
+    case kMapHiEnglish:
+        return 1000.0;
+    case kMapTwips:
+        return 1440.0;
     default:
         return 0.0;
     }
@@ -85,7 +100,7 @@ void WmfPlayer::readHeaders() {
 
 // A plain metafile carries no frame: take its first window, or else measure what it draws.
 void WmfPlayer::findPlainFrame() {
-    int mapMode = 1;
+    int mapMode = kMapText;
     bool haveOrg = false, haveExt = false;
     QPointF org, ext;
     qsizetype pos = recordsOffset_;
@@ -94,12 +109,12 @@ void WmfPlayer::findPlainFrame() {
         const int function = U16(data_, pos + 4);
         if (words < 3 || qsizetype(words) > (data_.size() - pos) / 2 || function == 0)
             break;
-        if (function == 0x0103) {
+        if (function == kSetMapMode) {
             mapMode = U16(data_, pos + 6);
-        } else if (function == 0x020B && !haveOrg) {
+        } else if (function == kSetWindowOrg && !haveOrg) {
             org = QPointF(S16(data_, pos + 8), S16(data_, pos + 6));
             haveOrg = true;
-        } else if (function == 0x020C && !haveExt && S16(data_, pos + 6) != 0 &&
+        } else if (function == kSetWindowExt && !haveExt && S16(data_, pos + 6) != 0 &&
                    S16(data_, pos + 8) != 0) {
             ext = QPointF(S16(data_, pos + 8), S16(data_, pos + 6));
             haveExt = true;

@@ -12,36 +12,98 @@ void AppendLiteral(QList<MergePiece>& pieces, const QString& text) {
     pieces.append(MergePiece{false, text});
 }
 
+// The text cut into literal spans and references, as typed: a reference's span holds its
+// braces, a literal's its doubled braces still doubled.
+struct Span {
+    bool isField = false;
+    qsizetype start = 0;
+    qsizetype length = 0;
+};
+
+QList<Span> Spans(const QString& text) {
+    QList<Span> spans;
+    qsizetype literalStart = 0;
+    const auto closeLiteral = [&](qsizetype end) {
+        if (end > literalStart)
+            spans.append(Span{false, literalStart, end - literalStart});
+    };
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if ((c == u'{' || c == u'}') && i + 1 < n && text[i + 1] == c) {
+            ++i;
+            continue;
+        }
+        if (c != u'{')
+            continue;
+        const qsizetype close = text.indexOf(u'}', i + 1);
+        const qsizetype reopen = text.indexOf(u'{', i + 1);
+        // An unclosed brace, or one whose name would hold another "{", is plain text.
+        if (close > i && (reopen < 0 || reopen > close)) {
+            closeLiteral(i);
+            spans.append(Span{true, i, close - i + 1});
+            i = close;
+            literalStart = close + 1;
+        }
+    }
+    closeLiteral(n);
+    return spans;
+}
+
+// A literal span as printed: each doubled brace stands for one.
+QString Unescaped(QStringView typed) {
+    QString out;
+    out.reserve(typed.size());
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        out += typed[i];
+        if ((typed[i] == u'{' || typed[i] == u'}') && i + 1 < typed.size() &&
+            typed[i + 1] == typed[i])
+            ++i;
+    }
+    return out;
+}
+
+QString FieldName(const QString& text, const Span& span) {
+    return text.mid(span.start + 1, span.length - 2);
+}
+
 } // namespace
 
 QList<MergePiece> SplitMergeFields(const QString& text) {
     QList<MergePiece> pieces;
-    QString literal;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        const bool doubled = i + 1 < n && text[i + 1] == c;
-        if ((c == u'{' || c == u'}') && doubled) {
-            literal += c;
-            ++i;
-            continue;
-        }
-        if (c == u'{') {
-            const qsizetype close = text.indexOf(u'}', i + 1);
-            const qsizetype reopen = text.indexOf(u'{', i + 1);
-            // An unclosed brace, or one whose name would hold another "{", is plain text.
-            if (close > i && (reopen < 0 || reopen > close)) {
-                AppendLiteral(pieces, literal);
-                literal.clear();
-                pieces.append(MergePiece{true, text.mid(i + 1, close - i - 1)});
-                i = close;
-                continue;
-            }
-        }
-        literal += c;
+    for (const Span& span : Spans(text)) {
+        if (span.isField)
+            pieces.append(MergePiece{true, FieldName(text, span)});
+        else
+            AppendLiteral(pieces, Unescaped(QStringView(text).mid(span.start, span.length)));
     }
-    AppendLiteral(pieces, literal);
     return pieces;
+}
+
+QList<TextRun> MissingFieldRuns(const QString& text,
+                                const std::function<bool(const QString& name)>& known) {
+    QList<TextRun> runs;
+    bool anyMissing = false;
+    const auto append = [&runs](const QString& shown, bool marked) {
+        if (!runs.isEmpty() && runs.last().marked == marked)
+            runs.last().text += shown;
+        else
+            runs.append(TextRun{shown, marked});
+    };
+    if (!text.contains(u'{'))
+        return runs;
+    for (const Span& span : Spans(text)) {
+        const QString name = span.isField ? FieldName(text, span) : QString();
+        const bool missing =
+            span.isField && name != QStringView(kCounterFieldName) && !(known && known(name));
+        anyMissing = anyMissing || missing;
+        append(missing ? QStringLiteral("{") + name + QStringLiteral("?}")
+                       : text.mid(span.start, span.length),
+               missing);
+    }
+    if (!anyMissing)
+        runs.clear();
+    return runs;
 }
 
 bool HasMergeFields(const QString& text) {

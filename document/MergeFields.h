@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "controls/TextRun.h"
+
 // Field references inside an item's text or a barcode's data: "{Field Name}" stands for the
 // value of that field of the current merge record, "{#}" for the counter's current value.
 // "{{" and "}}" stand for a literal brace. A "{" that is never closed, or a lone "}", is kept
@@ -39,6 +41,12 @@ QStringList MergeFieldNames(const QString& text);
 // is added once to *missing when missing is given.
 QString SubstituteMergeFields(const QString& text, const FieldLookup& lookup,
                               QStringList* missing = nullptr);
+
+// The text as the design panel shows it while a merge source is chosen: the text as typed,
+// except that each reference to a field known() denies is shown as "{Name?}" in a marked run.
+// "{#}" is always known. Empty when no reference is missing (the text shows as typed).
+QList<TextRun> MissingFieldRuns(const QString& text,
+                                const std::function<bool(const QString& name)>& known);
 
 // "{Name}" for a field name, as "Insert Merge Field" puts it into a text: braces inside the
 // name cannot be written, so they are dropped.

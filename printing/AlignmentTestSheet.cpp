@@ -75,7 +75,7 @@ void AlignmentTestSheet::Draw(TBaseReport& report) const {
 
 void AlignmentTestSheet::DrawOutline(TBaseReport& report, double x, double y) const {
     report.SetPen(QColor(90, 90, 90), TPenStyle::Solid, -1);
-    report.SetBrush(Qt::white, TBrushStyle::Clear);
+    report.SetBrush(Qt::white, TReportBrushStyle::Clear);
     const double right = x + Geometry.labelWidth, bottom = y + Geometry.labelHeight;
     const QString shape = Geometry.labelShape.trimmed();
     if (shape == u"RE") {

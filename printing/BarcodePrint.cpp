@@ -39,15 +39,15 @@ QString BarcodePrint::Draw(TBaseReport& report, const TLabelItemObject& item, co
     const QColor bars = ColorValueToQColor(item.Color);
     const QColor background = ColorValueToQColor(item.Background);
     report.SetPen(bars, TPenStyle::Clear, 0);
-    report.SetBrush(background, TBrushStyle::Solid);
+    report.SetBrush(background, TReportBrushStyle::Solid);
     Fill(report, QRectF(QPointF(0, 0), drawing.box), item.Left, item.Top);
-    report.SetBrush(bars, TBrushStyle::Solid);
+    report.SetBrush(bars, TReportBrushStyle::Solid);
     for (const QRectF& bar : drawing.bars)
         Fill(report, bar, item.Left, item.Top);
     if (!drawing.ok()) {
         // A hundredth of an inch, at least one device pixel.
         report.SetPen(BarcodeSymbol::PlaceholderColor(), TPenStyle::Solid, -1);
-        report.SetBrush(background, TBrushStyle::Clear);
+        report.SetBrush(background, TReportBrushStyle::Clear);
         Fill(report, drawing.frame, item.Left, item.Top);
         for (const QLineF& line : drawing.cross) {
             report.MoveTo(item.Left + line.x1(), item.Top + line.y1());

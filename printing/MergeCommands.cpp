@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QSet>
 
-#include "ui/Prompter.h"
+#include "document/MergeFields.h"
 #include "printing/TMergeSourceDialog.h"
 #include "storage/MergeSource.h"
 #include "storage/MergeSourceError.h"
+#include "ui/Prompter.h"
 
 MergeCommands::MergeCommands(std::function<QString()> currentDescription, Memory memory)
     : currentDescription_(std::move(currentDescription)), memory_(std::move(memory)) {}
@@ -39,6 +41,23 @@ QStringList MergeCommands::CurrentFieldNames() {
     } catch (const MergeSourceError&) {
         return {};
     }
+}
+
+TextMarker MergeCommands::MissingFieldMarker() {
+    QSet<QString> keys;
+    try {
+        const MergeSource* source = CurrentSource();
+        if (!source)
+            return {};
+        for (const QString& name : source->FieldNames())
+            keys.insert(MergeSource::FieldKey(name));
+    } catch (const MergeSourceError&) {
+        return {};
+    }
+    const auto known = [keys](const QString& name) {
+        return keys.contains(MergeSource::FieldKey(name));
+    };
+    return [known](const QString& text) { return MissingFieldRuns(text, known); };
 }
 
 void MergeCommands::mnuMergeClick() {

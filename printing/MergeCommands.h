@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "controls/TextRun.h"
+
 class MergeSource;
 
 // The merge sources of the labels, for the rest of the run: "Merge…" chooses one for the
@@ -32,6 +34,9 @@ public:
     QString CurrentFileName() const;
     // The fields of the current label's source; empty without one or when it cannot be read.
     QStringList CurrentFieldNames();
+    // How the design panel shows the current label's texts: references to fields its source
+    // lacks as "{Name?}", marked. None without a source, or when it cannot be read.
+    TextMarker MissingFieldMarker();
 
 private:
     static QString Key(const QString& description) { return description.trimmed().toUpper(); }

@@ -1,6 +1,7 @@
 #include "printing/PainterSurface.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QTextLayout>
 #include <QtMath>
@@ -36,15 +37,31 @@ bool IsSymbolFont(const QString& family) {
     return family.contains(QLatin1String("wingding"), Qt::CaseInsensitive);
 }
 
-bool IsHatch(TBrushStyle style) {
-    return style != TBrushStyle::Solid && style != TBrushStyle::Clear;
+// Latin text with digits and signs: the painter draws it in one run, as its glyph runs would
+// be drawn. Other scripts are split into runs differently, so they always go by glyph runs.
+bool IsLatinOnly(const QString& text) {
+    for (const QChar c : text) {
+        const QChar::Script script = c.script();
+        if (c.isSurrogate() || (script != QChar::Script_Latin && script != QChar::Script_Common &&
+                                script != QChar::Script_Inherited))
+            return false;
+    }
+    return true;
+}
+
+bool IsHatch(TReportBrushStyle style) {
+    return style != TReportBrushStyle::Solid && style != TReportBrushStyle::Clear;
 }
 
 } // namespace
 
 PainterSurface::PainterSurface(QPainter* painter, double dotsPerInchX, double dotsPerInchY,
                                QPoint deviceOffset)
-    : painter_(painter), dpiX_(dotsPerInchX), dpiY_(dotsPerInchY), offset_(deviceOffset) {}
+    : painter_(painter), dpiX_(dotsPerInchX), dpiY_(dotsPerInchY), offset_(deviceOffset),
+      // Checked on the PDF engine (files and printers): a text drawn directly comes out byte
+      // for byte as its glyph runs do. Pixel devices keep to glyph runs.
+      directText_(painter && painter->paintEngine() &&
+                  painter->paintEngine()->type() == QPaintEngine::Pdf) {}
 
 int PainterSurface::DeviceX(double inches) const {
     return qRound(inches * dpiX_) - offset_.x();
@@ -125,12 +142,9 @@ void PainterSurface::DrawText(const QPointF& pivot, double baselineOffset, doubl
     const bool symbol = IsSymbolFont(fontSpec_.Name) && text.size() == 1 && text[0].unicode() < 256;
     if (angleCcw == 0 && !symbol) {
         // Level text needs no change of transform: the glyph runs carry their font.
-        const ShapedText& shaped = Shaped(text);
-        const QPointF origin(DeviceX(pivot.x()),
-                             DeviceY(pivot.y()) + qRound(baselineOffset * dpiY_) - shaped.Ascent);
         painter_->setPen(textColor_);
-        for (const QGlyphRun& run : shaped.Runs)
-            painter_->drawGlyphRun(origin, run);
+        DrawTextLine(
+            QPointF(DeviceX(pivot.x()), DeviceY(pivot.y()) + qRound(baselineOffset * dpiY_)), text);
         return;
     }
     painter_->save();
@@ -149,35 +163,62 @@ void PainterSurface::DrawText(const QPointF& pivot, double baselineOffset, doubl
         painter_->restore();
         return;
     }
-    const ShapedText& shaped = Shaped(text);
-    const QPointF origin(0, qRound(baselineOffset * dpiY_) - shaped.Ascent);
-    for (const QGlyphRun& run : shaped.Runs)
-        painter_->drawGlyphRun(origin, run);
+    DrawTextLine(QPointF(0, qRound(baselineOffset * dpiY_)), text);
     painter_->restore();
 }
 
-// Glyph runs of text in the current font, laid out on one line.
-const PainterSurface::ShapedText& PainterSurface::Shaped(const QString& text) {
-    const QString key = fontKey_ + text;
-    if (const auto it = shaped_.constFind(key); it != shaped_.cend())
-        return it.value();
-    if (shaped_.size() > 512)
-        shaped_.clear();
+// Labels repeat the same texts on every position, and a merge gives most texts once only. A
+// text seen before is drawn from the glyph runs shaped for it. On a PDF page a Latin text seen
+// for the first time is drawn directly, which shapes it once without building runs to keep:
+// most merged texts are never seen again.
+void PainterSurface::DrawTextLine(const QPointF& baseline, const QString& text) {
+    if (const ShapedText* shaped = Reused(text)) {
+        const QPointF origin = baseline - QPointF(0, shaped->Ascent);
+        for (const QGlyphRun& run : shaped->Runs)
+            painter_->drawGlyphRun(origin, run);
+        return;
+    }
+    painter_->setFont(font_);
+    painter_->drawText(baseline, text);
+}
+
+// The glyph runs of text in the current font, laid out on one line; null when the text is
+// to be drawn directly (see DrawTextLine).
+const PainterSurface::ShapedText* PainterSurface::Reused(const QString& text) {
+    QString key = fontKey_ + text;
+    auto it = shaped_.find(key);
+    if (it == shaped_.end()) {
+        if (shaped_.size() > 512)
+            shaped_.clear();
+        const bool direct = directText_ && IsLatinOnly(text);
+        it = shaped_.insert(std::move(key), direct ? ShapedText{} : Shape(text));
+        if (direct)
+            return nullptr;
+    } else if (!it->Shaped) {
+        *it = Shape(text);
+    }
+    return &it.value();
+}
+
+PainterSurface::ShapedText PainterSurface::Shape(const QString& text) const {
     QTextLayout layout(text, font_, painter_->device());
+    // Without the cache the layout drops its shaped glyphs at endLayout() and glyphRuns()
+    // shapes the whole text a second time.
+    layout.setCacheEnabled(true);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
-    return *shaped_.insert(key, {layout.glyphRuns(), line.isValid() ? line.ascent() : 0});
+    return {layout.glyphRuns(), line.isValid() ? line.ascent() : 0, true};
 }
 
 void PainterSurface::FillAndStroke(const QPainterPath& path, const QRect& bounds) {
     Prepare();
     if (!brush_.Pattern.isNull())
         DrawPattern(path);
-    else if (brush_.Style == TBrushStyle::Solid)
+    else if (brush_.Style == TReportBrushStyle::Solid)
         painter_->fillPath(path, brush_.Color);
     else if (IsHatch(brush_.Style))
         DrawHatch(path, bounds);
@@ -195,7 +236,7 @@ void PainterSurface::DrawHatch(const QPainterPath& path, const QRect& bounds) {
     const double oy = brush_.HatchOriginY * dpiY_ - offset_.y();
     const double left = bounds.left() - spacingX, right = bounds.right() + 1 + spacingX;
     const double top = bounds.top() - spacingY, bottom = bounds.bottom() + 1 + spacingY;
-    const TBrushStyle style = brush_.Style;
+    const TReportBrushStyle style = brush_.Style;
 
     painter_->save();
     painter_->setClipPath(path, Qt::IntersectClip);
@@ -204,17 +245,17 @@ void PainterSurface::DrawHatch(const QPainterPath& path, const QRect& bounds) {
     const auto first = [](double from, double origin, double step) {
         return origin + std::floor((from - origin) / step) * step;
     };
-    if (style == TBrushStyle::Horizontal || style == TBrushStyle::Cross)
+    if (style == TReportBrushStyle::Horizontal || style == TReportBrushStyle::Cross)
         for (double y = first(top, oy, spacingY); y <= bottom; y += spacingY)
             painter_->drawLine(QLineF(left, qRound(y), right, qRound(y)));
-    if (style == TBrushStyle::Vertical || style == TBrushStyle::Cross)
+    if (style == TReportBrushStyle::Vertical || style == TReportBrushStyle::Cross)
         for (double x = first(left, ox, spacingX); x <= right; x += spacingX)
             painter_->drawLine(QLineF(qRound(x), top, qRound(x), bottom));
     // A diagonal line is x - y = c ("\") or x + y = c ("/"); c steps by the spacing across.
-    if (style == TBrushStyle::FDiagonal || style == TBrushStyle::DiagCross)
+    if (style == TReportBrushStyle::FDiagonal || style == TReportBrushStyle::DiagCross)
         for (double c = first(left - bottom, ox - oy, spacingX); c <= right - top; c += spacingX)
             painter_->drawLine(QLineF(top + c, top, bottom + c, bottom));
-    if (style == TBrushStyle::BDiagonal || style == TBrushStyle::DiagCross)
+    if (style == TReportBrushStyle::BDiagonal || style == TReportBrushStyle::DiagCross)
         for (double c = first(left + top, ox + oy, spacingX); c <= right + bottom; c += spacingX)
             painter_->drawLine(QLineF(c - top, top, c - bottom, bottom));
     painter_->restore();

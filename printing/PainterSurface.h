@@ -46,14 +46,18 @@ private:
     void DrawPattern(const QPainterPath& path);
     struct ShapedText {
         QList<QGlyphRun> Runs;
-        qreal Ascent = 0; // from the line's top to its baseline
+        qreal Ascent = 0;    // from the line's top to its baseline
+        bool Shaped = false; // false: the text was seen once, not shaped yet
     };
-    const ShapedText& Shaped(const QString& text);
+    void DrawTextLine(const QPointF& baseline, const QString& text);
+    const ShapedText* Reused(const QString& text);
+    ShapedText Shape(const QString& text) const;
 
     QPainter* painter_;
     double dpiX_;
     double dpiY_;
     QPoint offset_;
+    bool directText_;
     bool antialias_ = false;
     TReportPenSpec pen_;
     TReportBrushSpec brush_;
@@ -61,7 +65,7 @@ private:
     QFont font_;
     bool fontValid_ = false;
     QColor textColor_ = Qt::black;
-    // Labels repeat the same texts on every position: shape each once per font.
+    // Texts met so far, by font and text (see DrawTextLine).
     QString fontKey_;
     struct RealisedFont {
         TReportFontDesc Desc;

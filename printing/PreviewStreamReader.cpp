@@ -178,8 +178,9 @@ bool PreviewStreamReader::ReplayPage(int index, ReportSurface& surface) {
             TReportBrushSpec brush;
             in >> argb >> style >> brush.HatchOriginX >> brush.HatchOriginY >> pattern;
             brush.Color = QColor::fromRgba(argb);
-            brush.Style = (style >= 0 && style <= int(TBrushStyle::DiagCross)) ? TBrushStyle(style)
-                                                                               : TBrushStyle::Solid;
+            brush.Style = (style >= 0 && style <= int(TReportBrushStyle::DiagCross))
+                              ? TReportBrushStyle(style)
+                              : TReportBrushStyle::Solid;
             if (pattern >= 0)
                 brush.Pattern = ImageById(pattern);
             surface.SetBrush(brush);

@@ -15,8 +15,9 @@ enum class TVerticalPlacement : int {
 
 enum class TReportOrientation { Portrait, Landscape };
 
-// The eight fill styles of a brush, numbered as label items store them.
-enum class TBrushStyle : int {
+// The eight fill styles of a report brush, numbered as label items store them (the same
+// numbers as the items' TBrushStyle; its own name so that both can be in scope).
+enum class TReportBrushStyle : int {
     Solid = 0,
     Clear = 1,
     Horizontal = 2,
@@ -56,7 +57,7 @@ struct TReportPenSpec {
 // A brush; hatch lines are laid out from HatchOrigin (inches from the paper's corner).
 struct TReportBrushSpec {
     QColor Color = Qt::white;
-    TBrushStyle Style = TBrushStyle::Solid;
+    TReportBrushStyle Style = TReportBrushStyle::Solid;
     QImage Pattern; // optional tile, one pixel = 1/96 inch; overrides Style when set
     double HatchOriginX = 0.0;
     double HatchOriginY = 0.0;

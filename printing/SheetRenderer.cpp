@@ -178,7 +178,8 @@ void SheetRenderer::SetItemPen(TBaseReport& report, const TLabelItemObject& item
 
 void SheetRenderer::PrintShape(TBaseReport& report, const TLabelItemObject& item) {
     SetItemPen(report, item);
-    const auto style = item.BrushStyle <= 7 ? TBrushStyle(item.BrushStyle) : TBrushStyle::Clear;
+    const auto style =
+        item.BrushStyle <= 7 ? TReportBrushStyle(item.BrushStyle) : TReportBrushStyle::Clear;
     report.SetBrush(ColorValueToQColor(item.Color), style);
     const double right = item.Left + item.Width, bottom = item.Top + item.Height;
     if (item.Kind == TLabelItemObject::RectangleItem) {

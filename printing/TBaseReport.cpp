@@ -208,7 +208,7 @@ void TBaseReport::SetPen(const QColor& color, TPenStyle style, int width, TPenMo
         pen_.WidthInches = width / XDpi();
 }
 
-void TBaseReport::SetBrush(const QColor& color, TBrushStyle style, const QImage* pattern) {
+void TBaseReport::SetBrush(const QColor& color, TReportBrushStyle style, const QImage* pattern) {
     brush_.Color = color;
     brush_.Style = style;
     brush_.Pattern = pattern ? *pattern : QImage();
@@ -221,8 +221,8 @@ void TBaseReport::PushPen() {
 // Hatches and patterns line up with the current origin, so that every label on the sheet
 // shows them as the design panel does.
 void TBaseReport::PushBrush() {
-    const bool anchored = !brush_.Pattern.isNull() || (brush_.Style != TBrushStyle::Solid &&
-                                                       brush_.Style != TBrushStyle::Clear);
+    const bool anchored = !brush_.Pattern.isNull() || (brush_.Style != TReportBrushStyle::Solid &&
+                                                       brush_.Style != TReportBrushStyle::Clear);
     brush_.HatchOriginX = anchored ? InchX(0) : 0.0;
     brush_.HatchOriginY = anchored ? InchY(0) : 0.0;
     surface_->SetBrush(brush_);

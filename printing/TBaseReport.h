@@ -106,7 +106,7 @@ public:
     // Pens and brushes. A negative pen width is hundredths of an inch (at least one device
     // pixel); 0 or more is device pixels, 0 being the thinnest line the device draws.
     void SetPen(const QColor& color, TPenStyle style, int width, TPenMode mode = TPenMode::Copy);
-    void SetBrush(const QColor& color, TBrushStyle style, const QImage* pattern = nullptr);
+    void SetBrush(const QColor& color, TReportBrushStyle style, const QImage* pattern = nullptr);
 
     // Shapes, in units from the origin; outlines are centred on the edges.
     void Rectangle(double x1, double y1, double x2, double y2);

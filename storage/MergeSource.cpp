@@ -14,7 +14,7 @@ void MergeSource::SetFieldNames(const QStringList& names) {
     names_.clear();
     index_.clear();
     for (int i = 0; i < names.size(); ++i) {
-        const QString key = Key(names[i]);
+        const QString key = FieldKey(names[i]);
         if (key.isEmpty())
             throw MergeSourceError(
                 FileName(), 0, 0,
@@ -29,7 +29,7 @@ void MergeSource::SetFieldNames(const QStringList& names) {
 }
 
 std::optional<QString> MergeSource::Field(const QString& name) const {
-    const auto found = index_.constFind(Key(name));
+    const auto found = index_.constFind(FieldKey(name));
     if (found == index_.cend())
         return std::nullopt;
     const QStringList& values = Values();
@@ -37,7 +37,7 @@ std::optional<QString> MergeSource::Field(const QString& name) const {
 }
 
 bool MergeSource::HasField(const QString& name) const {
-    return index_.contains(Key(name));
+    return index_.contains(FieldKey(name));
 }
 
 FieldLookup MergeSource::Lookup() const {

@@ -37,6 +37,8 @@ public:
     std::optional<QString> Field(const QString& name) const;
     bool HasField(const QString& name) const;
     FieldLookup Lookup() const;
+    // What names are matched by: blanks at either end dropped, case folded.
+    static QString FieldKey(const QString& name) { return name.trimmed().toCaseFolded(); }
 
     // Reads every record once, so that a fault anywhere shows before anything is printed,
     // and returns the number of records; rewinds afterwards. Throws MergeSourceError.
@@ -47,7 +49,6 @@ protected:
     void SetFieldNames(const QStringList& names);
 
 private:
-    static QString Key(const QString& name) { return name.trimmed().toCaseFolded(); }
     QStringList names_;
     QHash<QString, int> index_;
 };

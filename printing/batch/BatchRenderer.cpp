@@ -10,9 +10,9 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/PrinterAlignmentSettings.h"
 #include "document/ChosenPositions.h"
 #include "printing/MergeRun.h"
+#include "printing/PrinterAlignmentSettings.h"
 #include "printing/SheetJob.h"
 #include "printing/TReportImage.h"
 #include "printing/TReportPdfWriter.h"

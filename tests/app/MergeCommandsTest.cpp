@@ -44,6 +44,20 @@ QString RunTool(const QString& program, const QStringList& arguments, int* exitC
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+int RedPixels(const QImage& image) {
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() - c.green() > 100 && c.red() - c.blue() > 100 ? 1 : 0;
+        }
+    return red;
+}
+
+int RedPixels(QWidget* widget) {
+    return RedPixels(widget->grab().toImage());
+}
+
 class MergeCommandsTest : public MainWindowTest {
 protected:
     void SetUp() override {
@@ -157,6 +171,52 @@ TEST_F(MergeCommandsTest, MissingFieldIsAWarningLineInTheStatusWindow) {
     EXPECT_EQ(button, QStringLiteral("Close"));
     EXPECT_EQ(window->Printing().LastOutcome(), PrintJobs::Outcome::Completed);
     EXPECT_TRUE(prompts.Messages(QStringLiteral("Question")).isEmpty());
+}
+
+// On the design panel a reference to a field the source lacks shows as "{Zip?}" in red, the
+// stored text stays as typed and the paper shows no red.
+TEST_F(MergeCommandsTest, MissingFieldIsRedOnThePanelOnly) {
+    SaveNewLabel(QStringLiteral("Badges"));
+    window->Items().REstoreItems(TextItem(QStringLiteral("{Name} from {Zip}"), 0.1) +
+                                 TextItem(QStringLiteral("{City} {{Zip}}"), 0.5));
+    window->SaveButton->click();
+    const QList<TPim3DLabel*> texts = window->LabelPanel->findChildren<TPim3DLabel*>();
+    ASSERT_EQ(texts.size(), 2);
+    const QString stored = window->SaveItems();
+    EXPECT_EQ(RedPixels(texts[0]), 0); // no source: as typed
+
+    ChooseSource(true);
+    EXPECT_GT(RedPixels(texts[0]), 20);
+    EXPECT_EQ(RedPixels(texts[1]), 0);
+    EXPECT_EQ(window->SaveItems(), stored);
+    EXPECT_FALSE(Changed());
+    // QV_PANEL_PICTURE=file.png keeps a picture of the panel to look at.
+    if (const QString picture = qEnvironmentVariable("QV_PANEL_PICTURE"); !picture.isEmpty())
+        window->LabelPanel->grab().save(picture);
+
+    const QString pdf = dir.filePath(QStringLiteral("badges.pdf"));
+    prompts.Then(Answer::Text(QStringLiteral("1"))).Then(Answer::SaveFile(pdf));
+    window->mnuExportPdf->trigger();
+    RunTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-f"), QStringLiteral("1"),
+             QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"), pdf,
+             dir.filePath("page")});
+    const QImage page(dir.filePath(QStringLiteral("page-1.png")));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_TRUE(RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+                    .contains(QStringLiteral("Ada from {Zip?}")));
+    EXPECT_EQ(RedPixels(page), 0);
+
+    // The next run marks it again from QV.INI; "No Merge" shows the text as typed.
+    RestartWindow();
+    QWidget* first = window->LabelPanel->findChildren<TPim3DLabel*>().value(0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_GT(RedPixels(first), 20);
+    prompts.Then(Answer::Dialog(true, [](QDialog& dialog) {
+        dynamic_cast<TMergeSourceDialog&>(dialog).NoMergeButtonClick();
+    }));
+    window->mnuMerge->trigger();
+    EXPECT_EQ(RedPixels(first), 0);
 }
 
 TEST_F(MergeCommandsTest, BadSourceIsReportedAndNothingPrints) {

@@ -1,4 +1,4 @@
-#include "app/PrinterAlignmentSettings.h"
+#include "printing/PrinterAlignmentSettings.h"
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Preferences.h"
-#include "app/PrinterAlignmentSettings.h"
+#include "printing/PrinterAlignmentSettings.h"
 
 TEST(PrinterAlignmentSettings, KeptPerPrinterBesideTheLastLabelAndBadEntriesGiveDefaults) {
     QTemporaryDir dir;

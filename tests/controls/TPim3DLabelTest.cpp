@@ -5,6 +5,7 @@
 
 #include "ControlTestSupport.h"
 #include "controls/ItemFont.h"
+#include "controls/TCanvasPanel.h"
 #include "controls/TCounterLabel.h"
 #include "controls/TPim3DLabel.h"
 
@@ -39,6 +40,16 @@ int InkOutsideControl(const TPim3DLabel& label) {
     }
     const QRect box(margin - 1, margin - 1, label.width() + 2, label.height() + 2);
     return InkCount(image) - InkCount(image, box);
+}
+
+int RedPixels(const QImage& image) {
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() - c.green() > 100 && c.red() - c.blue() > 100 ? 1 : 0;
+        }
+    return red;
 }
 
 } // namespace
@@ -304,4 +315,39 @@ TEST(TPim3DLabel, PushButtonLowersWhilePressedAndClicksOnRelease) {
     QTest::mousePress(&item, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_EQ(item.Style3D(), lsLowered3D);
     EXPECT_EQ(item.Depth3D(), dpNone);
+}
+
+// A panel that marks texts changes what its text items draw, never their size or origin
+// (which are stored): runs wider than the caption are squeezed into the control.
+TEST(TPim3DLabel, MarkedRunsOfThePanelAreRedInsideTheCaptionsBox) {
+    for (const int angle : {0, 90, 30}) {
+        TCanvasPanel panel;
+        panel.resize(400, 400);
+        auto* label = new TPim3DLabel(&panel);
+        MakeText(*label, QStringLiteral("Dear {Zip}, hello"), angle);
+        label->setFontColor(kColorBlack);
+        const QSize size = label->size();
+        const QPoint origin = label->TextOrigin();
+        const QImage typed = RenderOnWhite(*label);
+        EXPECT_EQ(RedPixels(typed), 0) << angle;
+
+        panel.setTextMarker([](const QString& text) {
+            return text.contains(u'{')
+                       ? QList<TextRun>{{"Dear ", false}, {"{Zip?}", true}, {", hello", false}}
+                       : QList<TextRun>();
+        });
+        EXPECT_EQ(label->size(), size) << angle;
+        EXPECT_EQ(label->TextOrigin(), origin) << angle;
+        const QImage marked = RenderOnWhite(*label);
+        EXPECT_GT(RedPixels(marked), 20) << angle;
+        EXPECT_GT(InkCount(marked), RedPixels(marked) + 20) << angle; // the rest stays black
+        EXPECT_EQ(InkOutsideControl(*label), 0) << angle;
+
+        // A text the marker leaves alone is drawn exactly as before.
+        label->setCaption(QStringLiteral("Dear Zip, hello"));
+        TPim3DLabel alone;
+        MakeText(alone, QStringLiteral("Dear Zip, hello"), angle);
+        alone.setFontColor(kColorBlack);
+        EXPECT_EQ(RenderOnWhite(*label), RenderOnWhite(alone)) << angle;
+    }
 }

@@ -57,4 +57,21 @@ TEST(MergeFields, NamesAndReferences) {
     EXPECT_EQ(pieces[2].text, "z");
 }
 
+// The design panel's view of a text: as typed, but for the references the source lacks.
+TEST(MergeFields, MissingReferencesAreMarkedOnTheTextAsTyped) {
+    const auto known = [](const QString& name) { return name == QStringLiteral("Name"); };
+    const QList<TextRun> runs = MissingFieldRuns("Dear {Name} of {Zip}{Town}, {{x}} {#} {", known);
+    ASSERT_EQ(runs.size(), 3);
+    EXPECT_EQ(runs[0].text, "Dear {Name} of ");
+    EXPECT_FALSE(runs[0].marked);
+    EXPECT_EQ(runs[1].text, "{Zip?}{Town?}");
+    EXPECT_TRUE(runs[1].marked);
+    EXPECT_EQ(runs[2].text, ", {{x}} {#} {");
+    EXPECT_FALSE(runs[2].marked);
+    // Nothing missing, or nothing referred to: shown as typed.
+    EXPECT_TRUE(MissingFieldRuns("{Name} {{Zip}} {#}", known).isEmpty());
+    EXPECT_TRUE(MissingFieldRuns("plain", known).isEmpty());
+    EXPECT_EQ(MissingFieldRuns("{}", {}).value(0).text, "{?}");
+}
+
 } // namespace

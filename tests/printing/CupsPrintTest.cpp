@@ -92,7 +92,7 @@ TEST(CupsPrint, SheetPrintedThroughTheQueueLandsWherePositionsSay) {
         // A 1-inch square 1 inch from the paper's corner, inside the printable area.
         report.SetOrigin(1, 1);
         report.SetPen(Qt::black, TPenStyle::Clear, 0);
-        report.SetBrush(Qt::black, TBrushStyle::Solid);
+        report.SetBrush(Qt::black, TReportBrushStyle::Solid);
         report.Rectangle(0, 0, 1, 1);
         report.SetPen(Qt::black, TPenStyle::Solid, -3);
         report.MoveTo(3, 0);

@@ -38,7 +38,7 @@ void Sheet(TBaseReport& report) {
     report.SetFontPlacement(TVerticalPlacement::Top);
     report.PrintXY(0, 0.5, QStringLiteral("Quorvane"));
     report.SetPen(Qt::black, TPenStyle::Solid, -3);
-    report.SetBrush(QColor(0, 0, 255), TBrushStyle::Solid);
+    report.SetBrush(QColor(0, 0, 255), TReportBrushStyle::Solid);
     report.Rectangle(0, 1, 2, 2);
     report.StretchDraw(3, 1, 5, 2, logo);
 }
@@ -83,6 +83,43 @@ TEST(PdfOutput, TextShapesAndImageColoursWhereTheyWereDrawn) {
     // The bitmap keeps its exact colours (no lossy compression).
     EXPECT_EQ(page.pixel(450, 250), qRgb(230, 20, 30));
     EXPECT_EQ(page.pixel(550, 250), qRgb(20, 160, 40));
+}
+
+// A text met for the first time is drawn differently from one met again (which reuses its
+// shaped glyphs): the two must land alike, kerning and ligatures included.
+TEST(PdfOutput, RepeatedTextLandsLikeItsFirstDrawing) {
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils (pdftoppm) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("repeat.pdf"));
+    TReportPdfWriter writer(pdf);
+    writer.SelectPaper(1);
+    writer.OnPrint = [](TBaseReport& report) {
+        report.SetFont(QStringLiteral("Arial"), 20);
+        report.SetUnderline(true);
+        for (int i = 0; i < 3; ++i)
+            report.PrintXY(1, 1 + 2 * i, QStringLiteral("AVATAR To fi, Wye"));
+    };
+    writer.Execute();
+    const QString boxes =
+        RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QRegularExpression word(
+        QStringLiteral("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\"[^>]*>Wye"));
+    QList<QRegularExpressionMatch> found;
+    for (auto it = word.globalMatch(boxes); it.hasNext();)
+        found.append(it.next());
+    ASSERT_EQ(found.size(), 3) << boxes.toStdString();
+    for (int i = 1; i < 3; ++i) {
+        EXPECT_EQ(found[i].captured(1), found[0].captured(1));
+        EXPECT_EQ(found[i].captured(3), found[0].captured(3));
+        EXPECT_NEAR(found[i].captured(2).toDouble() - found[0].captured(2).toDouble(), 144.0 * i,
+                    0.01);
+    }
+    const QImage page = PdfPage(pdf, 100, dir.filePath(QStringLiteral("repeat")));
+    const QRect first(50, 40, 700, 100);
+    EXPECT_GT(RenderProbe::InkBox(page, first).width(), 200);
+    EXPECT_EQ(page.copy(first), page.copy(first.translated(0, 200)));
+    EXPECT_EQ(page.copy(first), page.copy(first.translated(0, 400)));
 }
 
 TEST(PdfOutput, A4LandscapePagesAndEveryPageWritten) {

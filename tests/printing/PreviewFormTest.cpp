@@ -26,9 +26,9 @@ void Sheets(TBaseReport& report, int pages) {
             for (int column = 0; column < 3; ++column) {
                 report.SetOrigin(0.1875 + column * 2.75, 0.5 + row * 1.0);
                 report.SetPen(QColor(0, 0, 128), TPenStyle::Solid, -2);
-                report.SetBrush(QColor(255, 255, 200), TBrushStyle::Solid);
+                report.SetBrush(QColor(255, 255, 200), TReportBrushStyle::Solid);
                 report.RoundRect(0.05, 0.05, 2.55, 0.95, 0.3, 0.3);
-                report.SetBrush(QColor(200, 0, 0), TBrushStyle::FDiagonal);
+                report.SetBrush(QColor(200, 0, 0), TReportBrushStyle::FDiagonal);
                 report.Rectangle(1.9, 0.2, 2.4, 0.7);
                 report.SetFont(QStringLiteral("Arial"), 14);
                 report.SetBold(true);

@@ -26,11 +26,11 @@ void Scene(TBaseReport& report) {
         report.SetFontRotation(30);
         report.PrintXY(1, 2, QStringLiteral("Turned"));
         report.SetPen(QColor(10, 120, 10), TPenStyle::Solid, -2);
-        report.SetBrush(QColor(240, 200, 0), TBrushStyle::Solid);
+        report.SetBrush(QColor(240, 200, 0), TReportBrushStyle::Solid);
         report.Rectangle(0.2, 0.6, 1.8, 1.2);
-        report.SetBrush(Qt::black, TBrushStyle::DiagCross);
+        report.SetBrush(Qt::black, TReportBrushStyle::DiagCross);
         report.RoundRect(2, 0.6, 3.5, 1.2, 0.3, 0.3);
-        report.SetBrush(Qt::red, TBrushStyle::Clear);
+        report.SetBrush(Qt::red, TReportBrushStyle::Clear);
         report.Ellipse(2, 1.5, 3.5, 2.5);
         report.MoveTo(0.2, 3);
         report.LineTo(3.5, 3);

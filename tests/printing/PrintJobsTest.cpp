@@ -477,7 +477,7 @@ TEST(PrinterAlignment, OnlyThePrinterEngineMovesAndAnIdentityMovesNothing) {
         image.OnPrint = [](TBaseReport& report) {
             report.SetOrigin(2, 1);
             report.SetPen(Qt::black, TPenStyle::Clear, 0);
-            report.SetBrush(Qt::black, TBrushStyle::Solid);
+            report.SetBrush(Qt::black, TReportBrushStyle::Solid);
             report.Rectangle(0, 0, 1, 1);
         };
         image.Execute();

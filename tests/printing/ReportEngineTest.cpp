@@ -14,7 +14,7 @@ namespace {
 void FilledBox(TBaseReport& report) {
     report.SetOrigin(0.5, 0.25);
     report.SetPen(Qt::black, TPenStyle::Clear, 0);
-    report.SetBrush(Qt::black, TBrushStyle::Solid);
+    report.SetBrush(Qt::black, TReportBrushStyle::Solid);
     report.Rectangle(1, 1, 2, 1.5);
 }
 
@@ -40,7 +40,7 @@ TEST(ReportEngine, LabelOriginFromMarginsAndPitches) {
     const QImage page = ToImage(600, [](TBaseReport& report) {
         report.SetOrigin(1 * 2.75 + 0.1875, 2 * 1.0 + 0.5);
         report.SetPen(Qt::black, TPenStyle::Clear, 0);
-        report.SetBrush(Qt::black, TBrushStyle::Solid);
+        report.SetBrush(Qt::black, TReportBrushStyle::Solid);
         report.Rectangle(0, 0, 0.5, 0.5);
     });
     const QRect box = InkBox(page);
@@ -72,7 +72,7 @@ TEST(ReportEngine, NegativePenWidthIsHundredthsOfAnInchAtLeastOnePixel) {
 TEST(ReportEngine, OutlineIsCentredOnTheBoxEdges) {
     const QImage page = ToImage(600, [](TBaseReport& report) {
         report.SetPen(Qt::black, TPenStyle::Solid, -3);
-        report.SetBrush(Qt::white, TBrushStyle::Clear);
+        report.SetBrush(Qt::white, TReportBrushStyle::Clear);
         report.Rectangle(1, 1, 3, 2);
     });
     const QRect box = InkBox(page);
@@ -88,7 +88,7 @@ TEST(ReportEngine, RoundedCornersUseTheGivenEllipse) {
     // 2 x 1 inch with rounding 50 %: corner ellipses 1 inch wide and high.
     const QImage page = ToImage(600, [](TBaseReport& report) {
         report.SetPen(Qt::black, TPenStyle::Clear, 0);
-        report.SetBrush(Qt::black, TBrushStyle::Solid);
+        report.SetBrush(Qt::black, TReportBrushStyle::Solid);
         report.RoundRect(1, 1, 3, 2, 1.0, 1.0);
     });
     const auto ink = [&](double x, double y) {
@@ -105,7 +105,7 @@ TEST(ReportEngine, RoundedCornersUseTheGivenEllipse) {
 TEST(ReportEngine, EllipseIsInscribedInItsBox) {
     const QImage page = ToImage(600, [](TBaseReport& report) {
         report.SetPen(Qt::black, TPenStyle::Clear, 0);
-        report.SetBrush(Qt::black, TBrushStyle::Solid);
+        report.SetBrush(Qt::black, TReportBrushStyle::Solid);
         report.Ellipse(1, 1, 3, 2);
     });
     const QRect box = InkBox(page);
@@ -117,7 +117,7 @@ TEST(ReportEngine, EllipseIsInscribedInItsBox) {
 }
 
 TEST(ReportEngine, HatchLinesStandOneTwelfthOfAnInchApartOnPaper) {
-    const auto hatch = [](TBrushStyle style) {
+    const auto hatch = [](TReportBrushStyle style) {
         return [style](TBaseReport& report) {
             report.SetOrigin(1, 1);
             report.SetPen(Qt::black, TPenStyle::Clear, 0);
@@ -130,7 +130,7 @@ TEST(ReportEngine, HatchLinesStandOneTwelfthOfAnInchApartOnPaper) {
         const double step = dpi / 12.0;
         const int from = qRound(1.2 * dpi), to = qRound(2.8 * dpi), mid = qRound(2 * dpi);
 
-        const QImage horizontal = ToImage(dpi, hatch(TBrushStyle::Horizontal));
+        const QImage horizontal = ToImage(dpi, hatch(TReportBrushStyle::Horizontal));
         const auto rows = RenderProbe::InkRunsInColumn(horizontal, mid, from, to);
         ASSERT_GE(rows.size(), 10u);
         EXPECT_NEAR(double(rows.back() - rows.front()) / (rows.size() - 1), step, 0.5);
@@ -139,12 +139,12 @@ TEST(ReportEngine, HatchLinesStandOneTwelfthOfAnInchApartOnPaper) {
         EXPECT_EQ((rows.front() + halfLine - qRound(dpi)) % qRound(step), 0);
         EXPECT_TRUE(RenderProbe::InkRunsInRow(horizontal, mid, from, to).size() <= 1);
 
-        const QImage vertical = ToImage(dpi, hatch(TBrushStyle::Vertical));
+        const QImage vertical = ToImage(dpi, hatch(TReportBrushStyle::Vertical));
         const auto columns = RenderProbe::InkRunsInRow(vertical, mid, from, to);
         ASSERT_GE(columns.size(), 10u);
         EXPECT_NEAR(double(columns.back() - columns.front()) / (columns.size() - 1), step, 0.5);
 
-        const QImage diagonal = ToImage(dpi, hatch(TBrushStyle::FDiagonal));
+        const QImage diagonal = ToImage(dpi, hatch(TReportBrushStyle::FDiagonal));
         const auto crossings = RenderProbe::InkRunsInRow(diagonal, mid, from, to);
         ASSERT_GE(crossings.size(), 10u);
         EXPECT_NEAR(double(crossings.back() - crossings.front()) / (crossings.size() - 1), step,
@@ -156,7 +156,7 @@ TEST(ReportEngine, HatchLinesStandOneTwelfthOfAnInchApartOnPaper) {
         };
         EXPECT_EQ(modStep(lower.front() - crossings.front()), 2);
 
-        const QImage backward = ToImage(dpi, hatch(TBrushStyle::BDiagonal));
+        const QImage backward = ToImage(dpi, hatch(TReportBrushStyle::BDiagonal));
         const auto b1 = RenderProbe::InkRunsInRow(backward, mid, from + 20, to);
         const auto b2 = RenderProbe::InkRunsInRow(backward, mid + 2, from + 20, to);
         ASSERT_FALSE(b1.empty());
@@ -164,7 +164,7 @@ TEST(ReportEngine, HatchLinesStandOneTwelfthOfAnInchApartOnPaper) {
         EXPECT_EQ(modStep(b1.front() - b2.front()), 2);
 
         // Nothing outside the shape.
-        EXPECT_TRUE(InkBox(ToImage(dpi, hatch(TBrushStyle::DiagCross)))
+        EXPECT_TRUE(InkBox(ToImage(dpi, hatch(TReportBrushStyle::DiagCross)))
                         .adjusted(1, 1, -1, -1)
                         .intersected(QRect(0, 0, qRound(dpi) - 1, qRound(dpi) - 1))
                         .isEmpty());
