@@ -2,9 +2,11 @@
 
 #include "app/LabelRecords.h"
 #include "app/TZendorMain.h"
+#include "designer/ItemMenus.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -53,6 +55,17 @@ protected:
         window->mnuNewLabel->trigger();
         window->Descript->setText(description);
         window->SaveButton->click();
+    }
+
+    // Opens the item's menu as a right click does and chooses an entry.
+    void Choose(QWidget* item, const QString& entry) {
+        QMenu* menu = window->Menus->MenuFor(item);
+        ASSERT_NE(menu, nullptr);
+        window->Menus->PopupAt(item, item->mapToGlobal(QPoint(1, 1)));
+        menu->close();
+        QAction* action = menu->findChild<QAction*>(entry);
+        ASSERT_NE(action, nullptr) << entry.toStdString();
+        action->trigger();
     }
 
     bool Changed() const { return !window->SaveButton->isHidden(); }

@@ -50,16 +50,6 @@ protected:
         QCoreApplication::processEvents();
     }
     QWidget* Last() { return window->Items().OrderList().last().data(); }
-    // Opens the item's menu as a right click does and chooses an entry.
-    void Choose(QWidget* item, const QString& entry) {
-        QMenu* menu = window->Menus->MenuFor(item);
-        ASSERT_NE(menu, nullptr);
-        window->Menus->PopupAt(item, item->mapToGlobal(QPoint(1, 1)));
-        menu->close();
-        QAction* action = menu->findChild<QAction*>(entry);
-        ASSERT_NE(action, nullptr) << entry.toStdString();
-        action->trigger();
-    }
     QString WriteBitmap(const QString& name) {
         const QString path = dir.filePath(name);
         QImage image(40, 24, QImage::Format_RGB32);

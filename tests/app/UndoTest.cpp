@@ -86,16 +86,6 @@ protected:
         QCoreApplication::sendEvent(panel, &drop);
         QCoreApplication::processEvents();
     }
-    // Opens the item's menu as a right click does and chooses an entry.
-    void Choose(QWidget* item, const QString& entry) {
-        QMenu* menu = window->Menus->MenuFor(item);
-        ASSERT_NE(menu, nullptr);
-        window->Menus->PopupAt(item, item->mapToGlobal(QPoint(1, 1)));
-        menu->close();
-        QAction* action = menu->findChild<QAction*>(entry);
-        ASSERT_NE(action, nullptr) << entry.toStdString();
-        action->trigger();
-    }
     QString WriteBitmap(const QString& name, QColor colour, QSize size) {
         const QString path = dir.filePath(name);
         QImage image(size, QImage::Format_RGB32);
