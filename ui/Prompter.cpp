@@ -68,7 +68,8 @@ QWidget* Prompter::DialogParent() {
 }
 
 void Prompter::ShowInformation(const QString& message) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), ShownText(message),
+    QMessageBox box(QMessageBox::Information,
+                    QCoreApplication::translate("Prompter", "Information"), ShownText(message),
                     QMessageBox::Ok, BoxParent());
     box.exec();
 }
@@ -105,6 +106,10 @@ void Prompter::ShowRuntimeError(const QString& message) {
 
 void Prompter::ShowHelpTopic(int topic) {
     THelpWindow::Instance().ShowTopic(topic);
+}
+
+void Prompter::ShowHelpSection(const QString& anchor) {
+    THelpWindow::Instance().ShowSection(anchor);
 }
 
 QString Prompter::GetSaveFileName(const QString& caption, const QString& suggested,
@@ -175,6 +180,9 @@ void ShowRuntimeError(const QString& message) {
 }
 void ShowHelpTopic(int topic) {
     Prompter::Current().ShowHelpTopic(topic);
+}
+void ShowHelpSection(const QString& anchor) {
+    Prompter::Current().ShowHelpSection(anchor);
 }
 QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter) {
     return Prompter::Current().GetSaveFileName(caption, suggested, filter);

@@ -41,6 +41,8 @@ public:
     virtual void ShowRuntimeError(const QString& message);
     // Opens the help window at a topic number.
     virtual void ShowHelpTopic(int topic);
+    // Opens the help window at a section, by the anchor its heading carries.
+    virtual void ShowHelpSection(const QString& anchor);
     // Any other modal dialog of the program: centred over the main window and run; returns
     // its result (QDialog::Accepted or Rejected).
     virtual int RunDialog(QDialog& dialog);
@@ -70,4 +72,5 @@ bool AskYesNoDefaultNo(const QString& message, const QString& caption);
 bool EnterText(const QString& title, const QString& prompt, QString& text);
 void ShowRuntimeError(const QString& message);
 void ShowHelpTopic(int topic);
+void ShowHelpSection(const QString& anchor);
 QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter);
