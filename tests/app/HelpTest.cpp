@@ -115,7 +115,8 @@ TEST(HelpContents, CoversEveryDialogOfTheProgram) {
     ASSERT_FALSE(root.isEmpty());
     static const QRegularExpression dialogClass(
         QStringLiteral("class (\\w+)\\s*:\\s*public (?:QDialog|FixedDialog)\\b"));
-    static const QRegularExpression helpButton(QStringLiteral("\\bHelpButton\\b"));
+    // The button is named HelpButton, by hand or by FixedDialog::AddHelpButton.
+    static const QRegularExpression helpButton(QStringLiteral("\\bHelpButton\\b|AddHelpButton\\("));
     // A text entry belongs to the window it asks for, and F1 there opens that window's topic.
     const QStringList belongToTheirWindow{QStringLiteral("TInputQueryForm")};
     int dialogs = 0;

@@ -16,12 +16,12 @@
 
 namespace {
 
-struct Run {
+struct ProgramRun {
     int exitCode = -1;
     QString output; // standard output and error together
 };
 
-Run RunProgram(const QString& program, const QStringList& arguments,
+ProgramRun RunProgram(const QString& program, const QStringList& arguments,
                const QStringList& environment = {}) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -52,7 +52,7 @@ class InstalledTree : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(prefix.isValid());
-        const Run install = RunProgram(QStringLiteral(QV_CMAKE_COMMAND),
+        const ProgramRun install = RunProgram(QStringLiteral(QV_CMAKE_COMMAND),
                                        {QStringLiteral("--install"), QStringLiteral(QV_BUILD_DIR),
                                         QStringLiteral("--prefix"), prefix.path()});
         ASSERT_EQ(install.exitCode, 0) << install.output.toStdString();
@@ -111,13 +111,13 @@ TEST_F(InstalledTree, PutsEveryFileInItsPlace) {
 }
 
 TEST_F(InstalledTree, DesktopEntryMetainfoAndFileTypeAreValid) {
-    const Run desktop =
+    const ProgramRun desktop =
         RunProgram(QStringLiteral("desktop-file-validate"),
                    {Path(QStringLiteral("share/applications/org.quorvane.Quorvane.desktop"))});
     EXPECT_EQ(desktop.exitCode, 0) << desktop.output.toStdString();
     EXPECT_TRUE(desktop.output.trimmed().isEmpty()) << desktop.output.toStdString();
 
-    const Run metainfo = RunProgram(
+    const ProgramRun metainfo = RunProgram(
         QStringLiteral("appstreamcli"),
         {QStringLiteral("validate"), QStringLiteral("--no-net"),
          Path(QStringLiteral("share/metainfo/org.quorvane.Quorvane.metainfo.xml"))});
@@ -127,7 +127,7 @@ TEST_F(InstalledTree, DesktopEntryMetainfoAndFileTypeAreValid) {
         << metainfo.output.toStdString();
 
     // The file type as the desktop's database compiles it: *.qvlabel is a Quorvane label.
-    const Run mime = RunProgram(QStringLiteral("update-mime-database"),
+    const ProgramRun mime = RunProgram(QStringLiteral("update-mime-database"),
                                 {Path(QStringLiteral("share/mime"))});
     ASSERT_EQ(mime.exitCode, 0) << mime.output.toStdString();
     QFile globs(Path(QStringLiteral("share/mime/globs2")));
@@ -145,7 +145,7 @@ TEST_F(InstalledTree, DesktopEntryMetainfoAndFileTypeAreValid) {
 TEST_F(InstalledTree, InstalledProgramTakesItsFilesFromThePrefix) {
     const QString probe = QStringLiteral(QV_INSTALL_PROBE);
     // From the build folder: the copies built into the program.
-    const Run built = RunProgram(probe, {});
+    const ProgramRun built = RunProgram(probe, {});
     ASSERT_EQ(built.exitCode, 0) << built.output.toStdString();
     EXPECT_EQ(built.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
               QStringList({QStringLiteral(":/stock/QVLTPL.DBF"), QStringLiteral(":/stock/QVLTPL.CDX"),
@@ -154,7 +154,7 @@ TEST_F(InstalledTree, InstalledProgramTakesItsFilesFromThePrefix) {
     // Beside the installed programs: the installed files, wherever the prefix is.
     const QString installed = Path(QStringLiteral("bin/qv_install_probe"));
     ASSERT_TRUE(QFile::copy(probe, installed));
-    const Run run = RunProgram(installed, {});
+    const ProgramRun run = RunProgram(installed, {});
     ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
     const QString share = QFileInfo(Path(QStringLiteral("share/quorvane"))).canonicalFilePath();
     EXPECT_EQ(run.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
@@ -177,7 +177,7 @@ TEST(InstalledLanguage, FollowsTheEnvironmentsLocale) {
     const auto languageUnder = [&](const QStringList& environment) {
         QStringList clean{QStringLiteral("LANGUAGE="), QStringLiteral("LC_ALL="),
                           QStringLiteral("LC_MESSAGES=")};
-        const Run run = RunProgram(probe, {QStringLiteral("--language")}, clean + environment);
+        const ProgramRun run = RunProgram(probe, {QStringLiteral("--language")}, clean + environment);
         return run.output.split(QLatin1Char('\n')).mid(0, 2);
     };
     EXPECT_EQ(languageUnder({QStringLiteral("LANG=de_DE.UTF-8")}),
@@ -197,7 +197,7 @@ TEST(InstalledLanguage, FollowsTheEnvironmentsLocale) {
 // Every option quorvane-batch takes is described in its manual page, and the page describes
 // no option the program lacks.
 TEST(ManualPages, NameEveryOptionOfTheBatchRenderer) {
-    const Run help = RunProgram(QStringLiteral(QV_BUILD_DIR "/app/quorvane-batch"),
+    const ProgramRun help = RunProgram(QStringLiteral(QV_BUILD_DIR "/app/quorvane-batch"),
                                 {QStringLiteral("--help")});
     ASSERT_EQ(help.exitCode, 0) << help.output.toStdString();
     QFile page(qEnvironmentVariable("QV_SOURCE_DIR") + QStringLiteral("/dist/man/quorvane-batch.1"));

@@ -2,6 +2,7 @@
 #include "ui/TInputQueryForm.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -24,6 +25,13 @@ class TranslationsTest : public ::testing::Test {
 protected:
     void TearDown() override { Translations::Install(QLocale::c()); }
 };
+
+// Keeps a picture for people to look at when QV_PICTURE_DIR names a folder.
+void Keep(QWidget& widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
+    if (!folder.isEmpty())
+        widget.grab().save(QDir(folder).filePath(name));
+}
 
 // A .ts file's messages: context -> source texts; `unfinished` gets those not translated.
 std::map<QString, std::set<QString>> Messages(const QString& path,
@@ -73,6 +81,10 @@ TEST_F(TranslationsTest, GermanLocaleGivesGermanTextsAndGermanStandardButtons) {
               QStringLiteral("Ja"));
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')),
               QStringLiteral("Nein"));
+    form.SetText(QStringLiteral("Quorvane"));
+    Keep(form, QStringLiteral("german-text-entry.png"));
+    box.setText(QStringLiteral("Exit program?"));
+    Keep(box, QStringLiteral("german-question.png"));
 
     // Installing again replaces the translators: English comes back whole.
     EXPECT_EQ(Translations::Install(QLocale::c()), QString());

@@ -66,8 +66,8 @@ TEST_F(HelpKeyTest, InTheMainWindowOpensTheContents) {
     QTest::qWait(30);
     THelpWindow& help = PressF1Over(window.get());
     ASSERT_TRUE(help.isVisible());
-    EXPECT_EQ(help.Browser->verticalScrollBar()->value(), 0);
     ExpectShowing(help, QStringLiteral("topic-1001"));
+    EXPECT_EQ(help.parentWidget(), nullptr) << "help over no dialog blocks nothing";
     KeepScreen(QStringLiteral("f1-main-window.png"));
 }
 
