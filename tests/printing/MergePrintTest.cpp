@@ -169,8 +169,10 @@ TEST_F(MergePrintTest, BarcodeDataTakesTheRecordsFields) {
 
 // Without a source the text prints as typed, braces and all.
 TEST_F(MergePrintTest, WithoutASourceTextPrintsAsTyped) {
-    SheetRenderer print(Sheet(1, 1), selection);
-    print.ObjectsText = Text(QStringLiteral("{Name} {{x}}")) + QStringLiteral("NOTHING=NOTHING\n");
+    SheetJob job;
+    job.Label.geometry = Sheet(1, 1);
+    job.ObjectsText = Text(QStringLiteral("{Name} {{x}}")) + QStringLiteral("NOTHING=NOTHING\n");
+    SheetRenderer print(job, nullptr);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     TReportFiler filer;
