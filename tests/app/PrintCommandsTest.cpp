@@ -100,7 +100,9 @@ TEST_F(PrintCommandsTest, PreviewPrintsTheUnsavedLabelOnScreen) {
     }));
     window->mnuPreviewLabels->trigger();
     EXPECT_TRUE(memo.contains(QStringLiteral("LABELITEM=RECTANGLE")));
-    EXPECT_EQ(window->ObjectsHolder->toPlainText(), memo);
+    // The job takes the items' text as written (CRLF lines, as stored), not as a text box
+    // would show it.
+    EXPECT_EQ(window->Items().SaveItems(), memo);
     EXPECT_EQ(pages, 1);
     EXPECT_EQ(window->Printing().LastOutcome(), PrintJobs::Outcome::Completed);
 }
