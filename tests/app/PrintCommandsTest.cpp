@@ -258,7 +258,9 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
     const QString out = dir.filePath(QStringLiteral("x.pdf"));
     const BatchResult help = RunBatch({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains(QStringLiteral("--positions")));
+    for (const char* option : {"--positions", "--printer NAME", "--outlines", "--crop-marks",
+                               "--mirror", "--collate", "*.dbf *.DBF", "*.csv"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
 
     const BatchResult noOutput = RunBatch({"--dir", dir.path(), "--label", "Parcels"});
     EXPECT_EQ(noOutput.exitCode, 2);
@@ -286,6 +288,27 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
     EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--sheets", "+2"})
                   .exitCode,
               2);
+
+    // The print options: --collate only with a merge, one output only, a printer's own
+    // alignment only; a queue that does not exist is not found.
+    const BatchResult collate =
+        RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--collate"});
+    EXPECT_EQ(collate.exitCode, 2);
+    EXPECT_TRUE(collate.err.contains(QStringLiteral("--collate needs --merge")));
+    const BatchResult twoOutputs =
+        RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--printer", "PDF"});
+    EXPECT_EQ(twoOutputs.exitCode, 2);
+    EXPECT_TRUE(
+        twoOutputs.err.contains(QStringLiteral("exactly one of --pdf, --png and --printer")));
+    EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--printer", "PDF",
+                        "--printer-offsets", "PDF"})
+                  .exitCode,
+              2);
+    const BatchResult noQueue = RunBatch({"--dir", dir.path(), "--label", "Parcels", "--printer",
+                                          "No such queue here", "--outlines"});
+    EXPECT_EQ(noQueue.exitCode, 3);
+    EXPECT_TRUE(noQueue.err.contains(QStringLiteral("no printer \"No such queue here\"")))
+        << noQueue.err.toStdString();
 
     const BatchResult missing = RunBatch({"--dir", dir.path(), "--label", "Nope", "--pdf", out});
     EXPECT_EQ(missing.exitCode, 3);
