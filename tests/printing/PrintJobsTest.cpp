@@ -536,4 +536,15 @@ TEST_F(PrintJobsTest, PrintOptionsReachEveryJobFromTheDialog) {
     prompts.Then(Answer::Dialog(true, [](QDialog&) {}));
     jobs.mnuPreviewLabelsClick();
     EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::Completed);
+
+    // The PDF of a mirrored job: the first label's box 0.2875 in from the paper's right edge.
+    jobs.SetOptions(PrintOptions{.Mirror = true});
+    const QString pdf = dir.filePath(QStringLiteral("mirrored.pdf"));
+    ASSERT_EQ(jobs.ExportPdf(pdf, 1), PrintJobs::Outcome::Completed);
+    const QImage page = PdfPage(pdf, 100);
+    ASSERT_FALSE(page.isNull());
+    const QRect ink = RenderProbe::InkBox(page, QRect(page.width() - 120, 0, 120, 120));
+    EXPECT_NEAR(ink.right() + 1, page.width() - 28.75, 1.5);
+    EXPECT_NEAR(ink.top(), 60, 1.5); // 0.5 + 0.1 in, as on a plain sheet
+    EXPECT_TRUE(RenderProbe::InkBox(page, QRect(0, 0, 120, 120)).isEmpty());
 }

@@ -495,8 +495,8 @@ TEST(SheetRender, OutlinesAndCropMarks) {
     const std::vector<RecordingSurface> pages = RecordingSurface::Pages(job.ToStream());
     ASSERT_EQ(pages.size(), 1u);
     // Two labels, each its box and outline; marks above and below six column edges, left and
-    // right of four row edges.
-    EXPECT_EQ(pages[0].Lines, 6 * 2 + 4 * 2);
+    // right of three row edges (the rows touch, so their shared edge has one mark each side).
+    EXPECT_EQ(pages[0].Lines, 6 * 2 + 3 * 2);
     EXPECT_EQ(pages[0].Shapes - pages[0].Lines, 2 * 2);
 
     const double dpi = 100;
