@@ -214,5 +214,7 @@ TEST(ManualPages, NameEveryOptionOfTheBatchRenderer) {
     for (const QString& name : fromProgram)
         EXPECT_TRUE(fromManual.contains(name)) << "the manual page lacks " << name.toStdString();
     for (const QString& name : fromManual)
-        EXPECT_TRUE(fromProgram.contains(name)) << "the program lacks " << name.toStdString();
+        EXPECT_TRUE(fromProgram.contains(name))
+            << "the program lacks " << name.toStdString() << "; it says:\n"
+            << help.output.toStdString();
 }
