@@ -6,6 +6,9 @@
 
 void SheetJob::Render(TBaseReport& engine) const {
     SheetRenderer::SetUpEngine(engine);
+    // A file or spooled document is named after the label it holds.
+    if (!Label.description.trimmed().isEmpty())
+        engine.Title = Label.description.trimmed();
     PaperChoice::Apply(engine, Label.geometry.paperSize);
     SheetRenderer renderer(Label.geometry, Selection);
     renderer.ObjectsText = ObjectsText;

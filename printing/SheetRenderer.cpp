@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 #include "controls/ColorValue.h"
 #include "controls/Picture.h"
@@ -12,6 +13,7 @@
 #include "document/PrintItemsReader.h"
 #include "printing/BarcodePrint.h"
 #include "printing/MergeRun.h"
+#include "printing/PrintableText.h"
 #include "printing/RotatedTextPlacement.h"
 #include "printing/TBaseReport.h"
 
@@ -56,12 +58,15 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
     CounterValue = StartingNumber;
     RepeatCount = 1;
     const int across = geometry_.labelsAcross;
-    int pages = PageCount;
+    long long pages = PageCount;
     if (Merge) {
+        const QString tooMany = Merge->SheetLimitError(geometry_, selection_);
+        if (!tooMany.isEmpty())
+            throw std::runtime_error(tooMany.toStdString());
         Merge->Start();
         pages = Merge->SheetsFor(MergeRun::PositionsPerSheet(geometry_, selection_));
     }
-    for (int page = 1; page <= pages; ++page) {
+    for (long long page = 1; page <= pages; ++page) {
         for (int row = 0; row < geometry_.labelsDown; ++row)
             for (int column = 0; column < across; ++column) {
                 if (selection_.SpecificLabelsChosen &&
@@ -146,7 +151,7 @@ void SheetRenderer::PrintText(TBaseReport& report, TLabelItemObject& item) {
     const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
                                          (ascent + descent) - 0.5 * descent, item.Angle);
     report.GotoXY(at.x(), at.y());
-    report.Print(Merge ? Merge->Substitute(item.Text, CounterValue) : item.Text);
+    report.Print(PrintableText(Merge ? Merge->Substitute(item.Text, CounterValue) : item.Text));
     report.SetFontRotation(0);
 }
 
