@@ -10,11 +10,15 @@
 #include <unistd.h>
 
 #include "document/ChosenPositions.h"
-#include "printing/MergeRun.h"
+#include "merge/MergeRun.h"
+#include "merge/MergeSource.h"
+#include "merge/MergeSourceError.h"
+#include "merge/MergeSourceRegistry.h"
 #include "printing/OutputError.h"
 #include "printing/OutputFile.h"
 #include "printing/PrinterAlignmentSettings.h"
 #include "printing/SheetJob.h"
+#include "printing/SheetJobObserver.h"
 #include "printing/StagedOutput.h"
 #include "printing/TReportImage.h"
 #include "printing/TReportPdfWriter.h"
@@ -22,8 +26,6 @@
 #include "storage/DataTable.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/LabelTable.h"
-#include "storage/MergeSource.h"
-#include "storage/MergeSourceError.h"
 #include "storage/dbf/Table.h"
 
 namespace {
@@ -71,6 +73,18 @@ bool FindLabel(DataTable& table, const QString& description, SheetJob& job) {
     return false;
 }
 
+// A drawing problem is a warning line; the run goes on.
+class WarningsTo : public SheetJobObserver {
+public:
+    explicit WarningsTo(QTextStream& err) : err_(err) {}
+    void DrawingWarning(const QString& warning) override {
+        err_ << "quorvane-batch: warning: " << warning << "\n";
+    }
+
+private:
+    QTextStream& err_;
+};
+
 // Why the output named cannot be written at all (a device, a FIFO, a folder given as the
 // PDF; a file given as the folder of the images), or "".
 QString OutputRefusal(const BatchRenderer::Options& options) {
@@ -85,25 +99,27 @@ QString OutputRefusal(const BatchRenderer::Options& options) {
     return {};
 }
 
-// Every file is written under a partial name and put in place once the run is complete.
-void RenderPdf(SheetJob& job, const PrinterAlignment& alignment, const QString& file) {
+// The file is written under a partial name and put in place once it is complete.
+void RenderPdf(const SheetJob& job, const PrinterAlignment& alignment, const QString& file,
+               SheetJobObserver& observer) {
     TReportPdfWriter writer(file);
     writer.SetAlignment(alignment);
-    job.Render(writer);
+    job.Render(writer, &observer);
 }
 
 // "-": the PDF goes to the standard output as it is made; a failed write still fails the run.
-void RenderPdfToStandardOutput(SheetJob& job, const PrinterAlignment& alignment) {
+void RenderPdfToStandardOutput(const SheetJob& job, const PrinterAlignment& alignment,
+                               SheetJobObserver& observer) {
     OutputFile out(STDOUT_FILENO, QStringLiteral("the standard output"));
     TReportPdfWriter writer(out);
     writer.SetAlignment(alignment);
-    job.Render(writer);
+    job.Render(writer, &observer);
 }
 
 // One image per sheet, each written and synced as soon as it is drawn; none is put in place
 // before the last is complete. A folder this run made is removed again when it fails.
-void RenderPngs(SheetJob& job, const PrinterAlignment& alignment,
-                const BatchRenderer::Options& options) {
+void RenderPngs(const SheetJob& job, const PrinterAlignment& alignment,
+                const BatchRenderer::Options& options, SheetJobObserver& observer) {
     const QString folder = options.pngFolder;
     const bool madeFolder = !QFileInfo::exists(folder);
     if (!QDir().mkpath(folder))
@@ -124,7 +140,7 @@ void RenderPngs(SheetJob& job, const PrinterAlignment& alignment,
             if (!output.Finish(error))
                 throw OutputError(error.toStdString());
         };
-        job.Render(images);
+        job.Render(images, &observer);
         QString error;
         if (!output.Commit(error))
             throw OutputError(error.toStdString());
@@ -140,35 +156,43 @@ void RenderPngs(SheetJob& job, const PrinterAlignment& alignment,
 
 QString BatchRenderer::Usage() {
     return QStringLiteral(
-        "Usage: quorvane-batch [--dir DIR] --label DESCRIPTION [--sheets N]\n"
-        "                      [--positions R:C,R:C...] (--pdf FILE | --png FOLDER [--dpi N])\n"
-        "                      [--merge FILE [--copies N]]\n"
-        "\n"
-        "Renders the sheets of a stored label, exactly as they print.\n"
-        "  --dir DIR          data directory holding QVLBLS.DBF (default: the program's)\n"
-        "  --label TEXT       the label's description (case does not matter)\n"
-        "  --sheets N         number of sheets, 1 to 9999 (default 1)\n"
-        "  --positions LIST   only these positions, row:column counted from 1\n"
-        "  --pdf FILE         write one PDF file, a page per sheet; - writes it to the\n"
-        "                     standard output\n"
-        "  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER\n"
-        "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300);\n"
-        "                     refused with --pdf\n"
-        "  --printer-offsets PRINTER\n"
-        "                     move the drawing by the printer's alignment stored in QV.INI\n"
-        "  --merge FILE       one label per record of a CSV file or a .dbf table; {Field}\n"
-        "                     in a text is the record's field; the records decide the sheets\n"
-        "  --copies N         with --merge: labels per record, 1 to 9999 (default 1); a\n"
-        "                     merge of more than 1,000,000 sheets is refused\n"
-        "  --help             show this text\n"
-        "\n"
-        "The label table is only read, without its lock, so the program may run meanwhile.\n"
-        "Files appear only when the whole run succeeded and every byte reached the disk; a\n"
-        "failed run leaves existing files as they were. A symbolic link is written through;\n"
-        "a device, named pipe or folder is refused.\n"
-        "Exit codes: 0 success, 2 bad usage or an output that is not a file, 3 label or\n"
-        "table not found or a merge file missing or unreadable, 4 the table cannot be read\n"
-        "(damaged), rendering failed or an output could not be written.\n");
+               "Usage: quorvane-batch [--dir DIR] --label DESCRIPTION [--sheets N]\n"
+               "                      [--positions R:C,R:C...] (--pdf FILE | --png FOLDER [--dpi "
+               "N])\n"
+               "                      [--merge FILE [--copies N]]\n"
+               "\n"
+               "Renders the sheets of a stored label, exactly as they print.\n"
+               "  --dir DIR          data directory holding QVLBLS.DBF (default: the program's)\n"
+               "  --label TEXT       the label's description (case does not matter)\n"
+               "  --sheets N         number of sheets, 1 to 9999 (default 1)\n"
+               "  --positions LIST   only these positions, row:column counted from 1\n"
+               "  --pdf FILE         write one PDF file, a page per sheet; - writes it to the\n"
+               "                     standard output\n"
+               "  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER\n"
+               "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300);\n"
+               "                     refused with --pdf\n"
+               "  --printer-offsets PRINTER\n"
+               "                     move the drawing by the printer's alignment stored in QV.INI\n"
+               "  --merge FILE       one label per record of FILE (kinds below); {Field} in a\n"
+               "                     text is the record's field; the records decide the sheets\n"
+               "  --copies N         with --merge: labels per record, 1 to 9999 (default 1); a\n"
+               "                     merge of more than 1,000,000 sheets is refused\n"
+               "  --help             show this text\n"
+               "\n"
+               "Merge files, by name:\n") +
+           MergeSourceRegistry::HelpText() +
+           QStringLiteral(
+               "\n"
+               "The label table is only read, without its lock, so the program may run meanwhile.\n"
+               "Files appear only when the whole run succeeded and every byte reached the disk; "
+               "a\n"
+               "failed run leaves existing files as they were. A symbolic link is written "
+               "through;\n"
+               "a device, named pipe or folder is refused.\n"
+               "Exit codes: 0 success, 2 bad usage or an output that is not a file, 3 label or\n"
+               "table not found or a merge file missing, unreadable or not a regular file, 4 the\n"
+               "table cannot be read (damaged), rendering failed or an output could not be\n"
+               "written.\n");
 }
 
 bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QString& error) {
@@ -312,16 +336,14 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
         job.Merge = merge.get();
     }
 
-    job.OnWarning = [&err](const QString& warning) {
-        err << "quorvane-batch: warning: " << warning << "\n";
-    };
+    WarningsTo warnings(err);
     try {
         if (options.pdfFile == QLatin1String("-"))
-            RenderPdfToStandardOutput(job, alignment);
+            RenderPdfToStandardOutput(job, alignment, warnings);
         else if (!options.pdfFile.isEmpty())
-            RenderPdf(job, alignment, options.pdfFile);
+            RenderPdf(job, alignment, options.pdfFile, warnings);
         else
-            RenderPngs(job, alignment, options);
+            RenderPngs(job, alignment, options, warnings);
     } catch (const OutputError& error) {
         err << "quorvane-batch: " << error.what() << "\n";
         return RenderFailed;

@@ -15,6 +15,7 @@
 #include "document/ChosenPositions.h"
 #include "document/LabelItems.h"
 #include "printing/PrintJobs.h"
+#include "printing/SheetJob.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
@@ -74,7 +75,7 @@ TEST_F(PrintCommandsTest, PreviewPrintsTheUnsavedLabelOnScreen) {
     int pages = 0;
     prompts.Then(Answer::Dialog(true, [&memo](QDialog& dialog) {
         auto& status = dynamic_cast<TLabelPrint&>(dialog);
-        memo = status.ObjectsMemo->toPlainText();
+        memo = status.Job().ObjectsText;
         status.FormActivate();
     }));
     prompts.Then(Answer::Dialog(true, [&pages](QDialog& dialog) {
@@ -86,7 +87,9 @@ TEST_F(PrintCommandsTest, PreviewPrintsTheUnsavedLabelOnScreen) {
     }));
     window->mnuPreviewLabels->trigger();
     EXPECT_TRUE(memo.contains(QStringLiteral("LABELITEM=RECTANGLE")));
-    EXPECT_EQ(window->ObjectsHolder->toPlainText(), memo);
+    // The job takes the items' text as written (CRLF lines, as stored), not as a text box
+    // would show it.
+    EXPECT_EQ(window->Items().SaveItems(), memo);
     EXPECT_EQ(pages, 1);
     EXPECT_EQ(window->Printing().LastOutcome(), PrintJobs::Outcome::Completed);
 }

@@ -11,10 +11,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "LabelOf.h"
 #include "RenderProbe.h"
 #include "document/ChosenPositions.h"
 #include "printing/PreviewStreamReader.h"
 #include "printing/PrintJobs.h"
+#include "printing/SheetJob.h"
 #include "printing/TBaseReport.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
@@ -84,8 +86,7 @@ QString ShotsDir() {
 
 class PrintJobsTest : public ::testing::Test {
 protected:
-    PrintJobsTest()
-        : jobs(nullptr, {[this] { return objects; }, [this] { return label; }}, selection) {
+    PrintJobsTest() : jobs(nullptr, printed, selection) {
         jobs.PrintersInstalled = [] { return true; };
         jobs.PaperSupported = [](int) { return true; };
     }
@@ -108,6 +109,7 @@ protected:
     ChosenPositions selection;
     CurrentLabel label = AddressLabel();
     QString objects = SolidBox(0.1, 0.1, 0.5) + kEnd;
+    LabelOf printed{label, objects};
     PrintJobs jobs;
 };
 
@@ -220,7 +222,7 @@ TEST_F(PrintJobsTest, PreviewHoldsOneSheetOfTheLabelOnScreen) {
     prompts.Then(RunStatus(&finalText, [](TLabelPrint& status) {
         EXPECT_EQ(status.windowTitle(), QStringLiteral("Preview Status"));
         EXPECT_EQ(status.CancelButton->text(), QStringLiteral("Stop"));
-        EXPECT_EQ(status.PageCount, 1);
+        EXPECT_EQ(status.Job().Sheets, 1);
         EXPECT_FALSE(status.IsPrinting);
     }));
     prompts.Then(Answer::Dialog(true, [&](QDialog& dialog) {
@@ -410,7 +412,7 @@ TEST_F(PrintJobsTest, PrintDialogCopiesAreSheetsAndSetupKeepsItsPrinter) {
     int sheets = 0;
     prompts.Then(Answer::Dialog(false, [&sheets](QDialog& dialog) {
         auto& status = dynamic_cast<TLabelPrint&>(dialog);
-        sheets = status.PageCount;
+        sheets = status.Job().Sheets;
         EXPECT_TRUE(status.IsPrinting);
         status.Engine().Abort(); // closed before it ran: nothing reaches the printer
     }));

@@ -1,26 +1,10 @@
-#include "storage/MergeSource.h"
+#include "merge/MergeSource.h"
 
-#include <QFile>
-
-#include <sys/stat.h>
-
-#include "storage/CsvMergeSource.h"
-#include "storage/MergeSourceError.h"
-#include "storage/TableMergeSource.h"
+#include "merge/MergeSourceError.h"
+#include "merge/MergeSourceRegistry.h"
 
 std::unique_ptr<MergeSource> MergeSource::Open(const QString& fileName) {
-    // A FIFO would hang the reader and a folder reads as nothing: only files are sources.
-    struct stat info {};
-    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
-        throw MergeSourceError(fileName, 0, 0, QStringLiteral("the file cannot be opened"));
-    if (!S_ISREG(info.st_mode))
-        throw MergeSourceError(fileName, 0, 0,
-                               S_ISDIR(info.st_mode)
-                                   ? QStringLiteral("not a regular file but a folder")
-                                   : QStringLiteral("not a regular file"));
-    if (fileName.endsWith(QLatin1String(".dbf"), Qt::CaseInsensitive))
-        return std::make_unique<TableMergeSource>(fileName);
-    return std::make_unique<CsvMergeSource>(fileName);
+    return MergeSourceRegistry::Open(fileName);
 }
 
 void MergeSource::SetFieldNames(const QStringList& names) {
