@@ -67,7 +67,7 @@ void PrintJobs::UseAlignmentStore(PrinterAlignmentStore* store) {
 
 // Without a printer the print dialog still offers printing to a PDF file.
 void PrintJobs::mnuPrintLabelsClick() {
-    if (!mainReportPrinter_->PrintDialog(window_))
+    if (!mainReportPrinter_->PrintDialog(window_, &options_))
         return;
     // The copies entered are the sheets; the device itself prints each page once.
     const int sheets = mainReportPrinter_->Copies();
@@ -295,6 +295,7 @@ SheetJob PrintJobs::MakeJob(int sheets, MergeRun* merge) const {
     job.Sheets = sheets;
     job.Selection = selection_;
     job.Merge = merge;
+    job.Options = options_;
     return job;
 }
 
@@ -304,7 +305,7 @@ std::unique_ptr<MergeRun> PrintJobs::StartMerge(int copies, bool& failed) {
         MergeSource* source = merge_ ? merge_->CurrentSource() : nullptr;
         if (!source)
             return nullptr;
-        auto run = std::make_unique<MergeRun>(*source, copies);
+        auto run = std::make_unique<MergeRun>(*source, copies, options_.Collate);
         const QString tooMany = run->SheetLimitError(source_.Label().geometry, selection_);
         if (tooMany.isEmpty())
             return run;

@@ -15,6 +15,7 @@ void SheetJob::Prepare(TBaseReport& engine) const {
     if (!Label.description.trimmed().isEmpty())
         engine.Title = Label.description.trimmed();
     PaperChoice::Apply(engine, Label.geometry.paperSize);
+    engine.SetMirror(Options.Mirror);
 }
 
 void SheetJob::Run(TBaseReport& engine, SheetJobObserver* observer) const {
