@@ -5,6 +5,7 @@
 #include "app/TZendorMain.h"
 #include "controls/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
+#include "printing/PartialFiles.h"
 #include "storage/DataDirectory.h"
 #include "translations/Translations.h"
 #include "ui/HelpKey.h"
@@ -13,6 +14,8 @@
 #include <QIcon>
 
 int main(int argc, char** argv) {
+    // Before any thread starts: an export stopped by a signal leaves no partial file.
+    PartialFiles::InstallSignalCleanup();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     // The menu entry and icon the desktop shows for the program's windows.

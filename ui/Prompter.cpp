@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStatusBar>
 #include <QtDebug>
 
 #include "ui/TInputQueryForm.h"
@@ -112,6 +113,12 @@ void Prompter::ShowHelpSection(const QString& anchor) {
     THelpWindow::Instance().ShowSection(anchor);
 }
 
+void Prompter::ShowStatus(const QString& message) {
+    constexpr int kShownMs = 15000;
+    if (auto* window = qobject_cast<QMainWindow*>(MainWindow()))
+        window->statusBar()->showMessage(message, kShownMs);
+}
+
 QString Prompter::GetSaveFileName(const QString& caption, const QString& suggested,
                                   const QString& filter) {
     return QFileDialog::getSaveFileName(BoxParent(), caption, suggested, filter);
@@ -183,6 +190,9 @@ void ShowHelpTopic(int topic) {
 }
 void ShowHelpSection(const QString& anchor) {
     Prompter::Current().ShowHelpSection(anchor);
+}
+void ShowStatus(const QString& message) {
+    Prompter::Current().ShowStatus(Prompter::ShownText(message));
 }
 QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter) {
     return Prompter::Current().GetSaveFileName(caption, suggested, filter);

@@ -43,6 +43,9 @@ public:
     virtual void ShowHelpTopic(int topic);
     // Opens the help window at a section, by the anchor its heading carries.
     virtual void ShowHelpSection(const QString& anchor);
+    // A passing note of what a command did ("4 sheets written to badges.pdf"), in the main
+    // window's status line; it needs no answer.
+    virtual void ShowStatus(const QString& message);
     // Any other modal dialog of the program: centred over the main window and run; returns
     // its result (QDialog::Accepted or Rejected).
     virtual int RunDialog(QDialog& dialog);
@@ -73,4 +76,5 @@ bool EnterText(const QString& title, const QString& prompt, QString& text);
 void ShowRuntimeError(const QString& message);
 void ShowHelpTopic(int topic);
 void ShowHelpSection(const QString& anchor);
+void ShowStatus(const QString& message);
 QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter);
