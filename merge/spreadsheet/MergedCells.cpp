@@ -14,6 +14,7 @@ bool MergedCells::Add(long long top, int left, long long bottom, int right) {
 void MergedCells::Rewind() {
     active_.clear();
     next_ = 0;
+    visits_ = 0;
     for (Area& area : areas_)
         area.value.clear();
 }
@@ -26,6 +27,7 @@ void MergedCells::Activate(long long row) {
     }
     while (next_ < areas_.size() && areas_[next_].top <= row)
         active_.push_back(int(next_++));
+    visits_ += qsizetype(active_.size());
     std::erase_if(active_, [&](int i) { return areas_[std::size_t(i)].bottom < row; });
 }
 
@@ -34,8 +36,10 @@ bool MergedCells::Covers(long long row) {
     return !active_.empty();
 }
 
-void MergedCells::Apply(long long row, QStringList& cells, int columnLimit) {
+bool MergedCells::Apply(long long row, QStringList& cells, int columnLimit) {
     Activate(row);
+    if (visits_ > MaxVisits)
+        return false;
     for (int i : active_) {
         Area& area = areas_[std::size_t(i)];
         if (area.left >= columnLimit)
@@ -50,4 +54,5 @@ void MergedCells::Apply(long long row, QStringList& cells, int columnLimit) {
         for (int column = area.left; column <= right; ++column)
             cells[column] = area.value;
     }
+    return true;
 }

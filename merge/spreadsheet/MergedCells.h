@@ -12,6 +12,9 @@
 class MergedCells {
 public:
     static constexpr int MaxAreas = 65536;
+    // Visits of an area by a row, over a whole reading: areas that overlap or span every row
+    // of a long sheet could otherwise cost rows times areas.
+    static constexpr long long MaxVisits = 1LL << 28;
 
     // Columns from 0, rows from 1, both inclusive. False when past MaxAreas.
     bool Add(long long top, int left, long long bottom, int right);
@@ -21,8 +24,8 @@ public:
     // Whether any area covers the row (the first of a run of repeated rows, say).
     bool Covers(long long row);
     // Takes the top-left values of the areas that start in row and writes each area's value
-    // into the cells it covers in row, up to columnLimit columns.
-    void Apply(long long row, QStringList& cells, int columnLimit);
+    // into the cells it covers in row, up to columnLimit columns. False once past MaxVisits.
+    bool Apply(long long row, QStringList& cells, int columnLimit);
 
 private:
     struct Area {
@@ -36,4 +39,5 @@ private:
     std::vector<int> active_; // areas that started at or above the current row
     std::size_t next_ = 0;    // the first area not yet active
     bool sorted_ = true;
+    long long visits_ = 0;
 };

@@ -101,6 +101,7 @@ void OdsReader::Rewind() {
     merged_ = MergedCells();
     row_ = 0;
     repeats_ = 0;
+    shown_ = 0;
 }
 
 bool OdsReader::NextRow(QStringList& cells) {
@@ -113,11 +114,17 @@ bool OdsReader::NextRow(QStringList& cells) {
         --repeats_;
         ++row_;
         cells = repeated_;
-        merged_.Apply(row_, cells, columnLimit_);
+        if (!merged_.Apply(row_, cells, columnLimit_))
+            Fail(QStringLiteral("the sheet's merged areas overlap past all reason"));
         if (!AllEmpty(cells)) {
             if (row_ > MaxRows)
                 Fail(QStringLiteral("the sheet has more than %1 rows").arg(MaxRows));
             TrimEnd(cells);
+            shown_ += cells.size();
+            if (shown_ > MaxCellsShown)
+                Fail(QStringLiteral("the sheet repeats its cells more than %1 times; it is "
+                                    "refused")
+                         .arg(MaxCellsShown));
             return true;
         }
         // Empty repetitions that no merged area reaches are passed over at once.

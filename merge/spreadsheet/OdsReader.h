@@ -18,6 +18,10 @@ class ZipArchive;
 // named sheet is wanted.
 class OdsReader : public SpreadsheetReader {
 public:
+    // Cells shown over a whole reading, repetitions counted: a row of a thousand cells
+    // repeated a million times is a bomb of its own kind.
+    static constexpr long long MaxCellsShown = 1LL << 25;
+
     // Throws SpreadsheetError.
     OdsReader(const QString& fileName, const QString& sheet);
     // The package in bytes (for fuzzing and tests).
@@ -51,4 +55,5 @@ private:
     MergedCells merged_;
     QStringList repeated_;   // a row that repeats, before its merged areas are applied
     long long repeats_ = 0;  // times it is still to come
+    long long shown_ = 0;    // cells given out since the reading started
 };

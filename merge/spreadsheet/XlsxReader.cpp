@@ -283,7 +283,8 @@ bool XlsxReader::NextRow(QStringList& cells) {
                 cells.append(QString());
             cells[column] = value;
         }
-        merged_.Apply(row_, cells, columnLimit_);
+        if (!merged_.Apply(row_, cells, columnLimit_))
+            Fail(QStringLiteral("the sheet's merged areas overlap past all reason"));
         if (AllEmpty(cells))
             continue;
         TrimEnd(cells);

@@ -275,6 +275,24 @@ TEST_F(HostileSpreadsheetTest, RefusesEntitiesNestingAndHugeTexts) {
         << Fault(longCell).toStdString();
 }
 
+TEST_F(HostileSpreadsheetTest, RefusesRepetitionBombs) {
+    // A row of a thousand cells repeated a million times is a billion cells.
+    const QString repeated = writer.Spreadsheet(
+        "repeated.ods", "<table:table-row table:number-rows-repeated=\"1000000\"><table:table-cell "
+                        "table:number-columns-repeated=\"1000\"><text:p>x</text:p>"
+                        "</table:table-cell></table:table-row>");
+    EXPECT_TRUE(Fault(repeated).contains("repeats its cells more than"))
+        << Fault(repeated).toStdString();
+
+    // Tens of thousands of areas over every row would cost rows times areas.
+    const QByteArray areas = QByteArray("<mergeCell ref=\"A1:B1048576\"/>").repeated(60000);
+    const QString merged = writer.Workbook("areas.xlsx",
+                                           QByteArray("<row><c><v>1</v></c></row>").repeated(20000),
+                                           {}, {}, "<mergeCells>" + areas + "</mergeCells>");
+    EXPECT_TRUE(Fault(merged).contains("merged areas overlap past all reason"))
+        << Fault(merged).toStdString();
+}
+
 TEST_F(HostileSpreadsheetTest, RefusesWhatIsNoSpreadsheet) {
     EXPECT_EQ(Fault(writer.Write("text.ods", {{"mimetype", "application/vnd.oasis.opendocument."
                                                            "text"},
