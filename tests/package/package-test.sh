@@ -54,7 +54,7 @@ say "built $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB)"
 depends=$(dpkg-deb -f "$deb" Depends)
 say "Depends: $depends"
 for needed in libqt6widgets6 libqt6printsupport6 libzint fonts-liberation2 fonts-wine \
-              fonts-symbola fonts-noto-core; do
+              fonts-symbola fonts-noto-core libqt6sql6-sqlite; do
   grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
 
