@@ -1,0 +1,28 @@
+#include "templates/ReadTemplates.h"
+
+#include "storage/TemplateTable.h"
+#include "templates/SheetRules.h"
+
+QString ReadTemplates::FittedName(const QString& text) {
+    const QString simple = text.simplified();
+    if (simple.toUtf8().size() <= TemplateTable::NameWidth)
+        return simple;
+    QString fitted;
+    for (const QString& word : simple.split(QLatin1Char(' '))) {
+        const QString longer = fitted.isEmpty() ? word : fitted + QLatin1Char(' ') + word;
+        if (longer.toUtf8().size() > TemplateTable::NameWidth)
+            break;
+        fitted = longer;
+    }
+    // A first word longer than the field is cut inside it, at a whole character.
+    return fitted.isEmpty() ? TemplateTable::StoredName(simple) : fitted;
+}
+
+void ReadTemplates::Add(LabelTemplate t) {
+    t.name = FittedName(t.name);
+    if (const QString problem = SheetRules::Problem(t.geometry); !problem.isEmpty()) {
+        skipped.append({t.name, problem});
+        return;
+    }
+    templates.append(std::move(t));
+}
