@@ -133,7 +133,7 @@ PrintJobs::Outcome PrintJobs::PrintAlignmentTestSheet(const PrinterAlignment& al
     printer.UseStoredAlignment = false;
     printer.SetAlignment(alignment);
     printer.SetCopies(1);
-    PaperChoice::Apply(printer, label.geometry.paperSize);
+    PaperChoice::Apply(printer, label.geometry);
     printer.OnPrint = [&sheet](TBaseReport& report) { sheet.Draw(report); };
     try {
         printer.Execute();
@@ -181,7 +181,7 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
         status.setWindowTitle(QStringLiteral("Preview Status"));
         status.CancelButton->setText(QStringLiteral("Stop"));
     }
-    PaperChoice::Apply(status.Engine(), paperSize);
+    PaperChoice::Apply(status.Engine(), label.geometry);
     if (merge) {
         status.Merge = merge.get();
         status.Warning = merge->MissingFieldsWarning(status.ObjectsMemo->toPlainText());

@@ -6,7 +6,7 @@
 
 void SheetJob::Render(TBaseReport& engine) const {
     SheetRenderer::SetUpEngine(engine);
-    PaperChoice::Apply(engine, Label.geometry.paperSize);
+    PaperChoice::Apply(engine, Label.geometry);
     SheetRenderer renderer(Label.geometry, Selection);
     renderer.ObjectsText = ObjectsText;
     renderer.PageCount = Sheets;

@@ -1,7 +1,10 @@
 #include "templates/ReadTemplates.h"
 
+#include "storage/TableSchemas.h"
 #include "storage/TemplateTable.h"
 #include "templates/SheetRules.h"
+
+#include <algorithm>
 
 QString ReadTemplates::FittedName(const QString& text) {
     const QString simple = text.simplified();
@@ -18,8 +21,21 @@ QString ReadTemplates::FittedName(const QString& text) {
     return fitted.isEmpty() ? TemplateTable::StoredName(simple) : fitted;
 }
 
+QString ReadTemplates::FittedEquivalents(const QString& text) {
+    static const int width = SchemaFieldWidth(TemplateTableFields(), "EQUIVS");
+    QString fitted = text;
+    // Whole part numbers only: the list is cut after the last one that fits.
+    while (fitted.toUtf8().size() > width) {
+        const qsizetype cut = std::max(fitted.lastIndexOf(QStringLiteral(", ")),
+                                       fitted.lastIndexOf(QStringLiteral("; ")));
+        fitted = cut > 0 ? fitted.left(cut) : QString();
+    }
+    return fitted;
+}
+
 void ReadTemplates::Add(LabelTemplate t) {
     t.name = FittedName(t.name);
+    t.equivalents = FittedEquivalents(t.equivalents);
     if (const QString problem = SheetRules::Problem(t.geometry); !problem.isEmpty()) {
         skipped.append({t.name, problem});
         return;

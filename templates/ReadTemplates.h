@@ -28,4 +28,6 @@ struct ReadTemplates {
     // A template name of at most 60 bytes (the TEMPLATE field): whole words while they fit,
     // blanks collapsed.
     static QString FittedName(const QString& text);
+    // A list of equivalents cut to what EQUIVS stores (254 bytes), after a whole entry.
+    static QString FittedEquivalents(const QString& text);
 };

@@ -294,6 +294,7 @@ void TSelectTemplate::ShowDetails() {
 void TSelectTemplate::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     RunCommand([this] { FormActivate(); });
+    SearchBox->setFocus();
 }
 
 int TSelectTemplate::SelectedRow() const {

@@ -63,6 +63,19 @@ TemplateImport::Outcome TemplateImport::ImportFile(const QString& path, Template
     for (table.First(); !table.Eof(); table.Next())
         present.insert(table.Text(QStringLiteral("TEMPLATE")).toUpper());
     table.Go(current);
+    // A file of a thousand templates is written in one go and flushed to disk once at the
+    // end, not record by record.
+    struct Batch {
+        TemplateTable& table;
+        explicit Batch(TemplateTable& t) : table(t) { table.Engine().setSyncWrites(false); }
+        ~Batch() {
+            table.Engine().setSyncWrites(true);
+            try {
+                table.Engine().flush();
+            } catch (...) {
+            }
+        }
+    } batch(table);
     for (LabelTemplate t : read.templates) {
         t.name = TemplateTable::StoredName(t.name);
         if (present.contains(t.name.toUpper())) {

@@ -1,6 +1,17 @@
+#include "storage/TableSchemas.h"
+#include "storage/TemplateTable.h"
+#include "storage/dbf/Table.h"
+#include "support/TestData.h"
 #include "templates/GlabelsTemplateFile.h"
 #include "templates/LibreOfficeLabelsFile.h"
 #include "templates/SheetRules.h"
+#include "templates/TemplateImport.h"
+
+#include <QDir>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <iostream>
 
 #include <gtest/gtest.h>
 
@@ -203,6 +214,17 @@ TEST(TemplateFiles, AFileOfAnotherKindIsRefusedWithAReason) {
     EXPECT_TRUE(cut.templates.isEmpty());
 }
 
+TEST(TemplateFiles, LongListsOfEquivalentsAreCutAfterAWholePartNumber) {
+    QStringList parts;
+    for (int i = 0; i < 60; ++i)
+        parts << QString::number(10000 + i);
+    const QString fitted = ReadTemplates::FittedEquivalents("Avery " + parts.join(", "));
+    EXPECT_LE(fitted.toUtf8().size(), 254);
+    EXPECT_GT(fitted.size(), 240);
+    EXPECT_TRUE(fitted.endsWith(parts.value(fitted.count(',')))) << fitted.toStdString();
+    EXPECT_EQ(ReadTemplates::FittedEquivalents("Avery 5260, 5960"), "Avery 5260, 5960");
+}
+
 TEST(TemplateFiles, SheetRulesRefuseWhatCannotPrint) {
     SheetGeometry g{1, 2.625f, 3, 10, 0.5f, 0.15625f, 2.78125f, 1, "LTR", "RR"};
     EXPECT_EQ(SheetRules::Problem(g), "");
@@ -229,4 +251,72 @@ TEST(TemplateFiles, SheetRulesRefuseWhatCannotPrint) {
     SheetGeometry many = g;
     many.labelsDown = 100;
     EXPECT_TRUE(SheetRules::Problem(many).startsWith("The labels across and down"));
+}
+
+// The template files Debian installs (copies in tests/data/templates): every entry of every
+// file is either imported or skipped with a reason, into a catalogue without them.
+TEST(TemplateFiles, ImportsTheFilesDebianInstalls) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("QVLTPL.DBF");
+    dbf::Table::create(path.toStdString(), TemplateTableFields());
+    dbf::Table::open(path.toStdString())
+        ->createIndexTag(TemplateTableTag, TemplateTableTagExpression);
+    QString message;
+    auto table = TemplateTable::Open(dir.path(), message);
+    ASSERT_TRUE(table) << message.toStdString();
+
+    int imported = 0, files = 0, notes = 0;
+    QMap<QString, int> reasons;
+    const QDir glabels(TestDataPath("templates/glabels"));
+    const QStringList names = glabels.entryList({"*-templates.xml"}, QDir::Files, QDir::Name);
+    ASSERT_GE(names.size(), 30);
+    for (const QString& name : names) {
+        const TemplateImport::Outcome outcome =
+            TemplateImport::ImportFile(glabels.filePath(name), *table);
+        ASSERT_TRUE(outcome.error.isEmpty()) << outcome.error.toStdString();
+        ++files;
+        imported += int(outcome.imported.size());
+        notes += int(outcome.notes.size());
+        for (const auto& s : outcome.skipped)
+            ++reasons[s.reason.section(':', 0, 0)];
+    }
+    std::cout << "gLabels: " << files << " files, " << imported << " imported, " << notes
+              << " of several layouts kept their first\n";
+    for (auto it = reasons.cbegin(); it != reasons.cend(); ++it)
+        std::cout << "  skipped " << it.value() << ": " << it.key().toStdString() << "\n";
+    EXPECT_GE(imported, 1100);
+    EXPECT_EQ(table->RecordCount(), quint32(imported));
+    // A second import of the same file stores nothing and says why.
+    const TemplateImport::Outcome again =
+        TemplateImport::ImportFile(glabels.filePath("avery-us-templates.xml"), *table);
+    EXPECT_TRUE(again.imported.isEmpty());
+    ASSERT_FALSE(again.skipped.isEmpty());
+    EXPECT_EQ(again.skipped.first().reason, TemplateImport::AlreadyPresent);
+    EXPECT_EQ(table->RecordCount(), quint32(imported));
+
+    const TemplateImport::Outcome lo =
+        TemplateImport::ImportFile(TestDataPath("templates/labels.xml"), *table);
+    ASSERT_TRUE(lo.error.isEmpty()) << lo.error.toStdString();
+    QMap<QString, int> loReasons;
+    for (const auto& s : lo.skipped)
+        ++loReasons[s.reason.section(':', 0, 0)];
+    std::cout << "LibreOffice: " << lo.imported.size() << " imported, " << lo.skipped.size()
+              << " skipped\n";
+    for (auto it = loReasons.cbegin(); it != loReasons.cend(); ++it)
+        std::cout << "  skipped " << it.value() << ": " << it.key().toStdString() << "\n";
+    EXPECT_GE(lo.imported.size(), 1500);
+    EXPECT_EQ(lo.imported.size() + lo.skipped.size(), 1981);
+    int rolls = 0;
+    for (table->First(); !table->Eof(); table->Next()) {
+        const LabelTemplate t = table->Current();
+        EXPECT_TRUE(t.userDefined);
+        EXPECT_EQ(SheetRules::Problem(t.geometry), "") << t.name.toStdString();
+        rolls += t.geometry.paperSize == "ROLL";
+    }
+    EXPECT_GE(rolls, 150);
+    // A file of another kind: a clear message, nothing stored.
+    const TemplateImport::Outcome other =
+        TemplateImport::ImportFile(TestDataPath("templates/SOURCES.md"), *table);
+    EXPECT_TRUE(other.error.contains("is not a template file"));
+    EXPECT_TRUE(other.Summary("SOURCES.md").contains("gLabels template files (*-templates.xml)"));
 }
