@@ -1,16 +1,16 @@
-#include "printing/MergeRun.h"
+#include "merge/MergeRun.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 
 #include "document/ChosenPositions.h"
+#include "document/LabelItemValue.h"
 #include "document/MergeFields.h"
 #include "document/PrintItemsReader.h"
 #include "document/SheetGeometry.h"
-#include "printing/TLabelItemObject.h"
-#include "storage/MergeSource.h"
-#include "storage/MergeSourceError.h"
+#include "merge/MergeSource.h"
+#include "merge/MergeSourceError.h"
 
 MergeRun::MergeRun(MergeSource& source, int copies)
     : source_(source), copies_(std::max(1, copies)) {
@@ -76,12 +76,11 @@ QString MergeRun::Progress() const {
 QStringList MergeRun::MissingFields(const QString& objectsText) const {
     QStringList missing;
     for (const PrintItemValue& value : ReadPrintItems(objectsText).items) {
-        const TLabelItemObject item = TLabelItemObject::From(value);
-        const bool barcode = item.Kind == TLabelItemObject::BarcodeItem;
-        if (!barcode && item.Kind >= TLabelItemObject::CounterItem &&
-            item.Kind <= TLabelItemObject::HorizontalLineItem)
+        const bool barcode = value.kind == quint8(LabelItemKind::Barcode);
+        if (!barcode && value.kind >= quint8(LabelItemKind::Counter) &&
+            value.kind <= quint8(LabelItemKind::HorizontalLine))
             continue;
-        for (const QString& name : MergeFieldNames(barcode ? item.Data : item.Text))
+        for (const QString& name : MergeFieldNames(barcode ? value.data : value.text))
             if (name != QStringView(kCounterFieldName) && !source_.HasField(name) &&
                 !missing.contains(name, Qt::CaseInsensitive))
                 missing.append(name);
