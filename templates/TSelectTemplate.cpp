@@ -28,7 +28,8 @@
 #include <algorithm>
 
 namespace {
-constexpr int GridRows = 12; // rows visible without scrolling
+constexpr int GridRows = 20;    // rows visible without scrolling
+constexpr int DetailLines = 11; // lines of the selected sheet's details under its drawing
 
 // Connects a button to a handler that runs inside the command boundary: an engine failure
 // ends the handler with the error box, never the dialog.
@@ -81,8 +82,8 @@ TSelectTemplate::TSelectTemplate(TemplateTable& table, QWidget* parent)
     search->addWidget(ShapeFilter);
     layout->addLayout(search);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(LabelGrid);
-    middle->addWidget(BuildPreview());
+    middle->addWidget(LabelGrid, 0, Qt::AlignTop);
+    middle->addWidget(BuildPreview(), 0, Qt::AlignTop);
     layout->addLayout(middle);
     auto* buttons = new QHBoxLayout;
     for (QWidget* button : std::initializer_list<QWidget*>{
@@ -236,6 +237,9 @@ QWidget* TSelectTemplate::BuildPreview() {
     DetailsLabel->setWordWrap(true);
     DetailsLabel->setFixedWidth(230);
     DetailsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A height of its own, so that the dialog keeps its size (and its place over the main
+    // window) whatever the selected sheet's details are.
+    DetailsLabel->setFixedHeight(DetailsLabel->fontMetrics().lineSpacing() * DetailLines);
     DetailsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(Preview);
     column->addWidget(DetailsLabel, 1);

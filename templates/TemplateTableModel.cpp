@@ -20,7 +20,7 @@ struct Column {
 const Column Columns[] = {
     {"Description", 40, Kind::Text}, {"Height (in)", 6, Kind::Number},
     {"Width (in)", 6, Kind::Number}, {"# Across", 8, Kind::Count},
-    {"# Down", 8, Kind::Count},      {"Paper", 12, Kind::Text},
+    {"# Down", 8, Kind::Count},      {"Paper", 20, Kind::Text},
 };
 constexpr int ColumnCount = int(std::size(Columns));
 

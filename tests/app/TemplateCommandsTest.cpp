@@ -87,7 +87,7 @@ TEST_F(TemplateCommandsTest, NewLabelAppliesTheChosenTemplateAndFitsThePanel) {
     EXPECT_EQ(Description(), "{untitled label}");
     EXPECT_TRUE(Changed());
     EXPECT_EQ(Label().templateName, Avery5160);
-    const SheetGeometry expected{1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"};
+    const SheetGeometry expected{1.0f, 2.625f, 3, 10, 0.5f, 0.1563f, 2.7813f, 1.0f, "LTR", "RR"};
     EXPECT_EQ(Label().geometry, expected);
     EXPECT_EQ(window->LabelPanel->size(), QSize(252, 96));
     EXPECT_EQ(window->LabelPanel->Shape(), lsRoundRect);
@@ -99,7 +99,8 @@ TEST_F(TemplateCommandsTest, NewLabelAppliesTheChosenTemplateAndFitsThePanel) {
     window->SaveButton->click();
     RestartWindow();
     SheetGeometry stored = expected;
-    stored.leftMargin = 0.188f;
+    stored.leftMargin = 0.156f;
+    stored.horizontalPitch = 2.781f;
     EXPECT_EQ(Label().templateName, Avery5160);
     EXPECT_EQ(Label().geometry, stored);
 }
