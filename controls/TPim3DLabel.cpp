@@ -5,18 +5,13 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdlib>
-#include <numbers>
 
 #include "controls/ItemFont.h"
+#include "controls/RotatedTextPlacement.h"
 #include "controls/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
 
 namespace {
-
-// The integer nearest to v, halves going to the even neighbour.
-int Nearest(double v) {
-    return static_cast<int>(std::nearbyint(v));
-}
 
 // -180 falls in none of the placement cases; it is the same rotation as 180.
 int DrawnAngle(int angle) {
@@ -164,23 +159,7 @@ QSize TPim3DLabel::RotatedSize() const {
 }
 
 TPim3DLabel::Placement TPim3DLabel::PlaceRotatedText(int w, int h, int angle, int d) {
-    angle = DrawnAngle(angle);
-    const double a = angle * (1.0 / 180) * std::numbers::pi;
-    const double s = std::sin(a);
-    const double c = std::cos(a);
-    Placement placement;
-    const int W = Nearest(std::abs(h * s) + std::abs(w * c)) + d;
-    const int H = Nearest(std::abs(w * s) + std::abs(h * c)) + d;
-    placement.size = QSize(W, H);
-    if (angle >= 0 && angle <= 90)
-        placement.origin = QPoint(0, std::abs(Nearest(w * s)));
-    else if (angle >= -90 && angle < 0)
-        placement.origin = QPoint(std::abs(Nearest(h * s)), 0);
-    else if (angle > 90)
-        placement.origin = QPoint(std::abs(Nearest(w * c)), H);
-    else
-        placement.origin = QPoint(W, std::abs(Nearest(h * c)));
-    return placement;
+    return ::PlaceRotatedText(w, h, angle, d);
 }
 
 TPim3DLabel::Layout TPim3DLabel::computeLayout() const {

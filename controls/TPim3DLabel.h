@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "controls/RotatedTextPlacement.h"
+
 class QPainter;
 
 #include "controls/ColorValue.h"
@@ -93,10 +95,8 @@ public:
     // Size and text origin of a text w x h pixels (unrotated) drawn at angle degrees with the
     // depth offset d (0 for items): the rotated extents rounded to the nearest integer (halves
     // to even) plus d, and the corner the text cell starts from.
-    struct Placement {
-        QSize size;
-        QPoint origin;
-    };
+    // The panel's side of the one rotated-text placement (controls/RotatedTextPlacement.h).
+    using Placement = RotatedTextBox;
     static Placement PlaceRotatedText(int w, int h, int angle, int d);
 
     // Draws the text as the control shows it, in the control's coordinates, without clipping.

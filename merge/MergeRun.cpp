@@ -12,8 +12,8 @@
 #include "merge/MergeSource.h"
 #include "merge/MergeSourceError.h"
 
-MergeRun::MergeRun(MergeSource& source, int copies)
-    : source_(source), copies_(std::max(1, copies)) {
+MergeRun::MergeRun(MergeSource& source, int copies, bool collate)
+    : source_(source), copies_(std::max(1, copies)), collate_(collate) {
     records_ = source_.Validate();
     if (records_ == 0)
         throw MergeSourceError(source_.FileName(), 0, 0, QStringLiteral("there are no records"));
@@ -39,10 +39,12 @@ int MergeRun::PositionsPerSheet(const SheetGeometry& geometry, const ChosenPosit
 void MergeRun::Start() {
     source_.Rewind();
     current_ = 0;
-    copy_ = copies_;
+    copy_ = collate_ ? 1 : copies_;
 }
 
 bool MergeRun::NextPosition() {
+    if (collate_)
+        return NextCollated();
     if (copy_ < copies_) {
         ++copy_;
         return true;
@@ -58,6 +60,22 @@ bool MergeRun::NextPosition() {
     return true;
 }
 
+// The next record of the set; after the last record the next set starts from the first.
+bool MergeRun::NextCollated() {
+    if (current_ >= records_) {
+        if (copy_ >= copies_)
+            return false;
+        ++copy_;
+        source_.Rewind();
+        current_ = 0;
+    }
+    if (!source_.Next())
+        throw MergeSourceError(source_.FileName(), 0, current_ + 1,
+                               QStringLiteral("the file has changed since the job began"));
+    ++current_;
+    return true;
+}
+
 QString MergeRun::Substitute(const QString& text, qint64 counterValue) const {
     const FieldLookup lookup = [&](const QString& name) -> std::optional<QString> {
         if (name == QStringView(kCounterFieldName))
@@ -68,7 +86,10 @@ QString MergeRun::Substitute(const QString& text, qint64 counterValue) const {
 }
 
 QString MergeRun::Progress() const {
-    return QStringLiteral("Record %1 of %2").arg(current_).arg(records_);
+    const QString record = QStringLiteral("Record %1 of %2").arg(current_).arg(records_);
+    if (!collate_ || copies_ == 1)
+        return record;
+    return record + QStringLiteral(", set %1 of %2").arg(copy_).arg(copies_);
 }
 
 // Every kind the renderer draws as a text (unknown kinds included) takes field references,

@@ -7,18 +7,21 @@ class ChosenPositions;
 class MergeSource;
 struct SheetGeometry;
 
-// One job's walk through a merge source: every record fills copies consecutive chosen
-// positions, in the sheet's visiting order, and the job runs as many sheets as that takes.
+// One job's walk through a merge source: every record fills copies chosen positions, in the
+// sheet's visiting order, and the job runs as many sheets as that takes. Uncollated (the
+// default) a record's copies stand together (1 1 2 2 3 3); collated the whole set of records
+// runs once per copy (1 2 3 1 2 3), each set following on from the last.
 // The sheet renderer asks it for the record of each position it is about to draw and draws
 // a text item's field references through it.
 class MergeRun {
 public:
     // Reads the whole source once (MergeSourceError when any record is bad) so that nothing
     // is drawn from a source that would fail half-way.
-    MergeRun(MergeSource& source, int copies);
+    MergeRun(MergeSource& source, int copies, bool collate = false);
 
     long long Records() const { return records_; }
     int Copies() const { return copies_; }
+    bool Collated() const { return collate_; }
     // The sheets the job takes when positionsPerSheet positions of each sheet are drawn.
     int SheetsFor(int positionsPerSheet) const;
     // The positions a sheet of geometry offers under the chosen positions.
@@ -31,7 +34,7 @@ public:
     // text with its field references replaced from the current record; "{#}" is the
     // counter's value. A field the source lacks shows as "{Name?}".
     QString Substitute(const QString& text, qint64 counterValue) const;
-    // "Record n of m", for the status window.
+    // "Record n of m" ("…, set k of c" when collated), for the status window.
     QString Progress() const;
     long long CurrentRecord() const { return current_; }
 
@@ -41,9 +44,12 @@ public:
     QString MissingFieldsWarning(const QString& objectsText) const;
 
 private:
+    bool NextCollated();
+
     MergeSource& source_;
     int copies_;
+    bool collate_;
     long long records_ = 0;
     long long current_ = 0; // the record drawn now, from 1; 0 before the first
-    int copy_ = 0;          // copies of the current record drawn so far
+    int copy_ = 0;          // copies of the current record drawn so far; collated: the set
 };

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "printing/SheetMarks.h"
 #include "printing/TBaseReport.h"
 
 namespace {
@@ -74,18 +75,7 @@ void AlignmentTestSheet::Draw(TBaseReport& report) const {
 }
 
 void AlignmentTestSheet::DrawOutline(TBaseReport& report, double x, double y) const {
-    report.SetPen(QColor(90, 90, 90), TPenStyle::Solid, -1);
-    report.SetBrush(Qt::white, TReportBrushStyle::Clear);
-    const double right = x + Geometry.labelWidth, bottom = y + Geometry.labelHeight;
-    const QString shape = Geometry.labelShape.trimmed();
-    if (shape == u"RE") {
-        report.Ellipse(x, y, right, bottom);
-    } else if (shape == u"SR") {
-        report.Rectangle(x, y, right, bottom);
-    } else {
-        const double corner = 0.2 * std::min<double>(Geometry.labelWidth, Geometry.labelHeight);
-        report.RoundRect(x, y, right, bottom, corner, corner);
-    }
+    SheetMarks::DrawOutline(report, Geometry, x, y);
 }
 
 void AlignmentTestSheet::DrawCross(TBaseReport& report, double x, double y) const {

@@ -81,8 +81,25 @@ bool PainterSurface::Ready() const {
     return painter_ && painter_->isActive();
 }
 
-void PainterSurface::BeginPage(const QSizeF&) {}
+// Each page starts unmirrored: the painter keeps its transform from page to page.
+void PainterSurface::BeginPage(const QSizeF&) {
+    if (mirrored_ && Ready())
+        painter_->setTransform(unmirrored_);
+    mirrored_ = false;
+}
+
 void PainterSurface::EndPage() {}
+
+// Device x becomes axis - x, where the axis in device pixels allows for the device offset
+// that DeviceX subtracts from both.
+void PainterSurface::MirrorPage(double axisInches) {
+    if (!Ready() || mirrored_)
+        return;
+    unmirrored_ = painter_->transform();
+    const double axis = qRound(axisInches * dpiX_) - 2 * offset_.x();
+    painter_->setTransform(QTransform(-1, 0, 0, 1, axis, 0), true);
+    mirrored_ = true;
+}
 
 void PainterSurface::SetPen(const TReportPenSpec& pen) {
     pen_ = pen;

@@ -25,6 +25,7 @@ public:
 
     void BeginPage(const QSizeF& pageInches) override;
     void EndPage() override;
+    void MirrorPage(double axisInches) override;
     void SetPen(const TReportPenSpec& pen) override;
     void SetBrush(const TReportBrushSpec& brush) override;
     void SetFont(const TReportFontDesc& font, const QColor& color) override;
@@ -59,6 +60,8 @@ private:
     QPoint offset_;
     bool directText_;
     bool antialias_ = false;
+    bool mirrored_ = false;
+    QTransform unmirrored_; // the painter's transform before the page was mirrored
     TReportPenSpec pen_;
     TReportBrushSpec brush_;
     TReportFontDesc fontSpec_;

@@ -23,6 +23,7 @@ enum Op : quint8 {
     Image = 11,    // rect, qint32 id
     ImageDef = 12, // qint32 id, QByteArray png
     DocEnd = 13,
+    Mirror = 14, // double axis: the rest of the page reversed (x becomes axis - x)
 };
 
 enum FontStyle : quint8 { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };

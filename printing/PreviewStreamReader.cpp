@@ -111,6 +111,9 @@ bool PreviewStreamReader::Scan() {
         case Line:
             in >> d[0] >> d[1] >> d[2] >> d[3];
             break;
+        case Mirror:
+            in >> d[0];
+            break;
         case Image:
             ReadRect(in);
             in >> id;
@@ -214,6 +217,10 @@ bool PreviewStreamReader::ReplayPage(int index, ReportSurface& surface) {
         case Line:
             in >> d[0] >> d[1] >> d[2] >> d[3];
             surface.DrawLine(QPointF(d[0], d[1]), QPointF(d[2], d[3]));
+            break;
+        case Mirror:
+            in >> d[0];
+            surface.MirrorPage(d[0]);
             break;
         case Image: {
             const QRectF box = ReadRect(in);

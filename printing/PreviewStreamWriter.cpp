@@ -33,6 +33,10 @@ void PreviewStreamWriter::BeginPage(const QSizeF& pageInches) {
         WriteFont();
 }
 
+void PreviewStreamWriter::MirrorPage(double axisInches) {
+    out_ << quint8(Mirror) << axisInches;
+}
+
 void PreviewStreamWriter::EndPage() {
     out_ << quint8(PageEnd);
 }

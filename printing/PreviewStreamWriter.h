@@ -23,6 +23,7 @@ public:
     int PageCount() const { return pages_; }
 
     void BeginPage(const QSizeF& pageInches) override;
+    void MirrorPage(double axisInches) override;
     void EndPage() override;
     void SetPen(const TReportPenSpec& pen) override;
     void SetBrush(const TReportBrushSpec& brush) override;

@@ -67,7 +67,7 @@ void PrintJobs::mnuPrintLabelsClick() {
         ShowInformation(kNoPrinters);
         return;
     }
-    if (!mainReportPrinter_->PrintDialog(window_))
+    if (!mainReportPrinter_->PrintDialog(window_, &options_))
         return;
     // The copies entered are the sheets; the device itself prints each page once.
     const int sheets = mainReportPrinter_->Copies();
@@ -274,6 +274,7 @@ SheetJob PrintJobs::MakeJob(int sheets, MergeRun* merge) const {
     job.Sheets = sheets;
     job.Selection = selection_;
     job.Merge = merge;
+    job.Options = options_;
     return job;
 }
 
@@ -283,7 +284,7 @@ std::unique_ptr<MergeRun> PrintJobs::StartMerge(int copies, bool& failed) {
         MergeSource* source = merge_ ? merge_->CurrentSource() : nullptr;
         if (!source)
             return nullptr;
-        return std::make_unique<MergeRun>(*source, copies);
+        return std::make_unique<MergeRun>(*source, copies, options_.Collate);
     } catch (const MergeSourceError& error) {
         failed = true;
         ShowInformation(error.Message());

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "document/SheetGeometry.h"
+#include "printing/PrintOptions.h"
 
 class QWidget;
 class ChosenPositions;
@@ -63,6 +64,10 @@ public:
     // Whether the current printer takes a paper code (1 letter, 9 A4, 11 A5); replaceable.
     std::function<bool(int paperCode)> PaperSupported;
     TReportPrinter& MainReportPrinter() { return *mainReportPrinter_; }
+    // Outlines, crop marks, mirror and the merge's collation, as the print dialog last left
+    // them; print, preview and PDF export all draw with them.
+    const PrintOptions& Options() const { return options_; }
+    void SetOptions(const PrintOptions& options) { options_ = options; }
     Outcome LastOutcome() const { return last_; }
 
     static constexpr int MaxSheets = 9999;
@@ -81,5 +86,6 @@ private:
     ChosenPositions& selection_;
     std::unique_ptr<TReportPrinter> mainReportPrinter_;
     Outcome last_ = Outcome::NotRun;
+    PrintOptions options_;
     PrinterAlignmentStore* alignmentStore_ = nullptr;
 };

@@ -18,6 +18,9 @@ public:
 
     virtual void BeginPage(const QSizeF& pageInches) = 0;
     virtual void EndPage() = 0;
+    // Reverses what is drawn on the rest of the page left to right about the vertical line
+    // axisInches / 2 from the paper's left edge (an x drawn becomes axisInches - x).
+    virtual void MirrorPage(double axisInches) = 0;
 
     virtual void SetPen(const TReportPenSpec& pen) = 0;
     virtual void SetBrush(const TReportBrushSpec& brush) = 0;

@@ -12,6 +12,7 @@ void SheetJob::Render(TBaseReport& engine, SheetJobObserver* observer) const {
 void SheetJob::Prepare(TBaseReport& engine) const {
     SheetRenderer::SetUpEngine(engine);
     PaperChoice::Apply(engine, Label.geometry);
+    engine.SetMirror(Options.Mirror);
 }
 
 void SheetJob::Run(TBaseReport& engine, SheetJobObserver* observer) const {

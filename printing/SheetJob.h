@@ -4,6 +4,7 @@
 
 #include "document/ChosenPositions.h"
 #include "document/SheetGeometry.h"
+#include "printing/PrintOptions.h"
 
 class MergeRun;
 class SheetJobObserver;
@@ -18,8 +19,11 @@ struct SheetJob {
     QString ObjectsText;       // the label's items
     int Sheets = 1;            // pages to produce
     ChosenPositions Selection; // positions to print when SpecificLabelsChosen
-    // A mail merge: one record per drawn position; Sheets is then left to the run.
+    // A mail merge: one record per drawn position; Sheets is then left to the run (whose
+    // copies and collation say how the records repeat).
     MergeRun* Merge = nullptr;
+    // Outlines, crop marks and mirror; Collate is the merge run's own.
+    PrintOptions Options;
 
     // Prepare, then Run: the whole job on an engine made for it.
     void Render(TBaseReport& engine, SheetJobObserver* observer = nullptr) const;

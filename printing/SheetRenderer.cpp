@@ -7,14 +7,15 @@
 
 #include "controls/ColorValue.h"
 #include "controls/Picture.h"
+#include "controls/RotatedTextPlacement.h"
 #include "document/ChosenPositions.h"
 #include "document/MergeFields.h"
 #include "document/PrintItemsReader.h"
 #include "merge/MergeRun.h"
 #include "printing/BarcodePrint.h"
-#include "printing/RotatedTextPlacement.h"
 #include "printing/SheetJob.h"
 #include "printing/SheetJobObserver.h"
+#include "printing/SheetMarks.h"
 #include "printing/TBaseReport.h"
 
 namespace {
@@ -65,6 +66,11 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
         pages = merge_->SheetsFor(MergeRun::PositionsPerSheet(geometry_, selection));
     }
     for (int page = 1; page <= pages; ++page) {
+        if (job_.Options.CropMarks) {
+            report.SetOrigin(0, 0);
+            report.Home();
+            SheetMarks::DrawCropMarks(report, geometry_);
+        }
         for (int row = 0; row < geometry_.labelsDown; ++row)
             for (int column = 0; column < across; ++column) {
                 if (selection.SpecificLabelsChosen && !selection.isSelected(row * across + column))
@@ -77,6 +83,8 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
                 report.Home();
                 report.ResetSection();
                 PrintSingleLabel(report, lastIndex);
+                if (job_.Options.Outlines)
+                    SheetMarks::DrawOutline(report, geometry_, 0, 0);
                 if (observer_ && !observer_->LabelDrawn())
                     return;
             }

@@ -48,7 +48,7 @@ void TBaseReport::Execute() {
     jobPage_ = PageSizeInches();
     surface_ = BeginDocument();
     printing_ = true;
-    surface_->BeginPage(jobPage_);
+    BeginSurfacePage();
     ShowStatus();
     pen_ = {};
     brush_ = {};
@@ -92,15 +92,24 @@ void TBaseReport::NewPage() {
     surface_->EndPage();
     ++page_;
     BeginDevicePage();
-    surface_->BeginPage(jobPage_);
+    BeginSurfacePage();
     ResetSection();
     Home();
     ShowStatus();
 }
 
+// A mirrored page turns about the corrected page's width, and its drawing moves the other way
+// before the turn, so that the correction moves the turned page as it does a plain one.
+void TBaseReport::BeginSurfacePage() {
+    surface_->BeginPage(jobPage_);
+    if (mirror_)
+        surface_->MirrorPage(jobPage_.width() * alignment_.ScaleX);
+}
+
 // Inches on paper: the position meant, as the printer's correction moves it.
 double TBaseReport::InchX(double x) const {
-    return (originX_ + x / UnitsFactor * ScaleX / 100.0) * alignment_.ScaleX + alignment_.OffsetX;
+    const double offset = mirror_ ? -alignment_.OffsetX : alignment_.OffsetX;
+    return (originX_ + x / UnitsFactor * ScaleX / 100.0) * alignment_.ScaleX + offset;
 }
 
 double TBaseReport::InchY(double y) const {

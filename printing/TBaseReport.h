@@ -52,6 +52,10 @@ public:
     // position drawn; none unless a printer job sets it (or the batch renderer is told to).
     void SetAlignment(const PrinterAlignment& alignment) { alignment_ = alignment; }
     const PrinterAlignment& Alignment() const { return alignment_; }
+    // Every page reversed left to right (text too), for printing on the back of clear film.
+    // The printer's correction still moves the page as it lands in the printer.
+    void SetMirror(bool on) { mirror_ = on; }
+    bool Mirror() const { return mirror_; }
 
     // The device's resolution, pixels per inch.
     virtual double XDpi() const = 0;
@@ -133,8 +137,10 @@ protected:
     QSizeF customPage_;
     TReportOrientation orientation_ = TReportOrientation::Portrait;
     PrinterAlignment alignment_;
+    bool mirror_ = false;
 
 private:
+    void BeginSurfacePage();
     double InchX(double x) const;
     double InchY(double y) const;
     double UnitsFromPixels(int pixels, double dpi) const;

@@ -12,6 +12,8 @@
 #include <stdexcept>
 
 #include "printing/PaperChoice.h"
+#include "printing/PrintOptions.h"
+#include "printing/TPrintOptionsTab.h"
 #include "printing/TPrinterSetup.h"
 #include "ui/Prompter.h"
 
@@ -42,6 +44,20 @@ bool RunStandardDialog(QPrinter& printer, QWidget* parent, bool setup) {
     return Prompter::Current().RunDialog(dialog) == QDialog::Accepted;
 }
 
+// The same dialog with the "Labels" tab of the print options, which it owns.
+bool RunOptionsDialog(QPrinter& printer, QWidget* parent, PrintOptions& options) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    auto* tab = new TPrintOptionsTab(options);
+    dialog.setOptionTabs({tab});
+    if (Prompter::Current().RunDialog(dialog) != QDialog::Accepted)
+        return false;
+    options = tab->Options();
+    options.Collate = printer.collateCopies();
+    return true;
+}
+
 } // namespace
 
 TReportPrinter::TReportPrinter() = default;
@@ -57,6 +73,8 @@ QPrinter& TReportPrinter::Device() {
         auto* p = new QPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         if (p->printerName().isEmpty() && !QPrinterInfo::availablePrinters().isEmpty())
             p->setPrinterName(QPrinterInfo::availablePrinters().first().printerName());
+        // A merge's copies stand together unless the print dialog's Collate box is ticked.
+        p->setCollateCopies(false);
         return p;
     }();
     return *printer;
@@ -90,9 +108,16 @@ void TReportPrinter::SetDialogLauncher(DialogLauncher launcher) {
     Launcher() = std::move(launcher);
 }
 
-bool TReportPrinter::PrintDialog(QWidget* parent) {
-    return Launcher() ? Launcher()(Device(), parent, false)
-                      : RunStandardDialog(Device(), parent, false);
+bool TReportPrinter::PrintDialog(QWidget* parent, PrintOptions* options) {
+    if (Launcher()) {
+        if (!Launcher()(Device(), parent, false))
+            return false;
+        if (options)
+            options->Collate = Device().collateCopies();
+        return true;
+    }
+    return options ? RunOptionsDialog(Device(), parent, *options)
+                   : RunStandardDialog(Device(), parent, false);
 }
 
 bool TReportPrinter::PrinterSetupDialog(QWidget* parent) {

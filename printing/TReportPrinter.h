@@ -7,6 +7,7 @@
 #include "printing/TCanvasReport.h"
 
 class QPrinter;
+struct PrintOptions;
 class QTemporaryFile;
 class QWidget;
 
@@ -32,8 +33,9 @@ public:
     using DialogLauncher = std::function<bool(QPrinter&, QWidget*, bool setup)>;
     static void SetDialogLauncher(DialogLauncher launcher);
 
-    // The print dialog: true on OK, Copies() then holds the copies entered.
-    bool PrintDialog(QWidget* parent);
+    // The print dialog: true on OK, Copies() then holds the copies entered. With options,
+    // the dialog has a "Labels" tab for them, and OK takes them with its Collate box.
+    bool PrintDialog(QWidget* parent, PrintOptions* options = nullptr);
     bool PrinterSetupDialog(QWidget* parent);
     int Copies() const;
     void SetCopies(int copies);

@@ -20,6 +20,7 @@
 #include "printing/SheetJobObserver.h"
 #include "printing/TReportImage.h"
 #include "printing/TReportPdfWriter.h"
+#include "printing/TReportPrinter.h"
 #include "storage/DataDirectory.h"
 #include "storage/DataTable.h"
 #include "storage/LabelRecordStore.h"
@@ -40,10 +41,25 @@ bool ParseInt(const QString& text, int low, int high, int& value) {
 }
 
 bool TakesValue(const QString& name) {
-    static const QStringList options = {"--dir",   "--label", "--sheets", "--positions",
-                                        "--pdf",   "--png",   "--dpi",    "--printer-offsets",
-                                        "--merge", "--copies"};
+    static const QStringList options = {"--dir",   "--label",  "--sheets", "--positions",
+                                        "--pdf",   "--png",    "--dpi",    "--printer-offsets",
+                                        "--merge", "--copies", "--printer"};
     return options.contains(name);
+}
+
+// The print options that take no value; false when name is none of them.
+bool SetFlag(const QString& name, BatchRenderer::Options& options) {
+    if (name == QLatin1String("--outlines"))
+        options.outlines = true;
+    else if (name == QLatin1String("--crop-marks"))
+        options.cropMarks = true;
+    else if (name == QLatin1String("--mirror"))
+        options.mirror = true;
+    else if (name == QLatin1String("--collate"))
+        options.collate = true;
+    else
+        return false;
+    return true;
 }
 
 bool ParsePositions(const QString& text, std::vector<std::pair<int, int>>& positions) {
@@ -101,11 +117,19 @@ QString BatchRenderer::Usage() {
                "  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER\n"
                "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300);\n"
                "                     refused with --pdf\n"
+               "  --printer NAME     print on the printer (CUPS queue) NAME, corrected by its\n"
+               "                     alignment stored in QV.INI\n"
                "  --printer-offsets PRINTER\n"
                "                     move the drawing by the printer's alignment stored in QV.INI\n"
                "  --merge FILE       one label per record of FILE (kinds below); {Field} in a\n"
                "                     text is the record's field; the records decide the sheets\n"
                "  --copies N         with --merge: labels per record, 1 to 9999 (default 1)\n"
+               "  --collate          with --merge: all the records once per copy, instead of\n"
+               "                     each record's copies together\n"
+               "  --outlines         draw the outline of every label printed\n"
+               "  --crop-marks       draw crop marks in the margins, in line with the labels' "
+               "edges\n"
+               "  --mirror           print every sheet reversed left to right (the back of film)\n"
                "  --help             show this text\n"
                "\n"
                "Merge files, by name:\n") +
@@ -133,6 +157,8 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             error = QStringLiteral("unexpected argument \"%1\"").arg(name);
             return false;
         }
+        if (SetFlag(name, options))
+            continue;
         if (!TakesValue(name)) {
             error = QStringLiteral("unknown option %1").arg(name);
             return false;
@@ -160,6 +186,8 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             options.pdfFile = value;
         } else if (name == QLatin1String("--png")) {
             options.pngFolder = value;
+        } else if (name == QLatin1String("--printer")) {
+            options.printer = value;
         } else if (name == QLatin1String("--printer-offsets")) {
             options.printerOffsets = value;
         } else if (name == QLatin1String("--dpi")) {
@@ -179,15 +207,46 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
     }
     if (options.label.trimmed().isEmpty())
         error = QStringLiteral("--label is required");
-    else if (options.pdfFile.isEmpty() == options.pngFolder.isEmpty())
-        error = QStringLiteral("give exactly one of --pdf and --png");
+    else if (int(!options.pdfFile.isEmpty()) + int(!options.pngFolder.isEmpty()) +
+                 int(!options.printer.isEmpty()) !=
+             1)
+        error = QStringLiteral("give exactly one of --pdf, --png and --printer");
+    else if (!options.printer.isEmpty() && !options.printerOffsets.isEmpty())
+        error = QStringLiteral("--printer corrects by the printer's own alignment; "
+                               "--printer-offsets is for files");
     else if (dpiGiven && options.pngFolder.isEmpty())
         error = QStringLiteral("--dpi applies to --png only (a PDF keeps its vectors)");
     else if (options.copies > 0 && options.mergeFile.isEmpty())
         error = QStringLiteral("--copies needs --merge");
+    else if (options.collate && options.mergeFile.isEmpty())
+        error = QStringLiteral("--collate needs --merge");
     else if (!options.mergeFile.isEmpty() && options.sheets != 1)
         error = QStringLiteral("with --merge the records decide the sheets; give --copies");
     return error.isEmpty();
+}
+
+// A printer takes the document only once it is complete: a failed job prints nothing.
+int BatchRenderer::Print(const SheetJob& job, const QString& directory, const QString& printer,
+                         QTextStream& err) {
+    if (!TReportPrinter::UsePrinter(printer)) {
+        err << "quorvane-batch: no printer \"" << printer << "\"\n";
+        return NotFound;
+    }
+    PrinterAlignmentSettings alignments(QDir(directory).filePath(QStringLiteral("QV.INI")));
+    PrinterAlignmentStore* before = TReportPrinter::AlignmentStore();
+    TReportPrinter::SetAlignmentStore(&alignments);
+    WarningsTo warnings(err);
+    int code = Success;
+    try {
+        TReportPrinter engine;
+        engine.SetCopies(1); // the sheets are the copies
+        job.Render(engine, &warnings);
+    } catch (const std::exception& error) {
+        err << "quorvane-batch: printing failed: " << error.what() << "\n";
+        code = RenderFailed;
+    }
+    TReportPrinter::SetAlignmentStore(before);
+    return code;
 }
 
 int BatchRenderer::Run(const Options& options, QTextStream& err) {
@@ -241,7 +300,8 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     if (!options.mergeFile.isEmpty()) {
         try {
             source = MergeSource::Open(options.mergeFile);
-            merge = std::make_unique<MergeRun>(*source, std::max(1, options.copies));
+            merge =
+                std::make_unique<MergeRun>(*source, std::max(1, options.copies), options.collate);
         } catch (const MergeSourceError& error) {
             err << "quorvane-batch: " << error.Message() << "\n";
             return NotFound;
@@ -251,6 +311,13 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
             err << "quorvane-batch: " << warning << "\n";
         job.Merge = merge.get();
     }
+
+    job.Options.Outlines = options.outlines;
+    job.Options.CropMarks = options.cropMarks;
+    job.Options.Mirror = options.mirror;
+    job.Options.Collate = options.collate;
+    if (!options.printer.isEmpty())
+        return Print(job, directory, options.printer, err);
 
     // Every file is written under a temporary name and put in place once all are complete.
     StagedOutput output;

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+struct SheetJob;
+
 // quorvane-batch: renders a stored label's sheets to a PDF file or to PNG images, without a
 // window and while the program may be running (the label table is read without its lock).
 class BatchRenderer {
@@ -23,6 +25,11 @@ public:
         QString printerOffsets; // a printer whose correction in QV.INI moves the drawing
         QString mergeFile;      // one label per record of this CSV file or table
         int copies = 0;         // with mergeFile: labels per record (0: not given, 1)
+        QString printer;        // print on this CUPS queue, with its alignment from QV.INI
+        bool outlines = false;  // each label's outline
+        bool cropMarks = false; // crop marks in the margins
+        bool mirror = false;    // every sheet reversed left to right
+        bool collate = false;   // with mergeFile: the records once per copy
         bool help = false;
     };
 
@@ -33,4 +40,9 @@ public:
 
     // Renders as options say; messages go to err. Returns the exit code.
     static int Run(const Options& options, QTextStream& err);
+
+private:
+    // Prints job on the named queue, corrected by the queue's alignment in directory's QV.INI.
+    static int Print(const SheetJob& job, const QString& directory, const QString& printer,
+                     QTextStream& err);
 };

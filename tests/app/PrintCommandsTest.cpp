@@ -1,14 +1,21 @@
 #include "printing/PrinterAlignmentSettings.h"
 #include <QAction>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <algorithm>
 
 #include "MainWindowFixture.h"
 #include "document/ChosenPositions.h"
@@ -258,7 +265,9 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
     const QString out = dir.filePath(QStringLiteral("x.pdf"));
     const BatchResult help = RunBatch({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.contains(QStringLiteral("--positions")));
+    for (const char* option : {"--positions", "--printer NAME", "--outlines", "--crop-marks",
+                               "--mirror", "--collate", "*.dbf *.DBF", "*.csv"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
 
     const BatchResult noOutput = RunBatch({"--dir", dir.path(), "--label", "Parcels"});
     EXPECT_EQ(noOutput.exitCode, 2);
@@ -286,6 +295,27 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
     EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--sheets", "+2"})
                   .exitCode,
               2);
+
+    // The print options: --collate only with a merge, one output only, a printer's own
+    // alignment only; a queue that does not exist is not found.
+    const BatchResult collate =
+        RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--collate"});
+    EXPECT_EQ(collate.exitCode, 2);
+    EXPECT_TRUE(collate.err.contains(QStringLiteral("--collate needs --merge")));
+    const BatchResult twoOutputs =
+        RunBatch({"--dir", dir.path(), "--label", "Parcels", "--pdf", out, "--printer", "PDF"});
+    EXPECT_EQ(twoOutputs.exitCode, 2);
+    EXPECT_TRUE(
+        twoOutputs.err.contains(QStringLiteral("exactly one of --pdf, --png and --printer")));
+    EXPECT_EQ(RunBatch({"--dir", dir.path(), "--label", "Parcels", "--printer", "PDF",
+                        "--printer-offsets", "PDF"})
+                  .exitCode,
+              2);
+    const BatchResult noQueue = RunBatch({"--dir", dir.path(), "--label", "Parcels", "--printer",
+                                          "No such queue here", "--outlines"});
+    EXPECT_EQ(noQueue.exitCode, 3);
+    EXPECT_TRUE(noQueue.err.contains(QStringLiteral("no printer \"No such queue here\"")))
+        << noQueue.err.toStdString();
 
     const BatchResult missing = RunBatch({"--dir", dir.path(), "--label", "Nope", "--pdf", out});
     EXPECT_EQ(missing.exitCode, 3);
@@ -350,4 +380,70 @@ TEST_F(PrintCommandsTest, FailedBatchRunLeavesNoFileAndExistingOnesUntouched) {
     EXPECT_EQ(QDir(pngs).entryList(QDir::Files | QDir::Hidden), QStringList());
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*partial*")}, QDir::Files | QDir::Hidden),
               QStringList());
+}
+
+// --printer prints the stored label on a CUPS queue (the test queue "PDF", whose jobs arrive
+// as PDF files), mirrored and corrected by the queue's alignment in QV.INI: the box that
+// stands 0.2875 in from the left of a plain sheet lands as far from the right, moved 0.1 in
+// right and 0.05 in down as the correction says.
+TEST_F(PrintCommandsTest, BatchPrintsOnAQueueMirroredWithItsAlignment) {
+    const QString queue = QStringLiteral("PDF");
+    const QString outFolder = QStringLiteral("/tmp/cups-pdf-out");
+    QProcess lpstat;
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+    if (!lpstat.waitForFinished(10000) ||
+        !QString::fromUtf8(lpstat.readAllStandardOutput()).contains(QStringLiteral("is running")) ||
+        QPrinterInfo::printerInfo(queue).isNull() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP()
+            << "Skipping: no CUPS scheduler with the PDF queue (scripts/cups-test-queue.sh "
+               "as root sets it up) or no pdftoppm";
+    SaveNewLabel(QStringLiteral("Mirror Queue Check"));
+    window->Items().REstoreItems(kBox);
+    window->SaveButton->click();
+    PrinterAlignment alignment;
+    alignment.OffsetX = 0.1;
+    alignment.OffsetY = 0.05;
+    ASSERT_TRUE(PrinterAlignmentSettings(QDir(dir.path()).filePath(QStringLiteral("QV.INI")))
+                    .Write(queue, alignment));
+
+    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+    const BatchResult run = RunBatch({"--dir", dir.path(), "--label", "Mirror Queue Check",
+                                      "--positions", "1:1", "--printer", queue, "--mirror"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // The job is named after the document's title; either name is this job's.
+    QString pdf;
+    QElapsedTimer timer;
+    timer.start();
+    while (pdf.isEmpty() && timer.elapsed() < 60000) {
+        for (const QFileInfo& file : QDir(outFolder).entryInfoList(
+                 {"Mirror_Queue_Check*.pdf", "Test_Report*.pdf"}, QDir::Files, QDir::Time))
+            if (file.lastModified() >= started && file.size() > 0) {
+                QThread::msleep(500); // the backend may still be writing
+                pdf = file.absoluteFilePath();
+                break;
+            }
+        QThread::msleep(200);
+    }
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived in " << outFolder.toStdString();
+    const QString prefix = dir.filePath(QStringLiteral("queued"));
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-singlefile"),
+                  QStringLiteral("-png"), pdf, prefix});
+    ASSERT_TRUE(render.waitForFinished(60000));
+    const QImage page(prefix + QStringLiteral(".png"));
+    ASSERT_EQ(page.size(), QSize(850, 1100));
+    int left = page.width(), right = -1, top = page.height();
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+            }
+    // Plain: 0.2875 .. 0.7875 in from the left. Mirrored: 7.7125 .. 8.2125, then +0.1.
+    EXPECT_NEAR(left, 781.25, 1.5);
+    EXPECT_NEAR(right + 1, 831.25, 1.5);
+    EXPECT_NEAR(top, 65, 1.5); // 0.5 + 0.1 + 0.05 in
 }

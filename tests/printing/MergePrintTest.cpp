@@ -120,6 +120,20 @@ TEST_F(MergePrintTest, RecordsFollowTheVisitingOrderOverChosenPositionsAndSheets
     EXPECT_EQ(progress.front(), QStringLiteral("Record 1 of 5"));
     EXPECT_EQ(progress.back(), QStringLiteral("Record 5 of 5"));
     EXPECT_EQ(run.SheetsFor(3), 4);
+
+    // Collated, the five records run once per copy, the second set going on where the first
+    // ended; the same ten labels, sheets and counter.
+    progress.clear();
+    MergeRun sets(*source, 2, true);
+    const auto collated = Pages(Sheet(3, 2), Text(QStringLiteral("{Name}")) + kCounter, sets);
+    ASSERT_EQ(collated.size(), 4u);
+    EXPECT_EQ(collated[0].TextList(), QStringList({"N1", "1", "N2", "2", "N3", "3"}));
+    EXPECT_EQ(collated[1].TextList(), QStringList({"N4", "4", "N5", "5", "N1", "6"}));
+    EXPECT_EQ(collated[2].TextList(), QStringList({"N2", "7", "N3", "8", "N4", "9"}));
+    EXPECT_EQ(collated[3].TextList(), QStringList({"N5", "10"}));
+    ASSERT_EQ(progress.size(), 10);
+    EXPECT_EQ(progress[5], QStringLiteral("Record 1 of 5, set 2 of 2"));
+    EXPECT_EQ(sets.SheetsFor(3), 4);
 }
 
 TEST_F(MergePrintTest, SubstitutionEscapesCounterAndMissingFields) {

@@ -18,12 +18,14 @@
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
+#include "printing/TPrintOptionsTab.h"
 #include "printing/TPrinterAlignment.h"
 #include "printing/TPrinterSetup.h"
 #include "printing/TReportImage.h"
 #include "printing/TReportPrinter.h"
 #include "support/ScriptedPrompter.h"
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QMap>
@@ -490,4 +492,59 @@ TEST(PrinterAlignment, OnlyThePrinterEngineMovesAndAnIdentityMovesNothing) {
     EXPECT_EQ(moved.topLeft(),
               QPoint(qRound((2 * 1.01 + 0.04) * 600), qRound((1 * 1.01 - 0.02) * 600)));
     EXPECT_NEAR(moved.width(), 606, 1);
+}
+
+// The print options reach every job of the commands; the print dialog's "Labels" tab shows
+// and takes them, and its Collate box the merge's collation.
+TEST_F(PrintJobsTest, PrintOptionsReachEveryJobFromTheDialog) {
+    PrintOptions chosen;
+    chosen.Outlines = true;
+    chosen.Mirror = true;
+    TPrintOptionsTab tab(chosen);
+    EXPECT_TRUE(tab.OutlinesBox->isChecked());
+    EXPECT_FALSE(tab.CropMarksBox->isChecked());
+    tab.CropMarksBox->click();
+    tab.MirrorBox->click();
+    chosen.CropMarks = true;
+    chosen.Mirror = false;
+    EXPECT_EQ(tab.Options(), chosen);
+
+    bool collate = true;
+    TReportPrinter::SetDialogLauncher([&](QPrinter& printer, QWidget*, bool) {
+        printer.setCopyCount(1);
+        printer.setCollateCopies(collate);
+        return true;
+    });
+    jobs.SetOptions(chosen);
+    prompts.Then(Answer::Dialog(false, [&](QDialog& dialog) {
+        auto& status = dynamic_cast<TLabelPrint&>(dialog);
+        EXPECT_TRUE(status.Job().Options.Outlines);
+        EXPECT_TRUE(status.Job().Options.CropMarks);
+        EXPECT_TRUE(status.Job().Options.Collate);
+        status.Engine().Abort(); // nothing reaches the printer
+    }));
+    jobs.mnuPrintLabelsClick();
+    TReportPrinter::SetDialogLauncher(nullptr);
+    EXPECT_TRUE(jobs.Options().Collate);
+
+    chosen.Mirror = true;
+    jobs.SetOptions(chosen);
+    prompts.Then(RunStatus(nullptr, [](TLabelPrint& status) {
+        EXPECT_TRUE(status.Job().Options.Mirror);
+        EXPECT_TRUE(status.Engine().Mirror()); // the preview shows the sheet reversed
+    }));
+    prompts.Then(Answer::Dialog(true, [](QDialog&) {}));
+    jobs.mnuPreviewLabelsClick();
+    EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::Completed);
+
+    // The PDF of a mirrored job: the first label's box 0.2875 in from the paper's right edge.
+    jobs.SetOptions(PrintOptions{.Mirror = true});
+    const QString pdf = dir.filePath(QStringLiteral("mirrored.pdf"));
+    ASSERT_EQ(jobs.ExportPdf(pdf, 1), PrintJobs::Outcome::Completed);
+    const QImage page = PdfPage(pdf, 100);
+    ASSERT_FALSE(page.isNull());
+    const QRect ink = RenderProbe::InkBox(page, QRect(page.width() - 120, 0, 120, 120));
+    EXPECT_NEAR(ink.right() + 1, page.width() - 28.75, 1.5);
+    EXPECT_NEAR(ink.top(), 60, 1.5); // 0.5 + 0.1 in, as on a plain sheet
+    EXPECT_TRUE(RenderProbe::InkBox(page, QRect(0, 0, 120, 120)).isEmpty());
 }

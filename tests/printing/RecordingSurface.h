@@ -20,10 +20,13 @@ public:
     };
     std::vector<DrawnText> Texts;
     int Shapes = 0;
+    int Lines = 0; // of the shapes
     int Images = 0;
+    double MirrorAxis = 0; // 0: the page is not mirrored
 
     void BeginPage(const QSizeF&) override {}
     void EndPage() override {}
+    void MirrorPage(double axisInches) override { MirrorAxis = axisInches; }
     void SetPen(const TReportPenSpec&) override {}
     void SetBrush(const TReportBrushSpec&) override {}
     void SetFont(const TReportFontDesc& font, const QColor& color) override {
@@ -36,7 +39,10 @@ public:
     void DrawRect(const QRectF&) override { ++Shapes; }
     void DrawRoundRect(const QRectF&, const QSizeF&) override { ++Shapes; }
     void DrawEllipse(const QRectF&) override { ++Shapes; }
-    void DrawLine(const QPointF&, const QPointF&) override { ++Shapes; }
+    void DrawLine(const QPointF&, const QPointF&) override {
+        ++Shapes;
+        ++Lines;
+    }
     void DrawImage(const QRectF&, const QImage&) override { ++Images; }
     void DrawPicture(const QRectF&, const Picture&) override { ++Images; }
 

@@ -40,6 +40,13 @@ SheetGeometry Sheet(int across, int down) {
     return geometry;
 }
 
+// Kept for a person to look at when QV_PICTURE_DIR is set.
+void SaveTestPicture(const QImage& image, const QString& name) {
+    const QString dir = PictureOutputDir();
+    if (!dir.isEmpty())
+        image.save(QDir(dir).filePath(name));
+}
+
 QString Counter(int start, int repeat) {
     return QStringLiteral("LABELITEM=COUNTER\nTOP=0.1\nLEFT=0.1\nWIDTH=1\nHEIGHT=0.3\n"
                           "FONTSIZE=10\nFONTCOLOR=0\nANGLE=0\nFONTNAME=Arial\nFONTBOLD=N\n"
@@ -75,10 +82,12 @@ struct Job : SheetJobObserver {
         SheetRenderer renderer(job, this);
         renderer.PrintLabels(report);
     }
-    QByteArray ToStream() {
+    QByteArray ToStream(const PrinterAlignment& alignment = {}) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         TReportFiler filer;
+        filer.SetAlignment(alignment);
+        filer.SetMirror(job.Options.Mirror);
         filer.SetResolution(600);
         filer.SelectPaper(1);
         filer.Stream = &buffer;
@@ -90,6 +99,7 @@ struct Job : SheetJobObserver {
     std::vector<QImage> ToImages(double dpi, const QString& paperSize = QStringLiteral("LTR")) {
         TReportImage image(dpi);
         PaperChoice::Apply(image, paperSize);
+        image.SetMirror(job.Options.Mirror);
         image.OnPrint = [this](TBaseReport& report) { PrintLabels(report); };
         image.Execute();
         return image.Pages();
@@ -469,4 +479,85 @@ TEST(SheetRender, ABlankTextIsOutlinedOnThePanelOnly) {
     EXPECT_FALSE(TCanvasPanel::DrawsNothing(design.labels[12]));
     EXPECT_EQ(panel.pixel(other.topLeft()), qRgb(255, 255, 255));
     SetScreenPixelsPerInch(previousPpi);
+}
+
+// Outlines go round every drawn label in grey; crop marks stand in the margins in line with
+// the labels' edges, never over a label, and stop at the paper's edge.
+TEST(SheetRender, OutlinesAndCropMarks) {
+    SheetGeometry geometry = Sheet(3, 2);
+    geometry.labelShape = QStringLiteral("SR");
+    Job job(geometry, Shape("RECTANGLE", "TOP=0.25\nLEFT=0.25\nWIDTH=0.5\nHEIGHT=0.5", 0, "SOLID"));
+    job.job.Options.Outlines = true;
+    job.job.Options.CropMarks = true;
+    job.selection.SpecificLabelsChosen = true;
+    job.selection.SelectedPositions[0] = true;
+    job.selection.SelectedPositions[4] = true; // row 1, column 1
+    const std::vector<RecordingSurface> pages = RecordingSurface::Pages(job.ToStream());
+    ASSERT_EQ(pages.size(), 1u);
+    // Two labels, each its box and outline; marks above and below six column edges, left and
+    // right of three row edges (the rows touch, so their shared edge has one mark each side).
+    EXPECT_EQ(pages[0].Lines, 6 * 2 + 3 * 2);
+    EXPECT_EQ(pages[0].Shapes - pages[0].Lines, 2 * 2);
+
+    const double dpi = 100;
+    const QImage page = job.ToImages(dpi)[0];
+    SaveTestPicture(page, QStringLiteral("sheet-outlines-crop-marks.png"));
+    const auto at = [&](double x, double y) {
+        return page.pixelColor(qRound(x * dpi), qRound(y * dpi));
+    };
+    const auto dark = [](const QColor& c) { return qGray(c.rgb()) < 160; };
+    // The outline of label (1, 1) at its left edge, halfway down; none round label (0, 1).
+    EXPECT_TRUE(dark(at(0.1875 + 2.75, 1.5 + 0.5)));
+    EXPECT_FALSE(dark(at(0.1875 + 5.5, 0.5 + 0.5)));
+    // A mark above the first column's left edge, in the top margin, and one left of the first
+    // row's top edge; nothing between the gap and the labels.
+    EXPECT_TRUE(dark(at(0.1875, 0.5 - 0.15)));
+    EXPECT_FALSE(dark(at(0.1875, 0.5 - 0.03)));
+    EXPECT_TRUE(dark(at(0.1875 - 0.1, 0.5)));
+    // Below the last row, in line with the last column's right edge.
+    EXPECT_TRUE(dark(at(0.1875 + 5.5 + 2.625, 2.5 + 0.15)));
+}
+
+// A mirrored sheet is the plain one reversed left to right about the middle of the paper;
+// the printer's correction still moves it the way it moves a plain sheet.
+TEST(SheetRender, MirroredSheetsTurnAboutThePaperAndKeepTheCorrection) {
+    const QString box =
+        Shape("RECTANGLE", "TOP=0.25\nLEFT=0.25\nWIDTH=0.5\nHEIGHT=0.5", 0, "SOLID") +
+        QStringLiteral("LABELITEM=TEXT\nTOP=0.1\nLEFT=1\nWIDTH=1\nHEIGHT=0.3\n"
+                       "FONTSIZE=14\nFONTCOLOR=0\nANGLE=0\nTEXT=Window\n"
+                       "FONTNAME=Arial\nFONTBOLD=Y\nFONTITALIC=N\nFONTUNDER=N\n"
+                       "RELATIVEX=0\nRELATIVEY=0\n");
+    Job plain(Sheet(1, 1), box);
+    Job mirrored(Sheet(1, 1), box);
+    mirrored.job.Options.Mirror = true;
+    const double dpi = 100;
+    const QImage front = plain.ToImages(dpi)[0];
+    const QImage back = mirrored.ToImages(dpi)[0];
+    SaveTestPicture(back, QStringLiteral("sheet-mirrored.png"));
+    ASSERT_EQ(front.size(), back.size());
+    // The box: 0.4375 in from the left on the plain sheet, as far from the right mirrored.
+    const QRect plainBox = RenderProbe::InkBox(front, QRect(0, 0, 100, 150));
+    const QRect backBox = RenderProbe::InkBox(back, QRect(front.width() - 100, 0, 100, 150));
+    EXPECT_EQ(plainBox.left(), qRound(0.4375 * dpi));
+    EXPECT_NEAR(back.width() - 1 - backBox.right(), plainBox.left(), 1);
+    EXPECT_EQ(backBox.top(), plainBox.top());
+    // The text as a whole, flipped, lands on the plain sheet's text within a pixel.
+    const QImage flipped = back.mirrored(true, false);
+    const QRect area(100, 50, 300, 60);
+    const QRect plainText = RenderProbe::InkBox(front, area);
+    const QRect flippedText = RenderProbe::InkBox(flipped, area);
+    EXPECT_NEAR(flippedText.left(), plainText.left(), 1);
+    EXPECT_NEAR(flippedText.right(), plainText.right(), 1);
+
+    // The preview stream keeps the turn; a correction of +0.1 in moves the mirrored drawing
+    // right, as it moves the plain one.
+    mirrored.job.Options.Mirror = true;
+    PrinterAlignment alignment;
+    alignment.OffsetX = 0.1;
+    const auto pages = RecordingSurface::Pages(mirrored.ToStream(alignment));
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_DOUBLE_EQ(pages[0].MirrorAxis, 8.5);
+    ASSERT_FALSE(pages[0].Texts.empty());
+    // Drawn at 0.1875 + 1 - 0.1 before the turn: 8.5 - 1.0875 = 7.4125 = (8.5 - 1.1875) + 0.1.
+    EXPECT_NEAR(pages[0].MirrorAxis - pages[0].Texts[0].Pivot.x(), 8.5 - 1.1875 + 0.1, 1e-9);
 }
