@@ -1,0 +1,182 @@
+// The label corpus (tests/data/corpus/labels.json: hand-made oddities, the reader fuzzer's
+// seeds and generated labels of every kind) loaded into the program and saved again through
+// the real load and save path. What the save stores, and what the load showed, must stay
+// exactly what tests/data/corpus/saved.json recorded: a change to how the program holds a
+// label may not change a single byte of any stored label.
+//
+// scripts/label-corpus.sh also uses this test to export every corpus label to PDF and to
+// compare the pages' pixels at 150 dpi with tests/data/corpus/pixels-150dpi.txt.
+//
+// QV_CORPUS_RECORD=<file>: writes the results to <file> instead of comparing (run on a
+// program known to be right, when the corpus grows). QV_CORPUS_PDF_DIR=<folder>: also exports
+// one sheet of every label to <folder>/<number>.pdf, numbered in corpus order from 000.
+#include "app/LabelRecords.h"
+#include "app/TZendorMain.h"
+#include "printing/PrintJobs.h"
+#include "storage/LabelRecordStore.h"
+#include "storage/LabelTable.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestData.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+const QString SourceMark = QStringLiteral("@SRC@");
+
+QString SourceRoot() {
+    return QDir(TestDataPath(QStringLiteral("../.."))).canonicalPath();
+}
+
+struct CorpusLabel {
+    CurrentLabel label;
+    QString objects;
+};
+
+std::vector<CorpusLabel> ReadCorpus() {
+    const QJsonArray entries =
+        QJsonDocument::fromJson(ReadTestData(QStringLiteral("corpus/labels.json"))).array();
+    std::vector<CorpusLabel> corpus;
+    for (const QJsonValue& entry : entries) {
+        const QJsonObject o = entry.toObject();
+        const QJsonObject g = o.value(QStringLiteral("geometry")).toObject();
+        CorpusLabel c;
+        c.label.description = o.value(QStringLiteral("description")).toString();
+        c.label.templateName = o.value(QStringLiteral("templateName")).toString();
+        const auto number = [&g](const char* key) {
+            return float(g.value(QLatin1String(key)).toDouble());
+        };
+        c.label.geometry = {number("labelHeight"),
+                            number("labelWidth"),
+                            int(number("labelsAcross")),
+                            int(number("labelsDown")),
+                            number("topMargin"),
+                            number("leftMargin"),
+                            number("horizontalPitch"),
+                            number("verticalPitch"),
+                            g.value(QStringLiteral("paperSize")).toString(),
+                            g.value(QStringLiteral("labelShape")).toString()};
+        c.objects = o.value(QStringLiteral("objects")).toString();
+        c.objects.replace(SourceMark, SourceRoot());
+        corpus.push_back(c);
+    }
+    return corpus;
+}
+
+// What one label left behind: every field of its record after the save, and the messages
+// and questions its load and save showed.
+QJsonObject Outcome(const LabelTable& table, const ScriptedPrompter& prompts, size_t shownBefore) {
+    QJsonObject fields;
+    for (const dbf::FieldDef& field : LabelTableFields()) {
+        const QString name = QString::fromLatin1(field.name.c_str());
+        QString value = field.type == 'M' ? table.Memo(name) : table.Text(name);
+        fields.insert(name, value.replace(SourceRoot(), SourceMark));
+    }
+    QJsonArray shown;
+    const auto& history = prompts.History();
+    for (size_t i = shownBefore; i < history.size(); ++i)
+        shown.append(history[i].kind + u'|' + history[i].caption + u'|' +
+                     QString(history[i].message).replace(SourceRoot(), SourceMark));
+    return {{QStringLiteral("fields"), fields}, {QStringLiteral("shown"), shown}};
+}
+
+class LabelCorpusTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        corpus = ReadCorpus();
+        ASSERT_GE(corpus.size(), 250u);
+        StoreCorpus();
+        window = std::make_unique<TZendorMain>(dir.path());
+        Prompter::SetMainWindow(window.get());
+        // Shown, as a person sees it; the first showing opens the table.
+        window->show();
+        for (int i = 0; i < 100 && window->Records().FirstActivation(); ++i)
+            QCoreApplication::processEvents();
+        ASSERT_FALSE(window->Records().FirstActivation());
+    }
+    void TearDown() override { window.reset(); }
+
+    void StoreCorpus() {
+        QString message;
+        std::unique_ptr<LabelTable> table = LabelTable::Open(dir.path(), message);
+        ASSERT_TRUE(table) << message.toStdString();
+        for (const CorpusLabel& c : corpus)
+            LabelRecordStore(*table).Write(c.label, c.objects, true);
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompts;
+    std::vector<CorpusLabel> corpus;
+    std::unique_ptr<TZendorMain> window;
+};
+
+TEST_F(LabelCorpusTest, EveryLabelLoadsAndSavesExactlyAsRecorded) {
+    LabelRecords& records = window->Records();
+    LabelTable& table = *records.Table();
+    const QString pdfDir = qEnvironmentVariable("QV_CORPUS_PDF_DIR");
+    const QString recordFile = qEnvironmentVariable("QV_CORPUS_RECORD");
+
+    QJsonObject results;
+    for (size_t i = 0; i < corpus.size(); ++i) {
+        const QString description = corpus[i].label.description;
+        {
+            LabelRecords::SuppressReloadScope quiet(records);
+            ASSERT_TRUE(table.Seek(description.toUpper())) << description.toStdString();
+        }
+        const size_t shownBefore = prompts.History().size();
+        records.LoadFromLabelFile();
+        ASSERT_EQ(window->Descript->text(), description);
+        if (!pdfDir.isEmpty()) {
+            const QString pdf = QDir(pdfDir).filePath(QStringLiteral("%1.pdf").arg(int(i), 3, 10, QLatin1Char('0')));
+            EXPECT_EQ(window->Printing().ExportPdf(pdf, 1), PrintJobs::Outcome::Completed)
+                << description.toStdString();
+        }
+        ASSERT_TRUE(records.TriggerChange());
+        window->SaveButton->click();
+        ASSERT_FALSE(records.Changed()) << description.toStdString();
+        results.insert(description, Outcome(table, prompts, shownBefore));
+    }
+
+    if (!recordFile.isEmpty()) {
+        QFile out(recordFile);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(QJsonDocument(results).toJson(QJsonDocument::Indented));
+        GTEST_SKIP() << "recorded " << results.size() << " labels to " << recordFile.toStdString();
+    }
+
+    const QJsonObject expected =
+        QJsonDocument::fromJson(ReadTestData(QStringLiteral("corpus/saved.json"))).object();
+    ASSERT_EQ(expected.size(), qsizetype(corpus.size()));
+    int differing = 0;
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        const QJsonObject got = results.value(it.key()).toObject();
+        const QJsonObject want = it.value().toObject();
+        for (const QString& part : {QStringLiteral("fields"), QStringLiteral("shown")}) {
+            const QJsonValue a = got.value(part), b = want.value(part);
+            if (a == b)
+                continue;
+            ++differing;
+            ADD_FAILURE() << it.key().toStdString() << ": " << part.toStdString()
+                          << " differ\n--- saved now:\n"
+                          << QJsonDocument(QJsonObject{{part, a}}).toJson().toStdString()
+                          << "--- recorded:\n"
+                          << QJsonDocument(QJsonObject{{part, b}}).toJson().toStdString();
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+} // namespace
