@@ -92,6 +92,20 @@ QJsonObject Outcome(const LabelTable& table, const ScriptedPrompter& prompts, si
     return {{QStringLiteral("fields"), fields}, {QStringLiteral("shown"), shown}};
 }
 
+// The writer ends the objects text with a filler line when its length is a multiple of 4, so
+// whether a text that names files of the source tree has one depends on where the tree lies
+// (the folder's name length): it is left out of the comparison for such texts.
+QJsonValue WithoutPathFiller(const QJsonValue& part) {
+    QJsonObject fields = part.toObject();
+    const QString filler = QStringLiteral("NOTHING=NOTHING\r\n");
+    QString objects = fields.value(QStringLiteral("OBJECTS")).toString();
+    if (!part.isObject() || !objects.contains(SourceMark) || !objects.endsWith(filler))
+        return part;
+    objects.chop(filler.size());
+    fields.insert(QStringLiteral("OBJECTS"), objects);
+    return fields;
+}
+
 class LabelCorpusTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -165,7 +179,8 @@ TEST_F(LabelCorpusTest, EveryLabelLoadsAndSavesExactlyAsRecorded) {
         const QJsonObject got = results.value(it.key()).toObject();
         const QJsonObject want = it.value().toObject();
         for (const QString& part : {QStringLiteral("fields"), QStringLiteral("shown")}) {
-            const QJsonValue a = got.value(part), b = want.value(part);
+            const QJsonValue a = WithoutPathFiller(got.value(part)),
+                             b = WithoutPathFiller(want.value(part));
             if (a == b)
                 continue;
             ++differing;

@@ -403,6 +403,7 @@ TEST(CupsPrint, RollPrintsEveryLabelOnAPageOfItsOwnSize) {
     ASSERT_TRUE(TReportPrinter::UsePrinter(QueueName()));
     // A 3.5 x 1.125 in address label on a roll, 1/8 in of backing between labels.
     CurrentLabel label;
+    label.description = QStringLiteral("QV Roll Job"); // the spooled document's name
     label.geometry = {1.125f, 3.5f, 1, 1, 0.0625f, 0, 3.5f, 1.25f, "ROLL", "RR", 3.5f, 1.25f};
     const QString objects = QStringLiteral(
         "LABELITEM=COUNTER\nTOP=0.3\nLEFT=0.2\nWIDTH=1\nHEIGHT=0.3\nFONTSIZE=14\nFONTCOLOR=0\n"
