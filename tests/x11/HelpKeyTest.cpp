@@ -14,7 +14,6 @@
 #include <QScrollBar>
 #include <QTextBrowser>
 
-#include <X11/keysym.h>
 
 // F1 typed on the real keyboard opens the help at the topic of the window in front: the
 // main window's contents, a dialog's own topic, a menu's commands.
@@ -33,7 +32,7 @@ protected:
     // Types F1 with the pointer resting over the window in front, and waits for the help.
     THelpWindow& PressF1Over(QWidget* front) {
         pointer.MoveTo(front->mapToGlobal(QPoint(front->width() / 2, 10)));
-        keyboard.Type(XK_F1);
+        keyboard.Press("F1");
         THelpWindow& help = THelpWindow::Instance();
         for (int i = 0; i < 100 && !help.isVisible(); ++i)
             QTest::qWait(10);

@@ -1,9 +1,10 @@
 #pragma once
 
-// The real keyboard of the X server the tests run on, typed through the XTest extension:
-// the key goes to the window that has the X input focus, through Qt's own key handling,
-// shortcuts and event filters included. After each key the Qt events it caused are
-// processed.
+#include <QString>
+
+// Key presses sent through the X server (XTest), so that they reach whichever window has the
+// X input focus, exactly as a person's typing does. Open only while an X server with the
+// XTest extension answers.
 class RealKeyboard {
 public:
     RealKeyboard();
@@ -13,9 +14,13 @@ public:
 
     bool IsOpen() const { return display_ != nullptr; }
 
-    // Presses and releases the key of an X key symbol (XK_F1, XK_Escape...).
-    void Type(unsigned long keysym);
+    // Presses and releases the key of an X keysym name ("Return", "Tab", "Down", "a"), with
+    // Shift or Alt held when asked.
+    void Press(const char* keysymName, bool shift = false, bool alt = false);
+    // Types plain text: letters, digits, blanks and the characters of "x.-/".
+    void Type(const QString& text);
 
 private:
+    void Key(unsigned long keysym, bool down);
     void* display_ = nullptr;
 };
