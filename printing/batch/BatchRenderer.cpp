@@ -45,7 +45,8 @@ bool ParseInt(const QString& text, int low, int high, int& value) {
 bool TakesValue(const QString& name) {
     static const QStringList options = {"--dir",   "--label",  "--sheets", "--positions",
                                         "--pdf",   "--png",    "--dpi",    "--printer-offsets",
-                                        "--merge", "--copies", "--printer"};
+                                        "--merge", "--copies", "--printer", "--date",
+                                        "--time"};
     return options.contains(name);
 }
 
@@ -201,6 +202,8 @@ QString BatchRenderer::Usage() {
                "  --crop-marks       draw crop marks in the margins, in line with the labels' "
                "edges\n"
                "  --mirror           print every sheet reversed left to right (the back of film)\n"
+               "  --date YYYY-MM-DD  the date {date} prints (default: today)\n"
+               "  --time HH:MM       the time {time} prints (default: now)\n"
                "  --help             show this text\n"
                "\n"
                "Merge files, by name:\n") +
@@ -272,6 +275,18 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             dpiGiven = true;
         } else if (name == QLatin1String("--merge")) {
             options.mergeFile = value;
+        } else if (name == QLatin1String("--date")) {
+            options.date = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
+            if (!options.date.isValid()) {
+                error = QStringLiteral("--date takes a date such as 2026-03-31");
+                return false;
+            }
+        } else if (name == QLatin1String("--time")) {
+            options.time = QTime::fromString(value, QStringLiteral("HH:mm"));
+            if (!options.time.isValid()) {
+                error = QStringLiteral("--time takes a time such as 14:05");
+                return false;
+            }
         } else if (name == QLatin1String("--copies")) {
             if (!ParseInt(value, 1, kMaxSheets, options.copies)) {
                 error = QStringLiteral("--copies takes a number from 1 to %1").arg(kMaxSheets);
@@ -400,6 +415,9 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     job.Options.CropMarks = options.cropMarks;
     job.Options.Mirror = options.mirror;
     job.Options.Collate = options.collate;
+    const QDateTime now = QDateTime::currentDateTime();
+    job.Clock = QDateTime(options.date.isValid() ? options.date : now.date(),
+                          options.time.isValid() ? options.time : now.time());
     if (!options.printer.isEmpty())
         return Print(job, directory, options.printer, err);
 
