@@ -28,7 +28,7 @@
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
 #include "document/ChosenPositions.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "document/Units.h"
 #include "printing/MergeCommands.h"
 #include "printing/PrintJobs.h"

@@ -8,7 +8,7 @@
 #include <numbers>
 
 #include "controls/ItemFont.h"
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
 
 namespace {

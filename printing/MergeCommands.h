@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "controls/TextRun.h"
+#include "document/TextRun.h"
 
 class MergeSource;
 

@@ -71,15 +71,13 @@ QString MergeRun::Progress() const {
     return QStringLiteral("Record %1 of %2").arg(current_).arg(records_);
 }
 
-// Every kind the renderer draws as a text (unknown kinds included) takes field references,
-// and so does a barcode's data.
+// A text takes field references, and so does a barcode's data.
 QStringList MergeRun::MissingFields(const QString& objectsText) const {
     QStringList missing;
     for (const PrintItemValue& value : ReadPrintItems(objectsText).items) {
         const TLabelItemObject item = TLabelItemObject::From(value);
-        const bool barcode = item.Kind == TLabelItemObject::BarcodeItem;
-        if (!barcode && item.Kind >= TLabelItemObject::CounterItem &&
-            item.Kind <= TLabelItemObject::HorizontalLineItem)
+        const bool barcode = item.Kind == LabelItemKind::Barcode;
+        if (!barcode && item.Kind != LabelItemKind::Text)
             continue;
         for (const QString& name : MergeFieldNames(barcode ? item.Data : item.Text))
             if (name != QStringView(kCounterFieldName) && !source_.HasField(name) &&

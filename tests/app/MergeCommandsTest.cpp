@@ -14,7 +14,7 @@
 #include "controls/TCanvasPanel.h"
 #include "controls/TPim3DLabel.h"
 #include "designer/ItemMenus.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "printing/MergeCommands.h"
 #include "printing/PrintJobs.h"
 #include "printing/TLabelPrint.h"

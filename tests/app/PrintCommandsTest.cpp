@@ -12,7 +12,7 @@
 
 #include "MainWindowFixture.h"
 #include "document/ChosenPositions.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "printing/PrintJobs.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
