@@ -2,9 +2,11 @@
 
 #include <QString>
 
+#include "merge/MergeSourceMemory.h"
+
 // QV.INI in the data directory: section "Remember", key "LastUse", the record number
 // of the label that was current when the program last closed.
-class Preferences {
+class Preferences : public MergeSourceMemory {
 public:
     explicit Preferences(const QString& dataDirectory);
 
@@ -16,8 +18,8 @@ public:
     bool WriteImageFolder(const QString& folder) const;
     // Section "Merge": the merge source kept for a label, by its description (case-blind);
     // writing an empty file name removes the entry.
-    QString ReadMergeSource(const QString& description) const;
-    bool WriteMergeSource(const QString& description, const QString& fileName) const;
+    QString ReadMergeSource(const QString& description) const override;
+    bool WriteMergeSource(const QString& description, const QString& fileName) const override;
 
 private:
     QString fileName_;

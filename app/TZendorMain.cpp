@@ -20,6 +20,7 @@
 #include "app/DesignUndoStep.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
+#include "app/ScreenLabel.h"
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/DesignerPrompter.h"
@@ -30,7 +31,7 @@
 #include "document/ChosenPositions.h"
 #include "designer/LabelItems.h"
 #include "document/Units.h"
-#include "printing/MergeCommands.h"
+#include "merge/MergeCommands.h"
 #include "printing/PrintJobs.h"
 #include "printing/PrinterAlignmentSettings.h"
 #include "templates/TemplateLoader.h"
@@ -487,10 +488,8 @@ void TZendorMain::WirePlacing() {
 
 // The print, preview and PDF commands act on the label as it stands on screen.
 void TZendorMain::WirePrinting() {
-    PrintJobs::LabelSource source;
-    source.ObjectsText = [this] { return SaveItems(); };
-    source.Label = [this] { return records_->Label; };
-    printJobs_ = std::make_unique<PrintJobs>(this, std::move(source), ProgramChosenPositions());
+    screenLabel_ = std::make_unique<ScreenLabel>(*records_, static_cast<LabelView&>(*this));
+    printJobs_ = std::make_unique<PrintJobs>(this, *screenLabel_, ProgramChosenPositions());
     // Every printer job of the run corrects its drawing by the printer's entry in QV.INI.
     printerAlignments_ = std::make_unique<PrinterAlignmentSettings>(preferences_->FileName());
     printJobs_->UseAlignmentStore(printerAlignments_.get());
@@ -508,18 +507,9 @@ void TZendorMain::WirePrinting() {
 // "Merge…" keeps a source per label; the print jobs and "Insert Merge Field" use the current
 // label's.
 void TZendorMain::WireMerging() {
-    MergeCommands::Memory memory;
-    Preferences& preferences = *preferences_;
-    memory.Read = [&preferences](const QString& description) {
-        return preferences.ReadMergeSource(description);
-    };
-    memory.Write = [&preferences](const QString& description, const QString& fileName) {
-        preferences.WriteMergeSource(description, fileName);
-    };
-    mergeCommands_ = std::make_unique<MergeCommands>([this] { return records_->Label.description; },
-                                                     std::move(memory));
+    mergeCommands_ = std::make_unique<MergeCommands>(*screenLabel_, preferences_.get());
     MergeCommands& merging = *mergeCommands_;
-    printJobs_->Merge = [&merging] { return merging.CurrentSource(); };
+    printJobs_->UseMergeSources(&merging);
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
     command(mnuMerge, &QAction::triggered, this, [this, &merging] {
         merging.mnuMergeClick();

@@ -26,6 +26,7 @@ class MergeCommands;
 class Preferences;
 class PrinterAlignmentSettings;
 class PrintJobs;
+class ScreenLabel;
 class TCanvasPanel;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
@@ -161,6 +162,7 @@ private:
     std::unique_ptr<PrinterAlignmentSettings> printerAlignments_;
     std::unique_ptr<LabelItems> items_;
     std::unique_ptr<LabelRecords> records_;
+    std::unique_ptr<ScreenLabel> screenLabel_;
     std::unique_ptr<PrintJobs> printJobs_;
     std::unique_ptr<MergeCommands> mergeCommands_;
     QString markedDescription_; // the label whose source the panel's marks follow

@@ -13,10 +13,10 @@
 
 #include <cstdio>
 
-#include "printing/MergeRun.h"
+#include "merge/MergeRun.h"
+#include "merge/MergeSource.h"
 #include "printing/SheetJob.h"
 #include "printing/TReportPdfWriter.h"
-#include "storage/MergeSource.h"
 
 namespace {
 

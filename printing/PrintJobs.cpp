@@ -11,9 +11,12 @@
 #include <exception>
 
 #include "document/ChosenPositions.h"
+#include "merge/MergeRun.h"
+#include "merge/MergeSourceChoice.h"
+#include "merge/MergeSourceError.h"
 #include "printing/AlignmentTestSheet.h"
-#include "printing/MergeRun.h"
 #include "printing/PaperChoice.h"
+#include "printing/PrintedLabel.h"
 #include "printing/SheetJob.h"
 #include "printing/SheetRenderer.h"
 #include "printing/TFilePreview.h"
@@ -24,7 +27,6 @@
 #include "printing/TReportPdfWriter.h"
 #include "printing/TReportPrinter.h"
 #include "printing/TSelectLabelsToPrint.h"
-#include "storage/MergeSourceError.h"
 #include "ui/Prompter.h"
 
 namespace {
@@ -44,10 +46,9 @@ QString SuggestedPdfName(const QString& description) {
 
 } // namespace
 
-PrintJobs::PrintJobs(QWidget* window, LabelSource source, ChosenPositions& selection)
-    : PrintersInstalled(&TReportPrinter::PrintersInstalled), window_(window),
-      source_(std::move(source)), selection_(selection),
-      mainReportPrinter_(std::make_unique<TReportPrinter>()) {
+PrintJobs::PrintJobs(QWidget* window, PrintedLabel& label, ChosenPositions& selection)
+    : PrintersInstalled(&TReportPrinter::PrintersInstalled), window_(window), source_(label),
+      selection_(selection), mainReportPrinter_(std::make_unique<TReportPrinter>()) {
     PaperSupported = [this](int paperCode) { return mainReportPrinter_->SupportsPaper(paperCode); };
 }
 
@@ -167,10 +168,8 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
         return last_ = Outcome::Failed;
     mainReportPrinter_->SetOrientation(paper.Orientation);
 
-    TLabelPrint status(label.geometry, selection_, window_);
-    status.ObjectsMemo->setPlainText(source_.ObjectsText());
-    status.PageCount = sheets;
-    status.IsPrinting = printing;
+    const SheetJob job = MakeJob(sheets, merge.get());
+    TLabelPrint status(job, printing, window_);
     QBuffer stream; // the preview file, owned by this job
     if (printing) {
         status.setWindowTitle(QStringLiteral("Print Status"));
@@ -181,10 +180,8 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
         status.setWindowTitle(QStringLiteral("Preview Status"));
         status.CancelButton->setText(QStringLiteral("Stop"));
     }
-    PaperChoice::Apply(status.Engine(), paperSize);
     if (merge) {
-        status.Merge = merge.get();
-        status.Warning = merge->MissingFieldsWarning(status.ObjectsMemo->toPlainText());
+        status.Warning = merge->MissingFieldsWarning(job.ObjectsText);
         ShowMergeProgress(status, *merge);
     }
 
@@ -213,7 +210,7 @@ void PrintJobs::mnuExportPdfClick() {
     QString answer = QStringLiteral("1");
     bool merging = false;
     try {
-        merging = Merge && Merge();
+        merging = merge_ && merge_->CurrentSource();
     } catch (const MergeSourceError&) {
         merging = true; // the job below reports the file
     }
@@ -253,12 +250,7 @@ PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
     const std::unique_ptr<MergeRun> merge = StartMerge(sheets, mergeFailed);
     if (mergeFailed)
         return last_ = Outcome::Failed;
-    SheetJob job;
-    job.Merge = merge.get();
-    job.Label = source_.Label();
-    job.ObjectsText = source_.ObjectsText();
-    job.Sheets = sheets;
-    job.Selection = selection_;
+    const SheetJob job = MakeJob(sheets, merge.get());
     TReportPdfWriter writer(fileName);
     try {
         job.Render(writer);
@@ -275,10 +267,20 @@ PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
     return last_;
 }
 
+SheetJob PrintJobs::MakeJob(int sheets, MergeRun* merge) const {
+    SheetJob job;
+    job.Label = source_.Label();
+    job.ObjectsText = source_.ObjectsText();
+    job.Sheets = sheets;
+    job.Selection = selection_;
+    job.Merge = merge;
+    return job;
+}
+
 std::unique_ptr<MergeRun> PrintJobs::StartMerge(int copies, bool& failed) {
     failed = false;
     try {
-        MergeSource* source = Merge ? Merge() : nullptr;
+        MergeSource* source = merge_ ? merge_->CurrentSource() : nullptr;
         if (!source)
             return nullptr;
         return std::make_unique<MergeRun>(*source, copies);

@@ -9,27 +9,24 @@
 class QWidget;
 class ChosenPositions;
 class MergeRun;
-class MergeSource;
+class MergeSourceChoice;
+class PrintedLabel;
+struct SheetJob;
 class TLabelPrint;
 class TReportPrinter;
 struct PrinterAlignment;
 class PrinterAlignmentStore;
 
-// The print, preview and PDF commands of the main window. The window hands over where the
-// label on screen comes from; every message and dialog goes through the prompter, and the
-// printer dialogs through TReportPrinter's launcher, so that tests need no person.
+// The print, preview and PDF commands of the main window. The window hands over the label on
+// screen; every message and dialog goes through the prompter, and the printer dialogs
+// through TReportPrinter's launcher, so that tests need no person.
 class PrintJobs {
 public:
-    // Where a job gets the label as it stands on screen, saved or not.
-    struct LabelSource {
-        std::function<QString()> ObjectsText; // the design panel's items, freshly written
-        std::function<CurrentLabel()> Label;  // description, geometry and PAPERSIZE
-    };
-
     // How the last job ended.
     enum class Outcome { NotRun, Completed, Cancelled, Failed };
 
-    PrintJobs(QWidget* window, LabelSource source, ChosenPositions& selection);
+    // label and selection must outlive the commands.
+    PrintJobs(QWidget* window, PrintedLabel& label, ChosenPositions& selection);
     ~PrintJobs();
 
     // "&Print Labels": the print dialog, then as many sheets as copies were entered.
@@ -58,9 +55,9 @@ public:
     // Writes sheets sheets of the label on screen to fileName; errors are shown.
     Outcome ExportPdf(const QString& fileName, int sheets);
 
-    // The merge source chosen for the label on screen, or null (the default: no merge);
-    // may throw MergeSourceError.
-    std::function<MergeSource*()> Merge;
+    // Where the merge source chosen for the label on screen comes from; null (the default)
+    // prints without one. merge must outlive the commands.
+    void UseMergeSources(MergeSourceChoice* merge) { merge_ = merge; }
     // Whether any printer is installed; replaceable for tests.
     std::function<bool()> PrintersInstalled;
     // Whether the current printer takes a paper code (1 letter, 9 A4, 11 A5); replaceable.
@@ -74,10 +71,13 @@ private:
     // The merge run of the next job, its source read through; null without a source.
     // Shows the reading error and sets failed when the source is bad.
     std::unique_ptr<MergeRun> StartMerge(int copies, bool& failed);
+    // The job of the label on screen as it stands now.
+    SheetJob MakeJob(int sheets, MergeRun* merge) const;
     static void ShowMergeProgress(TLabelPrint& status, MergeRun& run);
 
     QWidget* window_;
-    LabelSource source_;
+    PrintedLabel& source_;
+    MergeSourceChoice* merge_ = nullptr;
     ChosenPositions& selection_;
     std::unique_ptr<TReportPrinter> mainReportPrinter_;
     Outcome last_ = Outcome::NotRun;

@@ -4,15 +4,18 @@
 #include "printing/SheetRenderer.h"
 #include "printing/TBaseReport.h"
 
-void SheetJob::Render(TBaseReport& engine) const {
+void SheetJob::Render(TBaseReport& engine, SheetJobObserver* observer) const {
+    Prepare(engine);
+    Run(engine, observer);
+}
+
+void SheetJob::Prepare(TBaseReport& engine) const {
     SheetRenderer::SetUpEngine(engine);
     PaperChoice::Apply(engine, Label.geometry.paperSize);
-    SheetRenderer renderer(Label.geometry, Selection);
-    renderer.ObjectsText = ObjectsText;
-    renderer.PageCount = Sheets;
-    renderer.BetweenLabels = BetweenLabels;
-    renderer.Merge = Merge;
-    renderer.OnWarning = OnWarning;
+}
+
+void SheetJob::Run(TBaseReport& engine, SheetJobObserver* observer) const {
+    SheetRenderer renderer(*this, observer);
     engine.OnPrint = [&renderer](TBaseReport& report) { renderer.PrintLabels(report); };
     try {
         engine.Execute();

@@ -1,31 +1,32 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 #include "document/ChosenPositions.h"
 #include "document/SheetGeometry.h"
 
 class MergeRun;
+class SheetJobObserver;
 class TBaseReport;
 
-// One run of a label's sheets on any report engine, without a window: the PDF export, the
-// batch renderer and the benchmarks use it. The drawing is the sheet renderer that print and
-// preview jobs use too, so every target shows the same sheet.
+// One run of a label's sheets on any report engine: what to draw, and the one runner that
+// draws it. Print, preview, the PDF export, the batch renderer and the benchmarks all run
+// their sheets through Render, so every target shows the same sheet; the print and preview
+// status window is only a view of the job it runs.
 struct SheetJob {
     CurrentLabel Label;        // geometry and PAPERSIZE
     QString ObjectsText;       // the label's items
     int Sheets = 1;            // pages to produce
     ChosenPositions Selection; // positions to print when SpecificLabelsChosen
-    // Runs after each label; may abort the engine. Empty: nothing runs between labels.
-    std::function<void()> BetweenLabels;
-    // Called once with the first drawing problem (a barcode that could not be encoded).
-    std::function<void(const QString&)> OnWarning;
     // A mail merge: one record per drawn position; Sheets is then left to the run.
     MergeRun* Merge = nullptr;
 
-    // Gives engine the label's paper and orientation and the job's settings, then draws every
-    // sheet. An error thrown while drawing ends the document with what was drawn and is
-    // passed on (a std::exception); an aborted engine abandons its document.
-    void Render(TBaseReport& engine) const;
+    // Prepare, then Run: the whole job on an engine made for it.
+    void Render(TBaseReport& engine, SheetJobObserver* observer = nullptr) const;
+    // Gives engine the label's paper and orientation and the settings of every label job.
+    void Prepare(TBaseReport& engine) const;
+    // Draws every sheet on a prepared engine, telling observer (when given) of each label and
+    // of the first drawing problem. An error thrown while drawing ends the document with what
+    // was drawn and is passed on (a std::exception); an aborted engine abandons its document.
+    void Run(TBaseReport& engine, SheetJobObserver* observer = nullptr) const;
 };

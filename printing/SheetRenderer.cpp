@@ -10,9 +10,11 @@
 #include "document/ChosenPositions.h"
 #include "document/MergeFields.h"
 #include "document/PrintItemsReader.h"
+#include "merge/MergeRun.h"
 #include "printing/BarcodePrint.h"
-#include "printing/MergeRun.h"
 #include "printing/RotatedTextPlacement.h"
+#include "printing/SheetJob.h"
+#include "printing/SheetJobObserver.h"
 #include "printing/TBaseReport.h"
 
 namespace {
@@ -25,8 +27,8 @@ struct ItemListRelease {
 
 } // namespace
 
-SheetRenderer::SheetRenderer(const SheetGeometry& geometry, const ChosenPositions& selection)
-    : geometry_(geometry), selection_(selection) {}
+SheetRenderer::SheetRenderer(const SheetJob& job, SheetJobObserver* observer)
+    : job_(job), geometry_(job.Label.geometry), merge_(job.Merge), observer_(observer) {}
 
 void SheetRenderer::SetUpEngine(TBaseReport& engine) {
     engine.UnitsFactor = 1.0;
@@ -39,35 +41,35 @@ void SheetRenderer::SetUpEngine(TBaseReport& engine) {
 
 int SheetRenderer::MakeItemsStringList(const QString& memo) {
     const PrintItemsText text = ReadPrintItems(memo);
-    ItemList.clear();
-    ItemList.reserve(text.items.size());
+    items_.clear();
+    items_.reserve(text.items.size());
     for (const PrintItemValue& value : text.items)
-        ItemList.push_back(TLabelItemObject::From(value));
-    StartingNumber = text.startingNumber;
-    RepeatEach = text.repeatEach;
-    return int(ItemList.size()) - 1;
+        items_.push_back(TLabelItemObject::From(value));
+    startingNumber_ = text.startingNumber;
+    repeatEach_ = text.repeatEach;
+    return int(items_.size()) - 1;
 }
 
 // ---- the sheets ----
 
 void SheetRenderer::PrintLabels(TBaseReport& report) {
-    ItemListRelease release{ItemList};
-    const int lastIndex = MakeItemsStringList(ObjectsText);
-    CounterValue = StartingNumber;
-    RepeatCount = 1;
+    ItemListRelease release{items_};
+    const int lastIndex = MakeItemsStringList(job_.ObjectsText);
+    counterValue_ = startingNumber_;
+    repeatCount_ = 1;
+    const ChosenPositions& selection = job_.Selection;
     const int across = geometry_.labelsAcross;
-    int pages = PageCount;
-    if (Merge) {
-        Merge->Start();
-        pages = Merge->SheetsFor(MergeRun::PositionsPerSheet(geometry_, selection_));
+    int pages = job_.Sheets;
+    if (merge_) {
+        merge_->Start();
+        pages = merge_->SheetsFor(MergeRun::PositionsPerSheet(geometry_, selection));
     }
     for (int page = 1; page <= pages; ++page) {
         for (int row = 0; row < geometry_.labelsDown; ++row)
             for (int column = 0; column < across; ++column) {
-                if (selection_.SpecificLabelsChosen &&
-                    !selection_.isSelected(row * across + column))
+                if (selection.SpecificLabelsChosen && !selection.isSelected(row * across + column))
                     continue;
-                if (Merge && !Merge->NextPosition())
+                if (merge_ && !merge_->NextPosition())
                     return;
                 report.SetOrigin(
                     column * double(geometry_.horizontalPitch) + double(geometry_.leftMargin),
@@ -75,9 +77,7 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
                 report.Home();
                 report.ResetSection();
                 PrintSingleLabel(report, lastIndex);
-                if (BetweenLabels)
-                    BetweenLabels();
-                if (Cancelled)
+                if (observer_ && !observer_->LabelDrawn())
                     return;
             }
         if (page < pages)
@@ -86,10 +86,10 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
 }
 
 void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
-    lastIndex = std::min(lastIndex, int(ItemList.size()) - 1);
-    LabelCounterValue = CounterValue;
+    lastIndex = std::min(lastIndex, int(items_.size()) - 1);
+    labelCounterValue_ = counterValue_;
     for (int i = 0; i <= lastIndex; ++i) {
-        TLabelItemObject& item = ItemList[i];
+        TLabelItemObject& item = items_[i];
         switch (item.Kind) {
         case LabelItemKind::Counter:
             PrintCounter(report, item);
@@ -146,7 +146,7 @@ void SheetRenderer::PrintText(TBaseReport& report, TLabelItemObject& item) {
     const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
                                          (ascent + descent) - 0.5 * descent, item.Angle);
     report.GotoXY(at.x(), at.y());
-    report.Print(Merge ? Merge->Substitute(item.Text, CounterValue) : item.Text);
+    report.Print(merge_ ? merge_->Substitute(item.Text, counterValue_) : item.Text);
     report.SetFontRotation(0);
 }
 
@@ -154,12 +154,12 @@ void SheetRenderer::PrintCounter(TBaseReport& report, const TLabelItemObject& it
     SetItemFont(report, item, item.Angle);
     const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
                                          report.FontSize(), item.Angle);
-    report.PrintXY(at.x(), at.y(), QString::number(CounterValue));
+    report.PrintXY(at.x(), at.y(), QString::number(counterValue_));
     report.SetFontRotation(0);
-    ++RepeatCount;
-    if (RepeatCount > RepeatEach) {
-        RepeatCount = 1;
-        ++CounterValue;
+    ++repeatCount_;
+    if (repeatCount_ > repeatEach_) {
+        repeatCount_ = 1;
+        ++counterValue_;
     }
 }
 
@@ -211,12 +211,12 @@ void SheetRenderer::PrintImage(TBaseReport& report, const TLabelItemObject& item
 // With a merge run the data takes the record's fields as well as the counter.
 void SheetRenderer::PrintBarcode(TBaseReport& report, const TLabelItemObject& item) {
     QString data;
-    if (Merge) {
-        data = Merge->Substitute(item.Data, LabelCounterValue);
+    if (merge_) {
+        data = merge_->Substitute(item.Data, labelCounterValue_);
     } else {
         const FieldLookup fields = [this](const QString& name) -> std::optional<QString> {
             if (name == QStringView(kCounterFieldName))
-                return QString::number(LabelCounterValue);
+                return QString::number(labelCounterValue_);
             return std::nullopt;
         };
         data = SubstituteMergeFields(item.Data, fields);
@@ -230,6 +230,6 @@ void SheetRenderer::Warn(const QString& warning) {
     if (!warning_.isEmpty())
         return;
     warning_ = warning;
-    if (OnWarning)
-        OnWarning(warning);
+    if (observer_)
+        observer_->DrawingWarning(warning);
 }

@@ -1,63 +1,42 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <vector>
 
 #include "document/SheetGeometry.h"
 #include "printing/TLabelItemObject.h"
 
-class ChosenPositions;
 class MergeRun;
+class SheetJobObserver;
 class TBaseReport;
+struct SheetJob;
 
-// The drawing of a label's sheets, free of any window: it reads the objects text into print
+// The drawing of a job's sheets, free of any window: it reads the objects text into print
 // item records, visits every position of every sheet row by row and draws the label there
-// through the report engine it is given. Print and preview jobs, the PDF export, the batch
-// renderer and the benchmarks all draw through it. Lengths are inches.
+// through the report engine it is given. SheetJob::Render runs it for every kind of output.
+// Lengths are inches.
 class SheetRenderer {
 public:
-    // selection is read while drawing and must outlive the renderer.
-    SheetRenderer(const SheetGeometry& geometry, const ChosenPositions& selection);
+    // job is read while drawing and must outlive the renderer; observer (may be null) hears
+    // of each label drawn and of the first drawing problem.
+    SheetRenderer(const SheetJob& job, SheetJobObserver* observer);
 
-    QString ObjectsText; // the label's items
-    int PageCount = 1;   // sheets to produce
-    // Set (by BetweenLabels or from outside) to stop after the label being drawn.
-    bool Cancelled = false;
-    // Runs after each label (lets pending window messages through in a job).
-    std::function<void()> BetweenLabels;
-    // With a merge run, each drawn position takes the run's next record, texts are drawn
-    // through its fields and the run decides the number of sheets.
-    MergeRun* Merge = nullptr;
-
-    // The counter: 64-bit, so that no starting number overflows.
-    qint64 StartingNumber = 0;
-    qint64 RepeatEach = 0;
-    qint64 CounterValue = 0;
-    qint64 RepeatCount = 1;
-    // The counter's value for the label being drawn, which "{#}" in a barcode stands for:
-    // taken before the label's counter item (wherever it lies) advances the counter.
-    qint64 LabelCounterValue = 0;
-    std::vector<TLabelItemObject> ItemList;
+    // Draws every sheet of the job: the engine's OnPrint handler.
+    void PrintLabels(TBaseReport& report);
 
     // The first problem met while drawing the job (a barcode whose data cannot be encoded),
     // or "": one line, however many labels it concerns.
     QString Warning() const { return warning_; }
-    // Called once, with that first warning, when it is met.
-    std::function<void(const QString&)> OnWarning;
-
-    // Draws every sheet of the job: the engine's OnPrint handler.
-    void PrintLabels(TBaseReport& report);
-    // Draws records 0..lastIndex at the engine's current origin.
-    void PrintSingleLabel(TBaseReport& report, int lastIndex);
-    // Reads memo into ItemList (and the counter settings); the index of the last record.
-    int MakeItemsStringList(const QString& memo);
 
     // The engine settings every label job uses: inches, full scale, half-inch margins and
     // the document title.
     static void SetUpEngine(TBaseReport& engine);
 
 private:
+    // Draws records 0..lastIndex at the engine's current origin.
+    void PrintSingleLabel(TBaseReport& report, int lastIndex);
+    // Reads memo into items_ (and the counter settings); the index of the last record.
+    int MakeItemsStringList(const QString& memo);
     void PrintText(TBaseReport& report, TLabelItemObject& item);
     void PrintCounter(TBaseReport& report, const TLabelItemObject& item);
     void PrintSymbol(TBaseReport& report, const TLabelItemObject& item);
@@ -68,7 +47,18 @@ private:
     void PrintBarcode(TBaseReport& report, const TLabelItemObject& item);
     void Warn(const QString& warning);
 
-    SheetGeometry geometry_;
-    const ChosenPositions& selection_;
+    const SheetJob& job_;
+    const SheetGeometry& geometry_;
+    MergeRun* merge_;
+    SheetJobObserver* observer_;
+    std::vector<TLabelItemObject> items_;
+    // The counter: 64-bit, so that no starting number overflows.
+    qint64 startingNumber_ = 0;
+    qint64 repeatEach_ = 0;
+    qint64 counterValue_ = 0;
+    qint64 repeatCount_ = 1;
+    // The counter's value for the label being drawn, which "{#}" in a barcode stands for:
+    // taken before the label's counter item (wherever it lies) advances the counter.
+    qint64 labelCounterValue_ = 0;
     QString warning_;
 };

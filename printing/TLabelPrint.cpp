@@ -2,13 +2,14 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 
 #include <exception>
 
+#include "printing/SheetJob.h"
+#include "printing/SheetRenderer.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPrinter.h"
 #include "ui/Prompter.h"
@@ -24,10 +25,9 @@ void SetUpStatusEngine(TBaseReport& report, const QString& statusFormat, QLabel*
 
 } // namespace
 
-TLabelPrint::TLabelPrint(const SheetGeometry& geometry, const ChosenPositions& selection,
-                         QWidget* parent)
+TLabelPrint::TLabelPrint(const SheetJob& job, bool printing, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Renderer(geometry, selection) {
+      IsPrinting(printing), job_(job) {
     setWindowTitle(QStringLiteral("Print Status Screen"));
     setFixedSize(364, 130);
     QFont bold(QStringLiteral("Arial"));
@@ -53,11 +53,6 @@ TLabelPrint::TLabelPrint(const SheetGeometry& geometry, const ChosenPositions& s
     WarningText->setStyleSheet(QStringLiteral("color: #a00000"));
     WarningText->hide();
 
-    ObjectsMemo = new QPlainTextEdit(this);
-    ObjectsMemo->setObjectName(QStringLiteral("ObjectsMemo"));
-    ObjectsMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    ObjectsMemo->hide();
-
     LabelReportPrinter = std::make_unique<TReportPrinter>();
     SetUpStatusEngine(*LabelReportPrinter, QStringLiteral("Printing Page %p"), StatusText);
     LabelReportFiler = std::make_unique<TReportFiler>();
@@ -68,15 +63,14 @@ TLabelPrint::TLabelPrint(const SheetGeometry& geometry, const ChosenPositions& s
     if (TReportPrinter::PrintersInstalled())
         LabelReportPrinter->SetCopies(1);
 
+    job_.Prepare(Engine());
     ProcessMessages = [] { QCoreApplication::processEvents(); };
-    Renderer.OnWarning = [this](const QString& warning) { ShowDrawingWarning(warning); };
     FormCreate();
 }
 
 TLabelPrint::~TLabelPrint() = default;
 
 void TLabelPrint::FormCreate() {
-    ObjectsMemo->move(0, height() + 50);
     Cancelled = false;
 }
 
@@ -86,8 +80,15 @@ TBaseReport& TLabelPrint::Engine() const {
     return *LabelReportFiler;
 }
 
+bool TLabelPrint::LabelDrawn() {
+    if (ProcessMessages)
+        ProcessMessages();
+    return !Cancelled;
+}
+
 // The window grows by the line; the cancel button moves below it.
-void TLabelPrint::ShowDrawingWarning(const QString& warning) {
+void TLabelPrint::DrawingWarning(const QString& warning) {
+    drawingWarning_ = warning;
     WarningText->setText(fontMetrics().elidedText(warning, Qt::ElideRight, WarningText->width()));
     WarningText->setToolTip(warning);
     setFixedSize(width(), 150);
@@ -108,19 +109,9 @@ void TLabelPrint::showEvent(QShowEvent* event) {
 
 void TLabelPrint::FormActivate() {
     TBaseReport& engine = Engine();
-    Renderer.ObjectsText = ObjectsMemo->toPlainText();
-    Renderer.PageCount = PageCount;
-    Renderer.Cancelled = Cancelled;
-    Renderer.Merge = Merge;
-    Renderer.BetweenLabels = [this] {
-        if (ProcessMessages)
-            ProcessMessages();
-        Renderer.Cancelled = Cancelled;
-    };
-    engine.OnPrint = [this](TBaseReport& report) { Renderer.PrintLabels(report); };
     running_ = true;
     try {
-        engine.Execute();
+        job_.Run(engine, this);
     } catch (const std::exception& error) {
         failed_ = true;
         ShowRuntimeError(QString::fromUtf8(error.what()));

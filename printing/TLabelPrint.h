@@ -4,44 +4,35 @@
 #include <functional>
 #include <memory>
 
-#include "document/SheetGeometry.h"
-#include "printing/SheetRenderer.h"
+#include "printing/SheetJobObserver.h"
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
-class ChosenPositions;
-class MergeRun;
+struct SheetJob;
 class TBaseReport;
 class TReportFiler;
 class TReportPrinter;
 
-// The status window of a print or preview job: it owns the job's two engines and runs the
-// chosen one over its sheet renderer, showing the progress and offering to cancel.
-class TLabelPrint : public QDialog {
+// The status window of a print or preview job: a view of the sheet job it runs on one of its
+// two engines (the printer or the preview stream), showing the progress and offering to
+// cancel. The drawing itself is the job's own runner, as for every other output.
+class TLabelPrint : public QDialog, private SheetJobObserver {
     Q_OBJECT
 public:
-    TLabelPrint(const SheetGeometry& geometry, const ChosenPositions& selection,
-                QWidget* parent = nullptr);
+    // job is read when the window runs it and must outlive the window; printing chooses the
+    // printer (true) or the preview stream (false), which is prepared for the job here.
+    TLabelPrint(const SheetJob& job, bool printing, QWidget* parent = nullptr);
     ~TLabelPrint() override;
 
-    // The job.
-    QPlainTextEdit* ObjectsMemo; // the label's objects text, written just before the job
-    int PageCount = 1;           // sheets to produce
-    bool IsPrinting = false;     // printer (true) or preview (false)
+    // The job the window runs.
+    const SheetJob& Job() const { return job_; }
+    bool IsPrinting = false; // printer (true) or preview (false)
     bool Cancelled = false;
     // Lets pending window messages through after each label; replaceable for tests.
     std::function<void()> ProcessMessages;
-    // With a merge run, each drawn position takes the run's next record, texts are drawn
-    // through its fields and the run decides the number of sheets.
-    MergeRun* Merge = nullptr;
     // A line shown under the final status; the window then stays open until closed, as it
     // does after a drawing warning.
     QString Warning;
-
-    // The drawing of the sheets, given the memo's text, the sheets and the cancel state when
-    // the run starts.
-    SheetRenderer Renderer;
 
     // The window.
     QLabel* StatusText;
@@ -49,7 +40,7 @@ public:
     // One line under the status: the renderer's first drawing problem (a barcode whose data
     // cannot be encoded); hidden until there is one.
     QLabel* WarningText;
-    QString DrawingWarning() const { return Renderer.Warning(); }
+    QString DrawingWarning() const { return drawingWarning_; }
     std::unique_ptr<TReportPrinter> LabelReportPrinter;
     std::unique_ptr<TReportFiler> LabelReportFiler;
     TBaseReport& Engine() const;
@@ -67,7 +58,12 @@ protected:
 
 private:
     void FormCreate();
-    void ShowDrawingWarning(const QString& warning);
+    // The job's observer: messages through after each label, the warning line shown.
+    bool LabelDrawn() override;
+    void DrawingWarning(const QString& warning) override;
+
+    const SheetJob& job_;
+    QString drawingWarning_;
     bool activated_ = false;
     bool running_ = false;
     bool finished_ = false;

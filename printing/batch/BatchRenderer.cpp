@@ -11,17 +11,19 @@
 #include <stdexcept>
 
 #include "document/ChosenPositions.h"
-#include "printing/MergeRun.h"
+#include "merge/MergeRun.h"
+#include "merge/MergeSource.h"
+#include "merge/MergeSourceError.h"
+#include "merge/MergeSourceRegistry.h"
 #include "printing/PrinterAlignmentSettings.h"
 #include "printing/SheetJob.h"
+#include "printing/SheetJobObserver.h"
 #include "printing/TReportImage.h"
 #include "printing/TReportPdfWriter.h"
 #include "storage/DataDirectory.h"
 #include "storage/DataTable.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/LabelTable.h"
-#include "storage/MergeSource.h"
-#include "storage/MergeSourceError.h"
 #include "storage/dbf/Table.h"
 
 namespace {
@@ -69,35 +71,54 @@ bool FindLabel(DataTable& table, const QString& description, SheetJob& job) {
     return false;
 }
 
+// A drawing problem is a warning line; the run goes on.
+class WarningsTo : public SheetJobObserver {
+public:
+    explicit WarningsTo(QTextStream& err) : err_(err) {}
+    void DrawingWarning(const QString& warning) override {
+        err_ << "quorvane-batch: warning: " << warning << "\n";
+    }
+
+private:
+    QTextStream& err_;
+};
+
 } // namespace
 
 QString BatchRenderer::Usage() {
     return QStringLiteral(
-        "Usage: quorvane-batch [--dir DIR] --label DESCRIPTION [--sheets N]\n"
-        "                      [--positions R:C,R:C...] (--pdf FILE | --png FOLDER [--dpi N])\n"
-        "                      [--merge FILE [--copies N]]\n"
-        "\n"
-        "Renders the sheets of a stored label, exactly as they print.\n"
-        "  --dir DIR          data directory holding QVLBLS.DBF (default: the program's)\n"
-        "  --label TEXT       the label's description (case does not matter)\n"
-        "  --sheets N         number of sheets, 1 to 9999 (default 1)\n"
-        "  --positions LIST   only these positions, row:column counted from 1\n"
-        "  --pdf FILE         write one PDF file, a page per sheet\n"
-        "  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER\n"
-        "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300);\n"
-        "                     refused with --pdf\n"
-        "  --printer-offsets PRINTER\n"
-        "                     move the drawing by the printer's alignment stored in QV.INI\n"
-        "  --merge FILE       one label per record of a CSV file or a .dbf table; {Field}\n"
-        "                     in a text is the record's field; the records decide the sheets\n"
-        "  --copies N         with --merge: labels per record, 1 to 9999 (default 1)\n"
-        "  --help             show this text\n"
-        "\n"
-        "The label table is only read, without its lock, so the program may run meanwhile.\n"
-        "Files appear only when the whole run succeeded; a failed run leaves existing files\n"
-        "as they were.\n"
-        "Exit codes: 0 success, 2 bad usage, 3 label or table not found or a merge file\n"
-        "missing or unreadable, 4 the table cannot be read (damaged) or rendering failed.\n");
+               "Usage: quorvane-batch [--dir DIR] --label DESCRIPTION [--sheets N]\n"
+               "                      [--positions R:C,R:C...] (--pdf FILE | --png FOLDER [--dpi "
+               "N])\n"
+               "                      [--merge FILE [--copies N]]\n"
+               "\n"
+               "Renders the sheets of a stored label, exactly as they print.\n"
+               "  --dir DIR          data directory holding QVLBLS.DBF (default: the program's)\n"
+               "  --label TEXT       the label's description (case does not matter)\n"
+               "  --sheets N         number of sheets, 1 to 9999 (default 1)\n"
+               "  --positions LIST   only these positions, row:column counted from 1\n"
+               "  --pdf FILE         write one PDF file, a page per sheet\n"
+               "  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER\n"
+               "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300);\n"
+               "                     refused with --pdf\n"
+               "  --printer-offsets PRINTER\n"
+               "                     move the drawing by the printer's alignment stored in QV.INI\n"
+               "  --merge FILE       one label per record of FILE (kinds below); {Field} in a\n"
+               "                     text is the record's field; the records decide the sheets\n"
+               "  --copies N         with --merge: labels per record, 1 to 9999 (default 1)\n"
+               "  --help             show this text\n"
+               "\n"
+               "Merge files, by name:\n") +
+           MergeSourceRegistry::HelpText() +
+           QStringLiteral(
+               "\n"
+               "The label table is only read, without its lock, so the program may run meanwhile.\n"
+               "Files appear only when the whole run succeeded; a failed run leaves existing "
+               "files\n"
+               "as they were.\n"
+               "Exit codes: 0 success, 2 bad usage, 3 label or table not found or a merge file\n"
+               "missing or unreadable, 4 the table cannot be read (damaged) or rendering "
+               "failed.\n");
 }
 
 bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QString& error) {
@@ -234,16 +255,14 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     // Every file is written under a temporary name and put in place once all are complete.
     StagedOutput output;
     bool madeFolder = false;
-    job.OnWarning = [&err](const QString& warning) {
-        err << "quorvane-batch: warning: " << warning << "\n";
-    };
+    WarningsTo warnings(err);
 
     try {
         if (!options.pdfFile.isEmpty()) {
             {
                 TReportPdfWriter writer(output.Stage(options.pdfFile));
                 writer.SetAlignment(alignment);
-                job.Render(writer);
+                job.Render(writer, &warnings);
             }
         } else {
             madeFolder = !QFileInfo::exists(options.pngFolder);
@@ -261,7 +280,7 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
                 if (saveError.isEmpty() && !page.save(output.Stage(file), "PNG"))
                     saveError = QStringLiteral("cannot write ") + file;
             };
-            job.Render(images);
+            job.Render(images, &warnings);
             if (!saveError.isEmpty())
                 throw std::runtime_error(saveError.toStdString());
         }

@@ -15,10 +15,10 @@
 #include "controls/TPim3DLabel.h"
 #include "designer/ItemMenus.h"
 #include "designer/LabelItems.h"
-#include "printing/MergeCommands.h"
+#include "merge/MergeCommands.h"
+#include "merge/TMergeSourceDialog.h"
 #include "printing/PrintJobs.h"
 #include "printing/TLabelPrint.h"
-#include "printing/TMergeSourceDialog.h"
 
 using Answer = ScriptedPrompter::Answer;
 

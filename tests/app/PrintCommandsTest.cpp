@@ -14,6 +14,7 @@
 #include "document/ChosenPositions.h"
 #include "designer/LabelItems.h"
 #include "printing/PrintJobs.h"
+#include "printing/SheetJob.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
@@ -87,7 +88,7 @@ TEST_F(PrintCommandsTest, PreviewPrintsTheUnsavedLabelOnScreen) {
     int pages = 0;
     prompts.Then(Answer::Dialog(true, [&memo](QDialog& dialog) {
         auto& status = dynamic_cast<TLabelPrint&>(dialog);
-        memo = status.ObjectsMemo->toPlainText();
+        memo = status.Job().ObjectsText;
         status.FormActivate();
     }));
     prompts.Then(Answer::Dialog(true, [&pages](QDialog& dialog) {
@@ -99,7 +100,9 @@ TEST_F(PrintCommandsTest, PreviewPrintsTheUnsavedLabelOnScreen) {
     }));
     window->mnuPreviewLabels->trigger();
     EXPECT_TRUE(memo.contains(QStringLiteral("LABELITEM=RECTANGLE")));
-    EXPECT_EQ(window->ObjectsHolder->toPlainText(), memo);
+    // The job takes the items' text as written (CRLF lines, as stored), not as a text box
+    // would show it.
+    EXPECT_EQ(window->Items().SaveItems(), memo);
     EXPECT_EQ(pages, 1);
     EXPECT_EQ(window->Printing().LastOutcome(), PrintJobs::Outcome::Completed);
 }
@@ -238,10 +241,10 @@ TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
 
     // In a PDF the symbols are vector shapes: the file holds no image at all.
     const QString pdf = dir.filePath(QStringLiteral("barcodes.pdf"));
-    ASSERT_EQ(RunBatch({"--dir", dir.path(), "--label", "Barcodes", "--positions", "1:1", "--pdf",
-                        pdf})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        RunBatch({"--dir", dir.path(), "--label", "Barcodes", "--positions", "1:1", "--pdf", pdf})
+            .exitCode,
+        0);
     QProcess images;
     images.start(QStringLiteral("pdfimages"), {"-list", pdf});
     ASSERT_TRUE(images.waitForFinished(60000));

@@ -10,7 +10,7 @@
 #include "designer/TSetRotate.h"
 #include "document/ChosenPositions.h"
 #include "designer/LabelItems.h"
-#include "printing/TMergeSourceDialog.h"
+#include "merge/TMergeSourceDialog.h"
 #include "printing/TPreviewForm.h"
 #include "printing/TPrinterAlignment.h"
 #include "printing/TPrinterSetup.h"

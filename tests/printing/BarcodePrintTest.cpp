@@ -9,10 +9,13 @@
 #include "controls/BarcodeSymbol.h"
 #include "document/ChosenPositions.h"
 #include "printing/BarcodePrint.h"
+#include "printing/SheetJob.h"
+#include "printing/SheetJobObserver.h"
 #include "printing/SheetRenderer.h"
 #include "printing/TLabelItemObject.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TReportFiler.h"
+#include "support/ScriptedPrompter.h"
 
 namespace {
 
@@ -120,25 +123,37 @@ TEST(BarcodePrint, MatrixSymbolsKeepSquareModulesCentredInTheBox) {
 // Invalid data never gives a barcode: the label shows the placeholder, the status window one
 // warning line with Zint's reason, however many labels carry it.
 TEST(BarcodePrint, DataThatCannotBeEncodedPrintsThePlaceholderAndOneWarningLine) {
-    ChosenPositions selection;
-    TLabelPrint print(OneAcross(3), selection);
-    print.Renderer.ObjectsText =
+    SheetJob job;
+    job.Label.geometry = OneAcross(3);
+    job.ObjectsText =
         "LABELITEM=BARCODE\nTOP=0.1\nLEFT=0.1\nWIDTH=2\nHEIGHT=0.5\nSYMBOLOGY=EANX\n"
         "DATA=590123412345A\nSHOWTEXT=Y\nCOLOR=0\nBACKGROUND=16777215\nNOTHING=NOTHING\n";
-    QStringList warned;
-    const auto showInWindow = print.Renderer.OnWarning;
-    print.Renderer.OnWarning = [&](const QString& warning) {
-        warned << warning;
-        showInWindow(warning);
-    };
+    // The lines an observer of the same job hears: one, however many labels carry it.
+    struct Warnings : SheetJobObserver {
+        void DrawingWarning(const QString& warning) override { warned << warning; }
+        QStringList warned;
+    } observer;
+    TReportFiler probe;
+    probe.SelectPaper(1);
+    QBuffer discard;
+    discard.open(QIODevice::WriteOnly);
+    probe.Stream = &discard;
+    SheetRenderer probeRenderer(job, &observer);
+    probe.OnPrint = [&probeRenderer](TBaseReport& report) { probeRenderer.PrintLabels(report); };
+    probe.Execute();
+    const QStringList warned = observer.warned;
+
+    TLabelPrint print(job, false);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    TReportFiler filer;
+    TReportFiler& filer = *print.LabelReportFiler;
     filer.SetResolution(300);
     filer.SelectPaper(1);
     filer.Stream = &buffer;
-    filer.OnPrint = [&print](TBaseReport& report) { print.Renderer.PrintLabels(report); };
-    filer.Execute();
+    {
+        ScriptedPrompter prompter;
+        print.FormActivate();
+    }
 
     const QString zint = BarcodeSymbol::Validate(BarcodeSymbology::Ean, "590123412345A");
     ASSERT_FALSE(zint.isEmpty());
@@ -164,9 +179,9 @@ TEST(BarcodePrint, DataThatCannotBeEncodedPrintsThePlaceholderAndOneWarningLine)
 
 // "{#}" is the number the label's counter prints, also when the counter is drawn first.
 TEST(BarcodePrint, TheCounterFieldIsTheLabelsCounterValue) {
-    ChosenPositions selection;
-    SheetRenderer print(OneAcross(3), selection);
-    print.ObjectsText =
+    SheetJob job;
+    job.Label.geometry = OneAcross(3);
+    job.ObjectsText =
         "LABELITEM=COUNTER\nTOP=0.1\nLEFT=3\nFONTSIZE=10\nFONTNAME=Arial\nSTARTINGNUMBER=7\n"
         "REPEATEACH=1\nLABELITEM=BARCODE\nTOP=0.1\nLEFT=0.1\nWIDTH=2\nHEIGHT=0.5\n"
         "SYMBOLOGY=CODE128\nDATA=A{#}-{Room}\nSHOWTEXT=Y\nCOLOR=0\nBACKGROUND=16777215\n";
@@ -175,6 +190,7 @@ TEST(BarcodePrint, TheCounterFieldIsTheLabelsCounterValue) {
     TReportFiler filer;
     filer.SelectPaper(1);
     filer.Stream = &buffer;
+    SheetRenderer print(job, nullptr);
     filer.OnPrint = [&print](TBaseReport& report) { print.PrintLabels(report); };
     filer.Execute();
     const auto pages = RecordingSurface::Pages(bytes);

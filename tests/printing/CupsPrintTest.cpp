@@ -10,6 +10,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "LabelOf.h"
 #include "RenderProbe.h"
 #include "ReportRendering.h"
 #include "document/ChosenPositions.h"
@@ -170,7 +171,8 @@ TEST(CupsPrint, PrintJobOfTwoSheetsContinuesTheCounterAndPrintsEachSheetOnce) {
     ChosenPositions selection;
     CurrentLabel label;
     label.geometry = geometry;
-    PrintJobs jobs(nullptr, {[&] { return objects; }, [&] { return label; }}, selection);
+    LabelOf onScreen(label, objects);
+    PrintJobs jobs(nullptr, onScreen, selection);
     jobs.MainReportPrinter().SetCopies(3); // as the print dialog leaves it
     ScriptedPrompter prompter;
     prompter.Then(ScriptedPrompter::Answer::Dialog(true, [](QDialog& dialog) {
@@ -323,7 +325,8 @@ TEST(CupsPrint, PrinterAlignmentMovesPrinterJobsOnlyAndItsTestSheetPrints) {
     label.templateName = QStringLiteral("Avery 5160");
     FixedAlignments store;
     store.alignment = {0.04, -0.02, 1.01, 1.01};
-    PrintJobs jobs(nullptr, {[&] { return objects; }, [&] { return label; }}, selection);
+    LabelOf onScreen(label, objects);
+    PrintJobs jobs(nullptr, onScreen, selection);
     jobs.UseAlignmentStore(&store);
     ScriptedPrompter prompter;
     const auto runStatusWindow = [](const QString& title) {

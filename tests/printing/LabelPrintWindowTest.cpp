@@ -55,10 +55,7 @@ void SaveShot(QWidget& widget, const QString& name) {
 
 // Runs a preview job's status window to its end; the window closes itself after a normal end.
 struct PreviewRun {
-    explicit PreviewRun(const QString& objects) : window(Sheet(), selection) {
-        window.ObjectsMemo->setPlainText(objects);
-        window.PageCount = 1;
-        window.IsPrinting = false;
+    explicit PreviewRun(const QString& objects) : job(Job(objects)), window(job, false) {
         window.LabelReportFiler->Stream = &buffer;
         window.LabelReportFiler->SetResolution(600);
         window.LabelReportFiler->SelectPaper(1);
@@ -67,7 +64,13 @@ struct PreviewRun {
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.RunFinished(), 10000);
     }
-    ChosenPositions selection;
+    static SheetJob Job(const QString& objects) {
+        SheetJob job;
+        job.Label.geometry = Sheet();
+        job.ObjectsText = objects;
+        return job;
+    }
+    SheetJob job;
     QByteArray bytes;
     QBuffer buffer{&bytes};
     TLabelPrint window;
@@ -139,7 +142,7 @@ TEST(LabelPrintWindow, CancelConfirmedDuringTheRunAbortsItAndClosesWhenItReturns
     ScriptedPrompter prompter;
     prompter.Then(ScriptedPrompter::Answer::Yes());
     PreviewRun run(QString::fromLatin1(kLabel));
-    run.window.PageCount = 3;
+    run.job.Sheets = 3;
     int labels = 0;
     run.window.ProcessMessages = [&] {
         if (++labels == 2)
@@ -171,15 +174,16 @@ TEST(LabelPrintWindow, AnsweringNoLetsTheJobFinishAndTheWindowThenCloses) {
 }
 
 TEST(LabelPrintWindow, CaptionsAndEnginesOfTheJob) {
-    ChosenPositions selection;
-    TLabelPrint window(Sheet(), selection);
+    SheetJob job;
+    job.Label.geometry = Sheet();
+    TLabelPrint window(job, false);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Print Status Screen"));
     EXPECT_EQ(window.size(), QSize(364, 130));
     EXPECT_EQ(window.LabelReportPrinter->StatusFormat, QStringLiteral("Printing Page %p"));
     EXPECT_EQ(window.LabelReportFiler->StatusFormat, QStringLiteral("Printing page %p"));
     EXPECT_EQ(window.LabelReportFiler->Title, QStringLiteral("Test Report"));
     EXPECT_EQ(window.LabelReportFiler->MarginLeft, 0.5);
-    EXPECT_FALSE(window.ObjectsMemo->isVisible());
+    EXPECT_TRUE(window.findChildren<QPlainTextEdit*>().isEmpty()); // the job is a value
     window.IsPrinting = true;
     EXPECT_EQ(&window.Engine(), static_cast<TBaseReport*>(window.LabelReportPrinter.get()));
 }

@@ -9,13 +9,14 @@
 
 #include "RecordingSurface.h"
 #include "document/ChosenPositions.h"
-#include "printing/MergeRun.h"
+#include "merge/MergeRun.h"
+#include "merge/MergeSource.h"
+#include "merge/MergeSourceError.h"
 #include "printing/SheetJob.h"
+#include "printing/SheetJobObserver.h"
 #include "printing/SheetRenderer.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPdfWriter.h"
-#include "storage/MergeSource.h"
-#include "storage/MergeSourceError.h"
 
 namespace {
 
@@ -59,11 +60,22 @@ protected:
     // Draws the job into a preview stream and reads back the texts of each page.
     std::vector<RecordingSurface> Pages(const SheetGeometry& geometry, const QString& objects,
                                         MergeRun& run) {
-        SheetRenderer print(geometry, selection);
-        print.ObjectsText = objects + QStringLiteral("NOTHING=NOTHING\n");
-        print.PageCount = 99; // a merge decides the sheets itself
-        print.Merge = &run;
-        print.BetweenLabels = [this, &run] { progress << run.Progress(); };
+        SheetJob job;
+        job.Label.geometry = geometry;
+        job.Selection = selection;
+        job.ObjectsText = objects + QStringLiteral("NOTHING=NOTHING\n");
+        job.Sheets = 99; // a merge decides the sheets itself
+        job.Merge = &run;
+        struct Progress : SheetJobObserver {
+            Progress(QStringList& lines, MergeRun& run) : lines(lines), run(run) {}
+            bool LabelDrawn() override {
+                lines << run.Progress();
+                return true;
+            }
+            QStringList& lines;
+            MergeRun& run;
+        } observer(progress, run);
+        SheetRenderer print(job, &observer);
         QByteArray bytes;
         QBuffer buffer(&bytes);
         TReportFiler filer;
@@ -143,8 +155,10 @@ TEST_F(MergePrintTest, BarcodeDataTakesTheRecordsFields) {
 
 // Without a source the text prints as typed, braces and all.
 TEST_F(MergePrintTest, WithoutASourceTextPrintsAsTyped) {
-    SheetRenderer print(Sheet(1, 1), selection);
-    print.ObjectsText = Text(QStringLiteral("{Name} {{x}}")) + QStringLiteral("NOTHING=NOTHING\n");
+    SheetJob job;
+    job.Label.geometry = Sheet(1, 1);
+    job.ObjectsText = Text(QStringLiteral("{Name} {{x}}")) + QStringLiteral("NOTHING=NOTHING\n");
+    SheetRenderer print(job, nullptr);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     TReportFiler filer;

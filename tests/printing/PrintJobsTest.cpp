@@ -9,9 +9,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "LabelOf.h"
 #include "RenderProbe.h"
 #include "document/ChosenPositions.h"
 #include "printing/PrintJobs.h"
+#include "printing/SheetJob.h"
 #include "printing/TBaseReport.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
@@ -81,8 +83,7 @@ QString ShotsDir() {
 
 class PrintJobsTest : public ::testing::Test {
 protected:
-    PrintJobsTest()
-        : jobs(nullptr, {[this] { return objects; }, [this] { return label; }}, selection) {
+    PrintJobsTest() : jobs(nullptr, printed, selection) {
         jobs.PrintersInstalled = [] { return true; };
         jobs.PaperSupported = [](int) { return true; };
     }
@@ -105,6 +106,7 @@ protected:
     ChosenPositions selection;
     CurrentLabel label = AddressLabel();
     QString objects = SolidBox(0.1, 0.1, 0.5) + kEnd;
+    LabelOf printed{label, objects};
     PrintJobs jobs;
 };
 
@@ -158,7 +160,7 @@ TEST_F(PrintJobsTest, PreviewHoldsOneSheetOfTheLabelOnScreen) {
     prompts.Then(RunStatus(&finalText, [](TLabelPrint& status) {
         EXPECT_EQ(status.windowTitle(), QStringLiteral("Preview Status"));
         EXPECT_EQ(status.CancelButton->text(), QStringLiteral("Stop"));
-        EXPECT_EQ(status.PageCount, 1);
+        EXPECT_EQ(status.Job().Sheets, 1);
         EXPECT_FALSE(status.IsPrinting);
     }));
     prompts.Then(Answer::Dialog(true, [&](QDialog& dialog) {
@@ -337,7 +339,7 @@ TEST_F(PrintJobsTest, PrintDialogCopiesAreSheetsAndSetupKeepsItsPrinter) {
     int sheets = 0;
     prompts.Then(Answer::Dialog(false, [&sheets](QDialog& dialog) {
         auto& status = dynamic_cast<TLabelPrint&>(dialog);
-        sheets = status.PageCount;
+        sheets = status.Job().Sheets;
         EXPECT_TRUE(status.IsPrinting);
         status.Engine().Abort(); // closed before it ran: nothing reaches the printer
     }));

@@ -17,6 +17,8 @@
 #include "document/ObjectsTextWriter.h"
 #include "printing/PaperChoice.h"
 #include "printing/ReportFontMetrics.h"
+#include "printing/SheetJob.h"
+#include "printing/SheetJobObserver.h"
 #include "printing/SheetRenderer.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportImage.h"
@@ -58,12 +60,20 @@ QString Shape(const char* kind, const char* box, int thickness, const char* brus
 }
 
 // Runs a job over objects text into a preview stream (the filer at 600 dpi).
-struct Job {
-    explicit Job(const SheetGeometry& geometry, const QString& objects, int pages = 1)
-        : print(geometry, selection) {
-        print.ObjectsText = objects + QStringLiteral("NOTHING=NOTHING\n");
-        print.PageCount = pages;
-        print.BetweenLabels = [this] { ++labelsDrawn; };
+// Counts the labels drawn; a test may stop the job after one of them.
+struct Job : SheetJobObserver {
+    explicit Job(const SheetGeometry& geometry, const QString& objects, int pages = 1) {
+        job.Label.geometry = geometry;
+        job.ObjectsText = objects + QStringLiteral("NOTHING=NOTHING\n");
+        job.Sheets = pages;
+    }
+    bool LabelDrawn() override {
+        ++labelsDrawn;
+        return labelsDrawn != stopAfter;
+    }
+    void PrintLabels(TBaseReport& report) {
+        SheetRenderer renderer(job, this);
+        renderer.PrintLabels(report);
     }
     QByteArray ToStream() {
         QByteArray bytes;
@@ -72,7 +82,7 @@ struct Job {
         filer.SetResolution(600);
         filer.SelectPaper(1);
         filer.Stream = &buffer;
-        filer.OnPrint = [this](TBaseReport& report) { print.PrintLabels(report); };
+        filer.OnPrint = [this](TBaseReport& report) { PrintLabels(report); };
         filer.Execute();
         pagesWritten = filer.PagesWritten();
         return bytes;
@@ -80,13 +90,14 @@ struct Job {
     std::vector<QImage> ToImages(double dpi, const QString& paperSize = QStringLiteral("LTR")) {
         TReportImage image(dpi);
         PaperChoice::Apply(image, paperSize);
-        image.OnPrint = [this](TBaseReport& report) { print.PrintLabels(report); };
+        image.OnPrint = [this](TBaseReport& report) { PrintLabels(report); };
         image.Execute();
         return image.Pages();
     }
-    ChosenPositions selection;
-    SheetRenderer print;
+    SheetJob job;
+    ChosenPositions& selection = job.Selection;
     int labelsDrawn = 0;
+    int stopAfter = 0; // 0: never
     int pagesWritten = 0;
 };
 
@@ -222,14 +233,11 @@ TEST(SheetRender, EmptyLabelPrintsEmptyPages) {
 
 TEST(SheetRender, CancelDuringTheSecondLabelEndsTheJobThere) {
     Job job(Sheet(3, 2), Counter(1, 1), 3);
-    job.print.BetweenLabels = [&job] {
-        if (++job.labelsDrawn == 2)
-            job.print.Cancelled = true;
-    };
+    job.stopAfter = 2;
     const auto pages = RecordingSurface::Pages(job.ToStream());
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].TextList(), QStringList({"1", "2"}));
-    EXPECT_TRUE(job.print.ItemList.empty()); // released
+    EXPECT_EQ(job.labelsDrawn, 2);
 }
 
 TEST(SheetRender, ImagesByExtensionAndMissingOnesLeftOut) {
@@ -341,7 +349,7 @@ std::vector<QImage> RenderLabel(const QString& objects, double dpi) {
     TReportImage image(dpi);
     image.SetAntialiased(true);
     image.SetCustomPageSize(QSizeF(6 * kCellInches + 0.4, 4 * kCellInches + 0.4));
-    image.OnPrint = [&job](TBaseReport& report) { job.print.PrintLabels(report); };
+    image.OnPrint = [&job](TBaseReport& report) { job.PrintLabels(report); };
     image.Execute();
     return image.Pages();
 }

@@ -1,4 +1,4 @@
-#include "storage/MergeSourceError.h"
+#include "merge/MergeSourceError.h"
 
 #include <QDir>
 #include <QFileInfo>

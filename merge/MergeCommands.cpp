@@ -1,25 +1,32 @@
-#include "printing/MergeCommands.h"
+#include "merge/MergeCommands.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QSet>
 
 #include "document/MergeFields.h"
-#include "printing/TMergeSourceDialog.h"
-#include "storage/MergeSource.h"
-#include "storage/MergeSourceError.h"
+#include "merge/MergeSource.h"
+#include "merge/MergeSourceError.h"
+#include "merge/MergeSourceMemory.h"
+#include "merge/MergedLabel.h"
+#include "merge/TMergeSourceDialog.h"
 #include "ui/Prompter.h"
 
-MergeCommands::MergeCommands(std::function<QString()> currentDescription, Memory memory)
-    : currentDescription_(std::move(currentDescription)), memory_(std::move(memory)) {}
+MergeCommands::MergeCommands(const MergedLabel& label, const MergeSourceMemory* memory)
+    : label_(label), memory_(memory) {}
 
 MergeCommands::~MergeCommands() = default;
 
+QString MergeCommands::ReadMemory(const QString& description) const {
+    return memory_ ? memory_->ReadMergeSource(description) : QString();
+}
+
 QString MergeCommands::CurrentFileName() const {
-    const QString key = Key(currentDescription_());
+    const QString description = label_.MergedLabelDescription();
+    const QString key = Key(description);
     if (chosen_.contains(key))
         return chosen_.value(key);
-    return memory_.Read ? memory_.Read(currentDescription_()) : QString();
+    return ReadMemory(description);
 }
 
 MergeSource* MergeCommands::CurrentSource() {
@@ -61,21 +68,21 @@ TextMarker MergeCommands::MissingFieldMarker() {
 }
 
 void MergeCommands::mnuMergeClick() {
-    const QString description = currentDescription_();
+    const QString description = label_.MergedLabelDescription();
     TMergeSourceDialog dialog(Prompter::MainWindow());
     const QString current = CurrentFileName();
     if (!current.isEmpty())
         dialog.ShowSource(current);
     else
         dialog.ChooseButtonClick();
-    dialog.RememberBox->setChecked(memory_.Read && !memory_.Read(description).isEmpty());
+    dialog.RememberBox->setChecked(!ReadMemory(description).isEmpty());
     if (Prompter::Current().RunDialog(dialog) != QDialog::Accepted)
         return;
     chosen_.insert(Key(description), dialog.FileName());
     open_.reset(); // a file chosen again is read afresh
     // Unticking the box, or choosing no merge, forgets what QV.INI kept for the label.
     const bool keep = dialog.RememberBox->isChecked() && !dialog.FileName().isEmpty();
-    if (memory_.Write)
-        memory_.Write(description,
-                      keep ? QFileInfo(dialog.FileName()).absoluteFilePath() : QString());
+    if (memory_)
+        memory_->WriteMergeSource(
+            description, keep ? QFileInfo(dialog.FileName()).absoluteFilePath() : QString());
 }

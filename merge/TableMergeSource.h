@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "storage/MergeSource.h"
+#include "merge/MergeSource.h"
 
 namespace dbf {
 class Table;

@@ -6,11 +6,12 @@
 
 #include <sstream>
 
-#include "storage/CsvMergeSource.h"
-#include "storage/CsvReader.h"
-#include "storage/MergeSource.h"
-#include "storage/MergeSourceError.h"
-#include "storage/TableMergeSource.h"
+#include "merge/CsvMergeSource.h"
+#include "merge/CsvReader.h"
+#include "merge/MergeSource.h"
+#include "merge/MergeSourceError.h"
+#include "merge/MergeSourceRegistry.h"
+#include "merge/TableMergeSource.h"
 
 namespace {
 
@@ -208,4 +209,39 @@ TEST_F(MergeSourceTest, TableThatCannotBeOpenedNamesTheFile) {
     const QString fault = SourceFault(path);
     EXPECT_TRUE(fault.startsWith(path + QStringLiteral(": the table cannot be opened: ")))
         << fault.toStdString();
+}
+
+// The registry decides by the file's name alone, case-blind, and reads whatever no kind
+// claims as CSV text; the dialog's filter and the batch help name every kind it lists.
+TEST_F(MergeSourceTest, RegistryChoosesTheKindByName) {
+    const auto kindName = [](const QString& file) {
+        return MergeSourceRegistry::KindFor(file).Name;
+    };
+    const QString table = QStringLiteral("dBASE/FoxPro table");
+    const QString csv = QStringLiteral("CSV text");
+    EXPECT_EQ(kindName(QStringLiteral("/data/PEOPLE.DBF")), table);
+    EXPECT_EQ(kindName(QStringLiteral("people.Dbf")), table);
+    EXPECT_EQ(kindName(QStringLiteral("people.csv")), csv);
+    EXPECT_EQ(kindName(QStringLiteral("people.tsv")), csv);
+    EXPECT_EQ(kindName(QStringLiteral("people.list")), csv);
+    EXPECT_EQ(kindName(QStringLiteral("dbf.dir/people")), csv); // the folder does not count
+
+    // A ".dbf" that holds CSV text is read as a table and refused, not guessed at.
+    const QString path = Write(QStringLiteral("people.dbf"), "Name\nAda\n");
+    EXPECT_TRUE(SourceFault(path).contains(QStringLiteral("the table cannot be opened")));
+    const QString text = Write(QStringLiteral("people.list"), "Name;Town\nAda;London\n");
+    std::unique_ptr<MergeSource> source = MergeSourceRegistry::Open(text);
+    EXPECT_EQ(source->FieldNames(), QStringList({"Name", "Town"}));
+
+    EXPECT_EQ(MergeSourceRegistry::FileFilters(),
+              QStringList({"Merge sources (*.csv *.txt *.tsv *.dbf *.DBF)", "All files (*)"}));
+    const QString help = MergeSourceRegistry::HelpText();
+    for (const MergeSourceKind& kind : MergeSourceRegistry::Kinds()) {
+        EXPECT_TRUE(help.contains(kind.Patterns.join(u' '))) << kind.Name.toStdString();
+        EXPECT_TRUE(help.contains(kind.Description)) << kind.Name.toStdString();
+    }
+    int unclaimed = 0;
+    for (const MergeSourceKind& kind : MergeSourceRegistry::Kinds())
+        unclaimed += kind.TakesUnclaimed ? 1 : 0;
+    EXPECT_EQ(unclaimed, 1);
 }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "storage/CsvReader.h"
-#include "storage/MergeSource.h"
+#include "merge/CsvReader.h"
+#include "merge/MergeSource.h"
 
 // Merge records from CSV text: the first row names the fields, the delimiter (',', ';' or
 // tab) is taken from it, and every later row must have as many fields. Text is UTF-8, with

@@ -1,8 +1,8 @@
-#include "storage/CsvMergeSource.h"
+#include "merge/CsvMergeSource.h"
 
 #include <QFile>
 
-#include "storage/MergeSourceError.h"
+#include "merge/MergeSourceError.h"
 #include "storage/dbf/Text.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "storage/TableMergeSource.h"
+#include "merge/TableMergeSource.h"
 
 #include <QFile>
 
 #include <exception>
 
-#include "storage/MergeSourceError.h"
+#include "merge/MergeSourceError.h"
 #include "storage/dbf/Table.h"
 
 TableMergeSource::TableMergeSource(const QString& fileName) : fileName_(fileName) {

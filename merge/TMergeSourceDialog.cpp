@@ -1,4 +1,4 @@
-#include "printing/TMergeSourceDialog.h"
+#include "merge/TMergeSourceDialog.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -10,8 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "storage/MergeSource.h"
-#include "storage/MergeSourceError.h"
+#include "merge/MergeSource.h"
+#include "merge/MergeSourceError.h"
+#include "merge/MergeSourceRegistry.h"
 #include "ui/FixedDialog.h"
 #include "ui/Prompter.h"
 
@@ -100,8 +101,7 @@ void TMergeSourceDialog::ChooseButtonClick() {
     QFileDialog files(this, QStringLiteral("Choose Merge Source"));
     files.setObjectName(QStringLiteral("MergeFileDialog"));
     files.setFileMode(QFileDialog::ExistingFile);
-    files.setNameFilters({QStringLiteral("Merge sources (*.csv *.txt *.tsv *.dbf *.DBF)"),
-                          QStringLiteral("All files (*)")});
+    files.setNameFilters(MergeSourceRegistry::FileFilters());
     if (!fileName_.isEmpty())
         files.selectFile(fileName_);
     if (Prompter::Current().RunDialog(files) != QDialog::Accepted ||

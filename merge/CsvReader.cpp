@@ -1,4 +1,4 @@
-#include "storage/CsvReader.h"
+#include "merge/CsvReader.h"
 
 namespace {
 

@@ -9,15 +9,17 @@
 
 #include "document/MergeFields.h"
 
-// The records a mail merge prints, one label each: a CSV file or an xBase table, read one
-// record at a time so that a source of any length costs the memory of one record.
-// Every reading error is a MergeSourceError naming the file and the record.
+// The records a mail merge prints, one label each: a CSV file, an xBase table or any other
+// kind of MergeSourceRegistry, read one record at a time so that a source of any length
+// costs the memory of one record. Every reading error is a MergeSourceError naming the file
+// and the record.
 class MergeSource {
 public:
     virtual ~MergeSource() = default;
 
-    // Opens fileName as a table when it ends in ".dbf" (any case), else as CSV text, and
-    // reads its field names. Throws MergeSourceError when it cannot be read.
+    // Opens fileName as the registry's kind for its name (a table when it ends in ".dbf",
+    // any case; CSV text when no kind claims it) and reads its field names. Throws
+    // MergeSourceError when it cannot be read.
     static std::unique_ptr<MergeSource> Open(const QString& fileName);
 
     virtual QString FileName() const = 0;

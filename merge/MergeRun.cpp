@@ -1,16 +1,16 @@
-#include "printing/MergeRun.h"
+#include "merge/MergeRun.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 
 #include "document/ChosenPositions.h"
+#include "document/LabelItemValue.h"
 #include "document/MergeFields.h"
 #include "document/PrintItemsReader.h"
 #include "document/SheetGeometry.h"
-#include "printing/TLabelItemObject.h"
-#include "storage/MergeSource.h"
-#include "storage/MergeSourceError.h"
+#include "merge/MergeSource.h"
+#include "merge/MergeSourceError.h"
 
 MergeRun::MergeRun(MergeSource& source, int copies)
     : source_(source), copies_(std::max(1, copies)) {
@@ -75,11 +75,10 @@ QString MergeRun::Progress() const {
 QStringList MergeRun::MissingFields(const QString& objectsText) const {
     QStringList missing;
     for (const PrintItemValue& value : ReadPrintItems(objectsText).items) {
-        const TLabelItemObject item = TLabelItemObject::From(value);
-        const bool barcode = item.Kind == LabelItemKind::Barcode;
-        if (!barcode && item.Kind != LabelItemKind::Text)
+        const bool barcode = value.kind == LabelItemKind::Barcode;
+        if (!barcode && value.kind != LabelItemKind::Text)
             continue;
-        for (const QString& name : MergeFieldNames(barcode ? item.Data : item.Text))
+        for (const QString& name : MergeFieldNames(barcode ? value.data : value.text))
             if (name != QStringView(kCounterFieldName) && !source_.HasField(name) &&
                 !missing.contains(name, Qt::CaseInsensitive))
                 missing.append(name);

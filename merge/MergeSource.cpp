@@ -1,13 +1,10 @@
-#include "storage/MergeSource.h"
+#include "merge/MergeSource.h"
 
-#include "storage/CsvMergeSource.h"
-#include "storage/MergeSourceError.h"
-#include "storage/TableMergeSource.h"
+#include "merge/MergeSourceError.h"
+#include "merge/MergeSourceRegistry.h"
 
 std::unique_ptr<MergeSource> MergeSource::Open(const QString& fileName) {
-    if (fileName.endsWith(QLatin1String(".dbf"), Qt::CaseInsensitive))
-        return std::make_unique<TableMergeSource>(fileName);
-    return std::make_unique<CsvMergeSource>(fileName);
+    return MergeSourceRegistry::Open(fileName);
 }
 
 void MergeSource::SetFieldNames(const QStringList& names) {

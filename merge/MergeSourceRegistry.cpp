@@ -1,0 +1,79 @@
+#include "merge/MergeSourceRegistry.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "merge/CsvMergeSource.h"
+#include "merge/MergeSourceError.h"
+#include "merge/TableMergeSource.h"
+
+namespace {
+
+template <class Source> std::unique_ptr<MergeSource> OpenAs(const QString& fileName) {
+    return std::make_unique<Source>(fileName);
+}
+
+// The list: one line per kind, in the order the file dialog's filter names them.
+std::vector<MergeSourceKind> MakeKinds() {
+    return {
+        {QStringLiteral("CSV text"),
+         {QStringLiteral("*.csv"), QStringLiteral("*.txt"), QStringLiteral("*.tsv")},
+         QStringLiteral("CSV text, also any name no other kind claims: the first row names "
+                        "the fields; ',', ';' or tab; UTF-8 or Windows-1252"),
+         &OpenAs<CsvMergeSource>,
+         true},
+        {QStringLiteral("dBASE/FoxPro table"),
+         {QStringLiteral("*.dbf"), QStringLiteral("*.DBF")},
+         QStringLiteral("a dBASE or FoxPro table, memo fields included; deleted records are "
+                        "left out"),
+         &OpenAs<TableMergeSource>},
+    };
+}
+
+bool Claims(const MergeSourceKind& kind, const QString& name) {
+    for (const QString& pattern : kind.Patterns) {
+        const QRegularExpression expression(
+            QRegularExpression::wildcardToRegularExpression(pattern),
+            QRegularExpression::CaseInsensitiveOption);
+        if (expression.match(name).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+const std::vector<MergeSourceKind>& MergeSourceRegistry::Kinds() {
+    static const std::vector<MergeSourceKind> kinds = MakeKinds();
+    return kinds;
+}
+
+const MergeSourceKind& MergeSourceRegistry::KindFor(const QString& fileName) {
+    const QString name = QFileInfo(fileName).fileName();
+    for (const MergeSourceKind& kind : Kinds())
+        if (Claims(kind, name))
+            return kind;
+    for (const MergeSourceKind& kind : Kinds())
+        if (kind.TakesUnclaimed)
+            return kind;
+    throw MergeSourceError(fileName, 0, 0, QStringLiteral("no kind of merge source reads it"));
+}
+
+std::unique_ptr<MergeSource> MergeSourceRegistry::Open(const QString& fileName) {
+    return KindFor(fileName).Open(fileName);
+}
+
+QStringList MergeSourceRegistry::FileFilters() {
+    QStringList patterns;
+    for (const MergeSourceKind& kind : Kinds())
+        patterns += kind.Patterns;
+    return {QStringLiteral("Merge sources (%1)").arg(patterns.join(u' ')),
+            QStringLiteral("All files (*)")};
+}
+
+QString MergeSourceRegistry::HelpText() {
+    QString text;
+    for (const MergeSourceKind& kind : Kinds())
+        text += QStringLiteral("  %1\n      %2\n").arg(kind.Patterns.join(u' '), kind.Description);
+    return text;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// What a sheet job tells whoever watches it (a status window, the batch's error stream, a
+// test) while it draws. Each call comes from inside the drawing, on the job's thread.
+class SheetJobObserver {
+public:
+    virtual ~SheetJobObserver() = default;
+    // After each label; false stops the job after the label just drawn.
+    virtual bool LabelDrawn() { return true; }
+    // The job's first drawing problem (a barcode whose data cannot be encoded), once: one
+    // line, however many labels it concerns.
+    virtual void DrawingWarning(const QString& /*warning*/) {}
+};
