@@ -3,7 +3,7 @@
 
 #include "app/TSplashForm.h"
 #include "app/TZendorMain.h"
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
 #include "storage/DataDirectory.h"
 #include "ui/Prompter.h"

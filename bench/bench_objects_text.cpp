@@ -1,8 +1,8 @@
 // Writes and reads the objects text of a 1000-item label and prints how long each takes.
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
-#include "document/ItemPrompts.h"
-#include "document/LabelItems.h"
+#include "designer/ItemPrompts.h"
+#include "designer/LabelItems.h"
 #include "document/ObjectsTextReader.h"
 #include "document/ObjectsTextWriter.h"
 #include "document/PrintItemsReader.h"

@@ -4,7 +4,7 @@
 #include "app/LabelRecords.h"
 #include "app/TZendorMain.h"
 #include "designer/ItemSelection.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 
 #include <QApplication>
 #include <QFile>

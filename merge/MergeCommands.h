@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "controls/TextRun.h"
+#include "document/TextRun.h"
 #include "merge/MergeSourceChoice.h"
 
 class MergedLabel;

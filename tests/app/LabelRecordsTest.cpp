@@ -7,7 +7,7 @@
 
 #include "controls/TCanvasPanel.h"
 #include "document/ChosenPositions.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "storage/LabelTable.h"
 
 #include <QAction>

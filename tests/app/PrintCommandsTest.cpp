@@ -19,7 +19,7 @@
 
 #include "MainWindowFixture.h"
 #include "document/ChosenPositions.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "printing/PrintJobs.h"
 #include "printing/SheetJob.h"
 #include "printing/TFilePreview.h"

@@ -6,7 +6,7 @@
 #include "designer/ItemMenus.h"
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "support/PointerDriver.h"
 
 #include <QAction>

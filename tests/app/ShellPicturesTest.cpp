@@ -9,7 +9,7 @@
 #include "designer/TImageBrowse.h"
 #include "designer/TSetRotate.h"
 #include "document/ChosenPositions.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "merge/TMergeSourceDialog.h"
 #include "printing/TPreviewForm.h"
 #include "printing/TPrinterAlignment.h"

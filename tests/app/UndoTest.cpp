@@ -7,7 +7,7 @@
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "support/PointerDriver.h"
 #include "support/TestData.h"
 
