@@ -32,7 +32,7 @@ std::vector<LabelItemValue> thousandItems() {
         item.startingNumber = 1;
         item.repeatEach = 1;
         item.asciiChar = 33 + i % 200;
-        item.brushStyle = i % 8;
+        item.brushStyle = TBrushStyle(i % 8);
         item.penWidth = 1 + i % 5;
         item.rounding = 25;
         item.fileName = QStringLiteral("/home/user/pictures/logo%1.bmp").arg(i);

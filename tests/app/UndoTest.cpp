@@ -103,7 +103,7 @@ protected:
     }
     QWidget* AddRectangle(int left, int top) {
         window->Items().CreateShapeItem(stRectangle, top, left, 30, 20, kColorBlack, kColorBlack, 1,
-                                        0, 1);
+                                        0, TBrushStyle(1));
         return Last();
     }
 };
