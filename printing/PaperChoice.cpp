@@ -28,12 +28,32 @@ QPageSize::PageSizeId PaperChoice::PageSizeId(int paperCode) {
     }
 }
 
-QString PaperChoice::Check(const TBaseReport& report, const QString& paperSize) {
+QString PaperChoice::PaperName(int paperCode) {
+    switch (paperCode) {
+    case 1:
+        return QStringLiteral("Letter");
+    case 9:
+        return QStringLiteral("A4");
+    case 11:
+        return QStringLiteral("A5");
+    default:
+        return {};
+    }
+}
+
+QString PaperChoice::NoPaperMessage(const QString& paperSize, const QString& printerName) {
+    const QString paper = PaperName(ForPaperSize(paperSize).PaperCode);
+    if (printerName.isEmpty())
+        return QStringLiteral("The printer has no %1 paper.").arg(paper);
+    return QStringLiteral("The printer \"%1\" has no %2 paper.").arg(printerName, paper);
+}
+
+QString PaperChoice::Check(const TBaseReport& report, const QString& paperSize,
+                           const QString& printerName) {
     const PaperChoice choice = ForPaperSize(paperSize);
     if (choice.PaperCode == 0 || report.SupportsPaper(choice.PaperCode))
         return {};
-    return QStringLiteral("The current printer does not support:") + paperSize +
-           QStringLiteral(" paper size.");
+    return NoPaperMessage(paperSize, printerName);
 }
 
 void PaperChoice::Apply(TBaseReport& report, const QString& paperSize) {

@@ -11,6 +11,9 @@ void SheetJob::Render(TBaseReport& engine, SheetJobObserver* observer) const {
 
 void SheetJob::Prepare(TBaseReport& engine) const {
     SheetRenderer::SetUpEngine(engine);
+    // A file or spooled document is named after the label it holds.
+    if (!Label.description.trimmed().isEmpty())
+        engine.Title = Label.description.trimmed();
     PaperChoice::Apply(engine, Label.geometry.paperSize);
     engine.SetMirror(Options.Mirror);
 }

@@ -36,8 +36,15 @@ namespace {
 
 const QString SourceMark = QStringLiteral("@SRC@");
 
+// The checkout's folder, padded with slashes to a length of 2 modulo 4 (as the folder the
+// corpus was recorded in): a stored text ends with a filler line when its length is a multiple
+// of 4, so the saved bytes of a label naming files under the checkout must not depend on how
+// long the checkout's path is.
 QString SourceRoot() {
-    return QDir(TestDataPath(QStringLiteral("../.."))).canonicalPath();
+    QString root = QDir(TestDataPath(QStringLiteral("../.."))).canonicalPath();
+    while (root.size() % 4 != 2)
+        root += u'/';
+    return root;
 }
 
 struct CorpusLabel {
@@ -90,6 +97,20 @@ QJsonObject Outcome(const LabelTable& table, const ScriptedPrompter& prompts, si
         shown.append(history[i].kind + u'|' + history[i].caption + u'|' +
                      QString(history[i].message).replace(SourceRoot(), SourceMark));
     return {{QStringLiteral("fields"), fields}, {QStringLiteral("shown"), shown}};
+}
+
+// The writer ends the objects text with a filler line when its length is a multiple of 4, so
+// whether a text that names files of the source tree has one depends on where the tree lies
+// (the folder's name length): it is left out of the comparison for such texts.
+QJsonValue WithoutPathFiller(const QJsonValue& part) {
+    QJsonObject fields = part.toObject();
+    const QString filler = QStringLiteral("NOTHING=NOTHING\r\n");
+    QString objects = fields.value(QStringLiteral("OBJECTS")).toString();
+    if (!part.isObject() || !objects.contains(SourceMark) || !objects.endsWith(filler))
+        return part;
+    objects.chop(filler.size());
+    fields.insert(QStringLiteral("OBJECTS"), objects);
+    return fields;
 }
 
 class LabelCorpusTest : public ::testing::Test {
@@ -165,7 +186,8 @@ TEST_F(LabelCorpusTest, EveryLabelLoadsAndSavesExactlyAsRecorded) {
         const QJsonObject got = results.value(it.key()).toObject();
         const QJsonObject want = it.value().toObject();
         for (const QString& part : {QStringLiteral("fields"), QStringLiteral("shown")}) {
-            const QJsonValue a = got.value(part), b = want.value(part);
+            const QJsonValue a = WithoutPathFiller(got.value(part)),
+                             b = WithoutPathFiller(want.value(part));
             if (a == b)
                 continue;
             ++differing;

@@ -31,10 +31,10 @@ TEST(PaperChoice, PaperCodesAndOrientationFromThePaperSize) {
 TEST(PaperChoice, UnsupportedPaperGivesTheMessageAndUserPaperIsNeverChecked) {
     LetterOnly device;
     EXPECT_EQ(PaperChoice::Check(device, QStringLiteral("LTRL")), QString());
-    EXPECT_EQ(PaperChoice::Check(device, QStringLiteral("A4L")),
-              QStringLiteral("The current printer does not support:A4L paper size."));
+    EXPECT_EQ(PaperChoice::Check(device, QStringLiteral("A4L"), QStringLiteral("PDF")),
+              QStringLiteral("The printer \"PDF\" has no A4 paper."));
     EXPECT_EQ(PaperChoice::Check(device, QStringLiteral("A5")),
-              QStringLiteral("The current printer does not support:A5 paper size."));
+              QStringLiteral("The printer has no A5 paper."));
     EXPECT_EQ(PaperChoice::Check(device, QStringLiteral("USER")), QString());
 }
 
