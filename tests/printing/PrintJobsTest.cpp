@@ -34,7 +34,9 @@
 #include <QMap>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrintDialog>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <limits>
 
 using Answer = ScriptedPrompter::Answer;
@@ -581,6 +583,28 @@ TEST_F(PrintJobsTest, PrintOptionsReachEveryJobFromTheDialog) {
     chosen.CropMarks = true;
     chosen.Mirror = false;
     EXPECT_EQ(tab.Options(), chosen);
+    {
+        // The tab in the print dialog itself, kept for a person to look at.
+        QPrintDialog dialog(&TReportPrinter::Device());
+        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                          QAbstractPrintDialog::PrintCollateCopies);
+        auto* shown = new TPrintOptionsTab(chosen);
+        dialog.setOptionTabs({shown});
+        dialog.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.findChild<TPrintOptionsTab*>(), shown);
+        for (auto* button : dialog.findChildren<QPushButton*>())
+            if (button->text().contains(QStringLiteral("Options")))
+                button->click(); // the options part of the dialog, folded at first
+        QCoreApplication::processEvents();
+        for (auto* tabs : dialog.findChildren<QTabWidget*>())
+            if (const int index = tabs->indexOf(shown); index >= 0)
+                tabs->setCurrentIndex(index);
+        const QString pictures = qEnvironmentVariable("QV_PICTURE_DIR");
+        if (!pictures.isEmpty())
+            dialog.grab().save(QDir(pictures).filePath(QStringLiteral("print-dialog-labels.png")));
+        dialog.hide();
+    }
 
     bool collate = true;
     TReportPrinter::SetDialogLauncher([&](QPrinter& printer, QWidget*, bool) {
