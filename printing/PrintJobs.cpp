@@ -141,7 +141,7 @@ PrintJobs::Outcome PrintJobs::PrintAlignmentTestSheet(const PrinterAlignment& al
     printer.UseStoredAlignment = false;
     printer.SetAlignment(alignment);
     printer.SetCopies(1);
-    PaperChoice::Apply(printer, label.geometry.paperSize);
+    PaperChoice::Apply(printer, label.geometry);
     printer.OnPrint = [&sheet](TBaseReport& report) { sheet.Draw(report); };
     try {
         printer.Execute();

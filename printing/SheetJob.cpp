@@ -14,7 +14,7 @@ void SheetJob::Prepare(TBaseReport& engine) const {
     // A file or spooled document is named after the label it holds.
     if (!Label.description.trimmed().isEmpty())
         engine.Title = Label.description.trimmed();
-    PaperChoice::Apply(engine, Label.geometry.paperSize);
+    PaperChoice::Apply(engine, Label.geometry);
     engine.SetMirror(Options.Mirror);
 }
 

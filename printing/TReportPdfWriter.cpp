@@ -40,11 +40,15 @@ QPaintDevice* TReportPdfWriter::OpenDevice() {
     writer_->setCreator(QStringLiteral("Quorvane"));
     // No margins: painting starts at the paper's corner.
     QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
+    const bool ownSize = id == QPageSize::Custom && customPage_.isValid();
     if (id == QPageSize::Custom)
         id = QPageSize::Letter;
     const auto orientation = orientation_ == TReportOrientation::Landscape ? QPageLayout::Landscape
                                                                            : QPageLayout::Portrait;
-    writer_->setPageLayout(QPageLayout(QPageSize(id), orientation, QMarginsF(0, 0, 0, 0)));
+    const QPageSize page = ownSize ? QPageSize(customPage_, QPageSize::Inch, QString(),
+                                               QPageSize::ExactMatch)
+                                   : QPageSize(id);
+    writer_->setPageLayout(QPageLayout(page, orientation, QMarginsF(0, 0, 0, 0)));
     return writer_.get();
 }
 

@@ -188,6 +188,8 @@ QSizeF TReportPrinter::PageSizeInches() const {
     const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
     if (id != QPageSize::Custom)
         size = QPageSize::size(id, QPageSize::Millimeter) / 25.4;
+    else if (customPage_.isValid())
+        size = customPage_;
     else
         size = Device().pageLayout().pageSize().size(QPageSize::Millimeter) / 25.4;
     if (orientation_ == TReportOrientation::Landscape)
@@ -213,6 +215,9 @@ QPaintDevice* TReportPrinter::OpenDevice() {
     const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
     if (id != QPageSize::Custom)
         printer.setPageSize(QPageSize(id));
+    else if (customPage_.isValid()) // a sheet of its own size, or a label printer's page
+        printer.setPageSize(QPageSize(customPage_, QPageSize::Inch, QString(),
+                                      QPageSize::ExactMatch));
     printer.setPageOrientation(orientation_ == TReportOrientation::Landscape
                                    ? QPageLayout::Landscape
                                    : QPageLayout::Portrait);
@@ -317,6 +322,11 @@ void TReportPrinter::SubmitSpool() {
     const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
     if (id != QPageSize::Custom)
         arguments << QStringLiteral("-o") << QStringLiteral("media=") + QPageSize(id).key();
+    else if (customPage_.isValid()) // CUPS's name of a size of its own: "Custom.2.25x1.25in"
+        arguments << QStringLiteral("-o")
+                  << QStringLiteral("media=Custom.%1x%2in")
+                         .arg(QString::number(customPage_.width(), 'f', 4),
+                              QString::number(customPage_.height(), 'f', 4));
     arguments << QStringLiteral("--") << spoolFile_->fileName();
 
     QProcess lp;
