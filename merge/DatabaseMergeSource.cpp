@@ -12,9 +12,8 @@ constexpr int kPasswordTries = 3;
 
 } // namespace
 
-DatabaseMergeSource::DatabaseMergeSource(const DatabaseConnection& connection,
-                                         const QString& table, const QString& query,
-                                         DatabasePasswords* passwords)
+DatabaseMergeSource::DatabaseMergeSource(const DatabaseConnection& connection, const QString& table,
+                                         const QString& query, DatabasePasswords* passwords)
     : connection_(connection), table_(table), query_(query) {
     if (table_.isEmpty() && query_.trimmed().isEmpty())
         Fail(QStringLiteral("no table or query is given"));

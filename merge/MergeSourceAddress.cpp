@@ -13,8 +13,8 @@
 namespace {
 
 bool IsDatabaseUrl(const QString& text) {
-    for (const char* scheme : {"postgresql://", "postgres://", "mysql://", "mariadb://",
-                               "sqlite://", "odbc://"})
+    for (const char* scheme :
+         {"postgresql://", "postgres://", "mysql://", "mariadb://", "sqlite://", "odbc://"})
         if (text.startsWith(QLatin1String(scheme), Qt::CaseInsensitive))
             return true;
     return false;
@@ -36,8 +36,8 @@ MergeSourceAddress MergeSourceAddress::Parse(const QString& given) {
         const QString rest = items.toString(QUrl::FullyEncoded);
         const QString base = mark < 0 ? text : text.left(mark);
         try {
-            address.database = DatabaseConnection::FromUrl(rest.isEmpty() ? base
-                                                                           : base + u'?' + rest);
+            address.database =
+                DatabaseConnection::FromUrl(rest.isEmpty() ? base : base + u'?' + rest);
         } catch (const DatabaseError& error) {
             throw MergeSourceError(text, 0, 0, error.Message());
         }
@@ -58,9 +58,11 @@ QString MergeSourceAddress::ToText() const {
         QString text = database.ToUrl();
         QUrlQuery items;
         if (!table.isEmpty())
-            items.addQueryItem(QStringLiteral("table"), QString::fromUtf8(QUrl::toPercentEncoding(table)));
+            items.addQueryItem(QStringLiteral("table"),
+                               QString::fromUtf8(QUrl::toPercentEncoding(table)));
         else
-            items.addQueryItem(QStringLiteral("query"), QString::fromUtf8(QUrl::toPercentEncoding(query)));
+            items.addQueryItem(QStringLiteral("query"),
+                               QString::fromUtf8(QUrl::toPercentEncoding(query)));
         return text + (text.contains(u'?') ? u'&' : u'?') + items.toString(QUrl::FullyEncoded);
     }
     if (sheet.isEmpty())
@@ -74,9 +76,9 @@ QString MergeSourceAddress::ToText() const {
 
 QString MergeSourceAddress::Display() const {
     if (IsDatabase())
-        return table.isEmpty() ? QStringLiteral("a query of %1").arg(database.Describe())
-                               : QStringLiteral("the table \"%1\" of %2")
-                                     .arg(table, database.Describe());
+        return table.isEmpty()
+                   ? QStringLiteral("a query of %1").arg(database.Describe())
+                   : QStringLiteral("the table \"%1\" of %2").arg(table, database.Describe());
     const QString file = QDir::toNativeSeparators(fileName);
     return sheet.isEmpty() ? file : QStringLiteral("%1, sheet \"%2\"").arg(file, sheet);
 }

@@ -128,13 +128,11 @@ TDatabaseSourceDialog::TDatabaseSourceDialog(const MergeSourceAddress& address,
         TableBox->setCurrentText(address.table);
         QueryEdit->setPlainText(address.query);
     }
-    (address.IsDatabase() && address.table.isEmpty() ? QueryButton : TableButton)
-        ->setChecked(true);
+    (address.IsDatabase() && address.table.isEmpty() ? QueryButton : TableButton)->setChecked(true);
     KindChanged();
     connect(KindBox, &QComboBox::currentIndexChanged, this, &TDatabaseSourceDialog::KindChanged);
     connect(BrowseButton, &QPushButton::clicked, this, &TDatabaseSourceDialog::BrowseButtonClick);
-    connect(ConnectButton, &QPushButton::clicked, this,
-            &TDatabaseSourceDialog::ConnectButtonClick);
+    connect(ConnectButton, &QPushButton::clicked, this, &TDatabaseSourceDialog::ConnectButtonClick);
     connect(TestButton, &QPushButton::clicked, this, &TDatabaseSourceDialog::TestButtonClick);
     connect(OkButton, &QPushButton::clicked, this, &TDatabaseSourceDialog::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -188,9 +186,8 @@ bool TDatabaseSourceDialog::ConnectButtonClick() {
         const QString current = TableBox->currentText();
         TableBox->clear();
         TableBox->addItems(source.Tables());
-        TableBox->setCurrentText(current.isEmpty() && TableBox->count() > 0
-                                     ? TableBox->itemText(0)
-                                     : current);
+        TableBox->setCurrentText(current.isEmpty() && TableBox->count() > 0 ? TableBox->itemText(0)
+                                                                            : current);
     } catch (const MergeSourceError& error) {
         ShowInformation(error.Message());
         return false;

@@ -13,10 +13,9 @@ std::optional<QString> TerminalPasswords::Password(const DatabaseConnection& con
         return std::nullopt;
     if (!refusal.isEmpty())
         std::fprintf(stderr, "quorvane-batch: %s\n", refusal.toLocal8Bit().constData());
-    std::fprintf(stderr, "Password for %s%s: ", connection.Describe().toLocal8Bit().constData(),
-                 connection.user.isEmpty()
-                     ? ""
-                     : (" (user " + connection.user.toStdString() + ")").c_str());
+    std::fprintf(
+        stderr, "Password for %s%s: ", connection.Describe().toLocal8Bit().constData(),
+        connection.user.isEmpty() ? "" : (" (user " + connection.user.toStdString() + ")").c_str());
     std::fflush(stderr);
     termios saved{};
     const bool quiet = tcgetattr(STDIN_FILENO, &saved) == 0;

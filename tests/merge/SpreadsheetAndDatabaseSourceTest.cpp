@@ -11,8 +11,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "support/StoredLabels.h"
-#include "support/TestData.h"
 #include "merge/DatabaseMergeSource.h"
 #include "merge/MergeRun.h"
 #include "merge/MergeSourceAddress.h"
@@ -21,6 +19,8 @@
 #include "merge/SpreadsheetMergeSource.h"
 #include "merge/TDatabaseSourceDialog.h"
 #include "merge/TMergeSourceDialog.h"
+#include "support/StoredLabels.h"
+#include "support/TestData.h"
 
 namespace {
 
@@ -32,7 +32,8 @@ QStringList Records(MergeSource& source) {
     QStringList records;
     source.Rewind();
     while (source.Next())
-        records << QStringLiteral("%1: %2").arg(source.RecordNumber()).arg(source.Values().join(u'|'));
+        records
+            << QStringLiteral("%1: %2").arg(source.RecordNumber()).arg(source.Values().join(u'|'));
     return records;
 }
 
@@ -117,14 +118,16 @@ TEST(MergeSourceAddressTest, KeepsFilesSheetsAndDatabasesAsOneLine) {
     sheet.fileName = QStringLiteral("/home/ann/Stock list é.xlsx");
     sheet.sheet = QStringLiteral("Shelf B & C");
     const QString sheetText = sheet.ToText();
-    EXPECT_TRUE(sheetText.startsWith("file:///home/ann/Stock%20list%20")) << sheetText.toStdString();
+    EXPECT_TRUE(sheetText.startsWith("file:///home/ann/Stock%20list%20"))
+        << sheetText.toStdString();
     const MergeSourceAddress sheetBack = MergeSourceAddress::Parse(sheetText);
     EXPECT_EQ(sheetBack.fileName, sheet.fileName);
     EXPECT_EQ(sheetBack.sheet, sheet.sheet);
-    EXPECT_EQ(sheetBack.Display(), QStringLiteral("/home/ann/Stock list é.xlsx, sheet \"Shelf B & C\""));
+    EXPECT_EQ(sheetBack.Display(),
+              QStringLiteral("/home/ann/Stock list é.xlsx, sheet \"Shelf B & C\""));
 
-    MergeSourceAddress query = MergeSourceAddress::Parse(
-        "postgresql://ann@db.example.org:5433/shop?sslmode=require");
+    MergeSourceAddress query =
+        MergeSourceAddress::Parse("postgresql://ann@db.example.org:5433/shop?sslmode=require");
     query.query = QStringLiteral("SELECT name, 'a&b=c' AS x FROM t WHERE n > 1 + 2");
     const MergeSourceAddress queryBack = MergeSourceAddress::Parse(query.ToText());
     EXPECT_EQ(queryBack.database, query.database);
@@ -179,7 +182,8 @@ TEST(DatabaseSourceDialogTest, ConnectsListsTablesAndTests) {
     EXPECT_EQ(dialog.ResultGrid->item(0, 2)->text(), QStringLiteral("Crème brûlée"));
 
     dialog.QueryButton->setChecked(true);
-    dialog.QueryEdit->setPlainText(QStringLiteral("SELECT name FROM customers WHERE city = 'Köln'"));
+    dialog.QueryEdit->setPlainText(
+        QStringLiteral("SELECT name FROM customers WHERE city = 'Köln'"));
     ASSERT_TRUE(dialog.TestButtonClick());
     EXPECT_EQ(dialog.ResultLabel->text(), "1 record");
     const MergeSourceAddress address = dialog.Address();
@@ -225,8 +229,8 @@ TEST(SpreadsheetBatchTest, EachWriterMergesToPdfWithTheFieldsInPlace) {
                          TextItem("{Group}", 0.75));
     WriteStoredLabel(dir.path(), QStringLiteral("Products"),
                      TextItem("{SKU}: {Product}", 0.1) + TextItem("Stock {Stock}", 0.4));
-    for (const char* file : {"addresses.xlsx", "addresses-lo.xlsx", "addresses.ods",
-                             "addresses-lo.ods"}) {
+    for (const char* file :
+         {"addresses.xlsx", "addresses-lo.xlsx", "addresses.ods", "addresses-lo.ods"}) {
         const QString pdf = dir.filePath(QString::fromLatin1(file) + ".pdf");
         const BatchResult run = RunBatch({"--dir", dir.path(), "--label", "Addresses", "--merge",
                                           Sheets(QString::fromLatin1(file)), "--pdf", pdf});
@@ -242,7 +246,8 @@ TEST(SpreadsheetBatchTest, EachWriterMergesToPdfWithTheFieldsInPlace) {
                     return line.simplified();
             return QString();
         };
-        EXPECT_EQ(lineWith(QStringLiteral("Zoë")), QStringLiteral("Zoë Müller José Ñúñez Åsa Ørsted"))
+        EXPECT_EQ(lineWith(QStringLiteral("Zoë")),
+                  QStringLiteral("Zoë Müller José Ñúñez Åsa Ørsted"))
             << file;
         EXPECT_EQ(lineWith(QStringLiteral("Königstraße")),
                   QStringLiteral("Königstraße 5 / Köln Calle Mayor 1 / Málaga Hauptplatz 1, Graz "
@@ -256,19 +261,20 @@ TEST(SpreadsheetBatchTest, EachWriterMergesToPdfWithTheFieldsInPlace) {
             << file;
     }
     const QString products = dir.filePath("products.pdf");
-    const BatchResult sheet = RunBatch({"--dir", dir.path(), "--label", "Products", "--merge",
-                                        Sheets("addresses.ods"), "--sheet", "Products", "--copies",
-                                        "2", "--pdf", products});
+    const BatchResult sheet =
+        RunBatch({"--dir", dir.path(), "--label", "Products", "--merge", Sheets("addresses.ods"),
+                  "--sheet", "Products", "--copies", "2", "--pdf", products});
     ASSERT_EQ(sheet.exitCode, 0) << sheet.err.toStdString();
     EXPECT_TRUE(PdfText(products).simplified().contains(
         QStringLiteral("A-1: Crème brûlée A-1: Crème brûlée B-2: Smørrebrød")));
     // A sheet that is not there: exit 3 with the reason, and no file.
     const QString none = dir.filePath("none.pdf");
-    const BatchResult missing = RunBatch({"--dir", dir.path(), "--label", "Products", "--merge",
-                                          Sheets("addresses.ods"), "--sheet", "Stock", "--pdf",
-                                          none});
+    const BatchResult missing =
+        RunBatch({"--dir", dir.path(), "--label", "Products", "--merge", Sheets("addresses.ods"),
+                  "--sheet", "Stock", "--pdf", none});
     EXPECT_EQ(missing.exitCode, 3);
-    EXPECT_TRUE(missing.err.contains("the file has no sheet \"Stock\"")) << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.contains("the file has no sheet \"Stock\""))
+        << missing.err.toStdString();
     EXPECT_FALSE(QFile::exists(none));
 }
 

@@ -96,10 +96,10 @@ TEST_F(DatabaseBatchTest, RefusesWrongPasswordsAndWritingStatements) {
     EXPECT_EQ(writing.exitCode, 3);
     EXPECT_TRUE(writing.err.contains("only SELECT statements are run; this one begins with DELETE"))
         << writing.err.toStdString();
-    const BatchResult sneaky = Merge(
-        {"--merge-db", url, "--query",
-         "WITH gone AS (DELETE FROM shelf RETURNING *) SELECT count(*) AS name FROM gone"},
-        pdf);
+    const BatchResult sneaky =
+        Merge({"--merge-db", url, "--query",
+               "WITH gone AS (DELETE FROM shelf RETURNING *) SELECT count(*) AS name FROM gone"},
+              pdf);
     EXPECT_EQ(sneaky.exitCode, 3);
     EXPECT_TRUE(sneaky.err.contains("read-only transaction")) << sneaky.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
@@ -117,8 +117,9 @@ TEST_F(DatabaseBatchTest, ServerGoingAwayLeavesNoPartialOutput) {
     batch.setProcessEnvironment(environment);
     batch.start(QCoreApplication::applicationDirPath() + "/../../app/quorvane-batch",
                 {"--dir", dir.path(), "--label", "Shelf", "--pdf", pdf, "--merge-db", url,
-                 "--query", "SELECT n, 'Name ' || n AS name, pg_sleep(0.001) FROM "
-                            "generate_series(1, 3000) AS n"});
+                 "--query",
+                 "SELECT n, 'Name ' || n AS name, pg_sleep(0.001) FROM "
+                 "generate_series(1, 3000) AS n"});
     ASSERT_TRUE(batch.waitForStarted());
     // The batch reads the rows through once, then again as it draws: wait for the second
     // reading to begin (a new query start on the server), then stop the server.
@@ -148,8 +149,8 @@ TEST_F(DatabaseBatchTest, ServerGoingAwayLeavesNoPartialOutput) {
     EXPECT_EQ(batch.exitCode(), 3) << err.toStdString();
     EXPECT_TRUE(err.contains("stopped answering after record")) << err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
-    EXPECT_TRUE(QDir(dir.path()).entryList({"*.pdf*", ".*pdf*"}, QDir::Files | QDir::Hidden)
-                    .isEmpty());
+    EXPECT_TRUE(
+        QDir(dir.path()).entryList({"*.pdf*", ".*pdf*"}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 } // namespace

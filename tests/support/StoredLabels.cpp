@@ -25,8 +25,7 @@ void WriteStoredLabel(const QString& directory, const QString& description,
     label.description = description;
     label.templateName = QStringLiteral("Address 1 x 2-5/8");
     label.geometry = {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"};
-    LabelRecordStore(*table).Write(label, objectsText + QStringLiteral("NOTHING=NOTHING\n"),
-                                   true);
+    LabelRecordStore(*table).Write(label, objectsText + QStringLiteral("NOTHING=NOTHING\n"), true);
 }
 
 BatchResult RunBatch(const QStringList& arguments, const QProcessEnvironment& environment) {
@@ -57,7 +56,8 @@ int PdfPages(const QString& pdf) {
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});
     info.waitForFinished(60000);
-    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                                              .match(QString::fromUtf8(info.readAllStandardOutput()));
+    const QRegularExpressionMatch pages =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+            .match(QString::fromUtf8(info.readAllStandardOutput()));
     return pages.hasMatch() ? pages.captured(1).toInt() : -1;
 }
