@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include <algorithm>
 #include <utility>
 
 using Rules = TemplateEditorRules;
@@ -209,6 +210,10 @@ void TTemplateEdit::FormActivate() {
     eleftmarg->SetValue(geometry_.leftMargin);
     eHorizPitch->SetValue(geometry_.horizontalPitch);
     eVertPitch->SetValue(geometry_.verticalPitch);
+    // A sheet of more labels than the usual ranges (a stock sheet of 12 across) widens them,
+    // so that its counts are shown and kept as they are, never cut to fit.
+    enbracross->setMaximum(std::max(Rules::MaxAcross, geometry_.labelsAcross));
+    enbrdown->setMaximum(std::max(Rules::MaxDown, geometry_.labelsDown));
     enbracross->setValue(geometry_.labelsAcross);
     enbrdown->setValue(geometry_.labelsDown);
     esheetwidth->SetValue(geometry_.sheetWidth);

@@ -145,6 +145,18 @@ TEST_F(TemplateEditTest, ARollTakesItsWidthAndPageLengthInEitherUnit) {
     EXPECT_NEAR(dialog.Geometry().sheetWidth, 3.5, 1e-5); // shown as 89, kept as 88.9 mm
 }
 
+TEST_F(TemplateEditTest, ASheetOfMoreLabelsThanTheUsualRangesKeepsItsCounts) {
+    // A sheet of tiny labels, 12 across and 40 down, as the stock catalogue has some.
+    dialog.SetGeometry({0.25f, 0.6f, 12, 40, 0.5f, 0.2f, 0.65f, 0.26f, "A4", "SR"});
+    Open();
+    EXPECT_EQ(dialog.enbracross->value(), 12);
+    EXPECT_EQ(dialog.enbrdown->value(), 40);
+    EXPECT_EQ(dialog.enbracross->maximum(), 12);
+    dialog.OkButtonClick(); // refused for its small labels, never shortened
+    EXPECT_EQ(dialog.enbracross->value(), 12);
+    EXPECT_EQ(dialog.enbrdown->value(), 40);
+}
+
 TEST_F(TemplateEditTest, ANamedPaperKeepsNoSizeOfItsOwn) {
     SheetGeometry g{1, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1, "USER", "RR", 8.5f, 11};
     dialog.SetGeometry(g);
