@@ -16,13 +16,6 @@
 
 namespace {
 
-constexpr QStringView kOldNames[] = {u"CODE128", u"CODE39",  u"EANX",       u"UPCA",   u"ITF14",
-                                     u"GS1_128", u"QRCODE",  u"DATAMATRIX", u"PDF417", u"AZTEC"};
-
-QStringView OldName(BarcodeSymbology symbology) {
-    return kOldNames[size_t(symbology)];
-}
-
 struct SymbolDeleter {
     void operator()(zint_symbol* symbol) const { ZBarcode_Delete(symbol); }
 };
@@ -186,23 +179,8 @@ QString BarcodeDrawing::NarrowBarWarning() const {
 }
 
 const BarcodeType& BarcodeSymbol::Type(BarcodeSymbology symbology) {
-    const BarcodeType* type = BarcodeCatalogue::FromName(OldName(symbology));
+    const BarcodeType* type = BarcodeCatalogue::FromName(BarcodeSymbologyName(symbology));
     return type ? *type : BarcodeCatalogue::All().first();
-}
-
-QString BarcodeSymbol::StoredName(BarcodeSymbology symbology) {
-    return OldName(symbology).toString();
-}
-
-std::optional<BarcodeSymbology> BarcodeSymbol::FromStoredName(QStringView name) {
-    for (BarcodeSymbology symbology : AllBarcodeSymbologies)
-        if (OldName(symbology) == name)
-            return symbology;
-    return std::nullopt;
-}
-
-QString BarcodeSymbol::Caption(BarcodeSymbology symbology) {
-    return Type(symbology).caption;
 }
 
 bool BarcodeSymbol::HasText(BarcodeSymbology symbology) {

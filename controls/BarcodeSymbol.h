@@ -12,29 +12,10 @@
 
 #include <optional>
 
+#include "document/BarcodeSymbology.h"
+
 class QPainter;
 struct BarcodeType;
-
-// The symbologies a barcode item offered before every symbology of the installed Zint was;
-// each is a type of BarcodeCatalogue under the same stored name.
-enum class BarcodeSymbology {
-    Code128,
-    Code39,
-    Ean,
-    UpcA,
-    Itf14,
-    Gs1_128,
-    QrCode,
-    DataMatrix,
-    Pdf417,
-    Aztec
-};
-
-inline constexpr BarcodeSymbology AllBarcodeSymbologies[] = {
-    BarcodeSymbology::Code128, BarcodeSymbology::Code39,     BarcodeSymbology::Ean,
-    BarcodeSymbology::UpcA,    BarcodeSymbology::Itf14,      BarcodeSymbology::Gs1_128,
-    BarcodeSymbology::QrCode,  BarcodeSymbology::DataMatrix, BarcodeSymbology::Pdf417,
-    BarcodeSymbology::Aztec};
 
 // What a barcode item asks of its symbol, besides its data.
 struct BarcodeSpec {
@@ -90,11 +71,6 @@ public:
     // Narrower bars than this do not scan reliably: 0.19 mm, 7.5 mil.
     static constexpr double MinimumBarInches = 0.0075;
 
-    // "CODE128" … "AZTEC" and back; nothing for any other name (compared exactly).
-    static QString StoredName(BarcodeSymbology symbology);
-    static std::optional<BarcodeSymbology> FromStoredName(QStringView name);
-    // The menu caption: "Code 128", "EAN-13 / EAN-8", "QR Code" …
-    static QString Caption(BarcodeSymbology symbology);
     // Whether Zint prints a human-readable line under this kind of symbol.
     static bool HasText(BarcodeSymbology symbology);
     static const BarcodeType& Type(BarcodeSymbology symbology);

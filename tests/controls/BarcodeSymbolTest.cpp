@@ -1,6 +1,6 @@
 #include "controls/BarcodeCatalogue.h"
 #include "controls/BarcodeSymbol.h"
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/TBarcode.h"
 
 #include <QImage>
@@ -62,7 +62,7 @@ TEST(BarcodeSymbol, TheCatalogueHoldsEverySymbologyOfTheInstalledZint) {
         names << type.name;
     }
     for (BarcodeSymbology old : AllBarcodeSymbologies)
-        EXPECT_TRUE(names.contains(BarcodeSymbol::StoredName(old)));
+        EXPECT_TRUE(names.contains(BarcodeSymbologyName(old)));
     for (const char* name : {"CODE93", "CODABAR", "UPCE", "C25INTER", "DBAR_OMN", "DBAR_EXP",
                              "MAXICODE", "MICROQR", "HANXIN", "USPS_IMAIL", "RM4SCC"})
         EXPECT_TRUE(names.contains(name)) << name;
@@ -140,10 +140,10 @@ TEST(BarcodeSymbol, NarrowBarsAreNamedAndMaxiCodeDrawsItsShapes) {
 
 TEST(BarcodeSymbol, StoredNamesAreZintsWithoutThePrefix) {
     for (BarcodeSymbology symbology : AllBarcodeSymbologies)
-        EXPECT_EQ(BarcodeSymbol::FromStoredName(BarcodeSymbol::StoredName(symbology)), symbology);
-    EXPECT_EQ(BarcodeSymbol::FromStoredName(u"GS1_128"), BarcodeSymbology::Gs1_128);
-    EXPECT_FALSE(BarcodeSymbol::FromStoredName(u"BARCODE_CODE128").has_value());
-    EXPECT_FALSE(BarcodeSymbol::FromStoredName(u"code128").has_value());
+        EXPECT_EQ(BarcodeSymbologyFromName(BarcodeSymbologyName(symbology)), symbology);
+    EXPECT_EQ(BarcodeSymbologyFromName(u"GS1_128"), BarcodeSymbology::Gs1_128);
+    EXPECT_FALSE(BarcodeSymbologyFromName(u"BARCODE_CODE128").has_value());
+    EXPECT_FALSE(BarcodeSymbologyFromName(u"code128").has_value());
 }
 
 // A linear symbol fills its box: full width (quiet zones included), bars as tall as the box
