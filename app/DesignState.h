@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "document/SheetGeometry.h"
 
 #include <QString>

@@ -4,7 +4,7 @@
 #include "app/TSelectLabel.h"
 #include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/TemplateTable.h"
 #include "ui/CommandBoundary.h"

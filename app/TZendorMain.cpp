@@ -29,7 +29,7 @@
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
 #include "document/ChosenPositions.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "document/Units.h"
 #include "merge/MergeCommands.h"
 #include "printing/PrintJobs.h"

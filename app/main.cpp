@@ -3,7 +3,7 @@
 
 #include "app/TSplashForm.h"
 #include "app/TZendorMain.h"
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
 #include "printing/PartialFiles.h"
 #include "storage/DataDirectory.h"

@@ -1,8 +1,8 @@
 // Writes and reads the objects text of a 1000-item label and prints how long each takes.
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
-#include "document/ItemPrompts.h"
-#include "document/LabelItems.h"
+#include "designer/ItemPrompts.h"
+#include "designer/LabelItems.h"
 #include "document/ObjectsTextReader.h"
 #include "document/ObjectsTextWriter.h"
 #include "document/PrintItemsReader.h"
@@ -32,7 +32,7 @@ std::vector<LabelItemValue> thousandItems() {
         item.startingNumber = 1;
         item.repeatEach = 1;
         item.asciiChar = 33 + i % 200;
-        item.brushStyle = i % 8;
+        item.brushStyle = TBrushStyle(i % 8);
         item.penWidth = 1 + i % 5;
         item.rounding = 25;
         item.fileName = QStringLiteral("/home/user/pictures/logo%1.bmp").arg(i);

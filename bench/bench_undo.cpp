@@ -4,7 +4,7 @@
 #include "app/LabelRecords.h"
 #include "app/TZendorMain.h"
 #include "designer/ItemSelection.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,7 +41,7 @@ void fill(LabelItems& items) {
                                  QStringLiteral("Arial"), 8, 0, false, false, false);
             break;
         case 1:
-            items.CreateShapeItem(stRoundRect, top, left, 20, 12, 0xFF, 0, 1, 30, 0);
+            items.CreateShapeItem(stRoundRect, top, left, 20, 12, 0xFF, 0, 1, 30, TBrushStyle(0));
             break;
         case 2:
             items.CreateLineItem(stHorizontal, top, left, 40, 4, 0, 2);

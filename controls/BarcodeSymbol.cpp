@@ -14,23 +14,21 @@ namespace {
 
 struct SymbologyInfo {
     BarcodeSymbology symbology;
-    QStringView storedName;
-    QStringView caption;
     int zint;
     bool evenScale; // a matrix or stacked symbol: modules keep their proportions
 };
 
 constexpr SymbologyInfo kSymbologies[] = {
-    {BarcodeSymbology::Code128, u"CODE128", u"Code 128", BARCODE_CODE128, false},
-    {BarcodeSymbology::Code39, u"CODE39", u"Code 39", BARCODE_CODE39, false},
-    {BarcodeSymbology::Ean, u"EANX", u"EAN-13 / EAN-8", BARCODE_EANX, false},
-    {BarcodeSymbology::UpcA, u"UPCA", u"UPC-A", BARCODE_UPCA, false},
-    {BarcodeSymbology::Itf14, u"ITF14", u"ITF-14", BARCODE_ITF14, false},
-    {BarcodeSymbology::Gs1_128, u"GS1_128", u"GS1-128", BARCODE_GS1_128, false},
-    {BarcodeSymbology::QrCode, u"QRCODE", u"QR Code", BARCODE_QRCODE, true},
-    {BarcodeSymbology::DataMatrix, u"DATAMATRIX", u"Data Matrix", BARCODE_DATAMATRIX, true},
-    {BarcodeSymbology::Pdf417, u"PDF417", u"PDF417", BARCODE_PDF417, true},
-    {BarcodeSymbology::Aztec, u"AZTEC", u"Aztec", BARCODE_AZTEC, true},
+    {BarcodeSymbology::Code128, BARCODE_CODE128, false},
+    {BarcodeSymbology::Code39, BARCODE_CODE39, false},
+    {BarcodeSymbology::Ean, BARCODE_EANX, false},
+    {BarcodeSymbology::UpcA, BARCODE_UPCA, false},
+    {BarcodeSymbology::Itf14, BARCODE_ITF14, false},
+    {BarcodeSymbology::Gs1_128, BARCODE_GS1_128, false},
+    {BarcodeSymbology::QrCode, BARCODE_QRCODE, true},
+    {BarcodeSymbology::DataMatrix, BARCODE_DATAMATRIX, true},
+    {BarcodeSymbology::Pdf417, BARCODE_PDF417, true},
+    {BarcodeSymbology::Aztec, BARCODE_AZTEC, true},
 };
 
 const SymbologyInfo& Info(BarcodeSymbology symbology) {
@@ -129,21 +127,6 @@ void AddShapes(BarcodeDrawing& drawing, const zint_vector& vector, double s, QPo
 }
 
 } // namespace
-
-QString BarcodeSymbol::StoredName(BarcodeSymbology symbology) {
-    return Info(symbology).storedName.toString();
-}
-
-std::optional<BarcodeSymbology> BarcodeSymbol::FromStoredName(QStringView name) {
-    for (const SymbologyInfo& info : kSymbologies)
-        if (info.storedName == name)
-            return info.symbology;
-    return std::nullopt;
-}
-
-QString BarcodeSymbol::Caption(BarcodeSymbology symbology) {
-    return Info(symbology).caption.toString();
-}
 
 bool BarcodeSymbol::HasText(BarcodeSymbology symbology) {
     return ZBarcode_Cap(Info(symbology).zint, ZINT_CAP_HRT) != 0;

@@ -11,28 +11,9 @@
 
 #include <optional>
 
+#include "document/BarcodeSymbology.h"
+
 class QPainter;
-
-// The symbologies a barcode item offers. Stored by Zint's symbology name without its
-// "BARCODE_" prefix, never by Zint's number, which may change between versions.
-enum class BarcodeSymbology {
-    Code128,
-    Code39,
-    Ean,
-    UpcA,
-    Itf14,
-    Gs1_128,
-    QrCode,
-    DataMatrix,
-    Pdf417,
-    Aztec
-};
-
-inline constexpr BarcodeSymbology AllBarcodeSymbologies[] = {
-    BarcodeSymbology::Code128, BarcodeSymbology::Code39,     BarcodeSymbology::Ean,
-    BarcodeSymbology::UpcA,    BarcodeSymbology::Itf14,      BarcodeSymbology::Gs1_128,
-    BarcodeSymbology::QrCode,  BarcodeSymbology::DataMatrix, BarcodeSymbology::Pdf417,
-    BarcodeSymbology::Aztec};
 
 // A line of human-readable text (or of the placeholder), in inches from the item's top-left.
 struct BarcodeText {
@@ -65,11 +46,6 @@ struct BarcodeDrawing {
 // the box leaves room for. Quiet zones are inside the box.
 class BarcodeSymbol {
 public:
-    // "CODE128" … "AZTEC" and back; nothing for any other name (compared exactly).
-    static QString StoredName(BarcodeSymbology symbology);
-    static std::optional<BarcodeSymbology> FromStoredName(QStringView name);
-    // The menu caption: "Code 128", "EAN-13 / EAN-8", "QR Code" …
-    static QString Caption(BarcodeSymbology symbology);
     // Whether Zint prints a human-readable line under this kind of symbol.
     static bool HasText(BarcodeSymbology symbology);
 

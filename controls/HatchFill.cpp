@@ -1,6 +1,6 @@
 #include "controls/HatchFill.h"
 
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 
 #include <QPaintDevice>
 #include <QPainter>

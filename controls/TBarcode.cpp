@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 
 namespace {
 // A fresh item draws its modules two screen pixels wide at 96 pixels per inch.

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "controls/BarcodeSymbol.h"
-#include "controls/ColorValue.h"
+#include "document/ColorValue.h"
 
 // The control of barcode items: the symbol of its data drawn true to scale in its box, from
 // the same vector shapes as on paper (BarcodeSymbol). Data that the symbology cannot encode

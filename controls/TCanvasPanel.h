@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "controls/TextRun.h"
+#include "document/TextRun.h"
 
 enum TLabelShapeType { lsRectangle = 0, lsRoundRect = 1, lsEllipse = 2 };
 

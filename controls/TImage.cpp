@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoSystemBackground);

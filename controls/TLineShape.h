@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "controls/ColorValue.h"
+#include "document/ColorValue.h"
 
 enum TLineStyle { stHorizontal = 0, stVertical = 1, stAngle = 2 };
 

@@ -8,7 +8,7 @@
 
 #include "controls/ItemFont.h"
 #include "controls/RotatedTextPlacement.h"
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 class QPainter;
 
-#include "controls/ColorValue.h"
-#include "controls/TextRun.h"
+#include "document/ColorValue.h"
+#include "document/TextRun.h"
 
 enum TPimStyle3D { lsRaised3d = 0, lsLowered3D = 1 };
 enum TPimDepth3D { dpNone = 0, dpNormal = 1, dpDeep = 2, dpExtraDeep = 3 };

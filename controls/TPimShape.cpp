@@ -44,7 +44,7 @@ void TPimShape::setBrushColor(ColorValue color) {
     update();
 }
 
-void TPimShape::setBrushStyle(int style) {
+void TPimShape::setBrushStyle(TBrushStyle style) {
     brushStyle_ = style;
     update();
 }

@@ -3,8 +3,8 @@
 #include <QRectF>
 #include <QWidget>
 
-#include "controls/BrushStyle.h"
-#include "controls/ColorValue.h"
+#include "document/BrushStyle.h"
+#include "document/ColorValue.h"
 
 // Shape kinds; items use stRectangle, stRoundRect and stEllipse.
 enum TShapeType {
@@ -36,8 +36,8 @@ public:
 
     ColorValue BrushColor() const { return brushColor_; }
     void setBrushColor(ColorValue color);
-    int BrushStyle() const { return brushStyle_; } // TBrushStyle, 0..7
-    void setBrushStyle(int style);
+    TBrushStyle BrushStyle() const { return brushStyle_; }
+    void setBrushStyle(TBrushStyle style);
 
     // Corner rounding of the rounded kinds, percent of the larger side.
     int RoundPerc() const { return roundPerc_; }
@@ -66,6 +66,6 @@ private:
     ColorValue penColor_ = kColorBlack;
     int penWidth_ = 1;
     ColorValue brushColor_ = kColorWhite;
-    int brushStyle_ = bsClear;
+    TBrushStyle brushStyle_ = TBrushStyle::Clear;
     int roundPerc_ = 25;
 };

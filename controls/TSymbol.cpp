@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "controls/ItemFont.h"
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
 
 namespace {

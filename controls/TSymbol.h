@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "controls/ColorValue.h"
+#include "document/ColorValue.h"
 
 // The control of symbol items: one character of the "WingDings" font, unrotated, transparent,
 // sized to its character cell. Drawn and measured only through DrawSymbolGlyph and

@@ -1,7 +1,7 @@
 #include "controls/WmfPlayback.h"
 
 #include "controls/HatchFill.h"
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
 #include "controls/WmfDib.h"
 

@@ -1,6 +1,6 @@
 #include "designer/DesignerPrompter.h"
 
-#include "controls/ColorValue.h"
+#include "document/ColorValue.h"
 
 #include <QColorDialog>
 #include <QDir>

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "designer/FontChoice.h"
-#include "document/ItemPrompts.h"
+#include "designer/ItemPrompts.h"
 #include "ui/Prompter.h"
 
 // The designer's questions on top of the message seam: the item dialogs (counter, symbol,

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 
 namespace {
 const QSize PlaceholderSize(160, 90);

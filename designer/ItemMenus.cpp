@@ -1,12 +1,12 @@
 #include "designer/ItemMenus.h"
 
-#include "controls/BrushStyle.h"
+#include "document/BrushStyle.h"
 #include "controls/TBarcode.h"
 #include "controls/TImage.h"
 #include "controls/TPim3DLabel.h"
 #include "designer/BarcodeProperties.h"
 #include "designer/DesignSteps.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "document/MergeFields.h"
 #include "ui/CommandBoundary.h"
 
@@ -60,18 +60,18 @@ namespace {
 struct Pattern {
     const char* suffix;
     const char* caption;
-    int style;
+    TBrushStyle style;
 };
 // In menu order.
 const Pattern patterns[] = {
-    {"PatternSolid", "Solid", bsSolid},
-    {"PatternClear", "Clear (Transparent)", bsClear},
-    {"PatternBDiagonal", "45-degree upward hatch (left to right) ", bsBDiagonal},
-    {"PatternCross", "Horizontal and vertical crosshatch", bsCross},
-    {"PatternDiagCross", "45-degree crosshatch ", bsDiagCross},
-    {"PatternFDiagonal", "45-degree downward hatch (left to right) ", bsFDiagonal},
-    {"PatternHorizontal", "Horizontal hatch ", bsHorizontal},
-    {"PatternVertical", "Vertical hatch", bsVertical},
+    {"PatternSolid", "Solid", TBrushStyle::Solid},
+    {"PatternClear", "Clear (Transparent)", TBrushStyle::Clear},
+    {"PatternBDiagonal", "45-degree upward hatch (left to right) ", TBrushStyle::BDiagonal},
+    {"PatternCross", "Horizontal and vertical crosshatch", TBrushStyle::Cross},
+    {"PatternDiagCross", "45-degree crosshatch ", TBrushStyle::DiagCross},
+    {"PatternFDiagonal", "45-degree downward hatch (left to right) ", TBrushStyle::FDiagonal},
+    {"PatternHorizontal", "Horizontal hatch ", TBrushStyle::Horizontal},
+    {"PatternVertical", "Vertical hatch", TBrushStyle::Vertical},
 };
 
 QString Name(const QString& prefix, const char* suffix) {
@@ -239,7 +239,7 @@ void ItemMenus::BuildShapeMenu(QMenu*& root, const QString& prefix, bool roundin
     menu.BeginSubmenu(rounding ? QStringLiteral("Pattern1") : Name(prefix, "Transparent"),
                       QStringLiteral("Pattern"));
     for (const Pattern& pattern : patterns) {
-        const int style = pattern.style;
+        const TBrushStyle style = pattern.style;
         menu.Add(Name(prefix, pattern.suffix), QString::fromLatin1(pattern.caption),
                  [&p, style](QWidget* item) { p.PropBrushStyle(item, style); });
     }
@@ -310,7 +310,7 @@ void ItemMenus::BuildBarcodeMenu() {
     menu.BeginSubmenu(Name(prefix, "Symbology"), QStringLiteral("Symbology"));
     for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
         QAction* entry = menu.Add(
-            prefix + BarcodeSymbol::StoredName(symbology), BarcodeSymbol::Caption(symbology),
+            prefix + BarcodeSymbologyName(symbology), BarcodeSymbologyCaption(symbology),
             [&b, symbology](QWidget* item) { b.PropSymbology(item, symbology); });
         entry->setCheckable(true);
     }
@@ -336,7 +336,7 @@ void ItemMenus::ShowBarcodeState(QWidget* item) {
     PopupMenuBarcodeShowText->setChecked(barcode->ShowText());
     for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
         const QString name =
-            QStringLiteral("PopupMenuBarcode") + BarcodeSymbol::StoredName(symbology);
+            QStringLiteral("PopupMenuBarcode") + BarcodeSymbologyName(symbology);
         if (auto* entry = PopupMenuBarcode->findChild<QAction*>(name))
             entry->setChecked(symbology == barcode->Symbology());
     }

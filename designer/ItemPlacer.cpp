@@ -6,7 +6,7 @@
 #include "designer/DesignerPrompter.h"
 #include "designer/DropToolButton.h"
 #include "designer/ToolPictures.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "ui/CommandBoundary.h"
 #include "ui/Prompter.h"
 
@@ -177,13 +177,13 @@ void ItemPlacer::Create(DropTool tool, int x, int y) {
         items_.CreateSymbolItem(0, y, x, 0, 0, 18, kColorBlack);
         break;
     case DropTool::Rect:
-        items_.CreateShapeItem(stRectangle, y, x, 0, 0, kColorBlack, kColorBlack, 1, 0, bsClear);
+        items_.CreateShapeItem(stRectangle, y, x, 0, 0, kColorBlack, kColorBlack, 1, 0, TBrushStyle::Clear);
         break;
     case DropTool::RoundRect:
-        items_.CreateShapeItem(stRoundRect, y, x, 0, 0, kColorBlack, kColorBlack, 1, 20, bsClear);
+        items_.CreateShapeItem(stRoundRect, y, x, 0, 0, kColorBlack, kColorBlack, 1, 20, TBrushStyle::Clear);
         break;
     case DropTool::Ellipse:
-        items_.CreateShapeItem(stEllipse, y, x, 0, 0, kColorBlack, kColorBlack, 1, 0, bsClear);
+        items_.CreateShapeItem(stEllipse, y, x, 0, 0, kColorBlack, kColorBlack, 1, 0, TBrushStyle::Clear);
         break;
     case DropTool::Image: {
         // A picture that cannot be read is named, as "Image File" names it.

@@ -1,6 +1,6 @@
 #include "designer/ItemProperties.h"
 
-#include "controls/BrushStyle.h"
+#include "document/BrushStyle.h"
 #include "controls/Picture.h"
 #include "controls/TCounterLabel.h"
 #include "controls/TImage.h"
@@ -11,7 +11,7 @@
 #include "designer/DesignerPrompter.h"
 #include "designer/TImageBrowse.h"
 #include "document/ConversionError.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -86,8 +86,8 @@ void ItemProperties::PropColor(QWidget* item) {
             return;
         shape->setBrushColor(colour);
         // Choosing a colour fills a transparent shape.
-        if (shape->BrushStyle() == bsClear)
-            shape->setBrushStyle(bsSolid);
+        if (shape->BrushStyle() == TBrushStyle::Clear)
+            shape->setBrushStyle(TBrushStyle::Solid);
     } else if (auto* label = qobject_cast<TPim3DLabel*>(item)) {
         qint32 colour = label->FontColor();
         if (!AskColour(colour))
@@ -141,13 +141,13 @@ void ItemProperties::PropRounding(QWidget* item, int percent) {
     Repaint(item);
 }
 
-void ItemProperties::PropBrushStyle(QWidget* item, int style) {
+void ItemProperties::PropBrushStyle(QWidget* item, TBrushStyle style) {
     auto* shape = qobject_cast<TPimShape*>(item);
     if (!shape)
         return;
     shape->setBrushStyle(style);
     // A hatch on white would not show.
-    if (style != bsSolid && style != bsClear && shape->BrushColor() == kColorWhite)
+    if (style != TBrushStyle::Solid && style != TBrushStyle::Clear && shape->BrushColor() == kColorWhite)
         shape->setBrushColor(kColorBlack);
     MarkChanged();
     Repaint(item);

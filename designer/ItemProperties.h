@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/SelectionControl.h"
+#include "document/BrushStyle.h"
 
 #include <functional>
 
@@ -29,7 +30,7 @@ public:
     // Corner rounding of a rounded rectangle, in percent.
     void PropRounding(QWidget* item, int percent);
     // Fill style of a shape (0..7); a hatch on a white fill turns the fill black.
-    void PropBrushStyle(QWidget* item, int style);
+    void PropBrushStyle(QWidget* item, TBrushStyle style);
     // Text and counter items: the rotation dialog turns the item live; Cancel puts back the
     // angle and size it had.
     void PropAngle(QWidget* item);

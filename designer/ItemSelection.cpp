@@ -6,7 +6,7 @@
 #include "designer/DesignSteps.h"
 #include "designer/TStretchHandle.h"
 #include "designer/ToolGlyphs.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "ui/CommandBoundary.h"
 
 #include <QAction>

@@ -11,7 +11,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "controls/ColorValue.h"
+#include "document/ColorValue.h"
 #include "ui/Prompter.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "controls/TextRun.h"
+#include "document/TextRun.h"
 
 // Field references inside an item's text or a barcode's data: "{Field Name}" stands for the
 // value of that field of the current merge record, "{#}" for the counter's current value.

@@ -1,127 +1,168 @@
 #include "document/ObjectsTextReader.h"
 
-#include "document/ObjectsTextSyntax.h"
+#include "document/ObjectsTextParse.h"
 #include "document/Units.h"
-
-#include <optional>
 
 namespace {
 
-class DesignReader {
-public:
-    DesignReader(const std::function<void(const LabelItemValue&)>& create,
-                 const std::function<void(const QString&)>& keep)
-        : create_(create), keep_(keep) {
-        current_.fontName = QStringLiteral("Arial");
-        current_.fontSize = 10;
-        current_.repeatEach = 1;
-        current_.penWidth = 1;
-        current_.brushStyle = BrushStyleCode::Clear;
-    }
+// Held in single precision before it is scaled, as the stored value always was.
+int pixels(const StoredLine& line) {
+    return InchesToPixels(static_cast<float>(line.inches));
+}
 
-    void line(QStringView key, QStringView value) {
-        if (key == u"LABELITEM") {
-            flush();
-            pending_ = true;
-            pendingWord_ = value.toString();
-            kept_.clear();
-        } else {
-            store(key, value);
-        }
-        if (pending_ && key != u"NOTHING")
-            kept_ += key.toString() + u'=' + value.toString() + ObjectsLineEnd.toString();
-    }
+// The text origin is laid out afresh by the panel, and the line direction comes from the
+// kind word: the design side reads neither (nor a malformed value in them).
+bool designReads(StoredKey key) {
+    return key != StoredKey::RelativeX && key != StoredKey::RelativeY &&
+           key != StoredKey::Orientation;
+}
 
-    void flush() {
-        if (!pending_)
-            return;
-        pending_ = false;
-        const auto kind = LabelItemKindFromWord(pendingWord_);
-        if (!kind) {
-            if (keep_)
-                keep_(kept_);
-            return;
-        }
-        LabelItemValue item = current_;
-        item.kind = *kind;
-        create_(item);
+// Stores one line's value into the item being read.
+void store(LabelItemValue& c, const StoredLine& line) {
+    if (!designReads(line.key))
+        return;
+    RequireWellFormed(line);
+    switch (line.key) {
+    case StoredKey::Top:
+        c.top = pixels(line);
+        break;
+    case StoredKey::Left:
+        c.left = pixels(line);
+        break;
+    case StoredKey::Width:
+        c.width = pixels(line);
+        break;
+    case StoredKey::Height:
+        c.height = pixels(line);
+        break;
+    case StoredKey::FontSize:
+        c.fontSize = line.number;
+        break;
+    case StoredKey::FontColor:
+        c.fontColor = line.number;
+        break;
+    case StoredKey::Angle:
+        c.angle = line.number;
+        break;
+    case StoredKey::Color:
+        c.brushColor = line.number;
+        break;
+    case StoredKey::LineThickness:
+        c.penWidth = line.number;
+        break;
+    case StoredKey::LineColor:
+        c.penColor = line.number;
+        break;
+    case StoredKey::Rounding:
+        c.rounding = line.number;
+        break;
+    case StoredKey::StartingNumber:
+        c.startingNumber = line.number;
+        break;
+    case StoredKey::RepeatEach:
+        c.repeatEach = line.number;
+        break;
+    case StoredKey::AsciiChar:
+        c.asciiChar = line.number;
+        break;
+    case StoredKey::FontName:
+        c.fontName = line.value.toString();
+        break;
+    case StoredKey::Text:
+        c.text = line.value.toString();
+        break;
+    case StoredKey::FileNameAndPath:
+        c.fileName = line.value.toString();
+        break;
+    case StoredKey::FontBold:
+        c.bold = line.number != 0;
+        break;
+    case StoredKey::FontItalic:
+        c.italic = line.number != 0;
+        break;
+    case StoredKey::FontUnder:
+        c.underline = line.number != 0;
+        break;
+    case StoredKey::Stretch:
+        c.stretch = line.number != 0;
+        break;
+    case StoredKey::BrushStyle:
+        if (line.number >= 0)
+            c.brushStyle = TBrushStyle(line.number);
+        break;
+    case StoredKey::Symbology:
+        c.symbology = BarcodeSymbology(line.number);
+        break;
+    case StoredKey::Data:
+        c.barcodeData = line.value.toString();
+        break;
+    case StoredKey::ShowText:
+        c.showText = line.number != 0;
+        break;
+    case StoredKey::Background:
+        c.backgroundColor = line.number;
+        break;
+    case StoredKey::LabelItem:
+    case StoredKey::RelativeX:
+    case StoredKey::RelativeY:
+    case StoredKey::Orientation:
+    case StoredKey::Nothing:
+        break;
     }
+}
 
-private:
-    static int distance(QStringView value) {
-        // Held in single precision before it is scaled, as the stored value always was.
-        return InchesToPixels(static_cast<float>(ParseStoredFloat(value)));
-    }
-
-    void store(QStringView key, QStringView value) {
-        LabelItemValue& c = current_;
-        if (key == u"TOP")
-            c.top = distance(value);
-        else if (key == u"LEFT")
-            c.left = distance(value);
-        else if (key == u"WIDTH")
-            c.width = distance(value);
-        else if (key == u"HEIGHT")
-            c.height = distance(value);
-        else if (key == u"FONTSIZE")
-            c.fontSize = ParseStoredInteger(value);
-        else if (key == u"FONTCOLOR")
-            c.fontColor = ParseStoredInteger(value);
-        else if (key == u"ANGLE")
-            c.angle = ParseStoredInteger(value);
-        else if (key == u"COLOR")
-            c.brushColor = ParseStoredInteger(value);
-        else if (key == u"LINETHICKNESS")
-            c.penWidth = ParseStoredInteger(value);
-        else if (key == u"LINECOLOR")
-            c.penColor = ParseStoredInteger(value);
-        else if (key == u"ROUNDING")
-            c.rounding = ParseStoredInteger(value);
-        else if (key == u"STARTINGNUMBER")
-            c.startingNumber = ParseStoredInteger(value);
-        else if (key == u"REPEATEACH")
-            c.repeatEach = ParseStoredInteger(value);
-        else if (key == u"ASCIICHAR")
-            c.asciiChar = ParseStoredInteger(value);
-        else if (key == u"FONTNAME")
-            c.fontName = value.toString();
-        else if (key == u"TEXT")
-            c.text = value.toString();
-        else if (key == u"FILENAMEANDPATH")
-            c.fileName = value.toString();
-        else if (key == u"FONTBOLD")
-            c.bold = ParseStoredFlag(value);
-        else if (key == u"FONTITALIC")
-            c.italic = ParseStoredFlag(value);
-        else if (key == u"FONTUNDER")
-            c.underline = ParseStoredFlag(value);
-        else if (key == u"STRETCH")
-            c.stretch = ParseStoredFlag(value);
-        else if (key == u"BRUSHSTYLE")
-            c.brushStyle = BrushStyleFromName(value).value_or(c.brushStyle);
-        else if (key == u"SYMBOLOGY")
-            c.symbology = ParseStoredSymbology(value);
-        else if (key == u"DATA")
-            c.barcodeData = value.toString();
-        else if (key == u"SHOWTEXT")
-            c.showText = ParseStoredFlag(value);
-        else if (key == u"BACKGROUND")
-            c.backgroundColor = ParseStoredInteger(value);
-    }
-
-    const std::function<void(const LabelItemValue&)>& create_;
-    const std::function<void(const QString&)>& keep_;
-    QString kept_;
-    LabelItemValue current_;
-    bool pending_ = false;
-    QString pendingWord_;
-};
+LabelItemValue startingValues() {
+    LabelItemValue current;
+    current.fontName = QStringLiteral("Arial");
+    current.fontSize = 10;
+    current.repeatEach = 1;
+    current.penWidth = 1;
+    current.brushStyle = TBrushStyle::Clear;
+    return current;
+}
 
 } // namespace
 
 void ReadObjectsText(const QString& text, const std::function<void(const LabelItemValue&)>& create,
                      const std::function<void(const QString& lines)>& keep) {
-    DesignReader reader(create, keep);
-    ForEachObjectsLine(text, [&](QStringView key, QStringView value) { reader.line(key, value); });
-    reader.flush();
+    const StoredItems stored = ParseObjectsText(text);
+    LabelItemValue current = startingValues();
+    // A block is handed over once the next one opens (or the text ends), so that a malformed
+    // value anywhere in it leaves it out.
+    const StoredBlock* pending = nullptr;
+    const auto flush = [&] {
+        if (!pending)
+            return;
+        if (pending->kind) {
+            LabelItemValue item = current;
+            item.kind = *pending->kind;
+            create(item);
+        } else if (keep) {
+            keep(pending->kept);
+        }
+        pending = nullptr;
+    };
+    for (const StoredBlock& block : stored.blocks) {
+        if (block.opened) {
+            flush();
+            pending = &block;
+        }
+        for (const StoredLine& line : block.lines)
+            store(current, line);
+    }
+    flush();
+}
+
+DesignItems ReadDesignItems(const QString& text) {
+    DesignItems result;
+    try {
+        ReadObjectsText(
+            text, [&](const LabelItemValue& item) { result.items.push_back(item); },
+            [&](const QString& lines) {
+                result.kept.push_back({int(result.items.size()) - 1, lines});
+            });
+    } catch (const ConversionError& error) {
+        result.error = error;
+    }
+    return result;
 }

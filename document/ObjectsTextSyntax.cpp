@@ -9,17 +9,6 @@
 
 namespace {
 
-constexpr std::array<QStringView, 8> brushStyleNames = {
-    u"SOLID",     u"CLEAR",     u"HORIZONTAL", u"VERTICAL",
-    u"FDIAGONAL", u"BDIAGONAL", u"CROSS",      u"DIAGCROSS",
-};
-
-// Indexed by the kind code.
-constexpr std::array<QStringView, 10> kindWords = {
-    u"TEXT",    u"COUNTER", u"SYMBOL",       u"RECTANGLE",      u"ROUNDRECTANGLE",
-    u"ELLIPSE", u"IMAGE",   u"VERTICALLINE", u"HORIZONTALLINE", u"BARCODE",
-};
-
 bool isLineBreak(QChar c) {
     return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
@@ -135,37 +124,11 @@ double ParseStoredFloat(QStringView value) {
     return result;
 }
 
-std::optional<int> BrushStyleFromName(QStringView name) {
-    for (size_t i = 0; i < brushStyleNames.size(); ++i) {
-        if (brushStyleNames[i] == name)
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
 BarcodeSymbology ParseStoredSymbology(QStringView value) {
-    const auto symbology = BarcodeSymbol::FromStoredName(value);
+    const auto symbology = BarcodeSymbologyFromName(value);
     if (!symbology)
         throw ConversionError::InvalidSymbology(value.toString());
     return *symbology;
-}
-
-QString BrushStyleName(int brushStyle) {
-    if (brushStyle < 0 || brushStyle >= static_cast<int>(brushStyleNames.size()))
-        brushStyle = BrushStyleCode::Clear;
-    return brushStyleNames[static_cast<size_t>(brushStyle)].toString();
-}
-
-std::optional<LabelItemKind> LabelItemKindFromWord(QStringView word) {
-    for (size_t i = 0; i < kindWords.size(); ++i) {
-        if (kindWords[i] == word)
-            return static_cast<LabelItemKind>(i);
-    }
-    return std::nullopt;
-}
-
-QString LabelItemKindWord(LabelItemKind kind) {
-    return kindWords[static_cast<size_t>(kind)].toString();
 }
 
 bool ContainsLineBreak(QStringView value) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/LabelItemValue.h"
+#include "document/BarcodeSymbology.h"
 
 #include <QString>
 #include <QStringView>
@@ -8,9 +8,9 @@
 #include <functional>
 #include <optional>
 
-// The pieces of the objects text that its writer and both readers (design side and print
-// side) share: lines, the KEY=VALUE split, the words and the value conversions. Numbers are
-// always read and written with "." whatever the user's locale.
+// The pieces of the objects text that its writer and its reading share: lines, the KEY=VALUE
+// split and the value conversions. Numbers are always read and written with "." whatever the
+// user's locale.
 
 // Line breaks of the objects text: every written line ends with CR LF.
 inline constexpr QStringView ObjectsLineEnd = u"\r\n";
@@ -46,18 +46,9 @@ inline QString StoredFlag(bool flag) {
     return flag ? QStringLiteral("Y") : QStringLiteral("N");
 }
 
-// Zint's symbology name without "BARCODE_" ("CODE128", "QRCODE" …). Throws ConversionError
+// A symbology's stored name ("CODE128", "QRCODE" …). Throws ConversionError
 // "'%s' is not a valid symbology value" for any other name.
 BarcodeSymbology ParseStoredSymbology(QStringView value);
-
-// "SOLID" … "DIAGCROSS" <-> 0..7. Nothing for any other name (the style then stays as it was).
-std::optional<int> BrushStyleFromName(QStringView name);
-QString BrushStyleName(int brushStyle);
-
-// The item kind words "TEXT" … "HORIZONTALLINE", "BARCODE", compared exactly. Nothing for any other
-// word.
-std::optional<LabelItemKind> LabelItemKindFromWord(QStringView word);
-QString LabelItemKindWord(LabelItemKind kind);
 
 // A value as the writer may put it on a line: line breaks would end the text early and lose
 // every later item, so they are removed.

@@ -5,101 +5,82 @@
 
 namespace {
 
-class LineWriter {
-public:
-    explicit LineWriter(QString& text) : text_(text) {}
-
-    void string(QStringView key, QStringView value) {
-        text_ += key;
-        text_ += u'=';
-        text_ += ContainsLineBreak(value) ? WithoutLineBreaks(value) : value.toString();
-        text_ += ObjectsLineEnd;
+// The value of one of the item's lines as it is written.
+QString storedValue(const LabelItemValue& item, StoredKey key) {
+    switch (key) {
+    case StoredKey::Top:
+        return PixelsToInchesToString(item.top);
+    case StoredKey::Left:
+        return PixelsToInchesToString(item.left);
+    case StoredKey::Width:
+        return PixelsToInchesToString(item.width);
+    case StoredKey::Height:
+        return PixelsToInchesToString(item.height);
+    case StoredKey::RelativeX:
+        return PixelsToInchesToString(item.relativeX);
+    case StoredKey::RelativeY:
+        return PixelsToInchesToString(item.relativeY);
+    case StoredKey::Text:
+        return item.text;
+    case StoredKey::StartingNumber:
+        return QString::number(item.startingNumber);
+    case StoredKey::RepeatEach:
+        return QString::number(item.repeatEach);
+    case StoredKey::FontName:
+        return item.fontName;
+    case StoredKey::FontSize:
+        return QString::number(item.fontSize);
+    case StoredKey::FontColor:
+        return QString::number(item.fontColor);
+    case StoredKey::FontBold:
+        return StoredFlag(item.bold);
+    case StoredKey::FontItalic:
+        return StoredFlag(item.italic);
+    case StoredKey::FontUnder:
+        return StoredFlag(item.underline);
+    case StoredKey::Angle:
+        return QString::number(item.angle);
+    case StoredKey::AsciiChar:
+        return QString::number(item.asciiChar);
+    case StoredKey::BrushStyle:
+        return BrushStyleName(item.brushStyle);
+    case StoredKey::Color:
+        return QString::number(item.brushColor);
+    case StoredKey::LineThickness:
+        return QString::number(item.penWidth);
+    case StoredKey::LineColor:
+        return QString::number(item.penColor);
+    case StoredKey::Rounding:
+        return QString::number(item.rounding);
+    case StoredKey::Stretch:
+        return StoredFlag(item.stretch);
+    case StoredKey::FileNameAndPath:
+        return item.fileName;
+    case StoredKey::Symbology:
+        return BarcodeSymbologyName(item.symbology);
+    case StoredKey::Data:
+        return item.barcodeData;
+    case StoredKey::ShowText:
+        return StoredFlag(item.showText);
+    case StoredKey::Background:
+        return QString::number(item.backgroundColor);
+    case StoredKey::LabelItem:
+        return ItemKind(item.kind).word.toString();
+    case StoredKey::Orientation: // a fixed line of its kind
+    case StoredKey::Nothing:
+        return {};
     }
-    void integer(QStringView key, qint64 value) { string(key, QString::number(value)); }
-    void distance(QStringView key, int pixels) { string(key, PixelsToInchesToString(pixels)); }
-    void flag(QStringView key, bool value) { string(key, StoredFlag(value)); }
-
-    void box(const LabelItemValue& item) {
-        distance(u"TOP", item.top);
-        distance(u"LEFT", item.left);
-        distance(u"WIDTH", item.width);
-        distance(u"HEIGHT", item.height);
-    }
-    void styles(const LabelItemValue& item) {
-        flag(u"FONTBOLD", item.bold);
-        flag(u"FONTITALIC", item.italic);
-        flag(u"FONTUNDER", item.underline);
-    }
-    void origin(const LabelItemValue& item) {
-        distance(u"RELATIVEX", item.relativeX);
-        distance(u"RELATIVEY", item.relativeY);
-    }
-
-private:
-    QString& text_;
-};
-
-void writeText(LineWriter& w, const LabelItemValue& item) {
-    w.string(u"TEXT", item.text);
-    w.box(item);
-    w.string(u"FONTNAME", item.fontName);
-    w.integer(u"FONTCOLOR", item.fontColor);
-    w.integer(u"FONTSIZE", item.fontSize);
-    w.styles(item);
-    // A text keeps its angle in 0..359 on file; the control holds -180..180.
-    w.integer(u"ANGLE", item.angle < 0 ? item.angle + 360 : item.angle);
-    w.origin(item);
+    return {};
 }
 
-void writeCounter(LineWriter& w, const LabelItemValue& item) {
-    w.box(item);
-    w.origin(item);
-    w.integer(u"STARTINGNUMBER", item.startingNumber);
-    w.integer(u"REPEATEACH", item.repeatEach);
-    w.string(u"FONTNAME", item.fontName);
-    w.integer(u"FONTSIZE", item.fontSize);
-    w.integer(u"FONTCOLOR", item.fontColor);
-    w.styles(item);
-    w.integer(u"ANGLE", item.angle);
-}
-
-void writeSymbol(LineWriter& w, const LabelItemValue& item) {
-    w.box(item);
-    w.integer(u"FONTSIZE", item.fontSize);
-    w.integer(u"FONTCOLOR", item.fontColor);
-    w.integer(u"ASCIICHAR", item.asciiChar);
-}
-
-void writeShape(LineWriter& w, const LabelItemValue& item) {
-    w.box(item);
-    w.string(u"BRUSHSTYLE", BrushStyleName(item.brushStyle));
-    w.integer(u"COLOR", item.brushColor);
-    w.integer(u"LINETHICKNESS", item.penWidth);
-    w.integer(u"LINECOLOR", item.penColor);
-    if (item.kind == LabelItemKind::RoundRectangle)
-        w.integer(u"ROUNDING", item.rounding);
-}
-
-void writeLine(LineWriter& w, const LabelItemValue& item) {
-    w.box(item);
-    w.string(u"ORIENTATION", item.kind == LabelItemKind::HorizontalLine ? u"H" : u"V");
-    w.integer(u"LINETHICKNESS", item.penWidth);
-    w.integer(u"LINECOLOR", item.penColor);
-}
-
-void writeImage(LineWriter& w, const LabelItemValue& item) {
-    w.box(item);
-    w.flag(u"STRETCH", item.stretch);
-    w.string(u"FILENAMEANDPATH", item.fileName);
-}
-
-void writeBarcode(LineWriter& w, const LabelItemValue& item) {
-    w.box(item);
-    w.string(u"SYMBOLOGY", BarcodeSymbol::StoredName(item.symbology));
-    w.string(u"DATA", item.barcodeData);
-    w.flag(u"SHOWTEXT", item.showText);
-    w.integer(u"COLOR", item.brushColor);
-    w.integer(u"BACKGROUND", item.backgroundColor);
+void appendLine(QString& text, StoredKey key, QStringView value) {
+    text += StoredKeyName(key);
+    text += u'=';
+    if (ContainsLineBreak(value))
+        text += WithoutLineBreaks(value);
+    else
+        text += value;
+    text += ObjectsLineEnd;
 }
 
 // A kept block goes back as it was read; its lines already end with CR LF.
@@ -112,27 +93,14 @@ void appendKept(QString& text, const std::vector<KeptItemLines>& kept, int after
 } // namespace
 
 void AppendItemLines(QString& text, const LabelItemValue& item) {
-    LineWriter w(text);
-    w.string(u"LABELITEM", LabelItemKindWord(item.kind));
-    switch (item.kind) {
-    case LabelItemKind::Text:
-        return writeText(w, item);
-    case LabelItemKind::Counter:
-        return writeCounter(w, item);
-    case LabelItemKind::Symbol:
-        return writeSymbol(w, item);
-    case LabelItemKind::Rectangle:
-    case LabelItemKind::RoundRectangle:
-    case LabelItemKind::Ellipse:
-        return writeShape(w, item);
-    case LabelItemKind::HorizontalLine:
-    case LabelItemKind::VerticalLine:
-        return writeLine(w, item);
-    case LabelItemKind::Image:
-        return writeImage(w, item);
-    case LabelItemKind::Barcode:
-        return writeBarcode(w, item);
-    }
+    const ItemKindDescriptor& kind = ItemKind(item.kind);
+    LabelItemValue stored = item;
+    if (kind.toStored)
+        kind.toStored(stored);
+    appendLine(text, StoredKey::LabelItem, kind.word);
+    for (const StoredLineSpec& line : kind.lines)
+        appendLine(text, line.key,
+                   line.fixed.isNull() ? storedValue(stored, line.key) : line.fixed.toString());
 }
 
 QString WriteObjectsText(const std::vector<LabelItemValue>& items,
@@ -145,7 +113,8 @@ QString WriteObjectsText(const std::vector<LabelItemValue>& items,
         appendKept(text, kept, int(i));
     }
     // Measured once; the filler line itself is not counted again.
-    if (text.size() % 4 == 0)
-        text += QStringLiteral("NOTHING=NOTHING\r\n");
+    if (text.size() % 4 == 0) {
+        appendLine(text, StoredKey::Nothing, StoredKeyName(StoredKey::Nothing));
+    }
     return text;
 }

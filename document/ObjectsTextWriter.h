@@ -7,10 +7,11 @@
 #include <vector>
 
 // Writes the objects text of a label's items, rearmost first: every line KEY=VALUE ended by
-// CR LF, distances in inches with three decimals at the current screen pixels per inch.
-// When the finished text's length (CR LF counted as two characters) is a multiple of 4, the
-// line "NOTHING=NOTHING" is appended, so an empty label gives exactly that one line.
-// Line breaks inside string values are dropped: a value never ends the text early.
+// CR LF, each kind's lines in the order its descriptor lists them, distances in inches with
+// three decimals at the current screen pixels per inch. When the finished text's length
+// (CR LF counted as two characters) is a multiple of 4, the line "NOTHING=NOTHING" is
+// appended, so an empty label gives exactly that one line. Line breaks inside string values
+// are dropped: a value never ends the text early.
 // kept holds items of kinds this version does not know, written back unchanged, each after
 // the item of index `after` (-1: before the first).
 struct KeptItemLines {

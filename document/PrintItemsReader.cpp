@@ -1,9 +1,6 @@
 #include "document/PrintItemsReader.h"
 
-#include "document/ObjectsTextSyntax.h"
-
-#include <cmath>
-#include <limits>
+#include "document/ObjectsTextParse.h"
 
 namespace {
 
@@ -13,105 +10,126 @@ qint32 penWidthFromPixels(int pixels) {
     return static_cast<qint32>(-hundredths);
 }
 
-class PrintReader {
-public:
-    void line(QStringView key, QStringView value) {
-        if (key == u"LABELITEM") {
-            flush();
-            // A kind this version does not know (saved by a newer one) is not drawn.
-            const auto kind = LabelItemKindFromWord(value);
-            pending_ = kind.has_value();
-            current_.kind = kind ? static_cast<quint8>(*kind) : 0;
-            current_.text.clear();
-            current_.data.clear();
-            current_.fontName.clear();
-            current_.fileName.clear();
-        } else {
-            store(key, value);
-        }
+void store(PrintItemValue& c, PrintItemsText& result, const StoredLine& line) {
+    RequireWellFormed(line);
+    switch (line.key) {
+    case StoredKey::Top:
+        c.top = line.inches;
+        break;
+    case StoredKey::Left:
+        c.left = line.inches;
+        break;
+    case StoredKey::Width:
+        c.width = line.inches;
+        break;
+    case StoredKey::Height:
+        c.height = line.inches;
+        break;
+    case StoredKey::RelativeX:
+        c.relativeX = line.inches;
+        break;
+    case StoredKey::RelativeY:
+        c.relativeY = line.inches;
+        break;
+    case StoredKey::FontSize:
+        c.fontSize = line.number;
+        break;
+    case StoredKey::FontColor:
+        c.fontColor = line.number;
+        break;
+    case StoredKey::Angle:
+        c.angle = line.number;
+        break;
+    case StoredKey::Color:
+        c.color = line.number;
+        break;
+    case StoredKey::LineColor:
+        c.lineColor = line.number;
+        break;
+    case StoredKey::Rounding:
+        c.rounding = line.number;
+        break;
+    case StoredKey::AsciiChar:
+        c.asciiChar = line.number;
+        break;
+    case StoredKey::LineThickness:
+        c.penWidth = penWidthFromPixels(line.number);
+        break;
+    case StoredKey::StartingNumber:
+        result.startingNumber = line.number;
+        break;
+    case StoredKey::RepeatEach:
+        result.repeatEach = line.number;
+        break;
+    case StoredKey::Text:
+        c.text = line.value.toString();
+        break;
+    case StoredKey::FontName:
+        c.fontName = line.value.toString();
+        break;
+    case StoredKey::FileNameAndPath:
+        c.fileName = line.value.toString();
+        break;
+    case StoredKey::FontBold:
+        c.bold = line.number != 0;
+        break;
+    case StoredKey::FontItalic:
+        c.italic = line.number != 0;
+        break;
+    case StoredKey::FontUnder:
+        c.underline = line.number != 0;
+        break;
+    case StoredKey::Stretch:
+        c.stretch = line.number != 0;
+        break;
+    case StoredKey::Orientation:
+        c.orientation = line.value.isEmpty() ? QChar() : line.value.front();
+        break;
+    case StoredKey::BrushStyle:
+        if (line.number >= 0)
+            c.brushStyle = TBrushStyle(line.number);
+        break;
+    case StoredKey::Symbology:
+        c.symbology = BarcodeSymbology(line.number);
+        break;
+    case StoredKey::Data:
+        c.data = line.value.toString();
+        break;
+    case StoredKey::ShowText:
+        c.showText = line.number != 0;
+        break;
+    case StoredKey::Background:
+        c.background = line.number;
+        break;
+    case StoredKey::LabelItem:
+    case StoredKey::Nothing:
+        break;
     }
-
-    void flush() {
-        if (pending_)
-            result_.items.push_back(current_);
-        pending_ = false;
-    }
-
-    PrintItemsText take() { return std::move(result_); }
-
-private:
-    void store(QStringView key, QStringView value) {
-        PrintItemValue& c = current_;
-        if (key == u"TOP")
-            c.top = ParseStoredFloat(value);
-        else if (key == u"LEFT")
-            c.left = ParseStoredFloat(value);
-        else if (key == u"WIDTH")
-            c.width = ParseStoredFloat(value);
-        else if (key == u"HEIGHT")
-            c.height = ParseStoredFloat(value);
-        else if (key == u"RELATIVEX")
-            c.relativeX = ParseStoredFloat(value);
-        else if (key == u"RELATIVEY")
-            c.relativeY = ParseStoredFloat(value);
-        else if (key == u"FONTSIZE")
-            c.fontSize = ParseStoredInteger(value);
-        else if (key == u"FONTCOLOR")
-            c.fontColor = ParseStoredInteger(value);
-        else if (key == u"ANGLE")
-            c.angle = ParseStoredInteger(value);
-        else if (key == u"COLOR")
-            c.color = ParseStoredInteger(value);
-        else if (key == u"LINECOLOR")
-            c.lineColor = ParseStoredInteger(value);
-        else if (key == u"ROUNDING")
-            c.rounding = ParseStoredInteger(value);
-        else if (key == u"ASCIICHAR")
-            c.asciiChar = ParseStoredInteger(value);
-        else if (key == u"LINETHICKNESS")
-            c.penWidth = penWidthFromPixels(ParseStoredInteger(value));
-        else if (key == u"STARTINGNUMBER")
-            result_.startingNumber = ParseStoredInteger(value);
-        else if (key == u"REPEATEACH")
-            result_.repeatEach = ParseStoredInteger(value);
-        else if (key == u"TEXT")
-            c.text = value.toString();
-        else if (key == u"FONTNAME")
-            c.fontName = value.toString();
-        else if (key == u"FILENAMEANDPATH")
-            c.fileName = value.toString();
-        else if (key == u"FONTBOLD")
-            c.bold = ParseStoredFlag(value);
-        else if (key == u"FONTITALIC")
-            c.italic = ParseStoredFlag(value);
-        else if (key == u"FONTUNDER")
-            c.underline = ParseStoredFlag(value);
-        else if (key == u"STRETCH")
-            c.stretch = ParseStoredFlag(value);
-        else if (key == u"ORIENTATION")
-            c.orientation = value.isEmpty() ? QChar() : value.front();
-        else if (key == u"BRUSHSTYLE")
-            c.brushStyle = static_cast<quint8>(BrushStyleFromName(value).value_or(c.brushStyle));
-        else if (key == u"SYMBOLOGY")
-            c.symbology = ParseStoredSymbology(value);
-        else if (key == u"DATA")
-            c.data = value.toString();
-        else if (key == u"SHOWTEXT")
-            c.showText = ParseStoredFlag(value);
-        else if (key == u"BACKGROUND")
-            c.background = ParseStoredInteger(value);
-    }
-
-    PrintItemValue current_;
-    PrintItemsText result_;
-    bool pending_ = false;
-};
+}
 
 } // namespace
 
 PrintItemsText ReadPrintItems(const QString& text) {
-    PrintReader reader;
-    ForEachObjectsLine(text, [&](QStringView key, QStringView value) { reader.line(key, value); });
-    reader.flush();
-    return reader.take();
+    const StoredItems stored = ParseObjectsText(text);
+    PrintItemsText result;
+    PrintItemValue current;
+    bool pending = false;
+    for (const StoredBlock& block : stored.blocks) {
+        if (block.opened) {
+            if (pending)
+                result.items.push_back(current);
+            // A kind this version does not know (saved by a newer one) is not drawn.
+            pending = block.kind.has_value();
+            current.kind = block.kind.value_or(LabelItemKind::Text);
+            current.text.clear();
+            current.data.clear();
+            current.fontName.clear();
+            current.fileName.clear();
+        }
+        for (const StoredLine& line : block.lines)
+            store(current, result, line);
+    }
+    if (pending)
+        result.items.push_back(current);
+    return result;
 }

@@ -1,6 +1,6 @@
 #include "document/Units.h"
 
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 
 #include <charconv>
 #include <cmath>

@@ -3,7 +3,7 @@
 //
 // Run (seed corpus in fuzz/corpus/objects):
 //   build-fuzz/fuzz/fuzz_objects_text work fuzz/corpus/objects
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "document/ConversionError.h"
 #include "document/ObjectsTextReader.h"
 #include "document/ObjectsTextWriter.h"

@@ -105,14 +105,12 @@ QString MergeRun::Progress() const {
     return record + QStringLiteral(", set %1 of %2").arg(copy_).arg(copies_);
 }
 
-// Every kind the renderer draws as a text (unknown kinds included) takes field references,
-// and so does a barcode's data.
+// A text takes field references, and so does a barcode's data.
 QStringList MergeRun::MissingFields(const QString& objectsText) const {
     QStringList missing;
     for (const PrintItemValue& value : ReadPrintItems(objectsText).items) {
-        const bool barcode = value.kind == quint8(LabelItemKind::Barcode);
-        if (!barcode && value.kind >= quint8(LabelItemKind::Counter) &&
-            value.kind <= quint8(LabelItemKind::HorizontalLine))
+        const bool barcode = value.kind == LabelItemKind::Barcode;
+        if (!barcode && value.kind != LabelItemKind::Text)
             continue;
         for (const QString& name : MergeFieldNames(barcode ? value.data : value.text))
             if (name != QStringView(kCounterFieldName) && !source_.HasField(name) &&
@@ -130,5 +128,5 @@ QString MergeRun::MissingFieldsWarning(const QString& objectsText) const {
     for (const QString& name : missing)
         shown.append(QStringLiteral("{") + name + QStringLiteral("?}"));
     return QStringLiteral("Warning: %1 has no field %2")
-        .arg(QFileInfo(source_.FileName()).fileName(), shown.join(QStringLiteral(", ")));
+        .arg(source_.DisplayName(), shown.join(QStringLiteral(", ")));
 }

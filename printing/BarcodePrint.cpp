@@ -1,7 +1,7 @@
 #include "printing/BarcodePrint.h"
 
 #include "controls/BarcodeSymbol.h"
-#include "controls/ColorValue.h"
+#include "document/ColorValue.h"
 #include "printing/TBaseReport.h"
 #include "printing/TLabelItemObject.h"
 

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include "document/BrushStyle.h"
+
 // Values shared by the report engine, its drawing surfaces and the preview stream.
 
 // Where a printed text stands relative to the y given to it.
@@ -15,18 +17,8 @@ enum class TVerticalPlacement : int {
 
 enum class TReportOrientation { Portrait, Landscape };
 
-// The eight fill styles of a report brush, numbered as label items store them (the same
-// numbers as the items' TBrushStyle; its own name so that both can be in scope).
-enum class TReportBrushStyle : int {
-    Solid = 0,
-    Clear = 1,
-    Horizontal = 2,
-    Vertical = 3,
-    FDiagonal = 4, // "\" lines
-    BDiagonal = 5, // "/" lines
-    Cross = 6,
-    DiagCross = 7,
-};
+// The eight fill styles of a report brush: those of label items, numbered as they store them.
+using TReportBrushStyle = TBrushStyle;
 
 enum class TPenStyle : int { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
 

@@ -6,7 +6,7 @@
 #include <exception>
 #include <stdexcept>
 
-#include "controls/ColorValue.h"
+#include "document/ColorValue.h"
 #include "controls/Picture.h"
 #include "controls/RotatedTextPlacement.h"
 #include "document/ChosenPositions.h"
@@ -104,34 +104,34 @@ void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
     for (int i = 0; i <= lastIndex; ++i) {
         TLabelItemObject& item = items_[i];
         switch (item.Kind) {
-        case TLabelItemObject::CounterItem:
+        case LabelItemKind::Counter:
             PrintCounter(report, item);
             break;
-        case TLabelItemObject::SymbolItem:
+        case LabelItemKind::Symbol:
             PrintSymbol(report, item);
             break;
-        case TLabelItemObject::RectangleItem:
-        case TLabelItemObject::RoundRectangleItem:
-        case TLabelItemObject::EllipseItem:
+        case LabelItemKind::Rectangle:
+        case LabelItemKind::RoundRectangle:
+        case LabelItemKind::Ellipse:
             PrintShape(report, item);
             break;
-        case TLabelItemObject::ImageItem:
+        case LabelItemKind::Image:
             PrintImage(report, item);
             break;
-        case TLabelItemObject::VerticalLineItem:
+        case LabelItemKind::VerticalLine:
             SetItemPen(report, item);
             report.MoveTo(item.Left, item.Top);
             report.LineTo(item.Left, item.Top + item.Height);
             break;
-        case TLabelItemObject::HorizontalLineItem:
+        case LabelItemKind::HorizontalLine:
             SetItemPen(report, item);
             report.MoveTo(item.Left, item.Top);
             report.LineTo(item.Left + item.Width, item.Top);
             break;
-        case TLabelItemObject::BarcodeItem:
+        case LabelItemKind::Barcode:
             PrintBarcode(report, item);
             break;
-        default:
+        case LabelItemKind::Text:
             PrintText(report, item);
             break;
         }
@@ -191,13 +191,11 @@ void SheetRenderer::SetItemPen(TBaseReport& report, const TLabelItemObject& item
 
 void SheetRenderer::PrintShape(TBaseReport& report, const TLabelItemObject& item) {
     SetItemPen(report, item);
-    const auto style =
-        item.BrushStyle <= 7 ? TReportBrushStyle(item.BrushStyle) : TReportBrushStyle::Clear;
-    report.SetBrush(ColorValueToQColor(item.Color), style);
+    report.SetBrush(ColorValueToQColor(item.Color), item.BrushStyle);
     const double right = item.Left + item.Width, bottom = item.Top + item.Height;
-    if (item.Kind == TLabelItemObject::RectangleItem) {
+    if (item.Kind == LabelItemKind::Rectangle) {
         report.Rectangle(item.Left, item.Top, right, bottom);
-    } else if (item.Kind == TLabelItemObject::RoundRectangleItem) {
+    } else if (item.Kind == LabelItemKind::RoundRectangle) {
         const double r = item.Rounding * 0.01 * std::max(item.Width, item.Height);
         report.RoundRect(item.Left, item.Top, right, bottom, r, r);
     } else {

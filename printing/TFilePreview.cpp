@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "printing/PainterSurface.h"
 
 namespace {

@@ -5,7 +5,7 @@
 // Texts, font names and file names are kept whole: a cut file name would name another file.
 TLabelItemObject TLabelItemObject::From(const PrintItemValue& value) {
     TLabelItemObject item;
-    item.Kind = value.kind <= BarcodeItem ? value.kind : quint8(TextItem);
+    item.Kind = value.kind;
     item.Top = value.top;
     item.Left = value.left;
     item.Width = value.width;

@@ -3,27 +3,16 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "controls/BarcodeSymbol.h"
+#include "document/BarcodeSymbology.h"
+#include "document/BrushStyle.h"
+#include "document/ItemKinds.h"
 
 struct PrintItemValue;
 
 // One label item as the sheet renderer holds it while printing: distances in inches from
 // the label's origin, font sizes in points, colours as stored (red in the lowest byte).
 struct TLabelItemObject {
-    enum Kinds : quint8 {
-        TextItem = 0,
-        CounterItem = 1,
-        SymbolItem = 2,
-        RectangleItem = 3,
-        RoundRectangleItem = 4,
-        EllipseItem = 5,
-        ImageItem = 6,
-        VerticalLineItem = 7,
-        HorizontalLineItem = 8,
-        BarcodeItem = 9,
-    };
-
-    quint8 Kind = TextItem;
+    LabelItemKind Kind = LabelItemKind::Text;
     double Top = 0;
     double Left = 0;
     double Width = 0;
@@ -44,7 +33,7 @@ struct TLabelItemObject {
     QString FileName;
     qint32 AsciiChar = 0;
     qint32 Color = 0;
-    quint8 BrushStyle = 1;
+    TBrushStyle BrushStyle = TBrushStyle::Clear;
     // barcode; the bars take Color
     BarcodeSymbology Symbology = BarcodeSymbology::Code128;
     QString Data; // field references not yet filled in

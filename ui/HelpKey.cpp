@@ -19,6 +19,7 @@ struct Section {
 // the window below them.
 constexpr Section Sections[] = {
     {"TMergeSourceDialog", "merge"},
+    {"TDatabaseSourceDialog", "merge-database"},
     {"TPrinterAlignment", "alignment"},
     {"TPrinterSetup", "printer-setup"},
     {"QPrintDialog", "print"},

@@ -7,7 +7,7 @@
 
 #include "controls/TCanvasPanel.h"
 #include "document/ChosenPositions.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "storage/LabelTable.h"
 
 #include <QAction>
@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, RestartShowsTheLabelLastUsed) {
     SaveNewLabel(QStringLiteral("Bravo"));
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Charlie"));
-    window->Items().CreateShapeItem(stRectangle, 5, 6, 40, 20, 0, 0, 1, 0, 1);
+    window->Items().CreateShapeItem(stRectangle, 5, 6, 40, 20, 0, 0, 1, 0, TBrushStyle(1));
     window->Items().CreateLineItem(stHorizontal, 30, 6, 60, 20, 0, 2);
     window->Items().CreateTextItem(QStringLiteral("A=B"), 50, 6, 0, 0, 90, QStringLiteral("Arial"),
                                    12, 255, true, false, true);

@@ -14,7 +14,7 @@
 #include "controls/TCanvasPanel.h"
 #include "controls/TPim3DLabel.h"
 #include "designer/ItemMenus.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "merge/MergeCommands.h"
 #include "merge/TMergeSourceDialog.h"
 #include "printing/PrintJobs.h"

@@ -11,7 +11,7 @@
 
 #include "BatchProcess.h"
 #include "MainWindowFixture.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "printing/PrintJobs.h"
 #include "support/SmallFileSystem.h"
 

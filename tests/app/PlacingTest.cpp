@@ -11,7 +11,7 @@
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
 #include "designer/ToolPictures.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

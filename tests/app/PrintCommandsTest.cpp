@@ -20,7 +20,7 @@
 #include "BatchProcess.h"
 #include "MainWindowFixture.h"
 #include "document/ChosenPositions.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "printing/PrintJobs.h"
 #include "printing/SheetJob.h"
 #include "printing/TFilePreview.h"

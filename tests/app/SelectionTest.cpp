@@ -6,7 +6,7 @@
 #include "designer/ItemMenus.h"
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "support/PointerDriver.h"
 
 #include <QAction>
@@ -53,7 +53,7 @@ protected:
 
     QWidget* AddRectangle(int left, int top, int width, int height) {
         window->Items().CreateShapeItem(stRectangle, top, left, width, height, kColorBlack,
-                                        kColorBlack, 1, 0, 1);
+                                        kColorBlack, 1, 0, TBrushStyle(1));
         return window->Items().OrderList().last();
     }
 

@@ -9,7 +9,7 @@
 #include "designer/TImageBrowse.h"
 #include "designer/TSetRotate.h"
 #include "document/ChosenPositions.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "merge/TMergeSourceDialog.h"
 #include "printing/TPreviewForm.h"
 #include "printing/TPrinterAlignment.h"
@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, PicturesOfTheMainWindowAndItsHelp) {
     SaveNewLabel(QStringLiteral("Shipping label"));
     window->Items().CreateTextItem(QStringLiteral("Quorvane Ltd"), 8, 10, 0, 0, 0,
                                    QStringLiteral("Arial"), 14, 0x800000, true, false, false);
-    window->Items().CreateShapeItem(stRoundRect, 40, 10, 120, 40, 0xFFFF, 0xFF, 2, 20, 0);
+    window->Items().CreateShapeItem(stRoundRect, 40, 10, 120, 40, 0xFFFF, 0xFF, 2, 20, TBrushStyle(0));
     window->SaveButton->click();
     const QImage loaded = window->grab().toImage();
     Keep(loaded, QStringLiteral("main-loaded.png"));

@@ -1,9 +1,9 @@
 #include "MainWindowFixture.h"
 
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
 #include "document/ChosenPositions.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "storage/TemplateTable.h"
 #include "templates/TSelectTemplate.h"
 #include "templates/TemplateTableModel.h"

@@ -7,7 +7,7 @@
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "support/PointerDriver.h"
 #include "support/TestData.h"
 
@@ -103,7 +103,7 @@ protected:
     }
     QWidget* AddRectangle(int left, int top) {
         window->Items().CreateShapeItem(stRectangle, top, left, 30, 20, kColorBlack, kColorBlack, 1,
-                                        0, 1);
+                                        0, TBrushStyle(1));
         return Last();
     }
 };

@@ -1,5 +1,5 @@
 #include "controls/BarcodeSymbol.h"
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/TBarcode.h"
 
 #include <QImage>
@@ -32,10 +32,10 @@ TEST(BarcodeSymbol, ZintRefusesDataItsSymbologyCannotTake) {
 
 TEST(BarcodeSymbol, StoredNamesAreZintsWithoutThePrefix) {
     for (BarcodeSymbology symbology : AllBarcodeSymbologies)
-        EXPECT_EQ(BarcodeSymbol::FromStoredName(BarcodeSymbol::StoredName(symbology)), symbology);
-    EXPECT_EQ(BarcodeSymbol::FromStoredName(u"GS1_128"), BarcodeSymbology::Gs1_128);
-    EXPECT_FALSE(BarcodeSymbol::FromStoredName(u"BARCODE_CODE128").has_value());
-    EXPECT_FALSE(BarcodeSymbol::FromStoredName(u"code128").has_value());
+        EXPECT_EQ(BarcodeSymbologyFromName(BarcodeSymbologyName(symbology)), symbology);
+    EXPECT_EQ(BarcodeSymbologyFromName(u"GS1_128"), BarcodeSymbology::Gs1_128);
+    EXPECT_FALSE(BarcodeSymbologyFromName(u"BARCODE_CODE128").has_value());
+    EXPECT_FALSE(BarcodeSymbologyFromName(u"code128").has_value());
 }
 
 // A linear symbol fills its box: full width (quiet zones included), bars as tall as the box

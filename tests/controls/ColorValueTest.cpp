@@ -2,7 +2,7 @@
 #include <QPalette>
 #include <gtest/gtest.h>
 
-#include "controls/ColorValue.h"
+#include "document/ColorValue.h"
 
 TEST(ColorValue, RedLiesInTheLowestByte) {
     EXPECT_EQ(ColorValueToQColor(0x0000FF), QColor(255, 0, 0));

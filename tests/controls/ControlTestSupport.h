@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 
 // Sets the screen's pixels per inch for one test and puts the previous value back.
 class ScopedPixelsPerInch {

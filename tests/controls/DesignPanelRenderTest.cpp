@@ -46,7 +46,7 @@ TPim3DLabel* AddText(TCanvasPanel& panel, TPim3DLabel* label, const QString& tex
 }
 
 TPimShape* AddShape(TCanvasPanel& panel, TShapeType kind, QRect box, int pen, ColorValue penColour,
-                    int brushStyle, ColorValue brushColour) {
+                    TBrushStyle brushStyle, ColorValue brushColour) {
     auto* shape = new TPimShape(&panel);
     shape->setShape(kind);
     shape->setGeometry(box);
@@ -104,13 +104,13 @@ void RenderAllKinds(int ppi) {
     items.push_back(symbol);
 
     items.push_back(AddShape(panel, stRectangle, QRect(Px(1.3), Px(0.6), Px(0.8), Px(0.55)), 3,
-                             MakeColorValue(0, 0, 200), bsCross, MakeColorValue(0, 150, 0)));
+                             MakeColorValue(0, 0, 200), TBrushStyle::Cross, MakeColorValue(0, 150, 0)));
     auto* rounded = AddShape(panel, stRoundRect, QRect(Px(2.3), Px(0.6), Px(0.9), Px(0.55)), 2,
-                             kColorBlack, bsSolid, MakeColorValue(255, 220, 120));
+                             kColorBlack, TBrushStyle::Solid, MakeColorValue(255, 220, 120));
     rounded->setRoundPerc(30);
     items.push_back(rounded);
     items.push_back(AddShape(panel, stEllipse, QRect(Px(1.3), Px(1.3), Px(0.9), Px(0.6)), 1,
-                             MakeColorValue(200, 0, 0), bsFDiagonal, MakeColorValue(200, 0, 0)));
+                             MakeColorValue(200, 0, 0), TBrushStyle::FDiagonal, MakeColorValue(200, 0, 0)));
     items.push_back(AddLine(panel, stHorizontal, QRect(Px(0.45), Px(1.95), Px(1.6), Px(0.1)), 3,
                             MakeColorValue(0, 0, 160)));
     items.push_back(AddLine(panel, stVertical, QRect(Px(3.45), Px(0.6), Px(0.1), Px(1.2)), 2,

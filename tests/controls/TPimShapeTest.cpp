@@ -8,7 +8,7 @@ namespace {
 const QColor kPen(0, 0, 255);
 const QColor kFill(0, 160, 0);
 
-void Style(TPimShape& shape, TShapeType kind, QSize size, int penWidth, int brushStyle) {
+void Style(TPimShape& shape, TShapeType kind, QSize size, int penWidth, TBrushStyle brushStyle) {
     shape.setShape(kind);
     shape.resize(size);
     shape.setPenColor(QColorToColorValue(kPen));
@@ -31,7 +31,7 @@ TEST(TPimShape, FreshShapeIsAHollowTwentyFiveSquareWithABlackHairline) {
     TPimShape shape;
     EXPECT_EQ(shape.size(), QSize(25, 25));
     EXPECT_EQ(shape.Shape(), stRectangle);
-    EXPECT_EQ(shape.BrushStyle(), bsClear);
+    EXPECT_EQ(shape.BrushStyle(), TBrushStyle::Clear);
     EXPECT_EQ(shape.PenWidth(), 1);
     EXPECT_EQ(shape.PenColor(), kColorBlack);
     EXPECT_EQ(shape.RoundPerc(), 25);
@@ -52,7 +52,7 @@ TEST(TPimShape, CornerEllipseTruncatesTheExtendedPrecisionProduct) {
     EXPECT_EQ(TPimShape::CornerEllipse(100, 100), 100);
 
     TPimShape shape;
-    Style(shape, stRoundRect, QSize(100, 40), 1, bsSolid);
+    Style(shape, stRoundRect, QSize(100, 40), 1, TBrushStyle::Solid);
     shape.setRoundPerc(20);
     EXPECT_EQ(shape.CornerEllipse(), 19); // the larger side rules
     shape.setRoundPerc(25);
@@ -63,7 +63,7 @@ TEST(TPimShape, CornerEllipseTruncatesTheExtendedPrecisionProduct) {
 TEST(TPimShape, ThickPenStaysInsideTheControl) {
     for (const int p : {1, 2, 3, 4, 7}) {
         TPimShape shape;
-        Style(shape, stRectangle, QSize(50, 30), p, bsSolid);
+        Style(shape, stRectangle, QSize(50, 30), p, TBrushStyle::Solid);
         const QImage image = RenderOnWhite(shape);
         for (int x = 0; x < 50; ++x) {
             const bool pen = x < p || x >= 50 - p;
@@ -75,21 +75,21 @@ TEST(TPimShape, ThickPenStaysInsideTheControl) {
         }
     }
     TPimShape four;
-    Style(four, stRectangle, QSize(50, 30), 4, bsSolid);
+    Style(four, stRectangle, QSize(50, 30), 4, TBrushStyle::Solid);
     EXPECT_EQ(four.OutlineBox(), QRectF(2, 2, 46, 26));
 }
 
 TEST(TPimShape, RoundedCornersFollowTheCornerEllipse) {
     TPimShape square;
-    Style(square, stRoundRect, QSize(100, 40), 1, bsSolid);
+    Style(square, stRoundRect, QSize(100, 40), 1, TBrushStyle::Solid);
     square.setRoundPerc(0);
     EXPECT_EQ(RenderOnWhite(square).pixelColor(0, 0), kPen);
 
     TPimShape twenty;
-    Style(twenty, stRoundRect, QSize(100, 40), 1, bsSolid);
+    Style(twenty, stRoundRect, QSize(100, 40), 1, TBrushStyle::Solid);
     twenty.setRoundPerc(20);
     TPimShape quarter;
-    Style(quarter, stRoundRect, QSize(100, 40), 1, bsSolid);
+    Style(quarter, stRoundRect, QSize(100, 40), 1, TBrushStyle::Solid);
     quarter.setRoundPerc(25);
     const QImage small = RenderOnWhite(twenty);
     const QImage large = RenderOnWhite(quarter);
@@ -112,7 +112,7 @@ TEST(TPimShape, RoundedCornersFollowTheCornerEllipse) {
 
 TEST(TPimShape, EllipseTouchesTheMiddleOfEachSide) {
     TPimShape shape;
-    Style(shape, stEllipse, QSize(80, 40), 2, bsSolid);
+    Style(shape, stEllipse, QSize(80, 40), 2, TBrushStyle::Solid);
     const QImage image = RenderOnWhite(shape);
     EXPECT_EQ(image.pixelColor(40, 0), kPen);
     EXPECT_EQ(image.pixelColor(40, 39), kPen);
@@ -125,7 +125,7 @@ TEST(TPimShape, EllipseTouchesTheMiddleOfEachSide) {
 
 TEST(TPimShape, BrushStylesFillInTheirOrder) {
     const QRect inside(10, 10, 40, 40);
-    auto interior = [&](int style) {
+    auto interior = [&](TBrushStyle style) {
         TPimShape shape;
         Style(shape, stRectangle, QSize(60, 60), 1, style);
         return RenderOnWhite(shape).copy(inside);
@@ -175,41 +175,41 @@ TEST(TPimShape, BrushStylesFillInTheirOrder) {
     };
     const int area = inside.width() * inside.height();
 
-    EXPECT_EQ(count(interior(bsSolid), kFill), area);
-    EXPECT_EQ(count(interior(bsClear), QColor(Qt::white)), area);
+    EXPECT_EQ(count(interior(TBrushStyle::Solid), kFill), area);
+    EXPECT_EQ(count(interior(TBrushStyle::Clear), QColor(Qt::white)), area);
 
-    const QImage horizontal = interior(bsHorizontal);
+    const QImage horizontal = interior(TBrushStyle::Horizontal);
     EXPECT_TRUE(anyRowFull(horizontal));
     EXPECT_FALSE(anyColumnFull(horizontal));
     EXPECT_GT(count(horizontal, QColor(Qt::white)), area / 2); // the gaps stay unpainted
 
-    const QImage vertical = interior(bsVertical);
+    const QImage vertical = interior(TBrushStyle::Vertical);
     EXPECT_TRUE(anyColumnFull(vertical));
     EXPECT_FALSE(anyRowFull(vertical));
 
-    const QImage forward = interior(bsFDiagonal);
+    const QImage forward = interior(TBrushStyle::FDiagonal);
     EXPECT_EQ(diagonal(forward), 1);
     EXPECT_FALSE(anyRowFull(forward));
-    const QImage backward = interior(bsBDiagonal);
+    const QImage backward = interior(TBrushStyle::BDiagonal);
     EXPECT_EQ(diagonal(backward), -1);
     EXPECT_FALSE(anyRowFull(backward));
 
-    const QImage cross = interior(bsCross);
+    const QImage cross = interior(TBrushStyle::Cross);
     EXPECT_TRUE(anyRowFull(cross));
     EXPECT_TRUE(anyColumnFull(cross));
 
-    const QImage diagonalCross = interior(bsDiagCross);
+    const QImage diagonalCross = interior(TBrushStyle::DiagCross);
     EXPECT_FALSE(anyRowFull(diagonalCross));
     EXPECT_GT(count(diagonalCross, kFill), count(forward, kFill));
     EXPECT_LT(count(diagonalCross, kFill), area / 2);
 
     // A style no version writes fills nothing rather than failing.
-    EXPECT_EQ(count(interior(12), QColor(Qt::white)), area);
+    EXPECT_EQ(count(interior(TBrushStyle(12)), QColor(Qt::white)), area);
 }
 
 TEST(TPimShape, PropertyChangesShowOnTheNextPaint) {
     TPimShape shape;
-    Style(shape, stRectangle, QSize(30, 30), 1, bsSolid);
+    Style(shape, stRectangle, QSize(30, 30), 1, TBrushStyle::Solid);
     shape.setPenColor(MakeColorValue(255, 0, 0));
     EXPECT_EQ(RenderOnWhite(shape).pixelColor(0, 15), QColor(Qt::red));
     shape.setShape(stEllipse);

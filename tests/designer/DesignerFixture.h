@@ -3,7 +3,7 @@
 #include "controls/TCanvasPanel.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QCoreApplication>

@@ -125,9 +125,9 @@ TEST_F(DesignerTest, EveryMenuHasItsEntriesCaptionsAndSeparators) {
 }
 
 TEST_F(DesignerTest, OpeningAMenuOnAnItemSelectsItAndItsEntriesActOnIt) {
-    items->CreateShapeItem(stRectangle, 10, 10, 40, 30, kColorWhite, 0, 1, 0, bsSolid);
+    items->CreateShapeItem(stRectangle, 10, 10, 40, 30, kColorWhite, 0, 1, 0, TBrushStyle::Solid);
     QWidget* first = Last();
-    items->CreateShapeItem(stEllipse, 60, 60, 40, 30, kColorWhite, 0, 1, 0, bsSolid);
+    items->CreateShapeItem(stEllipse, 60, 60, 40, 30, kColorWhite, 0, 1, 0, TBrushStyle::Solid);
     selected = Last();
     menus->PopupAt(first, panel.mapToGlobal(QPoint(20, 20)));
     EXPECT_TRUE(menus->PopupMenuShape->isVisible());
@@ -144,7 +144,7 @@ TEST_F(DesignerTest, ThePropertiesButtonOpensTheSelectedItemsMenuAtItsBottomRigh
         EXPECT_FALSE(menu->isVisible());
 
     panel.move(0, 0);
-    items->CreateShapeItem(stRoundRect, 10, 20, 40, 30, 0, 0, 1, 20, bsClear);
+    items->CreateShapeItem(stRoundRect, 10, 20, 40, 30, 0, 0, 1, 20, TBrushStyle::Clear);
     selected = Last();
     menus->PropertiesButtonClick();
     EXPECT_TRUE(menus->PopupMenuRoundRect->isVisible());
@@ -232,7 +232,7 @@ TEST_F(DesignerTest, CounterValuesConfirmedUnchangedStillMarkTheLabelChanged) {
 }
 
 TEST_F(DesignerTest, PatternsColoursAndLineWidthsOfShapes) {
-    items->CreateShapeItem(stRectangle, 10, 10, 40, 30, kColorWhite, 0, 1, 0, bsSolid);
+    items->CreateShapeItem(stRectangle, 10, 10, 40, 30, kColorWhite, 0, 1, 0, TBrushStyle::Solid);
     auto* shape = LastAs<TPimShape>();
     selected = shape;
     changes = 0;
@@ -242,7 +242,7 @@ TEST_F(DesignerTest, PatternsColoursAndLineWidthsOfShapes) {
     EXPECT_EQ(shape->BrushColor(), kColorWhite);
     // A hatch on white turns the fill black so that it shows.
     Entry(menus->PopupMenuShape, "PopupMenuShapePatternHorizontal")->trigger();
-    EXPECT_EQ(shape->BrushStyle(), bsHorizontal);
+    EXPECT_EQ(shape->BrushStyle(), TBrushStyle::Horizontal);
     EXPECT_EQ(shape->BrushColor(), kColorBlack);
     EXPECT_EQ(changes, 3);
 
@@ -251,7 +251,7 @@ TEST_F(DesignerTest, PatternsColoursAndLineWidthsOfShapes) {
     prompts.Then(Answer::Colour(0x0000FF));
     Entry(menus->PopupMenuShape, "PopupMenuShapeColor")->trigger();
     EXPECT_EQ(shape->BrushColor(), 0x0000FF);
-    EXPECT_EQ(shape->BrushStyle(), bsSolid);
+    EXPECT_EQ(shape->BrushStyle(), TBrushStyle::Solid);
     prompts.Then(Answer::CancelColour());
     Entry(menus->PopupMenuShape, "PopupMenuShapeLineColor")->trigger();
     EXPECT_EQ(shape->PenColor(), 0);
@@ -265,12 +265,12 @@ TEST_F(DesignerTest, PatternsColoursAndLineWidthsOfShapes) {
     Entry(menus->PopupMenuShape, "PopupMenuShapePoint1")->trigger();
     EXPECT_EQ(changes, 1);
 
-    items->CreateShapeItem(stRoundRect, 50, 50, 40, 30, 0, 0, 1, 20, bsClear);
+    items->CreateShapeItem(stRoundRect, 50, 50, 40, 30, 0, 0, 1, 20, TBrushStyle::Clear);
     selected = Last();
     Entry(menus->PopupMenuRoundRect, "PopupMenuRoundRect70")->trigger();
     EXPECT_EQ(LastAs<TPimShape>()->RoundPerc(), 70);
     Entry(menus->PopupMenuRoundRect, "PopupMenuRoundRectPatternDiagCross")->trigger();
-    EXPECT_EQ(LastAs<TPimShape>()->BrushStyle(), bsDiagCross);
+    EXPECT_EQ(LastAs<TPimShape>()->BrushStyle(), TBrushStyle::DiagCross);
 
     items->CreateLineItem(stVertical, 10, 100, 20, 60, 0, 1);
     selected = Last();
@@ -352,9 +352,9 @@ TEST_F(DesignerTest, StretchToFitShowsEachImagesOwnState) {
 }
 
 TEST_F(DesignerTest, RestackingKeepsTheOrderListInStepWithTheScreen) {
-    items->CreateShapeItem(stRectangle, 10, 10, 40, 30, 0, 0, 1, 0, bsClear);
+    items->CreateShapeItem(stRectangle, 10, 10, 40, 30, 0, 0, 1, 0, TBrushStyle::Clear);
     QWidget* a = Last();
-    items->CreateShapeItem(stEllipse, 20, 20, 40, 30, 0, 0, 1, 0, bsClear);
+    items->CreateShapeItem(stEllipse, 20, 20, 40, 30, 0, 0, 1, 0, TBrushStyle::Clear);
     QWidget* b = Last();
     items->CreateLineItem(stHorizontal, 30, 30, 60, 20, 0, 1);
     QWidget* c = Last();

@@ -34,7 +34,7 @@ TEST_F(DesignerTest, TenToolButtonsStandAtTheLeftOfTheToolRow) {
 }
 
 TEST_F(DesignerTest, APressStartsADragAtOnceWithThePictureHangingFromItsTopLeft) {
-    items->CreateShapeItem(stRectangle, 5, 5, 0, 0, 0, 0, 1, 0, bsClear);
+    items->CreateShapeItem(stRectangle, 5, 5, 0, 0, 0, 0, 1, 0, TBrushStyle::Clear);
     selected = Last();
     QString carried;
     QSize picture;
@@ -60,7 +60,7 @@ TEST_F(DesignerTest, APressStartsADragAtOnceWithThePictureHangingFromItsTopLeft)
 }
 
 TEST_F(DesignerTest, TheSymbolToolNeedsAWingdingsFont) {
-    items->CreateShapeItem(stRectangle, 5, 5, 0, 0, 0, 0, 1, 0, bsClear);
+    items->CreateShapeItem(stRectangle, 5, 5, 0, 0, 0, 0, 1, 0, TBrushStyle::Clear);
     selected = Last();
     int drags = 0;
     placer->RunDrag = [&](QDrag&) { ++drags; };
@@ -97,7 +97,7 @@ TEST_F(DesignerTest, ADroppedTextAsksForItsTextAndIsSelected) {
 }
 
 TEST_F(DesignerTest, ACancelledTextSelectsNothing) {
-    items->CreateShapeItem(stRectangle, 5, 5, 0, 0, 0, 0, 1, 0, bsClear);
+    items->CreateShapeItem(stRectangle, 5, 5, 0, 0, 0, 0, 1, 0, TBrushStyle::Clear);
     selected = Last();
     attached.clear();
     prompts.Then(Answer::CancelText());
@@ -108,7 +108,7 @@ TEST_F(DesignerTest, ACancelledTextSelectsNothing) {
 }
 
 TEST_F(DesignerTest, ADropOnAnItemLandsWhereItWouldOnThePanel) {
-    items->CreateShapeItem(stRectangle, 40, 50, 100, 80, 0, 0, 1, 0, bsClear);
+    items->CreateShapeItem(stRectangle, 40, 50, 100, 80, 0, 0, 1, 0, TBrushStyle::Clear);
     QWidget* under = Last();
     EXPECT_TRUE(DropOn(under, DropTool::HLine, {7, 9}));
     auto* line = LastAs<TLineShape>();
@@ -148,7 +148,7 @@ TEST_F(DesignerTest, ShapesStartHollowWithABlackOnePixelPen) {
         ASSERT_NE(shape, nullptr);
         EXPECT_EQ(shape->Shape(), kinds[i]);
         EXPECT_EQ(shape->geometry(), QRect(300, 150, 25, 25));
-        EXPECT_EQ(shape->BrushStyle(), bsClear);
+        EXPECT_EQ(shape->BrushStyle(), TBrushStyle::Clear);
         EXPECT_EQ(shape->BrushColor(), 0);
         EXPECT_EQ(shape->PenColor(), 0);
         EXPECT_EQ(shape->PenWidth(), 1);

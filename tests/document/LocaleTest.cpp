@@ -1,4 +1,4 @@
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "document/ConversionError.h"
 #include "document/ObjectsTextReader.h"
 #include "document/ObjectsTextWriter.h"

@@ -1,4 +1,4 @@
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "document/ConversionError.h"
 #include "document/ObjectsTextReader.h"
 #include "document/ObjectsTextWriter.h"
@@ -53,7 +53,7 @@ LabelItemValue hollowRectangle() {
     box.width = 25;
     box.height = 25;
     box.penWidth = 1;
-    box.brushStyle = BrushStyleCode::Clear;
+    box.brushStyle = TBrushStyle::Clear;
     return box;
 }
 
@@ -93,7 +93,7 @@ std::vector<LabelItemValue> allNineKinds() {
          {LabelItemKind::Rectangle, LabelItemKind::RoundRectangle, LabelItemKind::Ellipse}) {
         LabelItemValue shape = hollowRectangle();
         shape.kind = kind;
-        shape.brushStyle = BrushStyleCode::DiagCross;
+        shape.brushStyle = TBrushStyle::DiagCross;
         shape.brushColor = 65280;
         shape.penColor = 255;
         shape.penWidth = 4;
@@ -283,7 +283,7 @@ TEST_F(ObjectsText, BarcodesAreWrittenInTheirOrderAndReadBackByEverySymbologyNam
         item.symbology = symbology;
         item.showText = symbology == BarcodeSymbology::Ean;
         written.push_back(item);
-        EXPECT_EQ(BarcodeSymbol::StoredName(symbology), names[written.size() - 1]);
+        EXPECT_EQ(BarcodeSymbologyName(symbology), names[written.size() - 1]);
     }
     written.push_back(welcomeText("after"));
     const auto back = read(WriteObjectsText(written));
@@ -355,15 +355,15 @@ TEST_F(ObjectsText, ReaderCarriesValuesOverAndTheLaterOfTwoKeysWins) {
     EXPECT_EQ(items[1].fontSize, 12);
     EXPECT_TRUE(items[1].bold);
     EXPECT_EQ(items[1].top, 96);
-    EXPECT_EQ(items[2].brushStyle, BrushStyleCode::Cross);
-    EXPECT_EQ(items[3].brushStyle, BrushStyleCode::Cross); // no BRUSHSTYLE line of its own
-    EXPECT_EQ(items[4].brushStyle, BrushStyleCode::Cross); // unknown names leave it unchanged
+    EXPECT_EQ(items[2].brushStyle, TBrushStyle::Cross);
+    EXPECT_EQ(items[3].brushStyle, TBrushStyle::Cross); // no BRUSHSTYLE line of its own
+    EXPECT_EQ(items[4].brushStyle, TBrushStyle::Cross); // unknown names leave it unchanged
 }
 
 TEST_F(ObjectsText, BrushStyleStartsAsClear) {
     const auto items = read(lines({"LABELITEM=RECTANGLE", "TOP=0.100"}));
     ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].brushStyle, BrushStyleCode::Clear);
+    EXPECT_EQ(items[0].brushStyle, TBrushStyle::Clear);
 }
 
 TEST_F(ObjectsText, LinesSplitAtTheirFirstEqualsAndKeysWordsAndFlagsCompareExactly) {

@@ -2,7 +2,7 @@
 #include "document/ConversionError.h"
 #include "document/ObjectsTextWriter.h"
 
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ TEST(PrintItemsReader, KeepsInchesAndTheTextOriginAsWritten) {
     SetScreenPixelsPerInch(96);
     ASSERT_EQ(read.lastIndex(), 0);
     const PrintItemValue& item = read.items[0];
-    EXPECT_EQ(item.kind, 0);
+    EXPECT_EQ(item.kind, LabelItemKind::Text);
     EXPECT_DOUBLE_EQ(item.left, 0.083);
     EXPECT_DOUBLE_EQ(item.top, 1.0);
     EXPECT_DOUBLE_EQ(item.relativeX, 0.05);
@@ -62,7 +62,7 @@ TEST(PrintItemsReader, EveryBlockGivesARecordWithItsKindCode) {
     ASSERT_EQ(read.lastIndex(), 10);
     const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1};
     for (int i = 0; i <= read.lastIndex(); ++i)
-        EXPECT_EQ(read.items[static_cast<size_t>(i)].kind, codes[i]) << i;
+        EXPECT_EQ(int(read.items[static_cast<size_t>(i)].kind), codes[i]) << i;
     // The last counter settings read win.
     EXPECT_EQ(read.startingNumber, 7);
     EXPECT_EQ(read.repeatEach, 2);
@@ -88,7 +88,7 @@ TEST(PrintItemsReader, BarcodesKeepTheirDataAndBlocksOfUnknownKindsAreSkipped) {
     }));
     ASSERT_EQ(read.lastIndex(), 1);
     const PrintItemValue& ean = read.items[0];
-    EXPECT_EQ(ean.kind, 9);
+    EXPECT_EQ(ean.kind, LabelItemKind::Barcode);
     EXPECT_DOUBLE_EQ(ean.left, 0.125);
     EXPECT_DOUBLE_EQ(ean.height, 0.75);
     EXPECT_EQ(ean.symbology, BarcodeSymbology::Ean);
@@ -136,8 +136,8 @@ TEST(PrintItemsReader, StringsStartEmptyInEachBlockWhileNumbersAndFlagsCarryOver
     EXPECT_TRUE(read.items[2].stretch);
     EXPECT_EQ(read.items[2].angle, 90);
     EXPECT_EQ(read.items[0].orientation, u'V');
-    EXPECT_EQ(read.items[0].brushStyle, 1); // clear until a block names another
-    EXPECT_EQ(read.items[2].brushStyle, 0);
+    EXPECT_EQ(read.items[0].brushStyle, TBrushStyle::Clear); // clear until a block names another
+    EXPECT_EQ(read.items[2].brushStyle, TBrushStyle::Solid);
 }
 
 TEST(PrintItemsReader, PenWidthIsNegatedHundredthsOfAnInchAt96PerInch) {

@@ -1,5 +1,5 @@
 #include "document/Units.h"
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "document/ObjectsTextSyntax.h"
 
 #include <gtest/gtest.h>

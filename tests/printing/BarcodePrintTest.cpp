@@ -21,7 +21,7 @@ namespace {
 
 TLabelItemObject Barcode(BarcodeSymbology symbology, double width, double height) {
     TLabelItemObject item;
-    item.Kind = TLabelItemObject::BarcodeItem;
+    item.Kind = LabelItemKind::Barcode;
     item.Left = 0.37;
     item.Top = 0.61;
     item.Width = width;
@@ -65,7 +65,7 @@ TEST(BarcodePrint, BarEdgesLieWithinOneDotOfZintsGeometryAt600Dpi) {
     for (auto [symbology, data] : {std::pair{BarcodeSymbology::Code128, "Quorvane-42"},
                                    std::pair{BarcodeSymbology::Ean, "5901234123457"},
                                    std::pair{BarcodeSymbology::Itf14, "1234567890123"}}) {
-        SCOPED_TRACE(BarcodeSymbol::StoredName(symbology).toStdString());
+        SCOPED_TRACE(BarcodeSymbologyName(symbology).toStdString());
         const TLabelItemObject item = Barcode(symbology, 2.713, 0.9);
         const BarcodeDrawing drawing = BarcodeSymbol::Make(symbology, data, true, {2.713, 0.9});
         ASSERT_TRUE(drawing.ok()) << drawing.error.toStdString();

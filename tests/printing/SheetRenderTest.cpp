@@ -9,7 +9,7 @@
 
 #include "RecordingSurface.h"
 #include "RenderProbe.h"
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TPim3DLabel.h"
 #include "document/ChosenPositions.h"

@@ -147,7 +147,7 @@ TEST_F(ItemDialogsPointer, ColourDialogsTakeOkAndCancelClicks) {
     EXPECT_EQ(text->FontColor(), ValueFromColour(Qt::red));
 
     window->Items().CreateShapeItem(stRectangle, 40, 100, 60, 30, kColorBlack, kColorBlack, 1, 0,
-                                    0);
+                                    TBrushStyle(0));
     auto* shape = qobject_cast<TPimShape*>(LastItem());
     ASSERT_NE(shape, nullptr);
     AnswerColour(shape, QStringLiteral("PopupMenuShapeColor"), Qt::blue, true);

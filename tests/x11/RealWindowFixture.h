@@ -3,7 +3,7 @@
 #include "RealPointer.h"
 #include "app/LabelRecords.h"
 #include "app/TZendorMain.h"
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 #include "support/ModalDriver.h"
 #include "ui/Prompter.h"
 

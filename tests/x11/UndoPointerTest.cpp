@@ -20,7 +20,7 @@ class UndoPointer : public RealWindowTest {
 protected:
     QWidget* NewRectangle() {
         window->Items().CreateShapeItem(stRectangle, 20, 30, 40, 25, kColorBlack, kColorBlack, 1, 0,
-                                        1);
+                                        TBrushStyle(1));
         QTest::qWait(20);
         return LastItem();
     }

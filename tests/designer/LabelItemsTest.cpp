@@ -1,5 +1,5 @@
-#include "document/LabelItems.h"
-#include "controls/ScreenMetrics.h"
+#include "designer/LabelItems.h"
+#include "document/ScreenMetrics.h"
 #include "controls/TBarcode.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TCounterLabel.h"
@@ -7,7 +7,7 @@
 #include "controls/TPim3DLabel.h"
 #include "controls/TSymbol.h"
 #include "document/ConversionError.h"
-#include "document/ItemPrompts.h"
+#include "designer/ItemPrompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -110,7 +110,7 @@ TEST_F(LabelItemsTest, ItemsTakeTheLowestFreeNameAndReusedNamesGoToTheFront) {
     items_->DeleteObject(items_->OrderList()[1]);
     EXPECT_EQ(changes_, 4);
     EXPECT_EQ(detaches_, 1);
-    items_->CreateShapeItem(stEllipse, 1, 2, 30, 20, 0, 0, 1, 0, bsSolid);
+    items_->CreateShapeItem(stEllipse, 1, 2, 30, 20, 0, 0, 1, 0, TBrushStyle::Solid);
     EXPECT_EQ(names(), QStringList({"Special1", "Special3", "Special2"}));
 
     // Names in use anywhere under the window count, whatever their case.
@@ -192,7 +192,7 @@ TEST_F(LabelItemsTest, DeletingAllItemsSignalsNoChange) {
 
 TEST_F(LabelItemsTest, OrderListMovesDecideTheOrderOfTheObjectsText) {
     addLine();
-    items_->CreateShapeItem(stRectangle, 0, 0, 10, 10, 0, 0, 1, 0, bsClear);
+    items_->CreateShapeItem(stRectangle, 0, 0, 10, 10, 0, 0, 1, 0, TBrushStyle::Clear);
     items_->CreateSymbolItem(65, 0, 0, 0, 0, 12, 0);
     QWidget* line = items_->OrderList()[0];
     QWidget* symbol = items_->OrderList()[2];
@@ -211,9 +211,9 @@ TEST_F(LabelItemsTest, AllNineKindsComeBackUnchangedThroughTheObjectsText) {
     items_->CreateTextItem("Welcome", 10, 20, 0, 0, -90, "Arial", 10, 0, true, false, true);
     addCounter(5);
     items_->CreateSymbolItem(74, 40, 40, 0, 0, 20, 255);
-    items_->CreateShapeItem(stRectangle, 50, 5, 40, 30, 65280, 0, 2, 0, bsCross);
-    items_->CreateShapeItem(stRoundRect, 50, 50, 40, 30, 0, 255, 1, 30, bsSolid);
-    items_->CreateShapeItem(stEllipse, 90, 5, 25, 25, 0, 0, 3, 0, bsClear);
+    items_->CreateShapeItem(stRectangle, 50, 5, 40, 30, 65280, 0, 2, 0, TBrushStyle::Cross);
+    items_->CreateShapeItem(stRoundRect, 50, 50, 40, 30, 0, 255, 1, 30, TBrushStyle::Solid);
+    items_->CreateShapeItem(stEllipse, 90, 5, 25, 25, 0, 0, 3, 0, TBrushStyle::Clear);
     items_->CreateLineItem(stHorizontal, 120, 0, 100, 4, 16711680, 2);
     items_->CreateLineItem(stVertical, 0, 150, 3, 100, 0, 3);
     items_->CreateImageItem(130, 130, 0, 0, picture, false);
@@ -264,7 +264,7 @@ TEST_F(LabelItemsTest, BarcodesComeBackUnchangedAndShowTheCounterStartForTheCoun
 TEST_F(LabelItemsTest, ItemsOfUnknownKindsAreKeptInPlaceAndWrittenBackUnchanged) {
     const QString future = lines({"LABELITEM=HOLOGRAM", "TOP=0.100", "SHEEN=7", "COLOR=5"});
     items_->CreateLineItem(stHorizontal, 0, 0, 50, 1, 0, 1);
-    items_->CreateShapeItem(stRectangle, 50, 5, 40, 30, 65280, 0, 2, 0, bsCross);
+    items_->CreateShapeItem(stRectangle, 50, 5, 40, 30, 65280, 0, 2, 0, TBrushStyle::Cross);
     const QString two = items_->SaveItems();
     const qsizetype rectangle = two.indexOf("LABELITEM=RECTANGLE");
     const QString stored = lines({"LABELITEM=WHATNOT"}) + two.left(rectangle) + future +

@@ -1,4 +1,4 @@
-#include "document/LabelItems.h"
+#include "designer/LabelItems.h"
 
 #include "controls/TBarcode.h"
 #include "controls/TCanvasPanel.h"
@@ -6,7 +6,7 @@
 #include "controls/TImage.h"
 #include "controls/TPim3DLabel.h"
 #include "controls/TSymbol.h"
-#include "document/ItemPrompts.h"
+#include "designer/ItemPrompts.h"
 #include "document/MergeFields.h"
 #include "document/ObjectsTextReader.h"
 #include "document/ObjectsTextSyntax.h"
@@ -140,7 +140,7 @@ void LabelItems::CreateSymbolItem(int charCode, int top, int left, int width, in
 
 void LabelItems::CreateShapeItem(TShapeType shape, int top, int left, int width, int height,
                                  ColorValue brushColor, ColorValue penColor, int penWidth,
-                                 int roundPerc, int brushStyle) {
+                                 int roundPerc, TBrushStyle brushStyle) {
     const QString name = takeName();
     if (name.isEmpty())
         return;
@@ -537,7 +537,7 @@ void LabelItems::createSymbol(const QString& name, int charCode, const Box& box,
 
 void LabelItems::createShape(const QString& name, TShapeType shape, const Box& box,
                              ColorValue brushColor, ColorValue penColor, int penWidth,
-                             int roundPerc, int brushStyle) {
+                             int roundPerc, TBrushStyle brushStyle) {
     auto* control = new TPimShape(panel_);
     place(control, name, box);
     control->setShape(shape);

@@ -1,4 +1,4 @@
-#include "controls/ScreenMetrics.h"
+#include "document/ScreenMetrics.h"
 
 namespace {
 int g_pixelsPerInch = 96;

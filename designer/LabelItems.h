@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/ColorValue.h"
+#include "document/ColorValue.h"
 #include "controls/TLineShape.h"
 #include "controls/TPimShape.h"
 #include "document/LabelItemValue.h"
@@ -58,10 +58,10 @@ public:
     // fontColor. The font is always "WingDings".
     void CreateSymbolItem(int charCode, int top, int left, int width, int height, int fontSize,
                           ColorValue fontColor);
-    // roundPerc is applied to stRoundRect only. brushStyle is 0..7 (TBrushStyle).
+    // roundPerc is applied to stRoundRect only.
     void CreateShapeItem(TShapeType shape, int top, int left, int width, int height,
                          ColorValue brushColor, ColorValue penColor, int penWidth, int roundPerc,
-                         int brushStyle);
+                         TBrushStyle brushStyle);
     void CreateLineItem(TLineStyle style, int top, int left, int width, int height,
                         ColorValue penColor, int penWidth);
     // An empty file name asks the image chooser. Nothing is created, silently, when the name
@@ -158,7 +158,7 @@ private:
     void createSymbol(const QString& name, int charCode, const Box& box, int fontSize,
                       ColorValue fontColor);
     void createShape(const QString& name, TShapeType shape, const Box& box, ColorValue brushColor,
-                     ColorValue penColor, int penWidth, int roundPerc, int brushStyle);
+                     ColorValue penColor, int penWidth, int roundPerc, TBrushStyle brushStyle);
     void createLine(const QString& name, TLineStyle style, const Box& box, ColorValue penColor,
                     int penWidth);
     void createImage(const QString& name, const Box& box, const QString& fileName, bool stretch);

@@ -1,4 +1,4 @@
-#include "controls/ColorValue.h"
+#include "document/ColorValue.h"
 
 #include <QGuiApplication>
 #include <QPalette>
