@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWhatsThis>
@@ -22,6 +23,8 @@
 #include "app/Preferences.h"
 #include "app/ScreenLabel.h"
 #include "app/TSplashForm.h"
+#include "app/UnsavedChanges.h"
+#include "app/WindowPlacement.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/DesignerPrompter.h"
 #include "designer/ItemMenus.h"
@@ -41,9 +44,9 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include <type_traits>
+
 namespace {
-constexpr int WindowWidth = 610;
-constexpr int WindowHeight = 450;
 constexpr int Panel1Height = 49;
 constexpr int ToolsPanelHeight = 31;
 
@@ -53,10 +56,17 @@ QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
     return action;
 }
 
-// Connects a signal to a command that runs inside the command boundary.
+// Connects a signal to a command that runs inside the command boundary. A command of the
+// main window's menus or buttons hands the keys back to the design panel; typing in the
+// description keeps them there.
 template <typename Sender, typename Signal>
 void command(Sender* sender, Signal signal, QObject* context, std::function<void()> body) {
-    QObject::connect(sender, signal, context, [body = std::move(body)] { RunCommand(body); });
+    QObject::connect(sender, signal, context, [context, body = std::move(body)] {
+        RunCommand(body);
+        if constexpr (!std::is_base_of_v<QLineEdit, Sender>)
+            if (auto* window = qobject_cast<TZendorMain*>(context))
+                window->KeysToDesign();
+    });
 }
 
 QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& caption, int left) {
@@ -106,6 +116,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     };
     items_ = std::make_unique<LabelItems>(LabelPanel, this, DesignerPrompter::Current(), hooks);
     records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *items_);
+    unsaved_ = std::make_unique<UnsavedChanges>(*records_, [this] { return Descript->text(); });
     ConnectCommands();
     WireTemplates();
     WireSelection();
@@ -119,8 +130,8 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
         [preferences] { return preferences->ReadImageFolder(); },
         [preferences](const QString& folder) { preferences->WriteImageFolder(folder); });
 
-    resize(WindowWidth, WindowHeight);
-    PlaceOnScreen();
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    RestorePlace();
     records_->UpdateScreenStatus();
 }
 
@@ -135,8 +146,19 @@ void TZendorMain::ConnectCommands() {
     LabelRecords& records = *records_;
     command(SaveButton, &QPushButton::clicked, this, [&records] { records.SaveButtonClick(); });
     command(CancelButton, &QPushButton::clicked, this, [&records] { records.CancelButtonClick(); });
-    command(mnuSelectLabel, &QAction::triggered, this, [&records] { records.SelectLabel(); });
-    command(mnuNewLabel, &QAction::triggered, this, [&records] { records.NewLabel(); });
+    command(mnuSaveLabel, &QAction::triggered, this, [&records] {
+        if (records.Changed())
+            records.SaveButtonClick();
+    });
+    UnsavedChanges& unsaved = *unsaved_;
+    command(mnuSelectLabel, &QAction::triggered, this, [&records, &unsaved] {
+        if (unsaved.Resolve())
+            records.SelectLabel();
+    });
+    command(mnuNewLabel, &QAction::triggered, this, [&records, &unsaved] {
+        if (unsaved.Resolve())
+            records.NewLabel();
+    });
     command(mnuCloneLabel, &QAction::triggered, this, [&records] { records.CloneLabel(); });
     command(mnuDeleteLabel, &QAction::triggered, this, [&records] { records.DeleteLabel(); });
     command(mnuRebuildIndexes, &QAction::triggered, this,
@@ -163,6 +185,7 @@ bool TZendorMain::FormActivate() {
         return false;
     }
     records.FirstActivate(lastUse);
+    KeysToDesign();
     return true;
 }
 
@@ -179,17 +202,53 @@ void TZendorMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (records_->Changed()) {
-        ShowInformation(QStringLiteral("You must first save or cancel your changes"));
+    // With changes on screen the question is whether to keep them; once answered, it is not
+    // asked again whether to exit.
+    bool goOn = false;
+    if (records_->Changed())
+        RunCommand([this, &goOn] { goOn = unsaved_->Resolve(); });
+    else
+        goOn = AskYesNo(QStringLiteral("Exit program?"), QStringLiteral("Exit"));
+    if (!goOn) {
         event->ignore();
-        return;
-    }
-    if (!AskYesNo(QStringLiteral("Exit program?"), QStringLiteral("Exit"))) {
-        event->ignore();
+        KeysToDesign();
         return;
     }
     SavePreference();
+    KeepPlace();
     event->accept();
+}
+
+void TZendorMain::RestorePlace() {
+    const std::optional<WindowPlace> kept = preferences_->ReadWindowPlace();
+    QList<QRect> screens;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        screens << primary->availableGeometry();
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens << screen->availableGeometry();
+    setGeometry(WindowPlacement::Placed(kept ? std::optional(kept->normal) : std::nullopt,
+                                        screens));
+    if (kept && kept->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TZendorMain::KeepPlace() {
+    // normalGeometry is the place a maximised window goes back to.
+    const QRect normal = isMaximized() && normalGeometry().isValid() ? normalGeometry()
+                                                                      : geometry();
+    preferences_->WriteWindowPlace({normal, isMaximized()});
+}
+
+void TZendorMain::KeysToDesign() {
+    if (std::exchange(descriptionAsked_, false))
+        return;
+    if (!LabelPanel->isVisible())
+        return;
+    if (selection_ && selection_->Selected())
+        selection_->Handle().setFocus(Qt::OtherFocusReason);
+    else
+        LabelPanel->setFocus(Qt::OtherFocusReason);
 }
 
 void TZendorMain::SavePreference() {
@@ -223,6 +282,7 @@ void TZendorMain::SetDescriptionText(const QString& text) {
 }
 
 void TZendorMain::FocusDescription() {
+    descriptionAsked_ = true;
     Descript->setFocus();
 }
 
@@ -259,14 +319,20 @@ void TZendorMain::CreateMenus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuSelectLabel = AddCommand(mnuFile, "mnuSelectLabel", QStringLiteral("&Select Label"));
+    mnuSelectLabel->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     mnuNewLabel = AddCommand(mnuFile, "mnuNewLabel", QStringLiteral("&New Label"));
+    mnuNewLabel->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    mnuSaveLabel = AddCommand(mnuFile, "mnuSaveLabel", QStringLiteral("Save La&bel"));
+    mnuSaveLabel->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     mnuFile->addSeparator();
     mnuRebuildIndexes =
         AddCommand(mnuFile, "mnuRebuildIndexes", QStringLiteral("&Rebuild Indexes"));
     mnuFile->addSeparator();
     mnuPrintLabels = AddCommand(mnuFile, "mnuPrintLabels", QStringLiteral("&Print Labels"));
+    mnuPrintLabels->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     mnuExportPdf = AddCommand(mnuFile, "mnuExportPdf", QStringLiteral("Export to P&DF…"));
     mnuPreviewLabels = AddCommand(mnuFile, "mnuPreviewLabels", QStringLiteral("Pre&view Labels"));
+    mnuPreviewLabels->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     mnuSelectSpecificLabels =
         AddCommand(mnuFile, "mnuSelectSpecificLabels", QStringLiteral("Select Specific &Labels"));
     mnuPrinterSetup = AddCommand(mnuFile, "mnuPrinterSetup", QStringLiteral("P&rinter Setup"));
@@ -275,6 +341,7 @@ void TZendorMain::CreateMenus() {
     mnuMerge = AddCommand(mnuFile, "mnuMerge", QStringLiteral("&Merge…"));
     mnuFile->addSeparator();
     mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
+    mnuExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
@@ -364,6 +431,8 @@ void TZendorMain::CreateScrollBox() {
     LabelPanel->setObjectName(QStringLiteral("LabelPanel"));
     LabelPanel->move(17, 3);
     LabelPanel->setColor(grey.color(QPalette::Window)); // the grey around the label's outline
+    // Clicks on the label take the keys from the description.
+    LabelPanel->setFocusPolicy(Qt::ClickFocus);
     LabelPanel->setWhatsThis(QStringLiteral(
         "The label at its true size. Drag a tool onto it to place an item; click an item to "
         "select it, right-click it for its properties."));
@@ -372,26 +441,15 @@ void TZendorMain::CreateScrollBox() {
     ScrollBox1->installEventFilter(this);
 }
 
-void TZendorMain::PlaceOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    if (area.width() == 640 && area.height() == 480)
-        move(0, 0);
-    else
-        move(area.left() + (area.width() - WindowWidth) / 2,
-             area.top() + (area.height() - WindowHeight) / 2);
-}
-
 void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     const bool idle = !state.isNew && !state.changed;
     LabelPanel->setVisible(!state.empty || state.isNew);
     ToolsPanel->setVisible(!state.empty || state.isNew);
     ExitButton->setVisible(idle);
     // Choosing, deleting, cloning and configuring need a stored label.
-    mnuSelectLabel->setEnabled(idle && !state.empty);
-    mnuNewLabel->setEnabled(idle);
+    // Choosing or starting another label with changes on screen first asks about them.
+    mnuSelectLabel->setEnabled(!state.empty);
+    mnuSaveLabel->setEnabled(state.isNew || state.changed);
     mnuLabel->setEnabled(idle);
     mnuLabel->menuAction()->setEnabled(idle);
     for (QAction* action : {mnuDeleteLabel, mnuCloneLabel, mnuConfigureLabel})

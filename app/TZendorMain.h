@@ -28,6 +28,7 @@ class PrinterAlignmentSettings;
 class PrintJobs;
 class ScreenLabel;
 class TCanvasPanel;
+class UnsavedChanges;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
 // panel, and routes commands to the subsystems that own them.
@@ -59,6 +60,9 @@ public:
     void DetachControl() override;
     // Makes the grey area cover the panel and the visible part of the scroll box.
     void FitScrollArea();
+    // After a command the keys go to the design panel (to the selected item, when there is
+    // one), unless the command itself sent the user to the description.
+    void KeysToDesign();
 
     // The current label's view.
     QString DescriptionText() const override;
@@ -74,6 +78,7 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuSelectLabel = nullptr;
     QAction* mnuNewLabel = nullptr;
+    QAction* mnuSaveLabel = nullptr;
     QAction* mnuRebuildIndexes = nullptr;
     QAction* mnuPrintLabels = nullptr;
     QAction* mnuExportPdf = nullptr;
@@ -145,13 +150,15 @@ private:
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
     void SavePreference();
+    // The window's place in QV.INI: restored when it opens, kept when it closes.
+    void RestorePlace();
+    void KeepPlace();
     void mnuAboutClick();
 
     void CreateMenus();
     void CreatePanel1();
     void CreateToolsPanel();
     void CreateScrollBox();
-    void PlaceOnScreen();
     // A maximised window no taller than the usable screen, a window no wider than the screen.
     void KeepOnScreen();
 
@@ -170,4 +177,6 @@ private:
     bool closing_ = false;
     std::unique_ptr<ItemSelection> selection_;
     std::unique_ptr<DesignUndo> undo_;
+    std::unique_ptr<UnsavedChanges> unsaved_;
+    bool descriptionAsked_ = false; // a command sent the user to the description
 };

@@ -1,0 +1,135 @@
+#include "RealKeyboard.h"
+#include "RealWindowFixture.h"
+
+#include "app/Preferences.h"
+#include "designer/ItemSelection.h"
+#include "designer/TStretchHandle.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+// The keys of everyday editing typed on the real keyboard, and where they leave the focus.
+class EditingKeys : public RealWindowTest {
+protected:
+    void SetUp() override {
+        RealWindowTest::SetUp();
+        ASSERT_TRUE(keyboard.IsOpen());
+        QTest::qWait(30);
+    }
+
+    bool Changed() const { return !window->SaveButton->isHidden(); }
+
+    void KeepScreen(const QString& name) {
+        QTest::qWait(60);
+        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
+        if (folder.isEmpty())
+            return;
+        QDir().mkpath(folder);
+        window->screen()->grabWindow(0).save(QDir(folder).filePath(name));
+    }
+
+    // Types the description as a person does: a click in the box, the old text selected
+    // and typed over.
+    void TypeDescription(const QString& text) {
+        pointer.Click(window->Descript);
+        window->Descript->selectAll();
+        keyboard.Type(text);
+    }
+
+    RealKeyboard keyboard;
+};
+
+TEST_F(EditingKeys, ShortcutsSaveStartAndAskWithTheKeysOnTheLabel) {
+    // A label started: the keys are on the label, not in its description.
+    EXPECT_EQ(QApplication::focusWidget(), window->LabelPanel);
+    TypeDescription(QStringLiteral("Keys"));
+    EXPECT_EQ(QApplication::focusWidget(), window->Descript);
+    keyboard.PressControl("s");
+    EXPECT_FALSE(Changed());
+    EXPECT_EQ(window->Records().Table()->Text(QStringLiteral("DESCRIPT")).trimmed(),
+              QStringLiteral("Keys"));
+    EXPECT_EQ(QApplication::focusWidget(), window->LabelPanel);
+
+    // Ctrl+N with a change asks; Cancel keeps the label and its change.
+    window->Items().CreateTextItem(QStringLiteral("Hello"), 20, 30, 0, 0, 0,
+                                   QStringLiteral("Arial"), 10, 0, false, false, false);
+    window->Records().TriggerChange();
+    QString asked;
+    {
+        ModalWatch watch = WhenModal<QMessageBox>([&](QMessageBox* box) {
+            asked = box->text();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
+            KeepScreen(QStringLiteral("save-changes-question.png"));
+            ClickToClose(box, box->button(QMessageBox::Cancel));
+        });
+        keyboard.PressControl("n");
+        QTest::qWait(30);
+    }
+    EXPECT_EQ(asked, QStringLiteral("Save changes to \"Keys\"?"));
+    EXPECT_TRUE(Changed());
+    EXPECT_EQ(window->Descript->text(), QStringLiteral("Keys"));
+    EXPECT_EQ(QApplication::focusWidget(), window->LabelPanel);
+
+    // Save from the question stores the label, then the new label starts.
+    {
+        ModalWatch watch = WhenModal<QMessageBox>(
+            [&](QMessageBox* box) { ClickToClose(box, box->button(QMessageBox::Save)); });
+        keyboard.PressControl("n");
+        QTest::qWait(30);
+    }
+    EXPECT_EQ(window->Descript->text(), QStringLiteral("{untitled label}"));
+    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), window->LabelPanel);
+}
+
+TEST_F(EditingKeys, DeletingThroughTheMenuLeavesTheKeysOnTheLabel) {
+    TypeDescription(QStringLiteral("Name"));
+    keyboard.PressControl("s");
+    window->Items().CreateTextItem(QStringLiteral("Hello"), 20, 30, 0, 0, 0,
+                                   QStringLiteral("Arial"), 10, 0, false, false, false);
+    QTest::qWait(20);
+    QWidget* item = LastItem();
+    pointer.Click(item);
+    EXPECT_EQ(window->Selection().Selected(), item);
+    QMenu* menu = OpenMenuOf(item);
+    ASSERT_NE(menu, nullptr);
+    ClickEntry(menu, QStringLiteral("PopupMenuTextDelete"));
+    QTest::qWait(50);
+    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    EXPECT_NE(QApplication::focusWidget(), window->Descript);
+    EXPECT_FALSE(window->Descript->hasSelectedText());
+    // The next Delete key cannot erase the label's name.
+    keyboard.Press("Delete");
+    keyboard.Press("BackSpace");
+    EXPECT_EQ(window->Descript->text(), QStringLiteral("Name"));
+}
+
+TEST_F(EditingKeys, TheWindowOpensAtThePlaceItWasClosedAt) {
+    const QRect available = window->screen()->availableGeometry();
+    const QRect kept(available.left() + 150, available.top() + 120, 900, 640);
+    window->Items().DeleteAllItems();
+    window.reset();
+    ASSERT_TRUE(Preferences(dir.path()).WriteWindowPlace({kept, false}));
+    window = std::make_unique<TZendorMain>(dir.path());
+    Prompter::SetMainWindow(window.get());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTest::qWait(100);
+    EXPECT_EQ(window->geometry(), kept);
+    KeepScreen(QStringLiteral("window-restored-900x640.png"));
+    // Moved and closed, it opens there next time.
+    window->setGeometry(kept.translated(-50, 40));
+    QTest::qWait(100);
+    {
+        ModalWatch watch = WhenModal<QMessageBox>(
+            [&](QMessageBox* box) { ClickToClose(box, box->button(QMessageBox::Yes)); });
+        window->close(); // "Exit program?"
+        QTest::qWait(30);
+    }
+    EXPECT_EQ(Preferences(dir.path()).ReadWindowPlace(),
+              (WindowPlace{kept.translated(-50, 40), false}));
+}
