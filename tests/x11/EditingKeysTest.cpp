@@ -2,6 +2,7 @@
 #include "RealWindowFixture.h"
 
 #include "app/Preferences.h"
+#include "controls/TCanvasPanel.h"
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
 
@@ -21,6 +22,14 @@ protected:
         QTest::qWait(30);
     }
 
+    QWidget* Panel() const { return window->LabelPanel; }
+    // Ctrl with a key, typed into the main window as the window manager gives it the keys
+    // back after a dialog closed.
+    void PressControl(const char* key) {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        keyboard.PressControl(key);
+    }
     bool Changed() const { return !window->SaveButton->isHidden(); }
 
     void KeepScreen(const QString& name) {
@@ -45,14 +54,14 @@ protected:
 
 TEST_F(EditingKeys, ShortcutsSaveStartAndAskWithTheKeysOnTheLabel) {
     // A label started: the keys are on the label, not in its description.
-    EXPECT_EQ(QApplication::focusWidget(), window->LabelPanel);
-    TypeDescription(QStringLiteral("Keys"));
-    EXPECT_EQ(QApplication::focusWidget(), window->Descript);
-    keyboard.PressControl("s");
+    EXPECT_EQ(window->focusWidget(), Panel());
+    TypeDescription(QStringLiteral("keys"));
+    EXPECT_EQ(window->focusWidget(), static_cast<QWidget*>(window->Descript));
+    PressControl("s");
     EXPECT_FALSE(Changed());
     EXPECT_EQ(window->Records().Table()->Text(QStringLiteral("DESCRIPT")).trimmed(),
-              QStringLiteral("Keys"));
-    EXPECT_EQ(QApplication::focusWidget(), window->LabelPanel);
+              QStringLiteral("keys"));
+    EXPECT_EQ(window->focusWidget(), Panel());
 
     // Ctrl+N with a change asks; Cancel keeps the label and its change.
     window->Items().CreateTextItem(QStringLiteral("Hello"), 20, 30, 0, 0, 0,
@@ -66,29 +75,29 @@ TEST_F(EditingKeys, ShortcutsSaveStartAndAskWithTheKeysOnTheLabel) {
             KeepScreen(QStringLiteral("save-changes-question.png"));
             ClickToClose(box, box->button(QMessageBox::Cancel));
         });
-        keyboard.PressControl("n");
+        PressControl("n");
         QTest::qWait(30);
     }
-    EXPECT_EQ(asked, QStringLiteral("Save changes to \"Keys\"?"));
+    EXPECT_EQ(asked, QStringLiteral("Save changes to \"keys\"?"));
     EXPECT_TRUE(Changed());
-    EXPECT_EQ(window->Descript->text(), QStringLiteral("Keys"));
-    EXPECT_EQ(QApplication::focusWidget(), window->LabelPanel);
+    EXPECT_EQ(window->Descript->text(), QStringLiteral("keys"));
+    EXPECT_EQ(window->focusWidget(), Panel());
 
     // Save from the question stores the label, then the new label starts.
     {
         ModalWatch watch = WhenModal<QMessageBox>(
             [&](QMessageBox* box) { ClickToClose(box, box->button(QMessageBox::Save)); });
-        keyboard.PressControl("n");
+        PressControl("n");
         QTest::qWait(30);
     }
     EXPECT_EQ(window->Descript->text(), QStringLiteral("{untitled label}"));
     EXPECT_TRUE(window->Items().OrderList().isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), window->LabelPanel);
+    EXPECT_EQ(window->focusWidget(), Panel());
 }
 
 TEST_F(EditingKeys, DeletingThroughTheMenuLeavesTheKeysOnTheLabel) {
-    TypeDescription(QStringLiteral("Name"));
-    keyboard.PressControl("s");
+    TypeDescription(QStringLiteral("name"));
+    PressControl("s");
     window->Items().CreateTextItem(QStringLiteral("Hello"), 20, 30, 0, 0, 0,
                                    QStringLiteral("Arial"), 10, 0, false, false, false);
     QTest::qWait(20);
@@ -100,12 +109,29 @@ TEST_F(EditingKeys, DeletingThroughTheMenuLeavesTheKeysOnTheLabel) {
     ClickEntry(menu, QStringLiteral("PopupMenuTextDelete"));
     QTest::qWait(50);
     EXPECT_TRUE(window->Items().OrderList().isEmpty());
-    EXPECT_NE(QApplication::focusWidget(), window->Descript);
+    EXPECT_NE(window->focusWidget(), static_cast<QWidget*>(window->Descript));
     EXPECT_FALSE(window->Descript->hasSelectedText());
     // The next Delete key cannot erase the label's name.
     keyboard.Press("Delete");
     keyboard.Press("BackSpace");
-    EXPECT_EQ(window->Descript->text(), QStringLiteral("Name"));
+    EXPECT_EQ(window->Descript->text(), QStringLiteral("name"));
+
+    // The Delete key deletes the item selected, and the keys stay on the label.
+    window->Items().CreateTextItem(QStringLiteral("Again"), 20, 30, 0, 0, 0,
+                                   QStringLiteral("Arial"), 10, 0, false, false, false);
+    QTest::qWait(20);
+    pointer.Click(LastItem());
+    ASSERT_NE(window->Selection().Selected(), nullptr);
+    keyboard.Press("Delete");
+    QTest::qWait(20);
+    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    EXPECT_EQ(window->focusWidget(), Panel());
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Delete Item"));
+    // In the description the key is the box's own.
+    pointer.Click(window->Descript);
+    keyboard.Press("End");
+    keyboard.Press("BackSpace");
+    EXPECT_EQ(window->Descript->text(), QStringLiteral("nam"));
 }
 
 TEST_F(EditingKeys, TheWindowOpensAtThePlaceItWasClosedAt) {
