@@ -124,6 +124,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WirePrinting();
     WireMerging();
     WireUndo();
+    WireEditing();
 
     const Preferences* preferences = preferences_.get();
     DesignerPrompter::SetImageFolderStore(
@@ -598,4 +599,14 @@ void TZendorMain::WireUndo() {
     mnuRedo = undo.CreateRedoAction(this);
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
+}
+
+// The menu entries act on the items whatever has the keys; their keys reach them only from
+// the design panel, since the description box keeps Delete for its text.
+void TZendorMain::WireEditing() {
+    mnuEdit->addSeparator();
+    mnuDelete = AddCommand(mnuEdit, "mnuDelete", QStringLiteral("&Delete"));
+    mnuDelete->setShortcut(QKeySequence::Delete);
+    ItemSelection& selection = *selection_;
+    command(mnuDelete, &QAction::triggered, this, [&selection] { selection.CutObjectButtonClick(); });
 }

@@ -91,6 +91,7 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
+    QAction* mnuDelete = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
     QAction* mnuCloneLabel = nullptr;
@@ -147,6 +148,8 @@ private:
     void WirePrinting();
     void WireMerging();
     void WireUndo();
+    // The Edit menu's commands on the label's items, after Undo and Redo.
+    void WireEditing();
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
     void SavePreference();
