@@ -173,7 +173,7 @@ QString LabelRecords::ReadCurrentRecord() {
         if (unreadable)
             std::rethrow_exception(unreadable);
         if (read.dropped > 0)
-            ShowInformation(TooManyItemsMessage());
+            ShowInformation(LabelItems::TooManyItemsMessage());
         if (read.error)
             throw *read.error;
     } catch (const ConversionError& error) {

@@ -90,7 +90,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
 
     model_ = std::make_unique<LabelModel>();
     model_->AddView(this);
-    items_ = std::make_unique<LabelItems>(LabelPanel, *model_, this);
+    items_ = std::make_unique<LabelItems>(LabelPanel, *model_, static_cast<ItemControlHooks*>(this));
     records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *model_);
     ConnectCommands();
     WireTemplates();
@@ -133,9 +133,9 @@ void TZendorMain::ConnectCommands() {
     command(mnuContents, &QAction::triggered, this, [] { ShowHelpTopic(1001); });
     command(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(1001); });
     command(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
-    command(Descript, &QLineEdit::textEdited, this, [this](const QString& text) {
+    command(Descript, &QLineEdit::textEdited, this, [this] {
         DesignSteps::Scope step(undo_.get(), DesignUndoStep::DescriptionStep);
-        model_->SetDescription(text);
+        model_->SetDescription(Descript->text());
         triggerChange_();
     });
 }
