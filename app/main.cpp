@@ -5,10 +5,13 @@
 #include "app/TZendorMain.h"
 #include "document/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
+#include "printing/PartialFiles.h"
 #include "storage/DataDirectory.h"
 #include "ui/Prompter.h"
 
 int main(int argc, char** argv) {
+    // Before any thread starts: an export stopped by a signal leaves no partial file.
+    PartialFiles::InstallSignalCleanup();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     if (QScreen* screen = QGuiApplication::primaryScreen())

@@ -25,11 +25,12 @@ function(qv_library target)
   target_link_libraries(${target} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# qv_gtest(<target> [DEPS <libs>...] [QT])
+# qv_gtest(<target> [DEPS <libs>...] [QT] [PROPERTIES <name> <value>...])
 # A test executable from every .cpp in the calling folder, registered with CTest test by test.
 # QT: the executable gets a QApplication (offscreen unless told otherwise) before the tests run.
+# PROPERTIES: more CTest properties of every test (a fixture the tests need, say).
 function(qv_gtest target)
-  cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "DEPS;PROPERTIES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock)
@@ -45,5 +46,5 @@ function(qv_gtest target)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT 300)
+    PROPERTIES TIMEOUT 300 ${ARG_PROPERTIES})
 endfunction()

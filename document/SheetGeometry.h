@@ -13,8 +13,12 @@ struct SheetGeometry {
     float leftMargin = 0;      // LEFTMARG
     float horizontalPitch = 0; // HORIZPITCH
     float verticalPitch = 0;   // VERTPITCH
-    QString paperSize;         // PAPERSIZE: "LTR", "LTRL", "A4", "A4L", "A5", "USER"
+    QString paperSize;         // PAPERSIZE: "LTR", "LTRL", "A4", "A4L", "A5", "USER", ...
     QString labelShape;        // LBLSHAPE: "RR", "RE", "SR"
+    // The paper's own size, inches, for papers no code names: "USER" (any width x height) and
+    // "ROLL" (a label printer's page, one row of labels long). 0 where the code tells it.
+    float sheetWidth = 0;  // SHEETWIDTH
+    float sheetHeight = 0; // SHEETDEPTH
 
     bool operator==(const SheetGeometry&) const = default;
 };

@@ -14,15 +14,16 @@ QString Decode(const std::string& bytes) {
 } // namespace
 
 CsvMergeSource::CsvMergeSource(const QString& fileName) : fileName_(fileName) {
-    std::ifstream probe(QFile::encodeName(fileName).toStdString(), std::ios::binary);
-    if (!probe)
+    // The file is opened once: every rewind goes back to its start.
+    stream_.open(QFile::encodeName(fileName).toStdString(), std::ios::binary);
+    if (!stream_)
         Fail(0, QStringLiteral("the file cannot be opened"));
     std::string start(CsvReader::MaxFieldBytes, '\0');
-    probe.read(start.data(), std::streamsize(start.size()));
-    start.resize(std::size_t(probe.gcount()));
+    stream_.read(start.data(), std::streamsize(start.size()));
+    start.resize(std::size_t(stream_.gcount()));
     delimiter_ = CsvReader::DetectDelimiter(start);
     // The row of names is read here, and again by every rewind.
-    OpenStream();
+    Restart();
     try {
         if (!reader_->ReadRecord(fields_))
             Fail(1, QStringLiteral("the file is empty; its first row must name the fields"));
@@ -36,18 +37,17 @@ CsvMergeSource::CsvMergeSource(const QString& fileName) : fileName_(fileName) {
     record_ = 0;
 }
 
-void CsvMergeSource::OpenStream() {
-    stream_.close();
+void CsvMergeSource::Restart() {
     stream_.clear();
-    stream_.open(QFile::encodeName(fileName_).toStdString(), std::ios::binary);
+    stream_.seekg(0);
     if (!stream_)
-        Fail(0, QStringLiteral("the file cannot be opened"));
+        Fail(0, QStringLiteral("the file cannot be read from its start again"));
     reader_ = std::make_unique<CsvReader>(stream_, delimiter_);
 }
 
 // Back to the first record, past the row of names (which the constructor reads itself).
 void CsvMergeSource::Rewind() {
-    OpenStream();
+    Restart();
     record_ = 0;
     values_.clear();
     if (!FieldNames().isEmpty()) {

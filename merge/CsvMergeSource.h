@@ -25,7 +25,7 @@ public:
     char Delimiter() const { return delimiter_; }
 
 private:
-    void OpenStream();
+    void Restart();
     [[noreturn]] void Fail(long long line, const QString& what) const;
 
     QString fileName_;

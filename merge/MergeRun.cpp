@@ -1,6 +1,7 @@
 #include "merge/MergeRun.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -19,11 +20,23 @@ MergeRun::MergeRun(MergeSource& source, int copies, bool collate)
         throw MergeSourceError(source_.FileName(), 0, 0, QStringLiteral("there are no records"));
 }
 
-int MergeRun::SheetsFor(int positionsPerSheet) const {
+long long MergeRun::SheetsFor(int positionsPerSheet) const {
     if (positionsPerSheet <= 0)
         return 0;
-    const long long labels = records_ * copies_;
-    return int((labels + positionsPerSheet - 1) / positionsPerSheet);
+    const long long labels = records_ * copies_; // at most 2^53 records x 9999 copies
+    return (labels + positionsPerSheet - 1) / positionsPerSheet;
+}
+
+QString MergeRun::SheetLimitError(const SheetGeometry& geometry,
+                                  const ChosenPositions& chosen) const {
+    const long long sheets = SheetsFor(PositionsPerSheet(geometry, chosen));
+    if (sheets <= MaxSheets)
+        return {};
+    const QLocale locale(QLocale::English);
+    return QStringLiteral("%1 records with %2 copies each would take %3 sheets; one job prints "
+                          "at most %4 sheets.")
+        .arg(locale.toString(records_), locale.toString(copies_), locale.toString(sheets),
+             locale.toString(MaxSheets));
 }
 
 int MergeRun::PositionsPerSheet(const SheetGeometry& geometry, const ChosenPositions& chosen) {

@@ -23,7 +23,12 @@ public:
     int Copies() const { return copies_; }
     bool Collated() const { return collate_; }
     // The sheets the job takes when positionsPerSheet positions of each sheet are drawn.
-    int SheetsFor(int positionsPerSheet) const;
+    long long SheetsFor(int positionsPerSheet) const;
+    // The most sheets one job draws; a merge that would take more is refused before it starts.
+    static constexpr long long MaxSheets = 1000000;
+    // Why the job cannot run on a sheet of geometry with the chosen positions ("" when it can):
+    // it would take more than MaxSheets sheets, or the sheet offers no position.
+    QString SheetLimitError(const SheetGeometry& geometry, const ChosenPositions& chosen) const;
     // The positions a sheet of geometry offers under the chosen positions.
     static int PositionsPerSheet(const SheetGeometry& geometry, const ChosenPositions& chosen);
 

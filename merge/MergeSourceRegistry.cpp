@@ -1,7 +1,10 @@
 #include "merge/MergeSourceRegistry.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <sys/stat.h>
 
 #include "merge/CsvMergeSource.h"
 #include "merge/MergeSourceError.h"
@@ -60,6 +63,15 @@ const MergeSourceKind& MergeSourceRegistry::KindFor(const QString& fileName) {
 }
 
 std::unique_ptr<MergeSource> MergeSourceRegistry::Open(const QString& fileName) {
+    // A FIFO would hang the reader and a folder reads as nothing: every kind reads files.
+    struct stat info {};
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
+        throw MergeSourceError(fileName, 0, 0, QStringLiteral("the file cannot be opened"));
+    if (!S_ISREG(info.st_mode))
+        throw MergeSourceError(fileName, 0, 0,
+                               S_ISDIR(info.st_mode)
+                                   ? QStringLiteral("not a regular file but a folder")
+                                   : QStringLiteral("not a regular file"));
     return KindFor(fileName).Open(fileName);
 }
 

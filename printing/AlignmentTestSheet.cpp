@@ -60,17 +60,22 @@ void AlignmentTestSheet::Draw(TBaseReport& report) const {
             DrawOutline(report, x, y);
             DrawCross(report, x + width / 2, y + height / 2);
         }
-    // Across the first label's top and left edges, zero at its top-left corner ...
-    const QPointF first(g.leftMargin, g.topMargin);
-    const double insideX = std::min(kRulerInside, width), insideY = std::min(kRulerInside, height);
-    DrawRuler(report, first, {1, 0}, {0, -1}, kRulerOutside, insideX);
-    DrawRuler(report, first, {0, 1}, {-1, 0}, kRulerOutside, insideY);
-    // ... and the last label's bottom and right edges, zero at its bottom-right corner.
-    const QPointF last(
-        std::max(0, g.labelsAcross - 1) * double(g.horizontalPitch) + g.leftMargin + width,
-        std::max(0, g.labelsDown - 1) * double(g.verticalPitch) + g.topMargin + height);
-    DrawRuler(report, last, {-1, 0}, {0, 1}, kRulerOutside, insideX);
-    DrawRuler(report, last, {0, -1}, {1, 0}, kRulerOutside, insideY);
+    // Each ruler crosses an edge in its middle, zero on the edge, so that the two rulers of a
+    // label never meet (at a corner their ticks and numbers would print over each other) and
+    // a round label's edge is where the ruler crosses it. Inside the label a ruler stops
+    // short of the cross at the centre.
+    constexpr double kClearOfCross = 0.15;
+    const double insideX = std::clamp(width / 2 - kClearOfCross, 0.0, kRulerInside);
+    const double insideY = std::clamp(height / 2 - kClearOfCross, 0.0, kRulerInside);
+    const double firstX = g.leftMargin, firstY = g.topMargin;
+    DrawRuler(report, {firstX, firstY + height / 2}, {1, 0}, {0, -1}, kRulerOutside, insideX);
+    DrawRuler(report, {firstX + width / 2, firstY}, {0, 1}, {-1, 0}, kRulerOutside, insideY);
+    const double lastX =
+        std::max(0, g.labelsAcross - 1) * double(g.horizontalPitch) + g.leftMargin + width;
+    const double lastY =
+        std::max(0, g.labelsDown - 1) * double(g.verticalPitch) + g.topMargin + height;
+    DrawRuler(report, {lastX, lastY - height / 2}, {-1, 0}, {0, 1}, kRulerOutside, insideX);
+    DrawRuler(report, {lastX - width / 2, lastY}, {0, -1}, {1, 0}, kRulerOutside, insideY);
     DrawCaption(report);
 }
 
@@ -102,7 +107,8 @@ void AlignmentTestSheet::DrawCaption(TBaseReport& report) const {
         scales,
         QStringLiteral("Template: %1").arg(TemplateName.trimmed()),
         QStringLiteral("Printed %1").arg(Printed.toString(QStringLiteral("yyyy-MM-dd hh:mm"))),
-        QStringLiteral("Rulers: zero on the label's edge, millimetres outside, 1/32 in inside."),
+        QStringLiteral("Rulers: across the middle of each edge, zero on the edge, millimetres on"),
+        QStringLiteral("one side, 1/32 in on the other."),
         QStringLiteral("Hold this sheet against a sheet of labels to the light: where the labels'"),
         QStringLiteral("edges cross the rulers is how far the print must move (+ right, + down)."),
     };

@@ -9,8 +9,8 @@
 class TBaseReport;
 
 // The printer alignment test sheet for a label's template: every label's outline, a cross
-// at each label's centre, rulers across the edges of the first and the last label (1 mm
-// ticks on the outer side, 1/32 in ticks on the inner side, zero on the label's edge) and
+// at each label's centre, rulers across the middle of the edges of the first and the last
+// label (1 mm ticks on one side, 1/32 in ticks on the other, zero on the label's edge) and
 // the printer's name, its correction and the date. Printed on plain paper and held against a
 // sheet of labels to the light, the rulers show how far the labels' edges lie from the print.
 class AlignmentTestSheet {

@@ -122,6 +122,13 @@ void PainterSurface::SetFont(const TReportFontDesc& font, const QColor& color) {
             return;
         }
     font_ = ReportFontMetrics::DeviceFont(font, dpiY_);
+    if (directText_) {
+        // A PDF's text is read back (searched, copied) glyph by glyph: a ligature glyph reads
+        // as one character ("Springﬁeld"), so none is formed. The shaper forms none as soon as
+        // the font has any letter spacing; the smallest it keeps, 1/64 of a device pixel
+        // (0.00001 in at 1200 dpi), moves nothing on paper.
+        font_.setLetterSpacing(QFont::AbsoluteSpacing, 1.0 / 64);
+    }
     fontKey_ = QStringLiteral("%1|%2|%3%4%5%6|")
                    .arg(font.Name)
                    .arg(font_.pixelSize())

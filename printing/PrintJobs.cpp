@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPageLayout>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 
 #include <exception>
@@ -19,6 +21,7 @@
 #include "printing/PrintedLabel.h"
 #include "printing/SheetJob.h"
 #include "printing/SheetRenderer.h"
+#include "printing/StagedOutput.h"
 #include "printing/TFilePreview.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
@@ -62,11 +65,8 @@ void PrintJobs::UseAlignmentStore(PrinterAlignmentStore* store) {
     TReportPrinter::SetAlignmentStore(store);
 }
 
+// Without a printer the print dialog still offers printing to a PDF file.
 void PrintJobs::mnuPrintLabelsClick() {
-    if (!PrintersInstalled()) {
-        ShowInformation(kNoPrinters);
-        return;
-    }
     if (!mainReportPrinter_->PrintDialog(window_, &options_))
         return;
     // The copies entered are the sheets; the device itself prints each page once.
@@ -75,18 +75,25 @@ void PrintJobs::mnuPrintLabelsClick() {
         DoPRint(true, sheets);
 }
 
+// A preview shows the template's paper, whether or not a printer is there to take it.
 void PrintJobs::mnuPreviewLabelsClick() {
-    if (!PrintersInstalled()) {
-        ShowInformation(QStringLiteral("No printers installed - cannot preview"));
-        return;
-    }
     DoPRint(false, 1);
 }
 
+// The dialog opens on the paper of the label's template (a label of the printer's own paper
+// leaves the printer's choice).
 void PrintJobs::mnuPrinterSetupClick() {
     if (!PrintersInstalled()) {
         ShowInformation(kNoPrinters);
         return;
+    }
+    const PaperChoice paper = PaperChoice::ForPaperSize(source_.Label().geometry.paperSize);
+    if (paper.PaperCode != 0) {
+        QPrinter& printer = TReportPrinter::Device();
+        printer.setPageSize(QPageSize(PaperChoice::PageSizeId(paper.PaperCode)));
+        printer.setPageOrientation(paper.Orientation == TReportOrientation::Landscape
+                                       ? QPageLayout::Landscape
+                                       : QPageLayout::Portrait);
     }
     mainReportPrinter_->PrinterSetupDialog(window_);
 }
@@ -118,8 +125,8 @@ PrintJobs::Outcome PrintJobs::PrintAlignmentTestSheet(const PrinterAlignment& al
     const CurrentLabel label = source_.Label();
     const PaperChoice paper = PaperChoice::ForPaperSize(label.geometry.paperSize);
     if (paper.PaperCode != 0 && !PaperSupported(paper.PaperCode)) {
-        ShowInformation(QStringLiteral("The current printer does not support:") +
-                        label.geometry.paperSize + QStringLiteral(" paper size."));
+        ShowInformation(PaperChoice::NoPaperMessage(label.geometry.paperSize,
+                                                    TReportPrinter::CurrentPrinterName()));
         return last_;
     }
     AlignmentTestSheet sheet;
@@ -134,7 +141,7 @@ PrintJobs::Outcome PrintJobs::PrintAlignmentTestSheet(const PrinterAlignment& al
     printer.UseStoredAlignment = false;
     printer.SetAlignment(alignment);
     printer.SetCopies(1);
-    PaperChoice::Apply(printer, label.geometry.paperSize);
+    PaperChoice::Apply(printer, label.geometry);
     printer.OnPrint = [&sheet](TBaseReport& report) { sheet.Draw(report); };
     try {
         printer.Execute();
@@ -157,9 +164,11 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
     const CurrentLabel label = source_.Label();
     const QString paperSize = label.geometry.paperSize;
     const PaperChoice paper = PaperChoice::ForPaperSize(paperSize);
-    if (paper.PaperCode != 0 && !PaperSupported(paper.PaperCode)) {
-        ShowInformation(QStringLiteral("The current printer does not support:") + paperSize +
-                        QStringLiteral(" paper size."));
+    // Without a printer there is nothing to check the paper against: a preview shows the
+    // template's paper and a PDF file takes any.
+    if (paper.PaperCode != 0 && PrintersInstalled() && !PaperSupported(paper.PaperCode)) {
+        ShowInformation(
+            PaperChoice::NoPaperMessage(paperSize, TReportPrinter::CurrentPrinterName()));
         return last_;
     }
     bool mergeFailed = false;
@@ -246,23 +255,35 @@ void PrintJobs::mnuExportPdfClick() {
 }
 
 PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
+    const QString refusal = StagedOutput::Refusal(fileName);
+    if (!refusal.isEmpty()) {
+        ShowInformation(QStringLiteral("Cannot export to PDF: %1.").arg(refusal));
+        return last_ = Outcome::Failed;
+    }
     bool mergeFailed = false;
     const std::unique_ptr<MergeRun> merge = StartMerge(sheets, mergeFailed);
     if (mergeFailed)
         return last_ = Outcome::Failed;
+    // Written under a partial name and put in place whole: a failure leaves an existing file
+    // as it was.
     const SheetJob job = MakeJob(sheets, merge.get());
     TReportPdfWriter writer(fileName);
     try {
         job.Render(writer);
         last_ = Outcome::Completed;
-        if (merge) {
-            const QString warning = merge->MissingFieldsWarning(job.ObjectsText);
-            if (!warning.isEmpty())
-                ShowInformation(warning);
-        }
     } catch (const std::exception& error) {
-        last_ = Outcome::Failed;
         ShowRuntimeError(QString::fromUtf8(error.what()));
+        return last_ = Outcome::Failed;
+    }
+    const int pages = writer.CurrentPage();
+    ShowStatus(QStringLiteral("%1 %2 written to %3")
+                   .arg(pages)
+                   .arg(pages == 1 ? QStringLiteral("sheet") : QStringLiteral("sheets"),
+                        QDir::toNativeSeparators(fileName)));
+    if (merge) {
+        const QString warning = merge->MissingFieldsWarning(job.ObjectsText);
+        if (!warning.isEmpty())
+            ShowInformation(warning);
     }
     return last_;
 }
@@ -284,7 +305,12 @@ std::unique_ptr<MergeRun> PrintJobs::StartMerge(int copies, bool& failed) {
         MergeSource* source = merge_ ? merge_->CurrentSource() : nullptr;
         if (!source)
             return nullptr;
-        return std::make_unique<MergeRun>(*source, copies, options_.Collate);
+        auto run = std::make_unique<MergeRun>(*source, copies, options_.Collate);
+        const QString tooMany = run->SheetLimitError(source_.Label().geometry, selection_);
+        if (tooMany.isEmpty())
+            return run;
+        failed = true;
+        ShowInformation(tooMany);
     } catch (const MergeSourceError& error) {
         failed = true;
         ShowInformation(error.Message());

@@ -11,7 +11,10 @@ void SheetJob::Render(TBaseReport& engine, SheetJobObserver* observer) const {
 
 void SheetJob::Prepare(TBaseReport& engine) const {
     SheetRenderer::SetUpEngine(engine);
-    PaperChoice::Apply(engine, Label.geometry.paperSize);
+    // A file or spooled document is named after the label it holds.
+    if (!Label.description.trimmed().isEmpty())
+        engine.Title = Label.description.trimmed();
+    PaperChoice::Apply(engine, Label.geometry);
     engine.SetMirror(Options.Mirror);
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 #include "document/ColorValue.h"
 #include "controls/Picture.h"
@@ -13,6 +14,7 @@
 #include "document/PrintItemsReader.h"
 #include "merge/MergeRun.h"
 #include "printing/BarcodePrint.h"
+#include "printing/PrintableText.h"
 #include "printing/SheetJob.h"
 #include "printing/SheetJobObserver.h"
 #include "printing/SheetMarks.h"
@@ -60,12 +62,15 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
     repeatCount_ = 1;
     const ChosenPositions& selection = job_.Selection;
     const int across = geometry_.labelsAcross;
-    int pages = job_.Sheets;
+    long long pages = job_.Sheets;
     if (merge_) {
+        const QString tooMany = merge_->SheetLimitError(geometry_, selection);
+        if (!tooMany.isEmpty())
+            throw std::runtime_error(tooMany.toStdString());
         merge_->Start();
         pages = merge_->SheetsFor(MergeRun::PositionsPerSheet(geometry_, selection));
     }
-    for (int page = 1; page <= pages; ++page) {
+    for (long long page = 1; page <= pages; ++page) {
         if (job_.Options.CropMarks) {
             report.SetOrigin(0, 0);
             report.Home();
@@ -154,7 +159,7 @@ void SheetRenderer::PrintText(TBaseReport& report, TLabelItemObject& item) {
     const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
                                          (ascent + descent) - 0.5 * descent, item.Angle);
     report.GotoXY(at.x(), at.y());
-    report.Print(merge_ ? merge_->Substitute(item.Text, counterValue_) : item.Text);
+    report.Print(PrintableText(merge_ ? merge_->Substitute(item.Text, counterValue_) : item.Text));
     report.SetFontRotation(0);
 }
 

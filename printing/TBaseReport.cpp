@@ -59,20 +59,22 @@ void TBaseReport::Execute() {
         if (OnPrint)
             OnPrint(*this);
     } catch (...) {
-        Finish();
+        Finish(true);
         throw;
     }
-    Finish();
+    Finish(false);
 }
 
-void TBaseReport::Finish() {
+void TBaseReport::Finish(bool failed) {
     surface_->EndPage();
     printing_ = false;
+    surface_ = nullptr;
     if (aborted_)
         AbandonDocument();
+    else if (failed)
+        FailDocument();
     else
         EndDocument();
-    surface_ = nullptr;
 }
 
 void TBaseReport::ShowStatus() {

@@ -132,6 +132,9 @@ protected:
     virtual void BeginDevicePage() = 0; // every page after the first
     virtual void EndDocument() = 0;
     virtual void AbandonDocument() = 0;
+    // The drawing stopped with an error: a printer prints what was drawn, a file that
+    // cannot be half written leaves none. May not throw.
+    virtual void FailDocument() { EndDocument(); }
 
     int paperCode_ = 0;
     QSizeF customPage_;
@@ -148,7 +151,7 @@ private:
     void PushPen();
     void PushBrush();
     void PushFont();
-    void Finish();
+    void Finish(bool failed);
 
     ReportSurface* surface_ = nullptr;
     bool printing_ = false;

@@ -39,3 +39,9 @@ void TCanvasReport::AbandonDocument() {
     if (painter_.isActive())
         painter_.end();
 }
+
+void TCanvasReport::FailDocument() {
+    if (painter_.isActive())
+        painter_.end();
+    DocumentFailed();
+}

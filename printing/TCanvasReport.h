@@ -29,11 +29,14 @@ protected:
     // After the painter has ended.
     virtual void DocumentEnded() {}
     virtual void DocumentAbandoned() {}
+    // After the painter has ended on an error while drawing; by default as DocumentEnded.
+    virtual void DocumentFailed() { DocumentEnded(); }
 
     ReportSurface* BeginDocument() override;
     void BeginDevicePage() override;
     void EndDocument() override;
     void AbandonDocument() override;
+    void FailDocument() override;
 
     QPainter painter_;
 

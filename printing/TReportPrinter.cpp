@@ -1,5 +1,7 @@
 #include "printing/TReportPrinter.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -11,8 +13,10 @@
 
 #include <stdexcept>
 
+#include "printing/OutputError.h"
 #include "printing/PaperChoice.h"
 #include "printing/PrintOptions.h"
+#include "printing/StagedOutput.h"
 #include "printing/TPrintOptionsTab.h"
 #include "printing/TPrinterSetup.h"
 #include "ui/Prompter.h"
@@ -29,6 +33,25 @@ TReportPrinter::DialogLauncher& Launcher() {
     return launcher;
 }
 
+// The print dialog, which lists printing to a PDF file among the printers (also when there
+// is no printer) under a plain name. The dialog adds that entry when it is shown, and tells
+// the entries apart by their place, not their text.
+class PrintDialog : public QPrintDialog {
+public:
+    using QPrintDialog::QPrintDialog;
+    void setVisible(bool visible) override {
+        QPrintDialog::setVisible(visible);
+        if (!visible)
+            return;
+        const QString qtName = QCoreApplication::translate("QPrintDialog", "Print to File (PDF)");
+        for (QComboBox* box : findChildren<QComboBox*>()) {
+            const int index = box->findText(qtName);
+            if (index >= 0)
+                box->setItemText(index, QStringLiteral("Print to PDF file"));
+        }
+    }
+};
+
 // Printer setup only chooses the printer and its paper; the print dialog also asks for the
 // copies (the sheets). Both run through the prompter, which tests answer.
 bool RunStandardDialog(QPrinter& printer, QWidget* parent, bool setup) {
@@ -39,16 +62,16 @@ bool RunStandardDialog(QPrinter& printer, QWidget* parent, bool setup) {
         dialog.ApplyTo(printer);
         return true;
     }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    PrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
     return Prompter::Current().RunDialog(dialog) == QDialog::Accepted;
 }
 
 // The same dialog with the "Labels" tab of the print options, which it owns.
 bool RunOptionsDialog(QPrinter& printer, QWidget* parent, PrintOptions& options) {
-    QPrintDialog dialog(&printer, parent);
+    PrintDialog dialog(&printer, parent);
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies);
+                      QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile);
     auto* tab = new TPrintOptionsTab(options);
     dialog.setOptionTabs({tab});
     if (Prompter::Current().RunDialog(dialog) != QDialog::Accepted)
@@ -65,6 +88,7 @@ TReportPrinter::~TReportPrinter() {
     if (painter_.isActive())
         painter_.end();
     DropSpool();
+    DropFile();
 }
 
 QPrinter& TReportPrinter::Device() {
@@ -137,9 +161,10 @@ void TReportPrinter::AbandonNow() {
     Abort();
     if (!painter_.isActive())
         return;
-    if (spool_) {
+    if (spool_ || file_) {
         painter_.end();
         DropSpool();
+        DropFile();
     } else {
         Device().abort();
     }
@@ -163,6 +188,8 @@ QSizeF TReportPrinter::PageSizeInches() const {
     const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
     if (id != QPageSize::Custom)
         size = QPageSize::size(id, QPageSize::Millimeter) / 25.4;
+    else if (customPage_.isValid())
+        size = customPage_;
     else
         size = Device().pageLayout().pageSize().size(QPageSize::Millimeter) / 25.4;
     if (orientation_ == TReportOrientation::Landscape)
@@ -180,6 +207,7 @@ double TReportPrinter::YDpi() const {
 
 QPaintDevice* TReportPrinter::OpenDevice() {
     QPrinter& printer = Device();
+    openError_.clear();
     if (printer.outputFormat() != QPrinter::NativeFormat && printer.outputFileName().isEmpty())
         return nullptr;
     // Painting in whole-paper coordinates: the unprintable margin is the device's concern.
@@ -187,6 +215,9 @@ QPaintDevice* TReportPrinter::OpenDevice() {
     const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
     if (id != QPageSize::Custom)
         printer.setPageSize(QPageSize(id));
+    else if (customPage_.isValid()) // a sheet of its own size, or a label printer's page
+        printer.setPageSize(QPageSize(customPage_, QPageSize::Inch, QString(),
+                                      QPageSize::ExactMatch));
     printer.setPageOrientation(orientation_ == TReportOrientation::Landscape
                                    ? QPageLayout::Landscape
                                    : QPageLayout::Portrait);
@@ -195,7 +226,28 @@ QPaintDevice* TReportPrinter::OpenDevice() {
         SetAlignment(Store() ? Store()->Read(printer.printerName()) : PrinterAlignment{});
     if (printer.outputFormat() == QPrinter::NativeFormat)
         return OpenSpool();
+    return OpenFile();
+}
+
+// The printer writes the file itself and tells nothing of a write that failed: it writes
+// under a partial name, and the file is checked whole before it replaces the one named.
+QPaintDevice* TReportPrinter::OpenFile() {
+    DropFile();
+    QPrinter& printer = Device();
+    fileTarget_ = printer.outputFileName();
+    openError_ = StagedOutput::Refusal(fileTarget_);
+    if (!openError_.isEmpty())
+        return nullptr;
+    file_ = std::make_unique<StagedOutput>();
+    printer.setOutputFileName(file_->StagePdfWrittenElsewhere(fileTarget_));
     return &printer;
+}
+
+void TReportPrinter::DropFile() {
+    if (!file_)
+        return;
+    Device().setOutputFileName(fileTarget_);
+    file_.reset(); // removes the partial file
 }
 
 // The spool is a PDF of the job's pages at the printer's resolution and paper.
@@ -220,6 +272,15 @@ QPaintDevice* TReportPrinter::OpenSpool() {
 }
 
 void TReportPrinter::DocumentEnded() {
+    if (file_) {
+        Device().setOutputFileName(fileTarget_);
+        QString error;
+        const bool written = file_->Commit(error);
+        DropFile();
+        if (!written)
+            throw OutputError(error.toStdString());
+        return;
+    }
     if (!spool_)
         return;
     SubmitSpool();
@@ -229,6 +290,16 @@ void TReportPrinter::DocumentEnded() {
 // in the print dialog.
 void TReportPrinter::SubmitSpool() {
     const QPrinter& printer = Device();
+    // A spool cut short by a full temporary folder would print as a broken document.
+    QString spoolError;
+    if (!StagedOutput::CheckWholePdf(spoolFile_->fileName(), QStringLiteral("the print spool file"),
+                                     spoolError)) {
+        DropSpool();
+        throw OutputError(
+            QStringLiteral("The document could not be handed to the printer \"%1\": %2.")
+                .arg(printer.printerName(), spoolError)
+                .toStdString());
+    }
     QStringList arguments{QStringLiteral("-d"), printer.printerName(),
                           QStringLiteral("-t"), printer.docName(),
                           QStringLiteral("-n"), QString::number(std::max(1, printer.copyCount()))};
@@ -251,6 +322,11 @@ void TReportPrinter::SubmitSpool() {
     const QPageSize::PageSizeId id = PaperChoice::PageSizeId(paperCode_);
     if (id != QPageSize::Custom)
         arguments << QStringLiteral("-o") << QStringLiteral("media=") + QPageSize(id).key();
+    else if (customPage_.isValid()) // CUPS's name of a size of its own: "Custom.2.25x1.25in"
+        arguments << QStringLiteral("-o")
+                  << QStringLiteral("media=Custom.%1x%2in")
+                         .arg(QString::number(customPage_.width(), 'f', 4),
+                              QString::number(customPage_.height(), 'f', 4));
     arguments << QStringLiteral("--") << spoolFile_->fileName();
 
     QProcess lp;
@@ -271,7 +347,9 @@ void TReportPrinter::DropSpool() {
 }
 
 QString TReportPrinter::DeviceError() const {
-    if (!PrintersInstalled())
+    if (!openError_.isEmpty())
+        return openError_;
+    if (!PrintersInstalled() && Device().outputFormat() == QPrinter::NativeFormat)
         return QStringLiteral("No printers installed");
     return QStringLiteral("The printer \"%1\" could not start the document.")
         .arg(Device().printerName());
@@ -285,6 +363,12 @@ void TReportPrinter::NextDevicePage() {
 }
 
 void TReportPrinter::DocumentAbandoned() {
+    if (file_) {
+        if (painter_.isActive())
+            painter_.end();
+        DropFile();
+        return;
+    }
     if (spool_) {
         if (painter_.isActive())
             painter_.end();

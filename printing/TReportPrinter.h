@@ -7,6 +7,7 @@
 #include "printing/TCanvasReport.h"
 
 class QPrinter;
+class StagedOutput;
 struct PrintOptions;
 class QTemporaryFile;
 class QWidget;
@@ -65,9 +66,15 @@ protected:
 
 private:
     QPaintDevice* OpenSpool();
+    QPaintDevice* OpenFile();
     void SubmitSpool();
     void DropSpool();
+    void DropFile();
 
     std::unique_ptr<QPrinter> spool_;
     std::unique_ptr<QTemporaryFile> spoolFile_;
+    // Printing to a file (the print dialog's PDF file): staged as every output file is.
+    std::unique_ptr<StagedOutput> file_;
+    QString fileTarget_;
+    QString openError_;
 };

@@ -9,6 +9,10 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # barcode symbols
   libzint-dev
+  # spreadsheet merge sources (the zip package of XLSX and ODS files)
+  libzip-dev
+  # database merge sources: Qt SQL's drivers, and a PostgreSQL server the tests start
+  libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-mysql libqt6sql6-odbc postgresql
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   # fonts: Arial/Times/Courier metrics, Wingdings, Unicode symbols
@@ -19,6 +23,8 @@ PACKAGES=(
   libx11-dev libxtst-dev
   # independent readers used as cross-checks by the tests
   libdbd-xbase-perl python3-dbfread python3-dbf libwmf-bin
+  # independent writers of the spreadsheet fixtures (tests/data/spreadsheets/make_fixtures.py)
+  python3-openpyxl python3-odf
   zbar-tools
   # printing through CUPS in tests
   cups cups-client printer-driver-cups-pdf poppler-utils

@@ -19,15 +19,23 @@ inline std::vector<dbf::FieldDef> LabelTableFields() {
 }
 
 // The template table QVLTPL.DBF: one record per named sheet geometry. Measurements carry
-// four decimals (a left margin of 3/16 in is 0.1875).
+// four decimals (a left margin of 3/16 in is 0.1875). The first twelve fields are the
+// original layout; the catalogue fields after them were appended, so that older copies of
+// the program and other xBase tools still read the table.
 inline std::vector<dbf::FieldDef> TemplateTableFields() {
     return {
-        {"TEMPLATE", 'C', 60, 0}, {"LBLHEIGHT", 'N', 8, 4},  {"LBLWIDTH", 'N', 8, 4},
-        {"NBRACROSS", 'N', 2, 0}, {"NBRDOWN", 'N', 2, 0},    {"TOPMARG", 'N', 8, 4},
-        {"LEFTMARG", 'N', 8, 4},  {"HORIZPITCH", 'N', 8, 4}, {"VERTPITCH", 'N', 8, 4},
-        {"PAPERSIZE", 'C', 5, 0}, {"USERDEF", 'L', 1, 0},    {"LBLSHAPE", 'C', 2, 0},
+        {"TEMPLATE", 'C', 60, 0},  {"LBLHEIGHT", 'N', 8, 4},  {"LBLWIDTH", 'N', 8, 4},
+        {"NBRACROSS", 'N', 2, 0},  {"NBRDOWN", 'N', 2, 0},    {"TOPMARG", 'N', 8, 4},
+        {"LEFTMARG", 'N', 8, 4},   {"HORIZPITCH", 'N', 8, 4}, {"VERTPITCH", 'N', 8, 4},
+        {"PAPERSIZE", 'C', 5, 0},  {"USERDEF", 'L', 1, 0},    {"LBLSHAPE", 'C', 2, 0},
+        {"BRAND", 'C', 30, 0},     {"PARTNO", 'C', 30, 0},    {"EQUIVS", 'C', 254, 0},
+        {"CATEGORY", 'C', 20, 0},  {"SHEETWIDTH", 'N', 8, 4}, {"SHEETDEPTH", 'N', 8, 4},
     };
 }
+
+// The fields of the template table as it was first laid out: a table with only these is
+// upgraded in place on first use.
+inline constexpr int OriginalTemplateFieldCount = 12;
 
 // Index tags: name and key expression.
 inline constexpr const char* LabelTableTag = "DESCRIPT";

@@ -3,6 +3,7 @@
 #include "storage/GeometryFields.h"
 
 #include "storage/TableSchemas.h"
+#include "storage/TemplateTableUpgrade.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,6 +93,9 @@ std::unique_ptr<TemplateTable> TemplateTable::Open(const QString& directory,
         failureMessage = OpenFailedMessage;
         return nullptr;
     }
+    // A table of the first layout gets the catalogue; when that cannot be done now (a full
+    // disk, a folder that refuses new files) the old table still opens as it is.
+    TemplateTableUpgrade::Run(directory, detail);
     try {
         return OpenExisting(PathIn(directory));
     } catch (const dbf::Error& e) {
@@ -126,6 +130,12 @@ LabelTemplate TemplateTable::Current() const {
     t.name = Text("TEMPLATE");
     t.geometry = ReadGeometry(*this);
     t.userDefined = Logical("USERDEF");
+    if (HasCatalogueFields()) {
+        t.brand = Text("BRAND");
+        t.partNumber = Text("PARTNO");
+        t.equivalents = Text("EQUIVS");
+        t.category = Text("CATEGORY");
+    }
     return t;
 }
 
@@ -133,6 +143,16 @@ void TemplateTable::Write(const LabelTemplate& t) {
     SetText("TEMPLATE", t.name);
     WriteGeometry(*this, t.geometry);
     SetLogical("USERDEF", t.userDefined);
+    if (!HasCatalogueFields())
+        return;
+    SetText("BRAND", t.brand);
+    SetText("PARTNO", t.partNumber);
+    SetText("EQUIVS", t.equivalents);
+    SetText("CATEGORY", t.category);
+}
+
+bool TemplateTable::HasCatalogueFields() const {
+    return Engine().fieldIndex("CATEGORY") >= 0;
 }
 
 QString TemplateTable::StoredName(const QString& name) {

@@ -13,7 +13,8 @@
 // "upper(TEMPLATE)"). The program never creates it empty: the stock table, written at build
 // time from templates/stock-templates.csv, ships inside the program and is copied into the
 // data directory when that has no template table; an existing one, holding the user's own
-// templates, is never overwritten.
+// templates, is never overwritten: one of the first layout is upgraded in place on first use
+// (TemplateTableUpgrade), keeping every template of the user's.
 class TemplateTable : public DataTable {
 public:
     static constexpr const char* OpenFailedMessage =
@@ -47,6 +48,10 @@ public:
     LabelTemplate Current() const;
     // Writes every field of a row in Append or Edit state (Post is the caller's).
     void Write(const LabelTemplate& labelTemplate);
+
+    // False for a table of the first layout that could not be upgraded yet: it has no
+    // brand, part number, equivalents or category, and Current leaves them blank.
+    bool HasCatalogueFields() const;
 
     // A template name as TEMPLATE stores it: its first 60 bytes, whole characters only.
     static QString StoredName(const QString& name);

@@ -1,12 +1,21 @@
 #include "templates/TSelectTemplate.h"
 
+#include "document/PaperSizes.h"
 #include "storage/TemplateTable.h"
+#include "templates/SheetPreview.h"
 #include "templates/TTemplateEdit.h"
+#include "templates/TemplateImport.h"
+#include "templates/TemplateSearch.h"
 #include "templates/TemplateTableModel.h"
 #include "ui/CommandBoundary.h"
 #include "ui/Prompter.h"
 
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -16,8 +25,11 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include <algorithm>
+
 namespace {
-constexpr int GridRows = 12; // rows visible without scrolling
+constexpr int GridRows = 20;    // rows visible without scrolling
+constexpr int DetailLines = 11; // lines of the selected sheet's details under its drawing
 
 // Connects a button to a handler that runs inside the command boundary: an engine failure
 // ends the handler with the error box, never the dialog.
@@ -52,17 +64,43 @@ TSelectTemplate::TSelectTemplate(TemplateTable& table, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
     BuildGrid();
     BuildButtons();
+    BuildSearch();
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(LabelGrid);
+    auto* search = new QHBoxLayout;
+    auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    searchLabel->setBuddy(SearchBox);
+    auto* paperLabel = new QLabel(QStringLiteral("&Paper:"), this);
+    paperLabel->setBuddy(PaperFilter);
+    auto* shapeLabel = new QLabel(QStringLiteral("S&hape:"), this);
+    shapeLabel->setBuddy(ShapeFilter);
+    search->addWidget(searchLabel);
+    search->addWidget(SearchBox, 1);
+    search->addWidget(paperLabel);
+    search->addWidget(PaperFilter);
+    search->addWidget(shapeLabel);
+    search->addWidget(ShapeFilter);
+    layout->addLayout(search);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(LabelGrid, 0, Qt::AlignTop);
+    middle->addWidget(BuildPreview(), 0, Qt::AlignTop);
+    layout->addLayout(middle);
     auto* buttons = new QHBoxLayout;
     for (QWidget* button : std::initializer_list<QWidget*>{
-             OkButton, NewButton, EditButton, DeleteButton, HelpButton, MouseHelpButton})
+             OkButton, NewButton, EditButton, DeleteButton, ImportButton, HelpButton,
+             MouseHelpButton})
         buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(CancelButton);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Typing goes to the search box first; the keyboard reaches everything from there.
+    setTabOrder(SearchBox, PaperFilter);
+    setTabOrder(PaperFilter, ShapeFilter);
+    setTabOrder(ShapeFilter, LabelGrid);
+    setTabOrder(LabelGrid, OkButton);
+    SearchBox->setFocus();
 
     SelectRow(Model->RowOf(LabelDefTable.RecNo()));
 }
@@ -77,7 +115,9 @@ void TSelectTemplate::BuildGrid() {
     LabelGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LabelGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     LabelGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    LabelGrid->setTabKeyNavigation(true);
+    // Tab leaves the grid for the next control: moving from cell to cell of a read-only
+    // list of a thousand rows would keep the keyboard from ever reaching the buttons.
+    LabelGrid->setTabKeyNavigation(false);
     LabelGrid->setShowGrid(true);
     LabelGrid->setWordWrap(false);
     LabelGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -130,6 +170,10 @@ void TSelectTemplate::BuildButtons() {
         button("DeleteButton", QStringLiteral("Delete"),
                QStringLiteral("Delete the selected template (your own templates only)."));
     HelpButton = button("HelpButton", QStringLiteral("Help"), QStringLiteral("Open the help."));
+    ImportButton = button("ImportButton", QStringLiteral("&Import Templates\u2026"),
+                          QStringLiteral("Add the templates of a gLabels template file "
+                                         "(*-templates.xml) or of LibreOffice's labels.xml as "
+                                         "templates of your own."));
     CancelButton = button("CancelButton", QStringLiteral("Cancel"),
                           QStringLiteral("Close without choosing a template."));
     OkButton->setDefault(true);
@@ -145,12 +189,116 @@ void TSelectTemplate::BuildButtons() {
     OnClick(EditButton, this, [this] { EditLabelClick(); });
     OnClick(DeleteButton, this, [this] { DeleteLabelClick(); });
     OnClick(HelpButton, this, [this] { HelpButtonClick(); });
+    OnClick(ImportButton, this, [this] { ImportTemplatesClick(); });
     OnClick(CancelButton, this, [this] { CancelButtonClick(); });
+}
+
+void TSelectTemplate::BuildSearch() {
+    SearchBox = new QLineEdit(this);
+    SearchBox->setObjectName(QStringLiteral("SearchBox"));
+    SearchBox->setClearButtonEnabled(true);
+    SearchBox->setPlaceholderText(
+        QStringLiteral("Brand, part number, word or size (2 x 4, 50 x 25 mm)"));
+    SearchBox->setMinimumWidth(SearchBox->fontMetrics().averageCharWidth() * 44);
+    SearchBox->setWhatsThis(QStringLiteral(
+        "Type a maker, a part number (5160, L7163), any word of a template's name (shipping, "
+        "round) or a label size such as 2 x 4, 2-5/8 x 1 or 50 x 25 mm, either way round. "
+        "The list narrows as you type; Enter takes the selected template, the arrow keys "
+        "move through the list."));
+    SearchBox->installEventFilter(this);
+    connect(SearchBox, &QLineEdit::textChanged, this,
+            [this] { RunCommand([this] { SearchChanged(); }); });
+
+    PaperFilter = new QComboBox(this);
+    PaperFilter->setObjectName(QStringLiteral("PaperFilter"));
+    PaperFilter->addItems({QStringLiteral("All papers"), QStringLiteral("Letter"),
+                           QStringLiteral("A4"), QStringLiteral("Other sheets"),
+                           QStringLiteral("Roll")});
+    PaperFilter->setWhatsThis(QStringLiteral("Show only the sheets of one paper, or the rolls "
+                                             "of label printers."));
+    ShapeFilter = new QComboBox(this);
+    ShapeFilter->setObjectName(QStringLiteral("ShapeFilter"));
+    ShapeFilter->addItems({QStringLiteral("All shapes"), QStringLiteral("Rectangular"),
+                           QStringLiteral("Rounded corners"), QStringLiteral("Round or oval")});
+    ShapeFilter->setWhatsThis(QStringLiteral("Show only the labels of one shape."));
+    for (QComboBox* filter : {PaperFilter, ShapeFilter})
+        connect(filter, &QComboBox::currentIndexChanged, this,
+                [this] { RunCommand([this] { SearchChanged(); }); });
+}
+
+QWidget* TSelectTemplate::BuildPreview() {
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    Preview = new SheetPreview(box);
+    Preview->setFixedSize(230, 300);
+    DetailsLabel = new QLabel(box);
+    DetailsLabel->setObjectName(QStringLiteral("DetailsLabel"));
+    DetailsLabel->setWordWrap(true);
+    DetailsLabel->setFixedWidth(230);
+    DetailsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A height of its own, so that the dialog keeps its size (and its place over the main
+    // window) whatever the selected sheet's details are.
+    DetailsLabel->setFixedHeight(DetailsLabel->fontMetrics().lineSpacing() * DetailLines);
+    DetailsLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(Preview);
+    column->addWidget(DetailsLabel, 1);
+    return box;
+}
+
+void TSelectTemplate::SetRecent(const QStringList& names) {
+    const quint32 record = Model->RecordAt(SelectedRow());
+    Model->SetRecent(names);
+    ShowRecord(record, 0);
+}
+
+void TSelectTemplate::SearchChanged() {
+    const quint32 record = Model->RecordAt(SelectedRow());
+    Model->SetSearch(TemplateSearch(SearchBox->text(),
+                                    TemplateSearch::Paper(PaperFilter->currentIndex()),
+                                    TemplateSearch::Shape(ShapeFilter->currentIndex())));
+    // The selected template stays selected while it is listed; else the first listed one.
+    const int row = Model->RowOf(record);
+    if (Model->rowCount() == 0) {
+        LabelGrid->setCurrentIndex({});
+        GridRowChanged();
+        return;
+    }
+    SelectRow(row >= 0 ? row : 0);
+}
+
+void TSelectTemplate::ShowDetails() {
+    const LabelTemplate* t = Model->TemplateAt(SelectedRow());
+    if (!t) {
+        Preview->Clear();
+        DetailsLabel->setText(Model->rowCount() == 0 && Model->TemplateCount() > 0
+                                  ? QStringLiteral("No template matches.")
+                                  : QString());
+        return;
+    }
+    const SheetGeometry& g = t->geometry;
+    Preview->SetGeometry(g);
+    const auto mm = [](float inches) { return QString::number(inches * 25.4, 'f', 1); };
+    const auto in = [](float inches) { return QString::number(double(inches), 'g', 4); };
+    QStringList lines;
+    lines << QStringLiteral("<b>%1</b>").arg(t->name.toHtmlEscaped());
+    lines << QStringLiteral("%1 x %2 in (%3 x %4 mm), %5 on a sheet")
+                 .arg(in(g.labelWidth), in(g.labelHeight), mm(g.labelWidth), mm(g.labelHeight))
+                 .arg(g.labelsAcross * g.labelsDown);
+    lines << QStringLiteral("Paper: %1").arg(PaperSizes::ShortName(g).toHtmlEscaped());
+    if (!t->category.isEmpty())
+        lines << QStringLiteral("Kind: %1").arg(t->category.toHtmlEscaped());
+    if (!t->equivalents.isEmpty())
+        lines << QStringLiteral("Same sheet: %1").arg(t->equivalents.toHtmlEscaped());
+    if (t->userDefined)
+        lines << QStringLiteral("A template of your own");
+    DetailsLabel->setText(lines.join(QStringLiteral("<br>")));
 }
 
 void TSelectTemplate::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     RunCommand([this] { FormActivate(); });
+    SearchBox->setFocus();
 }
 
 int TSelectTemplate::SelectedRow() const {
@@ -173,6 +321,7 @@ void TSelectTemplate::GridRowChanged() {
     const quint32 record = Model->RecordAt(SelectedRow());
     if (record > 0 && record != LabelDefTable.RecNo())
         LabelDefTable.Go(record);
+    ShowDetails();
 }
 
 void TSelectTemplate::FormActivate() {
@@ -245,6 +394,27 @@ bool TSelectTemplate::LabelGridKeyDown(QKeyEvent* event) {
 bool TSelectTemplate::eventFilter(QObject* watched, QEvent* event) {
     if (watched == LabelGrid && event->type() == QEvent::KeyPress)
         return LabelGridKeyDown(static_cast<QKeyEvent*>(event));
+    // The arrow and page keys in the search box move through the list, so that a person can
+    // type, look and pick without leaving the box.
+    if (watched == SearchBox && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: {
+            const int step = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ? 1 : 10;
+            const int direction =
+                key->key() == Qt::Key_Up || key->key() == Qt::Key_PageUp ? -1 : 1;
+            const int row = std::clamp(SelectedRow() + direction * step, 0,
+                                       std::max(0, Model->rowCount() - 1));
+            RunCommand([this, row] { SelectRow(row); });
+            return true;
+        }
+        default:
+            break;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -260,4 +430,32 @@ void TSelectTemplate::CancelButtonClick() {
 
 void TSelectTemplate::HelpButtonClick() {
     ShowHelpTopic(HelpTopic);
+}
+
+void TSelectTemplate::ImportTemplatesClick() {
+    QFileDialog files(this, QStringLiteral("Import Templates"));
+    files.setObjectName(QStringLiteral("ImportTemplatesFile"));
+    files.setFileMode(QFileDialog::ExistingFile);
+    files.setNameFilters({QStringLiteral("Template files (*-templates.xml labels.xml *.xml)"),
+                          QStringLiteral("All files (*)")});
+    if (Prompter::Current().RunDialog(files) != QDialog::Accepted ||
+        files.selectedFiles().isEmpty())
+        return;
+    ImportFile(files.selectedFiles().constFirst());
+}
+
+void TSelectTemplate::ImportFile(const QString& path) {
+    const quint32 before = LabelDefTable.RecNo();
+    const TemplateImport::Outcome outcome = TemplateImport::ImportFile(path, LabelDefTable);
+    // The list shows everything again, the first imported template selected.
+    SearchBox->blockSignals(true);
+    SearchBox->clear();
+    SearchBox->blockSignals(false);
+    Model->SetSearch(TemplateSearch(QString(), TemplateSearch::Paper(PaperFilter->currentIndex()),
+                                    TemplateSearch::Shape(ShapeFilter->currentIndex())));
+    quint32 select = before;
+    if (!outcome.imported.isEmpty() && LabelDefTable.Seek(outcome.imported.first()))
+        select = LabelDefTable.RecNo();
+    ShowRecord(select, SelectedRow());
+    ShowInformation(outcome.Summary(path));
 }

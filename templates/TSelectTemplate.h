@@ -3,18 +3,25 @@
 #include <QDialog>
 #include <QString>
 
+class QComboBox;
 class QKeyEvent;
+class QLabel;
+class QLineEdit;
 class QPushButton;
+class SheetPreview;
 class QTableView;
 class QToolButton;
 class TemplateTable;
 class TemplateTableModel;
 
-// "Select Label Template": the catalogue of label templates. The user picks the template for
-// a label and manages the catalogue: stock templates can be picked and copied; the user's
-// own (USERDEF true) can be edited and deleted too. The grid's row is the table's current
-// record; on Accepted the caller reads the table's current row. The table is opened (and
-// closed) by the caller.
+// "Select Label Template": the catalogue of label templates. The user finds a sheet by
+// typing into the search box (maker, part number, any word, or a size such as "2 x 4" or
+// "50 x 25 mm"), narrows it by paper and shape, sees the selected sheet drawn to scale, and
+// picks it (Enter or OK); the templates used lately come first. Stock templates can be
+// picked and copied; the user's own (USERDEF true) can be edited and deleted too; "Import
+// Templates..." adds the templates of a gLabels or LibreOffice file as the user's own. The
+// grid's row is the table's current record; on Accepted the caller reads the table's current
+// row. The table is opened (and closed) by the caller.
 class TSelectTemplate : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +32,8 @@ public:
 
     // The name of the template to select when the dialog first shows (the current label's).
     void SetPreselect(const QString& name) { preselect_ = name; }
+    // The templates used lately, the latest first: listed before the others.
+    void SetRecent(const QStringList& names);
     // The row the grid shows as selected (-1 when the table is empty).
     int SelectedRow() const;
     void SelectRow(int row);
@@ -39,6 +48,11 @@ public:
     void OkButtonClick();
     void CancelButtonClick();
     void HelpButtonClick();
+    void ImportTemplatesClick();
+    // Imports the templates of `path` and tells the person what came of it.
+    void ImportFile(const QString& path);
+    // Narrows the list to what the search box and the filters ask for.
+    void SearchChanged();
 
     TemplateTable& LabelDefTable;
     TemplateTableModel* Model = nullptr;
@@ -50,6 +64,12 @@ public:
     QPushButton* HelpButton = nullptr;
     QToolButton* MouseHelpButton = nullptr;
     QPushButton* CancelButton = nullptr;
+    QPushButton* ImportButton = nullptr;
+    QLineEdit* SearchBox = nullptr;
+    QComboBox* PaperFilter = nullptr;
+    QComboBox* ShapeFilter = nullptr;
+    SheetPreview* Preview = nullptr;
+    QLabel* DetailsLabel = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -58,6 +78,9 @@ protected:
 private:
     void BuildGrid();
     void BuildButtons();
+    void BuildSearch();
+    QWidget* BuildPreview();
+    void ShowDetails();
     void GridRowChanged();
     // Reads the rows afresh and selects the row of `record` (or the nearest row).
     void ShowRecord(quint32 record, int fallbackRow);

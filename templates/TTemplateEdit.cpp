@@ -1,5 +1,6 @@
 #include "templates/TTemplateEdit.h"
 
+#include "document/PaperSizes.h"
 #include "templates/NumericEntry.h"
 #include "templates/TemplateEditorRules.h"
 #include "ui/Prompter.h"
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include <algorithm>
 #include <utility>
 
 using Rules = TemplateEditorRules;
@@ -26,6 +28,7 @@ TTemplateEdit::TTemplateEdit(QWidget* parent)
     setModal(true);
     BuildControls();
     LayOut();
+    PaperChanged();
 }
 
 NumericEntry* TTemplateEdit::Entry(const char* name) {
@@ -53,6 +56,12 @@ void TTemplateEdit::BuildControls() {
     epapersize = new QComboBox(this);
     epapersize->setObjectName("epapersize");
     epapersize->addItems(Rules::PaperSizeEntries());
+    esheetwidth = Entry("esheetwidth");
+    esheetheight = Entry("esheetheight");
+    SheetWidthLabel = new QLabel(QStringLiteral("Paper Width"), this);
+    SheetWidthLabel->setBuddy(esheetwidth);
+    SheetHeightLabel = new QLabel(QStringLiteral("Paper Height"), this);
+    SheetHeightLabel->setBuddy(esheetheight);
     Inchesbutton = new QRadioButton(QStringLiteral("In inches/1000's of an inch"), this);
     Inchesbutton->setObjectName("Inchesbutton");
     Inchesbutton->setChecked(true);
@@ -86,6 +95,7 @@ void TTemplateEdit::BuildControls() {
         if (on)
             MMButtonClick();
     });
+    connect(epapersize, &QComboBox::currentIndexChanged, this, &TTemplateEdit::PaperChanged);
     connect(elblwidth, &QLineEdit::editingFinished, this, &TTemplateEdit::elblwidthExit);
     connect(elblHeight, &QLineEdit::editingFinished, this, &TTemplateEdit::elblHeightExit);
     connect(OKButton, &QPushButton::clicked, this, &TTemplateEdit::OkButtonClick);
@@ -103,7 +113,11 @@ void TTemplateEdit::BuildControls() {
         {enbrdown, "How many rows of labels the sheet holds (1 to 30)."},
         {eleftmarg, "From the left edge of the sheet to the left edge of the first label."},
         {etopmarg, "From the top edge of the sheet to the top edge of the first label."},
-        {epapersize, "The paper the sheet is printed on."},
+        {epapersize, "The paper the sheet is printed on. \"Roll (label printer)\" is a roll of "
+                     "labels whose page is one row of labels long."},
+        {esheetwidth, "The width of the paper, or of the roll, for a paper of its own size."},
+        {esheetheight, "The height of the paper; for a roll, the length of one page: one "
+                       "label and the gap after it."},
         {eLabelShape, "The outline of each label."},
         {Inchesbutton, "Enter the measurements in inches."},
         {MMButton, "Enter the measurements in millimetres; they are stored in inches."},
@@ -113,10 +127,10 @@ void TTemplateEdit::BuildControls() {
     for (const auto& [widget, hint] : hints)
         widget->setWhatsThis(QString::fromLatin1(hint));
 
-    QWidget* order[] = {eUserDesc,    elblwidth, elblHeight, eHorizPitch,     eVertPitch,
-                        enbracross,   enbrdown,  eleftmarg,  etopmarg,        epapersize,
-                        Inchesbutton, MMButton,  HelpButton, MouseHelpButton, CancelButton,
-                        eLabelShape,  OKButton};
+    QWidget* order[] = {eUserDesc,   elblwidth,    elblHeight,   eHorizPitch, eVertPitch,
+                        enbracross,  enbrdown,     eleftmarg,    etopmarg,    epapersize,
+                        esheetwidth, esheetheight, Inchesbutton, MMButton,    HelpButton,
+                        MouseHelpButton, CancelButton, eLabelShape, OKButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -149,6 +163,11 @@ void TTemplateEdit::LayOut() {
     }
     grid->addWidget(caption(QStringLiteral("Paper size"), epapersize), row, 0);
     grid->addWidget(epapersize, row, 1, 1, 3);
+    ++row;
+    grid->addWidget(SheetWidthLabel, row, 0);
+    grid->addWidget(esheetwidth, row, 1);
+    grid->addWidget(SheetHeightLabel, row, 2);
+    grid->addWidget(esheetheight, row, 3);
     ++row;
     grid->addWidget(caption(QStringLiteral("Label Shape"), eLabelShape), row, 0);
     grid->addWidget(eLabelShape, row, 1, 1, 3);
@@ -191,10 +210,28 @@ void TTemplateEdit::FormActivate() {
     eleftmarg->SetValue(geometry_.leftMargin);
     eHorizPitch->SetValue(geometry_.horizontalPitch);
     eVertPitch->SetValue(geometry_.verticalPitch);
+    // A sheet of more labels than the usual ranges (a stock sheet of 12 across) widens them,
+    // so that its counts are shown and kept as they are, never cut to fit.
+    enbracross->setMaximum(std::max(Rules::MaxAcross, geometry_.labelsAcross));
+    enbrdown->setMaximum(std::max(Rules::MaxDown, geometry_.labelsDown));
     enbracross->setValue(geometry_.labelsAcross);
     enbrdown->setValue(geometry_.labelsDown);
+    esheetwidth->SetValue(geometry_.sheetWidth);
+    esheetheight->SetValue(geometry_.sheetHeight);
     epapersize->setCurrentIndex(Rules::PaperSizeIndex(geometry_.paperSize));
     eLabelShape->setCurrentIndex(Rules::LabelShapeIndex(geometry_.labelShape));
+    PaperChanged();
+}
+
+void TTemplateEdit::PaperChanged() {
+    const QString code = Rules::PaperSizeCode(epapersize->currentIndex());
+    const bool own = PaperSizes::SizeIsStored(code);
+    const bool roll = code == QLatin1String(PaperSizes::RollCode);
+    esheetwidth->setEnabled(own);
+    esheetheight->setEnabled(own);
+    SheetWidthLabel->setText(roll ? QStringLiteral("Roll Width") : QStringLiteral("Paper Width"));
+    SheetHeightLabel->setText(roll ? QStringLiteral("Page Length")
+                                   : QStringLiteral("Paper Height"));
 }
 
 // The six entries' values times `factor` into the geometry's lengths.
@@ -205,6 +242,8 @@ void TTemplateEdit::ReadEntriesInto(SheetGeometry& g, double factor) const {
     g.leftMargin = static_cast<float>(eleftmarg->Value() * factor);
     g.horizontalPitch = static_cast<float>(eHorizPitch->Value() * factor);
     g.verticalPitch = static_cast<float>(eVertPitch->Value() * factor);
+    g.sheetWidth = static_cast<float>(esheetwidth->Value() * factor);
+    g.sheetHeight = static_cast<float>(esheetheight->Value() * factor);
 }
 
 // Takes the entries into the fields (times `factor` into inches), clears them, switches their
@@ -217,7 +256,8 @@ void TTemplateEdit::SwitchEntries(const QString& pattern, double factor) {
         float value;
     } entries[] = {{elblHeight, geometry_.labelHeight},      {elblwidth, geometry_.labelWidth},
                    {etopmarg, geometry_.topMargin},          {eleftmarg, geometry_.leftMargin},
-                   {eHorizPitch, geometry_.horizontalPitch}, {eVertPitch, geometry_.verticalPitch}};
+                   {eHorizPitch, geometry_.horizontalPitch}, {eVertPitch, geometry_.verticalPitch},
+                   {esheetwidth, geometry_.sheetWidth},      {esheetheight, geometry_.sheetHeight}};
     for (const auto& e : entries) {
         e.entry->SetValue(0);
         e.entry->SetPattern(pattern);
@@ -254,6 +294,9 @@ void TTemplateEdit::OkButtonClick() {
     ReadEntriesInto(geometry_, Inchesbutton->isChecked() ? 1.0 : Rules::InchesPerMillimetre);
     geometry_.paperSize = Rules::PaperSizeCode(epapersize->currentIndex());
     geometry_.labelShape = Rules::LabelShapeCode(eLabelShape->currentIndex());
+    // Only a paper no code names keeps a size of its own.
+    if (!PaperSizes::SizeIsStored(geometry_.paperSize))
+        geometry_.sheetWidth = geometry_.sheetHeight = 0;
     if (ValidLabel())
         accept();
 }

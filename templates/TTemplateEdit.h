@@ -53,6 +53,12 @@ public:
     NumericEntry* eleftmarg;
     NumericEntry* etopmarg;
     QComboBox* epapersize;
+    // The paper's own size, for "Other (User Defined)" and a label printer's roll (its width
+    // and the length of one page); disabled for the papers whose size their name tells.
+    NumericEntry* esheetwidth;
+    NumericEntry* esheetheight;
+    QLabel* SheetWidthLabel;
+    QLabel* SheetHeightLabel;
     QRadioButton* Inchesbutton;
     QRadioButton* MMButton;
     QPushButton* HelpButton;
@@ -70,6 +76,7 @@ private:
     NumericEntry* Entry(const char* name);
     void ReadEntriesInto(SheetGeometry& g, double factor) const;
     void SwitchEntries(const QString& pattern, double factor);
+    void PaperChanged();
 
     QString description_ = QStringLiteral("[enter description]");
     SheetGeometry geometry_;

@@ -1,5 +1,7 @@
 #include "templates/TemplateEditorRules.h"
 
+#include "document/PaperSizes.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -47,13 +49,11 @@ bool TemplateEditorRules::ParseEntry(const QString& text, QChar localeDecimalPoi
 }
 
 QStringList TemplateEditorRules::PaperSizeEntries() {
-    return {QStringLiteral("Letter (8.5 x 11\")"), QStringLiteral("Letter Landscape (11 x 8.5\")"),
-            QStringLiteral("A4 (210 x 297mm)"),    QStringLiteral("A4 Landscape ( 297 x 210mm)"),
-            QStringLiteral("A5 (148 x 210mm)"),    QStringLiteral("Other (User Defined)")};
+    return PaperSizes::Entries();
 }
 
 QStringList TemplateEditorRules::PaperSizeCodes() {
-    return {"LTR", "LTRL", "A4", "A4L", "A5", "USER"};
+    return PaperSizes::Codes();
 }
 
 int TemplateEditorRules::PaperSizeIndex(const QString& code) {
@@ -95,6 +95,9 @@ QString TemplateEditorRules::ValidLabel(const SheetGeometry& g, const QString& d
         return QStringLiteral("Horizontal Pitch must be at least = Label Width");
     if (g.labelsDown > 1 && g.verticalPitch < g.labelHeight)
         return QStringLiteral("Vertical Pitch must be at least = Label Height");
+    if (g.paperSize.trimmed() == QLatin1String(PaperSizes::RollCode) &&
+        PaperSizes::Inches(g).isEmpty())
+        return QStringLiteral("A roll needs its width and the length of one page");
     if (const QString offPaper = LabelsOffPaper(g); !offPaper.isEmpty())
         return offPaper;
     if (description.isEmpty())
@@ -103,25 +106,11 @@ QString TemplateEditorRules::ValidLabel(const SheetGeometry& g, const QString& d
 }
 
 QSizeF TemplateEditorRules::PaperInches(const QString& code) {
-    const QString c = code.trimmed();
-    const QSizeF letter(8.5, 11.0);
-    const QSizeF a4 = QSizeF(210, 297) / MillimetresPerInch;
-    const QSizeF a5 = QSizeF(148, 210) / MillimetresPerInch;
-    if (c == u"LTR")
-        return letter;
-    if (c == u"LTRL")
-        return letter.transposed();
-    if (c == u"A4")
-        return a4;
-    if (c == u"A4L")
-        return a4.transposed();
-    if (c == u"A5")
-        return a5;
-    return {};
+    return PaperSizes::NamedInches(code);
 }
 
 QString TemplateEditorRules::LabelsOffPaper(const SheetGeometry& g) {
-    const QSizeF paper = PaperInches(g.paperSize);
+    const QSizeF paper = PaperSizes::Inches(g);
     if (paper.isEmpty())
         return {};
     // The values are single precision and typed to two decimals: a label ending on the

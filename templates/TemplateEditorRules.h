@@ -40,7 +40,8 @@ public:
 
     // The paper sizes in the order of the editor's list, and their stored codes.
     static QStringList PaperSizeEntries();
-    static QStringList PaperSizeCodes(); // "LTR", "LTRL", "A4", "A4L", "A5", "USER"
+    // "LTR", "LTRL", "A4", "A4L", "A5", "USER", then the papers added since (PaperSizes).
+    static QStringList PaperSizeCodes();
     // List index of a stored code; an unknown code gives 0 (Letter).
     static int PaperSizeIndex(const QString& code);
     static QString PaperSizeCode(int index);
@@ -63,11 +64,12 @@ public:
     // single column or row is not checked; margins only so far as the labels must fit.
     static QString ValidLabel(const SheetGeometry& inches, const QString& description);
 
-    // The paper a code names, in inches as it lies (landscape turned); empty for "USER" and
-    // unknown codes, whose paper is not known.
+    // The paper a code names, in inches as it lies (landscape turned); empty for "USER",
+    // "ROLL" and unknown codes, whose size the code does not tell.
     static QSizeF PaperInches(const QString& code);
     // The message refusing a sheet whose last label's right or bottom edge lies beyond its
-    // paper; empty when the labels fit or the paper is not known.
+    // paper (named, or of the sheet's own size); empty when the labels fit or the paper is
+    // not known.
     static QString LabelsOffPaper(const SheetGeometry& inches);
 
     // The counts the editor's spin edits allow: 1 to 10 across, 1 to 30 down.

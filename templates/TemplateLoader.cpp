@@ -3,6 +3,7 @@
 #include "storage/TableSchemas.h"
 
 #include "storage/TemplateTable.h"
+#include "templates/RecentTemplates.h"
 #include "templates/TSelectTemplate.h"
 #include "ui/Prompter.h"
 
@@ -23,11 +24,15 @@ bool TemplateLoader::LoadTemplate() {
         ShowInformation(message);
         return false;
     }
+    RecentTemplates recent(dataDirectory_);
     TSelectTemplate dialog(*table, Prompter::MainWindow());
+    dialog.SetRecent(recent.Names());
     dialog.SetPreselect(target_.label->templateName);
     if (Prompter::Current().RunDialog(dialog) != QDialog::Accepted || !table->HasCurrentRecord())
         return false;
     CopyTemplate(table->Current(), *target_.label);
+    // Only a convenience: a QV.INI that cannot be written costs the list, not the template.
+    recent.Remember(table->Current().name);
     if (target_.FitPanelToLabel)
         target_.FitPanelToLabel();
     if (target_.TriggerChange)

@@ -1,65 +1,101 @@
 #include "templates/TemplateTableModel.h"
 
-#include "storage/DataTable.h"
+#include "document/PaperSizes.h"
+#include "storage/TemplateTable.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QPalette>
 
 #include <iterator>
 
 namespace {
 enum class Kind { Text, Number, Count };
 struct Column {
-    const char* field;
     const char* title;
     int chars;
     Kind kind;
 };
-// The name column has no width of its own; 40 characters show every stock name whole.
+// The name column has no width of its own; 40 characters show most names whole.
 const Column Columns[] = {
-    {"TEMPLATE", "Description", 40, Kind::Text}, {"LBLHEIGHT", "Height", 6, Kind::Number},
-    {"LBLWIDTH", "Width", 6, Kind::Number},      {"NBRACROSS", "# Across", 8, Kind::Count},
-    {"NBRDOWN", "# Down", 8, Kind::Count},
+    {"Description", 40, Kind::Text}, {"Height (in)", 6, Kind::Number},
+    {"Width (in)", 6, Kind::Number}, {"# Across", 8, Kind::Count},
+    {"# Down", 8, Kind::Count},      {"Paper", 20, Kind::Text},
 };
 constexpr int ColumnCount = int(std::size(Columns));
 
 // A measurement as the grid shows it: its shortest decimal form ("1", "2.625", "0.1875"),
 // always with "." like every stored number.
-QString CellText(const DataTable& table, const Column& column) {
-    const QString field = QString::fromLatin1(column.field);
-    if (table.IsBlank(field))
-        return {};
-    switch (column.kind) {
-    case Kind::Number:
-        return QString::number(table.Float(field), 'g', 10);
-    case Kind::Count:
-        return QString::number(table.Integer(field));
-    case Kind::Text:
-        break;
-    }
-    return table.Text(field);
+QString Measure(float inches) {
+    return QString::number(double(inches), 'g', 6);
+}
+
+QStringList CellTexts(const LabelTemplate& t) {
+    const SheetGeometry& g = t.geometry;
+    return {t.name,
+            Measure(g.labelHeight),
+            Measure(g.labelWidth),
+            QString::number(g.labelsAcross),
+            QString::number(g.labelsDown),
+            PaperSizes::ShortName(g)};
 }
 } // namespace
 
-TemplateTableModel::TemplateTableModel(DataTable& table, QObject* parent)
+TemplateTableModel::TemplateTableModel(TemplateTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {
     Reload();
 }
 
 void TemplateTableModel::Reload() {
     beginResetModel();
-    rows_.clear();
+    all_.clear();
     const quint32 current = table_.RecNo();
     for (table_.First(); !table_.Eof(); table_.Next()) {
-        Row row{table_.RecNo(), {}};
-        for (const Column& column : Columns)
-            row.values << CellText(table_, column);
-        rows_.append(row);
+        const LabelTemplate t = table_.Current();
+        all_.append({table_.RecNo(), t, CellTexts(t)});
     }
     table_.Go(current);
+    Refilter();
     indicatorRow_ = -1;
     endResetModel();
 }
 
+void TemplateTableModel::SetSearch(const TemplateSearch& search) {
+    beginResetModel();
+    search_ = search;
+    Refilter();
+    indicatorRow_ = -1;
+    endResetModel();
+}
+
+void TemplateTableModel::SetRecent(const QStringList& names) {
+    beginResetModel();
+    recent_ = names;
+    Refilter();
+    indicatorRow_ = -1;
+    endResetModel();
+}
+
+void TemplateTableModel::Refilter() {
+    shown_.clear();
+    QVector<bool> taken(all_.size(), false);
+    // The recent ones first, latest first; each name once.
+    for (const QString& name : recent_)
+        for (int i = 0; i < all_.size(); ++i)
+            if (!taken[i] && all_[i].labelTemplate.name == name) {
+                taken[i] = true;
+                if (search_.Matches(all_[i].labelTemplate))
+                    shown_.append(i);
+                break;
+            }
+    recentShown_ = int(shown_.size());
+    for (int i = 0; i < all_.size(); ++i)
+        if (!taken[i] && search_.Matches(all_[i].labelTemplate))
+            shown_.append(i);
+}
+
 int TemplateTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(rows_.size());
+    return parent.isValid() ? 0 : int(shown_.size());
 }
 
 int TemplateTableModel::columnCount(const QModelIndex& parent) const {
@@ -67,12 +103,22 @@ int TemplateTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TemplateTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rows_.size() || index.column() >= ColumnCount)
+    if (!index.isValid() || index.row() >= shown_.size() || index.column() >= ColumnCount)
         return {};
+    const Row& row = all_.at(shown_.at(index.row()));
     if (role == Qt::DisplayRole)
-        return rows_.at(index.row()).values.at(index.column());
+        return row.values.at(index.column());
     if (role == Qt::TextAlignmentRole && Columns[index.column()].kind != Kind::Text)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::ToolTipRole && index.column() == 0) {
+        const LabelTemplate& t = row.labelTemplate;
+        QString tip = t.name;
+        if (!t.equivalents.isEmpty())
+            tip += QStringLiteral("\nSame sheet: ") + t.equivalents;
+        if (IsRecent(index.row()))
+            tip += QStringLiteral("\nUsed lately");
+        return tip;
+    }
     return {};
 }
 
@@ -81,8 +127,11 @@ QVariant TemplateTableModel::headerData(int section, Qt::Orientation orientation
         return {};
     if (orientation == Qt::Horizontal && section >= 0 && section < ColumnCount)
         return QString::fromLatin1(Columns[section].title);
-    if (orientation == Qt::Vertical)
-        return section == indicatorRow_ ? QStringLiteral("\u25B8") : QString();
+    if (orientation == Qt::Vertical) {
+        if (section == indicatorRow_)
+            return QStringLiteral("\u25B8");
+        return IsRecent(section) ? QStringLiteral("\u2605") : QString();
+    }
     return {};
 }
 
@@ -90,19 +139,27 @@ void TemplateTableModel::SetIndicatorRow(int row) {
     const int previous = indicatorRow_;
     indicatorRow_ = row;
     for (int section : {previous, row})
-        if (section >= 0 && section < rows_.size())
+        if (section >= 0 && section < shown_.size())
             emit headerDataChanged(Qt::Vertical, section, section);
 }
 
 quint32 TemplateTableModel::RecordAt(int row) const {
-    return row >= 0 && row < rows_.size() ? rows_.at(row).record : 0;
+    return row >= 0 && row < shown_.size() ? all_.at(shown_.at(row)).record : 0;
 }
 
 int TemplateTableModel::RowOf(quint32 recordNumber) const {
-    for (int row = 0; row < rows_.size(); ++row)
-        if (rows_.at(row).record == recordNumber)
+    for (int row = 0; row < shown_.size(); ++row)
+        if (all_.at(shown_.at(row)).record == recordNumber)
             return row;
     return -1;
+}
+
+const LabelTemplate* TemplateTableModel::TemplateAt(int row) const {
+    return row >= 0 && row < shown_.size() ? &all_.at(shown_.at(row)).labelTemplate : nullptr;
+}
+
+bool TemplateTableModel::IsRecent(int row) const {
+    return row >= 0 && row < recentShown_;
 }
 
 int TemplateTableModel::ColumnChars(int column) {

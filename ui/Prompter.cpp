@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStatusBar>
 #include <QtDebug>
 
 #include "ui/TInputQueryForm.h"
@@ -107,6 +108,12 @@ void Prompter::ShowHelpTopic(int topic) {
     THelpWindow::Instance().ShowTopic(topic);
 }
 
+void Prompter::ShowStatus(const QString& message) {
+    constexpr int kShownMs = 15000;
+    if (auto* window = qobject_cast<QMainWindow*>(MainWindow()))
+        window->statusBar()->showMessage(message, kShownMs);
+}
+
 QString Prompter::GetSaveFileName(const QString& caption, const QString& suggested,
                                   const QString& filter) {
     return QFileDialog::getSaveFileName(BoxParent(), caption, suggested, filter);
@@ -175,6 +182,9 @@ void ShowRuntimeError(const QString& message) {
 }
 void ShowHelpTopic(int topic) {
     Prompter::Current().ShowHelpTopic(topic);
+}
+void ShowStatus(const QString& message) {
+    Prompter::Current().ShowStatus(Prompter::ShownText(message));
 }
 QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter) {
     return Prompter::Current().GetSaveFileName(caption, suggested, filter);

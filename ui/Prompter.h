@@ -41,6 +41,9 @@ public:
     virtual void ShowRuntimeError(const QString& message);
     // Opens the help window at a topic number.
     virtual void ShowHelpTopic(int topic);
+    // A passing note of what a command did ("4 sheets written to badges.pdf"), in the main
+    // window's status line; it needs no answer.
+    virtual void ShowStatus(const QString& message);
     // Any other modal dialog of the program: centred over the main window and run; returns
     // its result (QDialog::Accepted or Rejected).
     virtual int RunDialog(QDialog& dialog);
@@ -70,4 +73,5 @@ bool AskYesNoDefaultNo(const QString& message, const QString& caption);
 bool EnterText(const QString& title, const QString& prompt, QString& text);
 void ShowRuntimeError(const QString& message);
 void ShowHelpTopic(int topic);
+void ShowStatus(const QString& message);
 QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter);

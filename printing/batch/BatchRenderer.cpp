@@ -1,7 +1,5 @@
 #include "BatchRenderer.h"
 
-#include "StagedOutput.h"
-
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,15 +7,19 @@
 #include <exception>
 #include <memory>
 #include <stdexcept>
+#include <unistd.h>
 
 #include "document/ChosenPositions.h"
 #include "merge/MergeRun.h"
 #include "merge/MergeSource.h"
 #include "merge/MergeSourceError.h"
 #include "merge/MergeSourceRegistry.h"
+#include "printing/OutputError.h"
+#include "printing/OutputFile.h"
 #include "printing/PrinterAlignmentSettings.h"
 #include "printing/SheetJob.h"
 #include "printing/SheetJobObserver.h"
+#include "printing/StagedOutput.h"
 #include "printing/TReportImage.h"
 #include "printing/TReportPdfWriter.h"
 #include "printing/TReportPrinter.h"
@@ -99,6 +101,73 @@ private:
     QTextStream& err_;
 };
 
+// Why the output named cannot be written at all (a device, a FIFO, a folder given as the
+// PDF; a file given as the folder of the images), or "".
+QString OutputRefusal(const BatchRenderer::Options& options) {
+    if (options.pdfFile == QLatin1String("-"))
+        return {};
+    if (!options.pdfFile.isEmpty())
+        return StagedOutput::Refusal(options.pdfFile);
+    const QFileInfo folder(options.pngFolder);
+    if (folder.exists() && !folder.isDir())
+        return QStringLiteral("%1 is not a folder; --png names the folder the images go into")
+            .arg(options.pngFolder);
+    return {};
+}
+
+// The file is written under a partial name and put in place once it is complete.
+void RenderPdf(const SheetJob& job, const PrinterAlignment& alignment, const QString& file,
+               SheetJobObserver& observer) {
+    TReportPdfWriter writer(file);
+    writer.SetAlignment(alignment);
+    job.Render(writer, &observer);
+}
+
+// "-": the PDF goes to the standard output as it is made; a failed write still fails the run.
+void RenderPdfToStandardOutput(const SheetJob& job, const PrinterAlignment& alignment,
+                               SheetJobObserver& observer) {
+    OutputFile out(STDOUT_FILENO, QStringLiteral("the standard output"));
+    TReportPdfWriter writer(out);
+    writer.SetAlignment(alignment);
+    job.Render(writer, &observer);
+}
+
+// One image per sheet, each written and synced as soon as it is drawn; none is put in place
+// before the last is complete. A folder this run made is removed again when it fails.
+void RenderPngs(const SheetJob& job, const PrinterAlignment& alignment,
+                const BatchRenderer::Options& options, SheetJobObserver& observer) {
+    const QString folder = options.pngFolder;
+    const bool madeFolder = !QFileInfo::exists(folder);
+    if (!QDir().mkpath(folder))
+        throw OutputError("cannot create the folder " + folder.toStdString());
+    StagedOutput output;
+    try {
+        TReportImage images(options.dpi);
+        images.SetAlignment(alignment);
+        images.OnPage = [&](const QImage& page, int number) {
+            const QString file = QDir(folder).filePath(
+                QStringLiteral("sheet-%1.png").arg(number, 4, 10, QLatin1Char('0')));
+            const QString refusal = StagedOutput::Refusal(file);
+            if (!refusal.isEmpty())
+                throw OutputError(refusal.toStdString());
+            OutputFile& device = output.Stage(file);
+            page.save(&device, "PNG");
+            QString error;
+            if (!output.Finish(error))
+                throw OutputError(error.toStdString());
+        };
+        job.Render(images, &observer);
+        QString error;
+        if (!output.Commit(error))
+            throw OutputError(error.toStdString());
+    } catch (...) {
+        output.Discard();
+        if (madeFolder)
+            QDir().rmdir(folder); // only when nothing else came to be in it
+        throw;
+    }
+}
+
 } // namespace
 
 QString BatchRenderer::Usage() {
@@ -113,7 +182,8 @@ QString BatchRenderer::Usage() {
                "  --label TEXT       the label's description (case does not matter)\n"
                "  --sheets N         number of sheets, 1 to 9999 (default 1)\n"
                "  --positions LIST   only these positions, row:column counted from 1\n"
-               "  --pdf FILE         write one PDF file, a page per sheet\n"
+               "  --pdf FILE         write one PDF file, a page per sheet; - writes it to the\n"
+               "                     standard output\n"
                "  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER\n"
                "  --dpi N            resolution of the PNG images, 30 to 1200 (default 300);\n"
                "                     refused with --pdf\n"
@@ -123,7 +193,8 @@ QString BatchRenderer::Usage() {
                "                     move the drawing by the printer's alignment stored in QV.INI\n"
                "  --merge FILE       one label per record of FILE (kinds below); {Field} in a\n"
                "                     text is the record's field; the records decide the sheets\n"
-               "  --copies N         with --merge: labels per record, 1 to 9999 (default 1)\n"
+               "  --copies N         with --merge: labels per record, 1 to 9999 (default 1); a\n"
+               "                     merge of more than 1,000,000 sheets is refused\n"
                "  --collate          with --merge: all the records once per copy, instead of\n"
                "                     each record's copies together\n"
                "  --outlines         draw the outline of every label printed\n"
@@ -137,12 +208,15 @@ QString BatchRenderer::Usage() {
            QStringLiteral(
                "\n"
                "The label table is only read, without its lock, so the program may run meanwhile.\n"
-               "Files appear only when the whole run succeeded; a failed run leaves existing "
-               "files\n"
-               "as they were.\n"
-               "Exit codes: 0 success, 2 bad usage, 3 label or table not found or a merge file\n"
-               "missing or unreadable, 4 the table cannot be read (damaged) or rendering "
-               "failed.\n");
+               "Files appear only when the whole run succeeded and every byte reached the disk; "
+               "a\n"
+               "failed run leaves existing files as they were. A symbolic link is written "
+               "through;\n"
+               "a device, named pipe or folder is refused.\n"
+               "Exit codes: 0 success, 2 bad usage or an output that is not a file, 3 label or\n"
+               "table not found or a merge file missing, unreadable or not a regular file, 4 the\n"
+               "table cannot be read (damaged), rendering failed or an output could not be\n"
+               "written.\n");
 }
 
 bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QString& error) {
@@ -250,6 +324,11 @@ int BatchRenderer::Print(const SheetJob& job, const QString& directory, const QS
 }
 
 int BatchRenderer::Run(const Options& options, QTextStream& err) {
+    const QString refusal = OutputRefusal(options);
+    if (!refusal.isEmpty()) {
+        err << "quorvane-batch: " << refusal << "\n";
+        return BadUsage;
+    }
     const QString directory =
         options.directory.isEmpty() ? DataDirectory::Path() : options.directory;
     const QString path = LabelTable::PathIn(directory);
@@ -306,6 +385,11 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
             err << "quorvane-batch: " << error.Message() << "\n";
             return NotFound;
         }
+        const QString tooMany = merge->SheetLimitError(job.Label.geometry, job.Selection);
+        if (!tooMany.isEmpty()) {
+            err << "quorvane-batch: " << tooMany << "\n";
+            return BadUsage;
+        }
         const QString warning = merge->MissingFieldsWarning(job.ObjectsText);
         if (!warning.isEmpty())
             err << "quorvane-batch: " << warning << "\n";
@@ -319,45 +403,18 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     if (!options.printer.isEmpty())
         return Print(job, directory, options.printer, err);
 
-    // Every file is written under a temporary name and put in place once all are complete.
-    StagedOutput output;
-    bool madeFolder = false;
     WarningsTo warnings(err);
-
     try {
-        if (!options.pdfFile.isEmpty()) {
-            {
-                TReportPdfWriter writer(output.Stage(options.pdfFile));
-                writer.SetAlignment(alignment);
-                job.Render(writer, &warnings);
-            }
-        } else {
-            madeFolder = !QFileInfo::exists(options.pngFolder);
-            if (!QDir().mkpath(options.pngFolder))
-                throw std::runtime_error("cannot create the folder " +
-                                         options.pngFolder.toStdString());
-            TReportImage images(options.dpi);
-            images.SetAlignment(alignment);
-            QString saveError;
-            images.OnPage = [&](const QImage& page, int number) {
-                const QString file =
-                    QDir(options.pngFolder)
-                        .filePath(
-                            QStringLiteral("sheet-%1.png").arg(number, 4, 10, QLatin1Char('0')));
-                if (saveError.isEmpty() && !page.save(output.Stage(file), "PNG"))
-                    saveError = QStringLiteral("cannot write ") + file;
-            };
-            job.Render(images, &warnings);
-            if (!saveError.isEmpty())
-                throw std::runtime_error(saveError.toStdString());
-        }
-        QString commitError;
-        if (!output.Commit(commitError))
-            throw std::runtime_error(commitError.toStdString());
+        if (options.pdfFile == QLatin1String("-"))
+            RenderPdfToStandardOutput(job, alignment, warnings);
+        else if (!options.pdfFile.isEmpty())
+            RenderPdf(job, alignment, options.pdfFile, warnings);
+        else
+            RenderPngs(job, alignment, options, warnings);
+    } catch (const OutputError& error) {
+        err << "quorvane-batch: " << error.what() << "\n";
+        return RenderFailed;
     } catch (const std::exception& error) {
-        output.Discard();
-        if (madeFolder)
-            QDir().rmdir(options.pngFolder); // only when nothing else came to be in it
         err << "quorvane-batch: rendering failed: " << error.what() << "\n";
         return RenderFailed;
     }

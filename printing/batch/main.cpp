@@ -4,8 +4,11 @@
 #include <cstdio>
 
 #include "BatchRenderer.h"
+#include "printing/PartialFiles.h"
 
 int main(int argc, char* argv[]) {
+    // Before any thread starts: a partial output file is removed when the run is stopped.
+    PartialFiles::InstallSignalCleanup();
     // Nothing is ever shown: no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,5 +1,6 @@
 // Writes the stock template table (QVLTPL.DBF with its index QVLTPL.CDX) from the text
-// source of truth, templates/stock-templates.csv, using the program's own table engine.
+// source of truth, templates/stock-templates.csv (itself written from gLabels' template files
+// by templates/tools/make_stock_catalogue), using the program's own table engine.
 // Run by the build; the result is shipped inside the program and copied to a user's data
 // directory only when that directory has no template table yet.
 //
@@ -72,7 +73,10 @@ void WriteRow(dbf::Table& table, const std::vector<std::string>& header,
             table.setText(field.name, row[i]);
             break;
         case 'N':
-            table.setFloat(field.name, ParseNumber(row[i]));
+            if (row[i].empty())
+                table.setBlank(field.name); // a sheet size its paper code already tells
+            else
+                table.setFloat(field.name, ParseNumber(row[i]));
             break;
         case 'L':
             if (row[i] != "T" && row[i] != "F")

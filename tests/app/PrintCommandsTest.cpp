@@ -18,6 +18,7 @@
 
 #include <algorithm>
 
+#include "BatchProcess.h"
 #include "MainWindowFixture.h"
 #include "document/ChosenPositions.h"
 #include "designer/LabelItems.h"
@@ -37,27 +38,6 @@ const QString kBox =
     QStringLiteral("LABELITEM=RECTANGLE\nTOP=0.1\nLEFT=0.1\nWIDTH=0.5\nHEIGHT=0.5\nLINECOLOR=0\n"
                    "LINETHICKNESS=1\nCOLOR=0\nBRUSHSTYLE=SOLID\nROUNDING=0\nNOTHING=NOTHING\n");
 
-struct BatchResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-BatchResult RunBatch(const QStringList& arguments) {
-    QProcess process;
-    process.setProgram(QCoreApplication::applicationDirPath() +
-                       QStringLiteral("/../../app/quorvane-batch"));
-    process.setArguments(arguments);
-    process.start();
-    BatchResult result;
-    if (!process.waitForFinished(120000))
-        return result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
-
 class PrintCommandsTest : public MainWindowTest {
 protected:
     void SetUp() override {
@@ -69,17 +49,24 @@ protected:
 
 } // namespace
 
-TEST_F(PrintCommandsTest, MenuCommandsExplainWhenNoPrinterIsInstalled) {
+// Without a printer, printing opens the print dialog (which offers a PDF file) and the
+// preview shows the sheet; the printer's own settings explain that there is none.
+TEST_F(PrintCommandsTest, MenuCommandsWithoutAPrinter) {
     SaveNewLabel(QStringLiteral("Parcels"));
     window->Printing().PrintersInstalled = [] { return false; };
     ASSERT_TRUE(window->mnuPrintLabels->isEnabled());
+    prompts.Then(Answer::Dialog(false)); // the print dialog, cancelled
     window->mnuPrintLabels->trigger();
+    prompts.Then(Answer::Dialog(
+        true, [](QDialog& dialog) { dynamic_cast<TLabelPrint&>(dialog).FormActivate(); }));
+    prompts.Then(Answer::Dialog(true)); // the preview window
     window->mnuPreviewLabels->trigger();
+    EXPECT_EQ(window->Printing().LastOutcome(), PrintJobs::Outcome::Completed);
     window->mnuPrinterSetup->trigger();
     window->mnuPrinterAlignment->trigger();
     EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
-              QStringList({"No printers installed", "No printers installed - cannot preview",
-                           "No printers installed", "No printers installed"}));
+              QStringList({"No printers installed", "No printers installed"}));
+    EXPECT_EQ(prompts.Unanswered(), 0u);
     // "Printer &Alignment…" follows "P&rinter Setup" in the File menu.
     const QList<QAction*> file = window->mnuFile->actions();
     const qsizetype setup = file.indexOf(window->mnuPrinterSetup);

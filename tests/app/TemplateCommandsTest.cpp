@@ -19,10 +19,10 @@ using Answer = ScriptedPrompter::Answer;
 
 namespace {
 
-const QString Avery5160 = QStringLiteral("Avery 5160 Address 1\" x 2-5/8\" (30)");     // 3 x 10, RR
-const QString Avery5663 = QStringLiteral("Avery 5663 Address 2\" x 4-1/4\" (10)");     // 2 x 5, SR
-const QString Round3x3 = QStringLiteral("Avery 3274.3 Round 2-1/2\" (9)");             // 3 x 3, RE
-const QString Square3x3 = QStringLiteral("Avery 3274.1 Square 2-1/2\" x 2-1/2\" (9)"); // 3 x 3, SR
+const QString Avery5160 = QStringLiteral("Avery 5160 Address Labels");     // 3 x 10, RR
+const QString Avery5663 = QStringLiteral("Avery 5663 Address Labels");     // 2 x 5, SR
+const QString Round3x3 = QStringLiteral("Avery 3274.3 Large Round Labels"); // 3 x 3, RE
+const QString Square3x3 = QStringLiteral("Avery 3274.1 Square Labels");    // 3 x 3, SR
 const QString ConfigureQuestion = QStringLiteral(
     "This feature allows you to replace your current label template with another. Proceed?");
 
@@ -87,7 +87,7 @@ TEST_F(TemplateCommandsTest, NewLabelAppliesTheChosenTemplateAndFitsThePanel) {
     EXPECT_EQ(Description(), "{untitled label}");
     EXPECT_TRUE(Changed());
     EXPECT_EQ(Label().templateName, Avery5160);
-    const SheetGeometry expected{1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"};
+    const SheetGeometry expected{1.0f, 2.625f, 3, 10, 0.5f, 0.1563f, 2.7813f, 1.0f, "LTR", "RR"};
     EXPECT_EQ(Label().geometry, expected);
     EXPECT_EQ(window->LabelPanel->size(), QSize(252, 96));
     EXPECT_EQ(window->LabelPanel->Shape(), lsRoundRect);
@@ -99,7 +99,8 @@ TEST_F(TemplateCommandsTest, NewLabelAppliesTheChosenTemplateAndFitsThePanel) {
     window->SaveButton->click();
     RestartWindow();
     SheetGeometry stored = expected;
-    stored.leftMargin = 0.188f;
+    stored.leftMargin = 0.156f;
+    stored.horizontalPitch = 2.781f;
     EXPECT_EQ(Label().templateName, Avery5160);
     EXPECT_EQ(Label().geometry, stored);
 }

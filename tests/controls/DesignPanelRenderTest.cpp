@@ -46,7 +46,7 @@ TPim3DLabel* AddText(TCanvasPanel& panel, TPim3DLabel* label, const QString& tex
 }
 
 TPimShape* AddShape(TCanvasPanel& panel, TShapeType kind, QRect box, int pen, ColorValue penColour,
-                    int brushStyle, ColorValue brushColour) {
+                    TBrushStyle brushStyle, ColorValue brushColour) {
     auto* shape = new TPimShape(&panel);
     shape->setShape(kind);
     shape->setGeometry(box);

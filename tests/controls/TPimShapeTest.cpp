@@ -8,7 +8,7 @@ namespace {
 const QColor kPen(0, 0, 255);
 const QColor kFill(0, 160, 0);
 
-void Style(TPimShape& shape, TShapeType kind, QSize size, int penWidth, int brushStyle) {
+void Style(TPimShape& shape, TShapeType kind, QSize size, int penWidth, TBrushStyle brushStyle) {
     shape.setShape(kind);
     shape.resize(size);
     shape.setPenColor(QColorToColorValue(kPen));
@@ -125,7 +125,7 @@ TEST(TPimShape, EllipseTouchesTheMiddleOfEachSide) {
 
 TEST(TPimShape, BrushStylesFillInTheirOrder) {
     const QRect inside(10, 10, 40, 40);
-    auto interior = [&](int style) {
+    auto interior = [&](TBrushStyle style) {
         TPimShape shape;
         Style(shape, stRectangle, QSize(60, 60), 1, style);
         return RenderOnWhite(shape).copy(inside);
@@ -204,7 +204,7 @@ TEST(TPimShape, BrushStylesFillInTheirOrder) {
     EXPECT_LT(count(diagonalCross, kFill), area / 2);
 
     // A style no version writes fills nothing rather than failing.
-    EXPECT_EQ(count(interior(12), QColor(Qt::white)), area);
+    EXPECT_EQ(count(interior(TBrushStyle(12)), QColor(Qt::white)), area);
 }
 
 TEST(TPimShape, PropertyChangesShowOnTheNextPaint) {

@@ -36,8 +36,15 @@ namespace {
 
 const QString SourceMark = QStringLiteral("@SRC@");
 
+// The checkout's folder, padded with slashes to a length of 2 modulo 4 (as the folder the
+// corpus was recorded in): a stored text ends with a filler line when its length is a multiple
+// of 4, so the saved bytes of a label naming files under the checkout must not depend on how
+// long the checkout's path is.
 QString SourceRoot() {
-    return QDir(TestDataPath(QStringLiteral("../.."))).canonicalPath();
+    QString root = QDir(TestDataPath(QStringLiteral("../.."))).canonicalPath();
+    while (root.size() % 4 != 2)
+        root += u'/';
+    return root;
 }
 
 struct CorpusLabel {
@@ -76,8 +83,10 @@ std::vector<CorpusLabel> ReadCorpus() {
 }
 
 // What one label left behind: every field of its record after the save, and the messages
-// and questions its load and save showed.
-QJsonObject Outcome(const LabelTable& table, const ScriptedPrompter& prompts, size_t shownBefore) {
+// and questions its load and save showed (those from shownBefore on, but for the ones from
+// exportFrom to exportTo, which the export for the pixel comparison showed).
+QJsonObject Outcome(const LabelTable& table, const ScriptedPrompter& prompts, size_t shownBefore,
+                    size_t exportFrom, size_t exportTo) {
     QJsonObject fields;
     for (const dbf::FieldDef& field : LabelTableFields()) {
         const QString name = QString::fromLatin1(field.name.c_str());
@@ -87,9 +96,24 @@ QJsonObject Outcome(const LabelTable& table, const ScriptedPrompter& prompts, si
     QJsonArray shown;
     const auto& history = prompts.History();
     for (size_t i = shownBefore; i < history.size(); ++i)
-        shown.append(history[i].kind + u'|' + history[i].caption + u'|' +
-                     QString(history[i].message).replace(SourceRoot(), SourceMark));
+        if (i < exportFrom || i >= exportTo)
+            shown.append(history[i].kind + u'|' + history[i].caption + u'|' +
+                         QString(history[i].message).replace(SourceRoot(), SourceMark));
     return {{QStringLiteral("fields"), fields}, {QStringLiteral("shown"), shown}};
+}
+
+// The writer ends the objects text with a filler line when its length is a multiple of 4, so
+// whether a text that names files of the source tree has one depends on where the tree lies
+// (the folder's name length): it is left out of the comparison for such texts.
+QJsonValue WithoutPathFiller(const QJsonValue& part) {
+    QJsonObject fields = part.toObject();
+    const QString filler = QStringLiteral("NOTHING=NOTHING\r\n");
+    QString objects = fields.value(QStringLiteral("OBJECTS")).toString();
+    if (!part.isObject() || !objects.contains(SourceMark) || !objects.endsWith(filler))
+        return part;
+    objects.chop(filler.size());
+    fields.insert(QStringLiteral("OBJECTS"), objects);
+    return fields;
 }
 
 class LabelCorpusTest : public ::testing::Test {
@@ -139,15 +163,18 @@ TEST_F(LabelCorpusTest, EveryLabelLoadsAndSavesExactlyAsRecorded) {
         const size_t shownBefore = prompts.History().size();
         records.LoadFromLabelFile();
         ASSERT_EQ(window->Descript->text(), description);
+        const size_t exportFrom = prompts.History().size();
         if (!pdfDir.isEmpty()) {
-            const QString pdf = QDir(pdfDir).filePath(QStringLiteral("%1.pdf").arg(int(i), 3, 10, QLatin1Char('0')));
+            const QString pdf = QDir(pdfDir).filePath(
+                QStringLiteral("%1.pdf").arg(int(i), 3, 10, QLatin1Char('0')));
             EXPECT_EQ(window->Printing().ExportPdf(pdf, 1), PrintJobs::Outcome::Completed)
                 << description.toStdString();
         }
+        const size_t exportTo = prompts.History().size();
         ASSERT_TRUE(records.TriggerChange());
         window->SaveButton->click();
         ASSERT_FALSE(records.Changed()) << description.toStdString();
-        results.insert(description, Outcome(table, prompts, shownBefore));
+        results.insert(description, Outcome(table, prompts, shownBefore, exportFrom, exportTo));
     }
 
     if (!recordFile.isEmpty()) {
@@ -165,7 +192,8 @@ TEST_F(LabelCorpusTest, EveryLabelLoadsAndSavesExactlyAsRecorded) {
         const QJsonObject got = results.value(it.key()).toObject();
         const QJsonObject want = it.value().toObject();
         for (const QString& part : {QStringLiteral("fields"), QStringLiteral("shown")}) {
-            const QJsonValue a = got.value(part), b = want.value(part);
+            const QJsonValue a = WithoutPathFiller(got.value(part)),
+                             b = WithoutPathFiller(want.value(part));
             if (a == b)
                 continue;
             ++differing;

@@ -136,8 +136,8 @@ TEST(PrintItemsReader, StringsStartEmptyInEachBlockWhileNumbersAndFlagsCarryOver
     EXPECT_TRUE(read.items[2].stretch);
     EXPECT_EQ(read.items[2].angle, 90);
     EXPECT_EQ(read.items[0].orientation, u'V');
-    EXPECT_EQ(read.items[0].brushStyle, 1); // clear until a block names another
-    EXPECT_EQ(read.items[2].brushStyle, 0);
+    EXPECT_EQ(read.items[0].brushStyle, TBrushStyle::Clear); // clear until a block names another
+    EXPECT_EQ(read.items[2].brushStyle, TBrushStyle::Solid);
 }
 
 TEST(PrintItemsReader, PenWidthIsNegatedHundredthsOfAnInchAt96PerInch) {

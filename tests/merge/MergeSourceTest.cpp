@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <sys/stat.h>
 
 #include "merge/CsvMergeSource.h"
 #include "merge/CsvReader.h"
@@ -157,6 +159,32 @@ TEST_F(MergeSourceTest, BadCsvFilesNameTheFileLineAndRecord) {
     EXPECT_EQ(SourceFault(unnamed), unnamed + ": field 2 of the first row has no name");
     const QString missing = dir.filePath(QStringLiteral("gone.csv"));
     EXPECT_EQ(SourceFault(missing), missing + ": the file cannot be opened");
+
+    // What is not a file is refused at once: a folder is not "empty", and a FIFO, which
+    // would wait for a writer for ever, is never opened.
+    QDir(dir.path()).mkdir(QStringLiteral("folder.csv"));
+    const QString folder = dir.filePath(QStringLiteral("folder.csv"));
+    EXPECT_EQ(SourceFault(folder), folder + ": not a regular file but a folder");
+    const QString fifo = dir.filePath(QStringLiteral("fifo.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(SourceFault(fifo), fifo + ": not a regular file");
+    const QString fifoTable = dir.filePath(QStringLiteral("fifo.dbf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifoTable).constData(), 0600), 0);
+    EXPECT_EQ(SourceFault(fifoTable), fifoTable + ": not a regular file");
+}
+
+// The file is opened once and read from its start again at every rewind: what is printed is
+// what was checked, even when another program replaces the file meanwhile.
+TEST_F(MergeSourceTest, CsvIsOpenedOnceAndRewoundInPlace) {
+    const QString path = Write(QStringLiteral("people.csv"), "Name\nAda\nGrace\n");
+    const std::unique_ptr<MergeSource> source = MergeSource::Open(path);
+    EXPECT_EQ(source->Validate(), 2);
+    ASSERT_TRUE(QFile::remove(path));
+    Write(QStringLiteral("people.csv"), "Other\nX\n");
+    source->Rewind();
+    EXPECT_EQ(Records(*source), (QStringList{"Ada", "Grace"}));
+    source->Rewind();
+    EXPECT_EQ(Records(*source), (QStringList{"Ada", "Grace"}));
 }
 
 // A table written by another program (the python dbf package): character, numeric, logical,

@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -389,4 +390,69 @@ TEST(CupsPrint, PrinterAlignmentMovesPrinterJobsOnlyAndItsTestSheetPrints) {
             EXPECT_NEAR(cross.center().y(), at.y(), 1) << row << column;
             EXPECT_NEAR(cross.width(), 0.2 * 150, 2);
         }
+}
+
+// A label printer's roll: every page of the job is one label long, its size the roll's width
+// by one page's length, and each carries its label with its counter.
+TEST(CupsPrint, RollPrintsEveryLabelOnAPageOfItsOwnSize) {
+    const QString why = WhyNoQueue();
+    if (!why.isEmpty())
+        GTEST_SKIP() << "Skipping the CUPS print test: " << why.toStdString();
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "pdfinfo is not installed (package poppler-utils)";
+    ASSERT_TRUE(TReportPrinter::UsePrinter(QueueName()));
+    // A 3.5 x 1.125 in address label on a roll, 1/8 in of backing between labels.
+    CurrentLabel label;
+    label.description = QStringLiteral("QV Roll Job"); // the spooled document's name
+    label.geometry = {1.125f, 3.5f, 1, 1, 0.0625f, 0, 3.5f, 1.25f, "ROLL", "RR", 3.5f, 1.25f};
+    const QString objects = QStringLiteral(
+        "LABELITEM=COUNTER\nTOP=0.3\nLEFT=0.2\nWIDTH=1\nHEIGHT=0.3\nFONTSIZE=14\nFONTCOLOR=0\n"
+        "ANGLE=0\nFONTNAME=Arial\nFONTBOLD=N\nFONTITALIC=N\nFONTUNDER=N\nRELATIVEX=0\n"
+        "RELATIVEY=0\nSTARTINGNUMBER=1\nREPEATEACH=1\nNOTHING=NOTHING\n");
+    ChosenPositions selection;
+    LabelOf onScreen(label, objects);
+    PrintJobs jobs(nullptr, onScreen, selection);
+    jobs.MainReportPrinter().SetCopies(1);
+    ScriptedPrompter prompter;
+    prompter.Then(ScriptedPrompter::Answer::Dialog(true, [](QDialog& dialog) {
+        auto& window = static_cast<TLabelPrint&>(dialog);
+        window.LabelReportPrinter->Title = QStringLiteral("QV Roll Job");
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.RunFinished(), 20000);
+    }));
+    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+    ASSERT_EQ(jobs.DoPRint(true, 3), PrintJobs::Outcome::Completed);
+    const QString pdf = WaitForNewPdf(started, QStringLiteral("QV_Roll_Job*.pdf"));
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived in " << OutputFolder().toStdString();
+
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"),
+               {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                QStringLiteral("3"), pdf});
+    ASSERT_TRUE(info.waitForFinished(20000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\b"))))
+        << text.toStdString();
+    for (int page = 1; page <= 3; ++page)
+        EXPECT_TRUE(text.contains(QRegularExpression(
+            QStringLiteral("Page\\s+%1 size:\\s+252 x 90 pts").arg(page))))
+            << text.toStdString(); // 3.5 x 1.25 in
+    // Each page carries its label's counter.
+    QTemporaryDir dir;
+    const QString stem = dir.filePath(QStringLiteral("roll"));
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"),
+                                                   QStringLiteral("-png"), pdf, stem});
+    for (int page = 1; page <= 3; ++page) {
+        const QImage image(stem + QStringLiteral("-%1.png").arg(page));
+        ASSERT_EQ(image.size(), QSize(350, 125)) << page;
+        EXPECT_FALSE(RenderProbe::InkBox(image.convertToFormat(QImage::Format_RGB32),
+                                         QRect(15, 30, 100, 60))
+                         .isNull())
+            << page;
+    }
+    if (const QString keep = qEnvironmentVariable("QV_PICTURE_DIR"); !keep.isEmpty()) {
+        QDir().mkpath(keep);
+        QFile::remove(QDir(keep).filePath(QStringLiteral("roll-page-1.png")));
+        QFile::copy(stem + QStringLiteral("-1.png"), QDir(keep).filePath(QStringLiteral("roll-page-1.png")));
+    }
 }

@@ -136,6 +136,33 @@ TEST_F(MergePrintTest, RecordsFollowTheVisitingOrderOverChosenPositionsAndSheets
     EXPECT_EQ(sets.SheetsFor(3), 4);
 }
 
+// Records times copies is counted in 64 bits, and a job past the limit is refused before
+// anything is drawn rather than wrapped round to a blank page.
+TEST_F(MergePrintTest, HugeJobsAreCountedWholeAndRefusedPastTheLimit) {
+    auto source = Csv(Names(250000));
+    MergeRun run(*source, 9999);
+    EXPECT_EQ(run.Records(), 250000);
+    EXPECT_EQ(run.SheetsFor(1), 2499750000LL);
+    EXPECT_EQ(run.SheetsFor(30), 83325000LL);
+    const QString refusal = run.SheetLimitError(Sheet(3, 10), selection);
+    EXPECT_EQ(refusal, QStringLiteral("250,000 records with 9,999 copies each would take "
+                                      "83,325,000 sheets; one job prints at most 1,000,000 "
+                                      "sheets."));
+    EXPECT_THROW(Pages(Sheet(3, 10), Text(QStringLiteral("{Name}")), run), std::runtime_error);
+    MergeRun fits(*source, 4);
+    EXPECT_EQ(fits.SheetLimitError(Sheet(1, 1), selection), QString());
+}
+
+// A field that holds line breaks (a quoted address) prints on its one line, the breaks
+// as blanks.
+TEST_F(MergePrintTest, LineBreaksInAFieldPrintAsBlanks) {
+    auto source = Csv("Street\n\"12 St James's Square,\r\nApt 3\"\n\"\tIndented\n\"\n");
+    MergeRun run(*source, 1);
+    const auto pages = Pages(Sheet(2, 1), Text(QStringLiteral("{Street}")), run);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].TextList(), QStringList({"12 St James's Square, Apt 3", "Indented"}));
+}
+
 TEST_F(MergePrintTest, SubstitutionEscapesCounterAndMissingFields) {
     auto source = Csv("First,Last Name\nAda,Lovelace\n");
     MergeRun run(*source, 1);

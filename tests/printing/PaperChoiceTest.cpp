@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document/SheetGeometry.h"
 #include "printing/PaperChoice.h"
 #include "printing/TReportImage.h"
 
@@ -31,10 +32,10 @@ TEST(PaperChoice, PaperCodesAndOrientationFromThePaperSize) {
 TEST(PaperChoice, UnsupportedPaperGivesTheMessageAndUserPaperIsNeverChecked) {
     LetterOnly device;
     EXPECT_EQ(PaperChoice::Check(device, QStringLiteral("LTRL")), QString());
-    EXPECT_EQ(PaperChoice::Check(device, QStringLiteral("A4L")),
-              QStringLiteral("The current printer does not support:A4L paper size."));
+    EXPECT_EQ(PaperChoice::Check(device, QStringLiteral("A4L"), QStringLiteral("PDF")),
+              QStringLiteral("The printer \"PDF\" has no A4 paper."));
     EXPECT_EQ(PaperChoice::Check(device, QStringLiteral("A5")),
-              QStringLiteral("The current printer does not support:A5 paper size."));
+              QStringLiteral("The printer has no A5 paper."));
     EXPECT_EQ(PaperChoice::Check(device, QStringLiteral("USER")), QString());
 }
 
@@ -46,4 +47,49 @@ TEST(PaperChoice, AppliedPaperSetsThePageInInches) {
     EXPECT_NEAR(device.PageSizeInches().width(), 148 / 25.4, 0.01);
     EXPECT_NEAR(device.PageSizeInches().height(), 210 / 25.4, 0.01);
     EXPECT_EQ(device.Orientation(), TReportOrientation::Portrait);
+}
+
+TEST(PaperChoice, LargerPapersAndPapersOfTheirOwnSize) {
+    const auto is = [](const char* size, int code, TReportOrientation orientation) {
+        const PaperChoice choice = PaperChoice::ForPaperSize(QString::fromLatin1(size));
+        return choice.PaperCode == code && choice.Orientation == orientation;
+    };
+    EXPECT_TRUE(is("A3", 8, TReportOrientation::Portrait));
+    EXPECT_TRUE(is("A3L", 8, TReportOrientation::Landscape));
+    EXPECT_TRUE(is("A5L", 11, TReportOrientation::Landscape));
+    EXPECT_TRUE(is("LGL", 5, TReportOrientation::Portrait));
+    EXPECT_TRUE(is("LGLL", 5, TReportOrientation::Landscape));
+    EXPECT_TRUE(is("TAB", 3, TReportOrientation::Portrait));
+    EXPECT_TRUE(is("TABL", 3, TReportOrientation::Landscape));
+    EXPECT_TRUE(is("ROLL", 0, TReportOrientation::Portrait));
+
+    TReportImage device(100);
+    const struct {
+        const char* code;
+        QSizeF inches;
+    } named[] = {{"A3", QSizeF(297, 420) / 25.4}, {"LGLL", {14, 8.5}}, {"TAB", {11, 17}}};
+    for (const auto& n : named) {
+        SheetGeometry g{1, 2, 1, 1, 0, 0, 2, 1, n.code, "SR"};
+        PaperChoice::Apply(device, g);
+        EXPECT_NEAR(device.PageSizeInches().width(), n.inches.width(), 0.01) << n.code;
+        EXPECT_NEAR(device.PageSizeInches().height(), n.inches.height(), 0.01) << n.code;
+    }
+    // A roll's page is its width by one page's length; a paper of its own size likewise.
+    SheetGeometry roll{1.125f, 3.5f, 1, 1, 0.0625f, 0, 3.5f, 1.25f, "ROLL", "RR", 3.5f, 1.25f};
+    PaperChoice::Apply(device, roll);
+    EXPECT_EQ(device.SelectedPaper(), 0);
+    EXPECT_EQ(device.PageSizeInches(), QSizeF(3.5, 1.25));
+    SheetGeometry user = roll;
+    user.paperSize = "USER";
+    user.sheetWidth = 4;
+    user.sheetHeight = 6;
+    PaperChoice::Apply(device, user);
+    EXPECT_EQ(device.PageSizeInches(), QSizeF(4, 6));
+    // The next job on a named paper does not keep the size of the last.
+    PaperChoice::Apply(device, SheetGeometry{1, 2, 1, 1, 0, 0, 2, 1, "LTR", "SR"});
+    EXPECT_EQ(device.PageSizeInches(), QSizeF(8.5, 11));
+    // A "USER" sheet stored before sizes were kept still takes the device's paper.
+    SheetGeometry old = user;
+    old.sheetWidth = old.sheetHeight = 0;
+    EXPECT_TRUE(PaperChoice::ForGeometry(old).CustomInches.isEmpty());
 }

@@ -171,3 +171,40 @@ TEST(PdfOutput, UnwritableFileIsAnErrorNamingIt) {
         EXPECT_TRUE(QString::fromUtf8(error.what()).contains(QStringLiteral("out.pdf")));
     }
 }
+
+// What a person searches for or copies out of the PDF is what was typed: a ligature the font
+// draws for "fi" still reads as two letters, whether the text is met for the first time or
+// again; the document carries the label's description and the program's name.
+TEST(PdfOutput, TextReadsBackAsTyped) {
+    if (!HavePoppler())
+        GTEST_SKIP() << "poppler-utils (pdftotext) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("search.pdf"));
+    TReportPdfWriter writer(pdf);
+    writer.SelectPaper(1);
+    writer.Title = QStringLiteral("Springfield badges");
+    writer.OnPrint = [](TBaseReport& report) {
+        double y = 1;
+        for (const QString& font : {QStringLiteral("DejaVu Sans"), QStringLiteral("Arial"),
+                                    QStringLiteral("DejaVu Serif")})
+            for (int again = 0; again < 2; ++again) {
+                report.SetFont(font, 14);
+                report.PrintXY(1, y, QStringLiteral("Springfield office, fluffy waffle"));
+                y += 0.5;
+            }
+    };
+    writer.Execute();
+    const QString text = RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_EQ(text.count(QStringLiteral("Springfield office, fluffy waffle")), 6)
+        << text.toStdString();
+    for (const QChar ligature :
+         {QChar(0xFB00), QChar(0xFB01), QChar(0xFB02), QChar(0xFB03), QChar(0xFB04)})
+        EXPECT_FALSE(text.contains(ligature)) << text.toStdString();
+
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(
+        info.contains(QRegularExpression(QStringLiteral("Title:\\s+Springfield badges\\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Quorvane\\n"))))
+        << info.toStdString();
+}

@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -6,12 +7,14 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "LabelOf.h"
 #include "RenderProbe.h"
 #include "document/ChosenPositions.h"
+#include "printing/PreviewStreamReader.h"
 #include "printing/PrintJobs.h"
 #include "printing/SheetJob.h"
 #include "printing/TBaseReport.h"
@@ -31,7 +34,9 @@
 #include <QMap>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrintDialog>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <limits>
 
 using Answer = ScriptedPrompter::Answer;
@@ -114,15 +119,70 @@ protected:
 
 } // namespace
 
-TEST_F(PrintJobsTest, WithoutPrintersEveryCommandOnlyExplains) {
+// Without a printer, a preview still shows the template's paper and the print dialog still
+// prints to a PDF file; only the printer's own settings have nothing to show.
+TEST_F(PrintJobsTest, WithoutPrintersPreviewAndPrintToAFileStillWork) {
     jobs.PrintersInstalled = [] { return false; };
-    jobs.mnuPrintLabelsClick();
+    jobs.PaperSupported = [](int) -> bool { throw std::logic_error("no printer to ask"); };
+    label = AddressLabel(QStringLiteral("A4"));
+    QSizeF previewPage;
+    prompts.Then(RunStatus()).Then(Answer::Dialog(true, [&previewPage](QDialog& dialog) {
+        QIODevice* stream = dynamic_cast<TPreviewForm&>(dialog).FilePreview1->Stream;
+        PreviewStreamReader reader;
+        ASSERT_TRUE(reader.Load(stream->readAll()));
+        previewPage = reader.PageSize(0);
+    }));
     jobs.mnuPreviewLabelsClick();
+    EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::Completed);
+    EXPECT_NEAR(previewPage.width(), 8.27, 0.01);
+    EXPECT_NEAR(previewPage.height(), 11.69, 0.01);
+
+    // The person picks the PDF file in the print dialog and asks for two copies.
+    QPrinter& device = TReportPrinter::Device();
+    const QPrinter::OutputFormat format = device.outputFormat();
+    const QString pdf = dir.filePath(QStringLiteral("printed.pdf"));
+    TReportPrinter::SetDialogLauncher([&pdf](QPrinter& printer, QWidget*, bool) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setCopyCount(2);
+        return true;
+    });
+    prompts.Then(RunStatus());
+    jobs.mnuPrintLabelsClick();
+    TReportPrinter::SetDialogLauncher(nullptr);
+    EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::Completed);
+    EXPECT_EQ(device.outputFileName(), pdf) << "the name chosen stays chosen";
+    device.setCopyCount(1);
+    device.setOutputFileName(QString());
+    device.setOutputFormat(format);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    ASSERT_TRUE(info.waitForFinished(60000));
+    const QString shown = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(shown.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))))
+        << shown.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral(".*partial")}, QDir::Hidden | QDir::Files),
+              QStringList());
+
     jobs.mnuPrinterSetupClick();
     EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
-              QStringList({"No printers installed", "No printers installed - cannot preview",
-                           "No printers installed"}));
-    EXPECT_EQ(prompts.History().size(), 3u); // no status window, no dialog
+              QStringList({"No printers installed"}));
+    EXPECT_EQ(prompts.Unanswered(), 0u);
+}
+
+// The real print dialog lists the PDF file among the printers, under a plain name.
+TEST_F(PrintJobsTest, PrintDialogOffersAPdfFile) {
+    QStringList offered;
+    prompts.Then(Answer::Dialog(false, [&offered](QDialog& dialog) {
+        dialog.show(); // the dialog makes the entry as it is shown
+        for (const QComboBox* box : dialog.findChildren<QComboBox*>())
+            for (int i = 0; i < box->count(); ++i)
+                offered << box->itemText(i);
+        dialog.hide();
+    }));
+    jobs.mnuPrintLabelsClick();
+    EXPECT_TRUE(offered.contains(QStringLiteral("Print to PDF file")))
+        << offered.join(u'|').toStdString();
     EXPECT_EQ(jobs.LastOutcome(), PrintJobs::Outcome::NotRun);
 }
 
@@ -134,8 +194,12 @@ TEST_F(PrintJobsTest, PaperThePrinterCannotTakeStopsTheJob) {
     };
     label = AddressLabel(QStringLiteral("A4L"));
     EXPECT_EQ(jobs.DoPRint(false, 1), PrintJobs::Outcome::NotRun);
-    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),
-              QStringList({"The current printer does not support:A4L paper size."}));
+    // The paper in words, and the printer by name (there may be none on a test machine).
+    const QStringList shown = prompts.Messages(QStringLiteral("Information"));
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].contains(
+        QRegularExpression(QStringLiteral("^The printer (\"[^\"]+\" )?has no A4 paper\\.$"))))
+        << shown[0].toStdString();
     EXPECT_EQ(asked, std::vector<int>({9}));
 
     // A user-defined paper is never checked: the job runs.
@@ -320,17 +384,28 @@ TEST_F(PrintJobsTest, PrintDialogCopiesAreSheetsAndSetupKeepsItsPrinter) {
     std::vector<QPrinter*> devices;
     int copies = 0;
     bool confirm = false;
+    std::vector<QPageLayout> opened; // what setup opened on
     TReportPrinter::SetDialogLauncher([&](QPrinter& printer, QWidget*, bool setup) {
         devices.push_back(&printer);
-        if (setup)
+        if (setup) {
+            opened.push_back(printer.pageLayout());
             printer.setDocName(QStringLiteral("chosen in setup"));
-        else
+        } else {
             printer.setCopyCount(copies);
+        }
         return confirm;
     });
+    label = AddressLabel(QStringLiteral("A4L"));
     jobs.mnuPrinterSetupClick();
     confirm = true;
+    label = AddressLabel(QStringLiteral("LTR"));
     jobs.mnuPrinterSetupClick();
+    // Setup opens on the paper of the label's template.
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(opened[0].orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(opened[1].pageSize().id(), QPageSize::Letter);
+    EXPECT_EQ(opened[1].orientation(), QPageLayout::Portrait);
 
     confirm = false; // the print dialog cancelled: no job
     jobs.mnuPrintLabelsClick();
@@ -508,6 +583,28 @@ TEST_F(PrintJobsTest, PrintOptionsReachEveryJobFromTheDialog) {
     chosen.CropMarks = true;
     chosen.Mirror = false;
     EXPECT_EQ(tab.Options(), chosen);
+    {
+        // The tab in the print dialog itself, kept for a person to look at.
+        QPrintDialog dialog(&TReportPrinter::Device());
+        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                          QAbstractPrintDialog::PrintCollateCopies);
+        auto* shown = new TPrintOptionsTab(chosen);
+        dialog.setOptionTabs({shown});
+        dialog.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog.findChild<TPrintOptionsTab*>(), shown);
+        for (auto* button : dialog.findChildren<QPushButton*>())
+            if (button->text().contains(QStringLiteral("Options")))
+                button->click(); // the options part of the dialog, folded at first
+        QCoreApplication::processEvents();
+        for (auto* tabs : dialog.findChildren<QTabWidget*>())
+            if (const int index = tabs->indexOf(shown); index >= 0)
+                tabs->setCurrentIndex(index);
+        const QString pictures = qEnvironmentVariable("QV_PICTURE_DIR");
+        if (!pictures.isEmpty())
+            dialog.grab().save(QDir(pictures).filePath(QStringLiteral("print-dialog-labels.png")));
+        dialog.hide();
+    }
 
     bool collate = true;
     TReportPrinter::SetDialogLauncher([&](QPrinter& printer, QWidget*, bool) {

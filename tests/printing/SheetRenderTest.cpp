@@ -230,6 +230,18 @@ TEST(SheetRender, LongTextPrintsWholeAndCounterFollowsBoldFlag) {
     EXPECT_TRUE(drawn[1].Font.Bold);
 }
 
+// Control characters mean nothing on a label: they go, the same way on every label, and a
+// tab (or a line break, from a merged field) is a gap between words.
+TEST(SheetRender, ControlCharactersAreLeftOutOnEveryLabel) {
+    Job job(Sheet(3, 1),
+            QStringLiteral("LABELITEM=TEXT\nTOP=0\nLEFT=0\nFONTSIZE=10\nFONTNAME=Arial\n"
+                           "TEXT=\x01"
+                           "Ada\t\tLovelace\x7f\u0085!\x1b\n"));
+    const auto pages = RecordingSurface::Pages(job.ToStream());
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].TextList(), QStringList(3, QStringLiteral("Ada Lovelace!")));
+}
+
 TEST(SheetRender, EmptyLabelPrintsEmptyPages) {
     Job job(Sheet(3, 10), QString(), 3);
     const auto pages = RecordingSurface::Pages(job.ToStream());

@@ -84,7 +84,7 @@ TEST_F(TemplateTableTest, StockTableShipsEveryCsvRowInTemplateOrder) {
               "upper(template)");
 
     const QList<QStringList> csv = StockCsvRows();
-    ASSERT_GE(csv.size(), 60);
+    ASSERT_GE(csv.size(), 1000);
     EXPECT_EQ(table->RecordCount(), static_cast<quint32>(csv.size()));
 
     QStringList names = Names(*table);
@@ -96,7 +96,7 @@ TEST_F(TemplateTableTest, StockTableShipsEveryCsvRowInTemplateOrder) {
 
     for (const QStringList& row : csv) {
         SCOPED_TRACE(row[0].toStdString());
-        ASSERT_EQ(row.size(), 12);
+        ASSERT_EQ(row.size(), 18);
         ASSERT_TRUE(table->Seek(row[0]));
         const LabelTemplate t = table->Current();
         EXPECT_EQ(t.name, row[0]);
@@ -111,10 +111,16 @@ TEST_F(TemplateTableTest, StockTableShipsEveryCsvRowInTemplateOrder) {
         EXPECT_EQ(t.geometry.paperSize, row[9]);
         EXPECT_FALSE(t.userDefined);
         EXPECT_EQ(t.geometry.labelShape, row[11]);
+        EXPECT_EQ(t.brand, row[12]);
+        EXPECT_EQ(t.partNumber, row[13]);
+        EXPECT_EQ(t.equivalents, row[14]);
+        EXPECT_EQ(t.category, row[15]);
+        EXPECT_NEAR(t.geometry.sheetWidth, row[16].toDouble(), 1e-5);
+        EXPECT_NEAR(t.geometry.sheetHeight, row[17].toDouble(), 1e-5);
     }
-    // Four decimals are kept: Avery 5160 has a left margin of 3/16 in.
+    // Four decimals are kept: Avery 5160 has a left margin of 5/32 in.
     ASSERT_TRUE(table->Seek("Avery 5160 "));
-    EXPECT_EQ(table->Text("LEFTMARG"), "0.1875");
+    EXPECT_EQ(table->Text("LEFTMARG"), "0.1563");
 }
 
 TEST_F(TemplateTableTest, StockTableIsCopiedWithItsIndexOnlyWhenMissing) {

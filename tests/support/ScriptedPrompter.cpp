@@ -142,6 +142,10 @@ void ScriptedPrompter::ShowRuntimeError(const QString& message) {
     shown_.push_back({QStringLiteral("Error"), QString(), message});
 }
 
+void ScriptedPrompter::ShowStatus(const QString& message) {
+    shown_.push_back({QStringLiteral("Status"), QString(), message});
+}
+
 void ScriptedPrompter::ShowHelpTopic(int topic) {
     shown_.push_back({QStringLiteral("Help"), QString::number(topic), QString()});
 }

@@ -2,12 +2,16 @@
 #include "storage/TemplateTable.h"
 #include "support/ScriptedPrompter.h"
 #include "templates/NumericEntry.h"
+#include "templates/SheetPreview.h"
 #include "templates/TTemplateEdit.h"
 #include "templates/TemplateTableModel.h"
 
 #include <QDir>
 #include <QHeaderView>
+#include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,7 +27,7 @@ using Answer = ScriptedPrompter::Answer;
 
 namespace {
 
-const QString Avery5160 = QStringLiteral("Avery 5160 Address 1\" x 2-5/8\" (30)");
+const QString Avery5160 = QStringLiteral("Avery 5160 Address Labels");
 
 class SelectTemplateTest : public ::testing::Test {
 protected:
@@ -93,13 +97,14 @@ protected:
     std::unique_ptr<TSelectTemplate> dialog;
 };
 
-TEST_F(SelectTemplateTest, ListsTheStockTemplatesInNameOrderWithFiveColumns) {
+TEST_F(SelectTemplateTest, ListsTheStockTemplatesInNameOrderWithUnitsInTheHeaders) {
     EXPECT_EQ(dialog->windowTitle(), "Select Label Template");
-    ASSERT_EQ(dialog->Model->columnCount(), 5);
+    ASSERT_EQ(dialog->Model->columnCount(), 6);
     QStringList titles;
-    for (int column = 0; column < 5; ++column)
+    for (int column = 0; column < 6; ++column)
         titles << dialog->Model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    EXPECT_EQ(titles, QStringList({"Description", "Height", "Width", "# Across", "# Down"}));
+    EXPECT_EQ(titles, QStringList({"Description", "Height (in)", "Width (in)", "# Across",
+                                   "# Down", "Paper"}));
 
     // Every stored template, once, ordered by name without regard to case.
     QStringList stored;
@@ -124,6 +129,7 @@ TEST_F(SelectTemplateTest, ListsTheStockTemplatesInNameOrderWithFiveColumns) {
     EXPECT_EQ(Cell(row, 2), "2.625");
     EXPECT_EQ(Cell(row, 3), "3");
     EXPECT_EQ(Cell(row, 4), "10");
+    EXPECT_EQ(Cell(row, 5), "Letter");
 
     // The numeric columns are at least as wide as their display widths.
     const int charWidth = dialog->LabelGrid->fontMetrics().averageCharWidth();
@@ -281,6 +287,158 @@ TEST_F(SelectTemplateTest, TheGridNeverChangesRowsByItself) {
     // Moving through the grid moves the table to the row's template.
     QTest::keyClick(dialog->LabelGrid, Qt::Key_Down);
     EXPECT_EQ(SelectedName(), Cell(dialog->SelectedRow(), 0));
+}
+
+// The names listed, in order.
+QStringList Listed(const TemplateTableModel& model) {
+    QStringList names;
+    for (int row = 0; row < model.rowCount(); ++row)
+        names << model.index(row, 0).data().toString();
+    return names;
+}
+
+TEST_F(SelectTemplateTest, TypingNarrowsTheListByPartNumberWordOrSize) {
+    Activate(Avery5160);
+    const int all = Rows();
+    QTest::keyClicks(dialog->SearchBox, "5160");
+    QStringList found = Listed(*dialog->Model);
+    EXPECT_TRUE(found.contains(Avery5160));
+    EXPECT_LT(found.size(), 20);
+    EXPECT_EQ(SelectedName(), Avery5160); // still listed, so still selected
+    // An equivalent part number finds the sheet it is the same as.
+    dialog->SearchBox->setText("8160");
+    EXPECT_TRUE(Listed(*dialog->Model).contains(Avery5160));
+    // Every word must match, in any field, without regard to case.
+    dialog->SearchBox->setText("herma ROUND");
+    found = Listed(*dialog->Model);
+    ASSERT_FALSE(found.isEmpty());
+    bool hermaItself = false;
+    for (int row = 0; row < Rows(); ++row) {
+        const LabelTemplate* t = dialog->Model->TemplateAt(row);
+        const QString text = t->name + ' ' + t->equivalents + ' ' + t->category;
+        EXPECT_TRUE(text.contains("herma", Qt::CaseInsensitive)) << t->name.toStdString();
+        EXPECT_TRUE(text.contains("round", Qt::CaseInsensitive)) << t->name.toStdString();
+        hermaItself = hermaItself || t->brand == "Herma";
+    }
+    EXPECT_TRUE(hermaItself);
+    // A size, either way round, in inches or millimetres.
+    for (const char* size : {"2 x 4", "4 x 2", "4\" x 2\"", "101.6 x 50.8 mm", "10.16x5.08cm"}) {
+        dialog->SearchBox->setText(size);
+        ASSERT_GT(Rows(), 0) << size;
+        for (int row = 0; row < Rows(); ++row) {
+            const SheetGeometry& g = dialog->Model->TemplateAt(row)->geometry;
+            const double w = qMax(g.labelWidth, g.labelHeight);
+            const double h = qMin(g.labelWidth, g.labelHeight);
+            EXPECT_NEAR(w, 4, 0.04) << size;
+            EXPECT_NEAR(h, 2, 0.04) << size;
+        }
+        EXPECT_TRUE(Listed(*dialog->Model).contains("Avery 5163 Shipping Labels")) << size;
+    }
+    // Millimetres as printed on a metric box: 99.1 x 38.1 mm, typed roughly.
+    dialog->SearchBox->setText("38 x 99 mm");
+    ASSERT_GT(Rows(), 0);
+    EXPECT_TRUE(Listed(*dialog->Model).contains("Avery 7163 Mailing labels"));
+    for (int row = 0; row < Rows(); ++row)
+        EXPECT_NEAR(dialog->Model->TemplateAt(row)->geometry.labelWidth * 25.4, 99.1, 0.8);
+    // Nothing found: no row, nothing to apply; the drawing says so.
+    dialog->SearchBox->setText("no such sheet anywhere");
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(dialog->SelectedRow(), -1);
+    EXPECT_FALSE(dialog->Preview->HasSheet());
+    dialog->OkButton->click();
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    dialog->SearchBox->clear();
+    EXPECT_EQ(Rows(), all);
+}
+
+TEST_F(SelectTemplateTest, PaperAndShapeFiltersNarrowTheSearch) {
+    Activate(Avery5160);
+    dialog->PaperFilter->setCurrentIndex(4); // rolls
+    ASSERT_GT(Rows(), 10);
+    for (int row = 0; row < Rows(); ++row)
+        EXPECT_EQ(dialog->Model->TemplateAt(row)->geometry.paperSize, "ROLL");
+    EXPECT_TRUE(Listed(*dialog->Model).filter("Dymo 99010").size() == 1);
+    dialog->PaperFilter->setCurrentIndex(2); // A4
+    dialog->ShapeFilter->setCurrentIndex(3); // round or oval
+    ASSERT_GT(Rows(), 10);
+    for (int row = 0; row < Rows(); ++row) {
+        EXPECT_TRUE(dialog->Model->TemplateAt(row)->geometry.paperSize.startsWith("A4"));
+        EXPECT_EQ(dialog->Model->TemplateAt(row)->geometry.labelShape, "RE");
+    }
+    dialog->PaperFilter->setCurrentIndex(3); // other sheets
+    for (int row = 0; row < Rows(); ++row)
+        EXPECT_FALSE(QStringList({"LTR", "LTRL", "A4", "A4L", "ROLL"})
+                         .contains(dialog->Model->TemplateAt(row)->geometry.paperSize));
+}
+
+TEST_F(SelectTemplateTest, RecentTemplatesComeFirstAndArrowKeysInTheSearchBoxMove) {
+    const QString recent = "Herma 4099 Rectangular labels";
+    ASSERT_GE(RowNamed(recent), 0);
+    dialog->SetRecent({recent, Avery5160, "Gone from the table"});
+    Activate(Avery5160);
+    EXPECT_EQ(Cell(0, 0), recent);
+    EXPECT_EQ(Cell(1, 0), Avery5160);
+    EXPECT_EQ(dialog->SelectedRow(), 1);
+    EXPECT_EQ(dialog->Model->headerData(0, Qt::Vertical, Qt::DisplayRole).toString(), "\u2605");
+    EXPECT_EQ(Listed(*dialog->Model).count(Avery5160), 1); // not listed twice
+    QTest::keyClick(dialog->SearchBox, Qt::Key_Up);
+    EXPECT_EQ(SelectedName(), recent);
+    QTest::keyClick(dialog->SearchBox, Qt::Key_PageDown);
+    EXPECT_EQ(dialog->SelectedRow(), 10);
+    EXPECT_EQ(SelectedName(), Cell(10, 0));
+    // The drawing and the details follow the selection.
+    EXPECT_TRUE(dialog->Preview->HasSheet());
+    EXPECT_EQ(dialog->Preview->Geometry(), table->Current().geometry);
+    EXPECT_TRUE(dialog->DetailsLabel->text().contains(table->Current().name.toHtmlEscaped()));
+}
+
+TEST_F(SelectTemplateTest, ImportAddsUserTemplatesAndReportsWhatWasSkipped) {
+    const QString file = QDir(dir.path()).filePath("mine-templates.xml");
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(R"(<Glabels-templates>
+  <Template brand="Acme" part="A1" size="A4" _description="Jar labels">
+    <Label-rectangle id="0" width="60mm" height="40mm" round="2mm">
+      <Layout nx="3" ny="7" x0="10mm" y0="8mm" dx="65mm" dy="40mm"/>
+    </Label-rectangle>
+  </Template>
+  <Template brand="Avery" part="5160" size="US-Letter" _description="Address Labels">
+    <Label-rectangle id="0" width="2in" height="1in" round="0">
+      <Layout nx="1" ny="1" x0="0" y0="0" dx="0" dy="0"/>
+    </Label-rectangle>
+  </Template>
+</Glabels-templates>)");
+    }
+    Activate(Avery5160);
+    const LabelTemplate stock = table->Current();
+    const quint32 records = table->RecordCount();
+    dialog->SearchBox->setText("5160");
+    dialog->ImportFile(file);
+    EXPECT_EQ(table->RecordCount(), records + 1);
+    EXPECT_EQ(SelectedName(), "Acme A1 Jar labels");
+    EXPECT_TRUE(table->Current().userDefined);
+    EXPECT_EQ(table->Current().brand, "Acme");
+    EXPECT_TRUE(dialog->SearchBox->text().isEmpty());
+    ASSERT_EQ(prompts.Messages("Information").size(), 1);
+    const QString message = prompts.Messages("Information").first();
+    EXPECT_TRUE(message.startsWith("1 template imported from mine-templates.xml.")) << message.toStdString();
+    EXPECT_TRUE(message.contains("1 skipped:\n  Avery 5160 Address Labels: a template of this "
+                                 "name is already present"));
+    // The stock template of that name is untouched.
+    ASSERT_TRUE(table->Seek(Avery5160));
+    EXPECT_EQ(table->Current(), stock);
+
+    // A file of another kind says so and changes nothing.
+    const QString other = QDir(dir.path()).filePath("notes.txt");
+    {
+        QFile out(other);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("shopping list");
+    }
+    dialog->ImportFile(other);
+    EXPECT_EQ(table->RecordCount(), records + 1);
+    EXPECT_TRUE(prompts.Messages("Information").last().contains("is not a template file"));
 }
 
 TEST_F(SelectTemplateTest, HelpOpensItsTopicAndTheButtonsClose) {

@@ -64,7 +64,10 @@ TEST_F(TemplateEditTest, CaptionsInitialSettingsAndTabOrder) {
     EXPECT_EQ(fresh.enbracross->minimum(), 1);
     EXPECT_EQ(fresh.enbracross->maximum(), 10);
     EXPECT_EQ(fresh.enbrdown->maximum(), 30);
-    EXPECT_EQ(fresh.epapersize->count(), 6);
+    EXPECT_EQ(fresh.epapersize->count(), 14);
+    // The paper's own size is asked only for a paper no name tells (disabled, so Tab passes).
+    EXPECT_FALSE(fresh.esheetwidth->isEnabled());
+    EXPECT_FALSE(fresh.esheetheight->isEnabled());
     EXPECT_EQ(fresh.eLabelShape->count(), 3);
 
     QStringList captions;
@@ -121,6 +124,52 @@ TEST_F(TemplateEditTest, FirstActivationFillsTheControlsInInches) {
     dialog.eUserDesc->setText("changed");
     dialog.FormActivate();
     EXPECT_EQ(dialog.eUserDesc->text(), "changed");
+}
+
+TEST_F(TemplateEditTest, ARollTakesItsWidthAndPageLengthInEitherUnit) {
+    SheetGeometry g{1.125f, 3.5f, 1, 1, 0.0625f, 0, 3.5f, 1.25f, "ROLL", "RR", 3.5f, 1.25f};
+    dialog.SetGeometry(g);
+    Open();
+    EXPECT_EQ(dialog.epapersize->currentText(), "Roll (label printer)");
+    EXPECT_TRUE(dialog.esheetwidth->isEnabled());
+    EXPECT_EQ(dialog.SheetWidthLabel->text(), "Roll Width");
+    EXPECT_EQ(dialog.SheetHeightLabel->text(), "Page Length");
+    EXPECT_DOUBLE_EQ(dialog.esheetheight->Value(), 1.25);
+    // Entered in millimetres, handed back in inches.
+    dialog.MMButton->click();
+    EXPECT_EQ(dialog.esheetwidth->text(), "89");
+    Type(dialog.esheetheight, "38");
+    dialog.OkButtonClick();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted) << Messages().join('\n').toStdString();
+    EXPECT_NEAR(dialog.Geometry().sheetHeight, 38 / 25.4, 1e-5);
+    EXPECT_NEAR(dialog.Geometry().sheetWidth, 3.5, 1e-5); // shown as 89, kept as 88.9 mm
+}
+
+TEST_F(TemplateEditTest, ASheetOfMoreLabelsThanTheUsualRangesKeepsItsCounts) {
+    // A sheet of tiny labels, 12 across and 40 down, as the stock catalogue has some.
+    dialog.SetGeometry({0.25f, 0.6f, 12, 40, 0.5f, 0.2f, 0.65f, 0.26f, "A4", "SR"});
+    Open();
+    EXPECT_EQ(dialog.enbracross->value(), 12);
+    EXPECT_EQ(dialog.enbrdown->value(), 40);
+    EXPECT_EQ(dialog.enbracross->maximum(), 12);
+    dialog.OkButtonClick(); // refused for its small labels, never shortened
+    EXPECT_EQ(dialog.enbracross->value(), 12);
+    EXPECT_EQ(dialog.enbrdown->value(), 40);
+}
+
+TEST_F(TemplateEditTest, ANamedPaperKeepsNoSizeOfItsOwn) {
+    SheetGeometry g{1, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1, "USER", "RR", 8.5f, 11};
+    dialog.SetGeometry(g);
+    Open();
+    EXPECT_EQ(dialog.SheetWidthLabel->text(), "Paper Width");
+    dialog.epapersize->setCurrentIndex(9); // Legal
+    EXPECT_EQ(dialog.epapersize->currentText(), "Legal (8.5 x 14\")");
+    EXPECT_FALSE(dialog.esheetwidth->isEnabled());
+    dialog.OkButtonClick();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Geometry().paperSize, "LGL");
+    EXPECT_EQ(dialog.Geometry().sheetWidth, 0);
+    EXPECT_EQ(dialog.Geometry().sheetHeight, 0);
 }
 
 TEST_F(TemplateEditTest, UnknownCodesOpenAsLetterAndRoundedRectangle) {

@@ -52,6 +52,23 @@ TEST(TemplateEditorRules, LabelsPastThePapersEdgeAreRefusedNamingThePaper) {
     EXPECT_EQ(Rules::ValidLabel(g, "d"), "");
     g.paperSize = "USER"; // paper not known: not checked
     EXPECT_EQ(Rules::ValidLabel(g, "d"), "");
+    g.sheetWidth = 10; // a paper of its own size is
+    g.sheetHeight = 4;
+    EXPECT_NE(Rules::ValidLabel(g, "d").indexOf("beyond the 10.00 in width of Other"), -1);
+    g.sheetWidth = 10.5f;
+    EXPECT_EQ(Rules::ValidLabel(g, "d"), "");
+    // A roll must have its size: its page is the label's.
+    SheetGeometry roll{1.125f, 3.5f, 1, 1, 0.0625f, 0, 3.5f, 1.25f, "ROLL", "RR"};
+    EXPECT_EQ(Rules::ValidLabel(roll, "d"), "A roll needs its width and the length of one page");
+    roll.sheetWidth = 3.5f;
+    roll.sheetHeight = 1.25f;
+    EXPECT_EQ(Rules::ValidLabel(roll, "d"), "");
+    roll.sheetHeight = 1.0f; // shorter than the label
+    EXPECT_NE(Rules::ValidLabel(roll, "d").indexOf("bottom edge"), -1);
+    SheetGeometry legal{1.0f, 4.0f, 2, 13, 0.5f, 0.25f, 4.0f, 1.0f, "LGL", "SR"};
+    EXPECT_EQ(Rules::ValidLabel(legal, "d"), ""); // 13.5 in of 14
+    legal.paperSize = "LTR";
+    EXPECT_NE(Rules::ValidLabel(legal, "d"), "");
 
     SheetGeometry wide{1.0f, 9.0f, 2, 1, 0.5f, 0.0f, 9.0f, 1.0f, "A4", "SR"};
     EXPECT_NE(Rules::ValidLabel(wide, "d").indexOf("8.27 in width of A4 (210 x 297mm) paper"), -1);
@@ -118,7 +135,11 @@ TEST(TemplateEditorRules, EntriesReadAPointWhateverTheLocale) {
 }
 
 TEST(TemplateEditorRules, PaperAndShapeCodesWithUnknownCodesOpeningAsTheFirst) {
-    EXPECT_EQ(Rules::PaperSizeEntries().size(), 6);
+    // The original six keep their places; the papers added since follow them.
+    EXPECT_EQ(Rules::PaperSizeEntries().size(), 14);
+    EXPECT_EQ(Rules::PaperSizeCodes().mid(0, 6),
+              QStringList({"LTR", "LTRL", "A4", "A4L", "A5", "USER"}));
+    EXPECT_EQ(Rules::PaperSizeIndex("ROLL"), 13);
     EXPECT_EQ(Rules::PaperSizeEntries()[0], "Letter (8.5 x 11\")");
     EXPECT_EQ(Rules::PaperSizeEntries()[3], "A4 Landscape ( 297 x 210mm)");
     EXPECT_EQ(Rules::PaperSizeIndex("USER"), 5);

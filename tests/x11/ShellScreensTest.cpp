@@ -61,8 +61,18 @@ TEST_F(ShellScreens, CentredDialogsAndHelpBesideTheCatalogue) {
             for (int i = 0; i < 100 && !help.isVisible(); ++i)
                 QTest::qWait(10);
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
-            EXPECT_FALSE(help.frameGeometry().intersects(dialog->frameGeometry()))
-                << "help stands beside the catalogue";
+            // Beside the catalogue where a side leaves room for readable help (320 pixels);
+            // the catalogue with its sheet drawing is wider than a 1280-pixel screen leaves
+            // for that, so there help lies over it, whole on the screen.
+            const QRect area = window->screen()->availableGeometry();
+            const QRect frame = dialog->frameGeometry();
+            const int room = qMax(area.right() - frame.right(), frame.left() - area.left());
+            if (room >= 320 + (frame.width() - dialog->width()))
+                EXPECT_FALSE(help.frameGeometry().intersects(frame))
+                    << "help stands beside the catalogue";
+            else
+                EXPECT_TRUE(area.contains(help.frameGeometry()));
+            EXPECT_GE(help.width(), 320);
             KeepScreen(QStringLiteral("help-over-catalogue.png"));
             help.close();
             ClickToClose(dialog, dialog->CancelButton);

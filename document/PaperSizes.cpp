@@ -1,0 +1,91 @@
+#include "document/PaperSizes.h"
+
+#include "document/SheetGeometry.h"
+
+namespace {
+constexpr double MillimetresPerInch = 25.4;
+constexpr double Mm(double millimetres) {
+    return millimetres / MillimetresPerInch;
+}
+
+QString InchText(double value) {
+    return QString::number(value, 'g', 4);
+}
+} // namespace
+
+const QList<PaperSizes::Paper>& PaperSizes::All() {
+    // The first six keep their list positions: stored labels and templates, and the editor's
+    // list index, refer to them.
+    static const QList<Paper> papers = {
+        {"LTR", "Letter (8.5 x 11\")", 8.5, 11},
+        {"LTRL", "Letter Landscape (11 x 8.5\")", 11, 8.5},
+        {"A4", "A4 (210 x 297mm)", Mm(210), Mm(297)},
+        {"A4L", "A4 Landscape ( 297 x 210mm)", Mm(297), Mm(210)},
+        {"A5", "A5 (148 x 210mm)", Mm(148), Mm(210)},
+        {"USER", "Other (User Defined)", 0, 0},
+        {"A5L", "A5 Landscape (210 x 148mm)", Mm(210), Mm(148)},
+        {"A3", "A3 (297 x 420mm)", Mm(297), Mm(420)},
+        {"A3L", "A3 Landscape (420 x 297mm)", Mm(420), Mm(297)},
+        {"LGL", "Legal (8.5 x 14\")", 8.5, 14},
+        {"LGLL", "Legal Landscape (14 x 8.5\")", 14, 8.5},
+        {"TAB", "Tabloid (11 x 17\")", 11, 17},
+        {"TABL", "Tabloid Landscape (17 x 11\")", 17, 11},
+        {"ROLL", "Roll (label printer)", 0, 0},
+    };
+    return papers;
+}
+
+QStringList PaperSizes::Codes() {
+    QStringList codes;
+    for (const Paper& p : All())
+        codes << QString::fromLatin1(p.code);
+    return codes;
+}
+
+QStringList PaperSizes::Entries() {
+    QStringList entries;
+    for (const Paper& p : All())
+        entries << QString::fromUtf8(p.entry);
+    return entries;
+}
+
+int PaperSizes::IndexOf(const QString& code) {
+    return int(Codes().indexOf(code.trimmed()));
+}
+
+bool PaperSizes::SizeIsStored(const QString& code) {
+    const QString c = code.trimmed();
+    return c == QLatin1String(UserCode) || c == QLatin1String(RollCode);
+}
+
+QSizeF PaperSizes::NamedInches(const QString& code) {
+    const int index = IndexOf(code);
+    if (index < 0)
+        return {};
+    const Paper& p = All().at(index);
+    return p.widthInches > 0 ? QSizeF(p.widthInches, p.heightInches) : QSizeF();
+}
+
+QSizeF PaperSizes::Inches(const SheetGeometry& g) {
+    if (SizeIsStored(g.paperSize))
+        return g.sheetWidth > 0 && g.sheetHeight > 0 ? QSizeF(g.sheetWidth, g.sheetHeight)
+                                                     : QSizeF();
+    return NamedInches(g.paperSize);
+}
+
+QString PaperSizes::ShortName(const SheetGeometry& g) {
+    const QString code = g.paperSize.trimmed();
+    const QSizeF size = Inches(g);
+    if (code == QLatin1String(RollCode))
+        return size.isEmpty() ? QStringLiteral("Roll")
+                              : QStringLiteral("Roll %1 in").arg(InchText(size.width()));
+    if (code == QLatin1String(UserCode))
+        return size.isEmpty() ? QStringLiteral("Other")
+                              : QStringLiteral("Other %1 x %2 in")
+                                    .arg(InchText(size.width()), InchText(size.height()));
+    const int index = IndexOf(code);
+    if (index < 0)
+        return code;
+    // The list entry without its size: "A4 Landscape ( 297 x 210mm)" gives "A4 Landscape".
+    return QString::fromUtf8(All().at(index).entry).section(QLatin1Char('('), 0, 0).trimmed();
+}
