@@ -170,6 +170,8 @@ QString LabelRecords::ReadCurrentRecord() {
         }
         const LabelDesign::ItemsRead read = design.REstoreItems(objectsText);
         model_.Load(design);
+        // Another label is seen from its top left corner, whatever its size.
+        FitPanelToLabel();
         if (unreadable)
             std::rethrow_exception(unreadable);
         if (read.dropped > 0)

@@ -133,6 +133,10 @@ void TZendorMain::ConnectCommands() {
     command(mnuContents, &QAction::triggered, this, [] { ShowHelpTopic(1001); });
     command(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(1001); });
     command(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
+    // The box shows the label's description; whatever puts text into it puts it into the
+    // label. Typing is a step of its own and marks the label changed.
+    connect(Descript, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_->SetDescription(text); });
     command(Descript, &QLineEdit::textEdited, this, [this] {
         DesignSteps::Scope step(undo_.get(), DesignUndoStep::DescriptionStep);
         model_->SetDescription(Descript->text());

@@ -1,20 +1,13 @@
 #include "printing/SheetRenderer.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
 
-#include "document/ColorValue.h"
-#include "controls/Picture.h"
-#include "controls/RotatedTextPlacement.h"
 #include "document/ChosenPositions.h"
 #include "document/MergeFields.h"
 #include "document/PrintItemsReader.h"
 #include "merge/MergeRun.h"
-#include "printing/BarcodePrint.h"
-#include "printing/PrintableText.h"
 #include "printing/SheetJob.h"
 #include "printing/SheetJobObserver.h"
 #include "printing/SheetMarks.h"
@@ -24,7 +17,7 @@ namespace {
 
 // Releases the item list however the drawing ends.
 struct ItemListRelease {
-    std::vector<TLabelItemObject>& list;
+    std::vector<PrintItemValue>& list;
     ~ItemListRelease() { list.clear(); }
 };
 
@@ -43,11 +36,8 @@ void SheetRenderer::SetUpEngine(TBaseReport& engine) {
 // ---- reading ----
 
 int SheetRenderer::MakeItemsStringList(const QString& memo) {
-    const PrintItemsText text = ReadPrintItems(memo);
-    items_.clear();
-    items_.reserve(text.items.size());
-    for (const PrintItemValue& value : text.items)
-        items_.push_back(TLabelItemObject::From(value));
+    PrintItemsText text = ReadPrintItems(memo);
+    items_ = std::move(text.items);
     startingNumber_ = text.startingNumber;
     repeatEach_ = text.repeatEach;
     return int(items_.size()) - 1;
@@ -98,145 +88,38 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
     }
 }
 
+// Each item is drawn by its kind's printing part.
 void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
     lastIndex = std::min(lastIndex, int(items_.size()) - 1);
     labelCounterValue_ = counterValue_;
     for (int i = 0; i <= lastIndex; ++i) {
-        TLabelItemObject& item = items_[i];
-        switch (item.Kind) {
-        case LabelItemKind::Counter:
-            PrintCounter(report, item);
-            break;
-        case LabelItemKind::Symbol:
-            PrintSymbol(report, item);
-            break;
-        case LabelItemKind::Rectangle:
-        case LabelItemKind::RoundRectangle:
-        case LabelItemKind::Ellipse:
-            PrintShape(report, item);
-            break;
-        case LabelItemKind::Image:
-            PrintImage(report, item);
-            break;
-        case LabelItemKind::VerticalLine:
-            SetItemPen(report, item);
-            report.MoveTo(item.Left, item.Top);
-            report.LineTo(item.Left, item.Top + item.Height);
-            break;
-        case LabelItemKind::HorizontalLine:
-            SetItemPen(report, item);
-            report.MoveTo(item.Left, item.Top);
-            report.LineTo(item.Left + item.Width, item.Top);
-            break;
-        case LabelItemKind::Barcode:
-            PrintBarcode(report, item);
-            break;
-        case LabelItemKind::Text:
-            PrintText(report, item);
-            break;
-        }
+        const PrintItemValue& item = items_[size_t(i)];
+        ItemPrint(item.kind).draw(report, item, *this);
     }
 }
 
-void SheetRenderer::SetItemFont(TBaseReport& report, const TLabelItemObject& item, int angle) {
-    report.SetFont(item.FontName, item.FontSize);
-    report.SetBold(item.Bold);
-    report.SetItalic(item.Italic);
-    report.SetUnderline(item.Underline);
-    report.SetFontRotation(angle);
-    report.SetFontColor(ColorValueToQColor(item.FontColor));
-    report.SetFontPlacement(TVerticalPlacement::Top);
+QString SheetRenderer::TextOf(const QString& text) {
+    return merge_ ? merge_->Substitute(text, counterValue_) : text;
 }
 
-// The text starts at its origin inside the box, half a descent below the cell's top
-// (less the internal leading); a turned text turns about its cell's corner, as on screen.
-void SheetRenderer::PrintText(TBaseReport& report, TLabelItemObject& item) {
-    if (item.Angle < 0)
-        item.Angle += 360;
-    SetItemFont(report, item, item.Angle);
-    const double ascent = report.FontAscent();
-    const double descent = report.FontDescent();
-    const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
-                                         (ascent + descent) - 0.5 * descent, item.Angle);
-    report.GotoXY(at.x(), at.y());
-    report.Print(PrintableText(merge_ ? merge_->Substitute(item.Text, counterValue_) : item.Text));
-    report.SetFontRotation(0);
+// With a merge run the data takes the record's fields as well as the counter.
+QString SheetRenderer::DataOf(const QString& data) {
+    if (merge_)
+        return merge_->Substitute(data, labelCounterValue_);
+    const FieldLookup fields = [this](const QString& name) -> std::optional<QString> {
+        if (name == QStringView(kCounterFieldName))
+            return QString::number(labelCounterValue_);
+        return std::nullopt;
+    };
+    return SubstituteMergeFields(data, fields);
 }
 
-void SheetRenderer::PrintCounter(TBaseReport& report, const TLabelItemObject& item) {
-    SetItemFont(report, item, item.Angle);
-    const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
-                                         report.FontSize(), item.Angle);
-    report.PrintXY(at.x(), at.y(), QString::number(counterValue_));
-    report.SetFontRotation(0);
+void SheetRenderer::AdvanceCounter() {
     ++repeatCount_;
     if (repeatCount_ > repeatEach_) {
         repeatCount_ = 1;
         ++counterValue_;
     }
-}
-
-void SheetRenderer::PrintSymbol(TBaseReport& report, const TLabelItemObject& item) {
-    report.SetFont(QStringLiteral("WingDings"), item.FontSize);
-    report.SetFontColor(ColorValueToQColor(item.FontColor));
-    report.SetFontPlacement(TVerticalPlacement::Top);
-    if (item.AsciiChar > 0 && item.AsciiChar < 256)
-        report.PrintXY(item.Left, item.Top + report.FontSize(), QString(QChar(item.AsciiChar)));
-}
-
-void SheetRenderer::SetItemPen(TBaseReport& report, const TLabelItemObject& item) {
-    report.SetPen(ColorValueToQColor(item.LineColor), TPenStyle::Solid, item.PenWidth,
-                  TPenMode::Copy);
-}
-
-void SheetRenderer::PrintShape(TBaseReport& report, const TLabelItemObject& item) {
-    SetItemPen(report, item);
-    report.SetBrush(ColorValueToQColor(item.Color), item.BrushStyle);
-    const double right = item.Left + item.Width, bottom = item.Top + item.Height;
-    if (item.Kind == LabelItemKind::Rectangle) {
-        report.Rectangle(item.Left, item.Top, right, bottom);
-    } else if (item.Kind == LabelItemKind::RoundRectangle) {
-        const double r = item.Rounding * 0.01 * std::max(item.Width, item.Height);
-        report.RoundRect(item.Left, item.Top, right, bottom, r, r);
-    } else {
-        report.Ellipse(item.Left, item.Top, right, bottom);
-    }
-}
-
-// The kind of picture follows the file's extension, as on the screen; a missing or
-// unreadable file leaves the image out and the rest of the label prints.
-void SheetRenderer::PrintImage(TBaseReport& report, const TLabelItemObject& item) {
-    const QString suffix = QFileInfo(item.FileName).suffix().toUpper();
-    if (suffix != QLatin1String("BMP") && suffix != QLatin1String("WMF"))
-        return;
-    try {
-        const Picture picture = Picture::fromFile(item.FileName);
-        if (picture.isNull())
-            return;
-        report.StretchDrawPicture(
-            report.CreateRect(item.Left, item.Top, item.Left + item.Width, item.Top + item.Height),
-            picture);
-    } catch (const std::exception&) {
-        // A damaged picture is left out like a missing one.
-    }
-}
-
-// With a merge run the data takes the record's fields as well as the counter.
-void SheetRenderer::PrintBarcode(TBaseReport& report, const TLabelItemObject& item) {
-    QString data;
-    if (merge_) {
-        data = merge_->Substitute(item.Data, labelCounterValue_);
-    } else {
-        const FieldLookup fields = [this](const QString& name) -> std::optional<QString> {
-            if (name == QStringView(kCounterFieldName))
-                return QString::number(labelCounterValue_);
-            return std::nullopt;
-        };
-        data = SubstituteMergeFields(item.Data, fields);
-    }
-    const QString error = BarcodePrint::Draw(report, item, data);
-    if (!error.isEmpty())
-        Warn(QStringLiteral("Barcode not printed: %1 (data \"%2\")").arg(error, data));
 }
 
 void SheetRenderer::Warn(const QString& warning) {

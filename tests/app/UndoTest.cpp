@@ -52,7 +52,7 @@ protected:
         QStringList names;
         for (const auto& item : window->Items().OrderList())
             names << item->objectName();
-        const SheetGeometry& g = window->Records().Label().geometry;
+        const SheetGeometry g = window->Records().Label().geometry;
         return window->SaveItems() + names.join(u',') + u'|' + Description() + u'|' +
                QString::number(g.labelWidth) + u'x' + QString::number(g.labelHeight) +
                window->Records().Label().templateName;
