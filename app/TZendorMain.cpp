@@ -249,6 +249,7 @@ void TZendorMain::DetachControl() {
 
 void TZendorMain::CreateMenus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuSelectLabel = AddCommand(mnuFile, "mnuSelectLabel", QStringLiteral("&Select Label"));
     mnuNewLabel = AddCommand(mnuFile, "mnuNewLabel", QStringLiteral("&New Label"));
     mnuFile->addSeparator();
@@ -278,6 +279,7 @@ void TZendorMain::CreateMenus() {
         AddCommand(mnuLabel, "mnuConfigureLabel", QStringLiteral("Con&figure Label"));
 
     mnuGrid = menuBar()->addMenu(QStringLiteral("&Grid"));
+    mnuGrid->setObjectName(QStringLiteral("mnuGrid"));
     mnuNoSnap = AddCommand(mnuGrid, "mnuNoSnap", QStringLiteral("&No Snap to Grid"));
     mnuSnap2 = AddCommand(mnuGrid, "mnuSnap2", QStringLiteral("Snap to &2 x 2 Grid"));
     mnuSnap4 = AddCommand(mnuGrid, "mnuSnap4", QStringLiteral("Snap to &4 x 4 Grid"));
@@ -290,6 +292,7 @@ void TZendorMain::CreateMenus() {
     mnuNoSnap->setChecked(true);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuContents = AddCommand(mnuHelp, "mnuContents", QStringLiteral("&Contents"));
     mnuAbout = AddCommand(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 }

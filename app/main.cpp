@@ -7,13 +7,22 @@
 #include "controls/SymbolGlyph.h"
 #include "printing/PartialFiles.h"
 #include "storage/DataDirectory.h"
+#include "translations/Translations.h"
+#include "ui/HelpKey.h"
 #include "ui/Prompter.h"
+
+#include <QIcon>
 
 int main(int argc, char** argv) {
     // Before any thread starts: an export stopped by a signal leaves no partial file.
     PartialFiles::InstallSignalCleanup();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    // The menu entry and icon the desktop shows for the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
+    Translations::Install();
+    HelpKey::Install(app);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         SetScreenPixelsPerInch(qRound(screen->logicalDotsPerInchY()));
     RegisterSymbolFonts();

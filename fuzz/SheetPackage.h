@@ -26,7 +26,8 @@ inline QByteArray SheetPackage(const uint8_t* data, size_t size,
     zip_source_keep(source);
     zip_t* zip = zip_open_from_source(source, ZIP_TRUNCATE, &error);
     const auto add = [&](const QString& name, const QByteArray& bytes) {
-        zip_source_t* part = zip_source_buffer(zip, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+        zip_source_t* part =
+            zip_source_buffer(zip, bytes.constData(), zip_uint64_t(bytes.size()), 0);
         const zip_int64_t index = zip_file_add(zip, name.toUtf8().constData(), part, 0);
         zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_STORE, 0);
     };

@@ -5,9 +5,9 @@
 #include "merge/spreadsheet/SpreadsheetError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray package = SheetPackage(
-        data, size, {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}},
-        {"content.xml"});
+    const QByteArray package =
+        SheetPackage(data, size, {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}},
+                     {"content.xml"});
     try {
         OdsReader reader(package);
         reader.SheetNames();

@@ -6,11 +6,24 @@
 
 #include "document/MergeFields.h"
 #include "merge/MergeSource.h"
+#include "merge/MergeSourceAddress.h"
 #include "merge/MergeSourceError.h"
 #include "merge/MergeSourceMemory.h"
 #include "merge/MergedLabel.h"
 #include "merge/TMergeSourceDialog.h"
 #include "ui/Prompter.h"
+
+namespace {
+
+// A file kept for a later run is kept with its whole path.
+QString Absolute(const QString& text) {
+    MergeSourceAddress address = MergeSourceAddress::Parse(text);
+    if (!address.IsDatabase())
+        address.fileName = QFileInfo(address.fileName).absoluteFilePath();
+    return address.ToText();
+}
+
+} // namespace
 
 MergeCommands::MergeCommands(const MergedLabel& label, const MergeSourceMemory* memory)
     : label_(label), memory_(memory) {}
@@ -36,7 +49,7 @@ MergeSource* MergeCommands::CurrentSource() {
     if (!open_ || openName_ != fileName) {
         open_.reset();
         openName_ = fileName;
-        open_ = MergeSource::Open(fileName);
+        open_ = MergeSourceAddress::Parse(fileName).Open(&passwords_);
     }
     return open_.get();
 }
@@ -69,7 +82,7 @@ TextMarker MergeCommands::MissingFieldMarker() {
 
 void MergeCommands::mnuMergeClick() {
     const QString description = label_.MergedLabelDescription();
-    TMergeSourceDialog dialog(Prompter::MainWindow());
+    TMergeSourceDialog dialog(Prompter::MainWindow(), &passwords_);
     const QString current = CurrentFileName();
     if (!current.isEmpty())
         dialog.ShowSource(current);
@@ -83,6 +96,5 @@ void MergeCommands::mnuMergeClick() {
     // Unticking the box, or choosing no merge, forgets what QV.INI kept for the label.
     const bool keep = dialog.RememberBox->isChecked() && !dialog.FileName().isEmpty();
     if (memory_)
-        memory_->WriteMergeSource(
-            description, keep ? QFileInfo(dialog.FileName()).absoluteFilePath() : QString());
+        memory_->WriteMergeSource(description, keep ? Absolute(dialog.FileName()) : QString());
 }

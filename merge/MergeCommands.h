@@ -8,6 +8,7 @@
 
 #include "document/TextRun.h"
 #include "merge/MergeSourceChoice.h"
+#include "merge/SessionPasswords.h"
 
 class MergedLabel;
 class MergeSource;
@@ -29,6 +30,7 @@ public:
     // The current label's source, opened on first use; null without one. Throws
     // MergeSourceError when it cannot be opened.
     MergeSource* CurrentSource() override;
+    // The current label's source as MergeSourceAddress text; "" without one.
     QString CurrentFileName() const;
     // The fields of the current label's source; empty without one or when it cannot be read.
     QStringList CurrentFieldNames();
@@ -46,4 +48,5 @@ private:
     QHash<QString, QString> chosen_; // label key -> file ("" = no merge), for this run
     QString openName_;
     std::unique_ptr<MergeSource> open_;
+    SessionPasswords passwords_; // database passwords, for this run only
 };

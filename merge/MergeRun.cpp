@@ -128,5 +128,5 @@ QString MergeRun::MissingFieldsWarning(const QString& objectsText) const {
     for (const QString& name : missing)
         shown.append(QStringLiteral("{") + name + QStringLiteral("?}"));
     return QStringLiteral("Warning: %1 has no field %2")
-        .arg(QFileInfo(source_.FileName()).fileName(), shown.join(QStringLiteral(", ")));
+        .arg(source_.DisplayName(), shown.join(QStringLiteral(", ")));
 }

@@ -1,10 +1,16 @@
 #include "merge/MergeSource.h"
 
+#include <QFileInfo>
+
 #include "merge/MergeSourceError.h"
 #include "merge/MergeSourceRegistry.h"
 
 std::unique_ptr<MergeSource> MergeSource::Open(const QString& fileName) {
     return MergeSourceRegistry::Open(fileName);
+}
+
+QString MergeSource::DisplayName() const {
+    return QFileInfo(FileName()).fileName();
 }
 
 void MergeSource::SetFieldNames(const QStringList& names) {

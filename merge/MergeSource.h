@@ -23,6 +23,8 @@ public:
     static std::unique_ptr<MergeSource> Open(const QString& fileName);
 
     virtual QString FileName() const = 0;
+    // How warnings name the source: the file's name without its folder, or a database.
+    virtual QString DisplayName() const;
     const QStringList& FieldNames() const { return names_; }
 
     // Goes back to before the first record.

@@ -8,6 +8,7 @@
 
 #include "merge/CsvMergeSource.h"
 #include "merge/MergeSourceError.h"
+#include "merge/SpreadsheetMergeSource.h"
 #include "merge/TableMergeSource.h"
 
 namespace {
@@ -30,6 +31,12 @@ std::vector<MergeSourceKind> MakeKinds() {
          QStringLiteral("a dBASE or FoxPro table, memo fields included; deleted records are "
                         "left out"),
          &OpenAs<TableMergeSource>},
+        {QStringLiteral("Spreadsheet"),
+         {QStringLiteral("*.ods"), QStringLiteral("*.xlsx"), QStringLiteral("*.xlsm")},
+         QStringLiteral("an OpenDocument or Excel spreadsheet: its first sheet (or --sheet); the "
+                        "first row names the fields; cells as the spreadsheet shows them, "
+                        "dates in ISO 8601"),
+         &OpenAs<SpreadsheetMergeSource>},
     };
 }
 

@@ -1,6 +1,7 @@
 #include "merge/TMergeSourceDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -11,6 +12,9 @@
 #include <QVBoxLayout>
 
 #include "merge/MergeSource.h"
+#include "merge/MergeSourceAddress.h"
+#include "merge/SpreadsheetMergeSource.h"
+#include "merge/TDatabaseSourceDialog.h"
 #include "merge/MergeSourceError.h"
 #include "merge/MergeSourceRegistry.h"
 #include "ui/FixedDialog.h"
@@ -27,7 +31,8 @@ QPushButton* AddButton(QHBoxLayout* row, const char* name, const QString& captio
 
 } // namespace
 
-TMergeSourceDialog::TMergeSourceDialog(QWidget* parent) : QDialog(parent) {
+TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passwords)
+    : QDialog(parent), passwords_(passwords) {
     setObjectName(QStringLiteral("MergeSourceDialog"));
     setWindowTitle(QStringLiteral("Merge"));
     resize(520, 320);
@@ -36,6 +41,16 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent) : QDialog(parent) {
     FileLabel->setObjectName(QStringLiteral("FileLabel"));
     FileLabel->setWordWrap(true);
     layout->addWidget(FileLabel);
+    auto* sheetRow = new QHBoxLayout;
+    SheetLabel = new QLabel(QStringLiteral("&Sheet:"));
+    sheetRow->addWidget(SheetLabel);
+    SheetBox = new QComboBox;
+    SheetBox->setObjectName(QStringLiteral("SheetBox"));
+    SheetLabel->setBuddy(SheetBox);
+    sheetRow->addWidget(SheetBox, 1);
+    layout->addLayout(sheetRow);
+    SheetLabel->hide();
+    SheetBox->hide();
     FieldsGrid = new QTableWidget(0, 0);
     FieldsGrid->setObjectName(QStringLiteral("FieldsGrid"));
     FieldsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -46,6 +61,7 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(RememberBox);
     auto* buttons = new QHBoxLayout;
     ChooseButton = AddButton(buttons, "ChooseButton", QStringLiteral("&Choose File…"));
+    DatabaseButton = AddButton(buttons, "DatabaseButton", QStringLiteral("&Database…"));
     NoMergeButton = AddButton(buttons, "NoMergeButton", QStringLiteral("&No Merge"));
     buttons->addStretch(1);
     OkButton = AddButton(buttons, "OkButton", QStringLiteral("OK"));
@@ -55,6 +71,9 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent) : QDialog(parent) {
     OkButton->setDefault(true);
     layout->addLayout(buttons);
     connect(ChooseButton, &QPushButton::clicked, this, &TMergeSourceDialog::ChooseButtonClick);
+    connect(DatabaseButton, &QPushButton::clicked, this,
+            &TMergeSourceDialog::DatabaseButtonClick);
+    connect(SheetBox, &QComboBox::activated, this, &TMergeSourceDialog::SheetBoxChanged);
     connect(NoMergeButton, &QPushButton::clicked, this, &TMergeSourceDialog::NoMergeButtonClick);
     connect(OkButton, &QPushButton::clicked, this, &TMergeSourceDialog::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -63,16 +82,45 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent) : QDialog(parent) {
 TMergeSourceDialog::~TMergeSourceDialog() = default;
 
 bool TMergeSourceDialog::ShowSource(const QString& fileName) {
+    MergeSourceAddress address;
     try {
-        std::unique_ptr<MergeSource> source = MergeSource::Open(fileName);
+        address = MergeSourceAddress::Parse(fileName);
+        std::unique_ptr<MergeSource> source = address.Open(passwords_);
+        FillSheets(*source);
         FillGrid(*source);
     } catch (const MergeSourceError& error) {
         ShowInformation(error.Message());
         return false;
     }
     fileName_ = fileName;
-    FileLabel->setText(QStringLiteral("Merge source: %1").arg(QDir::toNativeSeparators(fileName)));
+    FileLabel->setText(QStringLiteral("Merge source: %1").arg(address.Display()));
     return true;
+}
+
+// A spreadsheet's sheets in the box, the one shown chosen; the box hidden for other sources.
+void TMergeSourceDialog::FillSheets(MergeSource& source) {
+    const auto* sheet = dynamic_cast<SpreadsheetMergeSource*>(&source);
+    SheetLabel->setVisible(sheet);
+    SheetBox->setVisible(sheet);
+    SheetBox->clear();
+    if (!sheet)
+        return;
+    SheetBox->addItems(sheet->SheetNames());
+    SheetBox->setCurrentText(sheet->SheetName());
+}
+
+void TMergeSourceDialog::SheetBoxChanged(int index) {
+    MergeSourceAddress address = MergeSourceAddress::Parse(fileName_);
+    // The first sheet is what a file without a sheet reads: its address stays a plain path.
+    address.sheet = index <= 0 ? QString() : SheetBox->itemText(index);
+    if (!ShowSource(address.ToText()))
+        ShowSource(fileName_); // back to the sheet that could be read
+}
+
+void TMergeSourceDialog::DatabaseButtonClick() {
+    TDatabaseSourceDialog database(MergeSourceAddress::Parse(fileName_), passwords_, this);
+    if (Prompter::Current().RunDialog(database) == QDialog::Accepted)
+        ShowSource(database.Address().ToText());
 }
 
 // The fields and the first records; a bad record among them ends the rows with a note.
@@ -102,8 +150,9 @@ void TMergeSourceDialog::ChooseButtonClick() {
     files.setObjectName(QStringLiteral("MergeFileDialog"));
     files.setFileMode(QFileDialog::ExistingFile);
     files.setNameFilters(MergeSourceRegistry::FileFilters());
-    if (!fileName_.isEmpty())
-        files.selectFile(fileName_);
+    const MergeSourceAddress shown = MergeSourceAddress::Parse(fileName_);
+    if (!shown.IsDatabase() && !shown.fileName.isEmpty())
+        files.selectFile(shown.fileName);
     if (Prompter::Current().RunDialog(files) != QDialog::Accepted ||
         files.selectedFiles().isEmpty())
         return;
@@ -112,6 +161,8 @@ void TMergeSourceDialog::ChooseButtonClick() {
 
 void TMergeSourceDialog::NoMergeButtonClick() {
     fileName_.clear();
+    SheetLabel->hide();
+    SheetBox->hide();
     FieldsGrid->clear();
     FieldsGrid->setRowCount(0);
     FieldsGrid->setColumnCount(0);
@@ -121,7 +172,7 @@ void TMergeSourceDialog::NoMergeButtonClick() {
 void TMergeSourceDialog::OkButtonClick() {
     if (!fileName_.isEmpty()) {
         try {
-            MergeSource::Open(fileName_)->Validate();
+            MergeSourceAddress::Parse(fileName_).Open(passwords_)->Validate();
         } catch (const MergeSourceError& error) {
             ShowInformation(error.Message());
             return;

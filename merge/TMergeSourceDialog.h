@@ -4,45 +4,60 @@
 
 #include <memory>
 
+class DatabasePasswords;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
 class MergeSource;
 
-// "Merge": the merge source of the current label. Shows the file, its fields as the grid's
-// columns and its first records as rows; "Choose File…" picks another source, "No Merge"
-// prints the label without one again, and the box keeps the choice in QV.INI for the label.
+// "Merge": the merge source of the current label. Shows the source, its fields as the grid's
+// columns and its first records as rows; "Choose File…" picks a file (CSV, dBASE, ODS,
+// XLSX; a spreadsheet's sheet in the box), "Database…" a database's table or query, "No
+// Merge" prints the label without one again, and the box keeps the choice in QV.INI for the
+// label (a database's without its password).
 class TMergeSourceDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int ShownRecords = 10;
 
-    explicit TMergeSourceDialog(QWidget* parent = nullptr);
+    // passwords answers a database that wants one; it may be null.
+    explicit TMergeSourceDialog(QWidget* parent = nullptr, DatabasePasswords* passwords = nullptr);
     ~TMergeSourceDialog() override;
 
     QLabel* FileLabel;
+    QLabel* SheetLabel;
+    QComboBox* SheetBox; // a spreadsheet's sheets; hidden for other sources
     QTableWidget* FieldsGrid;
     QCheckBox* RememberBox;
     QPushButton* ChooseButton;
+    QPushButton* DatabaseButton;
     QPushButton* NoMergeButton;
     QPushButton* OkButton;
     QPushButton* MouseHelpButton = nullptr;
     QPushButton* CancelButton;
 
-    // Opens fileName and shows it; a source that cannot be read is reported and the
-    // dialog keeps what it showed. True when the file was taken.
+    // Opens the source of that MergeSourceAddress text and shows it; a source that cannot be
+    // read is reported and the dialog keeps what it showed. True when the source was taken.
     bool ShowSource(const QString& fileName);
-    // The chosen file, empty when the label is to print without a source.
+    // The chosen source as MergeSourceAddress text, empty when the label is to print without
+    // one.
     QString FileName() const { return fileName_; }
 
     // "Choose File…": an open-file dialog through the prompter, then ShowSource.
     void ChooseButtonClick();
+    // "Database…": the database dialog, then ShowSource.
+    void DatabaseButtonClick();
+    // Another sheet of the spreadsheet shown.
+    void SheetBoxChanged(int index);
     void NoMergeButtonClick();
     // OK: reads the whole source so that a bad record shows now, not at printing.
     void OkButtonClick();
 
 private:
     void FillGrid(MergeSource& source);
+    void FillSheets(MergeSource& source);
     QString fileName_;
+    DatabasePasswords* passwords_;
 };

@@ -7,6 +7,7 @@
 #include "printing/TCanvasReport.h"
 
 class OutputFile;
+class PdfSubsetNames;
 class QPdfWriter;
 
 // The engine writing a PDF file, page for page as the printer would print it. The file is
@@ -40,5 +41,6 @@ private:
     bool staged_ = true;
     StagedOutput output_;
     QString openError_;
+    std::unique_ptr<PdfSubsetNames> names_; // between the writer and the file
     std::unique_ptr<QPdfWriter> writer_;
 };

@@ -7,6 +7,10 @@ PACKAGES=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # translations (lupdate, lrelease, Qt's own German texts)
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  # install and package: icons rendered from SVG, validators, the Debian package and its checks
+  librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev lintian x11-utils
   # barcode symbols
   libzint-dev
   # spreadsheet merge sources (the zip package of XLSX and ODS files)

@@ -5,6 +5,8 @@
 #include "storage/TableSchemas.h"
 #include "storage/TemplateTableUpgrade.h"
 
+#include "InstallLayout.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,12 +43,23 @@ QString TemplateTable::PathIn(const QString& directory) {
     return QDir(directory).filePath(TemplateTableFileName);
 }
 
+namespace {
+// The installed stock table when both of its files are there, else the copy built in: a
+// table is never paired with another copy's index.
+QString StockFile(const QString& fileName) {
+    const bool installed =
+        !InstallLayout::SharedFile(QString::fromLatin1(TemplateTableFileName)).isEmpty() &&
+        !InstallLayout::SharedFile(QString::fromLatin1(TemplateIndexFileName)).isEmpty();
+    return installed ? InstallLayout::SharedFile(fileName) : QStringLiteral(":/stock/") + fileName;
+}
+} // namespace
+
 QString TemplateTable::StockTablePath() {
-    return QStringLiteral(":/stock/QVLTPL.DBF");
+    return StockFile(QString::fromLatin1(TemplateTableFileName));
 }
 
 QString TemplateTable::StockIndexPath() {
-    return QStringLiteral(":/stock/QVLTPL.CDX");
+    return StockFile(QString::fromLatin1(TemplateIndexFileName));
 }
 
 bool TemplateTable::InstallStockTable(const QString& directory, QString* detail) {

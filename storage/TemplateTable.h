@@ -23,7 +23,9 @@ public:
         SchemaFieldWidth(TemplateTableFields(), "TEMPLATE"); // bytes
 
     static QString PathIn(const QString& directory);
-    // The shipped stock table and its index (Qt resource paths).
+    // The shipped stock table and its index: the installed files under the install prefix
+    // (share/quorvane) when the program runs installed, else the copies built into it (Qt
+    // resource paths).
     static QString StockTablePath();
     static QString StockIndexPath();
 

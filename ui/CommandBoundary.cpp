@@ -2,6 +2,8 @@
 
 #include "ui/Prompter.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 bool RunCommand(const std::function<void()>& command) {
@@ -11,7 +13,7 @@ bool RunCommand(const std::function<void()>& command) {
     } catch (const std::exception& e) {
         ShowRuntimeError(QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowRuntimeError(QStringLiteral("An unexpected error ended the command."));
+        ShowRuntimeError(QCoreApplication::translate("RunCommand", "An unexpected error ended the command."));
     }
     return false;
 }

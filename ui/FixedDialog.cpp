@@ -37,7 +37,7 @@ QPushButton* FixedDialog::AddCancelButton(const QString& text, const QRect& geom
 }
 
 QPushButton* FixedDialog::AddHelpButton(int topic, const QRect& geometry) {
-    QPushButton* button = AddButton(QStringLiteral("Help"), geometry, "HelpButton");
+    QPushButton* button = AddButton(tr("Help"), geometry, "HelpButton");
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [topic] { ShowHelpTopic(topic); });
     return button;
@@ -47,9 +47,8 @@ QPushButton* FixedDialog::NewMouseHelpButton(QWidget* dialog) {
     auto* button = new QPushButton(QStringLiteral("?"), dialog);
     button->setObjectName(QStringLiteral("MouseHelpButton"));
     button->setAutoDefault(false);
-    button->setToolTip(QStringLiteral("What's this?"));
-    button->setWhatsThis(
-        QStringLiteral("Click this button, then click a control to learn what it does."));
+    button->setToolTip(tr("What's this?"));
+    button->setWhatsThis(tr("Click this button, then click a control to learn what it does."));
     QObject::connect(button, &QPushButton::clicked, dialog,
                      [] { QWhatsThis::enterWhatsThisMode(); });
     return button;

@@ -69,7 +69,8 @@ QWidget* Prompter::DialogParent() {
 }
 
 void Prompter::ShowInformation(const QString& message) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), ShownText(message),
+    QMessageBox box(QMessageBox::Information,
+                    QCoreApplication::translate("Prompter", "Information"), ShownText(message),
                     QMessageBox::Ok, BoxParent());
     box.exec();
 }
@@ -106,6 +107,10 @@ void Prompter::ShowRuntimeError(const QString& message) {
 
 void Prompter::ShowHelpTopic(int topic) {
     THelpWindow::Instance().ShowTopic(topic);
+}
+
+void Prompter::ShowHelpSection(const QString& anchor) {
+    THelpWindow::Instance().ShowSection(anchor);
 }
 
 void Prompter::ShowStatus(const QString& message) {
@@ -182,6 +187,9 @@ void ShowRuntimeError(const QString& message) {
 }
 void ShowHelpTopic(int topic) {
     Prompter::Current().ShowHelpTopic(topic);
+}
+void ShowHelpSection(const QString& anchor) {
+    Prompter::Current().ShowHelpSection(anchor);
 }
 void ShowStatus(const QString& message) {
     Prompter::Current().ShowStatus(Prompter::ShownText(message));

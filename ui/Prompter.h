@@ -41,6 +41,8 @@ public:
     virtual void ShowRuntimeError(const QString& message);
     // Opens the help window at a topic number.
     virtual void ShowHelpTopic(int topic);
+    // Opens the help window at a section, by the anchor its heading carries.
+    virtual void ShowHelpSection(const QString& anchor);
     // A passing note of what a command did ("4 sheets written to badges.pdf"), in the main
     // window's status line; it needs no answer.
     virtual void ShowStatus(const QString& message);
@@ -73,5 +75,6 @@ bool AskYesNoDefaultNo(const QString& message, const QString& caption);
 bool EnterText(const QString& title, const QString& prompt, QString& text);
 void ShowRuntimeError(const QString& message);
 void ShowHelpTopic(int topic);
+void ShowHelpSection(const QString& anchor);
 void ShowStatus(const QString& message);
 QString GetSaveFileName(const QString& caption, const QString& suggested, const QString& filter);

@@ -1,5 +1,7 @@
 #include "ui/THelpWindow.h"
 
+#include "InstallLayout.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
@@ -25,12 +27,12 @@ THelpWindow& THelpWindow::Instance() {
 THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
     Q_INIT_RESOURCE(help);
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Quorvane Help"));
+    setWindowTitle(tr("Quorvane Help"));
     resize(UsualWidth, 480);
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("HelpBrowser"));
     Browser->setOpenLinks(true);
-    Browser->setSource(QUrl(QStringLiteral("qrc:/help/quorvane.html")));
+    Browser->setSource(HelpSource());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Browser);
@@ -58,6 +60,12 @@ void THelpWindow::PlaceBeside(const QRect& dialog, const QSize& frame) {
     move(place);
 }
 
+QUrl THelpWindow::HelpSource() {
+    const QString installed = InstallLayout::SharedFile(QStringLiteral("help/quorvane.html"));
+    return installed.isEmpty() ? QUrl(QStringLiteral("qrc:/help/quorvane.html"))
+                               : QUrl::fromLocalFile(installed);
+}
+
 QString THelpWindow::AnchorFor(int topic) {
     for (int known : KnownTopics)
         if (known == topic)
@@ -66,6 +74,10 @@ QString THelpWindow::AnchorFor(int topic) {
 }
 
 void THelpWindow::ShowTopic(int topic) {
+    ShowSection(AnchorFor(topic));
+}
+
+void THelpWindow::ShowSection(const QString& anchor) {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == this)
         modal = nullptr;
@@ -75,7 +87,10 @@ void THelpWindow::ShowTopic(int topic) {
         if (modal)
             PlaceBeside(modal->frameGeometry(), modal->frameGeometry().size() - modal->size());
     }
-    Browser->scrollToAnchor(AnchorFor(topic));
+    // Back at the help's own page first: a link followed to another page may have left it.
+    if (Browser->source().adjusted(QUrl::RemoveFragment) != HelpSource())
+        Browser->setSource(HelpSource());
+    Browser->scrollToAnchor(anchor);
     show();
     raise();
     activateWindow();

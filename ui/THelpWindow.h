@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QUrl>
 
 class QTextBrowser;
 
@@ -14,6 +15,11 @@ public:
 
     // Shows the window at the topic; an unknown topic shows the contents.
     void ShowTopic(int topic);
+    // Shows the window at a section of the help, by the anchor its heading carries.
+    void ShowSection(const QString& anchor);
+    // The help file shown: the installed one under the install prefix when the program runs
+    // installed, else the copy built into the program.
+    static QUrl HelpSource();
     // The anchor the topic's section carries.
     static QString AnchorFor(int topic);
 

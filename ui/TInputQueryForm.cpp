@@ -15,10 +15,10 @@ TInputQueryForm::TInputQueryForm(QWidget* parent)
     InputText->setObjectName(QStringLiteral("InputText"));
     InputText->setGeometry(8, 32, 291, 26);
     MessageLabel->setBuddy(InputText);
-    BitBtn1 = AddOkButton(QStringLiteral("Ok"), QRect(136, 74, 77, 27), "BitBtn1");
-    BitBtn2 = AddCancelButton(QStringLiteral("Cancel"), QRect(222, 74, 77, 27), "BitBtn2");
+    BitBtn1 = AddOkButton(tr("Ok"), QRect(136, 74, 77, 27), "BitBtn1");
+    BitBtn2 = AddCancelButton(tr("Cancel"), QRect(222, 74, 77, 27), "BitBtn2");
     MouseHelpButton = AddMouseHelpButton(QRect(8, 74, 27, 27));
-    InputText->setWhatsThis(QStringLiteral("Type the text here; Enter takes it, Esc leaves it."));
+    InputText->setWhatsThis(tr("Type the text here; Enter takes it, Esc leaves it."));
     connect(InputText, &QLineEdit::textChanged, this, &TInputQueryForm::InputTextChanged);
 }
 

@@ -86,7 +86,8 @@ NumberFormat NumberFormat::Parse(const QString& code) {
             format.grouping_ = format.grouping_ || (digits && !afterPoint);
         } else if (c == u'%') {
             format.percent_ = true;
-        } else if (c == u'e' && i + 1 < code.size() && (code[i + 1] == u'+' || code[i + 1] == u'-')) {
+        } else if (c == u'e' && i + 1 < code.size() &&
+                   (code[i + 1] == u'+' || code[i + 1] == u'-')) {
             scientific = true;
         }
     }
@@ -160,9 +161,9 @@ QString NumberFormat::Show(double value, bool date1904) const {
     locale.setNumberOptions(grouping_ ? QLocale::NumberOptions() : QLocale::OmitGroupSeparator);
     const double shown = percent_ ? value * 100.0 : value;
     QString text = locale.toString(shown, 'f', decimals_);
-    if (text.startsWith(u'-') && text.mid(1).count(u'0') + text.mid(1).count(u'.') +
-                                         text.mid(1).count(u',') ==
-                                     text.size() - 1)
+    if (text.startsWith(u'-') &&
+        text.mid(1).count(u'0') + text.mid(1).count(u'.') + text.mid(1).count(u',') ==
+            text.size() - 1)
         text.remove(0, 1); // "-0.00" shows as "0.00"
     return percent_ ? text + u'%' : text;
 }

@@ -96,8 +96,8 @@ bool OdsReader::EnterTable(qsizetype index, QStringList* names) {
 
 void OdsReader::Rewind() {
     if (!EnterTable(sheetIndex_, nullptr))
-        throw SpreadsheetError(QStringLiteral("the sheet \"%1\" is no longer in the file")
-                                   .arg(sheetName_));
+        throw SpreadsheetError(
+            QStringLiteral("the sheet \"%1\" is no longer in the file").arg(sheetName_));
     merged_ = MergedCells();
     row_ = 0;
     repeats_ = 0;

@@ -33,8 +33,9 @@ qsizetype SpreadsheetReader::ChooseSheet(const QStringList& names, const QString
         if (names[i].compare(wanted, Qt::CaseInsensitive) == 0)
             found = i;
     if (found < 0)
-        throw SpreadsheetError(QStringLiteral("the file has no sheet \"%1\"; its sheets are %2")
-                                   .arg(wanted, u'"' + names.join(QStringLiteral("\", \"")) + u'"'));
+        throw SpreadsheetError(
+            QStringLiteral("the file has no sheet \"%1\"; its sheets are %2")
+                .arg(wanted, u'"' + names.join(QStringLiteral("\", \"")) + u'"'));
     return found;
 }
 

@@ -47,8 +47,8 @@ void XlsxReader::Load(const QString& sheet) {
             if (TypeIs(r.type, QLatin1StringView("officeDocument")))
                 workbook = r.target;
     if (!zip_->Contains(workbook))
-        throw SpreadsheetError(QStringLiteral("the file is not an Excel workbook (it has no %1)")
-                                   .arg(workbook));
+        throw SpreadsheetError(
+            QStringLiteral("the file is not an Excel workbook (it has no %1)").arg(workbook));
     sheetPart_ = ReadWorkbook(workbook, sheet);
     ReadMergedAreas();
 }
@@ -165,9 +165,8 @@ QString XlsxReader::ReadRichText(XmlPartReader& xml) {
             text += xml.Text(MaxCellChars);
             if (text.size() > MaxCellChars)
                 xml.Fail(QStringLiteral("a cell holds more than %1 characters").arg(MaxCellChars));
-        }
-        else if (xml.Is(QLatin1StringView("rPh")) || xml.Is(QLatin1StringView("rPr")) ||
-                 xml.Is(QLatin1StringView("phoneticPr")))
+        } else if (xml.Is(QLatin1StringView("rPh")) || xml.Is(QLatin1StringView("rPr")) ||
+                   xml.Is(QLatin1StringView("phoneticPr")))
             xml.Skip();
     }
     return Unescape(text);
@@ -202,8 +201,7 @@ void XlsxReader::ReadMergedAreas() {
 int XlsxReader::ColumnOf(QStringView reference, long long* row) {
     long long column = 0;
     qsizetype i = 0;
-    for (; i < reference.size() && reference[i].isLetter() && reference[i].unicode() < 128;
-         ++i) {
+    for (; i < reference.size() && reference[i].isLetter() && reference[i].unicode() < 128; ++i) {
         column = column * 26 + (reference[i].toUpper().unicode() - 'A' + 1);
         if (column > MaxColumns)
             return -1;
@@ -316,8 +314,8 @@ QString XlsxReader::CellValue(XmlPartReader& xml) {
         bool ok = false;
         const qsizetype index = raw.toLongLong(&ok);
         if (!ok || index < 0 || index >= strings_.Size())
-            Fail(QStringLiteral("a cell names shared string %1, which the workbook lacks")
-                     .arg(raw));
+            Fail(
+                QStringLiteral("a cell names shared string %1, which the workbook lacks").arg(raw));
         return strings_.At(index);
     }
     if (type == QLatin1String("str") || type == QLatin1String("e"))
@@ -337,8 +335,8 @@ QString XlsxReader::CellValue(XmlPartReader& xml) {
     const double value = raw.toDouble(&ok);
     if (!ok)
         return raw;
-    const NumberFormat format =
-        style >= 0 && std::size_t(style) < styles_.size() ? styles_[std::size_t(style)]
-                                                          : NumberFormat();
+    const NumberFormat format = style >= 0 && std::size_t(style) < styles_.size()
+                                    ? styles_[std::size_t(style)]
+                                    : NumberFormat();
     return format.Show(value, date1904_);
 }

@@ -25,8 +25,8 @@ QString ZipMessage(int code) {
 
 [[noreturn]] void NotAZip(int code) {
     if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS)
-        throw SpreadsheetError(QStringLiteral("the file is not a spreadsheet package (%1)")
-                                   .arg(ZipMessage(code)));
+        throw SpreadsheetError(
+            QStringLiteral("the file is not a spreadsheet package (%1)").arg(ZipMessage(code)));
     throw SpreadsheetError(QStringLiteral("the file cannot be read: %1").arg(ZipMessage(code)));
 }
 
@@ -56,8 +56,8 @@ ZipArchive::ZipArchive(const QString& fileName) {
 ZipArchive::ZipArchive(QByteArray bytes) : bytes_(std::move(bytes)) {
     zip_error_t error;
     zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes_.constData(), zip_uint64_t(bytes_.size()),
-                                                    0, &error);
+    zip_source_t* source =
+        zip_source_buffer_create(bytes_.constData(), zip_uint64_t(bytes_.size()), 0, &error);
     if (source)
         zip_ = zip_open_from_source(source, ZIP_RDONLY, &error);
     const int code = zip_error_code_zip(&error);
@@ -102,8 +102,8 @@ std::unique_ptr<QIODevice> ZipArchive::Open(const QString& name) const {
         throw SpreadsheetError(QStringLiteral("the package has no part %1").arg(name));
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat_index(zip_, zip_uint64_t(index), 0, &stat) != 0 ||
-        !(stat.valid & ZIP_STAT_SIZE) || !(stat.valid & ZIP_STAT_COMP_SIZE))
+    if (zip_stat_index(zip_, zip_uint64_t(index), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE) ||
+        !(stat.valid & ZIP_STAT_COMP_SIZE))
         throw SpreadsheetError(QStringLiteral("the part %1 cannot be read").arg(name));
     if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
         throw SpreadsheetError(

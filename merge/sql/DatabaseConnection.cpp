@@ -55,8 +55,8 @@ DatabaseConnection DatabaseConnection::FromUrl(const QString& given) {
     DatabaseConnection connection;
     const qsizetype separator = text.indexOf(QLatin1String("://"));
     for (const Scheme& scheme : kSchemes)
-        if (separator > 0 && text.left(separator).compare(QLatin1String(scheme.name),
-                                                          Qt::CaseInsensitive) == 0)
+        if (separator > 0 &&
+            text.left(separator).compare(QLatin1String(scheme.name), Qt::CaseInsensitive) == 0)
             connection.kind = scheme.kind;
     if (separator <= 0)
         Bad(text, QStringLiteral("is not a URL such as postgresql://user@host/database"));

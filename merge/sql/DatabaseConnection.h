@@ -17,10 +17,10 @@ public:
 
     Kind kind = Kind::None;
     QString host;
-    int port = 0; // 0: the driver's default
+    int port = 0;     // 0: the driver's default
     QString database; // a database name, SQLite's file, or an ODBC data source name
     QString user;
-    QString options;  // the driver's connect options, "key=value;key=value"
+    QString options; // the driver's connect options, "key=value;key=value"
 
     // Throws DatabaseError for an address it cannot read or one that holds a password.
     static DatabaseConnection FromUrl(const QString& url);

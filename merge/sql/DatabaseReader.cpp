@@ -40,7 +40,8 @@ bool IsAuthentication(const QSqlError& error) {
     const QString code = error.nativeErrorCode();
     const QString text = error.text();
     return code == QLatin1String("28P01") || code == QLatin1String("28000") ||
-           code == QLatin1String("1045") || text.contains(QLatin1String("password"), Qt::CaseInsensitive) ||
+           code == QLatin1String("1045") ||
+           text.contains(QLatin1String("password"), Qt::CaseInsensitive) ||
            text.contains(QLatin1String("authentication"), Qt::CaseInsensitive);
 }
 
@@ -57,9 +58,9 @@ DatabaseReader::DatabaseReader(const DatabaseConnection& connection, const QStri
     if (!connection.IsValid())
         throw DatabaseError(QStringLiteral("no database is named"));
     if (!QSqlDatabase::isDriverAvailable(driver))
-        throw DatabaseError(QStringLiteral("Qt's %1 driver is not installed (Debian's package %2)")
-                                .arg(DatabaseConnection::KindName(connection.kind),
-                                     Package(connection.kind)));
+        throw DatabaseError(
+            QStringLiteral("Qt's %1 driver is not installed (Debian's package %2)")
+                .arg(DatabaseConnection::KindName(connection.kind), Package(connection.kind)));
     QStringList options;
     if (connection.kind == DatabaseConnection::Kind::SQLite) {
         // Opening a missing file would make an empty database of it.

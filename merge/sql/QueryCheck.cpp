@@ -54,7 +54,7 @@ qsizetype PastQuoted(const QString& sql, qsizetype i) {
 } // namespace
 
 QString QueryCheck::Refusal(const QString& sql) {
-    QString first;     // the first word
+    QString first;      // the first word
     bool ended = false; // a ';' has been passed
     for (qsizetype i = 0; i < sql.size();) {
         const qsizetype past = PastQuoted(sql, i);

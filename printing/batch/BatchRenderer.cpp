@@ -1,5 +1,7 @@
 #include "BatchRenderer.h"
 
+#include "TerminalPasswords.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,6 +14,7 @@
 #include "document/ChosenPositions.h"
 #include "merge/MergeRun.h"
 #include "merge/MergeSource.h"
+#include "merge/MergeSourceAddress.h"
 #include "merge/MergeSourceError.h"
 #include "merge/MergeSourceRegistry.h"
 #include "printing/OutputError.h"
@@ -45,7 +48,8 @@ bool ParseInt(const QString& text, int low, int high, int& value) {
 bool TakesValue(const QString& name) {
     static const QStringList options = {"--dir",   "--label",  "--sheets", "--positions",
                                         "--pdf",   "--png",    "--dpi",    "--printer-offsets",
-                                        "--merge", "--copies", "--printer"};
+                                        "--merge", "--copies", "--printer", "--sheet",
+                                        "--merge-db", "--table", "--query"};
     return options.contains(name);
 }
 
@@ -175,7 +179,8 @@ QString BatchRenderer::Usage() {
                "Usage: quorvane-batch [--dir DIR] --label DESCRIPTION [--sheets N]\n"
                "                      [--positions R:C,R:C...] (--pdf FILE | --png FOLDER [--dpi "
                "N])\n"
-               "                      [--merge FILE [--copies N]]\n"
+               "                      [--merge FILE [--sheet NAME] | --merge-db URL (--table NAME |\n"
+               "                       --query SELECT)] [--copies N]\n"
                "\n"
                "Renders the sheets of a stored label, exactly as they print.\n"
                "  --dir DIR          data directory holding QVLBLS.DBF (default: the program's)\n"
@@ -193,7 +198,15 @@ QString BatchRenderer::Usage() {
                "                     move the drawing by the printer's alignment stored in QV.INI\n"
                "  --merge FILE       one label per record of FILE (kinds below); {Field} in a\n"
                "                     text is the record's field; the records decide the sheets\n"
-               "  --copies N         with --merge: labels per record, 1 to 9999 (default 1); a\n"
+               "  --sheet NAME       with a spreadsheet: the sheet to read (default: the first)\n"
+               "  --merge-db URL     one label per row of a database: postgresql://user@host:port/db,\n"
+               "                     mysql://user@host:port/db, sqlite:///path/file.db, odbc://DSN;\n"
+               "                     a password comes from the driver's configuration (~/.pgpass,\n"
+               "                     PGPASSWORD) or is asked for on the terminal\n"
+               "  --table NAME       with --merge-db: every row of this table\n"
+               "  --query SELECT     with --merge-db: the rows of one SELECT statement, run in a\n"
+               "                     read-only transaction\n"
+               "  --copies N         with a merge: labels per record, 1 to 9999 (default 1); a\n"
                "                     merge of more than 1,000,000 sheets is refused\n"
                "  --collate          with --merge: all the records once per copy, instead of\n"
                "                     each record's copies together\n"
@@ -214,7 +227,8 @@ QString BatchRenderer::Usage() {
                "through;\n"
                "a device, named pipe or folder is refused.\n"
                "Exit codes: 0 success, 2 bad usage or an output that is not a file, 3 label or\n"
-               "table not found or a merge file missing, unreadable or not a regular file, 4 the\n"
+               "table not found or a merge source missing, unreadable, not a regular file or\n"
+               "failing during the run, 4 the\n"
                "table cannot be read (damaged), rendering failed or an output could not be\n"
                "written.\n");
 }
@@ -272,6 +286,14 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             dpiGiven = true;
         } else if (name == QLatin1String("--merge")) {
             options.mergeFile = value;
+        } else if (name == QLatin1String("--sheet")) {
+            options.sheet = value;
+        } else if (name == QLatin1String("--merge-db")) {
+            options.mergeDb = value;
+        } else if (name == QLatin1String("--table")) {
+            options.table = value;
+        } else if (name == QLatin1String("--query")) {
+            options.query = value;
         } else if (name == QLatin1String("--copies")) {
             if (!ParseInt(value, 1, kMaxSheets, options.copies)) {
                 error = QStringLiteral("--copies takes a number from 1 to %1").arg(kMaxSheets);
@@ -290,12 +312,20 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
                                "--printer-offsets is for files");
     else if (dpiGiven && options.pngFolder.isEmpty())
         error = QStringLiteral("--dpi applies to --png only (a PDF keeps its vectors)");
-    else if (options.copies > 0 && options.mergeFile.isEmpty())
-        error = QStringLiteral("--copies needs --merge");
-    else if (options.collate && options.mergeFile.isEmpty())
-        error = QStringLiteral("--collate needs --merge");
-    else if (!options.mergeFile.isEmpty() && options.sheets != 1)
-        error = QStringLiteral("with --merge the records decide the sheets; give --copies");
+    else if (!options.mergeFile.isEmpty() && !options.mergeDb.isEmpty())
+        error = QStringLiteral("give one of --merge and --merge-db");
+    else if (options.copies > 0 && options.mergeFile.isEmpty() && options.mergeDb.isEmpty())
+        error = QStringLiteral("--copies needs --merge or --merge-db");
+    else if (options.collate && options.mergeFile.isEmpty() && options.mergeDb.isEmpty())
+        error = QStringLiteral("--collate needs --merge or --merge-db");
+    else if (!options.sheet.isEmpty() && options.mergeFile.isEmpty())
+        error = QStringLiteral("--sheet needs --merge with a spreadsheet");
+    else if ((!options.table.isEmpty() || !options.query.isEmpty()) && options.mergeDb.isEmpty())
+        error = QStringLiteral("--table and --query need --merge-db");
+    else if (!options.mergeDb.isEmpty() && options.table.isEmpty() == options.query.isEmpty())
+        error = QStringLiteral("with --merge-db give exactly one of --table and --query");
+    else if ((!options.mergeFile.isEmpty() || !options.mergeDb.isEmpty()) && options.sheets != 1)
+        error = QStringLiteral("with a merge the records decide the sheets; give --copies");
     return error.isEmpty();
 }
 
@@ -376,9 +406,22 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     // The merge file is read whole before anything is drawn.
     std::unique_ptr<MergeSource> source;
     std::unique_ptr<MergeRun> merge;
-    if (!options.mergeFile.isEmpty()) {
+    if (!options.mergeFile.isEmpty() || !options.mergeDb.isEmpty()) {
         try {
-            source = MergeSource::Open(options.mergeFile);
+            MergeSourceAddress address;
+            if (options.mergeDb.isEmpty()) {
+                address.fileName = options.mergeFile;
+                address.sheet = options.sheet;
+            } else {
+                address = MergeSourceAddress::Parse(options.mergeDb);
+                if (!address.IsDatabase())
+                    throw MergeSourceError(options.mergeDb, 0, 0,
+                                           QStringLiteral("is no database address"));
+                address.table = options.table;
+                address.query = options.query;
+            }
+            TerminalPasswords passwords;
+            source = address.Open(&passwords);
             merge =
                 std::make_unique<MergeRun>(*source, std::max(1, options.copies), options.collate);
         } catch (const MergeSourceError& error) {
@@ -414,6 +457,10 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     } catch (const OutputError& error) {
         err << "quorvane-batch: " << error.what() << "\n";
         return RenderFailed;
+    } catch (const MergeSourceError& error) {
+        // A source that fails half-way (a database gone): the staged output is left unused.
+        err << "quorvane-batch: " << error.Message() << "\n";
+        return NotFound;
     } catch (const std::exception& error) {
         err << "quorvane-batch: rendering failed: " << error.what() << "\n";
         return RenderFailed;

@@ -23,8 +23,12 @@ public:
         QString pngFolder;
         int dpi = 300;
         QString printerOffsets; // a printer whose correction in QV.INI moves the drawing
-        QString mergeFile;      // one label per record of this CSV file or table
-        int copies = 0;         // with mergeFile: labels per record (0: not given, 1)
+        QString mergeFile;      // one label per record of this file (a registry kind)
+        QString sheet;          // with a spreadsheet mergeFile: the sheet ("" the first)
+        QString mergeDb;        // or one label per row of this database (a URL)
+        QString table;          // with mergeDb: every row of this table
+        QString query;          // with mergeDb: the rows of this SELECT query
+        int copies = 0;         // with a merge: labels per record (0: not given, 1)
         QString printer;        // print on this CUPS queue, with its alignment from QV.INI
         bool outlines = false;  // each label's outline
         bool cropMarks = false; // crop marks in the margins

@@ -29,6 +29,7 @@
 #include "printing/TPreviewForm.h"
 #include "printing/TSelectLabelsToPrint.h"
 #include "storage/LabelTable.h"
+#include "support/TestData.h"
 
 using Answer = ScriptedPrompter::Answer;
 
@@ -59,9 +60,21 @@ TEST_F(PrintCommandsTest, MenuCommandsWithoutAPrinter) {
     window->mnuPrintLabels->trigger();
     prompts.Then(Answer::Dialog(
         true, [](QDialog& dialog) { dynamic_cast<TLabelPrint&>(dialog).FormActivate(); }));
-    prompts.Then(Answer::Dialog(true)); // the preview window
+    window->Items().REstoreItems(kBox);
+    int pages = 0;
+    prompts.Then(Answer::Dialog(true, [&pages](QDialog& dialog) {
+        auto& preview = dynamic_cast<TPreviewForm&>(dialog);
+        preview.show();
+        QCoreApplication::processEvents();
+        pages = preview.FilePreview1->Pages();
+        if (const QString folder = PictureOutputDir(); !folder.isEmpty())
+            preview.grab().save(
+                QDir(folder).filePath(QStringLiteral("preview-without-printer.png")));
+        preview.hide();
+    }));
     window->mnuPreviewLabels->trigger();
     EXPECT_EQ(window->Printing().LastOutcome(), PrintJobs::Outcome::Completed);
+    EXPECT_EQ(pages, 1);
     window->mnuPrinterSetup->trigger();
     window->mnuPrinterAlignment->trigger();
     EXPECT_EQ(prompts.Messages(QStringLiteral("Information")),

@@ -253,6 +253,7 @@ TEST_F(MergeSourceTest, RegistryChoosesTheKindByName) {
     EXPECT_EQ(kindName(QStringLiteral("people.tsv")), csv);
     EXPECT_EQ(kindName(QStringLiteral("people.list")), csv);
     EXPECT_EQ(kindName(QStringLiteral("dbf.dir/people")), csv); // the folder does not count
+    EXPECT_EQ(kindName(QStringLiteral("Stock.ODS")), QStringLiteral("Spreadsheet"));
 
     // A ".dbf" that holds CSV text is read as a table and refused, not guessed at.
     const QString path = Write(QStringLiteral("people.dbf"), "Name\nAda\n");
@@ -262,7 +263,8 @@ TEST_F(MergeSourceTest, RegistryChoosesTheKindByName) {
     EXPECT_EQ(source->FieldNames(), QStringList({"Name", "Town"}));
 
     EXPECT_EQ(MergeSourceRegistry::FileFilters(),
-              QStringList({"Merge sources (*.csv *.txt *.tsv *.dbf *.DBF)", "All files (*)"}));
+              QStringList({"Merge sources (*.csv *.txt *.tsv *.dbf *.DBF *.ods *.xlsx *.xlsm)",
+                           "All files (*)"}));
     const QString help = MergeSourceRegistry::HelpText();
     for (const MergeSourceKind& kind : MergeSourceRegistry::Kinds()) {
         EXPECT_TRUE(help.contains(kind.Patterns.join(u' '))) << kind.Name.toStdString();

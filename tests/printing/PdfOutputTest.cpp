@@ -174,7 +174,8 @@ TEST(PdfOutput, UnwritableFileIsAnErrorNamingIt) {
 
 // What a person searches for or copies out of the PDF is what was typed: a ligature the font
 // draws for "fi" still reads as two letters, whether the text is met for the first time or
-// again; the document carries the label's description and the program's name.
+// again; every embedded font is a subset and says so in its name; the document carries the
+// label's description and the program's name.
 TEST(PdfOutput, TextReadsBackAsTyped) {
     if (!HavePoppler())
         GTEST_SKIP() << "poppler-utils (pdftotext) is not installed";
@@ -200,6 +201,16 @@ TEST(PdfOutput, TextReadsBackAsTyped) {
     for (const QChar ligature :
          {QChar(0xFB00), QChar(0xFB01), QChar(0xFB02), QChar(0xFB03), QChar(0xFB04)})
         EXPECT_FALSE(text.contains(ligature)) << text.toStdString();
+
+    // pdffonts tells a subset by its tag; the tagged names come in an update at the end, which
+    // every reader follows, so the text and the pages read as before.
+    const QString fonts = RunTool(QStringLiteral("pdffonts"), {pdf});
+    const QStringList rows = fonts.split(u'\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_EQ(rows.size(), 3) << fonts.toStdString();
+    for (const QString& row : rows)
+        EXPECT_TRUE(row.contains(QRegularExpression(
+            QStringLiteral("^[A-Z]{6}\\+\\S+ +CID TrueType +Identity-H +yes yes yes"))))
+            << row.toStdString();
 
     const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(

@@ -39,8 +39,11 @@ public:
     // styles parts when given.
     QString Workbook(const QString& name, const QByteArray& rows, const QByteArray& strings = {},
                      const QByteArray& styles = {}, const QByteArray& afterData = {}) {
-        QByteArray rels = "<?xml version=\"1.0\"?><Relationships xmlns=\"" + kRels + "\">"
-                          "<Relationship Id=\"r1\" Type=\"" + kOffice + "worksheet\" "
+        QByteArray rels = "<?xml version=\"1.0\"?><Relationships xmlns=\"" + kRels +
+                          "\">"
+                          "<Relationship Id=\"r1\" Type=\"" +
+                          kOffice +
+                          "worksheet\" "
                           "Target=\"worksheets/sheet1.xml\"/>";
         Parts parts = {
             {"_rels/.rels", "<?xml version=\"1.0\"?><Relationships xmlns=\"" + kRels +
@@ -50,8 +53,8 @@ public:
              "<?xml version=\"1.0\"?><workbook xmlns=\"" + kMain + "\" xmlns:r=\"" + kOffice +
                  "\"><sheets><sheet name=\"Data\" sheetId=\"1\" r:id=\"r1\"/></sheets></workbook>"},
             {"xl/worksheets/sheet1.xml", "<?xml version=\"1.0\"?><worksheet xmlns=\"" + kMain +
-                                             "\"><sheetData>" + rows + "</sheetData>" +
-                                             afterData + "</worksheet>"}};
+                                             "\"><sheetData>" + rows + "</sheetData>" + afterData +
+                                             "</worksheet>"}};
         if (!strings.isEmpty()) {
             rels += "<Relationship Id=\"r2\" Type=\"" + kOffice +
                     "sharedStrings\" Target=\"sharedStrings.xml\"/>";
@@ -59,8 +62,8 @@ public:
                                                          kMain + "\">" + strings + "</sst>"});
         }
         if (!styles.isEmpty()) {
-            rels += "<Relationship Id=\"r3\" Type=\"" + kOffice +
-                    "styles\" Target=\"styles.xml\"/>";
+            rels +=
+                "<Relationship Id=\"r3\" Type=\"" + kOffice + "styles\" Target=\"styles.xml\"/>";
             parts.push_back({"xl/styles.xml", "<?xml version=\"1.0\"?><styleSheet xmlns=\"" +
                                                   kMain + "\">" + styles + "</styleSheet>"});
         }
@@ -70,16 +73,17 @@ public:
 
     // A one-table spreadsheet whose <table:table> holds body.
     QString Spreadsheet(const QString& name, const QByteArray& body) {
-        return Write(
-            name, {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
-                   {"content.xml",
-                    "<?xml version=\"1.0\"?><office:document-content "
-                    "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-                    "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
-                    "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
-                    "<office:spreadsheet><table:table table:name=\"Data\">" +
-                        body + "</table:table></office:spreadsheet></office:body>"
-                               "</office:document-content>"}});
+        return Write(name,
+                     {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+                      {"content.xml",
+                       "<?xml version=\"1.0\"?><office:document-content "
+                       "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                       "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+                       "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
+                       "<office:spreadsheet><table:table table:name=\"Data\">" +
+                           body +
+                           "</table:table></office:spreadsheet></office:body>"
+                           "</office:document-content>"}});
     }
 
     QString Path(const QString& name) const { return dir_.filePath(name); }

@@ -69,9 +69,10 @@ TEST_P(SpreadsheetFixtureTest, ShowsCellsAsTheSpreadsheetDoes) {
     // Columns past the limit are neither read out nor filled.
     reader->SetColumnLimit(2);
     reader->Rewind();
-    EXPECT_EQ(Rows(*reader), QStringList({"1: Name|Street", QStringLiteral("2: Zoë Müller|Königstraße 5"),
-                                          QStringLiteral("3: José Ñúñez|Calle Mayor 1"),
-                                          QStringLiteral("5: Åsa Ørsted|Hauptplatz 1, Graz")}));
+    EXPECT_EQ(Rows(*reader),
+              QStringList({"1: Name|Street", QStringLiteral("2: Zoë Müller|Königstraße 5"),
+                           QStringLiteral("3: José Ñúñez|Calle Mayor 1"),
+                           QStringLiteral("5: Åsa Ørsted|Hauptplatz 1, Graz")}));
 }
 
 TEST_P(SpreadsheetFixtureTest, ChoosesASheetByName) {
@@ -249,21 +250,21 @@ TEST_F(HostileSpreadsheetTest, RefusesEntitiesNestingAndHugeTexts) {
     const QByteArray laughs =
         "<?xml version=\"1.0\"?><!DOCTYPE lolz [<!ENTITY lol \"lol\"><!ENTITY lol2 "
         "\"&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;\">]><lolz>&lol2;</lolz>";
-    const QString entities = writer.Write(
-        "laughs.ods", {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
-                       {"content.xml", laughs}});
+    const QString entities =
+        writer.Write("laughs.ods", {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+                                    {"content.xml", laughs}});
     EXPECT_TRUE(Fault(entities).contains("declares a document type or entities"))
         << Fault(entities).toStdString();
 
-    const QByteArray deep = QByteArray("<span>").repeated(200) + "x" +
-                            QByteArray("</span>").repeated(200);
-    EXPECT_TRUE(Fault(writer.Workbook("deep.xlsx", "<row><c t=\"inlineStr\"><is>" + deep +
-                                                       "</is></c></row>"))
+    const QByteArray deep =
+        QByteArray("<span>").repeated(200) + "x" + QByteArray("</span>").repeated(200);
+    EXPECT_TRUE(Fault(writer.Workbook("deep.xlsx",
+                                      "<row><c t=\"inlineStr\"><is>" + deep + "</is></c></row>"))
                     .contains("nests its elements more than 64 deep"));
 
-    const QString huge = writer.Workbook(
-        "huge.xlsx",
-        "<row><c t=\"inlineStr\"><is><t>" + QByteArray(3 << 20, 'a') + "</t></is></c></row>");
+    const QString huge =
+        writer.Workbook("huge.xlsx", "<row><c t=\"inlineStr\"><is><t>" + QByteArray(3 << 20, 'a') +
+                                         "</t></is></c></row>");
     EXPECT_TRUE(Fault(huge).contains("holds a text or tag of more than 1 MiB"))
         << Fault(huge).toStdString();
 
@@ -286,9 +287,9 @@ TEST_F(HostileSpreadsheetTest, RefusesRepetitionBombs) {
 
     // Tens of thousands of areas over every row would cost rows times areas.
     const QByteArray areas = QByteArray("<mergeCell ref=\"A1:B1048576\"/>").repeated(60000);
-    const QString merged = writer.Workbook("areas.xlsx",
-                                           QByteArray("<row><c><v>1</v></c></row>").repeated(20000),
-                                           {}, {}, "<mergeCells>" + areas + "</mergeCells>");
+    const QString merged =
+        writer.Workbook("areas.xlsx", QByteArray("<row><c><v>1</v></c></row>").repeated(20000), {},
+                        {}, "<mergeCells>" + areas + "</mergeCells>");
     EXPECT_TRUE(Fault(merged).contains("merged areas overlap past all reason"))
         << Fault(merged).toStdString();
 }
@@ -310,11 +311,12 @@ TEST_F(HostileSpreadsheetTest, RefusesWhatIsNoSpreadsheet) {
     const QString fifo = writer.Path("pipe.xlsx");
     ASSERT_EQ(mkfifo(fifo.toUtf8().constData(), 0600), 0);
     EXPECT_EQ(Fault(fifo), "the name is not that of a regular file");
-    EXPECT_EQ(Fault(writer.Write("empty.ods", {{"content.xml", "<office:document-content xmlns:office=\""
-                                                               "urn:oasis:names:tc:opendocument:"
-                                                               "xmlns:office:1.0\"><office:body/>"
-                                                               "</office:document-content>"}})),
-              "the file has no worksheet");
+    EXPECT_EQ(
+        Fault(writer.Write("empty.ods", {{"content.xml", "<office:document-content xmlns:office=\""
+                                                         "urn:oasis:names:tc:opendocument:"
+                                                         "xmlns:office:1.0\"><office:body/>"
+                                                         "</office:document-content>"}})),
+        "the file has no worksheet");
 }
 
 } // namespace

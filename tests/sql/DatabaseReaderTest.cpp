@@ -56,8 +56,8 @@ void Fill(QSqlDatabase& db, bool postgres) {
                    "10000) INSERT INTO big SELECT n, 'Name ' || n, date('2000-01-01', '+' || n "
                    "|| ' days'), printf('%.2f', n * 1.5) FROM s"};
     for (const QString& statement : statements)
-        ASSERT_TRUE(q.exec(statement)) << statement.toStdString() << ": "
-                                       << q.lastError().text().toStdString();
+        ASSERT_TRUE(q.exec(statement))
+            << statement.toStdString() << ": " << q.lastError().text().toStdString();
 }
 
 const QStringList kJoined = {QStringLiteral("José Ñúñez|Crème brûlée|3"),
@@ -109,11 +109,11 @@ TEST(DatabaseConnectionTest, ReadsAndWritesAddresses) {
 }
 
 TEST(QueryCheckTest, LetsOneSelectThrough) {
-    for (const char* sql : {"SELECT * FROM t", "  select 1;  ", "-- a note\nSELECT 1",
-                            "/* a /* nested */ note */ SELECT ';' AS x",
-                            "WITH a AS (SELECT 1) SELECT * FROM a", "(SELECT 1) UNION (SELECT 2)",
-                            "SELECT $tag$ ; DELETE $tag$", "SELECT 'it''s; fine'",
-                            "SELECT \"odd;name\" FROM t; -- done"})
+    for (const char* sql :
+         {"SELECT * FROM t", "  select 1;  ", "-- a note\nSELECT 1",
+          "/* a /* nested */ note */ SELECT ';' AS x", "WITH a AS (SELECT 1) SELECT * FROM a",
+          "(SELECT 1) UNION (SELECT 2)", "SELECT $tag$ ; DELETE $tag$", "SELECT 'it''s; fine'",
+          "SELECT \"odd;name\" FROM t; -- done"})
         EXPECT_EQ(QueryCheck::Refusal(sql), "") << sql;
     EXPECT_EQ(QueryCheck::Refusal("DELETE FROM t"),
               "only SELECT statements are run; this one begins with DELETE");
@@ -192,8 +192,8 @@ TEST_F(SqliteReaderTest, WritesNothing) {
             try {
                 DatabaseReader none(missing, {});
             } catch (const DatabaseError& error) {
-                EXPECT_EQ(error.Message(), "the SQLite database " + dir.filePath("none.db") +
-                                               " does not exist");
+                EXPECT_EQ(error.Message(),
+                          "the SQLite database " + dir.filePath("none.db") + " does not exist");
                 throw;
             }
         },

@@ -150,6 +150,10 @@ void ScriptedPrompter::ShowHelpTopic(int topic) {
     shown_.push_back({QStringLiteral("Help"), QString::number(topic), QString()});
 }
 
+void ScriptedPrompter::ShowHelpSection(const QString& anchor) {
+    shown_.push_back({QStringLiteral("Help"), anchor, QString()});
+}
+
 bool ScriptedPrompter::AnswerCounter(const QString& kind, int& startingNumber, int& repeatCount) {
     shown_.push_back({kind, QStringLiteral("Counter"),
                       QStringLiteral("%1,%2").arg(startingNumber).arg(repeatCount)});

@@ -67,7 +67,7 @@ public:
         QString kind;    // "Information", "YesNo", "YesNoDefaultNo", "Text", "Error", "Help",
                          // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile",
                          // "Font", "Colour", "SaveFile", "Status"
-        QString caption; // caption or title; the topic number for "Help"
+        QString caption; // caption or title; the topic number or section anchor for "Help"
         QString message; // message or prompt; for dialogs the values they were opened with
     };
 
@@ -87,6 +87,7 @@ public:
     bool EnterText(const QString& title, const QString& prompt, QString& text) override;
     void ShowRuntimeError(const QString& message) override;
     void ShowHelpTopic(int topic) override;
+    void ShowHelpSection(const QString& anchor) override;
     void ShowStatus(const QString& message) override;
     bool AskNewCounter(int& startingNumber, int& repeatCount) override;
     bool AskCounterValues(int& startingNumber, int& repeatCount) override;

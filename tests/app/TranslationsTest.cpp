@@ -1,0 +1,134 @@
+#include "translations/Translations.h"
+#include "ui/TInputQueryForm.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+// The program's texts in the locale's language: German where it is German, English
+// otherwise; Qt's own texts (standard buttons) follow only when the program's do.
+
+namespace {
+
+// Puts English back for the tests after this one, whatever it did.
+class TranslationsTest : public ::testing::Test {
+protected:
+    void TearDown() override { Translations::Install(QLocale::c()); }
+};
+
+// Keeps a picture for people to look at when QV_PICTURE_DIR names a folder.
+void Keep(QWidget& widget, const QString& name) {
+    const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
+    if (!folder.isEmpty())
+        widget.grab().save(QDir(folder).filePath(name));
+}
+
+// A .ts file's messages: context -> source texts; `unfinished` gets those not translated.
+std::map<QString, std::set<QString>> Messages(const QString& path,
+                                              std::set<QString>* unfinished = nullptr) {
+    std::map<QString, std::set<QString>> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            // Texts the code no longer has are kept by lupdate, marked, and not shipped.
+            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
+                continue;
+            messages[context].insert(source);
+            const QString translation = xml.readElementText();
+            if (unfinished && (type == QLatin1String("unfinished") || translation.isEmpty()))
+                unfinished->insert(context + QStringLiteral(": ") + source);
+        }
+    }
+    return messages;
+}
+
+} // namespace
+
+TEST_F(TranslationsTest, GermanLocaleGivesGermanTextsAndGermanStandardButtons) {
+    EXPECT_EQ(Translations::Install(QLocale(QStringLiteral("de_DE"))), QStringLiteral("de"));
+    TInputQueryForm form;
+    EXPECT_EQ(form.BitBtn2->text(), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(form.BitBtn1->text(), QStringLiteral("OK"));
+    EXPECT_EQ(form.MouseHelpButton->toolTip(), QStringLiteral("Direkthilfe"));
+    EXPECT_EQ(QCoreApplication::translate("THelpWindow", "Quorvane Help"),
+              QStringLiteral("Quorvane-Hilfe"));
+    // Qt's own buttons, as every message box shows them.
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+              QStringLiteral("Ja"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')),
+              QStringLiteral("Nein"));
+    form.SetText(QStringLiteral("Quorvane"));
+    Keep(form, QStringLiteral("german-text-entry.png"));
+    box.setText(QStringLiteral("Exit program?"));
+    Keep(box, QStringLiteral("german-question.png"));
+
+    // Installing again replaces the translators: English comes back whole.
+    EXPECT_EQ(Translations::Install(QLocale::c()), QString());
+    TInputQueryForm english;
+    EXPECT_EQ(english.BitBtn2->text(), QStringLiteral("Cancel"));
+    QMessageBox englishBox(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
+    EXPECT_EQ(englishBox.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+              QStringLiteral("Yes"));
+}
+
+TEST_F(TranslationsTest, OtherLanguagesGiveEnglishThroughout) {
+    for (const char* name : {"en_US", "en_GB", "fr_FR", "C"}) {
+        EXPECT_EQ(Translations::Install(QLocale(QString::fromLatin1(name))), QString()) << name;
+        TInputQueryForm form;
+        EXPECT_EQ(form.BitBtn2->text(), QStringLiteral("Cancel")) << name;
+        // A French desktop gets no French buttons beside English texts.
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+                  QStringLiteral("Yes"))
+            << name;
+    }
+    // A German speaker who put English first reads English.
+    EXPECT_EQ(Translations::Install(QLocale(QStringLiteral("en_DE"))), QString());
+}
+
+// The German file translates every text the code marks for translation, and holds every
+// one of them: a text wrapped in tr() after the last `update_translations` fails here.
+TEST(TranslationFiles, GermanIsCompleteAndUpToDateWithTheCode) {
+    std::set<QString> unfinished;
+    const auto german = Messages(QStringLiteral(QV_GERMAN_TS), &unfinished);
+    ASSERT_FALSE(german.empty());
+    EXPECT_TRUE(unfinished.empty()) << "untranslated: " << unfinished.begin()->toStdString();
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fresh = dir.filePath(QStringLiteral("fresh_de.ts"));
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(QV_LUPDATE),
+                  {QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("@" QV_TRANSLATED_SOURCES_LIST), QStringLiteral("-ts"), fresh});
+    ASSERT_TRUE(lupdate.waitForFinished(60000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAll().toStdString();
+    const auto fromCode = Messages(fresh);
+    ASSERT_FALSE(fromCode.empty());
+    EXPECT_EQ(fromCode, german) << "run: cmake --build build --target update_translations";
+}
