@@ -60,7 +60,7 @@ TEST_F(PrintCommandsTest, MenuCommandsWithoutAPrinter) {
     window->mnuPrintLabels->trigger();
     prompts.Then(Answer::Dialog(
         true, [](QDialog& dialog) { dynamic_cast<TLabelPrint&>(dialog).FormActivate(); }));
-    window->Items().REstoreItems(kBox);
+    AddItemsFromText(window->Model(), kBox);
     int pages = 0;
     prompts.Then(Answer::Dialog(true, [&pages](QDialog& dialog) {
         auto& preview = dynamic_cast<TPreviewForm&>(dialog);

@@ -128,9 +128,10 @@ TEST_F(MainWindowTest, ScrollBarsShowOnlyForALabelLargerThanTheWindow) {
     across->setValue(across->maximum());
     down->setValue(down->maximum());
 
-    label.geometry.labelWidth = 2.625f;
-    label.geometry.labelHeight = 1.0f;
-    window->Records().FitPanelToLabel();
+    SheetGeometry small = large;
+    small.labelWidth = 2.625f;
+    small.labelHeight = 1.0f;
+    window->Model().SetTemplate(window->Model().Design().templateName, small);
     QCoreApplication::processEvents();
     EXPECT_FALSE(across->isVisible());
     EXPECT_FALSE(down->isVisible());
@@ -141,8 +142,9 @@ TEST_F(MainWindowTest, ScrollBarsShowOnlyForALabelLargerThanTheWindow) {
     EXPECT_GE(window->ScrollBoxArea->height(), window->ScrollBox1->viewport()->height());
 
     // Only one direction too large: one bar, the other direction keeps its room.
-    label.geometry.labelWidth = 9.0f;
-    window->Records().FitPanelToLabel();
+    SheetGeometry wide = small;
+    wide.labelWidth = 9.0f;
+    window->Model().SetTemplate(window->Model().Design().templateName, wide);
     QCoreApplication::processEvents();
     EXPECT_TRUE(across->isVisible());
     EXPECT_FALSE(down->isVisible());
