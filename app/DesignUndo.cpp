@@ -37,9 +37,14 @@ DesignUndo::State DesignUndo::Capture() const {
     return std::make_shared<const LabelDesign>(model_.Design());
 }
 
+// A step takes back what its command changed, from the design as the command found it: an
+// edit made outside any command and never marked (a test, a script) is not lost to the step.
 void DesignUndo::BeginStep(const QString& name) {
-    if (depth_++ == 0)
-        stepName_ = name;
+    if (depth_++ > 0)
+        return;
+    stepName_ = name;
+    if (!restoring_ && *current_ != model_.Design())
+        current_ = Capture();
 }
 
 // Whatever the command changed counts, marked or not: a drag back to where the item was

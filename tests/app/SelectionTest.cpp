@@ -154,7 +154,11 @@ TEST_F(SelectionTest, ReleaseWithoutTravelMarksOnlyARealDifference) {
 
 TEST_F(SelectionTest, EightPixelGridSnapsDrags) {
     window->mnuSnap8->trigger();
-    item->move(16, 16);
+    LabelItemValue value = window->Items().ItemOf(item)->value;
+    value.left = 16;
+    value.top = 16;
+    window->Model().SetItem(item->objectName(), value);
+    ASSERT_EQ(item->pos(), QPoint(16, 16));
     Save();
     ClickItem(item);
     Hover(Handle(), {20, 12});

@@ -374,7 +374,9 @@ TEST_F(UndoTest, AnotherLabelShownStartsTheHistoryAfresh) {
     window->SaveButton->click();
     SaveNewLabel(QStringLiteral("Second"));
     expectCleared("New");
-    AddRectangle(20, 20);
+    // One command, so that there is a step to forget.
+    ClickItem(AddRectangle(20, 20));
+    Selection().PosDownButton->click();
     window->SaveButton->click();
     ASSERT_TRUE(window->mnuUndo->isEnabled());
     prompts.Then(Answer::Dialog(
