@@ -40,6 +40,9 @@ int SheetRenderer::MakeItemsStringList(const QString& memo) {
     items_ = std::move(text.items);
     startingNumber_ = text.startingNumber;
     repeatEach_ = text.repeatEach;
+    hasCounter_ = std::any_of(items_.begin(), items_.end(), [](const PrintItemValue& item) {
+        return item.kind == LabelItemKind::Counter;
+    });
     return int(items_.size()) - 1;
 }
 
@@ -50,6 +53,8 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
     const int lastIndex = MakeItemsStringList(job_.ObjectsText);
     counterValue_ = startingNumber_;
     repeatCount_ = 1;
+    labelNumber_ = 0;
+    clock_ = job_.Clock.isValid() ? job_.Clock : QDateTime::currentDateTime();
     const ChosenPositions& selection = job_.Selection;
     const int across = geometry_.labelsAcross;
     long long pages = job_.Sheets;
@@ -92,26 +97,29 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
 void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
     lastIndex = std::min(lastIndex, int(items_.size()) - 1);
     labelCounterValue_ = counterValue_;
+    ++labelNumber_;
     for (int i = 0; i <= lastIndex; ++i) {
         const PrintItemValue& item = items_[size_t(i)];
         ItemPrint(item.kind).draw(report, item, *this);
     }
 }
 
-QString SheetRenderer::TextOf(const QString& text) {
-    return merge_ ? merge_->Substitute(text, counterValue_) : text;
+BuiltInFieldValues SheetRenderer::BuiltIns() const {
+    return {clock_.date(), clock_.time(), hasCounter_ ? labelCounterValue_ : labelNumber_};
 }
 
-// With a merge run the data takes the record's fields as well as the counter.
+// With a merge run a text takes the record's fields; without one only the built-in fields
+// are filled in and the rest prints as typed.
+QString SheetRenderer::TextOf(const QString& text) {
+    if (!text.contains(u'{') && !text.contains(u'}'))
+        return text;
+    return merge_ ? merge_->Substitute(text, BuiltIns()) : SubstituteBuiltInFields(text, BuiltIns());
+}
+
+// A barcode's data takes the fields as a text does, but braces always count: "{{" is one.
 QString SheetRenderer::DataOf(const QString& data) {
-    if (merge_)
-        return merge_->Substitute(data, labelCounterValue_);
-    const FieldLookup fields = [this](const QString& name) -> std::optional<QString> {
-        if (name == QStringView(kCounterFieldName))
-            return QString::number(labelCounterValue_);
-        return std::nullopt;
-    };
-    return SubstituteMergeFields(data, fields);
+    return merge_ ? merge_->Substitute(data, BuiltIns()) : SubstituteFields(data, {}, BuiltIns());
+}
 }
 
 void SheetRenderer::AdvanceCounter() {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <vector>
 
-#include "document/SheetGeometry.h"
+#include "document/BuiltInFields.h"
 #include "document/PrintItemValue.h"
+#include "document/SheetGeometry.h"
 #include "printing/ItemPrints.h"
 
 class MergeRun;
@@ -44,6 +46,8 @@ private:
     qint64 CounterValue() const override { return counterValue_; }
     void AdvanceCounter() override;
     void Warn(const QString& warning) override;
+    // The fields of the label being drawn: the job's date and time, and what {#} prints.
+    BuiltInFieldValues BuiltIns() const;
 
     const SheetJob& job_;
     const SheetGeometry& geometry_;
@@ -55,8 +59,12 @@ private:
     qint64 repeatEach_ = 0;
     qint64 counterValue_ = 0;
     qint64 repeatCount_ = 1;
-    // The counter's value for the label being drawn, which "{#}" in a barcode stands for:
-    // taken before the label's counter item (wherever it lies) advances the counter.
+    // The counter's value for the label being drawn, which "{#}" stands for: taken before
+    // the label's counter item (wherever it lies) advances the counter.
     qint64 labelCounterValue_ = 0;
+    // Whether the label has a counter item; without one "{#}" numbers the labels drawn.
+    bool hasCounter_ = false;
+    qint64 labelNumber_ = 0; // the label being drawn, from 1
+    QDateTime clock_;
     QString warning_;
 };
