@@ -120,7 +120,6 @@ QString SheetRenderer::TextOf(const QString& text) {
 QString SheetRenderer::DataOf(const QString& data) {
     return merge_ ? merge_->Substitute(data, BuiltIns()) : SubstituteFields(data, {}, BuiltIns());
 }
-}
 
 void SheetRenderer::AdvanceCounter() {
     ++repeatCount_;

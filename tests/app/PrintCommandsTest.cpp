@@ -194,7 +194,7 @@ TEST_F(PrintCommandsTest, BatchDateAndTimeAreFixedByItsOptions) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "poppler-utils (pdftotext) is not installed";
     SaveNewLabel(QStringLiteral("Dated"));
-    window->Items().REstoreItems(QStringLiteral(
+    AddItemsFromText(window->Model(), QStringLiteral(
         "LABELITEM=TEXT\r\nTEXT=Best before {date+30:dd.MM.yyyy}, packed {time:HH:mm} No. "
         "{#:0000}\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=2.000\r\nHEIGHT=0.200\r\nFONTNAME=Arial\r\n"
         "FONTCOLOR=0\r\nFONTSIZE=8\r\nFONTBOLD=N\r\nFONTITALIC=N\r\nFONTUNDER=N\r\nANGLE=0\r\n"
