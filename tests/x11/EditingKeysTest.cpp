@@ -22,6 +22,11 @@ protected:
         QTest::qWait(30);
     }
 
+    void AddText(const QString& text) {
+        window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 20, .left = 30,
+                                             .text = text, .fontName = QStringLiteral("Arial"),
+                                             .fontSize = 10});
+    }
     QWidget* Panel() const { return window->LabelPanel; }
     // Ctrl with a key, typed into the main window as the window manager gives it the keys
     // back after a dialog closed.
@@ -64,8 +69,7 @@ TEST_F(EditingKeys, ShortcutsSaveStartAndAskWithTheKeysOnTheLabel) {
     EXPECT_EQ(window->focusWidget(), Panel());
 
     // Ctrl+N with a change asks; Cancel keeps the label and its change.
-    window->Items().CreateTextItem(QStringLiteral("Hello"), 20, 30, 0, 0, 0,
-                                   QStringLiteral("Arial"), 10, 0, false, false, false);
+    AddText(QStringLiteral("Hello"));
     window->Records().TriggerChange();
     QString asked;
     {
@@ -98,8 +102,7 @@ TEST_F(EditingKeys, ShortcutsSaveStartAndAskWithTheKeysOnTheLabel) {
 TEST_F(EditingKeys, DeletingThroughTheMenuLeavesTheKeysOnTheLabel) {
     TypeDescription(QStringLiteral("name"));
     PressControl("s");
-    window->Items().CreateTextItem(QStringLiteral("Hello"), 20, 30, 0, 0, 0,
-                                   QStringLiteral("Arial"), 10, 0, false, false, false);
+    AddText(QStringLiteral("Hello"));
     QTest::qWait(20);
     QWidget* item = LastItem();
     pointer.Click(item);
@@ -117,8 +120,7 @@ TEST_F(EditingKeys, DeletingThroughTheMenuLeavesTheKeysOnTheLabel) {
     EXPECT_EQ(window->Descript->text(), QStringLiteral("name"));
 
     // The Delete key deletes the item selected, and the keys stay on the label.
-    window->Items().CreateTextItem(QStringLiteral("Again"), 20, 30, 0, 0, 0,
-                                   QStringLiteral("Arial"), 10, 0, false, false, false);
+    AddText(QStringLiteral("Again"));
     QTest::qWait(20);
     pointer.Click(LastItem());
     ASSERT_NE(window->Selection().Selected(), nullptr);
@@ -137,7 +139,6 @@ TEST_F(EditingKeys, DeletingThroughTheMenuLeavesTheKeysOnTheLabel) {
 TEST_F(EditingKeys, TheWindowOpensAtThePlaceItWasClosedAt) {
     const QRect available = window->screen()->availableGeometry();
     const QRect kept(available.left() + 150, available.top() + 120, 900, 640);
-    window->Items().DeleteAllItems();
     window.reset();
     ASSERT_TRUE(Preferences(dir.path()).WriteWindowPlace({kept, false}));
     window = std::make_unique<TZendorMain>(dir.path());
