@@ -23,9 +23,10 @@ protected:
     }
 
     void AddText(const QString& text) {
-        window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 20, .left = 30,
-                                             .text = text, .fontName = QStringLiteral("Arial"),
-                                             .fontSize = 10});
+        window->Model().CreateItemFromValue(
+            {.kind = LabelItemKind::Text, .top = 20, .left = 30, .width = 0, .height = 0,
+             .text = text, .fontName = QStringLiteral("Arial"), .fontSize = 10, .fontColor = 0,
+             .bold = false, .italic = false, .underline = false, .angle = 0});
     }
     QWidget* Panel() const { return window->LabelPanel; }
     // Ctrl with a key, typed into the main window as the window manager gives it the keys
