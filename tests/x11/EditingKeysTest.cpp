@@ -131,7 +131,11 @@ TEST_F(EditingKeys, DeletingThroughTheMenuLeavesTheKeysOnTheLabel) {
     EXPECT_EQ(window->focusWidget(), Panel());
     EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Delete Item"));
     // In the description the key is the box's own.
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     pointer.Click(window->Descript);
+    for (int i = 0; i < 100 && !window->Descript->hasFocus(); ++i)
+        QTest::qWait(10);
     keyboard.Press("End");
     keyboard.Press("BackSpace");
     EXPECT_EQ(window->Descript->text(), QStringLiteral("nam"));
