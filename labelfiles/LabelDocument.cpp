@@ -1,5 +1,7 @@
 #include "labelfiles/LabelDocument.h"
 
+#include "labelfiles/GlabelsDocument.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -31,12 +33,18 @@ LabelDocument LabelDocument::Open(const QString& path) {
 
 LabelDocument LabelDocument::FromBytes(const QByteArray& bytes, const QString& folder,
                                        const QString& name) {
-    Q_UNUSED(folder);
-    Q_UNUSED(name);
     LabelDocument document;
     if (LooksLikeJson(bytes)) {
         LabelFileRead read = LabelFile::FromBytes(bytes);
         document.file = std::move(read.file);
+        document.error = read.error;
+        return document;
+    }
+    if (GlabelsDocument::Recognises(bytes)) {
+        GlabelsDocument::Read read = GlabelsDocument::FromBytes(bytes, folder, name);
+        document.file = std::move(read.file);
+        document.sheet = std::move(read.sheet);
+        document.notCarried = read.notCarried;
         document.error = read.error;
         return document;
     }

@@ -287,6 +287,28 @@ LabelFileRead LabelFile::FromBytes(const QByteArray& bytes) {
     return read;
 }
 
+QString LabelFile::GeometryProblem(const SheetGeometry& g) {
+    for (const LengthKey& k : kLengths)
+        if (!(g.*k.field >= MinLength && g.*k.field <= MaxLength))
+            return QStringLiteral("The template's %1 is not a length from %2 to %3 inches.")
+                .arg(Key(k.key))
+                .arg(MinLength)
+                .arg(MaxLength);
+    if (!(g.labelWidth > 0 && g.labelHeight > 0))
+        return QStringLiteral("The template's label has no size.");
+    for (const CountKey& k : kCounts)
+        if (g.*k.field < 1 || g.*k.field > MaxCount)
+            return QStringLiteral("The template's %1 is not a count from 1 to %2.")
+                .arg(Key(k.key))
+                .arg(MaxCount);
+    if (PaperSizes::IndexOf(g.paperSize) < 0)
+        return QStringLiteral("The paper size \"%1\" is not known.").arg(g.paperSize);
+    if (!g.labelShape.isEmpty() && g.labelShape != u"RR" && g.labelShape != u"RE" &&
+        g.labelShape != u"SR")
+        return QStringLiteral("The label shape \"%1\" is not known.").arg(g.labelShape);
+    return QString();
+}
+
 bool LabelFile::IsPlainFileName(const QString& name) {
     if (name.isEmpty() || name.size() > 120 || name.startsWith(QLatin1Char('.')))
         return false;

@@ -45,6 +45,10 @@ struct LabelFile {
     // picture's name (a plain file name, never a path) and data (base64).
     static LabelFileRead FromBytes(const QByteArray& bytes);
 
+    // Why the label table cannot hold this geometry ("" when it can): lengths within its
+    // fields, a label of some size, 1 to 99 labels across and down, a known paper and shape.
+    static QString GeometryProblem(const SheetGeometry& geometry);
+
     // True for a name a picture may be stored under in the pictures folder: a plain file
     // name, no folder part, no "..", no control characters, not hidden.
     static bool IsPlainFileName(const QString& name);

@@ -68,6 +68,11 @@ QString LabelImport::PictureProblem(const EmbeddedPicture& picture) {
 LabelImport::Outcome LabelImport::Run(const LabelFile& file, LabelTable& table,
                                       const QString& dataDirectory) {
     Outcome outcome;
+    if (const QString problem = LabelFile::GeometryProblem(file.label.geometry);
+        !problem.isEmpty()) {
+        outcome.error = problem;
+        return outcome;
+    }
     for (const EmbeddedPicture& picture : file.pictures) {
         if (!LabelFile::IsPlainFileName(picture.name)) {
             outcome.error = QStringLiteral("The picture name \"%1\" is not a plain file name.")
