@@ -2,6 +2,7 @@
 
 #include "app/LabelRecords.h"
 #include "app/LabelView.h"
+#include "document/LabelModel.h"
 #include "labelfiles/LabelDocument.h"
 #include "labelfiles/LabelExport.h"
 #include "labelfiles/LabelImport.h"
@@ -36,10 +37,11 @@ QString DocumentsFolder() {
 }
 } // namespace
 
-LabelFileCommands::LabelFileCommands(LabelRecords& records, LabelView& view, PrintedLabel& label,
+LabelFileCommands::LabelFileCommands(LabelRecords& records, LabelView& view,
+                                     const LabelModel& model, PrintedLabel& label,
                                      MergeCommands& merging, const MergeSourceMemory* memory,
                                      const QString& dataDirectory)
-    : records_(records), view_(view), label_(label), merging_(merging), memory_(memory),
+    : records_(records), view_(view), model_(model), label_(label), merging_(merging), memory_(memory),
       dataDirectory_(dataDirectory) {}
 
 void LabelFileCommands::mnuExportLabelClick() {
@@ -49,7 +51,7 @@ void LabelFileCommands::mnuExportLabelClick() {
     }
     QString path = GetSaveFileName(
         QStringLiteral("Export Label"),
-        QDir(DocumentsFolder()).filePath(SuggestedName(view_.DescriptionText())),
+        QDir(DocumentsFolder()).filePath(SuggestedName(model_.Design().description)),
         QStringLiteral("Quorvane labels (*.qvlabel)"));
     if (path.isEmpty())
         return;
@@ -60,7 +62,7 @@ void LabelFileCommands::mnuExportLabelClick() {
 
 bool LabelFileCommands::ExportTo(const QString& path) {
     CurrentLabel label = label_.Label();
-    label.description = view_.DescriptionText();
+    label.description = model_.Design().description;
     const LabelExport::Built built =
         LabelExport::Build(label, label_.ObjectsText(), merging_.CurrentFileName());
     if (const QString why = LabelExport::WriteFile(path, built.file.Write()); !why.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class LabelModel;
 class LabelRecords;
 class LabelView;
 class MergeCommands;
@@ -15,7 +16,8 @@ class PrintedLabel;
 class LabelFileCommands {
 public:
     // Everything given must outlive the commands; memory may be null (nothing kept).
-    LabelFileCommands(LabelRecords& records, LabelView& view, PrintedLabel& label,
+    LabelFileCommands(LabelRecords& records, LabelView& view, const LabelModel& model,
+                      PrintedLabel& label,
                       MergeCommands& merging, const MergeSourceMemory* memory,
                       const QString& dataDirectory);
 
@@ -30,6 +32,7 @@ public:
 private:
     LabelRecords& records_;
     LabelView& view_;
+    const LabelModel& model_;
     PrintedLabel& label_;
     MergeCommands& merging_;
     const MergeSourceMemory* memory_;

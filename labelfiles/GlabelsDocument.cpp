@@ -694,7 +694,7 @@ GlabelsDocument::Read GlabelsDocument::FromBytes(const QByteArray& bytes, const 
     file.label.description = name.trimmed().isEmpty() ? QStringLiteral("gLabels label") : name;
     file.label.templateName = read.sheet->name;
     file.label.geometry = read.sheet->geometry;
-    file.objectsText = design.ObjectsText();
+    file.objectsText = design.SaveItems();
     file.mergeSource = MergeSource(contents, folder, read.notCarried);
     read.file = std::move(file);
     return read;

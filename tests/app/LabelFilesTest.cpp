@@ -2,7 +2,7 @@
 
 #include "app/LabelFileCommands.h"
 #include "app/Preferences.h"
-#include "designer/LabelItems.h"
+#include "document/LabelDesign.h"
 #include "storage/LabelRecordStore.h"
 
 #include <QDir>
@@ -27,7 +27,8 @@ protected:
         logo.fill(Qt::red);
         ASSERT_TRUE(logo.save(picture));
         window->mnuNewLabel->trigger();
-        window->RestoreItemsFrom(
+        LabelDesign items;
+        items.REstoreItems(
             QStringLiteral("LABELITEM=TEXT\r\nTEXT=Hello {Name}\r\nTOP=0.104\r\nLEFT=0.208\r\n"
                            "WIDTH=0.417\r\nHEIGHT=0.167\r\nFONTNAME=Arial\r\nFONTCOLOR=0\r\n"
                            "FONTSIZE=10\r\nFONTBOLD=Y\r\nFONTITALIC=N\r\nFONTUNDER=N\r\nANGLE=0\r\n"
@@ -36,6 +37,8 @@ protected:
                            "LINECOLOR=0\r\nLABELITEM=IMAGE\r\nTOP=0.1\r\nLEFT=1.5\r\nWIDTH=0.5\r\n"
                            "HEIGHT=0.5\r\nSTRETCH=Y\r\nFILENAMEANDPATH=") +
             picture + QStringLiteral("\r\n"));
+        for (const LabelItemValue& value : items.ItemValues())
+            window->Model().CreateItemFromValue(value);
         window->Descript->setText(QStringLiteral("Badge"));
         window->SaveButton->click();
         ASSERT_FALSE(Changed());
@@ -87,7 +90,7 @@ TEST_F(LabelFilesTest, ExportThenImportGivesTheSameLabelUnderANewName) {
     ASSERT_TRUE(window->LabelFiles().ImportFile(file + ".qvlabel"));
     EXPECT_EQ(Description(), "Badge (2)");
     EXPECT_FALSE(Changed()) << "the imported label is stored at once";
-    EXPECT_EQ(window->Items().OrderList().size(), 3);
+    EXPECT_EQ(window->Model().Design().items.size(), 3u);
     QString original, imported;
     const CurrentLabel a = Stored("Badge", &original);
     CurrentLabel b = Stored("Badge (2)", &imported);
@@ -165,6 +168,6 @@ TEST_F(LabelFilesTest, AFileNamedOnTheCommandLineIsImportedAtStart) {
     window->ImportOnStart(file);
     window->FormActivate();
     EXPECT_EQ(Description(), "Badge (2)");
-    EXPECT_EQ(window->Items().OrderList().size(), 3);
+    EXPECT_EQ(window->Model().Design().items.size(), 3u);
     EXPECT_EQ(Records(), 2);
 }

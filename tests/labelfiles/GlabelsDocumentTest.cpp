@@ -26,7 +26,7 @@ LabelDocument Open(const QString& name) {
 
 std::vector<LabelItemValue> Items(const LabelFile& file) {
     LabelDesign design;
-    const auto read = design.ReadItems(file.objectsText);
+    const auto read = design.REstoreItems(file.objectsText);
     EXPECT_FALSE(read.error);
     return design.ItemValues();
 }
