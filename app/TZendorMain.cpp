@@ -18,6 +18,7 @@
 #include "app/DescriptionValidator.h"
 #include "app/DesignUndo.h"
 #include "app/DesignUndoStep.h"
+#include "app/LabelFileCommands.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
 #include "app/ScreenLabel.h"
@@ -42,6 +43,7 @@
 #include <QTimer>
 
 #include <type_traits>
+#include <utility>
 
 namespace {
 constexpr int Panel1Height = 49;
@@ -111,6 +113,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WireMerging();
     WireUndo();
     WireEditing();
+    WireLabelFiles();
 
     const Preferences* preferences = preferences_.get();
     DesignerPrompter::SetImageFolderStore(
@@ -178,6 +181,10 @@ bool TZendorMain::FormActivate() {
         return false;
     }
     records.FirstActivate(lastUse);
+    if (!startFile_.isEmpty()) {
+        const QString path = std::exchange(startFile_, QString());
+        RunCommand([this, &path] { labelFiles_->ImportFile(path); });
+    }
     KeysToDesign();
     return true;
 }
@@ -333,6 +340,9 @@ void TZendorMain::CreateMenus() {
         AddCommand(mnuFile, "mnuPrinterAlignment", QStringLiteral("Printer &Alignment…"));
     mnuMerge = AddCommand(mnuFile, "mnuMerge", QStringLiteral("&Merge…"));
     mnuFile->addSeparator();
+    mnuExportLabel = AddCommand(mnuFile, "mnuExportLabel", QStringLiteral("Expor&t Label…"));
+    mnuImportLabel = AddCommand(mnuFile, "mnuImportLabel", QStringLiteral("&Import Label…"));
+    mnuFile->addSeparator();
     mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
     mnuExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
@@ -450,6 +460,8 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels, mnuMerge})
         action->setEnabled(!state.empty);
     mnuRebuildIndexes->setEnabled(!state.changed);
+    mnuExportLabel->setEnabled(!state.empty || state.isNew);
+    mnuImportLabel->setEnabled(idle);
     // Another label may have another source (or none).
     if (mergeCommands_ && records_->Label().description != markedDescription_)
         ShowMissingFields();
@@ -604,4 +616,14 @@ void TZendorMain::WireEditing() {
     mnuDelete->setShortcut(QKeySequence::Delete);
     ItemSelection& selection = *selection_;
     command(mnuDelete, &QAction::triggered, this, [&selection] { selection.CutObjectButtonClick(); });
+}
+
+// A label as a file: exported with its pictures, imported from our files and gLabels'.
+void TZendorMain::WireLabelFiles() {
+    labelFiles_ = std::make_unique<LabelFileCommands>(*records_, static_cast<LabelView&>(*this),
+                                                      *model_, *screenLabel_, *mergeCommands_,
+                                                      preferences_.get(), dataDirectory_);
+    LabelFileCommands& files = *labelFiles_;
+    command(mnuExportLabel, &QAction::triggered, this, [&files] { files.mnuExportLabelClick(); });
+    command(mnuImportLabel, &QAction::triggered, this, [&files] { files.mnuImportLabelClick(); });
 }

@@ -19,6 +19,7 @@ class QScrollArea;
 class QToolButton;
 class DesignUndo;
 class ItemSelection;
+class LabelFileCommands;
 class LabelRecords;
 class ItemMenus;
 class ItemPlacer;
@@ -49,6 +50,10 @@ public:
     PrintJobs& Printing() { return *printJobs_; }
     MergeCommands& Merging() { return *mergeCommands_; }
     DesignUndo& Undo() { return *undo_; }
+    LabelFileCommands& LabelFiles() { return *labelFiles_; }
+    // A label document to import once the label table is open (the file named on the
+    // command line).
+    void ImportOnStart(const QString& path) { startFile_ = path; }
     QString DataDirectory() const { return dataDirectory_; }
 
     // Start-up's second half, run on the first activation: opens the label table and shows
@@ -85,6 +90,8 @@ public:
     QAction* mnuPrinterSetup = nullptr;
     QAction* mnuPrinterAlignment = nullptr;
     QAction* mnuMerge = nullptr;
+    QAction* mnuExportLabel = nullptr;
+    QAction* mnuImportLabel = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
@@ -145,6 +152,7 @@ private:
     void WireUndo();
     // The Edit menu's commands on the label's items, after Undo and Redo.
     void WireEditing();
+    void WireLabelFiles();
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
     void SavePreference();
@@ -183,4 +191,6 @@ private:
     std::unique_ptr<DesignUndo> undo_;
     std::unique_ptr<UnsavedChanges> unsaved_;
     bool descriptionAsked_ = false; // a command sent the user to the description
+    std::unique_ptr<LabelFileCommands> labelFiles_;
+    QString startFile_;
 };
