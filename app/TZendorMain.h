@@ -28,6 +28,7 @@ class Preferences;
 class PrinterAlignmentSettings;
 class PrintJobs;
 class ScreenLabel;
+class SelectionToolRow;
 class TCanvasPanel;
 class UnsavedChanges;
 
@@ -128,6 +129,7 @@ public:
 
     // Selection on the design panel: the stretch handle, nudging, centring, the snap grid.
     ItemSelection& Selection() { return *selection_; }
+    SelectionToolRow& ToolRow() { return *toolRow_; }
     void AttachControl(QWidget* item);
     void RefreshAttach(QWidget* item);
     void WireSelection();
@@ -188,6 +190,7 @@ private:
     bool activationQueued_ = false;
     bool closing_ = false;
     std::unique_ptr<ItemSelection> selection_;
+    std::unique_ptr<SelectionToolRow> toolRow_;
     std::unique_ptr<DesignUndo> undo_;
     std::unique_ptr<UnsavedChanges> unsaved_;
     bool descriptionAsked_ = false; // a command sent the user to the description
