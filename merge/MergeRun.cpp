@@ -126,3 +126,7 @@ QString MergeRun::MissingFieldsWarning(const QString& objectsText) const {
     return QStringLiteral("Warning: %1 has no field %2")
         .arg(source_.DisplayName(), shown.join(QStringLiteral(", ")));
 }
+
+QString MergeRun::SourceFileName() const {
+    return source_.FileName();
+}

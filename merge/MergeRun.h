@@ -44,6 +44,8 @@ public:
     // "Record n of m" ("…, set k of c" when collated), for the status window.
     QString Progress() const;
     long long CurrentRecord() const { return current_; }
+    // The source's file (or connection) name.
+    QString SourceFileName() const;
 
     // The fields that the text items of objectsText name and the source lacks, once each.
     QStringList MissingFields(const QString& objectsText) const;

@@ -1,9 +1,10 @@
 #include "printing/BarcodePrint.h"
 
+#include "controls/BarcodeCatalogue.h"
 #include "controls/BarcodeSymbol.h"
+#include "document/PrintItemValue.h"
 #include "document/ColorValue.h"
 #include "printing/TBaseReport.h"
-#include "printing/TLabelItemObject.h"
 
 namespace {
 
@@ -33,20 +34,25 @@ void PrintLine(TBaseReport& report, const BarcodeText& text, double left, double
 
 } // namespace
 
-QString BarcodePrint::Draw(TBaseReport& report, const TLabelItemObject& item, const QString& data) {
+QString BarcodePrint::Draw(TBaseReport& report, const PrintItemValue& item, const QString& data) {
+    BarcodeSpec spec;
+    spec.type = BarcodeCatalogue::FromName(BarcodeSymbologyName(item.symbology));
+    spec.showText = item.showText;
+    spec.ecc = item.ecc;
+    spec.quietZones = item.quietZones;
     const BarcodeDrawing drawing =
-        BarcodeSymbol::Make(item.Symbology, data, item.ShowText, QSizeF(item.Width, item.Height));
-    const QColor bars = ColorValueToQColor(item.Color);
-    const QColor background = ColorValueToQColor(item.Background);
+        BarcodeSymbol::Make(spec, data, QSizeF(item.width, item.height), item.data);
+    const QColor bars = ColorValueToQColor(item.color);
+    const QColor background = ColorValueToQColor(item.background);
     report.SetPen(bars, TPenStyle::Clear, 0);
     report.SetBrush(background, TReportBrushStyle::Solid);
-    Fill(report, QRectF(QPointF(0, 0), drawing.box), item.Left, item.Top);
+    Fill(report, QRectF(QPointF(0, 0), drawing.box), item.left, item.top);
     for (qsizetype i = 0; i < drawing.bars.size(); ++i) {
         report.SetBrush(BarcodeSymbol::BarColour(drawing.barColours.value(i), bars),
                         TReportBrushStyle::Solid);
-        Fill(report, drawing.bars[i], item.Left, item.Top);
+        Fill(report, drawing.bars[i], item.left, item.top);
     }
-    const QTransform toItem = QTransform::fromTranslate(item.Left, item.Top);
+    const QTransform toItem = QTransform::fromTranslate(item.left, item.top);
     report.FillPath(toItem.map(drawing.shapes), bars);
     report.FillPath(toItem.map(drawing.holes),
                     background.alpha() > 0 ? background : QColor(Qt::white));
@@ -54,13 +60,13 @@ QString BarcodePrint::Draw(TBaseReport& report, const TLabelItemObject& item, co
         // A hundredth of an inch, at least one device pixel.
         report.SetPen(BarcodeSymbol::PlaceholderColor(), TPenStyle::Solid, -1);
         report.SetBrush(background, TReportBrushStyle::Clear);
-        Fill(report, drawing.frame, item.Left, item.Top);
+        Fill(report, drawing.frame, item.left, item.top);
         for (const QLineF& line : drawing.cross) {
-            report.MoveTo(item.Left + line.x1(), item.Top + line.y1());
-            report.LineTo(item.Left + line.x2(), item.Top + line.y2());
+            report.MoveTo(item.left + line.x1(), item.top + line.y1());
+            report.LineTo(item.left + line.x2(), item.top + line.y2());
         }
     }
     for (const BarcodeText& text : drawing.texts)
-        PrintLine(report, text, item.Left, item.Top, bars);
+        PrintLine(report, text, item.left, item.top, bars);
     return drawing.error;
 }

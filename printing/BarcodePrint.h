@@ -3,7 +3,7 @@
 #include <QString>
 
 class TBaseReport;
-struct TLabelItemObject;
+struct PrintItemValue;
 
 // Draws a barcode item through the report engine, so that printer, PDF, image and preview
 // stream all get the same vector shapes: the background and every bar as a filled rectangle
@@ -11,7 +11,8 @@ struct TLabelItemObject;
 // draws the placeholder (frame, cross, reason) instead of a symbol.
 class BarcodePrint {
 public:
-    // data is the item's data with its field references filled in. Returns Zint's error
-    // text when the placeholder was drawn, empty when the symbol was.
-    static QString Draw(TBaseReport& report, const TLabelItemObject& item, const QString& data);
+    // data is the item's data with its field references filled in. Returns why the
+    // placeholder was drawn, in plain words (naming the data as typed), or "" when the symbol
+    // was. A symbology the installed Zint does not make draws the placeholder too.
+    static QString Draw(TBaseReport& report, const PrintItemValue& item, const QString& data);
 };

@@ -15,6 +15,7 @@
 #include "merge/MergeRun.h"
 #include "printing/BarcodePrint.h"
 #include "printing/PrintableText.h"
+#include "printing/TextBoxPrint.h"
 #include "printing/SheetJob.h"
 #include "printing/SheetJobObserver.h"
 #include "printing/SheetMarks.h"
@@ -25,13 +26,36 @@ namespace {
 // Releases the item list however the drawing ends.
 struct ItemListRelease {
     std::vector<TLabelItemObject>& list;
-    ~ItemListRelease() { list.clear(); }
+    std::vector<PrintItemValue>& values;
+    ~ItemListRelease() {
+        list.clear();
+        values.clear();
+    }
 };
+
+// A relative picture name is looked for beside the merge source's file first.
+QStringList PictureFolders(const SheetJob& job) {
+    QStringList folders = job.PictureFolders;
+    if (job.Merge) {
+        const QFileInfo source(job.Merge->SourceFileName());
+        if (source.isFile())
+            folders.prepend(source.absolutePath());
+    }
+    return folders;
+}
+
+// What a label's problem says of the text it concerns: the text as typed, on one line.
+QString Quoted(const QString& typed) {
+    QString text = typed;
+    text.replace(u'\n', QStringLiteral(" / "));
+    return text.size() > 60 ? text.left(57) + QStringLiteral("...") : text;
+}
 
 } // namespace
 
 SheetRenderer::SheetRenderer(const SheetJob& job, SheetJobObserver* observer)
-    : job_(job), geometry_(job.Label.geometry), merge_(job.Merge), observer_(observer) {}
+    : job_(job), geometry_(job.Label.geometry), merge_(job.Merge), observer_(observer),
+      pictures_(PictureFolders(job)) {}
 
 void SheetRenderer::SetUpEngine(TBaseReport& engine) {
     engine.UnitsFactor = 1.0;
@@ -48,6 +72,7 @@ int SheetRenderer::MakeItemsStringList(const QString& memo) {
     items_.reserve(text.items.size());
     for (const PrintItemValue& value : text.items)
         items_.push_back(TLabelItemObject::From(value));
+    values_ = text.items;
     startingNumber_ = text.startingNumber;
     repeatEach_ = text.repeatEach;
     hasCounter_ = std::any_of(items_.begin(), items_.end(), [](const TLabelItemObject& item) {
@@ -59,7 +84,7 @@ int SheetRenderer::MakeItemsStringList(const QString& memo) {
 // ---- the sheets ----
 
 void SheetRenderer::PrintLabels(TBaseReport& report) {
-    ItemListRelease release{items_};
+    ItemListRelease release{items_, values_};
     const int lastIndex = MakeItemsStringList(job_.ObjectsText);
     counterValue_ = startingNumber_;
     repeatCount_ = 1;
@@ -107,6 +132,7 @@ void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
     lastIndex = std::min(lastIndex, int(items_.size()) - 1);
     labelCounterValue_ = counterValue_;
     ++labelNumber_;
+    labelWarnings_.clear();
     for (int i = 0; i <= lastIndex; ++i) {
         TLabelItemObject& item = items_[i];
         switch (item.Kind) {
@@ -122,7 +148,7 @@ void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
             PrintShape(report, item);
             break;
         case LabelItemKind::Image:
-            PrintImage(report, item);
+            PrintImage(report, values_[i]);
             break;
         case LabelItemKind::VerticalLine:
             SetItemPen(report, item);
@@ -135,10 +161,10 @@ void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
             report.LineTo(item.Left + item.Width, item.Top);
             break;
         case LabelItemKind::Barcode:
-            PrintBarcode(report, item);
+            PrintBarcode(report, values_[i]);
             break;
         case LabelItemKind::Text:
-            PrintText(report, item);
+            PrintText(report, item, values_[i]);
             break;
         }
     }
@@ -156,7 +182,15 @@ void SheetRenderer::SetItemFont(TBaseReport& report, const TLabelItemObject& ite
 
 // The text starts at its origin inside the box, half a descent below the cell's top
 // (less the internal leading); a turned text turns about its cell's corner, as on screen.
-void SheetRenderer::PrintText(TBaseReport& report, TLabelItemObject& item) {
+void SheetRenderer::PrintText(TBaseReport& report, TLabelItemObject& item,
+                              const PrintItemValue& value) {
+    if (IsLaidOutText(value)) {
+        const QStringList lines =
+            FilledTextLines(value, [this](const QString& line) { return Substituted(line); });
+        if (!PrintTextLines(report, value, lines) && value.textBox.box)
+            WarnLabel(QStringLiteral("the text \"%1\" does not fit its box").arg(Quoted(value.text)));
+        return;
+    }
     if (item.Angle < 0)
         item.Angle += 360;
     SetItemFont(report, item, item.Angle);
@@ -209,22 +243,12 @@ void SheetRenderer::PrintShape(TBaseReport& report, const TLabelItemObject& item
     }
 }
 
-// The kind of picture follows the file's extension, as on the screen; a missing or
-// unreadable file leaves the image out and the rest of the label prints.
-void SheetRenderer::PrintImage(TBaseReport& report, const TLabelItemObject& item) {
-    const QString suffix = QFileInfo(item.FileName).suffix().toUpper();
-    if (suffix != QLatin1String("BMP") && suffix != QLatin1String("WMF"))
-        return;
-    try {
-        const Picture picture = Picture::fromFile(item.FileName);
-        if (picture.isNull())
-            return;
-        report.StretchDrawPicture(
-            report.CreateRect(item.Left, item.Top, item.Left + item.Width, item.Top + item.Height),
-            picture);
-    } catch (const std::exception&) {
-        // A damaged picture is left out like a missing one.
-    }
+// The file name may hold fields ("photos/{Id}.jpg"); a missing or unreadable picture prints
+// a placeholder, the rest of the label prints, and the label's warning names the file.
+void SheetRenderer::PrintImage(TBaseReport& report, const PrintItemValue& value) {
+    const QString error = pictures_.Draw(report, value, Substituted(value.fileName));
+    if (!error.isEmpty())
+        WarnLabel(error);
 }
 
 BuiltInFieldValues SheetRenderer::BuiltIns() const {
@@ -240,13 +264,24 @@ QString SheetRenderer::Substituted(const QString& text) const {
 }
 
 // A barcode's data takes the fields as a text does, but braces always count: "{{" is one.
-void SheetRenderer::PrintBarcode(TBaseReport& report, const TLabelItemObject& item) {
+void SheetRenderer::PrintBarcode(TBaseReport& report, const PrintItemValue& value) {
     const QString data =
-        merge_ ? merge_->Substitute(item.Data, BuiltIns())
-               : SubstituteFields(item.Data, {}, BuiltIns());
-    const QString error = BarcodePrint::Draw(report, item, data);
+        merge_ ? merge_->Substitute(value.data, BuiltIns())
+               : SubstituteFields(value.data, {}, BuiltIns());
+    const QString error = BarcodePrint::Draw(report, value, data);
     if (!error.isEmpty())
-        Warn(QStringLiteral("Barcode not printed: %1 (data \"%2\")").arg(error, data));
+        WarnLabel(QStringLiteral("barcode not printed: %1 (data \"%2\")").arg(error, data));
+}
+
+void SheetRenderer::WarnLabel(const QString& problem) {
+    if (labelWarnings_.contains(problem))
+        return;
+    labelWarnings_.append(problem);
+    const QString line = merge_ ? QStringLiteral("Record %1: %2").arg(merge_->CurrentRecord()).arg(problem)
+                                : QStringLiteral("Label %1: %2").arg(labelNumber_).arg(problem);
+    Warn(line);
+    if (observer_)
+        observer_->LabelWarning(line);
 }
 
 void SheetRenderer::Warn(const QString& warning) {

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "document/BuiltInFields.h"
+#include "document/PrintItemValue.h"
 #include "document/SheetGeometry.h"
+#include "printing/PicturePrint.h"
 #include "printing/TLabelItemObject.h"
 
 class MergeRun;
@@ -39,15 +41,18 @@ private:
     void PrintSingleLabel(TBaseReport& report, int lastIndex);
     // Reads memo into items_ (and the counter settings); the index of the last record.
     int MakeItemsStringList(const QString& memo);
-    void PrintText(TBaseReport& report, TLabelItemObject& item);
+    void PrintText(TBaseReport& report, TLabelItemObject& item, const PrintItemValue& value);
     void PrintCounter(TBaseReport& report, const TLabelItemObject& item);
     void PrintSymbol(TBaseReport& report, const TLabelItemObject& item);
     void PrintShape(TBaseReport& report, const TLabelItemObject& item);
-    void PrintImage(TBaseReport& report, const TLabelItemObject& item);
+    void PrintImage(TBaseReport& report, const PrintItemValue& value);
     void SetItemPen(TBaseReport& report, const TLabelItemObject& item);
     void SetItemFont(TBaseReport& report, const TLabelItemObject& item, int angle);
-    void PrintBarcode(TBaseReport& report, const TLabelItemObject& item);
+    void PrintBarcode(TBaseReport& report, const PrintItemValue& value);
     void Warn(const QString& warning);
+    // A problem of the label being drawn: one line naming its record (or label), once per
+    // label; the first of the job is also its Warning().
+    void WarnLabel(const QString& problem);
     // The fields of the label being drawn: the job's date and time, and what {#} prints.
     BuiltInFieldValues BuiltIns() const;
     // An item's text or data with its fields filled in for the label being drawn.
@@ -58,6 +63,9 @@ private:
     MergeRun* merge_;
     SheetJobObserver* observer_;
     std::vector<TLabelItemObject> items_;
+    std::vector<PrintItemValue> values_; // the same items as read, for the laid-out drawings
+    PicturePrint pictures_;
+    QStringList labelWarnings_; // of the label being drawn
     // The counter: 64-bit, so that no starting number overflows.
     qint64 startingNumber_ = 0;
     qint64 repeatEach_ = 0;

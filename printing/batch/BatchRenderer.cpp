@@ -94,12 +94,16 @@ bool FindLabel(DataTable& table, const QString& description, SheetJob& job) {
     return false;
 }
 
-// A drawing problem is a warning line; the run goes on.
+// Each label's problem is a warning line naming its record, cut to 200 characters so that
+// a long merged value cannot flood the terminal; the run goes on.
 class WarningsTo : public SheetJobObserver {
 public:
     explicit WarningsTo(QTextStream& err) : err_(err) {}
-    void DrawingWarning(const QString& warning) override {
-        err_ << "quorvane-batch: warning: " << warning << "\n";
+    void LabelWarning(const QString& line) override {
+        constexpr qsizetype kLongest = 200;
+        err_ << "quorvane-batch: warning: "
+             << (line.size() > kLongest ? line.left(kLongest - 3) + QStringLiteral("...") : line)
+             << "\n";
     }
 
 private:
@@ -461,6 +465,7 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     const QDateTime now = QDateTime::currentDateTime();
     job.Clock = QDateTime(options.date.isValid() ? options.date : now.date(),
                           options.time.isValid() ? options.time : now.time());
+    job.PictureFolders = {directory};
     if (!options.printer.isEmpty())
         return Print(job, directory, options.printer, err);
 
