@@ -18,6 +18,10 @@
 
 namespace {
 
+// The property of a control holding the value it was made from.
+constexpr char kKeptContent[] = "quorvaneKeptContent";
+
+
 const QString itemPrefix = QStringLiteral("Special");
 constexpr int maxItemNumber = 1000;
 
@@ -332,6 +336,15 @@ std::vector<LabelItemValue> LabelItems::itemValues(std::vector<QWidget*>* widget
             v.brushColor = barcode->BarColor(), v.backgroundColor = barcode->BackgroundColor();
         }
         v.top = item->y(), v.left = item->x(), v.width = item->width(), v.height = item->height();
+        if (const QVariant kept = item->property(kKeptContent); kept.canConvert<LabelItemValue>()) {
+            const LabelItemValue old = kept.value<LabelItemValue>();
+            v.textBox = old.textBox, v.fit = old.fit, v.ecc = old.ecc;
+            v.quietZones = old.quietZones;
+            // The control shows a text's lines run together; unless it was edited since, the
+            // item keeps them as lines.
+            if (old.text.contains(u'\n') && QString(old.text).remove(u'\n') == v.text)
+                v.text = old.text;
+        }
         values.push_back(v);
         if (widgets)
             widgets->push_back(item);
@@ -423,6 +436,10 @@ bool LabelItems::createNamed(const QString& name, const LabelItemValue& v) {
         createBarcode(name, v);
         break;
     }
+    // The controls do not show a text box's settings, a picture's FIT or a barcode's ECC and
+    // quiet zones yet: the item keeps them, so that saving never drops them.
+    if (QWidget* control = panel_->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
+        control->setProperty(kKeptContent, QVariant::fromValue(v));
     return true;
 }
 

@@ -212,6 +212,46 @@ TEST_F(PrintCommandsTest, BatchDateAndTimeAreFixedByItsOptions) {
     EXPECT_TRUE(printed.contains("Best before 30.04.2026, packed 07:45 No. 0002")) << printed.toStdString();
 }
 
+// "--merge -" takes the records from the standard input and "--records" prints a range of
+// them; every label's problem is a warning line naming its record.
+TEST_F(PrintCommandsTest, BatchPrintsARangeOfRecordsFromStandardInput) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils (pdftotext) is not installed";
+    SaveNewLabel(QStringLiteral("Piped"));
+    window->Items().REstoreItems(QStringLiteral(
+        "LABELITEM=TEXT\r\nTEXT=Name: {Name}\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=2.000\r\n"
+        "HEIGHT=0.200\r\nFONTNAME=Arial\r\nFONTCOLOR=0\r\nFONTSIZE=8\r\nFONTBOLD=N\r\n"
+        "FONTITALIC=N\r\nFONTUNDER=N\r\nANGLE=0\r\nRELATIVEX=0.000\r\nRELATIVEY=0.000\r\n"
+        "LABELITEM=BARCODE\r\nTOP=0.400\r\nLEFT=0.100\r\nWIDTH=1.500\r\nHEIGHT=0.500\r\n"
+        "SYMBOLOGY=EANX\r\nDATA={Name}\r\nSHOWTEXT=Y\r\nCOLOR=0\r\nBACKGROUND=16777215\r\n"));
+    window->SaveButton->click();
+    const QString pdf = dir.filePath(QStringLiteral("piped.pdf"));
+    const BatchResult run = RunBatch(
+        {"--dir", dir.path(), "--label", "Piped", "--merge", "-", "--records", "2-3", "--pdf", pdf},
+        [](QProcess& batch) {
+            batch.write("Name\nAnn\nBea\n4006381333931\nDot\n");
+            batch.closeWriteChannel();
+        });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("Name: Bea")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Name: 4006381333931"));
+    EXPECT_FALSE(printed.contains("Name: Ann") || printed.contains("Name: Dot"));
+    // Record 2's letters cannot be an EAN; record 3's digits can.
+    EXPECT_TRUE(run.err.contains("warning: Record 2: barcode not printed: ")) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("Record 3:"));
+
+    for (const char* range : {"0-2", "3-2", "x", "-4"}) {
+        const BatchResult bad = RunBatch({"--dir", dir.path(), "--label", "Piped", "--merge", "-",
+                                          "--records", range, "--pdf", pdf});
+        EXPECT_EQ(bad.exitCode, 2) << range;
+        EXPECT_TRUE(bad.err.contains("--records takes FROM-TO")) << bad.err.toStdString();
+    }
+}
+
 // An independent reader reads back every symbology it knows from the batch renderer's PNG at
 // 300 dpi. zbarimg comes with the project's packages: without it the test fails.
 TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
@@ -229,17 +269,30 @@ TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
         {"ITF14", "1234567890123", "I2/5:12345678901231"},
         {"GS1_128", "[01]09501101530003", "CODE-128:0109501101530003"},
         {"QRCODE", "Asset {#}, room 7", "QR-Code:Asset 12, room 7"},
+        {"CODE93", "QV-93", "CODE-93:QV-93"},
+        {"CODABAR", "A40156B", "Codabar:A40156B"},
+        // zbar reports a UPC-E symbol as the UPC-A number it stands for.
+        {"UPCE", "0123456", "UPC-A:012345000065"},
+        {"C25INTER", "123456", "I2/5:123456"},
+        {"DBAR_OMN", "0950110153000", "DataBar:0109501101530003"},
+        {"DBAR_EXP", "[01]98898765432106[3202]012345", "DataBar-Exp:01988987654321063202012345"},
     };
     QString objects = QStringLiteral("LABELITEM=COUNTER\r\nTOP=0.000\r\nLEFT=7.000\r\n"
                                      "STARTINGNUMBER=12\r\nREPEATEACH=1\r\n");
-    double top = 0.3;
+    // Two columns of symbols, 1.2 inches apart down the page.
+    double top = 0.3, left = 0.3;
     for (const Case& c : cases) {
-        objects += QStringLiteral("LABELITEM=BARCODE\r\nTOP=%1\r\nLEFT=0.300\r\nWIDTH=3.000\r\n"
+        objects += QStringLiteral("LABELITEM=BARCODE\r\nTOP=%1\r\nLEFT=%4\r\nWIDTH=3.000\r\n"
                                   "HEIGHT=0.900\r\nSYMBOLOGY=%2\r\nDATA=%3\r\nSHOWTEXT=Y\r\n"
                                   "COLOR=0\r\nBACKGROUND=16777215\r\n")
                        .arg(top, 0, 'f', 3)
-                       .arg(QLatin1String(c.symbology), QString::fromUtf8(c.data));
+                       .arg(QLatin1String(c.symbology), QString::fromUtf8(c.data))
+                       .arg(left, 0, 'f', 3);
         top += 1.2;
+        if (top > 9) {
+            top = 0.3;
+            left = 4.3;
+        }
     }
     SaveNewLabel(QStringLiteral("Barcodes"));
     window->Items().REstoreItems(objects);
@@ -259,7 +312,7 @@ TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
     if (shots.isEmpty())
         shots = QDir::temp().filePath(QStringLiteral("quorvane-shots"));
     QDir().mkpath(shots);
-    QImage(sheet).copy(0, 0, 1200, 3100).save(QDir(shots).filePath("barcodes-printed.png"));
+    QImage(sheet).copy(0, 0, 2400, 3100).save(QDir(shots).filePath("barcodes-printed.png"));
 
     QProcess zbar;
     zbar.start(QStringLiteral("zbarimg"), {"--quiet", "-Supca.enable", sheet});
@@ -292,7 +345,7 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"--positions", "--printer NAME", "--outlines", "--crop-marks",
                                "--mirror", "--collate", "*.dbf *.DBF", "*.csv",
-                               "--date YYYY-MM-DD", "--time HH:MM"})
+                               "--date YYYY-MM-DD", "--time HH:MM", "--records FROM-TO"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
 
     const BatchResult noOutput = RunBatch({"--dir", dir.path(), "--label", "Parcels"});

@@ -261,6 +261,26 @@ TEST_F(LabelItemsTest, BarcodesComeBackUnchangedAndShowTheCounterStartForTheCoun
     EXPECT_EQ(items_->SaveItems(), saved);
 }
 
+// A text box's lines and settings, a picture's FIT and a barcode's ECC and quiet zones come
+// back as they were stored, however the panel shows them.
+TEST_F(LabelItemsTest, NewerKeysAreWrittenBackAsTheyWereRead) {
+    const QString stored =
+        lines({"LABELITEM=TEXT", "TEXT={Name}", "TOP=0.100", "LEFT=0.100", "WIDTH=2.000",
+               "HEIGHT=0.800", "FONTNAME=Arial", "FONTCOLOR=0", "FONTSIZE=12", "FONTBOLD=N",
+               "FONTITALIC=N", "FONTUNDER=N", "ANGLE=0", "RELATIVEX=0.000", "RELATIVEY=0.000",
+               "TEXTLINE={Street}", "TEXTLINE={City}", "BOX=Y", "ALIGN=C", "SHRINK=Y",
+               "MINFONTSIZE=7", "LABELITEM=BARCODE", "TOP=1.000", "LEFT=0.100", "WIDTH=1.000",
+               "HEIGHT=1.000", "SYMBOLOGY=QRCODE", "DATA={Id}", "SHOWTEXT=N", "COLOR=0",
+               "BACKGROUND=16777215", "ECC=4", "QUIET=N"});
+    items_->REstoreItems(stored);
+    ASSERT_EQ(items_->OrderList().size(), 2);
+    const QString saved = items_->SaveItems();
+    for (const char* line : {"TEXTLINE={Street}\r\nTEXTLINE={City}\r\nBOX=Y\r\nALIGN=C\r\n"
+                             "SHRINK=Y\r\nMINFONTSIZE=7\r\n",
+                             "BACKGROUND=16777215\r\nECC=4\r\nQUIET=N\r\n"})
+        EXPECT_TRUE(saved.contains(QLatin1String(line))) << saved.toStdString();
+}
+
 TEST_F(LabelItemsTest, ItemsOfUnknownKindsAreKeptInPlaceAndWrittenBackUnchanged) {
     const QString future = lines({"LABELITEM=HOLOGRAM", "TOP=0.100", "SHEEN=7", "COLOR=5"});
     items_->CreateLineItem(stHorizontal, 0, 0, 50, 1, 0, 1);
