@@ -2,9 +2,10 @@
 
 #include "controls/BarcodeCatalogue.h"
 #include "controls/BarcodeSymbol.h"
-#include "document/PrintItemValue.h"
 #include "document/ColorValue.h"
 #include "printing/TBaseReport.h"
+#include "document/PrintItemValue.h"
+#include "printing/ItemPrints.h"
 
 namespace {
 
@@ -70,3 +71,18 @@ QString BarcodePrint::Draw(TBaseReport& report, const PrintItemValue& item, cons
         PrintLine(report, text, item.left, item.top, bars);
     return drawing.error;
 }
+
+namespace {
+
+// A barcode whose data cannot be encoded draws the placeholder and is named in its label's
+// warning.
+void drawBarcode(TBaseReport& report, const PrintItemValue& item, LabelPrinting& label) {
+    const QString data = label.DataOf(item.data);
+    const QString error = BarcodePrint::Draw(report, item, data);
+    if (!error.isEmpty())
+        label.Warn(QStringLiteral("barcode not printed: %1 (data \"%2\")").arg(error, data));
+}
+
+} // namespace
+
+extern const ItemPrintKind BarcodeItemPrint = {&drawBarcode};

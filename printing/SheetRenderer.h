@@ -7,8 +7,8 @@
 #include "document/BuiltInFields.h"
 #include "document/PrintItemValue.h"
 #include "document/SheetGeometry.h"
+#include "printing/ItemPrints.h"
 #include "printing/PicturePrint.h"
-#include "printing/TLabelItemObject.h"
 
 class MergeRun;
 class SheetJobObserver;
@@ -19,7 +19,7 @@ struct SheetJob;
 // item records, visits every position of every sheet row by row and draws the label there
 // through the report engine it is given. SheetJob::Render runs it for every kind of output.
 // Lengths are inches.
-class SheetRenderer {
+class SheetRenderer : private LabelPrinting {
 public:
     // job is read while drawing and must outlive the renderer; observer (may be null) hears
     // of each label drawn and of the first drawing problem.
@@ -41,29 +41,21 @@ private:
     void PrintSingleLabel(TBaseReport& report, int lastIndex);
     // Reads memo into items_ (and the counter settings); the index of the last record.
     int MakeItemsStringList(const QString& memo);
-    void PrintText(TBaseReport& report, TLabelItemObject& item, const PrintItemValue& value);
-    void PrintCounter(TBaseReport& report, const TLabelItemObject& item);
-    void PrintSymbol(TBaseReport& report, const TLabelItemObject& item);
-    void PrintShape(TBaseReport& report, const TLabelItemObject& item);
-    void PrintImage(TBaseReport& report, const PrintItemValue& value);
-    void SetItemPen(TBaseReport& report, const TLabelItemObject& item);
-    void SetItemFont(TBaseReport& report, const TLabelItemObject& item, int angle);
-    void PrintBarcode(TBaseReport& report, const PrintItemValue& value);
-    void Warn(const QString& warning);
-    // A problem of the label being drawn: one line naming its record (or label), once per
-    // label; the first of the job is also its Warning().
-    void WarnLabel(const QString& problem);
+    // What the items drawn on a label ask of the job.
+    QString TextOf(const QString& text) override;
+    QString DataOf(const QString& data) override;
+    qint64 CounterValue() const override { return counterValue_; }
+    void AdvanceCounter() override;
+    void Warn(const QString& warning) override;
+    PicturePrint& Pictures() override { return pictures_; }
     // The fields of the label being drawn: the job's date and time, and what {#} prints.
     BuiltInFieldValues BuiltIns() const;
-    // An item's text or data with its fields filled in for the label being drawn.
-    QString Substituted(const QString& text) const;
 
     const SheetJob& job_;
     const SheetGeometry& geometry_;
     MergeRun* merge_;
     SheetJobObserver* observer_;
-    std::vector<TLabelItemObject> items_;
-    std::vector<PrintItemValue> values_; // the same items as read, for the laid-out drawings
+    std::vector<PrintItemValue> items_;
     PicturePrint pictures_;
     QStringList labelWarnings_; // of the label being drawn
     // The counter: 64-bit, so that no starting number overflows.
