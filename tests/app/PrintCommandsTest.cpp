@@ -219,7 +219,7 @@ TEST_F(PrintCommandsTest, BatchPrintsARangeOfRecordsFromStandardInput) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "poppler-utils (pdftotext) is not installed";
     SaveNewLabel(QStringLiteral("Piped"));
-    window->Items().REstoreItems(QStringLiteral(
+    AddItemsFromText(window->Model(), QStringLiteral(
         "LABELITEM=TEXT\r\nTEXT=Name: {Name}\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=2.000\r\n"
         "HEIGHT=0.200\r\nFONTNAME=Arial\r\nFONTCOLOR=0\r\nFONTSIZE=8\r\nFONTBOLD=N\r\n"
         "FONTITALIC=N\r\nFONTUNDER=N\r\nANGLE=0\r\nRELATIVEX=0.000\r\nRELATIVEY=0.000\r\n"
@@ -251,6 +251,67 @@ TEST_F(PrintCommandsTest, BatchPrintsARangeOfRecordsFromStandardInput) {
         EXPECT_EQ(bad.exitCode, 2) << range;
         EXPECT_TRUE(bad.err.contains("--records takes FROM-TO")) << bad.err.toStdString();
     }
+}
+
+// Pictures named relative to the data directory: a PNG logo keeps its transparency over a
+// coloured box, and an SVG drawing stays vectors in the PDF (no image of it there).
+TEST_F(PrintCommandsTest, BatchPicturesKeepTransparencyAndSvgStaysVectors) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+        GTEST_SKIP() << "poppler-utils (pdfimages) is not installed";
+    for (const char* name : {"logo.png", "logo.svg"})
+        ASSERT_TRUE(QFile::copy(TestDataPath(QStringLiteral("pictures/") + name),
+                                dir.filePath(QString::fromLatin1(name))));
+    SaveNewLabel(QStringLiteral("Logos"));
+    AddItemsFromText(window->Model(), QStringLiteral(
+        "LABELITEM=RECTANGLE\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=2.000\r\nHEIGHT=1.000\r\n"
+        "BRUSHSTYLE=SOLID\r\nCOLOR=16744448\r\nLINETHICKNESS=0\r\nLINECOLOR=0\r\n"
+        "LABELITEM=IMAGE\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=2.000\r\nHEIGHT=1.000\r\n"
+        "STRETCH=Y\r\nFILENAMEANDPATH=logo.png\r\nFIT=Y\r\n"
+        "LABELITEM=IMAGE\r\nTOP=1.300\r\nLEFT=0.100\r\nWIDTH=2.000\r\nHEIGHT=1.000\r\n"
+        "STRETCH=Y\r\nFILENAMEANDPATH=logo.svg\r\nFIT=Y\r\n"));
+    window->SaveButton->click();
+    const QString pdf = dir.filePath(QStringLiteral("logos.pdf"));
+    const BatchResult run =
+        RunBatch({"--dir", dir.path(), "--label", "Logos", "--positions", "1:1", "--pdf", pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("warning")) << run.err.toStdString();
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {"-list", pdf});
+    ASSERT_TRUE(images.waitForFinished(60000));
+    int pictures = 0, masks = 0;
+    for (const QString& line : QString::fromUtf8(images.readAllStandardOutput()).split(u'\n')) {
+        const QStringList columns = line.simplified().split(u' ');
+        pictures += columns.size() > 2 && columns[2] == QLatin1String("image");
+        // A soft mask, or a plain one for pixels wholly clear or wholly opaque as the logo's.
+        masks += columns.size() > 2 &&
+                 (columns[2] == QLatin1String("smask") || columns[2] == QLatin1String("mask"));
+    }
+    EXPECT_EQ(pictures, 1); // the PNG; the SVG is drawn as shapes
+    EXPECT_EQ(masks, 1);    // the PNG's transparency
+
+    const QString pngs = dir.filePath(QStringLiteral("logos"));
+    ASSERT_EQ(RunBatch({"--dir", dir.path(), "--label", "Logos", "--positions", "1:1", "--png",
+                        pngs, "--dpi", "100"})
+                  .exitCode,
+              0);
+    const QImage sheet(QDir(pngs).filePath(QStringLiteral("sheet-0001.png")));
+    ASSERT_FALSE(sheet.isNull());
+    QString shots = qEnvironmentVariable("QV_SHOT_DIR");
+    if (shots.isEmpty())
+        shots = QDir::temp().filePath(QStringLiteral("quorvane-shots"));
+    QDir().mkpath(shots);
+    sheet.copy(0, 0, 400, 400).save(QDir(shots).filePath("pictures-printed.png"));
+    // The logo (40 x 20) fills the 2 x 1 inch box: its left half red, its right half shows the
+    // box's colour through it.
+    int red = 0, blue = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x) {
+            const QRgb p = sheet.pixel(x, y);
+            red += qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
+            blue += qBlue(p) > 200 && qRed(p) < 60 && qGreen(p) > 100;
+        }
+    EXPECT_GT(red, 80 * 80);  // one square inch of red, less the edges
+    EXPECT_GT(blue, 80 * 80); // the box's colour through the see-through half
 }
 
 // An independent reader reads back every symbology it knows from the batch renderer's PNG at

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <QBuffer>
+#include <QDir>
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
@@ -18,6 +19,7 @@
 #include "printing/SheetJob.h"
 #include "printing/SheetJobObserver.h"
 #include "printing/SheetRenderer.h"
+#include "printing/TReportImage.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPdfWriter.h"
 
@@ -305,6 +307,19 @@ TEST_F(MergePrintTest, AddressBoxesFitEveryRecordAndNameTheOnesThatDoNot) {
     ASSERT_EQ(observer.lines.size(), 1) << observer.lines.join('|').toStdString().substr(0, 600);
     EXPECT_EQ(observer.lines[0],
               "Record 5: the text \"{Name} / {Street} / {City}\" does not fit its box");
+
+    // Kept for a person to look at.
+    QString shots = qEnvironmentVariable("QV_SHOT_DIR");
+    if (shots.isEmpty())
+        shots = QDir::temp().filePath(QStringLiteral("quorvane-shots"));
+    QDir().mkpath(shots);
+    job.Options.Outlines = true;
+    SheetRenderer again(job, nullptr);
+    TReportImage image(100);
+    image.OnPrint = [&again](TBaseReport& report) { again.PrintLabels(report); };
+    image.Execute();
+    ASSERT_EQ(image.Pages().size(), 1u);
+    image.Pages()[0].copy(0, 0, 320, 560).save(QDir(shots).filePath("address-boxes.png"));
 }
 
 // A bad record anywhere stops the job before the first sheet is drawn; a source without
