@@ -27,6 +27,7 @@
 #include "app/WindowPlacement.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/DesignerPrompter.h"
+#include "designer/ItemClipboard.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
@@ -103,7 +104,8 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
 
     model_ = std::make_unique<LabelModel>();
     model_->AddView(this);
-    items_ = std::make_unique<LabelItems>(LabelPanel, *model_, static_cast<ItemControlHooks*>(this));
+    items_ =
+        std::make_unique<LabelItems>(LabelPanel, *model_, static_cast<ItemControlHooks*>(this));
     records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *model_);
     unsaved_ = std::make_unique<UnsavedChanges>(*records_, [this] { return Descript->text(); });
     ConnectCommands();
@@ -228,16 +230,16 @@ void TZendorMain::RestorePlace() {
     for (const QScreen* screen : QGuiApplication::screens())
         if (screen != QGuiApplication::primaryScreen())
             screens << screen->availableGeometry();
-    setGeometry(WindowPlacement::Placed(kept ? std::optional(kept->normal) : std::nullopt,
-                                        screens));
+    setGeometry(
+        WindowPlacement::Placed(kept ? std::optional(kept->normal) : std::nullopt, screens));
     if (kept && kept->maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TZendorMain::KeepPlace() {
     // normalGeometry is the place a maximised window goes back to.
-    const QRect normal = isMaximized() && normalGeometry().isValid() ? normalGeometry()
-                                                                      : geometry();
+    const QRect normal =
+        isMaximized() && normalGeometry().isValid() ? normalGeometry() : geometry();
     preferences_->WriteWindowPlace({normal, isMaximized()});
 }
 
@@ -246,7 +248,7 @@ void TZendorMain::KeysToDesign() {
         return;
     if (!LabelPanel->isVisible())
         return;
-    if (selection_ && selection_->Selected())
+    if (selection_ && !selection_->SelectedItems().isEmpty())
         selection_->Handle().setFocus(Qt::OtherFocusReason);
     else
         LabelPanel->setFocus(Qt::OtherFocusReason);
@@ -519,8 +521,7 @@ void TZendorMain::WireTemplates() {
         CurrentLabel label = records.Label();
         TemplateLoader loader(
             dataDirectory_,
-            {&label,
-             [this, &label] { model_->SetTemplate(label.templateName, label.geometry); },
+            {&label, [this, &label] { model_->SetTemplate(label.templateName, label.geometry); },
              triggerChange_});
         return loader.LoadTemplate();
     };
@@ -610,13 +611,49 @@ void TZendorMain::WireUndo() {
 }
 
 // The menu entries act on the items whatever has the keys; their keys reach them only from
-// the design panel, since the description box keeps Delete for its text.
+// the design panel, since the description box keeps its own Cut, Copy, Paste, Delete and
+// Select All for its text.
 void TZendorMain::WireEditing() {
-    mnuEdit->addSeparator();
-    mnuDelete = AddCommand(mnuEdit, "mnuDelete", QStringLiteral("&Delete"));
-    mnuDelete->setShortcut(QKeySequence::Delete);
     ItemSelection& selection = *selection_;
-    command(mnuDelete, &QAction::triggered, this, [&selection] { selection.CutObjectButtonClick(); });
+    const TStretchHandle& handle = selection.Handle();
+    clipboard_ = std::make_unique<ItemClipboard>(
+        selection, *items_, [&handle] { return QPoint(handle.GridX(), handle.GridY()); },
+        triggerChange_);
+    clipboard_->SetSteps(undo_.get());
+    ItemClipboard& clipboard = *clipboard_;
+    mnuEdit->addSeparator();
+    const auto add = [this](const char* name, const QString& caption, QKeySequence keys,
+                            std::function<void()> body) {
+        QAction* action = AddCommand(mnuEdit, name, caption);
+        action->setShortcut(keys);
+        command(action, &QAction::triggered, this, std::move(body));
+        return action;
+    };
+    mnuCut =
+        add("mnuCut", QStringLiteral("Cu&t"), QKeySequence::Cut, [&clipboard] { clipboard.Cut(); });
+    mnuCopy = add("mnuCopy", QStringLiteral("&Copy"), QKeySequence::Copy,
+                  [&clipboard] { clipboard.Copy(); });
+    mnuPaste = add("mnuPaste", QStringLiteral("&Paste"), QKeySequence::Paste,
+                   [&clipboard] { clipboard.Paste(); });
+    mnuDuplicate = add("mnuDuplicate", QStringLiteral("Dup&licate"),
+                       QKeySequence(Qt::CTRL | Qt::Key_D), [&clipboard] { clipboard.Duplicate(); });
+    mnuDelete = add("mnuDelete", QStringLiteral("&Delete"), QKeySequence::Delete,
+                    [&selection] { selection.CutObjectButtonClick(); });
+    mnuSelectAll = add("mnuSelectAll", QStringLiteral("Select &All"), QKeySequence::SelectAll,
+                       [&selection] { selection.SelectAll(); });
+    // The entries show what they can do now; their keys stay live, doing nothing when there
+    // is nothing to do.
+    connect(mnuEdit, &QMenu::aboutToShow, this, [this] {
+        const bool selected = clipboard_->HasSelection();
+        for (QAction* action : {mnuCut, mnuCopy, mnuDuplicate, mnuDelete})
+            action->setEnabled(selected);
+        mnuPaste->setEnabled(ItemClipboard::CanPaste());
+        mnuSelectAll->setEnabled(!model_->Design().items.empty());
+    });
+    connect(mnuEdit, &QMenu::aboutToHide, this, [this] {
+        for (QAction* action : {mnuCut, mnuCopy, mnuPaste, mnuDuplicate, mnuDelete, mnuSelectAll})
+            action->setEnabled(true);
+    });
 }
 
 // A label as a file: exported with its pictures, imported from our files and gLabels'.

@@ -18,6 +18,7 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 class DesignUndo;
+class ItemClipboard;
 class ItemSelection;
 class LabelFileCommands;
 class LabelRecords;
@@ -97,7 +98,12 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
+    QAction* mnuCut = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuPaste = nullptr;
+    QAction* mnuDuplicate = nullptr;
     QAction* mnuDelete = nullptr;
+    QAction* mnuSelectAll = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
     QAction* mnuCloneLabel = nullptr;
@@ -195,5 +201,6 @@ private:
     std::unique_ptr<UnsavedChanges> unsaved_;
     bool descriptionAsked_ = false; // a command sent the user to the description
     std::unique_ptr<LabelFileCommands> labelFiles_;
+    std::unique_ptr<ItemClipboard> clipboard_;
     QString startFile_;
 };
