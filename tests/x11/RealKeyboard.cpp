@@ -35,8 +35,10 @@ void RealKeyboard::Key(unsigned long keysym, bool down) {
     XSync(Of(display_), False);
 }
 
-void RealKeyboard::Press(const char* keysymName, bool shift, bool alt) {
+void RealKeyboard::Press(const char* keysymName, bool shift, bool alt, bool control) {
     const KeySym keysym = XStringToKeysym(keysymName);
+    if (control)
+        Key(XK_Control_L, true);
     if (shift)
         Key(XK_Shift_L, true);
     if (alt)
@@ -47,6 +49,8 @@ void RealKeyboard::Press(const char* keysymName, bool shift, bool alt) {
         Key(XK_Alt_L, false);
     if (shift)
         Key(XK_Shift_L, false);
+    if (control)
+        Key(XK_Control_L, false);
     QTest::qWait(SettleMs);
 }
 
