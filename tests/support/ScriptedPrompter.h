@@ -29,7 +29,8 @@ public:
             Dialog,
             Font,
             Colour,
-            SaveFile
+            SaveFile,
+            SaveChanges
         };
         Kind kind = Kind::YesNo;
         bool ok = false;                   // Yes / OK
@@ -44,6 +45,10 @@ public:
 
         static Answer Yes();
         static Answer No();
+        // Save changes to "…"?: Save, Discard or Cancel.
+        static Answer Save();
+        static Answer Discard();
+        static Answer CancelSave();
         static Answer Text(const QString& text);
         static Answer CancelText();
         // The text dialog closed with OK on text and, when given, these box options.
@@ -68,7 +73,7 @@ public:
 
     // One thing the program showed or asked.
     struct Shown {
-        QString kind;    // "Information", "YesNo", "YesNoDefaultNo", "Text", "Error", "Help",
+        QString kind;    // "Information", "YesNo", "SaveChanges", "YesNoDefaultNo", "Text", "Error", "Help",
                          // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile",
                          // "Font", "Colour", "SaveFile", "Status"
         QString caption; // caption or title; the topic number or section anchor for "Help"
@@ -88,6 +93,7 @@ public:
     void ShowInformation(const QString& message) override;
     bool AskYesNo(const QString& message, const QString& caption) override;
     bool AskYesNoDefaultNo(const QString& message, const QString& caption) override;
+    SaveChoice AskSaveChanges(const QString& description) override;
     bool EnterText(const QString& title, const QString& prompt, QString& text) override;
     void ShowRuntimeError(const QString& message) override;
     void ShowHelpTopic(int topic) override;

@@ -131,7 +131,7 @@ TEST_F(ItemDialogsPointer, TextDialogEnterAddsALineAndCtrlEnterTakesIt) {
             stillOpenAfterEnter = dialog->isVisible();
             if (const QString folder = qEnvironmentVariable("QV_PICTURE_DIR"); !folder.isEmpty())
                 dialog->grab().save(QDir(folder).filePath(QStringLiteral("text-dialog.png")));
-            keys.Press("Return", false, false, true);
+            keys.PressControl("Return");
             for (int i = 0; i < 100 && dialog->isVisible(); ++i)
                 QTest::qWait(10);
         });

@@ -35,10 +35,8 @@ void RealKeyboard::Key(unsigned long keysym, bool down) {
     XSync(Of(display_), False);
 }
 
-void RealKeyboard::Press(const char* keysymName, bool shift, bool alt, bool control) {
+void RealKeyboard::Press(const char* keysymName, bool shift, bool alt) {
     const KeySym keysym = XStringToKeysym(keysymName);
-    if (control)
-        Key(XK_Control_L, true);
     if (shift)
         Key(XK_Shift_L, true);
     if (alt)
@@ -49,8 +47,13 @@ void RealKeyboard::Press(const char* keysymName, bool shift, bool alt, bool cont
         Key(XK_Alt_L, false);
     if (shift)
         Key(XK_Shift_L, false);
-    if (control)
-        Key(XK_Control_L, false);
+    QTest::qWait(SettleMs);
+}
+
+void RealKeyboard::PressControl(const char* keysymName, bool shift) {
+    Key(XK_Control_L, true);
+    Press(keysymName, shift);
+    Key(XK_Control_L, false);
     QTest::qWait(SettleMs);
 }
 

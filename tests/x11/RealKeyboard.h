@@ -15,8 +15,10 @@ public:
     bool IsOpen() const { return display_ != nullptr; }
 
     // Presses and releases the key of an X keysym name ("Return", "Tab", "Down", "a"), with
-    // Shift, Alt or Control held when asked.
-    void Press(const char* keysymName, bool shift = false, bool alt = false, bool control = false);
+    // Shift or Alt held when asked.
+    void Press(const char* keysymName, bool shift = false, bool alt = false);
+    // The same with Control held ("s" for Ctrl+S).
+    void PressControl(const char* keysymName, bool shift = false);
     // Types plain text: letters, digits, blanks and the characters of "x.-/".
     void Type(const QString& text);
 
