@@ -130,6 +130,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
 
 TZendorMain::~TZendorMain() {
     DesignerPrompter::SetImageFolderStore({}, {});
+    DesignerPrompter::SetMergeFieldSource({});
     DetachControl();
     items_.reset();
     model_->RemoveView(this);
@@ -583,6 +584,7 @@ void TZendorMain::WireMerging() {
     MergeCommands& merging = *mergeCommands_;
     printJobs_->UseMergeSources(&merging);
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
+    DesignerPrompter::SetMergeFieldSource([&merging] { return merging.CurrentFieldNames(); });
     command(mnuMerge, &QAction::triggered, this, [this, &merging] {
         merging.mnuMergeClick();
         ShowMissingFields();
