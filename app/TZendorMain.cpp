@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -27,6 +28,7 @@
 #include "app/WindowPlacement.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/DesignerPrompter.h"
+#include "designer/ItemArrangement.h"
 #include "designer/ItemClipboard.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
@@ -116,6 +118,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WireMerging();
     WireUndo();
     WireEditing();
+    WireArranging();
     WireLabelFiles();
 
     const Preferences* preferences = preferences_.get();
@@ -654,6 +657,64 @@ void TZendorMain::WireEditing() {
     });
     connect(mnuEdit, &QMenu::aboutToHide, this, [this] {
         for (QAction* action : {mnuCut, mnuCopy, mnuPaste, mnuDuplicate, mnuDelete, mnuSelectAll})
+            action->setEnabled(true);
+    });
+}
+
+// The Arrange menu, after Edit: stacking, aligning, spreading and sizing the selected items.
+void TZendorMain::WireArranging() {
+    arrangement_ = std::make_unique<ItemArrangement>(*selection_, *items_, triggerChange_);
+    arrangement_->SetSteps(undo_.get());
+    ItemArrangement& arrange = *arrangement_;
+    mnuArrange = new QMenu(QStringLiteral("&Arrange"), this);
+    mnuArrange->setObjectName(QStringLiteral("mnuArrange"));
+    menuBar()->insertMenu(mnuLabel->menuAction(), mnuArrange);
+    const auto add = [this](const char* name, const QString& caption, std::function<void()> body) {
+        command(AddCommand(mnuArrange, name, caption), &QAction::triggered, this, std::move(body));
+    };
+    add("mnuBringToFront", QStringLiteral("Bring to &Front"),
+        [&arrange] { arrange.BringToFront(); });
+    add("mnuSendToBack", QStringLiteral("Send to &Back"), [&arrange] { arrange.SendToBack(); });
+    mnuArrange->addSeparator();
+    using Edge = ItemArrangement::Edge;
+    const std::pair<const char*, Edge> edges[] = {
+        {"mnuAlignLeft", Edge::Left},       {"mnuAlignCentres", Edge::Centres},
+        {"mnuAlignRight", Edge::Right},     {"mnuAlignTop", Edge::Top},
+        {"mnuAlignMiddles", Edge::Middles}, {"mnuAlignBottom", Edge::Bottom}};
+    const QString captions[] = {QStringLiteral("Align &Left"),    QStringLiteral("Align &Centres"),
+                                QStringLiteral("Align &Right"),   QStringLiteral("Align &Top"),
+                                QStringLiteral("Align &Middles"), QStringLiteral("Align B&ottom")};
+    for (size_t i = 0; i < std::size(edges); ++i) {
+        const Edge edge = edges[i].second;
+        add(edges[i].first, captions[i], [&arrange, edge] { arrange.Align(edge); });
+        if (edge == Edge::Right)
+            mnuArrange->addSeparator();
+    }
+    mnuArrange->addSeparator();
+    add("mnuDistributeHorizontally", QStringLiteral("Distribute &Horizontally"),
+        [&arrange] { arrange.Distribute(Qt::Horizontal); });
+    add("mnuDistributeVertically", QStringLiteral("Distribute &Vertically"),
+        [&arrange] { arrange.Distribute(Qt::Vertical); });
+    mnuArrange->addSeparator();
+    add("mnuSameWidth", QStringLiteral("Same &Width"),
+        [&arrange] { arrange.SameSize(Qt::Horizontal); });
+    add("mnuSameHeight", QStringLiteral("Same H&eight"),
+        [&arrange] { arrange.SameSize(Qt::Vertical); });
+    // What each entry can do with the selection as the menu opens.
+    connect(mnuArrange, &QMenu::aboutToShow, this, [this] {
+        const qsizetype count = selection_->SelectedItems().size();
+        for (QAction* action : mnuArrange->actions()) {
+            const QString name = action->objectName();
+            if (name.startsWith(QLatin1String("mnuDistribute")))
+                action->setEnabled(count >= 3);
+            else if (name.startsWith(QLatin1String("mnuSame")))
+                action->setEnabled(count >= 2);
+            else if (!action->isSeparator())
+                action->setEnabled(count >= 1);
+        }
+    });
+    connect(mnuArrange, &QMenu::aboutToHide, this, [this] {
+        for (QAction* action : mnuArrange->actions())
             action->setEnabled(true);
     });
 }

@@ -18,6 +18,7 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 class DesignUndo;
+class ItemArrangement;
 class ItemClipboard;
 class ItemSelection;
 class LabelFileCommands;
@@ -104,6 +105,7 @@ public:
     QAction* mnuDuplicate = nullptr;
     QAction* mnuDelete = nullptr;
     QAction* mnuSelectAll = nullptr;
+    QMenu* mnuArrange = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
     QAction* mnuCloneLabel = nullptr;
@@ -160,6 +162,7 @@ private:
     void WireUndo();
     // The Edit menu's commands on the label's items, after Undo and Redo.
     void WireEditing();
+    void WireArranging();
     void WireLabelFiles();
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
@@ -202,5 +205,6 @@ private:
     bool descriptionAsked_ = false; // a command sent the user to the description
     std::unique_ptr<LabelFileCommands> labelFiles_;
     std::unique_ptr<ItemClipboard> clipboard_;
+    std::unique_ptr<ItemArrangement> arrangement_;
     QString startFile_;
 };

@@ -192,6 +192,10 @@ QList<QWidget*> ItemSelection::SelectedItems() const {
     return selected;
 }
 
+QList<QWidget*> ItemSelection::ChosenOrder() const {
+    return StretchHandle1->AttachedItems();
+}
+
 void ItemSelection::SelectItems(const QList<QWidget*>& items) {
     DetachControl();
     for (QWidget* item : items)

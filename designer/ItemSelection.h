@@ -57,6 +57,7 @@ public:
     // The selected items, back to front.
     QList<QWidget*> SelectedItems() const override;
     void SelectItems(const QList<QWidget*>& items) override;
+    QList<QWidget*> ChosenOrder() const override;
     // Adds an item to the selection, or takes it out when it is in.
     void ToggleItem(QWidget* item);
     void SelectAll();

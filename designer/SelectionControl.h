@@ -26,6 +26,9 @@ public:
         QWidget* item = Selected();
         return item ? QList<QWidget*>{item} : QList<QWidget*>{};
     }
+    // The selected items in the order they were selected (the first is the reference of
+    // Same Width and Same Height).
+    virtual QList<QWidget*> ChosenOrder() const { return SelectedItems(); }
     // Selects exactly these items (none: clears the selection).
     virtual void SelectItems(const QList<QWidget*>& items) {
         DetachControl();

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -85,7 +86,10 @@ protected:
         if (folder.isEmpty())
             return;
         QDir().mkpath(folder);
-        window->grab().save(QDir(folder).filePath(name));
+        window->screen()
+            ->grabWindow(0)
+            .copy(window->frameGeometry())
+            .save(QDir(folder).filePath(name));
     }
 
     RealKeyboard keyboard;
@@ -258,4 +262,53 @@ TEST_F(SelectionPointer, TheDescriptionKeepsItsOwnClipboardKeys) {
     const DesignItem& pasted = window->Model().Design().items.back();
     EXPECT_EQ(pasted.value.kind, LabelItemKind::Text);
     EXPECT_EQ(pasted.value.text, QStringLiteral("From elsewhere"));
+}
+
+TEST_F(SelectionPointer, TheArrangeMenuAlignsTheSelectedItemsAsOneStep) {
+    const QString a = AddBox(10, 10), b = AddBox(60, 40),
+                  c = AddBox(110, 25, TBrushStyle::Solid, 50);
+    pointer.Drag(Panel(), {5, 5}, {170, 70});
+    ASSERT_EQ(SelectedNames().size(), 3);
+    // Opened from the menu bar with the real pointer, as a user does.
+    QMenuBar* bar = window->menuBar();
+    pointer.Click(bar, bar->actionGeometry(window->mnuArrange->menuAction()).center());
+    QMenu* menu = WaitForPopup();
+    ASSERT_EQ(menu, window->mnuArrange);
+    KeepScreen(QStringLiteral("arrange-menu.png"));
+    ClickEntry(menu, QStringLiteral("mnuAlignLeft"));
+    QTest::qWait(30);
+    EXPECT_EQ(At(a).x(), 10);
+    EXPECT_EQ(At(b).x(), 10);
+    EXPECT_EQ(At(c).x(), 10);
+    EXPECT_EQ(At(b).y(), 40) << "aligning left moves across only";
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Align Left"));
+    EXPECT_EQ(SelectedNames().size(), 3);
+    EXPECT_EQ(window->focusWidget(), &window->Selection().Handle());
+
+    // Same Width takes the width of the item selected first.
+    window->findChild<QAction*>(QStringLiteral("mnuSameWidth"))->trigger();
+    EXPECT_EQ(window->Model().Design().Find(c)->value.width, 30);
+    window->mnuUndo->trigger();
+    window->mnuUndo->trigger();
+    EXPECT_EQ(At(c).x(), 110);
+
+    // One item aligns to the label.
+    pointer.Click(Panel(), {240, 90});
+    pointer.Click(Panel(), CentreOf(b));
+    window->findChild<QAction*>(QStringLiteral("mnuAlignRight"))->trigger();
+    EXPECT_EQ(At(b).x(), Panel()->width() - 30);
+}
+
+TEST_F(SelectionPointer, TabStepsTheSelectionThroughTheItems) {
+    const QString a = AddBox(10, 10), b = AddBox(60, 10), c = AddBox(110, 10);
+    pointer.Click(Panel(), {200, 80});
+    keyboard.Press("Tab");
+    EXPECT_EQ(SelectedNames(), QStringList{a});
+    keyboard.Press("Tab");
+    EXPECT_EQ(SelectedNames(), QStringList{b});
+    keyboard.Press("Tab", true);
+    EXPECT_EQ(SelectedNames(), QStringList{a});
+    keyboard.Press("Tab", true);
+    EXPECT_EQ(SelectedNames(), QStringList{c}) << "round from the first to the last";
+    EXPECT_EQ(window->focusWidget(), &window->Selection().Handle());
 }
