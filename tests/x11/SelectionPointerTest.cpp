@@ -81,10 +81,10 @@ protected:
         return LabelRecordStore(*window->Records().Table()).ReadObjects();
     }
     void KeepScreen(const QString& name) {
-        QTest::qWait(60);
         const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
         if (folder.isEmpty())
             return;
+        QTest::qWait(250); // an open menu is painted
         QDir().mkpath(folder);
         window->screen()
             ->grabWindow(0)
@@ -191,6 +191,21 @@ TEST_F(SelectionPointer, DeleteKeyDeletesEverySelectedItemAndKeepsTheKeys) {
     pointer.Click(Panel(), {200, 80});
     PressControl("a");
     EXPECT_EQ(SelectedNames().size(), 3);
+    // The Edit menu as a user opens it, its entries in their order.
+    QMenuBar* bar = window->menuBar();
+    pointer.Click(bar, bar->actionGeometry(window->mnuEdit->menuAction()).center());
+    QMenu* menu = WaitForPopup();
+    ASSERT_EQ(menu, window->mnuEdit);
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            entries << action->objectName();
+    EXPECT_EQ(entries, (QStringList{"mnuUndo", "mnuRedo", "mnuCut", "mnuCopy", "mnuPaste",
+                                    "mnuDuplicate", "mnuDelete", "mnuSelectAll"}));
+    EXPECT_TRUE(window->mnuCut->isEnabled());
+    KeepScreen(QStringLiteral("edit-menu.png"));
+    menu->close();
+    QTest::qWait(20);
     keyboard.Press("Delete");
     EXPECT_TRUE(window->Items().OrderList().isEmpty());
     EXPECT_EQ(window->focusWidget(), Panel());
@@ -302,6 +317,10 @@ TEST_F(SelectionPointer, TheArrangeMenuAlignsTheSelectedItemsAsOneStep) {
 TEST_F(SelectionPointer, TabStepsTheSelectionThroughTheItems) {
     const QString a = AddBox(10, 10), b = AddBox(60, 10), c = AddBox(110, 10);
     pointer.Click(Panel(), {200, 80});
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (int i = 0; i < 100 && !Panel()->hasFocus(); ++i)
+        QTest::qWait(10);
     keyboard.Press("Tab");
     EXPECT_EQ(SelectedNames(), QStringList{a});
     keyboard.Press("Tab");
