@@ -10,6 +10,8 @@
 #include <QDrag>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
+#include <QUrl>
 
 using Answer = ScriptedPrompter::Answer;
 
@@ -34,7 +36,16 @@ TEST_F(DesignerTest, TenToolButtonsStandAtTheLeftOfTheToolRow) {
 }
 
 TEST_F(DesignerTest, APressStartsADragAtOnceWithThePictureHangingFromItsTopLeft) {
-    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 5, .left = 5, .width = 0, .height = 0, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle,
+                                        .top = 5,
+                                        .left = 5,
+                                        .width = 0,
+                                        .height = 0,
+                                        .brushStyle = TBrushStyle::Clear,
+                                        .brushColor = 0,
+                                        .penWidth = 1,
+                                        .penColor = 0,
+                                        .rounding = 0});
     selected = Last();
     QString carried;
     QSize picture;
@@ -60,7 +71,16 @@ TEST_F(DesignerTest, APressStartsADragAtOnceWithThePictureHangingFromItsTopLeft)
 }
 
 TEST_F(DesignerTest, TheSymbolToolNeedsAWingdingsFont) {
-    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 5, .left = 5, .width = 0, .height = 0, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle,
+                                        .top = 5,
+                                        .left = 5,
+                                        .width = 0,
+                                        .height = 0,
+                                        .brushStyle = TBrushStyle::Clear,
+                                        .brushColor = 0,
+                                        .penWidth = 1,
+                                        .penColor = 0,
+                                        .rounding = 0});
     selected = Last();
     int drags = 0;
     placer->RunDrag = [&](QDrag&) { ++drags; };
@@ -97,7 +117,16 @@ TEST_F(DesignerTest, ADroppedTextAsksForItsTextAndIsSelected) {
 }
 
 TEST_F(DesignerTest, ACancelledTextSelectsNothing) {
-    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 5, .left = 5, .width = 0, .height = 0, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle,
+                                        .top = 5,
+                                        .left = 5,
+                                        .width = 0,
+                                        .height = 0,
+                                        .brushStyle = TBrushStyle::Clear,
+                                        .brushColor = 0,
+                                        .penWidth = 1,
+                                        .penColor = 0,
+                                        .rounding = 0});
     selected = Last();
     attached.clear();
     prompts.Then(Answer::CancelText());
@@ -108,7 +137,16 @@ TEST_F(DesignerTest, ACancelledTextSelectsNothing) {
 }
 
 TEST_F(DesignerTest, ADropOnAnItemLandsWhereItWouldOnThePanel) {
-    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 40, .left = 50, .width = 100, .height = 80, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle,
+                                        .top = 40,
+                                        .left = 50,
+                                        .width = 100,
+                                        .height = 80,
+                                        .brushStyle = TBrushStyle::Clear,
+                                        .brushColor = 0,
+                                        .penWidth = 1,
+                                        .penColor = 0,
+                                        .rounding = 0});
     QWidget* under = Last();
     EXPECT_TRUE(DropOn(under, LabelItemKind::HorizontalLine, {7, 9}));
     auto* line = LastAs<TLineShape>();
@@ -139,7 +177,8 @@ TEST_F(DesignerTest, OnlyToolDragsAreAccepted) {
 }
 
 TEST_F(DesignerTest, ShapesStartHollowWithABlackOnePixelPen) {
-    for (LabelItemKind tool : {LabelItemKind::Rectangle, LabelItemKind::Ellipse, LabelItemKind::RoundRectangle})
+    for (LabelItemKind tool :
+         {LabelItemKind::Rectangle, LabelItemKind::Ellipse, LabelItemKind::RoundRectangle})
         EXPECT_TRUE(DropOn(&panel, tool, {300, 150})); // near the edge: not moved in
     ASSERT_EQ(items->OrderList().size(), 3);
     const TShapeType kinds[] = {stRectangle, stEllipse, stRoundRect};
@@ -225,4 +264,46 @@ TEST_F(DesignerTest, TheDroppedItemIsMadeOnlyOnceTheDragHasEnded) {
     ASSERT_EQ(items->OrderList().size(), 1);
     EXPECT_EQ(Last()->pos(), QPoint(15, 25));
     EXPECT_EQ(selected, Last());
+}
+
+TEST_F(DesignerTest, APictureFileFromAFileManagerBecomesAnImageItemWhereItIsDropped) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString picture = dir.filePath(QStringLiteral("logo.png"));
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(picture));
+    const QString notes = dir.filePath(QStringLiteral("notes.txt"));
+    QFile text(notes);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a picture");
+    text.close();
+
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(notes), QUrl::fromLocalFile(picture)});
+    EXPECT_EQ(ItemPlacer::PictureFileOf(&files), picture);
+    EXPECT_TRUE(placer->LabelPanelDragOver(&panel, &files));
+    QDragEnterEvent enter(QPoint(30, 12), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&panel, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(30, 12), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&panel, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    QCoreApplication::processEvents(); // placed once the drag has ended
+    ASSERT_EQ(items->OrderList().size(), 1);
+    const LabelItemValue& placed = model.Design().items.back().value;
+    EXPECT_EQ(placed.kind, LabelItemKind::Image);
+    EXPECT_EQ(placed.fileName, picture);
+    EXPECT_EQ(QPoint(placed.left, placed.top), QPoint(30, 12));
+    EXPECT_EQ(selected, Last());
+
+    // Only text files: nothing to drop. A picture that cannot be read is named, not placed.
+    QMimeData textOnly;
+    textOnly.setUrls({QUrl::fromLocalFile(notes)});
+    EXPECT_FALSE(placer->LabelPanelDragOver(&panel, &textOnly));
+    const QString broken = dir.filePath(QStringLiteral("broken.png"));
+    QFile::copy(notes, broken);
+    placer->PlacePictureFile(broken, {5, 5});
+    EXPECT_EQ(items->OrderList().size(), 1);
+    EXPECT_EQ(prompts.Messages("Error").size(), 1);
 }
