@@ -48,6 +48,17 @@ RecordBar::RecordBar(QWidget* parent) : QWidget(parent) {
         layout->addWidget(w);
     layout->addStretch(1);
 
+    FirstButton->setWhatsThis(
+        QStringLiteral("Shows the label as the source's first record prints."));
+    PreviousButton->setWhatsThis(QStringLiteral("Shows the label as the record before prints."));
+    NextButton->setWhatsThis(QStringLiteral("Shows the label as the next record prints."));
+    LastButton->setWhatsThis(QStringLiteral("Shows the label as the source's last record prints."));
+    RecordBox->setWhatsThis(QStringLiteral(
+        "The record of the merge source the label shows: texts, barcodes and pictures as they "
+        "print for it. Type a number to go to that record. Saving never depends on it."));
+    SourceLabel->setWhatsThis(
+        QStringLiteral("The merge source chosen for the label (File, Merge)."));
+
     connect(FirstButton, &QToolButton::clicked, this, [this] { GoTo(1); });
     connect(PreviousButton, &QToolButton::clicked, this, [this] { GoTo(Record() - 1); });
     connect(NextButton, &QToolButton::clicked, this, [this] { GoTo(Record() + 1); });
