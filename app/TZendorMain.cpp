@@ -646,8 +646,11 @@ void TZendorMain::WireEditing() {
         add("mnuCut", QStringLiteral("Cu&t"), QKeySequence::Cut, [&clipboard] { clipboard.Cut(); });
     mnuCopy = add("mnuCopy", QStringLiteral("&Copy"), QKeySequence::Copy,
                   [&clipboard] { clipboard.Copy(); });
-    mnuPaste = add("mnuPaste", QStringLiteral("&Paste"), QKeySequence::Paste,
-                   [&clipboard] { clipboard.Paste(); });
+    // Without a label on screen there is nothing to paste onto.
+    mnuPaste = add("mnuPaste", QStringLiteral("&Paste"), QKeySequence::Paste, [this, &clipboard] {
+        if (!LabelPanel->isHidden())
+            clipboard.Paste();
+    });
     mnuDuplicate = add("mnuDuplicate", QStringLiteral("Dup&licate"),
                        QKeySequence(Qt::CTRL | Qt::Key_D), [&clipboard] { clipboard.Duplicate(); });
     mnuDelete = add("mnuDelete", QStringLiteral("&Delete"), QKeySequence::Delete,
