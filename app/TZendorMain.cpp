@@ -1,5 +1,7 @@
 #include "app/TZendorMain.h"
 
+#include "app/RecordPreview.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QGuiApplication>
@@ -33,6 +35,7 @@
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
+#include "designer/RecordBar.h"
 #include "designer/SelectionToolRow.h"
 #include "designer/TStretchHandle.h"
 #include "document/Units.h"
@@ -102,6 +105,8 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     CreateScrollBox();
     layout->addWidget(Panel1);
     layout->addWidget(ToolsPanel);
+    MergeRecordBar = new RecordBar(central);
+    layout->addWidget(MergeRecordBar);
     layout->addWidget(ScrollBox1, 1);
 
     model_ = std::make_unique<LabelModel>();
@@ -135,6 +140,7 @@ TZendorMain::~TZendorMain() {
     DesignerPrompter::SetImageFolderStore({}, {});
     DesignerPrompter::SetMergeFieldSource({});
     DetachControl();
+    recordPreview_.reset();
     items_.reset();
     model_->RemoveView(this);
     records_->CloseLabelTable();
@@ -586,6 +592,8 @@ void TZendorMain::WireMerging() {
     mergeCommands_ = std::make_unique<MergeCommands>(*screenLabel_, preferences_.get());
     MergeCommands& merging = *mergeCommands_;
     printJobs_->UseMergeSources(&merging);
+    recordPreview_ =
+        std::make_unique<RecordPreview>(*MergeRecordBar, *LabelPanel, *items_, merging, dataDirectory_);
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
     DesignerPrompter::SetMergeFieldSource([&merging] { return merging.CurrentFieldNames(); });
     command(mnuMerge, &QAction::triggered, this, [this, &merging] {
@@ -596,7 +604,7 @@ void TZendorMain::WireMerging() {
 
 void TZendorMain::ShowMissingFields() {
     markedDescription_ = records_->Label().description;
-    LabelPanel->setTextMarker(mergeCommands_->MissingFieldMarker());
+    recordPreview_->Refresh();
 }
 
 // Every design change is one step of the label's undo history, which starts afresh with each
