@@ -40,6 +40,9 @@ public:
     void Reset();
     // The label was saved in its present state.
     void MarkSaved();
+    // The state shown differs from the one saved, although no step led to it (a label
+    // recovered after a crash): Save and Cancel show until it is saved.
+    void MarkUnsaved();
 
     // Neither runs while a step is still open (a nudge button held down).
     void Undo();

@@ -4,6 +4,7 @@
 #include "app/TSelectLabel.h"
 #include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
+#include "document/JournalEntry.h"
 #include "designer/LabelItems.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/TemplateTable.h"
@@ -302,6 +303,54 @@ void LabelRecords::ConfigureLabel() {
         LoadTemplate)
         LoadTemplate();
     UpdateScreenStatus();
+}
+
+bool LabelRecords::HoldsLabel(quint32 record, const QString& storedDescription) {
+    if (record == 0 || !table_)
+        return false;
+    SuppressReloadScope suppress(*this);
+    try {
+        table_->Go(record);
+        return !table_->Eof() && !table_->IsDeleted() &&
+               LabelRecordStore(*table_).Read().description.trimmed() ==
+                   storedDescription.trimmed();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void LabelRecords::ShowRecovered(const JournalEntry& entry) {
+    const bool stored = HoldsLabel(entry.record, entry.storedDescription);
+    QString failure;
+    {
+        LoadingScope loading(*this);
+        if (stored) {
+            Label.description = entry.storedDescription;
+        } else {
+            // The stored label is gone: the table stays where start-up left it.
+            Label.description = entry.description;
+            if (!Empty() && table_->RecNo() == entry.record)
+                table_->First();
+        }
+        Label.templateName = entry.templateName;
+        Label.geometry = entry.geometry;
+        view_.SetDescriptionText(entry.description);
+        FitPanelToLabel();
+        items_.DeleteAllItems();
+        try {
+            view_.RestoreItemsFrom(entry.objectsText);
+        } catch (const ConversionError& error) {
+            failure = error.message();
+        }
+        view_.DetachControl();
+    }
+    newLabel_ = !stored;
+    AnotherLabelBecameCurrent();
+    anotherLabelShown();
+    SetChanged(true);
+    UpdateScreenStatus();
+    if (!failure.isEmpty())
+        ShowRuntimeError(failure);
 }
 
 void LabelRecords::RebuildIndexes(const QString& directory) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 class LabelItems;
+struct JournalEntry;
 class LabelView;
 
 // The life of the current label: loading the label table's current record into the
@@ -98,6 +99,10 @@ public:
     void CloneLabel();
     void DeleteLabel();
     void ConfigureLabel();
+    // Shows a label recovered from the journal after start-up, marked unsaved: on the stored
+    // record it was made from when that record still holds the same label, else as a new label
+    // on its template.
+    void ShowRecovered(const JournalEntry& entry);
     void RebuildIndexes(const QString& directory);
     // The label table's record-change notification.
     void LabelDataSourceDataChange();
@@ -106,6 +111,8 @@ public:
 
 private:
     void AnotherLabelBecameCurrent();
+    // Whether record is still the stored label of that description.
+    bool HoldsLabel(quint32 record, const QString& storedDescription);
     void SetChanged(bool changed);
     void ShowNoLabel();
     void anotherLabelShown();

@@ -17,9 +17,12 @@
 
 #include "app/DescriptionValidator.h"
 #include "app/DesignUndo.h"
+#include "app/CrashRecovery.h"
 #include "app/DesignUndoStep.h"
+#include "app/JournaledLabel.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
+#include "app/RecoveryJournal.h"
 #include "app/ScreenLabel.h"
 #include "app/TSplashForm.h"
 #include "controls/TCanvasPanel.h"
@@ -113,6 +116,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WirePrinting();
     WireMerging();
     WireUndo();
+    WireJournal();
 
     const Preferences* preferences = preferences_.get();
     DesignerPrompter::SetImageFolderStore(
@@ -125,6 +129,8 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
 }
 
 TZendorMain::~TZendorMain() {
+    // Nothing the teardown does is a change of the label.
+    journal_.reset();
     DesignerPrompter::SetImageFolderStore({}, {});
     items_->DeleteAllItems();
     DetachControl();
@@ -162,7 +168,14 @@ bool TZendorMain::FormActivate() {
         close();
         return false;
     }
-    records.FirstActivate(lastUse);
+    // Only the copy that holds the label table gets here: a journal is that table's.
+    CrashRecovery recovery(dataDirectory_);
+    std::optional<JournalEntry> unsaved = recovery.Find();
+    if (unsaved && !recovery.Offer(*unsaved))
+        unsaved.reset();
+    records.FirstActivate(unsaved && unsaved->record > 0 ? int(unsaved->record) : lastUse);
+    if (unsaved)
+        RestoreUnsaved(*unsaved);
     return true;
 }
 
@@ -229,6 +242,8 @@ void TZendorMain::FocusDescription() {
 void TZendorMain::ShowSaveButtons(bool shown) {
     SaveButton->setVisible(shown);
     CancelButton->setVisible(shown);
+    if (journal_)
+        journal_->Follow();
 }
 
 void TZendorMain::FitPanel(const SheetGeometry& g) {
@@ -540,4 +555,33 @@ void TZendorMain::WireUndo() {
     mnuRedo = undo.CreateRedoAction(this);
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
+}
+
+void TZendorMain::WireJournal() {
+    journaledLabel_ = std::make_unique<JournaledLabel>(*records_, *items_, *this,
+                                                       mergeCommands_.get());
+    journal_ = std::make_unique<RecoveryJournal>(dataDirectory_, *journaledLabel_);
+    connect(&undo_->Stack(), &QUndoStack::indexChanged, journal_.get(),
+            &RecoveryJournal::Follow);
+    for (std::function<void()>* hook : {&records_->AnotherLabelShown, &records_->Saved})
+        *hook = [this, previous = *hook] {
+            previous();
+            RememberLastUse();
+        };
+}
+
+void TZendorMain::RememberLastUse() {
+    if (!records_->IsNew() && !records_->Empty())
+        preferences_->WriteLastUse(int(records_->Table()->RecNo()));
+}
+
+// The label as the journal kept it, unsaved; its undo history starts there.
+void TZendorMain::RestoreUnsaved(const JournalEntry& entry) {
+    RunCommand([&] {
+        records_->ShowRecovered(entry);
+        if (entry.mergeSource != mergeCommands_->CurrentFileName())
+            mergeCommands_->ChooseCurrentSource(entry.mergeSource);
+        undo_->MarkUnsaved();
+        ShowMissingFields();
+    });
 }

@@ -17,6 +17,9 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 class DesignUndo;
+class JournaledLabel;
+class RecoveryJournal;
+struct JournalEntry;
 class ItemSelection;
 class LabelItems;
 class LabelRecords;
@@ -44,6 +47,7 @@ public:
     PrintJobs& Printing() { return *printJobs_; }
     MergeCommands& Merging() { return *mergeCommands_; }
     DesignUndo& Undo() { return *undo_; }
+    RecoveryJournal& Journal() { return *journal_; }
     QString DataDirectory() const { return dataDirectory_; }
 
     // Start-up's second half, run on the first activation: opens the label table and shows
@@ -142,6 +146,11 @@ private:
     void WirePrinting();
     void WireMerging();
     void WireUndo();
+    // The recovery journal follows every step and the label's unsaved state; QV.INI names
+    // the label on screen as soon as it is shown or saved.
+    void WireJournal();
+    void RememberLastUse();
+    void RestoreUnsaved(const JournalEntry& entry);
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
     void SavePreference();
@@ -170,4 +179,6 @@ private:
     bool closing_ = false;
     std::unique_ptr<ItemSelection> selection_;
     std::unique_ptr<DesignUndo> undo_;
+    std::unique_ptr<JournaledLabel> journaledLabel_;
+    std::unique_ptr<RecoveryJournal> journal_;
 };

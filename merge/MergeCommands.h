@@ -30,6 +30,9 @@ public:
     // The current label's source, opened on first use; null without one. Throws
     // MergeSourceError when it cannot be opened.
     MergeSource* CurrentSource() override;
+    // Makes fileName the current label's source for the rest of the run ("" no merge), as
+    // "Merge…" does without keeping it in QV.INI.
+    void ChooseCurrentSource(const QString& fileName);
     // The current label's source as MergeSourceAddress text; "" without one.
     QString CurrentFileName() const;
     // The fields of the current label's source; empty without one or when it cannot be read.

@@ -1,0 +1,29 @@
+#include "app/JournaledLabel.h"
+
+#include "app/LabelRecords.h"
+#include "app/LabelView.h"
+#include "designer/LabelItems.h"
+#include "merge/MergeCommands.h"
+
+JournaledLabel::JournaledLabel(const LabelRecords& records, const LabelItems& items,
+                               const LabelView& view, const MergeCommands* merge)
+    : records_(records), items_(items), view_(view), merge_(merge) {}
+
+bool JournaledLabel::HasUnsavedChanges() const {
+    return !records_.FirstActivation() && records_.HasLabel() && records_.Changed();
+}
+
+JournalEntry JournaledLabel::UnsavedLabel() const {
+    JournalEntry entry;
+    if (!records_.IsNew() && !records_.Empty()) {
+        entry.record = records_.Table()->RecNo();
+        entry.storedDescription = records_.Label.description;
+    }
+    entry.description = view_.DescriptionText();
+    entry.templateName = records_.Label.templateName;
+    entry.geometry = records_.Label.geometry;
+    entry.objectsText = items_.SaveItems();
+    if (merge_)
+        entry.mergeSource = merge_->CurrentFileName();
+    return entry;
+}
