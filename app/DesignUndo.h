@@ -48,6 +48,8 @@ public:
     void Undo();
     void Redo();
     const QUndoStack& Stack() const { return stack_; }
+    // A command's step has begun and not ended yet (a drag under way).
+    bool StepOpen() const { return depth_ > 0; }
 
     // The Edit menu's "&Undo <step>" (Ctrl+Z) and "&Redo <step>" (Ctrl+Y, Ctrl+Shift+Z),
     // each disabled while there is nothing to take back or do again.

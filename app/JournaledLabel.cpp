@@ -1,16 +1,22 @@
 #include "app/JournaledLabel.h"
 
+#include "app/DesignUndo.h"
 #include "app/LabelRecords.h"
 #include "app/LabelView.h"
 #include "designer/LabelItems.h"
 #include "merge/MergeCommands.h"
 
 JournaledLabel::JournaledLabel(const LabelRecords& records, const LabelItems& items,
-                               const LabelView& view, const MergeCommands* merge)
-    : records_(records), items_(items), view_(view), merge_(merge) {}
+                               const LabelView& view, const DesignUndo& undo,
+                               const MergeCommands* merge)
+    : records_(records), items_(items), view_(view), undo_(undo), merge_(merge) {}
 
 bool JournaledLabel::HasUnsavedChanges() const {
     return !records_.FirstActivation() && records_.HasLabel() && records_.Changed();
+}
+
+bool JournaledLabel::Busy() const {
+    return records_.Loading() || undo_.StepOpen();
 }
 
 JournalEntry JournaledLabel::UnsavedLabel() const {

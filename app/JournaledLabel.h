@@ -2,6 +2,7 @@
 
 #include "app/JournalSubject.h"
 
+class DesignUndo;
 class LabelItems;
 class LabelRecords;
 class LabelView;
@@ -14,14 +15,16 @@ class JournaledLabel : public JournalSubject {
 public:
     // All must outlive it; merge may be null (no merge sources).
     JournaledLabel(const LabelRecords& records, const LabelItems& items, const LabelView& view,
-                   const MergeCommands* merge);
+                   const DesignUndo& undo, const MergeCommands* merge);
 
     bool HasUnsavedChanges() const override;
+    bool Busy() const override;
     JournalEntry UnsavedLabel() const override;
 
 private:
     const LabelRecords& records_;
     const LabelItems& items_;
     const LabelView& view_;
+    const DesignUndo& undo_;
     const MergeCommands* merge_;
 };

@@ -38,6 +38,10 @@ void RecoveryJournal::Flush() {
 }
 
 void RecoveryJournal::Write() {
+    if (subject_.Busy()) {
+        timer_.start(BusyRetryMs);
+        return;
+    }
     if (!subject_.HasUnsavedChanges()) {
         Remove();
         return;

@@ -17,6 +17,8 @@ class RecoveryJournal : public QObject {
     Q_OBJECT
 public:
     static constexpr int DefaultIntervalMs = 1000;
+    // How soon a write put off by a change under way is tried again.
+    static constexpr int BusyRetryMs = 50;
 
     // directory is the data directory; subject must outlive the journal.
     RecoveryJournal(const QString& directory, const JournalSubject& subject,

@@ -558,7 +558,7 @@ void TZendorMain::WireUndo() {
 }
 
 void TZendorMain::WireJournal() {
-    journaledLabel_ = std::make_unique<JournaledLabel>(*records_, *items_, *this,
+    journaledLabel_ = std::make_unique<JournaledLabel>(*records_, *items_, *this, *undo_,
                                                        mergeCommands_.get());
     journal_ = std::make_unique<RecoveryJournal>(dataDirectory_, *journaledLabel_);
     connect(&undo_->Stack(), &QUndoStack::indexChanged, journal_.get(),
