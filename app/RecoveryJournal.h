@@ -27,6 +27,9 @@ public:
 
     // The label changed, or its unsaved state did.
     void Follow();
+    // The journal on the disk, left by the last run, is this run's now (its label was
+    // restored): saving or cancelling removes it.
+    void Adopt() { written_ = true; }
     // Writes a change still waiting for its turn now.
     void Flush();
     bool Pending() const { return timer_.isActive(); }

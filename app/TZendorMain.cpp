@@ -578,6 +578,7 @@ void TZendorMain::RememberLastUse() {
 // The label as the journal kept it, unsaved; its undo history starts there.
 void TZendorMain::RestoreUnsaved(const JournalEntry& entry) {
     RunCommand([&] {
+        journal_->Adopt();
         records_->ShowRecovered(entry);
         if (entry.mergeSource != mergeCommands_->CurrentFileName())
             mergeCommands_->ChooseCurrentSource(entry.mergeSource);

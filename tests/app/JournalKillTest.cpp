@@ -19,14 +19,14 @@
 // state after the last or the step being made when the kill came; the label table is sound.
 namespace {
 
-struct Run {
+struct SessionRun {
     std::map<int, QByteArray> states; // "+n" lines, and "=0"
     int completed = -1;               // the last "=n"
     bool done = false;
     QByteArray failure;
 };
 
-void ReadLine(const QByteArray& line, Run& run) {
+void ReadLine(const QByteArray& line, SessionRun& run) {
     if (line.startsWith("failed"))
         run.failure = line;
     else if (line == "done")
@@ -43,11 +43,11 @@ void ReadLine(const QByteArray& line, Run& run) {
 
 // Runs the session; with killAt >= 0 it is killed a few random microseconds after step killAt
 // was announced as made ("+killAt").
-Run Edit(const QString& directory, const QString& image, int killAt, std::mt19937& random) {
+SessionRun Edit(const QString& directory, const QString& image, int killAt, std::mt19937& random) {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QStringLiteral(QV_JOURNAL_SESSION), {"edit", directory, image});
-    Run run;
+    SessionRun run;
     QByteArray pending;
     bool killed = false;
     while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
@@ -126,7 +126,7 @@ TEST(JournalKill, EveryKillRestoresTheLastOrTheCurrentStep) {
 
     // The whole session once, unkilled: the state after each step.
     QTemporaryDir calibration;
-    const Run whole = Edit(calibration.path(), image, -1, random);
+    const SessionRun whole = Edit(calibration.path(), image, -1, random);
     ASSERT_TRUE(whole.failure.isEmpty()) << whole.failure.toStdString();
     ASSERT_TRUE(whole.done);
     const int steps = whole.completed;
@@ -140,7 +140,7 @@ TEST(JournalKill, EveryKillRestoresTheLastOrTheCurrentStep) {
         SCOPED_TRACE(round);
         QTemporaryDir dir;
         const int target = 1 + round % steps;
-        const Run run = Edit(dir.path(), image, target, random);
+        const SessionRun run = Edit(dir.path(), image, target, random);
         ASSERT_TRUE(run.failure.isEmpty()) << run.failure.toStdString();
         ASSERT_FALSE(run.done) << "not killed";
         ++kills;

@@ -2,6 +2,7 @@
 
 #include "app/DesignUndo.h"
 #include "app/RecoveryJournal.h"
+#include "app/TSelectLabel.h"
 #include "designer/LabelItems.h"
 #include "document/JournalFile.h"
 #include "document/JournalFormat.h"
@@ -10,9 +11,11 @@
 #include "support/UnwritableFolder.h"
 #include "ui/TRecoveryQuestion.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QSettings>
+#include <QTableView>
 #include <QUndoStack>
 
 using Answer = ScriptedPrompter::Answer;
@@ -129,8 +132,10 @@ TEST_F(RecoveryTest, EditsStreamingInAreWrittenAtMostOnceAnInterval) {
 TEST_F(RecoveryTest, RestoreShowsTheLastStepUnsavedOnTheStoredLabel) {
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Bravo"));
-    prompts.Then(Answer::Dialog(true, [](QDialog&) {}));
-    window->mnuSelectLabel->trigger(); // Select Label, OK on the first row: Alpha
+    prompts.Then(Answer::Dialog(true, [](QDialog& dialog) {
+        static_cast<TSelectLabel&>(dialog).Grid->selectRow(0);
+    }));
+    window->mnuSelectLabel->trigger(); // Select Label, the first row: Alpha
     ASSERT_EQ(Description(), QStringLiteral("Alpha"));
     EXPECT_EQ(Ini("Remember/LastUse"), QStringLiteral("1")); // as soon as it was selected
     AddRectangle(6);
@@ -161,11 +166,22 @@ TEST_F(RecoveryTest, RestoreShowsTheLastStepUnsavedOnTheStoredLabel) {
 TEST_F(RecoveryTest, SavedAfterRestoreTheRecordHoldsTheRecoveredLabel) {
     SaveNewLabel(QStringLiteral("Alpha"));
     AddRectangle(6);
-    const QString items = window->SaveItems();
+    Crash();
+    RestartAnswering(true);
+    // Cancel and Save at once remove the journal of the run that crashed.
+    window->CancelButton->click();
+    EXPECT_FALSE(JournalThere());
+    AddRectangle(6);
+    Crash();
+    RestartAnswering(true);
+    window->SaveButton->click();
+    EXPECT_FALSE(JournalThere());
+    AddRectangle(70);
     Crash();
     RestartAnswering(true);
     // A step after the restore, taken back, still leaves the label unsaved.
-    AddRectangle(70);
+    const QString items = window->SaveItems();
+    AddRectangle(90);
     window->mnuUndo->trigger();
     EXPECT_TRUE(Changed());
     window->SaveButton->click();
@@ -173,6 +189,7 @@ TEST_F(RecoveryTest, SavedAfterRestoreTheRecordHoldsTheRecoveredLabel) {
     LabelTable& table = *window->Records().Table();
     EXPECT_EQ(table.RecordCount(), 1u);
     EXPECT_EQ(table.Memo(QStringLiteral("OBJECTS")), items);
+    EXPECT_TRUE(items.contains(QStringLiteral("LEFT=0.729"))) << items.toStdString(); // 70 px
 }
 
 TEST_F(RecoveryTest, ANewLabelOrOneDeletedSinceComesBackAsANewLabel) {

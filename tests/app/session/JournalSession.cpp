@@ -15,6 +15,7 @@
 #include "app/LabelRecords.h"
 #include "app/RecoveryJournal.h"
 #include "app/TZendorMain.h"
+#include "controls/TCanvasPanel.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
