@@ -160,9 +160,13 @@ TEST(JournalKill, EveryKillRestoresTheLastOrTheCurrentStep) {
         ExpectSoundTable(dir.path());
         if (HasFailure())
             break;
+        // A slow machine (or a sanitizer build): enough kills already.
+        if (clock.elapsed() > 180 * 1000)
+            break;
     }
     std::cout << kills << " kills over " << steps << " steps, " << asked
               << " restarts offered a journal, " << current
               << " restored the step being made; " << clock.elapsed() / 1000 << " s\n";
+    EXPECT_GE(kills, 60);
     EXPECT_GE(asked, kills / 2);
 }

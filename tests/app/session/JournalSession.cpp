@@ -84,7 +84,7 @@ public:
         TZendorMain& w = *window_;
         return {
             [&] { w.mnuNewLabel->trigger(); },
-            [&] { Type(QStringLiteral("Session")); },
+            [&] { Type(QStringLiteral("Session"), true); },
             [&] { Drop(DropTool::Text, {8, 6}, Answer::Text(QStringLiteral("Hello"))); },
             [&] { Drop(DropTool::Counter, {150, 60}, Answer::Counter(100, 2)); },
             [&] { Drop(DropTool::Symbol, {200, 8}, Answer::Symbol(74, 255)); },
@@ -141,7 +141,7 @@ public:
 private:
     bool ApplyTemplate() {
         static const SheetGeometry sheets[] = {
-            {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"},
+            {1.0f, 2.625f, 3, 10, 0.5f, 0.25f, 2.75f, 1.0f, "LTR", "RR"}, // all as stored
             {1.5f, 4.0f, 2, 7, 0.75f, 0.25f, 4.125f, 1.5f, "A4", "SR"},
         };
         CurrentLabel& label = window_->Records().Label;
@@ -161,9 +161,12 @@ private:
 
     QWidget* Item(int index) { return window_->Items().OrderList().value(index).data(); }
 
-    void Type(const QString& text) {
+    void Type(const QString& text, bool replace = false) {
         window_->Descript->setFocus();
-        window_->Descript->end(false);
+        if (replace)
+            window_->Descript->selectAll();
+        else
+            window_->Descript->end(false);
         QTest::keyClicks(window_->Descript, text);
     }
 
@@ -236,6 +239,9 @@ int Edit(const QString& directory, const QString& image) {
     const auto steps = session.Steps();
     for (std::size_t n = 1; n <= steps.size(); ++n) {
         steps[n - 1]();
+        // What the command posted (an item laid out once shown), but no timer: the journal's
+        // write comes only after the state is announced.
+        QCoreApplication::sendPostedEvents();
         Say('+' + QByteArray::number(qulonglong(n)) + ' ' + session.State());
         QCoreApplication::processEvents();
         window.Journal().Flush();
