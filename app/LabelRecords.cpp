@@ -329,8 +329,10 @@ void LabelRecords::ShowRecovered(const JournalEntry& entry) {
         } else {
             // The stored label is gone: the table stays where start-up left it.
             Label.description = entry.description;
-            if (!Empty() && table_->RecNo() == entry.record)
+            if (!Empty() && table_->RecNo() == entry.record) {
+                SuppressReloadScope suppress(*this);
                 table_->First();
+            }
         }
         Label.templateName = entry.templateName;
         Label.geometry = entry.geometry;
