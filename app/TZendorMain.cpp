@@ -15,9 +15,9 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include "app/CrashRecovery.h"
 #include "app/DescriptionValidator.h"
 #include "app/DesignUndo.h"
-#include "app/CrashRecovery.h"
 #include "app/DesignUndoStep.h"
 #include "app/JournaledLabel.h"
 #include "app/LabelRecords.h"
@@ -558,11 +558,10 @@ void TZendorMain::WireUndo() {
 }
 
 void TZendorMain::WireJournal() {
-    journaledLabel_ = std::make_unique<JournaledLabel>(*records_, *items_, *this, *undo_,
-                                                       mergeCommands_.get());
+    journaledLabel_ =
+        std::make_unique<JournaledLabel>(*records_, *items_, *this, *undo_, mergeCommands_.get());
     journal_ = std::make_unique<RecoveryJournal>(dataDirectory_, *journaledLabel_);
-    connect(&undo_->Stack(), &QUndoStack::indexChanged, journal_.get(),
-            &RecoveryJournal::Follow);
+    connect(&undo_->Stack(), &QUndoStack::indexChanged, journal_.get(), &RecoveryJournal::Follow);
     for (std::function<void()>* hook : {&records_->AnotherLabelShown, &records_->Saved})
         *hook = [this, previous = *hook] {
             previous();

@@ -2,6 +2,7 @@
 // putting the journal's bytes together, and writing them durably (temporary file, fsync,
 // rename, fsync of the folder). The folder is the first argument, else a folder made beside
 // the working directory: a temporary folder in memory (tmpfs) would hide the cost of fsync.
+#include "app/RecoveryJournal.h"
 #include "document/ItemKinds.h"
 #include "document/JournalEntry.h"
 #include "document/JournalFile.h"
@@ -79,9 +80,7 @@ int main(int argc, char** argv) {
     QString error;
     bool ok = true;
     const Figures write = Measure(runs, [&](int) { ok = file.Write(bytes, error) && ok; });
-    const Figures read = Measure(runs, [&](int) {
-        (void)JournalFormat::Read(file.Read().bytes);
-    });
+    const Figures read = Measure(runs, [&](int) { (void)JournalFormat::Read(file.Read().bytes); });
     file.Remove();
     if (!ok) {
         std::fprintf(stderr, "journal not written: %s\n", qPrintable(error));
@@ -89,17 +88,18 @@ int main(int argc, char** argv) {
     }
     std::printf("journal of a label of %zu items: %lld bytes, in %s\n", design.items.size(),
                 static_cast<long long>(bytes.size()), qPrintable(folder));
-    std::printf("%-44s median %7.3f ms, worst %7.3f ms\n", "objects text of the design:",
-                objects.median, objects.worst);
-    std::printf("%-44s median %7.3f ms, worst %7.3f ms\n", "journal bytes (format, MD5):",
-                format.median, format.worst);
+    std::printf("%-44s median %7.3f ms, worst %7.3f ms\n",
+                "objects text of the design:", objects.median, objects.worst);
+    std::printf("%-44s median %7.3f ms, worst %7.3f ms\n",
+                "journal bytes (format, MD5):", format.median, format.worst);
     std::printf("%-44s median %7.3f ms, worst %7.3f ms\n",
                 "durable write (tmp, fsync, rename, fsync):", write.median, write.worst);
-    std::printf("%-44s median %7.3f ms, worst %7.3f ms\n", "per edit in all:",
-                objects.median + format.median + write.median,
+    std::printf("%-44s median %7.3f ms, worst %7.3f ms\n",
+                "per edit in all:", objects.median + format.median + write.median,
                 objects.worst + format.worst + write.worst);
-    std::printf("%-44s median %7.3f ms, worst %7.3f ms\n", "reading it back at start-up:",
-                read.median, read.worst);
-    std::printf("at most one write a second while edits stream in (%d ms)\n", 1000);
+    std::printf("%-44s median %7.3f ms, worst %7.3f ms\n",
+                "reading it back at start-up:", read.median, read.worst);
+    std::printf("at most one write each %d ms while edits stream in\n",
+                RecoveryJournal::DefaultIntervalMs);
     return 0;
 }

@@ -59,8 +59,8 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 
 // The folder's entry for the renamed file reaches the disk only with the folder itself.
 bool SyncFolder(const QString& directory) {
-    const Descriptor dir(::open(QFile::encodeName(directory).constData(),
-                                O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor dir(
+        ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return dir.get() >= 0 && ::fsync(dir.get()) == 0;
 }
 } // namespace

@@ -42,10 +42,17 @@ std::optional<QString> Unescape(QByteArrayView value) {
         if (++i == value.size())
             return std::nullopt;
         switch (value[i]) {
-        case '\\': out += '\\'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        default: return std::nullopt;
+        case '\\':
+            out += '\\';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        default:
+            return std::nullopt;
         }
     }
     return QString::fromUtf8(out);

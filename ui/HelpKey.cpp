@@ -28,6 +28,7 @@ constexpr Section Sections[] = {
     {"TFontDialog", "font"},
     {"QColorDialog", "colours"},
     {"THelpWindow", "topic-1001"},
+    {"TRecoveryQuestion", "recovery"},
     {"TSplashForm", "menu-help"},
     {"mnuFile", "menu-file"},
     {"mnuEdit", "undo"},

@@ -47,6 +47,8 @@ SessionRun Edit(const QString& directory, const QString& image, int killAt, std:
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QStringLiteral(QV_JOURNAL_SESSION), {"edit", directory, image});
+    if (killAt < 0)
+        process.closeWriteChannel(); // ends it after the last step
     SessionRun run;
     QByteArray pending;
     bool killed = false;
@@ -66,6 +68,8 @@ SessionRun Edit(const QString& directory, const QString& image, int killAt, std:
         }
     }
     process.waitForFinished(20000);
+    if (killAt >= 0 && (process.exitStatus() != QProcess::CrashExit || !killed))
+        run.failure = "the session was not killed";
     return run;
 }
 
@@ -142,7 +146,6 @@ TEST(JournalKill, EveryKillRestoresTheLastOrTheCurrentStep) {
         const int target = 1 + round % steps;
         const SessionRun run = Edit(dir.path(), image, target, random);
         ASSERT_TRUE(run.failure.isEmpty()) << run.failure.toStdString();
-        ASSERT_FALSE(run.done) << "not killed";
         ++kills;
         for (const auto& [step, state] : run.states)
             ASSERT_EQ(state, whole.states.at(step)) << "step " << step << " went otherwise";
@@ -165,8 +168,8 @@ TEST(JournalKill, EveryKillRestoresTheLastOrTheCurrentStep) {
             break;
     }
     std::cout << kills << " kills over " << steps << " steps, " << asked
-              << " restarts offered a journal, " << current
-              << " restored the step being made; " << clock.elapsed() / 1000 << " s\n";
+              << " restarts offered a journal, " << current << " restored the step being made; "
+              << clock.elapsed() / 1000 << " s\n";
     EXPECT_GE(kills, 60);
     EXPECT_GE(asked, kills / 2);
 }

@@ -26,9 +26,7 @@ class RecoveryTest : public MainWindowTest {
 protected:
     JournalFile File() const { return JournalFile(dir.path()); }
     bool JournalThere() const { return QFile::exists(File().Path()); }
-    std::optional<JournalEntry> Journal() const {
-        return JournalFormat::Read(File().Read().bytes);
-    }
+    std::optional<JournalEntry> Journal() const { return JournalFormat::Read(File().Read().bytes); }
     // Lets the journal write what is waiting, as the event loop does within a second.
     void Settle() {
         QCoreApplication::processEvents();
@@ -132,9 +130,8 @@ TEST_F(RecoveryTest, EditsStreamingInAreWrittenAtMostOnceAnInterval) {
 TEST_F(RecoveryTest, RestoreShowsTheLastStepUnsavedOnTheStoredLabel) {
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Bravo"));
-    prompts.Then(Answer::Dialog(true, [](QDialog& dialog) {
-        static_cast<TSelectLabel&>(dialog).Grid->selectRow(0);
-    }));
+    prompts.Then(Answer::Dialog(
+        true, [](QDialog& dialog) { static_cast<TSelectLabel&>(dialog).Grid->selectRow(0); }));
     window->mnuSelectLabel->trigger(); // Select Label, the first row: Alpha
     ASSERT_EQ(Description(), QStringLiteral("Alpha"));
     EXPECT_EQ(Ini("Remember/LastUse"), QStringLiteral("1")); // as soon as it was selected

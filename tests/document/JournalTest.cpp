@@ -70,8 +70,10 @@ TEST(JournalFormat, AnEntryCarriesTheDesignAndItsKeptBlocks) {
     text.text = QStringLiteral("To:\tsomeone");
     text.top = 7, text.left = 9, text.width = 40, text.height = 12;
     design.items.push_back({QStringLiteral("Special1"), text});
-    design.items.push_back({QStringLiteral("Special2"), ItemKind(LabelItemKind::Ellipse).newItem()});
-    design.kept.push_back({QStringLiteral("Special1"), QStringLiteral("LABELITEM=STAR\r\nPOINTS=5\r\n")});
+    design.items.push_back(
+        {QStringLiteral("Special2"), ItemKind(LabelItemKind::Ellipse).newItem()});
+    design.kept.push_back(
+        {QStringLiteral("Special1"), QStringLiteral("LABELITEM=STAR\r\nPOINTS=5\r\n")});
     JournalEntry entry = JournalEntry::Of(design);
     entry.changed = Sample().changed;
     const std::optional<JournalEntry> read = JournalFormat::Read(JournalFormat::Write(entry));

@@ -9,10 +9,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QProcess>
 #include <QRect>
 #include <QScreen>
-#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>

@@ -4,7 +4,8 @@
 //   qv_journal_session edit <data directory> <image file>
 //     runs the session from an empty data directory. Each step is announced on standard
 //     output: "+<n> <state>" once its command returned, "=<n>" once its journal is on the
-//     disk; "=0 <state>" is the state before the first step, "done" the end.
+//     disk; "=0 <state>" is the state before the first step, "done" the end, after which it
+//     waits for its standard input to close.
 //   qv_journal_session recover <data directory>
 //     starts as the program does, answers Restore when asked, and prints
 //     "R <asked 0|1> <state>".
@@ -85,21 +86,43 @@ public:
         return {
             [&] { w.mnuNewLabel->trigger(); },
             [&] { Type(QStringLiteral("Session"), true); },
-            [&] { Drop(DropTool::Text, {8, 6}, Answer::Text(QStringLiteral("Hello"))); },
-            [&] { Drop(DropTool::Counter, {150, 60}, Answer::Counter(100, 2)); },
-            [&] { Drop(DropTool::Symbol, {200, 8}, Answer::Symbol(74, 255)); },
-            [&] { Drop(DropTool::Rect, {8, 40}); },
-            [&] { Drop(DropTool::RoundRect, {40, 40}); },
-            [&] { Drop(DropTool::Ellipse, {70, 50}); },
-            [&] { Drop(DropTool::HLine, {8, 80}); },
-            [&] { Drop(DropTool::VLine, {230, 20}); },
-            [&] { Drop(DropTool::Image, {120, 30}, Answer::ImageFile(image_)); },
-            [&] { Drop(DropTool::Barcode, {90, 4}, Answer::Text(QStringLiteral("12345"))); },
+            [&] {
+                Drop(DropTool::Text, {8, 6}, Answer::Text(QStringLiteral("Hello")));
+            },
+            [&] {
+                Drop(DropTool::Counter, {150, 60}, Answer::Counter(100, 2));
+            },
+            [&] {
+                Drop(DropTool::Symbol, {200, 8}, Answer::Symbol(74, 255));
+            },
+            [&] {
+                Drop(DropTool::Rect, {8, 40});
+            },
+            [&] {
+                Drop(DropTool::RoundRect, {40, 40});
+            },
+            [&] {
+                Drop(DropTool::Ellipse, {70, 50});
+            },
+            [&] {
+                Drop(DropTool::HLine, {8, 80});
+            },
+            [&] {
+                Drop(DropTool::VLine, {230, 20});
+            },
+            [&] {
+                Drop(DropTool::Image, {120, 30}, Answer::ImageFile(image_));
+            },
+            [&] {
+                Drop(DropTool::Barcode, {90, 4}, Answer::Text(QStringLiteral("12345")));
+            },
             [&] { w.SaveButton->click(); },
             [&] { Choose(0, "PopupMenuTextText", Answer::Text(QStringLiteral("Goodbye"))); },
             [&] { Choose(0, "PopupMenuTextFont", Answer::Font(Font())); },
             [&] { Choose(0, "PopupMenuTextFontColor", Answer::Colour(0x00FF00)); },
-            [&] { Choose(0, "PopupMenuTextRotation", Answer::Rotation(90, {45, 135})); },
+            [&] {
+                Choose(0, "PopupMenuTextRotation", Answer::Rotation(90, {45, 135}));
+            },
             [&] { Choose(1, "PopupMenuCounterCounterValues", Answer::Counter(7, 3)); },
             [&] { Choose(2, "PopupMenuSymbolSymbol", Answer::Symbol(80, 0xFF0000)); },
             [&] { Choose(3, "PopupMenuShapeColor", Answer::Colour(0x00C0FF)); },
@@ -121,13 +144,17 @@ public:
             [&] { w.mnuRedo->trigger(); },
             [&] { Type(QStringLiteral(" two")); },
             [&] { w.SaveButton->click(); },
-            [&] { Drop(DropTool::Rect, {20, 20}); },
+            [&] {
+                Drop(DropTool::Rect, {20, 20});
+            },
             [&] { w.CancelButton->click(); },
             [&] {
                 prompts_.Then(Answer::Yes());
                 w.mnuCloneLabel->trigger();
             },
-            [&] { Drop(DropTool::Ellipse, {100, 10}); },
+            [&] {
+                Drop(DropTool::Ellipse, {100, 10});
+            },
             [&] { w.SaveButton->click(); },
             [&] {
                 geometry_ = 1;
@@ -250,6 +277,11 @@ int Edit(const QString& directory, const QString& image) {
     if (session.Prompts().Unanswered() != 0)
         Say("failed: answers left");
     Say("done");
+    // Alive until the test closes our input (or kills us), so that a kill meant for the last
+    // step never comes too late.
+    char byte = 0;
+    while (::read(STDIN_FILENO, &byte, 1) > 0) {
+    }
     _exit(0);
 }
 
