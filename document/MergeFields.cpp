@@ -95,7 +95,7 @@ QList<TextRun> MissingFieldRuns(const QString& text,
     for (const Span& span : Spans(text)) {
         const QString name = span.isField ? FieldName(text, span) : QString();
         const bool missing =
-            span.isField && name != QStringView(kCounterFieldName) && !(known && known(name));
+            span.isField && !IsBuiltInField(name) && !(known && known(name));
         anyMissing = anyMissing || missing;
         append(missing ? QStringLiteral("{") + name + QStringLiteral("?}")
                        : text.mid(span.start, span.length),
@@ -140,6 +140,38 @@ QString SubstituteMergeFields(const QString& text, const FieldLookup& lookup,
         out += QStringLiteral("{") + piece.text + QStringLiteral("?}");
         if (missing && !missing->contains(piece.text))
             missing->append(piece.text);
+    }
+    return out;
+}
+
+QString SubstituteFields(const QString& text, const FieldLookup& lookup,
+                         const BuiltInFieldValues& builtIns, QStringList* missing) {
+    if (!text.contains(u'{') && !text.contains(u'}'))
+        return text;
+    const FieldLookup chained = [&](const QString& name) -> std::optional<QString> {
+        if (IsCounterField(name))
+            return BuiltInFieldValue(name, builtIns);
+        if (lookup)
+            if (std::optional<QString> value = lookup(name))
+                return value;
+        return BuiltInFieldValue(name, builtIns);
+    };
+    return SubstituteMergeFields(text, chained, missing);
+}
+
+QString SubstituteBuiltInFields(const QString& text, const BuiltInFieldValues& builtIns) {
+    if (!text.contains(u'{'))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (const Span& span : Spans(text)) {
+        const QStringView typed = QStringView(text).mid(span.start, span.length);
+        const std::optional<QString> value =
+            span.isField ? BuiltInFieldValue(FieldName(text, span), builtIns) : std::nullopt;
+        if (value)
+            out += *value;
+        else
+            out += typed;
     }
     return out;
 }

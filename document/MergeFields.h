@@ -6,10 +6,12 @@
 #include <functional>
 #include <optional>
 
+#include "document/BuiltInFields.h"
 #include "document/TextRun.h"
 
 // Field references inside an item's text or a barcode's data: "{Field Name}" stands for the
-// value of that field of the current merge record, "{#}" for the counter's current value.
+// value of that field of the current merge record; "{#}", "{date}", "{time}" and their forms
+// are the built-in fields of document/BuiltInFields.h.
 // "{{" and "}}" stand for a literal brace. A "{" that is never closed, or a lone "}", is kept
 // as typed, so text written before merging existed prints unchanged. Field names are matched
 // by the lookup (merge sources match them case-blind, blanks at either end ignored).
@@ -42,9 +44,19 @@ QStringList MergeFieldNames(const QString& text);
 QString SubstituteMergeFields(const QString& text, const FieldLookup& lookup,
                               QStringList* missing = nullptr);
 
+// The text with its references replaced as a job prints them: a counter field first, then
+// the record's field of that name (when lookup is given and knows it), then the other
+// built-in fields; anything else as SubstituteMergeFields writes an unknown field.
+QString SubstituteFields(const QString& text, const FieldLookup& lookup,
+                         const BuiltInFieldValues& builtIns, QStringList* missing = nullptr);
+
+// The text printed without a merge source: the built-in fields replaced, everything else
+// (other references, doubled braces) exactly as typed.
+QString SubstituteBuiltInFields(const QString& text, const BuiltInFieldValues& builtIns);
+
 // The text as the design panel shows it while a merge source is chosen: the text as typed,
 // except that each reference to a field known() denies is shown as "{Name?}" in a marked run.
-// "{#}" is always known. Empty when no reference is missing (the text shows as typed).
+// The built-in fields are always known. Empty when no reference is missing (the text shows as typed).
 QList<TextRun> MissingFieldRuns(const QString& text,
                                 const std::function<bool(const QString& name)>& known);
 

@@ -89,13 +89,9 @@ bool MergeRun::NextCollated() {
     return true;
 }
 
-QString MergeRun::Substitute(const QString& text, qint64 counterValue) const {
-    const FieldLookup lookup = [&](const QString& name) -> std::optional<QString> {
-        if (name == QStringView(kCounterFieldName))
-            return QString::number(counterValue);
-        return source_.Field(name);
-    };
-    return SubstituteMergeFields(text, lookup);
+QString MergeRun::Substitute(const QString& text, const BuiltInFieldValues& builtIns) const {
+    const FieldLookup lookup = [&](const QString& name) { return source_.Field(name); };
+    return SubstituteFields(text, lookup, builtIns);
 }
 
 QString MergeRun::Progress() const {
@@ -113,7 +109,7 @@ QStringList MergeRun::MissingFields(const QString& objectsText) const {
         if (!barcode && value.kind != LabelItemKind::Text)
             continue;
         for (const QString& name : MergeFieldNames(barcode ? value.data : value.text))
-            if (name != QStringView(kCounterFieldName) && !source_.HasField(name) &&
+            if (!source_.HasField(name) && !IsBuiltInField(name) &&
                 !missing.contains(name, Qt::CaseInsensitive))
                 missing.append(name);
     }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "document/BuiltInFields.h"
+
 class ChosenPositions;
 class MergeSource;
 struct SheetGeometry;
@@ -36,9 +38,9 @@ public:
     void Start();
     // Moves to the record of the next drawn position; false when every label is drawn.
     bool NextPosition();
-    // text with its field references replaced from the current record; "{#}" is the
-    // counter's value. A field the source lacks shows as "{Name?}".
-    QString Substitute(const QString& text, qint64 counterValue) const;
+    // text with its field references replaced from the current record and the built-in
+    // fields from builtIns. A field neither knows shows as "{Name?}".
+    QString Substitute(const QString& text, const BuiltInFieldValues& builtIns) const;
     // "Record n of m" ("…, set k of c" when collated), for the status window.
     QString Progress() const;
     long long CurrentRecord() const { return current_; }

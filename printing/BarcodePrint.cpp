@@ -41,9 +41,15 @@ QString BarcodePrint::Draw(TBaseReport& report, const TLabelItemObject& item, co
     report.SetPen(bars, TPenStyle::Clear, 0);
     report.SetBrush(background, TReportBrushStyle::Solid);
     Fill(report, QRectF(QPointF(0, 0), drawing.box), item.Left, item.Top);
-    report.SetBrush(bars, TReportBrushStyle::Solid);
-    for (const QRectF& bar : drawing.bars)
-        Fill(report, bar, item.Left, item.Top);
+    for (qsizetype i = 0; i < drawing.bars.size(); ++i) {
+        report.SetBrush(BarcodeSymbol::BarColour(drawing.barColours.value(i), bars),
+                        TReportBrushStyle::Solid);
+        Fill(report, drawing.bars[i], item.Left, item.Top);
+    }
+    const QTransform toItem = QTransform::fromTranslate(item.Left, item.Top);
+    report.FillPath(toItem.map(drawing.shapes), bars);
+    report.FillPath(toItem.map(drawing.holes),
+                    background.alpha() > 0 ? background : QColor(Qt::white));
     if (!drawing.ok()) {
         // A hundredth of an inch, at least one device pixel.
         report.SetPen(BarcodeSymbol::PlaceholderColor(), TPenStyle::Solid, -1);

@@ -86,6 +86,8 @@ void PainterSurface::BeginPage(const QSizeF&) {
     if (mirrored_ && Ready())
         painter_->setTransform(unmirrored_);
     mirrored_ = false;
+    if (Ready())
+        painter_->setClipping(false);
 }
 
 void PainterSurface::EndPage() {}
@@ -356,4 +358,26 @@ void PainterSurface::DrawPicture(const QRectF& box, const Picture& picture) {
     painter_->setRenderHint(QPainter::LosslessImageRendering, true);
     picture.draw(*painter_, QRectF(r.topLeft(), QSizeF(r.width(), r.height())));
     painter_->restore();
+}
+
+void PainterSurface::FillPath(const QPainterPath& inches, const QColor& color) {
+    if (!Ready() || inches.isEmpty())
+        return;
+    Prepare();
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    QTransform device = QTransform::fromTranslate(-offset_.x(), -offset_.y());
+    device.scale(dpiX_, dpiY_);
+    painter_->fillPath(device.map(inches), color);
+}
+
+// The clip is a rectangle of whole device pixels, as every box drawn is.
+void PainterSurface::SetClip(const QRectF& box) {
+    if (!Ready())
+        return;
+    if (box.isEmpty()) {
+        painter_->setClipping(false);
+        return;
+    }
+    const QRect r = DeviceRect(box);
+    painter_->setClipRect(QRect(r.topLeft(), QSize(r.width() + 1, r.height() + 1)));
 }

@@ -37,6 +37,8 @@ public:
     void DrawLine(const QPointF& from, const QPointF& to) override;
     void DrawImage(const QRectF& box, const QImage& image) override;
     void DrawPicture(const QRectF& box, const Picture& picture) override;
+    void FillPath(const QPainterPath& inches, const QColor& color) override;
+    void SetClip(const QRectF& box) override;
 
 private:
     bool Ready() const;

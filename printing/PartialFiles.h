@@ -11,7 +11,8 @@ class PartialFiles {
 public:
     // The name a partial file of target gets in this process.
     static QString NameFor(const QString& target);
-    // Lists and unlists a partial file; cheap, and safe against the signal handler.
+    // Lists and unlists a partial file (or any file of the run that a signal should take with
+    // it, such as a print spool); cheap, and safe against the signal handler.
     static void Add(const QString& path);
     static void Remove(const QString& path);
     // Installs the handler for SIGTERM, SIGINT and SIGHUP, which removes every listed file

@@ -24,6 +24,8 @@ enum Op : quint8 {
     ImageDef = 12, // qint32 id, QByteArray png
     DocEnd = 13,
     Mirror = 14, // double axis: the rest of the page reversed (x becomes axis - x)
+    Path = 15,   // quint32 argb, QPainterPath: a filled shape
+    Clip = 16,   // rect: drawing stays inside it; an empty rect lifts the clip
 };
 
 enum FontStyle : quint8 { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };

@@ -114,6 +114,14 @@ bool PreviewStreamReader::Scan() {
         case Mirror:
             in >> d[0];
             break;
+        case Path: {
+            QPainterPath path;
+            in >> u >> path;
+            break;
+        }
+        case Clip:
+            ReadRect(in);
+            break;
         case Image:
             ReadRect(in);
             in >> id;
@@ -222,6 +230,19 @@ bool PreviewStreamReader::ReplayPage(int index, ReportSurface& surface) {
             in >> d[0];
             surface.MirrorPage(d[0]);
             break;
+        case Path: {
+            quint32 argb = 0;
+            QPainterPath path;
+            in >> argb >> path;
+            if (in.status() == QDataStream::Ok)
+                surface.FillPath(path, QColor::fromRgba(argb));
+            break;
+        }
+        case Clip: {
+            const QRectF box = ReadRect(in);
+            surface.SetClip(box.isEmpty() ? QRectF() : box);
+            break;
+        }
         case Image: {
             const QRectF box = ReadRect(in);
             qint32 id = -1;

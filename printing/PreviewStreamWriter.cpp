@@ -163,3 +163,14 @@ qint32 PreviewStreamWriter::ImageId(const QImage& image) {
     idsByCacheKey_.insert(image.cacheKey(), id);
     return id;
 }
+
+void PreviewStreamWriter::FillPath(const QPainterPath& inches, const QColor& color) {
+    if (inches.isEmpty())
+        return;
+    out_ << quint8(Path) << quint32(color.rgba()) << inches;
+}
+
+void PreviewStreamWriter::SetClip(const QRectF& box) {
+    out_ << quint8(Clip);
+    WriteRect(box.isEmpty() ? QRectF() : box);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -36,4 +37,9 @@ public:
     virtual void DrawLine(const QPointF& from, const QPointF& to) = 0;
     virtual void DrawImage(const QRectF& box, const QImage& image) = 0;
     virtual void DrawPicture(const QRectF& box, const Picture& picture) = 0;
+    // A shape filled with colour, without an outline (a barcode's hexagons, dots and rings).
+    virtual void FillPath(const QPainterPath& inches, const QColor& color) = 0;
+    // Whatever is drawn next stays inside box until the clip is lifted with an empty box or
+    // the page ends.
+    virtual void SetClip(const QRectF& box) = 0;
 };

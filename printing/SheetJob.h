@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include "document/ChosenPositions.h"
@@ -24,6 +25,9 @@ struct SheetJob {
     MergeRun* Merge = nullptr;
     // Outlines, crop marks and mirror; Collate is the merge run's own.
     PrintOptions Options;
+    // The date and time that {date} and {time} print: the moment the drawing starts when not
+    // given (the batch's --date and --time give it), the same on every label of the job.
+    QDateTime Clock;
 
     // Prepare, then Run: the whole job on an engine made for it.
     void Render(TBaseReport& engine, SheetJobObserver* observer = nullptr) const;

@@ -50,6 +50,9 @@ int SheetRenderer::MakeItemsStringList(const QString& memo) {
         items_.push_back(TLabelItemObject::From(value));
     startingNumber_ = text.startingNumber;
     repeatEach_ = text.repeatEach;
+    hasCounter_ = std::any_of(items_.begin(), items_.end(), [](const TLabelItemObject& item) {
+        return item.Kind == LabelItemKind::Counter;
+    });
     return int(items_.size()) - 1;
 }
 
@@ -60,6 +63,8 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
     const int lastIndex = MakeItemsStringList(job_.ObjectsText);
     counterValue_ = startingNumber_;
     repeatCount_ = 1;
+    labelNumber_ = 0;
+    clock_ = job_.Clock.isValid() ? job_.Clock : QDateTime::currentDateTime();
     const ChosenPositions& selection = job_.Selection;
     const int across = geometry_.labelsAcross;
     long long pages = job_.Sheets;
@@ -101,6 +106,7 @@ void SheetRenderer::PrintLabels(TBaseReport& report) {
 void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
     lastIndex = std::min(lastIndex, int(items_.size()) - 1);
     labelCounterValue_ = counterValue_;
+    ++labelNumber_;
     for (int i = 0; i <= lastIndex; ++i) {
         TLabelItemObject& item = items_[i];
         switch (item.Kind) {
@@ -159,7 +165,7 @@ void SheetRenderer::PrintText(TBaseReport& report, TLabelItemObject& item) {
     const QPointF at = RotatedTextCursor({item.Left + item.RelativeX, item.Top + item.RelativeY},
                                          (ascent + descent) - 0.5 * descent, item.Angle);
     report.GotoXY(at.x(), at.y());
-    report.Print(PrintableText(merge_ ? merge_->Substitute(item.Text, counterValue_) : item.Text));
+    report.Print(PrintableText(Substituted(item.Text)));
     report.SetFontRotation(0);
 }
 
@@ -221,19 +227,23 @@ void SheetRenderer::PrintImage(TBaseReport& report, const TLabelItemObject& item
     }
 }
 
-// With a merge run the data takes the record's fields as well as the counter.
+BuiltInFieldValues SheetRenderer::BuiltIns() const {
+    return {clock_.date(), clock_.time(), hasCounter_ ? labelCounterValue_ : labelNumber_};
+}
+
+// With a merge run a text takes the record's fields; without one only the built-in fields
+// are filled in and the rest prints as typed.
+QString SheetRenderer::Substituted(const QString& text) const {
+    if (!text.contains(u'{') && !text.contains(u'}'))
+        return text;
+    return merge_ ? merge_->Substitute(text, BuiltIns()) : SubstituteBuiltInFields(text, BuiltIns());
+}
+
+// A barcode's data takes the fields as a text does, but braces always count: "{{" is one.
 void SheetRenderer::PrintBarcode(TBaseReport& report, const TLabelItemObject& item) {
-    QString data;
-    if (merge_) {
-        data = merge_->Substitute(item.Data, labelCounterValue_);
-    } else {
-        const FieldLookup fields = [this](const QString& name) -> std::optional<QString> {
-            if (name == QStringView(kCounterFieldName))
-                return QString::number(labelCounterValue_);
-            return std::nullopt;
-        };
-        data = SubstituteMergeFields(item.Data, fields);
-    }
+    const QString data =
+        merge_ ? merge_->Substitute(item.Data, BuiltIns())
+               : SubstituteFields(item.Data, {}, BuiltIns());
     const QString error = BarcodePrint::Draw(report, item, data);
     if (!error.isEmpty())
         Warn(QStringLiteral("Barcode not printed: %1 (data \"%2\")").arg(error, data));

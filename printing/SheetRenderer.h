@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <vector>
 
+#include "document/BuiltInFields.h"
 #include "document/SheetGeometry.h"
 #include "printing/TLabelItemObject.h"
 
@@ -46,6 +48,10 @@ private:
     void SetItemFont(TBaseReport& report, const TLabelItemObject& item, int angle);
     void PrintBarcode(TBaseReport& report, const TLabelItemObject& item);
     void Warn(const QString& warning);
+    // The fields of the label being drawn: the job's date and time, and what {#} prints.
+    BuiltInFieldValues BuiltIns() const;
+    // An item's text or data with its fields filled in for the label being drawn.
+    QString Substituted(const QString& text) const;
 
     const SheetJob& job_;
     const SheetGeometry& geometry_;
@@ -57,8 +63,12 @@ private:
     qint64 repeatEach_ = 0;
     qint64 counterValue_ = 0;
     qint64 repeatCount_ = 1;
-    // The counter's value for the label being drawn, which "{#}" in a barcode stands for:
-    // taken before the label's counter item (wherever it lies) advances the counter.
+    // The counter's value for the label being drawn, which "{#}" stands for: taken before
+    // the label's counter item (wherever it lies) advances the counter.
     qint64 labelCounterValue_ = 0;
+    // Whether the label has a counter item; without one "{#}" numbers the labels drawn.
+    bool hasCounter_ = false;
+    qint64 labelNumber_ = 0; // the label being drawn, from 1
+    QDateTime clock_;
     QString warning_;
 };

@@ -305,3 +305,27 @@ void TBaseReport::StretchDrawPicture(const QRect& deviceRect, const Picture& pic
         QPointF((deviceRect.right() + 1) / XDpi(), (deviceRect.bottom() + 1) / YDpi()));
     surface_->DrawPicture(inches, picture);
 }
+
+// Units from the origin to inches from the paper's corner, as InchX and InchY map a point.
+QTransform TBaseReport::UnitsToInches() const {
+    const double x0 = InchX(0), y0 = InchY(0);
+    return QTransform(InchX(1) - x0, 0, 0, InchY(1) - y0, x0, y0);
+}
+
+void TBaseReport::FillPath(const QPainterPath& path, const QColor& color) {
+    if (!surface_ || path.isEmpty())
+        return;
+    surface_->FillPath(UnitsToInches().map(path), color);
+}
+
+void TBaseReport::SetClipRect(double x1, double y1, double x2, double y2) {
+    if (!surface_)
+        return;
+    surface_->SetClip(
+        QRectF(QPointF(InchX(x1), InchY(y1)), QPointF(InchX(x2), InchY(y2))).normalized());
+}
+
+void TBaseReport::ClearClip() {
+    if (surface_)
+        surface_->SetClip(QRectF());
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRect>
 #include <QSizeF>
@@ -126,6 +127,13 @@ public:
     QRect CreateRect(double x1, double y1, double x2, double y2) const;
     void StretchDrawPicture(const QRect& deviceRect, const Picture& picture);
 
+    // A shape (in units from the origin) filled with color, without an outline.
+    void FillPath(const QPainterPath& path, const QColor& color);
+    // Whatever is drawn next stays inside the box (units from the origin) until ClearClip
+    // or the next page.
+    void SetClipRect(double x1, double y1, double x2, double y2);
+    void ClearClip();
+
 protected:
     // The target: open the document (and its first page) and return the surface to draw on.
     virtual ReportSurface* BeginDocument() = 0;
@@ -146,6 +154,7 @@ private:
     void BeginSurfacePage();
     double InchX(double x) const;
     double InchY(double y) const;
+    QTransform UnitsToInches() const;
     double UnitsFromPixels(int pixels, double dpi) const;
     void ShowStatus();
     void PushPen();

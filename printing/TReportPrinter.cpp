@@ -15,6 +15,7 @@
 
 #include "printing/OutputError.h"
 #include "printing/PaperChoice.h"
+#include "printing/PartialFiles.h"
 #include "printing/PrintOptions.h"
 #include "printing/StagedOutput.h"
 #include "printing/TPrintOptionsTab.h"
@@ -257,6 +258,7 @@ QPaintDevice* TReportPrinter::OpenSpool() {
         std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/quorvane-XXXXXX.pdf"));
     if (!spoolFile_->open())
         return nullptr;
+    PartialFiles::Add(spoolFile_->fileName()); // gone too when a signal ends the program
     spoolFile_->close();
     const QPrinter& printer = Device();
     spool_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -342,6 +344,8 @@ void TReportPrinter::SubmitSpool() {
 }
 
 void TReportPrinter::DropSpool() {
+    if (spoolFile_)
+        PartialFiles::Remove(spoolFile_->fileName());
     spool_.reset();
     spoolFile_.reset(); // removes the file
 }

@@ -11,6 +11,8 @@ PACKAGES=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # install and package: icons rendered from SVG, validators, the Debian package and its checks
   librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev lintian x11-utils
+  # pictures: Qt's readers of TIFF, WebP and more, and SVG drawn as vectors
+  qt6-image-formats-plugins qt6-svg-dev
   # barcode symbols
   libzint-dev
   # spreadsheet merge sources (the zip package of XLSX and ODS files)

@@ -49,7 +49,8 @@ bool TakesValue(const QString& name) {
     static const QStringList options = {"--dir",   "--label",  "--sheets", "--positions",
                                         "--pdf",   "--png",    "--dpi",    "--printer-offsets",
                                         "--merge", "--copies", "--printer", "--sheet",
-                                        "--merge-db", "--table", "--query"};
+                                        "--merge-db", "--table", "--query", "--date",
+                                        "--time"};
     return options.contains(name);
 }
 
@@ -214,6 +215,8 @@ QString BatchRenderer::Usage() {
                "  --crop-marks       draw crop marks in the margins, in line with the labels' "
                "edges\n"
                "  --mirror           print every sheet reversed left to right (the back of film)\n"
+               "  --date YYYY-MM-DD  the date {date} prints (default: today)\n"
+               "  --time HH:MM       the time {time} prints (default: now)\n"
                "  --help             show this text\n"
                "\n"
                "Merge files, by name:\n") +
@@ -294,6 +297,18 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             options.table = value;
         } else if (name == QLatin1String("--query")) {
             options.query = value;
+        } else if (name == QLatin1String("--date")) {
+            options.date = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
+            if (!options.date.isValid()) {
+                error = QStringLiteral("--date takes a date such as 2026-03-31");
+                return false;
+            }
+        } else if (name == QLatin1String("--time")) {
+            options.time = QTime::fromString(value, QStringLiteral("HH:mm"));
+            if (!options.time.isValid()) {
+                error = QStringLiteral("--time takes a time such as 14:05");
+                return false;
+            }
         } else if (name == QLatin1String("--copies")) {
             if (!ParseInt(value, 1, kMaxSheets, options.copies)) {
                 error = QStringLiteral("--copies takes a number from 1 to %1").arg(kMaxSheets);
@@ -443,6 +458,9 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     job.Options.CropMarks = options.cropMarks;
     job.Options.Mirror = options.mirror;
     job.Options.Collate = options.collate;
+    const QDateTime now = QDateTime::currentDateTime();
+    job.Clock = QDateTime(options.date.isValid() ? options.date : now.date(),
+                          options.time.isValid() ? options.time : now.time());
     if (!options.printer.isEmpty())
         return Print(job, directory, options.printer, err);
 

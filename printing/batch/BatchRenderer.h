@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <QTime>
 #include <utility>
 #include <vector>
 
@@ -34,6 +36,8 @@ public:
         bool cropMarks = false; // crop marks in the margins
         bool mirror = false;    // every sheet reversed left to right
         bool collate = false;   // with mergeFile: the records once per copy
+        QDate date;             // what {date} prints; invalid: the day the run starts
+        QTime time;             // what {time} prints; invalid: the time the run starts
         bool help = false;
     };
 

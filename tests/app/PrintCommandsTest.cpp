@@ -187,6 +187,31 @@ TEST_F(PrintCommandsTest, BatchRendersAStoredLabelWhileTheProgramHoldsTheTable) 
     EXPECT_EQ(boxLeftTop({"--printer-offsets", "Unknown"}), plain);
 }
 
+// --date and --time fix what the date and time fields print, for output that is the same
+// whenever it is made.
+TEST_F(PrintCommandsTest, BatchDateAndTimeAreFixedByItsOptions) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils (pdftotext) is not installed";
+    SaveNewLabel(QStringLiteral("Dated"));
+    window->Items().REstoreItems(QStringLiteral(
+        "LABELITEM=TEXT\r\nTEXT=Best before {date+30:dd.MM.yyyy}, packed {time:HH:mm} No. "
+        "{#:0000}\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=2.000\r\nHEIGHT=0.200\r\nFONTNAME=Arial\r\n"
+        "FONTCOLOR=0\r\nFONTSIZE=8\r\nFONTBOLD=N\r\nFONTITALIC=N\r\nFONTUNDER=N\r\nANGLE=0\r\n"
+        "RELATIVEX=0.000\r\nRELATIVEY=0.000\r\n"));
+    window->SaveButton->click();
+    const QString pdf = dir.filePath(QStringLiteral("dated.pdf"));
+    const BatchResult run = RunBatch({"--dir", dir.path(), "--label", "Dated", "--positions",
+                                      "1:1,1:2", "--pdf", pdf, "--date", "2026-03-31", "--time",
+                                      "07:45"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("Best before 30.04.2026, packed 07:45 No. 0001")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Best before 30.04.2026, packed 07:45 No. 0002")) << printed.toStdString();
+}
+
 // An independent reader reads back every symbology it knows from the batch renderer's PNG at
 // 300 dpi. zbarimg comes with the project's packages: without it the test fails.
 TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
@@ -266,7 +291,8 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
     const BatchResult help = RunBatch({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"--positions", "--printer NAME", "--outlines", "--crop-marks",
-                               "--mirror", "--collate", "*.dbf *.DBF", "*.csv"})
+                               "--mirror", "--collate", "*.dbf *.DBF", "*.csv",
+                               "--date YYYY-MM-DD", "--time HH:MM"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
 
     const BatchResult noOutput = RunBatch({"--dir", dir.path(), "--label", "Parcels"});
@@ -316,6 +342,15 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
     EXPECT_EQ(noQueue.exitCode, 3);
     EXPECT_TRUE(noQueue.err.contains(QStringLiteral("no printer \"No such queue here\"")))
         << noQueue.err.toStdString();
+
+    for (const QStringList& clock :
+         {QStringList{"--date", "2026-02-30"}, QStringList{"--date", "31.03.2026"},
+          QStringList{"--time", "25:00"}, QStringList{"--time", "9:5"}}) {
+        const BatchResult bad =
+            RunBatch(QStringList{"--dir", dir.path(), "--label", "Parcels", "--pdf", out} + clock);
+        EXPECT_EQ(bad.exitCode, 2) << clock.join(' ').toStdString();
+        EXPECT_TRUE(bad.err.contains(clock[0] + " takes a")) << bad.err.toStdString();
+    }
 
     const BatchResult missing = RunBatch({"--dir", dir.path(), "--label", "Nope", "--pdf", out});
     EXPECT_EQ(missing.exitCode, 3);

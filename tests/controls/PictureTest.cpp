@@ -1,5 +1,6 @@
 #include "WmfTestSupport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/Picture.h"
+#include "support/TestData.h"
 
 TEST(Picture, BitmapLoadsAtItsOwnPixelSizeWhateverTheExtensionCase) {
     QTemporaryDir dir;
@@ -151,4 +153,103 @@ TEST(Picture, PlaceholderMarksTheBox) {
     painter.end();
     EXPECT_GT(InkCount(canvas, QRect(0, 0, 120, 2)), 50);    // the outline
     EXPECT_GT(InkCount(canvas, QRect(10, 20, 100, 20)), 10); // the name
+}
+
+namespace {
+
+// A 40 x 20 picture: opaque red on the left half, fully transparent on the right.
+QImage HalfTransparentRed() {
+    QImage image(40, 20, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            image.setPixelColor(x, y, Qt::red);
+    return image;
+}
+
+QByteArray Encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+
+QImage DrawnOver(const Picture& picture, const QColor& ground, const QSize& size) {
+    QImage canvas(size, QImage::Format_RGB32);
+    canvas.fill(ground);
+    QPainter painter(&canvas);
+    picture.draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return canvas;
+}
+
+} // namespace
+
+// Every format of Qt's image readers is read by its contents, whatever the name says, and
+// transparent pixels stay transparent.
+TEST(Picture, EveryPixelFormatLoadsAndKeepsItsTransparency) {
+    for (const char* file : {"logo.png", "logo.gif", "logo.tiff", "logo.webp"}) {
+        SCOPED_TRACE(file);
+        QString error;
+        const Picture picture = Picture::fromData(
+            ReadTestData(QStringLiteral("pictures/") + file), "logo.bin", &error);
+        ASSERT_FALSE(picture.isNull()) << error.toStdString();
+        EXPECT_EQ(picture.kind(), Picture::Kind::Bitmap);
+        EXPECT_EQ(picture.naturalSize(96), QSize(40, 20));
+        EXPECT_TRUE(picture.hasAlpha());
+        const QImage drawn = DrawnOver(picture, Qt::green, {40, 20});
+        EXPECT_EQ(drawn.pixelColor(5, 10), QColor(Qt::red));
+        EXPECT_EQ(drawn.pixelColor(35, 10), QColor(Qt::green)) << "the ground shows through";
+    }
+    // JPEG has no transparency: a photo loads as the opaque picture it is.
+    const Picture jpeg = Picture::fromData(ReadTestData("pictures/photo.jpg"), "photo.jpg");
+    ASSERT_FALSE(jpeg.isNull());
+    EXPECT_FALSE(jpeg.hasAlpha());
+    EXPECT_EQ(jpeg.naturalSize(96), QSize(30, 10));
+    EXPECT_LT(qAbs(DrawnOver(jpeg, Qt::white, {30, 10}).pixelColor(15, 5).blue() - 200), 8);
+    for (const char* pattern : {"*.png", "*.jpg", "*.gif", "*.tiff", "*.webp", "*.svg", "*.bmp",
+                                "*.wmf"})
+        EXPECT_TRUE(Picture::FilePatterns().contains(pattern)) << pattern;
+    EXPECT_TRUE(Picture::HasPictureExtension("/photos/Ada.JPG"));
+    EXPECT_FALSE(Picture::HasPictureExtension("notes.txt"));
+    EXPECT_TRUE(Picture::FileDialogFilter().startsWith("All pictures (*.bmp *.wmf *.svg"));
+}
+
+// An SVG drawing keeps its vectors: drawn into a PDF it leaves no image there, and on a
+// raster it fills its box at any size.
+TEST(Picture, SvgDrawsAsVectors) {
+    const Picture picture = Picture::fromData(ReadTestData("pictures/logo.svg"), "logo.svg");
+    ASSERT_EQ(picture.kind(), Picture::Kind::Vector);
+    EXPECT_EQ(picture.naturalSize(96), QSize(192, 96));
+    EXPECT_EQ(picture.naturalSize(300), QSize(600, 300));
+    EXPECT_EQ(picture.aspect(), QSizeF(200, 100));
+    const QImage drawn = DrawnOver(picture, Qt::white, {400, 200});
+    EXPECT_EQ(drawn.pixelColor(100, 100), QColor(Qt::blue));
+    EXPECT_EQ(drawn.pixelColor(300, 100), QColor(Qt::white));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("svg.pdf");
+    {
+        QPdfWriter writer(path);
+        QPainter painter(&writer);
+        picture.draw(painter, QRectF(100, 100, 2000, 1000));
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("/Subtype /Image"));
+
+    QString error;
+    EXPECT_TRUE(Picture::fromData("<svg xmlns='http://www.w3.org/2000/svg'><rect", "cut.svg",
+                                  &error)
+                    .isNull());
+    EXPECT_TRUE(error.contains("cut.svg")) << error.toStdString();
+}
+
+// FIT=Y: the picture's proportions, as large as the box allows, centred in it.
+TEST(Picture, FittedIntoItsBoxKeepingItsProportions) {
+    const Picture wide = Picture::fromData(Encoded(HalfTransparentRed(), "PNG"), "w.png");
+    EXPECT_EQ(wide.fittedInto(QRectF(0, 0, 100, 100)), QRectF(0, 25, 100, 50));
+    EXPECT_EQ(wide.fittedInto(QRectF(10, 10, 20, 100)), QRectF(10, 55, 20, 10));
+    EXPECT_EQ(Picture().fittedInto(QRectF(1, 2, 3, 4)), QRectF(1, 2, 3, 4));
 }

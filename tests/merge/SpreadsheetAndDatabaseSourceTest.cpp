@@ -85,7 +85,7 @@ TEST(SpreadsheetMergeSourceTest, FieldsFromTheFirstRowRecordsFromTheRest) {
         EXPECT_EQ(run.Records(), 3);
         run.Start();
         ASSERT_TRUE(run.NextPosition());
-        EXPECT_EQ(run.Substitute(QStringLiteral("{name}, born {Born}"), 1),
+        EXPECT_EQ(run.Substitute(QStringLiteral("{name}, born {Born}"), BuiltInFieldValues{{}, {}, 1}),
                   QStringLiteral("Zoë Müller, born 1984-02-29"));
     }
     SpreadsheetMergeSource products(Sheets("addresses.ods"), QStringLiteral("Products"));

@@ -1,5 +1,7 @@
 #include <QBuffer>
+#include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -207,6 +209,45 @@ TEST_F(MergePrintTest, WithoutASourceTextPrintsAsTyped) {
     filer.OnPrint = [&print](TBaseReport& report) { print.PrintLabels(report); };
     filer.Execute();
     EXPECT_EQ(RecordingSurface::Pages(bytes)[0].TextList(), QStringList({"{Name} {{x}}"}));
+}
+
+// The built-in fields print with or without a source: the job's one date and time, and on a
+// label without a counter "{#}" numbers the labels of the job from 1.
+TEST_F(MergePrintTest, DateTimeAndLabelNumbersPrintOnEveryLabel) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    SheetJob job;
+    job.Label.geometry = Sheet(2, 2);
+    job.Clock = QDateTime(QDate(2026, 3, 31), QTime(9, 30));
+    job.Sheets = 2;
+    job.ObjectsText = Text(QStringLiteral("No. {#:000} {Name} {date+1:dd.MM.yyyy} {time}")) +
+                      QStringLiteral("NOTHING=NOTHING\n");
+    const auto render = [](const SheetJob& job) {
+        SheetRenderer print(job, nullptr);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        TReportFiler filer;
+        filer.Stream = &buffer;
+        filer.OnPrint = [&print](TBaseReport& report) { print.PrintLabels(report); };
+        filer.Execute();
+        return RecordingSurface::Pages(bytes);
+    };
+    const auto pages = render(job);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[1].TextList().last(), "No. 008 {Name} 01.04.2026 09:30");
+    EXPECT_EQ(pages[0].TextList().first(), "No. 001 {Name} 01.04.2026 09:30");
+
+    // With a counter item "{#}" is the counter's value on its label, before or behind it.
+    auto source = Csv("Name\nAda\nBob\n");
+    MergeRun run(*source, 1);
+    const QString objects = Text(QStringLiteral("{Name} {#:00}")) + kCounter +
+                            Text(QStringLiteral("{date:yyyy} {#}"), 0.7);
+    const auto merged = Pages(Sheet(2, 1), objects, run);
+    ASSERT_EQ(merged.size(), 1u);
+    const QString year = QString::number(QDate::currentDate().year());
+    EXPECT_EQ(merged[0].TextList(),
+              QStringList({"Ada 01", "1", year + " 1", "Bob 02", "2", year + " 2"}));
+    EXPECT_EQ(run.MissingFields(objects), QStringList());
+    QLocale::setDefault(QLocale::system());
 }
 
 // A bad record anywhere stops the job before the first sheet is drawn; a source without

@@ -202,11 +202,18 @@ TEST_F(PrintJobsTest, PaperThePrinterCannotTakeStopsTheJob) {
         << shown[0].toStdString();
     EXPECT_EQ(asked, std::vector<int>({9}));
 
+    // The alignment test sheet says the same in the same words, and prints nothing.
+    EXPECT_EQ(jobs.PrintAlignmentTestSheet(PrinterAlignment()), PrintJobs::Outcome::NotRun);
+    const QStringList again = prompts.Messages(QStringLiteral("Information"));
+    ASSERT_EQ(again.size(), 2);
+    EXPECT_EQ(again[1], shown[0]);
+    EXPECT_EQ(asked, std::vector<int>({9, 9}));
+
     // A user-defined paper is never checked: the job runs.
     label = AddressLabel(QStringLiteral("USER"));
     prompts.Then(RunStatus()).Then(Answer::Dialog(true));
     EXPECT_EQ(jobs.DoPRint(false, 1), PrintJobs::Outcome::Completed);
-    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked.size(), 2u);
     EXPECT_EQ(prompts.Unanswered(), 0u);
 }
 
@@ -437,9 +444,10 @@ TEST_F(PrintJobsTest, PrintDialogCopiesAreSheetsAndSetupKeepsItsPrinter) {
 TEST_F(PrintJobsTest, PrinterSetupChoosesPrinterPaperAndOrientationWithOk) {
     // Without a CUPS queue the dialog still offers the stock papers.
     jobs.PrintersInstalled = [] { return true; };
+    // The printer was left on A4 across; the dialog starts on the template's Letter paper.
     QPrinter& device = TReportPrinter::Device();
-    device.setPageOrientation(QPageLayout::Portrait);
-    device.setPageSize(QPageSize(QPageSize::Letter));
+    device.setPageOrientation(QPageLayout::Landscape);
+    device.setPageSize(QPageSize(QPageSize::A4));
     const QString printer = device.printerName();
     const auto choose = [&printer](QDialog& dialog) {
         auto& setup = dynamic_cast<TPrinterSetup&>(dialog);

@@ -22,6 +22,8 @@ public:
     int Shapes = 0;
     int Lines = 0; // of the shapes
     int Images = 0;
+    int Paths = 0;
+    std::vector<QRectF> Clips; // every clip set, an empty box where it was lifted
     double MirrorAxis = 0; // 0: the page is not mirrored
 
     void BeginPage(const QSizeF&) override {}
@@ -45,6 +47,8 @@ public:
     }
     void DrawImage(const QRectF&, const QImage&) override { ++Images; }
     void DrawPicture(const QRectF&, const Picture&) override { ++Images; }
+    void FillPath(const QPainterPath&, const QColor&) override { ++Paths; }
+    void SetClip(const QRectF& box) override { Clips.push_back(box); }
 
     // The texts of each page of a preview stream.
     static std::vector<RecordingSurface> Pages(const QByteArray& stream) {
