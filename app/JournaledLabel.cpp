@@ -2,14 +2,12 @@
 
 #include "app/DesignUndo.h"
 #include "app/LabelRecords.h"
-#include "app/LabelView.h"
-#include "designer/LabelItems.h"
+#include "document/LabelModel.h"
 #include "merge/MergeCommands.h"
 
-JournaledLabel::JournaledLabel(const LabelRecords& records, const LabelItems& items,
-                               const LabelView& view, const DesignUndo& undo,
-                               const MergeCommands* merge)
-    : records_(records), items_(items), view_(view), undo_(undo), merge_(merge) {}
+JournaledLabel::JournaledLabel(const LabelRecords& records, const LabelModel& model,
+                               const DesignUndo& undo, const MergeCommands* merge)
+    : records_(records), model_(model), undo_(undo), merge_(merge) {}
 
 bool JournaledLabel::HasUnsavedChanges() const {
     return !records_.FirstActivation() && records_.HasLabel() && records_.Changed();
@@ -20,15 +18,11 @@ bool JournaledLabel::Busy() const {
 }
 
 JournalEntry JournaledLabel::UnsavedLabel() const {
-    JournalEntry entry;
+    JournalEntry entry = JournalEntry::Of(model_.Design());
     if (!records_.IsNew() && !records_.Empty()) {
         entry.record = records_.Table()->RecNo();
-        entry.storedDescription = records_.Label.description;
+        entry.storedDescription = records_.Label().description;
     }
-    entry.description = view_.DescriptionText();
-    entry.templateName = records_.Label.templateName;
-    entry.geometry = records_.Label.geometry;
-    entry.objectsText = items_.SaveItems();
     if (merge_)
         entry.mergeSource = merge_->CurrentFileName();
     return entry;

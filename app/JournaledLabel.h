@@ -3,19 +3,18 @@
 #include "app/JournalSubject.h"
 
 class DesignUndo;
-class LabelItems;
+class LabelModel;
 class LabelRecords;
-class LabelView;
 class MergeCommands;
 
-// The label on screen as the recovery journal keeps it: the record it was loaded from, the
-// description in its box, its template and geometry, its items as Save writes them and the
-// merge source chosen for it.
+// The label on screen as the recovery journal keeps it: the record it was loaded from, its
+// design (description, template and geometry, its items as Save writes them) and the merge
+// source chosen for it.
 class JournaledLabel : public JournalSubject {
 public:
     // All must outlive it; merge may be null (no merge sources).
-    JournaledLabel(const LabelRecords& records, const LabelItems& items, const LabelView& view,
-                   const DesignUndo& undo, const MergeCommands* merge);
+    JournaledLabel(const LabelRecords& records, const LabelModel& model, const DesignUndo& undo,
+                   const MergeCommands* merge);
 
     bool HasUnsavedChanges() const override;
     bool Busy() const override;
@@ -23,8 +22,7 @@ public:
 
 private:
     const LabelRecords& records_;
-    const LabelItems& items_;
-    const LabelView& view_;
+    const LabelModel& model_;
     const DesignUndo& undo_;
     const MergeCommands* merge_;
 };

@@ -2,10 +2,10 @@
 
 #include "app/LabelView.h"
 #include "app/TSelectLabel.h"
-#include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
 #include "document/JournalEntry.h"
 #include "designer/LabelItems.h"
+#include "document/LabelModel.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/TemplateTable.h"
 #include "ui/CommandBoundary.h"
@@ -47,7 +47,12 @@ LabelRecords::LoadingScope::~LoadingScope() {
     flag_ = saved_;
 }
 
-LabelRecords::LabelRecords(LabelView& view, LabelItems& items) : view_(view), items_(items) {}
+LabelRecords::LabelRecords(LabelView& view, LabelModel& model) : view_(view), model_(model) {}
+
+CurrentLabel LabelRecords::Label() const {
+    const LabelDesign& design = model_.Design();
+    return {storedDescription_, design.templateName, design.geometry};
+}
 
 LabelRecords::~LabelRecords() = default;
 
@@ -132,7 +137,7 @@ void LabelRecords::ShutOffSaveButtons() {
 }
 
 void LabelRecords::FitPanelToLabel() {
-    view_.FitPanel(Label.geometry);
+    view_.FitPanel(model_.Design().geometry);
 }
 
 void LabelRecords::LoadFromLabelFile() {
@@ -149,12 +154,31 @@ QString LabelRecords::ReadCurrentRecord() {
     try {
         QCoreApplication::processEvents();
         const LabelRecordStore store(*table_);
-        Label = store.Read();
-        view_.SetDescriptionText(Label.description);
+        const CurrentLabel stored = store.Read();
+        storedDescription_ = stored.description;
+        LabelDesign design;
+        design.description = stored.description;
+        design.templateName = stored.templateName;
+        design.geometry = stored.geometry;
+        // A memo that cannot be read shows the label without items, never with the items of
+        // the label shown before.
+        QString objectsText;
+        std::exception_ptr unreadable;
+        try {
+            objectsText = store.ReadObjects();
+        } catch (const std::exception&) {
+            unreadable = std::current_exception();
+        }
+        const LabelDesign::ItemsRead read = design.REstoreItems(objectsText);
+        model_.Load(design);
+        // Another label is seen from its top left corner, whatever its size.
         FitPanelToLabel();
-        const QString objectsText = store.ReadObjects();
-        items_.DeleteAllItems();
-        view_.RestoreItemsFrom(objectsText);
+        if (unreadable)
+            std::rethrow_exception(unreadable);
+        if (read.dropped > 0)
+            ShowInformation(LabelItems::TooManyItemsMessage());
+        if (read.error)
+            throw *read.error;
     } catch (const ConversionError& error) {
         failure = error.message() +
                   QStringLiteral("\n\nThis label was only partly loaded: the items after the "
@@ -168,16 +192,17 @@ QString LabelRecords::ReadCurrentRecord() {
 }
 
 void LabelRecords::SaveToLabelFile() {
-    const QString objectsText = view_.SaveItems();
+    const LabelDesign& design = model_.Design();
     LabelRecordStore store(*table_);
     SuppressReloadScope suppress(*this);
-    store.Write(Label, objectsText, newLabel_);
+    store.Write({storedDescription_, design.templateName, design.geometry}, design.SaveItems(),
+                newLabel_);
 }
 
 bool LabelRecords::DescriptionIsDuplicate() {
     SuppressReloadScope suppress(*this);
     const quint32 own = newLabel_ ? 0 : table_->RecNo();
-    return LabelRecordStore(*table_).IsDuplicate(Label.description, own);
+    return LabelRecordStore(*table_).IsDuplicate(storedDescription_, own);
 }
 
 void LabelRecords::SaveButtonClick() {
@@ -185,9 +210,9 @@ void LabelRecords::SaveButtonClick() {
         ShowInformation(NoLabelMessage);
         return;
     }
-    Label.description = view_.DescriptionText().left(LabelTable::DescriptionWidth);
+    storedDescription_ = model_.Design().description.left(LabelTable::DescriptionWidth);
     // A description of blanks only would be stored blank: it counts as none.
-    if (Label.description.trimmed().isEmpty()) {
+    if (storedDescription_.trimmed().isEmpty()) {
         ShowInformation(QStringLiteral("Need a description please"));
         return;
     }
@@ -207,8 +232,8 @@ void LabelRecords::SaveButtonClick() {
     UpdateScreenStatus();
 }
 
+// Positions chosen for a layout that Cancel undoes are forgotten by the model.
 void LabelRecords::CancelButtonClick() {
-    const SheetGeometry before = Label.geometry;
     if (!Empty()) {
         SuppressReloadScope suppress(*this);
         LoadFromLabelFile();
@@ -217,21 +242,18 @@ void LabelRecords::CancelButtonClick() {
     ShutOffSaveButtons();
     if (Empty())
         ShowNoLabel();
-    // Positions chosen for a layout that Cancel has just undone would mark other places.
-    ForgetPositionsIfLayoutChanged(before, Label.geometry);
     UpdateScreenStatus();
 }
 
 // With no stored label left the panel shows nothing, and no template remains applied.
 void LabelRecords::ShowNoLabel() {
-    items_.DeleteAllItems();
-    view_.SetDescriptionText(QString());
-    Label = CurrentLabel();
+    storedDescription_.clear();
+    model_.Load(LabelDesign());
     anotherLabelShown();
 }
 
 void LabelRecords::AnotherLabelBecameCurrent() {
-    ProgramChosenPositions().clear();
+    model_.Positions().clear();
 }
 
 void LabelRecords::SelectLabel() {
@@ -254,9 +276,12 @@ void LabelRecords::SelectLabel() {
 
 void LabelRecords::NewLabel() {
     if (LoadTemplate && LoadTemplate()) {
-        items_.DeleteAllItems();
+        LabelDesign design;
+        design.description = Untitled;
+        design.templateName = model_.Design().templateName;
+        design.geometry = model_.Design().geometry;
+        model_.Load(design);
         newLabel_ = true;
-        view_.SetDescriptionText(Untitled);
         TriggerChange();
         AnotherLabelBecameCurrent();
         anotherLabelShown();
@@ -267,7 +292,7 @@ void LabelRecords::NewLabel() {
 void LabelRecords::CloneLabel() {
     if (!Empty() && AskYesNo(QStringLiteral("Clone the current label?"), QStringLiteral("Clone"))) {
         newLabel_ = true;
-        view_.SetDescriptionText(QStringLiteral("Clone of ") + view_.DescriptionText());
+        model_.SetDescription(QStringLiteral("Clone of ") + model_.Design().description);
         TriggerChange();
         // The clone is a label of its own: its history starts here.
         anotherLabelShown();
@@ -290,6 +315,18 @@ void LabelRecords::DeleteLabel() {
             LoadFromLabelFile();
         }
     }
+    UpdateScreenStatus();
+}
+
+void LabelRecords::ShowStoredLabel(quint32 record) {
+    {
+        SuppressReloadScope suppress(*this);
+        table_->Go(record);
+    }
+    newLabel_ = false;
+    ShutOffSaveButtons();
+    AnotherLabelBecameCurrent();
+    LoadFromLabelFile();
     UpdateScreenStatus();
 }
 
@@ -322,28 +359,29 @@ bool LabelRecords::HoldsLabel(quint32 record, const QString& storedDescription) 
 void LabelRecords::ShowRecovered(const JournalEntry& entry) {
     const bool stored = HoldsLabel(entry.record, entry.storedDescription);
     QString failure;
+    int dropped = 0;
     {
         LoadingScope loading(*this);
         if (stored) {
-            Label.description = entry.storedDescription;
+            storedDescription_ = entry.storedDescription;
         } else {
             // The stored label is gone: the table stays where start-up left it.
-            Label.description = entry.description;
+            storedDescription_ = entry.description;
             if (!Empty() && table_->RecNo() == entry.record) {
                 SuppressReloadScope suppress(*this);
                 table_->First();
             }
         }
-        Label.templateName = entry.templateName;
-        Label.geometry = entry.geometry;
-        view_.SetDescriptionText(entry.description);
+        LabelDesign design;
+        design.description = entry.description;
+        design.templateName = entry.templateName;
+        design.geometry = entry.geometry;
+        const LabelDesign::ItemsRead read = design.REstoreItems(entry.objectsText);
+        model_.Load(design);
         FitPanelToLabel();
-        items_.DeleteAllItems();
-        try {
-            view_.RestoreItemsFrom(entry.objectsText);
-        } catch (const ConversionError& error) {
-            failure = error.message();
-        }
+        dropped = read.dropped;
+        if (read.error)
+            failure = read.error->message();
         view_.DetachControl();
     }
     newLabel_ = !stored;
@@ -351,6 +389,8 @@ void LabelRecords::ShowRecovered(const JournalEntry& entry) {
     anotherLabelShown();
     SetChanged(true);
     UpdateScreenStatus();
+    if (dropped > 0)
+        ShowInformation(LabelItems::TooManyItemsMessage());
     if (!failure.isEmpty())
         ShowRuntimeError(failure);
 }

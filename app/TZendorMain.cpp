@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -20,6 +19,7 @@
 #include "app/DesignUndo.h"
 #include "app/DesignUndoStep.h"
 #include "app/JournaledLabel.h"
+#include "app/LabelFileCommands.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
 #include "app/RecoveryJournal.h"
@@ -31,8 +31,6 @@
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
-#include "document/ChosenPositions.h"
-#include "designer/LabelItems.h"
 #include "document/Units.h"
 #include "merge/MergeCommands.h"
 #include "printing/PrintJobs.h"
@@ -43,6 +41,8 @@
 
 #include <QCloseEvent>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 constexpr int WindowWidth = 610;
@@ -94,21 +94,10 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     layout->addWidget(ToolsPanel);
     layout->addWidget(ScrollBox1, 1);
 
-    ObjectsHolder = new QPlainTextEdit(central);
-    ObjectsHolder->setObjectName(QStringLiteral("ObjectsHolder"));
-    ObjectsHolder->hide();
-
-    LabelItems::Hooks hooks;
-    hooks.TriggerChange = triggerChange_;
-    hooks.DetachSelection = [this] { DetachControl(); };
-    hooks.ItemCreated = [this](QWidget* item, LabelItemKind) {
-        if (selection_)
-            selection_->SetupItem(item);
-        Placer->AcceptDropsOn(item);
-        Menus->AttachMenu(item);
-    };
-    items_ = std::make_unique<LabelItems>(LabelPanel, this, DesignerPrompter::Current(), hooks);
-    records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *items_);
+    model_ = std::make_unique<LabelModel>();
+    model_->AddView(this);
+    items_ = std::make_unique<LabelItems>(LabelPanel, *model_, static_cast<ItemControlHooks*>(this));
+    records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *model_);
     ConnectCommands();
     WireTemplates();
     WireSelection();
@@ -117,6 +106,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WireMerging();
     WireUndo();
     WireJournal();
+    WireLabelFiles();
 
     const Preferences* preferences = preferences_.get();
     DesignerPrompter::SetImageFolderStore(
@@ -132,8 +122,9 @@ TZendorMain::~TZendorMain() {
     // Nothing the teardown does is a change of the label.
     journal_.reset();
     DesignerPrompter::SetImageFolderStore({}, {});
-    items_->DeleteAllItems();
     DetachControl();
+    items_.reset();
+    model_->RemoveView(this);
     records_->CloseLabelTable();
 }
 
@@ -152,8 +143,13 @@ void TZendorMain::ConnectCommands() {
     command(mnuContents, &QAction::triggered, this, [] { ShowHelpTopic(1001); });
     command(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(1001); });
     command(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
+    // The box shows the label's description; whatever puts text into it puts it into the
+    // label. Typing is a step of its own and marks the label changed.
+    connect(Descript, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_->SetDescription(text); });
     command(Descript, &QLineEdit::textEdited, this, [this] {
         DesignSteps::Scope step(undo_.get(), DesignUndoStep::DescriptionStep);
+        model_->SetDescription(Descript->text());
         triggerChange_();
     });
 }
@@ -176,6 +172,10 @@ bool TZendorMain::FormActivate() {
     records.FirstActivate(unsaved && unsaved->record > 0 ? int(unsaved->record) : lastUse);
     if (unsaved)
         RestoreUnsaved(*unsaved);
+    if (!startFile_.isEmpty()) {
+        const QString path = std::exchange(startFile_, QString());
+        RunCommand([this, &path] { labelFiles_->ImportFile(path); });
+    }
     return true;
 }
 
@@ -217,22 +217,27 @@ void TZendorMain::mnuAboutClick() {
     Prompter::Current().RunDialog(splash);
 }
 
-QString TZendorMain::SaveItems() {
-    const QString text = items_->SaveItems();
-    ObjectsHolder->setPlainText(text);
-    return text;
+QString TZendorMain::SaveItems() const {
+    return model_->Design().SaveItems();
 }
 
-void TZendorMain::REstoreItems() {
-    items_->REstoreItems(ObjectsHolder->toPlainText());
+void TZendorMain::DesignChanged(const LabelDesign& design, const DesignChange& change) {
+    // Typing changes the label first; the box then holds the text already, cursor and all.
+    if (change.description && Descript->text() != design.description)
+        Descript->setText(design.description);
+    if (change.layout)
+        FitPanel(design.geometry);
 }
 
-QString TZendorMain::DescriptionText() const {
-    return Descript->text();
+void TZendorMain::ItemControlCreated(QWidget* control) {
+    if (selection_)
+        selection_->SetupItem(control);
+    Placer->AcceptDropsOn(control);
+    Menus->AttachMenu(control);
 }
 
-void TZendorMain::SetDescriptionText(const QString& text) {
-    Descript->setText(text);
+void TZendorMain::ItemControlsRemoving() {
+    DetachControl();
 }
 
 void TZendorMain::FocusDescription() {
@@ -260,11 +265,6 @@ void TZendorMain::FitPanel(const SheetGeometry& g) {
     ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
-void TZendorMain::RestoreItemsFrom(const QString& objectsText) {
-    ObjectsHolder->setPlainText(objectsText);
-    REstoreItems();
-}
-
 void TZendorMain::DetachControl() {
     if (selection_)
         selection_->DetachControl();
@@ -288,6 +288,9 @@ void TZendorMain::CreateMenus() {
     mnuPrinterAlignment =
         AddCommand(mnuFile, "mnuPrinterAlignment", QStringLiteral("Printer &Alignment…"));
     mnuMerge = AddCommand(mnuFile, "mnuMerge", QStringLiteral("&Merge…"));
+    mnuFile->addSeparator();
+    mnuExportLabel = AddCommand(mnuFile, "mnuExportLabel", QStringLiteral("Expor&t Label…"));
+    mnuImportLabel = AddCommand(mnuFile, "mnuImportLabel", QStringLiteral("&Import Label…"));
     mnuFile->addSeparator();
     mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
 
@@ -414,8 +417,10 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels, mnuMerge})
         action->setEnabled(!state.empty);
     mnuRebuildIndexes->setEnabled(!state.changed);
+    mnuExportLabel->setEnabled(!state.empty || state.isNew);
+    mnuImportLabel->setEnabled(idle);
     // Another label may have another source (or none).
-    if (mergeCommands_ && records_->Label.description != markedDescription_)
+    if (mergeCommands_ && records_->Label().description != markedDescription_)
         ShowMissingFields();
 }
 
@@ -466,9 +471,13 @@ void TZendorMain::FitScrollArea() {
 void TZendorMain::WireTemplates() {
     LabelRecords& records = *records_;
     records.LoadTemplate = [this, &records] {
+        // The template chosen becomes the label's; the panel follows the label.
+        CurrentLabel label = records.Label();
         TemplateLoader loader(
             dataDirectory_,
-            {&records.Label, [&records] { records.FitPanelToLabel(); }, triggerChange_});
+            {&label,
+             [this, &label] { model_->SetTemplate(label.templateName, label.geometry); },
+             triggerChange_});
         return loader.LoadTemplate();
     };
     command(mnuConfigureLabel, &QAction::triggered, this, [this, &records] {
@@ -498,7 +507,7 @@ void TZendorMain::RefreshAttach(QWidget* item) {
 
 void TZendorMain::WirePlacing() {
     ItemSelection& selection = *selection_;
-    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, selection, this);
+    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, selection, triggerChange_, this);
     Menus = new ItemMenus(LabelPanel, *items_, selection, triggerChange_, this);
     command(selection.PropertiesButton, &QToolButton::clicked, Menus,
             [this] { Menus->PropertiesButtonClick(); });
@@ -506,8 +515,8 @@ void TZendorMain::WirePlacing() {
 
 // The print, preview and PDF commands act on the label as it stands on screen.
 void TZendorMain::WirePrinting() {
-    screenLabel_ = std::make_unique<ScreenLabel>(*records_, static_cast<LabelView&>(*this));
-    printJobs_ = std::make_unique<PrintJobs>(this, *screenLabel_, ProgramChosenPositions());
+    screenLabel_ = std::make_unique<ScreenLabel>(*records_, *model_);
+    printJobs_ = std::make_unique<PrintJobs>(this, *screenLabel_, model_->Positions());
     // Every printer job of the run corrects its drawing by the printer's entry in QV.INI.
     printerAlignments_ = std::make_unique<PrinterAlignmentSettings>(preferences_->FileName());
     printJobs_->UseAlignmentStore(printerAlignments_.get());
@@ -536,15 +545,14 @@ void TZendorMain::WireMerging() {
 }
 
 void TZendorMain::ShowMissingFields() {
-    markedDescription_ = records_->Label.description;
+    markedDescription_ = records_->Label().description;
     LabelPanel->setTextMarker(mergeCommands_->MissingFieldMarker());
 }
 
 // Every design change is one step of the label's undo history, which starts afresh with each
 // label shown and whose clean point is the label as saved.
 void TZendorMain::WireUndo() {
-    undo_ = std::make_unique<DesignUndo>(*records_, *items_, static_cast<LabelView&>(*this),
-                                         *selection_);
+    undo_ = std::make_unique<DesignUndo>(*records_, *model_, *items_, *selection_);
     DesignUndo& undo = *undo_;
     records_->AnotherLabelShown = [&undo] { undo.Reset(); };
     records_->Saved = [&undo] { undo.MarkSaved(); };
@@ -559,7 +567,7 @@ void TZendorMain::WireUndo() {
 
 void TZendorMain::WireJournal() {
     journaledLabel_ =
-        std::make_unique<JournaledLabel>(*records_, *items_, *this, *undo_, mergeCommands_.get());
+        std::make_unique<JournaledLabel>(*records_, *model_, *undo_, mergeCommands_.get());
     journal_ = std::make_unique<RecoveryJournal>(dataDirectory_, *journaledLabel_);
     connect(&undo_->Stack(), &QUndoStack::indexChanged, journal_.get(), &RecoveryJournal::Follow);
     for (std::function<void()>* hook : {&records_->AnotherLabelShown, &records_->Saved})
@@ -584,4 +592,14 @@ void TZendorMain::RestoreUnsaved(const JournalEntry& entry) {
         undo_->MarkUnsaved();
         ShowMissingFields();
     });
+}
+
+// A label as a file: exported with its pictures, imported from our files and gLabels'.
+void TZendorMain::WireLabelFiles() {
+    labelFiles_ = std::make_unique<LabelFileCommands>(*records_, static_cast<LabelView&>(*this),
+                                                      *model_, *screenLabel_, *mergeCommands_,
+                                                      preferences_.get(), dataDirectory_);
+    LabelFileCommands& files = *labelFiles_;
+    command(mnuExportLabel, &QAction::triggered, this, [&files] { files.mnuExportLabelClick(); });
+    command(mnuImportLabel, &QAction::triggered, this, [&files] { files.mnuImportLabelClick(); });
 }

@@ -3,6 +3,8 @@
 #include <QMainWindow>
 
 #include "app/LabelView.h"
+#include "designer/LabelItems.h"
+#include "document/LabelModel.h"
 
 #include <functional>
 #include <memory>
@@ -12,7 +14,6 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
@@ -21,7 +22,7 @@ class JournaledLabel;
 class RecoveryJournal;
 struct JournalEntry;
 class ItemSelection;
-class LabelItems;
+class LabelFileCommands;
 class LabelRecords;
 class ItemMenus;
 class ItemPlacer;
@@ -34,43 +35,45 @@ class TCanvasPanel;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
 // panel, and routes commands to the subsystems that own them.
-class TZendorMain : public QMainWindow, public LabelView {
+class TZendorMain : public QMainWindow,
+                    public LabelView,
+                    private DesignView,
+                    private ItemControlHooks {
     Q_OBJECT
 public:
     // dataDirectory holds the label table, the template table and QV.INI.
     explicit TZendorMain(const QString& dataDirectory, QWidget* parent = nullptr);
     ~TZendorMain() override;
 
-    // The items on the design panel and the current label's life.
+    // The label being designed, its items on the design panel and the label's life.
+    LabelModel& Model() { return *model_; }
     LabelItems& Items() { return *items_; }
     LabelRecords& Records() { return *records_; }
     PrintJobs& Printing() { return *printJobs_; }
     MergeCommands& Merging() { return *mergeCommands_; }
     DesignUndo& Undo() { return *undo_; }
     RecoveryJournal& Journal() { return *journal_; }
+    LabelFileCommands& LabelFiles() { return *labelFiles_; }
+    // A label document to import once the label table is open (the file named on the
+    // command line).
+    void ImportOnStart(const QString& path) { startFile_ = path; }
     QString DataDirectory() const { return dataDirectory_; }
 
     // Start-up's second half, run on the first activation: opens the label table and shows
     // the label last used. Returns false when the table could not be opened (the window
     // then closes).
     bool FormActivate();
-    // The objects text of the panel's items, written into ObjectsHolder and returned.
-    QString SaveItems() override;
-    // Re-creates the items from the objects text in ObjectsHolder; a malformed stored number
-    // throws ConversionError after the items before it were created.
-    void REstoreItems();
+    // The objects text of the label as it stands, as Save would store it.
+    QString SaveItems() const;
     // Selection on the design panel.
     void DetachControl() override;
     // Makes the grey area cover the panel and the visible part of the scroll box.
     void FitScrollArea();
 
     // The current label's view.
-    QString DescriptionText() const override;
-    void SetDescriptionText(const QString& text) override;
     void FocusDescription() override;
     void ShowSaveButtons(bool shown) override;
     void FitPanel(const SheetGeometry& geometry) override;
-    void RestoreItemsFrom(const QString& objectsText) override;
     void UpdateScreenStatus(const ScreenState& state) override;
     QWidget* DialogParent() override { return this; }
 
@@ -86,6 +89,8 @@ public:
     QAction* mnuPrinterSetup = nullptr;
     QAction* mnuPrinterAlignment = nullptr;
     QAction* mnuMerge = nullptr;
+    QAction* mnuExportLabel = nullptr;
+    QAction* mnuImportLabel = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
@@ -119,9 +124,6 @@ public:
     QWidget* ScrollBoxArea = nullptr;
     TCanvasPanel* LabelPanel = nullptr;
 
-    // Hidden: the objects text travels through it on save and load.
-    QPlainTextEdit* ObjectsHolder = nullptr;
-
     // Selection on the design panel: the stretch handle, nudging, centring, the snap grid.
     ItemSelection& Selection() { return *selection_; }
     void AttachControl(QWidget* item);
@@ -151,6 +153,7 @@ private:
     void WireJournal();
     void RememberLastUse();
     void RestoreUnsaved(const JournalEntry& entry);
+    void WireLabelFiles();
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
     void SavePreference();
@@ -169,6 +172,12 @@ private:
     std::function<void()> triggerChange_;
     std::unique_ptr<Preferences> preferences_;
     std::unique_ptr<PrinterAlignmentSettings> printerAlignments_;
+    // The description box and the panel's size follow the label; items' controls are wired.
+    void DesignChanged(const LabelDesign& design, const DesignChange& change) override;
+    void ItemControlCreated(QWidget* control) override;
+    void ItemControlsRemoving() override;
+
+    std::unique_ptr<LabelModel> model_;
     std::unique_ptr<LabelItems> items_;
     std::unique_ptr<LabelRecords> records_;
     std::unique_ptr<ScreenLabel> screenLabel_;
@@ -181,4 +190,6 @@ private:
     std::unique_ptr<DesignUndo> undo_;
     std::unique_ptr<JournaledLabel> journaledLabel_;
     std::unique_ptr<RecoveryJournal> journal_;
+    std::unique_ptr<LabelFileCommands> labelFiles_;
+    QString startFile_;
 };

@@ -5,7 +5,7 @@ LabelDesign JournalEntry::Design() const {
     design.description = description;
     design.templateName = templateName;
     design.geometry = geometry;
-    design.ReadItems(objectsText);
+    design.REstoreItems(objectsText);
     return design;
 }
 
@@ -14,6 +14,6 @@ JournalEntry JournalEntry::Of(const LabelDesign& design) {
     entry.description = design.description;
     entry.templateName = design.templateName;
     entry.geometry = design.geometry;
-    entry.objectsText = design.ObjectsText();
+    entry.objectsText = design.SaveItems();
     return entry;
 }

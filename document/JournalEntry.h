@@ -23,7 +23,8 @@ struct JournalEntry {
 
     bool operator==(const JournalEntry&) const = default;
 
-    // The label as a design: description, template, geometry and the items of objectsText.
+    // The label as a design: description, template, geometry and the items of objectsText (as
+    // far as they read).
     LabelDesign Design() const;
     // The entry of a design; the record, stored description, merge source and time are
     // left for the caller.

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const LabelDesign design = entry->Design();
-    (void)design.ObjectsText();
+    (void)design.SaveItems();
     const std::optional<JournalEntry> again = JournalFormat::Read(JournalFormat::Write(*entry));
     if (!again || !(*again == *entry))
         std::abort();

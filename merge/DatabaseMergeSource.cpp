@@ -59,7 +59,10 @@ QStringList DatabaseMergeSource::Tables() const {
 }
 
 void DatabaseMergeSource::Fail(const QString& what) const {
-    throw MergeSourceError(FileName(), 0, record_ > 0 ? record_ + 1 : 0, what);
+    // The reader's messages name the database themselves; the error names it once.
+    const QString named = FileName() + u' ';
+    throw MergeSourceError(FileName(), 0, record_ > 0 ? record_ + 1 : 0,
+                           what.startsWith(named) ? what.mid(named.size()) : what);
 }
 
 void DatabaseMergeSource::Rewind() {

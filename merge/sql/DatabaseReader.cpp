@@ -90,9 +90,11 @@ DatabaseReader::DatabaseReader(const DatabaseConnection& connection, const QStri
             const QSqlError error = db.lastError();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name_);
-            throw DatabaseError(QStringLiteral("%1 cannot be reached: %2")
-                                    .arg(connection.Describe(), ErrorText(error)),
-                                IsAuthentication(error));
+            // A wrong or missing password is no unreachable server: say which it is.
+            const bool refused = IsAuthentication(error);
+            const QString what = refused ? QStringLiteral("%1 refused the login: %2")
+                                         : QStringLiteral("%1 cannot be reached: %2");
+            throw DatabaseError(what.arg(connection.Describe(), ErrorText(error)), refused);
         }
     }
     if (connection.kind == DatabaseConnection::Kind::SQLite)

@@ -4,6 +4,7 @@
 #include "app/RecoveryJournal.h"
 #include "app/TSelectLabel.h"
 #include "designer/LabelItems.h"
+#include "document/LabelModel.h"
 #include "document/JournalFile.h"
 #include "document/JournalFormat.h"
 #include "merge/MergeCommands.h"
@@ -33,7 +34,10 @@ protected:
         window->Journal().Flush();
     }
     void AddRectangle(int left) {
-        window->Items().CreateShapeItem(stRectangle, 5, left, 40, 20, 0, 0, 1, 0, TBrushStyle(1));
+        window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 5, .left = left,
+                                             .width = 40, .height = 20,
+                                             .brushStyle = TBrushStyle(1), .brushColor = 0,
+                                             .penWidth = 1, .penColor = 0, .rounding = 0});
         window->Records().TriggerChange();
         window->Undo().Changed();
     }
@@ -75,7 +79,7 @@ TEST_F(RecoveryTest, TheJournalFollowsUnsavedChangesAndGoesWithThem) {
     EXPECT_EQ(entry->storedDescription, QStringLiteral("Bravo"));
     EXPECT_EQ(entry->description, QStringLiteral("Bravo 2"));
     EXPECT_EQ(entry->objectsText, window->SaveItems());
-    EXPECT_EQ(entry->geometry, window->Records().Label.geometry);
+    EXPECT_EQ(entry->geometry, window->Records().Label().geometry);
     EXPECT_LE(entry->changed.secsTo(QDateTime::currentDateTimeUtc()), 5);
 
     // Undo back to the state saved leaves nothing unsaved; redo brings the journal back.
@@ -200,7 +204,7 @@ TEST_F(RecoveryTest, ANewLabelOrOneDeletedSinceComesBackAsANewLabel) {
     EXPECT_TRUE(window->Records().IsNew());
     EXPECT_EQ(Description(), QStringLiteral("Fresh"));
     EXPECT_EQ(window->SaveItems(), items);
-    EXPECT_EQ(window->Records().Label.templateName, QStringLiteral("Address 1 x 2-5/8 (30)"));
+    EXPECT_EQ(window->Records().Label().templateName, QStringLiteral("Address 1 x 2-5/8 (30)"));
     window->SaveButton->click();
     EXPECT_EQ(window->Records().Table()->RecordCount(), 2u);
 

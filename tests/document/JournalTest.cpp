@@ -80,7 +80,7 @@ TEST(JournalFormat, AnEntryCarriesTheDesignAndItsKeptBlocks) {
     ASSERT_TRUE(read.has_value());
     // The design comes back as a save and a load of it would: the same stored text.
     const LabelDesign back = read->Design();
-    EXPECT_EQ(back.ObjectsText(), design.ObjectsText());
+    EXPECT_EQ(back.SaveItems(), design.SaveItems());
     EXPECT_EQ(back.items.size(), 2u);
     EXPECT_EQ(back.kept, design.kept);
     EXPECT_EQ(back.description, design.description);

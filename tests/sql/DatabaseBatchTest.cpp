@@ -89,6 +89,10 @@ TEST_F(DatabaseBatchTest, RefusesWrongPasswordsAndWritingStatements) {
     environment.insert("PGPASSWORD", "wrong");
     const BatchResult wrong = Merge({"--merge-db", url, "--table", "shelf"}, pdf);
     EXPECT_EQ(wrong.exitCode, 3);
+    // The database named once, then its refusal in its own words.
+    EXPECT_TRUE(wrong.err.contains("quorvane-batch: the PostgreSQL database \"labels\" on " +
+                                   folder + ": refused the login: "))
+        << wrong.err.toStdString();
     EXPECT_TRUE(wrong.err.contains("password authentication failed for user \"quorvane\""))
         << wrong.err.toStdString();
     environment.insert("PGPASSWORD", "secret");

@@ -267,6 +267,9 @@ TEST_F(PostgresReaderTest, AsksForTheRightPassword) {
         return QString();
     };
     qputenv("PGPASSFILE", QFile::encodeName(QDir::temp().filePath("quorvane-no-such-pgpass")));
+    EXPECT_TRUE(refusal("wrong").startsWith("the PostgreSQL database \"labels\" on " + folder +
+                                            " refused the login: "))
+        << refusal("wrong").toStdString();
     EXPECT_TRUE(refusal("wrong").contains("password authentication failed for user \"quorvane\""))
         << refusal("wrong").toStdString();
     EXPECT_TRUE(refusal({}).contains("no password supplied")) << refusal({}).toStdString();

@@ -22,6 +22,7 @@
 #include "designer/ItemSelection.h"
 #include "designer/LabelItems.h"
 #include "document/JournalFile.h"
+#include "document/LabelModel.h"
 #include "support/PointerDriver.h"
 #include "support/ScriptedPrompter.h"
 
@@ -66,7 +67,7 @@ public:
 
     QByteArray State() {
         TZendorMain& w = *window_;
-        const CurrentLabel& label = w.Records().Label;
+        const CurrentLabel label = w.Records().Label();
         const SheetGeometry& g = label.geometry;
         QStringList parts{w.Descript->text(), label.templateName};
         for (float value : {g.labelHeight, g.labelWidth, g.topMargin, g.leftMargin,
@@ -171,10 +172,8 @@ private:
             {1.0f, 2.625f, 3, 10, 0.5f, 0.25f, 2.75f, 1.0f, "LTR", "RR"}, // all as stored
             {1.5f, 4.0f, 2, 7, 0.75f, 0.25f, 4.125f, 1.5f, "A4", "SR"},
         };
-        CurrentLabel& label = window_->Records().Label;
-        label.templateName = QStringLiteral("Template %1").arg(geometry_);
-        label.geometry = sheets[geometry_];
-        window_->Records().FitPanelToLabel();
+        window_->Model().SetTemplate(QStringLiteral("Template %1").arg(geometry_),
+                                     sheets[geometry_]);
         window_->Records().TriggerChange();
         return true;
     }
