@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     const int runs = 200;
     const Figures objects = Measure(runs, [&](int i) {
         design.items[std::size_t(i % 100)].value.left = i % 200;
-        entry.objectsText = design.ObjectsText();
+        entry.objectsText = design.SaveItems();
     });
     const Figures format = Measure(runs, [&](int) { (void)JournalFormat::Write(entry); });
     QString error;

@@ -88,34 +88,34 @@ public:
             [&] { w.mnuNewLabel->trigger(); },
             [&] { Type(QStringLiteral("Session"), true); },
             [&] {
-                Drop(DropTool::Text, {8, 6}, Answer::Text(QStringLiteral("Hello")));
+                Drop(LabelItemKind::Text, {8, 6}, Answer::Text(QStringLiteral("Hello")));
             },
             [&] {
-                Drop(DropTool::Counter, {150, 60}, Answer::Counter(100, 2));
+                Drop(LabelItemKind::Counter, {150, 60}, Answer::Counter(100, 2));
             },
             [&] {
-                Drop(DropTool::Symbol, {200, 8}, Answer::Symbol(74, 255));
+                Drop(LabelItemKind::Symbol, {200, 8}, Answer::Symbol(74, 255));
             },
             [&] {
-                Drop(DropTool::Rect, {8, 40});
+                Drop(LabelItemKind::Rectangle, {8, 40});
             },
             [&] {
-                Drop(DropTool::RoundRect, {40, 40});
+                Drop(LabelItemKind::RoundRectangle, {40, 40});
             },
             [&] {
-                Drop(DropTool::Ellipse, {70, 50});
+                Drop(LabelItemKind::Ellipse, {70, 50});
             },
             [&] {
-                Drop(DropTool::HLine, {8, 80});
+                Drop(LabelItemKind::HorizontalLine, {8, 80});
             },
             [&] {
-                Drop(DropTool::VLine, {230, 20});
+                Drop(LabelItemKind::VerticalLine, {230, 20});
             },
             [&] {
-                Drop(DropTool::Image, {120, 30}, Answer::ImageFile(image_));
+                Drop(LabelItemKind::Image, {120, 30}, Answer::ImageFile(image_));
             },
             [&] {
-                Drop(DropTool::Barcode, {90, 4}, Answer::Text(QStringLiteral("12345")));
+                Drop(LabelItemKind::Barcode, {90, 4}, Answer::Text(QStringLiteral("12345")));
             },
             [&] { w.SaveButton->click(); },
             [&] { Choose(0, "PopupMenuTextText", Answer::Text(QStringLiteral("Goodbye"))); },
@@ -146,7 +146,7 @@ public:
             [&] { Type(QStringLiteral(" two")); },
             [&] { w.SaveButton->click(); },
             [&] {
-                Drop(DropTool::Rect, {20, 20});
+                Drop(LabelItemKind::Rectangle, {20, 20});
             },
             [&] { w.CancelButton->click(); },
             [&] {
@@ -154,7 +154,7 @@ public:
                 w.mnuCloneLabel->trigger();
             },
             [&] {
-                Drop(DropTool::Ellipse, {100, 10});
+                Drop(LabelItemKind::Ellipse, {100, 10});
             },
             [&] { w.SaveButton->click(); },
             [&] {
@@ -196,7 +196,7 @@ private:
         QTest::keyClicks(window_->Descript, text);
     }
 
-    void Drop(DropTool tool, QPoint point, std::optional<Answer> answer = {}) {
+    void Drop(LabelItemKind tool, QPoint point, std::optional<Answer> answer = {}) {
         if (answer)
             prompts_.Then(*answer);
         std::unique_ptr<QMimeData> data(ItemPlacer::ToolMimeData(tool));
