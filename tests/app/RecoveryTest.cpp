@@ -34,10 +34,18 @@ protected:
         window->Journal().Flush();
     }
     void AddRectangle(int left) {
-        window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 5, .left = left,
-                                             .width = 40, .height = 20,
-                                             .brushStyle = TBrushStyle(1), .brushColor = 0,
-                                             .penWidth = 1, .penColor = 0, .rounding = 0});
+        LabelItemValue box;
+        box.kind = LabelItemKind::Rectangle;
+        box.top = 5;
+        box.left = left;
+        box.width = 40;
+        box.height = 20;
+        box.brushStyle = TBrushStyle(1);
+        box.brushColor = 0;
+        box.penWidth = 1;
+        box.penColor = 0;
+        box.rounding = 0;
+        window->Model().CreateItemFromValue(box);
         window->Records().TriggerChange();
         window->Undo().Changed();
     }
