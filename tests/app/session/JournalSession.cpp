@@ -20,6 +20,7 @@
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
+#include "designer/SelectionToolRow.h"
 #include "designer/LabelItems.h"
 #include "document/JournalFile.h"
 #include "document/LabelModel.h"
@@ -234,13 +235,13 @@ private:
 
     void Nudge(int index) {
         window_->Selection().AttachControl(Item(index));
-        window_->Selection().PosRightButton->click();
+        window_->ToolRow().PosRightButton->click();
     }
 
     void MoveAll() {
-        window_->Selection().MoveAll->setChecked(true);
-        window_->Selection().PosUpButton->click();
-        window_->Selection().MoveAll->setChecked(false);
+        window_->ToolRow().MoveAll->setChecked(true);
+        window_->ToolRow().PosUpButton->click();
+        window_->ToolRow().MoveAll->setChecked(false);
     }
 
     [[noreturn]] static void Fail(const QByteArray& why) {
