@@ -225,10 +225,13 @@ void LabelRecords::SaveButtonClick() {
     // A failed write leaves the buttons and the new-label flag as they were, so the
     // design is not mistaken for a stored one.
     SaveToLabelFile();
-    ShutOffSaveButtons();
     newLabel_ = false;
+    // Those who follow a save (the label last used, the undo history) hear of it before the
+    // buttons go: with them goes the recovery journal, and a kill in between must find the
+    // stored label named as the one last used.
     if (Saved)
         Saved();
+    ShutOffSaveButtons();
     UpdateScreenStatus();
 }
 

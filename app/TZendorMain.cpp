@@ -571,10 +571,13 @@ void TZendorMain::WireJournal() {
         std::make_unique<JournaledLabel>(*records_, *model_, *undo_, mergeCommands_.get());
     journal_ = std::make_unique<RecoveryJournal>(dataDirectory_, *journaledLabel_);
     connect(&undo_->Stack(), &QUndoStack::indexChanged, journal_.get(), &RecoveryJournal::Follow);
+    // The label last used is named first: what the hook did before may end the journal (a
+    // save marks the undo history clean), and a kill just after must reopen this label.
     for (std::function<void()>* hook : {&records_->AnotherLabelShown, &records_->Saved})
         *hook = [this, previous = *hook] {
-            previous();
             RememberLastUse();
+            if (previous)
+                previous();
         };
 }
 

@@ -19,6 +19,9 @@
 #include <QTableView>
 #include <QUndoStack>
 
+#include <functional>
+#include <utility>
+
 using Answer = ScriptedPrompter::Answer;
 
 // The recovery journal of the label being designed, and what start-up does with one left by a
@@ -114,6 +117,40 @@ TEST_F(RecoveryTest, TheJournalFollowsUnsavedChangesAndGoesWithThem) {
     window->CancelButton->click();
     EXPECT_FALSE(JournalThere());
     EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("QVRECOV*")}).isEmpty());
+}
+
+// Saving a new label removes its journal (which names no record); a kill just after must
+// reopen the stored label, so QV.INI names it before the journal goes.
+TEST_F(RecoveryTest, ASavedLabelIsNamedLastUsedBeforeItsJournalGoes) {
+    SaveNewLabel(QStringLiteral("Alpha"));
+    window->mnuNewLabel->trigger();
+    window->Descript->setText(QStringLiteral("Bravo"));
+    AddRectangle(6);
+    Settle();
+    ASSERT_TRUE(JournalThere());
+
+    // The buttons go first, then the journal: see what is on the disk at that moment.
+    struct AtHide : QObject {
+        std::function<void()> seen;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::HideToParent && seen)
+                std::exchange(seen, nullptr)();
+            return false;
+        }
+    } filter;
+    bool journalThen = false;
+    QString lastUseThen;
+    filter.seen = [&] {
+        journalThen = JournalThere();
+        lastUseThen = Ini("Remember/LastUse");
+    };
+    window->SaveButton->installEventFilter(&filter);
+    window->SaveButton->click();
+    window->SaveButton->removeEventFilter(&filter);
+    EXPECT_TRUE(journalThen);
+    EXPECT_EQ(lastUseThen, QStringLiteral("2"));
+    EXPECT_FALSE(JournalThere());
+    EXPECT_EQ(Ini("Remember/LastUse"), QStringLiteral("2"));
 }
 
 TEST_F(RecoveryTest, EditsStreamingInAreWrittenAtMostOnceAnInterval) {
