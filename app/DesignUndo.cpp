@@ -2,9 +2,9 @@
 
 #include "app/DesignUndoStep.h"
 #include "app/LabelRecords.h"
-#include "app/LabelView.h"
+#include "designer/LabelItems.h"
 #include "designer/SelectionControl.h"
-#include "document/ChosenPositions.h"
+#include "document/LabelModel.h"
 
 #include <QAction>
 #include <QScopedValueRollback>
@@ -19,9 +19,9 @@ QString Caption(const QString& verb, const QString& step) {
 }
 } // namespace
 
-DesignUndo::DesignUndo(LabelRecords& records, LabelItems& items, LabelView& view,
+DesignUndo::DesignUndo(LabelRecords& records, LabelModel& model, const LabelItems& items,
                        SelectionControl& selection, QObject* parent)
-    : QObject(parent), records_(records), items_(items), view_(view), selection_(selection) {
+    : QObject(parent), records_(records), model_(model), items_(items), selection_(selection) {
     stack_.setUndoLimit(Limit);
     current_ = Capture();
     connect(&stack_, &QUndoStack::cleanChanged, this,
@@ -34,14 +34,17 @@ DesignUndo::~DesignUndo() {
 }
 
 DesignUndo::State DesignUndo::Capture() const {
-    return std::make_shared<const DesignState>(
-        DesignState{view_.DescriptionText(), records_.Label.templateName, records_.Label.geometry,
-                    items_.TakeSnapshot()});
+    return std::make_shared<const LabelDesign>(model_.Design());
 }
 
+// A step takes back what its command changed, from the design as the command found it: an
+// edit made outside any command and never marked (a test, a script) is not lost to the step.
 void DesignUndo::BeginStep(const QString& name) {
-    if (depth_++ == 0)
-        stepName_ = name;
+    if (depth_++ > 0)
+        return;
+    stepName_ = name;
+    if (!restoring_ && *current_ != model_.Design())
+        current_ = Capture();
 }
 
 // Whatever the command changed counts, marked or not: a drag back to where the item was
@@ -98,15 +101,7 @@ void DesignUndo::Restore(const State& state) {
     const LabelRecords::LoadingScope loading(records_);
     const QWidget* selected = selection_.Selected();
     const QString selectedName = selected ? selected->objectName() : QString();
-    view_.SetDescriptionText(state->description);
-    const SheetGeometry before = records_.Label.geometry;
-    records_.Label.templateName = state->templateName;
-    records_.Label.geometry = state->geometry;
-    if (!(before == state->geometry)) {
-        records_.FitPanelToLabel();
-        ForgetPositionsIfLayoutChanged(before, state->geometry);
-    }
-    items_.RestoreSnapshot(state->items);
+    model_.Restore(*state);
     current_ = state;
     Reselect(selectedName);
 }
@@ -115,11 +110,8 @@ void DesignUndo::Restore(const State& state) {
 void DesignUndo::Reselect(const QString& name) {
     if (name.isEmpty())
         return;
-    for (QWidget* item : items_.OrderList())
-        if (item && item->objectName() == name) {
-            selection_.AttachControl(item);
-            return;
-        }
+    if (QWidget* item = items_.Control(name))
+        selection_.AttachControl(item);
 }
 
 QAction* DesignUndo::CreateUndoAction(QObject* parent) {

@@ -1,23 +1,25 @@
 #pragma once
 
-#include "app/DesignState.h"
 #include "designer/DesignSteps.h"
+#include "document/LabelDesign.h"
 
 #include <QObject>
 #include <QUndoStack>
 
 #include <memory>
 
+class LabelItems;
+class LabelModel;
 class LabelRecords;
-class LabelView;
 class QAction;
 class SelectionControl;
 
 // The undo history of the label being designed. Each design command is one step (it opens
-// one, DesignSteps), recorded as the design's state after it when that differs from the
-// state after the previous step; a change marked outside any command is a step of its own.
-// Undo and redo put a recorded state back: the items under their own names and in their
-// stacking order, the description and the geometry.
+// one, DesignSteps), recorded as the label model's design after it when that differs from
+// the design after the previous step; a change marked outside any command is a step of its
+// own. Undo and redo put a recorded design back into the model, which tells the panel only
+// what differs: the items under their own names and in their stacking order, the description
+// and the geometry.
 //
 // The history starts afresh whenever another label is shown; saving marks the clean point,
 // and the Save and Cancel buttons show exactly when the design differs from it (or the label
@@ -27,7 +29,7 @@ class DesignUndo : public QObject, public DesignSteps {
 public:
     static constexpr int Limit = 200;
 
-    DesignUndo(LabelRecords& records, LabelItems& items, LabelView& view,
+    DesignUndo(LabelRecords& records, LabelModel& model, const LabelItems& items,
                SelectionControl& selection, QObject* parent = nullptr);
     ~DesignUndo() override;
 
@@ -52,15 +54,15 @@ public:
     QAction* CreateRedoAction(QObject* parent);
 
 private:
-    using State = std::shared_ptr<const DesignState>;
+    using State = std::shared_ptr<const LabelDesign>;
     State Capture() const;
     void Record(const QString& name);
     void Restore(const State& state);
     void Reselect(const QString& name);
 
     LabelRecords& records_;
-    LabelItems& items_;
-    LabelView& view_;
+    LabelModel& model_;
+    const LabelItems& items_;
     SelectionControl& selection_;
     QUndoStack stack_;
     State current_;

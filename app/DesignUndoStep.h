@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DesignState.h"
+#include "document/LabelDesign.h"
 
 #include <QUndoCommand>
 
@@ -13,7 +13,7 @@
 // another merge into one step.
 class DesignUndoStep : public QUndoCommand {
 public:
-    using State = std::shared_ptr<const DesignState>;
+    using State = std::shared_ptr<const LabelDesign>;
     using Restore = std::function<void(const State& state)>;
 
     static const QString DescriptionStep;

@@ -2,9 +2,9 @@
 
 #include "app/LabelView.h"
 #include "app/TSelectLabel.h"
-#include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
 #include "designer/LabelItems.h"
+#include "document/LabelModel.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/TemplateTable.h"
 #include "ui/CommandBoundary.h"
@@ -46,7 +46,12 @@ LabelRecords::LoadingScope::~LoadingScope() {
     flag_ = saved_;
 }
 
-LabelRecords::LabelRecords(LabelView& view, LabelItems& items) : view_(view), items_(items) {}
+LabelRecords::LabelRecords(LabelView& view, LabelModel& model) : view_(view), model_(model) {}
+
+CurrentLabel LabelRecords::Label() const {
+    const LabelDesign& design = model_.Design();
+    return {storedDescription_, design.templateName, design.geometry};
+}
 
 LabelRecords::~LabelRecords() = default;
 
@@ -131,7 +136,7 @@ void LabelRecords::ShutOffSaveButtons() {
 }
 
 void LabelRecords::FitPanelToLabel() {
-    view_.FitPanel(Label.geometry);
+    view_.FitPanel(model_.Design().geometry);
 }
 
 void LabelRecords::LoadFromLabelFile() {
@@ -148,12 +153,31 @@ QString LabelRecords::ReadCurrentRecord() {
     try {
         QCoreApplication::processEvents();
         const LabelRecordStore store(*table_);
-        Label = store.Read();
-        view_.SetDescriptionText(Label.description);
+        const CurrentLabel stored = store.Read();
+        storedDescription_ = stored.description;
+        LabelDesign design;
+        design.description = stored.description;
+        design.templateName = stored.templateName;
+        design.geometry = stored.geometry;
+        // A memo that cannot be read shows the label without items, never with the items of
+        // the label shown before.
+        QString objectsText;
+        std::exception_ptr unreadable;
+        try {
+            objectsText = store.ReadObjects();
+        } catch (const std::exception&) {
+            unreadable = std::current_exception();
+        }
+        const LabelDesign::ItemsRead read = design.REstoreItems(objectsText);
+        model_.Load(design);
+        // Another label is seen from its top left corner, whatever its size.
         FitPanelToLabel();
-        const QString objectsText = store.ReadObjects();
-        items_.DeleteAllItems();
-        view_.RestoreItemsFrom(objectsText);
+        if (unreadable)
+            std::rethrow_exception(unreadable);
+        if (read.dropped > 0)
+            ShowInformation(LabelItems::TooManyItemsMessage());
+        if (read.error)
+            throw *read.error;
     } catch (const ConversionError& error) {
         failure = error.message() +
                   QStringLiteral("\n\nThis label was only partly loaded: the items after the "
@@ -167,16 +191,17 @@ QString LabelRecords::ReadCurrentRecord() {
 }
 
 void LabelRecords::SaveToLabelFile() {
-    const QString objectsText = view_.SaveItems();
+    const LabelDesign& design = model_.Design();
     LabelRecordStore store(*table_);
     SuppressReloadScope suppress(*this);
-    store.Write(Label, objectsText, newLabel_);
+    store.Write({storedDescription_, design.templateName, design.geometry}, design.SaveItems(),
+                newLabel_);
 }
 
 bool LabelRecords::DescriptionIsDuplicate() {
     SuppressReloadScope suppress(*this);
     const quint32 own = newLabel_ ? 0 : table_->RecNo();
-    return LabelRecordStore(*table_).IsDuplicate(Label.description, own);
+    return LabelRecordStore(*table_).IsDuplicate(storedDescription_, own);
 }
 
 void LabelRecords::SaveButtonClick() {
@@ -184,9 +209,9 @@ void LabelRecords::SaveButtonClick() {
         ShowInformation(NoLabelMessage);
         return;
     }
-    Label.description = view_.DescriptionText().left(LabelTable::DescriptionWidth);
+    storedDescription_ = model_.Design().description.left(LabelTable::DescriptionWidth);
     // A description of blanks only would be stored blank: it counts as none.
-    if (Label.description.trimmed().isEmpty()) {
+    if (storedDescription_.trimmed().isEmpty()) {
         ShowInformation(QStringLiteral("Need a description please"));
         return;
     }
@@ -206,8 +231,8 @@ void LabelRecords::SaveButtonClick() {
     UpdateScreenStatus();
 }
 
+// Positions chosen for a layout that Cancel undoes are forgotten by the model.
 void LabelRecords::CancelButtonClick() {
-    const SheetGeometry before = Label.geometry;
     if (!Empty()) {
         SuppressReloadScope suppress(*this);
         LoadFromLabelFile();
@@ -216,21 +241,18 @@ void LabelRecords::CancelButtonClick() {
     ShutOffSaveButtons();
     if (Empty())
         ShowNoLabel();
-    // Positions chosen for a layout that Cancel has just undone would mark other places.
-    ForgetPositionsIfLayoutChanged(before, Label.geometry);
     UpdateScreenStatus();
 }
 
 // With no stored label left the panel shows nothing, and no template remains applied.
 void LabelRecords::ShowNoLabel() {
-    items_.DeleteAllItems();
-    view_.SetDescriptionText(QString());
-    Label = CurrentLabel();
+    storedDescription_.clear();
+    model_.Load(LabelDesign());
     anotherLabelShown();
 }
 
 void LabelRecords::AnotherLabelBecameCurrent() {
-    ProgramChosenPositions().clear();
+    model_.Positions().clear();
 }
 
 void LabelRecords::SelectLabel() {
@@ -253,9 +275,12 @@ void LabelRecords::SelectLabel() {
 
 void LabelRecords::NewLabel() {
     if (LoadTemplate && LoadTemplate()) {
-        items_.DeleteAllItems();
+        LabelDesign design;
+        design.description = Untitled;
+        design.templateName = model_.Design().templateName;
+        design.geometry = model_.Design().geometry;
+        model_.Load(design);
         newLabel_ = true;
-        view_.SetDescriptionText(Untitled);
         TriggerChange();
         AnotherLabelBecameCurrent();
         anotherLabelShown();
@@ -266,7 +291,7 @@ void LabelRecords::NewLabel() {
 void LabelRecords::CloneLabel() {
     if (!Empty() && AskYesNo(QStringLiteral("Clone the current label?"), QStringLiteral("Clone"))) {
         newLabel_ = true;
-        view_.SetDescriptionText(QStringLiteral("Clone of ") + view_.DescriptionText());
+        model_.SetDescription(QStringLiteral("Clone of ") + model_.Design().description);
         TriggerChange();
         // The clone is a label of its own: its history starts here.
         anotherLabelShown();

@@ -8,16 +8,17 @@
 #include <functional>
 #include <memory>
 
-class LabelItems;
+class LabelModel;
 class LabelView;
 
-// The life of the current label: loading the label table's current record into the
-// designer, marking changes, saving with the duplicate-name test, cancelling, choosing,
-// starting, cloning and deleting labels, and rebuilding the indexes. It owns the label's
-// state (changed, new, loading, start-up) and shows it through the main window's LabelView.
+// The life of the current label: loading the label table's current record into the label
+// model, marking changes, saving the model with the duplicate-name test, cancelling,
+// choosing, starting, cloning and deleting labels, and rebuilding the indexes. It owns the
+// label's state (changed, new, loading, start-up) and shows it through the main window's
+// LabelView.
 class LabelRecords {
 public:
-    LabelRecords(LabelView& view, LabelItems& items);
+    LabelRecords(LabelView& view, LabelModel& model);
     ~LabelRecords();
 
     // While alive, record-pointer moves made by the program do not reload the designer.
@@ -47,14 +48,16 @@ public:
         bool saved_;
     };
 
-    CurrentLabel Label;
+    // The label as stored: the description of the record last loaded or saved, and the
+    // design's template and geometry.
+    CurrentLabel Label() const;
 
     // Called once another label is on the panel (loaded, started, cloned, or none left), and
     // after the label was saved; the undo history starts afresh or marks its clean point.
     std::function<void()> AnotherLabelShown;
     std::function<void()> Saved;
 
-    // Chooses a template and applies it to Label; true when one was applied.
+    // Chooses a template and applies it to the label; true when one was applied.
     std::function<bool()> LoadTemplate;
 
     // Opens (creating when missing) the label table of the data directory; on failure the
@@ -81,12 +84,12 @@ public:
     // Cancel show unless it is that state; a label not stored yet always shows them.
     void ShowCleanState(bool clean);
     void ShutOffSaveButtons();
-    // Copies the current record into Label and the designer. Any failure (a malformed stored
-    // number, a damaged memo) ends the load with its message shown; the items read so far
-    // stay and every flag is restored.
+    // Copies the current record into the label model. Any failure (a malformed stored number,
+    // a damaged memo) ends the load with its message shown; the items read before a malformed
+    // number stay (a memo that cannot be read leaves none) and every flag is restored.
     void LoadFromLabelFile();
-    // Writes Label and the items; an engine error is thrown with the record's append or edit
-    // cancelled.
+    // Writes the label as the model holds it; an engine error is thrown with the record's
+    // append or edit cancelled.
     void SaveToLabelFile();
     // Sizes the design panel to the label and gives it the label's shape.
     void FitPanelToLabel();
@@ -101,7 +104,7 @@ public:
     void RebuildIndexes(const QString& directory);
     // The label table's record-change notification.
     void LabelDataSourceDataChange();
-    // Whether the description in the edit box names another stored label.
+    // Whether the label's description names another stored label.
     bool DescriptionIsDuplicate();
 
 private:
@@ -113,7 +116,8 @@ private:
     QString ReadCurrentRecord();
 
     LabelView& view_;
-    LabelItems& items_;
+    LabelModel& model_;
+    QString storedDescription_;
     std::unique_ptr<LabelTable> table_;
     bool firstActivation_ = true;
     bool startUp_ = true;

@@ -6,8 +6,8 @@ class QWidget;
 struct SheetGeometry;
 
 // What the current label's life needs of the main window: the description box, the Save
-// and Cancel buttons, the design panel, the objects text holder and the screen status.
-// The main window implements it; the label's state itself lives in LabelRecords.
+// and Cancel buttons, the design panel and the screen status. The main window implements it;
+// the label itself lives in the label model, its record's state in LabelRecords.
 class LabelView {
 public:
     // What the screen status depends on.
@@ -19,18 +19,11 @@ public:
 
     virtual ~LabelView() = default;
 
-    virtual QString DescriptionText() const = 0;
-    virtual void SetDescriptionText(const QString& text) = 0;
     virtual void FocusDescription() = 0;
     // Shows or hides the Save and Cancel buttons.
     virtual void ShowSaveButtons(bool shown) = 0;
     // Sizes the design panel to the label (whole pixels) and gives it the label's shape.
     virtual void FitPanel(const SheetGeometry& geometry) = 0;
-    // The objects text of the panel's items, written into the objects holder and returned.
-    virtual QString SaveItems() = 0;
-    // Puts objectsText into the objects holder and re-creates the items from it; a malformed
-    // stored number throws ConversionError after the items before it were created.
-    virtual void RestoreItemsFrom(const QString& objectsText) = 0;
     // Clears the selection on the design panel.
     virtual void DetachControl() = 0;
     // Shows and enables the panel, tools and commands to match the label's state.

@@ -3,15 +3,15 @@
 #include "merge/MergedLabel.h"
 #include "printing/PrintedLabel.h"
 
+class LabelModel;
 class LabelRecords;
-class LabelView;
 
 // The label on screen as the print jobs and the merge commands see it: the record's
-// description and geometry, and the design panel's items written afresh.
+// description, and the label model's geometry and items written afresh.
 class ScreenLabel : public PrintedLabel, public MergedLabel {
 public:
-    // records and view must outlive it.
-    ScreenLabel(const LabelRecords& records, LabelView& view);
+    // records and model must outlive it.
+    ScreenLabel(const LabelRecords& records, const LabelModel& model);
 
     CurrentLabel Label() const override;
     QString ObjectsText() override;
@@ -19,5 +19,5 @@ public:
 
 private:
     const LabelRecords& records_;
-    LabelView& view_;
+    const LabelModel& model_;
 };

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -28,8 +27,6 @@
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
 #include "designer/TStretchHandle.h"
-#include "document/ChosenPositions.h"
-#include "designer/LabelItems.h"
 #include "document/Units.h"
 #include "merge/MergeCommands.h"
 #include "printing/PrintJobs.h"
@@ -91,21 +88,10 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     layout->addWidget(ToolsPanel);
     layout->addWidget(ScrollBox1, 1);
 
-    ObjectsHolder = new QPlainTextEdit(central);
-    ObjectsHolder->setObjectName(QStringLiteral("ObjectsHolder"));
-    ObjectsHolder->hide();
-
-    LabelItems::Hooks hooks;
-    hooks.TriggerChange = triggerChange_;
-    hooks.DetachSelection = [this] { DetachControl(); };
-    hooks.ItemCreated = [this](QWidget* item, LabelItemKind) {
-        if (selection_)
-            selection_->SetupItem(item);
-        Placer->AcceptDropsOn(item);
-        Menus->AttachMenu(item);
-    };
-    items_ = std::make_unique<LabelItems>(LabelPanel, this, DesignerPrompter::Current(), hooks);
-    records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *items_);
+    model_ = std::make_unique<LabelModel>();
+    model_->AddView(this);
+    items_ = std::make_unique<LabelItems>(LabelPanel, *model_, static_cast<ItemControlHooks*>(this));
+    records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *model_);
     ConnectCommands();
     WireTemplates();
     WireSelection();
@@ -126,8 +112,9 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
 
 TZendorMain::~TZendorMain() {
     DesignerPrompter::SetImageFolderStore({}, {});
-    items_->DeleteAllItems();
     DetachControl();
+    items_.reset();
+    model_->RemoveView(this);
     records_->CloseLabelTable();
 }
 
@@ -146,8 +133,13 @@ void TZendorMain::ConnectCommands() {
     command(mnuContents, &QAction::triggered, this, [] { ShowHelpTopic(1001); });
     command(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(1001); });
     command(mnuAbout, &QAction::triggered, this, [this] { mnuAboutClick(); });
+    // The box shows the label's description; whatever puts text into it puts it into the
+    // label. Typing is a step of its own and marks the label changed.
+    connect(Descript, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_->SetDescription(text); });
     command(Descript, &QLineEdit::textEdited, this, [this] {
         DesignSteps::Scope step(undo_.get(), DesignUndoStep::DescriptionStep);
+        model_->SetDescription(Descript->text());
         triggerChange_();
     });
 }
@@ -204,22 +196,27 @@ void TZendorMain::mnuAboutClick() {
     Prompter::Current().RunDialog(splash);
 }
 
-QString TZendorMain::SaveItems() {
-    const QString text = items_->SaveItems();
-    ObjectsHolder->setPlainText(text);
-    return text;
+QString TZendorMain::SaveItems() const {
+    return model_->Design().SaveItems();
 }
 
-void TZendorMain::REstoreItems() {
-    items_->REstoreItems(ObjectsHolder->toPlainText());
+void TZendorMain::DesignChanged(const LabelDesign& design, const DesignChange& change) {
+    // Typing changes the label first; the box then holds the text already, cursor and all.
+    if (change.description && Descript->text() != design.description)
+        Descript->setText(design.description);
+    if (change.layout)
+        FitPanel(design.geometry);
 }
 
-QString TZendorMain::DescriptionText() const {
-    return Descript->text();
+void TZendorMain::ItemControlCreated(QWidget* control) {
+    if (selection_)
+        selection_->SetupItem(control);
+    Placer->AcceptDropsOn(control);
+    Menus->AttachMenu(control);
 }
 
-void TZendorMain::SetDescriptionText(const QString& text) {
-    Descript->setText(text);
+void TZendorMain::ItemControlsRemoving() {
+    DetachControl();
 }
 
 void TZendorMain::FocusDescription() {
@@ -243,11 +240,6 @@ void TZendorMain::FitPanel(const SheetGeometry& g) {
     // Another label is seen from its top left corner.
     ScrollBox1->horizontalScrollBar()->setValue(0);
     ScrollBox1->verticalScrollBar()->setValue(0);
-}
-
-void TZendorMain::RestoreItemsFrom(const QString& objectsText) {
-    ObjectsHolder->setPlainText(objectsText);
-    REstoreItems();
 }
 
 void TZendorMain::DetachControl() {
@@ -400,7 +392,7 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
         action->setEnabled(!state.empty);
     mnuRebuildIndexes->setEnabled(!state.changed);
     // Another label may have another source (or none).
-    if (mergeCommands_ && records_->Label.description != markedDescription_)
+    if (mergeCommands_ && records_->Label().description != markedDescription_)
         ShowMissingFields();
 }
 
@@ -451,9 +443,13 @@ void TZendorMain::FitScrollArea() {
 void TZendorMain::WireTemplates() {
     LabelRecords& records = *records_;
     records.LoadTemplate = [this, &records] {
+        // The template chosen becomes the label's; the panel follows the label.
+        CurrentLabel label = records.Label();
         TemplateLoader loader(
             dataDirectory_,
-            {&records.Label, [&records] { records.FitPanelToLabel(); }, triggerChange_});
+            {&label,
+             [this, &label] { model_->SetTemplate(label.templateName, label.geometry); },
+             triggerChange_});
         return loader.LoadTemplate();
     };
     command(mnuConfigureLabel, &QAction::triggered, this, [this, &records] {
@@ -483,7 +479,7 @@ void TZendorMain::RefreshAttach(QWidget* item) {
 
 void TZendorMain::WirePlacing() {
     ItemSelection& selection = *selection_;
-    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, selection, this);
+    Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, selection, triggerChange_, this);
     Menus = new ItemMenus(LabelPanel, *items_, selection, triggerChange_, this);
     command(selection.PropertiesButton, &QToolButton::clicked, Menus,
             [this] { Menus->PropertiesButtonClick(); });
@@ -491,8 +487,8 @@ void TZendorMain::WirePlacing() {
 
 // The print, preview and PDF commands act on the label as it stands on screen.
 void TZendorMain::WirePrinting() {
-    screenLabel_ = std::make_unique<ScreenLabel>(*records_, static_cast<LabelView&>(*this));
-    printJobs_ = std::make_unique<PrintJobs>(this, *screenLabel_, ProgramChosenPositions());
+    screenLabel_ = std::make_unique<ScreenLabel>(*records_, *model_);
+    printJobs_ = std::make_unique<PrintJobs>(this, *screenLabel_, model_->Positions());
     // Every printer job of the run corrects its drawing by the printer's entry in QV.INI.
     printerAlignments_ = std::make_unique<PrinterAlignmentSettings>(preferences_->FileName());
     printJobs_->UseAlignmentStore(printerAlignments_.get());
@@ -521,15 +517,14 @@ void TZendorMain::WireMerging() {
 }
 
 void TZendorMain::ShowMissingFields() {
-    markedDescription_ = records_->Label.description;
+    markedDescription_ = records_->Label().description;
     LabelPanel->setTextMarker(mergeCommands_->MissingFieldMarker());
 }
 
 // Every design change is one step of the label's undo history, which starts afresh with each
 // label shown and whose clean point is the label as saved.
 void TZendorMain::WireUndo() {
-    undo_ = std::make_unique<DesignUndo>(*records_, *items_, static_cast<LabelView&>(*this),
-                                         *selection_);
+    undo_ = std::make_unique<DesignUndo>(*records_, *model_, *items_, *selection_);
     DesignUndo& undo = *undo_;
     records_->AnotherLabelShown = [&undo] { undo.Reset(); };
     records_->Saved = [&undo] { undo.MarkSaved(); };

@@ -3,6 +3,8 @@
 #include <QMainWindow>
 
 #include "app/LabelView.h"
+#include "designer/LabelItems.h"
+#include "document/LabelModel.h"
 
 #include <functional>
 #include <memory>
@@ -12,13 +14,11 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
 class DesignUndo;
 class ItemSelection;
-class LabelItems;
 class LabelRecords;
 class ItemMenus;
 class ItemPlacer;
@@ -31,14 +31,18 @@ class TCanvasPanel;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
 // panel, and routes commands to the subsystems that own them.
-class TZendorMain : public QMainWindow, public LabelView {
+class TZendorMain : public QMainWindow,
+                    public LabelView,
+                    private DesignView,
+                    private ItemControlHooks {
     Q_OBJECT
 public:
     // dataDirectory holds the label table, the template table and QV.INI.
     explicit TZendorMain(const QString& dataDirectory, QWidget* parent = nullptr);
     ~TZendorMain() override;
 
-    // The items on the design panel and the current label's life.
+    // The label being designed, its items on the design panel and the label's life.
+    LabelModel& Model() { return *model_; }
     LabelItems& Items() { return *items_; }
     LabelRecords& Records() { return *records_; }
     PrintJobs& Printing() { return *printJobs_; }
@@ -50,23 +54,17 @@ public:
     // the label last used. Returns false when the table could not be opened (the window
     // then closes).
     bool FormActivate();
-    // The objects text of the panel's items, written into ObjectsHolder and returned.
-    QString SaveItems() override;
-    // Re-creates the items from the objects text in ObjectsHolder; a malformed stored number
-    // throws ConversionError after the items before it were created.
-    void REstoreItems();
+    // The objects text of the label as it stands, as Save would store it.
+    QString SaveItems() const;
     // Selection on the design panel.
     void DetachControl() override;
     // Makes the grey area cover the panel and the visible part of the scroll box.
     void FitScrollArea();
 
     // The current label's view.
-    QString DescriptionText() const override;
-    void SetDescriptionText(const QString& text) override;
     void FocusDescription() override;
     void ShowSaveButtons(bool shown) override;
     void FitPanel(const SheetGeometry& geometry) override;
-    void RestoreItemsFrom(const QString& objectsText) override;
     void UpdateScreenStatus(const ScreenState& state) override;
     QWidget* DialogParent() override { return this; }
 
@@ -115,9 +113,6 @@ public:
     QWidget* ScrollBoxArea = nullptr;
     TCanvasPanel* LabelPanel = nullptr;
 
-    // Hidden: the objects text travels through it on save and load.
-    QPlainTextEdit* ObjectsHolder = nullptr;
-
     // Selection on the design panel: the stretch handle, nudging, centring, the snap grid.
     ItemSelection& Selection() { return *selection_; }
     void AttachControl(QWidget* item);
@@ -160,6 +155,12 @@ private:
     std::function<void()> triggerChange_;
     std::unique_ptr<Preferences> preferences_;
     std::unique_ptr<PrinterAlignmentSettings> printerAlignments_;
+    // The description box and the panel's size follow the label; items' controls are wired.
+    void DesignChanged(const LabelDesign& design, const DesignChange& change) override;
+    void ItemControlCreated(QWidget* control) override;
+    void ItemControlsRemoving() override;
+
+    std::unique_ptr<LabelModel> model_;
     std::unique_ptr<LabelItems> items_;
     std::unique_ptr<LabelRecords> records_;
     std::unique_ptr<ScreenLabel> screenLabel_;

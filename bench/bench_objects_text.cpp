@@ -1,8 +1,8 @@
 // Writes and reads the objects text of a 1000-item label and prints how long each takes.
 #include "document/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
-#include "designer/ItemPrompts.h"
 #include "designer/LabelItems.h"
+#include "document/LabelModel.h"
 #include "document/ObjectsTextReader.h"
 #include "document/ObjectsTextWriter.h"
 #include "document/PrintItemsReader.h"
@@ -53,15 +53,6 @@ template <typename F> double bestMilliseconds(int rounds, F&& run) {
     return best;
 }
 
-// Never asked: restoring creates every item as stored.
-class SilentPrompts : public ItemPrompts {
-public:
-    void ShowInformation(const QString&) override {}
-    bool AskNewCounter(int&, int&) override { return false; }
-    bool AskSymbol(int&, qint32&) override { return false; }
-    QString GetImageFile() override { return {}; }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -81,27 +72,28 @@ int main(int argc, char** argv) {
     const double print =
         bestMilliseconds(20, [&] { lastIndex = ReadPrintItems(text).lastIndex(); });
 
-    // The same label as live items on a design panel: restore (delete all, create 1000
-    // controls) and save (recompute text origins, write).
+    // The same label loaded into the model with its design panel (every control made
+    // afresh, each item measured), and saved from the model.
     QWidget window;
     auto* panel = new TCanvasPanel(&window);
-    SilentPrompts prompts;
-    LabelItems live(panel, &window, prompts);
+    LabelModel model;
+    LabelItems live(panel, model);
     const double restore = bestMilliseconds(5, [&] {
-        live.DeleteAllItems();
+        LabelDesign design;
+        design.REstoreItems(text);
+        model.Load(design);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        live.REstoreItems(text);
     });
     QString saved;
-    const double save = bestMilliseconds(5, [&] { saved = live.SaveItems(); });
+    const double save = bestMilliseconds(5, [&] { saved = model.Design().SaveItems(); });
 
     std::printf("objects text of %zu items: %lld characters, %lld lines\n", items.size(),
                 static_cast<long long>(text.size()), static_cast<long long>(text.count(u'\n')));
     std::printf("write (WriteObjectsText):        %8.3f ms\n", write);
     std::printf("read, design side (%zu items):  %8.3f ms\n", created, read);
     std::printf("read, print side (%d records):  %8.3f ms\n", lastIndex + 1, print);
-    std::printf("restore into %lld controls:       %8.3f ms\n",
+    std::printf("load into %lld controls:          %8.3f ms\n",
                 static_cast<long long>(live.OrderList().size()), restore);
-    std::printf("save from the controls:          %8.3f ms\n", save);
+    std::printf("save from the model:             %8.3f ms\n", save);
     return created == items.size() && lastIndex + 1 == static_cast<int>(items.size()) ? 0 : 1;
 }

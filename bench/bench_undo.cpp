@@ -37,17 +37,16 @@ void fill(LabelItems& items) {
         const int left = (i * 23) % 220, top = (i * 11) % 80;
         switch (i % 4) {
         case 0:
-            items.CreateTextItem(QStringLiteral("Text item number %1").arg(i), top, left, 0, 0, 0,
-                                 QStringLiteral("Arial"), 8, 0, false, false, false);
+            items.Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = top, .left = left, .width = 0, .height = 0, .text = QStringLiteral("Text item number %1").arg(i), .fontName = QStringLiteral("Arial"), .fontSize = 8, .fontColor = 0, .bold = false, .italic = false, .underline = false, .angle = 0});
             break;
         case 1:
-            items.CreateShapeItem(stRoundRect, top, left, 20, 12, 0xFF, 0, 1, 30, TBrushStyle(0));
+            items.Model().CreateItemFromValue({.kind = LabelItemKind::RoundRectangle, .top = top, .left = left, .width = 20, .height = 12, .brushStyle = TBrushStyle(0), .brushColor = 0xFF, .penWidth = 1, .penColor = 0, .rounding = 30});
             break;
         case 2:
-            items.CreateLineItem(stHorizontal, top, left, 40, 4, 0, 2);
+            items.Model().CreateItemFromValue({.kind = LabelItemKind::HorizontalLine, .top = top, .left = left, .width = 40, .height = 4, .penWidth = 2, .penColor = 0});
             break;
         default:
-            items.CreateSymbolItem(74, top, left, 0, 0, 10, 0xFF00);
+            items.Model().CreateItemFromValue({.kind = LabelItemKind::Symbol, .top = top, .left = left, .width = 0, .height = 0, .fontSize = 10, .fontColor = 0xFF00, .asciiChar = 74});
             break;
         }
     }
@@ -60,9 +59,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     TZendorMain window(dir.path());
     window.Records().LoadTemplate = [&window] {
-        CurrentLabel& label = window.Records().Label;
-        label.geometry = {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"};
-        window.Records().FitPanelToLabel();
+        window.Model().SetTemplate({}, {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"});
         return true;
     };
     window.FormActivate();

@@ -1,7 +1,8 @@
 #include "designer/BarcodeProperties.h"
 
-#include "controls/TBarcode.h"
+#include "controls/BarcodeSymbol.h"
 #include "designer/DesignerPrompter.h"
+#include "designer/LabelItems.h"
 #include "document/MergeFields.h"
 #include "document/ObjectsTextSyntax.h"
 
@@ -14,9 +15,17 @@ QString Refusal(BarcodeSymbology symbology, const QString& data) {
 }
 } // namespace
 
-BarcodeProperties::BarcodeProperties(std::function<void()> changed,
+BarcodeProperties::BarcodeProperties(LabelItems& items, std::function<void()> changed,
                                      std::function<void(QWidget*)> repaint)
-    : changed_(std::move(changed)), repaint_(std::move(repaint)) {}
+    : items_(items), changed_(std::move(changed)), repaint_(std::move(repaint)) {}
+
+bool BarcodeProperties::valueOf(QWidget* item, LabelItemValue& value) const {
+    const DesignItem* shown = items_.ItemOf(item);
+    if (!shown || shown->value.kind != LabelItemKind::Barcode)
+        return false;
+    value = shown->value;
+    return true;
+}
 
 bool BarcodeProperties::AskData(BarcodeSymbology symbology, QString& data) {
     QString text = data;
@@ -35,7 +44,9 @@ bool BarcodeProperties::AskData(BarcodeSymbology symbology, QString& data) {
     }
 }
 
-void BarcodeProperties::done(QWidget* item) {
+void BarcodeProperties::done(QWidget* item, const LabelItemValue& value) {
+    if (const DesignItem* shown = items_.ItemOf(item))
+        items_.Model().SetItem(shown->name, value);
     if (changed_)
         changed_();
     if (repaint_)
@@ -43,59 +54,47 @@ void BarcodeProperties::done(QWidget* item) {
 }
 
 void BarcodeProperties::PropBarcodeData(QWidget* item) {
-    auto* barcode = qobject_cast<TBarcode*>(item);
-    if (!barcode)
+    LabelItemValue v;
+    if (!valueOf(item, v) || !AskData(v.symbology, v.barcodeData))
         return;
-    QString data = barcode->Data();
-    if (!AskData(barcode->Symbology(), data))
-        return;
-    barcode->setData(data);
-    done(item);
+    done(item, v);
 }
 
 void BarcodeProperties::PropSymbology(QWidget* item, BarcodeSymbology symbology) {
-    auto* barcode = qobject_cast<TBarcode*>(item);
-    if (!barcode)
+    LabelItemValue v;
+    if (!valueOf(item, v))
         return;
-    QString data = barcode->Data();
+    QString data = v.barcodeData;
     const QString refusal = Refusal(symbology, data);
     if (!refusal.isEmpty()) {
         ShowInformation(refusal);
         if (!AskData(symbology, data))
             return;
     }
-    barcode->setSymbology(symbology);
-    barcode->setData(data);
-    done(item);
+    v.symbology = symbology;
+    v.barcodeData = data;
+    done(item, v);
 }
 
 bool BarcodeProperties::ToggleShowText(QWidget* item) {
-    auto* barcode = qobject_cast<TBarcode*>(item);
-    if (!barcode)
+    LabelItemValue v;
+    if (!valueOf(item, v))
         return false;
-    barcode->setShowText(!barcode->ShowText());
-    done(item);
-    return barcode->ShowText();
+    v.showText = !v.showText;
+    done(item, v);
+    return v.showText;
 }
 
 void BarcodeProperties::PropBarColor(QWidget* item) {
-    auto* barcode = qobject_cast<TBarcode*>(item);
-    if (!barcode)
+    LabelItemValue v;
+    if (!valueOf(item, v) || !AskColour(v.brushColor))
         return;
-    qint32 colour = barcode->BarColor();
-    if (!AskColour(colour))
-        return;
-    barcode->setBarColor(colour);
-    done(item);
+    done(item, v);
 }
 
 void BarcodeProperties::PropBackgroundColor(QWidget* item) {
-    auto* barcode = qobject_cast<TBarcode*>(item);
-    if (!barcode)
+    LabelItemValue v;
+    if (!valueOf(item, v) || !AskColour(v.backgroundColor))
         return;
-    qint32 colour = barcode->BackgroundColor();
-    if (!AskColour(colour))
-        return;
-    barcode->setBackgroundColor(colour);
-    done(item);
+    done(item, v);
 }

@@ -49,10 +49,6 @@ void DesignerPrompter::SetImageFolderStore(std::function<QString()> load,
     g_imageFolder.clear();
 }
 
-void DesignerPrompter::ShowInformation(const QString& message) {
-    Prompter::ShowInformation(message);
-}
-
 bool DesignerPrompter::AskNewCounter(int& startingNumber, int& repeatCount) {
     startingNumber = 1;
     repeatCount = 1;

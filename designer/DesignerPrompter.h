@@ -6,13 +6,12 @@
 #include <functional>
 
 #include "designer/FontChoice.h"
-#include "designer/ItemPrompts.h"
 #include "ui/Prompter.h"
 
 // The designer's questions on top of the message seam: the item dialogs (counter, symbol,
 // rotation, image, font, colour). A prompter installed through Prompter::Install that is a
 // DesignerPrompter answers these too; otherwise the real dialogs do.
-class DesignerPrompter : public Prompter, public ItemPrompts {
+class DesignerPrompter : public Prompter {
 public:
     ~DesignerPrompter() override = default;
 
@@ -26,22 +25,20 @@ public:
     static void SetImageFolderStore(std::function<QString()> load,
                                     std::function<void(const QString&)> save);
 
-    void ShowInformation(const QString& message) override;
-
     // The counter dialog for a newly placed counter: opens with 1 and 1 at its own screen
     // position; on OK gives the starting number and the repeat count.
-    bool AskNewCounter(int& startingNumber, int& repeatCount) override;
+    virtual bool AskNewCounter(int& startingNumber, int& repeatCount);
     // The counter dialog for "Counter Values": centred, preset with the given values.
     virtual bool AskCounterValues(int& startingNumber, int& repeatCount);
     // The symbol dialog, preset with characterCode (33..255; anything else selects the first
     // entry) and colour (a stored colour value); on OK gives the chosen code and colour.
-    bool AskSymbol(int& characterCode, qint32& colour) override;
+    virtual bool AskSymbol(int& characterCode, qint32& colour);
     // The rotation dialog. angle (0..359) is set into its angle box; every change of the
     // box calls turn with the new angle so the item turns live. On OK angle becomes the box's
     // value and true is returned; on Cancel false (the caller restores the item).
     virtual bool AskRotation(int& angle, const std::function<void(int angle)>& turn);
     // The image browser: the chosen ".BMP"/".WMF" file's full path, or empty.
-    QString GetImageFile() override;
+    virtual QString GetImageFile();
     // The font dialog, preset with font; on OK font becomes the choice and true is returned.
     virtual bool AskFont(FontChoice& font);
     // The colour dialog, preset with colour (a stored colour value); on OK colour becomes the

@@ -1,18 +1,21 @@
 #include "designer/DropToolButton.h"
 
+#include "designer/ItemTools.h"
 #include "designer/ToolPictures.h"
 
 #include <QMouseEvent>
 
-DropToolButton::DropToolButton(DropTool tool, QWidget* parent) : QToolButton(parent), tool_(tool) {
-    setObjectName(DropToolButtonName(tool));
+DropToolButton::DropToolButton(LabelItemKind kind, QWidget* parent)
+    : QToolButton(parent), kind_(kind) {
+    const QString hint = ItemTool(kind).hint.toString();
+    setObjectName(ItemTool(kind).buttonName.toString());
     setFixedSize(ButtonSize, ButtonSize);
     setFocusPolicy(Qt::NoFocus);
     setAutoRaise(false);
-    setIcon(QIcon(ToolPictures::Glyph(tool)));
+    setIcon(QIcon(ToolPictures::Glyph(kind)));
     setIconSize(QSize(ToolPictures::GlyphSize, ToolPictures::GlyphSize));
-    setToolTip(DropToolHint(tool));
-    setWhatsThis(DropToolHint(tool) +
+    setToolTip(hint);
+    setWhatsThis(hint +
                  QStringLiteral(": press on this button, move onto the label and let go where "
                                 "the item's top left corner goes. Its properties are asked for "
                                 "first where it needs them."));

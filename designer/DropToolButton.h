@@ -1,20 +1,20 @@
 #pragma once
 
-#include "designer/DropTool.h"
+#include "document/ItemKinds.h"
 
 #include <QToolButton>
 
-// One of the nine tool buttons: a 23 x 23 glyph button that never takes the focus. A press
+// The tool button of one item kind: a 23 x 23 glyph button that never takes the focus. A press
 // of any mouse button starts its drag at once (pressed() is emitted; the button does not
 // stay down, as the drag takes the release).
 class DropToolButton : public QToolButton {
     Q_OBJECT
 public:
-    DropToolButton(DropTool tool, QWidget* parent = nullptr);
+    DropToolButton(LabelItemKind kind, QWidget* parent = nullptr);
 
     static constexpr int ButtonSize = 23;
 
-    DropTool Tool() const { return tool_; }
+    LabelItemKind Tool() const { return kind_; }
 
 signals:
     void DropButtonDown(DropToolButton* button);
@@ -23,5 +23,5 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    DropTool tool_;
+    LabelItemKind kind_;
 };

@@ -2,9 +2,7 @@
 
 #include "designer/ItemProperties.h"
 #include "designer/SelectionControl.h"
-
 #include "document/LabelItemValue.h"
-#include <functional>
 
 #include <QObject>
 #include <QPoint>
@@ -14,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class BarcodeProperties;
 class DesignSteps;
@@ -22,9 +21,10 @@ class QAction;
 class QMenu;
 class QWidget;
 
-// The eight context menus of the label items, one per kind, and the Properties command that
-// opens the selected item's menu. Opening a menu on an item selects it; each entry acts on
-// the item the menu was opened on (else on the selected item).
+// The context menus of the label items, one per kind (kinds may share one; each kind's
+// designer part builds its menu, ItemTools.h), and the Properties command that opens the
+// selected item's menu. Opening a menu on an item selects it; each entry acts on the item
+// the menu was opened on (else on the selected item) and is one undo step.
 class ItemMenus : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +32,45 @@ public:
     ItemMenus(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
               std::function<void()> changed, QWidget* menuParent);
     ~ItemMenus() override;
+
+    // Adds the entries of one menu, each named and captioned, each running its operation on
+    // the menu's item inside the command boundary, as one undo step named after the entry
+    // or its submenu.
+    class MenuBuilder {
+    public:
+        MenuBuilder(ItemMenus& menus, QMenu* root) : menus_(menus), root_(root), current_(root) {}
+        QString Prefix() const; // the menu's component name
+        QAction* Add(const QString& name, const QString& caption,
+                     std::function<void(QWidget* item)> operation);
+        // A checkable entry whose operation gives the item's new state, which its mark shows.
+        QAction* AddCheck(const QString& name, const QString& caption,
+                          std::function<bool(QWidget* item)> operation);
+        // Entries added after this go into the submenu until EndSubmenu().
+        void BeginSubmenu(const QString& name, const QString& caption);
+        void EndSubmenu() { current_ = root_; }
+        void Separator();
+        // Font, Font Color and Rotation, shared by the text and counter menus.
+        void AddFontEntries();
+        // "Insert Merge Field": one entry per field of the label's merge source.
+        void AddMergeFields();
+        // Send to Back and Bring to Front (with the entries' names), the centring entries and
+        // Delete.
+        void AddStackingAndPlacing(const char* sendToBack, const char* bringToFront,
+                                   const QString& centreCaption,
+                                   const char* deleteName = "Delete");
+        // Runs each time the menu opens, with the item it opens on (for check marks).
+        void OnOpen(std::function<void(const LabelItemValue& value)> show);
+        ItemProperties& Properties() const;
+        BarcodeProperties& Barcode() const;
+
+    private:
+        QAction* AddAction(const QString& name, const QString& caption,
+                           std::function<void(QWidget* item, QAction* action)> operation);
+
+        ItemMenus& menus_;
+        QMenu* root_;
+        QMenu* current_;
+    };
 
     QMenu* PopupMenuText = nullptr;
     QMenu* PopupMenuCounter = nullptr;
@@ -43,10 +82,11 @@ public:
     QAction* PopupMenuImageStretchToFit = nullptr;
     QMenu* PopupMenuBarcode = nullptr;
     QAction* PopupMenuBarcodeShowText = nullptr;
+    QMenu* PopupMenuTextInsertMergeField = nullptr;
 
     // The menu of an item's kind, or null for anything else.
     QMenu* MenuFor(const QWidget* item) const;
-    static QMenu* MenuOfKind(const ItemMenus& menus, LabelItemKind kind);
+    QMenu* MenuOfKind(LabelItemKind kind) const;
     // The item a menu was last opened on.
     QWidget* PopupComponent(const QMenu* menu) const;
 
@@ -70,24 +110,9 @@ public:
     // The fields of the current label's merge source, for the text menu's "Insert Merge
     // Field"; unset or empty: the submenu says there is no source.
     std::function<QStringList()> MergeFieldNames;
-    QMenu* PopupMenuTextInsertMergeField = nullptr;
 
 private:
-    struct MenuBuilder;
-    void AddFontEntries(MenuBuilder& menu, const QString& prefix);
-    void BuildTextMenu();
-    void FillMergeFieldMenu();
-    void BuildCounterMenu();
-    void BuildShapeMenu(QMenu*& menu, const QString& prefix, bool rounding);
-    void BuildLineMenu();
-    void BuildSymbolMenu();
-    void BuildImageMenu();
-    void BuildBarcodeMenu();
-    // The check marks of the barcode menu show the state of the item it is opened on.
-    void ShowBarcodeState(QWidget* item);
-    void AddStackingAndPlacing(MenuBuilder& menu, const QString& prefix, const char* sendToBack,
-                               const char* bringToFront, const QString& centreCaption,
-                               const char* deleteName = "Delete");
+    void FillMergeFieldMenu(QMenu* menu);
     QMenu* NewMenu(const QString& name);
     // The item an entry of menu acts on, or null.
     QWidget* Target(QMenu* menu) const;
@@ -98,6 +123,8 @@ private:
     QWidget* menuParent_;
     std::unique_ptr<ItemProperties> properties_;
     std::unique_ptr<BarcodeProperties> barcode_;
+    std::map<LabelItemKind, QMenu*> kindMenus_;
+    std::map<const QMenu*, std::vector<std::function<void(const LabelItemValue&)>>> onOpen_;
     std::map<const QMenu*, QPointer<QWidget>> popupComponent_;
     DesignSteps* steps_ = nullptr;
 };

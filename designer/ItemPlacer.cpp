@@ -1,12 +1,10 @@
 #include "designer/ItemPlacer.h"
 
-#include "controls/Picture.h"
-#include "designer/BarcodeProperties.h"
 #include "designer/DesignSteps.h"
-#include "designer/DesignerPrompter.h"
 #include "designer/DropToolButton.h"
-#include "designer/ToolPictures.h"
+#include "designer/ItemTools.h"
 #include "designer/LabelItems.h"
+#include "designer/ToolPictures.h"
 #include "ui/CommandBoundary.h"
 #include "ui/Prompter.h"
 
@@ -22,23 +20,25 @@ namespace {
 constexpr int FirstButtonLeft = 4;
 constexpr int ButtonTop = 4;
 
-std::optional<DropTool> ToolOf(const QMimeData* data) {
+std::optional<LabelItemKind> ToolOf(const QMimeData* data) {
     if (!data || !data->hasFormat(ItemPlacer::MimeType))
         return std::nullopt;
-    return DropToolFromButtonName(QString::fromLatin1(data->data(ItemPlacer::MimeType)));
+    return ItemKindOfTool(QString::fromLatin1(data->data(ItemPlacer::MimeType)));
 }
 } // namespace
 
 const QString ItemPlacer::MimeType = QStringLiteral("application/x-quorvane-tool");
 
 ItemPlacer::ItemPlacer(QWidget* designPanel, LabelItems& items, QWidget* toolRow,
-                       SelectionControl& selection, QObject* parent)
-    : QObject(parent), panel_(designPanel), items_(items), selection_(selection) {
+                       SelectionControl& selection, std::function<void()> changed,
+                       QObject* parent)
+    : QObject(parent), panel_(designPanel), items_(items), selection_(selection),
+      changed_(std::move(changed)) {
     FontFamilies = [] { return QFontDatabase::families(); };
     RunDrag = [](QDrag& drag) { drag.exec(Qt::CopyAction, Qt::CopyAction); };
     int left = FirstButtonLeft;
-    for (DropTool tool : AllDropTools) {
-        auto* button = new DropToolButton(tool, toolRow);
+    for (LabelItemKind kind : AllItemKinds) {
+        auto* button = new DropToolButton(kind, toolRow);
         button->move(left, ButtonTop);
         left += DropToolButton::ButtonSize;
         connect(button, &DropToolButton::DropButtonDown, this,
@@ -49,15 +49,15 @@ ItemPlacer::ItemPlacer(QWidget* designPanel, LabelItems& items, QWidget* toolRow
     panel_->installEventFilter(this);
 }
 
-QMimeData* ItemPlacer::ToolMimeData(DropTool tool) {
+QMimeData* ItemPlacer::ToolMimeData(LabelItemKind kind) {
     auto* data = new QMimeData;
-    data->setData(MimeType, DropToolButtonName(tool).toLatin1());
+    data->setData(MimeType, ItemTool(kind).buttonName.toLatin1());
     return data;
 }
 
-DropToolButton* ItemPlacer::Button(DropTool tool) const {
+DropToolButton* ItemPlacer::Button(LabelItemKind kind) const {
     for (DropToolButton* button : buttons_) {
-        if (button->Tool() == tool)
+        if (button->Tool() == kind)
             return button;
     }
     return nullptr;
@@ -72,9 +72,9 @@ void ItemPlacer::AcceptDropsOn(QWidget* item) {
     item->installEventFilter(this);
 }
 
-bool ItemPlacer::HasWingdings() const {
-    for (const QString& family : FontFamilies()) {
-        if (family.toUpper().contains(QStringLiteral("WINGDING")))
+bool ItemPlacer::HasFont(QStringView family) const {
+    for (const QString& installed : FontFamilies()) {
+        if (installed.toUpper().contains(family))
             return true;
     }
     return false;
@@ -84,9 +84,9 @@ void ItemPlacer::DropButtonDown(QObject* sender) {
     auto* button = qobject_cast<DropToolButton*>(sender);
     if (!button || !buttons_.contains(button))
         return;
-    if (button->Tool() == DropTool::Symbol && !HasWingdings()) {
-        ShowInformation(
-            QStringLiteral("This option requires the Windows font WINGDINGS to be installed"));
+    const ItemToolKind& tool = ItemTool(button->Tool());
+    if (!tool.requiredFont.isEmpty() && !HasFont(tool.requiredFont)) {
+        ShowInformation(tool.missingFontMessage.toString());
         return;
     }
     selection_.DetachControl();
@@ -110,7 +110,7 @@ void ItemPlacer::RunPendingDrop() {
     const PendingDrop drop = *pending_;
     pending_.reset();
     if (drop.target)
-        RunCommand([&] { LabelPanelDragDrop(drop.target, drop.tool, drop.point); });
+        RunCommand([&] { LabelPanelDragDrop(drop.target, drop.kind, drop.point); });
 }
 
 bool ItemPlacer::IsDropTarget(QObject* object) const {
@@ -121,97 +121,33 @@ bool ItemPlacer::LabelPanelDragOver(QObject* target, const QMimeData* data) cons
     return IsDropTarget(target) && ToolOf(data).has_value();
 }
 
-namespace {
-// "Undo Add Text", "Undo Add Rounded Rectangle" …
-QString AddStepName(DropTool tool) {
-    switch (tool) {
-    case DropTool::Text:
-        return QStringLiteral("Add Text");
-    case DropTool::Rect:
-        return QStringLiteral("Add Rectangle");
-    case DropTool::Ellipse:
-        return QStringLiteral("Add Ellipse");
-    case DropTool::RoundRect:
-        return QStringLiteral("Add Rounded Rectangle");
-    case DropTool::Symbol:
-        return QStringLiteral("Add Symbol");
-    case DropTool::HLine:
-        return QStringLiteral("Add Horizontal Line");
-    case DropTool::VLine:
-        return QStringLiteral("Add Vertical Line");
-    case DropTool::Image:
-        return QStringLiteral("Add Image");
-    case DropTool::Counter:
-        return QStringLiteral("Add Counter");
-    case DropTool::Barcode:
-        return QStringLiteral("Add Barcode");
-    }
-    return QStringLiteral("Add Item");
-}
-} // namespace
-
-void ItemPlacer::LabelPanelDragDrop(QWidget* target, DropTool tool, QPoint point) {
+void ItemPlacer::LabelPanelDragDrop(QWidget* target, LabelItemKind kind, QPoint point) {
     if (!IsDropTarget(target))
         return;
     if (target != panel_)
         point += target->pos();
-    DesignSteps::Scope undoStep(steps_, AddStepName(tool));
+    // "Undo Add Text", "Undo Add Rounded Rectangle" …
+    DesignSteps::Scope undoStep(steps_, ItemTool(kind).addStep.toString());
     selection_.DetachControl();
-    Create(tool, point.x(), point.y());
+    Create(kind, point.x(), point.y());
 }
 
-void ItemPlacer::Create(DropTool tool, int x, int y) {
-    const QString arial = QStringLiteral("Arial");
-    switch (tool) {
-    case DropTool::Text: {
-        QString text = QStringLiteral("Text");
-        if (!EnterText(QStringLiteral("Text"), QStringLiteral("Enter text"), text))
-            return; // nothing created, nothing selected
-        items_.CreateTextItem(text, y, x, 0, 0, 0, arial, 10, kColorBlack, true, false, false);
-        break;
-    }
-    case DropTool::Counter:
-        items_.CreateCounterItem(y, x, 0, 0, 0, arial, 10, kColorBlack, true, false, false, -1, 1);
-        break;
-    case DropTool::Symbol:
-        items_.CreateSymbolItem(0, y, x, 0, 0, 18, kColorBlack);
-        break;
-    case DropTool::Rect:
-        items_.CreateShapeItem(stRectangle, y, x, 0, 0, kColorBlack, kColorBlack, 1, 0, TBrushStyle::Clear);
-        break;
-    case DropTool::RoundRect:
-        items_.CreateShapeItem(stRoundRect, y, x, 0, 0, kColorBlack, kColorBlack, 1, 20, TBrushStyle::Clear);
-        break;
-    case DropTool::Ellipse:
-        items_.CreateShapeItem(stEllipse, y, x, 0, 0, kColorBlack, kColorBlack, 1, 0, TBrushStyle::Clear);
-        break;
-    case DropTool::Image: {
-        // A picture that cannot be read is named, as "Image File" names it.
-        const QString path = GetImageFile();
-        if (path.isEmpty())
-            break;
-        QString error;
-        if (Picture::fromFile(path, &error).isNull()) {
-            ShowRuntimeError(error);
-            break;
-        }
-        items_.CreateImageItem(y, x, 0, 0, path, false);
-        break;
-    }
-    case DropTool::VLine:
-        items_.CreateLineItem(stVertical, y, x, 20, 60, kColorBlack, 1);
-        break;
-    case DropTool::HLine:
-        items_.CreateLineItem(stHorizontal, y, x, 60, 20, kColorBlack, 1);
-        break;
-    case DropTool::Barcode: {
-        QString data = QStringLiteral("12345678");
-        if (!BarcodeProperties::AskData(BarcodeSymbology::Code128, data))
-            return; // nothing created, nothing selected
-        items_.CreateBarcodeItem(y, x, 0, 0, BarcodeSymbology::Code128, data, true, kColorBlack,
-                                 kColorWhite);
-        break;
-    }
+void ItemPlacer::Create(LabelItemKind kind, int x, int y) {
+    LabelItemValue value = ItemKind(kind).newItem();
+    value.left = x;
+    value.top = y;
+    const LabelDesign& design = items_.Design();
+    NewItemAnswer answer = NewItemAnswer::Declined;
+    if (design.FreeName().isEmpty())
+        ShowInformation(LabelItems::TooManyItemsMessage());
+    else
+        answer = ItemTool(kind).askNew(value, design);
+    if (answer == NewItemAnswer::Cancelled)
+        return; // nothing created, nothing selected
+    if (answer == NewItemAnswer::Place) {
+        items_.Model().CreateItemFromValue(value);
+        if (changed_)
+            changed_();
     }
     // The new item, or after a declined creation the front-most existing one.
     const auto& order = items_.OrderList();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "designer/DropTool.h"
 #include "designer/SelectionControl.h"
+#include "document/ItemKinds.h"
 
 #include <QList>
 #include <QObject>
@@ -19,21 +19,24 @@ class QDrag;
 class QMimeData;
 class QWidget;
 
-// Placing new items by drag and drop: the ten tool buttons at the left of the tool row,
-// the drag each starts, which drops the design panel and the items accept, and the item each
-// drop creates with its starting values.
+// Placing new items by drag and drop: one tool button per item kind at the left of the tool
+// row, the drag each starts, which drops the design panel and the items accept, and the item
+// each drop adds to the label: the kind's new item at the drop point, after the questions
+// the kind asks (its designer part, ItemTools.h).
 class ItemPlacer : public QObject {
     Q_OBJECT
 public:
-    // The buttons are made children of toolRow, left to right from its left edge.
+    // The buttons are made children of toolRow, left to right from its left edge; changed
+    // marks the label changed.
     ItemPlacer(QWidget* designPanel, LabelItems& items, QWidget* toolRow,
-               SelectionControl& selection, QObject* parent = nullptr);
+               SelectionControl& selection, std::function<void()> changed,
+               QObject* parent = nullptr);
 
     // The MIME type a tool drag carries; its data is the tool button's name.
     static const QString MimeType;
-    static QMimeData* ToolMimeData(DropTool tool);
+    static QMimeData* ToolMimeData(LabelItemKind kind);
 
-    DropToolButton* Button(DropTool tool) const;
+    DropToolButton* Button(LabelItemKind kind) const;
     const QList<DropToolButton*>& Buttons() const { return buttons_; }
     // The right edge of the last tool button in the tool row.
     int ToolsRight() const;
@@ -41,13 +44,13 @@ public:
     // Lets a label item take tool drops, which land as if on the panel at the same point.
     void AcceptDropsOn(QWidget* item);
 
-    // The press on a tool button: the symbol tool needs a WingDings font; then the selection
-    // is cleared and the drag begins.
+    // The press on a tool button: a kind that needs a font (the symbol's WingDings) starts no
+    // drag without it; then the selection is cleared and the drag begins.
     void DropButtonDown(QObject* sender);
     // Whether a drag carrying data may be dropped on the panel or an item.
     bool LabelPanelDragOver(QObject* target, const QMimeData* data) const;
     // A tool dropped on target (the panel or an item) at point, relative to target.
-    void LabelPanelDragDrop(QWidget* target, DropTool tool, QPoint point);
+    void LabelPanelDragDrop(QWidget* target, LabelItemKind kind, QPoint point);
 
     // The undo history each placed item becomes a step of; none: no history.
     void SetSteps(DesignSteps* steps) { steps_ = steps; }
@@ -63,17 +66,18 @@ protected:
 private:
     struct PendingDrop {
         QPointer<QWidget> target;
-        DropTool tool;
+        LabelItemKind kind;
         QPoint point;
     };
     void RunPendingDrop();
-    bool HasWingdings() const;
-    void Create(DropTool tool, int x, int y);
+    bool HasFont(QStringView family) const;
+    void Create(LabelItemKind kind, int x, int y);
     bool IsDropTarget(QObject* object) const;
 
     QWidget* panel_;
     LabelItems& items_;
     SelectionControl& selection_;
+    std::function<void()> changed_;
     QList<DropToolButton*> buttons_;
     bool dragging_ = false;
     std::optional<PendingDrop> pending_;

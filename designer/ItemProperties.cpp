@@ -1,21 +1,30 @@
 #include "designer/ItemProperties.h"
 
-#include "document/BrushStyle.h"
 #include "controls/Picture.h"
-#include "controls/TCounterLabel.h"
-#include "controls/TImage.h"
-#include "controls/TLineShape.h"
 #include "controls/TPim3DLabel.h"
-#include "controls/TPimShape.h"
-#include "controls/TSymbol.h"
 #include "designer/DesignerPrompter.h"
-#include "designer/TImageBrowse.h"
-#include "document/ConversionError.h"
 #include "designer/LabelItems.h"
+#include "designer/TImageBrowse.h"
+#include "document/MergeFields.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
+
+#include <algorithm>
+
+namespace {
+bool IsShape(LabelItemKind kind) {
+    return kind == LabelItemKind::Rectangle || kind == LabelItemKind::RoundRectangle ||
+           kind == LabelItemKind::Ellipse;
+}
+bool IsLine(LabelItemKind kind) {
+    return kind == LabelItemKind::HorizontalLine || kind == LabelItemKind::VerticalLine;
+}
+bool IsText(LabelItemKind kind) {
+    return kind == LabelItemKind::Text || kind == LabelItemKind::Counter;
+}
+} // namespace
 
 ItemProperties::ItemProperties(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
                                std::function<void()> changed)
@@ -24,6 +33,19 @@ ItemProperties::ItemProperties(QWidget* designPanel, LabelItems& items, Selectio
 void ItemProperties::MarkChanged() {
     if (changed_)
         changed_();
+}
+
+bool ItemProperties::ValueOf(QWidget* item, LabelItemValue& value) const {
+    const DesignItem* shown = items_.ItemOf(item);
+    if (!shown)
+        return false;
+    value = shown->value;
+    return true;
+}
+
+void ItemProperties::Change(QWidget* item, const LabelItemValue& value) {
+    if (const DesignItem* shown = items_.ItemOf(item))
+        items_.Model().SetItem(shown->name, value);
 }
 
 void ItemProperties::Repaint(QWidget* item) const {
@@ -45,87 +67,95 @@ void ItemProperties::Refresh(QWidget* item) {
 }
 
 void ItemProperties::PropText(QWidget* item) {
-    auto* label = qobject_cast<TPim3DLabel*>(item);
-    if (!label || qobject_cast<TCounterLabel*>(item))
+    LabelItemValue v;
+    if (!ValueOf(item, v) || v.kind != LabelItemKind::Text)
         return;
-    QString text = label->Caption();
+    QString text = v.text;
     if (!EnterText(QStringLiteral("Text"), QStringLiteral("Enter text"), text))
         return;
-    label->setCaption(text);
+    v.text = text;
+    Change(item, v);
     MarkChanged();
     Repaint(item);
 }
 
+void ItemProperties::InsertMergeField(QWidget* item, const QString& field) {
+    LabelItemValue v;
+    if (!ValueOf(item, v) || v.kind != LabelItemKind::Text)
+        return;
+    v.text += MergeFieldReference(field);
+    Change(item, v);
+    Changed();
+}
+
 void ItemProperties::PropFont(QWidget* item) {
-    auto* label = qobject_cast<TPim3DLabel*>(item);
-    if (!label)
+    LabelItemValue v;
+    if (!ValueOf(item, v) || !IsText(v.kind))
         return;
     FontChoice font;
-    font.name = label->FontName();
-    font.size = label->FontSize();
-    font.bold = label->Bold();
-    font.italic = label->Italic();
-    font.underline = label->Underline();
-    font.colour = label->FontColor();
+    font.name = v.fontName;
+    font.size = v.fontSize;
+    font.bold = v.bold;
+    font.italic = v.italic;
+    font.underline = v.underline;
+    font.colour = v.fontColor;
     if (AskFont(font)) {
-        label->setFontName(font.name);
-        label->setFontSize(font.size);
-        label->setBold(font.bold);
-        label->setItalic(font.italic);
-        label->setUnderline(font.underline);
-        label->setFontColor(font.colour);
+        v.fontName = font.name;
+        v.fontSize = font.size;
+        v.bold = font.bold;
+        v.italic = font.italic;
+        v.underline = font.underline;
+        v.fontColor = font.colour;
+        Change(item, v);
         MarkChanged();
     }
     Repaint(item);
 }
 
 void ItemProperties::PropColor(QWidget* item) {
-    if (auto* shape = qobject_cast<TPimShape*>(item)) {
-        qint32 colour = shape->BrushColor();
+    LabelItemValue v;
+    if (!ValueOf(item, v))
+        return;
+    if (IsShape(v.kind)) {
+        qint32 colour = v.brushColor;
         if (!AskColour(colour))
             return;
-        shape->setBrushColor(colour);
+        v.brushColor = colour;
         // Choosing a colour fills a transparent shape.
-        if (shape->BrushStyle() == TBrushStyle::Clear)
-            shape->setBrushStyle(TBrushStyle::Solid);
-    } else if (auto* label = qobject_cast<TPim3DLabel*>(item)) {
-        qint32 colour = label->FontColor();
+        if (v.brushStyle == TBrushStyle::Clear)
+            v.brushStyle = TBrushStyle::Solid;
+    } else if (IsText(v.kind) || v.kind == LabelItemKind::Symbol) {
+        qint32 colour = v.fontColor;
         if (!AskColour(colour))
             return;
-        label->setFontColor(colour);
-    } else if (auto* symbol = qobject_cast<TSymbol*>(item)) {
-        qint32 colour = symbol->FontColor();
-        if (!AskColour(colour))
-            return;
-        symbol->setFontColor(colour);
+        v.fontColor = colour;
     } else {
         return;
     }
+    Change(item, v);
     MarkChanged();
     Repaint(item);
 }
 
 void ItemProperties::PropColorLine(QWidget* item) {
-    auto* shape = qobject_cast<TPimShape*>(item);
-    auto* line = qobject_cast<TLineShape*>(item);
-    if (!shape && !line)
+    LabelItemValue v;
+    if (!ValueOf(item, v) || !(IsShape(v.kind) || IsLine(v.kind)))
         return;
-    qint32 colour = shape ? shape->PenColor() : line->PenColor();
+    qint32 colour = v.penColor;
     if (!AskColour(colour))
         return;
-    if (shape)
-        shape->setPenColor(colour);
-    else
-        line->setPenColor(colour);
+    v.penColor = colour;
+    Change(item, v);
     MarkChanged();
     Repaint(item);
 }
 
 void ItemProperties::PropLineThickness(QWidget* item, int width) {
-    if (auto* shape = qobject_cast<TPimShape*>(item))
-        shape->setPenWidth(width);
-    else if (auto* line = qobject_cast<TLineShape*>(item))
-        line->setPenWidth(width);
+    LabelItemValue v;
+    if (ValueOf(item, v) && (IsShape(v.kind) || IsLine(v.kind))) {
+        v.penWidth = width;
+        Change(item, v);
+    }
     if (item)
         item->repaint();
     MarkChanged();
@@ -133,35 +163,38 @@ void ItemProperties::PropLineThickness(QWidget* item, int width) {
 }
 
 void ItemProperties::PropRounding(QWidget* item, int percent) {
-    auto* shape = qobject_cast<TPimShape*>(item);
-    if (!shape)
+    LabelItemValue v;
+    if (!ValueOf(item, v) || v.kind != LabelItemKind::RoundRectangle)
         return;
-    shape->setRoundPerc(percent);
+    v.rounding = percent;
+    Change(item, v);
     MarkChanged();
     Repaint(item);
 }
 
 void ItemProperties::PropBrushStyle(QWidget* item, TBrushStyle style) {
-    auto* shape = qobject_cast<TPimShape*>(item);
-    if (!shape)
+    LabelItemValue v;
+    if (!ValueOf(item, v) || !IsShape(v.kind))
         return;
-    shape->setBrushStyle(style);
+    v.brushStyle = style;
     // A hatch on white would not show.
-    if (style != TBrushStyle::Solid && style != TBrushStyle::Clear && shape->BrushColor() == kColorWhite)
-        shape->setBrushColor(kColorBlack);
+    if (IsHatchBrushStyle(style) && v.brushColor == kColorWhite)
+        v.brushColor = kColorBlack;
+    Change(item, v);
     MarkChanged();
     Repaint(item);
 }
 
 void ItemProperties::PropAngle(QWidget* item) {
+    LabelItemValue v;
     auto* label = qobject_cast<TPim3DLabel*>(item);
-    if (!label)
+    if (!label || !ValueOf(item, v) || !IsText(v.kind))
         return;
-    const int before = label->Angle() < 0 ? label->Angle() + 360 : label->Angle();
-    const QSize size = label->size();
+    const int before = v.angle < 0 ? v.angle + 360 : v.angle;
     QPointer<TPim3DLabel> target(label);
     int angle = before;
-    // The frame follows the text as it turns, not only once the dialog closes.
+    // The frame follows the text as it turns, not only once the dialog closes: the dialog
+    // turns the control alone, the label changes once it is closed with OK.
     const bool ok = AskRotation(angle, [this, target](int live) {
         if (!target)
             return;
@@ -171,26 +204,27 @@ void ItemProperties::PropAngle(QWidget* item) {
     if (!target)
         return;
     if (ok) {
-        label->setAngle(angle);
+        v.angle = angle;
+        Change(item, v);
         MarkChanged();
     } else {
-        label->setAngle(before);
-        label->resize(size);
+        items_.ShowAgain(item);
     }
     selection_.RefitHandle(item);
     Repaint(item);
 }
 
 void ItemProperties::PropSymbol(QWidget* item) {
-    auto* symbol = qobject_cast<TSymbol*>(item);
-    if (!symbol)
+    LabelItemValue v;
+    if (!ValueOf(item, v) || v.kind != LabelItemKind::Symbol)
         return;
-    int code = symbol->CharCode();
-    qint32 colour = symbol->FontColor();
+    int code = v.asciiChar;
+    qint32 colour = v.fontColor;
     if (!AskSymbol(code, colour))
         return;
-    symbol->setCharCode(static_cast<unsigned char>(std::clamp(code, 0, 255)));
-    symbol->setFontColor(colour);
+    v.asciiChar = std::clamp(code, 0, 255);
+    v.fontColor = colour;
+    Change(item, v);
     MarkChanged();
     Repaint(item);
     // Another character has another size: the frame follows it.
@@ -198,11 +232,11 @@ void ItemProperties::PropSymbol(QWidget* item) {
 }
 
 void ItemProperties::PropImage(QWidget* item) {
-    auto* image = qobject_cast<TImage*>(item);
-    if (!image)
+    LabelItemValue v;
+    if (!ValueOf(item, v) || v.kind != LabelItemKind::Image)
         return;
-    if (!image->Hint().isEmpty())
-        DesignerPrompter::OpenNextImageBrowserAt(QFileInfo(image->Hint()).absolutePath());
+    if (!v.fileName.isEmpty())
+        DesignerPrompter::OpenNextImageBrowserAt(QFileInfo(v.fileName).absolutePath());
     const QString path = GetImageFile();
     if (path.isEmpty() || !TImageBrowse::HasPictureExtension(path))
         return;
@@ -212,12 +246,8 @@ void ItemProperties::PropImage(QWidget* item) {
         ShowRuntimeError(error);
         return;
     }
-    const QString previous = image->Hint();
-    if (!image->LoadFromFile(path, &error)) {
-        image->LoadFromFile(previous);
-        ShowRuntimeError(error);
-        return;
-    }
+    v.fileName = path;
+    Change(item, v);
     MarkChanged();
     Repaint(item);
     // An unstretched image takes its new picture's size: the frame follows it.
@@ -225,47 +255,54 @@ void ItemProperties::PropImage(QWidget* item) {
 }
 
 bool ItemProperties::ToggleStretch(QWidget* item) {
-    auto* image = qobject_cast<TImage*>(item);
-    if (!image)
+    LabelItemValue v;
+    if (!ValueOf(item, v) || v.kind != LabelItemKind::Image)
         return false;
-    image->setStretch(!image->Stretch());
+    v.stretch = !v.stretch;
+    Change(item, v);
     selection_.RefreshAttach(item);
     MarkChanged();
     Repaint(item);
-    return image->Stretch();
+    return v.stretch;
 }
 
 void ItemProperties::CounterValues(QWidget* item) {
-    auto* counter = qobject_cast<TCounterLabel*>(item);
-    if (!counter)
+    LabelItemValue v;
+    if (!ValueOf(item, v) || v.kind != LabelItemKind::Counter)
         return;
-    bool ok = false;
-    int start = counter->Caption().trimmed().toInt(&ok);
-    if (!ok)
-        throw ConversionError::InvalidInteger(counter->Caption());
-    int repeat = counter->Tag();
+    int start = v.startingNumber;
+    int repeat = v.repeatEach;
     if (!AskCounterValues(start, repeat))
         return;
-    counter->setCaption(QString::number(start));
-    counter->setTag(repeat);
+    v.startingNumber = start;
+    v.repeatEach = repeat;
+    Change(item, v);
     MarkChanged();
     Repaint(item);
 }
 
 void ItemProperties::PropBringToFront(QWidget* item) {
-    item->raise();
+    if (const DesignItem* shown = items_.ItemOf(item))
+        items_.Model().BringToFront(shown->name);
     item->repaint();
-    items_.OrderListBringToFront(item);
     selection_.RepaintHandle();
     MarkChanged();
     Repaint(item);
 }
 
 void ItemProperties::PropSendToBack(QWidget* item) {
-    item->lower();
+    if (const DesignItem* shown = items_.ItemOf(item))
+        items_.Model().SendToBack(shown->name);
     item->repaint();
-    items_.OrderListSendToBack(item);
     selection_.RepaintHandle();
     MarkChanged();
     Repaint(item);
+}
+
+void ItemProperties::DeleteItem(QWidget* item) {
+    const DesignItem* shown = items_.ItemOf(item);
+    if (!shown)
+        return;
+    items_.Model().RemoveItem(shown->name);
+    MarkChanged();
 }

@@ -7,6 +7,7 @@
 #include "designer/TStretchHandle.h"
 #include "designer/ToolGlyphs.h"
 #include "designer/LabelItems.h"
+#include "document/Units.h"
 #include "ui/CommandBoundary.h"
 
 #include <QAction>
@@ -298,12 +299,13 @@ void ItemSelection::ScrollBox1MouseDown() {
 // ---- change detection ----
 
 void ItemSelection::StretchHandle1MouseUp() {
-    // The drag has already moved or sized the item; the whole drag is one step.
+    // The drag has already moved or sized the item's control; the whole drag is one step.
     const QWidget* dragged = Selected();
     DesignSteps::Scope undoStep(steps_, dragged && dragged->size() != attachRect_.size()
                                             ? QStringLiteral("Resize")
                                             : QStringLiteral("Move"));
     if (QWidget* item = Selected()) {
+        TakeControlBox(item);
         if (auto* symbol = qobject_cast<TSymbol*>(item))
             SymbolResize(symbol, StretchHandle1->LastDropRect().size());
         if (Selected() && Selected()->geometry() != attachRect_)
@@ -318,8 +320,33 @@ void ItemSelection::StretchHandle1MouseUp() {
 
 void ItemSelection::StretchHandle1KeyDown(int) {
     DesignSteps::Scope undoStep(steps_, QStringLiteral("Move"));
-    if (QWidget* item = Selected(); item && item->geometry() != attachRect_)
+    QWidget* item = Selected();
+    if (!item)
+        return;
+    TakeControlBox(item);
+    if (item->geometry() != attachRect_)
         triggerChange();
+}
+
+// The handle moves and sizes the control while the pointer or a key drives it; what it leaves
+// becomes the item's box.
+void ItemSelection::TakeControlBox(QWidget* control) {
+    const DesignItem* item = items_.ItemOf(control);
+    if (!item)
+        return;
+    LabelItemValue value = item->value;
+    const QRect box = control->geometry();
+    value.left = box.x(), value.top = box.y(), value.width = box.width(), value.height = box.height();
+    items_.Model().SetItem(item->name, value);
+}
+
+void ItemSelection::MoveItem(QWidget* control, QPoint to) {
+    const DesignItem* item = items_.ItemOf(control);
+    if (!item)
+        return;
+    LabelItemValue value = item->value;
+    value.left = to.x(), value.top = to.y();
+    items_.Model().SetItem(item->name, value);
 }
 
 void ItemSelection::SymbolResize(TSymbol* item) {
@@ -349,7 +376,12 @@ void ItemSelection::SymbolResize(TSymbol* item, const QSize& box) {
         box, QSize(int(std::ceil(glyph.width())), int(std::ceil(glyph.height()))), points);
     if (fitted == points)
         return;
-    item->setFontSize(fitted); // the symbol takes its glyph's size at once
+    // The symbol takes its glyph's size at once.
+    if (const DesignItem* symbol = items_.ItemOf(item)) {
+        LabelItemValue value = symbol->value;
+        value.fontSize = fitted;
+        items_.Model().SetItem(symbol->name, value);
+    }
     DetachControl();
     item->update();
     AttachControl(item);
@@ -365,10 +397,11 @@ void ItemSelection::Nudge(Direction direction) {
         MoveAllObjects(direction);
         return;
     }
-    if (!Selected())
+    QWidget* item = Selected();
+    if (!item)
         return;
-    StretchHandle1->SetBounds(StretchHandle1->geometry().translated(Step(direction)));
-    StretchHandle1->update();
+    MoveItem(item, item->pos() + Step(direction));
+    StretchHandle1->FitToItem();
     triggerChange();
 }
 
@@ -376,9 +409,12 @@ void ItemSelection::MoveAllObjects(Direction direction) {
     DesignSteps::Scope undoStep(steps_, QStringLiteral("Move All"));
     DetachControl();
     const QPoint step = Step(direction);
-    for (const QPointer<QWidget>& item : items_.OrderList())
-        if (item && LabelItems::IsLabelItem(item))
-            item->move(item->pos() + step);
+    std::vector<DesignItem> moved = items_.Design().items;
+    for (DesignItem& item : moved) {
+        item.value.left += step.x();
+        item.value.top += step.y();
+    }
+    items_.Model().SetItems(moved);
     triggerChange();
 }
 
@@ -388,7 +424,7 @@ void ItemSelection::AlignHorizontal(QWidget* item) {
     if (!item || !labelPanel_)
         return;
     DesignSteps::Scope undoStep(steps_, QStringLiteral("Center Horizontally"));
-    item->move(labelPanel_->width() / 2 - item->width() / 2, item->y());
+    MoveItem(item, {LabelWidth() / 2 - item->width() / 2, item->y()});
     item->update();
     StretchHandle1->update();
     RefreshAttach(item);
@@ -399,7 +435,7 @@ void ItemSelection::AlignVertical(QWidget* item) {
     if (!item || !labelPanel_)
         return;
     DesignSteps::Scope undoStep(steps_, QStringLiteral("Center Vertically"));
-    item->move(item->x(), labelPanel_->height() / 2 - item->height() / 2);
+    MoveItem(item, {item->x(), LabelHeight() / 2 - item->height() / 2});
     item->update();
     StretchHandle1->update();
     RefreshAttach(item);
@@ -425,10 +461,23 @@ void ItemSelection::RepaintHandle() {
     StretchHandle1->update();
 }
 
-// The item collection clears the selection itself before the item goes.
+// The panel clears the selection itself before the item's control goes.
 void ItemSelection::DeleteObject(QWidget* item) {
     DesignSteps::Scope undoStep(steps_, QStringLiteral("Delete Item"));
-    items_.DeleteObject(item);
+    const DesignItem* target = items_.ItemOf(item);
+    if (!target)
+        return;
+    items_.Model().RemoveItem(target->name);
+    triggerChange();
+}
+
+// The label's size on the panel, in pixels, as the panel is sized to it.
+int ItemSelection::LabelWidth() const {
+    return InchesToPixels(items_.Design().geometry.labelWidth);
+}
+
+int ItemSelection::LabelHeight() const {
+    return InchesToPixels(items_.Design().geometry.labelHeight);
 }
 
 void ItemSelection::triggerChange() {

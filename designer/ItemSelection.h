@@ -24,8 +24,9 @@ class TSymbol;
 // drag or an arrow key changed the item, refitting a symbol's font to the box it was dragged
 // to, the nudge buttons and "Move All", centring, deleting, and the snap grid.
 //
-// triggerChange marks the label changed; items is the label's item collection, whose order
-// list Move All walks.
+// Every move, resize, centring and deletion is an edit of the label model; the handle only
+// drives the control while the pointer or a key moves it. triggerChange marks the label
+// changed; items are the label's items on the panel.
 class ItemSelection : public QObject, public SelectionControl {
     Q_OBJECT
 public:
@@ -124,6 +125,10 @@ private:
     QToolButton* addNudgeButton(QWidget* parent, const char* name, Direction direction,
                                 const QString& tip, int left);
     void setGrid(int grid, QAction* checked);
+    void TakeControlBox(QWidget* control);
+    void MoveItem(QWidget* control, QPoint to);
+    int LabelWidth() const;
+    int LabelHeight() const;
     void triggerChange();
     QString nudgeStepName() const;
     // A nudge button held down is one step from its press to its release.

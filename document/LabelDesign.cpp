@@ -57,7 +57,7 @@ std::vector<LabelItemValue> LabelDesign::ItemValues() const {
     return values;
 }
 
-QString LabelDesign::ObjectsText() const {
+QString LabelDesign::SaveItems() const {
     std::vector<KeptItemLines> lines;
     lines.reserve(kept.size());
     for (const KeptBlock& block : kept) {
@@ -73,7 +73,7 @@ QString LabelDesign::ObjectsText() const {
     return WriteObjectsText(ItemValues(), lines);
 }
 
-LabelDesign::ItemsRead LabelDesign::ReadItems(const QString& objectsText) {
+LabelDesign::ItemsRead LabelDesign::REstoreItems(const QString& objectsText) {
     items.clear();
     kept.clear();
     ItemsRead read;

@@ -49,15 +49,16 @@ struct LabelDesign {
 
     // The items' values back to front.
     std::vector<LabelItemValue> ItemValues() const;
-    // The objects text of the items, kept blocks in their places.
-    QString ObjectsText() const;
+    // The objects text of the items, kept blocks in their places: what Save stores.
+    QString SaveItems() const;
 
-    // Replaces the items by those of an objects text, named Special1, Special2 … in order.
+    // The design-side reading of an objects text: replaces the items by the text's, named
+    // Special1, Special2 … in order.
     // Items beyond MaxItems are dropped (counted in dropped). A malformed value leaves the
     // items before its block read, and comes back as error.
     struct ItemsRead {
         int dropped = 0;
         std::optional<ConversionError> error;
     };
-    ItemsRead ReadItems(const QString& objectsText);
+    ItemsRead REstoreItems(const QString& objectsText);
 };

@@ -23,6 +23,9 @@ void LabelModel::Settle(LabelDesign& next, const QStringList& names) {
 void LabelModel::Commit(LabelDesign next, const DesignChange& change) {
     if (change.IsEmpty())
         return;
+    if (design_.geometry.labelsAcross != next.geometry.labelsAcross ||
+        design_.geometry.labelsDown != next.geometry.labelsDown)
+        positions_.clear();
     design_ = std::move(next);
     for (DesignView* view : views_)
         view->DesignChanged(design_, change);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ChosenPositions.h"
 #include "document/DesignChange.h"
 #include "document/LabelDesign.h"
 
@@ -37,6 +38,12 @@ public:
     void RemoveView(DesignView* view);
     void SetLayout(ItemLayout* layout) { layout_ = layout; }
 
+    // The sheet positions chosen for printing on a partly used sheet: beside the design,
+    // neither stored nor undone. An edit that changes the number of labels across or down
+    // forgets them, as they would mark other places.
+    ChosenPositions& Positions() { return positions_; }
+    const ChosenPositions& Positions() const { return positions_; }
+
     // ---- edits
     void SetDescription(const QString& description);
     void SetTemplate(const QString& templateName, const SheetGeometry& geometry);
@@ -62,6 +69,7 @@ private:
     void Settle(LabelDesign& next, const QStringList& names);
 
     LabelDesign design_;
+    ChosenPositions positions_;
     std::vector<DesignView*> views_;
     ItemLayout* layout_ = nullptr;
 };

@@ -3,7 +3,8 @@
 #include "controls/BarcodeSymbol.h"
 #include "document/ColorValue.h"
 #include "printing/TBaseReport.h"
-#include "printing/TLabelItemObject.h"
+#include "document/PrintItemValue.h"
+#include "printing/ItemPrints.h"
 
 namespace {
 
@@ -33,20 +34,20 @@ void PrintLine(TBaseReport& report, const BarcodeText& text, double left, double
 
 } // namespace
 
-QString BarcodePrint::Draw(TBaseReport& report, const TLabelItemObject& item, const QString& data) {
+QString BarcodePrint::Draw(TBaseReport& report, const PrintItemValue& item, const QString& data) {
     const BarcodeDrawing drawing =
-        BarcodeSymbol::Make(item.Symbology, data, item.ShowText, QSizeF(item.Width, item.Height));
-    const QColor bars = ColorValueToQColor(item.Color);
-    const QColor background = ColorValueToQColor(item.Background);
+        BarcodeSymbol::Make(item.symbology, data, item.showText, QSizeF(item.width, item.height));
+    const QColor bars = ColorValueToQColor(item.color);
+    const QColor background = ColorValueToQColor(item.background);
     report.SetPen(bars, TPenStyle::Clear, 0);
     report.SetBrush(background, TReportBrushStyle::Solid);
-    Fill(report, QRectF(QPointF(0, 0), drawing.box), item.Left, item.Top);
+    Fill(report, QRectF(QPointF(0, 0), drawing.box), item.left, item.top);
     for (qsizetype i = 0; i < drawing.bars.size(); ++i) {
         report.SetBrush(BarcodeSymbol::BarColour(drawing.barColours.value(i), bars),
                         TReportBrushStyle::Solid);
-        Fill(report, drawing.bars[i], item.Left, item.Top);
+        Fill(report, drawing.bars[i], item.left, item.top);
     }
-    const QTransform toItem = QTransform::fromTranslate(item.Left, item.Top);
+    const QTransform toItem = QTransform::fromTranslate(item.left, item.top);
     report.FillPath(toItem.map(drawing.shapes), bars);
     report.FillPath(toItem.map(drawing.holes),
                     background.alpha() > 0 ? background : QColor(Qt::white));
@@ -54,13 +55,28 @@ QString BarcodePrint::Draw(TBaseReport& report, const TLabelItemObject& item, co
         // A hundredth of an inch, at least one device pixel.
         report.SetPen(BarcodeSymbol::PlaceholderColor(), TPenStyle::Solid, -1);
         report.SetBrush(background, TReportBrushStyle::Clear);
-        Fill(report, drawing.frame, item.Left, item.Top);
+        Fill(report, drawing.frame, item.left, item.top);
         for (const QLineF& line : drawing.cross) {
-            report.MoveTo(item.Left + line.x1(), item.Top + line.y1());
-            report.LineTo(item.Left + line.x2(), item.Top + line.y2());
+            report.MoveTo(item.left + line.x1(), item.top + line.y1());
+            report.LineTo(item.left + line.x2(), item.top + line.y2());
         }
     }
     for (const BarcodeText& text : drawing.texts)
-        PrintLine(report, text, item.Left, item.Top, bars);
+        PrintLine(report, text, item.left, item.top, bars);
     return drawing.error;
 }
+
+namespace {
+
+// A barcode whose data cannot be encoded draws the placeholder and is named once in the job's
+// warning.
+void drawBarcode(TBaseReport& report, const PrintItemValue& item, LabelPrinting& label) {
+    const QString data = label.DataOf(item.data);
+    const QString error = BarcodePrint::Draw(report, item, data);
+    if (!error.isEmpty())
+        label.Warn(QStringLiteral("Barcode not printed: %1 (data \"%2\")").arg(error, data));
+}
+
+} // namespace
+
+extern const ItemPrintKind BarcodeItemPrint = {&drawBarcode};

@@ -3,7 +3,7 @@
 #include <QString>
 
 class TBaseReport;
-struct TLabelItemObject;
+struct PrintItemValue;
 
 // Draws a barcode item through the report engine, so that printer, PDF, image and preview
 // stream all get the same vector shapes: the background and every bar as a filled rectangle
@@ -13,5 +13,5 @@ class BarcodePrint {
 public:
     // data is the item's data with its field references filled in. Returns Zint's error
     // text when the placeholder was drawn, empty when the symbol was.
-    static QString Draw(TBaseReport& report, const TLabelItemObject& item, const QString& data);
+    static QString Draw(TBaseReport& report, const PrintItemValue& item, const QString& data);
 };

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "document/BuiltInFields.h"
+#include "document/PrintItemValue.h"
 #include "document/SheetGeometry.h"
-#include "printing/TLabelItemObject.h"
+#include "printing/ItemPrints.h"
 
 class MergeRun;
 class SheetJobObserver;
@@ -17,7 +18,7 @@ struct SheetJob;
 // item records, visits every position of every sheet row by row and draws the label there
 // through the report engine it is given. SheetJob::Render runs it for every kind of output.
 // Lengths are inches.
-class SheetRenderer {
+class SheetRenderer : private LabelPrinting {
 public:
     // job is read while drawing and must outlive the renderer; observer (may be null) hears
     // of each label drawn and of the first drawing problem.
@@ -39,25 +40,20 @@ private:
     void PrintSingleLabel(TBaseReport& report, int lastIndex);
     // Reads memo into items_ (and the counter settings); the index of the last record.
     int MakeItemsStringList(const QString& memo);
-    void PrintText(TBaseReport& report, TLabelItemObject& item);
-    void PrintCounter(TBaseReport& report, const TLabelItemObject& item);
-    void PrintSymbol(TBaseReport& report, const TLabelItemObject& item);
-    void PrintShape(TBaseReport& report, const TLabelItemObject& item);
-    void PrintImage(TBaseReport& report, const TLabelItemObject& item);
-    void SetItemPen(TBaseReport& report, const TLabelItemObject& item);
-    void SetItemFont(TBaseReport& report, const TLabelItemObject& item, int angle);
-    void PrintBarcode(TBaseReport& report, const TLabelItemObject& item);
-    void Warn(const QString& warning);
+    // What the items drawn on a label ask of the job.
+    QString TextOf(const QString& text) override;
+    QString DataOf(const QString& data) override;
+    qint64 CounterValue() const override { return counterValue_; }
+    void AdvanceCounter() override;
+    void Warn(const QString& warning) override;
     // The fields of the label being drawn: the job's date and time, and what {#} prints.
     BuiltInFieldValues BuiltIns() const;
-    // An item's text or data with its fields filled in for the label being drawn.
-    QString Substituted(const QString& text) const;
 
     const SheetJob& job_;
     const SheetGeometry& geometry_;
     MergeRun* merge_;
     SheetJobObserver* observer_;
-    std::vector<TLabelItemObject> items_;
+    std::vector<PrintItemValue> items_;
     // The counter: 64-bit, so that no starting number overflows.
     qint64 startingNumber_ = 0;
     qint64 repeatEach_ = 0;

@@ -2,7 +2,6 @@
 
 #include "storage/TableSchemas.h"
 
-#include "document/ChosenPositions.h"
 #include "storage/TemplateTable.h"
 #include "templates/RecentTemplates.h"
 #include "templates/TSelectTemplate.h"
@@ -42,10 +41,8 @@ bool TemplateLoader::LoadTemplate() {
 }
 
 void TemplateLoader::CopyTemplate(const LabelTemplate& t, CurrentLabel& label) {
-    const SheetGeometry before = label.geometry;
     label.templateName = t.name.left(TemplateNameChars);
     label.geometry = t.geometry;
     label.geometry.paperSize = t.geometry.paperSize.left(PaperSizeChars);
     label.geometry.labelShape = t.geometry.labelShape.left(LabelShapeChars);
-    ForgetPositionsIfLayoutChanged(before, label.geometry);
 }

@@ -27,9 +27,7 @@ public:
     // table could not be opened (then the open message is shown).
     bool LoadTemplate();
 
-    // Copies a template's name and geometry into a label (codes cut to their widths). When
-    // the number across or down changes, the chosen sheet positions for printing no longer
-    // mean the same places, so the program-wide specific-label selection is cleared.
+    // Copies a template's name and geometry into a label (codes cut to their widths).
     static void CopyTemplate(const LabelTemplate& labelTemplate, CurrentLabel& label);
 
 private:

@@ -124,8 +124,7 @@ TEST_F(MainWindowTest, NamesThatDifferOnlyAfterTheStoredThirtyCharactersAreDupli
 
 TEST_F(MainWindowTest, CloneKeepsItemsAndGeometryAndIsStoredCutToThirtyCharacters) {
     SaveNewLabel(QStringLiteral("Return address label"));
-    window->Items().CreateTextItem(QStringLiteral("Hello"), 10, 12, 0, 0, 0,
-                                   QStringLiteral("Arial"), 10, 0, false, false, false);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 10, .left = 12, .width = 0, .height = 0, .text = QStringLiteral("Hello"), .fontName = QStringLiteral("Arial"), .fontSize = 10, .fontColor = 0, .bold = false, .italic = false, .underline = false, .angle = 0});
     window->SaveButton->click();
     EXPECT_FALSE(Changed());
 
@@ -159,16 +158,16 @@ TEST_F(MainWindowTest, DeleteMovesToTheFirstLabelAndClearsChosenPositions) {
     SaveNewLabel(QStringLiteral("Bravo"));
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Charlie"));
-    ProgramChosenPositions().SpecificLabelsChosen = true;
-    ProgramChosenPositions().SelectedPositions[4] = true;
+    window->Model().Positions().SpecificLabelsChosen = true;
+    window->Model().Positions().SelectedPositions[4] = true;
 
     prompts.Then(Answer::Yes());
     window->mnuDeleteLabel->trigger();
     EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Delete Entire Label"));
     EXPECT_EQ(prompts.History().back().kind, QStringLiteral("YesNoDefaultNo"));
     EXPECT_EQ(Description(), QStringLiteral("Alpha"));
-    EXPECT_FALSE(ProgramChosenPositions().SpecificLabelsChosen);
-    EXPECT_FALSE(ProgramChosenPositions().isSelected(4));
+    EXPECT_FALSE(window->Model().Positions().SpecificLabelsChosen);
+    EXPECT_FALSE(window->Model().Positions().isSelected(4));
     EXPECT_EQ(StoredDescriptions(*window->Records().Table()),
               (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo")}));
 }
@@ -177,10 +176,9 @@ TEST_F(MainWindowTest, RestartShowsTheLabelLastUsed) {
     SaveNewLabel(QStringLiteral("Bravo"));
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Charlie"));
-    window->Items().CreateShapeItem(stRectangle, 5, 6, 40, 20, 0, 0, 1, 0, TBrushStyle(1));
-    window->Items().CreateLineItem(stHorizontal, 30, 6, 60, 20, 0, 2);
-    window->Items().CreateTextItem(QStringLiteral("A=B"), 50, 6, 0, 0, 90, QStringLiteral("Arial"),
-                                   12, 255, true, false, true);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 5, .left = 6, .width = 40, .height = 20, .brushStyle = TBrushStyle(1), .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::HorizontalLine, .top = 30, .left = 6, .width = 60, .height = 20, .penWidth = 2, .penColor = 0});
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 50, .left = 6, .width = 0, .height = 0, .text = QStringLiteral("A=B"), .fontName = QStringLiteral("Arial"), .fontSize = 12, .fontColor = 255, .bold = true, .italic = false, .underline = true, .angle = 90});
     const QString saved = window->SaveItems();
     window->SaveButton->click();
     EXPECT_EQ(window->Records().Table()->Memo(QStringLiteral("OBJECTS")), saved);
@@ -317,7 +315,7 @@ TEST_F(MainWindowTest, SelectLabelLoadsTheChosenRowAndCancelReturnsToTheLabelSho
     SaveNewLabel(QStringLiteral("Bravo"));
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Charlie"));
-    ProgramChosenPositions().SpecificLabelsChosen = true;
+    window->Model().Positions().SpecificLabelsChosen = true;
     QStringList titles;
     auto chooseRow = [&titles](int row) {
         return [&titles, row](QDialog& dialog) {
@@ -333,7 +331,7 @@ TEST_F(MainWindowTest, SelectLabelLoadsTheChosenRowAndCancelReturnsToTheLabelSho
     EXPECT_EQ(Description(), QStringLiteral("Charlie"));
     EXPECT_EQ(window->Records().Table()->Text(QStringLiteral("DESCRIPT")).trimmed(),
               QStringLiteral("Charlie"));
-    EXPECT_FALSE(ProgramChosenPositions().SpecificLabelsChosen);
+    EXPECT_FALSE(window->Model().Positions().SpecificLabelsChosen);
     EXPECT_EQ(titles, (QStringList{QStringLiteral("Description"), QStringLiteral("Height \""),
                                    QStringLiteral("Width \""), QStringLiteral("Across"),
                                    QStringLiteral("Down")}));
@@ -419,7 +417,7 @@ TEST_F(MainWindowTest, WithoutAnAppliedTemplateThereIsNoLabelToSave) {
     QTest::keyClicks(window->Descript, QStringLiteral("Again"));
     EXPECT_FALSE(Changed());
     EXPECT_EQ(window->Records().Table()->RecordCount(), 0u);
-    EXPECT_FLOAT_EQ(window->Records().Label.geometry.labelWidth, 0.0f);
+    EXPECT_FLOAT_EQ(window->Records().Label().geometry.labelWidth, 0.0f);
 }
 
 TEST_F(MainWindowTest, ADescriptionOfBlanksIsNoDescription) {

@@ -42,10 +42,9 @@ protected:
     bool ApplyTemplate() {
         if (!templateChosen)
             return false;
-        CurrentLabel& label = window->Records().Label;
-        label.templateName = QStringLiteral("Address 1 x 2-5/8 (30)");
-        label.geometry = {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"};
-        window->Records().FitPanelToLabel();
+        window->Model().SetTemplate(
+            QStringLiteral("Address 1 x 2-5/8 (30)"),
+            {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"});
         window->Records().TriggerChange();
         return true;
     }

@@ -1,4 +1,5 @@
 #include <QAction>
+#include "support/ModelItems.h"
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -96,7 +97,7 @@ protected:
 
 TEST_F(MergeCommandsTest, ChosenSourceShowsItsFieldsPrintsARecordPerLabelAndIsRemembered) {
     SaveNewLabel(QStringLiteral("Badges"));
-    window->Items().REstoreItems(TextItem(QStringLiteral("{Name} of {City}"), 0.1));
+    AddItemsFromText(window->Model(), TextItem(QStringLiteral("{Name} of {City}"), 0.1));
     window->SaveButton->click();
     QStringList shown;
     ChooseSource(true, &shown);
@@ -144,7 +145,7 @@ TEST_F(MergeCommandsTest, ChosenSourceShowsItsFieldsPrintsARecordPerLabelAndIsRe
 // then stays open for the user to read it.
 TEST_F(MergeCommandsTest, MissingFieldIsAWarningLineInTheStatusWindow) {
     SaveNewLabel(QStringLiteral("Badges"));
-    window->Items().REstoreItems(TextItem(QStringLiteral("{Name} {Zip}"), 0.1) +
+    AddItemsFromText(window->Model(), TextItem(QStringLiteral("{Name} {Zip}"), 0.1) +
                                  TextItem(QStringLiteral("{ZIP}"), 0.5));
     window->SaveButton->click();
     ChooseSource(false);
@@ -177,7 +178,7 @@ TEST_F(MergeCommandsTest, MissingFieldIsAWarningLineInTheStatusWindow) {
 // stored text stays as typed and the paper shows no red.
 TEST_F(MergeCommandsTest, MissingFieldIsRedOnThePanelOnly) {
     SaveNewLabel(QStringLiteral("Badges"));
-    window->Items().REstoreItems(TextItem(QStringLiteral("{Name} from {Zip}"), 0.1) +
+    AddItemsFromText(window->Model(), TextItem(QStringLiteral("{Name} from {Zip}"), 0.1) +
                                  TextItem(QStringLiteral("{City} {{Zip}}"), 0.5));
     window->SaveButton->click();
     const QList<TPim3DLabel*> texts = window->LabelPanel->findChildren<TPim3DLabel*>();
@@ -236,7 +237,7 @@ TEST_F(MergeCommandsTest, BadSourceIsReportedAndNothingPrints) {
 
 TEST_F(MergeCommandsTest, BatchMergesAFileAndRefusesABadOne) {
     SaveNewLabel(QStringLiteral("Badges"));
-    window->Items().REstoreItems(TextItem(QStringLiteral("{Name}"), 0.1));
+    AddItemsFromText(window->Model(), TextItem(QStringLiteral("{Name}"), 0.1));
     window->SaveButton->click();
     const QString batch =
         QCoreApplication::applicationDirPath() + QStringLiteral("/../../app/quorvane-batch");

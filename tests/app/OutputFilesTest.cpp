@@ -11,6 +11,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include "support/ModelItems.h"
 #include "BatchProcess.h"
 #include "MainWindowFixture.h"
 #include "designer/LabelItems.h"
@@ -58,7 +59,7 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         SaveNewLabel(QStringLiteral("Parcels"));
-        window->Items().REstoreItems(kBoxes);
+        AddItemsFromText(window->Model(), kBoxes);
         window->SaveButton->click();
     }
     QStringList Batch(std::initializer_list<QString> more) const {

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/ModelItems.h"
 
 #include "controls/TBarcode.h"
 #include "controls/TCanvasPanel.h"
@@ -39,7 +40,7 @@ QString ShotPath(const QString& name) {
 class PlacingTest : public MainWindowTest {
 protected:
     // A tool dropped as the platform delivers it, then the deferred creation run.
-    void Drop(QWidget* target, DropTool tool, QPoint point) {
+    void Drop(QWidget* target, LabelItemKind tool, QPoint point) {
         std::unique_ptr<QMimeData> data(ItemPlacer::ToolMimeData(tool));
         QDragEnterEvent enter(point, Qt::CopyAction, data.get(), Qt::LeftButton, {});
         QCoreApplication::sendEvent(target, &enter);
@@ -65,23 +66,23 @@ protected:
         window->mnuNewLabel->trigger();
         QWidget* panel = window->LabelPanel;
         prompts.Then(Answer::Text(QStringLiteral("Quorvane")));
-        Drop(panel, DropTool::Text, {8, 6});
+        Drop(panel, LabelItemKind::Text, {8, 6});
         QWidget* text = Last();
         prompts.Then(Answer::Counter(100, 2));
-        Drop(panel, DropTool::Counter, {180, 60});
+        Drop(panel, LabelItemKind::Counter, {180, 60});
         prompts.Then(Answer::Symbol(74, 255));
-        Drop(panel, DropTool::Symbol, {210, 8});
-        Drop(panel, DropTool::Rect, {8, 40});
+        Drop(panel, LabelItemKind::Symbol, {210, 8});
+        Drop(panel, LabelItemKind::Rectangle, {8, 40});
         Choose(Last(), QStringLiteral("PopupMenuShapePatternCross"));
-        Drop(panel, DropTool::RoundRect, {40, 40});
+        Drop(panel, LabelItemKind::RoundRectangle, {40, 40});
         prompts.Then(Answer::Colour(0x00C0FF));
         Choose(Last(), QStringLiteral("PopupMenuRoundRectColor"));
-        Drop(panel, DropTool::Ellipse, {72, 40});
+        Drop(panel, LabelItemKind::Ellipse, {72, 40});
         Choose(Last(), QStringLiteral("PopupMenuShapePoint3"));
-        Drop(panel, DropTool::HLine, {8, 80});
-        Drop(panel, DropTool::VLine, {240, 20});
+        Drop(panel, LabelItemKind::HorizontalLine, {8, 80});
+        Drop(panel, LabelItemKind::VerticalLine, {240, 20});
         prompts.Then(Answer::ImageFile(WriteBitmap(QStringLiteral("logo.bmp"))));
-        Drop(panel, DropTool::Image, {120, 30});
+        Drop(panel, LabelItemKind::Image, {120, 30});
         Choose(Last(), QStringLiteral("PopupMenuImageSendToBack"));
         prompts.Then(Answer::Rotation(90));
         Choose(text, QStringLiteral("PopupMenuTextRotation"));
@@ -93,12 +94,12 @@ protected:
 TEST_F(PlacingTest, TheToolRowHoldsTheTenToolsAtItsLeft) {
     ASSERT_NE(window->Placer, nullptr);
     EXPECT_EQ(window->Placer->Buttons().size(), 10);
-    EXPECT_EQ(window->Placer->Buttons().last(), window->Placer->Button(DropTool::Barcode));
-    EXPECT_EQ(window->Placer->Button(DropTool::Barcode)->objectName(), "DropBarcodeButton");
+    EXPECT_EQ(window->Placer->Buttons().last(), window->Placer->Button(LabelItemKind::Barcode));
+    EXPECT_EQ(window->Placer->Button(LabelItemKind::Barcode)->objectName(), "DropBarcodeButton");
     for (DropToolButton* button : window->Placer->Buttons())
         EXPECT_EQ(button->parentWidget(), window->ToolsPanel);
     EXPECT_EQ(window->ToolsPanel->findChild<QWidget*>(QStringLiteral("DropTextButton")),
-              window->Placer->Button(DropTool::Text));
+              window->Placer->Button(LabelItemKind::Text));
     // Clear of the nudge buttons, which start at 240.
     EXPECT_LE(window->Placer->ToolsRight(), 236);
 }
@@ -109,10 +110,10 @@ TEST_F(PlacingTest, ABarcodeIsPlacedAndEditedThroughItsMenu) {
     window->mnuNewLabel->trigger();
     QWidget* panel = window->LabelPanel;
     prompts.Then(Answer::CancelText());
-    Drop(panel, DropTool::Barcode, {8, 6});
+    Drop(panel, LabelItemKind::Barcode, {8, 6});
     EXPECT_TRUE(window->Items().OrderList().isEmpty());
     prompts.Then(Answer::Text(QStringLiteral("ASSET-{#}")));
-    Drop(panel, DropTool::Barcode, {8, 6});
+    Drop(panel, LabelItemKind::Barcode, {8, 6});
     auto* barcode = qobject_cast<TBarcode*>(Last());
     ASSERT_NE(barcode, nullptr);
     EXPECT_EQ(barcode->pos(), QPoint(8, 6));
@@ -164,10 +165,10 @@ TEST_F(PlacingTest, ABarcodeIsPlacedAndEditedThroughItsMenu) {
     EXPECT_EQ(prompts.Unanswered(), 0u);
 
     prompts.Then(Answer::Text(QStringLiteral("Text")));
-    Drop(panel, DropTool::Text, {100, 70});
+    Drop(panel, LabelItemKind::Text, {100, 70});
     Choose(barcode, QStringLiteral("PopupMenuBarcodeBringToFront"));
     EXPECT_EQ(Last(), barcode);
-    const QString saved = window->Items().SaveItems();
+    const QString saved = window->SaveItems();
     EXPECT_TRUE(saved.contains(QStringLiteral("LABELITEM=BARCODE\r\nTOP=0.063\r\nLEFT=0.083\r\n")));
     EXPECT_TRUE(saved.contains(QStringLiteral("SYMBOLOGY=EANX\r\nDATA=5901234123457\r\n"
                                               "SHOWTEXT=N\r\nCOLOR=255\r\nBACKGROUND=65535\r\n")));
@@ -183,7 +184,7 @@ TEST_F(PlacingTest, ALabelOfEveryKindBuiltWithToolsAndMenusSavesAndReloadsTheSam
     ASSERT_EQ(window->Items().OrderList().size(), 9);
     EXPECT_TRUE(Changed());
     // The image sent to the back is written first.
-    const QString before = window->Items().SaveItems();
+    const QString before = window->SaveItems();
     EXPECT_TRUE(before.startsWith(QStringLiteral("LABELITEM=IMAGE")));
     EXPECT_TRUE(before.contains(QStringLiteral("BRUSHSTYLE=CROSS")));
     window->Descript->setText(QStringLiteral("Every kind"));
@@ -193,7 +194,7 @@ TEST_F(PlacingTest, ALabelOfEveryKindBuiltWithToolsAndMenusSavesAndReloadsTheSam
 
     RestartWindow();
     EXPECT_EQ(Description(), QStringLiteral("Every kind"));
-    EXPECT_EQ(window->Items().SaveItems(), before);
+    EXPECT_EQ(window->SaveItems(), before);
     // The reloaded image lies under every other item.
     QWidget* first = window->Items().OrderList().first().data();
     EXPECT_TRUE(qobject_cast<TImage*>(first));
@@ -217,7 +218,7 @@ TEST_F(PlacingTest, PicturesOfTheToolRowADragAndEveryMenu) {
     {
         QPainter painter(&shot);
         const QPoint pointer = window->LabelPanel->mapTo(window.get(), QPoint(150, 50));
-        painter.drawPixmap(pointer, ToolPictures::DragPicture(DropTool::Rect));
+        painter.drawPixmap(pointer, ToolPictures::DragPicture(LabelItemKind::Rectangle));
     }
     shot.save(ShotPath(QStringLiteral("drag.png")));
 
@@ -238,35 +239,35 @@ TEST_F(PlacingTest, PicturesOfTheToolRowADragAndEveryMenu) {
 TEST_F(PlacingTest, AnEmptyTextAndACancelledPromptOnTheRealWindow) {
     window->mnuNewLabel->trigger();
     prompts.Then(Answer::CancelText());
-    Drop(window->LabelPanel, DropTool::Text, {10, 10});
+    Drop(window->LabelPanel, LabelItemKind::Text, {10, 10});
     EXPECT_TRUE(window->Items().OrderList().isEmpty());
     prompts.Then(Answer::Text(QStringLiteral("x")));
-    Drop(window->LabelPanel, DropTool::Text, {10, 10});
+    Drop(window->LabelPanel, LabelItemKind::Text, {10, 10});
     auto* text = qobject_cast<TPim3DLabel*>(Last());
     ASSERT_NE(text, nullptr);
     prompts.Then(Answer::Text(QString()));
     Choose(text, QStringLiteral("PopupMenuTextText"));
     EXPECT_EQ(text->Caption(), QString());
-    EXPECT_TRUE(window->Items().SaveItems().contains(QStringLiteral("TEXT=\r\n")));
+    EXPECT_TRUE(window->SaveItems().contains(QStringLiteral("TEXT=\r\n")));
 }
 
 TEST_F(PlacingTest, DropsAndMenusWorkTheRealSelection) {
     window->mnuNewLabel->trigger();
     ItemSelection& selection = window->Selection();
-    Drop(window->LabelPanel, DropTool::RoundRect, {30, 20});
+    Drop(window->LabelPanel, LabelItemKind::RoundRectangle, {30, 20});
     QWidget* round = Last();
     EXPECT_EQ(selection.Selected(), round);
 
     // A cancelled text prompt leaves nothing selected.
     prompts.Then(Answer::CancelText());
-    Drop(round, DropTool::Text, {3, 3});
+    Drop(round, LabelItemKind::Text, {3, 3});
     EXPECT_EQ(selection.Selected(), nullptr);
 
     // The Properties button does nothing without a selection ...
     selection.PropertiesButton->click();
     EXPECT_FALSE(window->Menus->PopupMenuRoundRect->isVisible());
     // ... and opens the rounded rectangle's menu at its bottom-right corner.
-    Drop(window->LabelPanel, DropTool::Ellipse, {100, 20});
+    Drop(window->LabelPanel, LabelItemKind::Ellipse, {100, 20});
     window->Selection().AttachControl(round);
     selection.PropertiesButton->click();
     QMenu* menu = window->Menus->PopupMenuRoundRect;
@@ -299,7 +300,7 @@ TEST_F(PlacingTest, DropsAndMenusWorkTheRealSelection) {
 TEST_F(PlacingTest, ARightClickThroughTheFrameOpensTheSelectedItemsMenu) {
     window->mnuNewLabel->trigger();
     prompts.Then(ScriptedPrompter::Answer::Symbol(40, 0));
-    Drop(window->LabelPanel, DropTool::Symbol, {20, 20});
+    Drop(window->LabelPanel, LabelItemKind::Symbol, {20, 20});
     QWidget* symbol = Last();
     TStretchHandle& handle = window->Selection().Handle();
     ASSERT_EQ(window->Selection().Selected(), symbol);
@@ -333,7 +334,7 @@ TEST_F(PlacingTest, PicturesOfBarcodesOnThePanelAndTheirMenu) {
     add("DATAMATRIX", "Quorvane", 0.5, 0.6, 0.35, 0.35);
     add("AZTEC", "Quorvane", 0.9, 0.6, 0.35, 0.35);
     add("EANX", "12345A", 1.4, 0.65, 1.15, 0.33);
-    window->Items().REstoreItems(objects);
+    AddItemsFromText(window->Model(), objects);
     ASSERT_EQ(window->Items().OrderList().size(), 6);
     EXPECT_TRUE(qobject_cast<TBarcode*>(window->Items().OrderList()[0])->Drawing().ok());
     EXPECT_FALSE(qobject_cast<TBarcode*>(window->Items().OrderList()[5])->Drawing().ok());

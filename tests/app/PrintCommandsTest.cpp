@@ -1,4 +1,5 @@
 #include "printing/PrinterAlignmentSettings.h"
+#include "support/ModelItems.h"
 #include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -59,7 +60,7 @@ TEST_F(PrintCommandsTest, MenuCommandsWithoutAPrinter) {
     window->mnuPrintLabels->trigger();
     prompts.Then(Answer::Dialog(
         true, [](QDialog& dialog) { dynamic_cast<TLabelPrint&>(dialog).FormActivate(); }));
-    window->Items().REstoreItems(kBox);
+    AddItemsFromText(window->Model(), kBox);
     int pages = 0;
     prompts.Then(Answer::Dialog(true, [&pages](QDialog& dialog) {
         auto& preview = dynamic_cast<TPreviewForm&>(dialog);
@@ -90,7 +91,7 @@ TEST_F(PrintCommandsTest, MenuCommandsWithoutAPrinter) {
 
 TEST_F(PrintCommandsTest, PreviewPrintsTheUnsavedLabelOnScreen) {
     SaveNewLabel(QStringLiteral("Parcels"));
-    window->Items().REstoreItems(kBox);
+    AddItemsFromText(window->Model(), kBox);
     QString memo;
     int pages = 0;
     prompts.Then(Answer::Dialog(true, [&memo](QDialog& dialog) {
@@ -109,14 +110,14 @@ TEST_F(PrintCommandsTest, PreviewPrintsTheUnsavedLabelOnScreen) {
     EXPECT_TRUE(memo.contains(QStringLiteral("LABELITEM=RECTANGLE")));
     // The job takes the items' text as written (CRLF lines, as stored), not as a text box
     // would show it.
-    EXPECT_EQ(window->Items().SaveItems(), memo);
+    EXPECT_EQ(window->SaveItems(), memo);
     EXPECT_EQ(pages, 1);
     EXPECT_EQ(window->Printing().LastOutcome(), PrintJobs::Outcome::Completed);
 }
 
 TEST_F(PrintCommandsTest, SpecificLabelsAndPdfExportFromTheMenu) {
     SaveNewLabel(QStringLiteral("Parcels"));
-    window->Items().REstoreItems(kBox);
+    AddItemsFromText(window->Model(), kBox);
     prompts.Then(Answer::Dialog(true, [](QDialog& dialog) {
         auto& chooser = dynamic_cast<TSelectLabelsToPrint&>(dialog);
         chooser.NonebuttonClick();
@@ -124,9 +125,9 @@ TEST_F(PrintCommandsTest, SpecificLabelsAndPdfExportFromTheMenu) {
         chooser.OkbuttonClick();
     }));
     window->mnuSelectSpecificLabels->trigger();
-    EXPECT_TRUE(ProgramChosenPositions().SpecificLabelsChosen);
-    EXPECT_TRUE(ProgramChosenPositions().isSelected(1));
-    EXPECT_FALSE(ProgramChosenPositions().isSelected(0));
+    EXPECT_TRUE(window->Model().Positions().SpecificLabelsChosen);
+    EXPECT_TRUE(window->Model().Positions().isSelected(1));
+    EXPECT_FALSE(window->Model().Positions().isSelected(0));
 
     const QString pdf = dir.filePath(QStringLiteral("parcels.pdf"));
     prompts.Then(Answer::Text(QStringLiteral("3"))).Then(Answer::SaveFile(pdf));
@@ -137,12 +138,12 @@ TEST_F(PrintCommandsTest, SpecificLabelsAndPdfExportFromTheMenu) {
     ASSERT_TRUE(info.waitForFinished(60000));
     EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
                     .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
-    ProgramChosenPositions().clear();
+    window->Model().Positions().clear();
 }
 
 TEST_F(PrintCommandsTest, BatchRendersAStoredLabelWhileTheProgramHoldsTheTable) {
     SaveNewLabel(QStringLiteral("Parcels"));
-    window->Items().REstoreItems(kBox);
+    AddItemsFromText(window->Model(), kBox);
     window->SaveButton->click();
     ASSERT_FALSE(Changed());
 
@@ -193,7 +194,7 @@ TEST_F(PrintCommandsTest, BatchDateAndTimeAreFixedByItsOptions) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "poppler-utils (pdftotext) is not installed";
     SaveNewLabel(QStringLiteral("Dated"));
-    window->Items().REstoreItems(QStringLiteral(
+    AddItemsFromText(window->Model(), QStringLiteral(
         "LABELITEM=TEXT\r\nTEXT=Best before {date+30:dd.MM.yyyy}, packed {time:HH:mm} No. "
         "{#:0000}\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=2.000\r\nHEIGHT=0.200\r\nFONTNAME=Arial\r\n"
         "FONTCOLOR=0\r\nFONTSIZE=8\r\nFONTBOLD=N\r\nFONTITALIC=N\r\nFONTUNDER=N\r\nANGLE=0\r\n"
@@ -242,7 +243,7 @@ TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
         top += 1.2;
     }
     SaveNewLabel(QStringLiteral("Barcodes"));
-    window->Items().REstoreItems(objects);
+    AddItemsFromText(window->Model(), objects);
     ASSERT_EQ(window->Items().OrderList().size(), int(std::size(cases)) + 1);
     window->SaveButton->click();
     ASSERT_FALSE(Changed());
@@ -380,7 +381,7 @@ TEST_F(PrintCommandsTest, FailedBatchRunLeavesNoFileAndExistingOnesUntouched) {
     // A label whose second item holds a number that cannot be read: the first sheet's
     // output is under way when the run fails.
     SaveNewLabel(QStringLiteral("Broken"));
-    window->Items().REstoreItems(kBox);
+    AddItemsFromText(window->Model(), kBox);
     window->SaveButton->click();
     window.reset(); // the program lets go of the table
     {
@@ -434,7 +435,7 @@ TEST_F(PrintCommandsTest, BatchPrintsOnAQueueMirroredWithItsAlignment) {
             << "Skipping: no CUPS scheduler with the PDF queue (scripts/cups-test-queue.sh "
                "as root sets it up) or no pdftoppm";
     SaveNewLabel(QStringLiteral("Mirror Queue Check"));
-    window->Items().REstoreItems(kBox);
+    AddItemsFromText(window->Model(), kBox);
     window->SaveButton->click();
     PrinterAlignment alignment;
     alignment.OffsetX = 0.1;

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "support/ModelItems.h"
 
 #include "controls/SymbolGlyph.h"
 #include "controls/TCanvasPanel.h"
@@ -52,8 +53,7 @@ protected:
     }
 
     QWidget* AddRectangle(int left, int top, int width, int height) {
-        window->Items().CreateShapeItem(stRectangle, top, left, width, height, kColorBlack,
-                                        kColorBlack, 1, 0, TBrushStyle(1));
+        window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = top, .left = left, .width = width, .height = height, .brushStyle = TBrushStyle(1), .brushColor = kColorBlack, .penWidth = 1, .penColor = kColorBlack, .rounding = 0});
         return window->Items().OrderList().last();
     }
 
@@ -154,7 +154,11 @@ TEST_F(SelectionTest, ReleaseWithoutTravelMarksOnlyARealDifference) {
 
 TEST_F(SelectionTest, EightPixelGridSnapsDrags) {
     window->mnuSnap8->trigger();
-    item->move(16, 16);
+    LabelItemValue value = window->Items().ItemOf(item)->value;
+    value.left = 16;
+    value.top = 16;
+    window->Model().SetItem(item->objectName(), value);
+    ASSERT_EQ(item->pos(), QPoint(16, 16));
     Save();
     ClickItem(item);
     Hover(Handle(), {20, 12});
@@ -225,7 +229,7 @@ TEST_F(SelectionTest, MoveAllMovesEveryItemAndClearsTheSelection) {
 }
 
 TEST_F(SelectionTest, MoveAllWithNoItemsStillMarksTheLabelChanged) {
-    window->Items().DeleteAllItems();
+    RemoveAllItems(window->Model());
     ASSERT_FALSE(Changed());
     Selection().MoveAll->setChecked(true);
     Selection().PosUpButton->click();
@@ -263,8 +267,7 @@ TEST_F(SelectionTest, CutDeletesTheSelectedItemOnly) {
 // A text left blank draws nothing, yet its outline shows on the panel, a press there
 // selects it and the cut button deletes it.
 TEST_F(SelectionTest, ABlankTextCanBeFoundSelectedAndDeleted) {
-    window->Items().CreateTextItem(QString(), 50, 150, 0, 0, 0, QStringLiteral("Arial"), 12,
-                                   kColorBlack, false, false, false);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 50, .left = 150, .width = 0, .height = 0, .text = QString(), .fontName = QStringLiteral("Arial"), .fontSize = 12, .fontColor = kColorBlack, .bold = false, .italic = false, .underline = false, .angle = 0});
     QWidget* blank = window->Items().OrderList().last();
     window->LabelPanel->repaint();
     const QRect outline = TCanvasPanel::OutlineRect(blank);
@@ -319,7 +322,7 @@ TEST(SymbolFit, FitsTheGlyphScaleIntoTheBox) {
 }
 
 TEST_F(SelectionTest, ResizingASymbolRefitsItsFont) {
-    window->Items().CreateSymbolItem(74, 10, 120, 0, 0, 12, kColorBlack);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Symbol, .top = 10, .left = 120, .width = 0, .height = 0, .fontSize = 12, .fontColor = kColorBlack, .asciiChar = 74});
     auto* symbol = qobject_cast<TSymbol*>(window->Items().OrderList().last());
     ASSERT_NE(symbol, nullptr);
     Save();
@@ -347,7 +350,7 @@ TEST_F(SelectionTest, ResizingASymbolRefitsItsFont) {
 }
 
 TEST_F(SelectionTest, SymbolDraggedBelowFivePixelsKeepsItsFont) {
-    window->Items().CreateSymbolItem(74, 10, 120, 0, 0, 12, kColorBlack);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Symbol, .top = 10, .left = 120, .width = 0, .height = 0, .fontSize = 12, .fontColor = kColorBlack, .asciiChar = 74});
     auto* symbol = qobject_cast<TSymbol*>(window->Items().OrderList().last());
     Save();
     const QSize glyph = GlyphSize(symbol);
@@ -366,8 +369,7 @@ TEST_F(SelectionTest, SymbolDraggedBelowFivePixelsKeepsItsFont) {
 // The rotation dialog turns the text live; the frame goes round it at every angle and
 // round what is left when the dialog closes.
 TEST_F(SelectionTest, TheFrameFollowsATextTurnedInTheRotationDialog) {
-    window->Items().CreateTextItem(QStringLiteral("Quorvane"), 40, 100, 0, 0, 0,
-                                   QStringLiteral("Arial"), 12, kColorBlack, false, false, false);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 40, .left = 100, .width = 0, .height = 0, .text = QStringLiteral("Quorvane"), .fontName = QStringLiteral("Arial"), .fontSize = 12, .fontColor = kColorBlack, .bold = false, .italic = false, .underline = false, .angle = 0});
     QWidget* text = window->Items().OrderList().last();
     ClickItem(text);
     ASSERT_EQ(Selection().Selected(), text);
@@ -393,8 +395,7 @@ TEST_F(SelectionTest, TheFrameFollowsATextTurnedInTheRotationDialog) {
 }
 
 TEST_F(SelectionTest, SelectedItemShowsItsGrabSquaresOnScreen) {
-    window->Items().CreateTextItem(QStringLiteral("Quorvane"), 60, 120, 0, 0, 0,
-                                   QStringLiteral("Arial"), 12, kColorBlack, true, false, false);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 60, .left = 120, .width = 0, .height = 0, .text = QStringLiteral("Quorvane"), .fontName = QStringLiteral("Arial"), .fontSize = 12, .fontColor = kColorBlack, .bold = true, .italic = false, .underline = false, .angle = 0});
     ClickItem(item);
     QTest::qWait(20);
     const QImage shot = window->grab().toImage();

@@ -85,9 +85,8 @@ TEST_F(MainWindowTest, PicturesOfTheMainWindowAndItsHelp) {
     window->show();
     Keep(window->grab().toImage(), QStringLiteral("main-empty.png"));
     SaveNewLabel(QStringLiteral("Shipping label"));
-    window->Items().CreateTextItem(QStringLiteral("Quorvane Ltd"), 8, 10, 0, 0, 0,
-                                   QStringLiteral("Arial"), 14, 0x800000, true, false, false);
-    window->Items().CreateShapeItem(stRoundRect, 40, 10, 120, 40, 0xFFFF, 0xFF, 2, 20, TBrushStyle(0));
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 8, .left = 10, .width = 0, .height = 0, .text = QStringLiteral("Quorvane Ltd"), .fontName = QStringLiteral("Arial"), .fontSize = 14, .fontColor = 0x800000, .bold = true, .italic = false, .underline = false, .angle = 0});
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::RoundRectangle, .top = 40, .left = 10, .width = 120, .height = 40, .brushStyle = TBrushStyle(0), .brushColor = 0xFFFF, .penWidth = 2, .penColor = 0xFF, .rounding = 20});
     window->SaveButton->click();
     const QImage loaded = window->grab().toImage();
     Keep(loaded, QStringLiteral("main-loaded.png"));
@@ -119,19 +118,20 @@ TEST_F(MainWindowTest, ScrollBarsShowOnlyForALabelLargerThanTheWindow) {
     EXPECT_FALSE(down->isVisible());
     Keep(window->grab().toImage(), QStringLiteral("main-new-label.png"));
 
-    CurrentLabel& label = window->Records().Label;
-    label.geometry.labelWidth = 8.0f;
-    label.geometry.labelHeight = 10.0f;
-    window->Records().FitPanelToLabel();
+    SheetGeometry large = window->Model().Design().geometry;
+    large.labelWidth = 8.0f;
+    large.labelHeight = 10.0f;
+    window->Model().SetTemplate(window->Model().Design().templateName, large);
     QCoreApplication::processEvents();
     EXPECT_TRUE(across->isVisible());
     EXPECT_TRUE(down->isVisible());
     across->setValue(across->maximum());
     down->setValue(down->maximum());
 
-    label.geometry.labelWidth = 2.625f;
-    label.geometry.labelHeight = 1.0f;
-    window->Records().FitPanelToLabel();
+    SheetGeometry small = large;
+    small.labelWidth = 2.625f;
+    small.labelHeight = 1.0f;
+    window->Model().SetTemplate(window->Model().Design().templateName, small);
     QCoreApplication::processEvents();
     EXPECT_FALSE(across->isVisible());
     EXPECT_FALSE(down->isVisible());
@@ -142,8 +142,9 @@ TEST_F(MainWindowTest, ScrollBarsShowOnlyForALabelLargerThanTheWindow) {
     EXPECT_GE(window->ScrollBoxArea->height(), window->ScrollBox1->viewport()->height());
 
     // Only one direction too large: one bar, the other direction keeps its room.
-    label.geometry.labelWidth = 9.0f;
-    window->Records().FitPanelToLabel();
+    SheetGeometry wide = small;
+    wide.labelWidth = 9.0f;
+    window->Model().SetTemplate(window->Model().Design().templateName, wide);
     QCoreApplication::processEvents();
     EXPECT_TRUE(across->isVisible());
     EXPECT_FALSE(down->isVisible());

@@ -78,7 +78,7 @@ protected:
         window->mnuConfigureLabel->trigger();
     }
 
-    const CurrentLabel& Label() { return window->Records().Label; }
+    CurrentLabel Label() { return window->Records().Label(); }
 };
 
 TEST_F(TemplateCommandsTest, NewLabelAppliesTheChosenTemplateAndFitsThePanel) {
@@ -124,7 +124,7 @@ TEST_F(TemplateCommandsTest, PanelFollowsTheScreenScaleAndTheShapeCode) {
 TEST_F(TemplateCommandsTest, ConfigureReplacesTheGeometryButKeepsTheLabel) {
     ScopedPpi ppi(96);
     SaveLabelFrom(Avery5160, "Addresses");
-    const QString objects = window->Items().SaveItems();
+    const QString objects = window->SaveItems();
 
     QString preselected;
     Configure(Avery5663, &preselected);
@@ -141,7 +141,7 @@ TEST_F(TemplateCommandsTest, ConfigureReplacesTheGeometryButKeepsTheLabel) {
     EXPECT_FLOAT_EQ(Label().geometry.labelWidth, 4.25f);
     EXPECT_EQ(window->LabelPanel->size(), QSize(408, 192));
     EXPECT_EQ(Description(), "Addresses");
-    EXPECT_EQ(window->Items().SaveItems(), objects);
+    EXPECT_EQ(window->SaveItems(), objects);
     EXPECT_TRUE(Changed());
 
     // Configuring is one step: undoing it returns to the stored geometry.
@@ -213,7 +213,7 @@ TEST_F(TemplateCommandsTest, AMissingTemplateTableIsRestoredFromTheStockTemplate
 
 TEST_F(TemplateCommandsTest, ChangingTheLayoutClearsTheChosenPositions) {
     SaveLabelFrom(Round3x3, "Round");
-    ChosenPositions& chosen = ProgramChosenPositions();
+    ChosenPositions& chosen = window->Model().Positions();
     chosen.SpecificLabelsChosen = true;
     chosen.SelectedPositions[4] = true;
 

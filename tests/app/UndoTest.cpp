@@ -52,10 +52,10 @@ protected:
         QStringList names;
         for (const auto& item : window->Items().OrderList())
             names << item->objectName();
-        const SheetGeometry& g = window->Records().Label.geometry;
+        const SheetGeometry g = window->Records().Label().geometry;
         return window->SaveItems() + names.join(u',') + u'|' + Description() + u'|' +
                QString::number(g.labelWidth) + u'x' + QString::number(g.labelHeight) +
-               window->Records().Label.templateName;
+               window->Records().Label().templateName;
     }
 
     // Runs one command and expects it to be exactly one step named name, which the Edit menu
@@ -77,7 +77,7 @@ protected:
         EXPECT_EQ(Stack().index(), index + 1);
     }
 
-    void Drop(DropTool tool, QPoint point) {
+    void Drop(LabelItemKind tool, QPoint point) {
         std::unique_ptr<QMimeData> data(ItemPlacer::ToolMimeData(tool));
         QWidget* panel = window->LabelPanel;
         QDragEnterEvent enter(point, Qt::CopyAction, data.get(), Qt::LeftButton, {});
@@ -102,8 +102,7 @@ protected:
         QApplication::sendEvent(Handle(), &event);
     }
     QWidget* AddRectangle(int left, int top) {
-        window->Items().CreateShapeItem(stRectangle, top, left, 30, 20, kColorBlack, kColorBlack, 1,
-                                        0, TBrushStyle(1));
+        window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = top, .left = left, .width = 30, .height = 20, .brushStyle = TBrushStyle(1), .brushColor = kColorBlack, .penWidth = 1, .penColor = kColorBlack, .rounding = 0});
         return Last();
     }
 };
@@ -113,25 +112,25 @@ TEST_F(UndoTest, EveryKindOfStepIsTakenBackAndDoneAgain) {
     EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo"));
     // Undo and redo re-create the items: they are found again by their names.
     QString text, counter, symbol, rect, round, line, image, barcode;
-    const auto drop = [&](DropTool tool, QPoint at, QString* made) {
+    const auto drop = [&](LabelItemKind tool, QPoint at, QString* made) {
         return [this, tool, at, made] {
             Drop(tool, at);
             *made = Last()->objectName();
         };
     };
     prompts.Then(Answer::Text(QStringLiteral("Hello")));
-    ExpectOneStep("Add Text", drop(DropTool::Text, {8, 6}, &text));
+    ExpectOneStep("Add Text", drop(LabelItemKind::Text, {8, 6}, &text));
     prompts.Then(Answer::Counter(100, 2));
-    ExpectOneStep("Add Counter", drop(DropTool::Counter, {150, 60}, &counter));
+    ExpectOneStep("Add Counter", drop(LabelItemKind::Counter, {150, 60}, &counter));
     prompts.Then(Answer::Symbol(74, 255));
-    ExpectOneStep("Add Symbol", drop(DropTool::Symbol, {200, 8}, &symbol));
-    ExpectOneStep("Add Rectangle", drop(DropTool::Rect, {8, 40}, &rect));
-    ExpectOneStep("Add Rounded Rectangle", drop(DropTool::RoundRect, {40, 40}, &round));
-    ExpectOneStep("Add Horizontal Line", drop(DropTool::HLine, {8, 80}, &line));
+    ExpectOneStep("Add Symbol", drop(LabelItemKind::Symbol, {200, 8}, &symbol));
+    ExpectOneStep("Add Rectangle", drop(LabelItemKind::Rectangle, {8, 40}, &rect));
+    ExpectOneStep("Add Rounded Rectangle", drop(LabelItemKind::RoundRectangle, {40, 40}, &round));
+    ExpectOneStep("Add Horizontal Line", drop(LabelItemKind::HorizontalLine, {8, 80}, &line));
     prompts.Then(Answer::ImageFile(WriteBitmap("a.bmp", Qt::green, {40, 24})));
-    ExpectOneStep("Add Image", drop(DropTool::Image, {120, 30}, &image));
+    ExpectOneStep("Add Image", drop(LabelItemKind::Image, {120, 30}, &image));
     prompts.Then(Answer::Text(QStringLiteral("12345")));
-    ExpectOneStep("Add Barcode", drop(DropTool::Barcode, {90, 4}, &barcode));
+    ExpectOneStep("Add Barcode", drop(LabelItemKind::Barcode, {90, 4}, &barcode));
     const auto named = [this](const QString& name) {
         for (const auto& item : window->Items().OrderList())
             if (item->objectName() == name)
@@ -254,8 +253,7 @@ TEST_F(UndoTest, MovingAnItemBackToWhereItWasSelectedIsAStepAndAChange) {
 }
 
 TEST_F(UndoTest, ALiveRotationIsOneStepAndCancellingItIsNone) {
-    window->Items().CreateTextItem(QStringLiteral("Turn"), 10, 10, 0, 0, 0, QStringLiteral("Arial"),
-                                   10, 0, true, false, false);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 10, .left = 10, .width = 0, .height = 0, .text = QStringLiteral("Turn"), .fontName = QStringLiteral("Arial"), .fontSize = 10, .fontColor = 0, .bold = true, .italic = false, .underline = false, .angle = 0});
     QWidget* text = Last();
     window->SaveButton->click();
     const int index = Stack().index();
@@ -295,11 +293,10 @@ TEST_F(UndoTest, ANudgeButtonHeldDownIsOneStepPerPressAndRelease) {
 
 TEST_F(UndoTest, UndoOfADeleteBringsBackTheSameItemsAndSavesTheSameText) {
     AddRectangle(10, 10);
-    window->Items().CreateTextItem(QStringLiteral("Middle"), 30, 20, 0, 0, 45,
-                                   QStringLiteral("Arial"), 12, 0x0000FF, false, true, false);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 30, .left = 20, .width = 0, .height = 0, .text = QStringLiteral("Middle"), .fontName = QStringLiteral("Arial"), .fontSize = 12, .fontColor = 0x0000FF, .bold = false, .italic = true, .underline = false, .angle = 45});
     QWidget* middle = Last();
-    window->Items().CreateLineItem(stHorizontal, 50, 5, 100, 10, 0xFF, 3);
-    window->Items().CreateSymbolItem(74, 5, 150, 0, 0, 18, 0xFF00);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::HorizontalLine, .top = 50, .left = 5, .width = 100, .height = 10, .penWidth = 3, .penColor = 0xFF});
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Symbol, .top = 5, .left = 150, .width = 0, .height = 0, .fontSize = 18, .fontColor = 0xFF00, .asciiChar = 74});
     Choose(window->Items().OrderList().first(), QStringLiteral("PopupMenuShapeBringtoFront"));
     window->SaveButton->click();
     const QString stored = window->Records().Table()->Memo(QStringLiteral("OBJECTS"));
@@ -377,7 +374,9 @@ TEST_F(UndoTest, AnotherLabelShownStartsTheHistoryAfresh) {
     window->SaveButton->click();
     SaveNewLabel(QStringLiteral("Second"));
     expectCleared("New");
-    AddRectangle(20, 20);
+    // One command, so that there is a step to forget.
+    ClickItem(AddRectangle(20, 20));
+    Selection().PosDownButton->click();
     window->SaveButton->click();
     ASSERT_TRUE(window->mnuUndo->isEnabled());
     prompts.Then(Answer::Dialog(
@@ -416,7 +415,7 @@ TEST_F(UndoTest, AThousandStepsKeepOnlyTheLastTwoHundred) {
 }
 
 TEST_F(UndoTest, PictureOfTheEditMenu) {
-    Drop(DropTool::Rect, {10, 10});
+    Drop(LabelItemKind::Rectangle, {10, 10});
     QWidget* item = Last();
     ClickItem(item);
     Selection().PosRightButton->click();

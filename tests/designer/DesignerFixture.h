@@ -19,7 +19,7 @@
 
 // A design panel with its items, the tool row and the item menus, wired to a selection that
 // only records what it is told, and a counter of changes.
-class DesignerTest : public ::testing::Test {
+class DesignerTest : public ::testing::Test, public ItemControlHooks {
 protected:
     class RecordingSelection : public SelectionControl {
     public:
@@ -42,24 +42,26 @@ protected:
     void SetUp() override {
         panel.resize(400, 200);
         toolRow.resize(600, 31);
-        LabelItems::Hooks hooks;
-        hooks.TriggerChange = [this] { ++changes; };
-        hooks.DetachSelection = [this] { selected = nullptr; };
-        hooks.ItemCreated = [this](QWidget* item, LabelItemKind) {
-            placer->AcceptDropsOn(item);
-            menus->AttachMenu(item);
-        };
-        items = std::make_unique<LabelItems>(&panel, &owner, prompts, hooks);
-        placer = std::make_unique<ItemPlacer>(&panel, *items, &toolRow, selection);
+        items = std::make_unique<LabelItems>(&panel, model, this);
+        placer = std::make_unique<ItemPlacer>(&panel, *items, &toolRow, selection,
+                                              [this] { ++changes; });
         menus = std::make_unique<ItemMenus>(
             &panel, *items, selection, [this] { ++changes; }, &toolRow);
     }
     void TearDown() override {
         for (QMenu* menu : AllMenus())
             menu->close();
-        items->DeleteAllItems();
+        items.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+
+    void ItemControlCreated(QWidget* item) override {
+        placer->AcceptDropsOn(item);
+        menus->AttachMenu(item);
+    }
+    void ItemControlsRemoving() override { selected = nullptr; }
+    // Adds an item as stored, front-most.
+    void Add(const LabelItemValue& value) { model.CreateItemFromValue(value); }
 
     std::vector<QMenu*> AllMenus() const {
         return {menus->PopupMenuText,  menus->PopupMenuCounter,   menus->PopupMenuSymbol,
@@ -69,7 +71,7 @@ protected:
 
     // A drop as the platform delivers it: enter, move and drop on target at point, then the
     // event loop runs the deferred creation.
-    bool DropOn(QWidget* target, DropTool tool, QPoint point) {
+    bool DropOn(QWidget* target, LabelItemKind tool, QPoint point) {
         std::unique_ptr<QMimeData> data(ItemPlacer::ToolMimeData(tool));
         QDragEnterEvent enter(point, Qt::CopyAction, data.get(), Qt::LeftButton, {});
         QCoreApplication::sendEvent(target, &enter);
@@ -104,8 +106,8 @@ protected:
     }
 
     ScriptedPrompter prompts;
-    QObject owner;
     TCanvasPanel panel;
+    LabelModel model;
     QWidget toolRow;
     std::unique_ptr<LabelItems> items;
     RecordingSelection selection{*this};

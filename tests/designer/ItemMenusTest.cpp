@@ -125,9 +125,9 @@ TEST_F(DesignerTest, EveryMenuHasItsEntriesCaptionsAndSeparators) {
 }
 
 TEST_F(DesignerTest, OpeningAMenuOnAnItemSelectsItAndItsEntriesActOnIt) {
-    items->CreateShapeItem(stRectangle, 10, 10, 40, 30, kColorWhite, 0, 1, 0, TBrushStyle::Solid);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 10, .left = 10, .width = 40, .height = 30, .brushStyle = TBrushStyle::Solid, .brushColor = kColorWhite, .penWidth = 1, .penColor = 0, .rounding = 0});
     QWidget* first = Last();
-    items->CreateShapeItem(stEllipse, 60, 60, 40, 30, kColorWhite, 0, 1, 0, TBrushStyle::Solid);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Ellipse, .top = 60, .left = 60, .width = 40, .height = 30, .brushStyle = TBrushStyle::Solid, .brushColor = kColorWhite, .penWidth = 1, .penColor = 0, .rounding = 0});
     selected = Last();
     menus->PopupAt(first, panel.mapToGlobal(QPoint(20, 20)));
     EXPECT_TRUE(menus->PopupMenuShape->isVisible());
@@ -144,7 +144,7 @@ TEST_F(DesignerTest, ThePropertiesButtonOpensTheSelectedItemsMenuAtItsBottomRigh
         EXPECT_FALSE(menu->isVisible());
 
     panel.move(0, 0);
-    items->CreateShapeItem(stRoundRect, 10, 20, 40, 30, 0, 0, 1, 20, TBrushStyle::Clear);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::RoundRectangle, .top = 10, .left = 20, .width = 40, .height = 30, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 20});
     selected = Last();
     menus->PropertiesButtonClick();
     EXPECT_TRUE(menus->PopupMenuRoundRect->isVisible());
@@ -155,7 +155,7 @@ TEST_F(DesignerTest, ThePropertiesButtonOpensTheSelectedItemsMenuAtItsBottomRigh
 }
 
 TEST_F(DesignerTest, TextEntriesChangeTheTextFontColourAndRotation) {
-    items->CreateTextItem("Hi", 10, 10, 0, 0, 0, "Arial", 10, 0, true, false, false);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 10, .left = 10, .width = 0, .height = 0, .text = QStringLiteral("Hi"), .fontName = QStringLiteral("Arial"), .fontSize = 10, .fontColor = 0, .bold = true, .italic = false, .underline = false, .angle = 0});
     auto* text = LastAs<TPim3DLabel>();
     selected = text;
     changes = 0;
@@ -193,7 +193,7 @@ TEST_F(DesignerTest, TextEntriesChangeTheTextFontColourAndRotation) {
 }
 
 TEST_F(DesignerTest, CancellingTheRotationPutsBackAngleAndSize) {
-    items->CreateTextItem("Rotate me", 10, 10, 0, 0, -90, "Arial", 10, 0, true, false, false);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 10, .left = 10, .width = 0, .height = 0, .text = QStringLiteral("Rotate me"), .fontName = QStringLiteral("Arial"), .fontSize = 10, .fontColor = 0, .bold = true, .italic = false, .underline = false, .angle = -90});
     auto* text = LastAs<TPim3DLabel>();
     const QSize size = text->size();
     changes = 0;
@@ -213,7 +213,7 @@ TEST_F(DesignerTest, CancellingTheRotationPutsBackAngleAndSize) {
 }
 
 TEST_F(DesignerTest, CounterValuesConfirmedUnchangedStillMarkTheLabelChanged) {
-    items->CreateCounterItem(10, 10, 0, 0, 0, "Arial", 10, 0, true, false, false, 7, 3);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Counter, .top = 10, .left = 10, .width = 0, .height = 0, .fontName = QStringLiteral("Arial"), .fontSize = 10, .fontColor = 0, .bold = true, .italic = false, .underline = false, .angle = 0, .startingNumber = 7, .repeatEach = 3});
     auto* counter = LastAs<TCounterLabel>();
     selected = counter;
     changes = 0;
@@ -232,7 +232,7 @@ TEST_F(DesignerTest, CounterValuesConfirmedUnchangedStillMarkTheLabelChanged) {
 }
 
 TEST_F(DesignerTest, PatternsColoursAndLineWidthsOfShapes) {
-    items->CreateShapeItem(stRectangle, 10, 10, 40, 30, kColorWhite, 0, 1, 0, TBrushStyle::Solid);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 10, .left = 10, .width = 40, .height = 30, .brushStyle = TBrushStyle::Solid, .brushColor = kColorWhite, .penWidth = 1, .penColor = 0, .rounding = 0});
     auto* shape = LastAs<TPimShape>();
     selected = shape;
     changes = 0;
@@ -265,21 +265,21 @@ TEST_F(DesignerTest, PatternsColoursAndLineWidthsOfShapes) {
     Entry(menus->PopupMenuShape, "PopupMenuShapePoint1")->trigger();
     EXPECT_EQ(changes, 1);
 
-    items->CreateShapeItem(stRoundRect, 50, 50, 40, 30, 0, 0, 1, 20, TBrushStyle::Clear);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::RoundRectangle, .top = 50, .left = 50, .width = 40, .height = 30, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 20});
     selected = Last();
     Entry(menus->PopupMenuRoundRect, "PopupMenuRoundRect70")->trigger();
     EXPECT_EQ(LastAs<TPimShape>()->RoundPerc(), 70);
     Entry(menus->PopupMenuRoundRect, "PopupMenuRoundRectPatternDiagCross")->trigger();
     EXPECT_EQ(LastAs<TPimShape>()->BrushStyle(), TBrushStyle::DiagCross);
 
-    items->CreateLineItem(stVertical, 10, 100, 20, 60, 0, 1);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::VerticalLine, .top = 10, .left = 100, .width = 20, .height = 60, .penWidth = 1, .penColor = 0});
     selected = Last();
     Entry(menus->PopupMenuLine, "PopupMenuLinePoint3")->trigger();
     EXPECT_EQ(LastAs<TLineShape>()->PenWidth(), 3);
 }
 
 TEST_F(DesignerTest, SymbolEntriesChangeCharacterAndColour) {
-    items->CreateSymbolItem(40, 10, 10, 0, 0, 18, 0);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Symbol, .top = 10, .left = 10, .width = 0, .height = 0, .fontSize = 18, .fontColor = 0, .asciiChar = 40});
     auto* symbol = LastAs<TSymbol>();
     selected = symbol;
     changes = 0;
@@ -303,7 +303,7 @@ TEST_F(DesignerTest, AnImageFileThatCannotBeReadChangesNothing) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a picture at all");
     file.close();
-    items->CreateImageItem(10, 10, 0, 0, good, false);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Image, .top = 10, .left = 10, .width = 0, .height = 0, .stretch = false, .fileName = good});
     auto* image = LastAs<TImage>();
     selected = image;
     changes = 0;
@@ -327,9 +327,9 @@ TEST_F(DesignerTest, AnImageFileThatCannotBeReadChangesNothing) {
 TEST_F(DesignerTest, StretchToFitShowsEachImagesOwnState) {
     QTemporaryDir dir;
     const QString path = WriteBitmap(dir, "pic.bmp", {30, 20});
-    items->CreateImageItem(10, 10, 80, 60, path, true);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Image, .top = 10, .left = 10, .width = 80, .height = 60, .stretch = true, .fileName = path});
     QWidget* stretched = Last();
-    items->CreateImageItem(10, 100, 0, 0, path, false);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Image, .top = 10, .left = 100, .width = 0, .height = 0, .stretch = false, .fileName = path});
     QWidget* natural = Last();
 
     menus->PopupAt(stretched, panel.mapToGlobal(QPoint(15, 15)));
@@ -352,11 +352,11 @@ TEST_F(DesignerTest, StretchToFitShowsEachImagesOwnState) {
 }
 
 TEST_F(DesignerTest, RestackingKeepsTheOrderListInStepWithTheScreen) {
-    items->CreateShapeItem(stRectangle, 10, 10, 40, 30, 0, 0, 1, 0, TBrushStyle::Clear);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 10, .left = 10, .width = 40, .height = 30, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
     QWidget* a = Last();
-    items->CreateShapeItem(stEllipse, 20, 20, 40, 30, 0, 0, 1, 0, TBrushStyle::Clear);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Ellipse, .top = 20, .left = 20, .width = 40, .height = 30, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
     QWidget* b = Last();
-    items->CreateLineItem(stHorizontal, 30, 30, 60, 20, 0, 1);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::HorizontalLine, .top = 30, .left = 30, .width = 60, .height = 20, .penWidth = 1, .penColor = 0});
     QWidget* c = Last();
     EXPECT_EQ(Stacking(), Order());
 
@@ -371,7 +371,7 @@ TEST_F(DesignerTest, RestackingKeepsTheOrderListInStepWithTheScreen) {
     EXPECT_EQ(Stacking(), Order());
     EXPECT_EQ(changes, 2);
     // The saved text lists the line first.
-    EXPECT_TRUE(items->SaveItems().startsWith("LABELITEM=HORIZONTALLINE"));
+    EXPECT_TRUE(items->Design().SaveItems().startsWith("LABELITEM=HORIZONTALLINE"));
 
     Entry(menus->PopupMenuShape, "PopupMenuShapeDelete")->trigger();
     EXPECT_EQ(Order(), (QList<QWidget*>{c, b}));

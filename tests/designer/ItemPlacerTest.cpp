@@ -34,7 +34,7 @@ TEST_F(DesignerTest, TenToolButtonsStandAtTheLeftOfTheToolRow) {
 }
 
 TEST_F(DesignerTest, APressStartsADragAtOnceWithThePictureHangingFromItsTopLeft) {
-    items->CreateShapeItem(stRectangle, 5, 5, 0, 0, 0, 0, 1, 0, TBrushStyle::Clear);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 5, .left = 5, .width = 0, .height = 0, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
     selected = Last();
     QString carried;
     QSize picture;
@@ -47,7 +47,7 @@ TEST_F(DesignerTest, APressStartsADragAtOnceWithThePictureHangingFromItsTopLeft)
     // Any mouse button, no movement.
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton,
                       Qt::RightButton, {});
-    QCoreApplication::sendEvent(placer->Button(DropTool::Ellipse), &press);
+    QCoreApplication::sendEvent(placer->Button(LabelItemKind::Ellipse), &press);
     EXPECT_EQ(carried, QStringLiteral("DropEllipseButton"));
     EXPECT_EQ(picture, QSize(32, 32));
     EXPECT_EQ(hotSpot, QPoint(0, 0));
@@ -60,25 +60,25 @@ TEST_F(DesignerTest, APressStartsADragAtOnceWithThePictureHangingFromItsTopLeft)
 }
 
 TEST_F(DesignerTest, TheSymbolToolNeedsAWingdingsFont) {
-    items->CreateShapeItem(stRectangle, 5, 5, 0, 0, 0, 0, 1, 0, TBrushStyle::Clear);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 5, .left = 5, .width = 0, .height = 0, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
     selected = Last();
     int drags = 0;
     placer->RunDrag = [&](QDrag&) { ++drags; };
     placer->FontFamilies = [] { return QStringList{"Arial", "Symbol"}; };
-    placer->DropButtonDown(placer->Button(DropTool::Symbol));
+    placer->DropButtonDown(placer->Button(LabelItemKind::Symbol));
     EXPECT_EQ(drags, 0);
     EXPECT_EQ(selected, Last()); // the selection stays
     EXPECT_EQ(prompts.Messages("Information"),
               QStringList{"This option requires the Windows font WINGDINGS to be installed"});
 
     placer->FontFamilies = [] { return QStringList{"Arial", "Wingdings 2"}; };
-    placer->DropButtonDown(placer->Button(DropTool::Symbol));
+    placer->DropButtonDown(placer->Button(LabelItemKind::Symbol));
     EXPECT_EQ(drags, 1);
 }
 
 TEST_F(DesignerTest, ADroppedTextAsksForItsTextAndIsSelected) {
     prompts.Then(Answer::Text("Hello"));
-    EXPECT_TRUE(DropOn(&panel, DropTool::Text, {30, 12}));
+    EXPECT_TRUE(DropOn(&panel, LabelItemKind::Text, {30, 12}));
     auto* text = LastAs<TPim3DLabel>();
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Text"));
@@ -97,20 +97,20 @@ TEST_F(DesignerTest, ADroppedTextAsksForItsTextAndIsSelected) {
 }
 
 TEST_F(DesignerTest, ACancelledTextSelectsNothing) {
-    items->CreateShapeItem(stRectangle, 5, 5, 0, 0, 0, 0, 1, 0, TBrushStyle::Clear);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 5, .left = 5, .width = 0, .height = 0, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
     selected = Last();
     attached.clear();
     prompts.Then(Answer::CancelText());
-    EXPECT_TRUE(DropOn(&panel, DropTool::Text, {30, 12}));
+    EXPECT_TRUE(DropOn(&panel, LabelItemKind::Text, {30, 12}));
     EXPECT_EQ(items->OrderList().size(), 1);
     EXPECT_EQ(selected, nullptr);
     EXPECT_TRUE(attached.empty());
 }
 
 TEST_F(DesignerTest, ADropOnAnItemLandsWhereItWouldOnThePanel) {
-    items->CreateShapeItem(stRectangle, 40, 50, 100, 80, 0, 0, 1, 0, TBrushStyle::Clear);
+    items->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 40, .left = 50, .width = 100, .height = 80, .brushStyle = TBrushStyle::Clear, .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
     QWidget* under = Last();
-    EXPECT_TRUE(DropOn(under, DropTool::HLine, {7, 9}));
+    EXPECT_TRUE(DropOn(under, LabelItemKind::HorizontalLine, {7, 9}));
     auto* line = LastAs<TLineShape>();
     ASSERT_NE(line, nullptr);
     ASSERT_NE(line, under);
@@ -121,7 +121,7 @@ TEST_F(DesignerTest, ADropOnAnItemLandsWhereItWouldOnThePanel) {
     EXPECT_EQ(line->PenColor(), 0);
     EXPECT_EQ(selected, line);
 
-    EXPECT_TRUE(DropOn(line, DropTool::VLine, {1, 1}));
+    EXPECT_TRUE(DropOn(line, LabelItemKind::VerticalLine, {1, 1}));
     auto* vertical = LastAs<TLineShape>();
     EXPECT_EQ(vertical->geometry(), QRect(58, 50, 20, 60));
     EXPECT_EQ(vertical->LineStyle(), stVertical);
@@ -133,13 +133,13 @@ TEST_F(DesignerTest, OnlyToolDragsAreAccepted) {
     QDragMoveEvent move(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, {});
     QCoreApplication::sendEvent(&panel, &move);
     EXPECT_FALSE(move.isAccepted());
-    std::unique_ptr<QMimeData> tool(ItemPlacer::ToolMimeData(DropTool::Rect));
+    std::unique_ptr<QMimeData> tool(ItemPlacer::ToolMimeData(LabelItemKind::Rectangle));
     EXPECT_TRUE(placer->LabelPanelDragOver(&panel, tool.get()));
     EXPECT_FALSE(placer->LabelPanelDragOver(&toolRow, tool.get()));
 }
 
 TEST_F(DesignerTest, ShapesStartHollowWithABlackOnePixelPen) {
-    for (DropTool tool : {DropTool::Rect, DropTool::Ellipse, DropTool::RoundRect})
+    for (LabelItemKind tool : {LabelItemKind::Rectangle, LabelItemKind::Ellipse, LabelItemKind::RoundRectangle})
         EXPECT_TRUE(DropOn(&panel, tool, {300, 150})); // near the edge: not moved in
     ASSERT_EQ(items->OrderList().size(), 3);
     const TShapeType kinds[] = {stRectangle, stEllipse, stRoundRect};
@@ -159,7 +159,7 @@ TEST_F(DesignerTest, ShapesStartHollowWithABlackOnePixelPen) {
 
 TEST_F(DesignerTest, OneCounterPerLabel) {
     prompts.Then(Answer::Counter(5, 2));
-    EXPECT_TRUE(DropOn(&panel, DropTool::Counter, {10, 10}));
+    EXPECT_TRUE(DropOn(&panel, LabelItemKind::Counter, {10, 10}));
     auto* counter = LastAs<TCounterLabel>();
     ASSERT_NE(counter, nullptr);
     EXPECT_EQ(counter->Caption(), QStringLiteral("5"));
@@ -168,10 +168,10 @@ TEST_F(DesignerTest, OneCounterPerLabel) {
     EXPECT_EQ(counter->FontSize(), 10);
     EXPECT_TRUE(counter->Bold());
 
-    EXPECT_TRUE(DropOn(&panel, DropTool::Rect, {100, 10}));
+    EXPECT_TRUE(DropOn(&panel, LabelItemKind::Rectangle, {100, 10}));
     QWidget* front = Last();
     selected = nullptr;
-    EXPECT_TRUE(DropOn(&panel, DropTool::Counter, {50, 50}));
+    EXPECT_TRUE(DropOn(&panel, LabelItemKind::Counter, {50, 50}));
     EXPECT_EQ(prompts.Messages("Information"),
               QStringList{"There is a limit of one Counter per label"});
     EXPECT_EQ(items->OrderList().size(), 2);
@@ -180,7 +180,7 @@ TEST_F(DesignerTest, OneCounterPerLabel) {
 
 TEST_F(DesignerTest, SymbolAndImageDropsAskThroughTheirDialogs) {
     prompts.Then(Answer::Symbol(33, 255));
-    EXPECT_TRUE(DropOn(&panel, DropTool::Symbol, {10, 10}));
+    EXPECT_TRUE(DropOn(&panel, LabelItemKind::Symbol, {10, 10}));
     auto* symbol = LastAs<TSymbol>();
     ASSERT_NE(symbol, nullptr);
     EXPECT_EQ(symbol->CharCode(), 33);
@@ -193,7 +193,7 @@ TEST_F(DesignerTest, SymbolAndImageDropsAskThroughTheirDialogs) {
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(bmp, "BMP"));
     prompts.Then(Answer::ImageFile(bmp));
-    EXPECT_TRUE(DropOn(&panel, DropTool::Image, {40, 20}));
+    EXPECT_TRUE(DropOn(&panel, LabelItemKind::Image, {40, 20}));
     auto* picture = LastAs<TImage>();
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->geometry(), QRect(40, 20, 30, 20));
@@ -203,7 +203,7 @@ TEST_F(DesignerTest, SymbolAndImageDropsAskThroughTheirDialogs) {
     // A cancelled chooser creates nothing; the front-most item is selected.
     selected = nullptr;
     prompts.Then(Answer::ImageFile(QString()));
-    EXPECT_TRUE(DropOn(&panel, DropTool::Image, {40, 20}));
+    EXPECT_TRUE(DropOn(&panel, LabelItemKind::Image, {40, 20}));
     EXPECT_EQ(items->OrderList().size(), 2);
     EXPECT_EQ(selected, picture);
 }
@@ -220,7 +220,7 @@ TEST_F(DesignerTest, TheDroppedItemIsMadeOnlyOnceTheDragHasEnded) {
         QCoreApplication::processEvents(); // the drag's own event loop runs on
         duringDrag = items->OrderList().size();
     };
-    placer->DropButtonDown(placer->Button(DropTool::Rect));
+    placer->DropButtonDown(placer->Button(LabelItemKind::Rectangle));
     EXPECT_EQ(duringDrag, 0);
     ASSERT_EQ(items->OrderList().size(), 1);
     EXPECT_EQ(Last()->pos(), QPoint(15, 25));

@@ -1,17 +1,16 @@
 #include "designer/LabelItems.h"
-#include "document/ScreenMetrics.h"
+
 #include "controls/TBarcode.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TCounterLabel.h"
 #include "controls/TImage.h"
 #include "controls/TPim3DLabel.h"
 #include "controls/TSymbol.h"
-#include "document/ConversionError.h"
-#include "designer/ItemPrompts.h"
+#include "document/ScreenMetrics.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QImage>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,397 +18,197 @@
 
 namespace {
 
-// Answers the item questions from a script and records what was asked.
-class ScriptedPrompts : public ItemPrompts {
-public:
-    QStringList messages;
-    int counterQuestions = 0, symbolQuestions = 0, imageQuestions = 0;
-    bool answerOk = true;
-    int startingNumber = 100, repeatCount = 4, symbolCode = 33;
-    qint32 symbolColour = 255;
-    QString imageFile;
-
-    void ShowInformation(const QString& message) override { messages << message; }
-    bool AskNewCounter(int& start, int& repeat) override {
-        ++counterQuestions;
-        start = startingNumber;
-        repeat = repeatCount;
-        return answerOk;
-    }
-    bool AskSymbol(int& code, qint32& colour) override {
-        ++symbolQuestions;
-        code = symbolCode;
-        colour = symbolColour;
-        return answerOk;
-    }
-    QString GetImageFile() override {
-        ++imageQuestions;
-        return imageFile;
-    }
-};
-
-class LabelItemsTest : public ::testing::Test {
+// The panel's controls as a view of a label model: every edit of the model, and nothing else,
+// makes, changes, restacks or removes them.
+class LabelItemsTest : public ::testing::Test, public ItemControlHooks {
 protected:
     void SetUp() override {
         SetScreenPixelsPerInch(96);
-        panel_ = new TCanvasPanel(&window_);
-        panel_->resize(300, 200);
-        LabelItems::Hooks hooks;
-        hooks.TriggerChange = [this] { ++changes_; };
-        hooks.DetachSelection = [this] { ++detaches_; };
-        hooks.ItemCreated = [this](QWidget*, LabelItemKind kind) { created_.push_back(kind); };
-        items_ = std::make_unique<LabelItems>(panel_, &window_, prompts_, hooks);
+        panel_.resize(300, 200);
+        items_ = std::make_unique<LabelItems>(&panel_, model_, this);
         ASSERT_TRUE(dir_.isValid());
     }
     void TearDown() override {
+        items_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    void ItemControlCreated(QWidget* control) override { created_ << control->objectName(); }
+    void ItemControlsRemoving() override { ++removals_; }
 
-    QStringList names() const {
+    QString Add(const LabelItemValue& value) { return model_.CreateItemFromValue(value); }
+    QString AddLine(int top = 0) {
+        return Add({.kind = LabelItemKind::HorizontalLine, .top = top, .width = 50, .height = 1,
+                    .penWidth = 1});
+    }
+    QStringList Names() const {
         QStringList list;
-        for (QWidget* item : items_->OrderList())
-            list << item->objectName();
+        for (QWidget* control : items_->OrderList())
+            list << control->objectName();
         return list;
     }
-    void addLine() { items_->CreateLineItem(stHorizontal, 0, 0, 50, 1, 0, 1); }
-    void addCounter(int start) {
-        items_->CreateCounterItem(5, 5, 0, 0, 0, "Arial", 10, 0, false, false, false, start, 2);
+    // The label items among the panel's children, bottom to top of the stacking on screen.
+    QStringList Stacking() const {
+        QStringList names;
+        for (QObject* child : panel_.children())
+            if (LabelItems::IsLabelItem(child))
+                names << child->objectName();
+        return names;
     }
-    QString bitmap(const QString& fileName, int width = 10, int height = 6) {
+    template <typename T> T* Control(const QString& name) const {
+        return qobject_cast<T*>(items_->Control(name));
+    }
+    QString Bitmap(const QString& fileName, int width, int height) {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(Qt::red);
         const QString path = dir_.filePath(fileName);
         EXPECT_TRUE(image.save(path, "BMP"));
         return path;
     }
+    // Loads an objects text as a stored label does.
+    void Load(const QString& text) {
+        LabelDesign design;
+        design.REstoreItems(text);
+        model_.Load(design);
+    }
 
-    QWidget window_;
-    TCanvasPanel* panel_ = nullptr;
-    ScriptedPrompts prompts_;
+    TCanvasPanel panel_;
+    LabelModel model_;
     std::unique_ptr<LabelItems> items_;
-    int changes_ = 0, detaches_ = 0;
-    std::vector<LabelItemKind> created_;
+    QStringList created_;
+    int removals_ = 0;
     QTemporaryDir dir_;
 };
 
-QString lines(std::initializer_list<const char*> each) {
-    QString text;
-    for (const char* line : each)
-        text += QString::fromUtf8(line) + "\r\n";
-    return text;
+TEST_F(LabelItemsTest, EachItemIsAControlOnThePanelNamedAsTheItem) {
+    AddLine();
+    AddLine();
+    AddLine();
+    EXPECT_EQ(Names(), QStringList({"Special1", "Special2", "Special3"}));
+    EXPECT_EQ(created_, Names());
+    EXPECT_EQ(panel_.findChild<QWidget*>("Special1")->parentWidget(), &panel_);
+    EXPECT_EQ(items_->ItemOf(items_->Control("Special2"))->name, "Special2");
+    EXPECT_EQ(items_->ItemOf(&panel_), nullptr);
+
+    // A reused name goes to the front.
+    model_.RemoveItem("Special2");
+    EXPECT_EQ(removals_, 1);
+    Add({.kind = LabelItemKind::Ellipse, .top = 1, .left = 2, .width = 30, .height = 20});
+    EXPECT_EQ(Names(), QStringList({"Special1", "Special3", "Special2"}));
+    EXPECT_EQ(Stacking(), Names());
+    EXPECT_EQ(items_->KindOf(items_->Control("Special2")), LabelItemKind::Ellipse);
 }
 
-TEST_F(LabelItemsTest, ItemsTakeTheLowestFreeNameAndReusedNamesGoToTheFront) {
-    addLine();
-    addLine();
-    addLine();
-    EXPECT_EQ(names(), QStringList({"Special1", "Special2", "Special3"}));
-    EXPECT_EQ(changes_, 3);
-    EXPECT_EQ(panel_->findChild<QWidget*>("Special1")->parentWidget(), panel_);
-
-    items_->DeleteObject(items_->OrderList()[1]);
-    EXPECT_EQ(changes_, 4);
-    EXPECT_EQ(detaches_, 1);
-    items_->CreateShapeItem(stEllipse, 1, 2, 30, 20, 0, 0, 1, 0, TBrushStyle::Solid);
-    EXPECT_EQ(names(), QStringList({"Special1", "Special3", "Special2"}));
-
-    // Names in use anywhere under the window count, whatever their case.
-    QObject other(&window_);
-    other.setObjectName("SPECIAL4");
-    EXPECT_EQ(items_->FindNextAvailable("Special"), "Special5");
-}
-
-TEST_F(LabelItemsTest, TheThousandAndFirstItemIsRefusedWithAMessage) {
-    for (int i = 0; i < 1000; ++i)
-        addLine();
-    ASSERT_EQ(items_->OrderList().size(), 1000);
+TEST_F(LabelItemsTest, NoThousandAndFirstItemIsMade) {
+    for (int i = 0; i < LabelDesign::MaxItems; ++i)
+        AddLine();
     EXPECT_EQ(items_->OrderList().back()->objectName(), "Special1000");
-    const int changesBefore = changes_;
-
-    items_->CreateTextItem("one too many", 0, 0, 0, 0, 0, "Arial", 10, 0, false, false, false);
-    EXPECT_EQ(items_->OrderList().size(), 1000);
-    EXPECT_EQ(changes_, changesBefore);
-    ASSERT_EQ(prompts_.messages.size(), 1);
-    EXPECT_TRUE(prompts_.messages[0].contains("1000"));
-
-    // Asking kinds are refused before anyone is asked.
-    addCounter(-1);
-    EXPECT_EQ(prompts_.counterQuestions, 0);
-    // A stored text with more items says so once.
-    prompts_.messages.clear();
-    items_->REstoreItems(lines({"LABELITEM=ELLIPSE", "LABELITEM=ELLIPSE", "LABELITEM=ELLIPSE"}));
-    EXPECT_EQ(prompts_.messages.size(), 1);
-    EXPECT_EQ(items_->OrderList().size(), 1000);
+    EXPECT_TRUE(Add(ItemKind(LabelItemKind::Text).newItem()).isEmpty());
+    EXPECT_EQ(items_->OrderList().size(), LabelDesign::MaxItems);
+    EXPECT_TRUE(LabelItems::TooManyItemsMessage().contains("1000"));
 }
 
-TEST_F(LabelItemsTest, OnlyOneCounterIsPlacedByHandButStoredCountersAreAllCreated) {
-    addCounter(-1);
-    ASSERT_EQ(prompts_.counterQuestions, 1);
-    auto* counter = qobject_cast<TCounterLabel*>(items_->OrderList().at(0));
-    ASSERT_NE(counter, nullptr);
-    EXPECT_EQ(counter->Caption(), "100"); // the dialog's values, not the ones passed in
-    EXPECT_EQ(counter->Tag(), 4);
-    EXPECT_TRUE(items_->AlreadyACounter());
+// The controls measure what their items' looks decide, and the model holds it.
+TEST_F(LabelItemsTest, TheModelHoldsWhatTheControlsLaidOut) {
+    const QString picture = Bitmap("logo.bmp", 12, 9);
+    const QString text = Add({.kind = LabelItemKind::Text, .top = 10, .left = 20,
+                              .text = "two\r\nlines", .fontName = "Arial", .fontSize = 10,
+                              .angle = 270});
+    const QString natural = Add({.kind = LabelItemKind::Image, .top = 130, .left = 130,
+                                 .width = 50, .height = 50, .fileName = picture});
+    const QString stretched = Add({.kind = LabelItemKind::Image, .top = 10, .left = 200,
+                                   .width = 60, .height = 40, .stretch = true,
+                                   .fileName = picture});
+    const QString symbol = Add({.kind = LabelItemKind::Symbol, .fontSize = 20, .asciiChar = 300});
+    const LabelDesign& design = model_.Design();
 
-    addCounter(-1);
-    EXPECT_EQ(prompts_.counterQuestions, 1);
-    EXPECT_EQ(prompts_.messages, QStringList({"There is a limit of one Counter per label"}));
-    EXPECT_EQ(items_->OrderList().size(), 1);
+    auto* label = Control<TPim3DLabel>(text);
+    const LabelItemValue& textValue = design.Find(text)->value;
+    EXPECT_EQ(label->Caption(), "twolines");
+    EXPECT_EQ(textValue.text, "twolines");
+    EXPECT_EQ(textValue.angle, -90);
+    EXPECT_EQ(QSize(textValue.width, textValue.height), label->size());
+    EXPECT_EQ(QPoint(textValue.relativeX, textValue.relativeY), label->TextOrigin());
+    EXPECT_GT(textValue.height, textValue.width); // turned a quarter
+    EXPECT_EQ(Control<TImage>(natural)->size(), QSize(12, 9));
+    EXPECT_EQ(design.Find(natural)->value.width, 12);
+    EXPECT_EQ(design.Find(stretched)->value.width, 60);
+    EXPECT_EQ(design.Find(symbol)->value.asciiChar, 255);
+    EXPECT_EQ(QSize(design.Find(symbol)->value.width, design.Find(symbol)->value.height),
+              Control<TSymbol>(symbol)->size());
 
-    // A starting number passed in makes no test; a declined dialog creates nothing.
-    addCounter(7);
-    EXPECT_EQ(items_->OrderList().size(), 2);
-    items_->DeleteAllItems();
-    prompts_.answerOk = false;
-    addCounter(-1);
-    EXPECT_TRUE(items_->OrderList().isEmpty());
-    EXPECT_FALSE(items_->AlreadyACounter());
-
-    items_->REstoreItems(
-        lines({"LABELITEM=COUNTER", "STARTINGNUMBER=1", "LABELITEM=COUNTER", "STARTINGNUMBER=2"}));
-    EXPECT_EQ(items_->OrderList().size(), 2);
-}
-
-TEST_F(LabelItemsTest, DeletingAllItemsSignalsNoChange) {
-    items_->DeleteAllItems();
-    EXPECT_EQ(changes_, 0);
-    addLine();
-    addCounter(3);
-    QWidget stranger(panel_);
-    stranger.setObjectName("Other");
-    items_->OrderListAdd(&stranger);
-    changes_ = 0;
-    items_->DeleteAllItems();
-    EXPECT_EQ(changes_, 0);
-    EXPECT_GE(detaches_, 1);
-    // Only label items are removed; their names are free again at once.
-    EXPECT_EQ(names(), QStringList({"Other"}));
-    EXPECT_EQ(items_->FindNextAvailable("Special"), "Special1");
-    items_->OrderListDelete(&stranger);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(panel_->findChildren<QWidget*>().size(), 1);
-}
-
-TEST_F(LabelItemsTest, OrderListMovesDecideTheOrderOfTheObjectsText) {
-    addLine();
-    items_->CreateShapeItem(stRectangle, 0, 0, 10, 10, 0, 0, 1, 0, TBrushStyle::Clear);
-    items_->CreateSymbolItem(65, 0, 0, 0, 0, 12, 0);
-    QWidget* line = items_->OrderList()[0];
-    QWidget* symbol = items_->OrderList()[2];
-    items_->OrderListBringToFront(line);
-    items_->OrderListSendToBack(symbol);
-    QWidget notListed;
-    items_->OrderListBringToFront(&notListed);
-    EXPECT_EQ(names(), QStringList({"Special3", "Special2", "Special1"}));
-    const QString text = items_->SaveItems();
-    EXPECT_LT(text.indexOf("LABELITEM=SYMBOL"), text.indexOf("LABELITEM=RECTANGLE"));
-    EXPECT_LT(text.indexOf("LABELITEM=RECTANGLE"), text.indexOf("LABELITEM=HORIZONTALLINE"));
-}
-
-TEST_F(LabelItemsTest, AllNineKindsComeBackUnchangedThroughTheObjectsText) {
-    const QString picture = bitmap("logo.bmp", 12, 9);
-    items_->CreateTextItem("Welcome", 10, 20, 0, 0, -90, "Arial", 10, 0, true, false, true);
-    addCounter(5);
-    items_->CreateSymbolItem(74, 40, 40, 0, 0, 20, 255);
-    items_->CreateShapeItem(stRectangle, 50, 5, 40, 30, 65280, 0, 2, 0, TBrushStyle::Cross);
-    items_->CreateShapeItem(stRoundRect, 50, 50, 40, 30, 0, 255, 1, 30, TBrushStyle::Solid);
-    items_->CreateShapeItem(stEllipse, 90, 5, 25, 25, 0, 0, 3, 0, TBrushStyle::Clear);
-    items_->CreateLineItem(stHorizontal, 120, 0, 100, 4, 16711680, 2);
-    items_->CreateLineItem(stVertical, 0, 150, 3, 100, 0, 3);
-    items_->CreateImageItem(130, 130, 0, 0, picture, false);
-    items_->CreateImageItem(10, 200, 60, 40, picture, true);
-    ASSERT_EQ(items_->OrderList().size(), 10);
-    EXPECT_EQ(items_->OrderList()[8]->size(), QSize(12, 9)); // natural size, unstretched
-    EXPECT_EQ(items_->OrderList()[9]->size(), QSize(60, 40));
-    EXPECT_EQ(items_->OrderList()[0]->findChild<QWidget*>(), nullptr);
-
-    const QString saved = items_->SaveItems();
+    // Written and read back, the label comes back the same.
+    const QString saved = design.SaveItems();
     EXPECT_TRUE(saved.contains("ANGLE=270\r\n"));
-    items_->DeleteAllItems();
-    created_.clear();
-    changes_ = 0;
-    items_->REstoreItems(saved);
-    EXPECT_EQ(created_.size(), 10u);
-    EXPECT_EQ(items_->SaveItems(), saved);
-    EXPECT_EQ(qobject_cast<TPim3DLabel*>(items_->OrderList()[0])->Angle(), -90);
-    EXPECT_TRUE(prompts_.messages.isEmpty());
+    Load(saved);
+    EXPECT_EQ(model_.Design().SaveItems(), saved);
 }
 
-TEST_F(LabelItemsTest, BarcodesComeBackUnchangedAndShowTheCounterStartForTheCounterField) {
-    items_->CreateBarcodeItem(10, 20, 0, 0, BarcodeSymbology::Code128, "TAG-{#}", true, 255,
-                              16777215);
-    items_->CreateBarcodeItem(60, 20, 96, 96, BarcodeSymbology::QrCode, "line\nbreak", false, 0,
-                              65280);
-    ASSERT_EQ(items_->OrderList().size(), 2);
-    auto* tag = qobject_cast<TBarcode*>(items_->OrderList()[0]);
-    ASSERT_NE(tag, nullptr);
+TEST_F(LabelItemsTest, BarcodesTakeTheirOwnSizeAndShowTheCounterStart) {
+    const QString tag = Add({.kind = LabelItemKind::Barcode, .top = 10, .left = 20,
+                             .symbology = BarcodeSymbology::Code128, .barcodeData = "TAG-{#}"});
+    auto* barcode = Control<TBarcode>(tag);
+    ASSERT_NE(barcode, nullptr);
     // A fresh item takes the symbol's own size: wider than tall for a linear code.
-    EXPECT_GT(tag->width(), tag->height());
-    EXPECT_EQ(tag->DataShown(), "TAG-0"); // no counter yet
-    addCounter(41);
-    tag->setData(tag->Data());
-    EXPECT_EQ(tag->DataShown(), "TAG-41");
-    EXPECT_EQ(qobject_cast<TBarcode*>(items_->OrderList()[1])->Data(), "linebreak");
-    EXPECT_EQ(created_.front(), LabelItemKind::Barcode);
-
-    const QString saved = items_->SaveItems();
-    EXPECT_TRUE(saved.contains("LABELITEM=BARCODE\r\nTOP=0.104\r\nLEFT=0.208\r\n"));
-    EXPECT_TRUE(saved.contains("SYMBOLOGY=QRCODE\r\nDATA=linebreak\r\nSHOWTEXT=N\r\nCOLOR=0\r\n"
-                               "BACKGROUND=65280\r\n"));
-    items_->DeleteAllItems();
-    items_->REstoreItems(saved);
-    EXPECT_EQ(items_->SaveItems(), saved);
+    EXPECT_GT(barcode->width(), barcode->height());
+    EXPECT_EQ(model_.Design().Find(tag)->value.width, barcode->width());
+    EXPECT_EQ(barcode->DataShown(), "TAG-0"); // no counter yet
+    Add({.kind = LabelItemKind::Counter, .startingNumber = 41, .repeatEach = 1});
+    EXPECT_EQ(barcode->DataShown(), "TAG-41");
 }
 
-TEST_F(LabelItemsTest, ItemsOfUnknownKindsAreKeptInPlaceAndWrittenBackUnchanged) {
-    const QString future = lines({"LABELITEM=HOLOGRAM", "TOP=0.100", "SHEEN=7", "COLOR=5"});
-    items_->CreateLineItem(stHorizontal, 0, 0, 50, 1, 0, 1);
-    items_->CreateShapeItem(stRectangle, 50, 5, 40, 30, 65280, 0, 2, 0, TBrushStyle::Cross);
-    const QString two = items_->SaveItems();
-    const qsizetype rectangle = two.indexOf("LABELITEM=RECTANGLE");
-    const QString stored = lines({"LABELITEM=WHATNOT"}) + two.left(rectangle) + future +
-                           two.mid(rectangle).remove("NOTHING=NOTHING\r\n");
-    items_->DeleteAllItems();
-    items_->REstoreItems(stored);
-    EXPECT_EQ(items_->OrderList().size(), 2);
-    EXPECT_EQ(items_->KeptItemCount(), 2);
-    QString expected = stored;
-    if (expected.size() % 4 == 0)
-        expected += "NOTHING=NOTHING\r\n";
-    EXPECT_EQ(items_->SaveItems(), expected);
-
-    // The block after a deleted item follows the item before it; sending the rectangle to
-    // the back leaves the blocks where they stood.
-    items_->OrderListSendToBack(items_->OrderList()[1]);
-    QString afterMove = items_->SaveItems();
-    EXPECT_LT(afterMove.indexOf("LABELITEM=WHATNOT"), afterMove.indexOf("LABELITEM=RECTANGLE"));
-    EXPECT_LT(afterMove.indexOf("LABELITEM=RECTANGLE"),
-              afterMove.indexOf("LABELITEM=HORIZONTALLINE"));
-    EXPECT_LT(afterMove.indexOf("LABELITEM=HORIZONTALLINE"),
-              afterMove.indexOf("LABELITEM=HOLOGRAM"));
-    items_->DeleteObject(items_->OrderList()[1]);
-    afterMove = items_->SaveItems();
-    EXPECT_TRUE(afterMove.contains(future));
-    EXPECT_LT(afterMove.indexOf("LABELITEM=RECTANGLE"), afterMove.indexOf("LABELITEM=HOLOGRAM"));
-    items_->DeleteAllItems();
-    EXPECT_EQ(items_->KeptItemCount(), 0);
-    EXPECT_EQ(items_->SaveItems(), "NOTHING=NOTHING\r\n");
-}
-
-// What undo puts back: every item under its own name, in its place in the order, with the
-// kept blocks of unknown kinds, and values the objects text would cut (a text over 99
-// characters) whole.
-TEST_F(LabelItemsTest, ASnapshotBringsTheItemsBackExactlyUnderTheirNames) {
-    items_->REstoreItems(lines({"LABELITEM=RECTANGLE", "TOP=0.100", "LABELITEM=HOLOGRAM", "SHEEN=7",
-                                "LABELITEM=HORIZONTALLINE", "WIDTH=0.500"}));
-    const QString longText(150, u'x');
-    items_->CreateTextItem(longText, 5, 5, 0, 0, 30, "Arial", 9, 255, false, true, false);
-    items_->OrderListSendToBack(items_->OrderList()[2]);
-    items_->DeleteObject(items_->OrderList()[1]); // Special1 goes; its name is free again
-    items_->CreateSymbolItem(74, 1, 1, 0, 0, 12, 0);
-    const LabelItems::Snapshot snapshot = items_->TakeSnapshot();
-    EXPECT_EQ(snapshot.names, (QStringList{"Special3", "Special2", "Special1"}));
-    const QString saved = items_->SaveItems();
-
-    items_->DeleteAllItems();
-    items_->RestoreSnapshot(snapshot);
-    EXPECT_EQ(items_->TakeSnapshot(), snapshot);
-    EXPECT_EQ(items_->SaveItems(), saved);
-    EXPECT_EQ(items_->KeptItemCount(), 1);
-    EXPECT_EQ(qobject_cast<TPim3DLabel*>(items_->OrderList()[0])->Caption(), longText);
-    QStringList stacking;
-    for (QObject* child : panel_->children())
-        if (LabelItems::IsLabelItem(child))
-            stacking << child->objectName();
-    EXPECT_EQ(stacking, snapshot.names);
-}
-
-TEST_F(LabelItemsTest, StoredAskingValuesAreCreatedAsStoredWithoutAsking) {
-    items_->REstoreItems(lines({"LABELITEM=COUNTER", "STARTINGNUMBER=-1", "REPEATEACH=3",
-                                "LABELITEM=COUNTER", "STARTINGNUMBER=-1", "LABELITEM=SYMBOL",
-                                "ASCIICHAR=0", "LABELITEM=IMAGE", "FILENAMEANDPATH="}));
-    EXPECT_EQ(prompts_.counterQuestions + prompts_.symbolQuestions + prompts_.imageQuestions, 0);
-    EXPECT_TRUE(prompts_.messages.isEmpty());
-    ASSERT_EQ(items_->OrderList().size(), 4);
-    EXPECT_EQ(qobject_cast<TCounterLabel*>(items_->OrderList()[1])->Caption(), "-1");
-    EXPECT_EQ(qobject_cast<TSymbol*>(items_->OrderList()[2])->CharCode(), 0);
-    const QString saved = items_->SaveItems();
-    EXPECT_EQ(saved.count("STARTINGNUMBER=-1\r\n"), 2);
-    EXPECT_TRUE(saved.contains("ASCIICHAR=0\r\n"));
-}
-
-TEST_F(LabelItemsTest, AStoredImageWhoseFileIsMissingIsKeptAndSavedUnchanged) {
+TEST_F(LabelItemsTest, StoredValuesThatWouldAskAreShownAsStored) {
     const QString missing = dir_.filePath("moved away/logo.bmp");
-    const QString stored = "LABELITEM=IMAGE\r\nTOP=0.500\r\nLEFT=0.250\r\nWIDTH=1.000\r\n"
-                           "HEIGHT=0.750\r\nSTRETCH=N\r\nFILENAMEANDPATH=" +
-                           missing + "\r\n";
-    items_->REstoreItems(stored);
-    ASSERT_EQ(items_->OrderList().size(), 1);
-    auto* image = qobject_cast<TImage*>(items_->OrderList()[0]);
-    ASSERT_NE(image, nullptr);
+    Load(QStringLiteral("LABELITEM=COUNTER\r\nSTARTINGNUMBER=-1\r\nLABELITEM=SYMBOL\r\n"
+                        "ASCIICHAR=0\r\nLABELITEM=IMAGE\r\nTOP=0.500\r\nLEFT=0.250\r\n"
+                        "WIDTH=1.000\r\nHEIGHT=0.750\r\nFILENAMEANDPATH=") +
+         missing + "\r\n");
+    EXPECT_EQ(Control<TCounterLabel>("Special1")->Caption(), "-1");
+    EXPECT_EQ(Control<TSymbol>("Special2")->CharCode(), 0);
+    auto* image = Control<TImage>("Special3");
     EXPECT_FALSE(image->HasPicture());
     EXPECT_EQ(image->geometry(), QRect(24, 48, 96, 72));
-    QString expected = stored;
-    if (expected.size() % 4 == 0)
-        expected += "NOTHING=NOTHING\r\n";
-    EXPECT_EQ(items_->SaveItems(), expected);
+    EXPECT_EQ(image->Hint(), missing);
 }
 
-TEST_F(LabelItemsTest, PlacedImagesMustBeReadablePictureFiles) {
-    const QString upper = bitmap("photo.Bmp");
-    QFile::copy(upper, dir_.filePath("photo.jpg"));
-    QFile garbage(dir_.filePath("broken.bmp"));
-    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
-    garbage.write("not a picture");
-    garbage.close();
+// Undo puts a design back: only the controls of items that differ are touched.
+TEST_F(LabelItemsTest, RestoringADesignTouchesOnlyTheItemsThatDiffer) {
+    for (int i = 0; i < 5; ++i)
+        AddLine(i * 10);
+    const LabelDesign before = model_.Design();
+    QList<QPointer<QWidget>> controls = items_->OrderList();
+    LabelItemValue moved = before.items[2].value;
+    moved.left = 40;
+    model_.SetItem("Special3", moved);
+    model_.RemoveItem("Special5");
+    model_.SendToBack("Special4");
+    EXPECT_EQ(Stacking(), QStringList({"Special4", "Special1", "Special2", "Special3"}));
+    EXPECT_EQ(controls[2]->x(), 40);
 
-    items_->CreateImageItem(0, 0, 0, 0, dir_.filePath("none.bmp"), false);
-    items_->CreateImageItem(0, 0, 0, 0, dir_.filePath("photo.jpg"), false);
-    items_->CreateImageItem(0, 0, 0, 0, dir_.filePath("broken.bmp"), false);
-    prompts_.imageFile = "";
-    items_->CreateImageItem(0, 0, 0, 0, "", false);
-    EXPECT_TRUE(items_->OrderList().isEmpty());
-    EXPECT_TRUE(prompts_.messages.isEmpty());
+    created_.clear();
+    model_.Restore(before);
+    EXPECT_EQ(created_, QStringList{"Special5"});
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(items_->OrderList()[i], controls[i]) << i;
+    EXPECT_EQ(controls[2]->x(), 0);
+    EXPECT_EQ(Stacking(), QStringList({"Special1", "Special2", "Special3", "Special4", "Special5"}));
 
-    prompts_.imageFile = upper;
-    items_->CreateImageItem(3, 4, 0, 0, "", true);
-    EXPECT_EQ(prompts_.imageQuestions, 2);
-    ASSERT_EQ(items_->OrderList().size(), 1);
-    EXPECT_EQ(qobject_cast<TImage*>(items_->OrderList()[0])->Hint(), upper);
+    // Another label makes every control afresh.
+    model_.Load(before);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(controls[0].isNull());
+    EXPECT_EQ(Names().size(), 5);
 }
 
-TEST_F(LabelItemsTest, LineBreaksNeverReachAnItem) {
-    const QString path = bitmap("a.bmp");
-    items_->CreateImageItem(0, 0, 0, 0, path + "\n", false);
-    EXPECT_TRUE(items_->OrderList().isEmpty());
-    ASSERT_EQ(prompts_.messages.size(), 1);
-
-    items_->CreateTextItem("two\r\nlines", 0, 0, 0, 0, 0, "Arial", 10, 0, false, false, false);
-    EXPECT_EQ(qobject_cast<TPim3DLabel*>(items_->OrderList()[0])->Caption(), "twolines");
-}
-
-TEST_F(LabelItemsTest, SymbolsAskForTheirCharacterWhenGivenNone) {
-    prompts_.symbolCode = 33;
-    items_->CreateSymbolItem(0, 0, 0, 0, 0, 16, 0);
-    ASSERT_EQ(items_->OrderList().size(), 1);
-    auto* symbol = qobject_cast<TSymbol*>(items_->OrderList()[0]);
-    EXPECT_EQ(symbol->CharCode(), 33);
-    EXPECT_EQ(symbol->FontColor(), 255); // the dialog's colour replaces the one passed in
-    EXPECT_EQ(symbol->FontName(), "WingDings");
-    prompts_.answerOk = false;
-    items_->CreateSymbolItem(0, 0, 0, 0, 0, 16, 0);
-    EXPECT_EQ(items_->OrderList().size(), 1);
-}
-
-TEST_F(LabelItemsTest, AConversionErrorKeepsTheItemsCreatedBeforeIt) {
-    try {
-        items_->REstoreItems(lines(
-            {"LABELITEM=RECTANGLE", "LABELITEM=ELLIPSE", "LINECOLOR=red", "LABELITEM=RECTANGLE"}));
-        FAIL() << "no error";
-    } catch (const ConversionError& error) {
-        EXPECT_EQ(error.message(), "'red' is not a valid integer value");
-    }
-    EXPECT_EQ(names(), QStringList({"Special1"}));
+TEST_F(LabelItemsTest, ALivePreviewIsUndoneFromTheModel) {
+    const QString text = Add({.kind = LabelItemKind::Text, .text = "Turn", .fontName = "Arial",
+                              .fontSize = 12});
+    auto* label = Control<TPim3DLabel>(text);
+    const QSize size = label->size();
+    label->setAngle(90);
+    EXPECT_NE(label->size(), size);
+    items_->ShowAgain(label);
+    EXPECT_EQ(label->Angle(), 0);
+    EXPECT_EQ(label->size(), size);
 }
 
 } // namespace

@@ -87,9 +87,9 @@ TEST_F(LabelDesignTest, AMalformedValueFailsOnlyTheSideThatReadsIt) {
     }
 }
 
-TEST_F(LabelDesignTest, ReadItemsNamesItemsInOrderAndAnchorsKeptBlocksByName) {
+TEST_F(LabelDesignTest, REstoreItemsNamesItemsInOrderAndAnchorsKeptBlocksByName) {
     LabelDesign design;
-    const auto read = design.ReadItems(Lines({
+    const auto read = design.REstoreItems(Lines({
         "LABELITEM=STAR", "POINTS=5",        // before the first item
         "LABELITEM=RECTANGLE", "TOP=0.1",    //
         "LABELITEM=ELLIPSE", "TOP=0.2",      //
@@ -105,21 +105,21 @@ TEST_F(LabelDesignTest, ReadItemsNamesItemsInOrderAndAnchorsKeptBlocksByName) {
     EXPECT_EQ(design.kept[1].after, QStringLiteral("Special2"));
     EXPECT_EQ(design.kept[1].lines, QStringLiteral("LABELITEM=ARROW\r\n"));
     EXPECT_EQ(design.FreeName(), QStringLiteral("Special3"));
-    EXPECT_TRUE(design.ObjectsText().startsWith(QStringLiteral("LABELITEM=STAR\r\nPOINTS=5\r\n"
+    EXPECT_TRUE(design.SaveItems().startsWith(QStringLiteral("LABELITEM=STAR\r\nPOINTS=5\r\n"
                                                                "LABELITEM=RECTANGLE\r\n")));
 }
 
-TEST_F(LabelDesignTest, ReadItemsStopsAtTheThousandthNameAndKeepsTheItemsBeforeAnError) {
+TEST_F(LabelDesignTest, REstoreItemsStopsAtTheThousandthNameAndKeepsTheItemsBeforeAnError) {
     QString many;
     for (int i = 0; i < 1003; ++i)
         many += QStringLiteral("LABELITEM=HORIZONTALLINE\r\n");
     LabelDesign design;
-    EXPECT_EQ(design.ReadItems(many).dropped, 3);
+    EXPECT_EQ(design.REstoreItems(many).dropped, 3);
     EXPECT_EQ(design.items.size(), size_t(LabelDesign::MaxItems));
     EXPECT_EQ(design.items.back().name, QStringLiteral("Special1000"));
     EXPECT_TRUE(design.FreeName().isEmpty());
 
-    const auto read = design.ReadItems(
+    const auto read = design.REstoreItems(
         Lines({"LABELITEM=ELLIPSE", "LABELITEM=TEXT", "FONTSIZE=ten", "LABELITEM=RECTANGLE"}));
     ASSERT_TRUE(read.error.has_value());
     EXPECT_EQ(read.error->message(), QStringLiteral("'ten' is not a valid integer value"));
@@ -176,7 +176,7 @@ TEST_F(LabelDesignTest, EditsReportWhatTheyChangedAndNothingWhenNothingChanged) 
 TEST_F(LabelDesignTest, RemovingAnItemMovesTheBlocksThatFollowedItBehindTheItemBefore) {
     LabelModel model;
     LabelDesign design;
-    design.ReadItems(Lines({"LABELITEM=RECTANGLE", "LABELITEM=ELLIPSE", "LABELITEM=STAR",
+    design.REstoreItems(Lines({"LABELITEM=RECTANGLE", "LABELITEM=ELLIPSE", "LABELITEM=STAR",
                             "LABELITEM=TEXT"}));
     model.Load(design);
     ASSERT_EQ(model.Design().kept.size(), 1u);
@@ -185,7 +185,7 @@ TEST_F(LabelDesignTest, RemovingAnItemMovesTheBlocksThatFollowedItBehindTheItemB
     EXPECT_EQ(model.Design().kept[0].after, QStringLiteral("Special1"));
     model.RemoveItem(QStringLiteral("Special1"));
     EXPECT_EQ(model.Design().kept[0].after, QString());
-    EXPECT_TRUE(model.Design().ObjectsText().startsWith(QStringLiteral("LABELITEM=STAR\r\n")));
+    EXPECT_TRUE(model.Design().SaveItems().startsWith(QStringLiteral("LABELITEM=STAR\r\n")));
 }
 
 TEST_F(LabelDesignTest, RestoreReportsOnlyWhatDiffers) {
@@ -238,7 +238,7 @@ TEST_F(LabelDesignTest, TheLayoutSettlesEveryItemTheModelTakes) {
     model.SetItem(name, value);
     EXPECT_EQ(layout.settled, (QStringList{name, name}));
     // What the design holds is what is written.
-    EXPECT_TRUE(model.Design().ObjectsText().contains(QStringLiteral("WIDTH=0.802\r\n")));
+    EXPECT_TRUE(model.Design().SaveItems().contains(QStringLiteral("WIDTH=0.802\r\n")));
 }
 
 } // namespace

@@ -12,24 +12,24 @@
 #include "printing/SheetJob.h"
 #include "printing/SheetJobObserver.h"
 #include "printing/SheetRenderer.h"
-#include "printing/TLabelItemObject.h"
+#include "document/PrintItemValue.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TReportFiler.h"
 #include "support/ScriptedPrompter.h"
 
 namespace {
 
-TLabelItemObject Barcode(BarcodeSymbology symbology, double width, double height) {
-    TLabelItemObject item;
-    item.Kind = LabelItemKind::Barcode;
-    item.Left = 0.37;
-    item.Top = 0.61;
-    item.Width = width;
-    item.Height = height;
-    item.Symbology = symbology;
-    item.ShowText = true;
-    item.Color = 0;
-    item.Background = 0xFFFFFF;
+PrintItemValue Barcode(BarcodeSymbology symbology, double width, double height) {
+    PrintItemValue item;
+    item.kind = LabelItemKind::Barcode;
+    item.left = 0.37;
+    item.top = 0.61;
+    item.width = width;
+    item.height = height;
+    item.symbology = symbology;
+    item.showText = true;
+    item.color = 0;
+    item.background = 0xFFFFFF;
     return item;
 }
 
@@ -66,7 +66,7 @@ TEST(BarcodePrint, BarEdgesLieWithinOneDotOfZintsGeometryAt600Dpi) {
                                    std::pair{BarcodeSymbology::Ean, "5901234123457"},
                                    std::pair{BarcodeSymbology::Itf14, "1234567890123"}}) {
         SCOPED_TRACE(BarcodeSymbologyName(symbology).toStdString());
-        const TLabelItemObject item = Barcode(symbology, 2.713, 0.9);
+        const PrintItemValue item = Barcode(symbology, 2.713, 0.9);
         const BarcodeDrawing drawing = BarcodeSymbol::Make(symbology, data, true, {2.713, 0.9});
         ASSERT_TRUE(drawing.ok()) << drawing.error.toStdString();
         const auto draw = [&](TBaseReport& report) {
@@ -81,7 +81,7 @@ TEST(BarcodePrint, BarEdgesLieWithinOneDotOfZintsGeometryAt600Dpi) {
             if (bar.height() > tallest.height())
                 tallest = bar;
         const double y = tallest.center().y();
-        const int row = qRound((item.Top + y) * 600);
+        const int row = qRound((item.top + y) * 600);
         // Bars that touch make one stretch of ink.
         std::vector<std::pair<double, double>> runs;
         for (const QRectF& bar : drawing.bars)
@@ -90,12 +90,12 @@ TEST(BarcodePrint, BarEdgesLieWithinOneDotOfZintsGeometryAt600Dpi) {
         std::sort(runs.begin(), runs.end());
         std::vector<double> expected;
         for (const auto& [left, right] : runs) {
-            if (!expected.empty() && left <= (expected.back() / 600 - item.Left) + 1e-9) {
-                expected.back() = (item.Left + right) * 600;
+            if (!expected.empty() && left <= (expected.back() / 600 - item.left) + 1e-9) {
+                expected.back() = (item.left + right) * 600;
                 continue;
             }
-            expected.push_back((item.Left + left) * 600);
-            expected.push_back((item.Left + right) * 600);
+            expected.push_back((item.left + left) * 600);
+            expected.push_back((item.left + right) * 600);
         }
         for (const QImage& image : {paper, replayed}) {
             const std::vector<int> edges = Edges(image, row);

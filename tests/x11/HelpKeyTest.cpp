@@ -106,8 +106,13 @@ TEST_F(HelpKeyTest, InADialogWithoutAHelpButtonOpensTheSectionOnIt) {
 }
 
 TEST_F(HelpKeyTest, OnAnItemMenuClosesItAndOpensTheSectionOnItsCommands) {
-    window->Items().CreateTextItem(QStringLiteral("Quorvane"), 30, 40, 0, 0, 0,
-                                   QStringLiteral("Arial"), 12, kColorBlack, false, false, false);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text,
+                                         .top = 30,
+                                         .left = 40,
+                                         .text = QStringLiteral("Quorvane"),
+                                         .fontName = QStringLiteral("Arial"),
+                                         .fontSize = 12,
+                                         .fontColor = kColorBlack});
     QTest::qWait(30);
     QMenu* menu = OpenMenuOf(LastItem());
     ASSERT_NE(menu, nullptr);

@@ -35,9 +35,7 @@
 class ItemDialogsPointer : public RealWindowTest {
 protected:
     TPim3DLabel* NewText() {
-        window->Items().CreateTextItem(QStringLiteral("Hello"), 20, 30, 0, 0, 0,
-                                       QStringLiteral("Arial"), 10, kColorBlack, false, false,
-                                       false);
+        window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 20, .left = 30, .width = 0, .height = 0, .text = QStringLiteral("Hello"), .fontName = QStringLiteral("Arial"), .fontSize = 10, .fontColor = kColorBlack, .bold = false, .italic = false, .underline = false, .angle = 0});
         QTest::qWait(20);
         return qobject_cast<TPim3DLabel*>(LastItem());
     }
@@ -146,8 +144,7 @@ TEST_F(ItemDialogsPointer, ColourDialogsTakeOkAndCancelClicks) {
     AnswerColour(text, QStringLiteral("PopupMenuTextFontColor"), Qt::red, true);
     EXPECT_EQ(text->FontColor(), ValueFromColour(Qt::red));
 
-    window->Items().CreateShapeItem(stRectangle, 40, 100, 60, 30, kColorBlack, kColorBlack, 1, 0,
-                                    TBrushStyle(0));
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 40, .left = 100, .width = 60, .height = 30, .brushStyle = TBrushStyle(0), .brushColor = kColorBlack, .penWidth = 1, .penColor = kColorBlack, .rounding = 0});
     auto* shape = qobject_cast<TPimShape*>(LastItem());
     ASSERT_NE(shape, nullptr);
     AnswerColour(shape, QStringLiteral("PopupMenuShapeColor"), Qt::blue, true);
@@ -155,7 +152,7 @@ TEST_F(ItemDialogsPointer, ColourDialogsTakeOkAndCancelClicks) {
     AnswerColour(shape, QStringLiteral("PopupMenuShapeLineColor"), Qt::green, true);
     EXPECT_EQ(shape->PenColor(), ValueFromColour(Qt::green));
 
-    window->Items().CreateLineItem(stHorizontal, 70, 20, 60, 20, kColorBlack, 1);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::HorizontalLine, .top = 70, .left = 20, .width = 60, .height = 20, .penWidth = 1, .penColor = kColorBlack});
     auto* line = qobject_cast<TLineShape*>(LastItem());
     ASSERT_NE(line, nullptr);
     AnswerColour(line, QStringLiteral("PopupMenuLineColor"), Qt::blue, false);
@@ -194,8 +191,7 @@ TEST_F(ItemDialogsPointer, RotationDialTurnsByDragging) {
 }
 
 TEST_F(ItemDialogsPointer, CounterValuesTakeOkAndCancelClicks) {
-    window->Items().CreateCounterItem(20, 30, 0, 0, 0, QStringLiteral("Arial"), 10, kColorBlack,
-                                      false, false, false, 5, 1);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Counter, .top = 20, .left = 30, .width = 0, .height = 0, .fontName = QStringLiteral("Arial"), .fontSize = 10, .fontColor = kColorBlack, .bold = false, .italic = false, .underline = false, .angle = 0, .startingNumber = 5, .repeatEach = 1});
     auto* counter = qobject_cast<TCounterLabel*>(LastItem());
     ASSERT_NE(counter, nullptr);
     for (bool ok : {false, true}) {
@@ -211,7 +207,7 @@ TEST_F(ItemDialogsPointer, CounterValuesTakeOkAndCancelClicks) {
 
 // Also through the Properties tool button, which opens the selected item's menu.
 TEST_F(ItemDialogsPointer, SymbolDialogTakesListClicksFromThePropertiesButton) {
-    window->Items().CreateSymbolItem(40, 20, 30, 0, 0, 18, kColorBlack);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Symbol, .top = 20, .left = 30, .width = 0, .height = 0, .fontSize = 18, .fontColor = kColorBlack, .asciiChar = 40});
     auto* symbol = qobject_cast<TSymbol*>(LastItem());
     ASSERT_NE(symbol, nullptr);
     pointer.Click(symbol);
@@ -241,7 +237,7 @@ TEST_F(ItemDialogsPointer, ImageBrowserTakesListAndButtonClicks) {
     ASSERT_TRUE(picture.save(first, "BMP"));
     picture.fill(Qt::blue);
     ASSERT_TRUE(picture.save(second, "BMP"));
-    window->Items().CreateImageItem(20, 30, 0, 0, first, false);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Image, .top = 20, .left = 30, .width = 0, .height = 0, .stretch = false, .fileName = first});
     auto* image = qobject_cast<TImage*>(LastItem());
     ASSERT_NE(image, nullptr);
     const auto clickSecond = [&](TImageBrowse* dialog) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RealPointer.h"
+#include "support/ModelItems.h"
 #include "app/LabelRecords.h"
 #include "app/TZendorMain.h"
 #include "designer/LabelItems.h"
@@ -29,10 +30,9 @@ protected:
         window = std::make_unique<TZendorMain>(dir.path());
         Prompter::SetMainWindow(window.get());
         window->Records().LoadTemplate = [this] {
-            CurrentLabel& label = window->Records().Label;
-            label.templateName = QStringLiteral("Address 1 x 2-5/8 (30)");
-            label.geometry = {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"};
-            window->Records().FitPanelToLabel();
+            window->Model().SetTemplate(
+                QStringLiteral("Address 1 x 2-5/8 (30)"),
+                {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"});
             window->Records().TriggerChange();
             return true;
         };
@@ -46,7 +46,7 @@ protected:
         if (QWidget* popup = QApplication::activePopupWidget())
             popup->close();
         if (window)
-            window->Items().DeleteAllItems();
+            RemoveAllItems(window->Model());
         window.reset();
         Prompter::SetMainWindow(nullptr);
     }

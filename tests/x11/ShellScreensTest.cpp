@@ -110,10 +110,8 @@ TEST_F(ShellScreens, CentredDialogsAndHelpBesideTheCatalogue) {
 // A blank text is found by its outline, and a text turned in the rotation dialog keeps its
 // frame round it while the dialog is still open.
 TEST_F(ShellScreens, BlankTextOutlineOnTheDesignPanel) {
-    window->Items().CreateTextItem(QString(), 30, 60, 0, 0, 0, QStringLiteral("Arial"), 12,
-                                   kColorBlack, false, false, false);
-    window->Items().CreateTextItem(QStringLiteral("Quorvane"), 30, 120, 0, 0, 0,
-                                   QStringLiteral("Arial"), 12, kColorBlack, false, false, false);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 30, .left = 60, .width = 0, .height = 0, .text = QString(), .fontName = QStringLiteral("Arial"), .fontSize = 12, .fontColor = kColorBlack, .bold = false, .italic = false, .underline = false, .angle = 0});
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 30, .left = 120, .width = 0, .height = 0, .text = QStringLiteral("Quorvane"), .fontName = QStringLiteral("Arial"), .fontSize = 12, .fontColor = kColorBlack, .bold = false, .italic = false, .underline = false, .angle = 0});
     QTest::qWait(50);
     KeepScreen(QStringLiteral("blank-text-outline.png"));
     QWidget* blank = window->Items().OrderList().first();

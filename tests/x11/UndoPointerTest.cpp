@@ -19,8 +19,7 @@
 class UndoPointer : public RealWindowTest {
 protected:
     QWidget* NewRectangle() {
-        window->Items().CreateShapeItem(stRectangle, 20, 30, 40, 25, kColorBlack, kColorBlack, 1, 0,
-                                        TBrushStyle(1));
+        window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 20, .left = 30, .width = 40, .height = 25, .brushStyle = TBrushStyle(1), .brushColor = kColorBlack, .penWidth = 1, .penColor = kColorBlack, .rounding = 0});
         QTest::qWait(20);
         return LastItem();
     }
@@ -65,8 +64,7 @@ TEST_F(UndoPointer, ANudgeButtonHeldDownIsOneStep) {
 }
 
 TEST_F(UndoPointer, ADraggedRotationDialIsOneStep) {
-    window->Items().CreateTextItem(QStringLiteral("Turn"), 20, 30, 0, 0, 0, QStringLiteral("Arial"),
-                                   10, kColorBlack, false, false, false);
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 20, .left = 30, .width = 0, .height = 0, .text = QStringLiteral("Turn"), .fontName = QStringLiteral("Arial"), .fontSize = 10, .fontColor = kColorBlack, .bold = false, .italic = false, .underline = false, .angle = 0});
     QTest::qWait(20);
     auto* text = qobject_cast<TPim3DLabel*>(LastItem());
     ASSERT_NE(text, nullptr);

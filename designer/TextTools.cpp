@@ -1,0 +1,73 @@
+// The designer parts of text and counter items: their tools, questions and menus.
+#include "designer/DesignerPrompter.h"
+#include "designer/ItemTools.h"
+
+#include <QPainter>
+
+namespace {
+
+void DrawLetters(QPainter& painter, const QRect& box, const QString& letters, bool serif) {
+    QFont font(serif ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(std::max(6, box.height() * (letters.size() > 2 ? 6 : 9) / 10));
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 0));
+    painter.drawText(box, Qt::AlignCenter, letters);
+}
+
+void drawText(QPainter& painter, const QRect& box) {
+    DrawLetters(painter, box, QStringLiteral("A"), true);
+}
+
+void drawCounter(QPainter& painter, const QRect& box) {
+    DrawLetters(painter, box, QStringLiteral("123"), false);
+}
+
+// The text is asked for, proposing "Text"; a cancelled prompt places and selects nothing.
+NewItemAnswer askText(LabelItemValue& value, const LabelDesign&) {
+    return EnterText(QStringLiteral("Text"), QStringLiteral("Enter text"), value.text)
+               ? NewItemAnswer::Place
+               : NewItemAnswer::Cancelled;
+}
+
+// One counter per label; its starting number and repeat count come from the counter dialog.
+NewItemAnswer askCounter(LabelItemValue& value, const LabelDesign& design) {
+    if (design.HasCounter()) {
+        ShowInformation(QStringLiteral("There is a limit of one Counter per label"));
+        return NewItemAnswer::Declined;
+    }
+    return AskNewCounter(value.startingNumber, value.repeatEach) ? NewItemAnswer::Place
+                                                                  : NewItemAnswer::Declined;
+}
+
+void buildTextMenu(ItemMenus::MenuBuilder& menu) {
+    ItemProperties& p = menu.Properties();
+    menu.Add(menu.Prefix() + QStringLiteral("Text"), QStringLiteral("&Text"),
+             [&p](QWidget* item) {
+                 p.PropText(item);
+                 p.Refresh(item);
+             });
+    menu.AddMergeFields();
+    menu.AddFontEntries();
+    menu.Separator();
+    menu.AddStackingAndPlacing("SendtoBack", "BringtoFont", QStringLiteral("Center "));
+}
+
+void buildCounterMenu(ItemMenus::MenuBuilder& menu) {
+    ItemProperties& p = menu.Properties();
+    menu.Add(menu.Prefix() + QStringLiteral("CounterValues"), QStringLiteral("Counter Values"),
+             [&p](QWidget* item) { p.CounterValues(item); });
+    menu.Separator();
+    menu.AddFontEntries();
+    menu.Separator();
+    menu.AddStackingAndPlacing("SendToBack", "BringToFront", QStringLiteral("Center "));
+}
+
+} // namespace
+
+extern const ItemToolKind TextItemTool = {
+    u"DropTextButton", u"Drag to place a text", u"Add Text",    &drawText, false, &askText,
+    u"PopupMenuText",  &buildTextMenu};
+extern const ItemToolKind CounterItemTool = {
+    u"DropCounterButton", u"Drag to place the counter", u"Add Counter", &drawCounter, false,
+    &askCounter,          u"PopupMenuCounter",          &buildCounterMenu};

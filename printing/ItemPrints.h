@@ -1,0 +1,40 @@
+#pragma once
+
+#include "document/ItemKinds.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class TBaseReport;
+struct PrintItemValue;
+
+// What drawing an item on one label needs of the job that draws it.
+class LabelPrinting {
+public:
+    virtual ~LabelPrinting() = default;
+    // A text as this label prints it: its field references filled in from the merge record
+    // (the counter's value as it stands), or as typed without a merge.
+    virtual QString TextOf(const QString& text) = 0;
+    // A barcode's data as this label prints it: "{#}" is the counter's value as the label
+    // began, other references come from the merge record.
+    virtual QString DataOf(const QString& data) = 0;
+    // The counter's value for the counter item being drawn; Advance moves it on once the
+    // repeat count says so.
+    virtual qint64 CounterValue() const = 0;
+    virtual void AdvanceCounter() = 0;
+    // The first problem met while drawing the job is reported, once.
+    virtual void Warn(const QString& warning) = 0;
+};
+
+// The printing part of an item kind: how an item is drawn through the report engine, in
+// inches from the label's origin (the engine's origin is at the label's top left).
+struct ItemPrintKind {
+    void (*draw)(TBaseReport& report, const PrintItemValue& item, LabelPrinting& label);
+};
+
+const ItemPrintKind& ItemPrint(LabelItemKind kind);
+
+// The printing parts, one per kind, each defined in the kind's own file.
+#define QV_KIND_PRINT_PART(name, code) extern const ItemPrintKind name##ItemPrint;
+QV_ITEM_KINDS(QV_KIND_PRINT_PART)
+#undef QV_KIND_PRINT_PART
