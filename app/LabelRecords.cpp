@@ -317,6 +317,18 @@ void LabelRecords::DeleteLabel() {
     UpdateScreenStatus();
 }
 
+void LabelRecords::ShowStoredLabel(quint32 record) {
+    {
+        SuppressReloadScope suppress(*this);
+        table_->Go(record);
+    }
+    newLabel_ = false;
+    ShutOffSaveButtons();
+    AnotherLabelBecameCurrent();
+    LoadFromLabelFile();
+    UpdateScreenStatus();
+}
+
 void LabelRecords::ConfigureLabel() {
     // Only a stored label without unsaved changes is configured.
     if (Empty() || newLabel_ || changed_)

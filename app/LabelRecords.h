@@ -101,6 +101,8 @@ public:
     void CloneLabel();
     void DeleteLabel();
     void ConfigureLabel();
+    // Makes the stored label of record current and shows it (a label just imported).
+    void ShowStoredLabel(quint32 record);
     void RebuildIndexes(const QString& directory);
     // The label table's record-change notification.
     void LabelDataSourceDataChange();

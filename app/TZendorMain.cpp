@@ -17,6 +17,7 @@
 #include "app/DescriptionValidator.h"
 #include "app/DesignUndo.h"
 #include "app/DesignUndoStep.h"
+#include "app/LabelFileCommands.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
 #include "app/ScreenLabel.h"
@@ -37,6 +38,8 @@
 
 #include <QCloseEvent>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 constexpr int WindowWidth = 610;
@@ -99,6 +102,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WirePrinting();
     WireMerging();
     WireUndo();
+    WireLabelFiles();
 
     const Preferences* preferences = preferences_.get();
     DesignerPrompter::SetImageFolderStore(
@@ -155,6 +159,10 @@ bool TZendorMain::FormActivate() {
         return false;
     }
     records.FirstActivate(lastUse);
+    if (!startFile_.isEmpty()) {
+        const QString path = std::exchange(startFile_, QString());
+        RunCommand([this, &path] { labelFiles_->ImportFile(path); });
+    }
     return true;
 }
 
@@ -265,6 +273,9 @@ void TZendorMain::CreateMenus() {
     mnuPrinterAlignment =
         AddCommand(mnuFile, "mnuPrinterAlignment", QStringLiteral("Printer &Alignment…"));
     mnuMerge = AddCommand(mnuFile, "mnuMerge", QStringLiteral("&Merge…"));
+    mnuFile->addSeparator();
+    mnuExportLabel = AddCommand(mnuFile, "mnuExportLabel", QStringLiteral("Expor&t Label…"));
+    mnuImportLabel = AddCommand(mnuFile, "mnuImportLabel", QStringLiteral("&Import Label…"));
     mnuFile->addSeparator();
     mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
 
@@ -391,6 +402,8 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     for (QAction* action : {mnuPrintLabels, mnuExportPdf, mnuPreviewLabels, mnuMerge})
         action->setEnabled(!state.empty);
     mnuRebuildIndexes->setEnabled(!state.changed);
+    mnuExportLabel->setEnabled(!state.empty || state.isNew);
+    mnuImportLabel->setEnabled(idle);
     // Another label may have another source (or none).
     if (mergeCommands_ && records_->Label().description != markedDescription_)
         ShowMissingFields();
@@ -535,4 +548,14 @@ void TZendorMain::WireUndo() {
     mnuRedo = undo.CreateRedoAction(this);
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
+}
+
+// A label as a file: exported with its pictures, imported from our files and gLabels'.
+void TZendorMain::WireLabelFiles() {
+    labelFiles_ = std::make_unique<LabelFileCommands>(*records_, static_cast<LabelView&>(*this),
+                                                      *model_, *screenLabel_, *mergeCommands_,
+                                                      preferences_.get(), dataDirectory_);
+    LabelFileCommands& files = *labelFiles_;
+    command(mnuExportLabel, &QAction::triggered, this, [&files] { files.mnuExportLabelClick(); });
+    command(mnuImportLabel, &QAction::triggered, this, [&files] { files.mnuImportLabelClick(); });
 }

@@ -19,6 +19,7 @@ class QScrollArea;
 class QToolButton;
 class DesignUndo;
 class ItemSelection;
+class LabelFileCommands;
 class LabelRecords;
 class ItemMenus;
 class ItemPlacer;
@@ -48,6 +49,10 @@ public:
     PrintJobs& Printing() { return *printJobs_; }
     MergeCommands& Merging() { return *mergeCommands_; }
     DesignUndo& Undo() { return *undo_; }
+    LabelFileCommands& LabelFiles() { return *labelFiles_; }
+    // A label document to import once the label table is open (the file named on the
+    // command line).
+    void ImportOnStart(const QString& path) { startFile_ = path; }
     QString DataDirectory() const { return dataDirectory_; }
 
     // Start-up's second half, run on the first activation: opens the label table and shows
@@ -80,6 +85,8 @@ public:
     QAction* mnuPrinterSetup = nullptr;
     QAction* mnuPrinterAlignment = nullptr;
     QAction* mnuMerge = nullptr;
+    QAction* mnuExportLabel = nullptr;
+    QAction* mnuImportLabel = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
@@ -137,6 +144,7 @@ private:
     void WirePrinting();
     void WireMerging();
     void WireUndo();
+    void WireLabelFiles();
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
     void SavePreference();
@@ -171,4 +179,6 @@ private:
     bool closing_ = false;
     std::unique_ptr<ItemSelection> selection_;
     std::unique_ptr<DesignUndo> undo_;
+    std::unique_ptr<LabelFileCommands> labelFiles_;
+    QString startFile_;
 };

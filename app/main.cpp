@@ -32,6 +32,9 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     TZendorMain window(DataDirectory::Path());
+    // A label document given to the program (a file manager's double click) is imported.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        window.ImportOnStart(arguments.at(1));
     Prompter::SetMainWindow(&window);
     splash->hide();
     delete splash;

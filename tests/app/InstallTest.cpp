@@ -138,7 +138,10 @@ TEST_F(InstalledTree, DesktopEntryMetainfoAndFileTypeAreValid) {
     QFile entry(Path(QStringLiteral("share/applications/org.quorvane.Quorvane.desktop")));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QByteArray text = entry.readAll();
-    EXPECT_TRUE(text.contains("\nExec=quorvane\n"));
+    // A file manager's double click hands the program the file: label files and gLabels
+    // documents open in it.
+    EXPECT_TRUE(text.contains("\nExec=quorvane %f\n"));
+    EXPECT_TRUE(text.contains("\nMimeType=application/x-quorvane-label;application/x-glabels;\n"));
     EXPECT_TRUE(text.contains("\nIcon=quorvane\n"));
 }
 

@@ -84,6 +84,9 @@ for file in /usr/bin/quorvane /usr/bin/quorvane-batch /usr/share/quorvane/QVLTPL
 done
 grep -q 'application/x-quorvane-label:\*\.qvlabel' /usr/share/mime/globs2 ||
   fail "the label file type is not in the desktop's MIME database"
+grep -q 'application/x-quorvane-label=.*org\.quorvane\.Quorvane\.desktop' \
+  /usr/share/applications/mimeinfo.cache ||
+  fail "the program is not registered to open label files"
 
 # 4. A sheet rendered by the installed quorvane-batch, from a label table in a data
 #    directory of its own (never a real user's).
