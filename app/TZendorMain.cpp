@@ -27,6 +27,7 @@
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
+#include "designer/SelectionToolRow.h"
 #include "designer/TStretchHandle.h"
 #include "document/Units.h"
 #include "merge/MergeCommands.h"
@@ -478,7 +479,7 @@ void TZendorMain::WireSelection() {
     constexpr int SelectionToolsLeft = 240;
     selection_ =
         std::make_unique<ItemSelection>(LabelPanel, ScrollBoxArea, *items_, triggerChange_);
-    selection_->CreateTools(ToolsPanel, SelectionToolsLeft);
+    toolRow_ = std::make_unique<SelectionToolRow>(*selection_, ToolsPanel, SelectionToolsLeft);
     selection_->ConnectGridMenu(mnuNoSnap, mnuSnap2, mnuSnap4, mnuSnap8);
 }
 
@@ -494,7 +495,7 @@ void TZendorMain::WirePlacing() {
     ItemSelection& selection = *selection_;
     Placer = new ItemPlacer(LabelPanel, *items_, ToolsPanel, selection, triggerChange_, this);
     Menus = new ItemMenus(LabelPanel, *items_, selection, triggerChange_, this);
-    command(selection.PropertiesButton, &QToolButton::clicked, Menus,
+    command(toolRow_->PropertiesButton, &QToolButton::clicked, Menus,
             [this] { Menus->PropertiesButtonClick(); });
 }
 

@@ -28,6 +28,7 @@ class Preferences;
 class PrinterAlignmentSettings;
 class PrintJobs;
 class ScreenLabel;
+class SelectionToolRow;
 class TCanvasPanel;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
@@ -122,6 +123,7 @@ public:
 
     // Selection on the design panel: the stretch handle, nudging, centring, the snap grid.
     ItemSelection& Selection() { return *selection_; }
+    SelectionToolRow& ToolRow() { return *toolRow_; }
     void AttachControl(QWidget* item);
     void RefreshAttach(QWidget* item);
     void WireSelection();
@@ -178,6 +180,7 @@ private:
     bool activationQueued_ = false;
     bool closing_ = false;
     std::unique_ptr<ItemSelection> selection_;
+    std::unique_ptr<SelectionToolRow> toolRow_;
     std::unique_ptr<DesignUndo> undo_;
     std::unique_ptr<LabelFileCommands> labelFiles_;
     QString startFile_;

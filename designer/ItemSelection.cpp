@@ -5,27 +5,18 @@
 #include "controls/TSymbol.h"
 #include "designer/DesignSteps.h"
 #include "designer/TStretchHandle.h"
-#include "designer/ToolGlyphs.h"
 #include "designer/LabelItems.h"
 #include "document/Units.h"
 #include "ui/CommandBoundary.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QMouseEvent>
-#include <QTimer>
-#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
-constexpr int ButtonSize = 23;
-constexpr int ButtonStep = 25;
-constexpr int ButtonTop = 4;
-constexpr int RepeatDelayMs = 100;
-constexpr int RepeatIntervalMs = 50;
 constexpr int SmallestRefitBox = 5;
 
 bool IsPress(const QEvent* event) {
@@ -70,111 +61,7 @@ ItemSelection::~ItemSelection() {
     delete StretchHandle1;
 }
 
-// ---- tool row and menu ----
-
-QToolButton* ItemSelection::addButton(QWidget* parent, const char* name, const QIcon& icon,
-                                      const QString& tip, int left) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(icon);
-    button->setToolTip(tip);
-    button->setWhatsThis(tip + QLatin1Char('.'));
-    button->setGeometry(left, ButtonTop, ButtonSize, ButtonSize);
-    button->setAutoRaise(true);
-    // The handle keeps the keyboard focus, so the arrow keys still move the item.
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-QToolButton* ItemSelection::addNudgeButton(QWidget* parent, const char* name, Direction direction,
-                                           const QString& tip, int left) {
-    const ToolGlyph glyphs[] = {ToolGlyph::ArrowUp, ToolGlyph::ArrowDown, ToolGlyph::ArrowLeft,
-                                ToolGlyph::ArrowRight};
-    QToolButton* button = addButton(parent, name, ToolGlyphIcon(glyphs[int(direction)]), tip, left);
-    const char* const ways[] = {"up", "down", "left", "right"};
-    button->setWhatsThis(
-        QStringLiteral("Moves the selected item one pixel %1; held down, it keeps moving. With "
-                       "\"Move All\" checked it moves every item of the label instead.")
-            .arg(QLatin1String(ways[int(direction)])));
-    button->setAutoRepeat(true);
-    button->setAutoRepeatDelay(RepeatDelayMs);
-    button->setAutoRepeatInterval(RepeatIntervalMs);
-    connect(button, &QToolButton::pressed, this, [this] { nudgePressed(); });
-    connect(button, &QToolButton::released, this, [this, button] { nudgeReleased(button); });
-    connect(button, &QToolButton::clicked, this,
-            [this, button, direction] { nudgeClicked(button, direction); });
-    return button;
-}
-
-QString ItemSelection::nudgeStepName() const {
-    return MoveAll && MoveAll->isChecked() ? QStringLiteral("Move All") : QStringLiteral("Move");
-}
-
-// While the button is held its repeats report released, clicked and pressed with the button
-// still down; the real release reports released, then clicked, with the button up.
-void ItemSelection::nudgePressed() {
-    if (!steps_)
-        return;
-    nudgeEnding_ = false;
-    ++nudgeRelease_; // the pointer came back onto the button: the step goes on
-    if (nudgeStepOpen_)
-        return;
-    nudgeStepOpen_ = true;
-    steps_->BeginStep(nudgeStepName());
-}
-
-void ItemSelection::nudgeReleased(QToolButton* button) {
-    if (!nudgeStepOpen_ || button->isDown())
-        return;
-    nudgeEnding_ = true;
-    // Released off the button no click follows: the step closes once control returns.
-    const int release = ++nudgeRelease_;
-    QTimer::singleShot(0, this, [this, release] {
-        if (release == nudgeRelease_)
-            endNudgeStep();
-    });
-}
-
-void ItemSelection::nudgeClicked(QToolButton* button, Direction direction) {
-    RunCommand([this, direction] { Nudge(direction); });
-    if (nudgeEnding_ && !button->isDown())
-        endNudgeStep();
-}
-
-void ItemSelection::endNudgeStep() {
-    if (!nudgeStepOpen_)
-        return;
-    nudgeStepOpen_ = false;
-    nudgeEnding_ = false;
-    steps_->EndStep();
-}
-
-void ItemSelection::CreateTools(QWidget* toolsPanel, int left) {
-    int x = left;
-    PosLeftButton = addNudgeButton(toolsPanel, "PosLeftButton", Direction::Left,
-                                   QStringLiteral("Move left one pixel"), x);
-    PosUpButton = addNudgeButton(toolsPanel, "PosUpButton", Direction::Up,
-                                 QStringLiteral("Move up one pixel"), x += ButtonStep);
-    PosDownButton = addNudgeButton(toolsPanel, "PosDownButton", Direction::Down,
-                                   QStringLiteral("Move down one pixel"), x += ButtonStep);
-    PosRightButton = addNudgeButton(toolsPanel, "PosRightButton", Direction::Right,
-                                    QStringLiteral("Move right one pixel"), x += ButtonStep);
-    MoveAll = new QCheckBox(QStringLiteral("Move All"), toolsPanel);
-    MoveAll->setObjectName(QStringLiteral("MoveAll"));
-    MoveAll->setToolTip(QStringLiteral("The arrow buttons move every item of the label"));
-    MoveAll->setWhatsThis(QStringLiteral(
-        "When checked, the four arrow buttons move every item of the label by one pixel; "
-        "when clear, they move the selected item only."));
-    MoveAll->setFocusPolicy(Qt::NoFocus);
-    MoveAll->setGeometry(x += ButtonStep + 6, ButtonTop, 70, ButtonSize);
-    CutObjectButton = addButton(toolsPanel, "CutObjectButton", ToolGlyphIcon(ToolGlyph::Cut),
-                                QStringLiteral("Delete the selected item"), x += 74);
-    connect(CutObjectButton, &QToolButton::clicked, this,
-            [this] { RunCommand([this] { CutObjectButtonClick(); }); });
-    PropertiesButton =
-        addButton(toolsPanel, "PropertiesButton", ToolGlyphIcon(ToolGlyph::Properties),
-                  QStringLiteral("Properties of the selected item"), x += ButtonStep);
-}
+// ---- grid menu ----
 
 void ItemSelection::ConnectGridMenu(QAction* none, QAction* grid2, QAction* grid4, QAction* grid8) {
     mnuSnapToGridNone = none;
@@ -391,9 +278,13 @@ void ItemSelection::SymbolResize(TSymbol* item, const QSize& box) {
 
 // ---- nudging and moving all ----
 
-void ItemSelection::Nudge(Direction direction) {
-    DesignSteps::Scope undoStep(steps_, nudgeStepName());
-    if (MoveAll && MoveAll->isChecked()) {
+QString ItemSelection::NudgeStepName(bool all) {
+    return all ? QStringLiteral("Move All") : QStringLiteral("Move");
+}
+
+void ItemSelection::Nudge(Direction direction, bool all) {
+    DesignSteps::Scope undoStep(steps_, NudgeStepName(all));
+    if (all) {
         MoveAllObjects(direction);
         return;
     }

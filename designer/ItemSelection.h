@@ -12,8 +12,6 @@
 class DesignSteps;
 class LabelItems;
 class QAction;
-class QCheckBox;
-class QToolButton;
 class QWidget;
 class TCanvasPanel;
 class TStretchHandle;
@@ -22,7 +20,7 @@ class TSymbol;
 // What the main window does around its stretch handle: selecting an item by a left press,
 // clearing the selection by a press on the design panel or the grey area, noticing whether a
 // drag or an arrow key changed the item, refitting a symbol's font to the box it was dragged
-// to, the nudge buttons and "Move All", centring, deleting, and the snap grid.
+// to, a nudge (one pixel, or every item for "Move All"), centring, deleting, and the snap grid.
 //
 // Every move, resize, centring and deletion is an edit of the label model; the handle only
 // drives the control while the pointer or a key moves it. triggerChange marks the label
@@ -36,15 +34,13 @@ public:
                   std::function<void()> triggerChange, QObject* parent = nullptr);
     ~ItemSelection() override;
 
-    // Puts the nudge buttons, "Move All", the cut and the properties buttons into the tool
-    // row, starting at x = left.
-    void CreateTools(QWidget* toolsPanel, int left);
     // The Grid menu's four entries: no snap, 2 x 2, 4 x 4, 8 x 8.
     void ConnectGridMenu(QAction* none, QAction* grid2, QAction* grid4, QAction* grid8);
     // Wires a newly created item: its mouse presses select it.
     void SetupItem(QWidget* item);
     // The undo history each change made here becomes a step of (none: no history).
     void SetSteps(DesignSteps* steps) { steps_ = steps; }
+    DesignSteps* Steps() const { return steps_; }
 
     // Selects item and records its rectangle as the reference for change detection.
     void AttachControl(QWidget* item) override;
@@ -75,12 +71,11 @@ public:
     // is under 5 pixels either way or the glyph measures nothing.
     static int FittedSymbolPoints(const QSize& box, const QSize& glyph, int points);
 
-    void PosUpButtonClick() { Nudge(Direction::Up); }
-    void PosDownButtonClick() { Nudge(Direction::Down); }
-    void PosLeftButtonClick() { Nudge(Direction::Left); }
-    void PosRightButtonClick() { Nudge(Direction::Right); }
-    // One step of a nudge button: every item with "Move All" checked, else the selection.
-    void Nudge(Direction direction);
+    // One step of a nudge button: every item when all ("Move All" checked), else the
+    // selection.
+    void Nudge(Direction direction, bool all = false);
+    // The undo step a nudge is: "Move All" or "Move".
+    static QString NudgeStepName(bool all);
     // Moves every label item one pixel; clears the selection and marks the label changed.
     void MoveAllObjects(Direction direction);
 
@@ -100,16 +95,6 @@ public:
     // The handle framing the selected item.
     TStretchHandle* StretchHandle1 = nullptr;
 
-    // The tool row's controls (null until CreateTools).
-    QToolButton* PosUpButton = nullptr;
-    QToolButton* PosDownButton = nullptr;
-    QToolButton* PosLeftButton = nullptr;
-    QToolButton* PosRightButton = nullptr;
-    QCheckBox* MoveAll = nullptr;
-    QToolButton* CutObjectButton = nullptr;
-    // Opens the selected item's menu; its click is connected by the item menus.
-    QToolButton* PropertiesButton = nullptr;
-
     // The Grid menu entries (null until ConnectGridMenu).
     QAction* mnuSnapToGridNone = nullptr;
     QAction* mnuSnapToGrid2x2 = nullptr;
@@ -120,22 +105,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QToolButton* addButton(QWidget* parent, const char* name, const QIcon& icon, const QString& tip,
-                           int left);
-    QToolButton* addNudgeButton(QWidget* parent, const char* name, Direction direction,
-                                const QString& tip, int left);
     void setGrid(int grid, QAction* checked);
     void TakeControlBox(QWidget* control);
     void MoveItem(QWidget* control, QPoint to);
     int LabelWidth() const;
     int LabelHeight() const;
     void triggerChange();
-    QString nudgeStepName() const;
-    // A nudge button held down is one step from its press to its release.
-    void nudgePressed();
-    void nudgeReleased(QToolButton* button);
-    void nudgeClicked(QToolButton* button, Direction direction);
-    void endNudgeStep();
 
     QPointer<TCanvasPanel> labelPanel_;
     QPointer<QWidget> greyArea_;
@@ -143,7 +118,4 @@ private:
     std::function<void()> triggerChange_;
     QRect attachRect_;
     DesignSteps* steps_ = nullptr;
-    bool nudgeStepOpen_ = false;
-    bool nudgeEnding_ = false;
-    int nudgeRelease_ = 0;
 };

@@ -10,6 +10,7 @@
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
+#include "designer/SelectionToolRow.h"
 #include "designer/TStretchHandle.h"
 #include "designer/ToolPictures.h"
 #include "designer/LabelItems.h"
@@ -264,12 +265,12 @@ TEST_F(PlacingTest, DropsAndMenusWorkTheRealSelection) {
     EXPECT_EQ(selection.Selected(), nullptr);
 
     // The Properties button does nothing without a selection ...
-    selection.PropertiesButton->click();
+    window->ToolRow().PropertiesButton->click();
     EXPECT_FALSE(window->Menus->PopupMenuRoundRect->isVisible());
     // ... and opens the rounded rectangle's menu at its bottom-right corner.
     Drop(window->LabelPanel, LabelItemKind::Ellipse, {100, 20});
     window->Selection().AttachControl(round);
-    selection.PropertiesButton->click();
+    window->ToolRow().PropertiesButton->click();
     QMenu* menu = window->Menus->PopupMenuRoundRect;
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(),

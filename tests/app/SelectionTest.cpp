@@ -6,6 +6,7 @@
 #include "controls/TSymbol.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemSelection.h"
+#include "designer/SelectionToolRow.h"
 #include "designer/TStretchHandle.h"
 #include "designer/LabelItems.h"
 #include "support/PointerDriver.h"
@@ -189,7 +190,7 @@ TEST_F(SelectionTest, ArrowKeysMoveOnePixelAndMarkTheChange) {
 }
 
 TEST_F(SelectionTest, NudgeButtonsMoveTheSelectionOnly) {
-    ItemSelection& s = Selection();
+    SelectionToolRow& s = window->ToolRow();
     s.PosRightButton->click(); // nothing selected: nothing happens
     EXPECT_EQ(item->pos(), QPoint(30, 20));
     EXPECT_FALSE(Changed());
@@ -206,7 +207,7 @@ TEST_F(SelectionTest, NudgeButtonsMoveTheSelectionOnly) {
 }
 
 TEST_F(SelectionTest, HeldNudgeButtonRepeats) {
-    QToolButton* down = Selection().PosDownButton;
+    QToolButton* down = window->ToolRow().PosDownButton;
     EXPECT_EQ(down->autoRepeatDelay(), 100);
     EXPECT_EQ(down->autoRepeatInterval(), 50);
     ClickItem(item);
@@ -220,8 +221,8 @@ TEST_F(SelectionTest, MoveAllMovesEveryItemAndClearsTheSelection) {
     QWidget* second = AddRectangle(100, 50, 10, 10);
     Save();
     ClickItem(item);
-    Selection().MoveAll->setChecked(true);
-    Selection().PosLeftButton->click();
+    window->ToolRow().MoveAll->setChecked(true);
+    window->ToolRow().PosLeftButton->click();
     EXPECT_EQ(item->pos(), QPoint(29, 20));
     EXPECT_EQ(second->pos(), QPoint(99, 50));
     EXPECT_EQ(Selection().Selected(), nullptr);
@@ -231,8 +232,8 @@ TEST_F(SelectionTest, MoveAllMovesEveryItemAndClearsTheSelection) {
 TEST_F(SelectionTest, MoveAllWithNoItemsStillMarksTheLabelChanged) {
     RemoveAllItems(window->Model());
     ASSERT_FALSE(Changed());
-    Selection().MoveAll->setChecked(true);
-    Selection().PosUpButton->click();
+    window->ToolRow().MoveAll->setChecked(true);
+    window->ToolRow().PosUpButton->click();
     EXPECT_TRUE(Changed());
 }
 
@@ -253,12 +254,12 @@ TEST_F(SelectionTest, CentringUsesTruncatedHalves) {
 }
 
 TEST_F(SelectionTest, CutDeletesTheSelectedItemOnly) {
-    Selection().CutObjectButton->click();
+    window->ToolRow().CutObjectButton->click();
     EXPECT_EQ(window->Items().OrderList().size(), 1);
     EXPECT_FALSE(Changed());
 
     ClickItem(item);
-    Selection().CutObjectButton->click();
+    window->ToolRow().CutObjectButton->click();
     EXPECT_TRUE(window->Items().OrderList().isEmpty());
     EXPECT_EQ(Selection().Selected(), nullptr);
     EXPECT_TRUE(Changed());
@@ -294,7 +295,7 @@ TEST_F(SelectionTest, ABlankTextCanBeFoundSelectedAndDeleted) {
         popup->close();
     ClickItem(window->LabelPanel, outline.bottomRight());
     ASSERT_EQ(Selection().Selected(), blank);
-    Selection().CutObjectButton->click();
+    window->ToolRow().CutObjectButton->click();
     EXPECT_EQ(window->Items().OrderList().size(), 1);
 }
 

@@ -6,6 +6,7 @@
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
+#include "designer/SelectionToolRow.h"
 #include "designer/TStretchHandle.h"
 #include "designer/LabelItems.h"
 #include "support/PointerDriver.h"
@@ -182,14 +183,14 @@ TEST_F(UndoTest, EveryKindOfStepIsTakenBackAndDoneAgain) {
     ExpectOneStep("Delete Item", choose(round, "PopupMenuRoundRectDelete"));
     ExpectOneStep("Move", [&] {
         Selection().AttachControl(named(rect));
-        Selection().PosRightButton->click();
+        window->ToolRow().PosRightButton->click();
     });
     ExpectOneStep("Move", [&] { Key(Qt::Key_Down); });
-    ExpectOneStep("Delete Item", [&] { Selection().CutObjectButton->click(); });
+    ExpectOneStep("Delete Item", [&] { window->ToolRow().CutObjectButton->click(); });
     ExpectOneStep("Move All", [&] {
-        Selection().MoveAll->setChecked(true);
-        Selection().PosUpButton->click();
-        Selection().MoveAll->setChecked(false);
+        window->ToolRow().MoveAll->setChecked(true);
+        window->ToolRow().PosUpButton->click();
+        window->ToolRow().MoveAll->setChecked(false);
     });
     ExpectOneStep("Description", [&] {
         window->Descript->setFocus();
@@ -268,7 +269,7 @@ TEST_F(UndoTest, ANudgeButtonHeldDownIsOneStepPerPressAndRelease) {
     QWidget* item = AddRectangle(30, 20);
     window->SaveButton->click();
     ClickItem(item);
-    QToolButton* right = Selection().PosRightButton;
+    QToolButton* right = window->ToolRow().PosRightButton;
     const QPoint middle = right->rect().center();
     ExpectOneStep("Move", [&] {
         Press(right, middle);
@@ -327,8 +328,8 @@ TEST_F(UndoTest, SaveAndCancelFollowTheCleanPoint) {
     QWidget* item = AddRectangle(10, 10);
     window->SaveButton->click();
     ClickItem(item);
-    Selection().PosDownButton->click();
-    Selection().PosDownButton->click();
+    window->ToolRow().PosDownButton->click();
+    window->ToolRow().PosDownButton->click();
     EXPECT_TRUE(Changed());
     EXPECT_FALSE(window->ExitButton->isVisible());
     // The keys, pressed while the frame around the item has the focus.
@@ -376,7 +377,7 @@ TEST_F(UndoTest, AnotherLabelShownStartsTheHistoryAfresh) {
     expectCleared("New");
     // One command, so that there is a step to forget.
     ClickItem(AddRectangle(20, 20));
-    Selection().PosDownButton->click();
+    window->ToolRow().PosDownButton->click();
     window->SaveButton->click();
     ASSERT_TRUE(window->mnuUndo->isEnabled());
     prompts.Then(Answer::Dialog(
@@ -418,7 +419,7 @@ TEST_F(UndoTest, PictureOfTheEditMenu) {
     Drop(LabelItemKind::Rectangle, {10, 10});
     QWidget* item = Last();
     ClickItem(item);
-    Selection().PosRightButton->click();
+    window->ToolRow().PosRightButton->click();
     window->mnuUndo->trigger();
     window->mnuEdit->popup(window->menuBar()->mapToGlobal(
         window->menuBar()->actionGeometry(window->mnuEdit->menuAction()).bottomLeft()));

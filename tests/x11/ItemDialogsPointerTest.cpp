@@ -11,6 +11,7 @@
 #include "designer/DesignerPrompter.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemSelection.h"
+#include "designer/SelectionToolRow.h"
 #include "designer/SpinEdit.h"
 #include "designer/TFontDialog.h"
 #include "designer/TGetCounter.h"
@@ -220,7 +221,7 @@ TEST_F(ItemDialogsPointer, SymbolDialogTakesListClicksFromThePropertiesButton) {
                           dialog->SymbolList->visualItemRect(entry).center());
             ClickToClose(dialog, dialog->OkButton);
         });
-        pointer.Click(window->Selection().PropertiesButton);
+        pointer.Click(window->ToolRow().PropertiesButton);
         QMenu* menu = WaitForPopup();
         ASSERT_NE(menu, nullptr) << "the Properties button opened no menu";
         ClickEntry(menu, QStringLiteral("PopupMenuSymbolSymbol"));

@@ -4,6 +4,7 @@
 #include "controls/TPim3DLabel.h"
 #include "designer/AngleDial.h"
 #include "designer/ItemSelection.h"
+#include "designer/SelectionToolRow.h"
 #include "designer/SpinEdit.h"
 #include "designer/TSetRotate.h"
 
@@ -50,7 +51,7 @@ TEST_F(UndoPointer, ADragIsOneStepAndEditUndoTakesItBack) {
 
 TEST_F(UndoPointer, ANudgeButtonHeldDownIsOneStep) {
     pointer.Click(NewRectangle(), {5, 5});
-    QToolButton* down = window->Selection().PosDownButton;
+    QToolButton* down = window->ToolRow().PosDownButton;
     const int steps = Steps();
     pointer.MoveTo(down->mapToGlobal(down->rect().center()));
     pointer.Press();
