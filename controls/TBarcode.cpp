@@ -1,7 +1,9 @@
 #include "controls/TBarcode.h"
 
 #include <QPainter>
+#include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
 
 #include "document/ScreenMetrics.h"
@@ -78,8 +80,21 @@ void TBarcode::resizeEvent(QResizeEvent* event) {
     drawing_.reset();
 }
 
+// A symbol whose bars are too narrow to scan is marked by an orange corner, and its tool tip
+// says why; a placeholder says its reason itself.
 void TBarcode::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    BarcodeSymbol::Paint(painter, Drawing(), ScreenPixelsPerInch(), ColorValueToQColor(barColor_),
+    const BarcodeDrawing& drawing = Drawing();
+    BarcodeSymbol::Paint(painter, drawing, ScreenPixelsPerInch(), ColorValueToQColor(barColor_),
                          ColorValueToQColor(background_));
+    const QString narrow = drawing.NarrowBarWarning();
+    if (toolTip() != narrow)
+        setToolTip(narrow);
+    if (narrow.isEmpty())
+        return;
+    const qreal side = std::min<qreal>(12, std::min(width(), height()) / 2.0);
+    const QPointF corner(width(), 0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(230, 120, 0));
+    painter.drawPolygon(QPolygonF({corner, corner - QPointF(side, 0), corner + QPointF(0, side)}));
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -21,7 +22,9 @@ struct CachedFont {
 // A job measures a few fonts many times: a short list searched from the latest is enough.
 std::shared_ptr<const QFontMetricsF> ReferenceMetrics(const QString& family, bool bold,
                                                       bool italic) {
+    static std::mutex lock; // a job may draw on another thread than the panel's
     static std::vector<CachedFont> cache;
+    const std::lock_guard guard(lock);
     for (auto it = cache.rbegin(); it != cache.rend(); ++it)
         if (it->bold == bold && it->italic == italic && it->family == family)
             return it->metrics;

@@ -12,6 +12,8 @@ constexpr StoredLineSpec kBarcodeLines[] = {
     {K::Data}, {K::ShowText}, {K::Color}, {K::Background},
 };
 
+constexpr StoredLineSpec kBarcodeOptionalLines[] = {{K::Ecc}, {K::Quiet}};
+
 LabelItemValue newBarcode() {
     LabelItemValue v;
     v.kind = LabelItemKind::Barcode;
@@ -25,5 +27,5 @@ LabelItemValue newBarcode() {
 
 } // namespace
 
-extern const ItemKindDescriptor BarcodeItemKind = {LabelItemKind::Barcode, u"BARCODE",
-                                                   kBarcodeLines, &newBarcode};
+extern const ItemKindDescriptor BarcodeItemKind = {
+    LabelItemKind::Barcode, u"BARCODE", kBarcodeLines, &newBarcode, nullptr, kBarcodeOptionalLines};

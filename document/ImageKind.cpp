@@ -10,6 +10,8 @@ constexpr StoredLineSpec kImageLines[] = {
     {K::Top}, {K::Left}, {K::Width}, {K::Height}, {K::Stretch}, {K::FileNameAndPath},
 };
 
+constexpr StoredLineSpec kImageOptionalLines[] = {{K::Fit}};
+
 LabelItemValue newImage() {
     LabelItemValue v;
     v.kind = LabelItemKind::Image;
@@ -19,5 +21,5 @@ LabelItemValue newImage() {
 
 } // namespace
 
-extern const ItemKindDescriptor ImageItemKind = {LabelItemKind::Image, u"IMAGE", kImageLines,
-                                                 &newImage};
+extern const ItemKindDescriptor ImageItemKind = {
+    LabelItemKind::Image, u"IMAGE", kImageLines, &newImage, nullptr, kImageOptionalLines};

@@ -60,6 +60,9 @@ struct ItemKindDescriptor {
     // The value as it is written where the file keeps it otherwise than the item (a text's
     // angle in 0..359); null when the two are the same.
     void (*toStored)(LabelItemValue& value) = nullptr;
+    // Written after lines, each only when its value differs from a fresh LabelItemValue's
+    // (TEXTLINE once per line after the first): a label using none writes what it always did.
+    std::span<const StoredLineSpec> optionalLines = {};
 };
 
 const ItemKindDescriptor& ItemKind(LabelItemKind kind);

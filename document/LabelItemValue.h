@@ -7,6 +7,7 @@
 #include "document/BrushStyle.h"
 #include "document/ColorValue.h"
 #include "document/ItemKinds.h"
+#include "document/TextBoxOptions.h"
 
 // One label item as plain values: what the objects text stores of it. Positions, sizes and
 // the text origin are screen pixels on the design panel; colours are 32-bit colour values
@@ -22,7 +23,9 @@ struct LabelItemValue {
     int height = 0;
 
     // text and counter
-    QString text;             // TEXT (a text's caption)
+    // TEXT and TEXTLINE: a text's lines, joined by "\n"; TEXT holds the first, each TEXTLINE
+    // one more.
+    QString text;
     QString fontName;         // FONTNAME
     int fontSize = 0;         // FONTSIZE, points (also symbol)
     ColorValue fontColor = 0; // FONTCOLOR (also symbol)
@@ -32,6 +35,8 @@ struct LabelItemValue {
     int angle = 0;            // ANGLE, degrees counter-clockwise as the control holds it (-180..180)
     int relativeX = 0;        // RELATIVEX, the text origin inside the control
     int relativeY = 0;        // RELATIVEY
+    // BOX, ALIGN, VALIGN, WRAP, SHRINK, MINFONTSIZE, LINESPACING, SKIPBLANK (text)
+    TextBoxOptions textBox;
 
     // counter
     int startingNumber = 0; // STARTINGNUMBER
@@ -49,13 +54,16 @@ struct LabelItemValue {
 
     // image
     bool stretch = false; // STRETCH
-    QString fileName;     // FILENAMEANDPATH
+    QString fileName;     // FILENAMEANDPATH, field references included
+    bool fit = false;     // FIT: scaled into the box keeping its proportions, centred
 
     // barcode; its bar colour is COLOR (brushColor)
     BarcodeSymbology symbology = BarcodeSymbology::Code128; // SYMBOLOGY
     QString barcodeData;                                    // DATA, field references included
     bool showText = true;                                   // SHOWTEXT
     ColorValue backgroundColor = 0xFFFFFF;                  // BACKGROUND
+    int ecc = 0;             // ECC, Zint's option 1; 0 its default
+    bool quietZones = true;  // QUIET
 
     bool operator==(const LabelItemValue&) const = default;
 };

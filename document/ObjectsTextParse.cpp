@@ -10,6 +10,7 @@ void convert(StoredLine& line) {
     try {
         switch (StoredKeyForm(line.key)) {
         case StoredForm::Distance:
+        case StoredForm::Decimal:
             line.inches = ParseStoredFloat(line.value);
             break;
         case StoredForm::Integer:
@@ -85,6 +86,7 @@ StoredItems ParseObjectsText(const QString& text) {
 ConversionError StoredLineError(const StoredLine& line) {
     switch (StoredKeyForm(line.key)) {
     case StoredForm::Distance:
+    case StoredForm::Decimal:
         return ConversionError::InvalidFloat(line.value.toString());
     case StoredForm::SymbologyName:
         return ConversionError::InvalidSymbology(line.value.toString());

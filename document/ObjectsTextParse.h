@@ -25,7 +25,7 @@ struct StoredLine {
     StoredKey key = StoredKey::Nothing;
     QStringView value;     // the whole value as written, a view into StoredItems::source
     bool malformed = false; // the value is not of its key's form; StoredLineError() says why
-    double inches = 0;     // Distance: the number as written, in inches
+    double inches = 0;     // Distance: the number as written, in inches; Decimal: the number
     // Integer: the number. Flag: 1 for "Y", else 0. BrushName: the style, -1 for any other
     // name. SymbologyName: the symbology.
     int number = 0;

@@ -1,5 +1,6 @@
 #include "document/ObjectsTextReader.h"
 
+#include "document/ContentLines.h"
 #include "document/ObjectsTextParse.h"
 #include "document/Units.h"
 
@@ -102,6 +103,20 @@ void store(LabelItemValue& c, const StoredLine& line) {
     case StoredKey::Background:
         c.backgroundColor = line.number;
         break;
+    case StoredKey::TextLine:
+    case StoredKey::Box:
+    case StoredKey::Align:
+    case StoredKey::VAlign:
+    case StoredKey::Wrap:
+    case StoredKey::Shrink:
+    case StoredKey::MinFontSize:
+    case StoredKey::LineSpacing:
+    case StoredKey::SkipBlank:
+    case StoredKey::Fit:
+    case StoredKey::Ecc:
+    case StoredKey::Quiet:
+        StoreContentLine(c, line);
+        break;
     case StoredKey::LabelItem:
     case StoredKey::RelativeX:
     case StoredKey::RelativeY:
@@ -146,6 +161,7 @@ void ReadObjectsText(const QString& text, const std::function<void(const LabelIt
         if (block.opened) {
             flush();
             pending = &block;
+            ResetContentFields(current);
         }
         for (const StoredLine& line : block.lines)
             store(current, line);

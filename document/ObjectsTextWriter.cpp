@@ -1,5 +1,6 @@
 #include "document/ObjectsTextWriter.h"
 
+#include "document/ContentLines.h"
 #include "document/ObjectsTextSyntax.h"
 #include "document/Units.h"
 
@@ -20,8 +21,8 @@ QString storedValue(const LabelItemValue& item, StoredKey key) {
         return PixelsToInchesToString(item.relativeX);
     case StoredKey::RelativeY:
         return PixelsToInchesToString(item.relativeY);
-    case StoredKey::Text:
-        return item.text;
+    case StoredKey::Text: // the first line; TEXTLINE the others
+        return item.text.section(u'\n', 0, 0);
     case StoredKey::StartingNumber:
         return QString::number(item.startingNumber);
     case StoredKey::RepeatEach:
@@ -64,8 +65,31 @@ QString storedValue(const LabelItemValue& item, StoredKey key) {
         return StoredFlag(item.showText);
     case StoredKey::Background:
         return QString::number(item.backgroundColor);
+    case StoredKey::Box:
+        return StoredFlag(item.textBox.box);
+    case StoredKey::Align:
+        return TextAlignLetter(item.textBox.align);
+    case StoredKey::VAlign:
+        return TextVAlignLetter(item.textBox.valign);
+    case StoredKey::Wrap:
+        return StoredFlag(item.textBox.wrap);
+    case StoredKey::Shrink:
+        return StoredFlag(item.textBox.shrink);
+    case StoredKey::MinFontSize: // "6", "6.5"
+        return QString::number(item.textBox.minFontSize, 'g', 6);
+    case StoredKey::LineSpacing:
+        return QString::number(item.textBox.lineSpacing, 'f', 3);
+    case StoredKey::SkipBlank:
+        return StoredFlag(item.textBox.skipBlank);
+    case StoredKey::Fit:
+        return StoredFlag(item.fit);
+    case StoredKey::Ecc:
+        return QString::number(item.ecc);
+    case StoredKey::Quiet:
+        return StoredFlag(item.quietZones);
     case StoredKey::LabelItem:
         return ItemKind(item.kind).word.toString();
+    case StoredKey::TextLine: // one line each, written by appendOptional
     case StoredKey::Orientation: // a fixed line of its kind
     case StoredKey::Nothing:
         return {};
@@ -81,6 +105,20 @@ void appendLine(QString& text, StoredKey key, QStringView value) {
     else
         text += value;
     text += ObjectsLineEnd;
+}
+
+// The lines written only when they differ from a fresh item's.
+void appendOptional(QString& text, const LabelItemValue& item, StoredKey key) {
+    if (key == StoredKey::TextLine) {
+        const QStringList lines = item.text.split(u'\n');
+        for (qsizetype i = 1; i < lines.size(); ++i)
+            appendLine(text, key, lines[i]);
+        return;
+    }
+    static const LabelItemValue defaults;
+    const QString value = storedValue(item, key);
+    if (value != storedValue(defaults, key))
+        appendLine(text, key, value);
 }
 
 // A kept block goes back as it was read; its lines already end with CR LF.
@@ -101,6 +139,8 @@ void AppendItemLines(QString& text, const LabelItemValue& item) {
     for (const StoredLineSpec& line : kind.lines)
         appendLine(text, line.key,
                    line.fixed.isNull() ? storedValue(stored, line.key) : line.fixed.toString());
+    for (const StoredLineSpec& line : kind.optionalLines)
+        appendOptional(text, stored, line.key);
 }
 
 QString WriteObjectsText(const std::vector<LabelItemValue>& items,

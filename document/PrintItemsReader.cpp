@@ -1,5 +1,6 @@
 #include "document/PrintItemsReader.h"
 
+#include "document/ContentLines.h"
 #include "document/ObjectsTextParse.h"
 
 namespace {
@@ -101,6 +102,20 @@ void store(PrintItemValue& c, PrintItemsText& result, const StoredLine& line) {
     case StoredKey::Background:
         c.background = line.number;
         break;
+    case StoredKey::TextLine:
+    case StoredKey::Box:
+    case StoredKey::Align:
+    case StoredKey::VAlign:
+    case StoredKey::Wrap:
+    case StoredKey::Shrink:
+    case StoredKey::MinFontSize:
+    case StoredKey::LineSpacing:
+    case StoredKey::SkipBlank:
+    case StoredKey::Fit:
+    case StoredKey::Ecc:
+    case StoredKey::Quiet:
+        StoreContentLine(c, line);
+        break;
     case StoredKey::LabelItem:
     case StoredKey::Nothing:
         break;
@@ -125,6 +140,7 @@ PrintItemsText ReadPrintItems(const QString& text) {
             current.data.clear();
             current.fontName.clear();
             current.fileName.clear();
+            ResetContentFields(current);
         }
         for (const StoredLine& line : block.lines)
             store(current, result, line);

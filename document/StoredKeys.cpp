@@ -11,7 +11,7 @@ struct StoredKeyRow {
 };
 
 // In StoredKey order.
-constexpr std::array<StoredKeyRow, 31> kRows = {{
+constexpr std::array<StoredKeyRow, 43> kRows = {{
     {StoredKey::LabelItem, u"LABELITEM", StoredForm::Word},
     {StoredKey::Text, u"TEXT", StoredForm::String},
     {StoredKey::Top, u"TOP", StoredForm::Distance},
@@ -42,6 +42,18 @@ constexpr std::array<StoredKeyRow, 31> kRows = {{
     {StoredKey::Data, u"DATA", StoredForm::String},
     {StoredKey::ShowText, u"SHOWTEXT", StoredForm::Flag},
     {StoredKey::Background, u"BACKGROUND", StoredForm::Integer},
+    {StoredKey::TextLine, u"TEXTLINE", StoredForm::String},
+    {StoredKey::Box, u"BOX", StoredForm::Flag},
+    {StoredKey::Align, u"ALIGN", StoredForm::Letter},
+    {StoredKey::VAlign, u"VALIGN", StoredForm::Letter},
+    {StoredKey::Wrap, u"WRAP", StoredForm::Flag},
+    {StoredKey::Shrink, u"SHRINK", StoredForm::Flag},
+    {StoredKey::MinFontSize, u"MINFONTSIZE", StoredForm::Decimal},
+    {StoredKey::LineSpacing, u"LINESPACING", StoredForm::Decimal},
+    {StoredKey::SkipBlank, u"SKIPBLANK", StoredForm::Flag},
+    {StoredKey::Fit, u"FIT", StoredForm::Flag},
+    {StoredKey::Ecc, u"ECC", StoredForm::Integer},
+    {StoredKey::Quiet, u"QUIET", StoredForm::Flag},
     {StoredKey::Nothing, u"NOTHING", StoredForm::Filler},
 }};
 

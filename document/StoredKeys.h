@@ -41,19 +41,33 @@ enum class StoredKey : quint8 {
     Data,       // a barcode's data
     ShowText,   // a barcode's human-readable line
     Background, // a barcode's background colour
-    Nothing,    // the filler line
+    // Written only when they differ from their defaults, after the lines above:
+    TextLine,    // a further line of a text, one per line, after its first (TEXT)
+    Box,         // a text box: the text laid out in the item's width and height
+    Align,       // a text's lines across: L, C or R
+    VAlign,      // a box text's block down its height: T, M or B
+    Wrap,        // a box text's words wrap at its width
+    Shrink,      // a box text's font steps down until the text fits
+    MinFontSize, // points; the smallest a shrinking text gets
+    LineSpacing, // a multiple of the font's line height
+    SkipBlank,   // a line whose fields all came out empty is left out
+    Fit,         // a picture scaled into its box keeping its proportions, centred
+    Ecc,         // a barcode's error-correction level (Zint's option 1)
+    Quiet,       // a barcode's quiet zones; N leaves them out
+    Nothing,     // the filler line
 };
 
 // How a key's value is written and read.
 enum class StoredForm : quint8 {
     Word,      // LABELITEM: an item kind word, compared exactly
     Distance,  // inches with three decimals
+    Decimal,   // a number with up to three decimals
     Integer,   // a signed decimal integer (colours too)
     Flag,      // "Y" or "N"; true exactly for "Y"
     String,    // the value as it stands, line breaks dropped when written
     BrushName, // "SOLID" … "DIAGCROSS"; any other name leaves the style as it was
     SymbologyName,
-    Letter, // ORIENTATION: its first character
+    Letter, // ORIENTATION, ALIGN, VALIGN: its first character
     Filler, // NOTHING
 };
 

@@ -1,4 +1,5 @@
-// Text and counter items: one line of text, turned by whole degrees.
+// Text and counter items: a text of one or more lines (in a box of its own when asked),
+// turned by whole degrees.
 #include "document/ItemKinds.h"
 #include "document/LabelItemValue.h"
 
@@ -10,6 +11,11 @@ constexpr StoredLineSpec kTextLines[] = {
     {K::Text},      {K::Top},      {K::Left},       {K::Width},     {K::Height},
     {K::FontName},  {K::FontColor}, {K::FontSize},   {K::FontBold},  {K::FontItalic},
     {K::FontUnder}, {K::Angle},     {K::RelativeX}, {K::RelativeY},
+};
+
+constexpr StoredLineSpec kTextOptionalLines[] = {
+    {K::TextLine}, {K::Box},         {K::Align},       {K::VAlign},    {K::Wrap},
+    {K::Shrink},   {K::MinFontSize}, {K::LineSpacing}, {K::SkipBlank},
 };
 
 // The font lines are in another order than a text's, and the origin comes first.
@@ -48,7 +54,7 @@ void textToStored(LabelItemValue& v) {
 
 } // namespace
 
-extern const ItemKindDescriptor TextItemKind = {LabelItemKind::Text, u"TEXT", kTextLines,
-                                                &newText, &textToStored};
+extern const ItemKindDescriptor TextItemKind = {
+    LabelItemKind::Text, u"TEXT", kTextLines, &newText, &textToStored, kTextOptionalLines};
 extern const ItemKindDescriptor CounterItemKind = {LabelItemKind::Counter, u"COUNTER",
                                                    kCounterLines, &newCounter, nullptr};

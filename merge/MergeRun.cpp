@@ -14,10 +14,33 @@
 #include "merge/MergeSourceError.h"
 
 MergeRun::MergeRun(MergeSource& source, int copies, bool collate)
-    : source_(source), copies_(std::max(1, copies)), collate_(collate) {
-    records_ = source_.Validate();
-    if (records_ == 0)
+    : MergeRun(source, copies, collate, Range{}) {}
+
+MergeRun::MergeRun(MergeSource& source, int copies, bool collate, Range range)
+    : source_(source), copies_(std::max(1, copies)), collate_(collate),
+      first_(std::max(1LL, range.first)) {
+    const long long total = source_.Validate();
+    if (total == 0)
         throw MergeSourceError(source_.FileName(), 0, 0, QStringLiteral("there are no records"));
+    if (first_ > total)
+        throw MergeSourceError(source_.FileName(), 0, 0,
+                               QStringLiteral("there is no record %1: the source holds %2")
+                                   .arg(first_)
+                                   .arg(total));
+    const long long last = range.last > 0 ? std::min(range.last, total) : total;
+    records_ = std::max(0LL, last - first_ + 1);
+    if (records_ == 0)
+        throw MergeSourceError(source_.FileName(), 0, 0,
+                               QStringLiteral("the range of records is empty"));
+}
+
+void MergeRun::RewindToRange() {
+    source_.Rewind();
+    for (long long skipped = 1; skipped < first_; ++skipped)
+        if (!source_.Next())
+            throw MergeSourceError(source_.FileName(), 0, skipped,
+                                   QStringLiteral("the file has changed since the job began"));
+    current_ = first_ - 1;
 }
 
 long long MergeRun::SheetsFor(int positionsPerSheet) const {
@@ -50,8 +73,7 @@ int MergeRun::PositionsPerSheet(const SheetGeometry& geometry, const ChosenPosit
 }
 
 void MergeRun::Start() {
-    source_.Rewind();
-    current_ = 0;
+    RewindToRange();
     copy_ = collate_ ? 1 : copies_;
 }
 
@@ -62,7 +84,7 @@ bool MergeRun::NextPosition() {
         ++copy_;
         return true;
     }
-    if (current_ >= records_)
+    if (current_ >= first_ - 1 + records_)
         return false;
     // The source was read whole before the job; a file changed since then is stopped at.
     if (!source_.Next())
@@ -75,12 +97,11 @@ bool MergeRun::NextPosition() {
 
 // The next record of the set; after the last record the next set starts from the first.
 bool MergeRun::NextCollated() {
-    if (current_ >= records_) {
+    if (current_ >= first_ - 1 + records_) {
         if (copy_ >= copies_)
             return false;
         ++copy_;
-        source_.Rewind();
-        current_ = 0;
+        RewindToRange();
     }
     if (!source_.Next())
         throw MergeSourceError(source_.FileName(), 0, current_ + 1,
@@ -95,20 +116,23 @@ QString MergeRun::Substitute(const QString& text, const BuiltInFieldValues& buil
 }
 
 QString MergeRun::Progress() const {
-    const QString record = QStringLiteral("Record %1 of %2").arg(current_).arg(records_);
+    const QString record =
+        QStringLiteral("Record %1 of %2").arg(current_).arg(first_ - 1 + records_);
     if (!collate_ || copies_ == 1)
         return record;
     return record + QStringLiteral(", set %1 of %2").arg(copy_).arg(copies_);
 }
 
-// A text takes field references, and so does a barcode's data.
+// A text takes field references, and so do a barcode's data and a picture's file name.
 QStringList MergeRun::MissingFields(const QString& objectsText) const {
     QStringList missing;
     for (const PrintItemValue& value : ReadPrintItems(objectsText).items) {
         const bool barcode = value.kind == LabelItemKind::Barcode;
-        if (!barcode && value.kind != LabelItemKind::Text)
+        const bool image = value.kind == LabelItemKind::Image;
+        if (!barcode && !image && value.kind != LabelItemKind::Text)
             continue;
-        for (const QString& name : MergeFieldNames(barcode ? value.data : value.text))
+        const QString& text = barcode ? value.data : image ? value.fileName : value.text;
+        for (const QString& name : MergeFieldNames(text))
             if (!source_.HasField(name) && !IsBuiltInField(name) &&
                 !missing.contains(name, Qt::CaseInsensitive))
                 missing.append(name);
@@ -125,4 +149,8 @@ QString MergeRun::MissingFieldsWarning(const QString& objectsText) const {
         shown.append(QStringLiteral("{") + name + QStringLiteral("?}"));
     return QStringLiteral("Warning: %1 has no field %2")
         .arg(source_.DisplayName(), shown.join(QStringLiteral(", ")));
+}
+
+QString MergeRun::SourceFileName() const {
+    return source_.FileName();
 }

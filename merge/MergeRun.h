@@ -21,6 +21,15 @@ public:
     // is drawn from a source that would fail half-way.
     MergeRun(MergeSource& source, int copies, bool collate = false);
 
+    // A range of the source's records only, from first to last (counted from 1; last past the
+    // end: to the end). MergeSourceError when the source has no record from first on.
+    struct Range {
+        long long first = 1;
+        long long last = 0; // 0: to the end
+    };
+    MergeRun(MergeSource& source, int copies, bool collate, Range range);
+
+    // The records the job prints (of its range).
     long long Records() const { return records_; }
     int Copies() const { return copies_; }
     bool Collated() const { return collate_; }
@@ -43,7 +52,10 @@ public:
     QString Substitute(const QString& text, const BuiltInFieldValues& builtIns) const;
     // "Record n of m" ("…, set k of c" when collated), for the status window.
     QString Progress() const;
+    // The record drawn now, numbered as in the source, from 1.
     long long CurrentRecord() const { return current_; }
+    // The source's file (or connection) name.
+    QString SourceFileName() const;
 
     // The fields that the text items of objectsText name and the source lacks, once each.
     QStringList MissingFields(const QString& objectsText) const;
@@ -52,11 +64,14 @@ public:
 
 private:
     bool NextCollated();
+    // Back to before the range's first record.
+    void RewindToRange();
 
     MergeSource& source_;
     int copies_;
     bool collate_;
     long long records_ = 0;
-    long long current_ = 0; // the record drawn now, from 1; 0 before the first
+    long long first_ = 1;   // the range's first record, from 1
+    long long current_ = 0; // the record drawn now, from 1; first_ - 1 before the first
     int copy_ = 0;          // copies of the current record drawn so far; collated: the set
 };

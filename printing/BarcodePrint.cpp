@@ -1,5 +1,6 @@
 #include "printing/BarcodePrint.h"
 
+#include "controls/BarcodeCatalogue.h"
 #include "controls/BarcodeSymbol.h"
 #include "document/ColorValue.h"
 #include "printing/TBaseReport.h"
@@ -35,8 +36,13 @@ void PrintLine(TBaseReport& report, const BarcodeText& text, double left, double
 } // namespace
 
 QString BarcodePrint::Draw(TBaseReport& report, const PrintItemValue& item, const QString& data) {
+    BarcodeSpec spec;
+    spec.type = BarcodeCatalogue::FromName(BarcodeSymbologyName(item.symbology));
+    spec.showText = item.showText;
+    spec.ecc = item.ecc;
+    spec.quietZones = item.quietZones;
     const BarcodeDrawing drawing =
-        BarcodeSymbol::Make(item.symbology, data, item.showText, QSizeF(item.width, item.height));
+        BarcodeSymbol::Make(spec, data, QSizeF(item.width, item.height), item.data);
     const QColor bars = ColorValueToQColor(item.color);
     const QColor background = ColorValueToQColor(item.background);
     report.SetPen(bars, TPenStyle::Clear, 0);
@@ -68,13 +74,13 @@ QString BarcodePrint::Draw(TBaseReport& report, const PrintItemValue& item, cons
 
 namespace {
 
-// A barcode whose data cannot be encoded draws the placeholder and is named once in the job's
+// A barcode whose data cannot be encoded draws the placeholder and is named in its label's
 // warning.
 void drawBarcode(TBaseReport& report, const PrintItemValue& item, LabelPrinting& label) {
     const QString data = label.DataOf(item.data);
     const QString error = BarcodePrint::Draw(report, item, data);
     if (!error.isEmpty())
-        label.Warn(QStringLiteral("Barcode not printed: %1 (data \"%2\")").arg(error, data));
+        label.Warn(QStringLiteral("barcode not printed: %1 (data \"%2\")").arg(error, data));
 }
 
 } // namespace

@@ -11,7 +11,8 @@ struct PrintItemValue;
 // draws the placeholder (frame, cross, reason) instead of a symbol.
 class BarcodePrint {
 public:
-    // data is the item's data with its field references filled in. Returns Zint's error
-    // text when the placeholder was drawn, empty when the symbol was.
+    // data is the item's data with its field references filled in. Returns why the
+    // placeholder was drawn, in plain words (naming the data as typed), or "" when the symbol
+    // was. A symbology the installed Zint does not make draws the placeholder too.
     static QString Draw(TBaseReport& report, const PrintItemValue& item, const QString& data);
 };

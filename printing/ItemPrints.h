@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+class PicturePrint;
 class TBaseReport;
 struct PrintItemValue;
 
@@ -22,8 +23,11 @@ public:
     // repeat count says so.
     virtual qint64 CounterValue() const = 0;
     virtual void AdvanceCounter() = 0;
-    // The first problem met while drawing the job is reported, once.
+    // A problem of the label being drawn, in words ("barcode not printed: ..."): the job
+    // names the record (or label) it concerns and reports each once per label.
     virtual void Warn(const QString& warning) = 0;
+    // The job's pictures: read once, relative names found in its folders.
+    virtual PicturePrint& Pictures() = 0;
 };
 
 // The printing part of an item kind: how an item is drawn through the report engine, in

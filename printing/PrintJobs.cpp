@@ -30,6 +30,7 @@
 #include "printing/TReportPdfWriter.h"
 #include "printing/TReportPrinter.h"
 #include "printing/TSelectLabelsToPrint.h"
+#include "storage/DataDirectory.h"
 #include "ui/Prompter.h"
 
 namespace {
@@ -296,6 +297,7 @@ SheetJob PrintJobs::MakeJob(int sheets, MergeRun* merge) const {
     job.Selection = selection_;
     job.Merge = merge;
     job.Options = options_;
+    job.PictureFolders = {DataDirectory::Path()};
     return job;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include "document/ChosenPositions.h"
 #include "document/SheetGeometry.h"
@@ -28,6 +29,9 @@ struct SheetJob {
     // The date and time that {date} and {time} print: the moment the drawing starts when not
     // given (the batch's --date and --time give it), the same on every label of the job.
     QDateTime Clock;
+    // Where an image item's relative file name is looked for, after the merge source's own
+    // folder: the data directory.
+    QStringList PictureFolders;
 
     // Prepare, then Run: the whole job on an engine made for it.
     void Render(TBaseReport& engine, SheetJobObserver* observer = nullptr) const;

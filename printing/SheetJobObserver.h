@@ -12,4 +12,7 @@ public:
     // The job's first drawing problem (a barcode whose data cannot be encoded), once: one
     // line, however many labels it concerns.
     virtual void DrawingWarning(const QString& /*warning*/) {}
+    // Every problem of a label, once per label and problem, as one line naming its record
+    // ("Record 7: the text "{Name}" does not fit its box") or, without a merge, its label.
+    virtual void LabelWarning(const QString& /*line*/) {}
 };

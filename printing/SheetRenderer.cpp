@@ -1,5 +1,7 @@
 #include "printing/SheetRenderer.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <exception>
 #include <stdexcept>
@@ -21,10 +23,22 @@ struct ItemListRelease {
     ~ItemListRelease() { list.clear(); }
 };
 
+// A relative picture name is looked for beside the merge source's file first.
+QStringList PictureFolders(const SheetJob& job) {
+    QStringList folders = job.PictureFolders;
+    if (job.Merge) {
+        const QFileInfo source(job.Merge->SourceFileName());
+        if (source.isFile())
+            folders.prepend(source.absolutePath());
+    }
+    return folders;
+}
+
 } // namespace
 
 SheetRenderer::SheetRenderer(const SheetJob& job, SheetJobObserver* observer)
-    : job_(job), geometry_(job.Label.geometry), merge_(job.Merge), observer_(observer) {}
+    : job_(job), geometry_(job.Label.geometry), merge_(job.Merge), observer_(observer),
+      pictures_(PictureFolders(job)) {}
 
 void SheetRenderer::SetUpEngine(TBaseReport& engine) {
     engine.UnitsFactor = 1.0;
@@ -98,6 +112,7 @@ void SheetRenderer::PrintSingleLabel(TBaseReport& report, int lastIndex) {
     lastIndex = std::min(lastIndex, int(items_.size()) - 1);
     labelCounterValue_ = counterValue_;
     ++labelNumber_;
+    labelWarnings_.clear();
     for (int i = 0; i <= lastIndex; ++i) {
         const PrintItemValue& item = items_[size_t(i)];
         ItemPrint(item.kind).draw(report, item, *this);
@@ -129,10 +144,20 @@ void SheetRenderer::AdvanceCounter() {
     }
 }
 
-void SheetRenderer::Warn(const QString& warning) {
+// Each label's problem once, as a line naming its record; the job's first problem is also
+// its one-line warning.
+void SheetRenderer::Warn(const QString& problem) {
+    if (labelWarnings_.contains(problem))
+        return;
+    labelWarnings_.append(problem);
+    const QString line =
+        merge_ ? QStringLiteral("Record %1: %2").arg(merge_->CurrentRecord()).arg(problem)
+               : QStringLiteral("Label %1: %2").arg(labelNumber_).arg(problem);
+    if (observer_)
+        observer_->LabelWarning(line);
     if (!warning_.isEmpty())
         return;
-    warning_ = warning;
+    warning_ = line;
     if (observer_)
-        observer_->DrawingWarning(warning);
+        observer_->DrawingWarning(line);
 }

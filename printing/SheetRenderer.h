@@ -8,6 +8,7 @@
 #include "document/PrintItemValue.h"
 #include "document/SheetGeometry.h"
 #include "printing/ItemPrints.h"
+#include "printing/PicturePrint.h"
 
 class MergeRun;
 class SheetJobObserver;
@@ -46,6 +47,7 @@ private:
     qint64 CounterValue() const override { return counterValue_; }
     void AdvanceCounter() override;
     void Warn(const QString& warning) override;
+    PicturePrint& Pictures() override { return pictures_; }
     // The fields of the label being drawn: the job's date and time, and what {#} prints.
     BuiltInFieldValues BuiltIns() const;
 
@@ -54,6 +56,8 @@ private:
     MergeRun* merge_;
     SheetJobObserver* observer_;
     std::vector<PrintItemValue> items_;
+    PicturePrint pictures_;
+    QStringList labelWarnings_; // of the label being drawn
     // The counter: 64-bit, so that no starting number overflows.
     qint64 startingNumber_ = 0;
     qint64 repeatEach_ = 0;

@@ -1,10 +1,12 @@
-// Text and counter items on paper.
+// Text and counter items on paper: a text of one line as texts always printed, a text of
+// several lines or in a box laid out as on the panel.
 #include "controls/RotatedTextPlacement.h"
 #include "document/ColorValue.h"
 #include "document/PrintItemValue.h"
 #include "printing/ItemPrints.h"
 #include "printing/PrintableText.h"
 #include "printing/TBaseReport.h"
+#include "printing/TextBoxPrint.h"
 
 namespace {
 
@@ -20,7 +22,21 @@ void SetItemFont(TBaseReport& report, const PrintItemValue& item, int angle) {
 
 // The text starts at its origin inside the box, half a descent below the cell's top
 // (less the internal leading); a turned text turns about its cell's corner, as on screen.
+// What a label's problem says of the text it concerns: the text as typed, on one line.
+QString Quoted(const QString& typed) {
+    QString text = typed;
+    text.replace(u'\n', QStringLiteral(" / "));
+    return text.size() > 60 ? text.left(57) + QStringLiteral("...") : text;
+}
+
 void drawText(TBaseReport& report, const PrintItemValue& item, LabelPrinting& label) {
+    if (IsLaidOutText(item)) {
+        const QStringList lines =
+            FilledTextLines(item, [&label](const QString& line) { return label.TextOf(line); });
+        if (!PrintTextLines(report, item, lines) && item.textBox.box)
+            label.Warn(QStringLiteral("the text \"%1\" does not fit its box").arg(Quoted(item.text)));
+        return;
+    }
     const int angle = item.angle < 0 ? item.angle + 360 : item.angle;
     SetItemFont(report, item, angle);
     const double ascent = report.FontAscent();

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <exception>
@@ -45,12 +46,32 @@ bool ParseInt(const QString& text, int low, int high, int& value) {
     return value >= low && value <= high;
 }
 
+// "20-45", "20-" (to the end) or "7" (that record alone); records count from 1.
+bool ParseRecords(const QString& text, long long& first, long long& last) {
+    const qsizetype dash = text.indexOf(u'-');
+    bool ok = false;
+    first = text.left(dash < 0 ? text.size() : dash).toLongLong(&ok);
+    if (!ok || first < 1)
+        return false;
+    if (dash < 0) {
+        last = first;
+        return true;
+    }
+    const QString to = text.mid(dash + 1);
+    if (to.isEmpty()) {
+        last = 0;
+        return true;
+    }
+    last = to.toLongLong(&ok);
+    return ok && last >= first;
+}
+
 bool TakesValue(const QString& name) {
     static const QStringList options = {"--dir",   "--label",  "--sheets", "--positions",
                                         "--pdf",   "--png",    "--dpi",    "--printer-offsets",
                                         "--merge", "--copies", "--printer", "--sheet",
                                         "--merge-db", "--table", "--query", "--date",
-                                        "--time"};
+                                        "--time", "--records"};
     return options.contains(name);
 }
 
@@ -94,17 +115,41 @@ bool FindLabel(DataTable& table, const QString& description, SheetJob& job) {
     return false;
 }
 
-// A drawing problem is a warning line; the run goes on.
+// Each label's problem is a warning line naming its record, cut to 200 characters so that
+// a long merged value cannot flood the terminal; the run goes on.
 class WarningsTo : public SheetJobObserver {
 public:
     explicit WarningsTo(QTextStream& err) : err_(err) {}
-    void DrawingWarning(const QString& warning) override {
-        err_ << "quorvane-batch: warning: " << warning << "\n";
+    void LabelWarning(const QString& line) override {
+        constexpr qsizetype kLongest = 200;
+        err_ << "quorvane-batch: warning: "
+             << (line.size() > kLongest ? line.left(kLongest - 3) + QStringLiteral("...") : line)
+             << "\n";
     }
 
 private:
     QTextStream& err_;
 };
+
+// "--merge -": the records come as CSV on the standard input. They are copied to a file of
+// their own first, because the job reads its source once to check it and again to print.
+QString StandardInputAsCsv(std::unique_ptr<QTemporaryFile>& copy) {
+    copy = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("quorvane-XXXXXX.csv")));
+    QFile in;
+    if (!copy->open() || !in.open(stdin, QIODevice::ReadOnly))
+        throw MergeSourceError(QStringLiteral("-"), 0, 0,
+                               QStringLiteral("cannot copy the standard input: %1").arg(copy->errorString()));
+    char buffer[65536];
+    for (qint64 read = 0; (read = in.read(buffer, sizeof buffer)) > 0;)
+        if (copy->write(buffer, read) != read)
+            throw MergeSourceError(QStringLiteral("-"), 0, 0,
+                                   QStringLiteral("cannot copy the standard input: %1")
+                                       .arg(copy->errorString()));
+    if (!copy->flush())
+        throw MergeSourceError(QStringLiteral("-"), 0, 0,
+                               QStringLiteral("cannot copy the standard input: %1").arg(copy->errorString()));
+    return copy->fileName();
+}
 
 // Why the output named cannot be written at all (a device, a FIFO, a folder given as the
 // PDF; a file given as the folder of the images), or "".
@@ -198,7 +243,8 @@ QString BatchRenderer::Usage() {
                "  --printer-offsets PRINTER\n"
                "                     move the drawing by the printer's alignment stored in QV.INI\n"
                "  --merge FILE       one label per record of FILE (kinds below); {Field} in a\n"
-               "                     text is the record's field; the records decide the sheets\n"
+               "                     text is the record's field; the records decide the sheets;\n"
+               "                     - reads CSV records from the standard input\n"
                "  --sheet NAME       with a spreadsheet: the sheet to read (default: the first)\n"
                "  --merge-db URL     one label per row of a database: postgresql://user@host:port/db,\n"
                "                     mysql://user@host:port/db, sqlite:///path/file.db, odbc://DSN;\n"
@@ -211,6 +257,8 @@ QString BatchRenderer::Usage() {
                "                     merge of more than 1,000,000 sheets is refused\n"
                "  --collate          with --merge: all the records once per copy, instead of\n"
                "                     each record's copies together\n"
+               "  --records FROM-TO  with a merge: only these records, counted from 1 (20-45;\n"
+               "                     20- to the end; 7 alone)\n"
                "  --outlines         draw the outline of every label printed\n"
                "  --crop-marks       draw crop marks in the margins, in line with the labels' "
                "edges\n"
@@ -297,6 +345,11 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             options.table = value;
         } else if (name == QLatin1String("--query")) {
             options.query = value;
+        } else if (name == QLatin1String("--records")) {
+            if (!ParseRecords(value, options.firstRecord, options.lastRecord)) {
+                error = QStringLiteral("--records takes FROM-TO, such as 20-45, 20- or 7");
+                return false;
+            }
         } else if (name == QLatin1String("--date")) {
             options.date = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
             if (!options.date.isValid()) {
@@ -339,6 +392,8 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
         error = QStringLiteral("--table and --query need --merge-db");
     else if (!options.mergeDb.isEmpty() && options.table.isEmpty() == options.query.isEmpty())
         error = QStringLiteral("with --merge-db give exactly one of --table and --query");
+    else if (options.firstRecord > 0 && options.mergeFile.isEmpty() && options.mergeDb.isEmpty())
+        error = QStringLiteral("--records needs --merge or --merge-db");
     else if ((!options.mergeFile.isEmpty() || !options.mergeDb.isEmpty()) && options.sheets != 1)
         error = QStringLiteral("with a merge the records decide the sheets; give --copies");
     return error.isEmpty();
@@ -421,6 +476,7 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     // The merge file is read whole before anything is drawn.
     std::unique_ptr<MergeSource> source;
     std::unique_ptr<MergeRun> merge;
+    std::unique_ptr<QTemporaryFile> standardInputCopy;
     if (!options.mergeFile.isEmpty() || !options.mergeDb.isEmpty()) {
         try {
             MergeSourceAddress address;
@@ -435,10 +491,13 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
                 address.table = options.table;
                 address.query = options.query;
             }
+            if (address.fileName == QLatin1String("-"))
+                address.fileName = StandardInputAsCsv(standardInputCopy);
             TerminalPasswords passwords;
             source = address.Open(&passwords);
-            merge =
-                std::make_unique<MergeRun>(*source, std::max(1, options.copies), options.collate);
+            merge = std::make_unique<MergeRun>(
+                *source, std::max(1, options.copies), options.collate,
+                MergeRun::Range{std::max(1LL, options.firstRecord), options.lastRecord});
         } catch (const MergeSourceError& error) {
             err << "quorvane-batch: " << error.Message() << "\n";
             return NotFound;
@@ -461,6 +520,7 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     const QDateTime now = QDateTime::currentDateTime();
     job.Clock = QDateTime(options.date.isValid() ? options.date : now.date(),
                           options.time.isValid() ? options.time : now.time());
+    job.PictureFolders = {directory};
     if (!options.printer.isEmpty())
         return Print(job, directory, options.printer, err);
 

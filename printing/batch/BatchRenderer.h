@@ -36,6 +36,8 @@ public:
         bool cropMarks = false; // crop marks in the margins
         bool mirror = false;    // every sheet reversed left to right
         bool collate = false;   // with mergeFile: the records once per copy
+        long long firstRecord = 0; // with a merge: the first record printed (0: not given)
+        long long lastRecord = 0;  // and the last (0: to the end)
         QDate date;             // what {date} prints; invalid: the day the run starts
         QTime time;             // what {time} prints; invalid: the time the run starts
         bool help = false;

@@ -213,6 +213,107 @@ TEST_F(PrintCommandsTest, BatchDateAndTimeAreFixedByItsOptions) {
     EXPECT_TRUE(printed.contains("Best before 30.04.2026, packed 07:45 No. 0002")) << printed.toStdString();
 }
 
+// "--merge -" takes the records from the standard input and "--records" prints a range of
+// them; every label's problem is a warning line naming its record.
+TEST_F(PrintCommandsTest, BatchPrintsARangeOfRecordsFromStandardInput) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "poppler-utils (pdftotext) is not installed";
+    SaveNewLabel(QStringLiteral("Piped"));
+    AddItemsFromText(window->Model(), QStringLiteral(
+        "LABELITEM=TEXT\r\nTEXT=Name: {Name}\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=2.000\r\n"
+        "HEIGHT=0.200\r\nFONTNAME=Arial\r\nFONTCOLOR=0\r\nFONTSIZE=8\r\nFONTBOLD=N\r\n"
+        "FONTITALIC=N\r\nFONTUNDER=N\r\nANGLE=0\r\nRELATIVEX=0.000\r\nRELATIVEY=0.000\r\n"
+        "LABELITEM=BARCODE\r\nTOP=0.400\r\nLEFT=0.100\r\nWIDTH=1.500\r\nHEIGHT=0.500\r\n"
+        "SYMBOLOGY=EANX\r\nDATA={Name}\r\nSHOWTEXT=Y\r\nCOLOR=0\r\nBACKGROUND=16777215\r\n"));
+    window->SaveButton->click();
+    const QString pdf = dir.filePath(QStringLiteral("piped.pdf"));
+    const BatchResult run = RunBatch(
+        {"--dir", dir.path(), "--label", "Piped", "--merge", "-", "--records", "2-3", "--pdf", pdf},
+        [](QProcess& batch) {
+            batch.write("Name\nAnn\nBea\n4006381333931\nDot\n");
+            batch.closeWriteChannel();
+        });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("Name: Bea")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("Name: 4006381333931"));
+    EXPECT_FALSE(printed.contains("Name: Ann") || printed.contains("Name: Dot"));
+    // Record 2's letters cannot be an EAN; record 3's digits can.
+    EXPECT_TRUE(run.err.contains("warning: Record 2: barcode not printed: ")) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("Record 3:"));
+
+    for (const char* range : {"0-2", "3-2", "x", "-4"}) {
+        const BatchResult bad = RunBatch({"--dir", dir.path(), "--label", "Piped", "--merge", "-",
+                                          "--records", range, "--pdf", pdf});
+        EXPECT_EQ(bad.exitCode, 2) << range;
+        EXPECT_TRUE(bad.err.contains("--records takes FROM-TO")) << bad.err.toStdString();
+    }
+}
+
+// Pictures named relative to the data directory: a PNG logo keeps its transparency over a
+// coloured box, and an SVG drawing stays vectors in the PDF (no image of it there).
+TEST_F(PrintCommandsTest, BatchPicturesKeepTransparencyAndSvgStaysVectors) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+        GTEST_SKIP() << "poppler-utils (pdfimages) is not installed";
+    for (const char* name : {"logo.png", "logo.svg"})
+        ASSERT_TRUE(QFile::copy(TestDataPath(QStringLiteral("pictures/") + name),
+                                dir.filePath(QString::fromLatin1(name))));
+    SaveNewLabel(QStringLiteral("Logos"));
+    AddItemsFromText(window->Model(), QStringLiteral(
+        "LABELITEM=RECTANGLE\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=2.000\r\nHEIGHT=1.000\r\n"
+        "BRUSHSTYLE=SOLID\r\nCOLOR=16744448\r\nLINETHICKNESS=0\r\nLINECOLOR=0\r\n"
+        "LABELITEM=IMAGE\r\nTOP=0.100\r\nLEFT=0.100\r\nWIDTH=2.000\r\nHEIGHT=1.000\r\n"
+        "STRETCH=Y\r\nFILENAMEANDPATH=logo.png\r\nFIT=Y\r\n"
+        "LABELITEM=IMAGE\r\nTOP=1.300\r\nLEFT=0.100\r\nWIDTH=2.000\r\nHEIGHT=1.000\r\n"
+        "STRETCH=Y\r\nFILENAMEANDPATH=logo.svg\r\nFIT=Y\r\n"));
+    window->SaveButton->click();
+    const QString pdf = dir.filePath(QStringLiteral("logos.pdf"));
+    const BatchResult run =
+        RunBatch({"--dir", dir.path(), "--label", "Logos", "--positions", "1:1", "--pdf", pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("warning")) << run.err.toStdString();
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {"-list", pdf});
+    ASSERT_TRUE(images.waitForFinished(60000));
+    int pictures = 0, masks = 0;
+    for (const QString& line : QString::fromUtf8(images.readAllStandardOutput()).split(u'\n')) {
+        const QStringList columns = line.simplified().split(u' ');
+        pictures += columns.size() > 2 && columns[2] == QLatin1String("image");
+        // A soft mask, or a plain one for pixels wholly clear or wholly opaque as the logo's.
+        masks += columns.size() > 2 &&
+                 (columns[2] == QLatin1String("smask") || columns[2] == QLatin1String("mask"));
+    }
+    EXPECT_EQ(pictures, 1); // the PNG; the SVG is drawn as shapes
+    EXPECT_EQ(masks, 1);    // the PNG's transparency
+
+    const QString pngs = dir.filePath(QStringLiteral("logos"));
+    ASSERT_EQ(RunBatch({"--dir", dir.path(), "--label", "Logos", "--positions", "1:1", "--png",
+                        pngs, "--dpi", "100"})
+                  .exitCode,
+              0);
+    const QImage sheet(QDir(pngs).filePath(QStringLiteral("sheet-0001.png")));
+    ASSERT_FALSE(sheet.isNull());
+    QString shots = qEnvironmentVariable("QV_SHOT_DIR");
+    if (shots.isEmpty())
+        shots = QDir::temp().filePath(QStringLiteral("quorvane-shots"));
+    QDir().mkpath(shots);
+    sheet.copy(0, 0, 400, 400).save(QDir(shots).filePath("pictures-printed.png"));
+    // The logo (40 x 20) fills the 2 x 1 inch box: its left half red, its right half shows the
+    // box's colour through it.
+    int red = 0, blue = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x) {
+            const QRgb p = sheet.pixel(x, y);
+            red += qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
+            blue += qBlue(p) > 200 && qRed(p) < 60 && qGreen(p) > 100;
+        }
+    EXPECT_GT(red, 80 * 80);  // one square inch of red, less the edges
+    EXPECT_GT(blue, 80 * 80); // the box's colour through the see-through half
+}
+
 // An independent reader reads back every symbology it knows from the batch renderer's PNG at
 // 300 dpi. zbarimg comes with the project's packages: without it the test fails.
 TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
@@ -230,17 +331,30 @@ TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
         {"ITF14", "1234567890123", "I2/5:12345678901231"},
         {"GS1_128", "[01]09501101530003", "CODE-128:0109501101530003"},
         {"QRCODE", "Asset {#}, room 7", "QR-Code:Asset 12, room 7"},
+        {"CODE93", "QV-93", "CODE-93:QV-93"},
+        {"CODABAR", "A40156B", "Codabar:A40156B"},
+        // zbar reports a UPC-E symbol as the UPC-A number it stands for.
+        {"UPCE", "0123456", "UPC-A:012345000065"},
+        {"C25INTER", "123456", "I2/5:123456"},
+        {"DBAR_OMN", "0950110153000", "DataBar:0109501101530003"},
+        {"DBAR_EXP", "[01]98898765432106[3202]012345", "DataBar-Exp:01988987654321063202012345"},
     };
     QString objects = QStringLiteral("LABELITEM=COUNTER\r\nTOP=0.000\r\nLEFT=7.000\r\n"
                                      "STARTINGNUMBER=12\r\nREPEATEACH=1\r\n");
-    double top = 0.3;
+    // Two columns of symbols, 1.2 inches apart down the page.
+    double top = 0.3, left = 0.3;
     for (const Case& c : cases) {
-        objects += QStringLiteral("LABELITEM=BARCODE\r\nTOP=%1\r\nLEFT=0.300\r\nWIDTH=3.000\r\n"
+        objects += QStringLiteral("LABELITEM=BARCODE\r\nTOP=%1\r\nLEFT=%4\r\nWIDTH=3.000\r\n"
                                   "HEIGHT=0.900\r\nSYMBOLOGY=%2\r\nDATA=%3\r\nSHOWTEXT=Y\r\n"
                                   "COLOR=0\r\nBACKGROUND=16777215\r\n")
                        .arg(top, 0, 'f', 3)
-                       .arg(QLatin1String(c.symbology), QString::fromUtf8(c.data));
+                       .arg(QLatin1String(c.symbology), QString::fromUtf8(c.data))
+                       .arg(left, 0, 'f', 3);
         top += 1.2;
+        if (top > 9) {
+            top = 0.3;
+            left = 4.3;
+        }
     }
     SaveNewLabel(QStringLiteral("Barcodes"));
     AddItemsFromText(window->Model(), objects);
@@ -260,7 +374,7 @@ TEST_F(PrintCommandsTest, ZbarReadsBackEveryBarcodeTheBatchRendererDraws) {
     if (shots.isEmpty())
         shots = QDir::temp().filePath(QStringLiteral("quorvane-shots"));
     QDir().mkpath(shots);
-    QImage(sheet).copy(0, 0, 1200, 3100).save(QDir(shots).filePath("barcodes-printed.png"));
+    QImage(sheet).copy(0, 0, 2400, 3100).save(QDir(shots).filePath("barcodes-printed.png"));
 
     QProcess zbar;
     zbar.start(QStringLiteral("zbarimg"), {"--quiet", "-Supca.enable", sheet});
@@ -293,7 +407,7 @@ TEST_F(PrintCommandsTest, BatchExitCodes) {
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"--positions", "--printer NAME", "--outlines", "--crop-marks",
                                "--mirror", "--collate", "*.dbf *.DBF", "*.csv",
-                               "--date YYYY-MM-DD", "--time HH:MM"})
+                               "--date YYYY-MM-DD", "--time HH:MM", "--records FROM-TO"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
 
     const BatchResult noOutput = RunBatch({"--dir", dir.path(), "--label", "Parcels"});

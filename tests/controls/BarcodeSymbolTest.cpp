@@ -141,6 +141,13 @@ TEST(BarcodeSymbol, NarrowBarsAreNamedAndMaxiCodeDrawsItsShapes) {
 TEST(BarcodeSymbol, StoredNamesAreZintsWithoutThePrefix) {
     for (BarcodeSymbology symbology : AllBarcodeSymbologies)
         EXPECT_EQ(BarcodeSymbologyFromName(BarcodeSymbologyName(symbology)), symbology);
+    // Every symbology of the catalogue has a value of its own under its stored name.
+    for (const BarcodeType& type : BarcodeCatalogue::All()) {
+        const auto symbology = BarcodeSymbologyFromName(type.name);
+        ASSERT_TRUE(symbology.has_value()) << type.name.toStdString();
+        EXPECT_EQ(BarcodeSymbologyName(*symbology), type.name);
+        EXPECT_EQ(&BarcodeSymbol::Type(*symbology), &type);
+    }
     EXPECT_EQ(BarcodeSymbologyFromName(u"GS1_128"), BarcodeSymbology::Gs1_128);
     EXPECT_FALSE(BarcodeSymbologyFromName(u"BARCODE_CODE128").has_value());
     EXPECT_FALSE(BarcodeSymbologyFromName(u"code128").has_value());
@@ -187,6 +194,12 @@ TEST(BarcodeSymbol, TheControlPaintsItsDrawingTrueToScale) {
     const int y = int(bar.center().y() * 96);
     EXPECT_LT(qGray(image.pixel(int(bar.center().x() * 96), y)), 64);
     EXPECT_GT(qGray(image.pixel(int(gap * 96), y)), 192);
+    EXPECT_EQ(barcode.toolTip(), "");
+    // Squeezed until its bars are too narrow to scan: an orange corner and the reason.
+    barcode.resize(48, 96);
+    image = barcode.grab().toImage();
+    EXPECT_TRUE(barcode.toolTip().startsWith("The narrowest bar is")) << barcode.toolTip().toStdString();
+    EXPECT_EQ(image.pixel(46, 1), qRgb(230, 120, 0));
     barcode.setData("");
     EXPECT_FALSE(barcode.Drawing().ok());
     barcode.setSymbology(BarcodeSymbology::QrCode);

@@ -294,7 +294,76 @@ TEST_F(ObjectsText, BarcodesAreWrittenInTheirOrderAndReadBackByEverySymbologyNam
     }
 }
 
+// The newer keys come after a kind's lines, each only when it differs from its default, so
+// that a label using none of them writes what it always wrote; a reader that knows only TEXT
+// gets the first line.
+TEST_F(ObjectsText, NewerKeysFollowTheLinesOnlyWhenTheyDifferFromTheirDefaults) {
+    LabelItemValue address = welcomeText("{Name}\n{Street}\n{City}");
+    address.textBox.box = true;
+    address.textBox.align = TextAlign::Right;
+    address.textBox.valign = TextVAlign::Middle;
+    address.textBox.wrap = true;
+    address.textBox.shrink = true;
+    address.textBox.minFontSize = 6.5;
+    address.textBox.lineSpacing = 1.2;
+    address.textBox.skipBlank = true;
+    LabelItemValue logo;
+    logo.kind = LabelItemKind::Image;
+    logo.fileName = "photos/{Id}.jpg";
+    logo.fit = true;
+    LabelItemValue qr = assetTag();
+    qr.ecc = 4;
+    qr.quietZones = false;
+    QString written;
+    AppendItemLines(written, address);
+    const QString plain = WriteObjectsText({welcomeText("{Name}")});
+    EXPECT_TRUE(written.startsWith(plain.left(plain.indexOf("NOTHING="))));
+    EXPECT_TRUE(written.endsWith(lines({"RELATIVEY=0.000", "TEXTLINE={Street}", "TEXTLINE={City}",
+                                        "BOX=Y", "ALIGN=R", "VALIGN=M", "WRAP=Y", "SHRINK=Y",
+                                        "MINFONTSIZE=6.5", "LINESPACING=1.200", "SKIPBLANK=Y"})))
+        << written.toStdString();
+    QString picture, tag;
+    AppendItemLines(picture, logo);
+    AppendItemLines(tag, qr);
+    EXPECT_TRUE(picture.endsWith(lines({"FILENAMEANDPATH=photos/{Id}.jpg", "FIT=Y"})));
+    EXPECT_TRUE(tag.endsWith(lines({"BACKGROUND=-2147483643", "ECC=4", "QUIET=N"})));
+
+    // Read back, every value returns; the items after them keep their defaults.
+    LabelItemValue after = welcomeText("after");
+    const auto back = read(WriteObjectsText({address, logo, qr, after}));
+    ASSERT_EQ(back.size(), 4u);
+    EXPECT_EQ(back[0].text, address.text);
+    EXPECT_EQ(back[0].textBox, address.textBox);
+    EXPECT_TRUE(back[1].fit);
+    EXPECT_EQ(back[2].ecc, 4);
+    EXPECT_FALSE(back[2].quietZones);
+    EXPECT_EQ(back[3].textBox, TextBoxOptions{});
+    EXPECT_EQ(back[3].ecc, 0);
+    EXPECT_FALSE(back[3].fit);
+
+    // Defaults are never written: each setting back at its default drops its line.
+    LabelItemValue reset = address;
+    reset.text = "{Name}";
+    reset.textBox = TextBoxOptions{};
+    QString same;
+    AppendItemLines(same, reset);
+    EXPECT_FALSE(same.contains("TEXTLINE") || same.contains("BOX") || same.contains("ALIGN") ||
+                 same.contains("LINESPACING"));
+    QString plainLines;
+    AppendItemLines(plainLines, welcomeText("{Name}"));
+    EXPECT_EQ(same, plainLines);
+}
+
+// Names of symbologies beyond the ten keep their name through reading and writing, whether or
+// not this Zint makes them; anything not of a name's form is refused.
 TEST_F(ObjectsText, AnUnknownSymbologyNameIsAConversionError) {
+    LabelItemValue code93 = assetTag();
+    code93.symbology = *BarcodeSymbologyFromName(u"CODE93");
+    const QString written = WriteObjectsText({code93});
+    EXPECT_TRUE(written.contains("SYMBOLOGY=CODE93\r\n"));
+    EXPECT_EQ(read(written).at(0).symbology, code93.symbology);
+    EXPECT_EQ(BarcodeSymbologyFromName(u"CODE93"), code93.symbology);
+
     std::vector<LabelItemValue> items;
     for (const char* name : {"BARCODE_QRCODE", "qrcode", "58", ""}) {
         items.clear();
@@ -465,7 +534,8 @@ TEST_F(ObjectsText, LineBreaksInsideValuesNeverEndTheText) {
     image.fileName = "/tmp/a\r\n.bmp";
     const auto items = read(WriteObjectsText({text, image, hollowRectangle()}));
     ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0].text, "twolinesandmore");
+    // A line feed starts a further line (TEXTLINE); other breaks are dropped.
+    EXPECT_EQ(items[0].text, "two\nlinesand\nmore");
     EXPECT_EQ(items[0].fontName, "Arial");
     EXPECT_EQ(items[1].fileName, "/tmp/a.bmp");
     EXPECT_EQ(items[2].kind, LabelItemKind::Rectangle);

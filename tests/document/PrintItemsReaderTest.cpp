@@ -99,8 +99,43 @@ TEST(PrintItemsReader, BarcodesKeepTheirDataAndBlocksOfUnknownKindsAreSkipped) {
     // DATA starts empty in every block, as TEXT does.
     EXPECT_EQ(read.items[1].symbology, BarcodeSymbology::Aztec);
     EXPECT_EQ(read.items[1].data, "");
-    EXPECT_THROW(ReadPrintItems(lines({"LABELITEM=BARCODE", "SYMBOLOGY=MAXICODE"})),
+    // Any well-formed Zint name is kept (a newer Zint's too); others stop the reading.
+    const PrintItemsText more = ReadPrintItems(
+        lines({"LABELITEM=BARCODE", "SYMBOLOGY=MAXICODE", "ECC=3", "QUIET=N", "LABELITEM=BARCODE",
+               "SYMBOLOGY=SOME_FUTURE_CODE"}));
+    ASSERT_EQ(more.items.size(), 2u);
+    EXPECT_EQ(BarcodeSymbologyName(more.items[0].symbology), "MAXICODE");
+    EXPECT_EQ(BarcodeSymbologyName(more.items[1].symbology), "SOME_FUTURE_CODE");
+    EXPECT_EQ(more.items[0].ecc, 3);
+    EXPECT_FALSE(more.items[0].quietZones);
+    EXPECT_EQ(more.items[1].ecc, 0); // the newer keys start afresh in every item
+    EXPECT_TRUE(more.items[1].quietZones);
+    EXPECT_THROW(ReadPrintItems(lines({"LABELITEM=BARCODE", "SYMBOLOGY=maxicode"})),
                  ConversionError);
+}
+
+// A text's further lines join its first; its box settings and a picture's FIT belong to their
+// own item only.
+TEST(PrintItemsReader, TextLinesAndBoxSettingsBelongToTheirItem) {
+    const PrintItemsText read = ReadPrintItems(lines({
+        "LABELITEM=TEXT", "TEXT={Name}", "TEXTLINE={Street}", "TEXTLINE=", "TEXTLINE={City}",
+        "BOX=Y", "ALIGN=C", "VALIGN=B", "WRAP=Y", "SHRINK=Y", "MINFONTSIZE=7.5",
+        "LINESPACING=1.250", "SKIPBLANK=Y", "LABELITEM=IMAGE", "FIT=Y", "LABELITEM=TEXT",
+        "TEXT=plain",
+    }));
+    ASSERT_EQ(read.items.size(), 3u);
+    EXPECT_EQ(read.items[0].text, "{Name}\n{Street}\n\n{City}");
+    const TextBoxOptions& box = read.items[0].textBox;
+    EXPECT_TRUE(box.box && box.wrap && box.shrink && box.skipBlank);
+    EXPECT_EQ(box.align, TextAlign::Centre);
+    EXPECT_EQ(box.valign, TextVAlign::Bottom);
+    EXPECT_DOUBLE_EQ(box.minFontSize, 7.5);
+    EXPECT_DOUBLE_EQ(box.lineSpacing, 1.25);
+    EXPECT_TRUE(read.items[1].fit);
+    EXPECT_EQ(read.items[1].textBox, TextBoxOptions{});
+    EXPECT_FALSE(read.items[2].fit);
+    EXPECT_EQ(read.items[2].text, "plain");
+    EXPECT_THROW(ReadPrintItems(lines({"LABELITEM=TEXT", "LINESPACING=wide"})), ConversionError);
 }
 
 TEST(PrintItemsReader, NoItemsGivesLastIndexMinusOneAndNoCounter) {

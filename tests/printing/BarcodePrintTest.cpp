@@ -131,7 +131,9 @@ TEST(BarcodePrint, DataThatCannotBeEncodedPrintsThePlaceholderAndOneWarningLine)
     // The lines an observer of the same job hears: one, however many labels carry it.
     struct Warnings : SheetJobObserver {
         void DrawingWarning(const QString& warning) override { warned << warning; }
+        void LabelWarning(const QString& line) override { lines << line; }
         QStringList warned;
+        QStringList lines;
     } observer;
     TReportFiler probe;
     probe.SelectPaper(1);
@@ -158,6 +160,11 @@ TEST(BarcodePrint, DataThatCannotBeEncodedPrintsThePlaceholderAndOneWarningLine)
     const QString zint = BarcodeSymbol::Validate(BarcodeSymbology::Ean, "590123412345A");
     ASSERT_FALSE(zint.isEmpty());
     ASSERT_EQ(warned.size(), 1);
+    // Besides, each label's own line, naming the label.
+    ASSERT_EQ(observer.lines.size(), 3);
+    EXPECT_EQ(observer.lines[0], warned[0]);
+    EXPECT_TRUE(observer.lines[2].startsWith("Label 3: barcode not printed: "))
+        << observer.lines[2].toStdString();
     EXPECT_EQ(print.DrawingWarning(), warned[0]);
     EXPECT_TRUE(print.DrawingWarning().contains(zint)) << print.DrawingWarning().toStdString();
     EXPECT_FALSE(print.WarningText->isHidden());

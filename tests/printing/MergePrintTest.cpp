@@ -1,4 +1,6 @@
+#include <cmath>
 #include <QBuffer>
+#include <QDir>
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
@@ -17,6 +19,7 @@
 #include "printing/SheetJob.h"
 #include "printing/SheetJobObserver.h"
 #include "printing/SheetRenderer.h"
+#include "printing/TReportImage.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPdfWriter.h"
 
@@ -248,6 +251,75 @@ TEST_F(MergePrintTest, DateTimeAndLabelNumbersPrintOnEveryLabel) {
               QStringList({"Ada 01", "1", year + " 1", "Bob 02", "2", year + " 2"}));
     EXPECT_EQ(run.MissingFields(objects), QStringList());
     QLocale::setDefault(QLocale::system());
+}
+
+// An address box fits every record: a long name shrinks the text by half points, a field
+// holding a line break gives two lines, a line whose fields are all empty is left out, and
+// a text that cannot fit even at the smallest size is clipped at its box and named in a
+// warning line with its record.
+TEST_F(MergePrintTest, AddressBoxesFitEveryRecordAndNameTheOnesThatDoNot) {
+    auto source = Csv(QByteArray("Name,Street,City\n"
+                      "Ada Lovelace,12 St James's Square,London\n"
+                      "Augusta Wilhelmina von Hohenzollern-Sigmaringen,1 Way,Berne\n"
+                      "Bob,\"3 Long Road\nBuilding B\",Leeds\n"
+                      "Cy,,York\n") +
+                      "Dee " + QByteArray(400, 'W') + ",2 Lane,Hull\n");
+    MergeRun run(*source, 1);
+    SheetJob job;
+    job.Label.geometry = Sheet(1, 5);
+    job.ObjectsText = QStringLiteral(
+        "LABELITEM=TEXT\nTEXT={Name}\nTOP=0.1\nLEFT=0.1\nWIDTH=2.4\nHEIGHT=0.8\n"
+        "FONTNAME=Arial\nFONTCOLOR=0\nFONTSIZE=14\nFONTBOLD=N\nFONTITALIC=N\nFONTUNDER=N\n"
+        "ANGLE=0\nRELATIVEX=0\nRELATIVEY=0\nTEXTLINE={Street}\nTEXTLINE={City}\nBOX=Y\n"
+        "ALIGN=C\nSHRINK=Y\nSKIPBLANK=Y\nNOTHING=NOTHING\n");
+    job.Merge = &run;
+    struct Lines : SheetJobObserver {
+        void LabelWarning(const QString& line) override { lines << line; }
+        QStringList lines;
+    } observer;
+    SheetRenderer print(job, &observer);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    TReportFiler filer;
+    filer.SelectPaper(1);
+    filer.Stream = &buffer;
+    filer.OnPrint = [&print](TBaseReport& report) { print.PrintLabels(report); };
+    filer.Execute();
+    const auto pages = RecordingSurface::Pages(bytes);
+    ASSERT_EQ(pages.size(), 1u);
+    const auto& texts = pages[0].Texts;
+    QStringList drawn;
+    for (const auto& text : texts)
+        drawn << text.Text;
+    ASSERT_EQ(drawn.size(), 3 + 3 + 4 + 2 + 3) << drawn.join('|').toStdString();
+    EXPECT_EQ(drawn.mid(6, 6), QStringList({"Bob", "3 Long Road", "Building B", "Leeds", "Cy",
+                                            "York"}));
+    EXPECT_EQ(texts[0].Font.Size, 14.0);
+    EXPECT_LT(texts[3].Font.Size, 14.0); // the long name's label, and only that one
+    EXPECT_GE(texts[3].Font.Size, 6.0);
+    EXPECT_EQ(std::fmod(texts[3].Font.Size * 2, 1.0), 0.0);
+    EXPECT_EQ(texts[6].Font.Size, 12.5); // four lines need a smaller size than three
+    EXPECT_EQ(texts[10].Font.Size, 14.0);
+    // Centred: the short lines start further in than the long ones.
+    EXPECT_GT(texts[8].Pivot.x(), texts[7].Pivot.x());
+    // Every box is clipped; the one that does not fit is named, once.
+    EXPECT_GE(pages[0].Clips.size(), 5u);
+    ASSERT_EQ(observer.lines.size(), 1) << observer.lines.join('|').toStdString().substr(0, 600);
+    EXPECT_EQ(observer.lines[0],
+              "Record 5: the text \"{Name} / {Street} / {City}\" does not fit its box");
+
+    // Kept for a person to look at.
+    QString shots = qEnvironmentVariable("QV_SHOT_DIR");
+    if (shots.isEmpty())
+        shots = QDir::temp().filePath(QStringLiteral("quorvane-shots"));
+    QDir().mkpath(shots);
+    job.Options.Outlines = true;
+    SheetRenderer again(job, nullptr);
+    TReportImage image(100);
+    image.OnPrint = [&again](TBaseReport& report) { again.PrintLabels(report); };
+    image.Execute();
+    ASSERT_EQ(image.Pages().size(), 1u);
+    image.Pages()[0].copy(0, 0, 320, 560).save(QDir(shots).filePath("address-boxes.png"));
 }
 
 // A bad record anywhere stops the job before the first sheet is drawn; a source without

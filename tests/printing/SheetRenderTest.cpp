@@ -262,7 +262,9 @@ TEST(SheetRender, CancelDuringTheSecondLabelEndsTheJobThere) {
     EXPECT_EQ(job.labelsDrawn, 2);
 }
 
-TEST(SheetRender, ImagesByExtensionAndMissingOnesLeftOut) {
+// The kind of picture follows the file's contents; a missing one prints a grey placeholder
+// (frame and diagonals) and the label's warning names it, while the rest of the label prints.
+TEST(SheetRender, ImagesByContentsAndMissingOnesMarked) {
     QTemporaryDir dir;
     QImage bitmap(4, 4, QImage::Format_RGB32);
     bitmap.fill(qRgb(0, 0, 200));
@@ -276,19 +278,59 @@ TEST(SheetRender, ImagesByExtensionAndMissingOnesLeftOut) {
             .arg(left)
             .arg(path);
     };
-    Job job(Sheet(1, 1), image(dir.filePath(QStringLiteral("logo.bmp")), 0) +
-                             image(dir.filePath(QStringLiteral("gone.bmp")), 0.6) +
-                             image(dir.filePath(QStringLiteral("logo.bmp.txt")), 1.2) +
-                             image(wmf, 1.8) + Counter(5, 1));
+    struct Lines : Job {
+        using Job::Job;
+        void LabelWarning(const QString& line) override { lines << line; }
+        QStringList lines;
+    } job(Sheet(1, 1), image(dir.filePath(QStringLiteral("logo.bmp")), 0) +
+                           image(dir.filePath(QStringLiteral("gone.bmp")), 0.6) +
+                           image(dir.filePath(QStringLiteral("logo.bmp.txt")), 1.2) +
+                           image(wmf, 1.8) + Counter(5, 1));
     const auto pages = RecordingSurface::Pages(job.ToStream());
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].TextList(), QStringList({"5"})); // the rest of the label prints
+    ASSERT_EQ(job.lines.size(), 1);
+    EXPECT_TRUE(job.lines[0].startsWith("Label 1: Cannot read the picture")) << job.lines[0].toStdString();
+    EXPECT_TRUE(job.lines[0].contains("gone.bmp"));
     const QImage page = job.ToImages(100)[0];
     const int y = qRound((0.5 + 0.35) * 100);
     EXPECT_EQ(page.pixel(qRound((0.1875 + 0.25) * 100), y), qRgb(0, 0, 200));
-    EXPECT_EQ(RenderProbe::InkBox(page, QRect(qRound(0.7875 * 100), 55, 50, 50)), QRect());
-    EXPECT_EQ(RenderProbe::InkBox(page, QRect(qRound(1.3875 * 100), 55, 50, 50)), QRect());
+    // The placeholder: grey ink on the frame, none but the diagonals inside.
+    const QRect missing(qRound(0.7875 * 100) - 1, 59, 52, 52);
+    const auto greyIn = [&page](const QRect& area) {
+        int grey = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                grey += qGray(page.pixel(x, y)) < 250;
+        return grey;
+    };
+    EXPECT_EQ(RenderProbe::InkBox(page, missing), QRect()); // pale: never taken for content
+    EXPECT_GT(greyIn(missing.adjusted(0, 0, -missing.width() + 3, 0)), 40); // the left edge
+    EXPECT_EQ(greyIn(QRect(missing.left() + 10, missing.top() + 22, 3, 3)), 0); // off the lines
+    EXPECT_EQ(page.pixel(qRound((1.3875 + 0.25) * 100), y), qRgb(0, 0, 200));
     EXPECT_FALSE(RenderProbe::InkBox(page, QRect(qRound(1.9875 * 100), 55, 50, 50)).isNull());
+}
+
+// A picture's name may hold fields, a relative one is found in the job's folders, FIT keeps
+// its proportions centred in its box, and transparent pixels leave what lies below.
+TEST(SheetRender, PicturesPerRecordFittedWithTheirTransparency) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("photos"));
+    QFile::copy(TestDataPath(QStringLiteral("pictures/logo.png")),
+                dir.filePath(QStringLiteral("photos/1.png")));
+    // "{#}" is the label's number on a label without a counter.
+    Job job(Sheet(1, 1),
+            QStringLiteral("LABELITEM=RECTANGLE\nTOP=0.1\nLEFT=0.1\nWIDTH=1\nHEIGHT=1\n"
+                           "LINETHICKNESS=0\nCOLOR=65280\nBRUSHSTYLE=SOLID\n"
+                           "LABELITEM=IMAGE\nTOP=0.1\nLEFT=0.1\nWIDTH=1\nHEIGHT=1\n"
+                           "FILENAMEANDPATH=photos/{#}.png\nFIT=Y\n"));
+    job.job.PictureFolders = {dir.path()};
+    const QImage page = job.ToImages(100)[0];
+    // 40 x 20 pixels into a 1 inch box: 1 x 0.5 inch, centred down the box.
+    const int left = qRound(0.1875 * 100) + 10, top = qRound(0.5 * 100) + 10;
+    EXPECT_EQ(page.pixel(left + 25, top + 50), qRgb(255, 0, 0));        // the opaque half
+    EXPECT_EQ(page.pixel(left + 75, top + 50), qRgb(0, 255, 0));        // the see-through half
+    EXPECT_EQ(page.pixel(left + 25, top + 15), qRgb(0, 255, 0));        // above the fitted picture
 }
 
 TEST(SheetRender, A4LandscapeSheet) {
