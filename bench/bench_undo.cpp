@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     std::printf("label of %d items, %d nudges recorded, %d steps kept (limit %d)\n",
                 int(window.Items().OrderList().size()), steps, undone, DesignUndo::Limit);
     std::printf("record one step: %.3f ms\n", record);
-    std::printf("undo one step (rebuild every item): %.3f ms\n", undo);
+    std::printf("undo one step (only what differs): %.3f ms\n", undo);
     std::printf("resident memory of the full history: %ld KiB\n", after - before);
     return 0;
 }

@@ -28,8 +28,8 @@ void TBarcode::setSymbology(BarcodeSymbology symbology) {
     changed();
 }
 
-void TBarcode::setData(const QString& data) {
-    data_ = data;
+void TBarcode::setData(const QString& text) {
+    data_ = text;
     changed();
 }
 

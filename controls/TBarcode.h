@@ -23,7 +23,7 @@ public:
     void setSymbology(BarcodeSymbology symbology);
     // The data as stored, field references included.
     QString Data() const { return data_; }
-    void setData(const QString& data);
+    void setData(const QString& text);
     bool ShowText() const { return showText_; }
     void setShowText(bool on);
     ColorValue BarColor() const { return barColor_; }

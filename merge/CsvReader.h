@@ -18,7 +18,7 @@ public:
     // A fault of the text, with the line (from 1) where it lies.
     class Error : public std::runtime_error {
     public:
-        Error(long long line, const std::string& what) : std::runtime_error(what), line(line) {}
+        Error(long long atLine, const std::string& what) : std::runtime_error(what), line(atLine) {}
         long long line;
     };
 

@@ -243,11 +243,11 @@ void TableImpl::openFiles(const std::string& tablePath, Mode openMode) {
     cdxPath = followLinks(companion(tablePath, ".cdx"));
     bool writable = mode == Mode::Exclusive;
     bool pendingCommit = File::exists(path + kCommitSuffix);
-    auto current = [&](const std::string& f) {
+    auto readablePath = [&](const std::string& f) {
         // A read-only open during an unfinished but committed pack reads the packed files.
         return !writable && pendingCommit && File::exists(tempOf(f)) ? tempOf(f) : f;
     };
-    dbf = File::open(current(path), writable);
+    dbf = File::open(readablePath(path), writable);
     if (writable) {
         if (!dbf.tryLockExclusive())
             throw Error("The table " + path + " is in use by another program");
@@ -303,8 +303,8 @@ void TableImpl::openFiles(const std::string& tablePath, Mode openMode) {
         dbf.readAt(headerLength, data.data(), data.size());
 
     if (std::any_of(fields.begin(), fields.end(), [](auto& f) { return f.type == 'M'; })) {
-        if (File::exists(current(memoPath)))
-            memo = MemoFile::open(current(memoPath), writable);
+        if (File::exists(readablePath(memoPath)))
+            memo = MemoFile::open(readablePath(memoPath), writable);
         else if (writable)
             memo = MemoFile::create(memoPath);
     }
