@@ -360,13 +360,17 @@ bool LabelRecords::HoldsLabel(quint32 record, const QString& storedDescription) 
 }
 
 void LabelRecords::ShowRecovered(const JournalEntry& entry) {
-    const bool stored = HoldsLabel(entry.record, entry.storedDescription);
+    // The record still holds the label as it was loaded, or as the save under way when the
+    // run ended wrote it (the journal goes only after the record is written).
+    const bool asLoaded = HoldsLabel(entry.record, entry.storedDescription);
+    const bool asSaved = !asLoaded && HoldsLabel(entry.record, entry.description);
+    const bool stored = asLoaded || asSaved;
     QString failure;
     int dropped = 0;
     {
         LoadingScope loading(*this);
         if (stored) {
-            storedDescription_ = entry.storedDescription;
+            storedDescription_ = asLoaded ? entry.storedDescription : entry.description;
         } else {
             // The stored label is gone: the table stays where start-up left it.
             storedDescription_ = entry.description;

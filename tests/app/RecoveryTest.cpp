@@ -274,6 +274,35 @@ TEST_F(RecoveryTest, ANewLabelOrOneDeletedSinceComesBackAsANewLabel) {
     EXPECT_EQ(window->Records().Table()->RecordCount(), 4u);
 }
 
+// Save writes the record, then the journal goes: a run ended in between finds the record
+// renamed as the journal's label and restores onto it, not as a second label.
+TEST_F(RecoveryTest, ARunEndedWithinSaveRestoresOntoTheRecordItWrote) {
+    SaveNewLabel(QStringLiteral("Alpha"));
+    AddRectangle(6);
+    window->Descript->setText(QStringLiteral("Alpha renamed"));
+    const QString items = window->SaveItems();
+    Crash();
+    {
+        QString message;
+        const std::unique_ptr<LabelTable> table = LabelTable::Open(dir.path(), message);
+        ASSERT_TRUE(table);
+        table->Go(1);
+        table->Edit();
+        table->SetText(QStringLiteral("DESCRIPT"), QStringLiteral("Alpha renamed"));
+        table->Post();
+    }
+    RestartAnswering(true);
+    EXPECT_FALSE(window->Records().IsNew());
+    EXPECT_EQ(window->Records().Table()->RecNo(), 1u);
+    EXPECT_EQ(Description(), QStringLiteral("Alpha renamed"));
+    EXPECT_EQ(window->SaveItems(), items);
+    EXPECT_TRUE(Changed());
+    window->SaveButton->click();
+    EXPECT_FALSE(Changed());
+    EXPECT_EQ(window->Records().Table()->RecordCount(), 1u);
+    EXPECT_EQ(window->Records().Table()->Memo(QStringLiteral("OBJECTS")), items);
+}
+
 TEST_F(RecoveryTest, DiscardRemovesTheJournalAndShowsTheLabelLastUsed) {
     SaveNewLabel(QStringLiteral("Bravo"));
     SaveNewLabel(QStringLiteral("Alpha"));
