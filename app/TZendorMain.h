@@ -33,6 +33,7 @@ class PrintJobs;
 class ScreenLabel;
 class SelectionToolRow;
 class TCanvasPanel;
+class UnsavedChanges;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
 // panel, and routes commands to the subsystems that own them.
@@ -70,6 +71,9 @@ public:
     void DetachControl() override;
     // Makes the grey area cover the panel and the visible part of the scroll box.
     void FitScrollArea();
+    // After a command the keys go to the design panel (to the selected item, when there is
+    // one), unless the command itself sent the user to the description.
+    void KeysToDesign();
 
     // The current label's view.
     void FocusDescription() override;
@@ -82,6 +86,7 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuSelectLabel = nullptr;
     QAction* mnuNewLabel = nullptr;
+    QAction* mnuSaveLabel = nullptr;
     QAction* mnuRebuildIndexes = nullptr;
     QAction* mnuPrintLabels = nullptr;
     QAction* mnuExportPdf = nullptr;
@@ -96,6 +101,7 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
+    QAction* mnuDelete = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
     QAction* mnuCloneLabel = nullptr;
@@ -155,17 +161,21 @@ private:
     void WireJournal();
     void RememberLastUse();
     void RestoreUnsaved(const JournalEntry& entry);
+    // The Edit menu's commands on the label's items, after Undo and Redo.
+    void WireEditing();
     void WireLabelFiles();
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
     void SavePreference();
+    // The window's place in QV.INI: restored when it opens, kept when it closes.
+    void RestorePlace();
+    void KeepPlace();
     void mnuAboutClick();
 
     void CreateMenus();
     void CreatePanel1();
     void CreateToolsPanel();
     void CreateScrollBox();
-    void PlaceOnScreen();
     // A maximised window no taller than the usable screen, a window no wider than the screen.
     void KeepOnScreen();
 
@@ -193,6 +203,8 @@ private:
     std::unique_ptr<DesignUndo> undo_;
     std::unique_ptr<JournaledLabel> journaledLabel_;
     std::unique_ptr<RecoveryJournal> journal_;
+    std::unique_ptr<UnsavedChanges> unsaved_;
+    bool descriptionAsked_ = false; // a command sent the user to the description
     std::unique_ptr<LabelFileCommands> labelFiles_;
     QString startFile_;
 };

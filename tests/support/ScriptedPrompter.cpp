@@ -26,6 +26,15 @@ Answer Answer::Yes() {
 Answer Answer::No() {
     return Make(Kind::YesNo, false);
 }
+Answer Answer::Save() {
+    return Make(Kind::SaveChanges, true, {}, int(SaveChoice::Save));
+}
+Answer Answer::Discard() {
+    return Make(Kind::SaveChanges, true, {}, int(SaveChoice::Discard));
+}
+Answer Answer::CancelSave() {
+    return Make(Kind::SaveChanges, false, {}, int(SaveChoice::Cancel));
+}
 Answer Answer::Text(const QString& text) {
     return Make(Kind::Text, true, text);
 }
@@ -127,6 +136,15 @@ bool ScriptedPrompter::AskYesNoDefaultNo(const QString& message, const QString& 
     Answer answer;
     return Next(Answer::Kind::YesNo, QStringLiteral("the question ") + message, answer) &&
            answer.ok;
+}
+
+SaveChoice ScriptedPrompter::AskSaveChanges(const QString& description) {
+    const QString question = SaveChangesQuestion(description);
+    shown_.push_back({QStringLiteral("SaveChanges"), QString(), question});
+    Answer answer;
+    if (!Next(Answer::Kind::SaveChanges, QStringLiteral("the question ") + question, answer))
+        return SaveChoice::Cancel;
+    return SaveChoice(answer.first);
 }
 
 bool ScriptedPrompter::EnterText(const QString& title, const QString& prompt, QString& text) {

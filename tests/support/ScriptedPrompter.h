@@ -28,7 +28,8 @@ public:
             Dialog,
             Font,
             Colour,
-            SaveFile
+            SaveFile,
+            SaveChanges
         };
         Kind kind = Kind::YesNo;
         bool ok = false;                   // Yes / OK
@@ -42,6 +43,10 @@ public:
 
         static Answer Yes();
         static Answer No();
+        // Save changes to "…"?: Save, Discard or Cancel.
+        static Answer Save();
+        static Answer Discard();
+        static Answer CancelSave();
         static Answer Text(const QString& text);
         static Answer CancelText();
         static Answer Counter(int startingNumber, int repeatCount);
@@ -64,7 +69,7 @@ public:
 
     // One thing the program showed or asked.
     struct Shown {
-        QString kind;    // "Information", "YesNo", "YesNoDefaultNo", "Text", "Error", "Help",
+        QString kind;    // "Information", "YesNo", "SaveChanges", "YesNoDefaultNo", "Text", "Error", "Help",
                          // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile",
                          // "Font", "Colour", "SaveFile", "Status"
         QString caption; // caption or title; the topic number or section anchor for "Help"
@@ -84,6 +89,7 @@ public:
     void ShowInformation(const QString& message) override;
     bool AskYesNo(const QString& message, const QString& caption) override;
     bool AskYesNoDefaultNo(const QString& message, const QString& caption) override;
+    SaveChoice AskSaveChanges(const QString& description) override;
     bool EnterText(const QString& title, const QString& prompt, QString& text) override;
     void ShowRuntimeError(const QString& message) override;
     void ShowHelpTopic(int topic) override;
