@@ -134,6 +134,7 @@ TZendorMain::~TZendorMain() {
     // Nothing the teardown does is a change of the label.
     journal_.reset();
     DesignerPrompter::SetImageFolderStore({}, {});
+    DesignerPrompter::SetMergeFieldSource({});
     DetachControl();
     items_.reset();
     model_->RemoveView(this);
@@ -597,6 +598,7 @@ void TZendorMain::WireMerging() {
     MergeCommands& merging = *mergeCommands_;
     printJobs_->UseMergeSources(&merging);
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
+    DesignerPrompter::SetMergeFieldSource([&merging] { return merging.CurrentFieldNames(); });
     command(mnuMerge, &QAction::triggered, this, [this, &merging] {
         merging.mnuMergeClick();
         ShowMissingFields();

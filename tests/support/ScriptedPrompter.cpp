@@ -41,6 +41,11 @@ Answer Answer::Text(const QString& text) {
 Answer Answer::CancelText() {
     return Make(Kind::Text, false);
 }
+Answer Answer::TextItem(const QString& text, const TextBoxOptions& options) {
+    Answer answer = Make(Kind::Text, true, text);
+    answer.textBox = options;
+    return answer;
+}
 Answer Answer::Counter(int startingNumber, int repeatCount) {
     return Make(Kind::Counter, true, {}, startingNumber, repeatCount);
 }
@@ -153,6 +158,18 @@ bool ScriptedPrompter::EnterText(const QString& title, const QString& prompt, QS
     if (!Next(Answer::Kind::Text, QStringLiteral("the text entry ") + title, answer) || !answer.ok)
         return false;
     text = answer.text;
+    return true;
+}
+
+bool ScriptedPrompter::AskTextItem(QString& text, TextBoxOptions& options) {
+    shown_.push_back(
+        {QStringLiteral("Text"), QStringLiteral("Text"), QStringLiteral("Enter text|") + text});
+    Answer answer;
+    if (!Next(Answer::Kind::Text, QStringLiteral("the text dialog"), answer) || !answer.ok)
+        return false;
+    text = answer.text;
+    if (answer.textBox)
+        options = *answer.textBox;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <optional>
 #include <functional>
 #include <vector>
 
@@ -40,6 +41,7 @@ public:
         FontChoice font;                   // Font
         std::vector<int> turns;            // Rotation: angles the item is turned to while open
         std::function<void(QDialog&)> act; // Dialog: what the person does before closing it
+        std::optional<TextBoxOptions> textBox; // TextItem: the box options chosen, if any
 
         static Answer Yes();
         static Answer No();
@@ -49,6 +51,8 @@ public:
         static Answer CancelSave();
         static Answer Text(const QString& text);
         static Answer CancelText();
+        // The text dialog closed with OK on text and, when given, these box options.
+        static Answer TextItem(const QString& text, const TextBoxOptions& options);
         static Answer Counter(int startingNumber, int repeatCount);
         static Answer CancelCounter();
         static Answer Symbol(int characterCode, qint32 colour);
@@ -95,6 +99,8 @@ public:
     void ShowHelpTopic(int topic) override;
     void ShowHelpSection(const QString& anchor) override;
     void ShowStatus(const QString& message) override;
+    // Answered by a Text answer, as the one-line entry is ("Text" in the history).
+    bool AskTextItem(QString& text, TextBoxOptions& options) override;
     bool AskNewCounter(int& startingNumber, int& repeatCount) override;
     bool AskCounterValues(int& startingNumber, int& repeatCount) override;
     bool AskSymbol(int& characterCode, qint32& colour) override;
