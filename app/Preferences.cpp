@@ -1,6 +1,9 @@
 #include "app/Preferences.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
 #include <QSettings>
 #include <QUrl>
 
@@ -16,6 +19,19 @@ QString MergeKey(const QString& description) {
 
 Preferences::Preferences(const QString& dataDirectory)
     : fileName_(QDir(dataDirectory).filePath(QStringLiteral("QV.INI"))) {}
+
+void Preferences::RemoveAbandonedLock() const {
+    const QString lock = fileName_ + QStringLiteral(".lock");
+    QFileInfo info(lock);
+    if (!info.exists() || info.size() != 0)
+        return; // none, or one naming its owner, which Qt checks itself
+    // A writer fills its lock file the moment it makes it: one still empty 100 ms later has
+    // no writer behind it.
+    QThread::msleep(100);
+    info.refresh();
+    if (info.exists() && info.size() == 0)
+        QFile::remove(lock);
+}
 
 int Preferences::ReadLastUse() const {
     const QSettings ini(fileName_, QSettings::IniFormat);

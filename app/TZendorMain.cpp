@@ -83,6 +83,7 @@ QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& cap
 TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     : QMainWindow(parent), dataDirectory_(dataDirectory),
       preferences_(std::make_unique<Preferences>(dataDirectory)) {
+    preferences_->RemoveAbandonedLock();
     triggerChange_ = [this] {
         if (records_->TriggerChange() && undo_)
             undo_->Changed();

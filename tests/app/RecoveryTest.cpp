@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLockFile>
 #include <QSettings>
 #include <QTableView>
 #include <QUndoStack>
@@ -301,6 +302,30 @@ TEST_F(RecoveryTest, ARunEndedWithinSaveRestoresOntoTheRecordItWrote) {
     EXPECT_FALSE(Changed());
     EXPECT_EQ(window->Records().Table()->RecordCount(), 1u);
     EXPECT_EQ(window->Records().Table()->Memo(QStringLiteral("OBJECTS")), items);
+}
+
+// A run killed while it wrote QV.INI leaves its lock file empty; Qt would take it for a live
+// writer's for 30 seconds and the next start would hang that long. A lock file naming its
+// owner is Qt's to judge, and is left alone.
+TEST_F(RecoveryTest, AnEmptyLockFileOfQvIniIsRemovedAtStart) {
+    SaveNewLabel(QStringLiteral("Alpha"));
+    window.reset();
+    const QString lock = dir.filePath(QStringLiteral("QV.INI.lock"));
+    {
+        QLockFile held(lock);
+        ASSERT_TRUE(held.tryLock(0));
+        window = std::make_unique<TZendorMain>(dir.path());
+        EXPECT_TRUE(QFile::exists(lock)) << "a live writer's lock is kept";
+        window.reset();
+    }
+    ASSERT_FALSE(QFile::exists(lock));
+    ASSERT_TRUE(QFile(lock).open(QIODevice::WriteOnly));
+    window = std::make_unique<TZendorMain>(dir.path());
+    EXPECT_FALSE(QFile::exists(lock));
+    window.reset();
+    StartWindow();
+    EXPECT_EQ(Description(), QStringLiteral("Alpha"));
+    EXPECT_EQ(Ini("Remember/LastUse"), QStringLiteral("1"));
 }
 
 TEST_F(RecoveryTest, DiscardRemovesTheJournalAndShowsTheLabelLastUsed) {
