@@ -21,6 +21,8 @@ class DesignUndo;
 class JournaledLabel;
 class RecoveryJournal;
 struct JournalEntry;
+class ItemArrangement;
+class ItemClipboard;
 class ItemSelection;
 class LabelFileCommands;
 class LabelRecords;
@@ -101,7 +103,13 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
+    QAction* mnuCut = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuPaste = nullptr;
+    QAction* mnuDuplicate = nullptr;
     QAction* mnuDelete = nullptr;
+    QAction* mnuSelectAll = nullptr;
+    QMenu* mnuArrange = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
     QAction* mnuCloneLabel = nullptr;
@@ -163,6 +171,7 @@ private:
     void RestoreUnsaved(const JournalEntry& entry);
     // The Edit menu's commands on the label's items, after Undo and Redo.
     void WireEditing();
+    void WireArranging();
     void WireLabelFiles();
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
@@ -206,5 +215,7 @@ private:
     std::unique_ptr<UnsavedChanges> unsaved_;
     bool descriptionAsked_ = false; // a command sent the user to the description
     std::unique_ptr<LabelFileCommands> labelFiles_;
+    std::unique_ptr<ItemClipboard> clipboard_;
+    std::unique_ptr<ItemArrangement> arrangement_;
     QString startFile_;
 };

@@ -1,6 +1,9 @@
 #include "controls/TPimShape.h"
 
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QRegion>
 #include <algorithm>
 
 namespace {
@@ -26,6 +29,7 @@ TPimShape::TPimShape(QWidget* parent) : QWidget(parent) {
 void TPimShape::setShape(TShapeType shape) {
     shape_ = shape;
     makeSquareIfNeeded();
+    updateHitMask();
     update();
 }
 
@@ -36,6 +40,7 @@ void TPimShape::setPenColor(ColorValue color) {
 
 void TPimShape::setPenWidth(int width) {
     penWidth_ = width;
+    updateHitMask();
     update();
 }
 
@@ -46,11 +51,13 @@ void TPimShape::setBrushColor(ColorValue color) {
 
 void TPimShape::setBrushStyle(TBrushStyle style) {
     brushStyle_ = style;
+    updateHitMask();
     update();
 }
 
 void TPimShape::setRoundPerc(int percent) {
     roundPerc_ = percent;
+    updateHitMask();
     update();
 }
 
@@ -89,6 +96,7 @@ void TPimShape::makeSquareIfNeeded() {
 void TPimShape::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     makeSquareIfNeeded();
+    updateHitMask();
 }
 
 void TPimShape::paintEvent(QPaintEvent*) {
@@ -112,4 +120,48 @@ void TPimShape::paintEvent(QPaintEvent*) {
         painter.drawRect(box);
         break;
     }
+}
+
+QPainterPath TPimShape::OutlinePath() const {
+    QPainterPath path;
+    const QRectF box = OutlineBox();
+    switch (shape_) {
+    case stRoundRect:
+    case stRoundSquare: {
+        const qreal radius = CornerEllipse(std::max(width(), height()), roundPerc_) / 2.0;
+        path.addRoundedRect(box, radius, radius, Qt::AbsoluteSize);
+        break;
+    }
+    case stEllipse:
+    case stCircle:
+        path.addEllipse(box);
+        break;
+    default:
+        path.addRect(box);
+        break;
+    }
+    return path;
+}
+
+// A hollow shape is no obstacle: its mask is a band along the outline, the pen and
+// HitTolerance pixels either side, so presses inside it reach what lies beneath (an item
+// or the panel). The mask clips nothing that is drawn.
+void TPimShape::updateHitMask() {
+    if (brushStyle_ != TBrushStyle::Clear) {
+        clearMask();
+        return;
+    }
+    QPainterPathStroker stroker;
+    stroker.setWidth(std::max(penWidth_, 1) + 2 * HitTolerance);
+    stroker.setJoinStyle(Qt::MiterJoin);
+    const QPainterPath band = stroker.createStroke(OutlinePath());
+    QRegion region;
+    for (const QPolygonF& polygon : band.toFillPolygons())
+        region += QRegion(polygon.toPolygon(), Qt::WindingFill);
+    region &= QRegion(rect());
+    // A shape too small to have an inside keeps its whole box.
+    if (region.isEmpty() || region == QRegion(rect()))
+        clearMask();
+    else
+        setMask(region);
 }
