@@ -6,7 +6,10 @@
 #include "designer/LabelItems.h"
 #include "document/LabelModel.h"
 
+#include <QPointF>
+
 #include <functional>
+#include <optional>
 #include <memory>
 
 class QAction;
@@ -30,6 +33,8 @@ class PrintJobs;
 class ScreenLabel;
 class SelectionToolRow;
 class TCanvasPanel;
+class DesignRuler;
+class DesignZoom;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
 // panel, and routes commands to the subsystems that own them.
@@ -92,6 +97,13 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuActualSize = nullptr;
+    QAction* mnuFitLabel = nullptr;
+    QAction* mnuRulers = nullptr;
+    QAction* mnuSafeArea = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
     QAction* mnuCloneLabel = nullptr;
@@ -120,6 +132,12 @@ public:
     QScrollArea* ScrollBox1 = nullptr;
     QWidget* ScrollBoxArea = nullptr;
     TCanvasPanel* LabelPanel = nullptr;
+    // The rulers along the design area and the status bar's zoom and pointer position.
+    DesignRuler* TopRuler = nullptr;
+    DesignRuler* LeftRuler = nullptr;
+    QLabel* ZoomStatus = nullptr;
+    QLabel* PointerStatus = nullptr;
+    DesignZoom& Zoom() { return *zoom_; }
 
     // Selection on the design panel: the stretch handle, nudging, centring, the snap grid.
     ItemSelection& Selection() { return *selection_; }
@@ -147,6 +165,8 @@ private:
     void WireMerging();
     void WireUndo();
     void WireLabelFiles();
+    void WireView();
+    void ShowPointer(std::optional<QPointF> inches);
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
     void SavePreference();
@@ -156,6 +176,8 @@ private:
     void CreatePanel1();
     void CreateToolsPanel();
     void CreateScrollBox();
+    // The scroll box with the rulers along its top and left.
+    QWidget* CreateDesignArea();
     void PlaceOnScreen();
     // A maximised window no taller than the usable screen, a window no wider than the screen.
     void KeepOnScreen();
@@ -183,5 +205,6 @@ private:
     std::unique_ptr<SelectionToolRow> toolRow_;
     std::unique_ptr<DesignUndo> undo_;
     std::unique_ptr<LabelFileCommands> labelFiles_;
+    DesignZoom* zoom_ = nullptr;
     QString startFile_;
 };

@@ -1,5 +1,6 @@
 #include "controls/TPim3DLabel.h"
 
+#include "controls/ZoomedBox.h"
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -174,9 +175,9 @@ void TPim3DLabel::applyLayout() {
     const Layout layout = computeLayout();
     offsetX_ = layout.origin.x();
     offsetY_ = layout.origin.y();
-    if (autoSize_ && size() != layout.size) {
+    if (autoSize_ && ZoomedBox::Of(this).size() != layout.size) {
         applyingLayout_ = true;
-        resize(layout.size);
+        ZoomedBox::SetSize(this, layout.size);
         applyingLayout_ = false;
     }
     update();
@@ -189,7 +190,7 @@ void TPim3DLabel::RefreshLayout() {
 void TPim3DLabel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // Like the item's own sizing: a size given from outside gives way to the text's.
-    if (autoSize_ && !applyingLayout_ && size() != computeLayout().size)
+    if (autoSize_ && !applyingLayout_ && ZoomedBox::Of(this).size() != computeLayout().size)
         applyLayout();
 }
 
@@ -200,6 +201,7 @@ void TPim3DLabel::paintEvent(QPaintEvent*) {
     const Layout layout = computeLayout();
     offsetX_ = layout.origin.x();
     offsetY_ = layout.origin.y();
+    ZoomedBox::Scale(painter, this);
     PaintText(painter);
 }
 

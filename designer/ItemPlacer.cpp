@@ -1,4 +1,5 @@
 #include "designer/ItemPlacer.h"
+#include "designer/ZoomMapping.h"
 
 #include "designer/DesignSteps.h"
 #include "designer/DropToolButton.h"
@@ -126,6 +127,7 @@ void ItemPlacer::LabelPanelDragDrop(QWidget* target, LabelItemKind kind, QPoint 
         return;
     if (target != panel_)
         point += target->pos();
+    point = ZoomMapping::Of(panel_).ToDesign(point);
     // "Undo Add Text", "Undo Add Rounded Rectangle" …
     DesignSteps::Scope undoStep(steps_, ItemTool(kind).addStep.toString());
     selection_.DetachControl();

@@ -3,6 +3,7 @@
 #include "controls/SymbolGlyph.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TSymbol.h"
+#include "controls/ZoomedBox.h"
 #include "designer/DesignSteps.h"
 #include "designer/TStretchHandle.h"
 #include "designer/LabelItems.h"
@@ -194,7 +195,7 @@ void ItemSelection::StretchHandle1MouseUp() {
     if (QWidget* item = Selected()) {
         TakeControlBox(item);
         if (auto* symbol = qobject_cast<TSymbol*>(item))
-            SymbolResize(symbol, StretchHandle1->LastDropRect().size());
+            SymbolResize(symbol, StretchHandle1->LastDropDesignRect().size());
         if (Selected() && Selected()->geometry() != attachRect_)
             triggerChange();
     }
@@ -222,7 +223,7 @@ void ItemSelection::TakeControlBox(QWidget* control) {
     if (!item)
         return;
     LabelItemValue value = item->value;
-    const QRect box = control->geometry();
+    const QRect box = ZoomedBox::Of(control);
     value.left = box.x(), value.top = box.y(), value.width = box.width(), value.height = box.height();
     items_.Model().SetItem(item->name, value);
 }
@@ -238,7 +239,7 @@ void ItemSelection::MoveItem(QWidget* control, QPoint to) {
 
 void ItemSelection::SymbolResize(TSymbol* item) {
     if (item)
-        SymbolResize(item, item->size());
+        SymbolResize(item, ZoomedBox::Of(item).size());
 }
 
 int ItemSelection::FittedSymbolPoints(const QSize& box, const QSize& glyph, int points) {
@@ -291,7 +292,7 @@ void ItemSelection::Nudge(Direction direction, bool all) {
     QWidget* item = Selected();
     if (!item)
         return;
-    MoveItem(item, item->pos() + Step(direction));
+    MoveItem(item, ZoomedBox::Of(item).topLeft() + Step(direction));
     StretchHandle1->FitToItem();
     triggerChange();
 }
@@ -315,7 +316,8 @@ void ItemSelection::AlignHorizontal(QWidget* item) {
     if (!item || !labelPanel_)
         return;
     DesignSteps::Scope undoStep(steps_, QStringLiteral("Center Horizontally"));
-    MoveItem(item, {LabelWidth() / 2 - item->width() / 2, item->y()});
+    const QRect box = ZoomedBox::Of(item);
+    MoveItem(item, {LabelWidth() / 2 - box.width() / 2, box.y()});
     item->update();
     StretchHandle1->update();
     RefreshAttach(item);
@@ -326,7 +328,8 @@ void ItemSelection::AlignVertical(QWidget* item) {
     if (!item || !labelPanel_)
         return;
     DesignSteps::Scope undoStep(steps_, QStringLiteral("Center Vertically"));
-    MoveItem(item, {item->x(), LabelHeight() / 2 - item->height() / 2});
+    const QRect box = ZoomedBox::Of(item);
+    MoveItem(item, {box.x(), LabelHeight() / 2 - box.height() / 2});
     item->update();
     StretchHandle1->update();
     RefreshAttach(item);
