@@ -4,6 +4,7 @@
 #include "support/ModelItems.h"
 #include "app/LabelRecords.h"
 #include "app/TZendorMain.h"
+#include "designer/DesignZoom.h"
 #include "designer/LabelItems.h"
 #include "support/ModalDriver.h"
 #include "ui/Prompter.h"
