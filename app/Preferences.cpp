@@ -43,6 +43,33 @@ bool Preferences::WriteLastUse(int recordNumber) const {
     return ini.status() == QSettings::NoError;
 }
 
+std::optional<WindowPlace> Preferences::ReadWindowPlace() const {
+    const QSettings ini(fileName_, QSettings::IniFormat);
+    int values[4] = {};
+    const char* keys[4] = {"Window/Left", "Window/Top", "Window/Width", "Window/Height"};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        values[i] = ini.value(QLatin1String(keys[i])).toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    WindowPlace place;
+    place.normal = QRect(values[0], values[1], values[2], values[3]);
+    place.maximized = ini.value(QStringLiteral("Window/Maximized"), false).toBool();
+    return place;
+}
+
+bool Preferences::WriteWindowPlace(const WindowPlace& place) const {
+    QSettings ini(fileName_, QSettings::IniFormat);
+    ini.setValue(QStringLiteral("Window/Left"), place.normal.left());
+    ini.setValue(QStringLiteral("Window/Top"), place.normal.top());
+    ini.setValue(QStringLiteral("Window/Width"), place.normal.width());
+    ini.setValue(QStringLiteral("Window/Height"), place.normal.height());
+    ini.setValue(QStringLiteral("Window/Maximized"), place.maximized);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
 QString Preferences::ReadMergeSource(const QString& description) const {
     const QSettings ini(fileName_, QSettings::IniFormat);
     return ini.value(MergeKey(description)).toString();

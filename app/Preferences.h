@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include "app/WindowPlacement.h"
 #include "merge/MergeSourceMemory.h"
+
+#include <optional>
 
 // QV.INI in the data directory: section "Remember", key "LastUse", the record number
 // of the label that was current when the program last closed.
@@ -16,6 +19,11 @@ public:
     // Key "ImageFolder" of the same section: the folder the image browser was last left at.
     QString ReadImageFolder() const;
     bool WriteImageFolder(const QString& folder) const;
+    // Section "Window": the main window's place when it last closed, keys "Left", "Top",
+    // "Width", "Height" (its contents when not maximised, pixels) and "Maximized" (true or
+    // false). None when a key is missing or not a number.
+    std::optional<WindowPlace> ReadWindowPlace() const;
+    bool WriteWindowPlace(const WindowPlace& place) const;
     // Section "Merge": the merge source kept for a label, by its description (case-blind);
     // writing an empty file name removes the entry.
     QString ReadMergeSource(const QString& description) const override;

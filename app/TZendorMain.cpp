@@ -24,6 +24,8 @@
 #include "app/Preferences.h"
 #include "app/ScreenLabel.h"
 #include "app/TSplashForm.h"
+#include "app/UnsavedChanges.h"
+#include "app/WindowPlacement.h"
 #include "controls/TCanvasPanel.h"
 #include "designer/DesignRuler.h"
 #include "designer/DesignZoom.h"
@@ -45,11 +47,10 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include <type_traits>
 #include <utility>
 
 namespace {
-constexpr int WindowWidth = 610;
-constexpr int WindowHeight = 450;
 constexpr int Panel1Height = 49;
 constexpr int ToolsPanelHeight = 31;
 
@@ -59,10 +60,17 @@ QAction* AddCommand(QMenu* menu, const char* name, const QString& caption) {
     return action;
 }
 
-// Connects a signal to a command that runs inside the command boundary.
+// Connects a signal to a command that runs inside the command boundary. A command of the
+// main window's menus or buttons hands the keys back to the design panel; typing in the
+// description keeps them there.
 template <typename Sender, typename Signal>
 void command(Sender* sender, Signal signal, QObject* context, std::function<void()> body) {
-    QObject::connect(sender, signal, context, [body = std::move(body)] { RunCommand(body); });
+    QObject::connect(sender, signal, context, [context, body = std::move(body)] {
+        RunCommand(body);
+        if constexpr (!std::is_base_of_v<QLineEdit, Sender>)
+            if (auto* window = qobject_cast<TZendorMain*>(context))
+                window->KeysToDesign();
+    });
 }
 
 QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& caption, int left) {
@@ -101,6 +109,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     model_->AddView(this);
     items_ = std::make_unique<LabelItems>(LabelPanel, *model_, static_cast<ItemControlHooks*>(this));
     records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *model_);
+    unsaved_ = std::make_unique<UnsavedChanges>(*records_, [this] { return Descript->text(); });
     ConnectCommands();
     WireTemplates();
     WireSelection();
@@ -108,6 +117,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WirePrinting();
     WireMerging();
     WireUndo();
+    WireEditing();
     WireLabelFiles();
     WireView();
 
@@ -116,13 +126,14 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
         [preferences] { return preferences->ReadImageFolder(); },
         [preferences](const QString& folder) { preferences->WriteImageFolder(folder); });
 
-    resize(WindowWidth, WindowHeight);
-    PlaceOnScreen();
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    RestorePlace();
     records_->UpdateScreenStatus();
 }
 
 TZendorMain::~TZendorMain() {
     DesignerPrompter::SetImageFolderStore({}, {});
+    DesignerPrompter::SetMergeFieldSource({});
     DetachControl();
     items_.reset();
     model_->RemoveView(this);
@@ -133,8 +144,19 @@ void TZendorMain::ConnectCommands() {
     LabelRecords& records = *records_;
     command(SaveButton, &QPushButton::clicked, this, [&records] { records.SaveButtonClick(); });
     command(CancelButton, &QPushButton::clicked, this, [&records] { records.CancelButtonClick(); });
-    command(mnuSelectLabel, &QAction::triggered, this, [&records] { records.SelectLabel(); });
-    command(mnuNewLabel, &QAction::triggered, this, [&records] { records.NewLabel(); });
+    command(mnuSaveLabel, &QAction::triggered, this, [&records] {
+        if (records.Changed())
+            records.SaveButtonClick();
+    });
+    UnsavedChanges& unsaved = *unsaved_;
+    command(mnuSelectLabel, &QAction::triggered, this, [&records, &unsaved] {
+        if (unsaved.Resolve())
+            records.SelectLabel();
+    });
+    command(mnuNewLabel, &QAction::triggered, this, [&records, &unsaved] {
+        if (unsaved.Resolve())
+            records.NewLabel();
+    });
     command(mnuCloneLabel, &QAction::triggered, this, [&records] { records.CloneLabel(); });
     command(mnuDeleteLabel, &QAction::triggered, this, [&records] { records.DeleteLabel(); });
     command(mnuRebuildIndexes, &QAction::triggered, this,
@@ -170,6 +192,7 @@ bool TZendorMain::FormActivate() {
         const QString path = std::exchange(startFile_, QString());
         RunCommand([this, &path] { labelFiles_->ImportFile(path); });
     }
+    KeysToDesign();
     return true;
 }
 
@@ -186,17 +209,53 @@ void TZendorMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (records_->Changed()) {
-        ShowInformation(QStringLiteral("You must first save or cancel your changes"));
+    // With changes on screen the question is whether to keep them; once answered, it is not
+    // asked again whether to exit.
+    bool goOn = false;
+    if (records_->Changed())
+        RunCommand([this, &goOn] { goOn = unsaved_->Resolve(); });
+    else
+        goOn = AskYesNo(QStringLiteral("Exit program?"), QStringLiteral("Exit"));
+    if (!goOn) {
         event->ignore();
-        return;
-    }
-    if (!AskYesNo(QStringLiteral("Exit program?"), QStringLiteral("Exit"))) {
-        event->ignore();
+        KeysToDesign();
         return;
     }
     SavePreference();
+    KeepPlace();
     event->accept();
+}
+
+void TZendorMain::RestorePlace() {
+    const std::optional<WindowPlace> kept = preferences_->ReadWindowPlace();
+    QList<QRect> screens;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        screens << primary->availableGeometry();
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens << screen->availableGeometry();
+    setGeometry(WindowPlacement::Placed(kept ? std::optional(kept->normal) : std::nullopt,
+                                        screens));
+    if (kept && kept->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TZendorMain::KeepPlace() {
+    // normalGeometry is the place a maximised window goes back to.
+    const QRect normal = isMaximized() && normalGeometry().isValid() ? normalGeometry()
+                                                                      : geometry();
+    preferences_->WriteWindowPlace({normal, isMaximized()});
+}
+
+void TZendorMain::KeysToDesign() {
+    if (std::exchange(descriptionAsked_, false))
+        return;
+    if (!LabelPanel->isVisible())
+        return;
+    if (selection_ && selection_->Selected())
+        selection_->Handle().setFocus(Qt::OtherFocusReason);
+    else
+        LabelPanel->setFocus(Qt::OtherFocusReason);
 }
 
 void TZendorMain::SavePreference() {
@@ -235,6 +294,7 @@ void TZendorMain::ItemControlsRemoving() {
 }
 
 void TZendorMain::FocusDescription() {
+    descriptionAsked_ = true;
     Descript->setFocus();
 }
 
@@ -271,14 +331,20 @@ void TZendorMain::CreateMenus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuSelectLabel = AddCommand(mnuFile, "mnuSelectLabel", QStringLiteral("&Select Label"));
+    mnuSelectLabel->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     mnuNewLabel = AddCommand(mnuFile, "mnuNewLabel", QStringLiteral("&New Label"));
+    mnuNewLabel->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    mnuSaveLabel = AddCommand(mnuFile, "mnuSaveLabel", QStringLiteral("Save La&bel"));
+    mnuSaveLabel->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     mnuFile->addSeparator();
     mnuRebuildIndexes =
         AddCommand(mnuFile, "mnuRebuildIndexes", QStringLiteral("&Rebuild Indexes"));
     mnuFile->addSeparator();
     mnuPrintLabels = AddCommand(mnuFile, "mnuPrintLabels", QStringLiteral("&Print Labels"));
+    mnuPrintLabels->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     mnuExportPdf = AddCommand(mnuFile, "mnuExportPdf", QStringLiteral("Export to P&DF…"));
     mnuPreviewLabels = AddCommand(mnuFile, "mnuPreviewLabels", QStringLiteral("Pre&view Labels"));
+    mnuPreviewLabels->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     mnuSelectSpecificLabels =
         AddCommand(mnuFile, "mnuSelectSpecificLabels", QStringLiteral("Select Specific &Labels"));
     mnuPrinterSetup = AddCommand(mnuFile, "mnuPrinterSetup", QStringLiteral("P&rinter Setup"));
@@ -290,6 +356,7 @@ void TZendorMain::CreateMenus() {
     mnuImportLabel = AddCommand(mnuFile, "mnuImportLabel", QStringLiteral("&Import Label…"));
     mnuFile->addSeparator();
     mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
+    mnuExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
@@ -395,6 +462,8 @@ void TZendorMain::CreateScrollBox() {
     LabelPanel->setObjectName(QStringLiteral("LabelPanel"));
     LabelPanel->move(17, 3);
     LabelPanel->setColor(grey.color(QPalette::Window)); // the grey around the label's outline
+    // Clicks on the label take the keys from the description.
+    LabelPanel->setFocusPolicy(Qt::ClickFocus);
     LabelPanel->setWhatsThis(QStringLiteral(
         "The label at its true size. Drag a tool onto it to place an item; click an item to "
         "select it, right-click it for its properties."));
@@ -403,26 +472,15 @@ void TZendorMain::CreateScrollBox() {
     ScrollBox1->installEventFilter(this);
 }
 
-void TZendorMain::PlaceOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    if (area.width() == 640 && area.height() == 480)
-        move(0, 0);
-    else
-        move(area.left() + (area.width() - WindowWidth) / 2,
-             area.top() + (area.height() - WindowHeight) / 2);
-}
-
 void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     const bool idle = !state.isNew && !state.changed;
     LabelPanel->setVisible(!state.empty || state.isNew);
     ToolsPanel->setVisible(!state.empty || state.isNew);
     ExitButton->setVisible(idle);
     // Choosing, deleting, cloning and configuring need a stored label.
-    mnuSelectLabel->setEnabled(idle && !state.empty);
-    mnuNewLabel->setEnabled(idle);
+    // Choosing or starting another label with changes on screen first asks about them.
+    mnuSelectLabel->setEnabled(!state.empty);
+    mnuSaveLabel->setEnabled(state.isNew || state.changed);
     mnuLabel->setEnabled(idle);
     mnuLabel->menuAction()->setEnabled(idle);
     for (QAction* action : {mnuDeleteLabel, mnuCloneLabel, mnuConfigureLabel})
@@ -538,6 +596,7 @@ void TZendorMain::WireMerging() {
     MergeCommands& merging = *mergeCommands_;
     printJobs_->UseMergeSources(&merging);
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
+    DesignerPrompter::SetMergeFieldSource([&merging] { return merging.CurrentFieldNames(); });
     command(mnuMerge, &QAction::triggered, this, [this, &merging] {
         merging.mnuMergeClick();
         ShowMissingFields();
@@ -563,6 +622,16 @@ void TZendorMain::WireUndo() {
     mnuRedo = undo.CreateRedoAction(this);
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
+}
+
+// The menu entries act on the items whatever has the keys; their keys reach them only from
+// the design panel, since the description box keeps Delete for its text.
+void TZendorMain::WireEditing() {
+    mnuEdit->addSeparator();
+    mnuDelete = AddCommand(mnuEdit, "mnuDelete", QStringLiteral("&Delete"));
+    mnuDelete->setShortcut(QKeySequence::Delete);
+    ItemSelection& selection = *selection_;
+    command(mnuDelete, &QAction::triggered, this, [&selection] { selection.CutObjectButtonClick(); });
 }
 
 // A label as a file: exported with its pictures, imported from our files and gLabels'.

@@ -35,6 +35,7 @@ class SelectionToolRow;
 class TCanvasPanel;
 class DesignRuler;
 class DesignZoom;
+class UnsavedChanges;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
 // panel, and routes commands to the subsystems that own them.
@@ -71,6 +72,9 @@ public:
     void DetachControl() override;
     // Makes the grey area cover the panel and the visible part of the scroll box.
     void FitScrollArea();
+    // After a command the keys go to the design panel (to the selected item, when there is
+    // one), unless the command itself sent the user to the description.
+    void KeysToDesign();
 
     // The current label's view.
     void FocusDescription() override;
@@ -83,6 +87,7 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuSelectLabel = nullptr;
     QAction* mnuNewLabel = nullptr;
+    QAction* mnuSaveLabel = nullptr;
     QAction* mnuRebuildIndexes = nullptr;
     QAction* mnuPrintLabels = nullptr;
     QAction* mnuExportPdf = nullptr;
@@ -104,6 +109,7 @@ public:
     QAction* mnuFitLabel = nullptr;
     QAction* mnuRulers = nullptr;
     QAction* mnuSafeArea = nullptr;
+    QAction* mnuDelete = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
     QAction* mnuCloneLabel = nullptr;
@@ -164,12 +170,17 @@ private:
     void WirePrinting();
     void WireMerging();
     void WireUndo();
+    // The Edit menu's commands on the label's items, after Undo and Redo.
+    void WireEditing();
     void WireLabelFiles();
     void WireView();
     void ShowPointer(std::optional<QPointF> inches);
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
     void SavePreference();
+    // The window's place in QV.INI: restored when it opens, kept when it closes.
+    void RestorePlace();
+    void KeepPlace();
     void mnuAboutClick();
 
     void CreateMenus();
@@ -178,7 +189,6 @@ private:
     void CreateScrollBox();
     // The scroll box with the rulers along its top and left.
     QWidget* CreateDesignArea();
-    void PlaceOnScreen();
     // A maximised window no taller than the usable screen, a window no wider than the screen.
     void KeepOnScreen();
 
@@ -204,6 +214,8 @@ private:
     std::unique_ptr<ItemSelection> selection_;
     std::unique_ptr<SelectionToolRow> toolRow_;
     std::unique_ptr<DesignUndo> undo_;
+    std::unique_ptr<UnsavedChanges> unsaved_;
+    bool descriptionAsked_ = false; // a command sent the user to the description
     std::unique_ptr<LabelFileCommands> labelFiles_;
     DesignZoom* zoom_ = nullptr;
     QString startFile_;

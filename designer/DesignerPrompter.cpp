@@ -13,12 +13,14 @@
 #include "designer/TGetSymbol.h"
 #include "designer/TImageBrowse.h"
 #include "designer/TSetRotate.h"
+#include "designer/TTextDialog.h"
 
 namespace {
 QString g_imageFolder;     // the image browser reopens where it was left
 QString g_nextImageFolder; // for the next opening only
 std::function<QString()> g_loadImageFolder;
 std::function<void(const QString&)> g_saveImageFolder;
+std::function<QStringList()> g_mergeFieldNames;
 
 QString ImageBrowserStart() {
     QString folder = std::exchange(g_nextImageFolder, QString());
@@ -47,6 +49,26 @@ void DesignerPrompter::SetImageFolderStore(std::function<QString()> load,
     g_loadImageFolder = std::move(load);
     g_saveImageFolder = std::move(save);
     g_imageFolder.clear();
+}
+
+void DesignerPrompter::SetMergeFieldSource(std::function<QStringList()> names) {
+    g_mergeFieldNames = std::move(names);
+}
+
+QStringList DesignerPrompter::MergeFieldNames() {
+    return g_mergeFieldNames ? g_mergeFieldNames() : QStringList();
+}
+
+bool DesignerPrompter::AskTextItem(QString& text, TextBoxOptions& options) {
+    TTextDialog dialog(DialogParent());
+    dialog.SetText(text);
+    dialog.SetOptions(options);
+    dialog.SetMergeFields(MergeFieldNames());
+    if (RunDialog(dialog) != QDialog::Accepted)
+        return false;
+    text = dialog.Text();
+    options = dialog.Options();
+    return true;
 }
 
 bool DesignerPrompter::AskNewCounter(int& startingNumber, int& repeatCount) {
@@ -149,6 +171,9 @@ qint32 ValueFromColour(const QColor& colour) {
     return QColorToColorValue(colour);
 }
 
+bool AskTextItem(QString& text, TextBoxOptions& options) {
+    return DesignerPrompter::Current().AskTextItem(text, options);
+}
 bool AskNewCounter(int& startingNumber, int& repeatCount) {
     return DesignerPrompter::Current().AskNewCounter(startingNumber, repeatCount);
 }

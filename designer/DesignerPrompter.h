@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "designer/FontChoice.h"
+#include "document/TextBoxOptions.h"
 #include "ui/Prompter.h"
 
 // The designer's questions on top of the message seam: the item dialogs (counter, symbol,
@@ -24,6 +25,14 @@ public:
     static void OpenNextImageBrowserAt(const QString& folder);
     static void SetImageFolderStore(std::function<QString()> load,
                                     std::function<void(const QString&)> save);
+    // The fields of the current merge source, offered by the text dialog's Insert Merge
+    // Field; unset: none.
+    static void SetMergeFieldSource(std::function<QStringList()> names);
+    static QStringList MergeFieldNames();
+
+    // The text dialog, preset with a text item's lines ("\n" between them) and box options;
+    // on OK both become what the person left in it and true is returned.
+    virtual bool AskTextItem(QString& text, TextBoxOptions& options);
 
     // The counter dialog for a newly placed counter: opens with 1 and 1 at its own screen
     // position; on OK gives the starting number and the repeat count.
@@ -55,6 +64,7 @@ QColor ColourFromValue(qint32 value);
 qint32 ValueFromColour(const QColor& colour);
 
 // Forwarders to DesignerPrompter::Current().
+bool AskTextItem(QString& text, TextBoxOptions& options);
 bool AskNewCounter(int& startingNumber, int& repeatCount);
 bool AskCounterValues(int& startingNumber, int& repeatCount);
 bool AskSymbol(int& characterCode, qint32& colour);

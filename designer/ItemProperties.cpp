@@ -70,10 +70,8 @@ void ItemProperties::PropText(QWidget* item) {
     LabelItemValue v;
     if (!ValueOf(item, v) || v.kind != LabelItemKind::Text)
         return;
-    QString text = v.text;
-    if (!EnterText(QStringLiteral("Text"), QStringLiteral("Enter text"), text))
+    if (!AskTextItem(v.text, v.textBox))
         return;
-    v.text = text;
     Change(item, v);
     MarkChanged();
     Repaint(item);

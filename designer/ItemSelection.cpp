@@ -151,6 +151,10 @@ void ItemSelection::AttachControl(QWidget* item) {
 }
 
 void ItemSelection::DetachControl() {
+    // The keys stay on the label when its frame goes, rather than moving on to the next
+    // control of the window (the description).
+    if (StretchHandle1->hasFocus() && labelPanel_)
+        labelPanel_->setFocus(Qt::OtherFocusReason);
     StretchHandle1->DetachAll();
 }
 

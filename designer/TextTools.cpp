@@ -1,6 +1,7 @@
 // The designer parts of text and counter items: their tools, questions and menus.
 #include "designer/DesignerPrompter.h"
 #include "designer/ItemTools.h"
+#include "document/ScreenMetrics.h"
 
 #include <QPainter>
 
@@ -25,9 +26,14 @@ void drawCounter(QPainter& painter, const QRect& box) {
 
 // The text is asked for, proposing "Text"; a cancelled prompt places and selects nothing.
 NewItemAnswer askText(LabelItemValue& value, const LabelDesign&) {
-    return EnterText(QStringLiteral("Text"), QStringLiteral("Enter text"), value.text)
-               ? NewItemAnswer::Place
-               : NewItemAnswer::Cancelled;
+    if (!AskTextItem(value.text, value.textBox))
+        return NewItemAnswer::Cancelled;
+    // A new box starts at a size an address fits, 2 x 0.75 inches; the person then sizes it.
+    if (value.textBox.box && (value.width <= 0 || value.height <= 0)) {
+        value.width = ScreenPixelsPerInch() * 2;
+        value.height = ScreenPixelsPerInch() * 3 / 4;
+    }
+    return NewItemAnswer::Place;
 }
 
 // One counter per label; its starting number and repeat count come from the counter dialog.
@@ -37,16 +43,15 @@ NewItemAnswer askCounter(LabelItemValue& value, const LabelDesign& design) {
         return NewItemAnswer::Declined;
     }
     return AskNewCounter(value.startingNumber, value.repeatEach) ? NewItemAnswer::Place
-                                                                  : NewItemAnswer::Declined;
+                                                                 : NewItemAnswer::Declined;
 }
 
 void buildTextMenu(ItemMenus::MenuBuilder& menu) {
     ItemProperties& p = menu.Properties();
-    menu.Add(menu.Prefix() + QStringLiteral("Text"), QStringLiteral("&Text"),
-             [&p](QWidget* item) {
-                 p.PropText(item);
-                 p.Refresh(item);
-             });
+    menu.Add(menu.Prefix() + QStringLiteral("Text"), QStringLiteral("&Text"), [&p](QWidget* item) {
+        p.PropText(item);
+        p.Refresh(item);
+    });
     menu.AddMergeFields();
     menu.AddFontEntries();
     menu.Separator();
@@ -66,8 +71,8 @@ void buildCounterMenu(ItemMenus::MenuBuilder& menu) {
 } // namespace
 
 extern const ItemToolKind TextItemTool = {
-    u"DropTextButton", u"Drag to place a text", u"Add Text",    &drawText, false, &askText,
-    u"PopupMenuText",  &buildTextMenu};
+    u"DropTextButton", u"Drag to place a text", u"Add Text",   &drawText, false,
+    &askText,          u"PopupMenuText",        &buildTextMenu};
 extern const ItemToolKind CounterItemTool = {
-    u"DropCounterButton", u"Drag to place the counter", u"Add Counter", &drawCounter, false,
+    u"DropCounterButton", u"Drag to place the counter", u"Add Counter",   &drawCounter, false,
     &askCounter,          u"PopupMenuCounter",          &buildCounterMenu};

@@ -19,6 +19,14 @@
 <context>
     <name>Prompter</name>
     <message>
+        <source>Save changes to &quot;%1&quot;?</source>
+        <translation>Änderungen an „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>Your changes are lost if you don&apos;t save them.</source>
+        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message>
         <source>Information</source>
         <translation>Information</translation>
     </message>

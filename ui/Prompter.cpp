@@ -83,6 +83,25 @@ bool Prompter::AskYesNoDefaultNo(const QString& message, const QString& caption)
     return AskQuestion(message, caption, QMessageBox::No);
 }
 
+SaveChoice Prompter::AskSaveChanges(const QString& description) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                    ShownText(SaveChangesQuestion(description)),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, BoxParent());
+    box.setObjectName(QStringLiteral("SaveChangesBox"));
+    box.setInformativeText(
+        QCoreApplication::translate("Prompter", "Your changes are lost if you don't save them."));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 bool Prompter::EnterText(const QString& title, const QString& prompt, QString& text) {
     TInputQueryForm form(BoxParent());
     CentreOnMainWindow(&form);
@@ -191,6 +210,15 @@ void ShowHelpTopic(int topic) {
 void ShowHelpSection(const QString& anchor) {
     Prompter::Current().ShowHelpSection(anchor);
 }
+SaveChoice AskSaveChanges(const QString& description) {
+    return Prompter::Current().AskSaveChanges(description);
+}
+
+QString SaveChangesQuestion(const QString& description) {
+    return QCoreApplication::translate("Prompter", "Save changes to \"%1\"?")
+        .arg(description.trimmed());
+}
+
 void ShowStatus(const QString& message) {
     Prompter::Current().ShowStatus(Prompter::ShownText(message));
 }

@@ -8,6 +8,9 @@
 class QDialog;
 class QWidget;
 
+// The answers to the question asked before unsaved changes would be left behind.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // The one seam through which the program shows messages and opens its modal dialogs. The
 // process-wide current instance answers every call; tests install a scripted one so that no
 // person is needed. This base class is the real thing: platform message boxes and dialogs.
@@ -33,6 +36,8 @@ public:
     // Question boxes: Yes and No, question icon; true when Yes is chosen.
     virtual bool AskYesNo(const QString& message, const QString& caption);
     virtual bool AskYesNoDefaultNo(const QString& message, const QString& caption);
+    // Save changes to "<description>"? with Save (the default), Discard and Cancel (Escape).
+    virtual SaveChoice AskSaveChanges(const QString& description);
     // The one-line input dialog; on OK text becomes the entered text and true is returned;
     // on Cancel text is left as it was.
     virtual bool EnterText(const QString& title, const QString& prompt, QString& text);
@@ -72,6 +77,9 @@ void CentreOnMainWindow(QWidget* dialog);
 void ShowInformation(const QString& message);
 bool AskYesNo(const QString& message, const QString& caption);
 bool AskYesNoDefaultNo(const QString& message, const QString& caption);
+SaveChoice AskSaveChanges(const QString& description);
+// The question AskSaveChanges asks about a label of that description.
+QString SaveChangesQuestion(const QString& description);
 bool EnterText(const QString& title, const QString& prompt, QString& text);
 void ShowRuntimeError(const QString& message);
 void ShowHelpTopic(int topic);

@@ -54,9 +54,11 @@ TEST_F(MainWindowTest, NewLabelOnAnEmptyTableShowsThePanelButCannotPrint) {
     EXPECT_FALSE(window->LabelPanel->isHidden());
     EXPECT_EQ(window->LabelPanel->size(), QSize(252, 96));
     EXPECT_FALSE(window->mnuPrintLabels->isEnabled());
-    // Unsaved: no other label may be chosen, the label menu and Exit button are gone.
+    // Unsaved: the label menu and Exit button are gone; New Label first asks about the
+    // changes, and with no stored label there is none to select.
     EXPECT_FALSE(window->mnuSelectLabel->isEnabled());
-    EXPECT_FALSE(window->mnuNewLabel->isEnabled());
+    EXPECT_TRUE(window->mnuNewLabel->isEnabled());
+    EXPECT_TRUE(window->mnuSaveLabel->isEnabled());
     EXPECT_FALSE(window->mnuLabel->isEnabled());
     EXPECT_TRUE(window->ExitButton->isHidden());
     EXPECT_FALSE(window->mnuRebuildIndexes->isEnabled());
@@ -206,16 +208,92 @@ TEST_F(MainWindowTest, ARememberedLabelThatWasDeletedGivesTheFirstLabel) {
     EXPECT_EQ(Description(), QStringLiteral("Bravo"));
 }
 
-TEST_F(MainWindowTest, ExitIsRefusedWhileChangesAreUnsaved) {
+TEST_F(MainWindowTest, ExitWithUnsavedChangesAsksToSaveDiscardOrCancel) {
     window->mnuNewLabel->trigger();
+    // Cancel: the window stays with the changes.
+    prompts.Then(Answer::CancelSave());
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts.History().back().kind, QStringLiteral("SaveChanges"));
+    EXPECT_EQ(prompts.History().back().message,
+              QStringLiteral("Save changes to \"{untitled label}\"?"));
+    EXPECT_TRUE(Changed());
+    // Save is the Save button: a blank description is refused and the window stays.
+    window->Descript->setText(QStringLiteral("  "));
+    prompts.Then(Answer::Save());
     EXPECT_FALSE(window->close());
     EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(),
-              QStringLiteral("You must first save or cancel your changes"));
-    window->CancelButton->click();
+              QStringLiteral("Need a description please"));
+    EXPECT_TRUE(Changed());
+    // Named, it is stored and the window closes without asking again whether to exit.
+    window->Descript->setText(QStringLiteral("Kept"));
+    prompts.Then(Answer::Save());
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompts.Unanswered(), 0u);
+    window.reset();
+    StartWindow();
+    EXPECT_EQ(Description(), QStringLiteral("Kept"));
+
+    // Discard closes and leaves the stored label as it was.
+    window->Descript->setText(QString());
+    window->Descript->insert(QStringLiteral("Renamed"));
+    prompts.Then(Answer::Discard());
+    EXPECT_TRUE(window->close());
+    window.reset();
+    StartWindow();
+    EXPECT_EQ(Description(), QStringLiteral("Kept"));
+    // Without changes the question is the old one.
     prompts.Then(Answer::No());
     EXPECT_FALSE(window->close());
     EXPECT_EQ(prompts.History().back().message, QStringLiteral("Exit program?"));
     EXPECT_EQ(prompts.History().back().caption, QStringLiteral("Exit"));
+}
+
+TEST_F(MainWindowTest, NewAndSelectLabelWithUnsavedChangesAskFirst) {
+    SaveNewLabel(QStringLiteral("Alpha"));
+    SaveNewLabel(QStringLiteral("Bravo"));
+    window->Descript->setText(QString());
+    window->Descript->insert(QStringLiteral("Bravo 2"));
+    ASSERT_TRUE(window->mnuSelectLabel->isEnabled());
+    // Cancel: no dialog, no template, the changes stay.
+    prompts.Then(Answer::CancelSave()).Then(Answer::CancelSave());
+    window->mnuSelectLabel->trigger();
+    window->mnuNewLabel->trigger();
+    EXPECT_EQ(prompts.Messages(QStringLiteral("SaveChanges")),
+              QStringList(2, QStringLiteral("Save changes to \"Bravo 2\"?")));
+    EXPECT_EQ(Description(), QStringLiteral("Bravo 2"));
+    EXPECT_TRUE(Changed());
+    // Save stores the change, then the new label starts.
+    prompts.Then(Answer::Save());
+    window->mnuNewLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("{untitled label}"));
+    // Discard forgets the new label; the chosen label is shown.
+    prompts.Then(Answer::Discard()).Then(Answer::Dialog(true, [](QDialog& dialog) {
+        static_cast<TSelectLabel&>(dialog).Grid->selectRow(0);
+    }));
+    window->mnuSelectLabel->trigger();
+    EXPECT_EQ(Description(), QStringLiteral("Alpha"));
+    EXPECT_FALSE(Changed());
+    EXPECT_EQ(StoredDescriptions(*window->Records().Table()),
+              (QStringList{QStringLiteral("Alpha"), QStringLiteral("Bravo 2")}));
+    EXPECT_EQ(prompts.Unanswered(), 0u);
+}
+
+TEST_F(MainWindowTest, SaveLabelCommandSavesAsTheButtonDoesAndIsOffWithoutChanges) {
+    EXPECT_FALSE(window->mnuSaveLabel->isEnabled());
+    EXPECT_EQ(window->mnuSaveLabel->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    window->mnuNewLabel->trigger();
+    window->Descript->setText(QStringLiteral("Alpha"));
+    window->mnuSaveLabel->trigger();
+    EXPECT_FALSE(Changed());
+    EXPECT_FALSE(window->mnuSaveLabel->isEnabled());
+    EXPECT_EQ(StoredDescriptions(*window->Records().Table()), QStringList{QStringLiteral("Alpha")});
+    // A duplicate name is refused as by the button.
+    window->mnuNewLabel->trigger();
+    window->Descript->setText(QStringLiteral("alpha"));
+    window->mnuSaveLabel->trigger();
+    EXPECT_TRUE(Changed());
+    EXPECT_EQ(prompts.Messages(QStringLiteral("Information")).last(),
+              QStringLiteral("A label with this name already exists.\rPlease change the name"));
 }
 
 TEST_F(MainWindowTest, EditingTheDescriptionMarksTheLabelChanged) {

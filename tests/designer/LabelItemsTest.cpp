@@ -124,7 +124,7 @@ TEST_F(LabelItemsTest, TheModelHoldsWhatTheControlsLaidOut) {
     auto* label = Control<TPim3DLabel>(text);
     const LabelItemValue& textValue = design.Find(text)->value;
     EXPECT_EQ(label->Caption(), "twolines");
-    EXPECT_EQ(textValue.text, "twolines");
+    EXPECT_EQ(textValue.text, "two\nlines"); // the lines are kept, not joined
     EXPECT_EQ(textValue.angle, -90);
     EXPECT_EQ(QSize(textValue.width, textValue.height), label->size());
     EXPECT_EQ(QPoint(textValue.relativeX, textValue.relativeY), label->TextOrigin());

@@ -26,11 +26,25 @@ Answer Answer::Yes() {
 Answer Answer::No() {
     return Make(Kind::YesNo, false);
 }
+Answer Answer::Save() {
+    return Make(Kind::SaveChanges, true, {}, int(SaveChoice::Save));
+}
+Answer Answer::Discard() {
+    return Make(Kind::SaveChanges, true, {}, int(SaveChoice::Discard));
+}
+Answer Answer::CancelSave() {
+    return Make(Kind::SaveChanges, false, {}, int(SaveChoice::Cancel));
+}
 Answer Answer::Text(const QString& text) {
     return Make(Kind::Text, true, text);
 }
 Answer Answer::CancelText() {
     return Make(Kind::Text, false);
+}
+Answer Answer::TextItem(const QString& text, const TextBoxOptions& options) {
+    Answer answer = Make(Kind::Text, true, text);
+    answer.textBox = options;
+    return answer;
 }
 Answer Answer::Counter(int startingNumber, int repeatCount) {
     return Make(Kind::Counter, true, {}, startingNumber, repeatCount);
@@ -129,12 +143,33 @@ bool ScriptedPrompter::AskYesNoDefaultNo(const QString& message, const QString& 
            answer.ok;
 }
 
+SaveChoice ScriptedPrompter::AskSaveChanges(const QString& description) {
+    const QString question = SaveChangesQuestion(description);
+    shown_.push_back({QStringLiteral("SaveChanges"), QString(), question});
+    Answer answer;
+    if (!Next(Answer::Kind::SaveChanges, QStringLiteral("the question ") + question, answer))
+        return SaveChoice::Cancel;
+    return SaveChoice(answer.first);
+}
+
 bool ScriptedPrompter::EnterText(const QString& title, const QString& prompt, QString& text) {
     shown_.push_back({QStringLiteral("Text"), title, prompt + QLatin1Char('|') + text});
     Answer answer;
     if (!Next(Answer::Kind::Text, QStringLiteral("the text entry ") + title, answer) || !answer.ok)
         return false;
     text = answer.text;
+    return true;
+}
+
+bool ScriptedPrompter::AskTextItem(QString& text, TextBoxOptions& options) {
+    shown_.push_back(
+        {QStringLiteral("Text"), QStringLiteral("Text"), QStringLiteral("Enter text|") + text});
+    Answer answer;
+    if (!Next(Answer::Kind::Text, QStringLiteral("the text dialog"), answer) || !answer.ok)
+        return false;
+    text = answer.text;
+    if (answer.textBox)
+        options = *answer.textBox;
     return true;
 }
 

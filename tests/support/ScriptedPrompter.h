@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <optional>
 #include <functional>
 #include <vector>
 
@@ -28,7 +29,8 @@ public:
             Dialog,
             Font,
             Colour,
-            SaveFile
+            SaveFile,
+            SaveChanges
         };
         Kind kind = Kind::YesNo;
         bool ok = false;                   // Yes / OK
@@ -39,11 +41,18 @@ public:
         FontChoice font;                   // Font
         std::vector<int> turns;            // Rotation: angles the item is turned to while open
         std::function<void(QDialog&)> act; // Dialog: what the person does before closing it
+        std::optional<TextBoxOptions> textBox; // TextItem: the box options chosen, if any
 
         static Answer Yes();
         static Answer No();
+        // Save changes to "…"?: Save, Discard or Cancel.
+        static Answer Save();
+        static Answer Discard();
+        static Answer CancelSave();
         static Answer Text(const QString& text);
         static Answer CancelText();
+        // The text dialog closed with OK on text and, when given, these box options.
+        static Answer TextItem(const QString& text, const TextBoxOptions& options);
         static Answer Counter(int startingNumber, int repeatCount);
         static Answer CancelCounter();
         static Answer Symbol(int characterCode, qint32 colour);
@@ -64,7 +73,7 @@ public:
 
     // One thing the program showed or asked.
     struct Shown {
-        QString kind;    // "Information", "YesNo", "YesNoDefaultNo", "Text", "Error", "Help",
+        QString kind;    // "Information", "YesNo", "SaveChanges", "YesNoDefaultNo", "Text", "Error", "Help",
                          // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile",
                          // "Font", "Colour", "SaveFile", "Status"
         QString caption; // caption or title; the topic number or section anchor for "Help"
@@ -84,11 +93,14 @@ public:
     void ShowInformation(const QString& message) override;
     bool AskYesNo(const QString& message, const QString& caption) override;
     bool AskYesNoDefaultNo(const QString& message, const QString& caption) override;
+    SaveChoice AskSaveChanges(const QString& description) override;
     bool EnterText(const QString& title, const QString& prompt, QString& text) override;
     void ShowRuntimeError(const QString& message) override;
     void ShowHelpTopic(int topic) override;
     void ShowHelpSection(const QString& anchor) override;
     void ShowStatus(const QString& message) override;
+    // Answered by a Text answer, as the one-line entry is ("Text" in the history).
+    bool AskTextItem(QString& text, TextBoxOptions& options) override;
     bool AskNewCounter(int& startingNumber, int& repeatCount) override;
     bool AskCounterValues(int& startingNumber, int& repeatCount) override;
     bool AskSymbol(int& characterCode, qint32& colour) override;

@@ -18,8 +18,9 @@
 #include "designer/TGetSymbol.h"
 #include "designer/TImageBrowse.h"
 #include "designer/TSetRotate.h"
+#include "designer/TTextDialog.h"
 #include "designer/TStretchHandle.h"
-#include "ui/TInputQueryForm.h"
+#include "RealKeyboard.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -27,6 +28,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
@@ -88,22 +90,58 @@ protected:
 TEST_F(ItemDialogsPointer, TextDialogTakesOkAndCancelClicks) {
     TPim3DLabel* text = NewText();
     ASSERT_NE(text, nullptr);
+    const QString name = text->objectName();
     {
-        ModalWatch watch = WhenModal<TInputQueryForm>([&](TInputQueryForm* form) {
-            form->InputText->setText(QStringLiteral("Not taken"));
-            ClickToClose(form, form->BitBtn2);
+        ModalWatch watch = WhenModal<TTextDialog>([&](TTextDialog* dialog) {
+            dialog->Editor->setPlainText(QStringLiteral("Not taken"));
+            ClickToClose(dialog, dialog->Buttons->button(QDialogButtonBox::Cancel));
         });
         Choose(text, QStringLiteral("PopupMenuTextText"));
     }
-    EXPECT_EQ(text->Caption(), QStringLiteral("Hello"));
+    EXPECT_EQ(window->Model().Design().Find(name)->value.text, QStringLiteral("Hello"));
     {
-        ModalWatch watch = WhenModal<TInputQueryForm>([&](TInputQueryForm* form) {
-            form->InputText->setText(QStringLiteral("Clicked"));
-            ClickToClose(form, form->BitBtn1);
+        ModalWatch watch = WhenModal<TTextDialog>([&](TTextDialog* dialog) {
+            dialog->Editor->setPlainText(QStringLiteral("Clicked"));
+            ClickToClose(dialog, dialog->Buttons->button(QDialogButtonBox::Ok));
         });
         Choose(text, QStringLiteral("PopupMenuTextText"));
     }
-    EXPECT_EQ(text->Caption(), QStringLiteral("Clicked"));
+    EXPECT_EQ(window->Model().Design().Find(name)->value.text, QStringLiteral("Clicked"));
+}
+
+// Typed as a person types: Enter starts a new line in the text, Ctrl+Enter closes with OK.
+TEST_F(ItemDialogsPointer, TextDialogEnterAddsALineAndCtrlEnterTakesIt) {
+    RealKeyboard keys;
+    ASSERT_TRUE(keys.IsOpen());
+    TPim3DLabel* text = NewText();
+    ASSERT_NE(text, nullptr);
+    const QString name = text->objectName();
+    bool stillOpenAfterEnter = false;
+    {
+        ModalWatch watch = WhenModal<TTextDialog>([&](TTextDialog* dialog) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            for (int i = 0; i < 100 && QApplication::focusWidget() != dialog->Editor; ++i)
+                QTest::qWait(10);
+            keys.Type("ann smith"); // replaces the selected "Hello"
+            keys.Press("Return");
+            keys.Type("3 long road");
+            keys.Press("KP_Enter");
+            keys.Type("leeds");
+            QTest::qWait(20);
+            stillOpenAfterEnter = dialog->isVisible();
+            if (const QString folder = qEnvironmentVariable("QV_PICTURE_DIR"); !folder.isEmpty())
+                dialog->grab().save(QDir(folder).filePath(QStringLiteral("text-dialog.png")));
+            keys.PressControl("Return");
+            for (int i = 0; i < 100 && dialog->isVisible(); ++i)
+                QTest::qWait(10);
+        });
+        Choose(text, QStringLiteral("PopupMenuTextText"));
+    }
+    EXPECT_TRUE(stillOpenAfterEnter) << "Enter closed the dialog instead of adding a line";
+    EXPECT_EQ(window->Model().Design().Find(name)->value.text,
+              QStringLiteral("ann smith\n3 long road\nleeds"));
+    EXPECT_TRUE(window->Model().Design().SaveItems().contains(
+        QStringLiteral("TEXTLINE=3 long road\r\nTEXTLINE=leeds\r\n")));
 }
 
 TEST_F(ItemDialogsPointer, FontDialogTakesListAndButtonClicks) {

@@ -50,6 +50,13 @@ void RealKeyboard::Press(const char* keysymName, bool shift, bool alt) {
     QTest::qWait(SettleMs);
 }
 
+void RealKeyboard::PressControl(const char* keysymName, bool shift) {
+    Key(XK_Control_L, true);
+    Press(keysymName, shift);
+    Key(XK_Control_L, false);
+    QTest::qWait(SettleMs);
+}
+
 void RealKeyboard::Type(const QString& text) {
     for (const QChar c : text) {
         const char name[2] = {char(c.toLatin1()), 0};

@@ -17,6 +17,8 @@ public:
     // Presses and releases the key of an X keysym name ("Return", "Tab", "Down", "a"), with
     // Shift or Alt held when asked.
     void Press(const char* keysymName, bool shift = false, bool alt = false);
+    // The same with Control held ("s" for Ctrl+S).
+    void PressControl(const char* keysymName, bool shift = false);
     // Types plain text: letters, digits, blanks and the characters of "x.-/".
     void Type(const QString& text);
 
