@@ -5,12 +5,15 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 // Ticks closer than this many screen pixels are left out; numbers want more room.
 constexpr double MinTickGap = 4;
-constexpr double MinNumberGap = 36;
+constexpr double MinNumberGap = 64;
+// Numbers stand at an eighth of an inch at the finest, or at a millimetre.
+constexpr double FinestNumberedInch = 1.0 / 8;
 } // namespace
 
 DesignRuler::DesignRuler(Qt::Orientation orientation, TCanvasPanel* panel, QWidget* parent)
@@ -90,7 +93,9 @@ void DesignRuler::paintEvent(QPaintEvent*) {
     const double origin = Origin();
     const double perUnit = PixelsPerUnit();
     const double tick = TickStep(unit_, perUnit, MinTickGap);
-    const double number = TickStep(unit_, perUnit, MinNumberGap);
+    double number = TickStep(unit_, perUnit, MinNumberGap);
+    if (unit_.Which() == LabelUnit::Inches)
+        number = std::max(number, FinestNumberedInch);
     const double length = across ? width() : height();
     // Ticks over the whole ruler, also left of and beyond the label (negative positions).
     const long first = long(std::floor(-origin / perUnit / tick));
@@ -108,13 +113,14 @@ void DesignRuler::paintEvent(QPaintEvent*) {
             painter.drawLine(QPointF(Thickness - size, at), QPointF(Thickness, at));
         if (!numbered)
             continue;
-        const QString text = QString::number(value, 'g', 4);
+        const QString text = QString::number(value, 'g', 6);
         if (across) {
             painter.drawText(QPointF(at + 2, 9), text);
         } else {
+            // Read from the bottom up, below the tick as the top ruler's stand right of it.
             painter.save();
-            painter.translate(9, at + 2);
-            painter.rotate(90);
+            painter.translate(9, at + 2 + painter.fontMetrics().horizontalAdvance(text));
+            painter.rotate(-90);
             painter.drawText(QPointF(0, 0), text);
             painter.restore();
         }

@@ -3,6 +3,7 @@
 #include "controls/TCanvasPanel.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -102,6 +103,9 @@ void DesignZoom::apply(double zoom, std::optional<QPoint> globalPoint) {
         scrollBox_->horizontalScrollBar()->setValue(int(std::lround(wanted.x() - inViewport.x())));
         scrollBox_->verticalScrollBar()->setValue(int(std::lround(wanted.y() - inViewport.y())));
         emit ZoomChanged(zoom);
+        // The pointer now lies over another point of the label, or keeps its point.
+        if (viewport->rect().contains(viewport->mapFromGlobal(QCursor::pos())))
+            emit PointerMoved(Mapping().ScreenToInches(panel_->mapFromGlobal(QPointF(QCursor::pos()))));
     }
 }
 

@@ -50,6 +50,11 @@ void RealKeyboard::Press(const char* keysymName, bool shift, bool alt) {
     QTest::qWait(SettleMs);
 }
 
+void RealKeyboard::Hold(const char* keysymName, bool down) {
+    Key(XStringToKeysym(keysymName), down);
+    QTest::qWait(SettleMs);
+}
+
 void RealKeyboard::PressControl(const char* keysymName, bool shift) {
     Key(XK_Control_L, true);
     Press(keysymName, shift);

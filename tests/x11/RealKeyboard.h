@@ -19,6 +19,8 @@ public:
     void Press(const char* keysymName, bool shift = false, bool alt = false);
     // The same with Control held ("s" for Ctrl+S).
     void PressControl(const char* keysymName, bool shift = false);
+    // Holds a key down (true) or lets it go (false): "Shift_L" held through a click.
+    void Hold(const char* keysymName, bool down);
     // Types plain text: letters, digits, blanks and the characters of "x.-/".
     void Type(const QString& text);
 
