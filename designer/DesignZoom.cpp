@@ -15,8 +15,8 @@ namespace {
 // Grey around a label that scrolls: left and right, top and bottom (screen pixels).
 constexpr int MarginX = 17;
 constexpr int MarginY = 3;
-// Around a fitted label.
-constexpr int FitMargin = 16;
+// Around a fitted label: more than the margins, so that a fitted label never scrolls.
+constexpr int FitMargin = 20;
 } // namespace
 
 DesignZoom::DesignZoom(TCanvasPanel* panel, QWidget* area, QScrollArea* scrollBox,

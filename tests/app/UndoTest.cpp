@@ -425,7 +425,8 @@ TEST_F(UndoTest, PictureOfTheEditMenu) {
         window->menuBar()->actionGeometry(window->mnuEdit->menuAction()).bottomLeft()));
     QCoreApplication::processEvents();
     EXPECT_EQ(window->menuBar()->actions().at(1), window->mnuEdit->menuAction());
-    EXPECT_EQ(window->menuBar()->actions().at(2), window->mnuLabel->menuAction());
+    EXPECT_EQ(window->menuBar()->actions().at(2), window->mnuView->menuAction());
+    EXPECT_EQ(window->menuBar()->actions().at(3), window->mnuLabel->menuAction());
     EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Add Rectangle"));
     EXPECT_EQ(window->mnuRedo->text(), QStringLiteral("&Redo Move"));
     EXPECT_EQ(window->mnuUndo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
