@@ -9,8 +9,9 @@
 
 #include "controls/ItemFont.h"
 #include "controls/RotatedTextPlacement.h"
-#include "document/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
+#include "controls/TextBoxLayout.h"
+#include "document/ScreenMetrics.h"
 
 namespace {
 
@@ -65,6 +66,41 @@ void TPim3DLabel::setCaption(const QString& caption) {
         return;
     caption_ = caption;
     applyLayout();
+}
+
+void TPim3DLabel::setTextLines(const QString& text, const TextBoxOptions& options) {
+    if (text == lines_ && options == textBox_)
+        return;
+    lines_ = text;
+    textBox_ = options;
+    applyLayout();
+}
+
+bool TPim3DLabel::LaidOut() const {
+    return textBox_.box || lines_.contains(u'\n');
+}
+
+QStringList TPim3DLabel::ShownLines() const {
+    QStringList lines;
+    for (const QString& line : lines_.split(u'\n')) {
+        const QList<TextRun> runs = MarkedRuns(line);
+        if (runs.isEmpty()) {
+            lines << line;
+            continue;
+        }
+        QString shown;
+        for (const TextRun& run : runs)
+            shown += run.text;
+        lines << shown;
+    }
+    return lines;
+}
+
+TextBoxLayout TPim3DLabel::LinesLayout() const {
+    const double ppi = ScreenPixelsPerInch();
+    const TextBoxFont font{fontName_, double(fontSize_), bold_, italic_};
+    return LayOutTextBox(ShownLines(), font, textBox_, QSizeF(width() / ppi, height() / ppi),
+                         angle_);
 }
 
 void TPim3DLabel::setFontName(const QString& name) {
@@ -164,6 +200,17 @@ TPim3DLabel::Placement TPim3DLabel::PlaceRotatedText(int w, int h, int angle, in
 }
 
 TPim3DLabel::Layout TPim3DLabel::computeLayout() const {
+    if (textBox_.box)
+        return Layout{size(), size(), QPoint(0, 0)};
+    if (LaidOut()) {
+        // The block of lines turns about its top-left corner, as print turns it.
+        const double ppi = ScreenPixelsPerInch();
+        const QSizeF frame = LinesLayout().frame;
+        const int w = int(std::ceil(frame.width() * ppi));
+        const int h = int(std::ceil(frame.height() * ppi));
+        const Placement placement = PlaceRotatedText(w, h, angle_, 0);
+        return Layout{QSize(w, h), placement.size, placement.origin};
+    }
     const QFontMetrics metrics(TextFont());
     const int w = metrics.horizontalAdvance(caption_);
     const int h = metrics.ascent() + metrics.descent();
@@ -206,6 +253,10 @@ void TPim3DLabel::paintEvent(QPaintEvent*) {
 }
 
 void TPim3DLabel::PaintText(QPainter& painter) const {
+    if (LaidOut()) {
+        PaintLines(painter);
+        return;
+    }
     const Layout layout = computeLayout();
     const QFont font = TextFont();
     painter.save();
@@ -233,8 +284,48 @@ void TPim3DLabel::PaintText(QPainter& painter) const {
 }
 
 QList<TextRun> TPim3DLabel::MarkedRuns() const {
+    return MarkedRuns(caption_);
+}
+
+QList<TextRun> TPim3DLabel::MarkedRuns(const QString& text) const {
     const auto* panel = qobject_cast<const TCanvasPanel*>(parentWidget());
-    return panel ? panel->MarkedText(caption_) : QList<TextRun>();
+    return panel ? panel->MarkedText(text) : QList<TextRun>();
+}
+
+void TPim3DLabel::PaintLines(QPainter& painter) const {
+    const TextBoxLayout layout = LinesLayout();
+    const double ppi = ScreenPixelsPerInch();
+    // The frame (inches, x along the lines) to the control's pixels: a box turns in quarter
+    // turns inside itself, a block of lines about its text origin.
+    QTransform toControl;
+    if (textBox_.box) {
+        toControl = TextFrameToBox(QSizeF(width() / ppi, height() / ppi), angle_) *
+                    QTransform::fromScale(ppi, ppi);
+    } else {
+        const Layout placed = computeLayout();
+        toControl = QTransform::fromScale(ppi, ppi) * QTransform().rotate(-DrawnAngle(angle_)) *
+                    QTransform::fromTranslate(placed.origin.x(), placed.origin.y());
+    }
+    QFont font = TextFont();
+    font.setPixelSize(std::max(1, int(std::lround(layout.points * ppi / 72.0))));
+    const QFontMetricsF metrics(font);
+    painter.save();
+    if (textBox_.box)
+        painter.setClipRect(rect()); // a text that does not fit stops at its box
+    painter.setFont(font);
+    painter.setPen(ColorValueToQColor(fontColor_));
+    for (const TextBoxLine& line : layout.lines) {
+        if (line.text.isEmpty())
+            continue;
+        const double advance = metrics.horizontalAdvance(line.text) / ppi;
+        const QPointF at = toControl.map(QPointF(line.StartFor(advance), line.baseline));
+        painter.save();
+        painter.translate(at);
+        painter.rotate(-(textBox_.box ? BoxAngle(angle_) : DrawnAngle(angle_)));
+        painter.drawText(QPointF(0, 0), line.text);
+        painter.restore();
+    }
+    painter.restore();
 }
 
 void TPim3DLabel::mousePressEvent(QMouseEvent* event) {

@@ -10,7 +10,10 @@
 class QPainter;
 
 #include "document/ColorValue.h"
+#include "document/TextBoxOptions.h"
 #include "document/TextRun.h"
+
+struct TextBoxLayout;
 
 enum TPimStyle3D { lsRaised3d = 0, lsLowered3D = 1 };
 enum TPimDepth3D { dpNone = 0, dpNormal = 1, dpDeep = 2, dpExtraDeep = 3 };
@@ -33,6 +36,16 @@ public:
     // Text, drawn whole however long.
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
+
+    // A text item's lines ("\n" between them) and how they are laid out. A text of several
+    // lines, or in a box, is drawn from the same layout print uses (controls/TextBoxLayout):
+    // a box keeps the size it is given and clips its text, several lines without a box take
+    // the size of their block. Otherwise the caption is drawn as one line.
+    void setTextLines(const QString& text, const TextBoxOptions& options);
+    bool LaidOut() const;
+    // The layout of the lines at the control's size (meaningful when LaidOut()), with the
+    // panel's text marker applied to each line: what the panel shows, in inches.
+    TextBoxLayout LinesLayout() const;
 
     QString FontName() const { return fontName_; }
     void setFontName(const QString& name);
@@ -122,11 +135,16 @@ private:
         QPoint origin; // x, y
     };
     Layout computeLayout() const;
+    QStringList ShownLines() const;
+    void PaintLines(QPainter& painter) const;
     void applyLayout();
     int depthOffset() const;
     QList<TextRun> MarkedRuns() const;
+    QList<TextRun> MarkedRuns(const QString& text) const;
 
     QString caption_;
+    QString lines_;
+    TextBoxOptions textBox_;
     QString fontName_ = QStringLiteral("Arial");
     int fontSize_ = 8;
     ColorValue fontColor_ = kColorBlack;

@@ -31,6 +31,7 @@ void applyText(QWidget* control, const LabelItemValue& v) {
         counter->setTag(v.repeatEach);
     } else {
         label->setCaption(WithoutLineBreaks(v.text));
+        label->setTextLines(v.text, v.textBox);
     }
     label->setFontName(v.fontName);
     label->setFontSize(v.fontSize);

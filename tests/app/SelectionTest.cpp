@@ -3,6 +3,8 @@
 
 #include "controls/SymbolGlyph.h"
 #include "controls/TCanvasPanel.h"
+#include "controls/TPim3DLabel.h"
+#include "controls/TextBoxLayout.h"
 #include "controls/TSymbol.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemSelection.h"
@@ -348,6 +350,52 @@ TEST_F(SelectionTest, ResizingASymbolRefitsItsFont) {
     EXPECT_EQ(Selection().Selected(), symbol);
     EXPECT_EQ(Selection().AttachRect(), symbol->geometry());
     EXPECT_TRUE(Changed());
+}
+
+// A box text keeps the size it is dragged to: its width and height are the box's, stored,
+// and its lines are laid out in the new box; a text without a box keeps its text's size.
+TEST_F(SelectionTest, ResizingABoxTextSetsItsWidthAndHeight) {
+    LabelItemValue v = ItemKind(LabelItemKind::Text).newItem();
+    v.top = 10, v.left = 100, v.width = 90, v.height = 40;
+    v.text = QStringLiteral("Ann Smith\n3 Long Road\nLeeds");
+    v.textBox.box = true;
+    v.textBox.shrink = true;
+    const QString name = window->Model().CreateItemFromValue(v);
+    QWidget* text = window->Items().OrderList().last();
+    ASSERT_EQ(text->geometry(), QRect(100, 10, 90, 40));
+    const double before = qobject_cast<TPim3DLabel*>(text)->LinesLayout().points;
+    Save();
+
+    ClickItem(text);
+    const QPoint corner(90 + 2, 40 + 2); // bottom-right square
+    Hover(Handle(), corner);
+    ASSERT_EQ(Handle()->Zone(), TStretchHandle::BottomRight);
+    Press(Handle(), corner);
+    Drag(Handle(), corner + QPoint(40, 30));
+    Release(Handle(), corner + QPoint(40, 30));
+
+    const LabelItemValue& resized = window->Model().Design().Find(name)->value;
+    EXPECT_EQ(QRect(resized.left, resized.top, resized.width, resized.height),
+              QRect(100, 10, 130, 70));
+    EXPECT_EQ(text->geometry(), QRect(100, 10, 130, 70));
+    EXPECT_EQ(resized.text, v.text);
+    EXPECT_TRUE(Changed());
+    // The larger box needs less shrinking.
+    EXPECT_GT(qobject_cast<TPim3DLabel*>(text)->LinesLayout().points, before);
+
+    // Without a box the text keeps its own size however it is dragged.
+    v.textBox = {};
+    v.top = 60;
+    const QString plain = window->Model().CreateItemFromValue(v);
+    QWidget* lines = window->Items().OrderList().last();
+    const QSize own = lines->size();
+    ClickItem(lines);
+    const QPoint plainCorner(own.width() + 2, own.height() + 2);
+    Press(Handle(), plainCorner);
+    Drag(Handle(), plainCorner + QPoint(40, 30));
+    Release(Handle(), plainCorner + QPoint(40, 30));
+    EXPECT_EQ(lines->size(), own);
+    EXPECT_EQ(window->Model().Design().Find(plain)->value.width, own.width());
 }
 
 TEST_F(SelectionTest, SymbolDraggedBelowFivePixelsKeepsItsFont) {

@@ -128,7 +128,7 @@ TEST_F(LabelItemsTest, TheModelHoldsWhatTheControlsLaidOut) {
     EXPECT_EQ(textValue.angle, -90);
     EXPECT_EQ(QSize(textValue.width, textValue.height), label->size());
     EXPECT_EQ(QPoint(textValue.relativeX, textValue.relativeY), label->TextOrigin());
-    EXPECT_GT(textValue.height, textValue.width); // turned a quarter
+    EXPECT_EQ(label->size(), label->TextExtent().transposed()); // the block turned a quarter
     EXPECT_EQ(Control<TImage>(natural)->size(), QSize(12, 9));
     EXPECT_EQ(design.Find(natural)->value.width, 12);
     EXPECT_EQ(design.Find(stretched)->value.width, 60);

@@ -11,7 +11,9 @@
 #include "RenderProbe.h"
 #include "document/ScreenMetrics.h"
 #include "controls/TCanvasPanel.h"
+#include "controls/ItemControls.h"
 #include "controls/TPim3DLabel.h"
+#include "document/LabelItemValue.h"
 #include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
 #include "document/ObjectsTextWriter.h"
@@ -499,6 +501,127 @@ TEST(SheetRender, TurnedTextsPrintWhereThePanelShowsThem) {
     painter.end();
     KeepPicture(at600.scaled(at600.size() / 3, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
                 QStringLiteral("turned-text-600dpi-cells.png"));
+    SetScreenPixelsPerInch(previousPpi);
+}
+
+namespace {
+
+// Text items made as the design panel makes them (the kind's control, applied and settled),
+// one per 1.5-inch cell: boxes aligned, wrapped, shrunk and turned, and lines without a box.
+struct BoxTextPanel {
+    struct Case {
+        QString text;
+        QSize box; // pixels at 96 per inch; empty: no box
+        TextAlign align = TextAlign::Left;
+        TextVAlign valign = TextVAlign::Top;
+        bool wrap = false;
+        bool shrink = false;
+        int angle = 0;
+    };
+    BoxTextPanel() {
+        panel.setColor(Qt::white);
+        panel.resize(qRound((6 * kCellInches + 0.4) * 96), qRound((4 * kCellInches + 0.4) * 96));
+        const QList<Case> cases = {
+            {"Ann Smith\n3 Long Road\nLeeds", {130, 70}, TextAlign::Centre, TextVAlign::Middle},
+            {"Kensington Palace Gardens and Square", {130, 80}, TextAlign::Right,
+             TextVAlign::Bottom, true},
+            {"Bartholomew Featherstonehaugh", {130, 30}, TextAlign::Left,
+             TextVAlign::Top, false, true},
+            {"Up the\nbox", {50, 130}, TextAlign::Left, TextVAlign::Top, false, false, 90},
+            {"Short\nmuch longer line", {}, TextAlign::Centre},
+            {"Two\nlines turned", {}, TextAlign::Right, TextVAlign::Top, false, false, 90},
+            {"Down the\nbox", {50, 130}, TextAlign::Centre, TextVAlign::Bottom, true, false, 270},
+        };
+        for (int i = 0; i < cases.size(); ++i) {
+            const Case& c = cases[i];
+            LabelItemValue v;
+            v.kind = LabelItemKind::Text;
+            v.text = c.text;
+            v.fontName = QStringLiteral("Arial");
+            v.fontSize = 14;
+            v.angle = c.angle;
+            v.textBox.box = !c.box.isEmpty();
+            v.textBox.align = c.align;
+            v.textBox.valign = c.valign;
+            v.textBox.wrap = c.wrap;
+            v.textBox.shrink = c.shrink;
+            // Cells off the panel's rounded corners, whose outline would count as ink.
+            const QPoint corner = TurnedCorner(i + 7);
+            v.left = corner.x(), v.top = corner.y();
+            v.width = c.box.width(), v.height = c.box.height();
+            const ItemControlKind& kind = ItemControl(LabelItemKind::Text);
+            QWidget* control = kind.create(&panel, context);
+            control->move(v.left, v.top);
+            if (v.textBox.box)
+                control->resize(c.box);
+            kind.apply(control, v);
+            v.width = control->width(), v.height = control->height();
+            kind.settle(control, v);
+            control->show();
+            controls.push_back(control);
+            values.push_back(v);
+        }
+    }
+    QRect Area(int index) const { return controls[index]->geometry().adjusted(-12, -12, 12, 12); }
+    struct NoCounter : ItemControlContext {
+        QString CounterShown() const override { return QStringLiteral("0"); }
+    } context;
+    TCanvasPanel panel;
+    std::vector<QWidget*> controls;
+    std::vector<LabelItemValue> values;
+};
+
+} // namespace
+
+// Box texts and texts of several lines show on the panel as they print: the same lines,
+// aligned, wrapped, shrunk, turned and kept inside their boxes.
+TEST(SheetRender, BoxTextsPrintAsThePanelShowsThem) {
+    const int previousPpi = ScreenPixelsPerInch();
+    SetScreenPixelsPerInch(96);
+    BoxTextPanel design;
+    design.panel.show();
+    const QImage panel = RenderProbe::ToRgb32(design.panel.grab().toImage());
+    const QImage paper =
+        RenderProbe::ToRgb32(RenderLabel(WriteObjectsText(design.values), 96).at(0));
+    KeepPicture(Overlay(panel, paper), QStringLiteral("box-text-panel-vs-96dpi.png"));
+    for (size_t i = 0; i < design.controls.size(); ++i) {
+        SCOPED_TRACE(design.values[i].text.toStdString());
+        const QRect onPanel = RenderProbe::InkBox(panel, design.Area(int(i)));
+        const QRect onPaper = RenderProbe::InkBox(paper, design.Area(int(i)));
+        ASSERT_FALSE(onPanel.isNull());
+        ASSERT_FALSE(onPaper.isNull());
+        EXPECT_NEAR(onPaper.left(), onPanel.left(), 2);
+        EXPECT_NEAR(onPaper.right(), onPanel.right(), 2);
+        EXPECT_NEAR(onPaper.top(), onPanel.top(), 2);
+        EXPECT_NEAR(onPaper.bottom(), onPanel.bottom(), 2);
+        if (design.values[i].textBox.box) {
+            // Nothing of a box's text lies outside its box, on either (a pixel of smoothing
+            // aside).
+            const QRect box = design.controls[i]->geometry().adjusted(-1, -1, 1, 1);
+            EXPECT_TRUE(box.contains(onPanel)) << "panel";
+            EXPECT_TRUE(box.contains(onPaper))
+                << "paper " << onPaper.x() << "," << onPaper.y() << " " << onPaper.width() << "x"
+                << onPaper.height() << " in " << box.x() << "," << box.y() << " " << box.width()
+                << "x" << box.height();
+        }
+    }
+    // The box of three lines holds three lines of ink, the wrapped box more than one.
+    const auto inkRows = [&panel](const QRect& box) {
+        int runs = 0;
+        bool inside = false;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            bool ink = false;
+            for (int x = box.left(); x <= box.right() && !ink; ++x)
+                ink = RenderProbe::IsInk(panel.pixel(x, y));
+            runs += ink && !inside;
+            inside = ink;
+        }
+        return runs;
+    };
+    EXPECT_EQ(inkRows(design.controls[0]->geometry()), 3);
+    EXPECT_GE(inkRows(design.controls[1]->geometry()), 2);
+    // The long name shrank to fit on one line of its box.
+    EXPECT_EQ(inkRows(design.controls[2]->geometry()), 1);
     SetScreenPixelsPerInch(previousPpi);
 }
 
