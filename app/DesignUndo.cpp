@@ -8,7 +8,9 @@
 
 #include <QAction>
 #include <QScopedValueRollback>
+
 #include <QWidget>
+#include <utility>
 
 namespace {
 // A change made outside any named step.
@@ -23,6 +25,7 @@ DesignUndo::DesignUndo(LabelRecords& records, LabelModel& model, const LabelItem
                        SelectionControl& selection, QObject* parent)
     : QObject(parent), records_(records), model_(model), items_(items), selection_(selection) {
     stack_.setUndoLimit(Limit);
+    clock_.start();
     current_ = Capture();
     connect(&stack_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { records_.ShowCleanState(clean); });
@@ -43,6 +46,7 @@ void DesignUndo::BeginStep(const QString& name) {
     if (depth_++ > 0)
         return;
     stepName_ = name;
+    joinKey_.clear();
     if (!restoring_ && *current_ != model_.Design())
         current_ = Capture();
 }
@@ -53,6 +57,11 @@ void DesignUndo::EndStep() {
     if (depth_ == 0 || --depth_ > 0)
         return;
     Record(stepName_);
+}
+
+void DesignUndo::MayJoinPrevious(const QString& key) {
+    if (depth_ > 0)
+        joinKey_ = key;
 }
 
 void DesignUndo::Changed() {
@@ -70,6 +79,8 @@ void DesignUndo::Record(const QString& name) {
         return;
     auto* step =
         new DesignUndoStep(name, current_, after, [this](const State& state) { Restore(state); });
+    if (depth_ == 0 && !joinKey_.isEmpty())
+        step->SetJoin(std::exchange(joinKey_, QString()), clock_.elapsed());
     current_ = std::move(after);
     stack_.push(step);
 }
@@ -99,19 +110,22 @@ void DesignUndo::Redo() {
 void DesignUndo::Restore(const State& state) {
     const QScopedValueRollback<bool> restoring(restoring_, true);
     const LabelRecords::LoadingScope loading(records_);
-    const QWidget* selected = selection_.Selected();
-    const QString selectedName = selected ? selected->objectName() : QString();
+    QStringList selected;
+    for (const QWidget* item : selection_.SelectedItems())
+        selected << item->objectName();
     model_.Restore(*state);
     current_ = state;
-    Reselect(selectedName);
+    Reselect(selected);
 }
 
-// The item selected before stays selected when it is still there.
-void DesignUndo::Reselect(const QString& name) {
-    if (name.isEmpty())
-        return;
-    if (QWidget* item = items_.Control(name))
-        selection_.AttachControl(item);
+// The items selected before stay selected when they are still there.
+void DesignUndo::Reselect(const QStringList& names) {
+    QList<QWidget*> items;
+    for (const QString& name : names)
+        if (QWidget* item = items_.Control(name))
+            items << item;
+    if (!items.isEmpty())
+        selection_.SelectItems(items);
 }
 
 QAction* DesignUndo::CreateUndoAction(QObject* parent) {

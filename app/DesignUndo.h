@@ -3,6 +3,7 @@
 #include "designer/DesignSteps.h"
 #include "document/LabelDesign.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QUndoStack>
 
@@ -35,6 +36,7 @@ public:
 
     void BeginStep(const QString& name) override;
     void EndStep() override;
+    void MayJoinPrevious(const QString& key) override;
 
     // The label was marked changed: recorded now unless a step is open (it ends with that).
     void Changed();
@@ -58,7 +60,7 @@ private:
     State Capture() const;
     void Record(const QString& name);
     void Restore(const State& state);
-    void Reselect(const QString& name);
+    void Reselect(const QStringList& names);
 
     LabelRecords& records_;
     LabelModel& model_;
@@ -68,5 +70,7 @@ private:
     State current_;
     int depth_ = 0;
     QString stepName_;
+    QString joinKey_; // of the open step
+    QElapsedTimer clock_;
     bool restoring_ = false;
 };

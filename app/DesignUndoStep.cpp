@@ -1,8 +1,11 @@
 #include "app/DesignUndoStep.h"
 
+#include "designer/DesignSteps.h"
+
 namespace {
 constexpr int DescriptionMergeId = 1;
-}
+constexpr int JoinedMergeId = 2;
+} // namespace
 
 const QString DesignUndoStep::DescriptionStep = QStringLiteral("Description");
 
@@ -25,12 +28,19 @@ void DesignUndoStep::redo() {
 }
 
 int DesignUndoStep::id() const {
-    return text() == DescriptionStep ? DescriptionMergeId : -1;
+    if (text() == DescriptionStep)
+        return DescriptionMergeId;
+    return joinKey_.isEmpty() ? -1 : JoinedMergeId;
 }
 
 bool DesignUndoStep::mergeWith(const QUndoCommand* other) {
     if (other->id() != id())
         return false;
-    after_ = static_cast<const DesignUndoStep*>(other)->after_;
+    const auto* next = static_cast<const DesignUndoStep*>(other);
+    if (id() == JoinedMergeId && (next->joinKey_ != joinKey_ || next->text() != text() ||
+                                  next->endedMs_ - endedMs_ >= DesignSteps::JoinWithinMs))
+        return false;
+    after_ = next->after_;
+    endedMs_ = next->endedMs_;
     return true;
 }

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -31,6 +32,8 @@
 #include "designer/DesignZoom.h"
 #include "designer/DesignerPrompter.h"
 #include "designer/LabelUnit.h"
+#include "designer/ItemArrangement.h"
+#include "designer/ItemClipboard.h"
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
@@ -107,7 +110,8 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
 
     model_ = std::make_unique<LabelModel>();
     model_->AddView(this);
-    items_ = std::make_unique<LabelItems>(LabelPanel, *model_, static_cast<ItemControlHooks*>(this));
+    items_ =
+        std::make_unique<LabelItems>(LabelPanel, *model_, static_cast<ItemControlHooks*>(this));
     records_ = std::make_unique<LabelRecords>(static_cast<LabelView&>(*this), *model_);
     unsaved_ = std::make_unique<UnsavedChanges>(*records_, [this] { return Descript->text(); });
     ConnectCommands();
@@ -118,6 +122,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WireMerging();
     WireUndo();
     WireEditing();
+    WireArranging();
     WireLabelFiles();
     WireView();
 
@@ -234,16 +239,16 @@ void TZendorMain::RestorePlace() {
     for (const QScreen* screen : QGuiApplication::screens())
         if (screen != QGuiApplication::primaryScreen())
             screens << screen->availableGeometry();
-    setGeometry(WindowPlacement::Placed(kept ? std::optional(kept->normal) : std::nullopt,
-                                        screens));
+    setGeometry(
+        WindowPlacement::Placed(kept ? std::optional(kept->normal) : std::nullopt, screens));
     if (kept && kept->maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TZendorMain::KeepPlace() {
     // normalGeometry is the place a maximised window goes back to.
-    const QRect normal = isMaximized() && normalGeometry().isValid() ? normalGeometry()
-                                                                      : geometry();
+    const QRect normal =
+        isMaximized() && normalGeometry().isValid() ? normalGeometry() : geometry();
     preferences_->WriteWindowPlace({normal, isMaximized()});
 }
 
@@ -252,7 +257,7 @@ void TZendorMain::KeysToDesign() {
         return;
     if (!LabelPanel->isVisible())
         return;
-    if (selection_ && selection_->Selected())
+    if (selection_ && !selection_->SelectedItems().isEmpty())
         selection_->Handle().setFocus(Qt::OtherFocusReason);
     else
         LabelPanel->setFocus(Qt::OtherFocusReason);
@@ -533,8 +538,7 @@ void TZendorMain::WireTemplates() {
         CurrentLabel label = records.Label();
         TemplateLoader loader(
             dataDirectory_,
-            {&label,
-             [this, &label] { model_->SetTemplate(label.templateName, label.geometry); },
+            {&label, [this, &label] { model_->SetTemplate(label.templateName, label.geometry); },
              triggerChange_});
         return loader.LoadTemplate();
     };
@@ -625,13 +629,107 @@ void TZendorMain::WireUndo() {
 }
 
 // The menu entries act on the items whatever has the keys; their keys reach them only from
-// the design panel, since the description box keeps Delete for its text.
+// the design panel, since the description box keeps its own Cut, Copy, Paste, Delete and
+// Select All for its text.
 void TZendorMain::WireEditing() {
-    mnuEdit->addSeparator();
-    mnuDelete = AddCommand(mnuEdit, "mnuDelete", QStringLiteral("&Delete"));
-    mnuDelete->setShortcut(QKeySequence::Delete);
     ItemSelection& selection = *selection_;
-    command(mnuDelete, &QAction::triggered, this, [&selection] { selection.CutObjectButtonClick(); });
+    const TStretchHandle& handle = selection.Handle();
+    clipboard_ = std::make_unique<ItemClipboard>(
+        selection, *items_, [&handle] { return QPoint(handle.GridX(), handle.GridY()); },
+        triggerChange_);
+    clipboard_->SetSteps(undo_.get());
+    ItemClipboard& clipboard = *clipboard_;
+    mnuEdit->addSeparator();
+    const auto add = [this](const char* name, const QString& caption, QKeySequence keys,
+                            std::function<void()> body) {
+        QAction* action = AddCommand(mnuEdit, name, caption);
+        action->setShortcut(keys);
+        command(action, &QAction::triggered, this, std::move(body));
+        return action;
+    };
+    mnuCut =
+        add("mnuCut", QStringLiteral("Cu&t"), QKeySequence::Cut, [&clipboard] { clipboard.Cut(); });
+    mnuCopy = add("mnuCopy", QStringLiteral("&Copy"), QKeySequence::Copy,
+                  [&clipboard] { clipboard.Copy(); });
+    mnuPaste = add("mnuPaste", QStringLiteral("&Paste"), QKeySequence::Paste,
+                   [&clipboard] { clipboard.Paste(); });
+    mnuDuplicate = add("mnuDuplicate", QStringLiteral("Dup&licate"),
+                       QKeySequence(Qt::CTRL | Qt::Key_D), [&clipboard] { clipboard.Duplicate(); });
+    mnuDelete = add("mnuDelete", QStringLiteral("&Delete"), QKeySequence::Delete,
+                    [&selection] { selection.CutObjectButtonClick(); });
+    mnuSelectAll = add("mnuSelectAll", QStringLiteral("Select &All"), QKeySequence::SelectAll,
+                       [&selection] { selection.SelectAll(); });
+    // The entries show what they can do now; their keys stay live, doing nothing when there
+    // is nothing to do.
+    connect(mnuEdit, &QMenu::aboutToShow, this, [this] {
+        const bool selected = clipboard_->HasSelection();
+        for (QAction* action : {mnuCut, mnuCopy, mnuDuplicate, mnuDelete})
+            action->setEnabled(selected);
+        mnuPaste->setEnabled(ItemClipboard::CanPaste());
+        mnuSelectAll->setEnabled(!model_->Design().items.empty());
+    });
+    connect(mnuEdit, &QMenu::aboutToHide, this, [this] {
+        for (QAction* action : {mnuCut, mnuCopy, mnuPaste, mnuDuplicate, mnuDelete, mnuSelectAll})
+            action->setEnabled(true);
+    });
+}
+
+// The Arrange menu, after Edit: stacking, aligning, spreading and sizing the selected items.
+void TZendorMain::WireArranging() {
+    arrangement_ = std::make_unique<ItemArrangement>(*selection_, *items_, triggerChange_);
+    arrangement_->SetSteps(undo_.get());
+    ItemArrangement& arrange = *arrangement_;
+    mnuArrange = new QMenu(QStringLiteral("&Arrange"), this);
+    mnuArrange->setObjectName(QStringLiteral("mnuArrange"));
+    menuBar()->insertMenu(mnuLabel->menuAction(), mnuArrange);
+    const auto add = [this](const char* name, const QString& caption, std::function<void()> body) {
+        command(AddCommand(mnuArrange, name, caption), &QAction::triggered, this, std::move(body));
+    };
+    add("mnuBringToFront", QStringLiteral("Bring to &Front"),
+        [&arrange] { arrange.BringToFront(); });
+    add("mnuSendToBack", QStringLiteral("Send to &Back"), [&arrange] { arrange.SendToBack(); });
+    mnuArrange->addSeparator();
+    using Edge = ItemArrangement::Edge;
+    const std::pair<const char*, Edge> edges[] = {
+        {"mnuAlignLeft", Edge::Left},       {"mnuAlignCentres", Edge::Centres},
+        {"mnuAlignRight", Edge::Right},     {"mnuAlignTop", Edge::Top},
+        {"mnuAlignMiddles", Edge::Middles}, {"mnuAlignBottom", Edge::Bottom}};
+    const QString captions[] = {QStringLiteral("Align &Left"),    QStringLiteral("Align &Centres"),
+                                QStringLiteral("Align &Right"),   QStringLiteral("Align &Top"),
+                                QStringLiteral("Align &Middles"), QStringLiteral("Align B&ottom")};
+    for (size_t i = 0; i < std::size(edges); ++i) {
+        const Edge edge = edges[i].second;
+        add(edges[i].first, captions[i], [&arrange, edge] { arrange.Align(edge); });
+        if (edge == Edge::Right)
+            mnuArrange->addSeparator();
+    }
+    mnuArrange->addSeparator();
+    add("mnuDistributeHorizontally", QStringLiteral("Distribute &Horizontally"),
+        [&arrange] { arrange.Distribute(Qt::Horizontal); });
+    add("mnuDistributeVertically", QStringLiteral("Distribute &Vertically"),
+        [&arrange] { arrange.Distribute(Qt::Vertical); });
+    mnuArrange->addSeparator();
+    add("mnuSameWidth", QStringLiteral("Same &Width"),
+        [&arrange] { arrange.SameSize(Qt::Horizontal); });
+    add("mnuSameHeight", QStringLiteral("Same H&eight"),
+        [&arrange] { arrange.SameSize(Qt::Vertical); });
+    // What each entry can do with the selection as the menu opens.
+    connect(mnuArrange, &QMenu::aboutToShow, this, [this] {
+        const qsizetype count = selection_->SelectedItems().size();
+        for (QAction* action : mnuArrange->actions()) {
+            const QString name = action->objectName();
+            if (name.startsWith(QLatin1String("mnuDistribute")))
+                action->setEnabled(count >= 3);
+            else if (name.startsWith(QLatin1String("mnuSame")))
+                action->setEnabled(count >= 2);
+            else if (!action->isSeparator())
+                action->setEnabled(count >= 1);
+        }
+    });
+    connect(mnuArrange, &QMenu::aboutToHide, this, [this] {
+        for (QAction* action : mnuArrange->actions())
+            action->setEnabled(true);
+    });
 }
 
 // A label as a file: exported with its pictures, imported from our files and gLabels'.

@@ -21,6 +21,8 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 class DesignUndo;
+class ItemArrangement;
+class ItemClipboard;
 class ItemSelection;
 class LabelFileCommands;
 class LabelRecords;
@@ -109,7 +111,13 @@ public:
     QAction* mnuFitLabel = nullptr;
     QAction* mnuRulers = nullptr;
     QAction* mnuSafeArea = nullptr;
+    QAction* mnuCut = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuPaste = nullptr;
+    QAction* mnuDuplicate = nullptr;
     QAction* mnuDelete = nullptr;
+    QAction* mnuSelectAll = nullptr;
+    QMenu* mnuArrange = nullptr;
     QMenu* mnuLabel = nullptr;
     QAction* mnuDeleteLabel = nullptr;
     QAction* mnuCloneLabel = nullptr;
@@ -172,6 +180,7 @@ private:
     void WireUndo();
     // The Edit menu's commands on the label's items, after Undo and Redo.
     void WireEditing();
+    void WireArranging();
     void WireLabelFiles();
     void WireView();
     void ShowPointer(std::optional<QPointF> inches);
@@ -218,5 +227,7 @@ private:
     bool descriptionAsked_ = false; // a command sent the user to the description
     std::unique_ptr<LabelFileCommands> labelFiles_;
     DesignZoom* zoom_ = nullptr;
+    std::unique_ptr<ItemClipboard> clipboard_;
+    std::unique_ptr<ItemArrangement> arrangement_;
     QString startFile_;
 };

@@ -99,8 +99,9 @@ QStringList TPim3DLabel::ShownLines() const {
 TextBoxLayout TPim3DLabel::LinesLayout() const {
     const double ppi = ScreenPixelsPerInch();
     const TextBoxFont font{fontName_, double(fontSize_), bold_, italic_};
-    return LayOutTextBox(ShownLines(), font, textBox_, QSizeF(width() / ppi, height() / ppi),
-                         angle_);
+    const QSize box = ZoomedBox::Of(this).size();
+    return LayOutTextBox(ShownLines(), font, textBox_,
+                         QSizeF(box.width() / ppi, box.height() / ppi), angle_);
 }
 
 void TPim3DLabel::setFontName(const QString& name) {
@@ -200,8 +201,10 @@ TPim3DLabel::Placement TPim3DLabel::PlaceRotatedText(int w, int h, int angle, in
 }
 
 TPim3DLabel::Layout TPim3DLabel::computeLayout() const {
-    if (textBox_.box)
-        return Layout{size(), size(), QPoint(0, 0)};
+    if (textBox_.box) {
+        const QSize box = ZoomedBox::Of(this).size();
+        return Layout{box, box, QPoint(0, 0)};
+    }
     if (LaidOut()) {
         // The block of lines turns about its top-left corner, as print turns it.
         const double ppi = ScreenPixelsPerInch();
@@ -299,7 +302,8 @@ void TPim3DLabel::PaintLines(QPainter& painter) const {
     // turns inside itself, a block of lines about its text origin.
     QTransform toControl;
     if (textBox_.box) {
-        toControl = TextFrameToBox(QSizeF(width() / ppi, height() / ppi), angle_) *
+        const QSize box = ZoomedBox::Of(this).size();
+        toControl = TextFrameToBox(QSizeF(box.width() / ppi, box.height() / ppi), angle_) *
                     QTransform::fromScale(ppi, ppi);
     } else {
         const Layout placed = computeLayout();
@@ -311,7 +315,7 @@ void TPim3DLabel::PaintLines(QPainter& painter) const {
     const QFontMetricsF metrics(font);
     painter.save();
     if (textBox_.box)
-        painter.setClipRect(rect()); // a text that does not fit stops at its box
+        painter.setClipRect(QRect(QPoint(), ZoomedBox::Of(this).size())); // a text that does not fit stops at its box
     painter.setFont(font);
     painter.setPen(ColorValueToQColor(fontColor_));
     for (const TextBoxLine& line : layout.lines) {

@@ -2,6 +2,10 @@
 
 #include "controls/ZoomedBox.h"
 #include <QPainter>
+#include <QTransform>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QRegion>
 #include <algorithm>
 
 namespace {
@@ -30,6 +34,7 @@ TPimShape::TPimShape(QWidget* parent) : QWidget(parent) {
 void TPimShape::setShape(TShapeType shape) {
     shape_ = shape;
     makeSquareIfNeeded();
+    updateHitMask();
     update();
 }
 
@@ -40,6 +45,7 @@ void TPimShape::setPenColor(ColorValue color) {
 
 void TPimShape::setPenWidth(int width) {
     penWidth_ = width;
+    updateHitMask();
     update();
 }
 
@@ -50,11 +56,13 @@ void TPimShape::setBrushColor(ColorValue color) {
 
 void TPimShape::setBrushStyle(TBrushStyle style) {
     brushStyle_ = style;
+    updateHitMask();
     update();
 }
 
 void TPimShape::setRoundPerc(int percent) {
     roundPerc_ = percent;
+    updateHitMask();
     update();
 }
 
@@ -96,6 +104,7 @@ void TPimShape::makeSquareIfNeeded() {
 void TPimShape::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     makeSquareIfNeeded();
+    updateHitMask();
 }
 
 void TPimShape::paintEvent(QPaintEvent*) {
@@ -121,4 +130,53 @@ void TPimShape::paintEvent(QPaintEvent*) {
         painter.drawRect(box);
         break;
     }
+}
+
+QPainterPath TPimShape::OutlinePath() const {
+    QPainterPath path;
+    const QRectF box = OutlineBox();
+    switch (shape_) {
+    case stRoundRect:
+    case stRoundSquare: {
+        const QSize size = ZoomedBox::Of(this).size();
+        const qreal radius = CornerEllipse(std::max(size.width(), size.height()), roundPerc_) / 2.0;
+        path.addRoundedRect(box, radius, radius, Qt::AbsoluteSize);
+        break;
+    }
+    case stEllipse:
+    case stCircle:
+        path.addEllipse(box);
+        break;
+    default:
+        path.addRect(box);
+        break;
+    }
+    return path;
+}
+
+// A hollow shape is no obstacle: its mask is a band along the outline, the pen and
+// HitTolerance pixels either side, so presses inside it reach what lies beneath (an item
+// or the panel). The mask clips nothing that is drawn.
+void TPimShape::updateHitMask() {
+    if (brushStyle_ != TBrushStyle::Clear) {
+        clearMask();
+        return;
+    }
+    // The outline is in design pixels; the mask lies on the widget at the panel's zoom, and
+    // the tolerance stays in screen pixels.
+    const double zoom = ZoomedBox::ZoomOf(this);
+    QPainterPathStroker stroker;
+    stroker.setWidth(std::max(penWidth_, 1) * zoom + 2 * HitTolerance);
+    stroker.setJoinStyle(Qt::MiterJoin);
+    const QPainterPath band =
+        stroker.createStroke(QTransform::fromScale(zoom, zoom).map(OutlinePath()));
+    QRegion region;
+    for (const QPolygonF& polygon : band.toFillPolygons())
+        region += QRegion(polygon.toPolygon(), Qt::WindingFill);
+    region &= QRegion(rect());
+    // A shape too small to have an inside keeps its whole box.
+    if (region.isEmpty() || region == QRegion(rect()))
+        clearMask();
+    else
+        setMask(region);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPainterPath>
 #include <QRectF>
 #include <QWidget>
 
@@ -19,7 +20,8 @@ enum TShapeType {
 // The control of rectangle, rounded-rectangle and ellipse items. A pen of width p draws the
 // outline centred on a box inset by p / 2, so the whole stroke lies inside the control: the
 // outer p pixels of each side are pen, the rest is fill. A fresh shape is 25 x 25 pixels,
-// black 1-pixel pen, hollow (clear brush), RoundPerc 25.
+// black 1-pixel pen, hollow (clear brush), RoundPerc 25. A hollow shape takes presses only
+// near its outline (a mask), so what lies inside it can be picked.
 // Every setter repaints. Mouse and drag events are hooked from outside (installEventFilter).
 class TPimShape : public QWidget {
     Q_OBJECT
@@ -54,6 +56,10 @@ public:
     // W x H it runs from (p/2, p/2) to (W - p/2, H - p/2). Integer pixel corners (o, o) and
     // (o + W - p + 1, o + H - p + 1) with o = p / 2 rounded toward zero name the same box.
     QRectF OutlineBox() const;
+    // The outline's path, centred on OutlineBox.
+    QPainterPath OutlinePath() const;
+    // How far from its pen a hollow shape still takes a press, in pixels.
+    static constexpr int HitTolerance = 3;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,6 +67,7 @@ protected:
 
 private:
     void makeSquareIfNeeded();
+    void updateHitMask();
 
     TShapeType shape_ = stRectangle;
     ColorValue penColor_ = kColorBlack;

@@ -12,6 +12,10 @@ public:
 
     virtual void BeginStep(const QString& name) = 0;
     virtual void EndStep() = 0;
+    // The open step may join the step before it when that one was opened under the same key
+    // less than JoinWithinMs before it ends (successive nudges of the same items).
+    virtual void MayJoinPrevious(const QString& key) { (void)key; }
+    static constexpr int JoinWithinMs = 1000;
 
     // Opens a step for the lifetime of the scope; a null history does nothing.
     class Scope {

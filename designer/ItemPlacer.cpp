@@ -1,11 +1,13 @@
 #include "designer/ItemPlacer.h"
 #include "designer/ZoomMapping.h"
 
+#include "controls/Picture.h"
 #include "designer/DesignSteps.h"
 #include "designer/DropToolButton.h"
 #include "designer/ItemTools.h"
 #include "designer/LabelItems.h"
 #include "designer/ToolPictures.h"
+#include "document/ObjectsTextSyntax.h"
 #include "ui/CommandBoundary.h"
 #include "ui/Prompter.h"
 
@@ -15,6 +17,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 namespace {
@@ -31,8 +34,7 @@ std::optional<LabelItemKind> ToolOf(const QMimeData* data) {
 const QString ItemPlacer::MimeType = QStringLiteral("application/x-quorvane-tool");
 
 ItemPlacer::ItemPlacer(QWidget* designPanel, LabelItems& items, QWidget* toolRow,
-                       SelectionControl& selection, std::function<void()> changed,
-                       QObject* parent)
+                       SelectionControl& selection, std::function<void()> changed, QObject* parent)
     : QObject(parent), panel_(designPanel), items_(items), selection_(selection),
       changed_(std::move(changed)) {
     FontFamilies = [] { return QFontDatabase::families(); };
@@ -119,7 +121,45 @@ bool ItemPlacer::IsDropTarget(QObject* object) const {
 }
 
 bool ItemPlacer::LabelPanelDragOver(QObject* target, const QMimeData* data) const {
-    return IsDropTarget(target) && ToolOf(data).has_value();
+    return IsDropTarget(target) && (ToolOf(data).has_value() || !PictureFileOf(data).isEmpty());
+}
+
+QString ItemPlacer::PictureFileOf(const QMimeData* data) {
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && Picture::HasPictureExtension(url.toLocalFile()))
+            return url.toLocalFile();
+    return {};
+}
+
+void ItemPlacer::PlacePictureFile(const QString& path, QPoint point) {
+    DesignSteps::Scope undoStep(steps_, ItemTool(LabelItemKind::Image).addStep.toString());
+    if (items_.Design().FreeName().isEmpty()) {
+        ShowInformation(LabelItems::TooManyItemsMessage());
+        return;
+    }
+    QString error;
+    if (Picture::fromFile(path, &error).isNull()) {
+        ShowRuntimeError(error);
+        return;
+    }
+    if (ContainsLineBreak(path)) {
+        ShowInformation(
+            QStringLiteral("The image file name contains a line break and cannot be used:\n%1")
+                .arg(WithoutLineBreaks(path)));
+        return;
+    }
+    LabelItemValue value = ItemKind(LabelItemKind::Image).newItem();
+    value.left = point.x();
+    value.top = point.y();
+    value.fileName = path;
+    selection_.DetachControl();
+    const QString name = items_.Model().CreateItemFromValue(value);
+    if (changed_)
+        changed_();
+    if (QWidget* control = items_.Control(name))
+        selection_.AttachControl(control);
 }
 
 void ItemPlacer::LabelPanelDragDrop(QWidget* target, LabelItemKind kind, QPoint point) {
@@ -177,6 +217,20 @@ bool ItemPlacer::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         const auto tool = ToolOf(drop->mimeData());
+        const QString picture = PictureFileOf(drop->mimeData());
+        if (!tool && !picture.isEmpty() && IsDropTarget(watched)) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            QPoint point = drop->position().toPoint();
+            if (watched != panel_)
+                point += static_cast<QWidget*>(watched)->pos();
+            point = ZoomMapping::Of(panel_).ToDesign(point);
+            // Placed once the drag has ended, as a tool's item is.
+            QTimer::singleShot(0, this, [this, picture, point] {
+                RunCommand([&] { PlacePictureFile(picture, point); });
+            });
+            return true;
+        }
         if (!tool || !IsDropTarget(watched)) {
             drop->ignore();
             return true;

@@ -22,7 +22,8 @@ class QWidget;
 // Placing new items by drag and drop: one tool button per item kind at the left of the tool
 // row, the drag each starts, which drops the design panel and the items accept, and the item
 // each drop adds to the label: the kind's new item at the drop point, after the questions
-// the kind asks (its designer part, ItemTools.h).
+// the kind asks (its designer part, ItemTools.h). A picture file dragged from a file manager
+// becomes an image item where it is dropped.
 class ItemPlacer : public QObject {
     Q_OBJECT
 public:
@@ -51,6 +52,12 @@ public:
     bool LabelPanelDragOver(QObject* target, const QMimeData* data) const;
     // A tool dropped on target (the panel or an item) at point, relative to target.
     void LabelPanelDragDrop(QWidget* target, LabelItemKind kind, QPoint point);
+    // The picture file a drag from a file manager carries (the first local file whose name
+    // is that of a picture), or an empty name.
+    static QString PictureFileOf(const QMimeData* data);
+    // A picture file dropped at point of the panel: a new image item showing it, selected.
+    // A file that cannot be read is named in the error box and places nothing.
+    void PlacePictureFile(const QString& path, QPoint point);
 
     // The undo history each placed item becomes a step of; none: no history.
     void SetSteps(DesignSteps* steps) { steps_ = steps; }

@@ -4,13 +4,15 @@
 #include "controls/TCanvasPanel.h"
 #include "controls/TSymbol.h"
 #include "controls/ZoomedBox.h"
+#include "designer/BandSelection.h"
 #include "designer/DesignSteps.h"
-#include "designer/TStretchHandle.h"
 #include "designer/LabelItems.h"
+#include "designer/TStretchHandle.h"
 #include "document/Units.h"
 #include "ui/CommandBoundary.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -19,6 +21,8 @@
 
 namespace {
 constexpr int SmallestRefitBox = 5;
+
+constexpr Qt::KeyboardModifiers TogglingKeys = Qt::ShiftModifier | Qt::ControlModifier;
 
 bool IsPress(const QEvent* event) {
     return event->type() == QEvent::MouseButtonPress ||
@@ -50,6 +54,13 @@ ItemSelection::ItemSelection(TCanvasPanel* labelPanel, QWidget* greyArea, LabelI
     StretchHandle1->OnKeyDown = [this](int key) {
         RunCommand([this, key] { StretchHandle1KeyDown(key); });
     };
+    StretchHandle1->installEventFilter(this);
+    band_ = new BandSelection(
+        labelPanel,
+        [this](const QRect& band, bool adding) {
+            RunCommand([this, band, adding] { SelectInside(band, adding); });
+        },
+        this);
     if (labelPanel)
         labelPanel->installEventFilter(this);
     if (greyArea)
@@ -117,30 +128,54 @@ void ItemSelection::SetupItem(QWidget* item) {
 }
 
 bool ItemSelection::eventFilter(QObject* watched, QEvent* event) {
-    if (!IsPress(event))
+    if (event->type() == QEvent::KeyPress && (watched == labelPanel_ || watched == StretchHandle1))
+        return filterKey(watched, event);
+    if (!IsPress(event) || watched == StretchHandle1)
         return QObject::eventFilter(watched, event);
+    const auto* press = static_cast<QMouseEvent*>(event);
+    const Qt::MouseButton button = press->button();
+    const Qt::KeyboardModifiers modifiers = press->modifiers();
     if (watched == labelPanel_) {
         // An item that draws nothing is found by its outline on the panel.
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (QWidget* unseen = labelPanel_->UnseenItemAt(press->position().toPoint())) {
-            const Qt::MouseButton button = press->button();
-            RunCommand([this, unseen, button] { StretchMouseDown(unseen, button); });
+        const QPoint point = press->position().toPoint();
+        if (QWidget* unseen = labelPanel_->UnseenItemAt(point)) {
+            RunCommand([=, this] { StretchMouseDown(unseen, button, modifiers); });
             return true;
         }
-        RunCommand([this] { LabelPanelMouseDown(); });
-        return false;
+        if (button != Qt::LeftButton)
+            return false;
+        // Taken here: the press starts a band and must not go on to the grey area, which
+        // would clear the selection it adds to.
+        RunCommand([=, this] { LabelPanelMouseDown(point, modifiers); });
+        return true;
     }
     if (watched == greyArea_) {
         RunCommand([this] { ScrollBox1MouseDown(); });
         return false;
     }
     if (auto* item = qobject_cast<QWidget*>(watched)) {
-        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
-        RunCommand([this, item, button] { StretchMouseDown(item, button); });
+        RunCommand([=, this] { StretchMouseDown(item, button, modifiers); });
         // Taken here: the press must not go on to the panel, which would clear the selection.
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+// Tab and Shift+Tab step through the items rather than through the window's controls;
+// Escape clears the selection.
+bool ItemSelection::filterKey(QObject* watched, QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool ctrlOrAlt = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (key->key() == Qt::Key_Escape && watched == StretchHandle1) {
+        RunCommand([this] { DetachControl(); });
+        return true;
+    }
+    if ((key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) || ctrlOrAlt ||
+        items_.OrderList().isEmpty())
+        return QObject::eventFilter(watched, event);
+    const bool forward = key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier);
+    RunCommand([this, forward] { SelectNext(forward); });
+    return true;
 }
 
 void ItemSelection::AttachControl(QWidget* item) {
@@ -148,6 +183,76 @@ void ItemSelection::AttachControl(QWidget* item) {
     StretchHandle1->AttachItem(item);
     if (item)
         attachRect_ = item->geometry();
+}
+
+QList<QWidget*> ItemSelection::SelectedItems() const {
+    QList<QWidget*> selected;
+    for (const QPointer<QWidget>& item : items_.OrderList())
+        if (item && StretchHandle1->IsAttached(item))
+            selected << item;
+    return selected;
+}
+
+QList<QWidget*> ItemSelection::ChosenOrder() const {
+    return StretchHandle1->AttachedItems();
+}
+
+void ItemSelection::SelectItems(const QList<QWidget*>& items) {
+    DetachControl();
+    for (QWidget* item : items)
+        StretchHandle1->AttachItem(item);
+    if (QWidget* first = StretchHandle1->AttachedItem(0))
+        attachRect_ = first->geometry();
+}
+
+void ItemSelection::ToggleItem(QWidget* item) {
+    if (!item)
+        return;
+    if (StretchHandle1->IsAttached(item)) {
+        const bool hadFocus = StretchHandle1->hasFocus();
+        StretchHandle1->DetachItem(item);
+        if (hadFocus && !StretchHandle1->isVisible() && labelPanel_)
+            labelPanel_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    StretchHandle1->AttachItem(item);
+    if (StretchHandle1->AttachedCount() == 1)
+        attachRect_ = item->geometry();
+}
+
+void ItemSelection::SelectAll() {
+    QList<QWidget*> all;
+    for (const QPointer<QWidget>& item : items_.OrderList())
+        if (item)
+            all << item;
+    SelectItems(all);
+}
+
+void ItemSelection::SelectNext(bool forward) {
+    const QList<QPointer<QWidget>> order = items_.OrderList();
+    if (order.isEmpty())
+        return;
+    const QList<QWidget*> selected = SelectedItems();
+    qsizetype index = -1;
+    if (!selected.isEmpty())
+        index = order.indexOf(forward ? selected.last() : selected.first());
+    const qsizetype count = order.size();
+    if (index < 0)
+        index = forward ? 0 : count - 1;
+    else
+        index = (index + (forward ? 1 : count - 1)) % count;
+    AttachControl(order[index]);
+}
+
+void ItemSelection::SelectInside(const QRect& band, bool adding) {
+    // A press let go where it was is a click on an empty spot: it cleared the selection.
+    if (band.width() <= BandSelection::ClickSlack && band.height() <= BandSelection::ClickSlack)
+        return;
+    QList<QWidget*> chosen = adding ? SelectedItems() : QList<QWidget*>{};
+    for (const QPointer<QWidget>& item : items_.OrderList())
+        if (item && band.contains(item->geometry()) && !chosen.contains(item.data()))
+            chosen << item;
+    SelectItems(chosen);
 }
 
 void ItemSelection::DetachControl() {
@@ -161,27 +266,40 @@ void ItemSelection::DetachControl() {
 void ItemSelection::RefreshAttach(QWidget* item) {
     if (!item || item == StretchHandle1)
         return;
+    if (StretchHandle1->AttachedCount() > 1 && StretchHandle1->IsAttached(item)) {
+        item->update();
+        StretchHandle1->FitToItem();
+        return;
+    }
     StretchHandle1->DetachAll();
     item->update();
     StretchHandle1->AttachItem(item);
 }
 
 void ItemSelection::RefitHandle(QWidget* item) {
-    if (item && item == Selected())
+    if (item && StretchHandle1->IsAttached(item))
         StretchHandle1->FitToItem();
 }
 
 QWidget* ItemSelection::Selected() const {
-    return StretchHandle1->AttachedItem(0);
+    return StretchHandle1->AttachedCount() == 1 ? StretchHandle1->AttachedItem(0) : nullptr;
 }
 
-void ItemSelection::StretchMouseDown(QWidget* item, Qt::MouseButton button) {
-    if (button == Qt::LeftButton)
+void ItemSelection::StretchMouseDown(QWidget* item, Qt::MouseButton button,
+                                     Qt::KeyboardModifiers modifiers) {
+    if (button != Qt::LeftButton)
+        return;
+    if (modifiers & TogglingKeys)
+        ToggleItem(item);
+    else if (!StretchHandle1->IsAttached(item))
         AttachControl(item);
 }
 
-void ItemSelection::LabelPanelMouseDown() {
-    DetachControl();
+void ItemSelection::LabelPanelMouseDown(const QPoint& point, Qt::KeyboardModifiers modifiers) {
+    const bool adding = modifiers & TogglingKeys;
+    if (!adding)
+        DetachControl();
+    band_->Start(point, adding);
 }
 
 void ItemSelection::ScrollBox1MouseDown() {
@@ -191,13 +309,24 @@ void ItemSelection::ScrollBox1MouseDown() {
 // ---- change detection ----
 
 void ItemSelection::StretchHandle1MouseUp() {
+    const QList<QWidget*> group = SelectedItems();
+    if (group.size() > 1) {
+        // The drag has moved every control of the group; it is one step.
+        DesignSteps::Scope undoStep(steps_, QStringLiteral("Move"));
+        const LabelDesign before = items_.Design();
+        TakeControlBoxes(group);
+        if (items_.Design() != before)
+            triggerChange();
+        StretchHandle1->FitToItem();
+        return;
+    }
     // The drag has already moved or sized the item's control; the whole drag is one step.
     const QWidget* dragged = Selected();
     DesignSteps::Scope undoStep(steps_, dragged && dragged->size() != attachRect_.size()
                                             ? QStringLiteral("Resize")
                                             : QStringLiteral("Move"));
     if (QWidget* item = Selected()) {
-        TakeControlBox(item);
+        TakeControlBoxes({item});
         if (auto* symbol = qobject_cast<TSymbol*>(item))
             SymbolResize(symbol, StretchHandle1->LastDropDesignRect().size());
         if (Selected() && Selected()->geometry() != attachRect_)
@@ -207,29 +336,51 @@ void ItemSelection::StretchHandle1MouseUp() {
     if (QWidget* item = Selected()) {
         StretchHandle1->DetachAll();
         StretchHandle1->AttachItem(item);
+        attachRect_ = item->geometry();
     }
 }
 
-void ItemSelection::StretchHandle1KeyDown(int) {
-    DesignSteps::Scope undoStep(steps_, QStringLiteral("Move"));
-    QWidget* item = Selected();
-    if (!item)
+QString ItemSelection::NudgeJoinKey() const {
+    QStringList names;
+    for (const QWidget* item : SelectedItems())
+        names << item->objectName();
+    return QStringLiteral("Move:") + names.join(u',');
+}
+
+void ItemSelection::StretchHandle1KeyDown(int key) {
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (!arrow)
         return;
-    TakeControlBox(item);
-    if (item->geometry() != attachRect_)
+    DesignSteps::Scope undoStep(steps_, QStringLiteral("Move"));
+    const QList<QWidget*> group = SelectedItems();
+    if (group.isEmpty())
+        return;
+    // Arrow after arrow on the same items is one step while the keys come within a second.
+    if (steps_)
+        steps_->MayJoinPrevious(NudgeJoinKey());
+    const LabelDesign before = items_.Design();
+    TakeControlBoxes(group);
+    if (items_.Design() != before)
         triggerChange();
 }
 
-// The handle moves and sizes the control while the pointer or a key drives it; what it leaves
-// becomes the item's box.
-void ItemSelection::TakeControlBox(QWidget* control) {
-    const DesignItem* item = items_.ItemOf(control);
-    if (!item)
-        return;
-    LabelItemValue value = item->value;
-    const QRect box = ZoomedBox::Of(control);
-    value.left = box.x(), value.top = box.y(), value.width = box.width(), value.height = box.height();
-    items_.Model().SetItem(item->name, value);
+// The handle moves and sizes the controls while the pointer or a key drives them; what it
+// leaves becomes the items' boxes, in one edit.
+void ItemSelection::TakeControlBoxes(const QList<QWidget*>& controls) {
+    std::vector<DesignItem> changed;
+    for (QWidget* control : controls) {
+        const DesignItem* item = items_.ItemOf(control);
+        if (!item)
+            continue;
+        LabelItemValue value = item->value;
+        const QRect box = ZoomedBox::Of(control);
+        value.left = box.x(), value.top = box.y(), value.width = box.width(),
+        value.height = box.height();
+        changed.push_back({item->name, value});
+    }
+    if (!changed.empty())
+        items_.Model().SetItems(changed);
 }
 
 void ItemSelection::MoveItem(QWidget* control, QPoint to) {
@@ -293,10 +444,18 @@ void ItemSelection::Nudge(Direction direction, bool all) {
         MoveAllObjects(direction);
         return;
     }
-    QWidget* item = Selected();
-    if (!item)
+    const QList<QWidget*> group = SelectedItems();
+    if (group.isEmpty())
         return;
-    MoveItem(item, ZoomedBox::Of(item).topLeft() + Step(direction));
+    std::vector<DesignItem> moved;
+    for (QWidget* control : group) {
+        if (const DesignItem* item = items_.ItemOf(control)) {
+            moved.push_back(*item);
+            moved.back().value.left += Step(direction).x();
+            moved.back().value.top += Step(direction).y();
+        }
+    }
+    items_.Model().SetItems(moved);
     StretchHandle1->FitToItem();
     triggerChange();
 }
@@ -350,8 +509,20 @@ void ItemSelection::AlignCenter(QWidget* item) {
 // ---- deleting ----
 
 void ItemSelection::CutObjectButtonClick() {
-    if (QWidget* item = Selected())
-        DeleteObject(item);
+    const QList<QWidget*> group = SelectedItems();
+    if (group.size() == 1) {
+        DeleteObject(group.first());
+        return;
+    }
+    if (group.isEmpty())
+        return;
+    DesignSteps::Scope undoStep(steps_, QStringLiteral("Delete Items"));
+    QStringList names;
+    for (QWidget* control : group)
+        if (const DesignItem* item = items_.ItemOf(control))
+            names << item->name;
+    items_.Model().RemoveItems(names);
+    triggerChange();
 }
 
 void ItemSelection::RepaintHandle() {

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class BandSelection;
 class DesignSteps;
 class LabelItems;
 class QAction;
@@ -17,10 +18,13 @@ class TCanvasPanel;
 class TStretchHandle;
 class TSymbol;
 
-// What the main window does around its stretch handle: selecting an item by a left press,
-// clearing the selection by a press on the design panel or the grey area, noticing whether a
-// drag or an arrow key changed the item, refitting a symbol's font to the box it was dragged
-// to, a nudge (one pixel, or every item for "Move All"), centring, deleting, and the snap grid.
+// What the main window does around its stretch handle: selecting an item by a left press
+// (Shift or Ctrl adds or removes it), a rubber band from an empty spot of the design panel,
+// Select All, Escape and Tab, clearing the selection by a press on the grey area, noticing
+// whether a drag or an arrow key changed the items, refitting a symbol's font to the box it
+// was dragged to, a nudge (one pixel, or every item for "Move All"), centring, deleting, and
+// the snap grid. Several items selected move, nudge and delete together, each command one
+// undo step.
 //
 // Every move, resize, centring and deletion is an edit of the label model; the handle only
 // drives the control while the pointer or a key moves it. triggerChange marks the label
@@ -48,16 +52,29 @@ public:
     // Re-lays the handle around item after an edit that may have changed its size.
     void RefreshAttach(QWidget* item) override;
     void RefitHandle(QWidget* item) override;
-    // The selected item, or null.
+    // The selected item, or null (also when several are selected).
     QWidget* Selected() const override;
+    // The selected items, back to front.
+    QList<QWidget*> SelectedItems() const override;
+    void SelectItems(const QList<QWidget*>& items) override;
+    QList<QWidget*> ChosenOrder() const override;
+    // Adds an item to the selection, or takes it out when it is in.
+    void ToggleItem(QWidget* item);
+    void SelectAll();
+    // Selects the item after (before) the selected one in the stacking order, wrapping round.
+    void SelectNext(bool forward);
+    // Selects the items whose rectangles lie wholly inside band (panel coordinates), added to
+    // the selection when adding.
+    void SelectInside(const QRect& band, bool adding);
     // Repaints the frame and keeps it above the items, also after one was brought to the front.
     void RepaintHandle() override;
     QRect AttachRect() const { return attachRect_; }
     TStretchHandle& Handle() const { return *StretchHandle1; }
 
     // Mouse presses: on an item, on the design panel, on the grey area.
-    void StretchMouseDown(QWidget* item, Qt::MouseButton button);
-    void LabelPanelMouseDown();
+    void StretchMouseDown(QWidget* item, Qt::MouseButton button,
+                          Qt::KeyboardModifiers modifiers = {});
+    void LabelPanelMouseDown(const QPoint& point = {}, Qt::KeyboardModifiers modifiers = {});
     void ScrollBox1MouseDown();
     // After a drag through the handle, and after a key press on it.
     void StretchHandle1MouseUp();
@@ -84,8 +101,11 @@ public:
     void AlignVertical(QWidget* item) override;
     void AlignCenter(QWidget* item) override;
 
+    // Deletes every selected item, one undo step.
     void CutObjectButtonClick();
     void DeleteObject(QWidget* item);
+    // The undo key of nudging the selection: steps under the same key join.
+    QString NudgeJoinKey() const;
 
     void mnuSnapToGridNoneClick();
     void mnuSnapToGrid2x2Click();
@@ -106,7 +126,8 @@ protected:
 
 private:
     void setGrid(int grid, QAction* checked);
-    void TakeControlBox(QWidget* control);
+    void TakeControlBoxes(const QList<QWidget*>& controls);
+    bool filterKey(QObject* watched, QEvent* event);
     void MoveItem(QWidget* control, QPoint to);
     int LabelWidth() const;
     int LabelHeight() const;
@@ -118,4 +139,5 @@ private:
     std::function<void()> triggerChange_;
     QRect attachRect_;
     DesignSteps* steps_ = nullptr;
+    BandSelection* band_ = nullptr;
 };

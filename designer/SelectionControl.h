@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QWidget;
 
 // What placing items, their menus and their property commands need of the selection on
@@ -17,8 +19,22 @@ public:
     // Fits the frame to the selected item again without detaching it (for an item that
     // resizes itself while a dialog is open).
     virtual void RefitHandle(QWidget* item) { RefreshAttach(item); }
-    // The selected item, or null.
+    // The selected item, or null (also when several are selected).
     virtual QWidget* Selected() const = 0;
+    // Every selected item.
+    virtual QList<QWidget*> SelectedItems() const {
+        QWidget* item = Selected();
+        return item ? QList<QWidget*>{item} : QList<QWidget*>{};
+    }
+    // The selected items in the order they were selected (the first is the reference of
+    // Same Width and Same Height).
+    virtual QList<QWidget*> ChosenOrder() const { return SelectedItems(); }
+    // Selects exactly these items (none: clears the selection).
+    virtual void SelectItems(const QList<QWidget*>& items) {
+        DetachControl();
+        if (!items.isEmpty())
+            AttachControl(items.first());
+    }
     // Repaints the stretch handle and keeps it above the items.
     virtual void RepaintHandle() {}
     // Centring on the label.

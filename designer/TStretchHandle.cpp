@@ -67,13 +67,15 @@ void TStretchHandle::AttachItem(QWidget* control) {
         throw EBadChild("Handles can not be attached to a Form!");
     if (attached_.contains(control))
         return;
-    if (parentWidget() != control->parentWidget())
+    if (parentWidget() != control->parentWidget()) {
+        attached_.clear();
         setParent(control->parentWidget());
+    }
     eraseBand();
     setEnabled(true);
-    setGeometry(HandleBoundsFor(control->geometry()));
-    show();
     attached_.append(control);
+    setGeometry(HandleBoundsFor(itemRect()));
+    show();
     zone_ = Move;
     raise();
     // Captured at once, so that a press that selected the item and is dragged on moves it;
@@ -97,6 +99,42 @@ void TStretchHandle::DetachAll() {
     if (parentWidget())
         setParent(nullptr);
     resize(IdleSize, IdleSize);
+}
+
+void TStretchHandle::DetachItem(QWidget* control) {
+    if (!attached_.contains(control))
+        return;
+    if (attached_.size() == 1) {
+        DetachAll();
+        return;
+    }
+    eraseBand();
+    dragging_ = false;
+    attached_.removeAll(control);
+    setGeometry(HandleBoundsFor(itemRect()));
+    update();
+}
+
+QList<QWidget*> TStretchHandle::AttachedItems() const {
+    QList<QWidget*> items;
+    for (const QPointer<QWidget>& item : attached_)
+        if (item)
+            items.append(item);
+    return items;
+}
+
+bool TStretchHandle::IsAttached(const QWidget* control) const {
+    for (const QPointer<QWidget>& item : attached_)
+        if (item == control)
+            return true;
+    return false;
+}
+
+bool TStretchHandle::Hits(const QWidget* control, const QPoint& panelPoint) {
+    if (!control || !control->geometry().contains(panelPoint))
+        return false;
+    const QRegion mask = control->mask();
+    return mask.isEmpty() || mask.contains(panelPoint - control->pos());
 }
 
 QWidget* TStretchHandle::AttachedItem(int index) const {
@@ -149,11 +187,17 @@ void TStretchHandle::FitToItem() {
     update();
 }
 
+// The rectangle the attached items span together.
 QRect TStretchHandle::itemRect() const {
-    for (const QPointer<QWidget>& item : attached_)
-        if (item)
-            return item->geometry();
-    return {};
+    QRect span;
+    bool first = true;
+    for (const QPointer<QWidget>& item : attached_) {
+        if (!item)
+            continue;
+        span = first ? item->geometry() : span.united(item->geometry());
+        first = false;
+    }
+    return span;
 }
 
 TStretchHandle::GrabZone TStretchHandle::ZoneAt(const QPoint& point, const QSize& handleSize) {
@@ -219,14 +263,36 @@ void TStretchHandle::paintEvent(QPaintEvent*) {
     if (attached_.isEmpty())
         return;
     QPainter painter(this);
-    for (const QRect& square : SquaresFor(size()))
-        painter.fillRect(square, color_);
+    if (attached_.size() == 1) {
+        for (const QRect& square : SquaresFor(size()))
+            painter.fillRect(square, color_);
+        return;
+    }
+    // Each item of a group shows its own frame, hollow: the group moves but does not resize.
+    painter.setPen(color_);
+    painter.setBrush(Qt::white);
+    for (const QPointer<QWidget>& item : attached_) {
+        if (!item)
+            continue;
+        const QRect frame = HandleBoundsFor(item->geometry()).translated(-pos());
+        for (const QRect& square : SquaresFor(frame.size()))
+            painter.drawRect(square.translated(frame.topLeft()).adjusted(0, 0, -1, -1));
+    }
 }
 
 bool TStretchHandle::insideItem(const QPoint& panelPoint) const {
-    for (const QPointer<QWidget>& item : attached_)
-        if (item && item->geometry().adjusted(-2, -2, 2, 2).contains(panelPoint))
+    for (const QPointer<QWidget>& item : attached_) {
+        if (!item)
+            continue;
+        // The frame's squares reach 2 pixels beyond the item. A hollow shape is held by its
+        // outline, and inside where no other item lies: a press on an item inside it picks
+        // that item.
+        if (!item->geometry().adjusted(-2, -2, 2, 2).contains(panelPoint))
+            continue;
+        if (item->mask().isEmpty() || Hits(item, panelPoint) ||
+            targetAt(panelPoint) == parentWidget())
             return true;
+    }
     return false;
 }
 
@@ -234,7 +300,9 @@ void TStretchHandle::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (attached_.isEmpty() || !parentWidget())
         return;
-    if (event->button() != Qt::LeftButton || !insideItem(mapToParent(point))) {
+    // Shift or Ctrl adds or removes the item beneath: the selection decides, not a drag.
+    const bool toggles = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    if (event->button() != Qt::LeftButton || toggles || !insideItem(mapToParent(point))) {
         unsetCursor();
         passThrough(event);
         return;
@@ -265,7 +333,7 @@ void TStretchHandle::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TStretchHandle::showZone(const QPoint& point) {
-    const GrabZone zone = ZoneAt(point, size());
+    const GrabZone zone = attached_.size() > 1 ? Move : ZoneAt(point, size());
     setCursor(CursorOf(zone));
     if (!dragging_)
         zone_ = zone;
@@ -280,10 +348,15 @@ QPoint TStretchHandle::clamped(const QPoint& point) const {
 }
 
 QRect TStretchHandle::itemDesignRect() const {
-    for (const QPointer<QWidget>& item : attached_)
-        if (item)
-            return ZoomedBox::Of(item);
-    return {};
+    QRect span;
+    bool first = true;
+    for (const QPointer<QWidget>& item : attached_) {
+        if (!item)
+            continue;
+        span = first ? ZoomedBox::Of(item) : span.united(ZoomedBox::Of(item));
+        first = false;
+    }
+    return span;
 }
 
 // Worked out in design pixels, where the grid lies, so that the grid scales with the label;
@@ -422,17 +495,29 @@ QWidget* TStretchHandle::targetAt(const QPoint& panelPoint) const {
             qobject_cast<TStretchHandle*>(child) ||
             child->testAttribute(Qt::WA_TransparentForMouseEvents))
             continue;
-        if (child->geometry().contains(panelPoint))
+        if (Hits(child, panelPoint))
             return child;
     }
     return panel;
+}
+
+// What a press at a point of the panel is for: the item there, else a selected item whose
+// box holds the point (a hollow shape), else the panel.
+QWidget* TStretchHandle::pickAt(const QPoint& panelPoint) const {
+    QWidget* target = targetAt(panelPoint);
+    if (target != parentWidget())
+        return target;
+    for (auto it = attached_.crbegin(); it != attached_.crend(); ++it)
+        if (*it && (*it)->geometry().contains(panelPoint))
+            return *it;
+    return target;
 }
 
 void TStretchHandle::passThrough(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     QWidget* target = nullptr;
     if (rect().contains(point)) {
-        target = targetAt(mapToParent(point));
+        target = pickAt(mapToParent(point));
     } else {
         // A press elsewhere that reached the handle only because it holds the mouse.
         releaseCapture();
@@ -459,7 +544,7 @@ void TStretchHandle::contextMenuEvent(QContextMenuEvent* event) {
     if (!parentWidget())
         return;
     // The item beneath opens its own menu.
-    QWidget* target = targetAt(mapToParent(event->pos()));
+    QWidget* target = pickAt(mapToParent(event->pos()));
     const QPoint local = target->mapFromGlobal(mapToGlobal(event->pos()));
     QContextMenuEvent passed(event->reason(), local, event->globalPos(), event->modifiers());
     QCoreApplication::sendEvent(target, &passed);

@@ -21,7 +21,9 @@ public:
 
 // The selection frame of the design panel: a transparent child laid over the selected item
 // that paints eight grab squares around it, moves the item when dragged inside, resizes it
-// when a grab square is dragged and moves it by one pixel per arrow key.
+// when a grab square is dragged and moves it by one pixel per arrow key. With several items
+// attached it spans them all, paints each one's squares hollow, and a drag or an arrow key
+// moves them together (resizing needs a single item).
 //
 // The handle keeps no rectangle of its own for the item: whenever its bounds change, the
 // attached items' bounds change by the same amounts. While the mouse is dragged only a rubber
@@ -54,9 +56,17 @@ public:
     void AttachItem(QWidget* control);
     // Back to idle.
     void DetachAll();
+    // Lets go of one item of several; the handle then frames the others (the last one
+    // detached leaves the handle idle).
+    void DetachItem(QWidget* control);
     int AttachedCount() const { return int(attached_.size()); }
     // Null when the index is out of range.
     QWidget* AttachedItem(int index) const;
+    QList<QWidget*> AttachedItems() const;
+    bool IsAttached(const QWidget* control) const;
+    // True when a press at a point of the panel lands on the control: inside its rectangle
+    // and, for a control with a mask (a hollow shape), inside the mask.
+    static bool Hits(const QWidget* control, const QPoint& panelPoint);
 
     QColor Color() const { return color_; }
     void setColor(const QColor& color);
@@ -115,7 +125,7 @@ protected:
 
 private:
     QRect itemRect() const;
-    // The attached item's box in design pixels (the label at true scale).
+    // The box the attached items span in design pixels (the label at true scale).
     QRect itemDesignRect() const;
     bool insideItem(const QPoint& panelPoint) const;
     QPoint clamped(const QPoint& point) const;
@@ -127,6 +137,7 @@ private:
     void eraseBand();
     void finishDrag(const QPoint& pointer);
     QWidget* targetAt(const QPoint& panelPoint) const;
+    QWidget* pickAt(const QPoint& panelPoint) const;
     void passThrough(QMouseEvent* event);
     void forward(QWidget* target, QMouseEvent* event);
     void captureMouse();

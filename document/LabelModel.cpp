@@ -59,6 +59,23 @@ QString LabelModel::CreateItemFromValue(const LabelItemValue& value) {
     return name;
 }
 
+QStringList LabelModel::AddItems(const std::vector<LabelItemValue>& values) {
+    LabelDesign next = design_;
+    QStringList names;
+    for (const LabelItemValue& value : values) {
+        const QString name = next.FreeName();
+        if (name.isEmpty())
+            break;
+        next.items.push_back({name, value});
+        names << name;
+    }
+    Settle(next, names);
+    DesignChange change;
+    change.added = names;
+    Commit(std::move(next), change);
+    return names;
+}
+
 void LabelModel::SetItem(const QString& name, const LabelItemValue& value) {
     SetItems({{name, value}});
 }
@@ -78,15 +95,21 @@ void LabelModel::SetItems(const std::vector<DesignItem>& items) {
 }
 
 void LabelModel::RemoveItem(const QString& name) {
-    const int index = design_.IndexOf(name);
-    if (index < 0)
-        return;
+    RemoveItems({name});
+}
+
+void LabelModel::RemoveItems(const QStringList& names) {
     LabelDesign next = design_;
-    next.items.erase(next.items.begin() + index);
-    const QString before = index > 0 ? next.items[size_t(index) - 1].name : QString();
-    for (KeptBlock& block : next.kept)
-        if (block.after == name)
-            block.after = before;
+    for (const QString& name : names) {
+        const int index = next.IndexOf(name);
+        if (index < 0)
+            continue;
+        next.items.erase(next.items.begin() + index);
+        const QString before = index > 0 ? next.items[size_t(index) - 1].name : QString();
+        for (KeptBlock& block : next.kept)
+            if (block.after == name)
+                block.after = before;
+    }
     Commit(std::move(next), DesignChange::Between(design_, next));
 }
 

@@ -51,12 +51,17 @@ public:
     // anything); returns its name, or an empty name when all MaxItems names are taken (then
     // nothing is added).
     QString CreateItemFromValue(const LabelItemValue& value);
+    // Adds several items front-most, in the order given, in one edit; returns their names.
+    // Items beyond the free names are not added (fewer names come back).
+    QStringList AddItems(const std::vector<LabelItemValue>& values);
     // Changes one item's value; an unknown name changes nothing.
     void SetItem(const QString& name, const LabelItemValue& value);
     // Changes several items' values in one edit.
     void SetItems(const std::vector<DesignItem>& items);
     // Removes an item. The kept blocks that followed it follow the item before it.
     void RemoveItem(const QString& name);
+    // Removes several items in one edit; unknown names are passed over.
+    void RemoveItems(const QStringList& names);
     void BringToFront(const QString& name);
     void SendToBack(const QString& name);
     // Another label: every view drops the items it showed and makes this label's afresh.

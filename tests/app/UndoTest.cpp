@@ -237,6 +237,18 @@ TEST_F(UndoTest, MovingAnItemBackToWhereItWasSelectedIsAStepAndAChange) {
     ClickItem(item);
     const int index = Stack().index();
     Key(Qt::Key_Right);
+    window->mnuUndo->trigger();
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Down);
+    // Arrows on the same item within a second join into one step.
+    EXPECT_EQ(Stack().index(), index + 1);
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Move"));
+    window->mnuUndo->trigger();
+    EXPECT_EQ(Last()->pos(), QPoint(30, 20));
+    EXPECT_FALSE(Changed());
+    // A second apart they are steps of their own.
+    Key(Qt::Key_Right);
+    QTest::qWait(DesignSteps::JoinWithinMs + 100);
     Key(Qt::Key_Left);
     EXPECT_EQ(Stack().index(), index + 2);
     window->mnuUndo->trigger();
@@ -424,9 +436,13 @@ TEST_F(UndoTest, PictureOfTheEditMenu) {
     window->mnuEdit->popup(window->menuBar()->mapToGlobal(
         window->menuBar()->actionGeometry(window->mnuEdit->menuAction()).bottomLeft()));
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->menuBar()->actions().at(1), window->mnuEdit->menuAction());
-    EXPECT_EQ(window->menuBar()->actions().at(2), window->mnuView->menuAction());
-    EXPECT_EQ(window->menuBar()->actions().at(3), window->mnuLabel->menuAction());
+    const QList<QAction*> bar = window->menuBar()->actions();
+    EXPECT_EQ(bar.at(1), window->mnuEdit->menuAction());
+    EXPECT_LT(bar.indexOf(window->mnuArrange->menuAction()),
+              bar.indexOf(window->mnuLabel->menuAction()));
+    EXPECT_LT(bar.indexOf(window->mnuEdit->menuAction()),
+              bar.indexOf(window->mnuArrange->menuAction()));
+    EXPECT_EQ(bar.at(2), window->mnuView->menuAction());
     EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Add Rectangle"));
     EXPECT_EQ(window->mnuRedo->text(), QStringLiteral("&Redo Move"));
     EXPECT_EQ(window->mnuUndo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));

@@ -1,10 +1,12 @@
 #include "document/ConversionError.h"
+#include "document/ItemTransfer.h"
 #include "document/LabelModel.h"
 #include "document/ObjectsTextReader.h"
 #include "document/PrintItemsReader.h"
 #include "document/ScreenMetrics.h"
 #include "document/StoredKeys.h"
 
+#include <QMimeData>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -101,12 +103,13 @@ TEST_F(LabelDesignTest, REstoreItemsNamesItemsInOrderAndAnchorsKeptBlocksByName)
     EXPECT_EQ(design.items[0].name, QStringLiteral("Special1"));
     EXPECT_EQ(design.items[1].name, QStringLiteral("Special2"));
     ASSERT_EQ(design.kept.size(), 2u);
-    EXPECT_EQ(design.kept[0], (KeptBlock{QString(), QStringLiteral("LABELITEM=STAR\r\nPOINTS=5\r\n")}));
+    EXPECT_EQ(design.kept[0],
+              (KeptBlock{QString(), QStringLiteral("LABELITEM=STAR\r\nPOINTS=5\r\n")}));
     EXPECT_EQ(design.kept[1].after, QStringLiteral("Special2"));
     EXPECT_EQ(design.kept[1].lines, QStringLiteral("LABELITEM=ARROW\r\n"));
     EXPECT_EQ(design.FreeName(), QStringLiteral("Special3"));
     EXPECT_TRUE(design.SaveItems().startsWith(QStringLiteral("LABELITEM=STAR\r\nPOINTS=5\r\n"
-                                                               "LABELITEM=RECTANGLE\r\n")));
+                                                             "LABELITEM=RECTANGLE\r\n")));
 }
 
 TEST_F(LabelDesignTest, REstoreItemsStopsAtTheThousandthNameAndKeepsTheItemsBeforeAnError) {
@@ -176,8 +179,8 @@ TEST_F(LabelDesignTest, EditsReportWhatTheyChangedAndNothingWhenNothingChanged) 
 TEST_F(LabelDesignTest, RemovingAnItemMovesTheBlocksThatFollowedItBehindTheItemBefore) {
     LabelModel model;
     LabelDesign design;
-    design.REstoreItems(Lines({"LABELITEM=RECTANGLE", "LABELITEM=ELLIPSE", "LABELITEM=STAR",
-                            "LABELITEM=TEXT"}));
+    design.REstoreItems(
+        Lines({"LABELITEM=RECTANGLE", "LABELITEM=ELLIPSE", "LABELITEM=STAR", "LABELITEM=TEXT"}));
     model.Load(design);
     ASSERT_EQ(model.Design().kept.size(), 1u);
     EXPECT_EQ(model.Design().kept[0].after, QStringLiteral("Special2"));
@@ -186,6 +189,55 @@ TEST_F(LabelDesignTest, RemovingAnItemMovesTheBlocksThatFollowedItBehindTheItemB
     model.RemoveItem(QStringLiteral("Special1"));
     EXPECT_EQ(model.Design().kept[0].after, QString());
     EXPECT_TRUE(model.Design().SaveItems().startsWith(QStringLiteral("LABELITEM=STAR\r\n")));
+}
+
+TEST_F(LabelDesignTest, SeveralItemsAreAddedAndRemovedInOneEditEach) {
+    LabelModel model;
+    RecordingView view;
+    model.AddView(&view);
+    model.CreateItemFromValue(Box(LabelItemKind::Rectangle, 1, 2));
+    model.CreateItemFromValue(Box(LabelItemKind::Ellipse, 1, 2));
+    model.RemoveItem(QStringLiteral("Special1"));
+    // The free names are taken in order, the first free one first.
+    const QStringList added =
+        model.AddItems({Box(LabelItemKind::Text, 5, 6), Box(LabelItemKind::Barcode, 7, 8)});
+    EXPECT_EQ(added, (QStringList{QStringLiteral("Special1"), QStringLiteral("Special3")}));
+    EXPECT_EQ(view.changes.back().added, added);
+    EXPECT_EQ(model.Design().items.back().name, QStringLiteral("Special3")); // front-most
+    const size_t edits = view.changes.size();
+    model.RemoveItems(
+        {QStringLiteral("Special2"), QStringLiteral("Special9"), QStringLiteral("Special3")});
+    EXPECT_EQ(view.changes.size(), edits + 1);
+    ASSERT_EQ(model.Design().items.size(), 1u);
+    EXPECT_EQ(model.Design().items[0].value.kind, LabelItemKind::Text);
+}
+
+TEST_F(LabelDesignTest, ItemsCarriedOnTheClipboardComeBackAsTheyWere) {
+    std::vector<LabelItemValue> values;
+    for (LabelItemKind kind : AllItemKinds)
+        values.push_back(Box(kind, 10 + int(values.size()), 20));
+    values[0].text = QStringLiteral("First line\nsecond — ü");
+    LabelItemValue other = Box(LabelItemKind::Text, 1, 1);
+    other.text = QStringLiteral("Other");
+    values.push_back(other);
+    const std::unique_ptr<QMimeData> data(ItemTransfer::ToMimeData(values));
+    ASSERT_TRUE(data->hasFormat(ItemTransfer::MimeType));
+    // Read back through the stored form, each item is what was copied.
+    LabelDesign stored;
+    stored.REstoreItems(ItemTransfer::ObjectsText(values));
+    EXPECT_EQ(ItemTransfer::ItemsFrom(*data), stored.ItemValues());
+    ASSERT_EQ(ItemTransfer::ItemsFrom(*data).size(), values.size());
+    EXPECT_EQ(ItemTransfer::ItemsFrom(*data)[0].text, values[0].text);
+    EXPECT_EQ(ItemTransfer::ItemsFrom(*data)[3].left, 20);
+    // Other programs see the texts only.
+    EXPECT_EQ(data->text(), values[0].text + QStringLiteral("\nOther"));
+    // Plain text and damaged data carry no items.
+    QMimeData plain;
+    plain.setText(QStringLiteral("LABELITEM=TEXT"));
+    EXPECT_TRUE(ItemTransfer::ItemsFrom(plain).empty());
+    QMimeData damaged;
+    damaged.setData(ItemTransfer::MimeType, QByteArray("LABELITEM=RECTANGLE\r\nTOP=x\r\n"));
+    EXPECT_TRUE(ItemTransfer::ItemsFrom(damaged).empty());
 }
 
 TEST_F(LabelDesignTest, RestoreReportsOnlyWhatDiffers) {

@@ -39,7 +39,7 @@ protected:
 TEST_F(UndoPointer, ADragIsOneStepAndEditUndoTakesItBack) {
     QWidget* item = NewRectangle();
     const int steps = Steps();
-    pointer.Drag(item, {10, 10}, {40, 22}, 12);
+    pointer.Drag(item, {1, 10}, {31, 22}, 12); // a hollow box is held by its outline
     QTest::qWait(20);
     EXPECT_GT(LastItem()->x(), 50);
     EXPECT_EQ(Steps(), steps + 1);
@@ -50,7 +50,7 @@ TEST_F(UndoPointer, ADragIsOneStepAndEditUndoTakesItBack) {
 }
 
 TEST_F(UndoPointer, ANudgeButtonHeldDownIsOneStep) {
-    pointer.Click(NewRectangle(), {5, 5});
+    pointer.Click(NewRectangle(), {1, 5});
     QToolButton* down = window->ToolRow().PosDownButton;
     const int steps = Steps();
     pointer.MoveTo(down->mapToGlobal(down->rect().center()));

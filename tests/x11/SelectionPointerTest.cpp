@@ -1,0 +1,314 @@
+#include "RealKeyboard.h"
+#include "RealWindowFixture.h"
+
+#include "controls/TCanvasPanel.h"
+#include "designer/ItemSelection.h"
+#include "designer/TStretchHandle.h"
+#include "storage/LabelRecordStore.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+
+// Several items at once, with the real pointer and keyboard: Shift/Ctrl-clicks, rubber
+// bands, group drags and nudges, and the clipboard.
+class SelectionPointer : public RealWindowTest {
+protected:
+    void SetUp() override {
+        RealWindowTest::SetUp();
+        ASSERT_TRUE(keyboard.IsOpen());
+        QTest::qWait(30);
+    }
+
+    // A box with a fill (clear: outline only) at left, top, 30 x 20 pixels unless told.
+    QString AddBox(int left, int top, TBrushStyle fill = TBrushStyle::Solid, int width = 30,
+                   int height = 20) {
+        return window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle,
+                                                    .top = top,
+                                                    .left = left,
+                                                    .width = width,
+                                                    .height = height,
+                                                    .brushStyle = fill,
+                                                    .brushColor = 0xC0E0FF,
+                                                    .penWidth = 1,
+                                                    .penColor = 0});
+    }
+    QString AddText(const QString& text, int left, int top) {
+        return window->Model().CreateItemFromValue({.kind = LabelItemKind::Text,
+                                                    .top = top,
+                                                    .left = left,
+                                                    .text = text,
+                                                    .fontName = QStringLiteral("Arial"),
+                                                    .fontSize = 10});
+    }
+    QWidget* Control(const QString& name) const { return window->Items().Control(name); }
+    QPoint At(const QString& name) const {
+        const LabelItemValue& value = window->Model().Design().Find(name)->value;
+        return {value.left, value.top};
+    }
+    QStringList SelectedNames() const {
+        QStringList names;
+        for (const QWidget* item : window->Selection().SelectedItems())
+            names << item->objectName();
+        return names;
+    }
+    QWidget* Panel() const { return window->LabelPanel; }
+    // The point of the panel at the centre of an item.
+    QPoint CentreOf(const QString& name) const { return Control(name)->geometry().center(); }
+
+    void ClickWith(const char* key, const QString& name) {
+        keyboard.Hold(key, true);
+        pointer.Click(Panel(), CentreOf(name));
+        keyboard.Hold(key, false);
+    }
+    void PressControl(const char* key) {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        keyboard.PressControl(key);
+        QTest::qWait(20);
+    }
+    void TypeDescription(const QString& text) {
+        pointer.Click(window->Descript);
+        window->Descript->selectAll();
+        keyboard.Type(text);
+    }
+    QString StoredObjects() const {
+        return LabelRecordStore(*window->Records().Table()).ReadObjects();
+    }
+    void KeepScreen(const QString& name) {
+        QTest::qWait(60);
+        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
+        if (folder.isEmpty())
+            return;
+        QDir().mkpath(folder);
+        window->screen()
+            ->grabWindow(0)
+            .copy(window->frameGeometry())
+            .save(QDir(folder).filePath(name));
+    }
+
+    RealKeyboard keyboard;
+};
+
+TEST_F(SelectionPointer, ABandSelectsWhatItHoldsAndOneDragMovesExactlyThose) {
+    const QString a = AddBox(10, 10), b = AddBox(50, 10), c = AddBox(90, 10);
+    const QString d = AddBox(10, 60), e = AddBox(160, 30);
+    // From an empty spot across the top row: D lies below the band, E right of it.
+    pointer.Drag(Panel(), {5, 5}, {125, 35});
+    EXPECT_EQ(SelectedNames(), (QStringList{a, b, c}));
+    EXPECT_EQ(window->Selection().Selected(), nullptr);
+    KeepScreen(QStringLiteral("three-items-selected.png"));
+
+    // One drag on B moves all three by the same amount; D and E stay.
+    pointer.Drag(Panel(), CentreOf(b), CentreOf(b) + QPoint(20, 30));
+    EXPECT_EQ(At(a), QPoint(30, 40));
+    EXPECT_EQ(At(b), QPoint(70, 40));
+    EXPECT_EQ(At(c), QPoint(110, 40));
+    EXPECT_EQ(At(d), QPoint(10, 60));
+    EXPECT_EQ(At(e), QPoint(160, 30));
+    EXPECT_EQ(SelectedNames(), (QStringList{a, b, c}));
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Move"));
+
+    // Arrows nudge the three; arrows within a second are one step.
+    keyboard.Press("Right");
+    keyboard.Press("Right");
+    keyboard.Press("Down");
+    EXPECT_EQ(At(a), QPoint(32, 41));
+    EXPECT_EQ(At(c), QPoint(112, 41));
+    EXPECT_EQ(At(d), QPoint(10, 60));
+    window->mnuUndo->trigger();
+    EXPECT_EQ(At(a), QPoint(30, 40));
+    EXPECT_EQ(At(c), QPoint(110, 40));
+    // Undone, the same three stay selected; one more undo takes back the drag.
+    EXPECT_EQ(SelectedNames(), (QStringList{a, b, c}));
+    window->mnuUndo->trigger();
+    EXPECT_EQ(At(b), QPoint(50, 10));
+
+    // Escape clears the selection; a click on an empty spot after a band selects nothing.
+    keyboard.Press("Escape");
+    EXPECT_TRUE(SelectedNames().isEmpty());
+    EXPECT_EQ(window->focusWidget(), Panel());
+}
+
+TEST_F(SelectionPointer, ShiftAndCtrlClicksAddAndRemoveItems) {
+    const QString a = AddBox(10, 10), b = AddBox(60, 10), c = AddBox(110, 40);
+    pointer.Click(Panel(), CentreOf(a));
+    EXPECT_EQ(SelectedNames(), QStringList{a});
+    ClickWith("Shift_L", c);
+    EXPECT_EQ(SelectedNames(), (QStringList{a, c}));
+    ClickWith("Control_L", b);
+    EXPECT_EQ(SelectedNames(), (QStringList{a, b, c}));
+    KeepScreen(QStringLiteral("shift-click-three-frames.png"));
+    // A second Shift+click takes an item out, also one inside the frame of the others.
+    ClickWith("Shift_L", b);
+    EXPECT_EQ(SelectedNames(), (QStringList{a, c}));
+    ClickWith("Shift_L", a);
+    EXPECT_EQ(SelectedNames(), QStringList{c});
+    // A plain click picks one item alone; a click on an empty spot clears.
+    pointer.Click(Panel(), CentreOf(b));
+    EXPECT_EQ(SelectedNames(), QStringList{b});
+    pointer.Click(Panel(), {200, 80});
+    EXPECT_TRUE(SelectedNames().isEmpty());
+    // Shift with a band adds what it holds to the selection.
+    pointer.Click(Panel(), CentreOf(c));
+    keyboard.Hold("Shift_L", true);
+    pointer.Drag(Panel(), {5, 5}, {45, 35});
+    keyboard.Hold("Shift_L", false);
+    EXPECT_EQ(SelectedNames(), (QStringList{a, c}));
+}
+
+TEST_F(SelectionPointer, AHollowShapeIsHitNearItsOutlineOnly) {
+    const QString frame = AddBox(4, 4, TBrushStyle::Clear, 240, 86);
+    const QString inside = AddBox(60, 30);
+    // Inside the hollow frame: the item there, or an empty spot.
+    pointer.Click(Panel(), CentreOf(inside));
+    EXPECT_EQ(SelectedNames(), QStringList{inside});
+    pointer.Click(Panel(), {150, 50});
+    EXPECT_TRUE(SelectedNames().isEmpty());
+    // A band from inside the frame selects what it holds.
+    pointer.Drag(Panel(), {40, 20}, {120, 70});
+    EXPECT_EQ(SelectedNames(), QStringList{inside});
+    // On its outline, the frame.
+    pointer.Click(Panel(), {4, 40});
+    EXPECT_EQ(SelectedNames(), QStringList{frame});
+    // Selected, it moves by a drag from an empty spot inside it, and a click on the item
+    // inside picks that item.
+    pointer.Drag(Panel(), {150, 50}, {152, 51});
+    EXPECT_EQ(At(frame), QPoint(6, 5));
+    pointer.Click(Panel(), CentreOf(inside));
+    EXPECT_EQ(SelectedNames(), QStringList{inside});
+}
+
+TEST_F(SelectionPointer, DeleteKeyDeletesEverySelectedItemAndKeepsTheKeys) {
+    AddBox(10, 10);
+    AddBox(60, 10);
+    AddText(QStringLiteral("Hello"), 100, 50);
+    pointer.Click(Panel(), {200, 80});
+    PressControl("a");
+    EXPECT_EQ(SelectedNames().size(), 3);
+    keyboard.Press("Delete");
+    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    EXPECT_EQ(window->focusWidget(), Panel());
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Delete Items"));
+    window->mnuUndo->trigger();
+    EXPECT_EQ(window->Items().OrderList().size(), 3);
+}
+
+TEST_F(SelectionPointer, CopyDeleteSaveAndPasteGiveTheSameLabelHereAndOnANewLabel) {
+    TypeDescription(QStringLiteral("clip"));
+    AddBox(10, 10);
+    AddBox(4, 4, TBrushStyle::Clear, 240, 86);
+    AddText(QStringLiteral("Hello"), 100, 50);
+    window->Records().TriggerChange();
+    PressControl("s");
+    const QString saved = StoredObjects();
+    ASSERT_FALSE(saved.isEmpty());
+
+    pointer.Click(Panel(), {200, 30});
+    PressControl("a");
+    PressControl("c");
+    keyboard.Press("Delete");
+    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    PressControl("s");
+    EXPECT_EQ(StoredObjects(), QStringLiteral("NOTHING=NOTHING\r\n"));
+    PressControl("v");
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Paste"));
+    EXPECT_EQ(SelectedNames().size(), 3);
+    PressControl("s");
+    EXPECT_EQ(StoredObjects(), saved);
+    // Other programs get the texts.
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Hello"));
+
+    // On a new label the same items paste at the same places.
+    PressControl("n");
+    ASSERT_TRUE(window->Items().OrderList().isEmpty());
+    PressControl("v");
+    EXPECT_EQ(window->SaveItems(), saved);
+
+    // Duplicate adds copies one grid step away (8 pixels without a grid), selected. (A click
+    // on an item of the pasted group keeps the group, ready to be dragged.)
+    pointer.Click(Panel(), {248, 50});
+    pointer.Click(Panel(), CentreOf(QStringLiteral("Special1")));
+    PressControl("d");
+    ASSERT_EQ(window->Items().OrderList().size(), 4);
+    EXPECT_EQ(SelectedNames(), QStringList{QStringLiteral("Special4")});
+    EXPECT_EQ(At(QStringLiteral("Special4")), QPoint(18, 18));
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Duplicate"));
+}
+
+TEST_F(SelectionPointer, TheDescriptionKeepsItsOwnClipboardKeys) {
+    TypeDescription(QStringLiteral("words"));
+    AddBox(10, 10);
+    QGuiApplication::clipboard()->clear();
+    // Ctrl+A and Ctrl+C act on the box's text, not on the items.
+    for (int i = 0; i < 100 && !window->Descript->hasFocus(); ++i)
+        QTest::qWait(10);
+    keyboard.PressControl("a");
+    keyboard.PressControl("c");
+    QTest::qWait(30);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("words"));
+    EXPECT_TRUE(SelectedNames().isEmpty());
+    // Text from another program pastes onto the label as a new text item.
+    pointer.Click(Panel(), {200, 80});
+    QGuiApplication::clipboard()->setText(QStringLiteral("From elsewhere\r\n"));
+    QTest::qWait(30);
+    PressControl("v");
+    ASSERT_EQ(window->Items().OrderList().size(), 2);
+    const DesignItem& pasted = window->Model().Design().items.back();
+    EXPECT_EQ(pasted.value.kind, LabelItemKind::Text);
+    EXPECT_EQ(pasted.value.text, QStringLiteral("From elsewhere"));
+}
+
+TEST_F(SelectionPointer, TheArrangeMenuAlignsTheSelectedItemsAsOneStep) {
+    const QString a = AddBox(10, 10), b = AddBox(60, 40),
+                  c = AddBox(110, 25, TBrushStyle::Solid, 50);
+    pointer.Drag(Panel(), {5, 5}, {170, 70});
+    ASSERT_EQ(SelectedNames().size(), 3);
+    // Opened from the menu bar with the real pointer, as a user does.
+    QMenuBar* bar = window->menuBar();
+    pointer.Click(bar, bar->actionGeometry(window->mnuArrange->menuAction()).center());
+    QMenu* menu = WaitForPopup();
+    ASSERT_EQ(menu, window->mnuArrange);
+    KeepScreen(QStringLiteral("arrange-menu.png"));
+    ClickEntry(menu, QStringLiteral("mnuAlignLeft"));
+    QTest::qWait(30);
+    EXPECT_EQ(At(a).x(), 10);
+    EXPECT_EQ(At(b).x(), 10);
+    EXPECT_EQ(At(c).x(), 10);
+    EXPECT_EQ(At(b).y(), 40) << "aligning left moves across only";
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Align Left"));
+    EXPECT_EQ(SelectedNames().size(), 3);
+    EXPECT_EQ(window->focusWidget(), &window->Selection().Handle());
+
+    // Same Width takes the width of the item selected first.
+    window->findChild<QAction*>(QStringLiteral("mnuSameWidth"))->trigger();
+    EXPECT_EQ(window->Model().Design().Find(c)->value.width, 30);
+    window->mnuUndo->trigger();
+    window->mnuUndo->trigger();
+    EXPECT_EQ(At(c).x(), 110);
+
+    // One item aligns to the label.
+    pointer.Click(Panel(), {240, 90});
+    pointer.Click(Panel(), CentreOf(b));
+    window->findChild<QAction*>(QStringLiteral("mnuAlignRight"))->trigger();
+    EXPECT_EQ(At(b).x(), Panel()->width() - 30);
+}
+
+TEST_F(SelectionPointer, TabStepsTheSelectionThroughTheItems) {
+    const QString a = AddBox(10, 10), b = AddBox(60, 10), c = AddBox(110, 10);
+    pointer.Click(Panel(), {200, 80});
+    keyboard.Press("Tab");
+    EXPECT_EQ(SelectedNames(), QStringList{a});
+    keyboard.Press("Tab");
+    EXPECT_EQ(SelectedNames(), QStringList{b});
+    keyboard.Press("Tab", true);
+    EXPECT_EQ(SelectedNames(), QStringList{a});
+    keyboard.Press("Tab", true);
+    EXPECT_EQ(SelectedNames(), QStringList{c}) << "round from the first to the last";
+    EXPECT_EQ(window->focusWidget(), &window->Selection().Handle());
+}
