@@ -1,5 +1,6 @@
 #include "controls/TCanvasPanel.h"
 #include "controls/TPim3DLabel.h"
+#include "controls/TPimShape.h"
 #include "controls/ZoomedBox.h"
 #include "designer/DesignRuler.h"
 #include "designer/LabelItems.h"
@@ -194,6 +195,33 @@ TEST_F(ZoomedHandle, ADragMovesByHalfItsScreenTravelAtTwiceTheSize) {
     EXPECT_EQ(ZoomedBox::Of(item), QRect(36, 26, 60, 30));
     EXPECT_EQ(item->geometry(), QRect(72, 52, 120, 60));
     EXPECT_EQ(handle.LastDropDesignRect(), QRect(36, 26, 60, 30));
+}
+
+TEST_F(ZoomedHandle, SeveralItemsMoveTogetherKeepingTheirSizes) {
+    auto* second = new QWidget(&panel);
+    second->setObjectName(QStringLiteral("Special2"));
+    ZoomedBox::Set(second, {100, 50, 9, 7});
+    handle.AttachItem(second);
+    ASSERT_EQ(handle.AttachedCount(), 2);
+    DragHandle({60, 30}, {100, 50});
+    EXPECT_EQ(ZoomedBox::Of(item), QRect(36, 26, 60, 30));
+    EXPECT_EQ(ZoomedBox::Of(second), QRect(120, 60, 9, 7));
+}
+
+// A hollow shape is hit along its outline only, also at a zoom: the band follows the outline
+// drawn at the zoom, so nothing of it is clipped away.
+TEST_F(ZoomedPanel, AHollowShapesHitBandFollowsItsOutlineAtTheZoom) {
+    auto* shape = new TPimShape(&panel);
+    shape->setObjectName(QStringLiteral("Special2"));
+    shape->setBrushStyle(TBrushStyle::Clear);
+    ZoomedBox::Set(shape, {10, 10, 40, 30});
+    panel.show(); // a hidden widget hears of its new size only when shown
+    panel.setZoom(2);
+    ASSERT_EQ(shape->size(), QSize(80, 60));
+    const QRegion band = shape->mask();
+    EXPECT_TRUE(band.contains(QPoint(79, 30)));
+    EXPECT_TRUE(band.contains(QPoint(40, 59)));
+    EXPECT_FALSE(band.contains(QPoint(40, 30)));
 }
 
 TEST_F(ZoomedHandle, TheGridScalesWithTheLabel) {

@@ -28,8 +28,9 @@ protected:
         RealWindowTest::SetUp();
         ASSERT_TRUE(keyboard.IsOpen());
     }
+    // Filled, so that a press anywhere on it picks it.
     QWidget* NewRectangle(int left = 30, int top = 20) {
-        window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = top, .left = left, .width = 40, .height = 25, .brushStyle = TBrushStyle(1), .brushColor = kColorBlack, .penWidth = 1, .penColor = kColorBlack, .rounding = 0});
+        window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = top, .left = left, .width = 40, .height = 25, .brushStyle = TBrushStyle(0), .brushColor = 0xE0FFFF, .penWidth = 1, .penColor = kColorBlack, .rounding = 0});
         QTest::qWait(20);
         return LastItem();
     }
