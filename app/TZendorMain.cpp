@@ -1,5 +1,7 @@
 #include "app/TZendorMain.h"
 
+#include "app/RecordPreview.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QGuiApplication>
@@ -37,6 +39,7 @@
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
+#include "designer/RecordBar.h"
 #include "designer/SelectionToolRow.h"
 #include "designer/TStretchHandle.h"
 #include "document/Units.h"
@@ -106,6 +109,8 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     CreateScrollBox();
     layout->addWidget(Panel1);
     layout->addWidget(ToolsPanel);
+    MergeRecordBar = new RecordBar(central);
+    layout->addWidget(MergeRecordBar);
     layout->addWidget(CreateDesignArea(), 1);
 
     model_ = std::make_unique<LabelModel>();
@@ -140,6 +145,7 @@ TZendorMain::~TZendorMain() {
     DesignerPrompter::SetImageFolderStore({}, {});
     DesignerPrompter::SetMergeFieldSource({});
     DetachControl();
+    recordPreview_.reset();
     items_.reset();
     model_->RemoveView(this);
     records_->CloseLabelTable();
@@ -599,6 +605,8 @@ void TZendorMain::WireMerging() {
     mergeCommands_ = std::make_unique<MergeCommands>(*screenLabel_, preferences_.get());
     MergeCommands& merging = *mergeCommands_;
     printJobs_->UseMergeSources(&merging);
+    recordPreview_ =
+        std::make_unique<RecordPreview>(*MergeRecordBar, *LabelPanel, *items_, merging, dataDirectory_);
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
     DesignerPrompter::SetMergeFieldSource([&merging] { return merging.CurrentFieldNames(); });
     command(mnuMerge, &QAction::triggered, this, [this, &merging] {
@@ -609,7 +617,7 @@ void TZendorMain::WireMerging() {
 
 void TZendorMain::ShowMissingFields() {
     markedDescription_ = records_->Label().description;
-    LabelPanel->setTextMarker(mergeCommands_->MissingFieldMarker());
+    recordPreview_->Refresh();
 }
 
 // Every design change is one step of the label's undo history, which starts afresh with each
@@ -651,8 +659,11 @@ void TZendorMain::WireEditing() {
         add("mnuCut", QStringLiteral("Cu&t"), QKeySequence::Cut, [&clipboard] { clipboard.Cut(); });
     mnuCopy = add("mnuCopy", QStringLiteral("&Copy"), QKeySequence::Copy,
                   [&clipboard] { clipboard.Copy(); });
-    mnuPaste = add("mnuPaste", QStringLiteral("&Paste"), QKeySequence::Paste,
-                   [&clipboard] { clipboard.Paste(); });
+    // Without a label on screen there is nothing to paste onto.
+    mnuPaste = add("mnuPaste", QStringLiteral("&Paste"), QKeySequence::Paste, [this, &clipboard] {
+        if (!LabelPanel->isHidden())
+            clipboard.Paste();
+    });
     mnuDuplicate = add("mnuDuplicate", QStringLiteral("Dup&licate"),
                        QKeySequence(Qt::CTRL | Qt::Key_D), [&clipboard] { clipboard.Duplicate(); });
     mnuDelete = add("mnuDelete", QStringLiteral("&Delete"), QKeySequence::Delete,

@@ -29,6 +29,8 @@ class LabelRecords;
 class ItemMenus;
 class ItemPlacer;
 class MergeCommands;
+class RecordBar;
+class RecordPreview;
 class Preferences;
 class PrinterAlignmentSettings;
 class PrintJobs;
@@ -144,6 +146,8 @@ public:
     // The designer's tool row, the grey scroll box and the design panel.
     QWidget* ToolsPanel = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
+    // Over the panel while the label has a merge source: which record the panel shows.
+    RecordBar* MergeRecordBar = nullptr;
     QWidget* ScrollBoxArea = nullptr;
     TCanvasPanel* LabelPanel = nullptr;
     // The rulers along the design area and the status bar's zoom and pointer position.
@@ -217,6 +221,7 @@ private:
     std::unique_ptr<ScreenLabel> screenLabel_;
     std::unique_ptr<PrintJobs> printJobs_;
     std::unique_ptr<MergeCommands> mergeCommands_;
+    std::unique_ptr<RecordPreview> recordPreview_;
     QString markedDescription_; // the label whose source the panel's marks follow
     bool activationQueued_ = false;
     bool closing_ = false;

@@ -7,15 +7,17 @@
 
 namespace {
 
-// On the panel "{#}" shows the counter's first value; other field references show as typed.
+// On the panel "{#}" shows the counter's first value and fields the shown record's values;
+// other field references show as typed.
 QWidget* create(QWidget* panel, const ItemControlContext& context) {
     auto* barcode = new TBarcode(panel);
     barcode->setShownData([&context](const QString& data) {
-        return SubstituteMergeFields(data, [&context](const QString& field) -> std::optional<QString> {
-            if (field == QStringView(kCounterFieldName))
-                return context.CounterShown();
-            return std::nullopt;
-        });
+        return SubstituteMergeFields(data,
+                                     [&context](const QString& field) -> std::optional<QString> {
+                                         if (field == QStringView(kCounterFieldName))
+                                             return context.CounterShown();
+                                         return context.ShownField(field);
+                                     });
     });
     return barcode;
 }

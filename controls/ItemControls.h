@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 struct LabelItemValue;
 
@@ -13,6 +15,15 @@ class ItemControlContext {
 public:
     virtual ~ItemControlContext() = default;
     virtual QString CounterShown() const = 0;
+    // The value of a merge field in the record the panel shows; none without a record shown
+    // (references then show as typed).
+    virtual std::optional<QString> ShownField(const QString& name) const {
+        (void)name;
+        return std::nullopt;
+    }
+    // The picture file an image item's file name stands for on the panel: with a record
+    // shown, its fields filled in and a relative name found; else the name as typed.
+    virtual QString ShownFile(const QString& fileName) const { return fileName; }
 };
 
 // The controls part of an item kind: the control that shows its items on the design panel.

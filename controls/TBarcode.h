@@ -33,6 +33,8 @@ public:
 
     // Turns the stored data into the data the screen encodes (field references filled in).
     void setShownData(std::function<QString(const QString&)> shownData);
+    // Draws the data again through the shown-data function (its answer has changed).
+    void RefreshShownData() { changed(); }
     QString DataShown() const;
 
     // What the control draws now, in inches at ScreenPixelsPerInch().

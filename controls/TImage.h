@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 #include "controls/Picture.h"
 
 // The control of image items: a picture read from a ".BMP" or ".WMF" file. The full path of
@@ -25,6 +27,14 @@ public:
 
     QString Hint() const { return hint_; }
     void setHint(const QString& hint) { hint_ = hint; }
+    // The file an item's file name stands for where the control is shown (the design panel
+    // fills in a record's fields); by default the name itself.
+    void setShownFile(std::function<QString(const QString&)> shownFile) {
+        shownFile_ = std::move(shownFile);
+    }
+    QString ShownFile(const QString& fileName) const {
+        return shownFile_ ? shownFile_(fileName) : fileName;
+    }
 
     bool Stretch() const { return stretch_; }
     void setStretch(bool on);
@@ -46,5 +56,6 @@ private:
 
     Picture picture_;
     QString hint_;
+    std::function<QString(const QString&)> shownFile_;
     bool stretch_ = false;
 };

@@ -82,26 +82,38 @@ bool TPim3DLabel::LaidOut() const {
 
 QStringList TPim3DLabel::ShownLines() const {
     QStringList lines;
-    for (const QString& line : lines_.split(u'\n')) {
-        const QList<TextRun> runs = MarkedRuns(line);
+    for (const QString& typed : lines_.split(u'\n')) {
+        const QList<TextRun> runs = MarkedRuns(typed);
         if (runs.isEmpty()) {
-            lines << line;
+            lines << typed;
             continue;
         }
         QString shown;
         for (const TextRun& run : runs)
             shown += run.text;
-        lines << shown;
+        // As print does: a line a record left blank may go, a value's own line breaks start
+        // further lines in a box and are blanks elsewhere.
+        if (textBox_.skipBlank && shown.trimmed().isEmpty())
+            continue;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        if (textBox_.box)
+            lines << shown.split(u'\n');
+        else
+            lines << shown.replace(u'\n', u' ');
     }
     return lines;
 }
 
-TextBoxLayout TPim3DLabel::LinesLayout() const {
+TextBoxLayout TPim3DLabel::LayOut(const QStringList& lines) const {
     const double ppi = ScreenPixelsPerInch();
     const TextBoxFont font{fontName_, double(fontSize_), bold_, italic_};
     const QSize box = ZoomedBox::Of(this).size();
-    return LayOutTextBox(ShownLines(), font, textBox_,
-                         QSizeF(box.width() / ppi, box.height() / ppi), angle_);
+    return LayOutTextBox(lines, font, textBox_, QSizeF(box.width() / ppi, box.height() / ppi),
+                         angle_);
+}
+
+TextBoxLayout TPim3DLabel::LinesLayout() const {
+    return LayOut(ShownLines());
 }
 
 void TPim3DLabel::setFontName(const QString& name) {
@@ -208,7 +220,8 @@ TPim3DLabel::Layout TPim3DLabel::computeLayout() const {
     if (LaidOut()) {
         // The block of lines turns about its top-left corner, as print turns it.
         const double ppi = ScreenPixelsPerInch();
-        const QSizeF frame = LinesLayout().frame;
+        // The lines as typed: what the panel shows of a record never moves the item.
+        const QSizeF frame = LayOut(lines_.split(u'\n')).frame;
         const int w = int(std::ceil(frame.width() * ppi));
         const int h = int(std::ceil(frame.height() * ppi));
         const Placement placement = PlaceRotatedText(w, h, angle_, 0);

@@ -44,7 +44,9 @@ public:
     void setTextLines(const QString& text, const TextBoxOptions& options);
     bool LaidOut() const;
     // The layout of the lines at the control's size (meaningful when LaidOut()), with the
-    // panel's text marker applied to each line: what the panel shows, in inches.
+    // panel's text marker applied to each line (a record's values filled in, shrunk to fit):
+    // what the panel shows, in inches. The control's size and text origin follow the lines
+    // as typed.
     TextBoxLayout LinesLayout() const;
 
     QString FontName() const { return fontName_; }
@@ -136,6 +138,7 @@ private:
     };
     Layout computeLayout() const;
     QStringList ShownLines() const;
+    TextBoxLayout LayOut(const QStringList& lines) const;
     void PaintLines(QPainter& painter) const;
     void applyLayout();
     int depthOffset() const;

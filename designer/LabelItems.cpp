@@ -1,5 +1,7 @@
 #include "designer/LabelItems.h"
 
+#include "controls/TBarcode.h"
+
 #include "controls/TCanvasPanel.h"
 #include "controls/ZoomedBox.h"
 
@@ -48,7 +50,8 @@ bool LabelItems::IsLabelItem(const QObject* item) {
 }
 
 QString LabelItems::TooManyItemsMessage() {
-    return QStringLiteral("A label can hold at most %1 items. Delete an item before adding another.")
+    return QStringLiteral(
+               "A label can hold at most %1 items. Delete an item before adding another.")
         .arg(LabelDesign::MaxItems);
 }
 
@@ -62,6 +65,30 @@ QString LabelItems::CounterShown() const {
         if (item.value.kind == LabelItemKind::Counter)
             return QString::number(item.value.startingNumber);
     return QStringLiteral("0");
+}
+
+std::optional<QString> LabelItems::ShownField(const QString& name) const {
+    return recordFields_ ? recordFields_(name) : std::nullopt;
+}
+
+QString LabelItems::ShownFile(const QString& fileName) const {
+    return recordPictures_ ? recordPictures_(fileName) : fileName;
+}
+
+void LabelItems::ShowRecord(FieldLookup fields,
+                            std::function<QString(const QString&)> pictureFile) {
+    recordFields_ = std::move(fields);
+    recordPictures_ = std::move(pictureFile);
+    // Pictures are read again for the record; barcodes and texts draw it when repainted.
+    for (const DesignItem& item : model_.Design().items) {
+        QWidget* control = Control(item.name);
+        if (item.value.kind == LabelItemKind::Image)
+            Show(item.name, item.value, true);
+        else if (auto* barcode = qobject_cast<TBarcode*>(control))
+            barcode->RefreshShownData();
+        else if (control)
+            control->update();
+    }
 }
 
 // ---- following the model ----

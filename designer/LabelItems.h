@@ -2,6 +2,7 @@
 
 #include "controls/ItemControls.h"
 #include "document/LabelModel.h"
+#include "document/MergeFields.h"
 
 #include <QHash>
 #include <QList>
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class TCanvasPanel;
@@ -55,6 +57,13 @@ public:
     // What is said when all of a label's item names are taken.
     static QString TooManyItemsMessage();
 
+    // The record of the merge source the panel shows: barcodes and pictures take its values
+    // (texts take them through the panel's text marker). fields looks a field up;
+    // pictureFile gives the file an image item's name stands for (fields filled in, a relative
+    // name found). Null functions: no record, references show as typed.
+    void ShowRecord(FieldLookup fields, std::function<QString(const QString&)> pictureFile);
+    bool ShowsRecord() const { return bool(recordFields_); }
+
     void DesignChanged(const LabelDesign& design, const DesignChange& change) override;
     void Settle(const QString& name, LabelItemValue& value) override;
 
@@ -64,6 +73,8 @@ private:
         LabelItemValue value; // what the control shows
     };
     QString CounterShown() const override;
+    std::optional<QString> ShownField(const QString& name) const override;
+    QString ShownFile(const QString& fileName) const override;
     // Makes or updates the item's control to show value; null when it could not be made.
     QWidget* Show(const QString& name, const LabelItemValue& value, bool force = false);
     static void Place(QWidget* control, const LabelItemValue& value);
@@ -74,4 +85,6 @@ private:
     LabelModel& model_;
     ItemControlHooks* hooks_;
     QHash<QString, Shown> shown_;
+    FieldLookup recordFields_;
+    std::function<QString(const QString&)> recordPictures_;
 };

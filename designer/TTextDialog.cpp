@@ -1,6 +1,7 @@
 #include "designer/TTextDialog.h"
 
 #include "document/MergeFields.h"
+#include "ui/FixedDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -75,6 +76,8 @@ TTextDialog::TTextDialog(QWidget* parent) : QDialog(parent) {
     fieldMenu->setObjectName(QStringLiteral("InsertMergeFieldMenu"));
     InsertFieldButton->setMenu(fieldMenu);
     connect(fieldMenu, &QMenu::aboutToShow, this, &TTextDialog::FillFieldMenu);
+    InsertFieldButton->setWhatsThis(
+        QStringLiteral("Puts a field of the merge source, such as {Name}, where the cursor is."));
     bottom->addWidget(InsertFieldButton);
     bottom->addStretch(1);
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -85,6 +88,7 @@ TTextDialog::TTextDialog(QWidget* parent) : QDialog(parent) {
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     bottom->addWidget(Buttons);
+    bottom->addWidget(FixedDialog::NewMouseHelpButton(this));
     layout->addLayout(bottom);
 
     ShowOptions();
@@ -108,6 +112,7 @@ QWidget* TTextDialog::NewAlignRow() {
     for (const auto& a : across) {
         QToolButton* button = NewToggle(row, QString::fromLatin1(a.letter),
                                         QString::fromLatin1(a.name), QString::fromLatin1(a.tip));
+        button->setWhatsThis(QString::fromLatin1(a.tip) + QStringLiteral("."));
         AlignGroup->addButton(button, static_cast<int>(a.align));
         layout->addWidget(button);
     }
@@ -124,6 +129,7 @@ QWidget* TTextDialog::NewAlignRow() {
     for (const auto& w : within) {
         QToolButton* button = NewToggle(row, QString::fromLatin1(w.letter),
                                         QString::fromLatin1(w.name), QString::fromLatin1(w.tip));
+        button->setWhatsThis(QString::fromLatin1(w.tip) + QStringLiteral(" (a box only)."));
         VAlignGroup->addButton(button, static_cast<int>(w.valign));
         layout->addWidget(button);
     }
@@ -172,6 +178,17 @@ QWidget* TTextDialog::NewBoxOptions() {
     form->addRow(spacingLabel, LineSpacingSpin);
     form->addRow(SkipBlankCheck);
 
+    BoxCheck->setWhatsThis(QStringLiteral(
+        "The text keeps the width and height you drag it to and is laid out inside."));
+    WrapCheck->setWhatsThis(QStringLiteral("Lines too long for the box break between words."));
+    ShrinkCheck->setWhatsThis(QStringLiteral(
+        "On each label whose text would not fit, the letters get smaller, half a point at a "
+        "time, down to the size given."));
+    MinSizeSpin->setWhatsThis(QStringLiteral("The smallest size shrinking may go down to."));
+    LineSpacingSpin->setWhatsThis(
+        QStringLiteral("The distance between lines as a multiple of the font's own (1.000)."));
+    SkipBlankCheck->setWhatsThis(QStringLiteral("A line whose merge fields are all empty on a "
+                                                "label is left out; the lines below move up."));
     connect(BoxCheck, &QCheckBox::toggled, this, [this](bool on) {
         options_.box = on;
         EnableBoxControls();

@@ -106,6 +106,30 @@ QList<TextRun> MissingFieldRuns(const QString& text,
     return runs;
 }
 
+QList<TextRun> RecordFieldRuns(const QString& text, const FieldLookup& lookup,
+                               const BuiltInFieldValues& builtIns) {
+    QList<TextRun> runs;
+    if (!HasMergeFields(text))
+        return runs;
+    const auto append = [&runs](const QString& shown, bool marked) {
+        if (!runs.isEmpty() && runs.last().marked == marked)
+            runs.last().text += shown;
+        else
+            runs.append(TextRun{shown, marked});
+    };
+    for (const MergePiece& piece : SplitMergeFields(text)) {
+        if (!piece.isField) {
+            append(piece.text, false);
+            continue;
+        }
+        QStringList missing;
+        const QString filled = SubstituteFields(MergeFieldReference(piece.text), lookup, builtIns,
+                                                &missing);
+        append(filled, !missing.isEmpty());
+    }
+    return runs;
+}
+
 bool HasMergeFields(const QString& text) {
     if (!text.contains(u'{'))
         return false;

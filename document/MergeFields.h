@@ -60,6 +60,13 @@ QString SubstituteBuiltInFields(const QString& text, const BuiltInFieldValues& b
 QList<TextRun> MissingFieldRuns(const QString& text,
                                 const std::function<bool(const QString& name)>& known);
 
+// The text as the design panel shows it for one record of the merge source: every reference
+// replaced as SubstituteFields replaces it for that record, a field neither the record nor
+// the built-in fields know shown as "{Name?}" in a marked run. Empty when the text holds no
+// reference (it shows as typed).
+QList<TextRun> RecordFieldRuns(const QString& text, const FieldLookup& lookup,
+                               const BuiltInFieldValues& builtIns);
+
 // "{Name}" for a field name, as "Insert Merge Field" puts it into a text: braces inside the
 // name cannot be written, so they are dropped.
 QString MergeFieldReference(const QString& name);

@@ -80,6 +80,10 @@ TextMarker MergeCommands::MissingFieldMarker() {
     return [known](const QString& text) { return MissingFieldRuns(text, known); };
 }
 
+MergeRun::Range MergeCommands::RecordRange() const {
+    return ranges_.value(Key(label_.MergedLabelDescription()));
+}
+
 void MergeCommands::mnuMergeClick() {
     const QString description = label_.MergedLabelDescription();
     TMergeSourceDialog dialog(Prompter::MainWindow(), &passwords_);
@@ -88,10 +92,12 @@ void MergeCommands::mnuMergeClick() {
         dialog.ShowSource(current);
     else
         dialog.ChooseButtonClick();
+    dialog.SetRange(ranges_.value(Key(description)));
     dialog.RememberBox->setChecked(!ReadMemory(description).isEmpty());
     if (Prompter::Current().RunDialog(dialog) != QDialog::Accepted)
         return;
     chosen_.insert(Key(description), dialog.FileName());
+    ranges_.insert(Key(description), dialog.FileName().isEmpty() ? MergeRun::Range{} : dialog.Range());
     open_.reset(); // a file chosen again is read afresh
     // Unticking the box, or choosing no merge, forgets what QV.INI kept for the label.
     const bool keep = dialog.RememberBox->isChecked() && !dialog.FileName().isEmpty();

@@ -30,6 +30,8 @@ public:
     // The current label's source, opened on first use; null without one. Throws
     // MergeSourceError when it cannot be opened.
     MergeSource* CurrentSource() override;
+    // The part of the current label's source chosen in the Merge dialog, for this run.
+    MergeRun::Range RecordRange() const override;
     // The current label's source as MergeSourceAddress text; "" without one.
     QString CurrentFileName() const;
     // The fields of the current label's source; empty without one or when it cannot be read.
@@ -46,6 +48,7 @@ private:
     const MergedLabel& label_;
     const MergeSourceMemory* memory_;
     QHash<QString, QString> chosen_; // label key -> file ("" = no merge), for this run
+    QHash<QString, MergeRun::Range> ranges_; // label key -> records printed, for this run
     QString openName_;
     std::unique_ptr<MergeSource> open_;
     SessionPasswords passwords_; // database passwords, for this run only

@@ -7,16 +7,20 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSpinBox>
+
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
 
 #include "merge/MergeSource.h"
 #include "merge/MergeSourceAddress.h"
-#include "merge/SpreadsheetMergeSource.h"
-#include "merge/TDatabaseSourceDialog.h"
 #include "merge/MergeSourceError.h"
 #include "merge/MergeSourceRegistry.h"
+#include "merge/SpreadsheetMergeSource.h"
+#include "merge/TDatabaseSourceDialog.h"
 #include "ui/FixedDialog.h"
 #include "ui/Prompter.h"
 
@@ -56,6 +60,35 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passw
     FieldsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FieldsGrid->verticalHeader()->setDefaultSectionSize(18);
     layout->addWidget(FieldsGrid, 1);
+    auto* rangeRow = new QHBoxLayout;
+    RecordsLabel = new QLabel;
+    RecordsLabel->setObjectName(QStringLiteral("RecordsLabel"));
+    rangeRow->addWidget(RecordsLabel);
+    rangeRow->addSpacing(16);
+    auto* fromLabel = new QLabel(QStringLiteral("&Print records"));
+    rangeRow->addWidget(fromLabel);
+    FromRecordBox = new QSpinBox;
+    FromRecordBox->setObjectName(QStringLiteral("FromRecordBox"));
+    fromLabel->setBuddy(FromRecordBox);
+    rangeRow->addWidget(FromRecordBox);
+    rangeRow->addWidget(new QLabel(QStringLiteral("to")));
+    ToRecordBox = new QSpinBox;
+    ToRecordBox->setObjectName(QStringLiteral("ToRecordBox"));
+    rangeRow->addWidget(ToRecordBox);
+    rangeRow->addStretch(1);
+    layout->addLayout(rangeRow);
+    FromRecordBox->setWhatsThis(
+        QStringLiteral("The first record printed; with the last, a part of the source prints."));
+    ToRecordBox->setWhatsThis(QStringLiteral("The last record printed."));
+    // The two ends never cross: moving one past the other takes the other along.
+    connect(FromRecordBox, &QSpinBox::valueChanged, this, [this](int from) {
+        if (ToRecordBox->value() < from)
+            ToRecordBox->setValue(from);
+    });
+    connect(ToRecordBox, &QSpinBox::valueChanged, this, [this](int to) {
+        if (FromRecordBox->value() > to)
+            FromRecordBox->setValue(to);
+    });
     RememberBox = new QCheckBox(QStringLiteral("&Remember this source for the label"));
     RememberBox->setObjectName(QStringLiteral("RememberBox"));
     layout->addWidget(RememberBox);
@@ -71,8 +104,7 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passw
     OkButton->setDefault(true);
     layout->addLayout(buttons);
     connect(ChooseButton, &QPushButton::clicked, this, &TMergeSourceDialog::ChooseButtonClick);
-    connect(DatabaseButton, &QPushButton::clicked, this,
-            &TMergeSourceDialog::DatabaseButtonClick);
+    connect(DatabaseButton, &QPushButton::clicked, this, &TMergeSourceDialog::DatabaseButtonClick);
     connect(SheetBox, &QComboBox::activated, this, &TMergeSourceDialog::SheetBoxChanged);
     connect(NoMergeButton, &QPushButton::clicked, this, &TMergeSourceDialog::NoMergeButtonClick);
     connect(OkButton, &QPushButton::clicked, this, &TMergeSourceDialog::OkButtonClick);
@@ -92,9 +124,46 @@ bool TMergeSourceDialog::ShowSource(const QString& fileName) {
         ShowInformation(error.Message());
         return false;
     }
+    if (fileName != fileName_)
+        range_ = {}; // another source prints whole unless told otherwise
     fileName_ = fileName;
     FileLabel->setText(QStringLiteral("Merge source: %1").arg(address.Display()));
+    ShowRange();
     return true;
+}
+
+void TMergeSourceDialog::SetRange(const MergeRun::Range& range) {
+    range_ = range;
+    ShowRange();
+}
+
+MergeRun::Range TMergeSourceDialog::Range() const {
+    if (records_ <= 0 || !FromRecordBox->isEnabled())
+        return range_;
+    MergeRun::Range range;
+    range.first = FromRecordBox->value();
+    // The last record of the source is "to the end": records added later print too.
+    range.last = ToRecordBox->value() >= records_ ? 0 : ToRecordBox->value();
+    return range;
+}
+
+// The count and the range boxes for the source shown.
+void TMergeSourceDialog::ShowRange() {
+    const bool known = !fileName_.isEmpty() && records_ > 0;
+    RecordsLabel->setText(fileName_.isEmpty() ? QString()
+                          : records_ < 0      ? QStringLiteral("Records: cannot be counted")
+                          : records_ == 1     ? QStringLiteral("1 record")
+                                              : QStringLiteral("%1 records").arg(records_));
+    FromRecordBox->setEnabled(known);
+    ToRecordBox->setEnabled(known);
+    if (!known)
+        return;
+    const int most = int(std::min<long long>(records_, std::numeric_limits<int>::max()));
+    FromRecordBox->setRange(1, most);
+    ToRecordBox->setRange(1, most);
+    const long long last = range_.last > 0 ? range_.last : records_;
+    ToRecordBox->setValue(int(std::clamp<long long>(last, 1, most)));
+    FromRecordBox->setValue(int(std::clamp<long long>(range_.first, 1, most)));
 }
 
 // A spreadsheet's sheets in the box, the one shown chosen; the box hidden for other sources.
@@ -128,11 +197,17 @@ void TMergeSourceDialog::FillGrid(MergeSource& source) {
     const QStringList names = source.FieldNames();
     QList<QStringList> rows;
     QString fault;
+    records_ = 0;
     try {
         while (rows.size() < ShownRecords && source.Next())
             rows.append(source.Values());
+        // The rest is only counted, a record at a time.
+        records_ = rows.size();
+        while (source.Next())
+            ++records_;
     } catch (const MergeSourceError& error) {
         fault = error.Message();
+        records_ = -1;
     }
     FieldsGrid->clear();
     FieldsGrid->setColumnCount(int(names.size()));
@@ -167,6 +242,9 @@ void TMergeSourceDialog::NoMergeButtonClick() {
     FieldsGrid->setRowCount(0);
     FieldsGrid->setColumnCount(0);
     FileLabel->setText(QStringLiteral("No merge source: every label prints alike."));
+    records_ = 0;
+    range_ = {};
+    ShowRange();
 }
 
 void TMergeSourceDialog::OkButtonClick() {

@@ -4,10 +4,13 @@
 
 #include <memory>
 
+#include "merge/MergeRun.h"
+
 class DatabasePasswords;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QSpinBox;
 class QPushButton;
 class QTableWidget;
 class MergeSource;
@@ -30,6 +33,9 @@ public:
     QLabel* SheetLabel;
     QComboBox* SheetBox; // a spreadsheet's sheets; hidden for other sources
     QTableWidget* FieldsGrid;
+    QLabel* RecordsLabel; // "95 records"
+    QSpinBox* FromRecordBox;
+    QSpinBox* ToRecordBox;
     QCheckBox* RememberBox;
     QPushButton* ChooseButton;
     QPushButton* DatabaseButton;
@@ -45,6 +51,13 @@ public:
     // one.
     QString FileName() const { return fileName_; }
 
+    // The records a job prints: all of them, or from one to another (counted from 1).
+    // Setting it before a source is shown keeps it for that source, within its records.
+    void SetRange(const MergeRun::Range& range);
+    MergeRun::Range Range() const;
+    // How many records the shown source holds (-1 when it could not be read to the end).
+    long long RecordCount() const { return records_; }
+
     // "Choose File…": an open-file dialog through the prompter, then ShowSource.
     void ChooseButtonClick();
     // "Database…": the database dialog, then ShowSource.
@@ -58,6 +71,9 @@ public:
 private:
     void FillGrid(MergeSource& source);
     void FillSheets(MergeSource& source);
+    void ShowRange();
     QString fileName_;
     DatabasePasswords* passwords_;
+    long long records_ = 0;
+    MergeRun::Range range_;
 };

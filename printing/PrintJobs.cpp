@@ -307,7 +307,8 @@ std::unique_ptr<MergeRun> PrintJobs::StartMerge(int copies, bool& failed) {
         MergeSource* source = merge_ ? merge_->CurrentSource() : nullptr;
         if (!source)
             return nullptr;
-        auto run = std::make_unique<MergeRun>(*source, copies, options_.Collate);
+        auto run =
+            std::make_unique<MergeRun>(*source, copies, options_.Collate, merge_->RecordRange());
         const QString tooMany = run->SheetLimitError(source_.Label().geometry, selection_);
         if (tooMany.isEmpty())
             return run;

@@ -13,7 +13,13 @@
 #include "MainWindowFixture.h"
 #include "app/Preferences.h"
 #include "controls/TCanvasPanel.h"
+#include "controls/TBarcode.h"
+#include "controls/TImage.h"
 #include "controls/TPim3DLabel.h"
+#include "controls/TextBoxLayout.h"
+#include "designer/RecordBar.h"
+#include <QSpinBox>
+#include <QToolButton>
 #include "designer/ItemMenus.h"
 #include "designer/LabelItems.h"
 #include "merge/MergeCommands.h"
@@ -218,6 +224,112 @@ TEST_F(MergeCommandsTest, MissingFieldIsRedOnThePanelOnly) {
     }));
     window->mnuMerge->trigger();
     EXPECT_EQ(RedPixels(first), 0);
+}
+
+// With a source chosen the record bar shows which record the panel shows, and the panel
+// shows that record as it prints: texts filled in and shrunk, barcodes, pictures. The
+// stored label never changes with the record shown.
+TEST_F(MergeCommandsTest, RecordBarShowsEachRecordAsItPrints) {
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("Id;Name;Zip\n1;Ada;10001\n2;Bartholomew Featherstonehaugh-Cholmondeley;20002\n"
+               "3;Alan;30003\n");
+    file.close();
+    for (const auto& [name, colour] : {std::pair{"1.png", Qt::red}, std::pair{"2.png", Qt::blue}}) {
+        QImage picture(20, 10, QImage::Format_ARGB32);
+        picture.fill(colour);
+        ASSERT_TRUE(picture.save(dir.filePath(QString::fromLatin1(name))));
+    }
+    SaveNewLabel(QStringLiteral("Badges"));
+    LabelItemValue box = ItemKind(LabelItemKind::Text).newItem();
+    box.top = 5, box.left = 5, box.width = 140, box.height = 40;
+    box.text = QStringLiteral("{Name}\n{Zip}");
+    box.textBox.box = box.textBox.shrink = true;
+    box.textBox.minFontSize = 4;
+    const QString boxName = window->Model().CreateItemFromValue(box);
+    LabelItemValue code = ItemKind(LabelItemKind::Barcode).newItem();
+    code.top = 50, code.left = 5, code.width = 120, code.height = 40;
+    code.barcodeData = QStringLiteral("{Zip}");
+    window->Model().CreateItemFromValue(code);
+    LabelItemValue photo = ItemKind(LabelItemKind::Image).newItem();
+    photo.top = 5, photo.left = 150, photo.width = 40, photo.height = 20, photo.stretch = true;
+    photo.fileName = QStringLiteral("{Id}.png");
+    window->Model().CreateItemFromValue(photo);
+    window->SaveButton->click();
+    const QString stored = window->SaveItems();
+    RecordBar* bar = window->MergeRecordBar;
+    EXPECT_FALSE(bar->isVisibleTo(window.get()));
+
+    int recordsShown = 0;
+    prompts.Then(Answer::Dialog(
+        true, [this](QDialog& dialog) { dynamic_cast<QFileDialog&>(dialog).selectFile(csv); }));
+    prompts.Then(Answer::Dialog(true, [&recordsShown](QDialog& dialog) {
+        auto& merge = dynamic_cast<TMergeSourceDialog&>(dialog);
+        recordsShown = int(merge.RecordCount());
+        EXPECT_EQ(merge.RecordsLabel->text(), QStringLiteral("3 records"));
+        merge.FromRecordBox->setValue(2);
+        merge.ToRecordBox->setValue(2);
+    }));
+    window->mnuMerge->trigger();
+    EXPECT_EQ(recordsShown, 3);
+    EXPECT_EQ(window->Merging().RecordRange().first, 2);
+    EXPECT_EQ(window->Merging().RecordRange().last, 2);
+
+    ASSERT_TRUE(bar->isVisibleTo(window.get()));
+    EXPECT_EQ(bar->SourceLabel->text(), QStringLiteral("Merge: guests.csv"));
+    EXPECT_EQ(bar->CountLabel->text(), QStringLiteral("of 3"));
+    EXPECT_EQ(bar->Record(), 1);
+    auto* text = qobject_cast<TPim3DLabel*>(window->Items().Control(boxName));
+    auto* barcode = window->LabelPanel->findChild<TBarcode*>();
+    auto* image = window->LabelPanel->findChild<TImage*>();
+    ASSERT_TRUE(text && barcode && image);
+    const auto shownLines = [text] {
+        QStringList lines;
+        for (const TextBoxLine& line : text->LinesLayout().lines)
+            lines << line.text;
+        return lines;
+    };
+    EXPECT_EQ(shownLines(), QStringList({"Ada", "10001"}));
+    EXPECT_EQ(barcode->DataShown(), QStringLiteral("10001"));
+    EXPECT_EQ(image->grab().toImage().pixelColor(10, 10), QColor(Qt::red));
+    const double fullSize = text->LinesLayout().points;
+
+    bar->NextButton->click();
+    EXPECT_EQ(bar->Record(), 2);
+    EXPECT_EQ(shownLines().value(1), QStringLiteral("20002"));
+    EXPECT_LT(text->LinesLayout().points, fullSize); // the long name shrinks, as it prints
+    EXPECT_TRUE(text->LinesLayout().fits);
+    EXPECT_EQ(barcode->DataShown(), QStringLiteral("20002"));
+    EXPECT_EQ(image->grab().toImage().pixelColor(10, 10), QColor(Qt::blue));
+    if (const QString folder = qEnvironmentVariable("QV_PICTURE_DIR"); !folder.isEmpty())
+        window->grab().save(QDir(folder).filePath(QStringLiteral("record-bar.png")));
+
+    bar->LastButton->click();
+    EXPECT_EQ(bar->Record(), 3);
+    EXPECT_FALSE(bar->NextButton->isEnabled());
+    EXPECT_FALSE(image->HasPicture()); // 3.png is missing: the placeholder, as print shows
+    bar->FirstButton->click();
+    EXPECT_EQ(shownLines().value(0), QStringLiteral("Ada"));
+    EXPECT_EQ(window->SaveItems(), stored);
+    EXPECT_FALSE(Changed());
+
+    // The range chosen in the Merge dialog is what a job prints: record 2 alone.
+    const QString pdf = dir.filePath(QStringLiteral("range.pdf"));
+    prompts.Then(Answer::Text(QStringLiteral("1"))).Then(Answer::SaveFile(pdf));
+    window->mnuExportPdf->trigger();
+    const QString printed = RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_TRUE(printed.contains(QStringLiteral("Bartholomew"))) << printed.toStdString();
+    EXPECT_FALSE(printed.contains(QStringLiteral("Ada")));
+    EXPECT_FALSE(printed.contains(QStringLiteral("Alan")));
+
+    // "No Merge" hides the bar and shows the label as typed.
+    prompts.Then(Answer::Dialog(true, [](QDialog& dialog) {
+        dynamic_cast<TMergeSourceDialog&>(dialog).NoMergeButtonClick();
+    }));
+    window->mnuMerge->trigger();
+    EXPECT_FALSE(bar->isVisibleTo(window.get()));
+    EXPECT_EQ(barcode->DataShown(), QStringLiteral("{Zip?}"));
+    EXPECT_EQ(shownLines(), QStringList({"{Name}", "{Zip}"}));
 }
 
 TEST_F(MergeCommandsTest, BadSourceIsReportedAndNothingPrints) {

@@ -8,6 +8,7 @@
 #include "designer/TGetSymbol.h"
 #include "designer/TImageBrowse.h"
 #include "designer/TSetRotate.h"
+#include "designer/TTextDialog.h"
 #include "document/ChosenPositions.h"
 #include "designer/LabelItems.h"
 #include "merge/TMergeSourceDialog.h"
@@ -182,6 +183,7 @@ TEST_F(MainWindowTest, EveryControlHasAWhatsThisTextAndEveryDialogItsContextHelp
     dialogs.emplace_back(new TSetRotate);
     dialogs.emplace_back(new TFontDialog);
     dialogs.emplace_back(new TInputQueryForm);
+    dialogs.emplace_back(new TTextDialog);
     dialogs.emplace_back(new TMergeSourceDialog);
     dialogs.emplace_back(new TPrinterAlignment(QStringLiteral("PDF")));
     dialogs.emplace_back(new TSelectLabelsToPrint(positions, 3, 10));

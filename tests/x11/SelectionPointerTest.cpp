@@ -81,15 +81,22 @@ protected:
         return LabelRecordStore(*window->Records().Table()).ReadObjects();
     }
     void KeepScreen(const QString& name) {
-        QTest::qWait(60);
         const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
         if (folder.isEmpty())
             return;
+        QTest::qWait(250); // an open menu is painted
         QDir().mkpath(folder);
         window->screen()
             ->grabWindow(0)
             .copy(window->frameGeometry())
             .save(QDir(folder).filePath(name));
+    }
+
+    // Waits until the keys typed have had their effect (a busy machine delays them).
+    template <typename Condition> static bool Eventually(Condition condition) {
+        for (int i = 0; i < 200 && !condition(); ++i)
+            QTest::qWait(10);
+        return condition();
     }
 
     RealKeyboard keyboard;
@@ -118,7 +125,7 @@ TEST_F(SelectionPointer, ABandSelectsWhatItHoldsAndOneDragMovesExactlyThose) {
     keyboard.Press("Right");
     keyboard.Press("Right");
     keyboard.Press("Down");
-    EXPECT_EQ(At(a), QPoint(32, 41));
+    EXPECT_TRUE(Eventually([&] { return At(a) == QPoint(32, 41); }));
     EXPECT_EQ(At(c), QPoint(112, 41));
     EXPECT_EQ(At(d), QPoint(10, 60));
     window->mnuUndo->trigger();
@@ -131,7 +138,7 @@ TEST_F(SelectionPointer, ABandSelectsWhatItHoldsAndOneDragMovesExactlyThose) {
 
     // Escape clears the selection; a click on an empty spot after a band selects nothing.
     keyboard.Press("Escape");
-    EXPECT_TRUE(SelectedNames().isEmpty());
+    EXPECT_TRUE(Eventually([&] { return SelectedNames().isEmpty(); }));
     EXPECT_EQ(window->focusWidget(), Panel());
 }
 
@@ -190,9 +197,24 @@ TEST_F(SelectionPointer, DeleteKeyDeletesEverySelectedItemAndKeepsTheKeys) {
     AddText(QStringLiteral("Hello"), 100, 50);
     pointer.Click(Panel(), {200, 80});
     PressControl("a");
-    EXPECT_EQ(SelectedNames().size(), 3);
+    ASSERT_TRUE(Eventually([&] { return SelectedNames().size() == 3; }));
+    // The Edit menu as a user opens it, its entries in their order.
+    QMenuBar* bar = window->menuBar();
+    pointer.Click(bar, bar->actionGeometry(window->mnuEdit->menuAction()).center());
+    QMenu* menu = WaitForPopup();
+    ASSERT_EQ(menu, window->mnuEdit);
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            entries << action->objectName();
+    EXPECT_EQ(entries, (QStringList{"mnuUndo", "mnuRedo", "mnuCut", "mnuCopy", "mnuPaste",
+                                    "mnuDuplicate", "mnuDelete", "mnuSelectAll"}));
+    EXPECT_TRUE(window->mnuCut->isEnabled());
+    KeepScreen(QStringLiteral("edit-menu.png"));
+    menu->close();
+    QTest::qWait(20);
     keyboard.Press("Delete");
-    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    EXPECT_TRUE(Eventually([&] { return window->Items().OrderList().isEmpty(); }));
     EXPECT_EQ(window->focusWidget(), Panel());
     EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Delete Items"));
     window->mnuUndo->trigger();
@@ -213,21 +235,25 @@ TEST_F(SelectionPointer, CopyDeleteSaveAndPasteGiveTheSameLabelHereAndOnANewLabe
     PressControl("a");
     PressControl("c");
     keyboard.Press("Delete");
-    EXPECT_TRUE(window->Items().OrderList().isEmpty());
+    ASSERT_TRUE(Eventually([&] { return window->Items().OrderList().isEmpty(); }));
     PressControl("s");
+    EXPECT_TRUE(Eventually([&] { return window->SaveButton->isHidden(); }));
     EXPECT_EQ(StoredObjects(), QStringLiteral("NOTHING=NOTHING\r\n"));
     PressControl("v");
+    ASSERT_TRUE(Eventually([&] { return window->Items().OrderList().size() == 3; }));
     EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Paste"));
     EXPECT_EQ(SelectedNames().size(), 3);
     PressControl("s");
+    EXPECT_TRUE(Eventually([&] { return window->SaveButton->isHidden(); }));
     EXPECT_EQ(StoredObjects(), saved);
     // Other programs get the texts.
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Hello"));
 
     // On a new label the same items paste at the same places.
     PressControl("n");
-    ASSERT_TRUE(window->Items().OrderList().isEmpty());
+    ASSERT_TRUE(Eventually([&] { return window->Items().OrderList().isEmpty(); }));
     PressControl("v");
+    ASSERT_TRUE(Eventually([&] { return window->Items().OrderList().size() == 3; }));
     EXPECT_EQ(window->SaveItems(), saved);
 
     // Duplicate adds copies one grid step away (8 pixels without a grid), selected. (A click
@@ -235,7 +261,7 @@ TEST_F(SelectionPointer, CopyDeleteSaveAndPasteGiveTheSameLabelHereAndOnANewLabe
     pointer.Click(Panel(), {248, 50});
     pointer.Click(Panel(), CentreOf(QStringLiteral("Special1")));
     PressControl("d");
-    ASSERT_EQ(window->Items().OrderList().size(), 4);
+    ASSERT_TRUE(Eventually([&] { return window->Items().OrderList().size() == 4; }));
     EXPECT_EQ(SelectedNames(), QStringList{QStringLiteral("Special4")});
     EXPECT_EQ(At(QStringLiteral("Special4")), QPoint(18, 18));
     EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Duplicate"));
@@ -250,15 +276,15 @@ TEST_F(SelectionPointer, TheDescriptionKeepsItsOwnClipboardKeys) {
         QTest::qWait(10);
     keyboard.PressControl("a");
     keyboard.PressControl("c");
-    QTest::qWait(30);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("words"));
+    EXPECT_TRUE(
+        Eventually([] { return QGuiApplication::clipboard()->text() == QStringLiteral("words"); }));
     EXPECT_TRUE(SelectedNames().isEmpty());
     // Text from another program pastes onto the label as a new text item.
     pointer.Click(Panel(), {200, 80});
     QGuiApplication::clipboard()->setText(QStringLiteral("From elsewhere\r\n"));
     QTest::qWait(30);
     PressControl("v");
-    ASSERT_EQ(window->Items().OrderList().size(), 2);
+    ASSERT_TRUE(Eventually([&] { return window->Items().OrderList().size() == 2; }));
     const DesignItem& pasted = window->Model().Design().items.back();
     EXPECT_EQ(pasted.value.kind, LabelItemKind::Text);
     EXPECT_EQ(pasted.value.text, QStringLiteral("From elsewhere"));
@@ -302,13 +328,20 @@ TEST_F(SelectionPointer, TheArrangeMenuAlignsTheSelectedItemsAsOneStep) {
 TEST_F(SelectionPointer, TabStepsTheSelectionThroughTheItems) {
     const QString a = AddBox(10, 10), b = AddBox(60, 10), c = AddBox(110, 10);
     pointer.Click(Panel(), {200, 80});
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (int i = 0; i < 100 && !Panel()->hasFocus(); ++i)
+        QTest::qWait(10);
+    const auto selects = [&](const QString& name) {
+        return Eventually([&] { return SelectedNames() == QStringList{name}; });
+    };
     keyboard.Press("Tab");
-    EXPECT_EQ(SelectedNames(), QStringList{a});
+    EXPECT_TRUE(selects(a));
     keyboard.Press("Tab");
-    EXPECT_EQ(SelectedNames(), QStringList{b});
+    EXPECT_TRUE(selects(b));
     keyboard.Press("Tab", true);
-    EXPECT_EQ(SelectedNames(), QStringList{a});
+    EXPECT_TRUE(selects(a));
     keyboard.Press("Tab", true);
-    EXPECT_EQ(SelectedNames(), QStringList{c}) << "round from the first to the last";
+    EXPECT_TRUE(selects(c)) << "round from the first to the last";
     EXPECT_EQ(window->focusWidget(), &window->Selection().Handle());
 }
