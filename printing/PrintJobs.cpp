@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -17,6 +18,7 @@
 #include "merge/MergeSourceChoice.h"
 #include "merge/MergeSourceError.h"
 #include "printing/AlignmentTestSheet.h"
+#include "printing/JobWarnings.h"
 #include "printing/PaperChoice.h"
 #include "printing/PrintedLabel.h"
 #include "printing/SheetJob.h"
@@ -269,24 +271,44 @@ PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
     // as it was.
     const SheetJob job = MakeJob(sheets, merge.get());
     TReportPdfWriter writer(fileName);
+    JobWarnings warnings;
     try {
-        job.Render(writer);
+        job.Render(writer, &warnings);
         last_ = Outcome::Completed;
     } catch (const std::exception& error) {
         ShowRuntimeError(QString::fromUtf8(error.what()));
         return last_ = Outcome::Failed;
     }
     const int pages = writer.CurrentPage();
-    ShowStatus(QStringLiteral("%1 %2 written to %3")
-                   .arg(pages)
-                   .arg(pages == 1 ? QStringLiteral("sheet") : QStringLiteral("sheets"),
-                        QDir::toNativeSeparators(fileName)));
-    if (merge) {
-        const QString warning = merge->MissingFieldsWarning(job.ObjectsText);
-        if (!warning.isEmpty())
-            ShowInformation(warning);
-    }
+    const QString written =
+        QStringLiteral("%1 %2 written to %3")
+            .arg(pages)
+            .arg(pages == 1 ? QStringLiteral("sheet") : QStringLiteral("sheets"),
+                 QDir::toNativeSeparators(fileName));
+    ShowStatus(written);
+    const QString missing = merge ? merge->MissingFieldsWarning(job.ObjectsText) : QString();
+    if (!warnings.IsEmpty())
+        ShowWarningSummary(Prompter::ShownText(written), missing, warnings);
+    else if (!missing.isEmpty())
+        ShowInformation(missing);
     return last_;
+}
+
+// The end of a job that drew with problems: how many records had them, and each line behind
+// "Show Details" so that the person can read, select and copy them.
+void PrintJobs::ShowWarningSummary(const QString& done, const QString& missing,
+                                   const JobWarnings& warnings) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Export to PDF"),
+                    done + QStringLiteral(".\n") + warnings.Summary() + QLatin1Char('.'),
+                    QMessageBox::Ok, Prompter::DialogParent());
+    box.setObjectName(QStringLiteral("JobWarningsBox"));
+    QStringList lines = warnings.Lines();
+    if (warnings.LineCount() > lines.size())
+        lines << QStringLiteral("... and %1 more").arg(warnings.LineCount() - lines.size());
+    if (!missing.isEmpty())
+        box.setInformativeText(missing);
+    box.setDetailedText(lines.join(u'\n'));
+    Prompter::Current().RunDialog(box);
 }
 
 SheetJob PrintJobs::MakeJob(int sheets, MergeRun* merge) const {

@@ -9,6 +9,7 @@
 
 class QWidget;
 class ChosenPositions;
+class JobWarnings;
 class MergeRun;
 class MergeSourceChoice;
 class PrintedLabel;
@@ -77,6 +78,8 @@ private:
     // Shows the reading error and sets failed when the source is bad.
     std::unique_ptr<MergeRun> StartMerge(int copies, bool& failed);
     // The job of the label on screen as it stands now.
+    void ShowWarningSummary(const QString& done, const QString& missing,
+                            const JobWarnings& warnings);
     SheetJob MakeJob(int sheets, MergeRun* merge) const;
     static void ShowMergeProgress(TLabelPrint& status, MergeRun& run);
 

@@ -15,4 +15,6 @@ public:
     // Every problem of a label, once per label and problem, as one line naming its record
     // ("Record 7: the text "{Name}" does not fit its box") or, without a merge, its label.
     virtual void LabelWarning(const QString& /*line*/) {}
+    // A label's first problem: subject is what its lines name it by ("Record 7", "Label 3").
+    virtual void WarnedLabel(const QString& /*subject*/) {}
 };

@@ -149,10 +149,12 @@ void SheetRenderer::AdvanceCounter() {
 void SheetRenderer::Warn(const QString& problem) {
     if (labelWarnings_.contains(problem))
         return;
+    const QString subject = merge_ ? QStringLiteral("Record %1").arg(merge_->CurrentRecord())
+                                   : QStringLiteral("Label %1").arg(labelNumber_);
+    if (observer_ && labelWarnings_.isEmpty())
+        observer_->WarnedLabel(subject);
     labelWarnings_.append(problem);
-    const QString line =
-        merge_ ? QStringLiteral("Record %1: %2").arg(merge_->CurrentRecord()).arg(problem)
-               : QStringLiteral("Label %1: %2").arg(labelNumber_).arg(problem);
+    const QString line = subject + QStringLiteral(": ") + problem;
     if (observer_)
         observer_->LabelWarning(line);
     if (!warning_.isEmpty())

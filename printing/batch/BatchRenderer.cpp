@@ -22,6 +22,7 @@
 #include "printing/OutputFile.h"
 #include "printing/PrinterAlignmentSettings.h"
 #include "printing/SheetJob.h"
+#include "printing/JobWarnings.h"
 #include "printing/SheetJobObserver.h"
 #include "printing/StagedOutput.h"
 #include "printing/TReportImage.h"
@@ -121,10 +122,7 @@ class WarningsTo : public SheetJobObserver {
 public:
     explicit WarningsTo(QTextStream& err) : err_(err) {}
     void LabelWarning(const QString& line) override {
-        constexpr qsizetype kLongest = 200;
-        err_ << "quorvane-batch: warning: "
-             << (line.size() > kLongest ? line.left(kLongest - 3) + QStringLiteral("...") : line)
-             << "\n";
+        err_ << "quorvane-batch: warning: " << JobWarnings::Shortened(line) << "\n";
     }
 
 private:

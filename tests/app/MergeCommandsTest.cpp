@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
@@ -330,6 +332,42 @@ TEST_F(MergeCommandsTest, RecordBarShowsEachRecordAsItPrints) {
     EXPECT_FALSE(bar->isVisibleTo(window.get()));
     EXPECT_EQ(barcode->DataShown(), QStringLiteral("{Zip?}"));
     EXPECT_EQ(shownLines(), QStringList({"{Name}", "{Zip}"}));
+}
+
+// Export to PDF ends with how many records had problems; the lines themselves are behind
+// "Show Details", once each however many copies were printed.
+TEST_F(MergeCommandsTest, ExportEndsWithASummaryOfTheRecordsWithWarnings) {
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("Name\nAda\nBartholomew Featherstonehaugh-Cholmondeley of Kensington\nAlan\n"
+               "Wolfeschlegelsteinhausenbergerdorff the Elder\n");
+    file.close();
+    SaveNewLabel(QStringLiteral("Badges"));
+    LabelItemValue box = ItemKind(LabelItemKind::Text).newItem();
+    box.top = 5, box.left = 5, box.width = 60, box.height = 20;
+    box.text = QStringLiteral("{Name}");
+    box.textBox.box = true;
+    window->Model().CreateItemFromValue(box);
+    window->SaveButton->click();
+    ChooseSource(false);
+
+    QString summary, details;
+    const QString pdf = dir.filePath(QStringLiteral("warned.pdf"));
+    prompts.Then(Answer::Text(QStringLiteral("2"))).Then(Answer::SaveFile(pdf));
+    prompts.Then(Answer::Dialog(true, [&](QDialog& dialog) {
+        auto& message = dynamic_cast<QMessageBox&>(dialog);
+        summary = message.text();
+        details = message.detailedText();
+    }));
+    window->mnuExportPdf->trigger();
+    EXPECT_TRUE(QFileInfo::exists(pdf));
+    EXPECT_TRUE(summary.endsWith(QStringLiteral("2 records have warnings."))) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("written to warned.pdf")));
+    const QStringList lines = details.split(u'\n');
+    ASSERT_EQ(lines.size(), 2) << details.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Record 2: the text \"{Name}\" does not fit")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Record 4: ")));
+    EXPECT_EQ(prompts.Unanswered(), 0u);
 }
 
 TEST_F(MergeCommandsTest, BadSourceIsReportedAndNothingPrints) {
