@@ -84,3 +84,15 @@ bool Preferences::WriteMergeSource(const QString& description, const QString& fi
     ini.sync();
     return ini.status() == QSettings::NoError;
 }
+
+bool Preferences::ReadViewSetting(const QString& key, bool fallback) const {
+    const QSettings ini(fileName_, QSettings::IniFormat);
+    return ini.value(QStringLiteral("View/") + key, fallback).toBool();
+}
+
+bool Preferences::WriteViewSetting(const QString& key, bool on) const {
+    QSettings ini(fileName_, QSettings::IniFormat);
+    ini.setValue(QStringLiteral("View/") + key, on);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}

@@ -28,6 +28,10 @@ public:
     // writing an empty file name removes the entry.
     QString ReadMergeSource(const QString& description) const override;
     bool WriteMergeSource(const QString& description, const QString& fileName) const override;
+    // Section "View": what the design area shows, "Rulers" and "SafeArea" (true or false);
+    // fallback when the file or the key is missing.
+    bool ReadViewSetting(const QString& key, bool fallback) const;
+    bool WriteViewSetting(const QString& key, bool on) const;
 
 private:
     QString fileName_;
