@@ -97,6 +97,10 @@ void DesignUndo::MarkSaved() {
     stack_.setClean();
 }
 
+void DesignUndo::MarkUnsaved() {
+    stack_.resetClean();
+}
+
 void DesignUndo::Undo() {
     if (depth_ == 0)
         stack_.undo();

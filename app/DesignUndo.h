@@ -44,11 +44,16 @@ public:
     void Reset();
     // The label was saved in its present state.
     void MarkSaved();
+    // The state shown differs from the one saved, although no step led to it (a label
+    // recovered after a crash): Save and Cancel show until it is saved.
+    void MarkUnsaved();
 
     // Neither runs while a step is still open (a nudge button held down).
     void Undo();
     void Redo();
     const QUndoStack& Stack() const { return stack_; }
+    // A command's step has begun and not ended yet (a drag under way).
+    bool StepOpen() const { return depth_ > 0; }
 
     // The Edit menu's "&Undo <step>" (Ctrl+Z) and "&Redo <step>" (Ctrl+Y, Ctrl+Shift+Z),
     // each disabled while there is nothing to take back or do again.

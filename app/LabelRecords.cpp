@@ -3,6 +3,7 @@
 #include "app/LabelView.h"
 #include "app/TSelectLabel.h"
 #include "document/ConversionError.h"
+#include "document/JournalEntry.h"
 #include "designer/LabelItems.h"
 #include "document/LabelModel.h"
 #include "storage/LabelRecordStore.h"
@@ -224,10 +225,13 @@ void LabelRecords::SaveButtonClick() {
     // A failed write leaves the buttons and the new-label flag as they were, so the
     // design is not mistaken for a stored one.
     SaveToLabelFile();
-    ShutOffSaveButtons();
     newLabel_ = false;
+    // Those who follow a save (the label last used, the undo history) hear of it before the
+    // buttons go: with them goes the recovery journal, and a kill in between must find the
+    // stored label named as the one last used.
     if (Saved)
         Saved();
+    ShutOffSaveButtons();
     UpdateScreenStatus();
 }
 
@@ -339,6 +343,63 @@ void LabelRecords::ConfigureLabel() {
         LoadTemplate)
         LoadTemplate();
     UpdateScreenStatus();
+}
+
+bool LabelRecords::HoldsLabel(quint32 record, const QString& storedDescription) {
+    if (record == 0 || !table_)
+        return false;
+    SuppressReloadScope suppress(*this);
+    try {
+        table_->Go(record);
+        return !table_->Eof() && !table_->IsDeleted() &&
+               LabelRecordStore(*table_).Read().description.trimmed() ==
+                   storedDescription.trimmed();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void LabelRecords::ShowRecovered(const JournalEntry& entry) {
+    // The record still holds the label as it was loaded, or as the save under way when the
+    // run ended wrote it (the journal goes only after the record is written).
+    const bool asLoaded = HoldsLabel(entry.record, entry.storedDescription);
+    const bool asSaved = !asLoaded && HoldsLabel(entry.record, entry.description);
+    const bool stored = asLoaded || asSaved;
+    QString failure;
+    int dropped = 0;
+    {
+        LoadingScope loading(*this);
+        if (stored) {
+            storedDescription_ = asLoaded ? entry.storedDescription : entry.description;
+        } else {
+            // The stored label is gone: the table stays where start-up left it.
+            storedDescription_ = entry.description;
+            if (!Empty() && table_->RecNo() == entry.record) {
+                SuppressReloadScope suppress(*this);
+                table_->First();
+            }
+        }
+        LabelDesign design;
+        design.description = entry.description;
+        design.templateName = entry.templateName;
+        design.geometry = entry.geometry;
+        const LabelDesign::ItemsRead read = design.REstoreItems(entry.objectsText);
+        model_.Load(design);
+        FitPanelToLabel();
+        dropped = read.dropped;
+        if (read.error)
+            failure = read.error->message();
+        view_.DetachControl();
+    }
+    newLabel_ = !stored;
+    AnotherLabelBecameCurrent();
+    anotherLabelShown();
+    SetChanged(true);
+    UpdateScreenStatus();
+    if (dropped > 0)
+        ShowInformation(LabelItems::TooManyItemsMessage());
+    if (!failure.isEmpty())
+        ShowRuntimeError(failure);
 }
 
 void LabelRecords::RebuildIndexes(const QString& directory) {

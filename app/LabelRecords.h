@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+struct JournalEntry;
 class LabelModel;
 class LabelView;
 
@@ -101,6 +102,10 @@ public:
     void CloneLabel();
     void DeleteLabel();
     void ConfigureLabel();
+    // Shows a label recovered from the journal after start-up, marked unsaved: on the stored
+    // record it was made from when that record still holds the same label, else as a new label
+    // on its template.
+    void ShowRecovered(const JournalEntry& entry);
     // Makes the stored label of record current and shows it (a label just imported).
     void ShowStoredLabel(quint32 record);
     void RebuildIndexes(const QString& directory);
@@ -111,6 +116,8 @@ public:
 
 private:
     void AnotherLabelBecameCurrent();
+    // Whether record is still the stored label of that description.
+    bool HoldsLabel(quint32 record, const QString& storedDescription);
     void SetChanged(bool changed);
     void ShowNoLabel();
     void anotherLabelShown();

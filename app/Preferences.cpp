@@ -1,6 +1,9 @@
 #include "app/Preferences.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
 #include <QSettings>
 #include <QUrl>
 
@@ -16,6 +19,19 @@ QString MergeKey(const QString& description) {
 
 Preferences::Preferences(const QString& dataDirectory)
     : fileName_(QDir(dataDirectory).filePath(QStringLiteral("QV.INI"))) {}
+
+void Preferences::RemoveAbandonedLock() const {
+    const QString lock = fileName_ + QStringLiteral(".lock");
+    QFileInfo info(lock);
+    if (!info.exists() || info.size() != 0)
+        return; // none, or one naming its owner, which Qt checks itself
+    // A writer fills its lock file the moment it makes it: one still empty 100 ms later has
+    // no writer behind it.
+    QThread::msleep(100);
+    info.refresh();
+    if (info.exists() && info.size() == 0)
+        QFile::remove(lock);
+}
 
 int Preferences::ReadLastUse() const {
     const QSettings ini(fileName_, QSettings::IniFormat);
@@ -81,6 +97,18 @@ bool Preferences::WriteMergeSource(const QString& description, const QString& fi
         ini.remove(MergeKey(description));
     else
         ini.setValue(MergeKey(description), fileName);
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
+bool Preferences::ReadViewSetting(const QString& key, bool fallback) const {
+    const QSettings ini(fileName_, QSettings::IniFormat);
+    return ini.value(QStringLiteral("View/") + key, fallback).toBool();
+}
+
+bool Preferences::WriteViewSetting(const QString& key, bool on) const {
+    QSettings ini(fileName_, QSettings::IniFormat);
+    ini.setValue(QStringLiteral("View/") + key, on);
     ini.sync();
     return ini.status() == QSettings::NoError;
 }

@@ -14,6 +14,10 @@ public:
     explicit Preferences(const QString& dataDirectory);
 
     QString FileName() const { return fileName_; }
+    // Removes the lock file of QV.INI that a program killed while writing it left empty. Qt
+    // takes an empty lock file for a live writer's until it is 30 seconds old, so every write
+    // (and the start, which names the label shown) would wait that long. Called at start.
+    void RemoveAbandonedLock() const;
     int ReadLastUse() const; // 0 when the file or the key is missing or not a number
     bool WriteLastUse(int recordNumber) const;
     // Key "ImageFolder" of the same section: the folder the image browser was last left at.
@@ -28,6 +32,10 @@ public:
     // writing an empty file name removes the entry.
     QString ReadMergeSource(const QString& description) const override;
     bool WriteMergeSource(const QString& description, const QString& fileName) const override;
+    // Section "View": what the design area shows, "Rulers" and "SafeArea" (true or false);
+    // fallback when the file or the key is missing.
+    bool ReadViewSetting(const QString& key, bool fallback) const;
+    bool WriteViewSetting(const QString& key, bool on) const;
 
 private:
     QString fileName_;

@@ -14,22 +14,29 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QGridLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include "app/CrashRecovery.h"
 #include "app/DescriptionValidator.h"
 #include "app/DesignUndo.h"
 #include "app/DesignUndoStep.h"
+#include "app/JournaledLabel.h"
 #include "app/LabelFileCommands.h"
 #include "app/LabelRecords.h"
 #include "app/Preferences.h"
+#include "app/RecoveryJournal.h"
 #include "app/ScreenLabel.h"
 #include "app/TSplashForm.h"
 #include "app/UnsavedChanges.h"
 #include "app/WindowPlacement.h"
 #include "controls/TCanvasPanel.h"
+#include "designer/DesignRuler.h"
+#include "designer/DesignZoom.h"
 #include "designer/DesignerPrompter.h"
+#include "designer/LabelUnit.h"
 #include "designer/ItemArrangement.h"
 #include "designer/ItemClipboard.h"
 #include "designer/ItemMenus.h"
@@ -86,6 +93,7 @@ QPushButton* AddTextButton(QWidget* parent, const char* name, const QString& cap
 TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     : QMainWindow(parent), dataDirectory_(dataDirectory),
       preferences_(std::make_unique<Preferences>(dataDirectory)) {
+    preferences_->RemoveAbandonedLock();
     triggerChange_ = [this] {
         if (records_->TriggerChange() && undo_)
             undo_->Changed();
@@ -107,7 +115,7 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     layout->addWidget(ToolsPanel);
     MergeRecordBar = new RecordBar(central);
     layout->addWidget(MergeRecordBar);
-    layout->addWidget(ScrollBox1, 1);
+    layout->addWidget(CreateDesignArea(), 1);
 
     model_ = std::make_unique<LabelModel>();
     model_->AddView(this);
@@ -122,9 +130,11 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WirePrinting();
     WireMerging();
     WireUndo();
+    WireJournal();
     WireEditing();
     WireArranging();
     WireLabelFiles();
+    WireView();
 
     const Preferences* preferences = preferences_.get();
     DesignerPrompter::SetImageFolderStore(
@@ -137,6 +147,8 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
 }
 
 TZendorMain::~TZendorMain() {
+    // Nothing the teardown does is a change of the label.
+    journal_.reset();
     DesignerPrompter::SetImageFolderStore({}, {});
     DesignerPrompter::SetMergeFieldSource({});
     DetachControl();
@@ -193,7 +205,14 @@ bool TZendorMain::FormActivate() {
         close();
         return false;
     }
-    records.FirstActivate(lastUse);
+    // Only the copy that holds the label table gets here: a journal is that table's.
+    CrashRecovery recovery(dataDirectory_);
+    std::optional<JournalEntry> unsaved = recovery.Find();
+    if (unsaved && !recovery.Offer(*unsaved))
+        unsaved.reset();
+    records.FirstActivate(unsaved && unsaved->record > 0 ? int(unsaved->record) : lastUse);
+    if (unsaved)
+        RestoreUnsaved(*unsaved);
     if (!startFile_.isEmpty()) {
         const QString path = std::exchange(startFile_, QString());
         RunCommand([this, &path] { labelFiles_->ImportFile(path); });
@@ -307,16 +326,23 @@ void TZendorMain::FocusDescription() {
 void TZendorMain::ShowSaveButtons(bool shown) {
     SaveButton->setVisible(shown);
     CancelButton->setVisible(shown);
+    if (journal_)
+        journal_->Follow();
 }
 
 void TZendorMain::FitPanel(const SheetGeometry& g) {
-    LabelPanel->resize(InchesToPixels(g.labelWidth), InchesToPixels(g.labelHeight));
+    LabelPanel->SetDesignSize(QSize(InchesToPixels(g.labelWidth), InchesToPixels(g.labelHeight)));
     if (g.labelShape == QLatin1String("RR"))
         LabelPanel->setShape(TLabelShapeType::lsRoundRect);
     else if (g.labelShape == QLatin1String("SR"))
         LabelPanel->setShape(TLabelShapeType::lsRectangle);
     else if (g.labelShape == QLatin1String("RE"))
         LabelPanel->setShape(TLabelShapeType::lsEllipse);
+    for (DesignRuler* ruler : {TopRuler, LeftRuler})
+        if (ruler)
+            ruler->SetUnit(LabelUnit::Of(g));
+    if (zoom_)
+        zoom_->LabelShown();
     FitScrollArea();
     // Another label is seen from its top left corner.
     ScrollBox1->horizontalScrollBar()->setValue(0);
@@ -361,6 +387,22 @@ void TZendorMain::CreateMenus() {
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+
+    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuZoomIn = AddCommand(mnuView, "mnuZoomIn", QStringLiteral("Zoom &In"));
+    mnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                             QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mnuZoomOut = AddCommand(mnuView, "mnuZoomOut", QStringLiteral("Zoom &Out"));
+    mnuZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuActualSize = AddCommand(mnuView, "mnuActualSize", QStringLiteral("&Actual Size"));
+    mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    mnuFitLabel = AddCommand(mnuView, "mnuFitLabel", QStringLiteral("&Fit Label"));
+    mnuView->addSeparator();
+    mnuRulers = AddCommand(mnuView, "mnuRulers", QStringLiteral("&Rulers"));
+    mnuSafeArea = AddCommand(mnuView, "mnuSafeArea", QStringLiteral("&Safe Area Outline"));
+    for (QAction* toggle : {mnuRulers, mnuSafeArea})
+        toggle->setCheckable(true);
 
     mnuLabel = menuBar()->addMenu(QStringLiteral("&Label"));
     mnuLabel->setObjectName(QStringLiteral("mnuLabel"));
@@ -505,21 +547,8 @@ void TZendorMain::KeepOnScreen() {
 }
 
 void TZendorMain::FitScrollArea() {
-    // The grey area always reaches at least the visible part of the scroll box, so a
-    // press anywhere around the panel lands on it. It is measured against the room the box
-    // has without scroll bars: a label that fits shows none, and a bar only takes room
-    // from the other direction when it is needed.
-    if (!ScrollBoxArea || !LabelPanel)
-        return;
-    const QSize need(LabelPanel->geometry().right() + 18, LabelPanel->geometry().bottom() + 4);
-    QSize room = ScrollBox1->maximumViewportSize();
-    const int barWidth = ScrollBox1->verticalScrollBar()->sizeHint().width();
-    const int barHeight = ScrollBox1->horizontalScrollBar()->sizeHint().height();
-    bool across = need.width() > room.width();
-    const bool down = need.height() > room.height() - (across ? barHeight : 0);
-    across = need.width() > room.width() - (down ? barWidth : 0);
-    room -= QSize(down ? barWidth : 0, across ? barHeight : 0);
-    ScrollBoxArea->resize(need.expandedTo(room));
+    if (zoom_)
+        zoom_->Layout();
 }
 
 // Choosing a template for a new label, and "Con&figure Label": replacing the current label's
@@ -621,6 +650,38 @@ void TZendorMain::WireUndo() {
     mnuRedo = undo.CreateRedoAction(this);
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
+}
+
+void TZendorMain::WireJournal() {
+    journaledLabel_ =
+        std::make_unique<JournaledLabel>(*records_, *model_, *undo_, mergeCommands_.get());
+    journal_ = std::make_unique<RecoveryJournal>(dataDirectory_, *journaledLabel_);
+    connect(&undo_->Stack(), &QUndoStack::indexChanged, journal_.get(), &RecoveryJournal::Follow);
+    // The label last used is named first: what the hook did before may end the journal (a
+    // save marks the undo history clean), and a kill just after must reopen this label.
+    for (std::function<void()>* hook : {&records_->AnotherLabelShown, &records_->Saved})
+        *hook = [this, previous = *hook] {
+            RememberLastUse();
+            if (previous)
+                previous();
+        };
+}
+
+void TZendorMain::RememberLastUse() {
+    if (!records_->IsNew() && !records_->Empty())
+        preferences_->WriteLastUse(int(records_->Table()->RecNo()));
+}
+
+// The label as the journal kept it, unsaved; its undo history starts there.
+void TZendorMain::RestoreUnsaved(const JournalEntry& entry) {
+    RunCommand([&] {
+        journal_->Adopt();
+        records_->ShowRecovered(entry);
+        if (entry.mergeSource != mergeCommands_->CurrentFileName())
+            mergeCommands_->ChooseCurrentSource(entry.mergeSource);
+        undo_->MarkUnsaved();
+        ShowMissingFields();
+    });
 }
 
 // The menu entries act on the items whatever has the keys; their keys reach them only from
@@ -738,4 +799,93 @@ void TZendorMain::WireLabelFiles() {
     LabelFileCommands& files = *labelFiles_;
     command(mnuExportLabel, &QAction::triggered, this, [&files] { files.mnuExportLabelClick(); });
     command(mnuImportLabel, &QAction::triggered, this, [&files] { files.mnuImportLabelClick(); });
+}
+
+// ---- the view: zoom, rulers, safe area, status bar ----
+
+QWidget* TZendorMain::CreateDesignArea() {
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("DesignArea"));
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    TopRuler = new DesignRuler(Qt::Horizontal, LabelPanel, area);
+    LeftRuler = new DesignRuler(Qt::Vertical, LabelPanel, area);
+    auto* corner = new QWidget(area);
+    corner->setFixedSize(DesignRuler::Thickness, DesignRuler::Thickness);
+    grid->addWidget(corner, 0, 0);
+    grid->addWidget(TopRuler, 0, 1);
+    grid->addWidget(LeftRuler, 1, 0);
+    grid->addWidget(ScrollBox1, 1, 1);
+    // The corner shows and hides with the rulers.
+    corner->setObjectName(QStringLiteral("RulerCorner"));
+    return area;
+}
+
+void TZendorMain::WireView() {
+    zoom_ = new DesignZoom(LabelPanel, ScrollBoxArea, ScrollBox1, this);
+    DesignZoom& zoom = *zoom_;
+    command(mnuZoomIn, &QAction::triggered, this, [&zoom] { zoom.ZoomIn(); });
+    command(mnuZoomOut, &QAction::triggered, this, [&zoom] { zoom.ZoomOut(); });
+    command(mnuActualSize, &QAction::triggered, this, [&zoom] { zoom.ActualSize(); });
+    command(mnuFitLabel, &QAction::triggered, this, [&zoom] { zoom.FitLabel(); });
+
+    ZoomStatus = new QLabel(this);
+    ZoomStatus->setObjectName(QStringLiteral("ZoomStatus"));
+    ZoomStatus->setToolTip(QStringLiteral("The zoom of the label (Ctrl and the wheel to change)"));
+    PointerStatus = new QLabel(this);
+    PointerStatus->setObjectName(QStringLiteral("PointerStatus"));
+    PointerStatus->setToolTip(
+        QStringLiteral("Where the pointer is on the label, from its top-left corner"));
+    statusBar()->addWidget(PointerStatus, 1);
+    statusBar()->addPermanentWidget(ZoomStatus);
+    const auto showZoom = [this](double value) {
+        ZoomStatus->setText(QStringLiteral("Zoom %1 %").arg(std::lround(value * 100)));
+        TopRuler->update();
+        LeftRuler->update();
+        // The frame follows its item to the new scale.
+        if (selection_)
+            selection_->RefitHandle(selection_->Selected());
+    };
+    showZoom(zoom.Zoom());
+    connect(&zoom, &DesignZoom::ZoomChanged, this, showZoom);
+    connect(&zoom, &DesignZoom::PointerMoved, this,
+            [this](std::optional<QPointF> inches) { ShowPointer(inches); });
+    for (QScrollBar* bar : {ScrollBox1->horizontalScrollBar(), ScrollBox1->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            TopRuler->update();
+            LeftRuler->update();
+        });
+
+    const Preferences* preferences = preferences_.get();
+    QWidget* corner = findChild<QWidget*>(QStringLiteral("RulerCorner"));
+    const auto showRulers = [this, corner](bool on) {
+        TopRuler->setVisible(on);
+        LeftRuler->setVisible(on);
+        corner->setVisible(on);
+    };
+    mnuRulers->setChecked(preferences->ReadViewSetting(QStringLiteral("Rulers"), true));
+    showRulers(mnuRulers->isChecked());
+    connect(mnuRulers, &QAction::toggled, this, [showRulers, preferences](bool on) {
+        showRulers(on);
+        preferences->WriteViewSetting(QStringLiteral("Rulers"), on);
+    });
+    mnuSafeArea->setChecked(preferences->ReadViewSetting(QStringLiteral("SafeArea"), false));
+    LabelPanel->setSafeAreaShown(mnuSafeArea->isChecked());
+    connect(mnuSafeArea, &QAction::toggled, this, [this, preferences](bool on) {
+        LabelPanel->setSafeAreaShown(on);
+        preferences->WriteViewSetting(QStringLiteral("SafeArea"), on);
+    });
+}
+
+void TZendorMain::ShowPointer(std::optional<QPointF> inches) {
+    TopRuler->SetPointer(inches ? std::optional(inches->x()) : std::nullopt);
+    LeftRuler->SetPointer(inches ? std::optional(inches->y()) : std::nullopt);
+    if (!inches) {
+        PointerStatus->clear();
+        return;
+    }
+    const LabelUnit unit = LabelUnit::Of(model_->Design().geometry);
+    PointerStatus->setText(
+        QStringLiteral("X %1  Y %2").arg(unit.Format(inches->x()), unit.Format(inches->y())));
 }

@@ -6,7 +6,10 @@
 #include "designer/LabelItems.h"
 #include "document/LabelModel.h"
 
+#include <QPointF>
+
 #include <functional>
+#include <optional>
 #include <memory>
 
 class QAction;
@@ -18,6 +21,9 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 class DesignUndo;
+class JournaledLabel;
+class RecoveryJournal;
+struct JournalEntry;
 class ItemArrangement;
 class ItemClipboard;
 class ItemSelection;
@@ -34,6 +40,8 @@ class PrintJobs;
 class ScreenLabel;
 class SelectionToolRow;
 class TCanvasPanel;
+class DesignRuler;
+class DesignZoom;
 class UnsavedChanges;
 
 // The main window: builds the menus, the two bars, the grey scroll box and the design
@@ -55,6 +63,7 @@ public:
     PrintJobs& Printing() { return *printJobs_; }
     MergeCommands& Merging() { return *mergeCommands_; }
     DesignUndo& Undo() { return *undo_; }
+    RecoveryJournal& Journal() { return *journal_; }
     LabelFileCommands& LabelFiles() { return *labelFiles_; }
     // A label document to import once the label table is open (the file named on the
     // command line).
@@ -101,6 +110,13 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuActualSize = nullptr;
+    QAction* mnuFitLabel = nullptr;
+    QAction* mnuRulers = nullptr;
+    QAction* mnuSafeArea = nullptr;
     QAction* mnuCut = nullptr;
     QAction* mnuCopy = nullptr;
     QAction* mnuPaste = nullptr;
@@ -138,6 +154,12 @@ public:
     RecordBar* MergeRecordBar = nullptr;
     QWidget* ScrollBoxArea = nullptr;
     TCanvasPanel* LabelPanel = nullptr;
+    // The rulers along the design area and the status bar's zoom and pointer position.
+    DesignRuler* TopRuler = nullptr;
+    DesignRuler* LeftRuler = nullptr;
+    QLabel* ZoomStatus = nullptr;
+    QLabel* PointerStatus = nullptr;
+    DesignZoom& Zoom() { return *zoom_; }
 
     // Selection on the design panel: the stretch handle, nudging, centring, the snap grid.
     ItemSelection& Selection() { return *selection_; }
@@ -164,10 +186,17 @@ private:
     void WirePrinting();
     void WireMerging();
     void WireUndo();
+    // The recovery journal follows every step and the label's unsaved state; QV.INI names
+    // the label on screen as soon as it is shown or saved.
+    void WireJournal();
+    void RememberLastUse();
+    void RestoreUnsaved(const JournalEntry& entry);
     // The Edit menu's commands on the label's items, after Undo and Redo.
     void WireEditing();
     void WireArranging();
     void WireLabelFiles();
+    void WireView();
+    void ShowPointer(std::optional<QPointF> inches);
     // Marks on the panel the references to fields the current label's source lacks.
     void ShowMissingFields();
     void SavePreference();
@@ -180,6 +209,8 @@ private:
     void CreatePanel1();
     void CreateToolsPanel();
     void CreateScrollBox();
+    // The scroll box with the rulers along its top and left.
+    QWidget* CreateDesignArea();
     // A maximised window no taller than the usable screen, a window no wider than the screen.
     void KeepOnScreen();
 
@@ -206,9 +237,12 @@ private:
     std::unique_ptr<ItemSelection> selection_;
     std::unique_ptr<SelectionToolRow> toolRow_;
     std::unique_ptr<DesignUndo> undo_;
+    std::unique_ptr<JournaledLabel> journaledLabel_;
+    std::unique_ptr<RecoveryJournal> journal_;
     std::unique_ptr<UnsavedChanges> unsaved_;
     bool descriptionAsked_ = false; // a command sent the user to the description
     std::unique_ptr<LabelFileCommands> labelFiles_;
+    DesignZoom* zoom_ = nullptr;
     std::unique_ptr<ItemClipboard> clipboard_;
     std::unique_ptr<ItemArrangement> arrangement_;
     QString startFile_;

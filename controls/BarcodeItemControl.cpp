@@ -1,5 +1,6 @@
 // The control of barcode items.
 #include "controls/ItemControls.h"
+#include "controls/ZoomedBox.h"
 #include "controls/TBarcode.h"
 #include "document/LabelItemValue.h"
 #include "document/MergeFields.h"
@@ -33,8 +34,8 @@ void apply(QWidget* control, const LabelItemValue& v) {
     if (v.width > 0 && v.height > 0)
         return;
     if (const auto natural = barcode->NaturalSize())
-        barcode->resize(v.width > 0 ? v.width : natural->width(),
-                        v.height > 0 ? v.height : natural->height());
+        ZoomedBox::SetSize(barcode, {v.width > 0 ? v.width : natural->width(),
+                                     v.height > 0 ? v.height : natural->height()});
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "controls/TBarcode.h"
 
+#include "controls/ZoomedBox.h"
 #include <QPainter>
 #include <QPolygonF>
 
@@ -60,8 +61,9 @@ QString TBarcode::DataShown() const {
 const BarcodeDrawing& TBarcode::Drawing() const {
     if (!drawing_) {
         const double ppi = ScreenPixelsPerInch();
+        const QSize box = ZoomedBox::Of(this).size();
         drawing_ = BarcodeSymbol::Make(symbology_, DataShown(), showText_,
-                                       QSizeF(width() / ppi, height() / ppi));
+                                       QSizeF(box.width() / ppi, box.height() / ppi));
     }
     return *drawing_;
 }
@@ -84,6 +86,7 @@ void TBarcode::resizeEvent(QResizeEvent* event) {
 // says why; a placeholder says its reason itself.
 void TBarcode::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    ZoomedBox::Scale(painter, this);
     const BarcodeDrawing& drawing = Drawing();
     BarcodeSymbol::Paint(painter, drawing, ScreenPixelsPerInch(), ColorValueToQColor(barColor_),
                          ColorValueToQColor(background_));
@@ -92,8 +95,9 @@ void TBarcode::paintEvent(QPaintEvent*) {
         setToolTip(narrow);
     if (narrow.isEmpty())
         return;
-    const qreal side = std::min<qreal>(12, std::min(width(), height()) / 2.0);
-    const QPointF corner(width(), 0);
+    const QSize box = ZoomedBox::Of(this).size();
+    const qreal side = std::min<qreal>(12, std::min(box.width(), box.height()) / 2.0);
+    const QPointF corner(box.width(), 0);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(230, 120, 0));
     painter.drawPolygon(QPolygonF({corner, corner - QPointF(side, 0), corner + QPointF(0, side)}));

@@ -2,6 +2,8 @@
 
 #include "controls/TPim3DLabel.h"
 #include "controls/TSymbol.h"
+#include "controls/ZoomedBox.h"
+#include "document/ScreenMetrics.h"
 
 #include <QChildEvent>
 #include <QContextMenuEvent>
@@ -52,6 +54,36 @@ int TCanvasPanel::CornerEllipse() const {
     return std::max(width(), height()) / 6;
 }
 
+void TCanvasPanel::SetDesignSize(const QSize& size) {
+    designSize_ = size;
+    resize(ZoomedBox::ToScreen(QRect(QPoint(), size), zoom_).size());
+}
+
+void TCanvasPanel::setZoom(double zoom) {
+    if (zoom <= 0 || zoom == zoom_)
+        return;
+    // Each item's design box is read at the old zoom before any widget moves.
+    QList<QPair<QWidget*, QRect>> boxes;
+    for (QObject* child : children()) {
+        auto* item = qobject_cast<QWidget*>(child);
+        if (item && item->objectName().toUpper().contains(QLatin1String("SPECIAL")))
+            boxes.append({item, ZoomedBox::Of(item)});
+    }
+    zoom_ = zoom;
+    for (const auto& [item, box] : boxes)
+        ZoomedBox::Set(item, box);
+    if (designSize_.isValid())
+        SetDesignSize(designSize_);
+    update();
+}
+
+void TCanvasPanel::setSafeAreaShown(bool shown) {
+    if (shown == safeAreaShown_)
+        return;
+    safeAreaShown_ = shown;
+    update();
+}
+
 void TCanvasPanel::setTextMarker(TextMarker marker) {
     textMarker_ = std::move(marker);
     for (QWidget* item : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -70,6 +102,22 @@ void TCanvasPanel::paintEvent(QPaintEvent*) {
     // Outline from (0, 0) to (Width, Height), far edges exclusive: the 1-pixel stroke lies on
     // the outermost pixels, whose centres are half a pixel in.
     const QRectF box(0.5, 0.5, width() - 1, height() - 1);
+    paintOutline(painter, box, CornerEllipse());
+    if (safeAreaShown_) {
+        const qreal inset = SafeMarginInches * ScreenPixelsPerInch() * zoom_;
+        QPen dashes(QColor(0, 120, 215), 1, Qt::DashLine);
+        dashes.setCosmetic(true);
+        painter.setPen(dashes);
+        painter.setBrush(Qt::NoBrush);
+        paintOutline(painter, box.adjusted(inset, inset, -inset, -inset),
+                     std::max(0, CornerEllipse() - int(2 * inset)));
+    }
+    paintUnseenItems(painter);
+}
+
+void TCanvasPanel::paintOutline(QPainter& painter, const QRectF& box, int cornerEllipse) const {
+    if (box.width() <= 0 || box.height() <= 0)
+        return;
     switch (shape_) {
     case lsRectangle:
         painter.drawRect(box);
@@ -78,12 +126,11 @@ void TCanvasPanel::paintEvent(QPaintEvent*) {
         painter.drawEllipse(box);
         break;
     default: {
-        const qreal radius = CornerEllipse() / 2.0;
+        const qreal radius = cornerEllipse / 2.0;
         painter.drawRoundedRect(box, radius, radius, Qt::AbsoluteSize);
         break;
     }
     }
-    paintUnseenItems(painter);
 }
 
 bool TCanvasPanel::DrawsNothing(const QWidget* item) {

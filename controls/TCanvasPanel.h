@@ -31,6 +31,19 @@ public:
     // Corner ellipse of the rounded outline: the larger side divided by 6, remainder dropped.
     int CornerEllipse() const;
 
+    // The label's size in design pixels (true scale); the panel is that size at its zoom.
+    QSize DesignSize() const { return designSize_; }
+    void SetDesignSize(const QSize& size);
+    // Screen pixels per design pixel (1: true scale). Changing it places every item again at
+    // the new zoom, keeping each item's design box.
+    double Zoom() const { return zoom_; }
+    void setZoom(double zoom);
+    // A dashed outline of the area printers reach safely: SafeMarginInches inside the label's
+    // edge, following its shape. Only the panel shows it.
+    static constexpr double SafeMarginInches = 1.0 / 16;
+    bool SafeAreaShown() const { return safeAreaShown_; }
+    void setSafeAreaShown(bool shown);
+
     // A label item that draws nothing (a text or counter whose text is blank, a symbol with
     // no character) would be lost once deselected: the panel marks where it lies with a
     // faint dotted outline, and a press on that outline reaches the item. Only the panel
@@ -57,9 +70,13 @@ protected:
 
 private:
     void paintUnseenItems(QPainter& painter) const;
+    void paintOutline(QPainter& painter, const QRectF& box, int cornerEllipse) const;
     QList<QWidget*> labelItems() const;
 
     TLabelShapeType shape_ = lsRoundRect;
     QColor color_ = QColor(0xC0, 0xC0, 0xC0);
     TextMarker textMarker_;
+    QSize designSize_;
+    double zoom_ = 1.0;
+    bool safeAreaShown_ = false;
 };

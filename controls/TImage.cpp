@@ -1,5 +1,6 @@
 #include "controls/TImage.h"
 
+#include "controls/ZoomedBox.h"
 #include <QPainter>
 
 #include "document/ScreenMetrics.h"
@@ -32,9 +33,9 @@ void TImage::applyNaturalSize() {
     if (stretch_ || picture_.isNull())
         return;
     const QSize natural = picture_.naturalSize(ScreenPixelsPerInch());
-    if (natural.isValid() && !natural.isEmpty() && size() != natural) {
+    if (natural.isValid() && !natural.isEmpty() && ZoomedBox::Of(this).size() != natural) {
         applyingSize_ = true;
-        resize(natural);
+        ZoomedBox::SetSize(this, natural);
         applyingSize_ = false;
     }
 }
@@ -47,12 +48,14 @@ void TImage::resizeEvent(QResizeEvent* event) {
 
 void TImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    ZoomedBox::Scale(painter, this);
+    const QRectF box(QPointF(0, 0), QSizeF(ZoomedBox::Of(this).size()));
     if (picture_.isNull()) {
-        DrawPicturePlaceholder(painter, QRectF(rect()), hint_);
+        DrawPicturePlaceholder(painter, box, hint_);
         return;
     }
     if (stretch_) {
-        picture_.draw(painter, QRectF(rect()));
+        picture_.draw(painter, box);
         return;
     }
     // Unstretched, the picture keeps its own size from the top-left corner.

@@ -1,5 +1,6 @@
 #include "controls/TPim3DLabel.h"
 
+#include "controls/ZoomedBox.h"
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -106,7 +107,9 @@ QStringList TPim3DLabel::ShownLines() const {
 TextBoxLayout TPim3DLabel::LayOut(const QStringList& lines) const {
     const double ppi = ScreenPixelsPerInch();
     const TextBoxFont font{fontName_, double(fontSize_), bold_, italic_};
-    return LayOutTextBox(lines, font, textBox_, QSizeF(width() / ppi, height() / ppi), angle_);
+    const QSize box = ZoomedBox::Of(this).size();
+    return LayOutTextBox(lines, font, textBox_, QSizeF(box.width() / ppi, box.height() / ppi),
+                         angle_);
 }
 
 TextBoxLayout TPim3DLabel::LinesLayout() const {
@@ -210,8 +213,10 @@ TPim3DLabel::Placement TPim3DLabel::PlaceRotatedText(int w, int h, int angle, in
 }
 
 TPim3DLabel::Layout TPim3DLabel::computeLayout() const {
-    if (textBox_.box)
-        return Layout{size(), size(), QPoint(0, 0)};
+    if (textBox_.box) {
+        const QSize box = ZoomedBox::Of(this).size();
+        return Layout{box, box, QPoint(0, 0)};
+    }
     if (LaidOut()) {
         // The block of lines turns about its top-left corner, as print turns it.
         const double ppi = ScreenPixelsPerInch();
@@ -233,9 +238,9 @@ void TPim3DLabel::applyLayout() {
     const Layout layout = computeLayout();
     offsetX_ = layout.origin.x();
     offsetY_ = layout.origin.y();
-    if (autoSize_ && size() != layout.size) {
+    if (autoSize_ && ZoomedBox::Of(this).size() != layout.size) {
         applyingLayout_ = true;
-        resize(layout.size);
+        ZoomedBox::SetSize(this, layout.size);
         applyingLayout_ = false;
     }
     update();
@@ -248,7 +253,7 @@ void TPim3DLabel::RefreshLayout() {
 void TPim3DLabel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // Like the item's own sizing: a size given from outside gives way to the text's.
-    if (autoSize_ && !applyingLayout_ && size() != computeLayout().size)
+    if (autoSize_ && !applyingLayout_ && ZoomedBox::Of(this).size() != computeLayout().size)
         applyLayout();
 }
 
@@ -259,6 +264,7 @@ void TPim3DLabel::paintEvent(QPaintEvent*) {
     const Layout layout = computeLayout();
     offsetX_ = layout.origin.x();
     offsetY_ = layout.origin.y();
+    ZoomedBox::Scale(painter, this);
     PaintText(painter);
 }
 
@@ -309,7 +315,8 @@ void TPim3DLabel::PaintLines(QPainter& painter) const {
     // turns inside itself, a block of lines about its text origin.
     QTransform toControl;
     if (textBox_.box) {
-        toControl = TextFrameToBox(QSizeF(width() / ppi, height() / ppi), angle_) *
+        const QSize box = ZoomedBox::Of(this).size();
+        toControl = TextFrameToBox(QSizeF(box.width() / ppi, box.height() / ppi), angle_) *
                     QTransform::fromScale(ppi, ppi);
     } else {
         const Layout placed = computeLayout();
@@ -321,7 +328,7 @@ void TPim3DLabel::PaintLines(QPainter& painter) const {
     const QFontMetricsF metrics(font);
     painter.save();
     if (textBox_.box)
-        painter.setClipRect(rect()); // a text that does not fit stops at its box
+        painter.setClipRect(QRect(QPoint(), ZoomedBox::Of(this).size())); // a text that does not fit stops at its box
     painter.setFont(font);
     painter.setPen(ColorValueToQColor(fontColor_));
     for (const TextBoxLine& line : layout.lines) {

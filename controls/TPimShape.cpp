@@ -1,6 +1,8 @@
 #include "controls/TPimShape.h"
 
+#include "controls/ZoomedBox.h"
 #include <QPainter>
+#include <QTransform>
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QRegion>
@@ -11,10 +13,13 @@ bool IsSquareKind(TShapeType shape) {
     return shape == stSquare || shape == stRoundSquare || shape == stCircle;
 }
 
-// A stroke of width 0 still draws one pixel.
-QPen OutlinePen(ColorValue color, int width) {
+// A stroke of width 0 still draws one pixel; one thinner than a screen pixel at the zoom
+// is drawn one screen pixel wide.
+QPen OutlinePen(ColorValue color, int width, double zoom) {
     QPen pen(ColorValueToQColor(color));
     pen.setWidth(std::max(width, 1));
+    if (pen.widthF() * zoom < 1)
+        pen.setCosmetic(true);
     pen.setJoinStyle(Qt::MiterJoin);
     pen.setCapStyle(Qt::SquareCap);
     return pen;
@@ -71,14 +76,16 @@ int TPimShape::CornerEllipse(int largerSide, int percent) {
 }
 
 int TPimShape::CornerEllipse() const {
-    return CornerEllipse(std::max(width(), height()), roundPerc_);
+    const QSize box = ZoomedBox::Of(this).size();
+    return CornerEllipse(std::max(box.width(), box.height()), roundPerc_);
 }
 
 QRectF TPimShape::OutlineBox() const {
     const int p = std::max(penWidth_, 1); // a 0-width pen still draws one pixel
     const int o = p / 2;
-    const int w = width() - p + 1;
-    const int h = height() - p + 1;
+    const QSize box = ZoomedBox::Of(this).size();
+    const int w = box.width() - p + 1;
+    const int h = box.height() - p + 1;
     // Pixel corner (o, o) with the exclusive far corner (o + w, o + h): the pen's centre runs
     // through pixel columns o .. o + w - 1. An even pen has its extra pixel on the near side,
     // so in edge coordinates the centre line lies p / 2 in from every side.
@@ -87,10 +94,11 @@ QRectF TPimShape::OutlineBox() const {
 }
 
 void TPimShape::makeSquareIfNeeded() {
-    if (!IsSquareKind(shape_) || width() == height())
+    const QSize box = ZoomedBox::Of(this).size();
+    if (!IsSquareKind(shape_) || box.width() == box.height())
         return;
-    const int side = std::min(width(), height());
-    resize(side, side);
+    const int side = std::min(box.width(), box.height());
+    ZoomedBox::SetSize(this, {side, side});
 }
 
 void TPimShape::resizeEvent(QResizeEvent* event) {
@@ -100,9 +108,11 @@ void TPimShape::resizeEvent(QResizeEvent* event) {
 }
 
 void TPimShape::paintEvent(QPaintEvent*) {
-    const int m = std::max(width(), height());
+    const QSize size = ZoomedBox::Of(this).size();
+    const int m = std::max(size.width(), size.height());
     QPainter painter(this);
-    painter.setPen(OutlinePen(penColor_, penWidth_));
+    ZoomedBox::Scale(painter, this);
+    painter.setPen(OutlinePen(penColor_, penWidth_, ZoomedBox::ZoomOf(this)));
     painter.setBrush(QBrush(ColorValueToQColor(brushColor_), ToQtBrushStyle(brushStyle_)));
     const QRectF box = OutlineBox();
     switch (shape_) {
@@ -128,7 +138,8 @@ QPainterPath TPimShape::OutlinePath() const {
     switch (shape_) {
     case stRoundRect:
     case stRoundSquare: {
-        const qreal radius = CornerEllipse(std::max(width(), height()), roundPerc_) / 2.0;
+        const QSize size = ZoomedBox::Of(this).size();
+        const qreal radius = CornerEllipse(std::max(size.width(), size.height()), roundPerc_) / 2.0;
         path.addRoundedRect(box, radius, radius, Qt::AbsoluteSize);
         break;
     }
@@ -151,10 +162,14 @@ void TPimShape::updateHitMask() {
         clearMask();
         return;
     }
+    // The outline is in design pixels; the mask lies on the widget at the panel's zoom, and
+    // the tolerance stays in screen pixels.
+    const double zoom = ZoomedBox::ZoomOf(this);
     QPainterPathStroker stroker;
-    stroker.setWidth(std::max(penWidth_, 1) + 2 * HitTolerance);
+    stroker.setWidth(std::max(penWidth_, 1) * zoom + 2 * HitTolerance);
     stroker.setJoinStyle(Qt::MiterJoin);
-    const QPainterPath band = stroker.createStroke(OutlinePath());
+    const QPainterPath band =
+        stroker.createStroke(QTransform::fromScale(zoom, zoom).map(OutlinePath()));
     QRegion region;
     for (const QPolygonF& polygon : band.toFillPolygons())
         region += QRegion(polygon.toPolygon(), Qt::WindingFill);

@@ -1,5 +1,6 @@
 #include "controls/TSymbol.h"
 
+#include "controls/ZoomedBox.h"
 #include <QPainter>
 #include <cmath>
 
@@ -66,9 +67,9 @@ QSize TSymbol::glyphSize() const {
 
 void TSymbol::applySize() {
     const QSize size = glyphSize();
-    if (this->size() != size) {
+    if (ZoomedBox::Of(this).size() != size) {
         applyingSize_ = true;
-        resize(size);
+        ZoomedBox::SetSize(this, size);
         applyingSize_ = false;
     }
     update();
@@ -80,7 +81,7 @@ void TSymbol::RefreshLayout() {
 
 void TSymbol::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!applyingSize_ && size() != glyphSize())
+    if (!applyingSize_ && ZoomedBox::Of(this).size() != glyphSize())
         applySize();
 }
 
@@ -88,6 +89,7 @@ void TSymbol::paintEvent(QPaintEvent*) {
     if (code_ == 0)
         return;
     QPainter painter(this);
+    ZoomedBox::Scale(painter, this);
     painter.setPen(ColorValueToQColor(fontColor_));
     DrawSymbolGlyph(painter, QPointF(0, 0), code_, SymbolFont());
 }

@@ -1,4 +1,5 @@
 #include "designer/ItemPlacer.h"
+#include "designer/ZoomMapping.h"
 
 #include "controls/Picture.h"
 #include "designer/DesignSteps.h"
@@ -166,6 +167,7 @@ void ItemPlacer::LabelPanelDragDrop(QWidget* target, LabelItemKind kind, QPoint 
         return;
     if (target != panel_)
         point += target->pos();
+    point = ZoomMapping::Of(panel_).ToDesign(point);
     // "Undo Add Text", "Undo Add Rounded Rectangle" …
     DesignSteps::Scope undoStep(steps_, ItemTool(kind).addStep.toString());
     selection_.DetachControl();
@@ -222,6 +224,7 @@ bool ItemPlacer::eventFilter(QObject* watched, QEvent* event) {
             QPoint point = drop->position().toPoint();
             if (watched != panel_)
                 point += static_cast<QWidget*>(watched)->pos();
+            point = ZoomMapping::Of(panel_).ToDesign(point);
             // Placed once the drag has ended, as a tool's item is.
             QTimer::singleShot(0, this, [this, picture, point] {
                 RunCommand([&] { PlacePictureFile(picture, point); });

@@ -3,6 +3,7 @@
 #include "controls/SymbolGlyph.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TSymbol.h"
+#include "controls/ZoomedBox.h"
 #include "designer/BandSelection.h"
 #include "designer/DesignSteps.h"
 #include "designer/LabelItems.h"
@@ -327,7 +328,7 @@ void ItemSelection::StretchHandle1MouseUp() {
     if (QWidget* item = Selected()) {
         TakeControlBoxes({item});
         if (auto* symbol = qobject_cast<TSymbol*>(item))
-            SymbolResize(symbol, StretchHandle1->LastDropRect().size());
+            SymbolResize(symbol, StretchHandle1->LastDropDesignRect().size());
         if (Selected() && Selected()->geometry() != attachRect_)
             triggerChange();
     }
@@ -373,7 +374,7 @@ void ItemSelection::TakeControlBoxes(const QList<QWidget*>& controls) {
         if (!item)
             continue;
         LabelItemValue value = item->value;
-        const QRect box = control->geometry();
+        const QRect box = ZoomedBox::Of(control);
         value.left = box.x(), value.top = box.y(), value.width = box.width(),
         value.height = box.height();
         changed.push_back({item->name, value});
@@ -393,7 +394,7 @@ void ItemSelection::MoveItem(QWidget* control, QPoint to) {
 
 void ItemSelection::SymbolResize(TSymbol* item) {
     if (item)
-        SymbolResize(item, item->size());
+        SymbolResize(item, ZoomedBox::Of(item).size());
 }
 
 int ItemSelection::FittedSymbolPoints(const QSize& box, const QSize& glyph, int points) {
@@ -478,7 +479,8 @@ void ItemSelection::AlignHorizontal(QWidget* item) {
     if (!item || !labelPanel_)
         return;
     DesignSteps::Scope undoStep(steps_, QStringLiteral("Center Horizontally"));
-    MoveItem(item, {LabelWidth() / 2 - item->width() / 2, item->y()});
+    const QRect box = ZoomedBox::Of(item);
+    MoveItem(item, {LabelWidth() / 2 - box.width() / 2, box.y()});
     item->update();
     StretchHandle1->update();
     RefreshAttach(item);
@@ -489,7 +491,8 @@ void ItemSelection::AlignVertical(QWidget* item) {
     if (!item || !labelPanel_)
         return;
     DesignSteps::Scope undoStep(steps_, QStringLiteral("Center Vertically"));
-    MoveItem(item, {item->x(), LabelHeight() / 2 - item->height() / 2});
+    const QRect box = ZoomedBox::Of(item);
+    MoveItem(item, {box.x(), LabelHeight() / 2 - box.height() / 2});
     item->update();
     StretchHandle1->update();
     RefreshAttach(item);

@@ -3,6 +3,7 @@
 #include "controls/TBarcode.h"
 
 #include "controls/TCanvasPanel.h"
+#include "controls/ZoomedBox.h"
 
 LabelItems::LabelItems(TCanvasPanel* panel, LabelModel& model, ItemControlHooks* hooks)
     : panel_(panel), model_(model), hooks_(hooks) {
@@ -96,10 +97,11 @@ void LabelItems::Settle(const QString& name, LabelItemValue& value) {
     QWidget* control = Show(name, value);
     if (!control)
         return;
-    value.top = control->y();
-    value.left = control->x();
-    value.width = control->width();
-    value.height = control->height();
+    const QRect box = ZoomedBox::Of(control);
+    value.top = box.y();
+    value.left = box.x();
+    value.width = box.width();
+    value.height = box.height();
     if (const auto settle = ItemControl(value.kind).settle)
         settle(control, value);
     shown_[name].value = value;
@@ -145,15 +147,16 @@ QWidget* LabelItems::Show(const QString& name, const LabelItemValue& value, bool
     return control;
 }
 
-// A width or height of 0 or less leaves the control's own.
+// A width or height of 0 or less leaves the control's own. The box is in design pixels; the
+// panel shows it at its zoom.
 void LabelItems::Place(QWidget* control, const LabelItemValue& value) {
-    control->move(value.left, value.top);
-    QSize size = control->size();
+    QRect box = ZoomedBox::Of(control);
+    box.moveTo(value.left, value.top);
     if (value.width > 0)
-        size.setWidth(value.width);
+        box.setWidth(value.width);
     if (value.height > 0)
-        size.setHeight(value.height);
-    control->resize(size);
+        box.setHeight(value.height);
+    ZoomedBox::Set(control, box);
 }
 
 void LabelItems::Discard(const QString& name) {

@@ -1,5 +1,7 @@
 #include "designer/TImageBrowse.h"
 
+#include "controls/Picture.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -15,13 +17,6 @@
 namespace {
 constexpr int HelpTopicImage = 1047;
 constexpr int PathRole = Qt::UserRole + 1;
-
-// The part of the name from its last "." on, upper-cased; empty when there is no ".".
-QString UpperExtension(const QString& fileName) {
-    const QString name = QFileInfo(fileName).fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QString() : name.mid(dot).toUpper();
-}
 } // namespace
 
 TImageBrowse::TImageBrowse(QWidget* parent)
@@ -76,8 +71,8 @@ TImageBrowse::TImageBrowse(QWidget* parent)
 }
 
 bool TImageBrowse::HasPictureExtension(const QString& fileName) {
-    const QString extension = UpperExtension(fileName);
-    return extension == QLatin1String(".BMP") || extension == QLatin1String(".WMF");
+    // Every kind the program reads and prints, not only bitmaps and metafiles.
+    return Picture::HasPictureExtension(fileName);
 }
 
 void TImageBrowse::FillDrives() {

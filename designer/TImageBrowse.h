@@ -10,14 +10,15 @@ class QPushButton;
 class QScrollArea;
 
 // Chooses a picture file: a place list (the file system roots and the user's home), the
-// folder list of the chosen place and the ".bmp"/".wmf" files of the chosen folder, in any
-// letter case; the selected file is previewed at its natural size in a scrolling box.
+// folder list of the chosen place and the picture files of the chosen folder (every kind the
+// program reads: BMP, WMF, PNG, JPEG, GIF, TIFF, WebP, SVG ...), in any letter case; the selected file is previewed at its natural size in a scrolling box.
 class TImageBrowse : public FixedDialog {
     Q_OBJECT
 public:
     explicit TImageBrowse(QWidget* parent = nullptr);
 
-    // True when the file name's extension, upper-cased, is ".BMP" or ".WMF".
+    // True when the file name ends in the extension of a kind of picture the program reads,
+    // in any letter case.
     static bool HasPictureExtension(const QString& fileName);
 
     // Shows a folder (and the place it lies in) and lists its picture files.

@@ -1,5 +1,6 @@
 #include "designer/TStretchHandle.h"
 
+#include "controls/ZoomedBox.h"
 #include "designer/RubberBandOverlay.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -344,10 +347,29 @@ QPoint TStretchHandle::clamped(const QPoint& point) const {
             qBound(-y(), point.y(), panel->height() - y())};
 }
 
+QRect TStretchHandle::itemDesignRect() const {
+    QRect span;
+    bool first = true;
+    for (const QPointer<QWidget>& item : attached_) {
+        if (!item)
+            continue;
+        span = first ? ZoomedBox::Of(item) : span.united(ZoomedBox::Of(item));
+        first = false;
+    }
+    return span;
+}
+
+// Worked out in design pixels, where the grid lies, so that the grid scales with the label;
+// the pointer's travel counts at the panel's zoom.
 QRect TStretchHandle::dropRect(const QPoint& pointer) const {
-    const QRect item = itemRect();
-    const int dx = pointer.x() - pressPoint_.x();
-    const int dy = pointer.y() - pressPoint_.y();
+    return ZoomedBox::ToScreen(designDropRect(pointer), ZoomedBox::ZoomOf(this));
+}
+
+QRect TStretchHandle::designDropRect(const QPoint& pointer) const {
+    const double zoom = ZoomedBox::ZoomOf(this);
+    const QRect item = itemDesignRect();
+    const int dx = ZoomedBox::ToDesign(pointer.x() - pressPoint_.x(), zoom);
+    const int dy = ZoomedBox::ToDesign(pointer.y() - pressPoint_.y(), zoom);
     const int L = item.x(), T = item.y(), W = item.width(), H = item.height();
     int left = L, top = T, width = W, height = H;
     const bool movesLeft =
@@ -410,8 +432,10 @@ void TStretchHandle::mouseReleaseEvent(QMouseEvent* event) {
 void TStretchHandle::finishDrag(const QPoint& pointer) {
     const QPoint point = clamped(pointer);
     lastDrop_ = itemRect();
+    lastDropDesign_ = itemDesignRect();
     if (point != pressPoint_) {
         lastDrop_ = dropRect(point);
+        lastDropDesign_ = designDropRect(point);
         SetBounds(HandleBoundsFor(lastDrop_));
     }
     eraseBand();
@@ -427,27 +451,34 @@ void TStretchHandle::finishDrag(const QPoint& pointer) {
         OnMouseUp();
 }
 
-void TStretchHandle::keyPressEvent(QKeyEvent* event) {
-    QRect bounds = geometry();
-    bool arrow = true;
-    switch (event->key()) {
+QPoint TStretchHandle::ArrowStep(int key, Qt::KeyboardModifiers modifiers, double zoom,
+                                 int gridX, int gridY) {
+    // One screen pixel, but never less than the design pixel items are placed in; Shift:
+    // one grid step.
+    const int pixel = std::max(1, int(std::lround(1 / zoom)));
+    const bool grid = modifiers.testFlag(Qt::ShiftModifier);
+    const int across = grid ? gridX : pixel;
+    const int down = grid ? gridY : pixel;
+    switch (key) {
     case Qt::Key_Left:
-        bounds.translate(-1, 0);
-        break;
+        return {-across, 0};
     case Qt::Key_Right:
-        bounds.translate(1, 0);
-        break;
+        return {across, 0};
     case Qt::Key_Up:
-        bounds.translate(0, -1);
-        break;
+        return {0, -down};
     case Qt::Key_Down:
-        bounds.translate(0, 1);
-        break;
+        return {0, down};
     default:
-        arrow = false;
+        return {};
     }
+}
+
+void TStretchHandle::keyPressEvent(QKeyEvent* event) {
+    const double zoom = ZoomedBox::ZoomOf(this);
+    const QPoint step = ArrowStep(event->key(), event->modifiers(), zoom, gridX_, gridY_);
+    const bool arrow = !step.isNull();
     if (arrow && !attached_.isEmpty())
-        SetBounds(bounds);
+        SetBounds(HandleBoundsFor(ZoomedBox::ToScreen(itemDesignRect().translated(step), zoom)));
     const QPointer<TStretchHandle> self(this);
     if (OnKeyDown)
         OnKeyDown(event->key());

@@ -98,6 +98,12 @@ public:
     // The item rectangle the last drag asked for (design-panel coordinates), before the item
     // imposed any size of its own (a symbol keeps the size of its glyph).
     QRect LastDropRect() const { return lastDrop_; }
+    // The same in design pixels (the label at true scale, as the model holds items).
+    QRect LastDropDesignRect() const { return lastDropDesign_; }
+    // How far an arrow key moves the item, in design pixels: one screen pixel at zoom (at
+    // least one design pixel), with Shift one grid step; null for any other key.
+    static QPoint ArrowStep(int key, Qt::KeyboardModifiers modifiers, double zoom, int gridX,
+                            int gridY);
     // The grab zone at a point of the handle, by the hit test the hover runs.
     static GrabZone ZoneAt(const QPoint& point, const QSize& handleSize);
     // The eight grab squares as painted, in zone order (TopLeft first).
@@ -119,9 +125,12 @@ protected:
 
 private:
     QRect itemRect() const;
+    // The box the attached items span in design pixels (the label at true scale).
+    QRect itemDesignRect() const;
     bool insideItem(const QPoint& panelPoint) const;
     QPoint clamped(const QPoint& point) const;
     QRect dropRect(const QPoint& pointer) const;
+    QRect designDropRect(const QPoint& pointer) const;
     void beginDrag(const QPoint& point);
     void showZone(const QPoint& point);
     void drawBand(const QRect& rect);
@@ -146,6 +155,7 @@ private:
     GrabZone zone_ = Move;
     QRect band_;
     QRect lastDrop_;
+    QRect lastDropDesign_;
     QPointer<QWidget> passedTo_;
     QPointer<RubberBandOverlay> overlay_;
 };

@@ -442,6 +442,9 @@ private:
         v.penWidth = lineAlpha == 0 ? 0 : std::max(1, Pixels(Length(a, "line_width", 1 / 72.0)));
         v.brushColor = Colour(a, "fill_color", &fillAlpha, 0);
         v.brushStyle = fillAlpha == 0 ? TBrushStyle::Clear : TBrushStyle::Solid;
+        // No outline in gLabels: ours, at least a hairline, takes the fill's colour.
+        if (lineAlpha == 0 && fillAlpha != 0)
+            v.penColor = v.brushColor;
         for (const char* field : {"line_color_field", "fill_color_field"})
             if (!Attr(a, field).isEmpty())
                 notes << QStringLiteral("%1: its colour from the field %2")

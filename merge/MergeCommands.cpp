@@ -42,6 +42,11 @@ QString MergeCommands::CurrentFileName() const {
     return ReadMemory(description);
 }
 
+void MergeCommands::ChooseCurrentSource(const QString& fileName) {
+    chosen_.insert(Key(label_.MergedLabelDescription()), fileName);
+    open_.reset();
+}
+
 MergeSource* MergeCommands::CurrentSource() {
     const QString fileName = CurrentFileName();
     if (fileName.isEmpty())

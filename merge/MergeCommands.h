@@ -30,6 +30,9 @@ public:
     // The current label's source, opened on first use; null without one. Throws
     // MergeSourceError when it cannot be opened.
     MergeSource* CurrentSource() override;
+    // Makes fileName the current label's source for the rest of the run ("" no merge), as
+    // "Merge…" does without keeping it in QV.INI.
+    void ChooseCurrentSource(const QString& fileName);
     // The part of the current label's source chosen in the Merge dialog, for this run.
     MergeRun::Range RecordRange() const override;
     // The current label's source as MergeSourceAddress text; "" without one.

@@ -47,8 +47,12 @@ public:
         const QString qtName = QCoreApplication::translate("QPrintDialog", "Print to File (PDF)");
         for (QComboBox* box : findChildren<QComboBox*>()) {
             const int index = box->findText(qtName);
-            if (index >= 0)
+            if (index >= 0) {
                 box->setItemText(index, QStringLiteral("Print to PDF file"));
+                // Without printers the box was sized for none: let it show the whole name.
+                box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+                adjustSize();
+            }
         }
     }
 };
@@ -217,8 +221,8 @@ QPaintDevice* TReportPrinter::OpenDevice() {
     if (id != QPageSize::Custom)
         printer.setPageSize(QPageSize(id));
     else if (customPage_.isValid()) // a sheet of its own size, or a label printer's page
-        printer.setPageSize(QPageSize(customPage_, QPageSize::Inch, QString(),
-                                      QPageSize::ExactMatch));
+        printer.setPageSize(
+            QPageSize(customPage_, QPageSize::Inch, QString(), QPageSize::ExactMatch));
     printer.setPageOrientation(orientation_ == TReportOrientation::Landscape
                                    ? QPageLayout::Landscape
                                    : QPageLayout::Portrait);

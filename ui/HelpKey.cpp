@@ -29,6 +29,7 @@ constexpr Section Sections[] = {
     {"TTextDialog", "text-dialog"},
     {"QColorDialog", "colours"},
     {"THelpWindow", "topic-1001"},
+    {"TRecoveryQuestion", "recovery"},
     {"TSplashForm", "menu-help"},
     {"mnuFile", "menu-file"},
     {"mnuEdit", "clipboard"},

@@ -2,6 +2,7 @@
 
 #include "app/LabelRecords.h"
 #include "app/TZendorMain.h"
+#include "designer/DesignZoom.h"
 #include "designer/ItemMenus.h"
 #include "support/ScriptedPrompter.h"
 
@@ -25,6 +26,8 @@ protected:
 
     void StartWindow() {
         window = std::make_unique<TZendorMain>(dir.path());
+        // These tests look at the panel in screen pixels of the true scale.
+        window->Zoom().SetOpensFitted(false);
         Prompter::SetMainWindow(window.get());
         window->Records().LoadTemplate = [this] { return ApplyTemplate(); };
         window->FormActivate();

@@ -2,6 +2,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
@@ -36,16 +38,20 @@ QStringList Partials(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral(".*.partial")}, QDir::Files | QDir::Hidden);
 }
 
-// Waits until the run has a partial file under way in folder; false after 30 s.
-bool PartialAppears(const QString& folder) {
+// Waits until a file of that pattern is under way in folder; false after 30 s.
+bool FileAppears(const QString& folder, const QString& pattern) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 30000) {
-        if (!Partials(folder).isEmpty())
+        if (!QDir(folder).entryList({pattern}, QDir::Files | QDir::Hidden).isEmpty())
             return true;
         QThread::msleep(20);
     }
     return false;
+}
+
+bool PartialAppears(const QString& folder) {
+    return FileAppears(folder, QStringLiteral(".*.partial"));
 }
 
 class OutputFilesTest : public MainWindowTest {
@@ -192,6 +198,30 @@ TEST_F(OutputFilesTest, StoppedRunsLeaveNoPartialFiles) {
     const BatchResult next = RunBatch(Batch({"--pdf", dir.filePath(QStringLiteral("next.pdf"))}));
     EXPECT_EQ(next.exitCode, 0) << next.err.toStdString();
     EXPECT_EQ(Partials(dir.path()), QStringList());
+}
+
+// A job for a printer is spooled in the temporary folder first; SIGTERM takes the spool with
+// it, and nothing reaches the queue.
+TEST_F(OutputFilesTest, StoppedPrintJobLeavesNoSpool) {
+    if (QPrinterInfo::printerInfo(QStringLiteral("PDF")).isNull())
+        GTEST_SKIP() << "no CUPS queue \"PDF\" (scripts/cups-test-queue.sh as root sets it up)";
+    QTemporaryDir spools;
+    const QByteArray temporary = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(spools.path())); // the batch's temporary folder
+    const BatchResult run =
+        RunBatch(Batch({"--sheets", "9999", "--printer", "PDF"}), [&](QProcess& process) {
+            EXPECT_TRUE(FileAppears(spools.path(), QStringLiteral("quorvane-*.pdf")));
+            ::kill(pid_t(process.processId()), SIGTERM);
+        });
+    if (temporary.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", temporary);
+    EXPECT_EQ(run.exitCode, -2) << run.err.toStdString();
+    // Only our spools: the print system may keep files of its own in the same folder.
+    EXPECT_EQ(QDir(spools.path())
+                  .entryList({QStringLiteral("quorvane-*")}, QDir::Files | QDir::Hidden),
+              QStringList());
 }
 
 // Merge files that are no files are refused at once (a FIFO would wait for ever), and a job

@@ -442,6 +442,7 @@ TEST_F(UndoTest, PictureOfTheEditMenu) {
               bar.indexOf(window->mnuLabel->menuAction()));
     EXPECT_LT(bar.indexOf(window->mnuEdit->menuAction()),
               bar.indexOf(window->mnuArrange->menuAction()));
+    EXPECT_EQ(bar.at(2), window->mnuView->menuAction());
     EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Add Rectangle"));
     EXPECT_EQ(window->mnuRedo->text(), QStringLiteral("&Redo Move"));
     EXPECT_EQ(window->mnuUndo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));

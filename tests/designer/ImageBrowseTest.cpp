@@ -49,13 +49,17 @@ TEST(ImageBrowse, ExtensionIsComparedUpperCased) {
     EXPECT_TRUE(TImageBrowse::HasPictureExtension(QStringLiteral("/a/b/logo.bmp")));
     EXPECT_TRUE(TImageBrowse::HasPictureExtension(QStringLiteral("LOGO.WMF")));
     EXPECT_TRUE(TImageBrowse::HasPictureExtension(QStringLiteral("x.tar.wMf")));
-    EXPECT_FALSE(TImageBrowse::HasPictureExtension(QStringLiteral("logo.bmp.png")));
+    // Every kind the program prints can be chosen, not only bitmaps and metafiles.
+    for (const char* name : {"logo.bmp.png", "a.PNG", "photo.jpeg", "x.JPG", "logo.svg",
+                             "scan.tif", "pic.webp", "anim.gif"})
+        EXPECT_TRUE(TImageBrowse::HasPictureExtension(QString::fromLatin1(name))) << name;
+    EXPECT_FALSE(TImageBrowse::HasPictureExtension(QStringLiteral("notes.txt")));
     EXPECT_FALSE(TImageBrowse::HasPictureExtension(QStringLiteral("/a.bmp/file")));
     EXPECT_FALSE(TImageBrowse::HasPictureExtension(QStringLiteral("bmp")));
     EXPECT_FALSE(TImageBrowse::HasPictureExtension(QString()));
 }
 
-TEST(ImageBrowse, FileListShowsBitmapsAndMetafilesInAnyLetterCase) {
+TEST(ImageBrowse, FileListShowsEveryPictureKindInAnyLetterCase) {
     PictureFolder folder;
     TImageBrowse dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Image Browse"));
@@ -63,7 +67,7 @@ TEST(ImageBrowse, FileListShowsBitmapsAndMetafilesInAnyLetterCase) {
     dialog.SetDirectory(folder.dir.path());
     EXPECT_EQ(dialog.FileNames(),
               (QStringList{QStringLiteral("BIG.BMP"), QStringLiteral("clip.Wmf"),
-                           QStringLiteral("logo.bmp")}));
+                           QStringLiteral("logo.bmp"), QStringLiteral("photo.png")}));
     EXPECT_EQ(dialog.SelectedFile(), QString());
 }
 

@@ -121,6 +121,11 @@ TEST(GlabelsDocument, WhatCannotComeOverIsListedAndThePictureTravels) {
     EXPECT_EQ(document.file->pictures[0].data, ReadTestData("glabels/logo.png"));
     EXPECT_TRUE(document.file->objectsText.contains("FILENAMEANDPATH=" +
                                                     document.file->pictures[0].path + "\r\n"));
+    // The banner has no outline: its hairline takes the fill's colour.
+    const std::vector<LabelItemValue> items = Items(*document.file);
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items[0].penWidth, 0);
+    EXPECT_EQ(items[0].penColor, items[0].brushColor);
     EXPECT_EQ(document.sheet->geometry.paperSize, "USER");
     EXPECT_FLOAT_EQ(document.sheet->geometry.sheetWidth, 8.5f);
     EXPECT_TRUE(document.file->objectsText.contains("TEXT=Widgets & Sons\r\n"));

@@ -204,6 +204,11 @@ TEST_F(ItemDialogsPointer, RotationDialTurnsByDragging) {
     const QRect flat = text->geometry();
     const auto dragDialUp = [&](TSetRotate* dialog) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        // The dialog opens over the middle of the window, where the label lies: put it in
+        // the screen's bottom-left corner so that the screen shows the panel.
+        const QRect screen = dialog->screen()->availableGeometry();
+        dialog->move(screen.left(), screen.bottom() - dialog->frameGeometry().height());
+        QTest::qWait(50);
         const QPoint centre = dialog->PaintBox1->rect().center();
         // Straight up from the centre is 90 degrees.
         pointer.Drag(dialog->PaintBox1, centre + QPoint(20, 0), centre - QPoint(0, 40));

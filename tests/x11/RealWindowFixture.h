@@ -4,6 +4,7 @@
 #include "support/ModelItems.h"
 #include "app/LabelRecords.h"
 #include "app/TZendorMain.h"
+#include "designer/DesignZoom.h"
 #include "designer/LabelItems.h"
 #include "support/ModalDriver.h"
 #include "ui/Prompter.h"
@@ -28,6 +29,8 @@ protected:
         ASSERT_TRUE(pointer.IsOpen()) << "no X server with the XTest extension";
         ASSERT_TRUE(dir.isValid());
         window = std::make_unique<TZendorMain>(dir.path());
+        // The pointer tests move items by screen pixels of the true scale.
+        window->Zoom().SetOpensFitted(false);
         Prompter::SetMainWindow(window.get());
         window->Records().LoadTemplate = [this] {
             window->Model().SetTemplate(
