@@ -38,14 +38,14 @@ struct Encoding {
     QString error;
 };
 
-QString Refusal(const BarcodeSpec& spec, const QString& data, const QString& typed, int rc,
+QString Refusal(const BarcodeSpec& wanted, const QString& data, const QString& typed, int rc,
                 const char* zintText) {
-    return PlainBarcodeMessage(*spec.type, typed.isEmpty() ? data : typed, data, rc,
+    return PlainBarcodeMessage(*wanted.type, typed.isEmpty() ? data : typed, data, rc,
                                QString::fromUtf8(zintText));
 }
 
 // Encodes and lays the symbol out as vectors. barHeight (modules) is Zint's default when 0.
-Encoding Encode(const BarcodeSpec& spec, const QString& data, const QString& typed,
+Encoding Encode(const BarcodeSpec& wanted, const QString& data, const QString& typed,
                 float barHeight) {
     Encoding result{Symbol(ZBarcode_Create()), {}};
     zint_symbol* s = result.symbol.get();
@@ -53,7 +53,7 @@ Encoding Encode(const BarcodeSpec& spec, const QString& data, const QString& typ
         result.error = QStringLiteral("The barcode library is out of memory");
         return result;
     }
-    const BarcodeType& type = *spec.type;
+    const BarcodeType& type = *wanted.type;
     QString payload = data;
     if (type.composite) {
         // "linear|2D": the linear symbol's data is Zint's primary message.
@@ -67,10 +67,10 @@ Encoding Encode(const BarcodeSpec& spec, const QString& data, const QString& typ
         s->input_mode = GS1_MODE | (payload.startsWith(u'(') ? GS1PARENS_MODE : 0);
     else
         s->input_mode = UNICODE_MODE;
-    if (type.HasEcc() && spec.ecc >= type.eccLowest && spec.ecc <= type.eccHighest && spec.ecc)
-        s->option_1 = spec.ecc;
-    s->show_hrt = spec.showText ? 1 : 0;
-    s->output_options |= spec.quietZones ? BARCODE_QUIET_ZONES : BARCODE_NO_QUIET_ZONES;
+    if (type.HasEcc() && wanted.ecc >= type.eccLowest && wanted.ecc <= type.eccHighest && wanted.ecc)
+        s->option_1 = wanted.ecc;
+    s->show_hrt = wanted.showText ? 1 : 0;
+    s->output_options |= wanted.quietZones ? BARCODE_QUIET_ZONES : BARCODE_NO_QUIET_ZONES;
     if (barHeight > 0)
         s->height = barHeight;
     const QByteArray utf8 = payload.toUtf8();
@@ -79,7 +79,7 @@ Encoding Encode(const BarcodeSpec& spec, const QString& data, const QString& typ
     if (rc < ZINT_ERROR)
         rc = ZBarcode_Buffer_Vector(s, 0);
     if (rc >= ZINT_ERROR || !s->vector)
-        result.error = Refusal(spec, data, typed, rc, s->errtxt);
+        result.error = Refusal(wanted, data, typed, rc, s->errtxt);
     return result;
 }
 
@@ -161,10 +161,10 @@ void AddShapes(BarcodeDrawing& drawing, const zint_vector& vector, double s, QPo
 }
 
 BarcodeSpec SpecOf(BarcodeSymbology symbology, bool showText) {
-    BarcodeSpec spec;
-    spec.type = &BarcodeSymbol::Type(symbology);
-    spec.showText = showText;
-    return spec;
+    BarcodeSpec wanted;
+    wanted.type = &BarcodeSymbol::Type(symbology);
+    wanted.showText = showText;
+    return wanted;
 }
 
 } // namespace
@@ -187,27 +187,27 @@ bool BarcodeSymbol::HasText(BarcodeSymbology symbology) {
     return Type(symbology).hasText;
 }
 
-QString BarcodeSymbol::Validate(const BarcodeSpec& spec, const QString& data,
+QString BarcodeSymbol::Validate(const BarcodeSpec& wanted, const QString& data,
                                 const QString& typed) {
-    if (!spec.type)
+    if (!wanted.type)
         return QStringLiteral("This barcode library does not make this kind of symbol");
-    return Encode(spec, data, typed, 0).error;
+    return Encode(wanted, data, typed, 0).error;
 }
 
 QString BarcodeSymbol::Validate(BarcodeSymbology symbology, const QString& data) {
     return Validate(SpecOf(symbology, false), data);
 }
 
-BarcodeDrawing BarcodeSymbol::Make(const BarcodeSpec& spec, const QString& data,
+BarcodeDrawing BarcodeSymbol::Make(const BarcodeSpec& wanted, const QString& data,
                                    const QSizeF& boxInches, const QString& typed) {
     BarcodeDrawing drawing;
     drawing.box = boxInches;
-    if (!spec.type) {
-        drawing.error = Validate(spec, data, typed);
+    if (!wanted.type) {
+        drawing.error = Validate(wanted, data, typed);
         AddPlaceholder(drawing);
         return drawing;
     }
-    Encoding first = Encode(spec, data, typed, 0);
+    Encoding first = Encode(wanted, data, typed, 0);
     if (!first.error.isEmpty() || boxInches.width() <= 0 || boxInches.height() <= 0) {
         drawing.error =
             first.error.isEmpty() ? QStringLiteral("The item has no size") : first.error;
@@ -217,12 +217,12 @@ BarcodeDrawing BarcodeSymbol::Make(const BarcodeSpec& spec, const QString& data,
     const double bw = boxInches.width(), bh = boxInches.height();
     const zint_vector* vector = first.symbol->vector;
     Encoding refit;
-    if (!spec.type->evenScale) {
+    if (!wanted.type->evenScale) {
         // The bars take the height the box leaves beside the text and quiet zones.
         const double s = bw / vector->width;
         const double extra = vector->height - 2.0 * first.symbol->height;
         const double bars = std::max(2.0, (bh / s - extra) / 2.0);
-        refit = Encode(spec, data, typed, float(bars));
+        refit = Encode(wanted, data, typed, float(bars));
         if (refit.error.isEmpty())
             vector = refit.symbol->vector;
     }
@@ -237,14 +237,14 @@ BarcodeDrawing BarcodeSymbol::Make(BarcodeSymbology symbology, const QString& da
     return Make(SpecOf(symbology, showText), data, boxInches);
 }
 
-std::optional<QSizeF> BarcodeSymbol::NaturalSize(const BarcodeSpec& spec, const QString& data,
+std::optional<QSizeF> BarcodeSymbol::NaturalSize(const BarcodeSpec& wanted, const QString& data,
                                                  double moduleInches) {
-    if (!spec.type)
+    if (!wanted.type)
         return std::nullopt;
     // Zint's vectors count two units to a module.
     const double s = moduleInches / 2;
-    const float bars = spec.type->evenScale ? 0.0f : float(0.5 / moduleInches);
-    const Encoding encoding = Encode(spec, data, {}, bars);
+    const float bars = wanted.type->evenScale ? 0.0f : float(0.5 / moduleInches);
+    const Encoding encoding = Encode(wanted, data, {}, bars);
     if (!encoding.error.isEmpty())
         return std::nullopt;
     return QSizeF(encoding.symbol->vector->width * s, encoding.symbol->vector->height * s);

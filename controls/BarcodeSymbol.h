@@ -77,19 +77,19 @@ public:
 
     // Why data cannot be encoded, in plain words (typed: the data as typed, fields and all;
     // empty: the same as data), or "" when it can.
-    static QString Validate(const BarcodeSpec& spec, const QString& data,
+    static QString Validate(const BarcodeSpec& wanted, const QString& data,
                             const QString& typed = {});
     static QString Validate(BarcodeSymbology symbology, const QString& data);
 
     // The drawing for a box of the given size (inches).
-    static BarcodeDrawing Make(const BarcodeSpec& spec, const QString& data,
+    static BarcodeDrawing Make(const BarcodeSpec& wanted, const QString& data,
                                const QSizeF& boxInches, const QString& typed = {});
     static BarcodeDrawing Make(BarcodeSymbology symbology, const QString& data, bool showText,
                                const QSizeF& boxInches);
 
     // The box a fresh item takes: the symbol at moduleInches per module (bars of a linear
     // symbol 0.5 inch tall). Nothing when the data cannot be encoded.
-    static std::optional<QSizeF> NaturalSize(const BarcodeSpec& spec, const QString& data,
+    static std::optional<QSizeF> NaturalSize(const BarcodeSpec& wanted, const QString& data,
                                              double moduleInches);
     static std::optional<QSizeF> NaturalSize(BarcodeSymbology symbology, const QString& data,
                                              bool showText, double moduleInches);

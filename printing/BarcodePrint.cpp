@@ -36,13 +36,13 @@ void PrintLine(TBaseReport& report, const BarcodeText& text, double left, double
 } // namespace
 
 QString BarcodePrint::Draw(TBaseReport& report, const PrintItemValue& item, const QString& data) {
-    BarcodeSpec spec;
-    spec.type = BarcodeCatalogue::FromName(BarcodeSymbologyName(item.symbology));
-    spec.showText = item.showText;
-    spec.ecc = item.ecc;
-    spec.quietZones = item.quietZones;
+    BarcodeSpec wanted;
+    wanted.type = BarcodeCatalogue::FromName(BarcodeSymbologyName(item.symbology));
+    wanted.showText = item.showText;
+    wanted.ecc = item.ecc;
+    wanted.quietZones = item.quietZones;
     const BarcodeDrawing drawing =
-        BarcodeSymbol::Make(spec, data, QSizeF(item.width, item.height), item.data);
+        BarcodeSymbol::Make(wanted, data, QSizeF(item.width, item.height), item.data);
     const QColor bars = ColorValueToQColor(item.color);
     const QColor background = ColorValueToQColor(item.background);
     report.SetPen(bars, TPenStyle::Clear, 0);
