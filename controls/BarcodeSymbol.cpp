@@ -67,7 +67,8 @@ Encoding Encode(const BarcodeSpec& wanted, const QString& data, const QString& t
         s->input_mode = GS1_MODE | (payload.startsWith(u'(') ? GS1PARENS_MODE : 0);
     else
         s->input_mode = UNICODE_MODE;
-    if (type.HasEcc() && wanted.ecc >= type.eccLowest && wanted.ecc <= type.eccHighest && wanted.ecc)
+    if (type.HasEcc() && wanted.ecc >= type.eccLowest && wanted.ecc <= type.eccHighest &&
+        wanted.ecc)
         s->option_1 = wanted.ecc;
     s->show_hrt = wanted.showText ? 1 : 0;
     s->output_options |= wanted.quietZones ? BARCODE_QUIET_ZONES : BARCODE_NO_QUIET_ZONES;
@@ -107,7 +108,7 @@ QPolygonF Hexagon(const zint_vector_hexagon& hexagon, double s, QPointF offset) 
     const QPointF c(offset.x() + hexagon.x * s, offset.y() + hexagon.y * s);
     QPolygonF polygon;
     const bool turned = hexagon.rotation == 90 || hexagon.rotation == 270;
-    const QPointF corners[] = {{0, r}, {across, r / 2}, {across, -r / 2},
+    const QPointF corners[] = {{0, r},  {across, r / 2},   {across, -r / 2},
                                {0, -r}, {-across, -r / 2}, {-across, r / 2}};
     for (const QPointF& corner : corners)
         polygon << c + (turned ? QPointF(corner.y(), corner.x()) : corner);
@@ -292,8 +293,7 @@ void BarcodeSymbol::Paint(QPainter& painter, const BarcodeDrawing& drawing, doub
         painter.fillRect(px(QRectF(QPointF(0, 0), drawing.box)), background);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (qsizetype i = 0; i < drawing.bars.size(); ++i)
-        painter.fillRect(px(drawing.bars[i]),
-                         BarColour(drawing.barColours.value(i), barColor));
+        painter.fillRect(px(drawing.bars[i]), BarColour(drawing.barColours.value(i), barColor));
     if (!drawing.shapes.isEmpty() || !drawing.holes.isEmpty()) {
         painter.setRenderHint(QPainter::Antialiasing, true);
         const QTransform scale = QTransform::fromScale(ppi, ppi);

@@ -3,9 +3,9 @@
 #include "controls/BarcodeCatalogue.h"
 #include "controls/BarcodeSymbol.h"
 #include "document/ColorValue.h"
-#include "printing/TBaseReport.h"
 #include "document/PrintItemValue.h"
 #include "printing/ItemPrints.h"
+#include "printing/TBaseReport.h"
 
 namespace {
 
