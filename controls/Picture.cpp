@@ -134,6 +134,11 @@ QSize Picture::naturalSize(int pixelsPerInch) const {
     return {};
 }
 
+double Picture::dotsPerInch() const {
+    constexpr double kMetresPerInch = 0.0254;
+    return kind_ == Kind::Bitmap ? bitmap_.dotsPerMeterX() * kMetresPerInch : 0.0;
+}
+
 QSizeF Picture::aspect() const {
     switch (kind_) {
     case Kind::Bitmap:

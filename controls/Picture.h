@@ -42,6 +42,9 @@ public:
     QSize naturalSize(int pixelsPerInch) const;
     // The picture's proportions as width and height in any unit; empty for a null picture.
     QSizeF aspect() const;
+    // A bitmap's resolution as the file gives it (Qt's screen default when the file names
+    // none), in dots per inch; 0 for drawings, metafiles and a null picture.
+    double dotsPerInch() const;
 
     // Draws the picture stretched to fill target, in the painter's current coordinates.
     // Bitmaps copy their pixels (no smoothing); metafiles and drawings are drawn as vectors and

@@ -46,7 +46,7 @@ public:
     // box calls turn with the new angle so the item turns live. On OK angle becomes the box's
     // value and true is returned; on Cancel false (the caller restores the item).
     virtual bool AskRotation(int& angle, const std::function<void(int angle)>& turn);
-    // The image browser: the chosen ".BMP"/".WMF" file's full path, or empty.
+    // The image browser: the chosen picture file's full path, or empty.
     virtual QString GetImageFile();
     // The font dialog, preset with font; on OK font becomes the choice and true is returned.
     virtual bool AskFont(FontChoice& font);

@@ -60,5 +60,5 @@ TEST(DialogPictures, EveryDialogFitsItsClientArea) {
     TImageBrowse browse;
     browse.SetDirectory(dir.path());
     browse.SelectFile(QStringLiteral("Logo.BMP"));
-    CheckPicture(browse, {427, 319}, "TImageBrowse");
+    CheckPicture(browse, {560, 400}, "TImageBrowse");
 }

@@ -2,6 +2,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QUrl>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
@@ -63,7 +67,7 @@ TEST(ImageBrowse, FileListShowsEveryPictureKindInAnyLetterCase) {
     PictureFolder folder;
     TImageBrowse dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Image Browse"));
-    EXPECT_EQ(dialog.size(), QSize(427, 319));
+    EXPECT_EQ(dialog.size(), QSize(560, 400));
     dialog.SetDirectory(folder.dir.path());
     EXPECT_EQ(dialog.FileNames(),
               (QStringList{QStringLiteral("BIG.BMP"), QStringLiteral("clip.Wmf"),
@@ -81,16 +85,144 @@ TEST(ImageBrowse, SelectingAFilePreviewsItAtItsNaturalSize) {
     EXPECT_EQ(dialog.PreviewImage()->size(), QSize(40, 30));
     EXPECT_EQ(dialog.PreviewImage()->grab().toImage().pixelColor(20, 15), QColor(Qt::red));
 
-    // A picture larger than the box scrolls.
+    EXPECT_EQ(dialog.PreviewInfo().left(16), QStringLiteral("40 \u00d7 30 pixels, "));
+    EXPECT_EQ(dialog.PathEdit->text(), folder.dir.filePath(QStringLiteral("logo.bmp")));
+
+    // A picture larger than the box is shown whole, scaled down, and says so.
     ASSERT_TRUE(dialog.SelectFile(QStringLiteral("BIG.BMP")));
-    EXPECT_EQ(dialog.PreviewImage()->size(), QSize(600, 500));
-    EXPECT_GT(dialog.ImageScrollbox->horizontalScrollBar()->maximum(), 0);
-    EXPECT_GT(dialog.ImageScrollbox->verticalScrollBar()->maximum(), 0);
+    const QSize shown = dialog.PreviewImage()->size();
+    EXPECT_TRUE(dialog.ImageScrollbox->viewport()->rect().contains(QRect(QPoint(), shown)));
+    EXPECT_NEAR(double(shown.width()) / shown.height(), 600.0 / 500.0, 0.01);
+    EXPECT_EQ(dialog.ImageScrollbox->horizontalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(dialog.PreviewInfo().startsWith(QStringLiteral("600 \u00d7 500 pixels")));
+    EXPECT_TRUE(dialog.PreviewInfo().contains(
+        QStringLiteral("shown at %1 %").arg(qRound(dialog.PreviewImage()->Scale() * 100))));
+    EXPECT_EQ(dialog.PreviewImage()->grab().toImage().pixelColor(shown.width() / 2, shown.height() / 2),
+              QColor(Qt::blue));
 
     // A file that cannot be read shows a placeholder naming it instead of failing.
     ASSERT_TRUE(dialog.SelectFile(QStringLiteral("clip.Wmf")));
     EXPECT_TRUE(dialog.PreviewImage()->CurrentPicture().isNull());
     EXPECT_FALSE(dialog.PreviewImage()->ErrorText().isEmpty());
+    EXPECT_EQ(dialog.InfoLabel->text(), dialog.PreviewImage()->ErrorText());
+    EXPECT_TRUE(dialog.InfoLabel->text().contains(QStringLiteral("clip.Wmf")));
+}
+
+// The preview is drawn as the label prints it: see-through parts show the paper's white,
+// the file's resolution gives the printed size, and a drawing stays a drawing.
+TEST(ImageBrowse, PreviewShowsWhatPrintsWithSizeAndResolution) {
+    QTemporaryDir dir;
+    QImage logo(60, 40, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    for (int y = 10; y < 30; ++y)
+        for (int x = 20; x < 40; ++x)
+            logo.setPixelColor(x, y, Qt::red);
+    logo.setDotsPerMeterX(11811); // 300 dpi
+    logo.setDotsPerMeterY(11811);
+    ASSERT_TRUE(logo.save(dir.filePath(QStringLiteral("logo.png")), "PNG"));
+    WriteText(dir.filePath(QStringLiteral("mark.svg")),
+              R"(<svg xmlns="http://www.w3.org/2000/svg" width="96" height="48">)"
+              R"(<rect width="96" height="48" fill="#008000"/></svg>)");
+    WriteText(dir.filePath(QStringLiteral("broken.jpg")), "not a jpeg");
+
+    TImageBrowse dialog;
+    dialog.SetDirectory(dir.path());
+    dialog.show();
+    ASSERT_TRUE(dialog.SelectFile(QStringLiteral("logo.png")));
+    const QImage shown = dialog.PreviewImage()->grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(60, 40));
+    EXPECT_EQ(shown.pixelColor(5, 5), QColor(Qt::white));
+    EXPECT_EQ(shown.pixelColor(30, 20), QColor(Qt::red));
+    EXPECT_EQ(dialog.PreviewInfo(),
+              QStringLiteral("60 \u00d7 40 pixels, 300 dpi (5.1 \u00d7 3.4 mm), with transparency"));
+
+    ASSERT_TRUE(dialog.SelectFile(QStringLiteral("mark.svg")));
+    EXPECT_EQ(dialog.PreviewImage()->CurrentPicture().kind(), Picture::Kind::Vector);
+    EXPECT_EQ(dialog.PreviewInfo(), QStringLiteral("SVG drawing, 25.4 \u00d7 12.7 mm"));
+    EXPECT_EQ(dialog.PreviewImage()->grab().toImage().pixelColor(10, 10), QColor(0, 128, 0));
+
+    ASSERT_TRUE(dialog.SelectFile(QStringLiteral("broken.jpg")));
+    EXPECT_TRUE(dialog.PreviewImage()->CurrentPicture().isNull());
+    EXPECT_TRUE(dialog.PreviewInfo().contains(QStringLiteral("broken.jpg")));
+}
+
+TEST(ImageBrowse, FilterNarrowsTheListToOneKind) {
+    const QList<TImageBrowse::Filter> filters = TImageBrowse::Filters();
+    ASSERT_FALSE(filters.isEmpty());
+    EXPECT_EQ(filters[0].caption, QStringLiteral("All pictures"));
+    EXPECT_EQ(filters[0].patterns, Picture::FilePatterns());
+    QStringList captions;
+    QStringList offered;
+    for (const TImageBrowse::Filter& filter : filters.mid(1)) {
+        captions << filter.caption;
+        offered << filter.patterns;
+    }
+    for (const char* caption : {"PNG (*.png)", "JPEG (*.jpg *.jpeg)", "SVG drawings (*.svg *.svgz)",
+                                "Windows bitmaps (*.bmp)", "Windows metafiles (*.wmf)"})
+        EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
+    // Every kind the installed readers take has its own entry.
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        EXPECT_TRUE(offered.contains(QStringLiteral("*.") + QString::fromLatin1(format).toLower()))
+            << format.constData();
+
+    PictureFolder folder;
+    WriteText(folder.dir.filePath(QStringLiteral("SCAN.PNG")), "png");
+    TImageBrowse dialog;
+    dialog.SetDirectory(folder.dir.path());
+    dialog.FilterComboBox->setCurrentIndex(dialog.FilterComboBox->findText(QStringLiteral("PNG (*.png)")));
+    EXPECT_EQ(dialog.FileNames(), (QStringList{QStringLiteral("photo.png"), QStringLiteral("SCAN.PNG")}));
+    dialog.FilterComboBox->setCurrentIndex(
+        dialog.FilterComboBox->findText(QStringLiteral("Windows bitmaps (*.bmp)")));
+    EXPECT_EQ(dialog.FileNames(), (QStringList{QStringLiteral("BIG.BMP"), QStringLiteral("logo.bmp")}));
+    // The filter stays as the folder changes.
+    dialog.SetDirectory(folder.dir.filePath(QStringLiteral("Sub")));
+    EXPECT_EQ(dialog.FileNames(), QStringList{QStringLiteral("inner.BmP")});
+}
+
+// A path typed or pasted into the box: a folder opens, a picture is previewed as it is
+// typed and chosen with Enter; anything else is named under the preview and the dialog stays.
+TEST(ImageBrowse, PathBoxOpensFoldersAndChoosesFiles) {
+    PictureFolder folder;
+    TImageBrowse dialog;
+    dialog.show();
+    QLineEdit* path = dialog.PathEdit;
+
+    path->setText(folder.dir.filePath(QStringLiteral("Sub")));
+    QTest::keyClick(path, Qt::Key_Return);
+    EXPECT_EQ(dialog.Directory(), folder.dir.filePath(QStringLiteral("Sub")));
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(dialog.SelectedFile(), QString()) << "a folder is not a choice";
+
+    // Pasted with quotes, from another folder: previewed at once, not yet chosen.
+    path->setText(QStringLiteral("\"%1\"").arg(folder.dir.filePath(QStringLiteral("logo.bmp"))));
+    EXPECT_EQ(dialog.PreviewImage()->size(), QSize(40, 30));
+    EXPECT_EQ(dialog.Directory(), folder.dir.filePath(QStringLiteral("Sub")));
+    EXPECT_EQ(dialog.SelectedFile(), folder.dir.filePath(QStringLiteral("logo.bmp")));
+
+    // A name that does not exist is said so; Enter does not close.
+    path->setText(folder.dir.filePath(QStringLiteral("nothere.png")));
+    QTest::keyClick(path, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.InfoLabel->text().contains(QStringLiteral("There is no file or folder")));
+    EXPECT_TRUE(dialog.PreviewImage()->CurrentPicture().isNull());
+
+    // A file address and a name relative to the shown folder are understood.
+    path->setText(QUrl::fromLocalFile(folder.dir.filePath(QStringLiteral("BIG.BMP"))).toString());
+    EXPECT_EQ(dialog.TypedPath(), folder.dir.filePath(QStringLiteral("BIG.BMP")));
+    path->setText(QStringLiteral("inner.BmP"));
+    EXPECT_EQ(dialog.TypedPath(), folder.dir.filePath(QStringLiteral("Sub/inner.BmP")));
+    path->setText(QStringLiteral("~/x.png"));
+    EXPECT_EQ(dialog.TypedPath(), QDir::homePath() + QStringLiteral("/x.png"));
+
+    // Enter on a picture the filter hides chooses it all the same, in its folder.
+    dialog.FilterComboBox->setCurrentIndex(dialog.FilterComboBox->findText(QStringLiteral("PNG (*.png)")));
+    path->setText(folder.dir.filePath(QStringLiteral("logo.bmp")));
+    QTest::keyClick(path, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), int(QDialog::Accepted));
+    EXPECT_EQ(dialog.Directory(), folder.dir.path());
+    EXPECT_EQ(dialog.FileListBox->currentItem()->text(), QStringLiteral("logo.bmp"));
+    EXPECT_EQ(dialog.SelectedFile(), folder.dir.filePath(QStringLiteral("logo.bmp")));
 }
 
 TEST(ImageBrowse, FolderListOpensSubfoldersAndTheFileListFollows) {

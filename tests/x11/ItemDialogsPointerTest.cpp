@@ -16,6 +16,7 @@
 #include "designer/TFontDialog.h"
 #include "designer/TGetCounter.h"
 #include "designer/TGetSymbol.h"
+#include "designer/ImagePreview.h"
 #include "designer/TImageBrowse.h"
 #include "designer/TSetRotate.h"
 #include "designer/TTextDialog.h"
@@ -308,4 +309,50 @@ TEST_F(ItemDialogsPointer, ImageBrowserTakesListAndButtonClicks) {
         Choose(image, QStringLiteral("PopupMenuImageImageFile"));
     }
     EXPECT_EQ(QFileInfo(image->Hint()).fileName(), QStringLiteral("b-second.bmp"));
+}
+
+// A path typed with real keys into the browser's path box: the preview follows the typing,
+// Enter on a folder opens it and keeps the dialog, Enter on a picture chooses it.
+TEST_F(ItemDialogsPointer, ImageBrowserTakesATypedPathAndEnter) {
+    RealKeyboard keys;
+    ASSERT_TRUE(keys.IsOpen());
+    QImage picture(24, 16, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QString first = dir.filePath(QStringLiteral("a-first.bmp"));
+    ASSERT_TRUE(picture.save(first, "BMP"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("logos")));
+    QImage logo(30, 20, QImage::Format_ARGB32);
+    logo.fill(Qt::green);
+    const QString typed = dir.filePath(QStringLiteral("logos/c-third.png"));
+    ASSERT_TRUE(logo.save(typed, "PNG"));
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Image, .top = 20, .left = 30, .width = 0, .height = 0, .stretch = false, .fileName = first});
+    auto* image = qobject_cast<TImage*>(LastItem());
+    ASSERT_NE(image, nullptr);
+    QString folderAfterEnter;
+    bool openAfterFolderEnter = false;
+    QSize previewWhileTyping;
+    {
+        ModalWatch watch = WhenModal<TImageBrowse>([&](TImageBrowse* dialog) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            pointer.Click(dialog->PathEdit, dialog->PathEdit->rect().center());
+            for (int i = 0; i < 100 && QApplication::focusWidget() != dialog->PathEdit; ++i)
+                QTest::qWait(10);
+            keys.Type("logos");
+            keys.Press("Return");
+            QTest::qWait(50);
+            folderAfterEnter = dialog->Directory();
+            openAfterFolderEnter = dialog->isVisible();
+            keys.Type("c-third.png");
+            QTest::qWait(50);
+            previewWhileTyping = dialog->PreviewImage()->size();
+            keys.Press("Return");
+            for (int i = 0; i < 100 && dialog->isVisible(); ++i)
+                QTest::qWait(10);
+        });
+        Choose(image, QStringLiteral("PopupMenuImageImageFile"));
+    }
+    EXPECT_EQ(folderAfterEnter, dir.filePath(QStringLiteral("logos")));
+    EXPECT_TRUE(openAfterFolderEnter) << "Enter on a folder closed the browser";
+    EXPECT_EQ(previewWhileTyping, QSize(30, 20));
+    EXPECT_EQ(image->Hint(), typed);
 }
