@@ -76,6 +76,18 @@ void BarcodeProperties::PropSymbology(QWidget* item, BarcodeSymbology symbology)
     done(item, v);
 }
 
+void BarcodeProperties::FindSymbology(QWidget* item) {
+    LabelItemValue v;
+    if (!valueOf(item, v))
+        return;
+    QString name = BarcodeSymbologyName(v.symbology);
+    if (!DesignerPrompter::Current().AskSymbology(name))
+        return;
+    if (const auto symbology = BarcodeSymbologyFromName(name);
+        symbology && *symbology != v.symbology)
+        PropSymbology(item, *symbology);
+}
+
 bool BarcodeProperties::ToggleShowText(QWidget* item) {
     LabelItemValue v;
     if (!valueOf(item, v))

@@ -29,6 +29,9 @@ public:
     // A symbology that cannot encode the item's data shows Zint's reason and asks for new
     // data; cancelling that keeps the old symbology.
     void PropSymbology(QWidget* item, BarcodeSymbology symbology);
+    // "Find Symbology": the symbology finder, opened on the item's own; a choice is taken as
+    // a choice from the menu.
+    void FindSymbology(QWidget* item);
     // Turns the human-readable line over; returns the new state.
     bool ToggleShowText(QWidget* item);
     void PropBarColor(QWidget* item);

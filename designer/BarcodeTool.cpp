@@ -2,7 +2,10 @@
 #include "designer/BarcodeProperties.h"
 #include "designer/ItemTools.h"
 
+#include "controls/BarcodeCatalogue.h"
+
 #include <QAction>
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <memory>
@@ -38,14 +41,31 @@ void buildBarcodeMenu(ItemMenus::MenuBuilder& menu) {
     const QString prefix = menu.Prefix();
     menu.Add(prefix + QStringLiteral("Data"), QStringLiteral("Barcode Data\u2026"),
              [&b](QWidget* item) { b.PropBarcodeData(item); });
+    // Every symbology of the installed Zint, one submenu per group, and a finder by typing.
     menu.BeginSubmenu(prefix + QStringLiteral("Symbology"), QStringLiteral("Symbology"));
-    std::vector<std::pair<BarcodeSymbology, QAction*>> entries;
-    for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
-        QAction* entry = menu.Add(prefix + BarcodeSymbologyName(symbology),
-                                  BarcodeSymbologyCaption(symbology),
-                                  [&b, symbology](QWidget* item) { b.PropSymbology(item, symbology); });
-        entry->setCheckable(true);
-        entries.emplace_back(symbology, entry);
+    menu.Add(prefix + QStringLiteral("FindSymbology"),
+             QCoreApplication::translate("BarcodeMenu", "&Find Symbology\u2026"),
+             [&b](QWidget* item) { b.FindSymbology(item); });
+    menu.Separator();
+    std::vector<std::pair<QString, QAction*>> entries;
+    const QList<BarcodeType>& types = BarcodeCatalogue::All();
+    for (const BarcodeGroup group :
+         {BarcodeGroup::Linear, BarcodeGroup::Gs1, BarcodeGroup::TwoD, BarcodeGroup::Postal}) {
+        const QString caption = BarcodeCatalogue::GroupCaption(group);
+        menu.BeginSubmenu(prefix + QStringLiteral("Symbology") + caption, caption);
+        for (const BarcodeType& type : types) {
+            if (type.group != group)
+                continue;
+            const QString name = type.name;
+            QAction* entry = menu.Add(prefix + name, type.caption, [&b, name](QWidget* item) {
+                if (const auto symbology = BarcodeSymbologyFromName(name))
+                    b.PropSymbology(item, *symbology);
+            });
+            entry->setCheckable(true);
+            entry->setToolTip(type.takes);
+            entries.emplace_back(name, entry);
+        }
+        menu.EndSubmenu();
     }
     menu.EndSubmenu();
     QAction* showText =
@@ -61,13 +81,14 @@ void buildBarcodeMenu(ItemMenus::MenuBuilder& menu) {
     // The check marks show the state of the item the menu opens on.
     menu.OnOpen([entries, showText](const LabelItemValue& value) {
         showText->setChecked(value.showText);
-        for (const auto& [symbology, entry] : entries)
-            entry->setChecked(symbology == value.symbology);
+        const QString current = BarcodeSymbologyName(value.symbology);
+        for (const auto& [name, entry] : entries)
+            entry->setChecked(name == current);
     });
 }
 
 } // namespace
 
 extern const ItemToolKind BarcodeItemTool = {
-    u"DropBarcodeButton", u"Drag to place a barcode", u"Add Barcode",     &drawBars, false,
-    &askBarcode,          u"PopupMenuBarcode",         &buildBarcodeMenu};
+    u"DropBarcodeButton", u"Drag to place a barcode", u"Add Barcode",   &drawBars, false,
+    &askBarcode,          u"PopupMenuBarcode",        &buildBarcodeMenu};

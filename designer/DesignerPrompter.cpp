@@ -13,6 +13,7 @@
 #include "designer/TGetSymbol.h"
 #include "designer/TImageBrowse.h"
 #include "designer/TSetRotate.h"
+#include "designer/TSymbologyChooser.h"
 #include "designer/TTextDialog.h"
 
 namespace {
@@ -140,6 +141,16 @@ QString DesignerPrompter::GetImageFile() {
         return {};
     const QString file = dialog.SelectedFile();
     return TImageBrowse::HasPictureExtension(file) ? file : QString();
+}
+
+bool DesignerPrompter::AskSymbology(QString& name) {
+    TSymbologyChooser dialog(DialogParent());
+    CentreOnMainWindow(&dialog);
+    dialog.SetChoice(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.Choice().isEmpty())
+        return false;
+    name = dialog.Choice();
+    return true;
 }
 
 bool DesignerPrompter::AskFont(FontChoice& font) {

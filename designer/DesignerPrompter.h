@@ -48,6 +48,9 @@ public:
     virtual bool AskRotation(int& angle, const std::function<void(int angle)>& turn);
     // The image browser: the chosen picture file's full path, or empty.
     virtual QString GetImageFile();
+    // The symbology finder, opened on the symbology stored as name; on OK name becomes the
+    // chosen one's stored name and true is returned.
+    virtual bool AskSymbology(QString& name);
     // The font dialog, preset with font; on OK font becomes the choice and true is returned.
     virtual bool AskFont(FontChoice& font);
     // The colour dialog, preset with colour (a stored colour value); on OK colour becomes the

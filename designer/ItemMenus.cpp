@@ -19,18 +19,18 @@ QString ItemMenus::MenuBuilder::Prefix() const {
 
 QAction* ItemMenus::MenuBuilder::Add(const QString& name, const QString& caption,
                                      std::function<void(QWidget* item)> operation) {
-    return AddAction(name, caption,
-                     [operation](QWidget* item, QAction*) { operation(item); });
+    return AddAction(name, caption, [operation](QWidget* item, QAction*) { operation(item); });
 }
 
-QAction* ItemMenus::MenuBuilder::AddAction(
-    const QString& name, const QString& caption,
-    std::function<void(QWidget* item, QAction* action)> operation) {
+QAction*
+ItemMenus::MenuBuilder::AddAction(const QString& name, const QString& caption,
+                                  std::function<void(QWidget* item, QAction* action)> operation) {
     QAction* action = current_->addAction(caption);
     action->setObjectName(name);
     ItemMenus* owner = &menus_;
     QMenu* menu = root_;
-    const QString step = StepName(caption, current_ == root_ ? QString() : current_->title());
+    const QMenu* outermost = open_.empty() ? nullptr : open_.size() == 1 ? current_ : open_[1];
+    const QString step = StepName(caption, outermost ? outermost->title() : QString());
     QObject::connect(action, &QAction::triggered, owner, [owner, menu, action, operation, step] {
         QWidget* item = owner->Target(menu);
         if (!item) {
@@ -60,7 +60,15 @@ void ItemMenus::MenuBuilder::BeginSubmenu(const QString& name, const QString& ca
     QMenu* submenu = current_->addMenu(caption);
     submenu->setObjectName(name);
     submenu->menuAction()->setObjectName(name);
+    open_.push_back(current_);
     current_ = submenu;
+}
+
+void ItemMenus::MenuBuilder::EndSubmenu() {
+    if (open_.empty())
+        return;
+    current_ = open_.back();
+    open_.pop_back();
 }
 
 void ItemMenus::MenuBuilder::Separator() {
@@ -93,27 +101,28 @@ void ItemMenus::MenuBuilder::AddMergeFields() {
     menus_.FillMergeFieldMenu(submenu);
 }
 
-void ItemMenus::MenuBuilder::AddStackingAndPlacing(const char* sendToBack,
-                                                   const char* bringToFront,
+void ItemMenus::MenuBuilder::AddStackingAndPlacing(const char* sendToBack, const char* bringToFront,
                                                    const QString& centreCaption,
                                                    const char* deleteName) {
     ItemProperties& p = Properties();
     SelectionControl& selection = menus_.selection_;
     const QString prefix = Prefix();
-    const auto name = [&prefix](const char* suffix) { return prefix + QString::fromLatin1(suffix); };
+    const auto name = [&prefix](const char* suffix) {
+        return prefix + QString::fromLatin1(suffix);
+    };
     Add(name(sendToBack), QStringLiteral("Send to Back"),
         [&p](QWidget* item) { p.PropSendToBack(item); });
     Add(name(bringToFront), QStringLiteral("Bring to Front"),
         [&p](QWidget* item) { p.PropBringToFront(item); });
     Separator();
-    Add(name("Center"), centreCaption, [&selection](QWidget* item) { selection.AlignCenter(item); });
+    Add(name("Center"), centreCaption,
+        [&selection](QWidget* item) { selection.AlignCenter(item); });
     Add(name("CenterVertically"), QStringLiteral("Center Vertically"),
         [&selection](QWidget* item) { selection.AlignVertical(item); });
     Add(name("CenterHorizontally"), QStringLiteral("Center Horizontally"),
         [&selection](QWidget* item) { selection.AlignHorizontal(item); });
     Separator();
-    Add(name(deleteName), QStringLiteral("Delete"),
-        [&p](QWidget* item) { p.DeleteItem(item); });
+    Add(name(deleteName), QStringLiteral("Delete"), [&p](QWidget* item) { p.DeleteItem(item); });
 }
 
 void ItemMenus::MenuBuilder::OnOpen(std::function<void(const LabelItemValue&)> show) {
@@ -135,12 +144,12 @@ ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionControl& 
     : QObject(menuParent), panel_(designPanel), items_(items), selection_(selection),
       menuParent_(menuParent),
       properties_(std::make_unique<ItemProperties>(designPanel, items, selection, changed)),
-      barcode_(std::make_unique<BarcodeProperties>(items, std::move(changed),
-                                                   [this](QWidget* item) {
-                                                       panel_->update();
-                                                       item->update();
-                                                       selection_.RepaintHandle();
-                                                   })) {
+      barcode_(
+          std::make_unique<BarcodeProperties>(items, std::move(changed), [this](QWidget* item) {
+              panel_->update();
+              item->update();
+              selection_.RepaintHandle();
+          })) {
     std::map<QString, QMenu*> byName;
     for (LabelItemKind kind : AllItemKinds) {
         const ItemToolKind& tool = ItemTool(kind);

@@ -46,8 +46,9 @@ public:
         QAction* AddCheck(const QString& name, const QString& caption,
                           std::function<bool(QWidget* item)> operation);
         // Entries added after this go into the submenu until EndSubmenu().
+        // Submenus nest; an entry's undo step is named after the outermost one.
         void BeginSubmenu(const QString& name, const QString& caption);
-        void EndSubmenu() { current_ = root_; }
+        void EndSubmenu();
         void Separator();
         // Font, Font Color and Rotation, shared by the text and counter menus.
         void AddFontEntries();
@@ -56,8 +57,7 @@ public:
         // Send to Back and Bring to Front (with the entries' names), the centring entries and
         // Delete.
         void AddStackingAndPlacing(const char* sendToBack, const char* bringToFront,
-                                   const QString& centreCaption,
-                                   const char* deleteName = "Delete");
+                                   const QString& centreCaption, const char* deleteName = "Delete");
         // Runs each time the menu opens, with the item it opens on (for check marks).
         void OnOpen(std::function<void(const LabelItemValue& value)> show);
         ItemProperties& Properties() const;
@@ -70,6 +70,7 @@ public:
         ItemMenus& menus_;
         QMenu* root_;
         QMenu* current_;
+        std::vector<QMenu*> open_; // the menus current_ lies in, the root first
     };
 
     QMenu* PopupMenuText = nullptr;

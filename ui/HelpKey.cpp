@@ -26,6 +26,7 @@ constexpr Section Sections[] = {
     {"QPageSetupDialog", "printer-setup"},
     {"TLabelPrint", "print-status"},
     {"TFontDialog", "font"},
+    {"TSymbologyChooser", "barcodes"},
     {"TTextDialog", "text-dialog"},
     {"QColorDialog", "colours"},
     {"THelpWindow", "topic-1001"},

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 #include "support/ModelItems.h"
 
+#include "controls/BarcodeCatalogue.h"
 #include "controls/TBarcode.h"
 #include "controls/TCanvasPanel.h"
 #include "controls/TImage.h"
@@ -12,6 +13,8 @@
 #include "designer/ItemSelection.h"
 #include "designer/SelectionToolRow.h"
 #include "designer/TStretchHandle.h"
+#include "designer/TSymbologyChooser.h"
+#include "support/ModalDriver.h"
 #include "designer/ToolPictures.h"
 #include "designer/LabelItems.h"
 
@@ -24,6 +27,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QTest>
 
 using Answer = ScriptedPrompter::Answer;
 
@@ -177,6 +181,49 @@ TEST_F(PlacingTest, ABarcodeIsPlacedAndEditedThroughItsMenu) {
     EXPECT_EQ(window->Items().OrderList().first().data(), barcode);
     Choose(barcode, QStringLiteral("PopupMenuBarcodeDelete"));
     EXPECT_EQ(window->Items().OrderList().size(), 1);
+}
+
+// The symbology submenu holds every symbology of the installed Zint, one submenu per group,
+// with the item's own checked; "Find Symbology" finds one by typing.
+TEST_F(PlacingTest, TheSymbologyMenuGroupsEverySymbologyAndFindsByTyping) {
+    window->mnuNewLabel->trigger();
+    prompts.Then(Answer::Text(QStringLiteral("12345678")));
+    Drop(window->LabelPanel, LabelItemKind::Barcode, {8, 6});
+    auto* barcode = qobject_cast<TBarcode*>(Last());
+    ASSERT_NE(barcode, nullptr);
+    QMenu* menu = window->Menus->PopupMenuBarcode;
+    int entries = 0;
+    for (const BarcodeType& type : BarcodeCatalogue::All()) {
+        const QString group = BarcodeCatalogue::GroupCaption(type.group);
+        auto* submenu = menu->findChild<QMenu*>(QStringLiteral("PopupMenuBarcodeSymbology") + group);
+        ASSERT_NE(submenu, nullptr) << group.toStdString();
+        EXPECT_EQ(submenu->title(), group);
+        QAction* entry = submenu->findChild<QAction*>(QStringLiteral("PopupMenuBarcode") + type.name);
+        ASSERT_NE(entry, nullptr) << type.name.toStdString();
+        EXPECT_EQ(entry->text(), type.caption);
+        EXPECT_TRUE(submenu->actions().contains(entry));
+        ++entries;
+    }
+    EXPECT_GT(entries, 40);
+
+    Choose(barcode, QStringLiteral("PopupMenuBarcodeCODE93"));
+    EXPECT_EQ(BarcodeSymbologyName(barcode->Symbology()), QStringLiteral("CODE93"));
+    window->Menus->PopupAt(barcode, barcode->mapToGlobal(QPoint(1, 1)));
+    menu->close();
+    EXPECT_TRUE(menu->findChild<QAction*>(QStringLiteral("PopupMenuBarcodeCODE93"))->isChecked());
+    EXPECT_FALSE(menu->findChild<QAction*>(QStringLiteral("PopupMenuBarcodeCODE128"))->isChecked());
+
+    {
+        ModalWatch watch = WhenModal<TSymbologyChooser>([](TSymbologyChooser* dialog) {
+            EXPECT_EQ(dialog->Choice(), QStringLiteral("CODE93"));
+            QTest::keyClicks(dialog->SearchEdit, QStringLiteral("interleaved"));
+            QTest::keyClick(dialog->SearchEdit, Qt::Key_Return);
+        });
+        Choose(barcode, QStringLiteral("PopupMenuBarcodeFindSymbology"));
+    }
+    EXPECT_EQ(BarcodeSymbologyName(barcode->Symbology()), QStringLiteral("C25INTER"));
+    EXPECT_TRUE(window->SaveItems().contains(QStringLiteral("SYMBOLOGY=C25INTER\r\nDATA=12345678\r\n")));
+    EXPECT_EQ(prompts.Unanswered(), 0u);
 }
 
 TEST_F(PlacingTest, ALabelOfEveryKindBuiltWithToolsAndMenusSavesAndReloadsTheSame) {

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include "designer/TGetSymbol.h"
 #include "designer/TImageBrowse.h"
 #include "designer/TSetRotate.h"
+#include "designer/TSymbologyChooser.h"
 #include "ui/Prompter.h"
 #include "ui/TInputQueryForm.h"
 
@@ -61,4 +63,9 @@ TEST(DialogPictures, EveryDialogFitsItsClientArea) {
     browse.SetDirectory(dir.path());
     browse.SelectFile(QStringLiteral("Logo.BMP"));
     CheckPicture(browse, {560, 400}, "TImageBrowse");
+
+    TSymbologyChooser symbologies;
+    symbologies.SearchEdit->setText(QStringLiteral("code"));
+    symbologies.SetChoice(QStringLiteral("CODE93"));
+    CheckPicture(symbologies, {380, 460}, "TSymbologyChooser");
 }
