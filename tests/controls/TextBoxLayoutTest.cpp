@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "controls/TextBoxLayout.h"
 #include "controls/TextMeasure.h"
@@ -52,6 +53,40 @@ TEST(TextMeasureTest, WidthsScaleWithTheSizeAndAddUpAcrossAWord) {
     EXPECT_GT(measure.DescentEm(), 0.1);
     EXPECT_GE(measure.LineHeightEm(), measure.AscentEm() + measure.DescentEm() - 1e-9);
     EXPECT_GT(TextMeasure(QStringLiteral("Arial"), true, false).WidthEm(u"Lovelace"), word);
+}
+
+// Texts of ASCII and Latin-1 are measured from a table of the characters' own advances: the
+// result must be exactly what shaping the whole text gives, or layouts (and prints) would
+// change. Every pair of the table's characters is compared, so that a ligature or a
+// contextual form of the font would show; other texts are shaped whole.
+TEST(TextMeasureTest, TheCharacterTableMeasuresExactlyAsShaping) {
+    QString table;
+    for (char16_t c = 0x20; c <= 0xFF; ++c)
+        if (c <= 0x7E || c >= 0xA0)
+            table += QChar(c);
+    const TextMeasure arial(QStringLiteral("Arial"), false, false);
+    EXPECT_TRUE(arial.MeasuresByCharacter()) << "the fast measure is not used for Arial";
+    int compared = 0;
+    for (const QChar first : table)
+        for (const QChar second : table) {
+            const QString pair = QString(first) + second;
+            ASSERT_EQ(arial.WidthEm(pair), arial.ShapedWidthEm(pair)) << pair.toStdString();
+            ++compared;
+        }
+    EXPECT_EQ(compared, 191 * 191);
+    for (const auto& [family, bold, italic] :
+         {std::tuple{"Arial", true, false}, std::tuple{"Arial", false, true},
+          std::tuple{"DejaVu Sans", false, false}, std::tuple{"Times New Roman", true, true}}) {
+        const TextMeasure measure(QString::fromLatin1(family), bold, italic);
+        for (const QString& text :
+             {table, QStringLiteral("Bartholomew Featherstonehaugh-Cholmondeley"),
+              QStringLiteral("office fluffy affine Th\u00e9r\u00e8se \u00c5ngstr\u00f6m \u00bd"),
+              QStringLiteral("  spaced  out  "), QStringLiteral("(01)09501101530003(10)ABC")})
+            EXPECT_EQ(measure.WidthEm(text), measure.ShapedWidthEm(text)) << family;
+    }
+    // Outside the table (a combining mark, a character of another script) the text is shaped.
+    const QString marked = QStringLiteral("Ame\u0301lie \u0416\u0443\u043a");
+    EXPECT_EQ(arial.WidthEm(marked), arial.ShapedWidthEm(marked));
 }
 
 TEST(TextBoxLayoutTest, WithoutABoxTheLinesAreAlignedToTheLongest) {
