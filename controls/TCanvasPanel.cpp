@@ -86,6 +86,8 @@ void TCanvasPanel::setSafeAreaShown(bool shown) {
 
 void TCanvasPanel::setTextMarker(TextMarker marker) {
     textMarker_ = std::move(marker);
+    // The panel too: it draws what runs past the texts.
+    update();
     for (QWidget* item : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         item->update();
 }
@@ -113,6 +115,21 @@ void TCanvasPanel::paintEvent(QPaintEvent*) {
                      std::max(0, CornerEllipse() - int(2 * inset)));
     }
     paintUnseenItems(painter);
+    paintTextsPastThemselves(painter);
+}
+
+void TCanvasPanel::paintTextsPastThemselves(QPainter& painter) const {
+    for (const TPim3DLabel* text : findChildren<TPim3DLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (text->isHidden() || !text->MayRunPastItself())
+            continue;
+        painter.save();
+        // Inside its control the text draws itself (over what lies below it).
+        painter.setClipRegion(QRegion(rect()).subtracted(QRegion(text->geometry())));
+        painter.translate(text->pos());
+        ZoomedBox::Scale(painter, text);
+        text->PaintText(painter);
+        painter.restore();
+    }
 }
 
 void TCanvasPanel::paintOutline(QPainter& painter, const QRectF& box, int cornerEllipse) const {
@@ -203,9 +220,13 @@ bool TCanvasPanel::eventFilter(QObject* watched, QEvent* event) {
                            item->objectName().toUpper().contains(QLatin1String("SPECIAL"));
     // A resize may be a text becoming blank or no longer blank.
     const QEvent::Type type = event->type();
-    if (labelItem && (type == QEvent::Resize ||
-                      ((type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide) &&
-                       DrawsNothing(item))))
+    const bool placing = type == QEvent::Move || type == QEvent::Show || type == QEvent::Hide;
+    if (labelItem && (type == QEvent::Resize || (placing && DrawsNothing(item))))
+        update();
+    // A text running past itself: its part outside moves with it.
+    const auto* text = qobject_cast<const TPim3DLabel*>(watched);
+    if (text && text->parentWidget() == this && (placing || type == QEvent::Resize) &&
+        text->MayRunPastItself())
         update();
     return QWidget::eventFilter(watched, event);
 }

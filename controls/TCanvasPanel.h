@@ -70,6 +70,9 @@ protected:
 
 private:
     void paintUnseenItems(QPainter& painter) const;
+    // The parts of the texts that run past their controls (TPim3DLabel::MayRunPastItself),
+    // which the controls cannot draw themselves.
+    void paintTextsPastThemselves(QPainter& painter) const;
     void paintOutline(QPainter& painter, const QRectF& box, int cornerEllipse) const;
     QList<QWidget*> labelItems() const;
 

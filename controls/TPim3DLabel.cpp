@@ -34,17 +34,11 @@ void DrawRotatedText(QPainter& painter, const QPoint& origin, int angle, int asc
 // typed (its size and text origin are stored), so runs that come out wider are squeezed along
 // the baseline to typedWidth rather than cut off at the control's edge.
 void DrawRotatedRuns(QPainter& painter, const QPoint& origin, int angle, int ascent,
-                     const QList<TextRun>& runs, qreal typedWidth, const QColor& color,
-                     const QColor& markColor) {
+                     const QList<TextRun>& runs, const QColor& color, const QColor& markColor) {
     painter.save();
     painter.translate(origin);
     painter.rotate(-angle); // counter-clockwise on screen
     const QFontMetricsF metrics(painter.font());
-    qreal width = 0;
-    for (const TextRun& run : runs)
-        width += metrics.horizontalAdvance(run.text);
-    if (width > typedWidth && typedWidth > 0)
-        painter.scale(typedWidth / width, 1);
     qreal x = 0;
     for (const TextRun& run : runs) {
         painter.setPen(run.marked ? markColor : color);
@@ -287,8 +281,7 @@ void TPim3DLabel::PaintText(QPainter& painter) const {
         if (runs.isEmpty())
             DrawRotatedText(painter, at, angle, ascent, caption_, color);
         else
-            DrawRotatedRuns(painter, at, angle, ascent, runs, layout.extent.width(), color,
-                            markColor);
+            DrawRotatedRuns(painter, at, angle, ascent, runs, color, markColor);
     };
     // With no depth the three copies coincide and only the font colour may show.
     if (d != 0) {
@@ -297,6 +290,10 @@ void TPim3DLabel::PaintText(QPainter& painter) const {
     }
     draw(origin, ColorValueToQColor(fontColor_), QColor(0xFF, 0, 0));
     painter.restore();
+}
+
+bool TPim3DLabel::MayRunPastItself() const {
+    return !textBox_.box && !MarkedRuns().isEmpty();
 }
 
 QList<TextRun> TPim3DLabel::MarkedRuns() const {
@@ -328,7 +325,8 @@ void TPim3DLabel::PaintLines(QPainter& painter) const {
     const QFontMetricsF metrics(font);
     painter.save();
     if (textBox_.box)
-        painter.setClipRect(QRect(QPoint(), ZoomedBox::Of(this).size())); // a text that does not fit stops at its box
+        painter.setClipRect(QRect(
+            QPoint(), ZoomedBox::Of(this).size())); // a text that does not fit stops at its box
     painter.setFont(font);
     painter.setPen(ColorValueToQColor(fontColor_));
     for (const TextBoxLine& line : layout.lines) {

@@ -118,6 +118,11 @@ public:
     // On a design panel that marks texts (TCanvasPanel::setTextMarker) the panel's runs are
     // drawn in place of the caption; size and text origin still follow the caption.
     void PaintText(QPainter& painter) const;
+    // Whether the text as shown may run past the control: a text without a box showing its
+    // panel's runs (a record's values), which may be longer than the typed text the control
+    // is sized to. They are drawn at their own width, as print draws them; the panel draws
+    // what lies outside the control.
+    bool MayRunPastItself() const;
 
 signals:
     // A push-button (btPush) was released.

@@ -89,6 +89,8 @@ void LabelItems::ShowRecord(FieldLookup fields,
         else if (control)
             control->update();
     }
+    // The panel draws what a record's longer text runs past its control.
+    panel_->update();
 }
 
 // ---- following the model ----

@@ -738,3 +738,58 @@ TEST(SheetRender, MirroredSheetsTurnAboutThePaperAndKeepTheCorrection) {
     // Drawn at 0.1875 + 1 - 0.1 before the turn: 8.5 - 1.0875 = 7.4125 = (8.5 - 1.1875) + 0.1.
     EXPECT_NEAR(pages[0].MirrorAxis - pages[0].Texts[0].Pivot.x(), 8.5 - 1.1875 + 0.1, 1e-9);
 }
+
+// A record's value longer than the typed text is shown on the panel as it prints: at its own
+// width from the text's origin, running past the item's box, not squeezed into it.
+TEST(SheetRender, ARecordsLongerValueRunsOnAsItPrints) {
+    const int previousPpi = ScreenPixelsPerInch();
+    SetScreenPixelsPerInch(96);
+    const QString value = QStringLiteral("Bartholomew Featherstone");
+    constexpr double kCell = 3.0; // inches: 3 x 2 cells on the page RenderLabel prints
+    const int angles[] = {0, 90, 180, -90, 45, -150};
+    TurnedPanel design; // its page and helpers; its own texts are replaced
+    qDeleteAll(design.labels);
+    design.labels.clear();
+    std::vector<QRect> cells;
+    for (int i = 0; i < 6; ++i) {
+        auto* label = new TPim3DLabel(&design.panel);
+        label->setFontName(QStringLiteral("Arial"));
+        label->setFontSize(14);
+        label->setCaption(QStringLiteral("{Name}"));
+        label->setAngle(angles[i]);
+        const QRect cell(qRound((i % 3 * kCell + 0.2) * 96), qRound((i / 3 * kCell + 0.2) * 96),
+                         qRound(kCell * 96), qRound(kCell * 96));
+        // The value's middle at the cell's centre: its origin 1.1 in back along its line.
+        const double turn = angles[i] * M_PI / 180;
+        const QPointF origin = QPointF(cell.center()) - QPointF(std::cos(turn), -std::sin(turn)) * 1.1 * 96;
+        label->move(origin.toPoint() - label->TextOrigin());
+        label->show();
+        design.labels.push_back(label);
+        cells.push_back(cell);
+    }
+    design.panel.setTextMarker([&value](const QString& text) {
+        return text == QStringLiteral("{Name}") ? QList<TextRun>{{value, false}} : QList<TextRun>{};
+    });
+    design.panel.show();
+    const QImage panel = RenderProbe::ToRgb32(design.panel.grab().toImage());
+    // The print of the same texts with the value in place of the field.
+    QString objects = design.ObjectsText();
+    objects.replace(QStringLiteral("TEXT={Name}"), QStringLiteral("TEXT=") + value);
+    const QImage print = RenderProbe::ToRgb32(RenderLabel(objects, 96).at(0));
+    KeepPicture(Overlay(panel, print), QStringLiteral("record-value-panel-vs-96dpi.png"));
+    for (int i = 0; i < 6; ++i) {
+        const QRect onPanel = RenderProbe::InkBox(panel, cells[i]);
+        const QRect onPaper = RenderProbe::InkBox(print, cells[i]);
+        SCOPED_TRACE(angles[i]);
+        ASSERT_FALSE(onPanel.isNull());
+        const QRect item = design.labels[i]->geometry();
+        EXPECT_GT(std::max(onPanel.width(), onPanel.height()),
+                  std::max(item.width(), item.height()) + 60)
+            << "the value is squeezed into the typed text's box";
+        EXPECT_NEAR(onPaper.left(), onPanel.left(), 2);
+        EXPECT_NEAR(onPaper.right(), onPanel.right(), 2);
+        EXPECT_NEAR(onPaper.top(), onPanel.top(), 2);
+        EXPECT_NEAR(onPaper.bottom(), onPanel.bottom(), 2);
+    }
+    SetScreenPixelsPerInch(previousPpi);
+}
