@@ -7,7 +7,7 @@
 
 DropToolButton::DropToolButton(LabelItemKind kind, QWidget* parent)
     : QToolButton(parent), kind_(kind) {
-    const QString hint = ItemTool(kind).hint.toString();
+    const QString hint = ItemToolText(ItemTool(kind).hint);
     setObjectName(ItemTool(kind).buttonName.toString());
     setFixedSize(ButtonSize, ButtonSize);
     setFocusPolicy(Qt::NoFocus);
@@ -15,10 +15,9 @@ DropToolButton::DropToolButton(LabelItemKind kind, QWidget* parent)
     setIcon(QIcon(ToolPictures::Glyph(kind)));
     setIconSize(QSize(ToolPictures::GlyphSize, ToolPictures::GlyphSize));
     setToolTip(hint);
-    setWhatsThis(hint +
-                 QStringLiteral(": press on this button, move onto the label and let go where "
-                                "the item's top left corner goes. Its properties are asked for "
-                                "first where it needs them."));
+    setWhatsThis(hint + tr(": press on this button, move onto the label and let go where "
+                           "the item's top left corner goes. Its properties are asked for "
+                           "first where it needs them."));
 }
 
 void DropToolButton::mousePressEvent(QMouseEvent* event) {

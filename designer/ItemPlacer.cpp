@@ -89,7 +89,7 @@ void ItemPlacer::DropButtonDown(QObject* sender) {
         return;
     const ItemToolKind& tool = ItemTool(button->Tool());
     if (!tool.requiredFont.isEmpty() && !HasFont(tool.requiredFont)) {
-        ShowInformation(tool.missingFontMessage.toString());
+        ShowInformation(ItemToolText(tool.missingFontMessage));
         return;
     }
     selection_.DetachControl();
@@ -145,9 +145,8 @@ void ItemPlacer::PlacePictureFile(const QString& path, QPoint point) {
         return;
     }
     if (ContainsLineBreak(path)) {
-        ShowInformation(
-            QStringLiteral("The image file name contains a line break and cannot be used:\n%1")
-                .arg(WithoutLineBreaks(path)));
+        ShowInformation(tr("The image file name contains a line break and cannot be used:\n%1")
+                            .arg(WithoutLineBreaks(path)));
         return;
     }
     LabelItemValue value = ItemKind(LabelItemKind::Image).newItem();

@@ -63,15 +63,14 @@ void SelectMatching(QListWidget* list, const QString& text) {
 }
 } // namespace
 
-TFontDialog::TFontDialog(QWidget* parent)
-    : FixedDialog(QStringLiteral("Font"), QSize(430, 292), parent) {
+TFontDialog::TFontDialog(QWidget* parent) : FixedDialog(tr("Font"), QSize(430, 292), parent) {
     setObjectName(QStringLiteral("FontDialog1"));
     families_ = ScalableFamilies();
 
     FontName = new QLineEdit(this);
     FontName->setObjectName(QStringLiteral("FontName"));
     FontName->setGeometry(8, 24, 150, 21);
-    Caption(QStringLiteral("&Font:"), FontName, QRect(8, 6, 150, 16), this);
+    Caption(tr("&Font:"), FontName, QRect(8, 6, 150, 16), this);
     FontList = new QListWidget(this);
     FontList->setObjectName(QStringLiteral("FontList"));
     FontList->setGeometry(8, 46, 150, 110);
@@ -81,7 +80,7 @@ TFontDialog::TFontDialog(QWidget* parent)
     StyleName->setObjectName(QStringLiteral("StyleName"));
     StyleName->setGeometry(166, 24, 100, 21);
     StyleName->setReadOnly(true);
-    Caption(QStringLiteral("Font st&yle:"), StyleName, QRect(166, 6, 100, 16), this);
+    Caption(tr("Font st&yle:"), StyleName, QRect(166, 6, 100, 16), this);
     StyleList = new QListWidget(this);
     StyleList->setObjectName(QStringLiteral("StyleList"));
     StyleList->setGeometry(166, 46, 100, 110);
@@ -91,29 +90,29 @@ TFontDialog::TFontDialog(QWidget* parent)
     SizeEdit = new QLineEdit(this);
     SizeEdit->setObjectName(QStringLiteral("SizeEdit"));
     SizeEdit->setGeometry(274, 24, 60, 21);
-    Caption(QStringLiteral("&Size:"), SizeEdit, QRect(274, 6, 60, 16), this);
+    Caption(tr("&Size:"), SizeEdit, QRect(274, 6, 60, 16), this);
     SizeList = new QListWidget(this);
     SizeList->setObjectName(QStringLiteral("SizeList"));
     SizeList->setGeometry(274, 46, 60, 110);
     for (int size : listedSizes)
         SizeList->addItem(QString::number(size));
 
-    auto* effects = new QGroupBox(QStringLiteral("Effects"), this);
+    auto* effects = new QGroupBox(tr("Effects"), this);
     effects->setGeometry(8, 164, 150, 118);
-    StrikeOutBox = new QCheckBox(QStringLiteral("Stri&keout"), effects);
+    StrikeOutBox = new QCheckBox(tr("Stri&keout"), effects);
     StrikeOutBox->setObjectName(QStringLiteral("StrikeOutBox"));
     StrikeOutBox->setGeometry(10, 20, 130, 20);
-    UnderlineBox = new QCheckBox(QStringLiteral("&Underline"), effects);
+    UnderlineBox = new QCheckBox(tr("&Underline"), effects);
     UnderlineBox->setObjectName(QStringLiteral("UnderlineBox"));
     UnderlineBox->setGeometry(10, 42, 130, 20);
     ColorBox = new QComboBox(effects);
     ColorBox->setObjectName(QStringLiteral("ColorBox"));
     ColorBox->setGeometry(10, 84, 130, 22);
-    Caption(QStringLiteral("&Color:"), ColorBox, QRect(10, 66, 130, 16), effects);
+    Caption(tr("&Color:"), ColorBox, QRect(10, 66, 130, 16), effects);
     for (const NamedColour& colour : standardColours)
         ColorBox->addItem(Swatch(colour.value), QString::fromLatin1(colour.name), colour.value);
 
-    auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
+    auto* sampleBox = new QGroupBox(tr("Sample"), this);
     sampleBox->setGeometry(166, 164, 168, 118);
     Sample = new QLabel(QStringLiteral("AaBbYyZz"), sampleBox);
     Sample->setObjectName(QStringLiteral("Sample"));
@@ -121,8 +120,7 @@ TFontDialog::TFontDialog(QWidget* parent)
     Sample->setAlignment(Qt::AlignCenter);
 
     OkButton = AddOkButton(QStringLiteral("OK"), QRect(346, 24, 75, 25), "OkButton");
-    CancelButton =
-        AddCancelButton(QStringLiteral("Cancel"), QRect(346, 56, 75, 25), "CancelButton");
+    CancelButton = AddCancelButton(tr("Cancel"), QRect(346, 56, 75, 25), "CancelButton");
     MouseHelpButton = AddMouseHelpButton(QRect(346, 257, 75, 25));
 
     connect(FontName, &QLineEdit::textEdited, this, &TFontDialog::FontNameEdited);
@@ -191,12 +189,11 @@ FontChoice TFontDialog::Choice() const {
 
 QString TFontDialog::Problem() const {
     if (FontList->findItems(FontName->text().trimmed(), Qt::MatchFixedString).isEmpty())
-        return QStringLiteral(
-            "There is no font with that name.\nChoose a font from the list of fonts.");
+        return tr("There is no font with that name.\nChoose a font from the list of fonts.");
     bool ok = false;
     const int size = SizeEdit->text().trimmed().toInt(&ok);
     if (!ok || size < 1)
-        return QStringLiteral("Size must be a number.");
+        return tr("Size must be a number.");
     return {};
 }
 
@@ -230,7 +227,7 @@ void TFontDialog::SelectColour(qint32 colour) {
     int index = ColorBox->findData(colour);
     if (index < 0) {
         // A colour chosen elsewhere stays choosable as it is.
-        ColorBox->addItem(Swatch(colour), QStringLiteral("Custom"), colour);
+        ColorBox->addItem(Swatch(colour), tr("Custom"), colour);
         index = ColorBox->count() - 1;
     }
     ColorBox->setCurrentIndex(index);

@@ -45,10 +45,159 @@
     </message>
 </context>
 <context>
+    <name>AngleDial</name>
+    <message>
+        <source>Drag on the dial to point the text in any direction.</source>
+        <translation>Ziehen Sie auf der Scheibe, um den Text in jede Richtung zu drehen.</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeCatalogue</name>
+    <message>
+        <source>data this kind of symbol holds</source>
+        <translation>Daten, die diese Symbolart aufnimmt</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Postal</source>
+        <translation>Post</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeDrawing</name>
+    <message>
+        <source>The narrowest bar is %1 mm (%2 mil) wide; scanners may not read bars below 0.19 mm (7.5 mil). Make the barcode wider or its data shorter.</source>
+        <translation>Der schmalste Strich ist %1 mm (%2 mil) breit; Scanner lesen Striche unter 0,19 mm (7,5 mil) womöglich nicht. Machen Sie den Strichcode breiter oder seine Daten kürzer.</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeMessage</name>
+    <message>
+        <source>gives nothing</source>
+        <translation>enthält nichts</translation>
+    </message>
+    <message>
+        <source>ends in the check digit %1 where %2 is right</source>
+        <translation>endet auf die Prüfziffer %1, richtig ist %2</translation>
+    </message>
+    <message>
+        <source>has a wrong check digit</source>
+        <translation>hat eine falsche Prüfziffer</translation>
+    </message>
+    <message>
+        <source>gives letters</source>
+        <translation>enthält Buchstaben</translation>
+    </message>
+    <message>
+        <source>gives the character &quot;%1&quot;</source>
+        <translation>enthält das Zeichen „%1“</translation>
+    </message>
+    <message>
+        <source>gives %1</source>
+        <translation>enthält %1</translation>
+    </message>
+    <message>
+        <source>digit</source>
+        <translation>Ziffer</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>Ziffern</translation>
+    </message>
+    <message>
+        <source>character</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>gives small letters</source>
+        <translation>enthält Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>gives other characters than digits</source>
+        <translation>enthält andere Zeichen als Ziffern</translation>
+    </message>
+    <message>
+        <source>cannot be encoded (%1)</source>
+        <translation>lässt sich nicht codieren (%1)</translation>
+    </message>
+    <message>
+        <source>%1 takes %2; the data is empty</source>
+        <translation>%1 nimmt %2 auf; die Daten sind leer</translation>
+    </message>
+    <message>
+        <source>%1 takes %2; %3 %4</source>
+        <translation>%1 nimmt %2 auf; %3 %4</translation>
+    </message>
+</context>
+<context>
     <name>BarcodePrint</name>
     <message>
         <source>barcode not printed: %1 (data &quot;%2&quot;)</source>
         <translation>Strichcode nicht gedruckt: %1 (Daten „%2“)</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeProperties</name>
+    <message>
+        <source>Barcode Data</source>
+        <translation>Strichcodedaten</translation>
+    </message>
+    <message>
+        <source>Enter the barcode data</source>
+        <translation>Geben Sie die Strichcodedaten ein</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeSymbol</name>
+    <message>
+        <source>The barcode library is out of memory</source>
+        <translation>Der Strichcodebibliothek fehlt Speicher</translation>
+    </message>
+    <message>
+        <source>Invalid barcode data</source>
+        <translation>Ungültige Strichcodedaten</translation>
+    </message>
+    <message>
+        <source>This barcode library does not make this kind of symbol</source>
+        <translation>Diese Strichcodebibliothek erzeugt diese Symbolart nicht</translation>
+    </message>
+    <message>
+        <source>The item has no size</source>
+        <translation>Das Element hat keine Größe</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeTool</name>
+    <message>
+        <source>Barcode Data…</source>
+        <translation>Strichcodedaten …</translation>
+    </message>
+    <message>
+        <source>Symbology</source>
+        <translation>Symbologie</translation>
+    </message>
+    <message>
+        <source>Show Text</source>
+        <translation>Text anzeigen</translation>
+    </message>
+    <message>
+        <source>Bar Color</source>
+        <translation>Strichfarbe</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentrieren</translation>
     </message>
 </context>
 <context>
@@ -106,6 +255,138 @@
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Links ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Centres</source>
+        <translation>Zentriert ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Rechts ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Top</source>
+        <translation>Oben ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Middles</source>
+        <translation>Mittig ausrichten</translation>
+    </message>
+    <message>
+        <source>Align Bottom</source>
+        <translation>Unten ausrichten</translation>
+    </message>
+    <message>
+        <source>Distribute Horizontally</source>
+        <translation>Waagerecht verteilen</translation>
+    </message>
+    <message>
+        <source>Distribute Vertically</source>
+        <translation>Senkrecht verteilen</translation>
+    </message>
+    <message>
+        <source>Same Width</source>
+        <translation>Gleiche Breite</translation>
+    </message>
+    <message>
+        <source>Same Height</source>
+        <translation>Gleiche Höhe</translation>
+    </message>
+    <message>
+        <source>Bring to Front</source>
+        <translation>In den Vordergrund</translation>
+    </message>
+    <message>
+        <source>Send to Back</source>
+        <translation>In den Hintergrund</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete Item</source>
+        <translation>Element löschen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
+    <message>
+        <source>Move All</source>
+        <translation>Alle verschieben</translation>
+    </message>
+    <message>
+        <source>Center Horizontally</source>
+        <translation>Waagerecht zentrieren</translation>
+    </message>
+    <message>
+        <source>Center Vertically</source>
+        <translation>Senkrecht zentrieren</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentrieren</translation>
+    </message>
+    <message>
+        <source>Delete Items</source>
+        <translation>Elemente löschen</translation>
+    </message>
+    <message>
+        <source>Add Barcode</source>
+        <translation>Strichcode hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Counter</source>
+        <translation>Zähler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Ellipse</source>
+        <translation>Ellipse hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Horizontal Line</source>
+        <translation>Waagerechte Linie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Rectangle</source>
+        <translation>Rechteck hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Rounded Rectangle</source>
+        <translation>Abgerundetes Rechteck hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Symbol</source>
+        <translation>Symbol hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Vertical Line</source>
+        <translation>Senkrechte Linie hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>DesignUndo</name>
@@ -124,6 +405,13 @@
     <message>
         <source>Makes again the change last taken back.</source>
         <translation>Führt die zuletzt zurückgenommene Änderung erneut aus.</translation>
+    </message>
+</context>
+<context>
+    <name>DropToolButton</name>
+    <message>
+        <source>: press on this button, move onto the label and let go where the item&apos;s top left corner goes. Its properties are asked for first where it needs them.</source>
+        <translation>: Drücken Sie auf diese Schaltfläche, ziehen Sie auf das Etikett und lassen Sie dort los, wo die obere linke Ecke des Elements hin soll. Wo nötig, werden zuerst seine Eigenschaften erfragt.</translation>
     </message>
 </context>
 <context>
@@ -305,6 +593,90 @@
     <message>
         <source>%1: a sheet of %2 layouts; only the first (%3 x %4 labels) is used</source>
         <translation>%1: ein Bogen mit %2 Anordnungen; nur die erste (%3 x %4 Etiketten) wird verwendet</translation>
+    </message>
+</context>
+<context>
+    <name>ImageTool</name>
+    <message>
+        <source>The image file name contains a line break and cannot be used:
+%1</source>
+        <translation>Der Dateiname des Bildes enthält einen Zeilenumbruch und lässt sich nicht verwenden:
+%1</translation>
+    </message>
+    <message>
+        <source>Image File</source>
+        <translation>Bilddatei</translation>
+    </message>
+    <message>
+        <source>Stretch to Fit</source>
+        <translation>Auf Größe strecken</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentrieren</translation>
+    </message>
+</context>
+<context>
+    <name>ItemMenus</name>
+    <message>
+        <source>(no merge source: File, Merge…)</source>
+        <translation>(keine Datenquelle: Datei, Seriendruck …)</translation>
+    </message>
+</context>
+<context>
+    <name>ItemPlacer</name>
+    <message>
+        <source>The image file name contains a line break and cannot be used:
+%1</source>
+        <translation>Der Dateiname des Bildes enthält einen Zeilenumbruch und lässt sich nicht verwenden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ItemTools</name>
+    <message>
+        <source>Drag to place a barcode</source>
+        <translation>Ziehen, um einen Strichcode zu platzieren</translation>
+    </message>
+    <message>
+        <source>Drag to place a horizontal line</source>
+        <translation>Ziehen, um eine waagerechte Linie zu platzieren</translation>
+    </message>
+    <message>
+        <source>Drag to place a rectangle</source>
+        <translation>Ziehen, um ein Rechteck zu platzieren</translation>
+    </message>
+    <message>
+        <source>Drag to place a rounded rectangle</source>
+        <translation>Ziehen, um ein abgerundetes Rechteck zu platzieren</translation>
+    </message>
+    <message>
+        <source>Drag to place a symbol</source>
+        <translation>Ziehen, um ein Symbol zu platzieren</translation>
+    </message>
+    <message>
+        <source>Drag to place a text</source>
+        <translation>Ziehen, um einen Text zu platzieren</translation>
+    </message>
+    <message>
+        <source>Drag to place a vertical line</source>
+        <translation>Ziehen, um eine senkrechte Linie zu platzieren</translation>
+    </message>
+    <message>
+        <source>Drag to place an ellipse</source>
+        <translation>Ziehen, um eine Ellipse zu platzieren</translation>
+    </message>
+    <message>
+        <source>Drag to place an image</source>
+        <translation>Ziehen, um ein Bild zu platzieren</translation>
+    </message>
+    <message>
+        <source>Drag to place the counter</source>
+        <translation>Ziehen, um den Zähler zu platzieren</translation>
+    </message>
+    <message>
+        <source>This option requires the Windows font WINGDINGS to be installed</source>
+        <translation>Hierfür muss die Windows-Schrift WINGDINGS installiert sein</translation>
     </message>
 </context>
 <context>
@@ -534,6 +906,13 @@ Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
+    <name>LabelItems</name>
+    <message>
+        <source>A label can hold at most %1 items. Delete an item before adding another.</source>
+        <translation>Ein Etikett kann höchstens %1 Elemente enthalten. Löschen Sie ein Element, bevor Sie ein weiteres hinzufügen.</translation>
+    </message>
+</context>
+<context>
     <name>LabelRecords</name>
     <message>
         <source>{untitled label}</source>
@@ -609,6 +988,68 @@ Dieses Etikett wurde nur teilweise geladen: die Elemente nach dem fehlerhaften W
     <message>
         <source>The label file is damaged at line %1: %2</source>
         <translation>Die Etikettendatei ist in Zeile %1 beschädigt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LineTools</name>
+    <message>
+        <source>Line Color</source>
+        <translation>Linienfarbe</translation>
+    </message>
+    <message>
+        <source>Line Thickness</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>3 point</source>
+        <translation>3 Punkt</translation>
+    </message>
+    <message>
+        <source>%1 Point</source>
+        <translation>%1 Punkt</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentrieren</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBuilder</name>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Merge Field</source>
+        <translation>&amp;Seriendruckfeld einfügen</translation>
+    </message>
+    <message>
+        <source>Send to Back</source>
+        <translation>In den Hintergrund</translation>
+    </message>
+    <message>
+        <source>Bring to Front</source>
+        <translation>In den Vordergrund</translation>
+    </message>
+    <message>
+        <source>Center Vertically</source>
+        <translation>Senkrecht zentrieren</translation>
+    </message>
+    <message>
+        <source>Center Horizontally</source>
+        <translation>Waagerecht zentrieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -816,6 +1257,57 @@ Zum Passen geändert:</translation>
     </message>
 </context>
 <context>
+    <name>Picture</name>
+    <message>
+        <source>Cannot read the picture &quot;%1&quot;: %2.</source>
+        <translation>Das Bild „%1“ lässt sich nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>the bitmap is damaged</source>
+        <translation>die Bitmap ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the metafile header is damaged</source>
+        <translation>der Kopf der Metadatei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the SVG drawing is damaged</source>
+        <translation>die SVG-Zeichnung ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is not a picture this program reads</source>
+        <translation>es ist kein Bild, das dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>the %1 picture is damaged (%2)</source>
+        <translation>das %1-Bild ist beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>All pictures (%1)</source>
+        <translation>Alle Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>Windows bitmaps</source>
+        <translation>Windows-Bitmaps</translation>
+    </message>
+    <message>
+        <source>Windows metafiles</source>
+        <translation>Windows-Metadateien</translation>
+    </message>
+    <message>
+        <source>SVG drawings</source>
+        <translation>SVG-Zeichnungen</translation>
+    </message>
+    <message>
+        <source>;;All files (*)</source>
+        <translation>;;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>PictureFolder</name>
     <message>
         <source>The folder %1 cannot be made.</source>
@@ -988,6 +1480,65 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>RecordBar</name>
+    <message>
+        <source>First record</source>
+        <translation>Erster Datensatz</translation>
+    </message>
+    <message>
+        <source>Previous record</source>
+        <translation>Vorheriger Datensatz</translation>
+    </message>
+    <message>
+        <source>The record the label shows; type a number to go to it</source>
+        <translation>Der Datensatz, den das Etikett zeigt; geben Sie eine Nummer ein, um dorthin zu gehen</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>Nächster Datensatz</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Letzter Datensatz</translation>
+    </message>
+    <message>
+        <source>Shows the label as the source&apos;s first record prints.</source>
+        <translation>Zeigt das Etikett, wie es mit dem ersten Datensatz der Quelle gedruckt wird.</translation>
+    </message>
+    <message>
+        <source>Shows the label as the record before prints.</source>
+        <translation>Zeigt das Etikett, wie es mit dem vorherigen Datensatz gedruckt wird.</translation>
+    </message>
+    <message>
+        <source>Shows the label as the next record prints.</source>
+        <translation>Zeigt das Etikett, wie es mit dem nächsten Datensatz gedruckt wird.</translation>
+    </message>
+    <message>
+        <source>Shows the label as the source&apos;s last record prints.</source>
+        <translation>Zeigt das Etikett, wie es mit dem letzten Datensatz der Quelle gedruckt wird.</translation>
+    </message>
+    <message>
+        <source>The record of the merge source the label shows: texts, barcodes and pictures as they print for it. Type a number to go to that record. Saving never depends on it.</source>
+        <translation>Der Datensatz der Datenquelle, den das Etikett zeigt: Texte, Strichcodes und Bilder so, wie sie für ihn gedruckt werden. Geben Sie eine Nummer ein, um zu diesem Datensatz zu gehen. Das Speichern hängt nie davon ab.</translation>
+    </message>
+    <message>
+        <source>The merge source chosen for the label (File, Merge).</source>
+        <translation>Die für das Etikett gewählte Datenquelle (Datei, Seriendruck).</translation>
+    </message>
+    <message>
+        <source>Merge: %1</source>
+        <translation>Seriendruck: %1</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>(cannot be read)</source>
+        <translation>(nicht lesbar)</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryJournal</name>
     <message>
         <source>Unsaved changes cannot be kept for recovery after a crash (%1). You can go on editing; save your label to keep it.</source>
@@ -999,6 +1550,65 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>An unexpected error ended the command.</source>
         <translation>Ein unerwarteter Fehler hat den Befehl abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionToolRow</name>
+    <message>
+        <source>Move left one pixel</source>
+        <translation>Ein Pixel nach links</translation>
+    </message>
+    <message>
+        <source>Move up one pixel</source>
+        <translation>Ein Pixel nach oben</translation>
+    </message>
+    <message>
+        <source>Move down one pixel</source>
+        <translation>Ein Pixel nach unten</translation>
+    </message>
+    <message>
+        <source>Move right one pixel</source>
+        <translation>Ein Pixel nach rechts</translation>
+    </message>
+    <message>
+        <source>Move All</source>
+        <translation>Alle verschieben</translation>
+    </message>
+    <message>
+        <source>The arrow buttons move every item of the label</source>
+        <translation>Die Pfeilschaltflächen verschieben jedes Element des Etiketts</translation>
+    </message>
+    <message>
+        <source>When checked, the four arrow buttons move every item of the label by one pixel; when clear, they move the selected item only.</source>
+        <translation>Wenn angekreuzt, verschieben die vier Pfeilschaltflächen jedes Element des Etiketts um ein Pixel; sonst nur das ausgewählte Element.</translation>
+    </message>
+    <message>
+        <source>Delete the selected item</source>
+        <translation>Das ausgewählte Element löschen</translation>
+    </message>
+    <message>
+        <source>Properties of the selected item</source>
+        <translation>Eigenschaften des ausgewählten Elements</translation>
+    </message>
+    <message>
+        <source>Moves the selected item one pixel %1; held down, it keeps moving. With &quot;Move All&quot; checked it moves every item of the label instead.</source>
+        <translation>Verschiebt das ausgewählte Element um ein Pixel nach %1; gedrückt gehalten, bewegt es sich weiter. Mit „Alle verschieben“ angekreuzt verschiebt sie stattdessen jedes Element des Etiketts.</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>oben</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>unten</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1624,37 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>your user</source>
         <translation>Ihrem Benutzer</translation>
+    </message>
+</context>
+<context>
+    <name>ShapeTools</name>
+    <message>
+        <source>Degree of Rounding</source>
+        <translation>Grad der Rundung</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Linienfarbe</translation>
+    </message>
+    <message>
+        <source>Line Thickness</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>%1 Point</source>
+        <translation>%1 Punkt</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentrieren</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1780,21 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>SymbolTool</name>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Zentrieren</translation>
+    </message>
+</context>
+<context>
     <name>TCanvasReport</name>
     <message>
         <source>The output device could not be opened.</source>
@@ -1241,10 +1897,140 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>TFontDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Schrift:</translation>
+    </message>
+    <message>
+        <source>Font st&amp;yle:</source>
+        <translation>Schrift&amp;schnitt:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>Stri&amp;keout</source>
+        <translation>&amp;Durchgestrichen</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>&amp;Farbe:</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>There is no font with that name.
+Choose a font from the list of fonts.</source>
+        <translation>Es gibt keine Schrift mit diesem Namen.
+Wählen Sie eine Schrift aus der Liste.</translation>
+    </message>
+    <message>
+        <source>Size must be a number.</source>
+        <translation>Die Größe muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>TGetCounter</name>
+    <message>
+        <source>Counter</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Starting Number</source>
+        <translation>Startnummer</translation>
+    </message>
+    <message>
+        <source>The number printed on the first label; any whole number.</source>
+        <translation>Die Nummer, die auf das erste Etikett gedruckt wird; jede ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>Repeat for how many labels?</source>
+        <translation>Für wie viele Etiketten wiederholen?</translation>
+    </message>
+    <message>
+        <source>How many labels in a row print the same number before it goes up by one (1 to 999).</source>
+        <translation>Wie viele Etiketten nacheinander dieselbe Nummer tragen, bevor sie um eins steigt (1 bis 999).</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TGetSymbol</name>
+    <message>
+        <source>Select Symbol</source>
+        <translation>Symbol auswählen</translation>
+    </message>
+    <message>
+        <source>The characters of the symbol font; click one.</source>
+        <translation>Die Zeichen der Symbolschrift; klicken Sie eines an.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Choose the colour the symbol is printed in.</source>
+        <translation>Wählen Sie die Farbe, in der das Symbol gedruckt wird.</translation>
+    </message>
+</context>
+<context>
     <name>THelpWindow</name>
     <message>
         <source>Quorvane Help</source>
         <translation>Quorvane-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>TImageBrowse</name>
+    <message>
+        <source>Image Browse</source>
+        <translation>Bild suchen</translation>
+    </message>
+    <message>
+        <source>Where to look: a file system root or your home.</source>
+        <translation>Wo gesucht wird: eine Wurzel des Dateisystems oder Ihr persönlicher Ordner.</translation>
+    </message>
+    <message>
+        <source>Double-click a folder to open it.</source>
+        <translation>Doppelklicken Sie auf einen Ordner, um ihn zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The bitmap (.bmp) and metafile (.wmf) pictures of the folder; click one to see it.</source>
+        <translation>Die Bitmap- (.bmp) und Metadatei-Bilder (.wmf) des Ordners; klicken Sie eines an, um es zu sehen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1883,6 +2669,29 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>TSetRotate</name>
+    <message>
+        <source>Set Rotation</source>
+        <translation>Drehung einstellen</translation>
+    </message>
+    <message>
+        <source>Set Degree of Rotation (0-359)</source>
+        <translation>Drehwinkel in Grad (0–359)</translation>
+    </message>
+    <message>
+        <source>The angle of the text in degrees, counter-clockwise.</source>
+        <translation>Der Winkel des Textes in Grad, gegen den Uhrzeigersinn.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>TSplashForm</name>
     <message>
         <source>Ok</source>
@@ -2070,6 +2879,113 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Top Margin</source>
         <translation>Oberer Rand</translation>
+    </message>
+</context>
+<context>
+    <name>TTextDialog</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter text</source>
+        <translation>Text eingeben</translation>
+    </message>
+    <message>
+        <source>The item&apos;s text. Enter starts a new line; Ctrl+Enter takes the text (OK).</source>
+        <translation>Der Text des Elements. Die Eingabetaste beginnt eine neue Zeile; Strg+Eingabe übernimmt den Text (OK).</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Merge Field</source>
+        <translation>&amp;Seriendruckfeld einfügen</translation>
+    </message>
+    <message>
+        <source>Puts a field of the merge source, such as {Name}, where the cursor is.</source>
+        <translation>Setzt ein Feld der Datenquelle, etwa {Name}, an die Stelle der Schreibmarke.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter</source>
+        <translation>Strg+Eingabe</translation>
+    </message>
+    <message>
+        <source>Align:</source>
+        <translation>Ausrichtung:</translation>
+    </message>
+    <message>
+        <source>Lines start at the left</source>
+        <translation>Zeilen beginnen links</translation>
+    </message>
+    <message>
+        <source>Lines centred</source>
+        <translation>Zeilen zentriert</translation>
+    </message>
+    <message>
+        <source>Lines end at the right</source>
+        <translation>Zeilen enden rechts</translation>
+    </message>
+    <message>
+        <source>Text at the top of its box</source>
+        <translation>Text oben in seinem Rahmen</translation>
+    </message>
+    <message>
+        <source>Text in the middle of its box</source>
+        <translation>Text in der Mitte seines Rahmens</translation>
+    </message>
+    <message>
+        <source>Text at the bottom of its box</source>
+        <translation>Text unten in seinem Rahmen</translation>
+    </message>
+    <message>
+        <source> (a box only).</source>
+        <translation> (nur bei Rahmen).</translation>
+    </message>
+    <message>
+        <source>Text &amp;box (keeps its width and height)</source>
+        <translation>Text&amp;rahmen (behält Breite und Höhe)</translation>
+    </message>
+    <message>
+        <source>&amp;Wrap words at the box&apos;s width</source>
+        <translation>&amp;Wörter an der Rahmenbreite umbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Shrink to fit, down to</source>
+        <translation>Ver&amp;kleinern bis zum Passen, höchstens auf</translation>
+    </message>
+    <message>
+        <source>Leave out lines whose fields are all &amp;empty</source>
+        <translation>Zeilen auslassen, deren Felder alle &amp;leer sind</translation>
+    </message>
+    <message>
+        <source>&amp;Line spacing:</source>
+        <translation>&amp;Zeilenabstand:</translation>
+    </message>
+    <message>
+        <source>The text keeps the width and height you drag it to and is laid out inside.</source>
+        <translation>Der Text behält die Breite und Höhe, auf die Sie ihn ziehen, und wird darin gesetzt.</translation>
+    </message>
+    <message>
+        <source>Lines too long for the box break between words.</source>
+        <translation>Zeilen, die für den Rahmen zu lang sind, brechen zwischen Wörtern um.</translation>
+    </message>
+    <message>
+        <source>On each label whose text would not fit, the letters get smaller, half a point at a time, down to the size given.</source>
+        <translation>Auf jedem Etikett, dessen Text nicht passen würde, werden die Buchstaben in halben Punkten kleiner, bis hinab zur angegebenen Größe.</translation>
+    </message>
+    <message>
+        <source>The smallest size shrinking may go down to.</source>
+        <translation>Die kleinste Größe, bis zu der verkleinert werden darf.</translation>
+    </message>
+    <message>
+        <source>The distance between lines as a multiple of the font&apos;s own (1.000).</source>
+        <translation>Der Abstand zwischen Zeilen als Vielfaches des schrifteigenen (1,000).</translation>
+    </message>
+    <message>
+        <source>A line whose merge fields are all empty on a label is left out; the lines below move up.</source>
+        <translation>Eine Zeile, deren Seriendruckfelder auf einem Etikett alle leer sind, wird ausgelassen; die Zeilen darunter rücken nach oben.</translation>
+    </message>
+    <message>
+        <source>(no merge source: File, Merge…)</source>
+        <translation>(keine Datenquelle: Datei, Seriendruck …)</translation>
     </message>
 </context>
 <context>
@@ -2486,6 +3402,25 @@ Zuletzt verwendet</translation>
     <message>
         <source>the text &quot;%1&quot; does not fit its box</source>
         <translation>der Text „%1“ passt nicht in seinen Rahmen</translation>
+    </message>
+</context>
+<context>
+    <name>TextTools</name>
+    <message>
+        <source>There is a limit of one Counter per label</source>
+        <translation>Pro Etikett ist nur ein Zähler möglich</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>Center </source>
+        <translation>Zentrieren </translation>
+    </message>
+    <message>
+        <source>Counter Values</source>
+        <translation>Zählerwerte</translation>
     </message>
 </context>
 </TS>
