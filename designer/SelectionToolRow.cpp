@@ -34,7 +34,7 @@ SelectionToolRow::SelectionToolRow(ItemSelection& selection, QWidget* toolsPanel
     MoveAll->setWhatsThis(
         tr("When checked, the four arrow buttons move every item of the label by one pixel; "
            "when clear, they move the selected item only."));
-    MoveAll->setFocusPolicy(Qt::NoFocus);
+    MoveAll->setFocusPolicy(Qt::TabFocus);
     MoveAll->setGeometry(x += ButtonStep + 6, ButtonTop, 70, ButtonSize);
     CutObjectButton = addButton(toolsPanel, "CutObjectButton", ToolGlyphIcon(ToolGlyph::Cut),
                                 tr("Delete the selected item"), x += 74);
@@ -54,8 +54,9 @@ QToolButton* SelectionToolRow::addButton(QWidget* parent, const char* name, cons
     button->setWhatsThis(tip + QLatin1Char('.'));
     button->setGeometry(left, ButtonTop, ButtonSize, ButtonSize);
     button->setAutoRaise(true);
-    // The handle keeps the keyboard focus, so the arrow keys still move the item.
-    button->setFocusPolicy(Qt::NoFocus);
+    // A click leaves the keyboard focus on the handle, so the arrow keys still move the item;
+    // the Tab key reaches the button, and Space presses it.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 

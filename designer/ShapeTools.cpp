@@ -39,14 +39,20 @@ struct Pattern {
 };
 // In menu order.
 const Pattern patterns[] = {
-    {"PatternSolid", "Solid", TBrushStyle::Solid},
-    {"PatternClear", "Clear (Transparent)", TBrushStyle::Clear},
-    {"PatternBDiagonal", "45-degree upward hatch (left to right) ", TBrushStyle::BDiagonal},
-    {"PatternCross", "Horizontal and vertical crosshatch", TBrushStyle::Cross},
-    {"PatternDiagCross", "45-degree crosshatch ", TBrushStyle::DiagCross},
-    {"PatternFDiagonal", "45-degree downward hatch (left to right) ", TBrushStyle::FDiagonal},
-    {"PatternHorizontal", "Horizontal hatch ", TBrushStyle::Horizontal},
-    {"PatternVertical", "Vertical hatch", TBrushStyle::Vertical},
+    {"PatternSolid", QT_TRANSLATE_NOOP("ShapeTools", "Solid"), TBrushStyle::Solid},
+    {"PatternClear", QT_TRANSLATE_NOOP("ShapeTools", "Clear (Transparent)"), TBrushStyle::Clear},
+    {"PatternBDiagonal", QT_TRANSLATE_NOOP("ShapeTools", "45-degree upward hatch (left to right) "),
+     TBrushStyle::BDiagonal},
+    {"PatternCross", QT_TRANSLATE_NOOP("ShapeTools", "Horizontal and vertical crosshatch"),
+     TBrushStyle::Cross},
+    {"PatternDiagCross", QT_TRANSLATE_NOOP("ShapeTools", "45-degree crosshatch "),
+     TBrushStyle::DiagCross},
+    {"PatternFDiagonal",
+     QT_TRANSLATE_NOOP("ShapeTools", "45-degree downward hatch (left to right) "),
+     TBrushStyle::FDiagonal},
+    {"PatternHorizontal", QT_TRANSLATE_NOOP("ShapeTools", "Horizontal hatch "),
+     TBrushStyle::Horizontal},
+    {"PatternVertical", QT_TRANSLATE_NOOP("ShapeTools", "Vertical hatch"), TBrushStyle::Vertical},
 };
 
 void buildShapeMenu(ItemMenus::MenuBuilder& menu, bool rounding) {
@@ -77,7 +83,8 @@ void buildShapeMenu(ItemMenus::MenuBuilder& menu, bool rounding) {
                       QCoreApplication::translate("ShapeTools", "Pattern"));
     for (const Pattern& pattern : patterns) {
         const TBrushStyle style = pattern.style;
-        menu.Add(prefix + QString::fromLatin1(pattern.suffix), QString::fromLatin1(pattern.caption),
+        menu.Add(prefix + QString::fromLatin1(pattern.suffix),
+                 QCoreApplication::translate("ShapeTools", pattern.caption),
                  [&p, style](QWidget* item) { p.PropBrushStyle(item, style); });
     }
     menu.EndSubmenu();

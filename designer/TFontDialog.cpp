@@ -15,7 +15,9 @@
 #include "ui/Prompter.h"
 
 namespace {
-const char* const styleNames[] = {"Regular", "Italic", "Bold", "Bold Italic"};
+const char* const styleNames[] = {
+    QT_TRANSLATE_NOOP("TFontDialog", "Regular"), QT_TRANSLATE_NOOP("TFontDialog", "Italic"),
+    QT_TRANSLATE_NOOP("TFontDialog", "Bold"), QT_TRANSLATE_NOOP("TFontDialog", "Bold Italic")};
 const int listedSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
 struct NamedColour {
@@ -23,14 +25,22 @@ struct NamedColour {
     qint32 value;
 };
 const NamedColour standardColours[] = {
-    {"Black", MakeColorValue(0, 0, 0)},        {"Maroon", MakeColorValue(128, 0, 0)},
-    {"Green", MakeColorValue(0, 128, 0)},      {"Olive", MakeColorValue(128, 128, 0)},
-    {"Navy", MakeColorValue(0, 0, 128)},       {"Purple", MakeColorValue(128, 0, 128)},
-    {"Teal", MakeColorValue(0, 128, 128)},     {"Gray", MakeColorValue(128, 128, 128)},
-    {"Silver", MakeColorValue(192, 192, 192)}, {"Red", MakeColorValue(255, 0, 0)},
-    {"Lime", MakeColorValue(0, 255, 0)},       {"Yellow", MakeColorValue(255, 255, 0)},
-    {"Blue", MakeColorValue(0, 0, 255)},       {"Fuchsia", MakeColorValue(255, 0, 255)},
-    {"Aqua", MakeColorValue(0, 255, 255)},     {"White", MakeColorValue(255, 255, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Black"), MakeColorValue(0, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Maroon"), MakeColorValue(128, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Green"), MakeColorValue(0, 128, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Olive"), MakeColorValue(128, 128, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Navy"), MakeColorValue(0, 0, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Purple"), MakeColorValue(128, 0, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Teal"), MakeColorValue(0, 128, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Gray"), MakeColorValue(128, 128, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Silver"), MakeColorValue(192, 192, 192)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Red"), MakeColorValue(255, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Lime"), MakeColorValue(0, 255, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Yellow"), MakeColorValue(255, 255, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Blue"), MakeColorValue(0, 0, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Fuchsia"), MakeColorValue(255, 0, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Aqua"), MakeColorValue(0, 255, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "White"), MakeColorValue(255, 255, 255)},
 };
 
 QIcon Swatch(qint32 value) {
@@ -85,7 +95,7 @@ TFontDialog::TFontDialog(QWidget* parent) : FixedDialog(tr("Font"), QSize(430, 2
     StyleList->setObjectName(QStringLiteral("StyleList"));
     StyleList->setGeometry(166, 46, 100, 110);
     for (const char* style : styleNames)
-        StyleList->addItem(QString::fromLatin1(style));
+        StyleList->addItem(tr(style));
 
     SizeEdit = new QLineEdit(this);
     SizeEdit->setObjectName(QStringLiteral("SizeEdit"));
@@ -110,7 +120,7 @@ TFontDialog::TFontDialog(QWidget* parent) : FixedDialog(tr("Font"), QSize(430, 2
     ColorBox->setGeometry(10, 84, 130, 22);
     Caption(tr("&Color:"), ColorBox, QRect(10, 66, 130, 16), effects);
     for (const NamedColour& colour : standardColours)
-        ColorBox->addItem(Swatch(colour.value), QString::fromLatin1(colour.name), colour.value);
+        ColorBox->addItem(Swatch(colour.value), tr(colour.name), colour.value);
 
     auto* sampleBox = new QGroupBox(tr("Sample"), this);
     sampleBox->setGeometry(166, 164, 168, 118);

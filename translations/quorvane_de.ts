@@ -1656,6 +1656,38 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Center</source>
         <translation>Zentrieren</translation>
     </message>
+    <message>
+        <source>Solid</source>
+        <translation>Voll</translation>
+    </message>
+    <message>
+        <source>Clear (Transparent)</source>
+        <translation>Leer (durchsichtig)</translation>
+    </message>
+    <message>
+        <source>45-degree upward hatch (left to right) </source>
+        <translation>45-Grad-Schraffur aufwärts (von links nach rechts) </translation>
+    </message>
+    <message>
+        <source>Horizontal and vertical crosshatch</source>
+        <translation>Waagerechte und senkrechte Kreuzschraffur</translation>
+    </message>
+    <message>
+        <source>45-degree crosshatch </source>
+        <translation>45-Grad-Kreuzschraffur </translation>
+    </message>
+    <message>
+        <source>45-degree downward hatch (left to right) </source>
+        <translation>45-Grad-Schraffur abwärts (von links nach rechts) </translation>
+    </message>
+    <message>
+        <source>Horizontal hatch </source>
+        <translation>Waagerechte Schraffur </translation>
+    </message>
+    <message>
+        <source>Vertical hatch</source>
+        <translation>Senkrechte Schraffur</translation>
+    </message>
 </context>
 <context>
     <name>SheetFinder</name>
@@ -1951,6 +1983,86 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     <message>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Bold Italic</source>
+        <translation>Fett kursiv</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
     </message>
 </context>
 <context>
