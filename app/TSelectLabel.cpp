@@ -24,6 +24,7 @@ TSelectLabel::TSelectLabel(DataTable& table, QWidget* parent) : QDialog(parent),
 
     Grid = new QTableView(this);
     Grid->setObjectName(QStringLiteral("LabelGrid"));
+    Grid->setAccessibleName(tr("Stored labels"));
     Grid->setModel(model_);
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);

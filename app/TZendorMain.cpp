@@ -435,6 +435,7 @@ void TZendorMain::CreatePanel1() {
     DescriptLabel->setGeometry(8, 4, 200, 14);
     Descript = new QLineEdit(Panel1);
     Descript->setObjectName(QStringLiteral("Descript"));
+    Descript->setAccessibleName(tr("Label description"));
     Descript->setGeometry(8, 19, 209, 21);
     Descript->setValidator(new DescriptionValidator(LabelTable::DescriptionWidth, Descript));
     Descript->setWhatsThis(tr("The description is the label's name. It must be unique."));

@@ -17,6 +17,7 @@ DropToolButton::DropToolButton(LabelItemKind kind, QWidget* parent)
     setIcon(QIcon(ToolPictures::Glyph(kind)));
     setIconSize(QSize(ToolPictures::GlyphSize, ToolPictures::GlyphSize));
     setToolTip(hint);
+    setAccessibleName(hint);
     setWhatsThis(hint + tr(": press on this button, move onto the label and let go where "
                            "the item's top left corner goes. Its properties are asked for "
                            "first where it needs them."));

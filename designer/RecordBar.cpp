@@ -16,6 +16,8 @@ QToolButton* NewButton(QWidget* parent, const char* name, const QString& text, c
     button->setObjectName(QString::fromLatin1(name));
     button->setText(text);
     button->setToolTip(tip);
+    // The glyph means nothing read aloud; the tip says what the button does.
+    button->setAccessibleName(tip);
     button->setAutoRaise(true);
     return button;
 }
@@ -32,6 +34,7 @@ RecordBar::RecordBar(QWidget* parent) : QWidget(parent) {
         NewButton(this, "PreviousRecordButton", QStringLiteral("◀"), tr("Previous record"));
     RecordBox = new QSpinBox(this);
     RecordBox->setObjectName(QStringLiteral("RecordNumberBox"));
+    RecordBox->setAccessibleName(tr("Record shown"));
     RecordBox->setToolTip(tr("The record the label shows; type a number to go to it"));
     RecordBox->setKeyboardTracking(false);
     CountLabel = new QLabel(this);

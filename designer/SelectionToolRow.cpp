@@ -51,6 +51,7 @@ QToolButton* SelectionToolRow::addButton(QWidget* parent, const char* name, cons
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(icon);
     button->setToolTip(tip);
+    button->setAccessibleName(tip);
     button->setWhatsThis(tip + QLatin1Char('.'));
     button->setGeometry(left, ButtonTop, ButtonSize, ButtonSize);
     button->setAutoRaise(true);

@@ -83,6 +83,7 @@ TFontDialog::TFontDialog(QWidget* parent) : FixedDialog(tr("Font"), QSize(430, 2
     Caption(tr("&Font:"), FontName, QRect(8, 6, 150, 16), this);
     FontList = new QListWidget(this);
     FontList->setObjectName(QStringLiteral("FontList"));
+    FontList->setAccessibleName(tr("Fonts"));
     FontList->setGeometry(8, 46, 150, 110);
     FontList->addItems(families_);
 
@@ -93,6 +94,7 @@ TFontDialog::TFontDialog(QWidget* parent) : FixedDialog(tr("Font"), QSize(430, 2
     Caption(tr("Font st&yle:"), StyleName, QRect(166, 6, 100, 16), this);
     StyleList = new QListWidget(this);
     StyleList->setObjectName(QStringLiteral("StyleList"));
+    StyleList->setAccessibleName(tr("Font styles"));
     StyleList->setGeometry(166, 46, 100, 110);
     for (const char* style : styleNames)
         StyleList->addItem(tr(style));
@@ -103,6 +105,7 @@ TFontDialog::TFontDialog(QWidget* parent) : FixedDialog(tr("Font"), QSize(430, 2
     Caption(tr("&Size:"), SizeEdit, QRect(274, 6, 60, 16), this);
     SizeList = new QListWidget(this);
     SizeList->setObjectName(QStringLiteral("SizeList"));
+    SizeList->setAccessibleName(tr("Sizes"));
     SizeList->setGeometry(274, 46, 60, 110);
     for (int size : listedSizes)
         SizeList->addItem(QString::number(size));

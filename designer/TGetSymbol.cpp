@@ -25,6 +25,7 @@ TGetSymbol::TGetSymbol(QWidget* parent)
 
     SymbolList = new QListWidget(this);
     SymbolList->setObjectName(QStringLiteral("SymbolList"));
+    SymbolList->setAccessibleName(tr("Symbols"));
     SymbolList->setGeometry(8, 8, 329, 248);
     SymbolList->setFont(SymbolListFont());
     // Entries run down each column and then on to the next, scrolling sideways, seven

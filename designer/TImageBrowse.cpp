@@ -30,12 +30,14 @@ TImageBrowse::TImageBrowse(QWidget* parent)
 
     DirectoryListBox = new QListWidget(this);
     DirectoryListBox->setObjectName(QStringLiteral("DirectoryListBox"));
+    DirectoryListBox->setAccessibleName(tr("Folders"));
     DirectoryListBox->setGeometry(8, 40, 145, 122);
     DirectoryListBox->setWhatsThis(tr("Double-click a folder to open it."));
     DirectoryListBox->installEventFilter(this);
 
     FileListBox = new QListWidget(this);
     FileListBox->setObjectName(QStringLiteral("FileListBox"));
+    FileListBox->setAccessibleName(tr("Pictures"));
     FileListBox->setGeometry(8, 168, 145, 143);
     FileListBox->setWhatsThis(tr("The bitmap (.bmp) and metafile (.wmf) pictures of "
                                  "the folder; click one to see it."));

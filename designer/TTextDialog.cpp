@@ -156,6 +156,7 @@ QWidget* TTextDialog::NewBoxOptions() {
     ShrinkCheck->setObjectName(QStringLiteral("ShrinkCheck"));
     MinSizeSpin = new QDoubleSpinBox(panel);
     MinSizeSpin->setObjectName(QStringLiteral("MinFontSizeSpin"));
+    MinSizeSpin->setAccessibleName(tr("Smallest size"));
     MinSizeSpin->setRange(kSmallestMinSize, kLargestMinSize);
     MinSizeSpin->setDecimals(1);
     MinSizeSpin->setSingleStep(TextBoxOptions::ShrinkStep);

@@ -84,6 +84,7 @@ TDatabaseSourceDialog::TDatabaseSourceDialog(const MergeSourceAddress& address,
     tableRow->addWidget(TableButton);
     TableBox = new QComboBox;
     TableBox->setObjectName(QStringLiteral("TableBox"));
+    TableBox->setAccessibleName(tr("Table"));
     TableBox->setEditable(true);
     tableRow->addWidget(TableBox, 1);
     layout->addLayout(tableRow);
@@ -92,6 +93,7 @@ TDatabaseSourceDialog::TDatabaseSourceDialog(const MergeSourceAddress& address,
     layout->addWidget(QueryButton);
     QueryEdit = new QPlainTextEdit;
     QueryEdit->setObjectName(QStringLiteral("QueryEdit"));
+    QueryEdit->setAccessibleName(tr("Query"));
     QueryEdit->setMaximumHeight(90);
     layout->addWidget(QueryEdit);
 
@@ -105,6 +107,7 @@ TDatabaseSourceDialog::TDatabaseSourceDialog(const MergeSourceAddress& address,
     layout->addLayout(testRow);
     ResultGrid = new QTableWidget(0, 0);
     ResultGrid->setObjectName(QStringLiteral("ResultGrid"));
+    ResultGrid->setAccessibleName(tr("First records"));
     ResultGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ResultGrid->verticalHeader()->setDefaultSectionSize(18);
     layout->addWidget(ResultGrid, 1);

@@ -57,6 +57,7 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passw
     SheetBox->hide();
     FieldsGrid = new QTableWidget(0, 0);
     FieldsGrid->setObjectName(QStringLiteral("FieldsGrid"));
+    FieldsGrid->setAccessibleName(tr("Fields and first records"));
     FieldsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FieldsGrid->verticalHeader()->setDefaultSectionSize(18);
     layout->addWidget(FieldsGrid, 1);
@@ -74,6 +75,7 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passw
     rangeRow->addWidget(new QLabel(QStringLiteral("to")));
     ToRecordBox = new QSpinBox;
     ToRecordBox->setObjectName(QStringLiteral("ToRecordBox"));
+    ToRecordBox->setAccessibleName(tr("Last record printed"));
     rangeRow->addWidget(ToRecordBox);
     rangeRow->addStretch(1);
     layout->addLayout(rangeRow);

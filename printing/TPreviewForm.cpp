@@ -156,6 +156,7 @@ QToolButton* TPreviewForm::SpeedButton(int x, const QString& hint, const QIcon& 
     button->setGeometry(x, 8, 25, 25);
     button->setIcon(icon);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     return button;

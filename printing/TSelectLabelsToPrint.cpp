@@ -15,6 +15,7 @@ TSelectLabelsToPrint::TSelectLabelsToPrint(ChosenPositions& selection, int label
     setObjectName(QStringLiteral("SelectLabelsToPrint"));
     LabelsList = new QListWidget(this);
     LabelsList->setObjectName(QStringLiteral("LabelsList"));
+    LabelsList->setAccessibleName(tr("Positions on the sheet"));
     LabelsList->setGeometry(8, 8, 177, 242);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);

@@ -111,6 +111,7 @@ void TSelectTemplate::BuildGrid() {
     Model = new TemplateTableModel(LabelDefTable, this);
     LabelGrid = new QTableView(this);
     LabelGrid->setObjectName(QStringLiteral("LabelGrid"));
+    LabelGrid->setAccessibleName(tr("Label templates"));
     LabelGrid->setModel(Model);
     LabelGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LabelGrid->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -72,6 +72,7 @@ void TTemplateEdit::BuildControls() {
     HelpButton->setAutoDefault(false);
     MouseHelpButton = new QPushButton(this);
     MouseHelpButton->setObjectName("MouseHelpButton");
+    MouseHelpButton->setAccessibleName(tr("What's this?"));
     MouseHelpButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
     MouseHelpButton->setToolTip(tr("What's this?"));
     MouseHelpButton->setWhatsThis(

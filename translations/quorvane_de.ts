@@ -972,6 +972,29 @@ Dieses Etikett wurde nur teilweise geladen: die Elemente nach dem fehlerhaften W
     </message>
 </context>
 <context>
+    <name>LabelTableModel</name>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Height &quot;</source>
+        <translation>Höhe &quot;</translation>
+    </message>
+    <message>
+        <source>Width &quot;</source>
+        <translation>Breite &quot;</translation>
+    </message>
+    <message>
+        <source>Across</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Untereinander</translation>
+    </message>
+</context>
+<context>
     <name>LibreOfficeLabelsFile</name>
     <message>
         <source>the measure &quot;%1&quot; is not of the form S;HDist;VDist;Width;Height;Left;Upper;Cols;Rows;PWidth;PHeight</source>
@@ -1537,6 +1560,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>(cannot be read)</source>
         <translation>(nicht lesbar)</translation>
     </message>
+    <message>
+        <source>Record shown</source>
+        <translation>Gezeigter Datensatz</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryJournal</name>
@@ -1927,6 +1954,18 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>T&amp;est</source>
         <translation>T&amp;esten</translation>
     </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Query</source>
+        <translation>Abfrage</translation>
+    </message>
+    <message>
+        <source>First records</source>
+        <translation>Erste Datensätze</translation>
+    </message>
 </context>
 <context>
     <name>TFontDialog</name>
@@ -2064,6 +2103,18 @@ Wählen Sie eine Schrift aus der Liste.</translation>
         <source>White</source>
         <translation>Weiß</translation>
     </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriften</translation>
+    </message>
+    <message>
+        <source>Font styles</source>
+        <translation>Schriftschnitte</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <translation>Größen</translation>
+    </message>
 </context>
 <context>
     <name>TGetCounter</name>
@@ -2114,6 +2165,10 @@ Wählen Sie eine Schrift aus der Liste.</translation>
         <source>Choose the colour the symbol is printed in.</source>
         <translation>Wählen Sie die Farbe, in der das Symbol gedruckt wird.</translation>
     </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symbole</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>
@@ -2143,6 +2198,14 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
     </message>
 </context>
 <context>
@@ -2280,6 +2343,14 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     <message>
         <source>Choose Merge Source</source>
         <translation>Datenquelle wählen</translation>
+    </message>
+    <message>
+        <source>Fields and first records</source>
+        <translation>Felder und erste Datensätze</translation>
+    </message>
+    <message>
+        <source>Last record printed</source>
+        <translation>Letzter gedruckter Datensatz</translation>
     </message>
 </context>
 <context>
@@ -2561,6 +2632,10 @@ Wählen Sie eine Schrift aus der Liste.</translation>
         <source>Opens the help on choosing a label.</source>
         <translation>Öffnet die Hilfe zum Wählen eines Etiketts.</translation>
     </message>
+    <message>
+        <source>Stored labels</source>
+        <translation>Gespeicherte Etiketten</translation>
+    </message>
 </context>
 <context>
     <name>TSelectLabelsToPrint</name>
@@ -2591,6 +2666,10 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     <message>
         <source>No labels selected</source>
         <translation>Keine Etiketten ausgewählt</translation>
+    </message>
+    <message>
+        <source>Positions on the sheet</source>
+        <translation>Stellen auf dem Bogen</translation>
     </message>
 </context>
 <context>
@@ -2778,6 +2857,10 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Label templates</source>
+        <translation>Etikettenvorlagen</translation>
     </message>
 </context>
 <context>
@@ -3099,6 +3182,10 @@ Wählen Sie eine Schrift aus der Liste.</translation>
         <source>(no merge source: File, Merge…)</source>
         <translation>(keine Datenquelle: Datei, Seriendruck …)</translation>
     </message>
+    <message>
+        <source>Smallest size</source>
+        <translation>Kleinste Größe</translation>
+    </message>
 </context>
 <context>
     <name>TZendorMain</name>
@@ -3393,6 +3480,10 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Label description</source>
+        <translation>Etikettenbeschreibung</translation>
     </message>
 </context>
 <context>

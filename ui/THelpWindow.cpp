@@ -32,6 +32,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
     resize(UsualWidth, 480);
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("HelpBrowser"));
+    Browser->setAccessibleName(tr("Quorvane Help"));
     Browser->setOpenLinks(true);
     Browser->setSource(HelpSource());
     auto* layout = new QVBoxLayout(this);

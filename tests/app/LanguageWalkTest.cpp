@@ -12,6 +12,7 @@
 #include "merge/MergeSourceAddress.h"
 #include "merge/TDatabaseSourceDialog.h"
 #include "merge/TMergeSourceDialog.h"
+#include "printing/SheetJob.h"
 #include "printing/TLabelPrint.h"
 #include "printing/TPreviewForm.h"
 #include "printing/TPrintOptionsTab.h"
@@ -42,6 +43,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
 #include <QSpinBox>
 #include <QTextEdit>
@@ -108,6 +110,22 @@ EnglishTexts ReadEnglishTexts() {
     return english;
 }
 
+// Qt's own parts of a widget (a scroll area's bars, a spin box's line edit, a combo box's
+// list, the menu bar's overflow button) are named by the widget they belong to.
+bool QtsOwnPart(const QWidget* widget, const QWidget* window) {
+    if (qobject_cast<const QScrollBar*>(widget) || qobject_cast<const QHeaderView*>(widget))
+        return true;
+    for (const QWidget* w = widget; w && w != window; w = w->parentWidget()) {
+        if (w->objectName().startsWith(QLatin1String("qt_")))
+            return true;
+        if (w != widget &&
+            (qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QComboBox*>(w) ||
+             qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QLineEdit*>(w)))
+            return true;
+    }
+    return false;
+}
+
 bool IsControl(const QWidget* widget) {
     return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
            qobject_cast<const QComboBox*>(widget) ||
@@ -129,8 +147,7 @@ public:
         QList<QWidget*> widgets = window->findChildren<QWidget*>();
         widgets.prepend(window);
         for (QWidget* widget : widgets) {
-            // Qt's own parts (a scroll area's viewport, the menu bar's overflow button).
-            if (widget->objectName().startsWith(QLatin1String("qt_")))
+            if (QtsOwnPart(widget, window))
                 continue;
             const QString at = where + QLatin1Char('/') + widget->objectName();
             Check(at, widget->toolTip());
@@ -224,6 +241,7 @@ protected:
         ASSERT_NE(templates, nullptr) << failure.toStdString();
         ChosenPositions positions;
         const QPrinter printer;
+        const SheetJob job;
         std::vector<std::unique_ptr<QWidget>> windows;
         windows.emplace_back(new TSelectLabel(table));
         windows.emplace_back(new TSelectTemplate(*templates));
@@ -233,7 +251,9 @@ protected:
         windows.emplace_back(new TImageBrowse);
         windows.emplace_back(new TSetRotate);
         windows.emplace_back(new TFontDialog);
-        windows.emplace_back(new TInputQueryForm);
+        auto* entry = new TInputQueryForm;
+        entry->SetPrompt(QStringLiteral("Beschreibung:"));
+        windows.emplace_back(entry);
         windows.emplace_back(new TTextDialog);
         windows.emplace_back(new TMergeSourceDialog);
         windows.emplace_back(new TDatabaseSourceDialog(MergeSourceAddress(), nullptr));
@@ -242,7 +262,7 @@ protected:
         windows.emplace_back(new TPreviewForm);
         windows.emplace_back(new TPrinterSetup(printer));
         windows.emplace_back(new TPrintOptionsTab(PrintOptions{}));
-        windows.emplace_back(new TLabelPrint);
+        windows.emplace_back(new TLabelPrint(job, false));
         windows.emplace_back(new TRecoveryQuestion(QStringLiteral("?")));
         windows.emplace_back(new TSplashForm);
         for (const auto& dialog : windows)
