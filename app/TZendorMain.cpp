@@ -42,6 +42,8 @@
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
+#include "designer/PropertyBar.h"
+#include "designer/SelectionProperties.h"
 #include "designer/RecordBar.h"
 #include "designer/SelectionToolRow.h"
 #include "designer/TStretchHandle.h"
@@ -133,6 +135,9 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WireJournal();
     WireEditing();
     WireArranging();
+    WireProperties();
+    // Under the tool row.
+    layout->insertWidget(layout->indexOf(ToolsPanel) + 1, PropertiesBar);
     WireLabelFiles();
     WireView();
 
@@ -154,6 +159,7 @@ TZendorMain::~TZendorMain() {
     DetachControl();
     recordPreview_.reset();
     items_.reset();
+    model_->RemoveView(properties_.get());
     model_->RemoveView(this);
     records_->CloseLabelTable();
 }
@@ -503,6 +509,7 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     const bool idle = !state.isNew && !state.changed;
     LabelPanel->setVisible(!state.empty || state.isNew);
     ToolsPanel->setVisible(!state.empty || state.isNew);
+    PropertiesBar->setVisible(!state.empty || state.isNew);
     ExitButton->setVisible(idle);
     // Choosing, deleting, cloning and configuring need a stored label.
     // Choosing or starting another label with changes on screen first asks about them.
@@ -789,6 +796,17 @@ void TZendorMain::WireArranging() {
         for (QAction* action : mnuArrange->actions())
             action->setEnabled(true);
     });
+}
+
+// The property bar edits the selection through SelectionProperties, which follows the model
+// and the selection.
+void TZendorMain::WireProperties() {
+    properties_ = std::make_unique<SelectionProperties>(*selection_, *items_, triggerChange_);
+    properties_->SetSteps(undo_.get());
+    model_->AddView(properties_.get());
+    connect(selection_.get(), &ItemSelection::SelectionChanged, properties_.get(),
+            &SelectionProperties::SelectionChanged);
+    PropertiesBar = new PropertyBar(*properties_, this);
 }
 
 // A label as a file: exported with its pictures, imported from our files and gLabels'.

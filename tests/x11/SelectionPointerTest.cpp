@@ -2,11 +2,16 @@
 #include "RealWindowFixture.h"
 
 #include "controls/TCanvasPanel.h"
+#include "designer/FontFace.h"
 #include "designer/ItemSelection.h"
+#include "designer/PropertyBar.h"
 #include "designer/TStretchHandle.h"
 #include "storage/LabelRecordStore.h"
 
 #include <QClipboard>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QToolButton>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -344,4 +349,69 @@ TEST_F(SelectionPointer, TabStepsTheSelectionThroughTheItems) {
     keyboard.Press("Tab", true);
     EXPECT_TRUE(selects(c)) << "round from the first to the last";
     EXPECT_EQ(window->focusWidget(), &window->Selection().Handle());
+}
+
+// The property bar with the real pointer and keys: a typed width, Enter and Escape, and a
+// style given to two texts at once, each one step of the undo history.
+TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
+    const QString box = AddBox(10, 50, TBrushStyle::Solid, 30, 20);
+    const QString one = AddText(QStringLiteral("One"), 60, 10);
+    const QString two = AddText(QStringLiteral("Two"), 140, 10);
+    PropertyBar* bar = window->PropertiesBar;
+    ASSERT_TRUE(bar->isVisible());
+
+    pointer.Click(Panel(), CentreOf(box));
+    ASSERT_EQ(SelectedNames(), QStringList{box});
+    EXPECT_TRUE(Eventually([&] { return bar->WidthEdit->text() == QStringLiteral("0.313"); }))
+        << bar->WidthEdit->text().toStdString(); // 30 px of 96 per inch
+    EXPECT_EQ(bar->UnitLabel->text(), QStringLiteral("in"));
+    EXPECT_FALSE(bar->BoldButton->isEnabled()) << "a box has no font";
+
+    // A width typed in inches; Enter applies it.
+    const QString before = window->SaveItems();
+    pointer.Click(bar->WidthEdit);
+    bar->WidthEdit->selectAll();
+    keyboard.Type(QStringLiteral("0.5"));
+    keyboard.Press("Return");
+    EXPECT_TRUE(Eventually([&] { return window->Model().Design().Find(box)->value.width == 48; }));
+    EXPECT_NE(window->SaveItems(), before);
+    EXPECT_TRUE(window->SaveItems().contains(QStringLiteral("WIDTH=0.500")));
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Size"));
+    EXPECT_TRUE(window->SaveButton->isVisible());
+    // Escape puts back what the item holds.
+    bar->HeightEdit->setFocus();
+    bar->HeightEdit->selectAll();
+    keyboard.Type(QStringLiteral("0.9"));
+    keyboard.Press("Escape");
+    EXPECT_TRUE(Eventually([&] { return bar->HeightEdit->text() == QStringLiteral("0.208"); }));
+    EXPECT_EQ(window->Model().Design().Find(box)->value.height, 20);
+    // Undo shows in the bar.
+    window->mnuUndo->trigger();
+    EXPECT_TRUE(Eventually([&] { return bar->WidthEdit->text() == QStringLiteral("0.313"); }));
+
+    // Bold for two texts at once, by a click on the bar's button; the box is left out of it.
+    pointer.Click(Panel(), CentreOf(one));
+    ClickWith("Shift_L", two);
+    ASSERT_EQ(SelectedNames(), (QStringList{one, two}));
+    EXPECT_TRUE(Eventually([&] { return bar->BoldButton->isEnabled(); }));
+    EXPECT_FALSE(bar->WidthEdit->isEnabled()) << "plain texts take their text's size";
+    EXPECT_EQ(bar->FontBox->currentText(), FontFace::Printed(QStringLiteral("Arial")));
+    KeepScreen(QStringLiteral("property-bar-two-texts.png"));
+    pointer.Click(bar->BoldButton);
+    EXPECT_TRUE(Eventually([&] { return window->Model().Design().Find(two)->value.bold; }));
+    EXPECT_TRUE(window->Model().Design().Find(one)->value.bold);
+    EXPECT_EQ(window->Model().Design().Find(one)->value.fontName, QStringLiteral("Arial"))
+        << "the stored face stays";
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Bold"));
+    EXPECT_TRUE(bar->BoldButton->isChecked());
+    window->mnuUndo->trigger();
+    EXPECT_FALSE(window->Model().Design().Find(one)->value.bold);
+    EXPECT_FALSE(window->Model().Design().Find(two)->value.bold);
+    EXPECT_TRUE(Eventually([&] { return !bar->BoldButton->isChecked(); }));
+
+    // With the box as well the texts' font shows, and so do the box's colours.
+    ClickWith("Shift_L", box);
+    EXPECT_TRUE(Eventually([&] { return bar->FillColorButton->isEnabled(); }));
+    EXPECT_TRUE(bar->BoldButton->isEnabled());
+    KeepScreen(QStringLiteral("property-bar-two-texts-and-box.png"));
 }
