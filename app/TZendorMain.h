@@ -9,8 +9,8 @@
 #include <QPointF>
 
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -200,6 +200,9 @@ private:
     // The Edit menu's commands on the label's items, after Undo and Redo.
     void WireEditing();
     void WireArranging();
+    // Enables the Arrange entries for the selection (opening) or all of them (closed).
+    void ShowArrangeEntries(bool opening);
+    void WireSelectionMenu();
     void WireProperties();
     void WireLabelFiles();
     void WireView();

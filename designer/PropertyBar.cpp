@@ -82,6 +82,10 @@ void PropertyBar::CreateFontControls() {
     FontBox->setInsertPolicy(QComboBox::NoInsert);
     FontBox->setMinimumContentsLength(14);
     FontBox->setToolTip(tr("Font of the selected texts"));
+    FontBox->setWhatsThis(tr("The font of the selected texts and counters. A font this "
+                             "computer lacks shows as the font that prints in its place; the "
+                             "texts keep theirs until you pick another one here."));
+    FontBox->lineEdit()->setWhatsThis(FontBox->whatsThis());
     addWidget(FontBox);
     connect(FontBox, &QComboBox::activated, this,
             [this](int index) { PickFamily(FontBox->itemText(index)); });
@@ -93,6 +97,8 @@ void PropertyBar::CreateFontControls() {
     SizeBox->setSpecialValueText(QStringLiteral(" "));
     SizeBox->setKeyboardTracking(false);
     SizeBox->setToolTip(tr("Font size in points"));
+    SizeBox->setWhatsThis(tr("The size in points of the selected texts, counters and symbols. "
+                             "Blank when they differ."));
     addWidget(SizeBox);
     connect(SizeBox, &QSpinBox::valueChanged, this, [this](int points) {
         if (points > 0)
@@ -121,6 +127,8 @@ QToolButton* PropertyBar::AddStyleButton(const char* name, const QString& captio
     button->setText(caption);
     button->setToolTip(tip);
     button->setCheckable(true);
+    button->setWhatsThis(
+        tr("Turns %1 on or off for every selected text and counter.").arg(tip.toLower()));
     // The keys stay with the design panel.
     button->setFocusPolicy(Qt::NoFocus);
     addWidget(button);
@@ -141,6 +149,8 @@ void PropertyBar::CreateColourControls() {
     LineWidthBox->setSuffix(tr(" pt"));
     LineWidthBox->setKeyboardTracking(false);
     LineWidthBox->setToolTip(tr("Line thickness"));
+    LineWidthBox->setWhatsThis(tr("The thickness of the selected lines and of the outlines of "
+                                  "the selected shapes. Blank when they differ."));
     addWidget(LineWidthBox);
     connect(LineWidthBox, &QSpinBox::valueChanged, this, [this](int width) {
         if (width > 0)
@@ -155,6 +165,9 @@ QToolButton* PropertyBar::AddColourButton(const char* name, const QString& tip,
     auto* button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(tip);
+    button->setWhatsThis(tr("Shows the %1 of the selected items (a question mark when they "
+                            "differ); click to choose another for all of them.")
+                             .arg(tip.toLower()));
     button->setFocusPolicy(Qt::NoFocus);
     addWidget(button);
     connect(button, &QToolButton::clicked, this, [this, property] { PickColour(property); });
@@ -182,6 +195,10 @@ QLineEdit* PropertyBar::AddMeasure(const char* name, const QString& caption, con
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setToolTip(tip);
+    edit->setWhatsThis(tr("%1 of the selected items in the label's unit. Type a number and "
+                          "press Enter to apply it to all of them; Escape puts back the "
+                          "present value.")
+                           .arg(tip));
     edit->setFixedWidth(MeasureWidth);
     edit->setAlignment(Qt::AlignRight);
     edit->installEventFilter(this);
