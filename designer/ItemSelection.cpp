@@ -55,6 +55,8 @@ ItemSelection::ItemSelection(TCanvasPanel* labelPanel, QWidget* greyArea, LabelI
         RunCommand([this, key] { StretchHandle1KeyDown(key); });
     };
     StretchHandle1->installEventFilter(this);
+    connect(StretchHandle1, &TStretchHandle::AttachedChanged, this,
+            &ItemSelection::SelectionChanged);
     band_ = new BandSelection(
         labelPanel,
         [this](const QRect& band, bool adding) {
