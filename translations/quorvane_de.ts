@@ -1503,6 +1503,121 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>PropertyBar</name>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Font of the selected texts</source>
+        <translation>Schrift der ausgewählten Texte</translation>
+    </message>
+    <message>
+        <source>The font of the selected texts and counters. A font this computer lacks shows as the font that prints in its place; the texts keep theirs until you pick another one here.</source>
+        <translation>Die Schrift der ausgewählten Texte und Zähler. Eine Schrift, die diesem Computer fehlt, erscheint als die Schrift, die an ihrer Stelle gedruckt wird; die Texte behalten ihre, bis Sie hier eine andere wählen.</translation>
+    </message>
+    <message>
+        <source>Font size in points</source>
+        <translation>Schriftgröße in Punkt</translation>
+    </message>
+    <message>
+        <source>The size in points of the selected texts, counters and symbols. Blank when they differ.</source>
+        <translation>Die Größe der ausgewählten Texte, Zähler und Symbole in Punkt. Leer, wenn sie sich unterscheiden.</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Turns %1 on or off for every selected text and counter.</source>
+        <translation>Schaltet „%1“ für jeden ausgewählten Text und Zähler ein oder aus.</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Line colour</source>
+        <translation>Linienfarbe</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>Line thickness</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>The thickness of the selected lines and of the outlines of the selected shapes. Blank when they differ.</source>
+        <translation>Die Stärke der ausgewählten Linien und der Umrisse der ausgewählten Formen. Leer, wenn sie sich unterscheiden.</translation>
+    </message>
+    <message>
+        <source>Fill colour</source>
+        <translation>Füllfarbe</translation>
+    </message>
+    <message>
+        <source>Shows the %1 of the selected items (a question mark when they differ); click to choose another for all of them.</source>
+        <translation>Zeigt „%1“ der ausgewählten Elemente (ein Fragezeichen, wenn sie sich unterscheiden); klicken Sie, um für alle eine andere zu wählen.</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Distance of the left edge from the label&apos;s left edge</source>
+        <translation>Abstand des linken Randes vom linken Rand des Etiketts</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Distance of the top edge from the label&apos;s top edge</source>
+        <translation>Abstand des oberen Randes vom oberen Rand des Etiketts</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>%1 of the selected items in the label&apos;s unit. Type a number and press Enter to apply it to all of them; Escape puts back the present value.</source>
+        <translation>%1 der ausgewählten Elemente in der Einheit des Etiketts. Geben Sie eine Zahl ein und drücken Sie die Eingabetaste, um sie auf alle anzuwenden; Esc stellt den jetzigen Wert wieder her.</translation>
+    </message>
+</context>
+<context>
     <name>RecordBar</name>
     <message>
         <source>First record</source>
@@ -1577,6 +1692,53 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>An unexpected error ended the command.</source>
         <translation>Ein unerwarteter Fehler hat den Befehl abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Linienfarbe</translation>
+    </message>
+    <message>
+        <source>Line Thickness</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>Fill Color</source>
+        <translation>Füllfarbe</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
     </message>
 </context>
 <context>
