@@ -348,20 +348,20 @@ TEST(TemplateEditInGerman, CommasGiveTheSameTemplate) {
         dialog.SetGeometry(Avery5160());
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        EXPECT_EQ(dialog.elblwidth->text(), "2,63") << "shown with the German comma";
+        EXPECT_EQ(dialog.elblwidth->text(), "2,625") << "shown with the German comma";
         for (auto [entry, text] :
-             {std::pair{dialog.elblwidth, "3,5"}, {dialog.elblHeight, "1,25"}}) {
+             {std::pair{dialog.elblwidth, "2,5"}, {dialog.elblHeight, "0,75"}}) {
             entry->selectAll();
             QTest::keyClicks(entry, QString::fromLatin1(text));
             emit entry->editingFinished();
         }
-        EXPECT_EQ(dialog.elblwidth->text(), "3,50");
+        EXPECT_EQ(dialog.elblwidth->text(), "2,500");
         dialog.OKButton->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted)
             << prompter.Messages("Information").join('|').toStdString();
         const SheetGeometry g = dialog.Geometry();
-        EXPECT_FLOAT_EQ(g.labelWidth, 3.5f);
-        EXPECT_FLOAT_EQ(g.labelHeight, 1.25f);
+        EXPECT_FLOAT_EQ(g.labelWidth, 2.5f);
+        EXPECT_FLOAT_EQ(g.labelHeight, 0.75f);
     }
     QLocale::setDefault(previous);
 }
