@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
@@ -127,6 +128,7 @@ QToolButton* PropertyBar::AddStyleButton(const char* name, const QString& captio
     button->setText(caption);
     button->setToolTip(tip);
     button->setCheckable(true);
+    button->setAutoRaise(true);
     button->setWhatsThis(
         tr("Turns %1 on or off for every selected text and counter.").arg(tip.toLower()));
     // The keys stay with the design panel.
@@ -158,6 +160,17 @@ void PropertyBar::CreateColourControls() {
     });
     FillColorButton =
         AddColourButton("PropertyFillColor", tr("Fill colour"), ItemProperty::FillColor);
+    // A shape's fill can also be taken away, leaving its outline.
+    auto* fillMenu = new QMenu(FillColorButton);
+    fillMenu->setObjectName(QStringLiteral("PropertyFillMenu"));
+    QAction* choose = fillMenu->addAction(tr("&Colour…"));
+    choose->setObjectName(QStringLiteral("PropertyFillChoose"));
+    connect(choose, &QAction::triggered, this, [this] { PickColour(ItemProperty::FillColor); });
+    QAction* none = fillMenu->addAction(tr("&No Fill"));
+    none->setObjectName(QStringLiteral("PropertyNoFill"));
+    connect(none, &QAction::triggered, this, [this] { Apply(ItemProperty::FillColor, NoFill); });
+    FillColorButton->setMenu(fillMenu);
+    FillColorButton->setPopupMode(QToolButton::MenuButtonPopup);
 }
 
 QToolButton* PropertyBar::AddColourButton(const char* name, const QString& tip,
@@ -169,6 +182,7 @@ QToolButton* PropertyBar::AddColourButton(const char* name, const QString& tip,
                             "differ); click to choose another for all of them.")
                              .arg(tip.toLower()));
     button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
     addWidget(button);
     connect(button, &QToolButton::clicked, this, [this, property] { PickColour(property); });
     return button;

@@ -1,6 +1,7 @@
 #include "designer/SelectionProperties.h"
 
 #include "designer/DesignSteps.h"
+#include "designer/ItemFamilies.h"
 #include "designer/LabelItems.h"
 #include "designer/SelectionControl.h"
 #include "document/Units.h"
@@ -10,16 +11,6 @@
 #include <algorithm>
 
 namespace {
-bool IsShape(LabelItemKind kind) {
-    return kind == LabelItemKind::Rectangle || kind == LabelItemKind::RoundRectangle ||
-           kind == LabelItemKind::Ellipse;
-}
-bool IsLine(LabelItemKind kind) {
-    return kind == LabelItemKind::HorizontalLine || kind == LabelItemKind::VerticalLine;
-}
-bool IsText(LabelItemKind kind) {
-    return kind == LabelItemKind::Text || kind == LabelItemKind::Counter;
-}
 // Items whose box is theirs to choose; a plain text, a counter and a symbol take the size of
 // what they show, an unstretched picture the picture's.
 bool HasWidth(const LabelItemValue& v) {

@@ -66,14 +66,6 @@ protected:
                                      "RR"});
         QTest::qWait(50);
     }
-    void KeepScreen(const QString& name) {
-        QTest::qWait(80);
-        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
-        if (folder.isEmpty())
-            return;
-        QDir().mkpath(folder);
-        window->screen()->grabWindow(0).save(QDir(folder).filePath(name));
-    }
 
     RealKeyboard keyboard;
 };
