@@ -88,6 +88,8 @@ void PropertyBar::CreateFontControls() {
                              "texts keep theirs until you pick another one here."));
     FontBox->lineEdit()->setWhatsThis(FontBox->whatsThis());
     addWidget(FontBox);
+    WatchKeys(FontBox);
+    WatchKeys(FontBox->lineEdit());
     connect(FontBox, &QComboBox::activated, this,
             [this](int index) { PickFamily(FontBox->itemText(index)); });
 
@@ -101,6 +103,7 @@ void PropertyBar::CreateFontControls() {
     SizeBox->setWhatsThis(tr("The size in points of the selected texts, counters and symbols. "
                              "Blank when they differ."));
     addWidget(SizeBox);
+    WatchKeys(SizeBox);
     connect(SizeBox, &QSpinBox::valueChanged, this, [this](int points) {
         if (points > 0)
             Apply(ItemProperty::FontSize, points);
@@ -154,6 +157,7 @@ void PropertyBar::CreateColourControls() {
     LineWidthBox->setWhatsThis(tr("The thickness of the selected lines and of the outlines of "
                                   "the selected shapes. Blank when they differ."));
     addWidget(LineWidthBox);
+    WatchKeys(LineWidthBox);
     connect(LineWidthBox, &QSpinBox::valueChanged, this, [this](int width) {
         if (width > 0)
             Apply(ItemProperty::LineWidth, width);
@@ -215,7 +219,7 @@ QLineEdit* PropertyBar::AddMeasure(const char* name, const QString& caption, con
                            .arg(tip));
     edit->setFixedWidth(MeasureWidth);
     edit->setAlignment(Qt::AlignRight);
-    edit->installEventFilter(this);
+    WatchKeys(edit);
     label->setBuddy(edit);
     addWidget(edit);
     connect(edit, &QLineEdit::editingFinished, this, [this, edit, property] {
@@ -225,18 +229,30 @@ QLineEdit* PropertyBar::AddMeasure(const char* name, const QString& caption, con
     return edit;
 }
 
+void PropertyBar::WatchKeys(QWidget* box) {
+    box->installEventFilter(this);
+}
+
 bool PropertyBar::eventFilter(QObject* watched, QEvent* event) {
-    // Escape puts back what the items hold.
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        for (const Measure& measure : Measures) {
-            if (watched == this->*measure.edit) {
-                ShowMeasure(this->*measure.edit, measure.property);
-                return true;
-            }
-        }
+    if (event->type() != QEvent::KeyPress)
+        return QToolBar::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // The box applies what was typed first; then the keys go back to the label.
+        QTimer::singleShot(0, this, &PropertyBar::KeysBack);
+        return QToolBar::eventFilter(watched, event);
     }
-    return QToolBar::eventFilter(watched, event);
+    if (key != Qt::Key_Escape)
+        return QToolBar::eventFilter(watched, event);
+    // Escape puts back what the items hold.
+    for (const Measure& measure : Measures)
+        if (watched == this->*measure.edit)
+            ShowMeasure(this->*measure.edit, measure.property);
+    if (watched == FontBox || watched == FontBox->lineEdit() || watched == SizeBox ||
+        watched == LineWidthBox)
+        Refresh();
+    emit KeysBack();
+    return true;
 }
 
 void PropertyBar::QueueRefresh() {

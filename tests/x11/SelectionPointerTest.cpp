@@ -372,6 +372,13 @@ TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
     EXPECT_TRUE(window->SaveItems().contains(QStringLiteral("WIDTH=0.500")));
     EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Size"));
     EXPECT_TRUE(window->SaveButton->isVisible());
+    // The keys are back on the label: an arrow moves the box.
+    EXPECT_TRUE(Eventually([&] { return window->focusWidget() == &window->Selection().Handle(); }));
+    keyboard.Press("Right");
+    EXPECT_TRUE(Eventually([&] { return At(box) == QPoint(11, 50); }));
+    EXPECT_TRUE(Eventually([&] { return bar->LeftEdit->text() == QStringLiteral("0.115"); }))
+        << bar->LeftEdit->text().toStdString();
+    window->mnuUndo->trigger();
     // Escape puts back what the item holds.
     bar->HeightEdit->setFocus();
     bar->HeightEdit->selectAll();
@@ -379,6 +386,8 @@ TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
     keyboard.Press("Escape");
     EXPECT_TRUE(Eventually([&] { return bar->HeightEdit->text() == QStringLiteral("0.208"); }));
     EXPECT_EQ(window->Model().Design().Find(box)->value.height, 20);
+    EXPECT_TRUE(Eventually([&] { return window->focusWidget() == &window->Selection().Handle(); }))
+        << "Escape hands the keys back to the label";
     // Undo shows in the bar.
     window->mnuUndo->trigger();
     EXPECT_TRUE(Eventually([&] { return bar->WidthEdit->text() == QStringLiteral("0.313"); }));
