@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -334,9 +335,17 @@ void PropertyBar::Refresh() {
         {ItalicButton, ItemProperty::Italic},
         {UnderlineButton, ItemProperty::Underline}};
     for (const auto& [button, property] : styles) {
-        // Items that differ show the style off; a click gives it to all of them.
-        button->setEnabled(properties_.Offers(property));
-        button->setChecked(properties_.Shared(property).toBool());
+        // Items that differ show the style off and greyed; a click gives it to all of them.
+        const bool offered = properties_.Offers(property);
+        const QVariant shared = properties_.Shared(property);
+        const bool mixed = offered && !shared.isValid();
+        button->setEnabled(offered);
+        button->setChecked(shared.toBool());
+        QPalette palette = this->palette();
+        if (mixed)
+            palette.setColor(QPalette::ButtonText, palette.color(QPalette::PlaceholderText));
+        button->setPalette(palette);
+        button->setProperty("mixed", mixed);
     }
     ShowColour(TextColorButton, ItemProperty::TextColor);
     ShowColour(LineColorButton, ItemProperty::LineColor);

@@ -412,6 +412,21 @@ TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
     EXPECT_FALSE(window->Model().Design().Find(two)->value.bold);
     EXPECT_TRUE(Eventually([&] { return !bar->BoldButton->isChecked(); }));
 
+    // One bold text and one plain: the button shows the mix, and a click makes both bold.
+    pointer.Click(Panel(), {240, 90});
+    pointer.Click(Panel(), CentreOf(one));
+    ASSERT_EQ(SelectedNames(), QStringList{one});
+    pointer.Click(bar->BoldButton);
+    ClickWith("Shift_L", two);
+    EXPECT_TRUE(Eventually([&] { return bar->BoldButton->property("mixed").toBool(); }));
+    EXPECT_FALSE(bar->BoldButton->isChecked());
+    EXPECT_FALSE(bar->ItalicButton->property("mixed").toBool()) << "neither is italic";
+    KeepScreen(QStringLiteral("property-bar-mixed-bold.png"), true);
+    pointer.Click(bar->BoldButton);
+    EXPECT_TRUE(Eventually([&] { return window->Model().Design().Find(two)->value.bold; }));
+    EXPECT_TRUE(window->Model().Design().Find(one)->value.bold);
+    EXPECT_TRUE(Eventually([&] { return !bar->BoldButton->property("mixed").toBool(); }));
+
     // With the box as well the texts' font shows, and so do the box's colours.
     ClickWith("Shift_L", box);
     EXPECT_TRUE(Eventually([&] { return bar->FillColorButton->isEnabled(); }));
