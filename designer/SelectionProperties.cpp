@@ -239,8 +239,10 @@ void SelectionProperties::Apply(ItemProperty property, const QVariant& value) {
         return;
     DesignSteps::Scope step(steps_, StepName(property));
     items_.Model().SetItems(changed);
-    // The frames follow the items to their new boxes.
-    selection_.SelectItems(chosen);
+    // The frame follows the items to their new boxes; the keys stay where they are (the next
+    // box of the bar after a Tab).
+    if (!chosen.isEmpty())
+        selection_.RefitHandle(chosen.front());
     if (changed_)
         changed_();
 }

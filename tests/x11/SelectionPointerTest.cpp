@@ -379,6 +379,15 @@ TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
     EXPECT_TRUE(Eventually([&] { return bar->LeftEdit->text() == QStringLiteral("0.115"); }))
         << bar->LeftEdit->text().toStdString();
     window->mnuUndo->trigger();
+    // Tab applies too, and goes on to the next box.
+    pointer.Click(bar->LeftEdit);
+    bar->LeftEdit->selectAll();
+    keyboard.Type(QStringLiteral("0.25"));
+    keyboard.Press("Tab");
+    EXPECT_TRUE(Eventually([&] { return At(box).x() == 24; }));
+    EXPECT_TRUE(Eventually([&] { return bar->TopEdit->hasFocus(); }));
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Position"));
+    window->mnuUndo->trigger();
     // Escape puts back what the item holds.
     bar->HeightEdit->setFocus();
     bar->HeightEdit->selectAll();
