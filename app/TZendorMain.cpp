@@ -810,6 +810,7 @@ void TZendorMain::WireProperties() {
     connect(selection_.get(), &ItemSelection::SelectionChanged, properties_.get(),
             &SelectionProperties::SelectionChanged);
     PropertiesBar = new PropertyBar(*properties_, this);
+    connect(PropertiesBar, &PropertyBar::KeysBack, this, [this] { KeysToDesign(); });
 }
 
 // A label as a file: exported with its pictures, imported from our files and gLabels'.

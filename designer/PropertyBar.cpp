@@ -12,7 +12,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -88,6 +90,8 @@ void PropertyBar::CreateFontControls() {
                              "texts keep theirs until you pick another one here."));
     FontBox->lineEdit()->setWhatsThis(FontBox->whatsThis());
     addWidget(FontBox);
+    WatchKeys(FontBox);
+    WatchKeys(FontBox->lineEdit());
     connect(FontBox, &QComboBox::activated, this,
             [this](int index) { PickFamily(FontBox->itemText(index)); });
 
@@ -102,6 +106,7 @@ void PropertyBar::CreateFontControls() {
     SizeBox->setWhatsThis(tr("The size in points of the selected texts, counters and symbols. "
                              "Blank when they differ."));
     addWidget(SizeBox);
+    WatchKeys(SizeBox);
     connect(SizeBox, &QSpinBox::valueChanged, this, [this](int points) {
         if (points > 0)
             Apply(ItemProperty::FontSize, points);
@@ -129,6 +134,7 @@ QToolButton* PropertyBar::AddStyleButton(const char* name, const QString& captio
     button->setText(caption);
     button->setToolTip(tip);
     button->setCheckable(true);
+    button->setAutoRaise(true);
     button->setWhatsThis(
         tr("Turns %1 on or off for every selected text and counter.").arg(tip.toLower()));
     button->setAccessibleName(tip);
@@ -156,12 +162,24 @@ void PropertyBar::CreateColourControls() {
     LineWidthBox->setWhatsThis(tr("The thickness of the selected lines and of the outlines of "
                                   "the selected shapes. Blank when they differ."));
     addWidget(LineWidthBox);
+    WatchKeys(LineWidthBox);
     connect(LineWidthBox, &QSpinBox::valueChanged, this, [this](int width) {
         if (width > 0)
             Apply(ItemProperty::LineWidth, width);
     });
     FillColorButton =
         AddColourButton("PropertyFillColor", tr("Fill colour"), ItemProperty::FillColor);
+    // A shape's fill can also be taken away, leaving its outline.
+    auto* fillMenu = new QMenu(FillColorButton);
+    fillMenu->setObjectName(QStringLiteral("PropertyFillMenu"));
+    QAction* choose = fillMenu->addAction(tr("&Colour…"));
+    choose->setObjectName(QStringLiteral("PropertyFillChoose"));
+    connect(choose, &QAction::triggered, this, [this] { PickColour(ItemProperty::FillColor); });
+    QAction* none = fillMenu->addAction(tr("&No Fill"));
+    none->setObjectName(QStringLiteral("PropertyNoFill"));
+    connect(none, &QAction::triggered, this, [this] { Apply(ItemProperty::FillColor, NoFill); });
+    FillColorButton->setMenu(fillMenu);
+    FillColorButton->setPopupMode(QToolButton::MenuButtonPopup);
 }
 
 QToolButton* PropertyBar::AddColourButton(const char* name, const QString& tip,
@@ -174,6 +192,7 @@ QToolButton* PropertyBar::AddColourButton(const char* name, const QString& tip,
                             "differ); click to choose another for all of them.")
                              .arg(tip.toLower()));
     button->setFocusPolicy(Qt::TabFocus);
+    button->setAutoRaise(true);
     addWidget(button);
     connect(button, &QToolButton::clicked, this, [this, property] { PickColour(property); });
     return button;
@@ -206,7 +225,7 @@ QLineEdit* PropertyBar::AddMeasure(const char* name, const QString& caption, con
                            .arg(tip));
     edit->setFixedWidth(MeasureWidth);
     edit->setAlignment(Qt::AlignRight);
-    edit->installEventFilter(this);
+    WatchKeys(edit);
     label->setBuddy(edit);
     addWidget(edit);
     connect(edit, &QLineEdit::editingFinished, this, [this, edit, property] {
@@ -216,18 +235,30 @@ QLineEdit* PropertyBar::AddMeasure(const char* name, const QString& caption, con
     return edit;
 }
 
+void PropertyBar::WatchKeys(QWidget* box) {
+    box->installEventFilter(this);
+}
+
 bool PropertyBar::eventFilter(QObject* watched, QEvent* event) {
-    // Escape puts back what the items hold.
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        for (const Measure& measure : Measures) {
-            if (watched == this->*measure.edit) {
-                ShowMeasure(this->*measure.edit, measure.property);
-                return true;
-            }
-        }
+    if (event->type() != QEvent::KeyPress)
+        return QToolBar::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // The box applies what was typed first; then the keys go back to the label.
+        QTimer::singleShot(0, this, &PropertyBar::KeysBack);
+        return QToolBar::eventFilter(watched, event);
     }
-    return QToolBar::eventFilter(watched, event);
+    if (key != Qt::Key_Escape)
+        return QToolBar::eventFilter(watched, event);
+    // Escape puts back what the items hold.
+    for (const Measure& measure : Measures)
+        if (watched == this->*measure.edit)
+            ShowMeasure(this->*measure.edit, measure.property);
+    if (watched == FontBox || watched == FontBox->lineEdit() || watched == SizeBox ||
+        watched == LineWidthBox)
+        Refresh();
+    emit KeysBack();
+    return true;
 }
 
 void PropertyBar::QueueRefresh() {
@@ -309,9 +340,17 @@ void PropertyBar::Refresh() {
         {ItalicButton, ItemProperty::Italic},
         {UnderlineButton, ItemProperty::Underline}};
     for (const auto& [button, property] : styles) {
-        // Items that differ show the style off; a click gives it to all of them.
-        button->setEnabled(properties_.Offers(property));
-        button->setChecked(properties_.Shared(property).toBool());
+        // Items that differ show the style off and greyed; a click gives it to all of them.
+        const bool offered = properties_.Offers(property);
+        const QVariant shared = properties_.Shared(property);
+        const bool mixed = offered && !shared.isValid();
+        button->setEnabled(offered);
+        button->setChecked(shared.toBool());
+        QPalette palette = this->palette();
+        if (mixed)
+            palette.setColor(QPalette::ButtonText, palette.color(QPalette::PlaceholderText));
+        button->setPalette(palette);
+        button->setProperty("mixed", mixed);
     }
     ShowColour(TextColorButton, ItemProperty::TextColor);
     ShowColour(LineColorButton, ItemProperty::LineColor);

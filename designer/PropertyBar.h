@@ -16,7 +16,8 @@ class QToolButton;
 // and every change goes to all of them as one edit and one undo step.
 //
 // The place and size are typed in the label's unit ("in" or "mm"), as the locale writes
-// numbers; Enter (or leaving the box) applies, Escape puts back what the item holds. A face
+// numbers; Enter (or leaving the box) applies, Escape puts back what the item holds. Enter and
+// Escape in any box of the bar hand the keys back to the label (KeysBack). A face
 // the system lacks shows as the family that prints in its place, and the items keep their
 // face until the user picks another.
 class PropertyBar : public QToolBar {
@@ -42,6 +43,10 @@ public:
     QLineEdit* HeightEdit = nullptr;
     QLabel* UnitLabel = nullptr;
 
+signals:
+    // Enter or Escape ended the typing in a box of the bar: the keys go back to the label.
+    void KeysBack();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,6 +68,8 @@ private:
     void ShowMeasure(QLineEdit* edit, ItemProperty property);
     void ShowColour(QToolButton* button, ItemProperty property);
     void ShowSpin(QSpinBox* box, ItemProperty property);
+    // Enter and Escape in the boxes that take typing.
+    void WatchKeys(QWidget* box);
 
     SelectionProperties& properties_;
     bool refreshQueued_ = false;

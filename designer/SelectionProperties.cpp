@@ -1,6 +1,7 @@
 #include "designer/SelectionProperties.h"
 
 #include "designer/DesignSteps.h"
+#include "designer/ItemFamilies.h"
 #include "designer/LabelItems.h"
 #include "designer/SelectionControl.h"
 #include "document/Units.h"
@@ -10,16 +11,6 @@
 #include <algorithm>
 
 namespace {
-bool IsShape(LabelItemKind kind) {
-    return kind == LabelItemKind::Rectangle || kind == LabelItemKind::RoundRectangle ||
-           kind == LabelItemKind::Ellipse;
-}
-bool IsLine(LabelItemKind kind) {
-    return kind == LabelItemKind::HorizontalLine || kind == LabelItemKind::VerticalLine;
-}
-bool IsText(LabelItemKind kind) {
-    return kind == LabelItemKind::Text || kind == LabelItemKind::Counter;
-}
 // Items whose box is theirs to choose; a plain text, a counter and a symbol take the size of
 // what they show, an unstretched picture the picture's.
 bool HasWidth(const LabelItemValue& v) {
@@ -248,8 +239,10 @@ void SelectionProperties::Apply(ItemProperty property, const QVariant& value) {
         return;
     DesignSteps::Scope step(steps_, StepName(property));
     items_.Model().SetItems(changed);
-    // The frames follow the items to their new boxes.
-    selection_.SelectItems(chosen);
+    // The frame follows the items to their new boxes; the keys stay where they are (the next
+    // box of the bar after a Tab).
+    if (!chosen.isEmpty())
+        selection_.RefitHandle(chosen.front());
     if (changed_)
         changed_();
 }

@@ -139,14 +139,18 @@ TEST_F(SelectionPropertiesTest, AChangeGoesToEveryItemThatHasItAsOneNamedStep) {
     properties->Apply(ItemProperty::FillColor, 0x00FF00);
     EXPECT_EQ(Value(box).brushColor, 0x00FF00);
     EXPECT_EQ(Value(box).brushStyle, TBrushStyle::Solid) << "a colour fills a clear box";
+    properties->Apply(ItemProperty::FillColor, -1);
+    EXPECT_EQ(Value(box).brushStyle, TBrushStyle::Clear) << "no fill";
+    EXPECT_EQ(Value(box).brushColor, 0x00FF00);
     properties->Apply(ItemProperty::Top, 20);
     EXPECT_EQ(Value(a).top, 20);
     EXPECT_EQ(Value(box).top, 20);
     EXPECT_EQ(
         recorder.steps,
         (QStringList{QStringLiteral("Bold"), QStringLiteral("Font"), QStringLiteral("Font Size"),
-                     QStringLiteral("Fill Color"), QStringLiteral("Position")}));
-    EXPECT_EQ(recorder.edits, 5);
+                     QStringLiteral("Fill Color"), QStringLiteral("Fill Color"),
+                     QStringLiteral("Position")}));
+    EXPECT_EQ(recorder.edits, 6);
     EXPECT_EQ(selection.items.size(), 3) << "the items stay selected";
 }
 

@@ -90,17 +90,6 @@ protected:
     QString StoredObjects() const {
         return LabelRecordStore(*window->Records().Table()).ReadObjects();
     }
-    void KeepScreen(const QString& name) {
-        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
-        if (folder.isEmpty())
-            return;
-        QTest::qWait(250); // an open menu is painted
-        QDir().mkpath(folder);
-        window->screen()
-            ->grabWindow(0)
-            .copy(window->frameGeometry())
-            .save(QDir(folder).filePath(name));
-    }
 
     // Waits until the keys typed have had their effect (a busy machine delays them).
     template <typename Condition> static bool Eventually(Condition condition) {
@@ -119,7 +108,7 @@ TEST_F(SelectionPointer, ABandSelectsWhatItHoldsAndOneDragMovesExactlyThose) {
     pointer.Drag(Panel(), {5, 5}, {125, 35});
     EXPECT_EQ(SelectedNames(), (QStringList{a, b, c}));
     EXPECT_EQ(window->Selection().Selected(), nullptr);
-    KeepScreen(QStringLiteral("three-items-selected.png"));
+    KeepScreen(QStringLiteral("three-items-selected.png"), true);
 
     // One drag on B moves all three by the same amount; D and E stay.
     pointer.Drag(Panel(), CentreOf(b), CentreOf(b) + QPoint(20, 30));
@@ -160,7 +149,7 @@ TEST_F(SelectionPointer, ShiftAndCtrlClicksAddAndRemoveItems) {
     EXPECT_EQ(SelectedNames(), (QStringList{a, c}));
     ClickWith("Control_L", b);
     EXPECT_EQ(SelectedNames(), (QStringList{a, b, c}));
-    KeepScreen(QStringLiteral("shift-click-three-frames.png"));
+    KeepScreen(QStringLiteral("shift-click-three-frames.png"), true);
     // A second Shift+click takes an item out, also one inside the frame of the others.
     ClickWith("Shift_L", b);
     EXPECT_EQ(SelectedNames(), (QStringList{a, c}));
@@ -220,7 +209,7 @@ TEST_F(SelectionPointer, DeleteKeyDeletesEverySelectedItemAndKeepsTheKeys) {
     EXPECT_EQ(entries, (QStringList{"mnuUndo", "mnuRedo", "mnuCut", "mnuCopy", "mnuPaste",
                                     "mnuDuplicate", "mnuDelete", "mnuSelectAll"}));
     EXPECT_TRUE(window->mnuCut->isEnabled());
-    KeepScreen(QStringLiteral("edit-menu.png"));
+    KeepScreen(QStringLiteral("edit-menu.png"), true);
     menu->close();
     QTest::qWait(20);
     keyboard.Press("Delete");
@@ -310,7 +299,7 @@ TEST_F(SelectionPointer, TheArrangeMenuAlignsTheSelectedItemsAsOneStep) {
     pointer.Click(bar, bar->actionGeometry(window->mnuArrange->menuAction()).center());
     QMenu* menu = WaitForPopup();
     ASSERT_EQ(menu, window->mnuArrange);
-    KeepScreen(QStringLiteral("arrange-menu.png"));
+    KeepScreen(QStringLiteral("arrange-menu.png"), true);
     ClickEntry(menu, QStringLiteral("mnuAlignLeft"));
     QTest::qWait(30);
     EXPECT_EQ(At(a).x(), 10);
@@ -383,6 +372,22 @@ TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
     EXPECT_TRUE(window->SaveItems().contains(QStringLiteral("WIDTH=0.500")));
     EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Size"));
     EXPECT_TRUE(window->SaveButton->isVisible());
+    // The keys are back on the label: an arrow moves the box.
+    EXPECT_TRUE(Eventually([&] { return window->focusWidget() == &window->Selection().Handle(); }));
+    keyboard.Press("Right");
+    EXPECT_TRUE(Eventually([&] { return At(box) == QPoint(11, 50); }));
+    EXPECT_TRUE(Eventually([&] { return bar->LeftEdit->text() == QStringLiteral("0.115"); }))
+        << bar->LeftEdit->text().toStdString();
+    window->mnuUndo->trigger();
+    // Tab applies too, and goes on to the next box.
+    pointer.Click(bar->LeftEdit);
+    bar->LeftEdit->selectAll();
+    keyboard.Type(QStringLiteral("0.25"));
+    keyboard.Press("Tab");
+    EXPECT_TRUE(Eventually([&] { return At(box).x() == 24; }));
+    EXPECT_TRUE(Eventually([&] { return bar->TopEdit->hasFocus(); }));
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Position"));
+    window->mnuUndo->trigger();
     // Escape puts back what the item holds.
     bar->HeightEdit->setFocus();
     bar->HeightEdit->selectAll();
@@ -390,6 +395,8 @@ TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
     keyboard.Press("Escape");
     EXPECT_TRUE(Eventually([&] { return bar->HeightEdit->text() == QStringLiteral("0.208"); }));
     EXPECT_EQ(window->Model().Design().Find(box)->value.height, 20);
+    EXPECT_TRUE(Eventually([&] { return window->focusWidget() == &window->Selection().Handle(); }))
+        << "Escape hands the keys back to the label";
     // Undo shows in the bar.
     window->mnuUndo->trigger();
     EXPECT_TRUE(Eventually([&] { return bar->WidthEdit->text() == QStringLiteral("0.313"); }));
@@ -401,7 +408,7 @@ TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
     EXPECT_TRUE(Eventually([&] { return bar->BoldButton->isEnabled(); }));
     EXPECT_FALSE(bar->WidthEdit->isEnabled()) << "plain texts take their text's size";
     EXPECT_EQ(bar->FontBox->currentText(), FontFace::Printed(QStringLiteral("Arial")));
-    KeepScreen(QStringLiteral("property-bar-two-texts.png"));
+    KeepScreen(QStringLiteral("property-bar-two-texts.png"), true);
     pointer.Click(bar->BoldButton);
     EXPECT_TRUE(Eventually([&] { return window->Model().Design().Find(two)->value.bold; }));
     EXPECT_TRUE(window->Model().Design().Find(one)->value.bold);
@@ -414,11 +421,26 @@ TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
     EXPECT_FALSE(window->Model().Design().Find(two)->value.bold);
     EXPECT_TRUE(Eventually([&] { return !bar->BoldButton->isChecked(); }));
 
+    // One bold text and one plain: the button shows the mix, and a click makes both bold.
+    pointer.Click(Panel(), {240, 90});
+    pointer.Click(Panel(), CentreOf(one));
+    ASSERT_EQ(SelectedNames(), QStringList{one});
+    pointer.Click(bar->BoldButton);
+    ClickWith("Shift_L", two);
+    EXPECT_TRUE(Eventually([&] { return bar->BoldButton->property("mixed").toBool(); }));
+    EXPECT_FALSE(bar->BoldButton->isChecked());
+    EXPECT_FALSE(bar->ItalicButton->property("mixed").toBool()) << "neither is italic";
+    KeepScreen(QStringLiteral("property-bar-mixed-bold.png"), true);
+    pointer.Click(bar->BoldButton);
+    EXPECT_TRUE(Eventually([&] { return window->Model().Design().Find(two)->value.bold; }));
+    EXPECT_TRUE(window->Model().Design().Find(one)->value.bold);
+    EXPECT_TRUE(Eventually([&] { return !bar->BoldButton->property("mixed").toBool(); }));
+
     // With the box as well the texts' font shows, and so do the box's colours.
     ClickWith("Shift_L", box);
     EXPECT_TRUE(Eventually([&] { return bar->FillColorButton->isEnabled(); }));
     EXPECT_TRUE(bar->BoldButton->isEnabled());
-    KeepScreen(QStringLiteral("property-bar-two-texts-and-box.png"));
+    KeepScreen(QStringLiteral("property-bar-two-texts-and-box.png"), true);
 }
 
 // Copy here, paste into another running copy of the program: the X clipboard carries the
@@ -470,7 +492,7 @@ TEST_F(SelectionPointer, ItemsCopiedHerePasteIntoAnotherRunningCopy) {
     keyboard.PressControl("v");
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(journal.Path()); }, 10000))
         << "nothing was pasted";
-    KeepScreen(QStringLiteral("pasted-into-another-copy.png"));
+    KeepScreen(QStringLiteral("pasted-into-another-copy.png"), true);
     keyboard.PressControl("s");
     EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(journal.Path()); }, 10000))
         << "not saved";
@@ -489,7 +511,7 @@ TEST_F(SelectionPointer, ARightClickInASelectionActsOnAllOfIt) {
     ASSERT_TRUE(menu);
     EXPECT_EQ(menu->objectName(), QStringLiteral("PopupMenuSelection"));
     EXPECT_EQ(SelectedNames(), (QStringList{a, b})) << "the selection stays";
-    KeepScreen(QStringLiteral("selection-menu.png"));
+    KeepScreen(QStringLiteral("selection-menu.png"), true);
     ClickEntry(menu, QStringLiteral("mnuDelete"));
     EXPECT_TRUE(Eventually([&] { return window->Model().Design().items.size() == 1; }));
     EXPECT_TRUE(window->Model().Design().Find(c));
