@@ -1616,6 +1616,14 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>%1 of the selected items in the label&apos;s unit. Type a number and press Enter to apply it to all of them; Escape puts back the present value.</source>
         <translation>%1 der ausgewählten Elemente in der Einheit des Etiketts. Geben Sie eine Zahl ein und drücken Sie die Eingabetaste, um sie auf alle anzuwenden; Esc stellt den jetzigen Wert wieder her.</translation>
     </message>
+    <message>
+        <source>&amp;Colour…</source>
+        <translation>&amp;Farbe …</translation>
+    </message>
+    <message>
+        <source>&amp;No Fill</source>
+        <translation>&amp;Keine Füllung</translation>
+    </message>
 </context>
 <context>
     <name>RecordBar</name>
