@@ -39,12 +39,14 @@ NewItemAnswer askBarcode(LabelItemValue& value, const LabelDesign&) {
 void buildBarcodeMenu(ItemMenus::MenuBuilder& menu) {
     BarcodeProperties& b = menu.Barcode();
     const QString prefix = menu.Prefix();
-    menu.Add(prefix + QStringLiteral("Data"), QStringLiteral("Barcode Data\u2026"),
+    menu.Add(prefix + QStringLiteral("Data"),
+             QCoreApplication::translate("BarcodeTool", "Barcode Data\u2026"),
              [&b](QWidget* item) { b.PropBarcodeData(item); });
     // Every symbology of the installed Zint, one submenu per group, and a finder by typing.
-    menu.BeginSubmenu(prefix + QStringLiteral("Symbology"), QStringLiteral("Symbology"));
+    menu.BeginSubmenu(prefix + QStringLiteral("Symbology"),
+                      QCoreApplication::translate("BarcodeTool", "Symbology"));
     menu.Add(prefix + QStringLiteral("FindSymbology"),
-             QCoreApplication::translate("BarcodeMenu", "&Find Symbology\u2026"),
+             QCoreApplication::translate("BarcodeTool", "&Find Symbology\u2026"),
              [&b](QWidget* item) { b.FindSymbology(item); });
     menu.Separator();
     std::vector<std::pair<QString, QAction*>> entries;
@@ -68,16 +70,19 @@ void buildBarcodeMenu(ItemMenus::MenuBuilder& menu) {
         menu.EndSubmenu();
     }
     menu.EndSubmenu();
-    QAction* showText =
-        menu.AddCheck(prefix + QStringLiteral("ShowText"), QStringLiteral("Show Text"),
-                      [&b](QWidget* item) { return b.ToggleShowText(item); });
+    QAction* showText = menu.AddCheck(prefix + QStringLiteral("ShowText"),
+                                      QCoreApplication::translate("BarcodeTool", "Show Text"),
+                                      [&b](QWidget* item) { return b.ToggleShowText(item); });
     menu.Separator();
-    menu.Add(prefix + QStringLiteral("Color"), QStringLiteral("Bar Color"),
+    menu.Add(prefix + QStringLiteral("Color"),
+             QCoreApplication::translate("BarcodeTool", "Bar Color"),
              [&b](QWidget* item) { b.PropBarColor(item); });
-    menu.Add(prefix + QStringLiteral("BackgroundColor"), QStringLiteral("Background Color"),
+    menu.Add(prefix + QStringLiteral("BackgroundColor"),
+             QCoreApplication::translate("BarcodeTool", "Background Color"),
              [&b](QWidget* item) { b.PropBackgroundColor(item); });
     menu.Separator();
-    menu.AddStackingAndPlacing("SendToBack", "BringToFront", QStringLiteral("Center"));
+    menu.AddStackingAndPlacing("SendToBack", "BringToFront",
+                               QCoreApplication::translate("BarcodeTool", "Center"));
     // The check marks show the state of the item the menu opens on.
     menu.OnOpen([entries, showText](const LabelItemValue& value) {
         showText->setChecked(value.showText);

@@ -8,6 +8,7 @@
 #include "ui/CommandBoundary.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 
@@ -78,21 +79,25 @@ void ItemMenus::MenuBuilder::Separator() {
 void ItemMenus::MenuBuilder::AddFontEntries() {
     ItemProperties& p = Properties();
     const QString prefix = Prefix();
-    Add(prefix + QStringLiteral("Font"), QStringLiteral("Font"), [&p](QWidget* item) {
-        p.PropFont(item);
-        p.Refresh(item);
-    });
-    Add(prefix + QStringLiteral("FontColor"), QStringLiteral("Font Color"),
+    Add(prefix + QStringLiteral("Font"), QCoreApplication::translate("MenuBuilder", "Font"),
+        [&p](QWidget* item) {
+            p.PropFont(item);
+            p.Refresh(item);
+        });
+    Add(prefix + QStringLiteral("FontColor"),
+        QCoreApplication::translate("MenuBuilder", "Font Color"),
         [&p](QWidget* item) { p.PropColor(item); });
-    Add(prefix + QStringLiteral("Rotation"), QStringLiteral("Rotation"), [&p](QWidget* item) {
-        p.PropAngle(item);
-        p.Refresh(item);
-    });
+    Add(prefix + QStringLiteral("Rotation"), QCoreApplication::translate("MenuBuilder", "Rotation"),
+        [&p](QWidget* item) {
+            p.PropAngle(item);
+            p.Refresh(item);
+        });
 }
 
 void ItemMenus::MenuBuilder::AddMergeFields() {
     const QString name = Prefix() + QStringLiteral("InsertMergeField");
-    QMenu* submenu = current_->addMenu(QStringLiteral("Insert &Merge Field"));
+    QMenu* submenu =
+        current_->addMenu(QCoreApplication::translate("MenuBuilder", "Insert &Merge Field"));
     submenu->setObjectName(name);
     submenu->menuAction()->setObjectName(name);
     ItemMenus* owner = &menus_;
@@ -110,19 +115,21 @@ void ItemMenus::MenuBuilder::AddStackingAndPlacing(const char* sendToBack, const
     const auto name = [&prefix](const char* suffix) {
         return prefix + QString::fromLatin1(suffix);
     };
-    Add(name(sendToBack), QStringLiteral("Send to Back"),
+    Add(name(sendToBack), QCoreApplication::translate("MenuBuilder", "Send to Back"),
         [&p](QWidget* item) { p.PropSendToBack(item); });
-    Add(name(bringToFront), QStringLiteral("Bring to Front"),
+    Add(name(bringToFront), QCoreApplication::translate("MenuBuilder", "Bring to Front"),
         [&p](QWidget* item) { p.PropBringToFront(item); });
     Separator();
     Add(name("Center"), centreCaption,
         [&selection](QWidget* item) { selection.AlignCenter(item); });
-    Add(name("CenterVertically"), QStringLiteral("Center Vertically"),
+    Add(name("CenterVertically"), QCoreApplication::translate("MenuBuilder", "Center Vertically"),
         [&selection](QWidget* item) { selection.AlignVertical(item); });
-    Add(name("CenterHorizontally"), QStringLiteral("Center Horizontally"),
+    Add(name("CenterHorizontally"),
+        QCoreApplication::translate("MenuBuilder", "Center Horizontally"),
         [&selection](QWidget* item) { selection.AlignHorizontal(item); });
     Separator();
-    Add(name(deleteName), QStringLiteral("Delete"), [&p](QWidget* item) { p.DeleteItem(item); });
+    Add(name(deleteName), QCoreApplication::translate("MenuBuilder", "Delete"),
+        [&p](QWidget* item) { p.DeleteItem(item); });
 }
 
 void ItemMenus::MenuBuilder::OnOpen(std::function<void(const LabelItemValue&)> show) {
@@ -186,7 +193,9 @@ QString ItemMenus::StepName(const QString& caption, const QString& submenu) {
     name.remove(u'\u2026');
     name = name.trimmed();
     // "Undo Delete" alone could be read as undoing a deletion of the label.
-    return name == u"Delete" ? QStringLiteral("Delete Item") : name;
+    return name == QCoreApplication::translate("MenuBuilder", "Delete")
+               ? QCoreApplication::translate("DesignSteps", "Delete Item")
+               : name;
 }
 
 QMenu* ItemMenus::NewMenu(const QString& name) {
@@ -201,7 +210,7 @@ void ItemMenus::FillMergeFieldMenu(QMenu* submenu) {
     submenu->clear();
     const QStringList names = MergeFieldNames ? MergeFieldNames() : QStringList();
     if (names.isEmpty()) {
-        submenu->addAction(QStringLiteral("(no merge source: File, Merge…)"))->setEnabled(false);
+        submenu->addAction(tr("(no merge source: File, Merge…)"))->setEnabled(false);
         return;
     }
     auto* root = qobject_cast<QMenu*>(submenu->parent());
@@ -255,6 +264,11 @@ void ItemMenus::AttachMenu(QWidget* item) {
 }
 
 void ItemMenus::PopupAt(QWidget* item, QPoint globalPos) {
+    const QList<QWidget*> selected = selection_.SelectedItems();
+    if (selectionMenu_ && selected.size() > 1 && selected.contains(item)) {
+        selectionMenu_->popup(globalPos);
+        return;
+    }
     QMenu* menu = MenuFor(item);
     if (!menu)
         return;
@@ -280,4 +294,8 @@ void ItemMenus::labelitempopup(QMenu* menu) {
     if (const DesignItem* shown = items_.ItemOf(item))
         for (const auto& show : onOpen_[menu])
             show(shown->value);
+}
+
+void ItemMenus::SetSelectionMenu(QMenu* menu) {
+    selectionMenu_ = menu;
 }

@@ -55,12 +55,14 @@ TImageBrowse::TImageBrowse(QWidget* parent)
 
     DirectoryListBox = new QListWidget(this);
     DirectoryListBox->setObjectName(QStringLiteral("DirectoryListBox"));
+    DirectoryListBox->setAccessibleName(tr("Folders"));
     DirectoryListBox->setGeometry(8, 72, 180, 130);
     DirectoryListBox->setWhatsThis(tr("Double-click a folder to open it."));
     DirectoryListBox->installEventFilter(this);
 
     FileListBox = new QListWidget(this);
     FileListBox->setObjectName(QStringLiteral("FileListBox"));
+    FileListBox->setAccessibleName(tr("Pictures"));
     FileListBox->setGeometry(8, 208, 180, 148);
     FileListBox->setWhatsThis(tr("The pictures of the folder; click one to see it, type the "
                                  "start of a name to jump to it."));
