@@ -199,6 +199,10 @@
         <source>Center</source>
         <translation>Zentrieren</translation>
     </message>
+    <message>
+        <source>&amp;Find Symbology…</source>
+        <translation>Symbologie &amp;suchen …</translation>
+    </message>
 </context>
 <context>
     <name>CrashRecovery</name>
@@ -936,7 +940,7 @@ Dieses Etikett wurde nur teilweise geladen: die Elemente nach dem fehlerhaften W
     </message>
     <message>
         <source>A label with this name already exists.<byte value="xd"/>Please change the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt schon ein Etikett mit diesem Namen.<byte value="xd"/>Bitte ändern Sie den Namen</translation>
     </message>
     <message>
         <source>Clone the current label?</source>
@@ -2362,10 +2366,6 @@ Wählen Sie eine Schrift aus der Liste.</translation>
         <translation>Doppelklicken Sie auf einen Ordner, um ihn zu öffnen.</translation>
     </message>
     <message>
-        <source>The bitmap (.bmp) and metafile (.wmf) pictures of the folder; click one to see it.</source>
-        <translation>Die Bitmap- (.bmp) und Metadatei-Bilder (.wmf) des Ordners; klicken Sie eines an, um es zu sehen.</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -2376,6 +2376,94 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     <message>
         <source>Pictures</source>
         <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>Datei&amp;name:</translation>
+    </message>
+    <message>
+        <source>Type or paste the path of a picture or a folder; Enter opens a folder and chooses a picture.</source>
+        <translation>Geben Sie den Pfad eines Bildes oder Ordners ein oder fügen Sie ihn ein; die Eingabetaste öffnet einen Ordner und wählt ein Bild.</translation>
+    </message>
+    <message>
+        <source>The pictures of the folder; click one to see it, type the start of a name to jump to it.</source>
+        <translation>Die Bilder des Ordners; klicken Sie eines an, um es zu sehen, oder tippen Sie den Anfang eines Namens, um dorthin zu springen.</translation>
+    </message>
+    <message>
+        <source>Which kinds of picture the file list shows.</source>
+        <translation>Welche Bildarten die Dateiliste zeigt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>All pictures</source>
+        <translation>Alle Bilder</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>SVG drawings</source>
+        <translation>SVG-Zeichnungen</translation>
+    </message>
+    <message>
+        <source>Windows bitmaps</source>
+        <translation>Windows-Bitmaps</translation>
+    </message>
+    <message>
+        <source>Windows metafiles</source>
+        <translation>Windows-Metadateien</translation>
+    </message>
+    <message>
+        <source>GIF</source>
+        <translation>GIF</translation>
+    </message>
+    <message>
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a kind of picture the program reads.</source>
+        <translation>„%1“ ist keine Bildart, die das Programm liest.</translation>
+    </message>
+    <message>
+        <source>There is no file or folder &quot;%1&quot;.</source>
+        <translation>Es gibt keine Datei und keinen Ordner „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 Pixel</translation>
+    </message>
+    <message>
+        <source>, %1 dpi (%2 × %3 mm)</source>
+        <translation>, %1 dpi (%2 × %3 mm)</translation>
+    </message>
+    <message>
+        <source>, with transparency</source>
+        <translation>, mit Transparenz</translation>
+    </message>
+    <message>
+        <source>SVG drawing, %1 × %2 mm</source>
+        <translation>SVG-Zeichnung, %1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>Windows metafile, %1 × %2 mm</source>
+        <translation>Windows-Metadatei, %1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>; shown at %1 %</source>
+        <translation>; gezeigt mit %1 %</translation>
     </message>
 </context>
 <context>
@@ -3077,6 +3165,45 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     <message>
         <source>64-bit version for Linux</source>
         <translation>64-Bit-Version für Linux</translation>
+    </message>
+</context>
+<context>
+    <name>TSymbologyChooser</name>
+    <message>
+        <source>Find Symbology</source>
+        <translation>Symbologie suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Type part of a name: ean, qr, postal …</source>
+        <translation>Teil eines Namens eingeben: ean, qr, postal …</translation>
+    </message>
+    <message>
+        <source>Type part of a symbology&apos;s name; the list keeps the ones that match. Up and Down move through them, Enter takes one.</source>
+        <translation>Geben Sie einen Teil des Namens einer Symbologie ein; die Liste behält die passenden. Pfeil hoch und runter gehen sie durch, die Eingabetaste übernimmt eine.</translation>
+    </message>
+    <message>
+        <source>Every kind of barcode this program prints, by group.</source>
+        <translation>Jede Strichcodeart, die das Programm druckt, nach Gruppen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 (stored as %2) takes %3.</source>
+        <translation>%1 (gespeichert als %2) nimmt %3.</translation>
+    </message>
+    <message>
+        <source>No symbology matches &quot;%1&quot;.</source>
+        <translation>Keine Symbologie passt zu „%1“.</translation>
     </message>
 </context>
 <context>
