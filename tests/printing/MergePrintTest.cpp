@@ -22,6 +22,10 @@
 #include "printing/TReportImage.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPdfWriter.h"
+#include "document/ColorValue.h"
+
+#include <QImage>
+#include <QtMath>
 
 namespace {
 
@@ -393,4 +397,86 @@ TEST_F(MergePrintTest, HundredAddressesToPdfEachAtItsPosition) {
     }
     EXPECT_TRUE(pages[3].contains(QLatin1String("200 Elm Street, Apt 100")));
     EXPECT_TRUE(pages[3].contains(QLatin1String("Springfield 10100")));
+}
+
+// A sheet as people print it: 95 addresses from a CSV file, three lines in a box that shrinks
+// to fit each record, beside a PNG logo with see-through parts over a coloured box. Record 7's
+// long name is shrunk inside its label: no ink crosses into the gaps between the labels, and
+// the colour shows through the logo where the logo is clear.
+TEST_F(MergePrintTest, NinetyFiveAddressesWithALogoStayInsideTheirLabels) {
+    QByteArray csv = "Name,Street,City\n";
+    for (int i = 1; i <= 95; ++i)
+        csv += (i == 7 ? QByteArray("Bartholomew Featherstonehaugh-Cholmondeley")
+                       : "Person " + QByteArray::number(i)) +
+               ",\"" + QByteArray::number(100 + i) + " Elm Street\",Springfield " +
+               QByteArray::number(10000 + i) + "\n";
+    auto source = Csv(csv);
+    MergeRun run(*source, 1);
+    // The logo: a dark square in the middle of a clear 40 x 40 picture.
+    QImage logo(40, 40, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    for (int y = 10; y < 30; ++y)
+        for (int x = 10; x < 30; ++x)
+            logo.setPixelColor(x, y, QColor(20, 20, 20));
+    const QString logoPath = dir.filePath(QStringLiteral("logo.png"));
+    ASSERT_TRUE(logo.save(logoPath));
+    const int boxColour = 0x40C0F0; // stored BGR: an orange
+    SheetJob job;
+    job.Label.geometry = Sheet(3, 10);
+    job.ObjectsText =
+        QStringLiteral("LABELITEM=RECTANGLE\nTOP=0.1\nLEFT=0.05\nWIDTH=0.5\nHEIGHT=0.5\n"
+                       "LINECOLOR=0\nLINETHICKNESS=0\nCOLOR=%1\nBRUSHSTYLE=SOLID\nROUNDING=0\n"
+                       "LABELITEM=IMAGE\nTOP=0.1\nLEFT=0.05\nWIDTH=0.5\nHEIGHT=0.5\n"
+                       "FILENAMEANDPATH=%2\nFIT=Y\n"
+                       "LABELITEM=TEXT\nTEXT={Name}\nTOP=0.05\nLEFT=0.6\nWIDTH=1.95\nHEIGHT=0.9\n"
+                       "FONTNAME=Arial\nFONTCOLOR=0\nFONTSIZE=14\nFONTBOLD=N\nFONTITALIC=N\n"
+                       "FONTUNDER=N\nANGLE=0\nRELATIVEX=0\nRELATIVEY=0\nTEXTLINE={Street}\n"
+                       "TEXTLINE={City}\nBOX=Y\nALIGN=L\nVALIGN=M\nSHRINK=Y\nNOTHING=NOTHING\n")
+            .arg(boxColour)
+            .arg(logoPath);
+    job.Merge = &run;
+    struct Lines : SheetJobObserver {
+        void LabelWarning(const QString& line) override { lines << line; }
+        QStringList lines;
+    } observer;
+    SheetRenderer print(job, &observer);
+    constexpr double kDpi = 100;
+    TReportImage image(kDpi);
+    image.OnPrint = [&print](TBaseReport& report) { print.PrintLabels(report); };
+    image.Execute();
+    ASSERT_EQ(image.Pages().size(), 4u); // 30 + 30 + 30 + 5
+    EXPECT_TRUE(observer.lines.isEmpty()) << observer.lines.join('|').toStdString();
+    const QImage page = image.Pages()[0].convertToFormat(QImage::Format_RGB32);
+    const auto ink = [&page](int x, int y) { return qGray(page.pixel(x, y)) < 200; };
+    // The gaps between the columns (0.125 in wide) hold no ink on any row.
+    const SheetGeometry& g = job.Label.geometry;
+    for (int column = 1; column < 3; ++column) {
+        const int from = qCeil((g.leftMargin + (column - 1) * g.horizontalPitch + g.labelWidth) * kDpi) + 1;
+        const int to = qFloor((g.leftMargin + column * g.horizontalPitch) * kDpi) - 1;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = from; x <= to; ++x)
+                ASSERT_FALSE(ink(x, y)) << "ink between the labels at " << x << "," << y;
+    }
+    // Record 7 (row 3, column 1) has ink all along its long first line, shrunk inside its label.
+    const double top7 = g.topMargin + 2 * g.verticalPitch;
+    const int row = qRound((top7 + g.labelHeight) * kDpi);
+    int right = -1;
+    for (int x = 0; x < page.width() / 3; ++x)
+        for (int y = qRound(top7 * kDpi); y < row; ++y)
+            if (ink(x, y))
+                right = std::max(right, x);
+    EXPECT_GT(right, qRound((g.leftMargin + 2.0) * kDpi)) << "the long name fills its box";
+    EXPECT_LT(right, qRound((g.leftMargin + g.labelWidth) * kDpi));
+    // The logo's clear parts show the box's colour, its square prints dark.
+    const QPointF logoCorner((g.leftMargin + 0.05) * kDpi, (g.topMargin + 0.1) * kDpi);
+    EXPECT_EQ(page.pixelColor((logoCorner + QPointF(4, 4)).toPoint()),
+              ColorValueToQColor(boxColour));
+    EXPECT_EQ(page.pixelColor((logoCorner + QPointF(25, 25)).toPoint()), QColor(20, 20, 20));
+    if (const QString folder = qEnvironmentVariable("QV_PICTURE_DIR"); !folder.isEmpty()) {
+        QDir().mkpath(folder);
+        page.save(QDir(folder).filePath(QStringLiteral("ninety-five-addresses-page1.png")));
+        page.copy(0, qRound((g.topMargin + 1.5) * kDpi), page.width() / 2, qRound(2.2 * kDpi))
+            .scaled(page.width(), qRound(4.4 * kDpi), Qt::KeepAspectRatio, Qt::SmoothTransformation)
+            .save(QDir(folder).filePath(QStringLiteral("ninety-five-addresses-record7.png")));
+    }
 }

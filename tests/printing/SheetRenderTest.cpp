@@ -748,6 +748,7 @@ TEST(SheetRender, ARecordsLongerValueRunsOnAsItPrints) {
     constexpr double kCell = 3.0; // inches: 3 x 2 cells on the page RenderLabel prints
     const int angles[] = {0, 90, 180, -90, 45, -150};
     TurnedPanel design; // its page and helpers; its own texts are replaced
+    design.panel.setShape(lsRectangle); // no rounded corner reaching into a cell
     qDeleteAll(design.labels);
     design.labels.clear();
     std::vector<QRect> cells;
