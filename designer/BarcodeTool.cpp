@@ -64,7 +64,6 @@ void buildBarcodeMenu(ItemMenus::MenuBuilder& menu) {
                     b.PropSymbology(item, *symbology);
             });
             entry->setCheckable(true);
-            entry->setToolTip(type.takes);
             entries.emplace_back(name, entry);
         }
         menu.EndSubmenu();
