@@ -3385,7 +3385,7 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>&amp;Rebuild Indexes</source>
-        <translation>&amp;Indizes neu aufbauen</translation>
+        <translation>Indi&amp;zes neu aufbauen</translation>
     </message>
     <message>
         <source>&amp;Print Labels</source>
@@ -3393,7 +3393,7 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Export to P&amp;DF…</source>
-        <translation>Als P&amp;DF exportieren …</translation>
+        <translation>Als &amp;PDF exportieren …</translation>
     </message>
     <message>
         <source>Pre&amp;view Labels</source>
@@ -3401,7 +3401,7 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Select Specific &amp;Labels</source>
-        <translation>&amp;Bestimmte Etiketten auswählen</translation>
+        <translation>Bestimmte Etiketten aus&amp;wählen</translation>
     </message>
     <message>
         <source>P&amp;rinter Setup</source>
@@ -3409,15 +3409,15 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Printer &amp;Alignment…</source>
-        <translation>Drucker&amp;ausrichtung …</translation>
+        <translation>Druckerausrich&amp;tung …</translation>
     </message>
     <message>
         <source>&amp;Merge…</source>
-        <translation>&amp;Seriendruck …</translation>
+        <translation>Seriendr&amp;uck …</translation>
     </message>
     <message>
         <source>Expor&amp;t Label…</source>
-        <translation>Etikett expor&amp;tieren …</translation>
+        <translation>Etikett e&amp;xportieren …</translation>
     </message>
     <message>
         <source>&amp;Import Label…</source>
@@ -3565,11 +3565,11 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>Alles aus&amp;wählen</translation>
+        <translation>Alles a&amp;uswählen</translation>
     </message>
     <message>
         <source>&amp;Arrange</source>
-        <translation>A&amp;nordnen</translation>
+        <translation>An&amp;ordnen</translation>
     </message>
     <message>
         <source>Bring to &amp;Front</source>
@@ -3617,7 +3617,7 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Same H&amp;eight</source>
-        <translation>Gleiche &amp;Höhe</translation>
+        <translation>Gleiche H&amp;öhe</translation>
     </message>
     <message>
         <source>The zoom of the label (Ctrl and the wheel to change)</source>
@@ -3637,11 +3637,11 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>Beende&amp;n</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
