@@ -3581,7 +3581,7 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Align &amp;Left</source>
-        <translation>&amp;Links ausrichten</translation>
+        <translation>Li&amp;nks ausrichten</translation>
     </message>
     <message>
         <source>Align &amp;Centres</source>
