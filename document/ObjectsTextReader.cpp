@@ -23,6 +23,8 @@ void store(LabelItemValue& c, const StoredLine& line) {
     if (!designReads(line.key))
         return;
     RequireWellFormed(line);
+    if (StoreContentLine(c, line))
+        return;
     switch (line.key) {
     case StoredKey::Top:
         c.top = pixels(line);
@@ -103,25 +105,13 @@ void store(LabelItemValue& c, const StoredLine& line) {
     case StoredKey::Background:
         c.backgroundColor = line.number;
         break;
-    case StoredKey::TextLine:
-    case StoredKey::Box:
-    case StoredKey::Align:
-    case StoredKey::VAlign:
-    case StoredKey::Wrap:
-    case StoredKey::Shrink:
-    case StoredKey::MinFontSize:
-    case StoredKey::LineSpacing:
-    case StoredKey::SkipBlank:
-    case StoredKey::Fit:
-    case StoredKey::Ecc:
-    case StoredKey::Quiet:
-        StoreContentLine(c, line);
-        break;
     case StoredKey::LabelItem:
     case StoredKey::RelativeX:
     case StoredKey::RelativeY:
     case StoredKey::Orientation:
     case StoredKey::Nothing:
+        break;
+    default: // the content keys, stored above
         break;
     }
 }

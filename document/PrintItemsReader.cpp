@@ -13,6 +13,8 @@ qint32 penWidthFromPixels(int pixels) {
 
 void store(PrintItemValue& c, PrintItemsText& result, const StoredLine& line) {
     RequireWellFormed(line);
+    if (StoreContentLine(c, line))
+        return;
     switch (line.key) {
     case StoredKey::Top:
         c.top = line.inches;
@@ -102,22 +104,10 @@ void store(PrintItemValue& c, PrintItemsText& result, const StoredLine& line) {
     case StoredKey::Background:
         c.background = line.number;
         break;
-    case StoredKey::TextLine:
-    case StoredKey::Box:
-    case StoredKey::Align:
-    case StoredKey::VAlign:
-    case StoredKey::Wrap:
-    case StoredKey::Shrink:
-    case StoredKey::MinFontSize:
-    case StoredKey::LineSpacing:
-    case StoredKey::SkipBlank:
-    case StoredKey::Fit:
-    case StoredKey::Ecc:
-    case StoredKey::Quiet:
-        StoreContentLine(c, line);
-        break;
     case StoredKey::LabelItem:
     case StoredKey::Nothing:
+        break;
+    default: // the content keys, stored above
         break;
     }
 }
