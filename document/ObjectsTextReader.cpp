@@ -23,7 +23,7 @@ void store(LabelItemValue& c, const StoredLine& line) {
     if (!designReads(line.key))
         return;
     RequireWellFormed(line);
-    if (StoreContentLine(c, line))
+    if (StoreContentLine(c, line) || StoreSharedLine(c, line))
         return;
     switch (line.key) {
     case StoredKey::Top:
@@ -38,15 +38,6 @@ void store(LabelItemValue& c, const StoredLine& line) {
     case StoredKey::Height:
         c.height = pixels(line);
         break;
-    case StoredKey::FontSize:
-        c.fontSize = line.number;
-        break;
-    case StoredKey::FontColor:
-        c.fontColor = line.number;
-        break;
-    case StoredKey::Angle:
-        c.angle = line.number;
-        break;
     case StoredKey::Color:
         c.brushColor = line.number;
         break;
@@ -56,51 +47,14 @@ void store(LabelItemValue& c, const StoredLine& line) {
     case StoredKey::LineColor:
         c.penColor = line.number;
         break;
-    case StoredKey::Rounding:
-        c.rounding = line.number;
-        break;
     case StoredKey::StartingNumber:
         c.startingNumber = line.number;
         break;
     case StoredKey::RepeatEach:
         c.repeatEach = line.number;
         break;
-    case StoredKey::AsciiChar:
-        c.asciiChar = line.number;
-        break;
-    case StoredKey::FontName:
-        c.fontName = line.value.toString();
-        break;
-    case StoredKey::Text:
-        c.text = line.value.toString();
-        break;
-    case StoredKey::FileNameAndPath:
-        c.fileName = line.value.toString();
-        break;
-    case StoredKey::FontBold:
-        c.bold = line.number != 0;
-        break;
-    case StoredKey::FontItalic:
-        c.italic = line.number != 0;
-        break;
-    case StoredKey::FontUnder:
-        c.underline = line.number != 0;
-        break;
-    case StoredKey::Stretch:
-        c.stretch = line.number != 0;
-        break;
-    case StoredKey::BrushStyle:
-        if (line.number >= 0)
-            c.brushStyle = TBrushStyle(line.number);
-        break;
-    case StoredKey::Symbology:
-        c.symbology = BarcodeSymbology(line.number);
-        break;
     case StoredKey::Data:
         c.barcodeData = line.value.toString();
-        break;
-    case StoredKey::ShowText:
-        c.showText = line.number != 0;
         break;
     case StoredKey::Background:
         c.backgroundColor = line.number;
@@ -111,7 +65,7 @@ void store(LabelItemValue& c, const StoredLine& line) {
     case StoredKey::Orientation:
     case StoredKey::Nothing:
         break;
-    default: // the content keys, stored above
+    default: // the keys stored above
         break;
     }
 }
