@@ -302,9 +302,9 @@ TEST(SheetRender, ImagesByContentsAndMissingOnesMarked) {
     const QRect missing(qRound(0.7875 * 100) - 1, 59, 52, 52);
     const auto greyIn = [&page](const QRect& area) {
         int grey = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int row = area.top(); row <= area.bottom(); ++row)
             for (int x = area.left(); x <= area.right(); ++x)
-                grey += qGray(page.pixel(x, y)) < 250;
+                grey += qGray(page.pixel(x, row)) < 250;
         return grey;
     };
     EXPECT_EQ(RenderProbe::InkBox(page, missing), QRect()); // pale: never taken for content
