@@ -117,12 +117,21 @@ void DesignUndo::Restore(const State& state) {
     QStringList selected;
     for (const QWidget* item : selection_.SelectedItems())
         selected << item->objectName();
+    QStringList before;
+    for (const DesignItem& item : model_.Design().items)
+        before << item.name;
     model_.Restore(*state);
     current_ = state;
-    Reselect(selected);
+    // Items that come back (a deletion undone, a paste redone) are what the user looks at
+    // next; otherwise the items selected before stay selected.
+    QStringList returned;
+    for (const DesignItem& item : state->items)
+        if (!before.contains(item.name))
+            returned << item.name;
+    Reselect(returned.isEmpty() ? selected : returned);
 }
 
-// The items selected before stay selected when they are still there.
+// The named items that are there become the selection; none there leaves it alone.
 void DesignUndo::Reselect(const QStringList& names) {
     QList<QWidget*> items;
     for (const QString& name : names)

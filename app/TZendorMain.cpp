@@ -42,6 +42,8 @@
 #include "designer/ItemMenus.h"
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
+#include "designer/PropertyBar.h"
+#include "designer/SelectionProperties.h"
 #include "designer/RecordBar.h"
 #include "designer/SelectionToolRow.h"
 #include "designer/TStretchHandle.h"
@@ -133,6 +135,10 @@ TZendorMain::TZendorMain(const QString& dataDirectory, QWidget* parent)
     WireJournal();
     WireEditing();
     WireArranging();
+    WireSelectionMenu();
+    WireProperties();
+    // Under the tool row.
+    layout->insertWidget(layout->indexOf(ToolsPanel) + 1, PropertiesBar);
     WireLabelFiles();
     WireView();
 
@@ -154,6 +160,7 @@ TZendorMain::~TZendorMain() {
     DetachControl();
     recordPreview_.reset();
     items_.reset();
+    model_->RemoveView(properties_.get());
     model_->RemoveView(this);
     records_->CloseLabelTable();
 }
@@ -503,6 +510,7 @@ void TZendorMain::UpdateScreenStatus(const ScreenState& state) {
     const bool idle = !state.isNew && !state.changed;
     LabelPanel->setVisible(!state.empty || state.isNew);
     ToolsPanel->setVisible(!state.empty || state.isNew);
+    PropertiesBar->setVisible(!state.empty || state.isNew);
     ExitButton->setVisible(idle);
     // Choosing, deleting, cloning and configuring need a stored label.
     // Choosing or starting another label with changes on screen first asks about them.
@@ -772,23 +780,47 @@ void TZendorMain::WireArranging() {
         [&arrange] { arrange.SameSize(Qt::Horizontal); });
     add("mnuSameHeight", QStringLiteral("Same H&eight"),
         [&arrange] { arrange.SameSize(Qt::Vertical); });
-    // What each entry can do with the selection as the menu opens.
-    connect(mnuArrange, &QMenu::aboutToShow, this, [this] {
-        const qsizetype count = selection_->SelectedItems().size();
-        for (QAction* action : mnuArrange->actions()) {
-            const QString name = action->objectName();
-            if (name.startsWith(QLatin1String("mnuDistribute")))
-                action->setEnabled(count >= 3);
-            else if (name.startsWith(QLatin1String("mnuSame")))
-                action->setEnabled(count >= 2);
-            else if (!action->isSeparator())
-                action->setEnabled(count >= 1);
-        }
-    });
-    connect(mnuArrange, &QMenu::aboutToHide, this, [this] {
-        for (QAction* action : mnuArrange->actions())
-            action->setEnabled(true);
-    });
+    connect(mnuArrange, &QMenu::aboutToShow, this, [this] { ShowArrangeEntries(true); });
+    connect(mnuArrange, &QMenu::aboutToHide, this, [this] { ShowArrangeEntries(false); });
+}
+
+void TZendorMain::ShowArrangeEntries(bool opening) {
+    // What each entry can do with the selection as the menu opens; closed, every key works.
+    const qsizetype count = opening ? selection_->SelectedItems().size() : 3;
+    for (QAction* action : mnuArrange->actions()) {
+        const QString name = action->objectName();
+        if (name.startsWith(QLatin1String("mnuDistribute")))
+            action->setEnabled(count >= 3);
+        else if (name.startsWith(QLatin1String("mnuSame")))
+            action->setEnabled(count >= 2);
+        else if (!action->isSeparator())
+            action->setEnabled(count >= 1);
+    }
+}
+
+// A right click on an item of a selection of several keeps the selection and offers the Edit
+// and Arrange commands, which act on all of them.
+void TZendorMain::WireSelectionMenu() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("PopupMenuSelection"));
+    menu->addActions({mnuCut, mnuCopy, mnuDuplicate, mnuDelete});
+    menu->addSeparator();
+    menu->addActions(mnuArrange->actions());
+    connect(menu, &QMenu::aboutToShow, this, [this] { ShowArrangeEntries(true); });
+    connect(menu, &QMenu::aboutToHide, this, [this] { ShowArrangeEntries(false); });
+    Menus->SetSelectionMenu(menu);
+}
+
+// The property bar edits the selection through SelectionProperties, which follows the model
+// and the selection.
+void TZendorMain::WireProperties() {
+    properties_ = std::make_unique<SelectionProperties>(*selection_, *items_, triggerChange_);
+    properties_->SetSteps(undo_.get());
+    model_->AddView(properties_.get());
+    connect(selection_.get(), &ItemSelection::SelectionChanged, properties_.get(),
+            &SelectionProperties::SelectionChanged);
+    PropertiesBar = new PropertyBar(*properties_, this);
+    connect(PropertiesBar, &PropertyBar::KeysBack, this, [this] { KeysToDesign(); });
 }
 
 // A label as a file: exported with its pictures, imported from our files and gLabels'.

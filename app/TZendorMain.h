@@ -9,8 +9,8 @@
 #include <QPointF>
 
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -27,6 +27,8 @@ struct JournalEntry;
 class ItemArrangement;
 class ItemClipboard;
 class ItemSelection;
+class PropertyBar;
+class SelectionProperties;
 class LabelFileCommands;
 class LabelRecords;
 class ItemMenus;
@@ -168,6 +170,10 @@ public:
     void RefreshAttach(QWidget* item);
     void WireSelection();
 
+    // The selection's font, colours, place and size, under the tool row.
+    PropertyBar* PropertiesBar = nullptr;
+    SelectionProperties& Properties() { return *properties_; }
+
     // Placing items from the tool row, and the items' context menus and properties.
     ItemPlacer* Placer = nullptr;
     ItemMenus* Menus = nullptr;
@@ -194,6 +200,10 @@ private:
     // The Edit menu's commands on the label's items, after Undo and Redo.
     void WireEditing();
     void WireArranging();
+    // Enables the Arrange entries for the selection (opening) or all of them (closed).
+    void ShowArrangeEntries(bool opening);
+    void WireSelectionMenu();
+    void WireProperties();
     void WireLabelFiles();
     void WireView();
     void ShowPointer(std::optional<QPointF> inches);
@@ -245,5 +255,6 @@ private:
     DesignZoom* zoom_ = nullptr;
     std::unique_ptr<ItemClipboard> clipboard_;
     std::unique_ptr<ItemArrangement> arrangement_;
+    std::unique_ptr<SelectionProperties> properties_;
     QString startFile_;
 };

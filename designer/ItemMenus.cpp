@@ -246,6 +246,11 @@ void ItemMenus::AttachMenu(QWidget* item) {
 }
 
 void ItemMenus::PopupAt(QWidget* item, QPoint globalPos) {
+    const QList<QWidget*> selected = selection_.SelectedItems();
+    if (selectionMenu_ && selected.size() > 1 && selected.contains(item)) {
+        selectionMenu_->popup(globalPos);
+        return;
+    }
     QMenu* menu = MenuFor(item);
     if (!menu)
         return;
@@ -271,4 +276,8 @@ void ItemMenus::labelitempopup(QMenu* menu) {
     if (const DesignItem* shown = items_.ItemOf(item))
         for (const auto& show : onOpen_[menu])
             show(shown->value);
+}
+
+void ItemMenus::SetSelectionMenu(QMenu* menu) {
+    selectionMenu_ = menu;
 }

@@ -92,8 +92,12 @@ public:
 
     // Gives a new item its kind's menu: a right click on it opens the menu.
     void AttachMenu(QWidget* item);
-    // Opens an item's menu at a screen point (the right click, also through the handle).
+    // Opens an item's menu at a screen point (the right click, also through the handle). On an
+    // item of a selection of several, the selection's menu opens instead and the selection
+    // stays.
     void PopupAt(QWidget* item, QPoint globalPos);
+    // The menu of a selection of several items (the Edit and Arrange commands).
+    void SetSelectionMenu(QMenu* menu);
     // Opens the selected item's menu at its bottom-right corner; nothing when none is selected.
     void PropertiesButtonClick();
     // The opening of any item menu: the item it is opened on becomes the selection.
@@ -127,4 +131,5 @@ private:
     std::map<const QMenu*, std::vector<std::function<void(const LabelItemValue&)>>> onOpen_;
     std::map<const QMenu*, QPointer<QWidget>> popupComponent_;
     DesignSteps* steps_ = nullptr;
+    QPointer<QMenu> selectionMenu_;
 };

@@ -3,6 +3,7 @@
 #include "controls/Picture.h"
 #include "controls/TPim3DLabel.h"
 #include "designer/DesignerPrompter.h"
+#include "designer/ItemFamilies.h"
 #include "designer/LabelItems.h"
 #include "designer/TImageBrowse.h"
 #include "document/MergeFields.h"
@@ -12,19 +13,6 @@
 #include <QPointer>
 
 #include <algorithm>
-
-namespace {
-bool IsShape(LabelItemKind kind) {
-    return kind == LabelItemKind::Rectangle || kind == LabelItemKind::RoundRectangle ||
-           kind == LabelItemKind::Ellipse;
-}
-bool IsLine(LabelItemKind kind) {
-    return kind == LabelItemKind::HorizontalLine || kind == LabelItemKind::VerticalLine;
-}
-bool IsText(LabelItemKind kind) {
-    return kind == LabelItemKind::Text || kind == LabelItemKind::Counter;
-}
-} // namespace
 
 ItemProperties::ItemProperties(QWidget* designPanel, LabelItems& items, SelectionControl& selection,
                                std::function<void()> changed)

@@ -55,6 +55,8 @@ ItemSelection::ItemSelection(TCanvasPanel* labelPanel, QWidget* greyArea, LabelI
         RunCommand([this, key] { StretchHandle1KeyDown(key); });
     };
     StretchHandle1->installEventFilter(this);
+    connect(StretchHandle1, &TStretchHandle::AttachedChanged, this,
+            &ItemSelection::SelectionChanged);
     band_ = new BandSelection(
         labelPanel,
         [this](const QRect& band, bool adding) {
@@ -277,8 +279,12 @@ void ItemSelection::RefreshAttach(QWidget* item) {
 }
 
 void ItemSelection::RefitHandle(QWidget* item) {
-    if (item && StretchHandle1->IsAttached(item))
-        StretchHandle1->FitToItem();
+    if (!item || !StretchHandle1->IsAttached(item))
+        return;
+    StretchHandle1->FitToItem();
+    // The item's box as it now stands is what a later drag is measured against.
+    if (Selected() == item)
+        attachRect_ = item->geometry();
 }
 
 QWidget* ItemSelection::Selected() const {

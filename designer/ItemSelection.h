@@ -121,6 +121,10 @@ public:
     QAction* mnuSnapToGrid4x4 = nullptr;
     QAction* mnuSnapToGrid8x8 = nullptr;
 
+signals:
+    // Items were selected or let go.
+    void SelectionChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

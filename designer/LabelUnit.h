@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
+
+#include <optional>
 
 struct SheetGeometry;
 
@@ -24,6 +27,11 @@ public:
     // The number alone, as a typed value shows it: "1.250", "31.8".
     QString Number(double inches) const;
     int Decimals() const { return kind_ == Millimetres ? 1 : 3; }
+    // The number as the locale writes it, for a box the user types into: "1,250" in German.
+    QString LocalNumber(double inches, const QLocale& locale) const;
+    // A number typed in this unit, in inches: the locale's form or the plain one ("1.25"),
+    // with or without the unit's symbol; nothing when it is not a number.
+    std::optional<double> ParseInches(const QString& text, const QLocale& locale) const;
 
 private:
     Kind kind_;

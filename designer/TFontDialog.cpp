@@ -1,5 +1,7 @@
 #include "designer/TFontDialog.h"
 
+#include "designer/FontFace.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -163,8 +165,13 @@ QList<qint32> TFontDialog::StandardColours() {
 }
 
 void TFontDialog::SetChoice(const FontChoice& choice) {
-    FontName->setText(choice.name);
-    SelectMatching(FontList, choice.name);
+    // A face this system lacks shows as the font that stands in for it, and stays the
+    // item's face unless another one is chosen.
+    const bool installed = choice.name.isEmpty() || FontFace::Installed(choice.name);
+    storedName_ = installed ? QString() : choice.name;
+    shownName_ = installed ? QString() : FontFace::Printed(choice.name);
+    FontName->setText(installed ? choice.name : shownName_);
+    SelectMatching(FontList, FontName->text());
     StyleList->setCurrentRow((choice.bold ? 2 : 0) + (choice.italic ? 1 : 0));
     SizeEdit->setText(QString::number(choice.size));
     SelectMatching(SizeList, SizeEdit->text());
@@ -179,6 +186,8 @@ FontChoice TFontDialog::Choice() const {
     // The listed spelling of the name, whatever case was typed.
     const auto found = FontList->findItems(FontName->text().trimmed(), Qt::MatchFixedString);
     choice.name = found.isEmpty() ? FontName->text().trimmed() : found.first()->text();
+    if (!shownName_.isEmpty() && choice.name == shownName_)
+        choice.name = storedName_;
     choice.size = SizeEdit->text().trimmed().toInt();
     const int style = std::max(0, StyleList->currentRow());
     choice.bold = style >= 2;

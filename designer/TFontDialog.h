@@ -55,4 +55,7 @@ private:
     void UpdateSample();
 
     QStringList families_;
+    // The face the item names and the installed family shown for it.
+    QString storedName_;
+    QString shownName_;
 };

@@ -84,9 +84,11 @@ void TStretchHandle::AttachItem(QWidget* control) {
         captureMouse();
     if (isVisible() && isEnabled())
         setFocus(Qt::MouseFocusReason);
+    emit AttachedChanged();
 }
 
 void TStretchHandle::DetachAll() {
+    const bool had = !attached_.isEmpty();
     eraseBand();
     releaseCapture();
     dragging_ = false;
@@ -99,6 +101,8 @@ void TStretchHandle::DetachAll() {
     if (parentWidget())
         setParent(nullptr);
     resize(IdleSize, IdleSize);
+    if (had)
+        emit AttachedChanged();
 }
 
 void TStretchHandle::DetachItem(QWidget* control) {
@@ -113,6 +117,7 @@ void TStretchHandle::DetachItem(QWidget* control) {
     attached_.removeAll(control);
     setGeometry(HandleBoundsFor(itemRect()));
     update();
+    emit AttachedChanged();
 }
 
 QList<QWidget*> TStretchHandle::AttachedItems() const {

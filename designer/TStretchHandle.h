@@ -114,6 +114,10 @@ public:
     // Raised after every key press on the handle (after the move for an arrow key).
     std::function<void(int key)> OnKeyDown;
 
+signals:
+    // An item was attached or let go.
+    void AttachedChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

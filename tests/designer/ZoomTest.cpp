@@ -260,6 +260,19 @@ TEST(LabelUnit, ThePapersUnitAndItsFigures) {
     EXPECT_EQ(LabelUnit::Of(roll).Which(), LabelUnit::Inches);
     EXPECT_EQ(LabelUnit(LabelUnit::Inches).Format(1.25), QStringLiteral("1.250 in"));
     EXPECT_EQ(LabelUnit(LabelUnit::Millimetres).Format(1.25), QStringLiteral("31.8 mm"));
+
+    // Typed numbers: the locale's form or the plain one, never a group separator.
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const LabelUnit in(LabelUnit::Inches), mm(LabelUnit::Millimetres);
+    EXPECT_EQ(in.LocalNumber(1.25, german), QStringLiteral("1,250"));
+    EXPECT_EQ(mm.LocalNumber(10.0, german), QStringLiteral("254,0"));
+    EXPECT_DOUBLE_EQ(*in.ParseInches(QStringLiteral("1,25"), german), 1.25);
+    EXPECT_DOUBLE_EQ(*in.ParseInches(QStringLiteral("1.250"), german), 1.25);
+    EXPECT_DOUBLE_EQ(*in.ParseInches(QStringLiteral(" 0.5 in"), QLocale::c()), 0.5);
+    EXPECT_DOUBLE_EQ(*mm.ParseInches(QStringLiteral("25,4"), german), 1.0);
+    EXPECT_FALSE(in.ParseInches(QStringLiteral("wide"), german));
+    EXPECT_FALSE(in.ParseInches(QString(), german));
+    EXPECT_FALSE(in.ParseInches(QStringLiteral("inf"), QLocale::c()));
 }
 
 TEST(DesignRuler, TicksKeepTheirDistance) {

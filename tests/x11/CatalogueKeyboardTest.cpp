@@ -46,14 +46,6 @@ protected:
         return Prompter::Current().RunDialog(catalogue);
     }
 
-    void KeepScreen(const QString& name) {
-        QTest::qWait(80);
-        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
-        if (folder.isEmpty())
-            return;
-        QDir().mkpath(folder);
-        window->screen()->grabWindow(0).save(QDir(folder).filePath(name));
-    }
 
     // Waits up to a second for what a key press does: the X server delivers keys a moment
     // later on a busy machine.

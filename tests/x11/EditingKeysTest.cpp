@@ -40,14 +40,6 @@ protected:
     }
     bool Changed() const { return !window->SaveButton->isHidden(); }
 
-    void KeepScreen(const QString& name) {
-        QTest::qWait(60);
-        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
-        if (folder.isEmpty())
-            return;
-        QDir().mkpath(folder);
-        window->screen()->grabWindow(0).save(QDir(folder).filePath(name));
-    }
 
     // Types the description as a person does: a click in the box, the old text selected
     // and typed over.

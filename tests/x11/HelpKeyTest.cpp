@@ -48,14 +48,6 @@ protected:
         EXPECT_EQ(shown, help.Browser->verticalScrollBar()->value()) << anchor.toStdString();
     }
 
-    void KeepScreen(const QString& name) {
-        QTest::qWait(60);
-        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
-        if (folder.isEmpty())
-            return;
-        QDir().mkpath(folder);
-        window->screen()->grabWindow(0).save(QDir(folder).filePath(name));
-    }
 
     RealKeyboard keyboard;
 };

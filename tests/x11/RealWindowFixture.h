@@ -10,6 +10,9 @@
 #include "ui/Prompter.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QScreen>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMenu>
@@ -99,6 +102,19 @@ protected:
                           << control->objectName().toStdString();
             dialog->reject();
         }
+    }
+
+    // Keeps the whole screen, or the window alone, as a picture named name in the folder
+    // QV_PICTURE_DIR names (none: nothing is kept), once what just opened has painted.
+    void KeepScreen(const QString& name, bool windowOnly = false) {
+        QTest::qWait(windowOnly ? 250 : 80);
+        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
+        if (folder.isEmpty())
+            return;
+        QDir().mkpath(folder);
+        const QPixmap screen = window->screen()->grabWindow(0);
+        (windowOnly ? screen.copy(window->frameGeometry()) : screen)
+            .save(QDir(folder).filePath(name));
     }
 
     QTemporaryDir dir;

@@ -1,5 +1,6 @@
 #include "RealKeyboard.h"
 #include "RealPointer.h"
+#include "RunningProgram.h"
 #include "document/JournalFile.h"
 #include "document/JournalFormat.h"
 #include "storage/LabelRecordStore.h"
@@ -10,68 +11,17 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPixmap>
-#include <QProcess>
 #include <QRect>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <csignal>
 #include <functional>
 
 // The real program, killed with SIGKILL in the middle of an unsaved edit and started again:
 // it asks, restores the edit at Restore, and Save stores it.
 namespace {
-
-// The top-level windows named name that are shown, as screen rectangles.
-QList<QRect> ShownWindows(const char* name) {
-    QList<QRect> found;
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return found;
-    const std::function<void(Window)> visit = [&](Window window) {
-        char* title = nullptr;
-        XWindowAttributes attributes;
-        if (XFetchName(display, window, &title) && title) {
-            if (qstrcmp(title, name) == 0 && XGetWindowAttributes(display, window, &attributes) &&
-                attributes.map_state == IsViewable) {
-                int x = 0, y = 0;
-                Window child;
-                XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y,
-                                      &child);
-                found << QRect(x, y, attributes.width, attributes.height);
-            }
-            XFree(title);
-        }
-        Window root, parent, *children = nullptr;
-        unsigned count = 0;
-        if (XQueryTree(display, window, &root, &parent, &children, &count)) {
-            for (unsigned i = 0; i < count; ++i)
-                visit(children[i]);
-            if (children)
-                XFree(children);
-        }
-    };
-    visit(DefaultRootWindow(display));
-    XCloseDisplay(display);
-    return found;
-}
-
-// Waits for a shown window of that name whose size passes test.
-QRect WaitForWindow(const char* name, const std::function<bool(QRect)>& test) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 20000) {
-        for (const QRect& rect : ShownWindows(name))
-            if (test(rect))
-                return rect;
-        QTest::qWait(50);
-    }
-    return {};
-}
 
 bool WaitFor(const std::function<bool()>& condition, int ms = 10000) {
     QElapsedTimer clock;
@@ -91,32 +41,6 @@ void KeepScreen(const QString& name) {
     QDir().mkpath(folder);
     QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name));
 }
-
-class Program {
-public:
-    explicit Program(const QString& data) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QUORVANE_HOME"), data);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        process_.setProcessEnvironment(environment);
-        process_.setProcessChannelMode(QProcess::ForwardedChannels);
-        process_.start(QStringLiteral(QV_PROGRAM), {});
-    }
-    ~Program() { Kill(); }
-    void Kill() {
-        if (process_.state() == QProcess::NotRunning)
-            return;
-        ::kill(pid_t(process_.processId()), SIGKILL);
-        process_.waitForFinished(10000);
-    }
-    bool Started() { return process_.waitForStarted(10000); }
-
-private:
-    QProcess process_;
-};
-
-const auto IsMainWindow = [](QRect rect) { return rect.width() >= 600 && rect.height() >= 400; };
-const auto IsQuestion = [](QRect rect) { return rect.width() < 600 && rect.height() < 300; };
 
 } // namespace
 
@@ -139,9 +63,10 @@ TEST(RecoveryKill, TheProgramKilledDuringAnEditBringsItBackAndSavesIt) {
 
     // Type into the description box, and wait for the journal to hold the change.
     {
-        Program program(data.path());
+        RunningProgram program(data.path());
         ASSERT_TRUE(program.Started());
-        const QRect window = WaitForWindow("Quorvane", IsMainWindow);
+        const QRect window =
+            RunningProgram::WaitForWindow("Quorvane", RunningProgram::IsMainWindow);
         ASSERT_TRUE(window.isValid());
         QTest::qWait(300);
         // The description box: 8, 19 within the bar under the menu.
@@ -162,18 +87,21 @@ TEST(RecoveryKill, TheProgramKilledDuringAnEditBringsItBackAndSavesIt) {
 
     // Started again: the question, Restore, then Save.
     {
-        Program program(data.path());
+        RunningProgram program(data.path());
         ASSERT_TRUE(program.Started());
-        const QRect question = WaitForWindow("Quorvane", IsQuestion);
+        const QRect question =
+            RunningProgram::WaitForWindow("Quorvane", RunningProgram::IsQuestion);
         ASSERT_TRUE(question.isValid()) << "no recovery question";
         QTest::qWait(300);
         KeepScreen(QStringLiteral("recovery-question.png"));
         pointer.MoveTo(question.center());
         keyboard.Press("Return");
-        ASSERT_TRUE(WaitFor([&] { return !ShownWindows("Quorvane").contains(question); }));
+        ASSERT_TRUE(
+            WaitFor([&] { return !RunningProgram::ShownWindows("Quorvane").contains(question); }));
         QTest::qWait(300);
         KeepScreen(QStringLiteral("recovery-restored.png"));
-        const QRect window = WaitForWindow("Quorvane", IsMainWindow);
+        const QRect window =
+            RunningProgram::WaitForWindow("Quorvane", RunningProgram::IsMainWindow);
         // The Save button: 232, 12 within the bar under the menu, 75 x 25.
         pointer.MoveTo(window.topLeft() + QPoint(269, 42));
         pointer.Press();

@@ -1,19 +1,29 @@
 #include "RealKeyboard.h"
 #include "RealWindowFixture.h"
+#include "RunningProgram.h"
 
 #include "controls/TCanvasPanel.h"
+#include "designer/FontFace.h"
+#include "designer/ItemMenus.h"
 #include "designer/ItemSelection.h"
+#include "designer/PropertyBar.h"
 #include "designer/TStretchHandle.h"
+#include "document/JournalFile.h"
 #include "storage/LabelRecordStore.h"
+#include "storage/LabelTable.h"
 
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
+#include <QFontComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 
 // Several items at once, with the real pointer and keyboard: Shift/Ctrl-clicks, rubber
 // bands, group drags and nudges, and the clipboard.
@@ -80,17 +90,6 @@ protected:
     QString StoredObjects() const {
         return LabelRecordStore(*window->Records().Table()).ReadObjects();
     }
-    void KeepScreen(const QString& name) {
-        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
-        if (folder.isEmpty())
-            return;
-        QTest::qWait(250); // an open menu is painted
-        QDir().mkpath(folder);
-        window->screen()
-            ->grabWindow(0)
-            .copy(window->frameGeometry())
-            .save(QDir(folder).filePath(name));
-    }
 
     // Waits until the keys typed have had their effect (a busy machine delays them).
     template <typename Condition> static bool Eventually(Condition condition) {
@@ -109,7 +108,7 @@ TEST_F(SelectionPointer, ABandSelectsWhatItHoldsAndOneDragMovesExactlyThose) {
     pointer.Drag(Panel(), {5, 5}, {125, 35});
     EXPECT_EQ(SelectedNames(), (QStringList{a, b, c}));
     EXPECT_EQ(window->Selection().Selected(), nullptr);
-    KeepScreen(QStringLiteral("three-items-selected.png"));
+    KeepScreen(QStringLiteral("three-items-selected.png"), true);
 
     // One drag on B moves all three by the same amount; D and E stay.
     pointer.Drag(Panel(), CentreOf(b), CentreOf(b) + QPoint(20, 30));
@@ -150,7 +149,7 @@ TEST_F(SelectionPointer, ShiftAndCtrlClicksAddAndRemoveItems) {
     EXPECT_EQ(SelectedNames(), (QStringList{a, c}));
     ClickWith("Control_L", b);
     EXPECT_EQ(SelectedNames(), (QStringList{a, b, c}));
-    KeepScreen(QStringLiteral("shift-click-three-frames.png"));
+    KeepScreen(QStringLiteral("shift-click-three-frames.png"), true);
     // A second Shift+click takes an item out, also one inside the frame of the others.
     ClickWith("Shift_L", b);
     EXPECT_EQ(SelectedNames(), (QStringList{a, c}));
@@ -210,7 +209,7 @@ TEST_F(SelectionPointer, DeleteKeyDeletesEverySelectedItemAndKeepsTheKeys) {
     EXPECT_EQ(entries, (QStringList{"mnuUndo", "mnuRedo", "mnuCut", "mnuCopy", "mnuPaste",
                                     "mnuDuplicate", "mnuDelete", "mnuSelectAll"}));
     EXPECT_TRUE(window->mnuCut->isEnabled());
-    KeepScreen(QStringLiteral("edit-menu.png"));
+    KeepScreen(QStringLiteral("edit-menu.png"), true);
     menu->close();
     QTest::qWait(20);
     keyboard.Press("Delete");
@@ -300,7 +299,7 @@ TEST_F(SelectionPointer, TheArrangeMenuAlignsTheSelectedItemsAsOneStep) {
     pointer.Click(bar, bar->actionGeometry(window->mnuArrange->menuAction()).center());
     QMenu* menu = WaitForPopup();
     ASSERT_EQ(menu, window->mnuArrange);
-    KeepScreen(QStringLiteral("arrange-menu.png"));
+    KeepScreen(QStringLiteral("arrange-menu.png"), true);
     ClickEntry(menu, QStringLiteral("mnuAlignLeft"));
     QTest::qWait(30);
     EXPECT_EQ(At(a).x(), 10);
@@ -344,4 +343,188 @@ TEST_F(SelectionPointer, TabStepsTheSelectionThroughTheItems) {
     keyboard.Press("Tab", true);
     EXPECT_TRUE(selects(c)) << "round from the first to the last";
     EXPECT_EQ(window->focusWidget(), &window->Selection().Handle());
+}
+
+// The property bar with the real pointer and keys: a typed width, Enter and Escape, and a
+// style given to two texts at once, each one step of the undo history.
+TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
+    const QString box = AddBox(10, 50, TBrushStyle::Solid, 30, 20);
+    const QString one = AddText(QStringLiteral("One"), 60, 10);
+    const QString two = AddText(QStringLiteral("Two"), 140, 10);
+    PropertyBar* bar = window->PropertiesBar;
+    ASSERT_TRUE(bar->isVisible());
+
+    pointer.Click(Panel(), CentreOf(box));
+    ASSERT_EQ(SelectedNames(), QStringList{box});
+    EXPECT_TRUE(Eventually([&] { return bar->WidthEdit->text() == QStringLiteral("0.313"); }))
+        << bar->WidthEdit->text().toStdString(); // 30 px of 96 per inch
+    EXPECT_EQ(bar->UnitLabel->text(), QStringLiteral("in"));
+    EXPECT_FALSE(bar->BoldButton->isEnabled()) << "a box has no font";
+
+    // A width typed in inches; Enter applies it.
+    const QString before = window->SaveItems();
+    pointer.Click(bar->WidthEdit);
+    bar->WidthEdit->selectAll();
+    keyboard.Type(QStringLiteral("0.5"));
+    keyboard.Press("Return");
+    EXPECT_TRUE(Eventually([&] { return window->Model().Design().Find(box)->value.width == 48; }));
+    EXPECT_NE(window->SaveItems(), before);
+    EXPECT_TRUE(window->SaveItems().contains(QStringLiteral("WIDTH=0.500")));
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Size"));
+    EXPECT_TRUE(window->SaveButton->isVisible());
+    // The keys are back on the label: an arrow moves the box.
+    EXPECT_TRUE(Eventually([&] { return window->focusWidget() == &window->Selection().Handle(); }));
+    keyboard.Press("Right");
+    EXPECT_TRUE(Eventually([&] { return At(box) == QPoint(11, 50); }));
+    EXPECT_TRUE(Eventually([&] { return bar->LeftEdit->text() == QStringLiteral("0.115"); }))
+        << bar->LeftEdit->text().toStdString();
+    window->mnuUndo->trigger();
+    // Tab applies too, and goes on to the next box.
+    pointer.Click(bar->LeftEdit);
+    bar->LeftEdit->selectAll();
+    keyboard.Type(QStringLiteral("0.25"));
+    keyboard.Press("Tab");
+    EXPECT_TRUE(Eventually([&] { return At(box).x() == 24; }));
+    EXPECT_TRUE(Eventually([&] { return bar->TopEdit->hasFocus(); }));
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Position"));
+    window->mnuUndo->trigger();
+    // Escape puts back what the item holds.
+    bar->HeightEdit->setFocus();
+    bar->HeightEdit->selectAll();
+    keyboard.Type(QStringLiteral("0.9"));
+    keyboard.Press("Escape");
+    EXPECT_TRUE(Eventually([&] { return bar->HeightEdit->text() == QStringLiteral("0.208"); }));
+    EXPECT_EQ(window->Model().Design().Find(box)->value.height, 20);
+    EXPECT_TRUE(Eventually([&] { return window->focusWidget() == &window->Selection().Handle(); }))
+        << "Escape hands the keys back to the label";
+    // Undo shows in the bar.
+    window->mnuUndo->trigger();
+    EXPECT_TRUE(Eventually([&] { return bar->WidthEdit->text() == QStringLiteral("0.313"); }));
+
+    // Bold for two texts at once, by a click on the bar's button; the box is left out of it.
+    pointer.Click(Panel(), CentreOf(one));
+    ClickWith("Shift_L", two);
+    ASSERT_EQ(SelectedNames(), (QStringList{one, two}));
+    EXPECT_TRUE(Eventually([&] { return bar->BoldButton->isEnabled(); }));
+    EXPECT_FALSE(bar->WidthEdit->isEnabled()) << "plain texts take their text's size";
+    EXPECT_EQ(bar->FontBox->currentText(), FontFace::Printed(QStringLiteral("Arial")));
+    KeepScreen(QStringLiteral("property-bar-two-texts.png"), true);
+    pointer.Click(bar->BoldButton);
+    EXPECT_TRUE(Eventually([&] { return window->Model().Design().Find(two)->value.bold; }));
+    EXPECT_TRUE(window->Model().Design().Find(one)->value.bold);
+    EXPECT_EQ(window->Model().Design().Find(one)->value.fontName, QStringLiteral("Arial"))
+        << "the stored face stays";
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Bold"));
+    EXPECT_TRUE(bar->BoldButton->isChecked());
+    window->mnuUndo->trigger();
+    EXPECT_FALSE(window->Model().Design().Find(one)->value.bold);
+    EXPECT_FALSE(window->Model().Design().Find(two)->value.bold);
+    EXPECT_TRUE(Eventually([&] { return !bar->BoldButton->isChecked(); }));
+
+    // One bold text and one plain: the button shows the mix, and a click makes both bold.
+    pointer.Click(Panel(), {240, 90});
+    pointer.Click(Panel(), CentreOf(one));
+    ASSERT_EQ(SelectedNames(), QStringList{one});
+    pointer.Click(bar->BoldButton);
+    ClickWith("Shift_L", two);
+    EXPECT_TRUE(Eventually([&] { return bar->BoldButton->property("mixed").toBool(); }));
+    EXPECT_FALSE(bar->BoldButton->isChecked());
+    EXPECT_FALSE(bar->ItalicButton->property("mixed").toBool()) << "neither is italic";
+    KeepScreen(QStringLiteral("property-bar-mixed-bold.png"), true);
+    pointer.Click(bar->BoldButton);
+    EXPECT_TRUE(Eventually([&] { return window->Model().Design().Find(two)->value.bold; }));
+    EXPECT_TRUE(window->Model().Design().Find(one)->value.bold);
+    EXPECT_TRUE(Eventually([&] { return !bar->BoldButton->property("mixed").toBool(); }));
+
+    // With the box as well the texts' font shows, and so do the box's colours.
+    ClickWith("Shift_L", box);
+    EXPECT_TRUE(Eventually([&] { return bar->FillColorButton->isEnabled(); }));
+    EXPECT_TRUE(bar->BoldButton->isEnabled());
+    KeepScreen(QStringLiteral("property-bar-two-texts-and-box.png"), true);
+}
+
+// Copy here, paste into another running copy of the program: the X clipboard carries the
+// items between the two processes, and the other copy's label saves exactly these items.
+TEST_F(SelectionPointer, ItemsCopiedHerePasteIntoAnotherRunningCopy) {
+    AddBox(10, 50, TBrushStyle::Solid, 30, 20);
+    AddText(QStringLiteral("Across"), 60, 10);
+    window->Selection().SelectAll();
+    window->mnuCopy->trigger();
+    ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(
+        QStringLiteral("application/x-quorvane-items")));
+    // Only the other copy's window is called by the program's name.
+    window->setWindowTitle(QStringLiteral("Copied from"));
+    const QString copied = window->SaveItems();
+
+    QTemporaryDir other;
+    {
+        QString message;
+        const std::unique_ptr<LabelTable> table = LabelTable::Open(other.path(), message);
+        ASSERT_TRUE(table) << message.toStdString();
+        CurrentLabel label;
+        label.description = QStringLiteral("Target");
+        label.templateName = QStringLiteral("Address 1 x 2-5/8 (30)");
+        label.geometry = {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "RR"};
+        LabelRecordStore(*table).Write(label, QStringLiteral("NOTHING=NOTHING\r\n"), true);
+    }
+    const auto stored = [&] {
+        QString message;
+        const std::unique_ptr<LabelTable> table = LabelTable::Open(other.path(), message);
+        if (!table || table->RecordCount() != 1)
+            return QString();
+        table->First();
+        return LabelRecordStore(*table).ReadObjects();
+    };
+    RunningProgram program(other.path());
+    ASSERT_TRUE(program.Started());
+    const QRect shown = RunningProgram::WaitForWindow("Quorvane", RunningProgram::IsMainWindow);
+    ASSERT_TRUE(shown.isValid());
+    QTest::qWait(300);
+    // A click on its status bar gives it the keys, which stay on its design panel.
+    pointer.MoveTo(shown.bottomLeft() + QPoint(150, -6));
+    pointer.Press();
+    pointer.Release();
+    QTest::qWait(100);
+    // The other copy pastes, asking this process for the clipboard while it waits here; its
+    // journal then holds the unsaved change, which Save ends. Its table is its own until it
+    // stops.
+    const JournalFile journal(other.path());
+    keyboard.PressControl("v");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(journal.Path()); }, 10000))
+        << "nothing was pasted";
+    KeepScreen(QStringLiteral("pasted-into-another-copy.png"), true);
+    keyboard.PressControl("s");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(journal.Path()); }, 10000))
+        << "not saved";
+    program.Kill();
+    EXPECT_EQ(stored(), copied);
+}
+
+// A right click on an item of a selection of several keeps the selection; its menu acts on
+// all of them, and undoing the deletion brings them back selected.
+TEST_F(SelectionPointer, ARightClickInASelectionActsOnAllOfIt) {
+    const QString a = AddBox(10, 10), b = AddBox(50, 10), c = AddBox(90, 50);
+    pointer.Drag(Panel(), {5, 5}, {85, 35});
+    ASSERT_EQ(SelectedNames(), (QStringList{a, b}));
+    pointer.Click(Panel(), CentreOf(b), 3);
+    QMenu* menu = WaitForPopup();
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu->objectName(), QStringLiteral("PopupMenuSelection"));
+    EXPECT_EQ(SelectedNames(), (QStringList{a, b})) << "the selection stays";
+    KeepScreen(QStringLiteral("selection-menu.png"), true);
+    ClickEntry(menu, QStringLiteral("mnuDelete"));
+    EXPECT_TRUE(Eventually([&] { return window->Model().Design().items.size() == 1; }));
+    EXPECT_TRUE(window->Model().Design().Find(c));
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Delete Items"));
+
+    window->mnuUndo->trigger();
+    EXPECT_EQ(window->Model().Design().items.size(), 3u);
+    EXPECT_EQ(SelectedNames(), (QStringList{a, b})) << "what came back is selected";
+    // A right click on an item outside the selection opens that item's own menu.
+    pointer.Click(Panel(), CentreOf(c), 3);
+    menu = WaitForPopup();
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu, window->Menus->MenuFor(Control(c)));
+    EXPECT_EQ(SelectedNames(), QStringList{c});
+    menu->close();
 }

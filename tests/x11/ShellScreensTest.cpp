@@ -21,14 +21,6 @@
 // a picture when QV_PICTURE_DIR names a folder.
 class ShellScreens : public RealWindowTest {
 protected:
-    void KeepScreen(const QString& name) {
-        QTest::qWait(80);
-        const QString folder = qEnvironmentVariable("QV_PICTURE_DIR");
-        if (folder.isEmpty())
-            return;
-        QDir().mkpath(folder);
-        window->screen()->grabWindow(0).save(QDir(folder).filePath(name));
-    }
 
     // The dialog's middle lies on the main window's middle (the window manager may add a
     // frame; without one, as under Xvfb, frame and client coincide), and it is on the screen.
