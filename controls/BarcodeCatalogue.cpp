@@ -2,6 +2,7 @@
 
 #include <zint.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -41,8 +42,7 @@ constexpr Known kKnown[] = {
      "digits and - $ : / . + between the start and stop letters A to D, as A40156B"},
     {"C25INTER", "Interleaved 2 of 5", G::Linear, false, false, 0, 0, "digits"},
     {"EXCODE39", "Code 39 Extended", G::Linear, false, false, 0, 0, "ASCII characters"},
-    {"CODE128B", "Code 128 (Subset B)", G::Linear, false, false, 0, 0,
-     "letters, digits and signs"},
+    {"CODE128B", "Code 128 (Subset B)", G::Linear, false, false, 0, 0, "letters, digits and signs"},
     {"ISBNX", "ISBN", G::Linear, false, false, 0, 0, "an ISBN of 9, 10 or 13 digits"},
     {"CODE11", "Code 11", G::Linear, false, false, 0, 0, "digits and -"},
     {"C25STANDARD", "Standard 2 of 5", G::Linear, false, false, 0, 0, "digits"},
@@ -92,8 +92,7 @@ constexpr Known kKnown[] = {
     {"EANX_CC", "EAN Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"UPCA_CC", "UPC-A Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"UPCE_CC", "UPC-E Composite", G::Gs1, true, true, 0, 0, kComposite},
-    {"DBAR_OMN_CC", "GS1 DataBar Omnidirectional Composite", G::Gs1, true, true, 0, 0,
-     kComposite},
+    {"DBAR_OMN_CC", "GS1 DataBar Omnidirectional Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"DBAR_LTD_CC", "GS1 DataBar Limited Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"DBAR_EXP_CC", "GS1 DataBar Expanded Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"DBAR_STK_CC", "GS1 DataBar Stacked Composite", G::Gs1, true, true, 0, 0, kComposite},
@@ -134,8 +133,7 @@ constexpr Known kKnown[] = {
     {"USPS_IMAIL", "USPS Intelligent Mail", G::Postal, true, false, 0, 0,
      "20 digits, then - and a ZIP code of 5, 9 or 11 digits"},
     {"PLANET", "USPS PLANET", G::Postal, true, false, 0, 0, "11 or 13 digits"},
-    {"FIM", "USPS Facing Identification Mark", G::Postal, true, false, 0, 0,
-     "one letter A to E"},
+    {"FIM", "USPS Facing Identification Mark", G::Postal, true, false, 0, 0, "one letter A to E"},
     {"RM4SCC", "Royal Mail 4-State (RM4SCC)", G::Postal, true, false, 0, 0,
      "capital letters and digits"},
     {"MAILMARK", "Royal Mail Mailmark", G::Postal, true, false, 0, 0,
@@ -146,8 +144,7 @@ constexpr Known kKnown[] = {
     {"AUSREPLY", "Australia Post Reply Paid", G::Postal, true, false, 0, 0, "8 digits"},
     {"AUSROUTE", "Australia Post Routing", G::Postal, true, false, 0, 0, "8 digits"},
     {"AUSREDIRECT", "Australia Post Redirection", G::Postal, true, false, 0, 0, "8 digits"},
-    {"JAPANPOST", "Japan Post", G::Postal, true, false, 0, 0,
-     "digits, capital letters and -"},
+    {"JAPANPOST", "Japan Post", G::Postal, true, false, 0, 0, "digits, capital letters and -"},
     {"KOREAPOST", "Korea Post", G::Postal, false, false, 0, 0, "up to 6 digits"},
     {"CEPNET", "Brazilian CEPNet", G::Postal, true, false, 0, 0, "8 digits"},
     {"DPLEIT", "Deutsche Post Leitcode", G::Postal, false, false, 0, 0, "up to 13 digits"},
@@ -166,7 +163,7 @@ BarcodeType Unknown(int zint, const QString& name) {
     const bool fixedRatio = ZBarcode_Cap(zint, ZINT_CAP_FIXED_RATIO) != 0;
     type.group = fixedRatio || (stacked && gs1) ? G::TwoD : gs1 ? G::Gs1 : G::Linear;
     type.evenScale = fixedRatio || stacked;
-    type.takes = QStringLiteral("data this kind of symbol holds");
+    type.takes = QCoreApplication::translate("BarcodeCatalogue", "data this kind of symbol holds");
     return type;
 }
 
@@ -183,8 +180,9 @@ QList<BarcodeType> Build() {
         QString name = QString::fromLatin1(buffer);
         if (name.startsWith(QLatin1String("BARCODE_")))
             name = name.mid(8);
-        const auto row = std::find_if(std::begin(kKnown), std::end(kKnown),
-                                      [&](const Known& k) { return name == QLatin1String(k.name); });
+        const auto row = std::find_if(std::begin(kKnown), std::end(kKnown), [&](const Known& k) {
+            return name == QLatin1String(k.name);
+        });
         BarcodeType type = Unknown(zint, name);
         if (row != std::end(kKnown)) {
             type.caption = QString::fromUtf8(row->caption);
@@ -237,13 +235,13 @@ const BarcodeType* BarcodeCatalogue::FromZint(int zint) {
 QString BarcodeCatalogue::GroupCaption(BarcodeGroup group) {
     switch (group) {
     case G::Linear:
-        return QStringLiteral("Linear");
+        return QCoreApplication::translate("BarcodeCatalogue", "Linear");
     case G::Gs1:
         return QStringLiteral("GS1");
     case G::TwoD:
         return QStringLiteral("2D");
     case G::Postal:
-        return QStringLiteral("Postal");
+        return QCoreApplication::translate("BarcodeCatalogue", "Postal");
     }
     return {};
 }

@@ -4,10 +4,10 @@
 #include "document/HatchLines.h"
 #include "document/ScreenMetrics.h"
 #include <QPainter>
-#include <QTransform>
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QRegion>
+#include <QTransform>
 #include <algorithm>
 
 namespace {

@@ -238,6 +238,13 @@ void SelectionProperties::Apply(ItemProperty property, const QVariant& value) {
     if (changed.empty())
         return;
     DesignSteps::Scope step(steps_, StepName(property));
+    // Clicks on a size box's arrows, one after another, are one step.
+    if (steps_) {
+        QStringList names;
+        for (const DesignItem& item : changed)
+            names << item.name;
+        steps_->MayJoinPrevious(StepName(property) + u':' + names.join(u','));
+    }
     items_.Model().SetItems(changed);
     // The frame follows the items to their new boxes; the keys stay where they are (the next
     // box of the bar after a Tab).

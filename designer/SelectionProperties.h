@@ -32,8 +32,9 @@ enum class ItemProperty {
 
 // The selection's properties as the property bar needs them: what the selected items share
 // and, for an edit, the change of every selected item that has the property as one edit of
-// the label model and one undo step named after the property ("Font", "Position"). Items
-// without the property are left as they are. Positions and sizes stay within the label.
+// the label model and one undo step named after the property ("Font", "Position"); changes
+// of the same property of the same items less than a second apart are one step (the arrows
+// of a size box clicked again and again). Items without the property are left as they are. Positions and sizes stay within the label.
 //
 // It follows the model (as one of its views) and the selection (SelectionChanged) and says
 // so by Changed(), so that the bar shows what is true after any edit, undo or new selection.

@@ -34,8 +34,10 @@ public:
             steps << name;
     }
     void EndStep() override { --depth; }
+    void MayJoinPrevious(const QString& key) override { joinKeys << key; }
     void DesignChanged(const LabelDesign&, const DesignChange&) override { ++edits; }
     QStringList steps;
+    QStringList joinKeys;
     int depth = 0;
     int edits = 0;
 };
@@ -124,6 +126,9 @@ TEST_F(SelectionPropertiesTest, AChangeGoesToEveryItemThatHasItAsOneNamedStep) {
     EXPECT_EQ(Value(box), boxBefore);
     EXPECT_EQ(recorder.edits, 1);
     EXPECT_EQ(recorder.steps, QStringList{QStringLiteral("Bold")});
+    // A second change of the same property of the same items may join this step (b was
+    // bold already and is not among them).
+    EXPECT_EQ(recorder.joinKeys, QStringList{QStringLiteral("Bold:") + a});
     EXPECT_EQ(marks, 1);
     EXPECT_EQ(properties->Shared(ItemProperty::Bold), QVariant(true));
     // The same value again changes nothing, opens no step and marks nothing.

@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QToolButton>
 
 // Several items at once, with the real pointer and keyboard: Shift/Ctrl-clicks, rubber
@@ -400,6 +401,16 @@ TEST_F(SelectionPointer, ThePropertyBarEditsTheSelectionAsOneStep) {
     // Undo shows in the bar.
     window->mnuUndo->trigger();
     EXPECT_TRUE(Eventually([&] { return bar->WidthEdit->text() == QStringLiteral("0.313"); }));
+
+    // Two steps of the thickness box's arrow, one straight after the other, are one change.
+    pointer.Click(bar->LineWidthBox);
+    keyboard.Press("Up");
+    keyboard.Press("Up");
+    EXPECT_TRUE(Eventually([&] { return window->Model().Design().Find(box)->value.penWidth == 3; }));
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo Line Thickness"));
+    window->mnuUndo->trigger();
+    EXPECT_EQ(window->Model().Design().Find(box)->value.penWidth, 1);
+    EXPECT_TRUE(Eventually([&] { return bar->LineWidthBox->value() == 1; }));
 
     // Bold for two texts at once, by a click on the bar's button; the box is left out of it.
     pointer.Click(Panel(), CentreOf(one));
