@@ -139,7 +139,7 @@ bool IsControl(const QWidget* widget) {
 // cannot name.
 class Walk {
 public:
-    explicit Walk(EnglishTexts english) : english_(std::move(english)) {}
+    explicit Walk(EnglishTexts known) : english_(std::move(known)) {}
 
     void Window(QWidget* window) {
         const QString where = QString::fromLatin1(window->metaObject()->className());
