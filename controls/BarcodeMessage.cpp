@@ -30,6 +30,12 @@ bool TakesDigitsOnly(const BarcodeType& type) {
            !takes.contains(QLatin1String("text")) && !takes.contains(QLatin1String("data"));
 }
 
+// What the symbology takes, in the user's language; the catalogue says it in English, which
+// the checks above read.
+QString Takes(const BarcodeType& type) {
+    return QCoreApplication::translate("BarcodeCatalogue", type.takes.toUtf8().constData());
+}
+
 bool AllDigits(const QString& data) {
     return std::all_of(data.begin(), data.end(), [](QChar c) { return c.isDigit(); });
 }
@@ -114,7 +120,7 @@ QString PlainBarcodeMessage(const BarcodeType& type, const QString& typed, const
     const QString gives = Gives(type, data, rc, zintText);
     if (data.isEmpty() && !fields)
         return QCoreApplication::translate("BarcodeMessage", "%1 takes %2; the data is empty")
-            .arg(type.caption, type.takes);
+            .arg(type.caption, Takes(type));
     return QCoreApplication::translate("BarcodeMessage", "%1 takes %2; %3 %4")
-        .arg(type.caption, type.takes, who, gives);
+        .arg(type.caption, Takes(type), who, gives);
 }

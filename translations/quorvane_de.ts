@@ -65,6 +65,186 @@
         <source>Postal</source>
         <translation>Post</translation>
     </message>
+    <message>
+        <source>GS1 data such as (01)09501101530003(10)ABC</source>
+        <translation>GS1-Daten wie (01)09501101530003(10)ABC</translation>
+    </message>
+    <message>
+        <source>the linear symbol&apos;s data, then | and GS1 data such as (99)1234 for the part above</source>
+        <translation>die Daten des linearen Symbols, dann | und GS1-Daten wie (99)1234 für den Teil darüber</translation>
+    </message>
+    <message>
+        <source>any text</source>
+        <translation>beliebigen Text</translation>
+    </message>
+    <message>
+        <source>capital letters, digits, space and - . $ / + %</source>
+        <translation>Großbuchstaben, Ziffern, Leerzeichen und - . $ / + %</translation>
+    </message>
+    <message>
+        <source>letters, digits and signs</source>
+        <translation>Buchstaben, Ziffern und Zeichen</translation>
+    </message>
+    <message>
+        <source>7, 8, 12 or 13 digits (an add-on of 2 or 5 after +)</source>
+        <translation>7, 8, 12 oder 13 Ziffern (ein Zusatz von 2 oder 5 nach +)</translation>
+    </message>
+    <message>
+        <source>11 or 12 digits</source>
+        <translation>11 oder 12 Ziffern</translation>
+    </message>
+    <message>
+        <source>6, 7 or 8 digits</source>
+        <translation>6, 7 oder 8 Ziffern</translation>
+    </message>
+    <message>
+        <source>ASCII characters</source>
+        <translation>ASCII-Zeichen</translation>
+    </message>
+    <message>
+        <source>digits and - $ : / . + between the start and stop letters A to D, as A40156B</source>
+        <translation>Ziffern und - $ : / . + zwischen den Start- und Stoppbuchstaben A bis D, etwa A40156B</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>Ziffern</translation>
+    </message>
+    <message>
+        <source>an ISBN of 9, 10 or 13 digits</source>
+        <translation>eine ISBN aus 9, 10 oder 13 Ziffern</translation>
+    </message>
+    <message>
+        <source>digits and -</source>
+        <translation>Ziffern und -</translation>
+    </message>
+    <message>
+        <source>digits and the letters A to F</source>
+        <translation>Ziffern und die Buchstaben A bis F</translation>
+    </message>
+    <message>
+        <source>up to 7 digits</source>
+        <translation>bis zu 7 Ziffern</translation>
+    </message>
+    <message>
+        <source>up to 8 digits</source>
+        <translation>bis zu 8 Ziffern</translation>
+    </message>
+    <message>
+        <source>a number from 3 to 131070</source>
+        <translation>eine Zahl von 3 bis 131070</translation>
+    </message>
+    <message>
+        <source>a number from 4 to 64570080</source>
+        <translation>eine Zahl von 4 bis 64570080</translation>
+    </message>
+    <message>
+        <source>17 capital letters and digits</source>
+        <translation>17 Großbuchstaben und Ziffern</translation>
+    </message>
+    <message>
+        <source>a number of up to 7 digits</source>
+        <translation>eine Zahl aus bis zu 7 Ziffern</translation>
+    </message>
+    <message>
+        <source>4 to 18 capital letters and digits</source>
+        <translation>4 bis 18 Großbuchstaben und Ziffern</translation>
+    </message>
+    <message>
+        <source>27 or 28 capital letters and digits</source>
+        <translation>27 oder 28 Großbuchstaben und Ziffern</translation>
+    </message>
+    <message>
+        <source>8 or 13 digits, the last the check digit</source>
+        <translation>8 oder 13 Ziffern, die letzte ist die Prüfziffer</translation>
+    </message>
+    <message>
+        <source>12 digits, the last the check digit</source>
+        <translation>12 Ziffern, die letzte ist die Prüfziffer</translation>
+    </message>
+    <message>
+        <source>7 or 8 digits, the last the check digit</source>
+        <translation>7 oder 8 Ziffern, die letzte ist die Prüfziffer</translation>
+    </message>
+    <message>
+        <source>13 or 14 digits</source>
+        <translation>13 oder 14 Ziffern</translation>
+    </message>
+    <message>
+        <source>up to 13 digits</source>
+        <translation>bis zu 13 Ziffern</translation>
+    </message>
+    <message>
+        <source>up to 17 digits</source>
+        <translation>bis zu 17 Ziffern</translation>
+    </message>
+    <message>
+        <source>a GTIN of up to 13 digits, without its check digit</source>
+        <translation>eine GTIN aus bis zu 13 Ziffern, ohne ihre Prüfziffer</translation>
+    </message>
+    <message>
+        <source>a GTIN of up to 13 digits, the first 0 or 1</source>
+        <translation>eine GTIN aus bis zu 13 Ziffern, die erste 0 oder 1</translation>
+    </message>
+    <message>
+        <source>up to 35 digits or 21 letters and digits</source>
+        <translation>bis zu 35 Ziffern oder 21 Buchstaben und Ziffern</translation>
+    </message>
+    <message>
+        <source>the payment slip&apos;s text</source>
+        <translation>den Text des Zahlscheins</translation>
+    </message>
+    <message>
+        <source>a number from 0 to 255</source>
+        <translation>eine Zahl von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>5, 9 or 11 digits</source>
+        <translation>5, 9 oder 11 Ziffern</translation>
+    </message>
+    <message>
+        <source>20 digits, then - and a ZIP code of 5, 9 or 11 digits</source>
+        <translation>20 Ziffern, dann - und eine Postleitzahl aus 5, 9 oder 11 Ziffern</translation>
+    </message>
+    <message>
+        <source>11 or 13 digits</source>
+        <translation>11 oder 13 Ziffern</translation>
+    </message>
+    <message>
+        <source>one letter A to E</source>
+        <translation>einen Buchstaben A bis E</translation>
+    </message>
+    <message>
+        <source>capital letters and digits</source>
+        <translation>Großbuchstaben und Ziffern</translation>
+    </message>
+    <message>
+        <source>22 to 26 characters of Mailmark data</source>
+        <translation>22 bis 26 Zeichen Mailmark-Daten</translation>
+    </message>
+    <message>
+        <source>8, 13, 16, 18 or 23 characters</source>
+        <translation>8, 13, 16, 18 oder 23 Zeichen</translation>
+    </message>
+    <message>
+        <source>8 digits</source>
+        <translation>8 Ziffern</translation>
+    </message>
+    <message>
+        <source>digits, capital letters and -</source>
+        <translation>Ziffern, Großbuchstaben und -</translation>
+    </message>
+    <message>
+        <source>up to 6 digits</source>
+        <translation>bis zu 6 Ziffern</translation>
+    </message>
+    <message>
+        <source>up to 11 digits</source>
+        <translation>bis zu 11 Ziffern</translation>
+    </message>
+    <message>
+        <source>the letters D, A, F and T</source>
+        <translation>die Buchstaben D, A, F und T</translation>
+    </message>
 </context>
 <context>
     <name>BarcodeDrawing</name>
@@ -3385,7 +3565,7 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>&amp;Rebuild Indexes</source>
-        <translation>&amp;Indizes neu aufbauen</translation>
+        <translation>Indi&amp;zes neu aufbauen</translation>
     </message>
     <message>
         <source>&amp;Print Labels</source>
@@ -3393,7 +3573,7 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Export to P&amp;DF…</source>
-        <translation>Als P&amp;DF exportieren …</translation>
+        <translation>Als &amp;PDF exportieren …</translation>
     </message>
     <message>
         <source>Pre&amp;view Labels</source>
@@ -3401,7 +3581,7 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Select Specific &amp;Labels</source>
-        <translation>&amp;Bestimmte Etiketten auswählen</translation>
+        <translation>Bestimmte Etiketten aus&amp;wählen</translation>
     </message>
     <message>
         <source>P&amp;rinter Setup</source>
@@ -3409,15 +3589,15 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Printer &amp;Alignment…</source>
-        <translation>Drucker&amp;ausrichtung …</translation>
+        <translation>Druckerausrich&amp;tung …</translation>
     </message>
     <message>
         <source>&amp;Merge…</source>
-        <translation>&amp;Seriendruck …</translation>
+        <translation>Seriendr&amp;uck …</translation>
     </message>
     <message>
         <source>Expor&amp;t Label…</source>
-        <translation>Etikett expor&amp;tieren …</translation>
+        <translation>Etikett e&amp;xportieren …</translation>
     </message>
     <message>
         <source>&amp;Import Label…</source>
@@ -3565,11 +3745,11 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>Alles aus&amp;wählen</translation>
+        <translation>Alles a&amp;uswählen</translation>
     </message>
     <message>
         <source>&amp;Arrange</source>
-        <translation>A&amp;nordnen</translation>
+        <translation>An&amp;ordnen</translation>
     </message>
     <message>
         <source>Bring to &amp;Front</source>
@@ -3581,7 +3761,7 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Align &amp;Left</source>
-        <translation>&amp;Links ausrichten</translation>
+        <translation>Li&amp;nks ausrichten</translation>
     </message>
     <message>
         <source>Align &amp;Centres</source>
@@ -3617,7 +3797,7 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>Same H&amp;eight</source>
-        <translation>Gleiche &amp;Höhe</translation>
+        <translation>Gleiche H&amp;öhe</translation>
     </message>
     <message>
         <source>The zoom of the label (Ctrl and the wheel to change)</source>
@@ -3637,11 +3817,11 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>Beende&amp;n</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>

@@ -39,7 +39,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -287,4 +289,35 @@ TEST_F(LanguageWalk, EveryControlHasANameAScreenReaderSays) {
     EXPECT_GT(walk.controls, 150) << "the walk found the controls";
     EXPECT_TRUE(walk.unnamed.isEmpty()) << walk.unnamed.size() << " controls without a name:\n"
                                         << walk.unnamed.join(QLatin1Char('\n')).toStdString();
+}
+
+// In German every entry of a menu, and every menu of the menu bar, has an access key of its
+// own, so that Alt and a letter always reach one entry.
+TEST_F(LanguageWalk, GermanAccessKeysAreUniqueWithinEachMenu) {
+    window->mnuNewLabel->trigger();
+    QList<QWidget*> menus;
+    for (QMenu* menu : window->findChildren<QMenu*>())
+        menus << menu;
+    menus << window->menuBar();
+    QStringList clashes;
+    int keys = 0;
+    for (QWidget* menu : menus) {
+        QMap<QChar, QString> taken;
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator() || !action->isVisible())
+                continue;
+            const QString text = QString(action->text()).replace(QStringLiteral("&&"), QString());
+            const qsizetype mark = text.indexOf(QLatin1Char('&'));
+            if (mark < 0 || mark + 1 >= text.size())
+                continue;
+            ++keys;
+            const QChar key = text.at(mark + 1).toLower();
+            if (taken.contains(key))
+                clashes << menu->objectName() + QStringLiteral(": ") + taken[key] +
+                               QStringLiteral(" / ") + text;
+            taken.insert(key, text);
+        }
+    }
+    EXPECT_GT(keys, 50);
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
 }
