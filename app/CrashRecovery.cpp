@@ -4,6 +4,7 @@
 #include "ui/Prompter.h"
 #include "ui/TRecoveryQuestion.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 CrashRecovery::CrashRecovery(const QString& directory) : file_(directory) {}
@@ -22,13 +23,16 @@ std::optional<JournalEntry> CrashRecovery::Find() {
     const QString aside = file_.SetAside();
     const QString name = QFileInfo(file_.Path()).fileName();
     if (aside.isEmpty())
-        ShowInformation(QStringLiteral("The recovery file %1 left by the last session cannot be "
-                                       "read (%2) nor moved aside; it was left as it is.")
-                            .arg(name, why));
+        ShowInformation(
+            QCoreApplication::translate("CrashRecovery",
+                                        "The recovery file %1 left by the last session cannot be "
+                                        "read (%2) nor moved aside; it was left as it is.")
+                .arg(name, why));
     else
-        ShowInformation(QStringLiteral("The recovery file %1 left by the last session is "
-                                       "damaged (%2) and was set aside as %3; your stored "
-                                       "labels are not affected.")
+        ShowInformation(QCoreApplication::translate(
+                            "CrashRecovery", "The recovery file %1 left by the last session is "
+                                             "damaged (%2) and was set aside as %3; your stored "
+                                             "labels are not affected.")
                             .arg(name, why, QFileInfo(aside).fileName()));
     return std::nullopt;
 }
@@ -47,7 +51,8 @@ QString CrashRecovery::Question(const JournalEntry& entry, const QDateTime& now)
     QString when = QStringLiteral("at ") + changed.toString(QStringLiteral("HH:mm"));
     if (changed.date() != now.toLocalTime().date())
         when = QStringLiteral("on ") + changed.toString(QStringLiteral("yyyy-MM-dd ")) + when;
-    return QStringLiteral("Quorvane did not close properly. Restore your unsaved changes to "
-                          "\"%1\" (last change %2)?")
+    return QCoreApplication::translate(
+               "CrashRecovery", "Quorvane did not close properly. Restore your unsaved changes to "
+                                "\"%1\" (last change %2)?")
         .arg(entry.description.trimmed(), when);
 }

@@ -7,6 +7,7 @@
 #include "document/LabelModel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 
 #include <QWidget>
@@ -14,10 +15,13 @@
 
 namespace {
 // A change made outside any named step.
-const QString UnnamedStep = QStringLiteral("Change");
+const char* const UnnamedStep = QT_TRANSLATE_NOOP("DesignSteps", "Change");
 
+// Steps are named in English, which the code compares; the menu shows them in the user's
+// language.
 QString Caption(const QString& verb, const QString& step) {
-    return step.isEmpty() ? verb : verb + u' ' + step;
+    return step.isEmpty() ? verb
+                          : verb + u' ' + QCoreApplication::translate("DesignSteps", step.toUtf8());
 }
 } // namespace
 
@@ -142,32 +146,30 @@ void DesignUndo::Reselect(const QStringList& names) {
 }
 
 QAction* DesignUndo::CreateUndoAction(QObject* parent) {
-    auto* action = new QAction(Caption(QStringLiteral("&Undo"), stack_.undoText()), parent);
+    auto* action = new QAction(Caption(tr("&Undo"), stack_.undoText()), parent);
     action->setObjectName(QStringLiteral("mnuUndo"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    action->setWhatsThis(QStringLiteral(
-        "Takes back the last change to the label on screen. Saving keeps the changes made "
-        "before it; choosing or starting another label starts afresh."));
+    action->setWhatsThis(
+        tr("Takes back the last change to the label on screen. Saving keeps the changes made "
+           "before it; choosing or starting another label starts afresh."));
     action->setEnabled(stack_.canUndo());
     connect(&stack_, &QUndoStack::canUndoChanged, action, &QAction::setEnabled);
-    connect(&stack_, &QUndoStack::undoTextChanged, action, [action](const QString& step) {
-        action->setText(Caption(QStringLiteral("&Undo"), step));
-    });
+    connect(&stack_, &QUndoStack::undoTextChanged, action,
+            [action](const QString& step) { action->setText(Caption(tr("&Undo"), step)); });
     connect(action, &QAction::triggered, this, &DesignUndo::Undo);
     return action;
 }
 
 QAction* DesignUndo::CreateRedoAction(QObject* parent) {
-    auto* action = new QAction(Caption(QStringLiteral("&Redo"), stack_.redoText()), parent);
+    auto* action = new QAction(Caption(tr("&Redo"), stack_.redoText()), parent);
     action->setObjectName(QStringLiteral("mnuRedo"));
     action->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    action->setWhatsThis(QStringLiteral("Makes again the change last taken back."));
+    action->setWhatsThis(tr("Makes again the change last taken back."));
     action->setEnabled(stack_.canRedo());
     connect(&stack_, &QUndoStack::canRedoChanged, action, &QAction::setEnabled);
-    connect(&stack_, &QUndoStack::redoTextChanged, action, [action](const QString& step) {
-        action->setText(Caption(QStringLiteral("&Redo"), step));
-    });
+    connect(&stack_, &QUndoStack::redoTextChanged, action,
+            [action](const QString& step) { action->setText(Caption(tr("&Redo"), step)); });
     connect(action, &QAction::triggered, this, &DesignUndo::Redo);
     return action;
 }

@@ -2,12 +2,15 @@
 
 #include "designer/DesignSteps.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int DescriptionMergeId = 1;
 constexpr int JoinedMergeId = 2;
 } // namespace
 
-const QString DesignUndoStep::DescriptionStep = QStringLiteral("Description");
+const QString DesignUndoStep::DescriptionStep =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Description"));
 
 DesignUndoStep::DesignUndoStep(const QString& name, State before, State after, Restore restore)
     : before_(std::move(before)), after_(std::move(after)), restore_(std::move(restore)) {

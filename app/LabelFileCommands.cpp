@@ -12,6 +12,7 @@
 #include "printing/PrintedLabel.h"
 #include "ui/Prompter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -41,18 +42,19 @@ LabelFileCommands::LabelFileCommands(LabelRecords& records, LabelView& view,
                                      const LabelModel& model, PrintedLabel& label,
                                      MergeCommands& merging, const MergeSourceMemory* memory,
                                      const QString& dataDirectory)
-    : records_(records), view_(view), model_(model), label_(label), merging_(merging), memory_(memory),
-      dataDirectory_(dataDirectory) {}
+    : records_(records), view_(view), model_(model), label_(label), merging_(merging),
+      memory_(memory), dataDirectory_(dataDirectory) {}
 
 void LabelFileCommands::mnuExportLabelClick() {
     if (!records_.HasLabel()) {
-        ShowInformation(QStringLiteral("There is no label to export yet."));
+        ShowInformation(
+            QCoreApplication::translate("LabelFileCommands", "There is no label to export yet."));
         return;
     }
     QString path = GetSaveFileName(
-        QStringLiteral("Export Label"),
+        QCoreApplication::translate("LabelFileCommands", "Export Label"),
         QDir(DocumentsFolder()).filePath(SuggestedName(model_.Design().description)),
-        QStringLiteral("Quorvane labels (*.qvlabel)"));
+        QCoreApplication::translate("LabelFileCommands", "Quorvane labels (*.qvlabel)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(Extension, Qt::CaseInsensitive) && QFileInfo(path).suffix().isEmpty())
@@ -66,21 +68,26 @@ bool LabelFileCommands::ExportTo(const QString& path) {
     const LabelExport::Built built =
         LabelExport::Build(label, label_.ObjectsText(), merging_.CurrentFileName());
     if (const QString why = LabelExport::WriteFile(path, built.file.Write()); !why.isEmpty()) {
-        ShowInformation(
-            QStringLiteral("The label could not be exported to %1: %2").arg(path, why));
+        ShowInformation(QCoreApplication::translate("LabelFileCommands",
+                                                    "The label could not be exported to %1: %2")
+                            .arg(path, why));
         return false;
     }
     if (!built.missing.isEmpty())
-        ShowInformation(QStringLiteral("The label was exported to %1 without these pictures, "
-                                       "which could not be read:\n\n%2")
-                            .arg(path, built.missing.join(QLatin1Char('\n'))));
+        ShowInformation(
+            QCoreApplication::translate("LabelFileCommands",
+                                        "The label was exported to %1 without these pictures, "
+                                        "which could not be read:\n\n%2")
+                .arg(path, built.missing.join(QLatin1Char('\n'))));
     else
-        ShowStatus(QStringLiteral("Label exported to %1").arg(QFileInfo(path).fileName()));
+        ShowStatus(QCoreApplication::translate("LabelFileCommands", "Label exported to %1")
+                       .arg(QFileInfo(path).fileName()));
     return true;
 }
 
 void LabelFileCommands::mnuImportLabelClick() {
-    QFileDialog files(view_.DialogParent(), QStringLiteral("Import Label"));
+    QFileDialog files(view_.DialogParent(),
+                      QCoreApplication::translate("LabelFileCommands", "Import Label"));
     files.setObjectName(QStringLiteral("ImportLabelFile"));
     files.setFileMode(QFileDialog::ExistingFile);
     files.setDirectory(DocumentsFolder());
@@ -93,15 +100,19 @@ void LabelFileCommands::mnuImportLabelClick() {
 
 bool LabelFileCommands::ImportFile(const QString& path) {
     const auto refuse = [&](const QString& why) {
-        ShowInformation(QStringLiteral("%1 cannot be imported. %2\n\nNothing was changed.")
-                            .arg(path, why));
+        ShowInformation(
+            QCoreApplication::translate("LabelFileCommands",
+                                        "%1 cannot be imported. %2\n\nNothing was changed.")
+                .arg(path, why));
         return false;
     };
     LabelTable* table = records_.Table();
     if (!table)
-        return refuse(QStringLiteral("The label table is not open."));
+        return refuse(
+            QCoreApplication::translate("LabelFileCommands", "The label table is not open."));
     if (records_.Changed())
-        return refuse(QStringLiteral("Save or cancel the changes to the current label first."));
+        return refuse(QCoreApplication::translate(
+            "LabelFileCommands", "Save or cancel the changes to the current label first."));
     LabelDocument document = LabelDocument::Open(path);
     if (!document.file)
         return refuse(document.error);
@@ -124,12 +135,14 @@ bool LabelFileCommands::ImportFile(const QString& path) {
         memory_->WriteMergeSource(outcome.description, file.mergeSource);
     records_.ShowStoredLabel(outcome.record);
     if (!notes.isEmpty())
-        ShowInformation(QStringLiteral("%1 was imported as \"%2\". These parts of it could not "
-                                       "be carried over:\n\n%3")
-                            .arg(QFileInfo(path).fileName(), outcome.description,
-                                 notes.join(QLatin1Char('\n'))));
+        ShowInformation(
+            QCoreApplication::translate("LabelFileCommands",
+                                        "%1 was imported as \"%2\". These parts of it could not "
+                                        "be carried over:\n\n%3")
+                .arg(QFileInfo(path).fileName(), outcome.description,
+                     notes.join(QLatin1Char('\n'))));
     else
-        ShowStatus(QStringLiteral("%1 imported as \"%2\"")
+        ShowStatus(QCoreApplication::translate("LabelFileCommands", "%1 imported as \"%2\"")
                        .arg(QFileInfo(path).fileName(), outcome.description));
     return true;
 }

@@ -2,9 +2,9 @@
 
 #include "app/LabelView.h"
 #include "app/TSelectLabel.h"
+#include "designer/LabelItems.h"
 #include "document/ConversionError.h"
 #include "document/JournalEntry.h"
-#include "designer/LabelItems.h"
 #include "document/LabelModel.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/TemplateTable.h"
@@ -13,10 +13,13 @@
 
 #include <QApplication>
 
+#include <QCoreApplication>
 #include <exception>
 
 namespace {
-const QString Untitled = QStringLiteral("{untitled label}");
+QString Untitled() {
+    return QCoreApplication::translate("LabelRecords", "{untitled label}");
+}
 
 // The hourglass while a long command runs, restored however the command ends.
 class WaitCursorScope {
@@ -25,8 +28,10 @@ public:
     ~WaitCursorScope() { QApplication::restoreOverrideCursor(); }
 };
 
-const QString NoLabelMessage =
-    QStringLiteral("There is no label to save yet. Start one with New Label.");
+QString NoLabelMessage() {
+    return QCoreApplication::translate("LabelRecords",
+                                       "There is no label to save yet. Start one with New Label.");
+}
 } // namespace
 
 LabelRecords::SuppressReloadScope::SuppressReloadScope(LabelRecords& records)
@@ -181,9 +186,10 @@ QString LabelRecords::ReadCurrentRecord() {
             throw *read.error;
     } catch (const ConversionError& error) {
         failure = error.message() +
-                  QStringLiteral("\n\nThis label was only partly loaded: the items after the "
-                                 "faulty value are not shown. Saving it now would drop them "
-                                 "from the stored label.");
+                  QCoreApplication::translate(
+                      "LabelRecords", "\n\nThis label was only partly loaded: the items after the "
+                                      "faulty value are not shown. Saving it now would drop them "
+                                      "from the stored label.");
     } catch (const std::exception& error) {
         failure = QString::fromUtf8(error.what());
     }
@@ -207,18 +213,18 @@ bool LabelRecords::DescriptionIsDuplicate() {
 
 void LabelRecords::SaveButtonClick() {
     if (!HasLabel()) {
-        ShowInformation(NoLabelMessage);
+        ShowInformation(NoLabelMessage());
         return;
     }
     storedDescription_ = model_.Design().description.left(LabelTable::DescriptionWidth);
     // A description of blanks only would be stored blank: it counts as none.
     if (storedDescription_.trimmed().isEmpty()) {
-        ShowInformation(QStringLiteral("Need a description please"));
+        ShowInformation(QCoreApplication::translate("LabelRecords", "Need a description please"));
         return;
     }
     if (DescriptionIsDuplicate()) {
-        ShowInformation(
-            QStringLiteral("A label with this name already exists.\rPlease change the name"));
+        ShowInformation(QCoreApplication::translate(
+            "LabelRecords", "A label with this name already exists.\rPlease change the name"));
         view_.FocusDescription();
         return;
     }
@@ -280,7 +286,7 @@ void LabelRecords::SelectLabel() {
 void LabelRecords::NewLabel() {
     if (LoadTemplate && LoadTemplate()) {
         LabelDesign design;
-        design.description = Untitled;
+        design.description = Untitled();
         design.templateName = model_.Design().templateName;
         design.geometry = model_.Design().geometry;
         model_.Load(design);
@@ -293,9 +299,12 @@ void LabelRecords::NewLabel() {
 }
 
 void LabelRecords::CloneLabel() {
-    if (!Empty() && AskYesNo(QStringLiteral("Clone the current label?"), QStringLiteral("Clone"))) {
+    if (!Empty() &&
+        AskYesNo(QCoreApplication::translate("LabelRecords", "Clone the current label?"),
+                 QCoreApplication::translate("LabelRecords", "Clone"))) {
         newLabel_ = true;
-        model_.SetDescription(QStringLiteral("Clone of ") + model_.Design().description);
+        model_.SetDescription(QCoreApplication::translate("LabelRecords", "Clone of ") +
+                              model_.Design().description);
         TriggerChange();
         // The clone is a label of its own: its history starts here.
         anotherLabelShown();
@@ -304,8 +313,9 @@ void LabelRecords::CloneLabel() {
 }
 
 void LabelRecords::DeleteLabel() {
-    if (!Empty() && AskYesNoDefaultNo(QStringLiteral("Delete entire label?"),
-                                      QStringLiteral("Delete Entire Label"))) {
+    if (!Empty() &&
+        AskYesNoDefaultNo(QCoreApplication::translate("LabelRecords", "Delete entire label?"),
+                          QCoreApplication::translate("LabelRecords", "Delete Entire Label"))) {
         {
             SuppressReloadScope suppress(*this);
             table_->Delete();
@@ -337,9 +347,10 @@ void LabelRecords::ConfigureLabel() {
     // Only a stored label without unsaved changes is configured.
     if (Empty() || newLabel_ || changed_)
         return;
-    if (AskYesNo(QStringLiteral("This feature allows you to replace your current label "
-                                "template with another. Proceed?"),
-                 QStringLiteral("Configure")) &&
+    if (AskYesNo(QCoreApplication::translate(
+                     "LabelRecords", "This feature allows you to replace your current label "
+                                     "template with another. Proceed?"),
+                 QCoreApplication::translate("LabelRecords", "Configure")) &&
         LoadTemplate)
         LoadTemplate();
     UpdateScreenStatus();
@@ -412,7 +423,7 @@ void LabelRecords::RebuildIndexes(const QString& directory) {
     }
     if (!templateMessage.isEmpty())
         ShowInformation(templateMessage);
-    ShowInformation(QStringLiteral("Complete!"));
+    ShowInformation(QCoreApplication::translate("LabelRecords", "Complete!"));
     UpdateScreenStatus();
 }
 

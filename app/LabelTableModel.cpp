@@ -1,5 +1,7 @@
 #include "app/LabelTableModel.h"
 
+#include <QCoreApplication>
+
 #include "storage/DataTable.h"
 
 namespace {
@@ -9,8 +11,11 @@ struct Column {
     int chars;
 };
 const Column Columns[] = {
-    {"DESCRIPT", "Description", 30}, {"LBLHEIGHT", "Height \"", 5}, {"LBLWIDTH", "Width \"", 5},
-    {"NBRACROSS", "Across", 5},      {"NBRDOWN", "Down", 5},
+    {"DESCRIPT", QT_TRANSLATE_NOOP("LabelTableModel", "Description"), 30},
+    {"LBLHEIGHT", QT_TRANSLATE_NOOP("LabelTableModel", "Height \""), 5},
+    {"LBLWIDTH", QT_TRANSLATE_NOOP("LabelTableModel", "Width \""), 5},
+    {"NBRACROSS", QT_TRANSLATE_NOOP("LabelTableModel", "Across"), 5},
+    {"NBRDOWN", QT_TRANSLATE_NOOP("LabelTableModel", "Down"), 5},
 };
 constexpr int ColumnCount = int(std::size(Columns));
 } // namespace
@@ -45,7 +50,7 @@ QVariant LabelTableModel::data(const QModelIndex& index, int role) const {
 QVariant LabelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < ColumnCount)
-        return QString::fromLatin1(Columns[section].title);
+        return QCoreApplication::translate("LabelTableModel", Columns[section].title);
     return {};
 }
 

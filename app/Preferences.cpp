@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
 #include <QSettings>
+#include <QThread>
 #include <QUrl>
 
 namespace {

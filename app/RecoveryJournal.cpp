@@ -68,7 +68,7 @@ void RecoveryJournal::Warn(const QString& error) {
     if (warned_)
         return;
     warned_ = true;
-    ShowInformation(QStringLiteral("Unsaved changes cannot be kept for recovery after a crash "
-                                   "(%1). You can go on editing; save your label to keep it.")
+    ShowInformation(tr("Unsaved changes cannot be kept for recovery after a crash "
+                       "(%1). You can go on editing; save your label to keep it.")
                         .arg(error));
 }

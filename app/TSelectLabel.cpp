@@ -18,12 +18,13 @@ constexpr int HelpTopic = 1023;
 
 TSelectLabel::TSelectLabel(DataTable& table, QWidget* parent) : QDialog(parent), table_(table) {
     setObjectName(QStringLiteral("SelectLabel"));
-    setWindowTitle(QStringLiteral("Select Label"));
+    setWindowTitle(tr("Select Label"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
     model_ = new LabelTableModel(table, this);
 
     Grid = new QTableView(this);
     Grid->setObjectName(QStringLiteral("LabelGrid"));
+    Grid->setAccessibleName(tr("Stored labels"));
     Grid->setModel(model_);
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -38,17 +39,16 @@ TSelectLabel::TSelectLabel(DataTable& table, QWidget* parent) : QDialog(parent),
         gridWidth += width;
     }
     Grid->setMinimumSize(gridWidth, 220);
-    Grid->setWhatsThis(
-        QStringLiteral("Your stored labels by description. Choose one and press OK."));
+    Grid->setWhatsThis(tr("Your stored labels by description. Choose one and press OK."));
 
     OkButton = new QPushButton(QStringLiteral("OK"), this);
     OkButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    HelpButton = new QPushButton(QStringLiteral("Help"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
+    HelpButton = new QPushButton(tr("Help"), this);
     MouseHelpButton = FixedDialog::NewMouseHelpButton(this);
-    OkButton->setWhatsThis(QStringLiteral("Shows the chosen label on the design panel."));
-    CancelButton->setWhatsThis(QStringLiteral("Keeps the label shown now."));
-    HelpButton->setWhatsThis(QStringLiteral("Opens the help on choosing a label."));
+    OkButton->setWhatsThis(tr("Shows the chosen label on the design panel."));
+    CancelButton->setWhatsThis(tr("Keeps the label shown now."));
+    HelpButton->setWhatsThis(tr("Opens the help on choosing a label."));
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpButton, &QPushButton::clicked, this, [] { ShowHelpTopic(HelpTopic); });

@@ -25,7 +25,7 @@ TSplashForm::TSplashForm(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Dialog) {
     setObjectName(QStringLiteral("SplashForm"));
     setFixedSize(SplashWidth, SplashHeight);
-    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    OkButton = new QPushButton(tr("Ok"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setGeometry((SplashWidth - 75) / 2, SplashHeight - 36, 75, 25);
     OkButton->setDefault(true);
@@ -56,12 +56,11 @@ void TSplashForm::paintEvent(QPaintEvent*) {
     QFont body(QStringLiteral("Arial"), 10);
     painter.setFont(body);
     painter.setPen(Qt::black);
-    painter.drawText(QRect(0, 105, width(), 20), Qt::AlignCenter, QStringLiteral("Version 1.9"));
+    painter.drawText(QRect(0, 105, width(), 20), Qt::AlignCenter, tr("Version 1.9"));
     painter.drawText(QRect(0, 130, width(), 20), Qt::AlignCenter,
-                     QStringLiteral("Label design and sheet printing"));
+                     tr("Label design and sheet printing"));
     painter.drawText(QRect(0, 150, width(), 20), Qt::AlignCenter,
-                     QStringLiteral("Written by the Quorvane developers"));
+                     tr("Written by the Quorvane developers"));
     painter.setPen(Qt::red);
-    painter.drawText(QRect(0, 180, width(), 20), Qt::AlignCenter,
-                     QStringLiteral("64-bit version for Linux"));
+    painter.drawText(QRect(0, 180, width(), 20), Qt::AlignCenter, tr("64-bit version for Linux"));
 }

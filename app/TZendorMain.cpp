@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QGridLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWhatsThis>
@@ -36,7 +36,6 @@
 #include "designer/DesignRuler.h"
 #include "designer/DesignZoom.h"
 #include "designer/DesignerPrompter.h"
-#include "designer/LabelUnit.h"
 #include "designer/ItemArrangement.h"
 #include "designer/ItemClipboard.h"
 #include "designer/ItemMenus.h"
@@ -247,7 +246,7 @@ void TZendorMain::closeEvent(QCloseEvent* event) {
     if (records_->Changed())
         RunCommand([this, &goOn] { goOn = unsaved_->Resolve(); });
     else
-        goOn = AskYesNo(QStringLiteral("Exit program?"), QStringLiteral("Exit"));
+        goOn = AskYesNo(tr("Exit program?"), tr("Exit"));
     if (!goOn) {
         event->ignore();
         KeysToDesign();
@@ -362,68 +361,65 @@ void TZendorMain::DetachControl() {
 }
 
 void TZendorMain::CreateMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSelectLabel = AddCommand(mnuFile, "mnuSelectLabel", QStringLiteral("&Select Label"));
+    mnuSelectLabel = AddCommand(mnuFile, "mnuSelectLabel", tr("&Select Label"));
     mnuSelectLabel->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    mnuNewLabel = AddCommand(mnuFile, "mnuNewLabel", QStringLiteral("&New Label"));
+    mnuNewLabel = AddCommand(mnuFile, "mnuNewLabel", tr("&New Label"));
     mnuNewLabel->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    mnuSaveLabel = AddCommand(mnuFile, "mnuSaveLabel", QStringLiteral("Save La&bel"));
+    mnuSaveLabel = AddCommand(mnuFile, "mnuSaveLabel", tr("Save La&bel"));
     mnuSaveLabel->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     mnuFile->addSeparator();
-    mnuRebuildIndexes =
-        AddCommand(mnuFile, "mnuRebuildIndexes", QStringLiteral("&Rebuild Indexes"));
+    mnuRebuildIndexes = AddCommand(mnuFile, "mnuRebuildIndexes", tr("&Rebuild Indexes"));
     mnuFile->addSeparator();
-    mnuPrintLabels = AddCommand(mnuFile, "mnuPrintLabels", QStringLiteral("&Print Labels"));
+    mnuPrintLabels = AddCommand(mnuFile, "mnuPrintLabels", tr("&Print Labels"));
     mnuPrintLabels->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    mnuExportPdf = AddCommand(mnuFile, "mnuExportPdf", QStringLiteral("Export to P&DF…"));
-    mnuPreviewLabels = AddCommand(mnuFile, "mnuPreviewLabels", QStringLiteral("Pre&view Labels"));
+    mnuExportPdf = AddCommand(mnuFile, "mnuExportPdf", tr("Export to P&DF…"));
+    mnuPreviewLabels = AddCommand(mnuFile, "mnuPreviewLabels", tr("Pre&view Labels"));
     mnuPreviewLabels->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     mnuSelectSpecificLabels =
-        AddCommand(mnuFile, "mnuSelectSpecificLabels", QStringLiteral("Select Specific &Labels"));
-    mnuPrinterSetup = AddCommand(mnuFile, "mnuPrinterSetup", QStringLiteral("P&rinter Setup"));
-    mnuPrinterAlignment =
-        AddCommand(mnuFile, "mnuPrinterAlignment", QStringLiteral("Printer &Alignment…"));
-    mnuMerge = AddCommand(mnuFile, "mnuMerge", QStringLiteral("&Merge…"));
+        AddCommand(mnuFile, "mnuSelectSpecificLabels", tr("Select Specific &Labels"));
+    mnuPrinterSetup = AddCommand(mnuFile, "mnuPrinterSetup", tr("P&rinter Setup"));
+    mnuPrinterAlignment = AddCommand(mnuFile, "mnuPrinterAlignment", tr("Printer &Alignment…"));
+    mnuMerge = AddCommand(mnuFile, "mnuMerge", tr("&Merge…"));
     mnuFile->addSeparator();
-    mnuExportLabel = AddCommand(mnuFile, "mnuExportLabel", QStringLiteral("Expor&t Label…"));
-    mnuImportLabel = AddCommand(mnuFile, "mnuImportLabel", QStringLiteral("&Import Label…"));
+    mnuExportLabel = AddCommand(mnuFile, "mnuExportLabel", tr("Expor&t Label…"));
+    mnuImportLabel = AddCommand(mnuFile, "mnuImportLabel", tr("&Import Label…"));
     mnuFile->addSeparator();
-    mnuExit = AddCommand(mnuFile, "mnuExit", QStringLiteral("&Exit"));
+    mnuExit = AddCommand(mnuFile, "mnuExit", tr("&Exit"));
     mnuExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
 
-    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView = menuBar()->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuZoomIn = AddCommand(mnuView, "mnuZoomIn", QStringLiteral("Zoom &In"));
-    mnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                             QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    mnuZoomOut = AddCommand(mnuView, "mnuZoomOut", QStringLiteral("Zoom &Out"));
+    mnuZoomIn = AddCommand(mnuView, "mnuZoomIn", tr("Zoom &In"));
+    mnuZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mnuZoomOut = AddCommand(mnuView, "mnuZoomOut", tr("Zoom &Out"));
     mnuZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    mnuActualSize = AddCommand(mnuView, "mnuActualSize", QStringLiteral("&Actual Size"));
+    mnuActualSize = AddCommand(mnuView, "mnuActualSize", tr("&Actual Size"));
     mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    mnuFitLabel = AddCommand(mnuView, "mnuFitLabel", QStringLiteral("&Fit Label"));
+    mnuFitLabel = AddCommand(mnuView, "mnuFitLabel", tr("&Fit Label"));
     mnuView->addSeparator();
-    mnuRulers = AddCommand(mnuView, "mnuRulers", QStringLiteral("&Rulers"));
-    mnuSafeArea = AddCommand(mnuView, "mnuSafeArea", QStringLiteral("&Safe Area Outline"));
+    mnuRulers = AddCommand(mnuView, "mnuRulers", tr("&Rulers"));
+    mnuSafeArea = AddCommand(mnuView, "mnuSafeArea", tr("&Safe Area Outline"));
     for (QAction* toggle : {mnuRulers, mnuSafeArea})
         toggle->setCheckable(true);
 
-    mnuLabel = menuBar()->addMenu(QStringLiteral("&Label"));
+    mnuLabel = menuBar()->addMenu(tr("&Label"));
     mnuLabel->setObjectName(QStringLiteral("mnuLabel"));
-    mnuDeleteLabel = AddCommand(mnuLabel, "mnuDeleteLabel", QStringLiteral("&Delete Label"));
-    mnuCloneLabel = AddCommand(mnuLabel, "mnuCloneLabel", QStringLiteral("&Clone Label"));
-    mnuConfigureLabel =
-        AddCommand(mnuLabel, "mnuConfigureLabel", QStringLiteral("Con&figure Label"));
+    mnuDeleteLabel = AddCommand(mnuLabel, "mnuDeleteLabel", tr("&Delete Label"));
+    mnuCloneLabel = AddCommand(mnuLabel, "mnuCloneLabel", tr("&Clone Label"));
+    mnuConfigureLabel = AddCommand(mnuLabel, "mnuConfigureLabel", tr("Con&figure Label"));
 
-    mnuGrid = menuBar()->addMenu(QStringLiteral("&Grid"));
+    mnuGrid = menuBar()->addMenu(tr("&Grid"));
     mnuGrid->setObjectName(QStringLiteral("mnuGrid"));
-    mnuNoSnap = AddCommand(mnuGrid, "mnuNoSnap", QStringLiteral("&No Snap to Grid"));
-    mnuSnap2 = AddCommand(mnuGrid, "mnuSnap2", QStringLiteral("Snap to &2 x 2 Grid"));
-    mnuSnap4 = AddCommand(mnuGrid, "mnuSnap4", QStringLiteral("Snap to &4 x 4 Grid"));
-    mnuSnap8 = AddCommand(mnuGrid, "mnuSnap8", QStringLiteral("Snap to &8 x 8 Grid"));
+    mnuNoSnap = AddCommand(mnuGrid, "mnuNoSnap", tr("&No Snap to Grid"));
+    mnuSnap2 = AddCommand(mnuGrid, "mnuSnap2", tr("Snap to &2 x 2 Grid"));
+    mnuSnap4 = AddCommand(mnuGrid, "mnuSnap4", tr("Snap to &4 x 4 Grid"));
+    mnuSnap8 = AddCommand(mnuGrid, "mnuSnap8", tr("Snap to &8 x 8 Grid"));
     auto* grid = new QActionGroup(this);
     for (QAction* action : {mnuNoSnap, mnuSnap2, mnuSnap4, mnuSnap8}) {
         action->setCheckable(true);
@@ -431,46 +427,44 @@ void TZendorMain::CreateMenus() {
     }
     mnuNoSnap->setChecked(true);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuContents = AddCommand(mnuHelp, "mnuContents", QStringLiteral("&Contents"));
-    mnuAbout = AddCommand(mnuHelp, "mnuAbout", QStringLiteral("&About"));
+    mnuContents = AddCommand(mnuHelp, "mnuContents", tr("&Contents"));
+    mnuAbout = AddCommand(mnuHelp, "mnuAbout", tr("&About"));
 }
 
 void TZendorMain::CreatePanel1() {
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(Panel1Height);
-    DescriptLabel = new QLabel(QStringLiteral("Current label description:"), Panel1);
+    DescriptLabel = new QLabel(tr("Current label description:"), Panel1);
     DescriptLabel->setGeometry(8, 4, 200, 14);
     Descript = new QLineEdit(Panel1);
     Descript->setObjectName(QStringLiteral("Descript"));
+    Descript->setAccessibleName(tr("Label description"));
     Descript->setGeometry(8, 19, 209, 21);
     Descript->setValidator(new DescriptionValidator(LabelTable::DescriptionWidth, Descript));
-    Descript->setWhatsThis(
-        QStringLiteral("The description is the label's name. It must be unique."));
+    Descript->setWhatsThis(tr("The description is the label's name. It must be unique."));
 
-    SaveButton = AddTextButton(Panel1, "SaveButton", QStringLiteral("&Save"), 232);
-    CancelButton = AddTextButton(Panel1, "CancelButton", QStringLiteral("&Cancel"), 312);
-    HelpButton = AddTextButton(Panel1, "HelpButton", QStringLiteral("&Help"), 392);
+    SaveButton = AddTextButton(Panel1, "SaveButton", tr("&Save"), 232);
+    CancelButton = AddTextButton(Panel1, "CancelButton", tr("&Cancel"), 312);
+    HelpButton = AddTextButton(Panel1, "HelpButton", tr("&Help"), 392);
     SaveButton->hide();
     CancelButton->hide();
     ContextHelpButton = new QToolButton(Panel1);
     ContextHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
     ContextHelpButton->setText(QStringLiteral("?"));
-    ContextHelpButton->setToolTip(QStringLiteral("What's this?"));
+    ContextHelpButton->setToolTip(tr("What's this?"));
     ContextHelpButton->setWhatsThis(
-        QStringLiteral("Click this button, then click a control to learn what it does."));
+        tr("Click this button, then click a control to learn what it does."));
     ContextHelpButton->setGeometry(472, 12, 25, 25);
     command(ContextHelpButton, &QToolButton::clicked, this,
             [] { QWhatsThis::enterWhatsThisMode(); });
-    ExitButton = AddTextButton(Panel1, "ExitButton", QStringLiteral("E&xit"), 512);
-    SaveButton->setWhatsThis(
-        QStringLiteral("Stores the label as it is now under its description."));
-    CancelButton->setWhatsThis(
-        QStringLiteral("Forgets the changes and shows the label as last saved."));
-    HelpButton->setWhatsThis(QStringLiteral("Opens the help contents."));
-    ExitButton->setWhatsThis(QStringLiteral("Ends Quorvane. Save or cancel your changes first."));
+    ExitButton = AddTextButton(Panel1, "ExitButton", tr("E&xit"), 512);
+    SaveButton->setWhatsThis(tr("Stores the label as it is now under its description."));
+    CancelButton->setWhatsThis(tr("Forgets the changes and shows the label as last saved."));
+    HelpButton->setWhatsThis(tr("Opens the help contents."));
+    ExitButton->setWhatsThis(tr("Ends Quorvane. Save or cancel your changes first."));
 }
 
 void TZendorMain::CreateToolsPanel() {
@@ -498,10 +492,10 @@ void TZendorMain::CreateScrollBox() {
     LabelPanel->setColor(grey.color(QPalette::Window)); // the grey around the label's outline
     // Clicks on the label take the keys from the description.
     LabelPanel->setFocusPolicy(Qt::ClickFocus);
-    LabelPanel->setWhatsThis(QStringLiteral(
-        "The label at its true size. Drag a tool onto it to place an item; click an item to "
-        "select it, right-click it for its properties."));
-    ScrollBox1->setWhatsThis(QStringLiteral("Click the grey area to clear the selection."));
+    LabelPanel->setWhatsThis(
+        tr("The label at its true size. Drag a tool onto it to place an item; click an item to "
+           "select it, right-click it for its properties."));
+    ScrollBox1->setWhatsThis(tr("Click the grey area to clear the selection."));
     ScrollBox1->setWidget(ScrollBoxArea);
     ScrollBox1->installEventFilter(this);
 }
@@ -573,7 +567,7 @@ void TZendorMain::WireTemplates() {
         return loader.LoadTemplate();
     };
     command(mnuConfigureLabel, &QAction::triggered, this, [this, &records] {
-        DesignSteps::Scope step(undo_.get(), QStringLiteral("Configure Label"));
+        DesignSteps::Scope step(undo_.get(), tr("Configure Label"));
         records.ConfigureLabel();
     });
 }
@@ -629,8 +623,8 @@ void TZendorMain::WireMerging() {
     mergeCommands_ = std::make_unique<MergeCommands>(*screenLabel_, preferences_.get());
     MergeCommands& merging = *mergeCommands_;
     printJobs_->UseMergeSources(&merging);
-    recordPreview_ =
-        std::make_unique<RecordPreview>(*MergeRecordBar, *LabelPanel, *items_, merging, dataDirectory_);
+    recordPreview_ = std::make_unique<RecordPreview>(*MergeRecordBar, *LabelPanel, *items_, merging,
+                                                     dataDirectory_);
     Menus->MergeFieldNames = [&merging] { return merging.CurrentFieldNames(); };
     DesignerPrompter::SetMergeFieldSource([&merging] { return merging.CurrentFieldNames(); });
     command(mnuMerge, &QAction::triggered, this, [this, &merging] {
@@ -711,20 +705,18 @@ void TZendorMain::WireEditing() {
         command(action, &QAction::triggered, this, std::move(body));
         return action;
     };
-    mnuCut =
-        add("mnuCut", QStringLiteral("Cu&t"), QKeySequence::Cut, [&clipboard] { clipboard.Cut(); });
-    mnuCopy = add("mnuCopy", QStringLiteral("&Copy"), QKeySequence::Copy,
-                  [&clipboard] { clipboard.Copy(); });
+    mnuCut = add("mnuCut", tr("Cu&t"), QKeySequence::Cut, [&clipboard] { clipboard.Cut(); });
+    mnuCopy = add("mnuCopy", tr("&Copy"), QKeySequence::Copy, [&clipboard] { clipboard.Copy(); });
     // Without a label on screen there is nothing to paste onto.
-    mnuPaste = add("mnuPaste", QStringLiteral("&Paste"), QKeySequence::Paste, [this, &clipboard] {
+    mnuPaste = add("mnuPaste", tr("&Paste"), QKeySequence::Paste, [this, &clipboard] {
         if (!LabelPanel->isHidden())
             clipboard.Paste();
     });
-    mnuDuplicate = add("mnuDuplicate", QStringLiteral("Dup&licate"),
-                       QKeySequence(Qt::CTRL | Qt::Key_D), [&clipboard] { clipboard.Duplicate(); });
-    mnuDelete = add("mnuDelete", QStringLiteral("&Delete"), QKeySequence::Delete,
+    mnuDuplicate = add("mnuDuplicate", tr("Dup&licate"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                       [&clipboard] { clipboard.Duplicate(); });
+    mnuDelete = add("mnuDelete", tr("&Delete"), QKeySequence::Delete,
                     [&selection] { selection.CutObjectButtonClick(); });
-    mnuSelectAll = add("mnuSelectAll", QStringLiteral("Select &All"), QKeySequence::SelectAll,
+    mnuSelectAll = add("mnuSelectAll", tr("Select &All"), QKeySequence::SelectAll,
                        [&selection] { selection.SelectAll(); });
     // The entries show what they can do now; their keys stay live, doing nothing when there
     // is nothing to do.
@@ -746,24 +738,22 @@ void TZendorMain::WireArranging() {
     arrangement_ = std::make_unique<ItemArrangement>(*selection_, *items_, triggerChange_);
     arrangement_->SetSteps(undo_.get());
     ItemArrangement& arrange = *arrangement_;
-    mnuArrange = new QMenu(QStringLiteral("&Arrange"), this);
+    mnuArrange = new QMenu(tr("&Arrange"), this);
     mnuArrange->setObjectName(QStringLiteral("mnuArrange"));
     menuBar()->insertMenu(mnuLabel->menuAction(), mnuArrange);
     const auto add = [this](const char* name, const QString& caption, std::function<void()> body) {
         command(AddCommand(mnuArrange, name, caption), &QAction::triggered, this, std::move(body));
     };
-    add("mnuBringToFront", QStringLiteral("Bring to &Front"),
-        [&arrange] { arrange.BringToFront(); });
-    add("mnuSendToBack", QStringLiteral("Send to &Back"), [&arrange] { arrange.SendToBack(); });
+    add("mnuBringToFront", tr("Bring to &Front"), [&arrange] { arrange.BringToFront(); });
+    add("mnuSendToBack", tr("Send to &Back"), [&arrange] { arrange.SendToBack(); });
     mnuArrange->addSeparator();
     using Edge = ItemArrangement::Edge;
     const std::pair<const char*, Edge> edges[] = {
         {"mnuAlignLeft", Edge::Left},       {"mnuAlignCentres", Edge::Centres},
         {"mnuAlignRight", Edge::Right},     {"mnuAlignTop", Edge::Top},
         {"mnuAlignMiddles", Edge::Middles}, {"mnuAlignBottom", Edge::Bottom}};
-    const QString captions[] = {QStringLiteral("Align &Left"),    QStringLiteral("Align &Centres"),
-                                QStringLiteral("Align &Right"),   QStringLiteral("Align &Top"),
-                                QStringLiteral("Align &Middles"), QStringLiteral("Align B&ottom")};
+    const QString captions[] = {tr("Align &Left"), tr("Align &Centres"), tr("Align &Right"),
+                                tr("Align &Top"),  tr("Align &Middles"), tr("Align B&ottom")};
     for (size_t i = 0; i < std::size(edges); ++i) {
         const Edge edge = edges[i].second;
         add(edges[i].first, captions[i], [&arrange, edge] { arrange.Align(edge); });
@@ -771,14 +761,14 @@ void TZendorMain::WireArranging() {
             mnuArrange->addSeparator();
     }
     mnuArrange->addSeparator();
-    add("mnuDistributeHorizontally", QStringLiteral("Distribute &Horizontally"),
+    add("mnuDistributeHorizontally", tr("Distribute &Horizontally"),
         [&arrange] { arrange.Distribute(Qt::Horizontal); });
-    add("mnuDistributeVertically", QStringLiteral("Distribute &Vertically"),
+    add("mnuDistributeVertically", tr("Distribute &Vertically"),
         [&arrange] { arrange.Distribute(Qt::Vertical); });
     mnuArrange->addSeparator();
-    add("mnuSameWidth", QStringLiteral("Same &Width"),
+    add("mnuSameWidth", tr("Same &Width"),
         [&arrange] { arrange.SameSize(Qt::Horizontal); });
-    add("mnuSameHeight", QStringLiteral("Same H&eight"),
+    add("mnuSameHeight", tr("Same H&eight"),
         [&arrange] { arrange.SameSize(Qt::Vertical); });
     connect(mnuArrange, &QMenu::aboutToShow, this, [this] { ShowArrangeEntries(true); });
     connect(mnuArrange, &QMenu::aboutToHide, this, [this] { ShowArrangeEntries(false); });
@@ -864,15 +854,14 @@ void TZendorMain::WireView() {
 
     ZoomStatus = new QLabel(this);
     ZoomStatus->setObjectName(QStringLiteral("ZoomStatus"));
-    ZoomStatus->setToolTip(QStringLiteral("The zoom of the label (Ctrl and the wheel to change)"));
+    ZoomStatus->setToolTip(tr("The zoom of the label (Ctrl and the wheel to change)"));
     PointerStatus = new QLabel(this);
     PointerStatus->setObjectName(QStringLiteral("PointerStatus"));
-    PointerStatus->setToolTip(
-        QStringLiteral("Where the pointer is on the label, from its top-left corner"));
+    PointerStatus->setToolTip(tr("Where the pointer is on the label, from its top-left corner"));
     statusBar()->addWidget(PointerStatus, 1);
     statusBar()->addPermanentWidget(ZoomStatus);
     const auto showZoom = [this](double value) {
-        ZoomStatus->setText(QStringLiteral("Zoom %1 %").arg(std::lround(value * 100)));
+        ZoomStatus->setText(tr("Zoom %1 %").arg(std::lround(value * 100)));
         TopRuler->update();
         LeftRuler->update();
         // The frame follows its item to the new scale.

@@ -14,8 +14,7 @@ QRect FirstPlace(const QRect& screen) {
                            .expandedTo(WindowPlacement::Minimum)
                            .boundedTo(screen.size());
     return QRect(screen.left() + (screen.width() - size.width()) / 2,
-                 screen.top() + (screen.height() - size.height()) / 2, size.width(),
-                 size.height());
+                 screen.top() + (screen.height() - size.height()) / 2, size.width(), size.height());
 }
 
 bool CanGrab(const QRect& window, const QRect& screen) {
@@ -34,10 +33,10 @@ QRect WindowPlacement::Placed(const std::optional<QRect>& kept, const QList<QRec
                 continue;
             QRect placed(kept->topLeft(), kept->size().boundedTo(screen.size()));
             // Shrunk to the screen, it stays on it.
-            placed.moveLeft(std::clamp(placed.left(), screen.left(),
-                                       screen.right() + 1 - placed.width()));
-            placed.moveTop(std::clamp(placed.top(), screen.top(),
-                                      screen.bottom() + 1 - placed.height()));
+            placed.moveLeft(
+                std::clamp(placed.left(), screen.left(), screen.right() + 1 - placed.width()));
+            placed.moveTop(
+                std::clamp(placed.top(), screen.top(), screen.bottom() + 1 - placed.height()));
             return placed;
         }
     }

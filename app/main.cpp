@@ -3,8 +3,8 @@
 
 #include "app/TSplashForm.h"
 #include "app/TZendorMain.h"
-#include "document/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
+#include "document/ScreenMetrics.h"
 #include "printing/PartialFiles.h"
 #include "storage/DataDirectory.h"
 #include "translations/Translations.h"

@@ -2,6 +2,7 @@
 
 #include <zint.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -22,78 +23,108 @@ struct Known {
     const char* takes;
 };
 
-constexpr const char* kGs1Data = "GS1 data such as (01)09501101530003(10)ABC";
-constexpr const char* kComposite =
-    "the linear symbol's data, then | and GS1 data such as (99)1234 for the part above";
-constexpr const char* kAnyText = "any text";
-constexpr const char* kCode39Text = "capital letters, digits, space and - . $ / + %";
+constexpr const char* kGs1Data =
+    QT_TRANSLATE_NOOP("BarcodeCatalogue", "GS1 data such as (01)09501101530003(10)ABC");
+constexpr const char* kComposite = QT_TRANSLATE_NOOP(
+    "BarcodeCatalogue",
+    "the linear symbol's data, then | and GS1 data such as (99)1234 for the part above");
+constexpr const char* kAnyText = QT_TRANSLATE_NOOP("BarcodeCatalogue", "any text");
+constexpr const char* kCode39Text =
+    QT_TRANSLATE_NOOP("BarcodeCatalogue", "capital letters, digits, space and - . $ / + %");
 
 constexpr Known kKnown[] = {
     // Linear
-    {"CODE128", "Code 128", G::Linear, false, false, 0, 0, "letters, digits and signs"},
+    {"CODE128", "Code 128", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "letters, digits and signs")},
     {"CODE39", "Code 39", G::Linear, false, false, 0, 0, kCode39Text},
     {"EANX", "EAN-13 / EAN-8", G::Linear, false, false, 0, 0,
-     "7, 8, 12 or 13 digits (an add-on of 2 or 5 after +)"},
-    {"UPCA", "UPC-A", G::Linear, false, false, 0, 0, "11 or 12 digits"},
-    {"UPCE", "UPC-E", G::Linear, false, false, 0, 0, "6, 7 or 8 digits"},
-    {"CODE93", "Code 93", G::Linear, false, false, 0, 0, "ASCII characters"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "7, 8, 12 or 13 digits (an add-on of 2 or 5 after +)")},
+    {"UPCA", "UPC-A", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "11 or 12 digits")},
+    {"UPCE", "UPC-E", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "6, 7 or 8 digits")},
+    {"CODE93", "Code 93", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "ASCII characters")},
     {"CODABAR", "Codabar", G::Linear, false, false, 0, 0,
-     "digits and - $ : / . + between the start and stop letters A to D, as A40156B"},
-    {"C25INTER", "Interleaved 2 of 5", G::Linear, false, false, 0, 0, "digits"},
-    {"EXCODE39", "Code 39 Extended", G::Linear, false, false, 0, 0, "ASCII characters"},
+     QT_TRANSLATE_NOOP(
+         "BarcodeCatalogue",
+         "digits and - $ : / . + between the start and stop letters A to D, as A40156B")},
+    {"C25INTER", "Interleaved 2 of 5", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits")},
+    {"EXCODE39", "Code 39 Extended", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "ASCII characters")},
     {"CODE128B", "Code 128 (Subset B)", G::Linear, false, false, 0, 0,
-     "letters, digits and signs"},
-    {"ISBNX", "ISBN", G::Linear, false, false, 0, 0, "an ISBN of 9, 10 or 13 digits"},
-    {"CODE11", "Code 11", G::Linear, false, false, 0, 0, "digits and -"},
-    {"C25STANDARD", "Standard 2 of 5", G::Linear, false, false, 0, 0, "digits"},
-    {"C25IATA", "IATA 2 of 5", G::Linear, false, false, 0, 0, "digits"},
-    {"C25LOGIC", "Data Logic 2 of 5", G::Linear, false, false, 0, 0, "digits"},
-    {"C25IND", "Industrial 2 of 5", G::Linear, false, false, 0, 0, "digits"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "letters, digits and signs")},
+    {"ISBNX", "ISBN", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "an ISBN of 9, 10 or 13 digits")},
+    {"CODE11", "Code 11", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits and -")},
+    {"C25STANDARD", "Standard 2 of 5", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits")},
+    {"C25IATA", "IATA 2 of 5", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits")},
+    {"C25LOGIC", "Data Logic 2 of 5", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits")},
+    {"C25IND", "Industrial 2 of 5", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits")},
     {"LOGMARS", "LOGMARS", G::Linear, false, false, 0, 0, kCode39Text},
-    {"MSI_PLESSEY", "MSI Plessey", G::Linear, false, false, 0, 0, "digits"},
-    {"PLESSEY", "UK Plessey", G::Linear, false, false, 0, 0, "digits and the letters A to F"},
-    {"TELEPEN", "Telepen", G::Linear, false, false, 0, 0, "ASCII characters"},
-    {"TELEPEN_NUM", "Telepen Numeric", G::Linear, false, false, 0, 0, "digits"},
-    {"PZN", "Pharmazentralnummer (PZN)", G::Linear, false, false, 0, 0, "up to 7 digits"},
-    {"CODE32", "Code 32 (Italian Pharmacode)", G::Linear, false, false, 0, 0, "up to 8 digits"},
-    {"PHARMA", "Pharmacode", G::Linear, false, false, 0, 0, "a number from 3 to 131070"},
+    {"MSI_PLESSEY", "MSI Plessey", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits")},
+    {"PLESSEY", "UK Plessey", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits and the letters A to F")},
+    {"TELEPEN", "Telepen", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "ASCII characters")},
+    {"TELEPEN_NUM", "Telepen Numeric", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits")},
+    {"PZN", "Pharmazentralnummer (PZN)", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "up to 7 digits")},
+    {"CODE32", "Code 32 (Italian Pharmacode)", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "up to 8 digits")},
+    {"PHARMA", "Pharmacode", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "a number from 3 to 131070")},
     {"PHARMA_TWO", "Pharmacode Two-Track", G::Linear, true, false, 0, 0,
-     "a number from 4 to 64570080"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "a number from 4 to 64570080")},
     {"HIBC_128", "HIBC Code 128", G::Linear, false, false, 0, 0, kCode39Text},
     {"HIBC_39", "HIBC Code 39", G::Linear, false, false, 0, 0, kCode39Text},
     {"VIN", "Vehicle Identification Number", G::Linear, false, false, 0, 0,
-     "17 capital letters and digits"},
-    {"CHANNEL", "Channel Code", G::Linear, false, false, 0, 0, "a number of up to 7 digits"},
-    {"BC412", "BC412", G::Linear, false, false, 0, 0, "4 to 18 capital letters and digits"},
-    {"DPD", "DPD Code", G::Linear, false, false, 0, 0, "27 or 28 capital letters and digits"},
-    {"FLAT", "Flattermarken", G::Linear, false, false, 0, 0, "digits"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "17 capital letters and digits")},
+    {"CHANNEL", "Channel Code", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "a number of up to 7 digits")},
+    {"BC412", "BC412", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "4 to 18 capital letters and digits")},
+    {"DPD", "DPD Code", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "27 or 28 capital letters and digits")},
+    {"FLAT", "Flattermarken", G::Linear, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits")},
     {"EANX_CHK", "EAN-13 / EAN-8 with check digit", G::Linear, false, false, 0, 0,
-     "8 or 13 digits, the last the check digit"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "8 or 13 digits, the last the check digit")},
     {"UPCA_CHK", "UPC-A with check digit", G::Linear, false, false, 0, 0,
-     "12 digits, the last the check digit"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "12 digits, the last the check digit")},
     {"UPCE_CHK", "UPC-E with check digit", G::Linear, false, false, 0, 0,
-     "7 or 8 digits, the last the check digit"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "7 or 8 digits, the last the check digit")},
     // GS1
     {"GS1_128", "GS1-128", G::Gs1, false, true, 0, 0, kGs1Data},
-    {"ITF14", "ITF-14", G::Gs1, false, false, 0, 0, "13 or 14 digits"},
-    {"EAN14", "EAN-14", G::Gs1, false, false, 0, 0, "up to 13 digits"},
-    {"NVE18", "NVE-18 (SSCC-18)", G::Gs1, false, false, 0, 0, "up to 17 digits"},
+    {"ITF14", "ITF-14", G::Gs1, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "13 or 14 digits")},
+    {"EAN14", "EAN-14", G::Gs1, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "up to 13 digits")},
+    {"NVE18", "NVE-18 (SSCC-18)", G::Gs1, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "up to 17 digits")},
     {"DBAR_OMN", "GS1 DataBar Omnidirectional", G::Gs1, false, false, 0, 0,
-     "a GTIN of up to 13 digits, without its check digit"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "a GTIN of up to 13 digits, without its check digit")},
     {"DBAR_LTD", "GS1 DataBar Limited", G::Gs1, false, false, 0, 0,
-     "a GTIN of up to 13 digits, the first 0 or 1"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "a GTIN of up to 13 digits, the first 0 or 1")},
     {"DBAR_EXP", "GS1 DataBar Expanded", G::Gs1, false, true, 0, 0, kGs1Data},
     {"DBAR_STK", "GS1 DataBar Stacked", G::Gs1, true, false, 0, 0,
-     "a GTIN of up to 13 digits, without its check digit"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "a GTIN of up to 13 digits, without its check digit")},
     {"DBAR_OMNSTK", "GS1 DataBar Stacked Omnidirectional", G::Gs1, true, false, 0, 0,
-     "a GTIN of up to 13 digits, without its check digit"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "a GTIN of up to 13 digits, without its check digit")},
     {"DBAR_EXPSTK", "GS1 DataBar Expanded Stacked", G::Gs1, true, true, 0, 0, kGs1Data},
     {"GS1_128_CC", "GS1-128 Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"EANX_CC", "EAN Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"UPCA_CC", "UPC-A Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"UPCE_CC", "UPC-E Composite", G::Gs1, true, true, 0, 0, kComposite},
-    {"DBAR_OMN_CC", "GS1 DataBar Omnidirectional Composite", G::Gs1, true, true, 0, 0,
-     kComposite},
+    {"DBAR_OMN_CC", "GS1 DataBar Omnidirectional Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"DBAR_LTD_CC", "GS1 DataBar Limited Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"DBAR_EXP_CC", "GS1 DataBar Expanded Composite", G::Gs1, true, true, 0, 0, kComposite},
     {"DBAR_STK_CC", "GS1 DataBar Stacked Composite", G::Gs1, true, true, 0, 0, kComposite},
@@ -107,7 +138,7 @@ constexpr Known kKnown[] = {
     {"PDF417", "PDF417", G::TwoD, true, false, 0, 8, kAnyText},
     {"AZTEC", "Aztec Code", G::TwoD, true, false, 1, 4, kAnyText},
     {"MICROQR", "Micro QR Code", G::TwoD, true, false, 1, 3,
-     "up to 35 digits or 21 letters and digits"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "up to 35 digits or 21 letters and digits")},
     {"RMQR", "Rectangular Micro QR (rMQR)", G::TwoD, true, false, 0, 0, kAnyText},
     {"PDF417COMP", "Compact PDF417", G::TwoD, true, false, 0, 8, kAnyText},
     {"MICROPDF417", "MicroPDF417", G::TwoD, true, false, 0, 0, kAnyText},
@@ -118,11 +149,15 @@ constexpr Known kKnown[] = {
     {"GRIDMATRIX", "Grid Matrix", G::TwoD, true, false, 0, 0, kAnyText},
     {"ULTRA", "Ultracode", G::TwoD, true, false, 0, 0, kAnyText},
     {"UPNQR", "UPNQR (Slovenian payment slip)", G::TwoD, true, false, 0, 0,
-     "the payment slip's text"},
-    {"AZRUNE", "Aztec Runes", G::TwoD, true, false, 0, 0, "a number from 0 to 255"},
-    {"CODE16K", "Code 16K", G::TwoD, true, false, 0, 0, "ASCII characters"},
-    {"CODE49", "Code 49", G::TwoD, true, false, 0, 0, "ASCII characters"},
-    {"CODABLOCKF", "Codablock-F", G::TwoD, true, false, 0, 0, "ASCII characters"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "the payment slip's text")},
+    {"AZRUNE", "Aztec Runes", G::TwoD, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "a number from 0 to 255")},
+    {"CODE16K", "Code 16K", G::TwoD, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "ASCII characters")},
+    {"CODE49", "Code 49", G::TwoD, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "ASCII characters")},
+    {"CODABLOCKF", "Codablock-F", G::TwoD, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "ASCII characters")},
     {"HIBC_DM", "HIBC Data Matrix", G::TwoD, true, false, 0, 0, kCode39Text},
     {"HIBC_QR", "HIBC QR Code", G::TwoD, true, false, 1, 4, kCode39Text},
     {"HIBC_PDF", "HIBC PDF417", G::TwoD, true, false, 0, 8, kCode39Text},
@@ -130,29 +165,41 @@ constexpr Known kKnown[] = {
     {"HIBC_BLOCKF", "HIBC Codablock-F", G::TwoD, true, false, 0, 0, kCode39Text},
     {"HIBC_AZTEC", "HIBC Aztec Code", G::TwoD, true, false, 1, 4, kCode39Text},
     // Postal
-    {"POSTNET", "USPS POSTNET", G::Postal, true, false, 0, 0, "5, 9 or 11 digits"},
+    {"POSTNET", "USPS POSTNET", G::Postal, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "5, 9 or 11 digits")},
     {"USPS_IMAIL", "USPS Intelligent Mail", G::Postal, true, false, 0, 0,
-     "20 digits, then - and a ZIP code of 5, 9 or 11 digits"},
-    {"PLANET", "USPS PLANET", G::Postal, true, false, 0, 0, "11 or 13 digits"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue",
+                       "20 digits, then - and a ZIP code of 5, 9 or 11 digits")},
+    {"PLANET", "USPS PLANET", G::Postal, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "11 or 13 digits")},
     {"FIM", "USPS Facing Identification Mark", G::Postal, true, false, 0, 0,
-     "one letter A to E"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "one letter A to E")},
     {"RM4SCC", "Royal Mail 4-State (RM4SCC)", G::Postal, true, false, 0, 0,
-     "capital letters and digits"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "capital letters and digits")},
     {"MAILMARK", "Royal Mail Mailmark", G::Postal, true, false, 0, 0,
-     "22 to 26 characters of Mailmark data"},
-    {"KIX", "Dutch Post KIX Code", G::Postal, true, false, 0, 0, "capital letters and digits"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "22 to 26 characters of Mailmark data")},
+    {"KIX", "Dutch Post KIX Code", G::Postal, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "capital letters and digits")},
     {"AUSPOST", "Australia Post Standard Customer", G::Postal, true, false, 0, 0,
-     "8, 13, 16, 18 or 23 characters"},
-    {"AUSREPLY", "Australia Post Reply Paid", G::Postal, true, false, 0, 0, "8 digits"},
-    {"AUSROUTE", "Australia Post Routing", G::Postal, true, false, 0, 0, "8 digits"},
-    {"AUSREDIRECT", "Australia Post Redirection", G::Postal, true, false, 0, 0, "8 digits"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "8, 13, 16, 18 or 23 characters")},
+    {"AUSREPLY", "Australia Post Reply Paid", G::Postal, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "8 digits")},
+    {"AUSROUTE", "Australia Post Routing", G::Postal, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "8 digits")},
+    {"AUSREDIRECT", "Australia Post Redirection", G::Postal, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "8 digits")},
     {"JAPANPOST", "Japan Post", G::Postal, true, false, 0, 0,
-     "digits, capital letters and -"},
-    {"KOREAPOST", "Korea Post", G::Postal, false, false, 0, 0, "up to 6 digits"},
-    {"CEPNET", "Brazilian CEPNet", G::Postal, true, false, 0, 0, "8 digits"},
-    {"DPLEIT", "Deutsche Post Leitcode", G::Postal, false, false, 0, 0, "up to 13 digits"},
-    {"DPIDENT", "Deutsche Post Identcode", G::Postal, false, false, 0, 0, "up to 11 digits"},
-    {"DAFT", "DAFT Code", G::Postal, true, false, 0, 0, "the letters D, A, F and T"},
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "digits, capital letters and -")},
+    {"KOREAPOST", "Korea Post", G::Postal, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "up to 6 digits")},
+    {"CEPNET", "Brazilian CEPNet", G::Postal, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "8 digits")},
+    {"DPLEIT", "Deutsche Post Leitcode", G::Postal, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "up to 13 digits")},
+    {"DPIDENT", "Deutsche Post Identcode", G::Postal, false, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "up to 11 digits")},
+    {"DAFT", "DAFT Code", G::Postal, true, false, 0, 0,
+     QT_TRANSLATE_NOOP("BarcodeCatalogue", "the letters D, A, F and T")},
 };
 
 // A symbology this program does not know by name, grouped by what Zint says of it.
@@ -166,7 +213,8 @@ BarcodeType Unknown(int zint, const QString& name) {
     const bool fixedRatio = ZBarcode_Cap(zint, ZINT_CAP_FIXED_RATIO) != 0;
     type.group = fixedRatio || (stacked && gs1) ? G::TwoD : gs1 ? G::Gs1 : G::Linear;
     type.evenScale = fixedRatio || stacked;
-    type.takes = QStringLiteral("data this kind of symbol holds");
+    type.takes = QString::fromLatin1(
+        QT_TRANSLATE_NOOP("BarcodeCatalogue", "data this kind of symbol holds"));
     return type;
 }
 
@@ -183,8 +231,9 @@ QList<BarcodeType> Build() {
         QString name = QString::fromLatin1(buffer);
         if (name.startsWith(QLatin1String("BARCODE_")))
             name = name.mid(8);
-        const auto row = std::find_if(std::begin(kKnown), std::end(kKnown),
-                                      [&](const Known& k) { return name == QLatin1String(k.name); });
+        const auto row = std::find_if(std::begin(kKnown), std::end(kKnown), [&](const Known& k) {
+            return name == QLatin1String(k.name);
+        });
         BarcodeType type = Unknown(zint, name);
         if (row != std::end(kKnown)) {
             type.caption = QString::fromUtf8(row->caption);
@@ -237,13 +286,13 @@ const BarcodeType* BarcodeCatalogue::FromZint(int zint) {
 QString BarcodeCatalogue::GroupCaption(BarcodeGroup group) {
     switch (group) {
     case G::Linear:
-        return QStringLiteral("Linear");
+        return QCoreApplication::translate("BarcodeCatalogue", "Linear");
     case G::Gs1:
         return QStringLiteral("GS1");
     case G::TwoD:
         return QStringLiteral("2D");
     case G::Postal:
-        return QStringLiteral("Postal");
+        return QCoreApplication::translate("BarcodeCatalogue", "Postal");
     }
     return {};
 }

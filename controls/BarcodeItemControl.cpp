@@ -1,7 +1,7 @@
 // The control of barcode items.
 #include "controls/ItemControls.h"
-#include "controls/ZoomedBox.h"
 #include "controls/TBarcode.h"
+#include "controls/ZoomedBox.h"
 #include "document/LabelItemValue.h"
 #include "document/MergeFields.h"
 

@@ -13,6 +13,7 @@
 
 #include "controls/BarcodeCatalogue.h"
 #include "controls/BarcodeMessage.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -50,7 +51,8 @@ Encoding Encode(const BarcodeSpec& wanted, const QString& data, const QString& t
     Encoding result{Symbol(ZBarcode_Create()), {}};
     zint_symbol* s = result.symbol.get();
     if (!s) {
-        result.error = QStringLiteral("The barcode library is out of memory");
+        result.error =
+            QCoreApplication::translate("BarcodeSymbol", "The barcode library is out of memory");
         return result;
     }
     const BarcodeType& type = *wanted.type;
@@ -96,8 +98,11 @@ void AddPlaceholder(BarcodeDrawing& drawing) {
     drawing.cross = {QLineF(0, 0, w, h), QLineF(w, 0, 0, h)};
     const double em = std::clamp(h / 5, 0.02, 0.12);
     const double middle = h / 2;
-    drawing.texts.append(
-        {QStringLiteral("Invalid barcode data"), {w / 2, middle - 0.15 * em}, 0, em, w * 0.9});
+    drawing.texts.append({QCoreApplication::translate("BarcodeSymbol", "Invalid barcode data"),
+                          {w / 2, middle - 0.15 * em},
+                          0,
+                          em,
+                          w * 0.9});
     drawing.texts.append({drawing.error, {w / 2, middle + 1.0 * em}, 0, em * 0.8, w * 0.9});
 }
 
@@ -173,8 +178,10 @@ BarcodeSpec SpecOf(BarcodeSymbology symbology, bool showText) {
 QString BarcodeDrawing::NarrowBarWarning() const {
     if (!ok() || narrowest <= 0 || narrowest >= BarcodeSymbol::MinimumBarInches)
         return {};
-    return QStringLiteral("The narrowest bar is %1 mm (%2 mil) wide; scanners may not read bars "
-                          "below 0.19 mm (7.5 mil). Make the barcode wider or its data shorter.")
+    return QCoreApplication::translate(
+               "BarcodeDrawing",
+               "The narrowest bar is %1 mm (%2 mil) wide; scanners may not read bars "
+               "below 0.19 mm (7.5 mil). Make the barcode wider or its data shorter.")
         .arg(narrowest * 25.4, 0, 'f', 2)
         .arg(narrowest * 1000, 0, 'f', 1);
 }
@@ -191,7 +198,8 @@ bool BarcodeSymbol::HasText(BarcodeSymbology symbology) {
 QString BarcodeSymbol::Validate(const BarcodeSpec& wanted, const QString& data,
                                 const QString& typed) {
     if (!wanted.type)
-        return QStringLiteral("This barcode library does not make this kind of symbol");
+        return QCoreApplication::translate(
+            "BarcodeSymbol", "This barcode library does not make this kind of symbol");
     return Encode(wanted, data, typed, 0).error;
 }
 
@@ -210,8 +218,9 @@ BarcodeDrawing BarcodeSymbol::Make(const BarcodeSpec& wanted, const QString& dat
     }
     Encoding first = Encode(wanted, data, typed, 0);
     if (!first.error.isEmpty() || boxInches.width() <= 0 || boxInches.height() <= 0) {
-        drawing.error =
-            first.error.isEmpty() ? QStringLiteral("The item has no size") : first.error;
+        drawing.error = first.error.isEmpty()
+                            ? QCoreApplication::translate("BarcodeSymbol", "The item has no size")
+                            : first.error;
         AddPlaceholder(drawing);
         return drawing;
     }

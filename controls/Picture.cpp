@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -20,7 +21,8 @@ constexpr qint64 kMaxPictureFileBytes = 256LL * 1024 * 1024;
 constexpr double kSvgUnitsPerInch = 96.0;
 
 QString Message(const QString& name, const QString& reason) {
-    return QStringLiteral("Cannot read the picture \"%1\": %2.").arg(name, reason);
+    return QCoreApplication::translate("Picture", "Cannot read the picture \"%1\": %2.")
+        .arg(name, reason);
 }
 
 // An SVG document (or its gzip-compressed form): the XML names an svg element early on.
@@ -33,7 +35,8 @@ bool LooksLikeSvg(const QByteArray& data) {
 }
 
 bool LooksLikeCompressedSvg(const QByteArray& data, const QString& name) {
-    return data.startsWith("\x1f\x8b") && name.endsWith(QLatin1String(".svgz"), Qt::CaseInsensitive);
+    return data.startsWith("\x1f\x8b") &&
+           name.endsWith(QLatin1String(".svgz"), Qt::CaseInsensitive);
 }
 
 QImage ReadImage(const QByteArray& data, const char* format, QString& reason) {
@@ -60,7 +63,7 @@ Picture Picture::fromFile(const QString& path, QString* error) {
     }
     if (file.size() > kMaxPictureFileBytes) {
         if (error)
-            *error = Message(path, QStringLiteral("the file is too large"));
+            *error = Message(path, QCoreApplication::translate("Picture", "the file is too large"));
         return {};
     }
     return fromData(file.readAll(), path, error);
@@ -77,14 +80,14 @@ Picture Picture::fromData(const QByteArray& data, const QString& name, QString* 
         QString reason;
         picture.bitmap_ = ReadImage(data, "BMP", reason);
         if (picture.bitmap_.isNull())
-            return fail(QStringLiteral("the bitmap is damaged"));
+            return fail(QCoreApplication::translate("Picture", "the bitmap is damaged"));
         picture.kind_ = Kind::Bitmap;
         return picture;
     }
     if (WmfPlayer::looksLikeMetafile(data)) {
         auto player = std::make_shared<const WmfPlayer>(data);
         if (!player->isValid())
-            return fail(QStringLiteral("the metafile header is damaged"));
+            return fail(QCoreApplication::translate("Picture", "the metafile header is damaged"));
         picture.metafile_ = std::move(player);
         picture.kind_ = Kind::Metafile;
         return picture;
@@ -92,7 +95,7 @@ Picture Picture::fromData(const QByteArray& data, const QString& name, QString* 
     if (LooksLikeSvg(data) || LooksLikeCompressedSvg(data, name)) {
         auto renderer = std::make_shared<QSvgRenderer>(data);
         if (!renderer->isValid() || renderer->defaultSize().isEmpty())
-            return fail(QStringLiteral("the SVG drawing is damaged"));
+            return fail(QCoreApplication::translate("Picture", "the SVG drawing is damaged"));
         picture.drawing_ = std::move(renderer);
         picture.kind_ = Kind::Vector;
         return picture;
@@ -102,11 +105,12 @@ Picture Picture::fromData(const QByteArray& data, const QString& name, QString* 
     probe.open(QIODevice::ReadOnly);
     const QByteArray format = QImageReader::imageFormat(&probe);
     if (format.isEmpty())
-        return fail(QStringLiteral("it is not a picture this program reads"));
+        return fail(
+            QCoreApplication::translate("Picture", "it is not a picture this program reads"));
     QString reason;
     picture.bitmap_ = ReadImage(data, format.constData(), reason);
     if (picture.bitmap_.isNull())
-        return fail(QStringLiteral("the %1 picture is damaged (%2)")
+        return fail(QCoreApplication::translate("Picture", "the %1 picture is damaged (%2)")
                         .arg(QString::fromLatin1(format).toUpper(), reason));
     picture.kind_ = Kind::Bitmap;
     return picture;
@@ -194,13 +198,14 @@ QStringList Picture::FilePatterns() {
 }
 
 QString Picture::FileDialogFilter() {
-    QString filter = QStringLiteral("All pictures (%1)").arg(FilePatterns().join(u' '));
+    QString filter =
+        QCoreApplication::translate("Picture", "All pictures (%1)").arg(FilePatterns().join(u' '));
     const QList<std::pair<QString, QString>> kinds = {
-        {QStringLiteral("Windows bitmaps"), QStringLiteral("*.bmp")},
-        {QStringLiteral("Windows metafiles"), QStringLiteral("*.wmf")},
+        {QCoreApplication::translate("Picture", "Windows bitmaps"), QStringLiteral("*.bmp")},
+        {QCoreApplication::translate("Picture", "Windows metafiles"), QStringLiteral("*.wmf")},
         {QStringLiteral("PNG"), QStringLiteral("*.png")},
         {QStringLiteral("JPEG"), QStringLiteral("*.jpg *.jpeg")},
-        {QStringLiteral("SVG drawings"), QStringLiteral("*.svg *.svgz")},
+        {QCoreApplication::translate("Picture", "SVG drawings"), QStringLiteral("*.svg *.svgz")},
         {QStringLiteral("GIF"), QStringLiteral("*.gif")},
         {QStringLiteral("TIFF"), QStringLiteral("*.tif *.tiff")},
         {QStringLiteral("WebP"), QStringLiteral("*.webp")},
@@ -209,7 +214,7 @@ QString Picture::FileDialogFilter() {
     for (const auto& [caption, kindPatterns] : kinds)
         if (patterns.contains(kindPatterns.section(u' ', 0, 0)))
             filter += QStringLiteral(";;%1 (%2)").arg(caption, kindPatterns);
-    return filter + QStringLiteral(";;All files (*)");
+    return filter + QCoreApplication::translate("Picture", ";;All files (*)");
 }
 
 bool Picture::HasPictureExtension(const QString& fileName) {

@@ -328,7 +328,8 @@ void TPim3DLabel::PaintLines(QPainter& painter) const {
     const QFontMetricsF metrics(font);
     painter.save();
     if (textBox_.box)
-        painter.setClipRect(QRect(QPoint(), ZoomedBox::Of(this).size())); // a text that does not fit stops at its box
+        painter.setClipRect(QRect(
+            QPoint(), ZoomedBox::Of(this).size())); // a text that does not fit stops at its box
     painter.setFont(font);
     painter.setPen(ColorValueToQColor(fontColor_));
     for (const TextBoxLine& line : layout.lines) {

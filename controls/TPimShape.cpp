@@ -2,10 +2,10 @@
 
 #include "controls/ZoomedBox.h"
 #include <QPainter>
-#include <QTransform>
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QRegion>
+#include <QTransform>
 #include <algorithm>
 
 namespace {

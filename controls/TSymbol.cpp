@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "controls/ItemFont.h"
-#include "document/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
+#include "document/ScreenMetrics.h"
 
 namespace {
 const QString kSymbolFontName = QStringLiteral("WingDings");

@@ -145,7 +145,9 @@ struct SizeSteps {
     double first = 0;
     double smallest = 0;
     int count = 1; // sizes first, first - step, ..., smallest
-    double At(int i) const { return i + 1 >= count ? smallest : first - i * TextBoxOptions::ShrinkStep; }
+    double At(int i) const {
+        return i + 1 >= count ? smallest : first - i * TextBoxOptions::ShrinkStep;
+    }
 };
 
 SizeSteps StepsFor(double points, double minimum) {

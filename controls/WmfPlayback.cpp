@@ -1,9 +1,9 @@
 #include "controls/WmfPlayback.h"
 
 #include "controls/HatchFill.h"
-#include "document/ScreenMetrics.h"
 #include "controls/SymbolGlyph.h"
 #include "controls/WmfDib.h"
+#include "document/ScreenMetrics.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

@@ -16,8 +16,8 @@ constexpr const char* kDesignBox = "qvDesignBox";
 } // namespace
 
 double ZoomedBox::ZoomOf(const QWidget* control) {
-    const auto* panel = control ? qobject_cast<const TCanvasPanel*>(control->parentWidget())
-                                : nullptr;
+    const auto* panel =
+        control ? qobject_cast<const TCanvasPanel*>(control->parentWidget()) : nullptr;
     return panel ? panel->Zoom() : 1.0;
 }
 

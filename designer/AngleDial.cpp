@@ -16,7 +16,7 @@ int RoundHalfEven(double value) {
 
 AngleDial::AngleDial(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::CrossCursor);
-    setWhatsThis(QStringLiteral("Drag on the dial to point the text in any direction."));
+    setWhatsThis(tr("Drag on the dial to point the text in any direction."));
 }
 
 int AngleDial::Normalised(int value) {

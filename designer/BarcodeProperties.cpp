@@ -5,6 +5,7 @@
 #include "designer/LabelItems.h"
 #include "document/MergeFields.h"
 #include "document/ObjectsTextSyntax.h"
+#include <QCoreApplication>
 
 namespace {
 // Zint's reason when data without field references cannot be encoded; empty otherwise.
@@ -30,7 +31,8 @@ bool BarcodeProperties::valueOf(QWidget* item, LabelItemValue& value) const {
 bool BarcodeProperties::AskData(BarcodeSymbology symbology, QString& data) {
     QString text = data;
     for (;;) {
-        if (!EnterText(QStringLiteral("Barcode Data"), QStringLiteral("Enter the barcode data"),
+        if (!EnterText(QCoreApplication::translate("BarcodeProperties", "Barcode Data"),
+                       QCoreApplication::translate("BarcodeProperties", "Enter the barcode data"),
                        text))
             return false;
         // A line break would end the stored text; the data is one line.

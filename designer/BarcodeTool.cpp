@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QPainter>
 
+#include <QCoreApplication>
 #include <memory>
 #include <vector>
 
@@ -36,28 +37,33 @@ NewItemAnswer askBarcode(LabelItemValue& value, const LabelDesign&) {
 void buildBarcodeMenu(ItemMenus::MenuBuilder& menu) {
     BarcodeProperties& b = menu.Barcode();
     const QString prefix = menu.Prefix();
-    menu.Add(prefix + QStringLiteral("Data"), QStringLiteral("Barcode Data\u2026"),
+    menu.Add(prefix + QStringLiteral("Data"),
+             QCoreApplication::translate("BarcodeTool", "Barcode Data\u2026"),
              [&b](QWidget* item) { b.PropBarcodeData(item); });
-    menu.BeginSubmenu(prefix + QStringLiteral("Symbology"), QStringLiteral("Symbology"));
+    menu.BeginSubmenu(prefix + QStringLiteral("Symbology"),
+                      QCoreApplication::translate("BarcodeTool", "Symbology"));
     std::vector<std::pair<BarcodeSymbology, QAction*>> entries;
     for (BarcodeSymbology symbology : AllBarcodeSymbologies) {
-        QAction* entry = menu.Add(prefix + BarcodeSymbologyName(symbology),
-                                  BarcodeSymbologyCaption(symbology),
-                                  [&b, symbology](QWidget* item) { b.PropSymbology(item, symbology); });
+        QAction* entry =
+            menu.Add(prefix + BarcodeSymbologyName(symbology), BarcodeSymbologyCaption(symbology),
+                     [&b, symbology](QWidget* item) { b.PropSymbology(item, symbology); });
         entry->setCheckable(true);
         entries.emplace_back(symbology, entry);
     }
     menu.EndSubmenu();
-    QAction* showText =
-        menu.AddCheck(prefix + QStringLiteral("ShowText"), QStringLiteral("Show Text"),
-                      [&b](QWidget* item) { return b.ToggleShowText(item); });
+    QAction* showText = menu.AddCheck(prefix + QStringLiteral("ShowText"),
+                                      QCoreApplication::translate("BarcodeTool", "Show Text"),
+                                      [&b](QWidget* item) { return b.ToggleShowText(item); });
     menu.Separator();
-    menu.Add(prefix + QStringLiteral("Color"), QStringLiteral("Bar Color"),
+    menu.Add(prefix + QStringLiteral("Color"),
+             QCoreApplication::translate("BarcodeTool", "Bar Color"),
              [&b](QWidget* item) { b.PropBarColor(item); });
-    menu.Add(prefix + QStringLiteral("BackgroundColor"), QStringLiteral("Background Color"),
+    menu.Add(prefix + QStringLiteral("BackgroundColor"),
+             QCoreApplication::translate("BarcodeTool", "Background Color"),
              [&b](QWidget* item) { b.PropBackgroundColor(item); });
     menu.Separator();
-    menu.AddStackingAndPlacing("SendToBack", "BringToFront", QStringLiteral("Center"));
+    menu.AddStackingAndPlacing("SendToBack", "BringToFront",
+                               QCoreApplication::translate("BarcodeTool", "Center"));
     // The check marks show the state of the item the menu opens on.
     menu.OnOpen([entries, showText](const LabelItemValue& value) {
         showText->setChecked(value.showText);
@@ -69,5 +75,5 @@ void buildBarcodeMenu(ItemMenus::MenuBuilder& menu) {
 } // namespace
 
 extern const ItemToolKind BarcodeItemTool = {
-    u"DropBarcodeButton", u"Drag to place a barcode", u"Add Barcode",     &drawBars, false,
-    &askBarcode,          u"PopupMenuBarcode",         &buildBarcodeMenu};
+    u"DropBarcodeButton", u"Drag to place a barcode", u"Add Barcode",   &drawBars, false,
+    &askBarcode,          u"PopupMenuBarcode",        &buildBarcodeMenu};

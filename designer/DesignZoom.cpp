@@ -19,8 +19,7 @@ constexpr int MarginY = 3;
 constexpr int FitMargin = 20;
 } // namespace
 
-DesignZoom::DesignZoom(TCanvasPanel* panel, QWidget* area, QScrollArea* scrollBox,
-                       QObject* parent)
+DesignZoom::DesignZoom(TCanvasPanel* panel, QWidget* area, QScrollArea* scrollBox, QObject* parent)
     : QObject(parent), panel_(panel), area_(area), scrollBox_(scrollBox) {
     // Wheel and pointer events reach the item under the pointer first; the application's
     // filter sees them whichever widget of the design area they go to.
@@ -105,7 +104,8 @@ void DesignZoom::apply(double zoom, std::optional<QPoint> globalPoint) {
         emit ZoomChanged(zoom);
         // The pointer now lies over another point of the label, or keeps its point.
         if (viewport->rect().contains(viewport->mapFromGlobal(QCursor::pos())))
-            emit PointerMoved(Mapping().ScreenToInches(panel_->mapFromGlobal(QPointF(QCursor::pos()))));
+            emit PointerMoved(
+                Mapping().ScreenToInches(panel_->mapFromGlobal(QPointF(QCursor::pos()))));
     }
 }
 

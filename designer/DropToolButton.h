@@ -4,9 +4,10 @@
 
 #include <QToolButton>
 
-// The tool button of one item kind: a 23 x 23 glyph button that never takes the focus. A press
-// of any mouse button starts its drag at once (pressed() is emitted; the button does not
-// stay down, as the drag takes the release).
+// The tool button of one item kind: a 23 x 23 glyph button. A press of any mouse button starts
+// its drag at once (pressed() is emitted; the button does not stay down, as the drag takes the
+// release). It takes the focus from the Tab key only, and there Space or Enter asks for its
+// item to be placed without a pointer.
 class DropToolButton : public QToolButton {
     Q_OBJECT
 public:
@@ -18,9 +19,11 @@ public:
 
 signals:
     void DropButtonDown(DropToolButton* button);
+    void PlaceRequested(DropToolButton* button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     LabelItemKind kind_;

@@ -6,6 +6,7 @@
 #include "document/ObjectsTextSyntax.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPolygonF>
@@ -45,7 +46,8 @@ NewItemAnswer askImage(LabelItemValue& value, const LabelDesign&) {
     }
     if (ContainsLineBreak(path)) {
         ShowInformation(
-            QStringLiteral("The image file name contains a line break and cannot be used:\n%1")
+            QCoreApplication::translate(
+                "ImageTool", "The image file name contains a line break and cannot be used:\n%1")
                 .arg(WithoutLineBreaks(path)));
         return NewItemAnswer::Declined;
     }
@@ -58,18 +60,20 @@ NewItemAnswer askImage(LabelItemValue& value, const LabelDesign&) {
 void buildImageMenu(ItemMenus::MenuBuilder& menu) {
     ItemProperties& p = menu.Properties();
     const QString prefix = menu.Prefix();
-    menu.Add(prefix + QStringLiteral("ImageFile"), QStringLiteral("Image File"),
+    menu.Add(prefix + QStringLiteral("ImageFile"),
+             QCoreApplication::translate("ImageTool", "Image File"),
              [&p](QWidget* item) { p.PropImage(item); });
-    QAction* stretch =
-        menu.AddCheck(prefix + QStringLiteral("StretchToFit"), QStringLiteral("Stretch to Fit"),
-                      [&p](QWidget* item) { return p.ToggleStretch(item); });
+    QAction* stretch = menu.AddCheck(prefix + QStringLiteral("StretchToFit"),
+                                     QCoreApplication::translate("ImageTool", "Stretch to Fit"),
+                                     [&p](QWidget* item) { return p.ToggleStretch(item); });
     menu.OnOpen([stretch](const LabelItemValue& value) { stretch->setChecked(value.stretch); });
     menu.Separator();
-    menu.AddStackingAndPlacing("SendToBack", "BringToFront", QStringLiteral("Center"));
+    menu.AddStackingAndPlacing("SendToBack", "BringToFront",
+                               QCoreApplication::translate("ImageTool", "Center"));
 }
 
 } // namespace
 
 extern const ItemToolKind ImageItemTool = {
-    u"DropImageButton", u"Drag to place an image", u"Add Image",     &drawLandscape, false,
-    &askImage,          u"PopupMenuImage",          &buildImageMenu};
+    u"DropImageButton", u"Drag to place an image", u"Add Image",   &drawLandscape, false,
+    &askImage,          u"PopupMenuImage",         &buildImageMenu};

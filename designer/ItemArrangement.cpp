@@ -31,17 +31,17 @@ ItemArrangement::ItemArrangement(SelectionControl& selection, LabelItems& items,
 QString ItemArrangement::StepName(Edge edge) {
     switch (edge) {
     case Edge::Left:
-        return QStringLiteral("Align Left");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Align Left"));
     case Edge::Centres:
-        return QStringLiteral("Align Centres");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Align Centres"));
     case Edge::Right:
-        return QStringLiteral("Align Right");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Align Right"));
     case Edge::Top:
-        return QStringLiteral("Align Top");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Align Top"));
     case Edge::Middles:
-        return QStringLiteral("Align Middles");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Align Middles"));
     case Edge::Bottom:
-        return QStringLiteral("Align Bottom");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Align Bottom"));
     }
     return {};
 }
@@ -151,8 +151,9 @@ void ItemArrangement::Align(Edge edge) {
 }
 
 void ItemArrangement::Distribute(Qt::Orientation orientation) {
-    Apply(orientation == Qt::Horizontal ? QStringLiteral("Distribute Horizontally")
-                                        : QStringLiteral("Distribute Vertically"),
+    Apply(orientation == Qt::Horizontal
+              ? QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Distribute Horizontally"))
+              : QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Distribute Vertically")),
           Distributed(SelectedBoxes(), orientation));
 }
 
@@ -171,8 +172,9 @@ void ItemArrangement::SameSize(Qt::Orientation orientation) {
         else
             box.setHeight(reference->value.height);
     }
-    Apply(orientation == Qt::Horizontal ? QStringLiteral("Same Width")
-                                        : QStringLiteral("Same Height"),
+    Apply(orientation == Qt::Horizontal
+              ? QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Same Width"))
+              : QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Same Height")),
           boxes);
 }
 
@@ -181,7 +183,8 @@ void ItemArrangement::BringToFront() {
     const QList<QWidget*> chosen = selection_.ChosenOrder();
     if (selected.isEmpty())
         return;
-    DesignSteps::Scope step(steps_, QStringLiteral("Bring to Front"));
+    DesignSteps::Scope step(
+        steps_, QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Bring to Front")));
     const LabelDesign before = items_.Design();
     for (QWidget* control : selected)
         if (const DesignItem* item = items_.ItemOf(control))
@@ -196,7 +199,8 @@ void ItemArrangement::SendToBack() {
     const QList<QWidget*> chosen = selection_.ChosenOrder();
     if (selected.isEmpty())
         return;
-    DesignSteps::Scope step(steps_, QStringLiteral("Send to Back"));
+    DesignSteps::Scope step(steps_,
+                            QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Send to Back")));
     const LabelDesign before = items_.Design();
     for (auto it = selected.crbegin(); it != selected.crend(); ++it)
         if (const DesignItem* item = items_.ItemOf(*it))

@@ -53,7 +53,7 @@ void ItemClipboard::Cut() {
     const QStringList names = SelectedNames();
     if (names.isEmpty())
         return;
-    DesignSteps::Scope step(steps_, QStringLiteral("Cut"));
+    DesignSteps::Scope step(steps_, QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Cut")));
     Copy();
     selection_.DetachControl();
     items_.Model().RemoveItems(names);
@@ -83,7 +83,7 @@ void ItemClipboard::PasteData(const QMimeData& data) {
     }
     if (values.empty())
         return;
-    DesignSteps::Scope step(steps_, QStringLiteral("Paste"));
+    DesignSteps::Scope step(steps_, QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Paste")));
     AddAndSelect(values);
 }
 
@@ -98,7 +98,8 @@ void ItemClipboard::Duplicate() {
         value.left += offset.x();
         value.top += offset.y();
     }
-    DesignSteps::Scope step(steps_, QStringLiteral("Duplicate"));
+    DesignSteps::Scope step(steps_,
+                            QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Duplicate")));
     AddAndSelect(values);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/CommandBoundary.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 
@@ -19,13 +20,12 @@ QString ItemMenus::MenuBuilder::Prefix() const {
 
 QAction* ItemMenus::MenuBuilder::Add(const QString& name, const QString& caption,
                                      std::function<void(QWidget* item)> operation) {
-    return AddAction(name, caption,
-                     [operation](QWidget* item, QAction*) { operation(item); });
+    return AddAction(name, caption, [operation](QWidget* item, QAction*) { operation(item); });
 }
 
-QAction* ItemMenus::MenuBuilder::AddAction(
-    const QString& name, const QString& caption,
-    std::function<void(QWidget* item, QAction* action)> operation) {
+QAction*
+ItemMenus::MenuBuilder::AddAction(const QString& name, const QString& caption,
+                                  std::function<void(QWidget* item, QAction* action)> operation) {
     QAction* action = current_->addAction(caption);
     action->setObjectName(name);
     ItemMenus* owner = &menus_;
@@ -70,21 +70,25 @@ void ItemMenus::MenuBuilder::Separator() {
 void ItemMenus::MenuBuilder::AddFontEntries() {
     ItemProperties& p = Properties();
     const QString prefix = Prefix();
-    Add(prefix + QStringLiteral("Font"), QStringLiteral("Font"), [&p](QWidget* item) {
-        p.PropFont(item);
-        p.Refresh(item);
-    });
-    Add(prefix + QStringLiteral("FontColor"), QStringLiteral("Font Color"),
+    Add(prefix + QStringLiteral("Font"), QCoreApplication::translate("MenuBuilder", "Font"),
+        [&p](QWidget* item) {
+            p.PropFont(item);
+            p.Refresh(item);
+        });
+    Add(prefix + QStringLiteral("FontColor"),
+        QCoreApplication::translate("MenuBuilder", "Font Color"),
         [&p](QWidget* item) { p.PropColor(item); });
-    Add(prefix + QStringLiteral("Rotation"), QStringLiteral("Rotation"), [&p](QWidget* item) {
-        p.PropAngle(item);
-        p.Refresh(item);
-    });
+    Add(prefix + QStringLiteral("Rotation"), QCoreApplication::translate("MenuBuilder", "Rotation"),
+        [&p](QWidget* item) {
+            p.PropAngle(item);
+            p.Refresh(item);
+        });
 }
 
 void ItemMenus::MenuBuilder::AddMergeFields() {
     const QString name = Prefix() + QStringLiteral("InsertMergeField");
-    QMenu* submenu = current_->addMenu(QStringLiteral("Insert &Merge Field"));
+    QMenu* submenu =
+        current_->addMenu(QCoreApplication::translate("MenuBuilder", "Insert &Merge Field"));
     submenu->setObjectName(name);
     submenu->menuAction()->setObjectName(name);
     ItemMenus* owner = &menus_;
@@ -93,26 +97,29 @@ void ItemMenus::MenuBuilder::AddMergeFields() {
     menus_.FillMergeFieldMenu(submenu);
 }
 
-void ItemMenus::MenuBuilder::AddStackingAndPlacing(const char* sendToBack,
-                                                   const char* bringToFront,
+void ItemMenus::MenuBuilder::AddStackingAndPlacing(const char* sendToBack, const char* bringToFront,
                                                    const QString& centreCaption,
                                                    const char* deleteName) {
     ItemProperties& p = Properties();
     SelectionControl& selection = menus_.selection_;
     const QString prefix = Prefix();
-    const auto name = [&prefix](const char* suffix) { return prefix + QString::fromLatin1(suffix); };
-    Add(name(sendToBack), QStringLiteral("Send to Back"),
+    const auto name = [&prefix](const char* suffix) {
+        return prefix + QString::fromLatin1(suffix);
+    };
+    Add(name(sendToBack), QCoreApplication::translate("MenuBuilder", "Send to Back"),
         [&p](QWidget* item) { p.PropSendToBack(item); });
-    Add(name(bringToFront), QStringLiteral("Bring to Front"),
+    Add(name(bringToFront), QCoreApplication::translate("MenuBuilder", "Bring to Front"),
         [&p](QWidget* item) { p.PropBringToFront(item); });
     Separator();
-    Add(name("Center"), centreCaption, [&selection](QWidget* item) { selection.AlignCenter(item); });
-    Add(name("CenterVertically"), QStringLiteral("Center Vertically"),
+    Add(name("Center"), centreCaption,
+        [&selection](QWidget* item) { selection.AlignCenter(item); });
+    Add(name("CenterVertically"), QCoreApplication::translate("MenuBuilder", "Center Vertically"),
         [&selection](QWidget* item) { selection.AlignVertical(item); });
-    Add(name("CenterHorizontally"), QStringLiteral("Center Horizontally"),
+    Add(name("CenterHorizontally"),
+        QCoreApplication::translate("MenuBuilder", "Center Horizontally"),
         [&selection](QWidget* item) { selection.AlignHorizontal(item); });
     Separator();
-    Add(name(deleteName), QStringLiteral("Delete"),
+    Add(name(deleteName), QCoreApplication::translate("MenuBuilder", "Delete"),
         [&p](QWidget* item) { p.DeleteItem(item); });
 }
 
@@ -135,12 +142,12 @@ ItemMenus::ItemMenus(QWidget* designPanel, LabelItems& items, SelectionControl& 
     : QObject(menuParent), panel_(designPanel), items_(items), selection_(selection),
       menuParent_(menuParent),
       properties_(std::make_unique<ItemProperties>(designPanel, items, selection, changed)),
-      barcode_(std::make_unique<BarcodeProperties>(items, std::move(changed),
-                                                   [this](QWidget* item) {
-                                                       panel_->update();
-                                                       item->update();
-                                                       selection_.RepaintHandle();
-                                                   })) {
+      barcode_(
+          std::make_unique<BarcodeProperties>(items, std::move(changed), [this](QWidget* item) {
+              panel_->update();
+              item->update();
+              selection_.RepaintHandle();
+          })) {
     std::map<QString, QMenu*> byName;
     for (LabelItemKind kind : AllItemKinds) {
         const ItemToolKind& tool = ItemTool(kind);
@@ -177,7 +184,9 @@ QString ItemMenus::StepName(const QString& caption, const QString& submenu) {
     name.remove(u'\u2026');
     name = name.trimmed();
     // "Undo Delete" alone could be read as undoing a deletion of the label.
-    return name == u"Delete" ? QStringLiteral("Delete Item") : name;
+    return name == QCoreApplication::translate("MenuBuilder", "Delete")
+               ? QCoreApplication::translate("DesignSteps", "Delete Item")
+               : name;
 }
 
 QMenu* ItemMenus::NewMenu(const QString& name) {
@@ -192,7 +201,7 @@ void ItemMenus::FillMergeFieldMenu(QMenu* submenu) {
     submenu->clear();
     const QStringList names = MergeFieldNames ? MergeFieldNames() : QStringList();
     if (names.isEmpty()) {
-        submenu->addAction(QStringLiteral("(no merge source: File, Merge…)"))->setEnabled(false);
+        submenu->addAction(tr("(no merge source: File, Merge…)"))->setEnabled(false);
         return;
     }
     auto* root = qobject_cast<QMenu*>(submenu->parent());

@@ -56,8 +56,7 @@ public:
         // Send to Back and Bring to Front (with the entries' names), the centring entries and
         // Delete.
         void AddStackingAndPlacing(const char* sendToBack, const char* bringToFront,
-                                   const QString& centreCaption,
-                                   const char* deleteName = "Delete");
+                                   const QString& centreCaption, const char* deleteName = "Delete");
         // Runs each time the menu opens, with the item it opens on (for check marks).
         void OnOpen(std::function<void(const LabelItemValue& value)> show);
         ItemProperties& Properties() const;

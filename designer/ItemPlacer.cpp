@@ -46,6 +46,9 @@ ItemPlacer::ItemPlacer(QWidget* designPanel, LabelItems& items, QWidget* toolRow
         left += DropToolButton::ButtonSize;
         connect(button, &DropToolButton::DropButtonDown, this,
                 [this](DropToolButton* pressed) { RunCommand([&] { DropButtonDown(pressed); }); });
+        connect(button, &DropToolButton::PlaceRequested, this, [this](DropToolButton* pressed) {
+            RunCommand([&] { PlaceFromKeyboard(pressed); });
+        });
         buttons_ << button;
     }
     panel_->setAcceptDrops(true);
@@ -89,7 +92,7 @@ void ItemPlacer::DropButtonDown(QObject* sender) {
         return;
     const ItemToolKind& tool = ItemTool(button->Tool());
     if (!tool.requiredFont.isEmpty() && !HasFont(tool.requiredFont)) {
-        ShowInformation(tool.missingFontMessage.toString());
+        ShowInformation(ItemToolText(tool.missingFontMessage));
         return;
     }
     selection_.DetachControl();
@@ -105,6 +108,17 @@ void ItemPlacer::DropButtonDown(QObject* sender) {
     if (drag)
         drag->deleteLater();
     RunPendingDrop();
+}
+
+void ItemPlacer::PlaceFromKeyboard(DropToolButton* button) {
+    if (!button || !buttons_.contains(button))
+        return;
+    const ItemToolKind& tool = ItemTool(button->Tool());
+    if (!tool.requiredFont.isEmpty() && !HasFont(tool.requiredFont)) {
+        ShowInformation(ItemToolText(tool.missingFontMessage));
+        return;
+    }
+    LabelPanelDragDrop(panel_, button->Tool(), QPoint(0, 0));
 }
 
 void ItemPlacer::RunPendingDrop() {
@@ -145,9 +159,8 @@ void ItemPlacer::PlacePictureFile(const QString& path, QPoint point) {
         return;
     }
     if (ContainsLineBreak(path)) {
-        ShowInformation(
-            QStringLiteral("The image file name contains a line break and cannot be used:\n%1")
-                .arg(WithoutLineBreaks(path)));
+        ShowInformation(tr("The image file name contains a line break and cannot be used:\n%1")
+                            .arg(WithoutLineBreaks(path)));
         return;
     }
     LabelItemValue value = ItemKind(LabelItemKind::Image).newItem();

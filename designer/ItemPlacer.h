@@ -48,6 +48,9 @@ public:
     // The press on a tool button: a kind that needs a font (the symbol's WingDings) starts no
     // drag without it; then the selection is cleared and the drag begins.
     void DropButtonDown(QObject* sender);
+    // Space or Enter on a tool button: its item placed at the label's top-left corner, as a
+    // drop there would place it, for those who work without a pointer.
+    void PlaceFromKeyboard(DropToolButton* button);
     // Whether a drag carrying data may be dropped on the panel or an item.
     bool LabelPanelDragOver(QObject* target, const QMimeData* data) const;
     // A tool dropped on target (the panel or an item) at point, relative to target.

@@ -318,7 +318,8 @@ void ItemSelection::StretchHandle1MouseUp() {
     const QList<QWidget*> group = SelectedItems();
     if (group.size() > 1) {
         // The drag has moved every control of the group; it is one step.
-        DesignSteps::Scope undoStep(steps_, QStringLiteral("Move"));
+        DesignSteps::Scope undoStep(steps_,
+                                    QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Move")));
         const LabelDesign before = items_.Design();
         TakeControlBoxes(group);
         if (items_.Design() != before)
@@ -328,9 +329,10 @@ void ItemSelection::StretchHandle1MouseUp() {
     }
     // The drag has already moved or sized the item's control; the whole drag is one step.
     const QWidget* dragged = Selected();
-    DesignSteps::Scope undoStep(steps_, dragged && dragged->size() != attachRect_.size()
-                                            ? QStringLiteral("Resize")
-                                            : QStringLiteral("Move"));
+    DesignSteps::Scope undoStep(
+        steps_, dragged && dragged->size() != attachRect_.size()
+                    ? QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Resize"))
+                    : QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Move")));
     if (QWidget* item = Selected()) {
         TakeControlBoxes({item});
         if (auto* symbol = qobject_cast<TSymbol*>(item))
@@ -358,7 +360,8 @@ void ItemSelection::StretchHandle1KeyDown(int key) {
         key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
     if (!arrow)
         return;
-    DesignSteps::Scope undoStep(steps_, QStringLiteral("Move"));
+    DesignSteps::Scope undoStep(steps_,
+                                QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Move")));
     const QList<QWidget*> group = SelectedItems();
     if (group.isEmpty())
         return;
@@ -441,7 +444,8 @@ void ItemSelection::SymbolResize(TSymbol* item, const QSize& box) {
 // ---- nudging and moving all ----
 
 QString ItemSelection::NudgeStepName(bool all) {
-    return all ? QStringLiteral("Move All") : QStringLiteral("Move");
+    return all ? QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Move All"))
+               : QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Move"));
 }
 
 void ItemSelection::Nudge(Direction direction, bool all) {
@@ -467,7 +471,8 @@ void ItemSelection::Nudge(Direction direction, bool all) {
 }
 
 void ItemSelection::MoveAllObjects(Direction direction) {
-    DesignSteps::Scope undoStep(steps_, QStringLiteral("Move All"));
+    DesignSteps::Scope undoStep(steps_,
+                                QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Move All")));
     DetachControl();
     const QPoint step = Step(direction);
     std::vector<DesignItem> moved = items_.Design().items;
@@ -484,7 +489,8 @@ void ItemSelection::MoveAllObjects(Direction direction) {
 void ItemSelection::AlignHorizontal(QWidget* item) {
     if (!item || !labelPanel_)
         return;
-    DesignSteps::Scope undoStep(steps_, QStringLiteral("Center Horizontally"));
+    DesignSteps::Scope undoStep(
+        steps_, QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Center Horizontally")));
     const QRect box = ZoomedBox::Of(item);
     MoveItem(item, {LabelWidth() / 2 - box.width() / 2, box.y()});
     item->update();
@@ -496,7 +502,8 @@ void ItemSelection::AlignHorizontal(QWidget* item) {
 void ItemSelection::AlignVertical(QWidget* item) {
     if (!item || !labelPanel_)
         return;
-    DesignSteps::Scope undoStep(steps_, QStringLiteral("Center Vertically"));
+    DesignSteps::Scope undoStep(
+        steps_, QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Center Vertically")));
     const QRect box = ZoomedBox::Of(item);
     MoveItem(item, {box.x(), LabelHeight() / 2 - box.height() / 2});
     item->update();
@@ -506,7 +513,8 @@ void ItemSelection::AlignVertical(QWidget* item) {
 }
 
 void ItemSelection::AlignCenter(QWidget* item) {
-    DesignSteps::Scope undoStep(steps_, QStringLiteral("Center"));
+    DesignSteps::Scope undoStep(steps_,
+                                QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Center")));
     AlignHorizontal(item);
     AlignVertical(item);
     triggerChange();
@@ -522,7 +530,8 @@ void ItemSelection::CutObjectButtonClick() {
     }
     if (group.isEmpty())
         return;
-    DesignSteps::Scope undoStep(steps_, QStringLiteral("Delete Items"));
+    DesignSteps::Scope undoStep(
+        steps_, QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Delete Items")));
     QStringList names;
     for (QWidget* control : group)
         if (const DesignItem* item = items_.ItemOf(control))
@@ -538,7 +547,8 @@ void ItemSelection::RepaintHandle() {
 
 // The panel clears the selection itself before the item's control goes.
 void ItemSelection::DeleteObject(QWidget* item) {
-    DesignSteps::Scope undoStep(steps_, QStringLiteral("Delete Item"));
+    DesignSteps::Scope undoStep(
+        steps_, QString::fromLatin1(QT_TRANSLATE_NOOP("DesignSteps", "Delete Item")));
     const DesignItem* target = items_.ItemOf(item);
     if (!target)
         return;

@@ -39,6 +39,8 @@ struct ItemToolKind {
 };
 
 const ItemToolKind& ItemTool(LabelItemKind kind);
+// A hint or message of a kind's table in the user's language.
+QString ItemToolText(QStringView text);
 // The kind whose tool button is named name.
 std::optional<LabelItemKind> ItemKindOfTool(QStringView buttonName);
 

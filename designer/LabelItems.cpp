@@ -4,6 +4,7 @@
 
 #include "controls/TCanvasPanel.h"
 #include "controls/ZoomedBox.h"
+#include <QCoreApplication>
 
 LabelItems::LabelItems(TCanvasPanel* panel, LabelModel& model, ItemControlHooks* hooks)
     : panel_(panel), model_(model), hooks_(hooks) {
@@ -50,7 +51,8 @@ bool LabelItems::IsLabelItem(const QObject* item) {
 }
 
 QString LabelItems::TooManyItemsMessage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "LabelItems",
                "A label can hold at most %1 items. Delete an item before adding another.")
         .arg(LabelDesign::MaxItems);
 }

@@ -8,8 +8,7 @@
 LabelUnit LabelUnit::Of(const SheetGeometry& geometry) {
     // A paper measured in millimetres says so in its list entry: "A4 (210 x 297mm)".
     const int index = PaperSizes::IndexOf(geometry.paperSize);
-    const bool metric =
-        index >= 0 && PaperSizes::Entries().at(index).contains(QLatin1String("mm"));
+    const bool metric = index >= 0 && PaperSizes::Entries().at(index).contains(QLatin1String("mm"));
     return LabelUnit(metric ? Millimetres : Inches);
 }
 

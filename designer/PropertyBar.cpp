@@ -84,6 +84,7 @@ void PropertyBar::CreateFontControls() {
     FontBox->setInsertPolicy(QComboBox::NoInsert);
     FontBox->setMinimumContentsLength(14);
     FontBox->setToolTip(tr("Font of the selected texts"));
+    FontBox->setAccessibleName(FontBox->toolTip());
     FontBox->setWhatsThis(tr("The font of the selected texts and counters. A font this "
                              "computer lacks shows as the font that prints in its place; the "
                              "texts keep theirs until you pick another one here."));
@@ -101,6 +102,7 @@ void PropertyBar::CreateFontControls() {
     SizeBox->setSpecialValueText(QStringLiteral(" "));
     SizeBox->setKeyboardTracking(false);
     SizeBox->setToolTip(tr("Font size in points"));
+    SizeBox->setAccessibleName(SizeBox->toolTip());
     SizeBox->setWhatsThis(tr("The size in points of the selected texts, counters and symbols. "
                              "Blank when they differ."));
     addWidget(SizeBox);
@@ -135,8 +137,9 @@ QToolButton* PropertyBar::AddStyleButton(const char* name, const QString& captio
     button->setAutoRaise(true);
     button->setWhatsThis(
         tr("Turns %1 on or off for every selected text and counter.").arg(tip.toLower()));
-    // The keys stay with the design panel.
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setAccessibleName(tip);
+    // A click leaves the keys with the design panel; the Tab key reaches the button.
+    button->setFocusPolicy(Qt::TabFocus);
     addWidget(button);
     connect(button, &QToolButton::clicked, this,
             [this, property](bool on) { Apply(property, on); });
@@ -155,6 +158,7 @@ void PropertyBar::CreateColourControls() {
     LineWidthBox->setSuffix(tr(" pt"));
     LineWidthBox->setKeyboardTracking(false);
     LineWidthBox->setToolTip(tr("Line thickness"));
+    LineWidthBox->setAccessibleName(LineWidthBox->toolTip());
     LineWidthBox->setWhatsThis(tr("The thickness of the selected lines and of the outlines of "
                                   "the selected shapes. Blank when they differ."));
     addWidget(LineWidthBox);
@@ -183,10 +187,11 @@ QToolButton* PropertyBar::AddColourButton(const char* name, const QString& tip,
     auto* button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(tip);
+    button->setAccessibleName(tip);
     button->setWhatsThis(tr("Shows the %1 of the selected items (a question mark when they "
                             "differ); click to choose another for all of them.")
                              .arg(tip.toLower()));
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setAutoRaise(true);
     addWidget(button);
     connect(button, &QToolButton::clicked, this, [this, property] { PickColour(property); });

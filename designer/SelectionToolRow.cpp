@@ -20,29 +20,29 @@ SelectionToolRow::SelectionToolRow(ItemSelection& selection, QWidget* toolsPanel
                                    QObject* parent)
     : QObject(parent), selection_(selection) {
     int x = left;
-    PosLeftButton = addNudgeButton(toolsPanel, "PosLeftButton", Direction::Left,
-                                   QStringLiteral("Move left one pixel"), x);
-    PosUpButton = addNudgeButton(toolsPanel, "PosUpButton", Direction::Up,
-                                 QStringLiteral("Move up one pixel"), x += ButtonStep);
+    PosLeftButton =
+        addNudgeButton(toolsPanel, "PosLeftButton", Direction::Left, tr("Move left one pixel"), x);
+    PosUpButton = addNudgeButton(toolsPanel, "PosUpButton", Direction::Up, tr("Move up one pixel"),
+                                 x += ButtonStep);
     PosDownButton = addNudgeButton(toolsPanel, "PosDownButton", Direction::Down,
-                                   QStringLiteral("Move down one pixel"), x += ButtonStep);
+                                   tr("Move down one pixel"), x += ButtonStep);
     PosRightButton = addNudgeButton(toolsPanel, "PosRightButton", Direction::Right,
-                                    QStringLiteral("Move right one pixel"), x += ButtonStep);
-    MoveAll = new QCheckBox(QStringLiteral("Move All"), toolsPanel);
+                                    tr("Move right one pixel"), x += ButtonStep);
+    MoveAll = new QCheckBox(tr("Move All"), toolsPanel);
     MoveAll->setObjectName(QStringLiteral("MoveAll"));
-    MoveAll->setToolTip(QStringLiteral("The arrow buttons move every item of the label"));
-    MoveAll->setWhatsThis(QStringLiteral(
-        "When checked, the four arrow buttons move every item of the label by one pixel; "
-        "when clear, they move the selected item only."));
-    MoveAll->setFocusPolicy(Qt::NoFocus);
+    MoveAll->setToolTip(tr("The arrow buttons move every item of the label"));
+    MoveAll->setWhatsThis(
+        tr("When checked, the four arrow buttons move every item of the label by one pixel; "
+           "when clear, they move the selected item only."));
+    MoveAll->setFocusPolicy(Qt::TabFocus);
     MoveAll->setGeometry(x += ButtonStep + 6, ButtonTop, 70, ButtonSize);
     CutObjectButton = addButton(toolsPanel, "CutObjectButton", ToolGlyphIcon(ToolGlyph::Cut),
-                                QStringLiteral("Delete the selected item"), x += 74);
+                                tr("Delete the selected item"), x += 74);
     connect(CutObjectButton, &QToolButton::clicked, this,
             [this] { RunCommand([this] { selection_.CutObjectButtonClick(); }); });
     PropertiesButton =
         addButton(toolsPanel, "PropertiesButton", ToolGlyphIcon(ToolGlyph::Properties),
-                  QStringLiteral("Properties of the selected item"), x += ButtonStep);
+                  tr("Properties of the selected item"), x += ButtonStep);
 }
 
 QToolButton* SelectionToolRow::addButton(QWidget* parent, const char* name, const QIcon& icon,
@@ -51,25 +51,27 @@ QToolButton* SelectionToolRow::addButton(QWidget* parent, const char* name, cons
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(icon);
     button->setToolTip(tip);
+    button->setAccessibleName(tip);
     button->setWhatsThis(tip + QLatin1Char('.'));
     button->setGeometry(left, ButtonTop, ButtonSize, ButtonSize);
     button->setAutoRaise(true);
-    // The handle keeps the keyboard focus, so the arrow keys still move the item.
-    button->setFocusPolicy(Qt::NoFocus);
+    // A click leaves the keyboard focus on the handle, so the arrow keys still move the item;
+    // the Tab key reaches the button, and Space presses it.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
 QToolButton* SelectionToolRow::addNudgeButton(QWidget* parent, const char* name,
-                                              Direction direction, const QString& tip,
-                                              int left) {
+                                              Direction direction, const QString& tip, int left) {
     const ToolGlyph glyphs[] = {ToolGlyph::ArrowUp, ToolGlyph::ArrowDown, ToolGlyph::ArrowLeft,
                                 ToolGlyph::ArrowRight};
     QToolButton* button = addButton(parent, name, ToolGlyphIcon(glyphs[int(direction)]), tip, left);
-    const char* const ways[] = {"up", "down", "left", "right"};
+    const char* const ways[] = {QT_TR_NOOP("up"), QT_TR_NOOP("down"), QT_TR_NOOP("left"),
+                                QT_TR_NOOP("right")};
     button->setWhatsThis(
-        QStringLiteral("Moves the selected item one pixel %1; held down, it keeps moving. With "
-                       "\"Move All\" checked it moves every item of the label instead.")
-            .arg(QLatin1String(ways[int(direction)])));
+        tr("Moves the selected item one pixel %1; held down, it keeps moving. With "
+           "\"Move All\" checked it moves every item of the label instead.")
+            .arg(tr(ways[int(direction)])));
     button->setAutoRepeat(true);
     button->setAutoRepeatDelay(RepeatDelayMs);
     button->setAutoRepeatInterval(RepeatIntervalMs);

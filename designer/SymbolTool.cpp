@@ -2,6 +2,7 @@
 #include "designer/DesignerPrompter.h"
 #include "designer/ItemTools.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygonF>
 #include <QtMath>
@@ -31,12 +32,13 @@ NewItemAnswer askSymbol(LabelItemValue& value, const LabelDesign&) {
 void buildSymbolMenu(ItemMenus::MenuBuilder& menu) {
     ItemProperties& p = menu.Properties();
     const QString prefix = menu.Prefix();
-    menu.Add(prefix + QStringLiteral("Symbol"), QStringLiteral("Symbol"),
+    menu.Add(prefix + QStringLiteral("Symbol"), QCoreApplication::translate("SymbolTool", "Symbol"),
              [&p](QWidget* item) { p.PropSymbol(item); });
-    menu.Add(prefix + QStringLiteral("Color"), QStringLiteral("Color"),
+    menu.Add(prefix + QStringLiteral("Color"), QCoreApplication::translate("SymbolTool", "Color"),
              [&p](QWidget* item) { p.PropColor(item); });
     menu.Separator();
-    menu.AddStackingAndPlacing("SendToBack", "BringToFront", QStringLiteral("Center"));
+    menu.AddStackingAndPlacing("SendToBack", "BringToFront",
+                               QCoreApplication::translate("SymbolTool", "Center"));
 }
 
 } // namespace

@@ -17,7 +17,9 @@
 #include "ui/Prompter.h"
 
 namespace {
-const char* const styleNames[] = {"Regular", "Italic", "Bold", "Bold Italic"};
+const char* const styleNames[] = {
+    QT_TRANSLATE_NOOP("TFontDialog", "Regular"), QT_TRANSLATE_NOOP("TFontDialog", "Italic"),
+    QT_TRANSLATE_NOOP("TFontDialog", "Bold"), QT_TRANSLATE_NOOP("TFontDialog", "Bold Italic")};
 const int listedSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
 struct NamedColour {
@@ -25,14 +27,22 @@ struct NamedColour {
     qint32 value;
 };
 const NamedColour standardColours[] = {
-    {"Black", MakeColorValue(0, 0, 0)},        {"Maroon", MakeColorValue(128, 0, 0)},
-    {"Green", MakeColorValue(0, 128, 0)},      {"Olive", MakeColorValue(128, 128, 0)},
-    {"Navy", MakeColorValue(0, 0, 128)},       {"Purple", MakeColorValue(128, 0, 128)},
-    {"Teal", MakeColorValue(0, 128, 128)},     {"Gray", MakeColorValue(128, 128, 128)},
-    {"Silver", MakeColorValue(192, 192, 192)}, {"Red", MakeColorValue(255, 0, 0)},
-    {"Lime", MakeColorValue(0, 255, 0)},       {"Yellow", MakeColorValue(255, 255, 0)},
-    {"Blue", MakeColorValue(0, 0, 255)},       {"Fuchsia", MakeColorValue(255, 0, 255)},
-    {"Aqua", MakeColorValue(0, 255, 255)},     {"White", MakeColorValue(255, 255, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Black"), MakeColorValue(0, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Maroon"), MakeColorValue(128, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Green"), MakeColorValue(0, 128, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Olive"), MakeColorValue(128, 128, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Navy"), MakeColorValue(0, 0, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Purple"), MakeColorValue(128, 0, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Teal"), MakeColorValue(0, 128, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Gray"), MakeColorValue(128, 128, 128)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Silver"), MakeColorValue(192, 192, 192)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Red"), MakeColorValue(255, 0, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Lime"), MakeColorValue(0, 255, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Yellow"), MakeColorValue(255, 255, 0)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Blue"), MakeColorValue(0, 0, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Fuchsia"), MakeColorValue(255, 0, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "Aqua"), MakeColorValue(0, 255, 255)},
+    {QT_TRANSLATE_NOOP("TFontDialog", "White"), MakeColorValue(255, 255, 255)},
 };
 
 QIcon Swatch(qint32 value) {
@@ -65,17 +75,17 @@ void SelectMatching(QListWidget* list, const QString& text) {
 }
 } // namespace
 
-TFontDialog::TFontDialog(QWidget* parent)
-    : FixedDialog(QStringLiteral("Font"), QSize(430, 292), parent) {
+TFontDialog::TFontDialog(QWidget* parent) : FixedDialog(tr("Font"), QSize(430, 292), parent) {
     setObjectName(QStringLiteral("FontDialog1"));
     families_ = ScalableFamilies();
 
     FontName = new QLineEdit(this);
     FontName->setObjectName(QStringLiteral("FontName"));
     FontName->setGeometry(8, 24, 150, 21);
-    Caption(QStringLiteral("&Font:"), FontName, QRect(8, 6, 150, 16), this);
+    Caption(tr("&Font:"), FontName, QRect(8, 6, 150, 16), this);
     FontList = new QListWidget(this);
     FontList->setObjectName(QStringLiteral("FontList"));
+    FontList->setAccessibleName(tr("Fonts"));
     FontList->setGeometry(8, 46, 150, 110);
     FontList->addItems(families_);
 
@@ -83,39 +93,41 @@ TFontDialog::TFontDialog(QWidget* parent)
     StyleName->setObjectName(QStringLiteral("StyleName"));
     StyleName->setGeometry(166, 24, 100, 21);
     StyleName->setReadOnly(true);
-    Caption(QStringLiteral("Font st&yle:"), StyleName, QRect(166, 6, 100, 16), this);
+    Caption(tr("Font st&yle:"), StyleName, QRect(166, 6, 100, 16), this);
     StyleList = new QListWidget(this);
     StyleList->setObjectName(QStringLiteral("StyleList"));
+    StyleList->setAccessibleName(tr("Font styles"));
     StyleList->setGeometry(166, 46, 100, 110);
     for (const char* style : styleNames)
-        StyleList->addItem(QString::fromLatin1(style));
+        StyleList->addItem(tr(style));
 
     SizeEdit = new QLineEdit(this);
     SizeEdit->setObjectName(QStringLiteral("SizeEdit"));
     SizeEdit->setGeometry(274, 24, 60, 21);
-    Caption(QStringLiteral("&Size:"), SizeEdit, QRect(274, 6, 60, 16), this);
+    Caption(tr("&Size:"), SizeEdit, QRect(274, 6, 60, 16), this);
     SizeList = new QListWidget(this);
     SizeList->setObjectName(QStringLiteral("SizeList"));
+    SizeList->setAccessibleName(tr("Sizes"));
     SizeList->setGeometry(274, 46, 60, 110);
     for (int size : listedSizes)
         SizeList->addItem(QString::number(size));
 
-    auto* effects = new QGroupBox(QStringLiteral("Effects"), this);
+    auto* effects = new QGroupBox(tr("Effects"), this);
     effects->setGeometry(8, 164, 150, 118);
-    StrikeOutBox = new QCheckBox(QStringLiteral("Stri&keout"), effects);
+    StrikeOutBox = new QCheckBox(tr("Stri&keout"), effects);
     StrikeOutBox->setObjectName(QStringLiteral("StrikeOutBox"));
     StrikeOutBox->setGeometry(10, 20, 130, 20);
-    UnderlineBox = new QCheckBox(QStringLiteral("&Underline"), effects);
+    UnderlineBox = new QCheckBox(tr("&Underline"), effects);
     UnderlineBox->setObjectName(QStringLiteral("UnderlineBox"));
     UnderlineBox->setGeometry(10, 42, 130, 20);
     ColorBox = new QComboBox(effects);
     ColorBox->setObjectName(QStringLiteral("ColorBox"));
     ColorBox->setGeometry(10, 84, 130, 22);
-    Caption(QStringLiteral("&Color:"), ColorBox, QRect(10, 66, 130, 16), effects);
+    Caption(tr("&Color:"), ColorBox, QRect(10, 66, 130, 16), effects);
     for (const NamedColour& colour : standardColours)
-        ColorBox->addItem(Swatch(colour.value), QString::fromLatin1(colour.name), colour.value);
+        ColorBox->addItem(Swatch(colour.value), tr(colour.name), colour.value);
 
-    auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
+    auto* sampleBox = new QGroupBox(tr("Sample"), this);
     sampleBox->setGeometry(166, 164, 168, 118);
     Sample = new QLabel(QStringLiteral("AaBbYyZz"), sampleBox);
     Sample->setObjectName(QStringLiteral("Sample"));
@@ -123,8 +135,7 @@ TFontDialog::TFontDialog(QWidget* parent)
     Sample->setAlignment(Qt::AlignCenter);
 
     OkButton = AddOkButton(QStringLiteral("OK"), QRect(346, 24, 75, 25), "OkButton");
-    CancelButton =
-        AddCancelButton(QStringLiteral("Cancel"), QRect(346, 56, 75, 25), "CancelButton");
+    CancelButton = AddCancelButton(tr("Cancel"), QRect(346, 56, 75, 25), "CancelButton");
     MouseHelpButton = AddMouseHelpButton(QRect(346, 257, 75, 25));
 
     connect(FontName, &QLineEdit::textEdited, this, &TFontDialog::FontNameEdited);
@@ -200,12 +211,11 @@ FontChoice TFontDialog::Choice() const {
 
 QString TFontDialog::Problem() const {
     if (FontList->findItems(FontName->text().trimmed(), Qt::MatchFixedString).isEmpty())
-        return QStringLiteral(
-            "There is no font with that name.\nChoose a font from the list of fonts.");
+        return tr("There is no font with that name.\nChoose a font from the list of fonts.");
     bool ok = false;
     const int size = SizeEdit->text().trimmed().toInt(&ok);
     if (!ok || size < 1)
-        return QStringLiteral("Size must be a number.");
+        return tr("Size must be a number.");
     return {};
 }
 
@@ -239,7 +249,7 @@ void TFontDialog::SelectColour(qint32 colour) {
     int index = ColorBox->findData(colour);
     if (index < 0) {
         // A colour chosen elsewhere stays choosable as it is.
-        ColorBox->addItem(Swatch(colour), QStringLiteral("Custom"), colour);
+        ColorBox->addItem(Swatch(colour), tr("Custom"), colour);
         index = ColorBox->count() - 1;
     }
     ColorBox->setCurrentIndex(index);

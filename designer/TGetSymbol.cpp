@@ -20,11 +20,12 @@ QFont SymbolListFont() {
 } // namespace
 
 TGetSymbol::TGetSymbol(QWidget* parent)
-    : FixedDialog(QStringLiteral("Select Symbol"), QSize(432, 264), parent) {
+    : FixedDialog(tr("Select Symbol"), QSize(432, 264), parent) {
     setObjectName(QStringLiteral("GetSymbol"));
 
     SymbolList = new QListWidget(this);
     SymbolList->setObjectName(QStringLiteral("SymbolList"));
+    SymbolList->setAccessibleName(tr("Symbols"));
     SymbolList->setGeometry(8, 8, 329, 248);
     SymbolList->setFont(SymbolListFont());
     // Entries run down each column and then on to the next, scrolling sideways, seven
@@ -40,14 +41,13 @@ TGetSymbol::TGetSymbol(QWidget* parent)
     const int viewportWidth = SymbolList->width() - 2 * SymbolList->frameWidth();
     SymbolList->setGridSize(QSize(viewportWidth / Columns, RowHeight));
     SymbolList->setItemDelegate(new SymbolListDelegate(SymbolListFont(), SymbolList));
-    SymbolList->setWhatsThis(QStringLiteral("The characters of the symbol font; click one."));
+    SymbolList->setWhatsThis(tr("The characters of the symbol font; click one."));
 
     OkButton = AddOkButton(QStringLiteral("OK"), QRect(345, 8, 79, 27), "OkButton");
-    CancelButton =
-        AddCancelButton(QStringLiteral("Cancel"), QRect(345, 41, 79, 27), "CancelButton");
-    ColorButton = AddButton(QStringLiteral("Color"), QRect(345, 92, 79, 27), "ColorButton");
+    CancelButton = AddCancelButton(tr("Cancel"), QRect(345, 41, 79, 27), "CancelButton");
+    ColorButton = AddButton(tr("Color"), QRect(345, 92, 79, 27), "ColorButton");
     ColorButton->setAutoDefault(false);
-    ColorButton->setWhatsThis(QStringLiteral("Choose the colour the symbol is printed in."));
+    ColorButton->setWhatsThis(tr("Choose the colour the symbol is printed in."));
     connect(ColorButton, &QPushButton::clicked, this, &TGetSymbol::ColorButtonClick);
     // A double click chooses the symbol at once.
     connect(SymbolList, &QListWidget::itemDoubleClicked, this, &TGetSymbol::accept);

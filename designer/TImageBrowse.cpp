@@ -20,25 +20,27 @@ constexpr int PathRole = Qt::UserRole + 1;
 } // namespace
 
 TImageBrowse::TImageBrowse(QWidget* parent)
-    : FixedDialog(QStringLiteral("Image Browse"), QSize(427, 319), parent) {
+    : FixedDialog(tr("Image Browse"), QSize(427, 319), parent) {
     setObjectName(QStringLiteral("ImageBrowse"));
 
     DriveComboBox = new QComboBox(this);
     DriveComboBox->setObjectName(QStringLiteral("DriveComboBox"));
     DriveComboBox->setGeometry(8, 8, 145, 26);
-    DriveComboBox->setWhatsThis(QStringLiteral("Where to look: a file system root or your home."));
+    DriveComboBox->setWhatsThis(tr("Where to look: a file system root or your home."));
 
     DirectoryListBox = new QListWidget(this);
     DirectoryListBox->setObjectName(QStringLiteral("DirectoryListBox"));
+    DirectoryListBox->setAccessibleName(tr("Folders"));
     DirectoryListBox->setGeometry(8, 40, 145, 122);
-    DirectoryListBox->setWhatsThis(QStringLiteral("Double-click a folder to open it."));
+    DirectoryListBox->setWhatsThis(tr("Double-click a folder to open it."));
     DirectoryListBox->installEventFilter(this);
 
     FileListBox = new QListWidget(this);
     FileListBox->setObjectName(QStringLiteral("FileListBox"));
+    FileListBox->setAccessibleName(tr("Pictures"));
     FileListBox->setGeometry(8, 168, 145, 143);
-    FileListBox->setWhatsThis(QStringLiteral("The bitmap (.bmp) and metafile (.wmf) pictures of "
-                                             "the folder; click one to see it."));
+    FileListBox->setWhatsThis(tr("The bitmap (.bmp) and metafile (.wmf) pictures of "
+                                 "the folder; click one to see it."));
 
     ImagePanel = new QFrame(this);
     ImagePanel->setObjectName(QStringLiteral("ImagePanel"));
@@ -56,8 +58,7 @@ TImageBrowse::TImageBrowse(QWidget* parent)
     ImageScrollbox->setWidget(Image1);
 
     OkButton = AddOkButton(QStringLiteral("OK"), QRect(161, 284, 64, 27), "OkButton");
-    CancelButton =
-        AddCancelButton(QStringLiteral("Cancel"), QRect(231, 284, 64, 27), "CancelButton");
+    CancelButton = AddCancelButton(tr("Cancel"), QRect(231, 284, 64, 27), "CancelButton");
     HelpButton = AddHelpButton(HelpTopicImage, QRect(301, 284, 64, 27));
     MouseHelpButton = AddMouseHelpButton(QRect(371, 284, 48, 27));
 

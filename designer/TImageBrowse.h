@@ -11,7 +11,8 @@ class QScrollArea;
 
 // Chooses a picture file: a place list (the file system roots and the user's home), the
 // folder list of the chosen place and the picture files of the chosen folder (every kind the
-// program reads: BMP, WMF, PNG, JPEG, GIF, TIFF, WebP, SVG ...), in any letter case; the selected file is previewed at its natural size in a scrolling box.
+// program reads: BMP, WMF, PNG, JPEG, GIF, TIFF, WebP, SVG ...), in any letter case; the selected
+// file is previewed at its natural size in a scrolling box.
 class TImageBrowse : public FixedDialog {
     Q_OBJECT
 public:

@@ -10,11 +10,10 @@ namespace {
 constexpr int HelpTopicRotation = 1049;
 }
 
-TSetRotate::TSetRotate(QWidget* parent)
-    : FixedDialog(QStringLiteral("Set Rotation"), QSize(317, 185), parent) {
+TSetRotate::TSetRotate(QWidget* parent) : FixedDialog(tr("Set Rotation"), QSize(317, 185), parent) {
     setObjectName(QStringLiteral("SetRotate"));
 
-    AngleSpinLabel = new QLabel(QStringLiteral("Set Degree of Rotation (0-359)"), this);
+    AngleSpinLabel = new QLabel(tr("Set Degree of Rotation (0-359)"), this);
     AngleSpinLabel->setObjectName(QStringLiteral("AngleSpinLabel"));
     AngleSpinLabel->setGeometry(12, 10, 210, 18);
     AngleSpin = new SpinEdit(this);
@@ -23,16 +22,15 @@ TSetRotate::TSetRotate(QWidget* parent)
     AngleSpin->SetBounds(0, 359);
     AngleSpin->SetIncrement(45);
     AngleSpin->SetValue(0);
-    AngleSpin->setWhatsThis(QStringLiteral("The angle of the text in degrees, counter-clockwise."));
+    AngleSpin->setWhatsThis(tr("The angle of the text in degrees, counter-clockwise."));
     AngleSpinLabel->setBuddy(AngleSpin);
 
     PaintBox1 = new AngleDial(this);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(102, 64, 113, 113);
 
-    OkButton = AddOkButton(QStringLiteral("Ok"), QRect(230, 12, 79, 27), "OkButton");
-    CancelButton =
-        AddCancelButton(QStringLiteral("Cancel"), QRect(230, 45, 79, 27), "CancelButton");
+    OkButton = AddOkButton(tr("Ok"), QRect(230, 12, 79, 27), "OkButton");
+    CancelButton = AddCancelButton(tr("Cancel"), QRect(230, 45, 79, 27), "CancelButton");
     HelpButton = AddHelpButton(HelpTopicRotation, QRect(230, 117, 79, 27));
     MouseHelpButton = AddMouseHelpButton(QRect(230, 150, 79, 27));
 

@@ -456,8 +456,8 @@ void TStretchHandle::finishDrag(const QPoint& pointer) {
         OnMouseUp();
 }
 
-QPoint TStretchHandle::ArrowStep(int key, Qt::KeyboardModifiers modifiers, double zoom,
-                                 int gridX, int gridY) {
+QPoint TStretchHandle::ArrowStep(int key, Qt::KeyboardModifiers modifiers, double zoom, int gridX,
+                                 int gridY) {
     // One screen pixel, but never less than the design pixel items are placed in; Shift:
     // one grid step.
     const int pixel = std::max(1, int(std::lround(1 / zoom)));

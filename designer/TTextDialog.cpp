@@ -45,19 +45,19 @@ QToolButton* NewToggle(QWidget* parent, const QString& letter, const QString& na
 
 TTextDialog::TTextDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TextDialog"));
-    setWindowTitle(QStringLiteral("Text"));
+    setWindowTitle(tr("Text"));
     setSizeGripEnabled(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* prompt = new QLabel(QStringLiteral("Enter text"), this);
+    auto* prompt = new QLabel(tr("Enter text"), this);
     layout->addWidget(prompt);
 
     Editor = new QPlainTextEdit(this);
     Editor->setObjectName(QStringLiteral("TextEditor"));
     Editor->setTabChangesFocus(true);
     Editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Editor->setWhatsThis(QStringLiteral(
-        "The item's text. Enter starts a new line; Ctrl+Enter takes the text (OK)."));
+    Editor->setWhatsThis(
+        tr("The item's text. Enter starts a new line; Ctrl+Enter takes the text (OK)."));
     Editor->installEventFilter(this);
     prompt->setBuddy(Editor);
     // Room for about five lines of forty letters.
@@ -69,7 +69,7 @@ TTextDialog::TTextDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(NewBoxOptions());
 
     auto* bottom = new QHBoxLayout;
-    InsertFieldButton = new QPushButton(QStringLiteral("Insert &Merge Field"), this);
+    InsertFieldButton = new QPushButton(tr("Insert &Merge Field"), this);
     InsertFieldButton->setObjectName(QStringLiteral("InsertMergeFieldButton"));
     InsertFieldButton->setAutoDefault(false);
     auto* fieldMenu = new QMenu(InsertFieldButton);
@@ -77,13 +77,13 @@ TTextDialog::TTextDialog(QWidget* parent) : QDialog(parent) {
     InsertFieldButton->setMenu(fieldMenu);
     connect(fieldMenu, &QMenu::aboutToShow, this, &TTextDialog::FillFieldMenu);
     InsertFieldButton->setWhatsThis(
-        QStringLiteral("Puts a field of the merge source, such as {Name}, where the cursor is."));
+        tr("Puts a field of the merge source, such as {Name}, where the cursor is."));
     bottom->addWidget(InsertFieldButton);
     bottom->addStretch(1);
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     Buttons->setObjectName(QStringLiteral("TextButtons"));
     Buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkButton"));
-    Buttons->button(QDialogButtonBox::Ok)->setToolTip(QStringLiteral("Ctrl+Enter"));
+    Buttons->button(QDialogButtonBox::Ok)->setToolTip(tr("Ctrl+Enter"));
     Buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -99,20 +99,21 @@ QWidget* TTextDialog::NewAlignRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Align:"), row));
+    layout->addWidget(new QLabel(tr("Align:"), row));
     AlignGroup = new QButtonGroup(row);
     const struct {
         const char* letter;
         const char* name;
         const char* tip;
         TextAlign align;
-    } across[] = {{"L", "AlignLeftButton", "Lines start at the left", TextAlign::Left},
-                  {"C", "AlignCentreButton", "Lines centred", TextAlign::Centre},
-                  {"R", "AlignRightButton", "Lines end at the right", TextAlign::Right}};
+    } across[] = {
+        {"L", "AlignLeftButton", QT_TR_NOOP("Lines start at the left"), TextAlign::Left},
+        {"C", "AlignCentreButton", QT_TR_NOOP("Lines centred"), TextAlign::Centre},
+        {"R", "AlignRightButton", QT_TR_NOOP("Lines end at the right"), TextAlign::Right}};
     for (const auto& a : across) {
-        QToolButton* button = NewToggle(row, QString::fromLatin1(a.letter),
-                                        QString::fromLatin1(a.name), QString::fromLatin1(a.tip));
-        button->setWhatsThis(QString::fromLatin1(a.tip) + QStringLiteral("."));
+        QToolButton* button =
+            NewToggle(row, QString::fromLatin1(a.letter), QString::fromLatin1(a.name), tr(a.tip));
+        button->setWhatsThis(tr(a.tip) + QStringLiteral("."));
         AlignGroup->addButton(button, static_cast<int>(a.align));
         layout->addWidget(button);
     }
@@ -123,13 +124,15 @@ QWidget* TTextDialog::NewAlignRow() {
         const char* name;
         const char* tip;
         TextVAlign valign;
-    } within[] = {{"T", "AlignTopButton", "Text at the top of its box", TextVAlign::Top},
-                  {"M", "AlignMiddleButton", "Text in the middle of its box", TextVAlign::Middle},
-                  {"B", "AlignBottomButton", "Text at the bottom of its box", TextVAlign::Bottom}};
+    } within[] = {
+        {"T", "AlignTopButton", QT_TR_NOOP("Text at the top of its box"), TextVAlign::Top},
+        {"M", "AlignMiddleButton", QT_TR_NOOP("Text in the middle of its box"), TextVAlign::Middle},
+        {"B", "AlignBottomButton", QT_TR_NOOP("Text at the bottom of its box"),
+         TextVAlign::Bottom}};
     for (const auto& w : within) {
-        QToolButton* button = NewToggle(row, QString::fromLatin1(w.letter),
-                                        QString::fromLatin1(w.name), QString::fromLatin1(w.tip));
-        button->setWhatsThis(QString::fromLatin1(w.tip) + QStringLiteral(" (a box only)."));
+        QToolButton* button =
+            NewToggle(row, QString::fromLatin1(w.letter), QString::fromLatin1(w.name), tr(w.tip));
+        button->setWhatsThis(tr(w.tip) + tr(" (a box only)."));
         VAlignGroup->addButton(button, static_cast<int>(w.valign));
         layout->addWidget(button);
     }
@@ -145,14 +148,15 @@ QWidget* TTextDialog::NewBoxOptions() {
     auto* panel = new QWidget(this);
     auto* form = new QFormLayout(panel);
     form->setContentsMargins(0, 0, 0, 0);
-    BoxCheck = new QCheckBox(QStringLiteral("Text &box (keeps its width and height)"), panel);
+    BoxCheck = new QCheckBox(tr("Text &box (keeps its width and height)"), panel);
     BoxCheck->setObjectName(QStringLiteral("BoxCheck"));
-    WrapCheck = new QCheckBox(QStringLiteral("&Wrap words at the box's width"), panel);
+    WrapCheck = new QCheckBox(tr("&Wrap words at the box's width"), panel);
     WrapCheck->setObjectName(QStringLiteral("WrapCheck"));
-    ShrinkCheck = new QCheckBox(QStringLiteral("&Shrink to fit, down to"), panel);
+    ShrinkCheck = new QCheckBox(tr("&Shrink to fit, down to"), panel);
     ShrinkCheck->setObjectName(QStringLiteral("ShrinkCheck"));
     MinSizeSpin = new QDoubleSpinBox(panel);
     MinSizeSpin->setObjectName(QStringLiteral("MinFontSizeSpin"));
+    MinSizeSpin->setAccessibleName(tr("Smallest size"));
     MinSizeSpin->setRange(kSmallestMinSize, kLargestMinSize);
     MinSizeSpin->setDecimals(1);
     MinSizeSpin->setSingleStep(TextBoxOptions::ShrinkStep);
@@ -162,8 +166,7 @@ QWidget* TTextDialog::NewBoxOptions() {
     LineSpacingSpin->setRange(kSmallestSpacing, kLargestSpacing);
     LineSpacingSpin->setDecimals(3);
     LineSpacingSpin->setSingleStep(0.05);
-    SkipBlankCheck =
-        new QCheckBox(QStringLiteral("Leave out lines whose fields are all &empty"), panel);
+    SkipBlankCheck = new QCheckBox(tr("Leave out lines whose fields are all &empty"), panel);
     SkipBlankCheck->setObjectName(QStringLiteral("SkipBlankCheck"));
 
     form->addRow(BoxCheck);
@@ -173,22 +176,22 @@ QWidget* TTextDialog::NewBoxOptions() {
     shrinkRow->addWidget(MinSizeSpin);
     shrinkRow->addStretch(1);
     form->addRow(shrinkRow);
-    auto* spacingLabel = new QLabel(QStringLiteral("&Line spacing:"), panel);
+    auto* spacingLabel = new QLabel(tr("&Line spacing:"), panel);
     spacingLabel->setBuddy(LineSpacingSpin);
     form->addRow(spacingLabel, LineSpacingSpin);
     form->addRow(SkipBlankCheck);
 
-    BoxCheck->setWhatsThis(QStringLiteral(
-        "The text keeps the width and height you drag it to and is laid out inside."));
-    WrapCheck->setWhatsThis(QStringLiteral("Lines too long for the box break between words."));
-    ShrinkCheck->setWhatsThis(QStringLiteral(
-        "On each label whose text would not fit, the letters get smaller, half a point at a "
-        "time, down to the size given."));
-    MinSizeSpin->setWhatsThis(QStringLiteral("The smallest size shrinking may go down to."));
+    BoxCheck->setWhatsThis(
+        tr("The text keeps the width and height you drag it to and is laid out inside."));
+    WrapCheck->setWhatsThis(tr("Lines too long for the box break between words."));
+    ShrinkCheck->setWhatsThis(
+        tr("On each label whose text would not fit, the letters get smaller, half a point at a "
+           "time, down to the size given."));
+    MinSizeSpin->setWhatsThis(tr("The smallest size shrinking may go down to."));
     LineSpacingSpin->setWhatsThis(
-        QStringLiteral("The distance between lines as a multiple of the font's own (1.000)."));
-    SkipBlankCheck->setWhatsThis(QStringLiteral("A line whose merge fields are all empty on a "
-                                                "label is left out; the lines below move up."));
+        tr("The distance between lines as a multiple of the font's own (1.000)."));
+    SkipBlankCheck->setWhatsThis(tr("A line whose merge fields are all empty on a "
+                                    "label is left out; the lines below move up."));
     connect(BoxCheck, &QCheckBox::toggled, this, [this](bool on) {
         options_.box = on;
         EnableBoxControls();
@@ -261,7 +264,7 @@ void TTextDialog::FillFieldMenu() {
     QMenu* menu = InsertFieldButton->menu();
     menu->clear();
     if (fields_.isEmpty()) {
-        menu->addAction(QStringLiteral("(no merge source: File, Merge…)"))->setEnabled(false);
+        menu->addAction(tr("(no merge source: File, Merge…)"))->setEnabled(false);
         return;
     }
     for (const QString& name : fields_) {

@@ -3,6 +3,7 @@
 #include "designer/ItemTools.h"
 #include "document/ScreenMetrics.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -39,7 +40,8 @@ NewItemAnswer askText(LabelItemValue& value, const LabelDesign&) {
 // One counter per label; its starting number and repeat count come from the counter dialog.
 NewItemAnswer askCounter(LabelItemValue& value, const LabelDesign& design) {
     if (design.HasCounter()) {
-        ShowInformation(QStringLiteral("There is a limit of one Counter per label"));
+        ShowInformation(
+            QCoreApplication::translate("TextTools", "There is a limit of one Counter per label"));
         return NewItemAnswer::Declined;
     }
     return AskNewCounter(value.startingNumber, value.repeatEach) ? NewItemAnswer::Place
@@ -48,24 +50,28 @@ NewItemAnswer askCounter(LabelItemValue& value, const LabelDesign& design) {
 
 void buildTextMenu(ItemMenus::MenuBuilder& menu) {
     ItemProperties& p = menu.Properties();
-    menu.Add(menu.Prefix() + QStringLiteral("Text"), QStringLiteral("&Text"), [&p](QWidget* item) {
-        p.PropText(item);
-        p.Refresh(item);
-    });
+    menu.Add(menu.Prefix() + QStringLiteral("Text"),
+             QCoreApplication::translate("TextTools", "&Text"), [&p](QWidget* item) {
+                 p.PropText(item);
+                 p.Refresh(item);
+             });
     menu.AddMergeFields();
     menu.AddFontEntries();
     menu.Separator();
-    menu.AddStackingAndPlacing("SendtoBack", "BringtoFont", QStringLiteral("Center "));
+    menu.AddStackingAndPlacing("SendtoBack", "BringtoFont",
+                               QCoreApplication::translate("TextTools", "Center "));
 }
 
 void buildCounterMenu(ItemMenus::MenuBuilder& menu) {
     ItemProperties& p = menu.Properties();
-    menu.Add(menu.Prefix() + QStringLiteral("CounterValues"), QStringLiteral("Counter Values"),
+    menu.Add(menu.Prefix() + QStringLiteral("CounterValues"),
+             QCoreApplication::translate("TextTools", "Counter Values"),
              [&p](QWidget* item) { p.CounterValues(item); });
     menu.Separator();
     menu.AddFontEntries();
     menu.Separator();
-    menu.AddStackingAndPlacing("SendToBack", "BringToFront", QStringLiteral("Center "));
+    menu.AddStackingAndPlacing("SendToBack", "BringToFront",
+                               QCoreApplication::translate("TextTools", "Center "));
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 
 #include <zlib.h>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -121,9 +122,10 @@ QString Described(const Object& o) {
         QStringList lines;
         for (const Line& l : o.lines)
             lines << LineText(l);
-        return QStringLiteral("Text \"%1\"").arg(lines.join(QLatin1Char(' ')).left(40));
+        return QCoreApplication::translate("GlabelsDocument", "Text \"%1\"")
+            .arg(lines.join(QLatin1Char(' ')).left(40));
     }
-    return QStringLiteral("%1 at %2, %3")
+    return QCoreApplication::translate("GlabelsDocument", "%1 at %2, %3")
         .arg(o.kind.left(1).toUpper() + o.kind.mid(1), Attr(o.attributes, "x"),
              Attr(o.attributes, "y"));
 }
@@ -136,7 +138,7 @@ public:
 
     bool Read(Contents& c, QString& error) {
         if (!xml_.readNextStartElement() || xml_.name() != u"Glabels-document") {
-            error = QStringLiteral("It is not a gLabels document.");
+            error = QCoreApplication::translate("GlabelsDocument", "It is not a gLabels document.");
             return false;
         }
         while (Next()) {
@@ -152,8 +154,10 @@ public:
                 Skip();
         }
         if (xml_.hasError() || tooDeep_) {
-            error = tooDeep_ ? QStringLiteral("Its elements are nested too deeply.")
-                             : QStringLiteral("It is damaged at line %1: %2.")
+            error = tooDeep_ ? QCoreApplication::translate("GlabelsDocument",
+                                                           "Its elements are nested too deeply.")
+                             : QCoreApplication::translate("GlabelsDocument",
+                                                           "It is damaged at line %1: %2.")
                                    .arg(xml_.lineNumber())
                                    .arg(xml_.errorString());
             return false;
@@ -175,7 +179,8 @@ private:
             const auto token = xml_.readNext();
             if (token == QXmlStreamReader::StartElement && ++depth > GlabelsDocument::MaxDepth) {
                 tooDeep_ = true;
-                xml_.raiseError(QStringLiteral("nested too deeply"));
+                xml_.raiseError(
+                    QCoreApplication::translate("GlabelsDocument", "nested too deeply"));
                 return;
             }
             if (token == QXmlStreamReader::EndElement)
@@ -193,7 +198,8 @@ private:
             const auto token = xml_.readNext();
             if (token == QXmlStreamReader::StartElement && ++depth > GlabelsDocument::MaxDepth) {
                 tooDeep_ = true;
-                xml_.raiseError(QStringLiteral("nested too deeply"));
+                xml_.raiseError(
+                    QCoreApplication::translate("GlabelsDocument", "nested too deeply"));
                 return {};
             }
             if (token == QXmlStreamReader::EndElement)
@@ -210,7 +216,8 @@ private:
         while (Next()) {
             const QString name = xml_.name().toString();
             if (!name.startsWith(u"Object-")) {
-                c.notes << QStringLiteral("An unknown element <%1>").arg(name);
+                c.notes << QCoreApplication::translate("GlabelsDocument", "An unknown element <%1>")
+                               .arg(name);
                 Skip();
                 continue;
             }
@@ -243,7 +250,8 @@ private:
                 } else if (token == QXmlStreamReader::StartElement) {
                     if (++depth > GlabelsDocument::MaxDepth) {
                         tooDeep_ = true;
-                        xml_.raiseError(QStringLiteral("nested too deeply"));
+                        xml_.raiseError(
+                            QCoreApplication::translate("GlabelsDocument", "nested too deeply"));
                         return;
                     }
                     if (xml_.name() == u"NL") {
@@ -278,7 +286,9 @@ private:
                 else
                     c.data.insert(name, text.toUtf8()); // an SVG kept as text
             } else {
-                c.notes << QStringLiteral("An embedded picture in the old gLabels form (%1)")
+                c.notes << QCoreApplication::translate(
+                               "GlabelsDocument",
+                               "An embedded picture in the old gLabels form (%1)")
                                .arg(Attr(xml_.attributes(), "name"));
                 Skip();
             }
@@ -308,10 +318,12 @@ public:
             else if (o.kind == u"barcode")
                 Barcode(o, design, notes);
             else
-                notes << QStringLiteral("%1: gLabels' %2 objects are not known here")
+                notes << QCoreApplication::translate("GlabelsDocument",
+                                                     "%1: gLabels' %2 objects are not known here")
                              .arg(Described(o), o.kind);
             if (Flag(o.attributes, "shadow"))
-                notes << QStringLiteral("%1: its shadow").arg(Described(o));
+                notes << QCoreApplication::translate("GlabelsDocument", "%1: its shadow")
+                             .arg(Described(o));
         }
     }
 
@@ -346,11 +358,13 @@ private:
         const QXmlStreamAttributes& s = o.span;
         LabelItemValue v;
         v.kind = LabelItemKind::Text;
-        v.fontName = Attr(s, "font_family").isEmpty() ? QStringLiteral("Sans") : Attr(s, "font_family");
+        v.fontName =
+            Attr(s, "font_family").isEmpty() ? QStringLiteral("Sans") : Attr(s, "font_family");
         const double size = Number(s, "font_size", 10);
         v.fontSize = std::max(1, int(std::lround(size)));
         if (std::abs(size - v.fontSize) > 0.01)
-            notes << QStringLiteral("%1: the font size %2 pt, set as %3 pt")
+            notes << QCoreApplication::translate("GlabelsDocument",
+                                                 "%1: the font size %2 pt, set as %3 pt")
                          .arg(Described(o))
                          .arg(size)
                          .arg(v.fontSize);
@@ -362,10 +376,12 @@ private:
         int alpha = 255;
         v.fontColor = Colour(s, "color", &alpha);
         if (!Attr(s, "color_field").isEmpty())
-            notes << QStringLiteral("%1: its colour from the field %2")
+            notes << QCoreApplication::translate("GlabelsDocument",
+                                                 "%1: its colour from the field %2")
                          .arg(Described(o), Attr(s, "color_field"));
         if (Flag(a, "auto_shrink"))
-            notes << QStringLiteral("%1: shrinking to fit its box").arg(Described(o));
+            notes << QCoreApplication::translate("GlabelsDocument", "%1: shrinking to fit its box")
+                         .arg(Described(o));
         const QTransform m = Matrix(a);
         v.angle = Degrees(m);
         if (v.angle > 180)
@@ -422,7 +438,8 @@ private:
             Add(design, line);
         }
         if (v.angle != 0)
-            notes << QStringLiteral("%1: turned by %2°, placed by its first corner")
+            notes << QCoreApplication::translate("GlabelsDocument",
+                                                 "%1: turned by %2°, placed by its first corner")
                          .arg(Described(o))
                          .arg(v.angle);
     }
@@ -433,7 +450,8 @@ private:
         v.kind = o.kind == u"box" ? LabelItemKind::Rectangle : LabelItemKind::Ellipse;
         QRectF box;
         if (!Box(o, box))
-            notes << QStringLiteral("%1: turned by %2°, placed unturned")
+            notes << QCoreApplication::translate("GlabelsDocument",
+                                                 "%1: turned by %2°, placed unturned")
                          .arg(Described(o))
                          .arg(-Degrees(Matrix(a)));
         SetBox(v, box);
@@ -447,7 +465,8 @@ private:
             v.penColor = v.brushColor;
         for (const char* field : {"line_color_field", "fill_color_field"})
             if (!Attr(a, field).isEmpty())
-                notes << QStringLiteral("%1: its colour from the field %2")
+                notes << QCoreApplication::translate("GlabelsDocument",
+                                                     "%1: its colour from the field %2")
                              .arg(Described(o), Attr(a, field));
         Add(design, v);
     }
@@ -480,8 +499,10 @@ private:
             box = QRectF(start.x() - pen / 2, std::min(start.y(), start.y() + run.y()),
                          std::max(pen, 0.0), std::abs(run.y()));
         } else {
-            notes << QStringLiteral("%1: a line at an angle (only level and upright lines are "
-                                    "drawn here)")
+            notes << QCoreApplication::translate(
+                         "GlabelsDocument",
+                         "%1: a line at an angle (only level and upright lines are "
+                         "drawn here)")
                          .arg(Described(o));
             return;
         }
@@ -493,7 +514,8 @@ private:
         const QXmlStreamAttributes& a = o.attributes;
         const QString src = Attr(a, "src");
         if (src.isEmpty()) {
-            notes << QStringLiteral("%1: a picture chosen by the field %2 for each record")
+            notes << QCoreApplication::translate(
+                         "GlabelsDocument", "%1: a picture chosen by the field %2 for each record")
                          .arg(Described(o), Attr(a, "field"));
             return;
         }
@@ -501,7 +523,8 @@ private:
         v.kind = LabelItemKind::Image;
         QRectF box;
         if (!Box(o, box))
-            notes << QStringLiteral("%1: turned, placed unturned").arg(Described(o));
+            notes << QCoreApplication::translate("GlabelsDocument", "%1: turned, placed unturned")
+                         .arg(Described(o));
         SetBox(v, box);
         v.stretch = true;
         const QString path = QDir::isAbsolutePath(src) ? src : QDir(folder_).filePath(src);
@@ -513,7 +536,9 @@ private:
                 bytes = picture.readAll();
         }
         if (bytes.isEmpty()) {
-            notes << QStringLiteral("%1: the picture %2 was not found").arg(Described(o), src);
+            notes << QCoreApplication::translate("GlabelsDocument",
+                                                 "%1: the picture %2 was not found")
+                         .arg(Described(o), src);
         } else if (!Embedded(file, v.fileName)) {
             QString name = QFileInfo(src).fileName();
             if (!LabelFile::IsPlainFileName(name))
@@ -546,7 +571,8 @@ private:
         const QString style = Attr(a, "style");
         const std::optional<BarcodeSymbology> symbology = Symbology(Attr(a, "backend"), style);
         if (!symbology) {
-            notes << QStringLiteral("%1: the barcode style %2 is not known here")
+            notes << QCoreApplication::translate("GlabelsDocument",
+                                                 "%1: the barcode style %2 is not known here")
                          .arg(Described(o), style);
             return;
         }
@@ -555,7 +581,8 @@ private:
         v.symbology = *symbology;
         QRectF box;
         if (!Box(o, box))
-            notes << QStringLiteral("%1: turned, placed unturned").arg(Described(o));
+            notes << QCoreApplication::translate("GlabelsDocument", "%1: turned, placed unturned")
+                         .arg(Described(o));
         SetBox(v, box);
         const QString field = Attr(a, "field");
         v.barcodeData = field.isEmpty() ? Escaped(a.value(QLatin1String("data")).toString())
@@ -604,13 +631,16 @@ QString MergeSource(const Contents& c, const QString& folder, QStringList& notes
     const QString path = QDir::cleanPath(
         QDir::isAbsolutePath(c.mergeSource) ? c.mergeSource : QDir(folder).filePath(c.mergeSource));
     if (!c.mergeType.startsWith(u"Text/")) {
-        notes << QStringLiteral("The merge source %1 (%2): only text files are merged here")
+        notes << QCoreApplication::translate(
+                     "GlabelsDocument", "The merge source %1 (%2): only text files are merged here")
                      .arg(c.mergeSource, c.mergeType);
         return QString();
     }
     if (!c.mergeType.endsWith(u"/Line1Keys"))
-        notes << QStringLiteral("The merge source %1 names its fields by column number; here "
-                                "its first line names the fields")
+        notes << QCoreApplication::translate(
+                     "GlabelsDocument",
+                     "The merge source %1 names its fields by column number; here "
+                     "its first line names the fields")
                      .arg(c.mergeSource);
     return path;
 }
@@ -630,7 +660,7 @@ bool GlabelsDocument::Unpack(const QByteArray& bytes, QByteArray& xml, QString& 
     }
     z_stream stream{};
     if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) {
-        error = QStringLiteral("It cannot be unpacked.");
+        error = QCoreApplication::translate("GlabelsDocument", "It cannot be unpacked.");
         return false;
     }
     xml.clear();
@@ -643,7 +673,8 @@ bool GlabelsDocument::Unpack(const QByteArray& bytes, QByteArray& xml, QString& 
         stream.avail_out = sizeof chunk;
         status = inflate(&stream, Z_NO_FLUSH);
         if (status != Z_OK && status != Z_STREAM_END) {
-            error = QStringLiteral("It is damaged (its compressed data ends or breaks off).");
+            error = QCoreApplication::translate(
+                "GlabelsDocument", "It is damaged (its compressed data ends or breaks off).");
             break;
         }
         xml.append(chunk, int(sizeof chunk - stream.avail_out));
@@ -652,7 +683,8 @@ bool GlabelsDocument::Unpack(const QByteArray& bytes, QByteArray& xml, QString& 
             break;
         }
         if (status == Z_OK && stream.avail_in == 0 && stream.avail_out != 0) {
-            error = QStringLiteral("It is damaged (its compressed data ends early).");
+            error = QCoreApplication::translate("GlabelsDocument",
+                                                "It is damaged (its compressed data ends early).");
             break;
         }
     }
@@ -674,27 +706,32 @@ GlabelsDocument::Read GlabelsDocument::FromBytes(const QByteArray& bytes, const 
     if (!XmlReader(xml).Read(contents, read.error))
         return read;
     if (contents.templateXml.isEmpty()) {
-        read.error = QStringLiteral("It names no label sheet.");
+        read.error = QCoreApplication::translate("GlabelsDocument", "It names no label sheet.");
         return read;
     }
     const ReadTemplates templates = GlabelsTemplateFile::Read(contents.templateXml);
     if (templates.templates.isEmpty()) {
-        read.error = templates.skipped.isEmpty()
-                         ? QStringLiteral("Its label sheet cannot be read.")
-                         : QStringLiteral("Its label sheet cannot be used: %1.")
-                               .arg(templates.skipped.first().reason);
+        read.error =
+            templates.skipped.isEmpty()
+                ? QCoreApplication::translate("GlabelsDocument", "Its label sheet cannot be read.")
+                : QCoreApplication::translate("GlabelsDocument",
+                                              "Its label sheet cannot be used: %1.")
+                      .arg(templates.skipped.first().reason);
         return read;
     }
     read.sheet = templates.templates.first();
     read.notCarried = contents.notes + templates.notes;
     if (contents.turned)
-        read.notCarried << QStringLiteral("The label is turned on the sheet in gLabels; here it "
-                                          "is designed as the sheet holds it");
+        read.notCarried << QCoreApplication::translate(
+            "GlabelsDocument", "The label is turned on the sheet in gLabels; here it "
+                               "is designed as the sheet holds it");
 
     LabelDesign design;
     LabelFile file;
     Builder(contents, folder).Build(design, file, read.notCarried);
-    file.label.description = name.trimmed().isEmpty() ? QStringLiteral("gLabels label") : name;
+    file.label.description = name.trimmed().isEmpty()
+                                 ? QCoreApplication::translate("GlabelsDocument", "gLabels label")
+                                 : name;
     file.label.templateName = read.sheet->name;
     file.label.geometry = read.sheet->geometry;
     file.objectsText = design.SaveItems();

@@ -2,6 +2,7 @@
 
 #include "labelfiles/GlabelsDocument.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,7 +25,8 @@ LabelDocument LabelDocument::Open(const QString& path) {
         return document;
     }
     if (file.size() > LabelFile::MaxFileBytes) {
-        document.error = QStringLiteral("It is larger than %1 MB.").arg(LabelFile::MaxFileBytes >> 20);
+        document.error =
+            QStringLiteral("It is larger than %1 MB.").arg(LabelFile::MaxFileBytes >> 20);
         return document;
     }
     const QFileInfo info(path);
@@ -48,12 +50,14 @@ LabelDocument LabelDocument::FromBytes(const QByteArray& bytes, const QString& f
         document.error = read.error;
         return document;
     }
-    document.error = QStringLiteral("It is neither a Quorvane label file nor a gLabels document.");
+    document.error = QCoreApplication::translate(
+        "LabelDocument", "It is neither a Quorvane label file nor a gLabels document.");
     return document;
 }
 
 QStringList LabelDocument::NameFilters() {
-    return {QStringLiteral("Labels (*.qvlabel *.glabels)"),
-            QStringLiteral("Quorvane labels (*.qvlabel)"),
-            QStringLiteral("gLabels documents (*.glabels)"), QStringLiteral("All files (*)")};
+    return {QCoreApplication::translate("LabelDocument", "Labels (*.qvlabel *.glabels)"),
+            QCoreApplication::translate("LabelDocument", "Quorvane labels (*.qvlabel)"),
+            QCoreApplication::translate("LabelDocument", "gLabels documents (*.glabels)"),
+            QCoreApplication::translate("LabelDocument", "All files (*)")};
 }

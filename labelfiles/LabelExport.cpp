@@ -3,6 +3,7 @@
 #include "document/ObjectsTextParse.h"
 #include "document/Units.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -71,7 +72,7 @@ LabelExport::Built LabelExport::Build(const CurrentLabel& label, const QString& 
     for (const QString& path : PicturePaths(objectsText)) {
         QFile picture(path);
         if (picture.size() > LabelFile::MaxFileBytes) {
-            built.missing << QStringLiteral("%1: larger than %2 MB")
+            built.missing << QCoreApplication::translate("LabelExport", "%1: larger than %2 MB")
                                  .arg(path)
                                  .arg(LabelFile::MaxFileBytes >> 20);
             continue;

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 
@@ -101,15 +102,19 @@ private:
     }
 
     bool ReadHeader() {
-        if (root_.value(QStringLiteral("format")).toString() != QLatin1String(LabelFile::FormatName))
-            return Fail(QStringLiteral("It is not a Quorvane label file."));
+        if (root_.value(QStringLiteral("format")).toString() !=
+            QLatin1String(LabelFile::FormatName))
+            return Fail(
+                QCoreApplication::translate("LabelFile", "It is not a Quorvane label file."));
         const QJsonValue version = root_.value(QStringLiteral("version"));
         if (!version.isDouble() || version.toDouble() < 1 ||
             version.toDouble() != std::floor(version.toDouble()))
-            return Fail(QStringLiteral("Its version is missing or not a whole number."));
+            return Fail(QCoreApplication::translate(
+                "LabelFile", "Its version is missing or not a whole number."));
         if (version.toDouble() > LabelFile::Version)
-            return Fail(QStringLiteral("It was written by a newer version of Quorvane (label "
-                                       "file version %1; this version reads up to %2).")
+            return Fail(QCoreApplication::translate(
+                            "LabelFile", "It was written by a newer version of Quorvane (label "
+                                         "file version %1; this version reads up to %2).")
                             .arg(version.toDouble())
                             .arg(LabelFile::Version));
         return true;
@@ -120,7 +125,8 @@ private:
         if (value.isUndefined() && !required)
             return true;
         if (!value.isString())
-            return Fail(QStringLiteral("\"%1\" is missing or not a text.").arg(key));
+            return Fail(QCoreApplication::translate("LabelFile", "\"%1\" is missing or not a text.")
+                            .arg(key));
         out = value.toString();
         return true;
     }
@@ -130,13 +136,13 @@ private:
         if (!Text(root_, QStringLiteral("description"), label.description, true))
             return false;
         if (label.description.trimmed().isEmpty())
-            return Fail(QStringLiteral("The label has no description."));
+            return Fail(QCoreApplication::translate("LabelFile", "The label has no description."));
         label.description = label.description.left(MaxNameChars);
         if (!Text(root_, QStringLiteral("mergeSource"), file.mergeSource, false))
             return false;
         const QJsonValue t = root_.value(QStringLiteral("template"));
         if (!t.isObject())
-            return Fail(QStringLiteral("\"template\" is missing."));
+            return Fail(QCoreApplication::translate("LabelFile", "\"template\" is missing."));
         const QJsonObject object = t.toObject();
         if (!Text(object, QStringLiteral("name"), label.templateName, true))
             return false;
@@ -147,28 +153,30 @@ private:
     bool ReadGeometry(const QJsonObject& t, SheetGeometry& g) {
         for (const LengthKey& k : kLengths) {
             const QJsonValue value = t.value(Key(k.key));
-            const bool optional = value.isUndefined() &&
-                                  (k.field == &SheetGeometry::sheetWidth ||
-                                   k.field == &SheetGeometry::sheetHeight);
+            const bool optional = value.isUndefined() && (k.field == &SheetGeometry::sheetWidth ||
+                                                          k.field == &SheetGeometry::sheetHeight);
             if (optional)
                 continue;
             const double v = value.toDouble(std::nan(""));
             if (!value.isDouble() || !(v >= MinLength && v <= MaxLength))
-                return Fail(QStringLiteral("The template's %1 is missing or not a length in "
-                                           "inches from %2 to %3.")
+                return Fail(QCoreApplication::translate(
+                                "LabelFile", "The template's %1 is missing or not a length in "
+                                             "inches from %2 to %3.")
                                 .arg(Key(k.key))
                                 .arg(MinLength)
                                 .arg(MaxLength));
             g.*k.field = float(v);
         }
         if (!(g.labelWidth > 0 && g.labelHeight > 0))
-            return Fail(QStringLiteral("The template's label has no size."));
+            return Fail(
+                QCoreApplication::translate("LabelFile", "The template's label has no size."));
         for (const CountKey& k : kCounts) {
             const QJsonValue value = t.value(Key(k.key));
             const double v = value.toDouble(-1);
             if (!value.isDouble() || v < 1 || v > MaxCount || v != std::floor(v))
-                return Fail(QStringLiteral("The template's %1 is missing or not a count from 1 "
-                                           "to %2.")
+                return Fail(QCoreApplication::translate(
+                                "LabelFile", "The template's %1 is missing or not a count from 1 "
+                                             "to %2.")
                                 .arg(Key(k.key))
                                 .arg(MaxCount));
             g.*k.field = int(v);
@@ -177,24 +185,31 @@ private:
             !Text(t, QStringLiteral("labelShape"), g.labelShape, true))
             return false;
         if (PaperSizes::IndexOf(g.paperSize) < 0)
-            return Fail(QStringLiteral("The paper size \"%1\" is not known.").arg(g.paperSize));
+            return Fail(
+                QCoreApplication::translate("LabelFile", "The paper size \"%1\" is not known.")
+                    .arg(g.paperSize));
         static const QStringList shapes = {QString(), QStringLiteral("RR"), QStringLiteral("RE"),
                                            QStringLiteral("SR")};
         if (!shapes.contains(g.labelShape))
-            return Fail(QStringLiteral("The label shape \"%1\" is not known.").arg(g.labelShape));
+            return Fail(
+                QCoreApplication::translate("LabelFile", "The label shape \"%1\" is not known.")
+                    .arg(g.labelShape));
         return true;
     }
 
     bool ReadObjects(LabelFile& file) {
         const QJsonValue value = root_.value(QStringLiteral("objects"));
         if (!value.isArray())
-            return Fail(QStringLiteral("\"objects\" is missing or not a list of lines."));
+            return Fail(QCoreApplication::translate(
+                "LabelFile", "\"objects\" is missing or not a list of lines."));
         for (const QJsonValue& line : value.toArray()) {
             if (!line.isString())
-                return Fail(QStringLiteral("A line of \"objects\" is not a text."));
+                return Fail(QCoreApplication::translate("LabelFile",
+                                                        "A line of \"objects\" is not a text."));
             const QString text = line.toString();
             if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
-                return Fail(QStringLiteral("A line of \"objects\" holds a line break."));
+                return Fail(QCoreApplication::translate(
+                    "LabelFile", "A line of \"objects\" holds a line break."));
             file.objectsText += text + QStringLiteral("\r\n");
         }
         return true;
@@ -205,10 +220,11 @@ private:
         if (value.isUndefined())
             return true;
         if (!value.isArray())
-            return Fail(QStringLiteral("\"pictures\" is not a list."));
+            return Fail(QCoreApplication::translate("LabelFile", "\"pictures\" is not a list."));
         const QJsonArray pictures = value.toArray();
         if (pictures.size() > LabelFile::MaxPictures)
-            return Fail(QStringLiteral("It holds more than %1 pictures.").arg(LabelFile::MaxPictures));
+            return Fail(QCoreApplication::translate("LabelFile", "It holds more than %1 pictures.")
+                            .arg(LabelFile::MaxPictures));
         QStringList names;
         for (const QJsonValue& entry : pictures) {
             EmbeddedPicture picture;
@@ -217,19 +233,25 @@ private:
             if (!entry.isObject() || !Text(object, QStringLiteral("path"), picture.path, true) ||
                 !Text(object, QStringLiteral("name"), picture.name, true) ||
                 !Text(object, QStringLiteral("data"), data, true))
-                return Fail(QStringLiteral("A picture lacks its path, name or data. ") + error);
+                return Fail(QCoreApplication::translate(
+                                "LabelFile", "A picture lacks its path, name or data. ") +
+                            error);
             if (!LabelFile::IsPlainFileName(picture.name))
-                return Fail(QStringLiteral("The picture name \"%1\" is not a plain file name: "
-                                           "a label file may not place files outside the "
-                                           "pictures folder.")
+                return Fail(QCoreApplication::translate(
+                                "LabelFile", "The picture name \"%1\" is not a plain file name: "
+                                             "a label file may not place files outside the "
+                                             "pictures folder.")
                                 .arg(picture.name));
             if (names.contains(picture.name, Qt::CaseInsensitive))
-                return Fail(QStringLiteral("Two pictures are named \"%1\".").arg(picture.name));
+                return Fail(
+                    QCoreApplication::translate("LabelFile", "Two pictures are named \"%1\".")
+                        .arg(picture.name));
             names << picture.name;
             const auto decoded = QByteArray::fromBase64Encoding(
                 data.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
             if (!decoded || data.contains(QChar(0xFFFD)))
-                return Fail(QStringLiteral("The data of the picture \"%1\" is not base64.")
+                return Fail(QCoreApplication::translate(
+                                "LabelFile", "The data of the picture \"%1\" is not base64.")
                                 .arg(picture.name));
             picture.data = *decoded;
             file.pictures.push_back(std::move(picture));
@@ -271,13 +293,13 @@ LabelFileRead LabelFile::FromBytes(const QByteArray& bytes) {
     QJsonParseError parse{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
     if (parse.error != QJsonParseError::NoError) {
-        read.error = QStringLiteral("It is damaged (%1 at byte %2).")
+        read.error = QCoreApplication::translate("LabelFile", "It is damaged (%1 at byte %2).")
                          .arg(parse.errorString())
                          .arg(parse.offset);
         return read;
     }
     if (!document.isObject()) {
-        read.error = QStringLiteral("It is not a Quorvane label file.");
+        read.error = QCoreApplication::translate("LabelFile", "It is not a Quorvane label file.");
         return read;
     }
     const QJsonObject root = document.object();
@@ -290,22 +312,26 @@ LabelFileRead LabelFile::FromBytes(const QByteArray& bytes) {
 QString LabelFile::GeometryProblem(const SheetGeometry& g) {
     for (const LengthKey& k : kLengths)
         if (!(g.*k.field >= MinLength && g.*k.field <= MaxLength))
-            return QStringLiteral("The template's %1 is not a length from %2 to %3 inches.")
+            return QCoreApplication::translate(
+                       "LabelFile", "The template's %1 is not a length from %2 to %3 inches.")
                 .arg(Key(k.key))
                 .arg(MinLength)
                 .arg(MaxLength);
     if (!(g.labelWidth > 0 && g.labelHeight > 0))
-        return QStringLiteral("The template's label has no size.");
+        return QCoreApplication::translate("LabelFile", "The template's label has no size.");
     for (const CountKey& k : kCounts)
         if (g.*k.field < 1 || g.*k.field > MaxCount)
-            return QStringLiteral("The template's %1 is not a count from 1 to %2.")
+            return QCoreApplication::translate("LabelFile",
+                                               "The template's %1 is not a count from 1 to %2.")
                 .arg(Key(k.key))
                 .arg(MaxCount);
     if (PaperSizes::IndexOf(g.paperSize) < 0)
-        return QStringLiteral("The paper size \"%1\" is not known.").arg(g.paperSize);
+        return QCoreApplication::translate("LabelFile", "The paper size \"%1\" is not known.")
+            .arg(g.paperSize);
     if (!g.labelShape.isEmpty() && g.labelShape != u"RR" && g.labelShape != u"RE" &&
         g.labelShape != u"SR")
-        return QStringLiteral("The label shape \"%1\" is not known.").arg(g.labelShape);
+        return QCoreApplication::translate("LabelFile", "The label shape \"%1\" is not known.")
+            .arg(g.labelShape);
     return QString();
 }
 

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include <QCoreApplication>
 #include <exception>
 
 namespace {
@@ -21,8 +22,7 @@ QString LabelImport::UniqueDescription(const QString& description, LabelTable& t
     for (int n = 2; n <= MaxNumber && store.IsDuplicate(unique, 0); ++n) {
         const QString suffix = QStringLiteral(" (%1)").arg(n);
         QString base = description;
-        while (!base.isEmpty() &&
-               LabelTable::StoredDescription(base + suffix) != base + suffix)
+        while (!base.isEmpty() && LabelTable::StoredDescription(base + suffix) != base + suffix)
             base.chop(1);
         unique = base.trimmed() + suffix;
     }
@@ -58,7 +58,8 @@ QString LabelImport::PictureProblem(const EmbeddedPicture& picture) {
     // Only the header is read: a picture's size is known before any pixel is.
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
-        return QStringLiteral("The picture \"%1\" is too large (%2 x %3 pixels).")
+        return QCoreApplication::translate("LabelImport",
+                                           "The picture \"%1\" is too large (%2 x %3 pixels).")
             .arg(picture.name)
             .arg(size.width())
             .arg(size.height());
@@ -75,7 +76,8 @@ LabelImport::Outcome LabelImport::Run(const LabelFile& file, LabelTable& table,
     }
     for (const EmbeddedPicture& picture : file.pictures) {
         if (!LabelFile::IsPlainFileName(picture.name)) {
-            outcome.error = QStringLiteral("The picture name \"%1\" is not a plain file name.")
+            outcome.error = QCoreApplication::translate(
+                                "LabelImport", "The picture name \"%1\" is not a plain file name.")
                                 .arg(picture.name);
             return outcome;
         }
@@ -101,7 +103,8 @@ LabelImport::Outcome LabelImport::Run(const LabelFile& file, LabelTable& table,
         outcome.record = table.RecNo();
     } catch (const std::exception& error) {
         folder.RemoveWritten();
-        outcome.error = QStringLiteral("The label could not be added to the label table: %1")
+        outcome.error = QCoreApplication::translate(
+                            "LabelImport", "The label could not be added to the label table: %1")
                             .arg(QString::fromUtf8(error.what()));
         return outcome;
     }

@@ -1,5 +1,6 @@
 #include "labelfiles/PictureFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,8 @@ PictureFolder::PictureFolder(const QString& dataDirectory)
 
 QString PictureFolder::Store(const QString& name, const QByteArray& bytes, QString& error) {
     if (!QDir().mkpath(path_)) {
-        error = QStringLiteral("The folder %1 cannot be made.").arg(path_);
+        error = QCoreApplication::translate("PictureFolder", "The folder %1 cannot be made.")
+                    .arg(path_);
         return QString();
     }
     const QDir folder(path_);
@@ -44,14 +46,17 @@ QString PictureFolder::Store(const QString& name, const QByteArray& bytes, QStri
         QSaveFile file(candidate);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
             !file.commit()) {
-            error = QStringLiteral("The picture %1 cannot be written: %2")
-                        .arg(candidate, file.errorString());
+            error =
+                QCoreApplication::translate("PictureFolder", "The picture %1 cannot be written: %2")
+                    .arg(candidate, file.errorString());
             return QString();
         }
         written_ << candidate;
         return candidate;
     }
-    error = QStringLiteral("The pictures folder holds too many pictures named like %1.").arg(name);
+    error = QCoreApplication::translate(
+                "PictureFolder", "The pictures folder holds too many pictures named like %1.")
+                .arg(name);
     return QString();
 }
 

@@ -2,6 +2,7 @@
 
 #include "storage/TemplateTable.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 namespace {
@@ -10,13 +11,16 @@ bool SameText(const QString& a, const QString& b) {
 }
 } // namespace
 
-SheetFinder::Found SheetFinder::FindOrAdd(const LabelTemplate& sheet, const QString& dataDirectory) {
+SheetFinder::Found SheetFinder::FindOrAdd(const LabelTemplate& sheet,
+                                          const QString& dataDirectory) {
     Found found;
     found.name = TemplateTable::StoredName(sheet.name);
     QString message, detail;
     std::unique_ptr<TemplateTable> table = TemplateTable::Open(dataDirectory, message, &detail);
     if (!table) {
-        found.error = QStringLiteral("The template could not be looked up: %1").arg(detail);
+        found.error =
+            QCoreApplication::translate("SheetFinder", "The template could not be looked up: %1")
+                .arg(detail);
         return found;
     }
     try {
@@ -37,8 +41,10 @@ SheetFinder::Found SheetFinder::FindOrAdd(const LabelTemplate& sheet, const QStr
         table->PostOrCancel([&] { table->Write(added); });
         found.added = true;
     } catch (const std::exception& error) {
-        found.error = QStringLiteral("The template could not be added to the template table: %1")
-                          .arg(QString::fromUtf8(error.what()));
+        found.error =
+            QCoreApplication::translate("SheetFinder",
+                                        "The template could not be added to the template table: %1")
+                .arg(QString::fromUtf8(error.what()));
     }
     return found;
 }

@@ -4,6 +4,7 @@
 
 #include "merge/MergeSourceError.h"
 #include "storage/dbf/Text.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -17,7 +18,7 @@ CsvMergeSource::CsvMergeSource(const QString& fileName) : fileName_(fileName) {
     // The file is opened once: every rewind goes back to its start.
     stream_.open(QFile::encodeName(fileName).toStdString(), std::ios::binary);
     if (!stream_)
-        Fail(0, QStringLiteral("the file cannot be opened"));
+        Fail(0, QCoreApplication::translate("CsvMergeSource", "the file cannot be opened"));
     std::string start(CsvReader::MaxFieldBytes, '\0');
     stream_.read(start.data(), std::streamsize(start.size()));
     start.resize(std::size_t(stream_.gcount()));
@@ -26,7 +27,8 @@ CsvMergeSource::CsvMergeSource(const QString& fileName) : fileName_(fileName) {
     Restart();
     try {
         if (!reader_->ReadRecord(fields_))
-            Fail(1, QStringLiteral("the file is empty; its first row must name the fields"));
+            Fail(1, QCoreApplication::translate(
+                        "CsvMergeSource", "the file is empty; its first row must name the fields"));
     } catch (const CsvReader::Error& error) {
         Fail(error.line, QString::fromStdString(error.what()));
     }
@@ -41,7 +43,8 @@ void CsvMergeSource::Restart() {
     stream_.clear();
     stream_.seekg(0);
     if (!stream_)
-        Fail(0, QStringLiteral("the file cannot be read from its start again"));
+        Fail(0, QCoreApplication::translate("CsvMergeSource",
+                                            "the file cannot be read from its start again"));
     reader_ = std::make_unique<CsvReader>(stream_, delimiter_);
 }
 
@@ -69,17 +72,18 @@ bool CsvMergeSource::Next() {
     }
     if (!more) {
         if (stream_.bad())
-            Fail(0, QStringLiteral("the file cannot be read"));
+            Fail(0, QCoreApplication::translate("CsvMergeSource", "the file cannot be read"));
         values_.clear();
         return false;
     }
     ++record_;
     const qsizetype expected = FieldNames().size();
     if (qsizetype(fields_.size()) != expected)
-        throw MergeSourceError(fileName_, reader_->RecordLine(), record_,
-                               QStringLiteral("%1 fields where the first row names %2")
-                                   .arg(fields_.size())
-                                   .arg(expected));
+        throw MergeSourceError(
+            fileName_, reader_->RecordLine(), record_,
+            QCoreApplication::translate("CsvMergeSource", "%1 fields where the first row names %2")
+                .arg(fields_.size())
+                .arg(expected));
     values_.clear();
     values_.reserve(expected);
     for (const std::string& field : fields_)

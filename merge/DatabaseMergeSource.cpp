@@ -4,6 +4,7 @@
 #include "merge/MergeSourceError.h"
 #include "merge/sql/DatabaseError.h"
 #include "merge/sql/DatabaseReader.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -16,7 +17,7 @@ DatabaseMergeSource::DatabaseMergeSource(const DatabaseConnection& connection, c
                                          const QString& query, DatabasePasswords* passwords)
     : connection_(connection), table_(table), query_(query) {
     if (table_.isEmpty() && query_.trimmed().isEmpty())
-        Fail(QStringLiteral("no table or query is given"));
+        Fail(QCoreApplication::translate("DatabaseMergeSource", "no table or query is given"));
     Connect(passwords);
     try {
         reader_->Start(table_, query_);

@@ -12,6 +12,7 @@
 #include "document/SheetGeometry.h"
 #include "merge/MergeSource.h"
 #include "merge/MergeSourceError.h"
+#include <QCoreApplication>
 
 MergeRun::MergeRun(MergeSource& source, int copies, bool collate)
     : MergeRun(source, copies, collate, Range{}) {}
@@ -21,17 +22,20 @@ MergeRun::MergeRun(MergeSource& source, int copies, bool collate, Range range)
       first_(std::max(1LL, range.first)) {
     const long long total = source_.Validate();
     if (total == 0)
-        throw MergeSourceError(source_.FileName(), 0, 0, QStringLiteral("there are no records"));
-    if (first_ > total)
         throw MergeSourceError(source_.FileName(), 0, 0,
-                               QStringLiteral("there is no record %1: the source holds %2")
-                                   .arg(first_)
-                                   .arg(total));
+                               QCoreApplication::translate("MergeRun", "there are no records"));
+    if (first_ > total)
+        throw MergeSourceError(
+            source_.FileName(), 0, 0,
+            QCoreApplication::translate("MergeRun", "there is no record %1: the source holds %2")
+                .arg(first_)
+                .arg(total));
     const long long last = range.last > 0 ? std::min(range.last, total) : total;
     records_ = std::max(0LL, last - first_ + 1);
     if (records_ == 0)
-        throw MergeSourceError(source_.FileName(), 0, 0,
-                               QStringLiteral("the range of records is empty"));
+        throw MergeSourceError(
+            source_.FileName(), 0, 0,
+            QCoreApplication::translate("MergeRun", "the range of records is empty"));
 }
 
 void MergeRun::RewindToRange() {
@@ -39,7 +43,8 @@ void MergeRun::RewindToRange() {
     for (long long skipped = 1; skipped < first_; ++skipped)
         if (!source_.Next())
             throw MergeSourceError(source_.FileName(), 0, skipped,
-                                   QStringLiteral("the file has changed since the job began"));
+                                   QCoreApplication::translate(
+                                       "MergeRun", "the file has changed since the job began"));
     current_ = first_ - 1;
 }
 
@@ -56,8 +61,9 @@ QString MergeRun::SheetLimitError(const SheetGeometry& geometry,
     if (sheets <= MaxSheets)
         return {};
     const QLocale locale(QLocale::English);
-    return QStringLiteral("%1 records with %2 copies each would take %3 sheets; one job prints "
-                          "at most %4 sheets.")
+    return QCoreApplication::translate(
+               "MergeRun", "%1 records with %2 copies each would take %3 sheets; one job prints "
+                           "at most %4 sheets.")
         .arg(locale.toString(records_), locale.toString(copies_), locale.toString(sheets),
              locale.toString(MaxSheets));
 }
@@ -88,8 +94,9 @@ bool MergeRun::NextPosition() {
         return false;
     // The source was read whole before the job; a file changed since then is stopped at.
     if (!source_.Next())
-        throw MergeSourceError(source_.FileName(), 0, current_ + 1,
-                               QStringLiteral("the file has changed since the job began"));
+        throw MergeSourceError(
+            source_.FileName(), 0, current_ + 1,
+            QCoreApplication::translate("MergeRun", "the file has changed since the job began"));
     ++current_;
     copy_ = 1;
     return true;
@@ -104,8 +111,9 @@ bool MergeRun::NextCollated() {
         RewindToRange();
     }
     if (!source_.Next())
-        throw MergeSourceError(source_.FileName(), 0, current_ + 1,
-                               QStringLiteral("the file has changed since the job began"));
+        throw MergeSourceError(
+            source_.FileName(), 0, current_ + 1,
+            QCoreApplication::translate("MergeRun", "the file has changed since the job began"));
     ++current_;
     return true;
 }
@@ -116,11 +124,13 @@ QString MergeRun::Substitute(const QString& text, const BuiltInFieldValues& buil
 }
 
 QString MergeRun::Progress() const {
-    const QString record =
-        QStringLiteral("Record %1 of %2").arg(current_).arg(first_ - 1 + records_);
+    const QString record = QCoreApplication::translate("MergeRun", "Record %1 of %2")
+                               .arg(current_)
+                               .arg(first_ - 1 + records_);
     if (!collate_ || copies_ == 1)
         return record;
-    return record + QStringLiteral(", set %1 of %2").arg(copy_).arg(copies_);
+    return record +
+           QCoreApplication::translate("MergeRun", ", set %1 of %2").arg(copy_).arg(copies_);
 }
 
 // A text takes field references, and so do a barcode's data and a picture's file name.
@@ -147,7 +157,7 @@ QString MergeRun::MissingFieldsWarning(const QString& objectsText) const {
     QStringList shown;
     for (const QString& name : missing)
         shown.append(QStringLiteral("{") + name + QStringLiteral("?}"));
-    return QStringLiteral("Warning: %1 has no field %2")
+    return QCoreApplication::translate("MergeRun", "Warning: %1 has no field %2")
         .arg(source_.DisplayName(), shown.join(QStringLiteral(", ")));
 }
 

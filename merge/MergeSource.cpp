@@ -4,6 +4,7 @@
 
 #include "merge/MergeSourceError.h"
 #include "merge/MergeSourceRegistry.h"
+#include <QCoreApplication>
 
 std::unique_ptr<MergeSource> MergeSource::Open(const QString& fileName) {
     return MergeSourceRegistry::Open(fileName);
@@ -21,11 +22,13 @@ void MergeSource::SetFieldNames(const QStringList& names) {
         if (key.isEmpty())
             throw MergeSourceError(
                 FileName(), 0, 0,
-                QStringLiteral("field %1 of the first row has no name").arg(i + 1));
+                QCoreApplication::translate("MergeSource", "field %1 of the first row has no name")
+                    .arg(i + 1));
         if (index_.contains(key))
             throw MergeSourceError(
                 FileName(), 0, 0,
-                QStringLiteral("the field name \"%1\" is used twice").arg(names[i].trimmed()));
+                QCoreApplication::translate("MergeSource", "the field name \"%1\" is used twice")
+                    .arg(names[i].trimmed()));
         index_.insert(key, i);
         names_.append(names[i].trimmed());
     }

@@ -9,6 +9,7 @@
 #include "merge/MergeSourceRegistry.h"
 #include "merge/SpreadsheetMergeSource.h"
 #include "merge/sql/DatabaseError.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -77,10 +78,14 @@ QString MergeSourceAddress::ToText() const {
 QString MergeSourceAddress::Display() const {
     if (IsDatabase())
         return table.isEmpty()
-                   ? QStringLiteral("a query of %1").arg(database.Describe())
-                   : QStringLiteral("the table \"%1\" of %2").arg(table, database.Describe());
+                   ? QCoreApplication::translate("MergeSourceAddress", "a query of %1")
+                         .arg(database.Describe())
+                   : QCoreApplication::translate("MergeSourceAddress", "the table \"%1\" of %2")
+                         .arg(table, database.Describe());
     const QString file = QDir::toNativeSeparators(fileName);
-    return sheet.isEmpty() ? file : QStringLiteral("%1, sheet \"%2\"").arg(file, sheet);
+    return sheet.isEmpty() ? file
+                           : QCoreApplication::translate("MergeSourceAddress", "%1, sheet \"%2\"")
+                                 .arg(file, sheet);
 }
 
 std::unique_ptr<MergeSource> MergeSourceAddress::Open(DatabasePasswords* passwords) const {

@@ -1,5 +1,6 @@
 #include "merge/MergeSourceError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,10 +10,11 @@ std::string Compose(const QString& fileName, long long line, long long record,
                     const QString& what) {
     QString text = QDir::toNativeSeparators(fileName);
     if (line > 0)
-        text += QStringLiteral(", line %1").arg(line);
+        text += QCoreApplication::translate("MergeSourceError", ", line %1").arg(line);
     if (record > 0)
-        text += line > 0 ? QStringLiteral(" (record %1)").arg(record)
-                         : QStringLiteral(", record %1").arg(record);
+        text += line > 0
+                    ? QCoreApplication::translate("MergeSourceError", " (record %1)").arg(record)
+                    : QCoreApplication::translate("MergeSourceError", ", record %1").arg(record);
     return (text + QStringLiteral(": ") + what).toStdString();
 }
 

@@ -10,6 +10,7 @@
 #include "merge/MergeSourceError.h"
 #include "merge/SpreadsheetMergeSource.h"
 #include "merge/TableMergeSource.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -20,22 +21,28 @@ template <class Source> std::unique_ptr<MergeSource> OpenAs(const QString& fileN
 // The list: one line per kind, in the order the file dialog's filter names them.
 std::vector<MergeSourceKind> MakeKinds() {
     return {
-        {QStringLiteral("CSV text"),
+        {QCoreApplication::translate("MergeSourceRegistry", "CSV text"),
          {QStringLiteral("*.csv"), QStringLiteral("*.txt"), QStringLiteral("*.tsv")},
-         QStringLiteral("CSV text, also any name no other kind claims: the first row names "
-                        "the fields; ',', ';' or tab; UTF-8 or Windows-1252"),
+         QCoreApplication::translate(
+             "MergeSourceRegistry",
+             "CSV text, also any name no other kind claims: the first row names "
+             "the fields; ',', ';' or tab; UTF-8 or Windows-1252"),
          &OpenAs<CsvMergeSource>,
          true},
-        {QStringLiteral("dBASE/FoxPro table"),
+        {QCoreApplication::translate("MergeSourceRegistry", "dBASE/FoxPro table"),
          {QStringLiteral("*.dbf"), QStringLiteral("*.DBF")},
-         QStringLiteral("a dBASE or FoxPro table, memo fields included; deleted records are "
-                        "left out"),
+         QCoreApplication::translate(
+             "MergeSourceRegistry",
+             "a dBASE or FoxPro table, memo fields included; deleted records are "
+             "left out"),
          &OpenAs<TableMergeSource>},
-        {QStringLiteral("Spreadsheet"),
+        {QCoreApplication::translate("MergeSourceRegistry", "Spreadsheet"),
          {QStringLiteral("*.ods"), QStringLiteral("*.xlsx"), QStringLiteral("*.xlsm")},
-         QStringLiteral("an OpenDocument or Excel spreadsheet: its first sheet (or --sheet); the "
-                        "first row names the fields; cells as the spreadsheet shows them, "
-                        "dates in ISO 8601"),
+         QCoreApplication::translate(
+             "MergeSourceRegistry",
+             "an OpenDocument or Excel spreadsheet: its first sheet (or --sheet); the "
+             "first row names the fields; cells as the spreadsheet shows them, "
+             "dates in ISO 8601"),
          &OpenAs<SpreadsheetMergeSource>},
     };
 }
@@ -66,19 +73,25 @@ const MergeSourceKind& MergeSourceRegistry::KindFor(const QString& fileName) {
     for (const MergeSourceKind& kind : Kinds())
         if (kind.TakesUnclaimed)
             return kind;
-    throw MergeSourceError(fileName, 0, 0, QStringLiteral("no kind of merge source reads it"));
+    throw MergeSourceError(
+        fileName, 0, 0,
+        QCoreApplication::translate("MergeSourceRegistry", "no kind of merge source reads it"));
 }
 
 std::unique_ptr<MergeSource> MergeSourceRegistry::Open(const QString& fileName) {
     // A FIFO would hang the reader and a folder reads as nothing: every kind reads files.
     struct stat info {};
     if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
-        throw MergeSourceError(fileName, 0, 0, QStringLiteral("the file cannot be opened"));
+        throw MergeSourceError(
+            fileName, 0, 0,
+            QCoreApplication::translate("MergeSourceRegistry", "the file cannot be opened"));
     if (!S_ISREG(info.st_mode))
-        throw MergeSourceError(fileName, 0, 0,
-                               S_ISDIR(info.st_mode)
-                                   ? QStringLiteral("not a regular file but a folder")
-                                   : QStringLiteral("not a regular file"));
+        throw MergeSourceError(
+            fileName, 0, 0,
+            S_ISDIR(info.st_mode)
+                ? QCoreApplication::translate("MergeSourceRegistry",
+                                              "not a regular file but a folder")
+                : QCoreApplication::translate("MergeSourceRegistry", "not a regular file"));
     return KindFor(fileName).Open(fileName);
 }
 
@@ -86,8 +99,9 @@ QStringList MergeSourceRegistry::FileFilters() {
     QStringList patterns;
     for (const MergeSourceKind& kind : Kinds())
         patterns += kind.Patterns;
-    return {QStringLiteral("Merge sources (%1)").arg(patterns.join(u' ')),
-            QStringLiteral("All files (*)")};
+    return {QCoreApplication::translate("MergeSourceRegistry", "Merge sources (%1)")
+                .arg(patterns.join(u' ')),
+            QCoreApplication::translate("MergeSourceRegistry", "All files (*)")};
 }
 
 QString MergeSourceRegistry::HelpText() {

@@ -8,6 +8,7 @@
 
 #include "merge/sql/DatabaseConnection.h"
 #include "ui/Prompter.h"
+#include <QCoreApplication>
 
 std::optional<QString> SessionPasswords::Password(const DatabaseConnection& connection,
                                                   const QString& refusal) {
@@ -18,11 +19,12 @@ std::optional<QString> SessionPasswords::Password(const DatabaseConnection& conn
     kept_.remove(key);
     QDialog dialog(Prompter::DialogParent());
     dialog.setObjectName(QStringLiteral("DatabasePasswordDialog"));
-    dialog.setWindowTitle(QStringLiteral("Database Password"));
+    dialog.setWindowTitle(QCoreApplication::translate("SessionPasswords", "Database Password"));
     auto* layout = new QVBoxLayout(&dialog);
-    QString text = QStringLiteral("The password of %1 for %2:")
-                       .arg(connection.user.isEmpty() ? QStringLiteral("your user")
-                                                      : u'"' + connection.user + u'"',
+    QString text = QCoreApplication::translate("SessionPasswords", "The password of %1 for %2:")
+                       .arg(connection.user.isEmpty()
+                                ? QCoreApplication::translate("SessionPasswords", "your user")
+                                : u'"' + connection.user + u'"',
                             connection.Describe());
     if (!refusal.isEmpty())
         text = refusal + QStringLiteral("\n\n") + text;

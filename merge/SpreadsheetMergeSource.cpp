@@ -3,6 +3,7 @@
 #include "merge/MergeSourceError.h"
 #include "merge/spreadsheet/SpreadsheetError.h"
 #include "merge/spreadsheet/SpreadsheetReader.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -29,18 +30,22 @@ SpreadsheetMergeSource::SpreadsheetMergeSource(const QString& fileName, const QS
     reader_ = Read([&] { return SpreadsheetReader::Open(fileName, sheet); });
     QStringList names;
     if (!Read([&] { return reader_->NextRow(names); }))
-        throw MergeSourceError(fileName_, 0, 0,
-                               QStringLiteral("the sheet \"%1\" is empty; its first row must "
-                                              "name the fields")
-                                   .arg(reader_->SheetName()));
+        throw MergeSourceError(
+            fileName_, 0, 0,
+            QCoreApplication::translate("SpreadsheetMergeSource",
+                                        "the sheet \"%1\" is empty; its first row must "
+                                        "name the fields")
+                .arg(reader_->SheetName()));
     for (int i = 0; i < names.size(); ++i)
         if (names[i].trimmed().isEmpty())
-            throw MergeSourceError(fileName_, 0, 0,
-                                   QStringLiteral("sheet \"%1\", row %2: column %3 has no field "
-                                                  "name")
-                                       .arg(reader_->SheetName())
-                                       .arg(reader_->RowNumber())
-                                       .arg(ColumnName(i)));
+            throw MergeSourceError(
+                fileName_, 0, 0,
+                QCoreApplication::translate("SpreadsheetMergeSource",
+                                            "sheet \"%1\", row %2: column %3 has no field "
+                                            "name")
+                    .arg(reader_->SheetName())
+                    .arg(reader_->RowNumber())
+                    .arg(ColumnName(i)));
     SetFieldNames(names);
     reader_->SetColumnLimit(int(names.size()));
 }

@@ -36,67 +36,69 @@ TDatabaseSourceDialog::TDatabaseSourceDialog(const MergeSourceAddress& address,
                                              DatabasePasswords* passwords, QWidget* parent)
     : QDialog(parent), passwords_(passwords) {
     setObjectName(QStringLiteral("DatabaseSourceDialog"));
-    setWindowTitle(QStringLiteral("Database"));
+    setWindowTitle(tr("Database"));
     resize(560, 560);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     KindBox = new QComboBox;
     KindBox->setObjectName(QStringLiteral("KindBox"));
     for (Kind kind : kKinds)
-        KindBox->addItem(kind == Kind::MySQL ? QStringLiteral("MySQL or MariaDB")
+        KindBox->addItem(kind == Kind::MySQL ? tr("MySQL or MariaDB")
                                              : DatabaseConnection::KindName(kind),
                          int(kind));
-    form->addRow(QStringLiteral("&Kind:"), KindBox);
+    form->addRow(tr("&Kind:"), KindBox);
     HostEdit = new QLineEdit;
     HostEdit->setObjectName(QStringLiteral("HostEdit"));
     HostEdit->setPlaceholderText(QStringLiteral("localhost"));
-    form->addRow(QStringLiteral("&Host:"), HostEdit);
+    form->addRow(tr("&Host:"), HostEdit);
     PortBox = new QSpinBox;
     PortBox->setObjectName(QStringLiteral("PortBox"));
     PortBox->setRange(0, 65535);
-    PortBox->setSpecialValueText(QStringLiteral("the driver's"));
-    form->addRow(QStringLiteral("&Port:"), PortBox);
+    PortBox->setSpecialValueText(tr("the driver's"));
+    form->addRow(tr("&Port:"), PortBox);
     auto* databaseRow = new QHBoxLayout;
     DatabaseEdit = new QLineEdit;
     DatabaseEdit->setObjectName(QStringLiteral("DatabaseEdit"));
     databaseRow->addWidget(DatabaseEdit, 1);
-    BrowseButton = NewButton("BrowseButton", QStringLiteral("&Browse…"));
+    BrowseButton = NewButton("BrowseButton", tr("&Browse…"));
     databaseRow->addWidget(BrowseButton);
-    auto* databaseLabel = new QLabel(QStringLiteral("&Database:"));
+    auto* databaseLabel = new QLabel(tr("&Database:"));
     databaseLabel->setBuddy(DatabaseEdit);
     form->addRow(databaseLabel, databaseRow);
     UserEdit = new QLineEdit;
     UserEdit->setObjectName(QStringLiteral("UserEdit"));
-    form->addRow(QStringLiteral("&User:"), UserEdit);
+    form->addRow(tr("&User:"), UserEdit);
     layout->addLayout(form);
     auto* connectRow = new QHBoxLayout;
-    auto* note = new QLabel(QStringLiteral("The password is asked for when the database wants "
-                                           "one, and never stored."));
+    auto* note = new QLabel(tr("The password is asked for when the database wants "
+                               "one, and never stored."));
     note->setWordWrap(true);
     connectRow->addWidget(note, 1);
-    ConnectButton = NewButton("ConnectButton", QStringLiteral("&Connect"));
+    ConnectButton = NewButton("ConnectButton", tr("&Connect"));
     connectRow->addWidget(ConnectButton);
     layout->addLayout(connectRow);
 
     auto* tableRow = new QHBoxLayout;
-    TableButton = new QRadioButton(QStringLiteral("&Table:"));
+    TableButton = new QRadioButton(tr("&Table:"));
     TableButton->setObjectName(QStringLiteral("TableButton"));
     tableRow->addWidget(TableButton);
     TableBox = new QComboBox;
     TableBox->setObjectName(QStringLiteral("TableBox"));
+    TableBox->setAccessibleName(tr("Table"));
     TableBox->setEditable(true);
     tableRow->addWidget(TableBox, 1);
     layout->addLayout(tableRow);
-    QueryButton = new QRadioButton(QStringLiteral("&Query (one SELECT statement):"));
+    QueryButton = new QRadioButton(tr("&Query (one SELECT statement):"));
     QueryButton->setObjectName(QStringLiteral("QueryButton"));
     layout->addWidget(QueryButton);
     QueryEdit = new QPlainTextEdit;
     QueryEdit->setObjectName(QStringLiteral("QueryEdit"));
+    QueryEdit->setAccessibleName(tr("Query"));
     QueryEdit->setMaximumHeight(90);
     layout->addWidget(QueryEdit);
 
     auto* testRow = new QHBoxLayout;
-    TestButton = NewButton("TestButton", QStringLiteral("T&est"));
+    TestButton = NewButton("TestButton", tr("T&est"));
     testRow->addWidget(TestButton);
     ResultLabel = new QLabel;
     ResultLabel->setObjectName(QStringLiteral("ResultLabel"));
@@ -105,6 +107,7 @@ TDatabaseSourceDialog::TDatabaseSourceDialog(const MergeSourceAddress& address,
     layout->addLayout(testRow);
     ResultGrid = new QTableWidget(0, 0);
     ResultGrid->setObjectName(QStringLiteral("ResultGrid"));
+    ResultGrid->setAccessibleName(tr("First records"));
     ResultGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ResultGrid->verticalHeader()->setDefaultSectionSize(18);
     layout->addWidget(ResultGrid, 1);
@@ -114,7 +117,7 @@ TDatabaseSourceDialog::TDatabaseSourceDialog(const MergeSourceAddress& address,
     OkButton = NewButton("OkButton", QStringLiteral("OK"));
     OkButton->setDefault(true);
     buttons->addWidget(OkButton);
-    CancelButton = NewButton("CancelButton", QStringLiteral("Cancel"));
+    CancelButton = NewButton("CancelButton", tr("Cancel"));
     buttons->addWidget(CancelButton);
     layout->addLayout(buttons);
 
@@ -153,9 +156,9 @@ void TDatabaseSourceDialog::KindChanged() {
     PortBox->setEnabled(!file && !dsn);
     UserEdit->setEnabled(!file);
     BrowseButton->setVisible(file);
-    DatabaseEdit->setPlaceholderText(file  ? QStringLiteral("the database file")
-                                     : dsn ? QStringLiteral("the data source's name")
-                                           : QStringLiteral("the database's name"));
+    DatabaseEdit->setPlaceholderText(file  ? tr("the database file")
+                                     : dsn ? tr("the data source's name")
+                                           : tr("the database's name"));
 }
 
 MergeSourceAddress TDatabaseSourceDialog::Address() const {
@@ -210,8 +213,7 @@ bool TDatabaseSourceDialog::TestButtonClick() {
             for (int column = 0; column < source->Values().size(); ++column)
                 ResultGrid->setItem(row, column, new QTableWidgetItem(source->Values()[column]));
         }
-        ResultLabel->setText(records == 1 ? QStringLiteral("1 record")
-                                          : QStringLiteral("%1 records").arg(records));
+        ResultLabel->setText(records == 1 ? tr("1 record") : tr("%1 records").arg(records));
     } catch (const MergeSourceError& error) {
         ResultLabel->setText(error.Message());
         return false;
@@ -220,11 +222,11 @@ bool TDatabaseSourceDialog::TestButtonClick() {
 }
 
 void TDatabaseSourceDialog::BrowseButtonClick() {
-    QFileDialog files(this, QStringLiteral("Choose SQLite Database"));
+    QFileDialog files(this, tr("Choose SQLite Database"));
     files.setObjectName(QStringLiteral("DatabaseFileDialog"));
     files.setFileMode(QFileDialog::ExistingFile);
-    files.setNameFilters({QStringLiteral("SQLite databases (*.db *.sqlite *.sqlite3 *.db3)"),
-                          QStringLiteral("All files (*)")});
+    files.setNameFilters(
+        {tr("SQLite databases (*.db *.sqlite *.sqlite3 *.db3)"), tr("All files (*)")});
     if (Prompter::Current().RunDialog(files) == QDialog::Accepted &&
         !files.selectedFiles().isEmpty())
         DatabaseEdit->setText(files.selectedFiles().constFirst());

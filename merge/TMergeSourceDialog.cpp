@@ -38,15 +38,15 @@ QPushButton* AddButton(QHBoxLayout* row, const char* name, const QString& captio
 TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passwords)
     : QDialog(parent), passwords_(passwords) {
     setObjectName(QStringLiteral("MergeSourceDialog"));
-    setWindowTitle(QStringLiteral("Merge"));
+    setWindowTitle(tr("Merge"));
     resize(520, 320);
     auto* layout = new QVBoxLayout(this);
-    FileLabel = new QLabel(QStringLiteral("No merge source: every label prints alike."));
+    FileLabel = new QLabel(tr("No merge source: every label prints alike."));
     FileLabel->setObjectName(QStringLiteral("FileLabel"));
     FileLabel->setWordWrap(true);
     layout->addWidget(FileLabel);
     auto* sheetRow = new QHBoxLayout;
-    SheetLabel = new QLabel(QStringLiteral("&Sheet:"));
+    SheetLabel = new QLabel(tr("&Sheet:"));
     sheetRow->addWidget(SheetLabel);
     SheetBox = new QComboBox;
     SheetBox->setObjectName(QStringLiteral("SheetBox"));
@@ -57,6 +57,7 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passw
     SheetBox->hide();
     FieldsGrid = new QTableWidget(0, 0);
     FieldsGrid->setObjectName(QStringLiteral("FieldsGrid"));
+    FieldsGrid->setAccessibleName(tr("Fields and first records"));
     FieldsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FieldsGrid->verticalHeader()->setDefaultSectionSize(18);
     layout->addWidget(FieldsGrid, 1);
@@ -65,7 +66,7 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passw
     RecordsLabel->setObjectName(QStringLiteral("RecordsLabel"));
     rangeRow->addWidget(RecordsLabel);
     rangeRow->addSpacing(16);
-    auto* fromLabel = new QLabel(QStringLiteral("&Print records"));
+    auto* fromLabel = new QLabel(tr("&Print records"));
     rangeRow->addWidget(fromLabel);
     FromRecordBox = new QSpinBox;
     FromRecordBox->setObjectName(QStringLiteral("FromRecordBox"));
@@ -74,12 +75,13 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passw
     rangeRow->addWidget(new QLabel(QStringLiteral("to")));
     ToRecordBox = new QSpinBox;
     ToRecordBox->setObjectName(QStringLiteral("ToRecordBox"));
+    ToRecordBox->setAccessibleName(tr("Last record printed"));
     rangeRow->addWidget(ToRecordBox);
     rangeRow->addStretch(1);
     layout->addLayout(rangeRow);
     FromRecordBox->setWhatsThis(
-        QStringLiteral("The first record printed; with the last, a part of the source prints."));
-    ToRecordBox->setWhatsThis(QStringLiteral("The last record printed."));
+        tr("The first record printed; with the last, a part of the source prints."));
+    ToRecordBox->setWhatsThis(tr("The last record printed."));
     // The two ends never cross: moving one past the other takes the other along.
     connect(FromRecordBox, &QSpinBox::valueChanged, this, [this](int from) {
         if (ToRecordBox->value() < from)
@@ -89,16 +91,16 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passw
         if (FromRecordBox->value() > to)
             FromRecordBox->setValue(to);
     });
-    RememberBox = new QCheckBox(QStringLiteral("&Remember this source for the label"));
+    RememberBox = new QCheckBox(tr("&Remember this source for the label"));
     RememberBox->setObjectName(QStringLiteral("RememberBox"));
     layout->addWidget(RememberBox);
     auto* buttons = new QHBoxLayout;
-    ChooseButton = AddButton(buttons, "ChooseButton", QStringLiteral("&Choose File…"));
-    DatabaseButton = AddButton(buttons, "DatabaseButton", QStringLiteral("&Database…"));
-    NoMergeButton = AddButton(buttons, "NoMergeButton", QStringLiteral("&No Merge"));
+    ChooseButton = AddButton(buttons, "ChooseButton", tr("&Choose File…"));
+    DatabaseButton = AddButton(buttons, "DatabaseButton", tr("&Database…"));
+    NoMergeButton = AddButton(buttons, "NoMergeButton", tr("&No Merge"));
     buttons->addStretch(1);
     OkButton = AddButton(buttons, "OkButton", QStringLiteral("OK"));
-    CancelButton = AddButton(buttons, "CancelButton", QStringLiteral("Cancel"));
+    CancelButton = AddButton(buttons, "CancelButton", tr("Cancel"));
     MouseHelpButton = FixedDialog::NewMouseHelpButton(this);
     buttons->addWidget(MouseHelpButton);
     OkButton->setDefault(true);
@@ -127,7 +129,7 @@ bool TMergeSourceDialog::ShowSource(const QString& fileName) {
     if (fileName != fileName_)
         range_ = {}; // another source prints whole unless told otherwise
     fileName_ = fileName;
-    FileLabel->setText(QStringLiteral("Merge source: %1").arg(address.Display()));
+    FileLabel->setText(tr("Merge source: %1").arg(address.Display()));
     ShowRange();
     return true;
 }
@@ -151,9 +153,9 @@ MergeRun::Range TMergeSourceDialog::Range() const {
 void TMergeSourceDialog::ShowRange() {
     const bool known = !fileName_.isEmpty() && records_ > 0;
     RecordsLabel->setText(fileName_.isEmpty() ? QString()
-                          : records_ < 0      ? QStringLiteral("Records: cannot be counted")
-                          : records_ == 1     ? QStringLiteral("1 record")
-                                              : QStringLiteral("%1 records").arg(records_));
+                          : records_ < 0      ? tr("Records: cannot be counted")
+                          : records_ == 1     ? tr("1 record")
+                                              : tr("%1 records").arg(records_));
     FromRecordBox->setEnabled(known);
     ToRecordBox->setEnabled(known);
     if (!known)
@@ -221,7 +223,7 @@ void TMergeSourceDialog::FillGrid(MergeSource& source) {
 }
 
 void TMergeSourceDialog::ChooseButtonClick() {
-    QFileDialog files(this, QStringLiteral("Choose Merge Source"));
+    QFileDialog files(this, tr("Choose Merge Source"));
     files.setObjectName(QStringLiteral("MergeFileDialog"));
     files.setFileMode(QFileDialog::ExistingFile);
     files.setNameFilters(MergeSourceRegistry::FileFilters());
@@ -241,7 +243,7 @@ void TMergeSourceDialog::NoMergeButtonClick() {
     FieldsGrid->clear();
     FieldsGrid->setRowCount(0);
     FieldsGrid->setColumnCount(0);
-    FileLabel->setText(QStringLiteral("No merge source: every label prints alike."));
+    FileLabel->setText(tr("No merge source: every label prints alike."));
     records_ = 0;
     range_ = {};
     ShowRange();

@@ -6,6 +6,7 @@
 
 #include "merge/MergeSourceError.h"
 #include "storage/dbf/Table.h"
+#include <QCoreApplication>
 
 TableMergeSource::TableMergeSource(const QString& fileName) : fileName_(fileName) {
     QStringList names;
@@ -17,7 +18,8 @@ TableMergeSource::TableMergeSource(const QString& fileName) : fileName_(fileName
     } catch (const std::exception& error) {
         throw MergeSourceError(
             fileName, 0, 0,
-            QStringLiteral("the table cannot be opened: %1").arg(QString::fromUtf8(error.what())));
+            QCoreApplication::translate("TableMergeSource", "the table cannot be opened: %1")
+                .arg(QString::fromUtf8(error.what())));
     }
     SetFieldNames(names);
 }

@@ -8,6 +8,7 @@
 
 #include "printing/SheetMarks.h"
 #include "printing/TBaseReport.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -94,23 +95,33 @@ void AlignmentTestSheet::DrawCross(TBaseReport& report, double x, double y) cons
 void AlignmentTestSheet::DrawCaption(TBaseReport& report) const {
     const QSizeF page = report.PageSizeInches();
     const QString offsets =
-        QStringLiteral("Offsets: horizontal %1 in (%2 mm), vertical %3 in (%4 mm)")
+        QCoreApplication::translate("AlignmentTestSheet",
+                                    "Offsets: horizontal %1 in (%2 mm), vertical %3 in (%4 mm)")
             .arg(Signed(Alignment.OffsetX, 3), Signed(Alignment.OffsetX * 25.4, 2),
                  Signed(Alignment.OffsetY, 3), Signed(Alignment.OffsetY * 25.4, 2));
     const QString scales =
-        QStringLiteral("Scale corrections: horizontal %1 %, vertical %2 %")
+        QCoreApplication::translate("AlignmentTestSheet",
+                                    "Scale corrections: horizontal %1 %, vertical %2 %")
             .arg(Signed((Alignment.ScaleX - 1) * 100, 2), Signed((Alignment.ScaleY - 1) * 100, 2));
     const QStringList lines = {
-        QStringLiteral("Printer alignment test sheet"),
-        QStringLiteral("Printer: %1").arg(PrinterName),
+        QCoreApplication::translate("AlignmentTestSheet", "Printer alignment test sheet"),
+        QCoreApplication::translate("AlignmentTestSheet", "Printer: %1").arg(PrinterName),
         offsets,
         scales,
-        QStringLiteral("Template: %1").arg(TemplateName.trimmed()),
-        QStringLiteral("Printed %1").arg(Printed.toString(QStringLiteral("yyyy-MM-dd hh:mm"))),
-        QStringLiteral("Rulers: across the middle of each edge, zero on the edge, millimetres on"),
-        QStringLiteral("one side, 1/32 in on the other."),
-        QStringLiteral("Hold this sheet against a sheet of labels to the light: where the labels'"),
-        QStringLiteral("edges cross the rulers is how far the print must move (+ right, + down)."),
+        QCoreApplication::translate("AlignmentTestSheet", "Template: %1")
+            .arg(TemplateName.trimmed()),
+        QCoreApplication::translate("AlignmentTestSheet", "Printed %1")
+            .arg(Printed.toString(QStringLiteral("yyyy-MM-dd hh:mm"))),
+        QCoreApplication::translate(
+            "AlignmentTestSheet",
+            "Rulers: across the middle of each edge, zero on the edge, millimetres on"),
+        QCoreApplication::translate("AlignmentTestSheet", "one side, 1/32 in on the other."),
+        QCoreApplication::translate(
+            "AlignmentTestSheet",
+            "Hold this sheet against a sheet of labels to the light: where the labels'"),
+        QCoreApplication::translate(
+            "AlignmentTestSheet",
+            "edges cross the rulers is how far the print must move (+ right, + down)."),
     };
     report.SetFont(QStringLiteral("Arial"), 9);
     report.SetFontPlacement(TVerticalPlacement::Top);

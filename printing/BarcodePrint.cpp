@@ -6,6 +6,7 @@
 #include "document/PrintItemValue.h"
 #include "printing/ItemPrints.h"
 #include "printing/TBaseReport.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -80,7 +81,9 @@ void drawBarcode(TBaseReport& report, const PrintItemValue& item, LabelPrinting&
     const QString data = label.DataOf(item.data);
     const QString error = BarcodePrint::Draw(report, item, data);
     if (!error.isEmpty())
-        label.Warn(QStringLiteral("barcode not printed: %1 (data \"%2\")").arg(error, data));
+        label.Warn(
+            QCoreApplication::translate("BarcodePrint", "barcode not printed: %1 (data \"%2\")")
+                .arg(error, data));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "printing/JobWarnings.h"
+#include <QCoreApplication>
 
 QString JobWarnings::Shortened(const QString& line) {
     return line.size() > LongestLine ? line.left(LongestLine - 3) + QStringLiteral("...") : line;
@@ -15,7 +16,9 @@ void JobWarnings::LabelWarning(const QString& line) {
 }
 
 void JobWarnings::WarnedLabel(const QString& subject) {
-    if (subject.startsWith(QLatin1String("Record")))
+    // The renderer names a merged label "Record <n>" in the user's language.
+    const QString record = QCoreApplication::translate("SheetRenderer", "Record %1");
+    if (subject.startsWith(record.left(record.indexOf(QLatin1String("%1")))))
         records_.insert(subject);
     else
         labels_.insert(subject);
@@ -24,10 +27,14 @@ void JobWarnings::WarnedLabel(const QString& subject) {
 QString JobWarnings::Summary() const {
     if (!records_.isEmpty())
         return records_.size() == 1
-                   ? QStringLiteral("1 record has warnings")
-                   : QStringLiteral("%1 records have warnings").arg(records_.size());
+                   ? QCoreApplication::translate("JobWarnings", "1 record has warnings")
+                   : QCoreApplication::translate("JobWarnings", "%1 records have warnings")
+                         .arg(records_.size());
     if (!labels_.isEmpty())
-        return labels_.size() == 1 ? QStringLiteral("1 label has warnings")
-                                   : QStringLiteral("%1 labels have warnings").arg(labels_.size());
-    return lineCount_ == 0 ? QString() : QStringLiteral("The job has warnings");
+        return labels_.size() == 1
+                   ? QCoreApplication::translate("JobWarnings", "1 label has warnings")
+                   : QCoreApplication::translate("JobWarnings", "%1 labels have warnings")
+                         .arg(labels_.size());
+    return lineCount_ == 0 ? QString()
+                           : QCoreApplication::translate("JobWarnings", "The job has warnings");
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -39,22 +40,24 @@ OutputFile::~OutputFile() {
 QString OutputFile::Reason(int errorNumber) {
     switch (errorNumber) {
     case ENOSPC:
-        return QStringLiteral("no space left on the device");
+        return QCoreApplication::translate("OutputFile", "no space left on the device");
     case EDQUOT:
-        return QStringLiteral("the disk quota is exhausted");
+        return QCoreApplication::translate("OutputFile", "the disk quota is exhausted");
     case EFBIG:
-        return QStringLiteral("the file is too large for the file system");
+        return QCoreApplication::translate("OutputFile",
+                                           "the file is too large for the file system");
     case EIO:
-        return QStringLiteral("the device reported an input/output error");
+        return QCoreApplication::translate("OutputFile",
+                                           "the device reported an input/output error");
     case EROFS:
-        return QStringLiteral("the file system is read-only");
+        return QCoreApplication::translate("OutputFile", "the file system is read-only");
     case EACCES:
     case EPERM:
-        return QStringLiteral("permission denied");
+        return QCoreApplication::translate("OutputFile", "permission denied");
     case ENOENT:
-        return QStringLiteral("the folder does not exist");
+        return QCoreApplication::translate("OutputFile", "the folder does not exist");
     case EPIPE:
-        return QStringLiteral("the reader of the output has gone");
+        return QCoreApplication::translate("OutputFile", "the reader of the output has gone");
     default:
         return QString::fromLocal8Bit(std::strerror(errorNumber));
     }
@@ -63,7 +66,8 @@ QString OutputFile::Reason(int errorNumber) {
 QString OutputFile::Error() const {
     if (!errno_)
         return {};
-    return QStringLiteral("cannot write %1: %2").arg(name_, Reason(errno_));
+    return QCoreApplication::translate("OutputFile", "cannot write %1: %2")
+        .arg(name_, Reason(errno_));
 }
 
 void OutputFile::Fail(int errorNumber) {

@@ -3,6 +3,7 @@
 #include "document/PaperSizes.h"
 #include "document/SheetGeometry.h"
 #include "printing/TBaseReport.h"
+#include <QCoreApplication>
 
 PaperChoice PaperChoice::ForPaperSize(const QString& paperSize) {
     PaperChoice choice;
@@ -11,7 +12,7 @@ PaperChoice PaperChoice::ForPaperSize(const QString& paperSize) {
         const char* portrait;
         const char* landscape;
         int paperCode;
-    } papers[] = {{"LTR", "LTRL", 1}, {"A4", "A4L", 9}, {"A5", "A5L", 11},
+    } papers[] = {{"LTR", "LTRL", 1}, {"A4", "A4L", 9},   {"A5", "A5L", 11},
                   {"A3", "A3L", 8},   {"LGL", "LGLL", 5}, {"TAB", "TABL", 3}};
     for (const auto& p : papers) {
         if (code == QLatin1String(p.portrait) || code == QLatin1String(p.landscape))
@@ -64,8 +65,10 @@ QString PaperChoice::PaperName(int paperCode) {
 QString PaperChoice::NoPaperMessage(const QString& paperSize, const QString& printerName) {
     const QString paper = PaperName(ForPaperSize(paperSize).PaperCode);
     if (printerName.isEmpty())
-        return QStringLiteral("The printer has no %1 paper.").arg(paper);
-    return QStringLiteral("The printer \"%1\" has no %2 paper.").arg(printerName, paper);
+        return QCoreApplication::translate("PaperChoice", "The printer has no %1 paper.")
+            .arg(paper);
+    return QCoreApplication::translate("PaperChoice", "The printer \"%1\" has no %2 paper.")
+        .arg(printerName, paper);
 }
 
 QString PaperChoice::Check(const TBaseReport& report, const QString& paperSize,

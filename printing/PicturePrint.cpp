@@ -7,6 +7,7 @@
 
 #include "document/PrintItemValue.h"
 #include "printing/TBaseReport.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -23,7 +24,8 @@ QString PicturePrint::Resolve(const QString& fileName) const {
         if (QFileInfo::exists(path))
             return QDir::cleanPath(path);
     }
-    return folders_.isEmpty() ? fileName : QDir::cleanPath(QDir(folders_.first()).filePath(fileName));
+    return folders_.isEmpty() ? fileName
+                              : QDir::cleanPath(QDir(folders_.first()).filePath(fileName));
 }
 
 const PicturePrint::Loaded& PicturePrint::Load(const QString& path) {
@@ -35,17 +37,19 @@ const PicturePrint::Loaded& PicturePrint::Load(const QString& path) {
     try {
         loaded.picture = Picture::fromFile(path, &loaded.error);
     } catch (const std::exception& error) {
-        loaded.error = QStringLiteral("cannot read %1: %2").arg(path, QString::fromLocal8Bit(error.what()));
+        loaded.error = QCoreApplication::translate("PicturePrint", "cannot read %1: %2")
+                           .arg(path, QString::fromLocal8Bit(error.what()));
     }
     if (loaded.picture.isNull() && loaded.error.isEmpty())
-        loaded.error = QStringLiteral("cannot read %1").arg(path);
+        loaded.error = QCoreApplication::translate("PicturePrint", "cannot read %1").arg(path);
     return *loaded_.insert(path, loaded);
 }
 
-QString PicturePrint::Draw(TBaseReport& report, const PrintItemValue& item, const QString& fileName) {
+QString PicturePrint::Draw(TBaseReport& report, const PrintItemValue& item,
+                           const QString& fileName) {
     if (fileName.trimmed().isEmpty()) {
         DrawPlaceholder(report, item);
-        return QStringLiteral("the picture's file name is empty");
+        return QCoreApplication::translate("PicturePrint", "the picture's file name is empty");
     }
     const Loaded& loaded = Load(Resolve(fileName));
     if (loaded.picture.isNull()) {

@@ -5,6 +5,7 @@
 
 #include "printing/PreviewStreamFormat.h"
 #include "printing/ReportSurface.h"
+#include <QCoreApplication>
 
 using namespace PreviewStreamFormat;
 
@@ -67,7 +68,8 @@ bool PreviewStreamReader::Scan() {
     quint16 version = 0;
     in >> magic >> version;
     if (magic != kMagic || version != kVersion) {
-        error_ = QStringLiteral("The preview is not in a known format.");
+        error_ = QCoreApplication::translate("PreviewStreamReader",
+                                             "The preview is not in a known format.");
         return false;
     }
     while (in.status() == QDataStream::Ok && !in.atEnd()) {
@@ -134,12 +136,14 @@ bool PreviewStreamReader::Scan() {
         case DocEnd:
             return true;
         default:
-            error_ = QStringLiteral("The preview is damaged (unknown record %1).").arg(op);
+            error_ = QCoreApplication::translate("PreviewStreamReader",
+                                                 "The preview is damaged (unknown record %1).")
+                         .arg(op);
             return false;
         }
     }
     if (in.status() != QDataStream::Ok) {
-        error_ = QStringLiteral("The preview ends too early.");
+        error_ = QCoreApplication::translate("PreviewStreamReader", "The preview ends too early.");
         return false;
     }
     return true; // a stream cut after its last page still shows what it holds

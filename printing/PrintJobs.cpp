@@ -37,7 +37,9 @@
 
 namespace {
 
-const QString kNoPrinters = QStringLiteral("No printers installed");
+QString NoPrinters() {
+    return QCoreApplication::translate("PrintJobs", "No printers installed");
+}
 
 // A file name for the label, made of its description's safe characters.
 QString SuggestedPdfName(const QString& description) {
@@ -87,7 +89,7 @@ void PrintJobs::mnuPreviewLabelsClick() {
 // leaves the printer's choice).
 void PrintJobs::mnuPrinterSetupClick() {
     if (!PrintersInstalled()) {
-        ShowInformation(kNoPrinters);
+        ShowInformation(NoPrinters());
         return;
     }
     const PaperChoice paper = PaperChoice::ForPaperSize(source_.Label().geometry.paperSize);
@@ -103,7 +105,7 @@ void PrintJobs::mnuPrinterSetupClick() {
 
 void PrintJobs::mnuPrinterAlignmentClick() {
     if (!PrintersInstalled()) {
-        ShowInformation(kNoPrinters);
+        ShowInformation(NoPrinters());
         return;
     }
     PrinterAlignmentStore* store = TReportPrinter::AlignmentStore();
@@ -119,8 +121,9 @@ void PrintJobs::mnuPrinterAlignmentClick() {
     PrinterAlignment alignment = dialog.Alignment();
     alignment.Clamp();
     if (!store || !store->Write(printer, alignment))
-        ShowInformation(
-            QStringLiteral("The alignment of the printer \"%1\" could not be saved.").arg(printer));
+        ShowInformation(QCoreApplication::translate(
+                            "PrintJobs", "The alignment of the printer \"%1\" could not be saved.")
+                            .arg(printer));
 }
 
 PrintJobs::Outcome PrintJobs::PrintAlignmentTestSheet(const PrinterAlignment& alignment) {
@@ -140,7 +143,7 @@ PrintJobs::Outcome PrintJobs::PrintAlignmentTestSheet(const PrinterAlignment& al
     sheet.Printed = QDateTime::currentDateTime();
     TReportPrinter printer;
     SheetRenderer::SetUpEngine(printer);
-    printer.Title = QStringLiteral("Printer Alignment Test");
+    printer.Title = QCoreApplication::translate("PrintJobs", "Printer Alignment Test");
     printer.UseStoredAlignment = false;
     printer.SetAlignment(alignment);
     printer.SetCopies(1);
@@ -184,13 +187,13 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
     TLabelPrint status(job, printing, window_);
     QBuffer stream; // the preview file, owned by this job
     if (printing) {
-        status.setWindowTitle(QStringLiteral("Print Status"));
-        status.CancelButton->setText(QStringLiteral("Cancel"));
+        status.setWindowTitle(QCoreApplication::translate("PrintJobs", "Print Status"));
+        status.CancelButton->setText(QCoreApplication::translate("PrintJobs", "Cancel"));
     } else {
         stream.open(QIODevice::ReadWrite);
         status.LabelReportFiler->Stream = &stream;
-        status.setWindowTitle(QStringLiteral("Preview Status"));
-        status.CancelButton->setText(QStringLiteral("Stop"));
+        status.setWindowTitle(QCoreApplication::translate("PrintJobs", "Preview Status"));
+        status.CancelButton->setText(QCoreApplication::translate("PrintJobs", "Stop"));
     }
     if (merge) {
         status.Warning = merge->MissingFieldsWarning(job.ObjectsText);
@@ -208,7 +211,7 @@ PrintJobs::Outcome PrintJobs::DoPRint(bool printing, int sheets) {
     // A preview that failed shows nothing: what was drawn before the error is not the sheet.
     if (!printing && last_ == Outcome::Completed) {
         TPreviewForm preview(window_);
-        preview.setWindowTitle(QStringLiteral("Preview Labels"));
+        preview.setWindowTitle(QCoreApplication::translate("PrintJobs", "Preview Labels"));
         stream.seek(0);
         preview.FilePreview1->Stream = &stream;
         Prompter::Current().RunDialog(preview);
@@ -228,20 +231,23 @@ void PrintJobs::mnuExportPdfClick() {
     }
     int sheets = 0;
     for (;;) {
-        if (!EnterText(QStringLiteral("Export to PDF"),
-                       merging ? QStringLiteral("Copies of each label:")
-                               : QStringLiteral("Number of sheets:"),
+        if (!EnterText(QCoreApplication::translate("PrintJobs", "Export to PDF"),
+                       merging ? QCoreApplication::translate("PrintJobs", "Copies of each label:")
+                               : QCoreApplication::translate("PrintJobs", "Number of sheets:"),
                        answer))
             return;
         bool ok = false;
         sheets = answer.trimmed().toInt(&ok);
         if (ok && sheets >= 1 && sheets <= MaxSheets)
             break;
-        ShowInformation(QStringLiteral("Enter a number of sheets from 1 to %1.").arg(MaxSheets));
+        ShowInformation(
+            QCoreApplication::translate("PrintJobs", "Enter a number of sheets from 1 to %1.")
+                .arg(MaxSheets));
     }
-    QString fileName = GetSaveFileName(QStringLiteral("Export to PDF"),
-                                       SuggestedPdfName(source_.Label().description),
-                                       QStringLiteral("PDF files (*.pdf)"));
+    QString fileName =
+        GetSaveFileName(QCoreApplication::translate("PrintJobs", "Export to PDF"),
+                        SuggestedPdfName(source_.Label().description),
+                        QCoreApplication::translate("PrintJobs", "PDF files (*.pdf)"));
     if (fileName.isEmpty())
         return;
     // The dialog asked about replacing the name as typed; a name given its extension here
@@ -249,9 +255,10 @@ void PrintJobs::mnuExportPdfClick() {
     if (QFileInfo(fileName).suffix().isEmpty()) {
         fileName += QStringLiteral(".pdf");
         if (QFileInfo::exists(fileName) &&
-            !AskYesNo(QStringLiteral("%1 already exists.\nDo you want to replace it?")
+            !AskYesNo(QCoreApplication::translate("PrintJobs",
+                                                  "%1 already exists.\nDo you want to replace it?")
                           .arg(QDir::toNativeSeparators(fileName)),
-                      QStringLiteral("Export to PDF")))
+                      QCoreApplication::translate("PrintJobs", "Export to PDF")))
             return;
     }
     ExportPdf(fileName, sheets);
@@ -260,7 +267,8 @@ void PrintJobs::mnuExportPdfClick() {
 PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
     const QString refusal = StagedOutput::Refusal(fileName);
     if (!refusal.isEmpty()) {
-        ShowInformation(QStringLiteral("Cannot export to PDF: %1.").arg(refusal));
+        ShowInformation(
+            QCoreApplication::translate("PrintJobs", "Cannot export to PDF: %1.").arg(refusal));
         return last_ = Outcome::Failed;
     }
     bool mergeFailed = false;
@@ -281,9 +289,10 @@ PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
     }
     const int pages = writer.CurrentPage();
     const QString written =
-        QStringLiteral("%1 %2 written to %3")
+        QCoreApplication::translate("PrintJobs", "%1 %2 written to %3")
             .arg(pages)
-            .arg(pages == 1 ? QStringLiteral("sheet") : QStringLiteral("sheets"),
+            .arg(pages == 1 ? QCoreApplication::translate("PrintJobs", "sheet")
+                            : QCoreApplication::translate("PrintJobs", "sheets"),
                  QDir::toNativeSeparators(fileName));
     ShowStatus(written);
     const QString missing = merge ? merge->MissingFieldsWarning(job.ObjectsText) : QString();
@@ -298,13 +307,14 @@ PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
 // "Show Details" so that the person can read, select and copy them.
 void PrintJobs::ShowWarningSummary(const QString& done, const QString& missing,
                                    const JobWarnings& warnings) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Export to PDF"),
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("PrintJobs", "Export to PDF"),
                     done + QStringLiteral(".\n") + warnings.Summary() + QLatin1Char('.'),
                     QMessageBox::Ok, Prompter::DialogParent());
     box.setObjectName(QStringLiteral("JobWarningsBox"));
     QStringList lines = warnings.Lines();
     if (warnings.LineCount() > lines.size())
-        lines << QStringLiteral("... and %1 more").arg(warnings.LineCount() - lines.size());
+        lines << QCoreApplication::translate("PrintJobs", "... and %1 more")
+                     .arg(warnings.LineCount() - lines.size());
     if (!missing.isEmpty())
         box.setInformativeText(missing);
     box.setDetailedText(lines.join(u'\n'));

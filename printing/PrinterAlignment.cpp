@@ -1,5 +1,6 @@
 #include "printing/PrinterAlignment.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -10,14 +11,18 @@ void Bound(double& value, double fallback, double low, double high, const QStrin
            const QString& limit, QStringList& messages) {
     if (!std::isfinite(value)) {
         value = fallback;
-        messages << QStringLiteral("The %1 was not a number; it is set to its default.").arg(what);
+        messages << QCoreApplication::translate(
+                        "PrinterAlignment", "The %1 was not a number; it is set to its default.")
+                        .arg(what);
         return;
     }
     const double bounded = std::clamp(value, low, high);
     if (bounded == value)
         return;
     value = bounded;
-    messages << QStringLiteral("The %1 must lie within %2; it is set to the nearest limit.")
+    messages << QCoreApplication::translate(
+                    "PrinterAlignment",
+                    "The %1 must lie within %2; it is set to the nearest limit.")
                     .arg(what, limit);
 }
 
@@ -25,15 +30,20 @@ void Bound(double& value, double fallback, double low, double high, const QStrin
 
 QStringList PrinterAlignment::Clamp() {
     QStringList messages;
-    const QString offsetLimit = QStringLiteral("±0.5 in (±12.7 mm)");
+    const QString offsetLimit =
+        QCoreApplication::translate("PrinterAlignment", "±0.5 in (±12.7 mm)");
     const QString scaleLimit = QStringLiteral("±2 %");
-    Bound(OffsetX, 0, -MaxOffset, MaxOffset, QStringLiteral("horizontal offset"), offsetLimit,
+    Bound(OffsetX, 0, -MaxOffset, MaxOffset,
+          QCoreApplication::translate("PrinterAlignment", "horizontal offset"), offsetLimit,
           messages);
-    Bound(OffsetY, 0, -MaxOffset, MaxOffset, QStringLiteral("vertical offset"), offsetLimit,
+    Bound(OffsetY, 0, -MaxOffset, MaxOffset,
+          QCoreApplication::translate("PrinterAlignment", "vertical offset"), offsetLimit,
           messages);
     Bound(ScaleX, 1, 1 - MaxScaleChange, 1 + MaxScaleChange,
-          QStringLiteral("horizontal scale correction"), scaleLimit, messages);
+          QCoreApplication::translate("PrinterAlignment", "horizontal scale correction"),
+          scaleLimit, messages);
     Bound(ScaleY, 1, 1 - MaxScaleChange, 1 + MaxScaleChange,
-          QStringLiteral("vertical scale correction"), scaleLimit, messages);
+          QCoreApplication::translate("PrinterAlignment", "vertical scale correction"), scaleLimit,
+          messages);
     return messages;
 }

@@ -14,6 +14,7 @@
 #include "printing/SheetJobObserver.h"
 #include "printing/SheetMarks.h"
 #include "printing/TBaseReport.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -43,7 +44,7 @@ SheetRenderer::SheetRenderer(const SheetJob& job, SheetJobObserver* observer)
 void SheetRenderer::SetUpEngine(TBaseReport& engine) {
     engine.UnitsFactor = 1.0;
     engine.MarginLeft = engine.MarginTop = engine.MarginRight = engine.MarginBottom = 0.5;
-    engine.Title = QStringLiteral("Test Report");
+    engine.Title = QCoreApplication::translate("SheetRenderer", "Test Report");
     engine.ScaleX = engine.ScaleY = 100;
 }
 
@@ -128,7 +129,8 @@ BuiltInFieldValues SheetRenderer::BuiltIns() const {
 QString SheetRenderer::TextOf(const QString& text) {
     if (!text.contains(u'{') && !text.contains(u'}'))
         return text;
-    return merge_ ? merge_->Substitute(text, BuiltIns()) : SubstituteBuiltInFields(text, BuiltIns());
+    return merge_ ? merge_->Substitute(text, BuiltIns())
+                  : SubstituteBuiltInFields(text, BuiltIns());
 }
 
 // A barcode's data takes the fields as a text does, but braces always count: "{{" is one.
@@ -149,8 +151,10 @@ void SheetRenderer::AdvanceCounter() {
 void SheetRenderer::Warn(const QString& problem) {
     if (labelWarnings_.contains(problem))
         return;
-    const QString subject = merge_ ? QStringLiteral("Record %1").arg(merge_->CurrentRecord())
-                                   : QStringLiteral("Label %1").arg(labelNumber_);
+    const QString subject =
+        merge_
+            ? QCoreApplication::translate("SheetRenderer", "Record %1").arg(merge_->CurrentRecord())
+            : QCoreApplication::translate("SheetRenderer", "Label %1").arg(labelNumber_);
     if (observer_ && labelWarnings_.isEmpty())
         observer_->WarnedLabel(subject);
     labelWarnings_.append(problem);

@@ -13,6 +13,7 @@
 
 #include "printing/OutputFile.h"
 #include "printing/PartialFiles.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -24,14 +25,14 @@ QByteArray Native(const QString& path) {
 
 QString Kind(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("StagedOutput", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe (FIFO)");
+        return QCoreApplication::translate("StagedOutput", "a named pipe (FIFO)");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("StagedOutput", "a device");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("StagedOutput", "a socket");
+    return QCoreApplication::translate("StagedOutput", "not a regular file");
 }
 
 // The folder's entry is synced too, so that the renamed file survives a power failure.
@@ -84,16 +85,19 @@ QString StagedOutput::Destination(const QString& target) {
 
 QString StagedOutput::Refusal(const QString& target) {
     if (target.isEmpty())
-        return QStringLiteral("no file name given");
+        return QCoreApplication::translate("StagedOutput", "no file name given");
     struct stat info {};
     if (::stat(Native(target).constData(), &info) != 0) {
         if (errno == ELOOP)
-            return QStringLiteral("%1 is a symbolic link that leads round in a circle").arg(target);
+            return QCoreApplication::translate("StagedOutput",
+                                               "%1 is a symbolic link that leads round in a circle")
+                .arg(target);
         return {}; // a name not taken yet (a missing folder shows when the file is made)
     }
     if (S_ISREG(info.st_mode))
         return {};
-    return QStringLiteral("%1 is %2, not a file; give the name of a file")
+    return QCoreApplication::translate("StagedOutput",
+                                       "%1 is %2, not a file; give the name of a file")
         .arg(target, Kind(info.st_mode));
 }
 
@@ -130,7 +134,8 @@ bool StagedOutput::CheckWholePdf(const QString& path, const QString& name, QStri
     constexpr qint64 kTail = 64;
     const int fd = ::open(Native(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        error = QStringLiteral("cannot write %1: %2").arg(name, OutputFile::Reason(errno));
+        error = QCoreApplication::translate("StagedOutput", "cannot write %1: %2")
+                    .arg(name, OutputFile::Reason(errno));
         return false;
     }
     struct stat info {};
@@ -145,10 +150,12 @@ bool StagedOutput::CheckWholePdf(const QString& path, const QString& name, QStri
     const int syncError = errno;
     ::close(fd);
     if (!whole)
-        error =
-            QStringLiteral("cannot write %1: the file was cut short (is the disk full?)").arg(name);
+        error = QCoreApplication::translate(
+                    "StagedOutput", "cannot write %1: the file was cut short (is the disk full?)")
+                    .arg(name);
     else if (!synced)
-        error = QStringLiteral("cannot write %1: %2").arg(name, OutputFile::Reason(syncError));
+        error = QCoreApplication::translate("StagedOutput", "cannot write %1: %2")
+                    .arg(name, OutputFile::Reason(syncError));
     return whole && synced;
 }
 
@@ -185,8 +192,8 @@ bool StagedOutput::Commit(QString& error) {
         // rename(2) replaces an existing file in one step; QFile::rename would refuse it.
         if (std::rename(Native(staged.temporary).constData(),
                         Native(staged.destination).constData()) != 0) {
-            error =
-                QStringLiteral("cannot write %1: %2").arg(staged.target, OutputFile::Reason(errno));
+            error = QCoreApplication::translate("StagedOutput", "cannot write %1: %2")
+                        .arg(staged.target, OutputFile::Reason(errno));
             QFile::remove(staged.temporary);
             PartialFiles::Remove(staged.temporary);
             Discard();

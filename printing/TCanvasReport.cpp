@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "printing/PainterSurface.h"
+#include <QCoreApplication>
 
 TCanvasReport::TCanvasReport() = default;
 TCanvasReport::~TCanvasReport() {
@@ -11,7 +12,7 @@ TCanvasReport::~TCanvasReport() {
 }
 
 QString TCanvasReport::DeviceError() const {
-    return QStringLiteral("The output device could not be opened.");
+    return QCoreApplication::translate("TCanvasReport", "The output device could not be opened.");
 }
 
 ReportSurface* TCanvasReport::BeginDocument() {

@@ -28,7 +28,7 @@ void SetUpStatusEngine(TBaseReport& report, const QString& statusFormat, QLabel*
 TLabelPrint::TLabelPrint(const SheetJob& job, bool printing, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       IsPrinting(printing), job_(job) {
-    setWindowTitle(QStringLiteral("Print Status Screen"));
+    setWindowTitle(tr("Print Status Screen"));
     setFixedSize(364, 130);
     QFont bold(QStringLiteral("Arial"));
     bold.setBold(true);
@@ -40,7 +40,7 @@ TLabelPrint::TLabelPrint(const SheetJob& job, bool printing, QWidget* parent)
     StatusText->setAlignment(Qt::AlignCenter);
     StatusText->setFont(bold);
 
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setGeometry(144, 92, 75, 25);
     CancelButton->setFont(bold);
@@ -54,9 +54,9 @@ TLabelPrint::TLabelPrint(const SheetJob& job, bool printing, QWidget* parent)
     WarningText->hide();
 
     LabelReportPrinter = std::make_unique<TReportPrinter>();
-    SetUpStatusEngine(*LabelReportPrinter, QStringLiteral("Printing Page %p"), StatusText);
+    SetUpStatusEngine(*LabelReportPrinter, tr("Printing Page %p"), StatusText);
     LabelReportFiler = std::make_unique<TReportFiler>();
-    SetUpStatusEngine(*LabelReportFiler, QStringLiteral("Printing page %p"), StatusText);
+    SetUpStatusEngine(*LabelReportFiler, tr("Printing page %p"), StatusText);
     LabelReportFiler->AccuracyMethod = TReportFiler::TAccuracyMethod::Positioning;
     LabelReportFiler->StreamMode = TReportFiler::TStreamMode::User;
     // Each page of the job goes to the device once; the sheets are the copies.
@@ -120,23 +120,20 @@ void TLabelPrint::FormActivate() {
     finished_ = true;
     QString line;
     if (failed_ && !engine.Aborted())
-        line = IsPrinting ? QStringLiteral("Label Print Failed!")
-                          : QStringLiteral("Label Preview Failed!");
+        line = IsPrinting ? tr("Label Print Failed!") : tr("Label Preview Failed!");
     else if (engine.Aborted())
-        line = IsPrinting ? QStringLiteral("Label Print Canceled!")
-                          : QStringLiteral("Label Preview Canceled!");
+        line = IsPrinting ? tr("Label Print Canceled!") : tr("Label Preview Canceled!");
     else
-        line = IsPrinting ? QStringLiteral("Label Print Completed!")
-                          : QStringLiteral("Label Preview Ready!");
+        line = IsPrinting ? tr("Label Print Completed!") : tr("Label Preview Ready!");
     if (!Warning.isEmpty() && !failed_ && !engine.Aborted()) {
         line += QStringLiteral("\n") + Warning;
-        CancelButton->setText(QStringLiteral("Close"));
+        CancelButton->setText(tr("Close"));
     }
     StatusText->setText(QStringLiteral("\n") + line);
     if (closeWhenDone_)
         QDialog::reject();
     else if (!failed_ && !engine.Aborted() && !DrawingWarning().isEmpty())
-        CancelButton->setText(QStringLiteral("Close")); // the warning stays until read
+        CancelButton->setText(tr("Close")); // the warning stays until read
     else if (!failed_ && Warning.isEmpty())
         QMetaObject::invokeMethod(this, &QDialog::accept, Qt::QueuedConnection);
 }
@@ -147,9 +144,8 @@ void TLabelPrint::CancelButtonClick() {
         QDialog::accept();
         return;
     }
-    const QString question =
-        IsPrinting ? QStringLiteral("Cancel Label Printing?") : QStringLiteral("Cancel Preview?");
-    if (AskYesNo(question, QStringLiteral("Cancel"))) {
+    const QString question = IsPrinting ? tr("Cancel Label Printing?") : tr("Cancel Preview?");
+    if (AskYesNo(question, tr("Cancel"))) {
         Cancelled = true;
         if (IsPrinting)
             LabelReportPrinter->AbandonNow();

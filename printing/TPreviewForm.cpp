@@ -75,7 +75,7 @@ QIcon MakeIcon(Glyph glyph) {
 
 TPreviewForm::TPreviewForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setWindowTitle(QStringLiteral("Label Preview"));
+    setWindowTitle(tr("Label Preview"));
     setFixedSize(kClientWidth, kClientHeight);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
@@ -95,13 +95,12 @@ TPreviewForm::TPreviewForm(QWidget* parent)
     BottomPanel->setFrameShape(QFrame::Panel);
     BottomPanel->setFrameShadow(QFrame::Raised);
 
-    sbZoomIn = SpeedButton(12, QStringLiteral("Zoom in"), MakeIcon(Glyph::ZoomIn));
-    sbZoomOut = SpeedButton(39, QStringLiteral("Zoom out"), MakeIcon(Glyph::ZoomOut));
-    sbZoomPageWidth =
-        SpeedButton(66, QStringLiteral("Zoom to page width"), MakeIcon(Glyph::PageWidth));
-    sbZoomPage = SpeedButton(93, QStringLiteral("Zoom to whole page"), MakeIcon(Glyph::WholePage));
-    sbPrevPage = SpeedButton(120, QStringLiteral("Previous page"), MakeIcon(Glyph::Previous));
-    sbNextPage = SpeedButton(147, QStringLiteral("Next page"), MakeIcon(Glyph::Next));
+    sbZoomIn = SpeedButton(12, tr("Zoom in"), MakeIcon(Glyph::ZoomIn));
+    sbZoomOut = SpeedButton(39, tr("Zoom out"), MakeIcon(Glyph::ZoomOut));
+    sbZoomPageWidth = SpeedButton(66, tr("Zoom to page width"), MakeIcon(Glyph::PageWidth));
+    sbZoomPage = SpeedButton(93, tr("Zoom to whole page"), MakeIcon(Glyph::WholePage));
+    sbPrevPage = SpeedButton(120, tr("Previous page"), MakeIcon(Glyph::Previous));
+    sbNextPage = SpeedButton(147, tr("Next page"), MakeIcon(Glyph::Next));
     sbZoomIn->setObjectName(QStringLiteral("sbZoomIn"));
     sbZoomOut->setObjectName(QStringLiteral("sbZoomOut"));
     sbZoomPageWidth->setObjectName(QStringLiteral("sbZoomPageWidth"));
@@ -109,11 +108,11 @@ TPreviewForm::TPreviewForm(QWidget* parent)
     sbPrevPage->setObjectName(QStringLiteral("sbPrevPage"));
     sbNextPage->setObjectName(QStringLiteral("sbNextPage"));
 
-    PageLabel = new QLabel(QStringLiteral("Page 1 of 1"), BottomPanel);
+    PageLabel = new QLabel(tr("Page 1 of 1"), BottomPanel);
     PageLabel->setObjectName(QStringLiteral("PageLabel"));
     PageLabel->setGeometry(184, 12, 200, 17);
 
-    HelpButton = new QPushButton(QStringLiteral("Help"), BottomPanel);
+    HelpButton = new QPushButton(tr("Help"), BottomPanel);
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
     HelpButton->setGeometry(392, 8, 75, 25);
     HelpButton->setAutoDefault(false);
@@ -121,10 +120,10 @@ TPreviewForm::TPreviewForm(QWidget* parent)
     ContextHelpButton = new QToolButton(BottomPanel);
     ContextHelpButton->setObjectName(QStringLiteral("ContextHelpButton"));
     ContextHelpButton->setText(QStringLiteral("?"));
-    ContextHelpButton->setToolTip(QStringLiteral("What's this?"));
+    ContextHelpButton->setToolTip(tr("What's this?"));
     ContextHelpButton->setGeometry(475, 8, 25, 25);
 
-    CloseButton = new QPushButton(QStringLiteral("Close"), BottomPanel);
+    CloseButton = new QPushButton(tr("Close"), BottomPanel);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setGeometry(521, 8, 75, 25);
     CloseButton->setDefault(true);
@@ -157,6 +156,7 @@ QToolButton* TPreviewForm::SpeedButton(int x, const QString& hint, const QIcon& 
     button->setGeometry(x, 8, 25, 25);
     button->setIcon(icon);
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
@@ -213,7 +213,7 @@ void TPreviewForm::sbNextPageClick() {
 }
 
 void TPreviewForm::FilePreview1PageChange() {
-    PageLabel->setText(QStringLiteral("Page %1 of %2")
+    PageLabel->setText(tr("Page %1 of %2")
                            .arg(FilePreview1->CurrentPage() - FilePreview1->FirstPage() + 1)
                            .arg(FilePreview1->Pages()));
 }

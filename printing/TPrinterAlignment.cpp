@@ -29,11 +29,11 @@ QDoubleSpinBox* NumberBox(QWidget* parent, const char* name) {
 
 TPrinterAlignment::TPrinterAlignment(const QString& printerName, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Printer Alignment"));
-    PrinterLabel = new QLabel(QStringLiteral("Printer: %1").arg(printerName), this);
-    InchesButton = new QRadioButton(QStringLiteral("In inches"), this);
+    setWindowTitle(tr("Printer Alignment"));
+    PrinterLabel = new QLabel(tr("Printer: %1").arg(printerName), this);
+    InchesButton = new QRadioButton(tr("In inches"), this);
     InchesButton->setObjectName(QStringLiteral("InchesButton"));
-    MMButton = new QRadioButton(QStringLiteral("In Millimeters"), this);
+    MMButton = new QRadioButton(tr("In Millimeters"), this);
     MMButton->setObjectName(QStringLiteral("MMButton"));
     InchesButton->setChecked(true);
     eOffsetX = NumberBox(this, "eOffsetX");
@@ -45,22 +45,22 @@ TPrinterAlignment::TPrinterAlignment(const QString& printerName, QWidget* parent
         box->setSingleStep(0.01);
         box->setSuffix(QStringLiteral(" %"));
     }
-    TestSheetButton = new QPushButton(QStringLiteral("Print Test Sheet"), this);
+    TestSheetButton = new QPushButton(tr("Print Test Sheet"), this);
     TestSheetButton->setObjectName(QStringLiteral("TestSheetButton"));
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
 
     auto* units = new QHBoxLayout;
     units->addWidget(InchesButton);
     units->addWidget(MMButton);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Horizontal offset (+ right)"), eOffsetX);
-    form->addRow(QStringLiteral("Vertical offset (+ down)"), eOffsetY);
-    form->addRow(QStringLiteral("Horizontal scale correction"), eScaleX);
-    form->addRow(QStringLiteral("Vertical scale correction"), eScaleY);
+    form->addRow(tr("Horizontal offset (+ right)"), eOffsetX);
+    form->addRow(tr("Vertical offset (+ down)"), eOffsetY);
+    form->addRow(tr("Horizontal scale correction"), eScaleX);
+    form->addRow(tr("Vertical scale correction"), eScaleY);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(TestSheetButton);
     buttons->addStretch();
@@ -72,8 +72,8 @@ TPrinterAlignment::TPrinterAlignment(const QString& printerName, QWidget* parent
     layout->addWidget(PrinterLabel);
     layout->addLayout(units);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("Offsets up to 0.5 in (12.7 mm) either way; "
-                                                "scale corrections up to 2 %."),
+    layout->addWidget(new QLabel(tr("Offsets up to 0.5 in (12.7 mm) either way; "
+                                    "scale corrections up to 2 %."),
                                  this));
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -19,55 +19,55 @@
 TPrinterSetup::TPrinterSetup(const QPrinter& printer, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("PrinterSetup"));
-    setWindowTitle(QStringLiteral("Printer Setup"));
+    setWindowTitle(tr("Printer Setup"));
 
     PrinterBox = new QComboBox(this);
     PrinterBox->setObjectName(QStringLiteral("PrinterBox"));
     for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
         PrinterBox->addItem(info.printerName());
     PrinterBox->setCurrentIndex(qMax(0, PrinterBox->findText(printer.printerName())));
-    PrinterBox->setWhatsThis(QStringLiteral("The printer that prints and previews the labels."));
+    PrinterBox->setWhatsThis(tr("The printer that prints and previews the labels."));
     PrinterDetails = new QLabel(this);
-    PropertiesButton = new QPushButton(QStringLiteral("&Properties…"), this);
+    PropertiesButton = new QPushButton(tr("&Properties…"), this);
     PropertiesButton->setObjectName(QStringLiteral("PropertiesButton"));
     PropertiesButton->setWhatsThis(
-        QStringLiteral("The printer's own page settings: paper, orientation and margins."));
+        tr("The printer's own page settings: paper, orientation and margins."));
 
     PaperBox = new QComboBox(this);
     PaperBox->setObjectName(QStringLiteral("PaperBox"));
-    PaperBox->setWhatsThis(QStringLiteral(
-        "The paper the printer takes. A label sheet of a stock size prints on its own size."));
-    PortraitButton = new QRadioButton(QStringLiteral("P&ortrait"), this);
+    PaperBox->setWhatsThis(
+        tr("The paper the printer takes. A label sheet of a stock size prints on its own size."));
+    PortraitButton = new QRadioButton(tr("P&ortrait"), this);
     PortraitButton->setObjectName(QStringLiteral("PortraitButton"));
-    LandscapeButton = new QRadioButton(QStringLiteral("&Landscape"), this);
+    LandscapeButton = new QRadioButton(tr("&Landscape"), this);
     LandscapeButton->setObjectName(QStringLiteral("LandscapeButton"));
     const bool landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
     (landscape ? LandscapeButton : PortraitButton)->setChecked(true);
     for (QRadioButton* button : {PortraitButton, LandscapeButton})
-        button->setWhatsThis(QStringLiteral("Which way round the paper goes through."));
+        button->setWhatsThis(tr("Which way round the paper goes through."));
 
     auto* buttons = new QDialogButtonBox(this);
     OkButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     OkButton->setObjectName(QStringLiteral("OkButton"));
     OkButton->setDefault(true);
-    CancelButton = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    CancelButton = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     MouseHelpButton = FixedDialog::NewMouseHelpButton(this);
     buttons->addButton(MouseHelpButton, QDialogButtonBox::HelpRole);
-    OkButton->setWhatsThis(QStringLiteral("Keeps this printer and paper for printing."));
-    CancelButton->setWhatsThis(QStringLiteral("Leaves the printer as it was."));
+    OkButton->setWhatsThis(tr("Keeps this printer and paper for printing."));
+    CancelButton->setWhatsThis(tr("Leaves the printer as it was."));
 
-    auto* printerGroup = new QGroupBox(QStringLiteral("Printer"), this);
+    auto* printerGroup = new QGroupBox(tr("Printer"), this);
     auto* printerRow = new QHBoxLayout;
     printerRow->addWidget(PrinterBox, 1);
     printerRow->addWidget(PropertiesButton);
     auto* printerLayout = new QVBoxLayout(printerGroup);
     printerLayout->addLayout(printerRow);
     printerLayout->addWidget(PrinterDetails);
-    auto* paperGroup = new QGroupBox(QStringLiteral("Paper"), this);
+    auto* paperGroup = new QGroupBox(tr("Paper"), this);
     auto* paperLayout = new QFormLayout(paperGroup);
-    paperLayout->addRow(QStringLiteral("Si&ze:"), PaperBox);
-    auto* orientationGroup = new QGroupBox(QStringLiteral("Orientation"), this);
+    paperLayout->addRow(tr("Si&ze:"), PaperBox);
+    auto* orientationGroup = new QGroupBox(tr("Orientation"), this);
     auto* orientationLayout = new QVBoxLayout(orientationGroup);
     orientationLayout->addWidget(PortraitButton);
     orientationLayout->addWidget(LandscapeButton);
@@ -134,9 +134,9 @@ void TPrinterSetup::PrinterBoxChange() {
     QStringList details;
     if (!info.isNull()) {
         if (!info.makeAndModel().isEmpty())
-            details << QStringLiteral("Type: %1").arg(info.makeAndModel());
+            details << tr("Type: %1").arg(info.makeAndModel());
         if (!info.location().isEmpty())
-            details << QStringLiteral("Where: %1").arg(info.location());
+            details << tr("Where: %1").arg(info.location());
     }
     PrinterDetails->setText(details.join(QLatin1Char('\n')));
 }

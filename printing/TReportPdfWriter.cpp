@@ -10,6 +10,7 @@
 #include "printing/OutputFile.h"
 #include "printing/PaperChoice.h"
 #include "printing/PdfSubsetNames.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -70,9 +71,9 @@ QPaintDevice* TReportPdfWriter::OpenDevice() {
         id = QPageSize::Letter;
     const auto orientation = orientation_ == TReportOrientation::Landscape ? QPageLayout::Landscape
                                                                            : QPageLayout::Portrait;
-    const QPageSize page = ownSize ? QPageSize(customPage_, QPageSize::Inch, QString(),
-                                               QPageSize::ExactMatch)
-                                   : QPageSize(id);
+    const QPageSize page =
+        ownSize ? QPageSize(customPage_, QPageSize::Inch, QString(), QPageSize::ExactMatch)
+                : QPageSize(id);
     writer_->setPageLayout(QPageLayout(page, orientation, QMarginsF(0, 0, 0, 0)));
     return writer_.get();
 }
@@ -80,7 +81,8 @@ QPaintDevice* TReportPdfWriter::OpenDevice() {
 QString TReportPdfWriter::DeviceError() const {
     if (!openError_.isEmpty())
         return openError_;
-    return QStringLiteral("Cannot write the PDF file \"%1\".").arg(fileName_);
+    return QCoreApplication::translate("TReportPdfWriter", "Cannot write the PDF file \"%1\".")
+        .arg(fileName_);
 }
 
 void TReportPdfWriter::NextDevicePage() {

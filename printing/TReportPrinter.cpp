@@ -44,11 +44,15 @@ public:
         QPrintDialog::setVisible(visible);
         if (!visible)
             return;
-        const QString qtName = QCoreApplication::translate("QPrintDialog", "Print to File (PDF)");
+        // Qt's own text, in Qt's translation: the context is not a literal so that it stays
+        // out of the program's translation files.
+        const char* const qtContext = "QPrintDialog";
+        const QString qtName = QCoreApplication::translate(qtContext, "Print to File (PDF)");
         for (QComboBox* box : findChildren<QComboBox*>()) {
             const int index = box->findText(qtName);
             if (index >= 0) {
-                box->setItemText(index, QStringLiteral("Print to PDF file"));
+                box->setItemText(
+                    index, QCoreApplication::translate("TReportPrinter", "Print to PDF file"));
                 // Without printers the box was sized for none: let it show the whole name.
                 box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
                 adjustSize();
@@ -298,11 +302,13 @@ void TReportPrinter::SubmitSpool() {
     const QPrinter& printer = Device();
     // A spool cut short by a full temporary folder would print as a broken document.
     QString spoolError;
-    if (!StagedOutput::CheckWholePdf(spoolFile_->fileName(), QStringLiteral("the print spool file"),
-                                     spoolError)) {
+    if (!StagedOutput::CheckWholePdf(
+            spoolFile_->fileName(),
+            QCoreApplication::translate("TReportPrinter", "the print spool file"), spoolError)) {
         DropSpool();
         throw OutputError(
-            QStringLiteral("The document could not be handed to the printer \"%1\": %2.")
+            QCoreApplication::translate(
+                "TReportPrinter", "The document could not be handed to the printer \"%1\": %2.")
                 .arg(printer.printerName(), spoolError)
                 .toStdString());
     }
@@ -341,10 +347,12 @@ void TReportPrinter::SubmitSpool() {
     const QString detail = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
     DropSpool();
     if (!finished || lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0)
-        throw std::runtime_error(QStringLiteral("The printer \"%1\" did not accept the document.%2")
-                                     .arg(printer.printerName(),
-                                          detail.isEmpty() ? QString() : QLatin1Char(' ') + detail)
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("TReportPrinter",
+                                        "The printer \"%1\" did not accept the document.%2")
+                .arg(printer.printerName(),
+                     detail.isEmpty() ? QString() : QLatin1Char(' ') + detail)
+                .toStdString());
 }
 
 void TReportPrinter::DropSpool() {
@@ -358,8 +366,9 @@ QString TReportPrinter::DeviceError() const {
     if (!openError_.isEmpty())
         return openError_;
     if (!PrintersInstalled() && Device().outputFormat() == QPrinter::NativeFormat)
-        return QStringLiteral("No printers installed");
-    return QStringLiteral("The printer \"%1\" could not start the document.")
+        return QCoreApplication::translate("TReportPrinter", "No printers installed");
+    return QCoreApplication::translate("TReportPrinter",
+                                       "The printer \"%1\" could not start the document.")
         .arg(Device().printerName());
 }
 

@@ -10,11 +10,12 @@
 
 TSelectLabelsToPrint::TSelectLabelsToPrint(ChosenPositions& selection, int labelsAcross,
                                            int labelsDown, QWidget* parent)
-    : FixedDialog(QStringLiteral("Select Specific Labels"), QSize(290, 258), parent),
-      selection_(selection), across_(std::max(0, labelsAcross)), down_(std::max(0, labelsDown)) {
+    : FixedDialog(tr("Select Specific Labels"), QSize(290, 258), parent), selection_(selection),
+      across_(std::max(0, labelsAcross)), down_(std::max(0, labelsDown)) {
     setObjectName(QStringLiteral("SelectLabelsToPrint"));
     LabelsList = new QListWidget(this);
     LabelsList->setObjectName(QStringLiteral("LabelsList"));
+    LabelsList->setAccessibleName(tr("Positions on the sheet"));
     LabelsList->setGeometry(8, 8, 177, 242);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
@@ -22,14 +23,13 @@ TSelectLabelsToPrint::TSelectLabelsToPrint(ChosenPositions& selection, int label
     LabelsList->setStyleSheet(QStringLiteral("QListWidget { background: silver; }"));
     LabelsList->setUniformItemSizes(true);
     LabelsList->setWhatsThis(
-        QStringLiteral("Tick the positions of the sheet on which labels are to be printed."));
+        tr("Tick the positions of the sheet on which labels are to be printed."));
 
     Okbutton = AddButton(QStringLiteral("OK"), QRect(200, 8, 80, 25), "Okbutton");
     Okbutton->setDefault(true);
-    CancelButton =
-        AddCancelButton(QStringLiteral("Cancel"), QRect(200, 40, 80, 25), "CancelButton");
-    Allbutton = AddButton(QStringLiteral("All"), QRect(200, 88, 80, 25), "Allbutton");
-    Nonebutton = AddButton(QStringLiteral("None"), QRect(200, 120, 80, 25), "Nonebutton");
+    CancelButton = AddCancelButton(tr("Cancel"), QRect(200, 40, 80, 25), "CancelButton");
+    Allbutton = AddButton(tr("All"), QRect(200, 88, 80, 25), "Allbutton");
+    Nonebutton = AddButton(tr("None"), QRect(200, 120, 80, 25), "Nonebutton");
     Allbutton->setAutoDefault(false);
     Nonebutton->setAutoDefault(false);
     AddHelpButton(kHelpTopic, QRect(200, 192, 80, 25));
@@ -47,8 +47,8 @@ void TSelectLabelsToPrint::FormCreate() {
             const int position = (row - 1) * across_ + (column - 1);
             if (position >= ChosenPositions::MaxPositions)
                 return;
-            auto* entry = new QListWidgetItem(
-                QStringLiteral("Row %1, Column %2").arg(row).arg(column), LabelsList);
+            auto* entry =
+                new QListWidgetItem(tr("Row %1, Column %2").arg(row).arg(column), LabelsList);
             entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
             entry->setCheckState(selection_.isSelected(position) ? Qt::Checked : Qt::Unchecked);
             entry->setSizeHint(QSize(0, 16));
@@ -75,7 +75,7 @@ void TSelectLabelsToPrint::OkbuttonClick() {
     for (int i = 0; i < LabelsList->count(); ++i)
         ticked += LabelsList->item(i)->checkState() == Qt::Checked;
     if (ticked == 0) {
-        ShowInformation(QStringLiteral("No labels selected"));
+        ShowInformation(tr("No labels selected"));
         return;
     }
     for (int i = 0; i < LabelsList->count() && i < ChosenPositions::MaxPositions; ++i)

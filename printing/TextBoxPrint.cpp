@@ -56,8 +56,8 @@ bool IsLaidOutText(const PrintItemValue& item) {
 
 bool PrintTextLines(TBaseReport& report, const PrintItemValue& item, const QStringList& lines) {
     const TextBoxFont font{item.fontName, item.fontSize, item.bold, item.italic};
-    const TextBoxLayout layout = LayOutTextBox(lines, font, item.textBox,
-                                               QSizeF(item.width, item.height), item.angle);
+    const TextBoxLayout layout =
+        LayOutTextBox(lines, font, item.textBox, QSizeF(item.width, item.height), item.angle);
     const int angle = item.textBox.box ? BoxAngle(item.angle) : ((item.angle % 360) + 360) % 360;
     const QTransform toLabel = FrameToLabel(item);
     if (item.textBox.box)

@@ -7,6 +7,7 @@
 #include "printing/PrintableText.h"
 #include "printing/TBaseReport.h"
 #include "printing/TextBoxPrint.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -34,7 +35,9 @@ void drawText(TBaseReport& report, const PrintItemValue& item, LabelPrinting& la
         const QStringList lines =
             FilledTextLines(item, [&label](const QString& line) { return label.TextOf(line); });
         if (!PrintTextLines(report, item, lines) && item.textBox.box)
-            label.Warn(QStringLiteral("the text \"%1\" does not fit its box").arg(Quoted(item.text)));
+            label.Warn(
+                QCoreApplication::translate("TextPrints", "the text \"%1\" does not fit its box")
+                    .arg(Quoted(item.text)));
         return;
     }
     const int angle = item.angle < 0 ? item.angle + 360 : item.angle;

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -41,7 +42,8 @@ double Length(const QXmlStreamReader& xml, const char* name, Element& e) {
     if (text.isEmpty())
         return 0;
     if (!GlabelsTemplateFile::ParseLength(text, inches) && e.problem.isEmpty())
-        e.problem = QStringLiteral("%1=\"%2\" is not a length").arg(QLatin1String(name), text);
+        e.problem = QCoreApplication::translate("GlabelsTemplateFile", "%1=\"%2\" is not a length")
+                        .arg(QLatin1String(name), text);
     return inches;
 }
 
@@ -51,7 +53,8 @@ void ReadLayout(const QXmlStreamReader& xml, Element& e) {
     l.nx = Attribute(xml, "nx").toInt(&okX);
     l.ny = Attribute(xml, "ny").toInt(&okY);
     if (!okX || !okY)
-        e.problem = QStringLiteral("a layout without its numbers across and down");
+        e.problem = QCoreApplication::translate("GlabelsTemplateFile",
+                                                "a layout without its numbers across and down");
     l.x0 = Length(xml, "x0", e);
     l.y0 = Length(xml, "y0", e);
     l.dx = Length(xml, "dx", e);
@@ -121,10 +124,10 @@ Element ReadElement(QXmlStreamReader& xml) {
 // The named papers of gLabels' paper list that our table has no code for, in millimetres.
 QSizeF OtherPaperMillimetres(const QString& id) {
     static const QHash<QString, QSizeF> papers = {
-        {"A6", {105, 148}},       {"A7", {74, 105}},      {"B4", {250, 353}},
-        {"B5", {176, 250}},       {"B6", {125, 176}},     {"SRA3", {320, 450}},
-        {"SRA4", {225, 320}},     {"RA4", {215, 305}},    {"US-Executive", {184.15, 266.7}},
-        {"c5", {162, 229}},       {"c6", {114, 162}},     {"dl", {110, 220}},
+        {"A6", {105, 148}},   {"A7", {74, 105}},   {"B4", {250, 353}},
+        {"B5", {176, 250}},   {"B6", {125, 176}},  {"SRA3", {320, 450}},
+        {"SRA4", {225, 320}}, {"RA4", {215, 305}}, {"US-Executive", {184.15, 266.7}},
+        {"c5", {162, 229}},   {"c6", {114, 162}},  {"dl", {110, 220}},
     };
     return papers.value(id);
 }
@@ -203,13 +206,20 @@ QString GlabelsTemplateFile::Category(const QString& description, const QStringL
     const QString d = description.toLower();
     static const QRegularExpression disc(QStringLiteral("\\b(cd|dvd|disc|disk)\\b"));
     const std::pair<const char*, const char*> words[] = {
-        {"return address", "return address"}, {"shipping", "shipping"},
-        {"address", "address"},               {"mailing", "address"},
-        {"name badge", "name badge"},         {"badge", "name badge"},
-        {"business card", "business card"},   {"file folder", "file folder"},
-        {"filing", "file folder"},            {"video", "video"},
-        {"diskette", "diskette"},             {"postcard", "postcard"},
-        {"photo", "photo"},                   {"tent", "card"},
+        {"return address", "return address"},
+        {"shipping", "shipping"},
+        {"address", "address"},
+        {"mailing", "address"},
+        {"name badge", "name badge"},
+        {"badge", "name badge"},
+        {"business card", "business card"},
+        {"file folder", "file folder"},
+        {"filing", "file folder"},
+        {"video", "video"},
+        {"diskette", "diskette"},
+        {"postcard", "postcard"},
+        {"photo", "photo"},
+        {"tent", "card"},
     };
     for (const auto& [word, category] : words)
         if (d.contains(QLatin1String(word)))
@@ -238,7 +248,8 @@ ReadTemplates GlabelsTemplateFile::Read(const QByteArray& bytes) {
     ReadTemplates result;
     QXmlStreamReader xml(bytes);
     if (!xml.readNextStartElement() || xml.name() != u"Glabels-templates") {
-        result.error = QStringLiteral("This is not a gLabels template file");
+        result.error = QCoreApplication::translate("GlabelsTemplateFile",
+                                                   "This is not a gLabels template file");
         return result;
     }
     QVector<Element> elements;
@@ -249,7 +260,8 @@ ReadTemplates GlabelsTemplateFile::Read(const QByteArray& bytes) {
             xml.skipCurrentElement();
     }
     if (xml.hasError()) {
-        result.error = QStringLiteral("The template file is damaged at line %1: %2")
+        result.error = QCoreApplication::translate("GlabelsTemplateFile",
+                                                   "The template file is damaged at line %1: %2")
                            .arg(xml.lineNumber())
                            .arg(xml.errorString());
         return result;
@@ -270,9 +282,11 @@ ReadTemplates GlabelsTemplateFile::Read(const QByteArray& bytes) {
         if (originals.contains(key(e.brand, e.equiv)))
             equivalentParts[key(e.brand, e.equiv)] << e.part;
         else
-            result.skipped.append({Describe(e), QStringLiteral("the same sheet as %1 %2, which "
-                                                               "this file does not hold")
-                                                        .arg(e.brand, e.equiv)});
+            result.skipped.append(
+                {Describe(e), QCoreApplication::translate("GlabelsTemplateFile",
+                                                          "the same sheet as %1 %2, which "
+                                                          "this file does not hold")
+                                  .arg(e.brand, e.equiv)});
     }
 
     for (const Element& e : elements) {
@@ -287,12 +301,16 @@ ReadTemplates GlabelsTemplateFile::Read(const QByteArray& bytes) {
             result.skipped.append(
                 {ReadTemplates::FittedName(name),
                  e.shapeKind.isEmpty()
-                     ? QStringLiteral("no label in it")
-                     : QStringLiteral("%1 labels are not supported").arg(e.shapeKind)});
+                     ? QCoreApplication::translate("GlabelsTemplateFile", "no label in it")
+                     : QCoreApplication::translate("GlabelsTemplateFile",
+                                                   "%1 labels are not supported")
+                           .arg(e.shapeKind)});
             continue;
         }
         if (e.layouts.isEmpty()) {
-            result.skipped.append({ReadTemplates::FittedName(name), QStringLiteral("no layout")});
+            result.skipped.append(
+                {ReadTemplates::FittedName(name),
+                 QCoreApplication::translate("GlabelsTemplateFile", "no layout")});
             continue;
         }
         const Layout& l = e.layouts.first();
@@ -313,8 +331,10 @@ ReadTemplates GlabelsTemplateFile::Read(const QByteArray& bytes) {
         g.verticalPitch = float(l.ny > 1 ? l.dy : e.height);
         g.labelShape = e.shape;
         if (!SetPaper(e, g)) {
-            result.skipped.append({ReadTemplates::FittedName(name),
-                                   QStringLiteral("the paper \"%1\" is not known").arg(e.size)});
+            result.skipped.append(
+                {ReadTemplates::FittedName(name),
+                 QCoreApplication::translate("GlabelsTemplateFile", "the paper \"%1\" is not known")
+                     .arg(e.size)});
             continue;
         }
         TurnIfLandscape(g);
@@ -323,8 +343,10 @@ ReadTemplates GlabelsTemplateFile::Read(const QByteArray& bytes) {
         const qsizetype before = result.templates.size();
         result.Add(t);
         if (e.layouts.size() > 1 && result.templates.size() > before)
-            result.notes << QStringLiteral("%1: a sheet of %2 layouts; only the first (%3 x %4 "
-                                           "labels) is used")
+            result.notes << QCoreApplication::translate(
+                                "GlabelsTemplateFile",
+                                "%1: a sheet of %2 layouts; only the first (%3 x %4 "
+                                "labels) is used")
                                 .arg(result.templates.last().name)
                                 .arg(e.layouts.size())
                                 .arg(l.nx)

@@ -5,6 +5,7 @@
 
 #include <QXmlStreamReader>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -17,8 +18,8 @@ QString NamedPaper(int width, int height) {
     const struct {
         int w, h;
         const char* code;
-    } papers[] = {{21000, 29700, "A4"}, {29700, 21000, "A4L"}, {14800, 21000, "A5"},
-                  {21000, 14800, "A5L"}, {29700, 42000, "A3"}, {21590, 27940, "LTR"},
+    } papers[] = {{21000, 29700, "A4"},   {29700, 21000, "A4L"}, {14800, 21000, "A5"},
+                  {21000, 14800, "A5L"},  {29700, 42000, "A3"},  {21590, 27940, "LTR"},
                   {27940, 21590, "LTRL"}, {21590, 35560, "LGL"}};
     for (const auto& p : papers)
         if (near(width, p.w) && near(height, p.h))
@@ -27,16 +28,18 @@ QString NamedPaper(int width, int height) {
 }
 
 // One <label>: its name and measure, as a template; `problem` says why it is none.
-LabelTemplate FromMeasure(const QString& manufacturer, const QString& name,
-                          const QString& measure, QString& problem) {
+LabelTemplate FromMeasure(const QString& manufacturer, const QString& name, const QString& measure,
+                          QString& problem) {
     LabelTemplate t;
     t.name = manufacturer + QLatin1Char(' ') + name;
     t.brand = manufacturer;
     t.partNumber = name.section(QLatin1Char(' '), 0, 0);
     const QStringList fields = measure.split(QLatin1Char(';'));
     if (fields.size() != 11 || (fields[0] != u"S" && fields[0] != u"C")) {
-        problem = QStringLiteral("the measure \"%1\" is not of the form "
-                                 "S;HDist;VDist;Width;Height;Left;Upper;Cols;Rows;PWidth;PHeight")
+        problem = QCoreApplication::translate(
+                      "LibreOfficeLabelsFile",
+                      "the measure \"%1\" is not of the form "
+                      "S;HDist;VDist;Width;Height;Left;Upper;Cols;Rows;PWidth;PHeight")
                       .arg(measure);
         return t;
     }
@@ -45,7 +48,9 @@ LabelTemplate FromMeasure(const QString& manufacturer, const QString& name,
         bool ok = false;
         v[i] = fields[i + 1].trimmed().toInt(&ok);
         if (!ok || v[i] < 0) {
-            problem = QStringLiteral("\"%1\" in the measure is not a length").arg(fields[i + 1]);
+            problem = QCoreApplication::translate("LibreOfficeLabelsFile",
+                                                  "\"%1\" in the measure is not a length")
+                          .arg(fields[i + 1]);
             return t;
         }
     }
@@ -87,7 +92,8 @@ ReadTemplates LibreOfficeLabelsFile::Read(const QByteArray& bytes) {
     ReadTemplates result;
     QXmlStreamReader xml(bytes);
     if (!xml.readNextStartElement() || xml.name() != u"manufacturers") {
-        result.error = QStringLiteral("This is not a LibreOffice label file");
+        result.error = QCoreApplication::translate("LibreOfficeLabelsFile",
+                                                   "This is not a LibreOffice label file");
         return result;
     }
     while (xml.readNextStartElement()) {
@@ -95,7 +101,8 @@ ReadTemplates LibreOfficeLabelsFile::Read(const QByteArray& bytes) {
             xml.skipCurrentElement();
             continue;
         }
-        const QString manufacturer = xml.attributes().value(QLatin1String("name")).toString().trimmed();
+        const QString manufacturer =
+            xml.attributes().value(QLatin1String("name")).toString().trimmed();
         while (xml.readNextStartElement()) {
             if (xml.name() != u"label") {
                 xml.skipCurrentElement();
@@ -119,7 +126,8 @@ ReadTemplates LibreOfficeLabelsFile::Read(const QByteArray& bytes) {
         }
     }
     if (xml.hasError()) {
-        result.error = QStringLiteral("The label file is damaged at line %1: %2")
+        result.error = QCoreApplication::translate("LibreOfficeLabelsFile",
+                                                   "The label file is damaged at line %1: %2")
                            .arg(xml.lineNumber())
                            .arg(xml.errorString());
         result.templates.clear();

@@ -55,6 +55,10 @@ void NumericEntry::Commit() {
 }
 
 void NumericEntry::ShowValue() {
-    setText(TemplateEditorRules::FormatByPattern(value_, pattern_));
+    // Shown with the decimal mark of the person's language, as they type it; the value and
+    // everything stored keep ".".
+    QString text = TemplateEditorRules::FormatByPattern(value_, pattern_);
+    text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    setText(text);
     setModified(false);
 }

@@ -5,15 +5,15 @@
 #include <QPainter>
 
 namespace {
-constexpr int Margin = 8;     // pixels around the paper
-constexpr int RollPages = 3;  // pages of a roll drawn
+constexpr int Margin = 8;    // pixels around the paper
+constexpr int RollPages = 3; // pages of a roll drawn
 } // namespace
 
 SheetPreview::SheetPreview(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SheetPreview"));
     setMinimumSize(160, 200);
-    setWhatsThis(QStringLiteral("The selected sheet drawn to scale: the paper and every label "
-                                "on it."));
+    setWhatsThis(tr("The selected sheet drawn to scale: the paper and every label "
+                    "on it."));
 }
 
 void SheetPreview::SetGeometry(const SheetGeometry& geometry) {

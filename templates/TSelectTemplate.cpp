@@ -14,11 +14,11 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -60,7 +60,7 @@ void WriteAndPost(TemplateTable& table, const LabelTemplate& t) {
 TSelectTemplate::TSelectTemplate(TemplateTable& table, QWidget* parent)
     : QDialog(parent), LabelDefTable(table) {
     setObjectName(QStringLiteral("SelectTemplate"));
-    setWindowTitle(QStringLiteral("Select Label Template"));
+    setWindowTitle(tr("Select Label Template"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint);
     BuildGrid();
     BuildButtons();
@@ -68,11 +68,11 @@ TSelectTemplate::TSelectTemplate(TemplateTable& table, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* search = new QHBoxLayout;
-    auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    auto* searchLabel = new QLabel(tr("&Search:"), this);
     searchLabel->setBuddy(SearchBox);
-    auto* paperLabel = new QLabel(QStringLiteral("&Paper:"), this);
+    auto* paperLabel = new QLabel(tr("&Paper:"), this);
     paperLabel->setBuddy(PaperFilter);
-    auto* shapeLabel = new QLabel(QStringLiteral("S&hape:"), this);
+    auto* shapeLabel = new QLabel(tr("S&hape:"), this);
     shapeLabel->setBuddy(ShapeFilter);
     search->addWidget(searchLabel);
     search->addWidget(SearchBox, 1);
@@ -86,9 +86,9 @@ TSelectTemplate::TSelectTemplate(TemplateTable& table, QWidget* parent)
     middle->addWidget(BuildPreview(), 0, Qt::AlignTop);
     layout->addLayout(middle);
     auto* buttons = new QHBoxLayout;
-    for (QWidget* button : std::initializer_list<QWidget*>{
-             OkButton, NewButton, EditButton, DeleteButton, ImportButton, HelpButton,
-             MouseHelpButton})
+    for (QWidget* button :
+         std::initializer_list<QWidget*>{OkButton, NewButton, EditButton, DeleteButton,
+                                         ImportButton, HelpButton, MouseHelpButton})
         buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(CancelButton);
@@ -111,6 +111,7 @@ void TSelectTemplate::BuildGrid() {
     Model = new TemplateTableModel(LabelDefTable, this);
     LabelGrid = new QTableView(this);
     LabelGrid->setObjectName(QStringLiteral("LabelGrid"));
+    LabelGrid->setAccessibleName(tr("Label templates"));
     LabelGrid->setModel(Model);
     LabelGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LabelGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -142,9 +143,9 @@ void TSelectTemplate::BuildGrid() {
     const int height = LabelGrid->horizontalHeader()->sizeHint().height() +
                        GridRows * indicator->defaultSectionSize() + LabelGrid->frameWidth() * 2;
     LabelGrid->setFixedSize(width, height);
-    LabelGrid->setWhatsThis(QStringLiteral(
-        "The label templates: the size and layout of each sheet of labels. Choose the one "
-        "that matches your labels and press OK."));
+    LabelGrid->setWhatsThis(
+        tr("The label templates: the size and layout of each sheet of labels. Choose the one "
+           "that matches your labels and press OK."));
     LabelGrid->installEventFilter(this);
     connect(LabelGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { RunCommand([this] { GridRowChanged(); }); });
@@ -159,29 +160,27 @@ void TSelectTemplate::BuildButtons() {
         b->setWhatsThis(help);
         return b;
     };
-    OkButton = button("OkButton", QStringLiteral("OK"),
-                      QStringLiteral("Use the selected template for your label."));
-    NewButton = button("NewButton", QStringLiteral("New"),
-                       QStringLiteral("Create a template of your own, starting as a copy of the "
-                                      "selected one."));
-    EditButton = button("EditButton", QStringLiteral("Edit"),
-                        QStringLiteral("Change the selected template (your own templates only)."));
-    DeleteButton =
-        button("DeleteButton", QStringLiteral("Delete"),
-               QStringLiteral("Delete the selected template (your own templates only)."));
-    HelpButton = button("HelpButton", QStringLiteral("Help"), QStringLiteral("Open the help."));
-    ImportButton = button("ImportButton", QStringLiteral("&Import Templates\u2026"),
-                          QStringLiteral("Add the templates of a gLabels template file "
-                                         "(*-templates.xml) or of LibreOffice's labels.xml as "
-                                         "templates of your own."));
-    CancelButton = button("CancelButton", QStringLiteral("Cancel"),
-                          QStringLiteral("Close without choosing a template."));
+    OkButton =
+        button("OkButton", QStringLiteral("OK"), tr("Use the selected template for your label."));
+    NewButton = button("NewButton", tr("New"),
+                       tr("Create a template of your own, starting as a copy of the "
+                          "selected one."));
+    EditButton = button("EditButton", tr("Edit"),
+                        tr("Change the selected template (your own templates only)."));
+    DeleteButton = button("DeleteButton", tr("Delete"),
+                          tr("Delete the selected template (your own templates only)."));
+    HelpButton = button("HelpButton", tr("Help"), tr("Open the help."));
+    ImportButton = button("ImportButton", tr("&Import Templates\u2026"),
+                          tr("Add the templates of a gLabels template file "
+                             "(*-templates.xml) or of LibreOffice's labels.xml as "
+                             "templates of your own."));
+    CancelButton = button("CancelButton", tr("Cancel"), tr("Close without choosing a template."));
     OkButton->setDefault(true);
     OkButton->setAutoDefault(true);
     MouseHelpButton = new QToolButton(this);
     MouseHelpButton->setObjectName(QStringLiteral("MouseHelpButton"));
     MouseHelpButton->setText(QStringLiteral("?"));
-    MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
+    MouseHelpButton->setToolTip(tr("What's this?"));
     connect(MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
 
     OnClick(OkButton, this, [this] { OkButtonClick(); });
@@ -197,30 +196,28 @@ void TSelectTemplate::BuildSearch() {
     SearchBox = new QLineEdit(this);
     SearchBox->setObjectName(QStringLiteral("SearchBox"));
     SearchBox->setClearButtonEnabled(true);
-    SearchBox->setPlaceholderText(
-        QStringLiteral("Brand, part number, word or size (2 x 4, 50 x 25 mm)"));
+    SearchBox->setPlaceholderText(tr("Brand, part number, word or size (2 x 4, 50 x 25 mm)"));
     SearchBox->setMinimumWidth(SearchBox->fontMetrics().averageCharWidth() * 44);
-    SearchBox->setWhatsThis(QStringLiteral(
-        "Type a maker, a part number (5160, L7163), any word of a template's name (shipping, "
-        "round) or a label size such as 2 x 4, 2-5/8 x 1 or 50 x 25 mm, either way round. "
-        "The list narrows as you type; Enter takes the selected template, the arrow keys "
-        "move through the list."));
+    SearchBox->setWhatsThis(
+        tr("Type a maker, a part number (5160, L7163), any word of a template's name (shipping, "
+           "round) or a label size such as 2 x 4, 2-5/8 x 1 or 50 x 25 mm, either way round. "
+           "The list narrows as you type; Enter takes the selected template, the arrow keys "
+           "move through the list."));
     SearchBox->installEventFilter(this);
     connect(SearchBox, &QLineEdit::textChanged, this,
             [this] { RunCommand([this] { SearchChanged(); }); });
 
     PaperFilter = new QComboBox(this);
     PaperFilter->setObjectName(QStringLiteral("PaperFilter"));
-    PaperFilter->addItems({QStringLiteral("All papers"), QStringLiteral("Letter"),
-                           QStringLiteral("A4"), QStringLiteral("Other sheets"),
-                           QStringLiteral("Roll")});
-    PaperFilter->setWhatsThis(QStringLiteral("Show only the sheets of one paper, or the rolls "
-                                             "of label printers."));
+    PaperFilter->addItems(
+        {tr("All papers"), tr("Letter"), QStringLiteral("A4"), tr("Other sheets"), tr("Roll")});
+    PaperFilter->setWhatsThis(tr("Show only the sheets of one paper, or the rolls "
+                                 "of label printers."));
     ShapeFilter = new QComboBox(this);
     ShapeFilter->setObjectName(QStringLiteral("ShapeFilter"));
-    ShapeFilter->addItems({QStringLiteral("All shapes"), QStringLiteral("Rectangular"),
-                           QStringLiteral("Rounded corners"), QStringLiteral("Round or oval")});
-    ShapeFilter->setWhatsThis(QStringLiteral("Show only the labels of one shape."));
+    ShapeFilter->addItems(
+        {tr("All shapes"), tr("Rectangular"), tr("Rounded corners"), tr("Round or oval")});
+    ShapeFilter->setWhatsThis(tr("Show only the labels of one shape."));
     for (QComboBox* filter : {PaperFilter, ShapeFilter})
         connect(filter, &QComboBox::currentIndexChanged, this,
                 [this] { RunCommand([this] { SearchChanged(); }); });
@@ -272,7 +269,7 @@ void TSelectTemplate::ShowDetails() {
     if (!t) {
         Preview->Clear();
         DetailsLabel->setText(Model->rowCount() == 0 && Model->TemplateCount() > 0
-                                  ? QStringLiteral("No template matches.")
+                                  ? tr("No template matches.")
                                   : QString());
         return;
     }
@@ -282,16 +279,16 @@ void TSelectTemplate::ShowDetails() {
     const auto in = [](float inches) { return QString::number(double(inches), 'g', 4); };
     QStringList lines;
     lines << QStringLiteral("<b>%1</b>").arg(t->name.toHtmlEscaped());
-    lines << QStringLiteral("%1 x %2 in (%3 x %4 mm), %5 on a sheet")
+    lines << tr("%1 x %2 in (%3 x %4 mm), %5 on a sheet")
                  .arg(in(g.labelWidth), in(g.labelHeight), mm(g.labelWidth), mm(g.labelHeight))
                  .arg(g.labelsAcross * g.labelsDown);
-    lines << QStringLiteral("Paper: %1").arg(PaperSizes::ShortName(g).toHtmlEscaped());
+    lines << tr("Paper: %1").arg(PaperSizes::ShortName(g).toHtmlEscaped());
     if (!t->category.isEmpty())
-        lines << QStringLiteral("Kind: %1").arg(t->category.toHtmlEscaped());
+        lines << tr("Kind: %1").arg(t->category.toHtmlEscaped());
     if (!t->equivalents.isEmpty())
-        lines << QStringLiteral("Same sheet: %1").arg(t->equivalents.toHtmlEscaped());
+        lines << tr("Same sheet: %1").arg(t->equivalents.toHtmlEscaped());
     if (t->userDefined)
-        lines << QStringLiteral("A template of your own");
+        lines << tr("A template of your own");
     DetailsLabel->setText(lines.join(QStringLiteral("<br>")));
 }
 
@@ -344,8 +341,8 @@ void TSelectTemplate::ShowRecord(quint32 record, int fallbackRow) {
 
 void TSelectTemplate::NewLabelClick() {
     LabelTemplate t = LabelDefTable.Current();
-    t.name = QStringLiteral("Copy of ") + t.name;
-    if (!EditTemplate(this, QStringLiteral("Create Label Template"), t))
+    t.name = tr("Copy of ") + t.name;
+    if (!EditTemplate(this, tr("Create Label Template"), t))
         return;
     t.userDefined = true;
     LabelDefTable.Append();
@@ -358,10 +355,10 @@ void TSelectTemplate::EditLabelClick() {
         return;
     LabelTemplate t = LabelDefTable.Current();
     if (!t.userDefined) {
-        ShowInformation(QStringLiteral("You may only edit User Defined Templates"));
+        ShowInformation(tr("You may only edit User Defined Templates"));
         return;
     }
-    if (!EditTemplate(this, QStringLiteral("Edit Label Template"), t))
+    if (!EditTemplate(this, tr("Edit Label Template"), t))
         return;
     const quint32 record = LabelDefTable.RecNo();
     LabelDefTable.Edit();
@@ -373,10 +370,10 @@ void TSelectTemplate::DeleteLabelClick() {
     if (SelectedRow() < 0)
         return;
     if (!LabelDefTable.Current().userDefined) {
-        ShowInformation(QStringLiteral("You may only delete User Defined Templates"));
+        ShowInformation(tr("You may only delete User Defined Templates"));
         return;
     }
-    if (!AskYesNo(QStringLiteral("Delete this Label Template?"), QStringLiteral("Delete")))
+    if (!AskYesNo(tr("Delete this Label Template?"), tr("Delete")))
         return;
     const int row = SelectedRow();
     LabelDefTable.Delete();
@@ -404,10 +401,9 @@ bool TSelectTemplate::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_PageUp:
         case Qt::Key_PageDown: {
             const int step = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ? 1 : 10;
-            const int direction =
-                key->key() == Qt::Key_Up || key->key() == Qt::Key_PageUp ? -1 : 1;
-            const int row = std::clamp(SelectedRow() + direction * step, 0,
-                                       std::max(0, Model->rowCount() - 1));
+            const int direction = key->key() == Qt::Key_Up || key->key() == Qt::Key_PageUp ? -1 : 1;
+            const int row =
+                std::clamp(SelectedRow() + direction * step, 0, std::max(0, Model->rowCount() - 1));
             RunCommand([this, row] { SelectRow(row); });
             return true;
         }
@@ -433,11 +429,11 @@ void TSelectTemplate::HelpButtonClick() {
 }
 
 void TSelectTemplate::ImportTemplatesClick() {
-    QFileDialog files(this, QStringLiteral("Import Templates"));
+    QFileDialog files(this, tr("Import Templates"));
     files.setObjectName(QStringLiteral("ImportTemplatesFile"));
     files.setFileMode(QFileDialog::ExistingFile);
-    files.setNameFilters({QStringLiteral("Template files (*-templates.xml labels.xml *.xml)"),
-                          QStringLiteral("All files (*)")});
+    files.setNameFilters(
+        {tr("Template files (*-templates.xml labels.xml *.xml)"), tr("All files (*)")});
     if (Prompter::Current().RunDialog(files) != QDialog::Accepted ||
         files.selectedFiles().isEmpty())
         return;

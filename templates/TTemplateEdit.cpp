@@ -24,7 +24,7 @@ using Rules = TemplateEditorRules;
 
 TTemplateEdit::TTemplateEdit(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setWindowTitle(QStringLiteral("Add Label Definition"));
+    setWindowTitle(tr("Add Label Definition"));
     setModal(true);
     BuildControls();
     LayOut();
@@ -38,7 +38,7 @@ NumericEntry* TTemplateEdit::Entry(const char* name) {
 }
 
 void TTemplateEdit::BuildControls() {
-    eUserDesc = new QLineEdit(QStringLiteral("[enter description]"), this);
+    eUserDesc = new QLineEdit(tr("[enter description]"), this);
     eUserDesc->setObjectName("eUserDesc");
     eUserDesc->setMaxLength(60); // TEMPLATE holds 60
     elblwidth = Entry("elblwidth");
@@ -58,32 +58,33 @@ void TTemplateEdit::BuildControls() {
     epapersize->addItems(Rules::PaperSizeEntries());
     esheetwidth = Entry("esheetwidth");
     esheetheight = Entry("esheetheight");
-    SheetWidthLabel = new QLabel(QStringLiteral("Paper Width"), this);
+    SheetWidthLabel = new QLabel(tr("Paper Width"), this);
     SheetWidthLabel->setBuddy(esheetwidth);
-    SheetHeightLabel = new QLabel(QStringLiteral("Paper Height"), this);
+    SheetHeightLabel = new QLabel(tr("Paper Height"), this);
     SheetHeightLabel->setBuddy(esheetheight);
-    Inchesbutton = new QRadioButton(QStringLiteral("In inches/1000's of an inch"), this);
+    Inchesbutton = new QRadioButton(tr("In inches/1000's of an inch"), this);
     Inchesbutton->setObjectName("Inchesbutton");
     Inchesbutton->setChecked(true);
-    MMButton = new QRadioButton(QStringLiteral("In Millimeters"), this);
+    MMButton = new QRadioButton(tr("In Millimeters"), this);
     MMButton->setObjectName("MMButton");
-    HelpButton = new QPushButton(QStringLiteral("Help"), this);
+    HelpButton = new QPushButton(tr("Help"), this);
     HelpButton->setObjectName("HelpButton");
     HelpButton->setAutoDefault(false);
     MouseHelpButton = new QPushButton(this);
     MouseHelpButton->setObjectName("MouseHelpButton");
+    MouseHelpButton->setAccessibleName(tr("What's this?"));
     MouseHelpButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton));
-    MouseHelpButton->setToolTip(QStringLiteral("What's this?"));
+    MouseHelpButton->setToolTip(tr("What's this?"));
     MouseHelpButton->setWhatsThis(
-        QStringLiteral("Click this button, then click a control to learn what it does."));
+        tr("Click this button, then click a control to learn what it does."));
     MouseHelpButton->setAutoDefault(false);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName("CancelButton");
     CancelButton->setAutoDefault(false);
     eLabelShape = new QComboBox(this);
     eLabelShape->setObjectName("eLabelShape");
     eLabelShape->addItems(Rules::LabelShapeEntries());
-    OKButton = new QPushButton(QStringLiteral("Save"), this);
+    OKButton = new QPushButton(tr("Save"), this);
     OKButton->setObjectName("OKButton");
     OKButton->setDefault(true);
 
@@ -104,33 +105,40 @@ void TTemplateEdit::BuildControls() {
     connect(MouseHelpButton, &QPushButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
 
     const std::pair<QWidget*, const char*> hints[] = {
-        {eUserDesc, "The name of this label sheet, as the template list shows it."},
-        {elblwidth, "The width of one label."},
-        {elblHeight, "The height of one label."},
-        {eHorizPitch, "From the left edge of one label to the left edge of the next one across."},
-        {eVertPitch, "From the top edge of one label to the top edge of the next one down."},
-        {enbracross, "How many labels stand side by side in one row (1 to 10)."},
-        {enbrdown, "How many rows of labels the sheet holds (1 to 30)."},
-        {eleftmarg, "From the left edge of the sheet to the left edge of the first label."},
-        {etopmarg, "From the top edge of the sheet to the top edge of the first label."},
-        {epapersize, "The paper the sheet is printed on. \"Roll (label printer)\" is a roll of "
-                     "labels whose page is one row of labels long."},
-        {esheetwidth, "The width of the paper, or of the roll, for a paper of its own size."},
-        {esheetheight, "The height of the paper; for a roll, the length of one page: one "
-                       "label and the gap after it."},
-        {eLabelShape, "The outline of each label."},
-        {Inchesbutton, "Enter the measurements in inches."},
-        {MMButton, "Enter the measurements in millimetres; they are stored in inches."},
-        {OKButton, "Checks the measurements and saves the template."},
-        {CancelButton, "Closes without saving anything."},
+        {eUserDesc, QT_TR_NOOP("The name of this label sheet, as the template list shows it.")},
+        {elblwidth, QT_TR_NOOP("The width of one label.")},
+        {elblHeight, QT_TR_NOOP("The height of one label.")},
+        {eHorizPitch,
+         QT_TR_NOOP("From the left edge of one label to the left edge of the next one across.")},
+        {eVertPitch,
+         QT_TR_NOOP("From the top edge of one label to the top edge of the next one down.")},
+        {enbracross, QT_TR_NOOP("How many labels stand side by side in one row (1 to 10).")},
+        {enbrdown, QT_TR_NOOP("How many rows of labels the sheet holds (1 to 30).")},
+        {eleftmarg,
+         QT_TR_NOOP("From the left edge of the sheet to the left edge of the first label.")},
+        {etopmarg,
+         QT_TR_NOOP("From the top edge of the sheet to the top edge of the first label.")},
+        {epapersize,
+         QT_TR_NOOP("The paper the sheet is printed on. \"Roll (label printer)\" is a roll of "
+                    "labels whose page is one row of labels long.")},
+        {esheetwidth,
+         QT_TR_NOOP("The width of the paper, or of the roll, for a paper of its own size.")},
+        {esheetheight,
+         QT_TR_NOOP("The height of the paper; for a roll, the length of one page: one "
+                    "label and the gap after it.")},
+        {eLabelShape, QT_TR_NOOP("The outline of each label.")},
+        {Inchesbutton, QT_TR_NOOP("Enter the measurements in inches.")},
+        {MMButton, QT_TR_NOOP("Enter the measurements in millimetres; they are stored in inches.")},
+        {OKButton, QT_TR_NOOP("Checks the measurements and saves the template.")},
+        {CancelButton, QT_TR_NOOP("Closes without saving anything.")},
     };
     for (const auto& [widget, hint] : hints)
-        widget->setWhatsThis(QString::fromLatin1(hint));
+        widget->setWhatsThis(tr(hint));
 
-    QWidget* order[] = {eUserDesc,   elblwidth,    elblHeight,   eHorizPitch, eVertPitch,
-                        enbracross,  enbrdown,     eleftmarg,    etopmarg,    epapersize,
-                        esheetwidth, esheetheight, Inchesbutton, MMButton,    HelpButton,
-                        MouseHelpButton, CancelButton, eLabelShape, OKButton};
+    QWidget* order[] = {eUserDesc,       elblwidth,    elblHeight,   eHorizPitch, eVertPitch,
+                        enbracross,      enbrdown,     eleftmarg,    etopmarg,    epapersize,
+                        esheetwidth,     esheetheight, Inchesbutton, MMButton,    HelpButton,
+                        MouseHelpButton, CancelButton, eLabelShape,  OKButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -142,26 +150,27 @@ void TTemplateEdit::LayOut() {
         return label;
     };
     auto* grid = new QGridLayout;
-    grid->addWidget(caption(QStringLiteral("Description"), eUserDesc), 0, 0);
+    grid->addWidget(caption(tr("Description"), eUserDesc), 0, 0);
     grid->addWidget(eUserDesc, 0, 1, 1, 3);
     const struct {
         const char* left;
         QWidget* leftEntry;
         const char* right;
         QWidget* rightEntry;
-    } rows[] = {{"Label Width", elblwidth, "Label Height", elblHeight},
-                {"Horizontal Pitch", eHorizPitch, "Vertical Pitch", eVertPitch},
-                {"# across", enbracross, "# down", enbrdown},
-                {"Left Margin", eleftmarg, "Top Margin", etopmarg}};
+    } rows[] = {
+        {QT_TR_NOOP("Label Width"), elblwidth, QT_TR_NOOP("Label Height"), elblHeight},
+        {QT_TR_NOOP("Horizontal Pitch"), eHorizPitch, QT_TR_NOOP("Vertical Pitch"), eVertPitch},
+        {QT_TR_NOOP("# across"), enbracross, QT_TR_NOOP("# down"), enbrdown},
+        {QT_TR_NOOP("Left Margin"), eleftmarg, QT_TR_NOOP("Top Margin"), etopmarg}};
     int row = 1;
     for (const auto& r : rows) {
-        grid->addWidget(caption(QString::fromLatin1(r.left), r.leftEntry), row, 0);
+        grid->addWidget(caption(tr(r.left), r.leftEntry), row, 0);
         grid->addWidget(r.leftEntry, row, 1);
-        grid->addWidget(caption(QString::fromLatin1(r.right), r.rightEntry), row, 2);
+        grid->addWidget(caption(tr(r.right), r.rightEntry), row, 2);
         grid->addWidget(r.rightEntry, row, 3);
         ++row;
     }
-    grid->addWidget(caption(QStringLiteral("Paper size"), epapersize), row, 0);
+    grid->addWidget(caption(tr("Paper size"), epapersize), row, 0);
     grid->addWidget(epapersize, row, 1, 1, 3);
     ++row;
     grid->addWidget(SheetWidthLabel, row, 0);
@@ -169,7 +178,7 @@ void TTemplateEdit::LayOut() {
     grid->addWidget(SheetHeightLabel, row, 2);
     grid->addWidget(esheetheight, row, 3);
     ++row;
-    grid->addWidget(caption(QStringLiteral("Label Shape"), eLabelShape), row, 0);
+    grid->addWidget(caption(tr("Label Shape"), eLabelShape), row, 0);
     grid->addWidget(eLabelShape, row, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -229,9 +238,8 @@ void TTemplateEdit::PaperChanged() {
     const bool roll = code == QLatin1String(PaperSizes::RollCode);
     esheetwidth->setEnabled(own);
     esheetheight->setEnabled(own);
-    SheetWidthLabel->setText(roll ? QStringLiteral("Roll Width") : QStringLiteral("Paper Width"));
-    SheetHeightLabel->setText(roll ? QStringLiteral("Page Length")
-                                   : QStringLiteral("Paper Height"));
+    SheetWidthLabel->setText(roll ? tr("Roll Width") : tr("Paper Width"));
+    SheetHeightLabel->setText(roll ? tr("Page Length") : tr("Paper Height"));
 }
 
 // The six entries' values times `factor` into the geometry's lengths.

@@ -2,6 +2,7 @@
 
 #include "document/PaperSizes.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -67,8 +68,9 @@ QString TemplateEditorRules::PaperSizeCode(int index) {
 }
 
 QStringList TemplateEditorRules::LabelShapeEntries() {
-    return {QStringLiteral("Rectangular with Rounded Edges"), QStringLiteral("Round"),
-            QStringLiteral("Rectangular")};
+    return {QCoreApplication::translate("TemplateEditorRules", "Rectangular with Rounded Edges"),
+            QCoreApplication::translate("TemplateEditorRules", "Round"),
+            QCoreApplication::translate("TemplateEditorRules", "Rectangular")};
 }
 
 QStringList TemplateEditorRules::LabelShapeCodes() {
@@ -88,20 +90,25 @@ QString TemplateEditorRules::LabelShapeCode(int index) {
 QString TemplateEditorRules::ValidLabel(const SheetGeometry& g, const QString& description) {
     // Single-precision comparisons, as the values are held: 0.3 in typed exactly passes.
     if (g.labelHeight < 0.3f)
-        return QStringLiteral("Label Height must be at least .3 inches (or 7mm)");
+        return QCoreApplication::translate("TemplateEditorRules",
+                                           "Label Height must be at least .3 inches (or 7mm)");
     if (g.labelWidth < 1.0f)
-        return QStringLiteral("Label Width must be at least 1 inch (or 25mm)");
+        return QCoreApplication::translate("TemplateEditorRules",
+                                           "Label Width must be at least 1 inch (or 25mm)");
     if (g.labelsAcross > 1 && g.horizontalPitch < g.labelWidth)
-        return QStringLiteral("Horizontal Pitch must be at least = Label Width");
+        return QCoreApplication::translate("TemplateEditorRules",
+                                           "Horizontal Pitch must be at least = Label Width");
     if (g.labelsDown > 1 && g.verticalPitch < g.labelHeight)
-        return QStringLiteral("Vertical Pitch must be at least = Label Height");
+        return QCoreApplication::translate("TemplateEditorRules",
+                                           "Vertical Pitch must be at least = Label Height");
     if (g.paperSize.trimmed() == QLatin1String(PaperSizes::RollCode) &&
         PaperSizes::Inches(g).isEmpty())
-        return QStringLiteral("A roll needs its width and the length of one page");
+        return QCoreApplication::translate("TemplateEditorRules",
+                                           "A roll needs its width and the length of one page");
     if (const QString offPaper = LabelsOffPaper(g); !offPaper.isEmpty())
         return offPaper;
     if (description.isEmpty())
-        return QStringLiteral("You must provide a description");
+        return QCoreApplication::translate("TemplateEditorRules", "You must provide a description");
     return {};
 }
 
@@ -123,12 +130,16 @@ QString TemplateEditorRules::LabelsOffPaper(const SheetGeometry& g) {
     const QString name = PaperSizeEntries().value(PaperSizeIndex(g.paperSize));
     const auto inches = [](double v) { return QString::number(v, 'f', 2); };
     if (right > paper.width() + kTolerance)
-        return QStringLiteral("The labels do not fit on the paper: the last label's right edge "
-                              "lies %1 in from the left, beyond the %2 in width of %3 paper")
+        return QCoreApplication::translate(
+                   "TemplateEditorRules",
+                   "The labels do not fit on the paper: the last label's right edge "
+                   "lies %1 in from the left, beyond the %2 in width of %3 paper")
             .arg(inches(right), inches(paper.width()), name);
     if (bottom > paper.height() + kTolerance)
-        return QStringLiteral("The labels do not fit on the paper: the last label's bottom edge "
-                              "lies %1 in from the top, beyond the %2 in height of %3 paper")
+        return QCoreApplication::translate(
+                   "TemplateEditorRules",
+                   "The labels do not fit on the paper: the last label's bottom edge "
+                   "lies %1 in from the top, beyond the %2 in height of %3 paper")
             .arg(inches(bottom), inches(paper.height()), name);
     return {};
 }

@@ -4,6 +4,7 @@
 #include "templates/GlabelsTemplateFile.h"
 #include "templates/LibreOfficeLabelsFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -21,7 +22,8 @@ void AppendList(QString& text, const QStringList& lines) {
     for (int i = 0; i < lines.size() && i < ListedAtMost; ++i)
         text += QStringLiteral("\n  ") + lines[i];
     if (lines.size() > ListedAtMost)
-        text += QStringLiteral("\n  and %1 more").arg(lines.size() - ListedAtMost);
+        text += QCoreApplication::translate("TemplateImport", "\n  and %1 more")
+                    .arg(lines.size() - ListedAtMost);
 }
 } // namespace
 
@@ -29,7 +31,8 @@ ReadTemplates TemplateImport::ReadFile(const QString& path) {
     ReadTemplates result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+        result.error = QCoreApplication::translate("TemplateImport", "%1 cannot be read: %2")
+                           .arg(path, file.errorString());
         return result;
     }
     const QByteArray bytes = file.readAll();
@@ -38,10 +41,12 @@ ReadTemplates TemplateImport::ReadFile(const QString& path) {
         return GlabelsTemplateFile::Read(bytes);
     if (root == u"manufacturers")
         return LibreOfficeLabelsFile::Read(bytes);
-    result.error = QStringLiteral("%1 is not a template file. Templates can be imported from "
-                                  "gLabels template files (*-templates.xml) and LibreOffice's "
-                                  "label list (labels.xml).")
-                       .arg(path);
+    result.error =
+        QCoreApplication::translate("TemplateImport",
+                                    "%1 is not a template file. Templates can be imported from "
+                                    "gLabels template files (*-templates.xml) and LibreOffice's "
+                                    "label list (labels.xml).")
+            .arg(path);
     return result;
 }
 
@@ -55,7 +60,8 @@ TemplateImport::Outcome TemplateImport::ImportFile(const QString& path, Template
     outcome.skipped = read.skipped;
     outcome.notes = read.notes;
     if (read.templates.isEmpty() && read.skipped.isEmpty()) {
-        outcome.error = QStringLiteral("%1 holds no templates.").arg(path);
+        outcome.error =
+            QCoreApplication::translate("TemplateImport", "%1 holds no templates.").arg(path);
         return outcome;
     }
     QSet<QString> present;
@@ -95,18 +101,21 @@ QString TemplateImport::Outcome::Summary(const QString& fileName) const {
     if (!error.isEmpty())
         return error;
     const QString file = QFileInfo(fileName).fileName();
-    QString text = imported.size() == 1
-                       ? QStringLiteral("1 template imported from %1.").arg(file)
-                       : QStringLiteral("%1 templates imported from %2.").arg(imported.size()).arg(file);
+    QString text =
+        imported.size() == 1
+            ? QCoreApplication::translate("Outcome", "1 template imported from %1.").arg(file)
+            : QCoreApplication::translate("Outcome", "%1 templates imported from %2.")
+                  .arg(imported.size())
+                  .arg(file);
     if (!skipped.isEmpty()) {
-        text += QStringLiteral("\n\n%1 skipped:").arg(skipped.size());
+        text += QCoreApplication::translate("Outcome", "\n\n%1 skipped:").arg(skipped.size());
         QStringList lines;
         for (const ReadTemplates::Skipped& s : skipped)
             lines << s.name + QStringLiteral(": ") + s.reason;
         AppendList(text, lines);
     }
     if (!notes.isEmpty()) {
-        text += QStringLiteral("\n\nChanged to fit:");
+        text += QCoreApplication::translate("Outcome", "\n\nChanged to fit:");
         AppendList(text, notes);
     }
     return text;

@@ -15,8 +15,8 @@ bool Near(double a, double b, double tolerance) {
 } // namespace
 
 bool TemplateSearch::ParseNumber(const QString& text, double& value) {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^(?:(\\d+(?:[.,]\\d+)?)|(?:(\\d+)[- ])?(\\d+)/(\\d+))$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:(\\d+(?:[.,]\\d+)?)|(?:(\\d+)[- ])?(\\d+)/(\\d+))$"));
     const QRegularExpressionMatch m = pattern.match(text.trimmed());
     if (!m.hasMatch())
         return false;
@@ -34,9 +34,10 @@ bool TemplateSearch::ParseNumber(const QString& text, double& value) {
 TemplateSearch::TemplateSearch(const QString& text, Paper paper, Shape shape)
     : paper_(paper), shape_(shape) {
     // A size: two lengths joined by "x" (or "×" or "*"), units after either or both.
-    static const QRegularExpression size(QStringLiteral(
-        "^\\s*([\\d.,/ -]+?)\\s*(\"|in|inch|inches|mm|cm)?\\s*[x×*]\\s*([\\d.,/ -]+?)\\s*"
-        "(\"|in|inch|inches|mm|cm)?\\s*$"),
+    static const QRegularExpression size(
+        QStringLiteral(
+            "^\\s*([\\d.,/ -]+?)\\s*(\"|in|inch|inches|mm|cm)?\\s*[x×*]\\s*([\\d.,/ -]+?)\\s*"
+            "(\"|in|inch|inches|mm|cm)?\\s*$"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = size.match(text);
     double a = 0, b = 0;
@@ -101,8 +102,8 @@ bool TemplateSearch::Matches(const LabelTemplate& t) const {
         return SizeMatches(g);
     if (words_.isEmpty())
         return true;
-    const QString haystack = QStringList{t.name, t.brand, t.partNumber, t.equivalents, t.category,
-                                         PaperSizes::ShortName(g)}
+    const QString haystack = QStringList{t.name,        t.brand,    t.partNumber,
+                                         t.equivalents, t.category, PaperSizes::ShortName(g)}
                                  .join(QLatin1Char(' '))
                                  .toLower();
     for (const QString& word : words_)

@@ -4,6 +4,7 @@
 #include "storage/TemplateTable.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPalette>
 
@@ -18,9 +19,12 @@ struct Column {
 };
 // The name column has no width of its own; 40 characters show most names whole.
 const Column Columns[] = {
-    {"Description", 40, Kind::Text}, {"Height (in)", 6, Kind::Number},
-    {"Width (in)", 6, Kind::Number}, {"# Across", 8, Kind::Count},
-    {"# Down", 8, Kind::Count},      {"Paper", 20, Kind::Text},
+    {QT_TRANSLATE_NOOP("TemplateTableModel", "Description"), 40, Kind::Text},
+    {QT_TRANSLATE_NOOP("TemplateTableModel", "Height (in)"), 6, Kind::Number},
+    {QT_TRANSLATE_NOOP("TemplateTableModel", "Width (in)"), 6, Kind::Number},
+    {QT_TRANSLATE_NOOP("TemplateTableModel", "# Across"), 8, Kind::Count},
+    {QT_TRANSLATE_NOOP("TemplateTableModel", "# Down"), 8, Kind::Count},
+    {QT_TRANSLATE_NOOP("TemplateTableModel", "Paper"), 20, Kind::Text},
 };
 constexpr int ColumnCount = int(std::size(Columns));
 
@@ -114,9 +118,9 @@ QVariant TemplateTableModel::data(const QModelIndex& index, int role) const {
         const LabelTemplate& t = row.labelTemplate;
         QString tip = t.name;
         if (!t.equivalents.isEmpty())
-            tip += QStringLiteral("\nSame sheet: ") + t.equivalents;
+            tip += tr("\nSame sheet: ") + t.equivalents;
         if (IsRecent(index.row()))
-            tip += QStringLiteral("\nUsed lately");
+            tip += tr("\nUsed lately");
         return tip;
     }
     return {};
@@ -126,7 +130,7 @@ QVariant TemplateTableModel::headerData(int section, Qt::Orientation orientation
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal && section >= 0 && section < ColumnCount)
-        return QString::fromLatin1(Columns[section].title);
+        return QCoreApplication::translate("TemplateTableModel", Columns[section].title);
     if (orientation == Qt::Vertical) {
         if (section == indicatorRow_)
             return QStringLiteral("\u25B8");

@@ -18,6 +18,10 @@ QTranslator& QtTexts() {
     static QTranslator translator;
     return translator;
 }
+QString& InstalledLanguage() {
+    static QString language;
+    return language;
+}
 
 } // namespace
 
@@ -28,9 +32,14 @@ QString Translations::Folder() {
     return QStringLiteral(":/i18n");
 }
 
+QString Translations::Language() {
+    return InstalledLanguage();
+}
+
 QString Translations::Install(const QLocale& locale) {
     QCoreApplication::removeTranslator(&OwnTexts());
     QCoreApplication::removeTranslator(&QtTexts());
+    InstalledLanguage().clear();
     // An English locale must not fall through to another of the user's languages: the
     // program's own texts are English.
     const QString first = locale.uiLanguages().value(0);
@@ -44,5 +53,6 @@ QString Translations::Install(const QLocale& locale) {
     if (QtTexts().load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&QtTexts());
-    return OwnTexts().language().section(QLatin1Char('_'), 0, 0);
+    InstalledLanguage() = OwnTexts().language().section(QLatin1Char('_'), 0, 0);
+    return InstalledLanguage();
 }

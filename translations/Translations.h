@@ -14,6 +14,9 @@ public:
     // string for English.
     static QString Install(const QLocale& locale = QLocale::system());
 
+    // The code of the language installed last ("de"); empty for English.
+    static QString Language();
+
     // Where the program's .qm files are read from: the installed folder under the install
     // prefix when the program runs installed, else the copies built into it.
     static QString Folder();

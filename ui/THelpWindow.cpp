@@ -1,6 +1,7 @@
 #include "ui/THelpWindow.h"
 
 #include "InstallLayout.h"
+#include "translations/Translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -31,6 +32,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
     resize(UsualWidth, 480);
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("HelpBrowser"));
+    Browser->setAccessibleName(tr("Quorvane Help"));
     Browser->setOpenLinks(true);
     Browser->setSource(HelpSource());
     auto* layout = new QVBoxLayout(this);
@@ -61,9 +63,20 @@ void THelpWindow::PlaceBeside(const QRect& dialog, const QSize& frame) {
 }
 
 QUrl THelpWindow::HelpSource() {
-    const QString installed = InstallLayout::SharedFile(QStringLiteral("help/quorvane.html"));
-    return installed.isEmpty() ? QUrl(QStringLiteral("qrc:/help/quorvane.html"))
-                               : QUrl::fromLocalFile(installed);
+    // The help in the language of the program's texts, else the English one.
+    const QString language = Translations::Language();
+    QStringList names;
+    if (!language.isEmpty())
+        names << QStringLiteral("quorvane_%1.html").arg(language);
+    names << QStringLiteral("quorvane.html");
+    for (const QString& name : names) {
+        const QString installed = InstallLayout::SharedFile(QStringLiteral("help/") + name);
+        if (!installed.isEmpty())
+            return QUrl::fromLocalFile(installed);
+        if (QFile::exists(QStringLiteral(":/help/") + name))
+            return QUrl(QStringLiteral("qrc:/help/") + name);
+    }
+    return QUrl(QStringLiteral("qrc:/help/quorvane.html"));
 }
 
 QString THelpWindow::AnchorFor(int topic) {

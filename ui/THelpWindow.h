@@ -17,8 +17,9 @@ public:
     void ShowTopic(int topic);
     // Shows the window at a section of the help, by the anchor its heading carries.
     void ShowSection(const QString& anchor);
-    // The help file shown: the installed one under the install prefix when the program runs
-    // installed, else the copy built into the program.
+    // The help file shown, in the language of the program's texts when the help has it: the
+    // installed one under the install prefix when the program runs installed, else the copy
+    // built into the program.
     static QUrl HelpSource();
     // The anchor the topic's section carries.
     static QString AnchorFor(int topic);

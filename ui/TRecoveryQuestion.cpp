@@ -24,11 +24,11 @@ TRecoveryQuestion::TRecoveryQuestion(const QString& message, QWidget* parent)
     Message->setTextFormat(Qt::PlainText);
 
     auto* buttons = new QDialogButtonBox(this);
-    RestoreButton = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::AcceptRole);
+    RestoreButton = buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
     RestoreButton->setObjectName(QStringLiteral("RestoreButton"));
     RestoreButton->setDefault(true);
     DiscardButton =
-        buttons->addButton(QStringLiteral("&Discard"), QDialogButtonBox::DestructiveRole);
+        buttons->addButton(tr("&Discard"), QDialogButtonBox::DestructiveRole);
     DiscardButton->setObjectName(QStringLiteral("DiscardButton"));
     DiscardButton->setAutoDefault(false);
     connect(RestoreButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -69,6 +69,7 @@ TEST_F(InstalledTree, PutsEveryFileInItsPlace) {
     for (const char* file :
          {"bin/quorvane", "bin/quorvane-batch", "share/quorvane/QVLTPL.DBF",
           "share/quorvane/QVLTPL.CDX", "share/quorvane/help/quorvane.html",
+          "share/quorvane/help/quorvane_de.html",
           "share/quorvane/translations/quorvane_de.qm",
           "share/applications/org.quorvane.Quorvane.desktop",
           "share/metainfo/org.quorvane.Quorvane.metainfo.xml", "share/mime/packages/quorvane.xml",

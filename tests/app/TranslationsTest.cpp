@@ -1,4 +1,6 @@
 #include "translations/Translations.h"
+#include "controls/BarcodeSymbol.h"
+#include "printing/JobWarnings.h"
 #include "ui/TInputQueryForm.h"
 
 #include <QCoreApplication>
@@ -77,10 +79,8 @@ TEST_F(TranslationsTest, GermanLocaleGivesGermanTextsAndGermanStandardButtons) {
     // Qt's own buttons, as every message box shows them.
     QMessageBox box(QMessageBox::Question, QString(), QString(),
                     QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
-              QStringLiteral("Ja"));
-    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')),
-              QStringLiteral("Nein"));
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nein"));
     form.SetText(QStringLiteral("Quorvane"));
     Keep(form, QStringLiteral("german-text-entry.png"));
     box.setText(QStringLiteral("Exit program?"));
@@ -93,6 +93,24 @@ TEST_F(TranslationsTest, GermanLocaleGivesGermanTextsAndGermanStandardButtons) {
     QMessageBox englishBox(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
     EXPECT_EQ(englishBox.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
               QStringLiteral("Yes"));
+}
+
+// Texts put together from parts read whole in German; what the code reads from them (what a
+// symbology takes, whether a warned label was a record) stays English underneath.
+TEST_F(TranslationsTest, GermanMessagesMadeOfPartsAndWhatTheCodeReadsFromThem) {
+    ASSERT_EQ(Translations::Install(QLocale(QStringLiteral("de_DE"))), QStringLiteral("de"));
+    const QString letters = BarcodeSymbol::Validate(BarcodeSymbology::Ean, "590123412345A");
+    EXPECT_TRUE(letters.startsWith(QStringLiteral("EAN-13 / EAN-8 nimmt 7, 8, 12 oder 13 Ziffern")))
+        << letters.toStdString();
+    EXPECT_TRUE(letters.endsWith(QStringLiteral("enthält Buchstaben"))) << letters.toStdString();
+    EXPECT_TRUE(BarcodeSymbol::Validate(BarcodeSymbology::Code128, QString())
+                    .endsWith(QStringLiteral("die Daten sind leer")));
+
+    // The renderer names a merged label "Datensatz 3" in German; it still counts as a record.
+    JobWarnings warnings;
+    warnings.WarnedLabel(QCoreApplication::translate("SheetRenderer", "Record %1").arg(3));
+    warnings.WarnedLabel(QCoreApplication::translate("SheetRenderer", "Record %1").arg(4));
+    EXPECT_EQ(warnings.Summary(), QStringLiteral("2 Datensätze haben Warnungen"));
 }
 
 TEST_F(TranslationsTest, OtherLanguagesGiveEnglishThroughout) {

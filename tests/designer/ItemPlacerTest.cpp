@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 using Answer = ScriptedPrompter::Answer;
@@ -27,7 +28,8 @@ TEST_F(DesignerTest, TenToolButtonsStandAtTheLeftOfTheToolRow) {
         EXPECT_EQ(button->objectName(), expected[i]);
         EXPECT_EQ(button->parentWidget(), &toolRow);
         EXPECT_EQ(button->size(), QSize(23, 23));
-        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
+        // The Tab key reaches it; a click leaves the focus where it was.
+        EXPECT_EQ(button->focusPolicy(), Qt::TabFocus);
         EXPECT_FALSE(button->icon().isNull());
         EXPECT_GT(button->x(), left);
         left = button->geometry().right();
@@ -194,6 +196,26 @@ TEST_F(DesignerTest, ShapesStartHollowWithABlackOnePixelPen) {
     }
     EXPECT_EQ(LastAs<TPimShape>()->RoundPerc(), 20);
     EXPECT_EQ(selected, Last());
+}
+
+// Without a pointer: Space or Enter on a tool button places its item at the label's top-left
+// corner, asking what the kind asks, as a drop there would.
+TEST_F(DesignerTest, SpaceOrEnterOnAToolButtonPlacesItsItemAtTheTopLeft) {
+    QTest::keyClick(placer->Button(LabelItemKind::Rectangle), Qt::Key_Space);
+    ASSERT_EQ(items->OrderList().size(), 1);
+    auto* shape = LastAs<TPimShape>();
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(shape->pos(), QPoint(0, 0));
+    EXPECT_EQ(selected, shape);
+    prompts.Then(Answer::Text("Typed"));
+    QTest::keyClick(placer->Button(LabelItemKind::Text), Qt::Key_Return);
+    auto* text = LastAs<TPim3DLabel>();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Caption(), QStringLiteral("Typed"));
+    EXPECT_EQ(items->OrderList().size(), 2);
+    // Other keys do nothing.
+    QTest::keyClick(placer->Button(LabelItemKind::Ellipse), Qt::Key_A);
+    EXPECT_EQ(items->OrderList().size(), 2);
 }
 
 TEST_F(DesignerTest, OneCounterPerLabel) {

@@ -325,6 +325,43 @@ TEST(NumericEntry, AcceptsAPointUnderACommaLocale) {
         entry.selectAll();
         QTest::keyClicks(&entry, "123.456");
         EXPECT_EQ(entry.text(), "12.45");
+        // What is shown uses the German comma; the value is the number.
+        entry.SetValue(2.625);
+        EXPECT_EQ(entry.text(), "2,63");
+        entry.selectAll();
+        QTest::keyClicks(&entry, "1,5");
+        QTest::keyClick(&entry, Qt::Key_Return);
+        EXPECT_EQ(entry.text(), "1,50");
+        EXPECT_DOUBLE_EQ(entry.Value(), 1.5);
+    }
+    QLocale::setDefault(previous);
+}
+
+// A template typed with German commas is stored in inches with "." as every stored number.
+TEST(TemplateEditInGerman, CommasGiveTheSameTemplate) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    {
+        ScriptedPrompter prompter;
+        TTemplateEdit dialog;
+        dialog.SetDescription("Avery 5160");
+        dialog.SetGeometry(Avery5160());
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        EXPECT_EQ(dialog.elblwidth->text(), "2,625") << "shown with the German comma";
+        for (auto [entry, text] :
+             {std::pair{dialog.elblwidth, "2,5"}, {dialog.elblHeight, "0,75"}}) {
+            entry->selectAll();
+            QTest::keyClicks(entry, QString::fromLatin1(text));
+            emit entry->editingFinished();
+        }
+        EXPECT_EQ(dialog.elblwidth->text(), "2,500");
+        dialog.OKButton->click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted)
+            << prompter.Messages("Information").join('|').toStdString();
+        const SheetGeometry g = dialog.Geometry();
+        EXPECT_FLOAT_EQ(g.labelWidth, 2.5f);
+        EXPECT_FLOAT_EQ(g.labelHeight, 0.75f);
     }
     QLocale::setDefault(previous);
 }
