@@ -1,6 +1,8 @@
 #include "controls/TPimShape.h"
 
 #include "controls/ZoomedBox.h"
+#include "document/HatchLines.h"
+#include "document/ScreenMetrics.h"
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -112,8 +114,19 @@ void TPimShape::paintEvent(QPaintEvent*) {
     const int m = std::max(size.width(), size.height());
     QPainter painter(this);
     ZoomedBox::Scale(painter, this);
+    if (IsHatchBrushStyle(brushStyle_)) {
+        // Laid from the label's corner in design pixels, as paper lays them from the label's
+        // corner on the sheet, so that the panel shows the printed hatch at every zoom.
+        const QPainterPath outline = OutlinePath();
+        const double ppi = ScreenPixelsPerInch();
+        DrawHatchLines(painter, outline, outline.boundingRect(), brushStyle_,
+                       ColorValueToQColor(brushColor_),
+                       HatchGridAt(ppi, ppi, -QPointF(ZoomedBox::Of(this).topLeft())));
+        painter.setBrush(Qt::NoBrush);
+    } else {
+        painter.setBrush(QBrush(ColorValueToQColor(brushColor_), ToQtBrushStyle(brushStyle_)));
+    }
     painter.setPen(OutlinePen(penColor_, penWidth_, ZoomedBox::ZoomOf(this)));
-    painter.setBrush(QBrush(ColorValueToQColor(brushColor_), ToQtBrushStyle(brushStyle_)));
     const QRectF box = OutlineBox();
     switch (shape_) {
     case stRoundRect:

@@ -130,20 +130,20 @@ QPainterPath RectPath(const QRectF& rect) {
     return path;
 }
 
-Qt::BrushStyle HatchStyle(int hatch) {
+TBrushStyle HatchStyle(int hatch) {
     switch (hatch) {
     case kHatchHorizontal:
-        return Qt::HorPattern;
+        return TBrushStyle::Horizontal;
     case kHatchVertical:
-        return Qt::VerPattern;
+        return TBrushStyle::Vertical;
     case kHatchForwardDiagonal:
-        return Qt::FDiagPattern;
+        return TBrushStyle::FDiagonal;
     case kHatchBackwardDiagonal:
-        return Qt::BDiagPattern;
+        return TBrushStyle::BDiagonal;
     case kHatchCross:
-        return Qt::CrossPattern;
+        return TBrushStyle::Cross;
     default:
-        return Qt::DiagCrossPattern;
+        return TBrushStyle::DiagCross;
     }
 }
 

@@ -244,8 +244,10 @@ bool PropertyBar::eventFilter(QObject* watched, QEvent* event) {
         return QToolBar::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        // The box applies what was typed first; then the keys go back to the label.
+        // The box applies what was typed first; then the keys go back to the label, and a
+        // name that matched no font gives way to what the items hold.
         QTimer::singleShot(0, this, &PropertyBar::KeysBack);
+        QueueRefresh();
         return QToolBar::eventFilter(watched, event);
     }
     if (key != Qt::Key_Escape)

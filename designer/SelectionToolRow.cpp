@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 constexpr int ButtonSize = 23; // pixels
 constexpr int ButtonStep = 25;
@@ -35,9 +37,11 @@ SelectionToolRow::SelectionToolRow(ItemSelection& selection, QWidget* toolsPanel
         tr("When checked, the four arrow buttons move every item of the label by one pixel; "
            "when clear, they move the selected item only."));
     MoveAll->setFocusPolicy(Qt::TabFocus);
-    MoveAll->setGeometry(x += ButtonStep + 6, ButtonTop, 70, ButtonSize);
+    // As wide as its caption needs in the user's language ("Alle verschieben"), 70 at least.
+    const int moveAllWidth = std::max(70, MoveAll->sizeHint().width());
+    MoveAll->setGeometry(x += ButtonStep + 6, ButtonTop, moveAllWidth, ButtonSize);
     CutObjectButton = addButton(toolsPanel, "CutObjectButton", ToolGlyphIcon(ToolGlyph::Cut),
-                                tr("Delete the selected item"), x += 74);
+                                tr("Delete the selected item"), x += moveAllWidth + 4);
     connect(CutObjectButton, &QToolButton::clicked, this,
             [this] { RunCommand([this] { selection_.CutObjectButtonClick(); }); });
     PropertiesButton =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/BarcodeSymbology.h"
+#include "document/BrushStyle.h"
 #include "document/ObjectsTextParse.h"
 #include "document/TextBoxOptions.h"
 
@@ -15,8 +17,7 @@ QString TextVAlignLetter(TextVAlign align);
 
 // The fields of value (a LabelItemValue or a PrintItemValue) back at their defaults, as an
 // item's block opens.
-template <class Value>
-void ResetContentFields(Value& value) {
+template <class Value> void ResetContentFields(Value& value) {
     value.textBox = TextBoxOptions{};
     value.fit = false;
     value.ecc = 0;
@@ -24,8 +25,7 @@ void ResetContentFields(Value& value) {
 }
 
 // Stores line into value when it is one of the content keys; false for any other key.
-template <class Value>
-bool StoreContentLine(Value& value, const StoredLine& line) {
+template <class Value> bool StoreContentLine(Value& value, const StoredLine& line) {
     TextBoxOptions& box = value.textBox;
     switch (line.key) {
     case StoredKey::TextLine:
@@ -64,6 +64,62 @@ bool StoreContentLine(Value& value, const StoredLine& line) {
         return true;
     case StoredKey::Quiet:
         value.quietZones = line.number != 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Stores line into value when it is one of the older keys that both readers hold alike, in
+// fields of the same names (fonts, angle, symbol, rounding, picture, fill style, barcode
+// symbology and text); false for any other key. Their values carry over to the next item.
+template <class Value> bool StoreSharedLine(Value& value, const StoredLine& line) {
+    switch (line.key) {
+    case StoredKey::FontSize:
+        value.fontSize = line.number;
+        return true;
+    case StoredKey::FontColor:
+        value.fontColor = line.number;
+        return true;
+    case StoredKey::Angle:
+        value.angle = line.number;
+        return true;
+    case StoredKey::Rounding:
+        value.rounding = line.number;
+        return true;
+    case StoredKey::AsciiChar:
+        value.asciiChar = line.number;
+        return true;
+    case StoredKey::FontName:
+        value.fontName = line.value.toString();
+        return true;
+    case StoredKey::Text:
+        value.text = line.value.toString();
+        return true;
+    case StoredKey::FileNameAndPath:
+        value.fileName = line.value.toString();
+        return true;
+    case StoredKey::FontBold:
+        value.bold = line.number != 0;
+        return true;
+    case StoredKey::FontItalic:
+        value.italic = line.number != 0;
+        return true;
+    case StoredKey::FontUnder:
+        value.underline = line.number != 0;
+        return true;
+    case StoredKey::Stretch:
+        value.stretch = line.number != 0;
+        return true;
+    case StoredKey::BrushStyle:
+        if (line.number >= 0) // a name the reader does not know leaves the style as it was
+            value.brushStyle = TBrushStyle(line.number);
+        return true;
+    case StoredKey::Symbology:
+        value.symbology = BarcodeSymbology(line.number);
+        return true;
+    case StoredKey::ShowText:
+        value.showText = line.number != 0;
         return true;
     default:
         return false;

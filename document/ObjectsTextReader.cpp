@@ -23,6 +23,8 @@ void store(LabelItemValue& c, const StoredLine& line) {
     if (!designReads(line.key))
         return;
     RequireWellFormed(line);
+    if (StoreContentLine(c, line) || StoreSharedLine(c, line))
+        return;
     switch (line.key) {
     case StoredKey::Top:
         c.top = pixels(line);
@@ -36,15 +38,6 @@ void store(LabelItemValue& c, const StoredLine& line) {
     case StoredKey::Height:
         c.height = pixels(line);
         break;
-    case StoredKey::FontSize:
-        c.fontSize = line.number;
-        break;
-    case StoredKey::FontColor:
-        c.fontColor = line.number;
-        break;
-    case StoredKey::Angle:
-        c.angle = line.number;
-        break;
     case StoredKey::Color:
         c.brushColor = line.number;
         break;
@@ -54,74 +47,25 @@ void store(LabelItemValue& c, const StoredLine& line) {
     case StoredKey::LineColor:
         c.penColor = line.number;
         break;
-    case StoredKey::Rounding:
-        c.rounding = line.number;
-        break;
     case StoredKey::StartingNumber:
         c.startingNumber = line.number;
         break;
     case StoredKey::RepeatEach:
         c.repeatEach = line.number;
         break;
-    case StoredKey::AsciiChar:
-        c.asciiChar = line.number;
-        break;
-    case StoredKey::FontName:
-        c.fontName = line.value.toString();
-        break;
-    case StoredKey::Text:
-        c.text = line.value.toString();
-        break;
-    case StoredKey::FileNameAndPath:
-        c.fileName = line.value.toString();
-        break;
-    case StoredKey::FontBold:
-        c.bold = line.number != 0;
-        break;
-    case StoredKey::FontItalic:
-        c.italic = line.number != 0;
-        break;
-    case StoredKey::FontUnder:
-        c.underline = line.number != 0;
-        break;
-    case StoredKey::Stretch:
-        c.stretch = line.number != 0;
-        break;
-    case StoredKey::BrushStyle:
-        if (line.number >= 0)
-            c.brushStyle = TBrushStyle(line.number);
-        break;
-    case StoredKey::Symbology:
-        c.symbology = BarcodeSymbology(line.number);
-        break;
     case StoredKey::Data:
         c.barcodeData = line.value.toString();
         break;
-    case StoredKey::ShowText:
-        c.showText = line.number != 0;
-        break;
     case StoredKey::Background:
         c.backgroundColor = line.number;
-        break;
-    case StoredKey::TextLine:
-    case StoredKey::Box:
-    case StoredKey::Align:
-    case StoredKey::VAlign:
-    case StoredKey::Wrap:
-    case StoredKey::Shrink:
-    case StoredKey::MinFontSize:
-    case StoredKey::LineSpacing:
-    case StoredKey::SkipBlank:
-    case StoredKey::Fit:
-    case StoredKey::Ecc:
-    case StoredKey::Quiet:
-        StoreContentLine(c, line);
         break;
     case StoredKey::LabelItem:
     case StoredKey::RelativeX:
     case StoredKey::RelativeY:
     case StoredKey::Orientation:
     case StoredKey::Nothing:
+        break;
+    default: // the keys stored above
         break;
     }
 }

@@ -13,6 +13,8 @@ qint32 penWidthFromPixels(int pixels) {
 
 void store(PrintItemValue& c, PrintItemsText& result, const StoredLine& line) {
     RequireWellFormed(line);
+    if (StoreContentLine(c, line) || StoreSharedLine(c, line))
+        return;
     switch (line.key) {
     case StoredKey::Top:
         c.top = line.inches;
@@ -32,26 +34,11 @@ void store(PrintItemValue& c, PrintItemsText& result, const StoredLine& line) {
     case StoredKey::RelativeY:
         c.relativeY = line.inches;
         break;
-    case StoredKey::FontSize:
-        c.fontSize = line.number;
-        break;
-    case StoredKey::FontColor:
-        c.fontColor = line.number;
-        break;
-    case StoredKey::Angle:
-        c.angle = line.number;
-        break;
     case StoredKey::Color:
         c.color = line.number;
         break;
     case StoredKey::LineColor:
         c.lineColor = line.number;
-        break;
-    case StoredKey::Rounding:
-        c.rounding = line.number;
-        break;
-    case StoredKey::AsciiChar:
-        c.asciiChar = line.number;
         break;
     case StoredKey::LineThickness:
         c.penWidth = penWidthFromPixels(line.number);
@@ -62,62 +49,19 @@ void store(PrintItemValue& c, PrintItemsText& result, const StoredLine& line) {
     case StoredKey::RepeatEach:
         result.repeatEach = line.number;
         break;
-    case StoredKey::Text:
-        c.text = line.value.toString();
-        break;
-    case StoredKey::FontName:
-        c.fontName = line.value.toString();
-        break;
-    case StoredKey::FileNameAndPath:
-        c.fileName = line.value.toString();
-        break;
-    case StoredKey::FontBold:
-        c.bold = line.number != 0;
-        break;
-    case StoredKey::FontItalic:
-        c.italic = line.number != 0;
-        break;
-    case StoredKey::FontUnder:
-        c.underline = line.number != 0;
-        break;
-    case StoredKey::Stretch:
-        c.stretch = line.number != 0;
-        break;
     case StoredKey::Orientation:
         c.orientation = line.value.isEmpty() ? QChar() : line.value.front();
-        break;
-    case StoredKey::BrushStyle:
-        if (line.number >= 0)
-            c.brushStyle = TBrushStyle(line.number);
-        break;
-    case StoredKey::Symbology:
-        c.symbology = BarcodeSymbology(line.number);
         break;
     case StoredKey::Data:
         c.data = line.value.toString();
         break;
-    case StoredKey::ShowText:
-        c.showText = line.number != 0;
-        break;
     case StoredKey::Background:
         c.background = line.number;
         break;
-    case StoredKey::TextLine:
-    case StoredKey::Box:
-    case StoredKey::Align:
-    case StoredKey::VAlign:
-    case StoredKey::Wrap:
-    case StoredKey::Shrink:
-    case StoredKey::MinFontSize:
-    case StoredKey::LineSpacing:
-    case StoredKey::SkipBlank:
-    case StoredKey::Fit:
-    case StoredKey::Ecc:
-    case StoredKey::Quiet:
-        StoreContentLine(c, line);
-        break;
     case StoredKey::LabelItem:
     case StoredKey::Nothing:
+        break;
+    default: // the keys stored above
         break;
     }
 }

@@ -72,7 +72,7 @@ TMergeSourceDialog::TMergeSourceDialog(QWidget* parent, DatabasePasswords* passw
     FromRecordBox->setObjectName(QStringLiteral("FromRecordBox"));
     fromLabel->setBuddy(FromRecordBox);
     rangeRow->addWidget(FromRecordBox);
-    rangeRow->addWidget(new QLabel(QStringLiteral("to")));
+    rangeRow->addWidget(new QLabel(tr("to")));
     ToRecordBox = new QSpinBox;
     ToRecordBox->setObjectName(QStringLiteral("ToRecordBox"));
     ToRecordBox->setAccessibleName(tr("Last record printed"));

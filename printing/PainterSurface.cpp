@@ -11,6 +11,7 @@
 
 #include "controls/Picture.h"
 #include "controls/SymbolGlyph.h"
+#include "document/HatchLines.h"
 #include "printing/ReportFontMetrics.h"
 
 namespace {
@@ -256,35 +257,10 @@ void PainterSurface::FillAndStroke(const QPainterPath& path, const QRect& bounds
 // Hatches are drawn as lines clipped to the shape, spaced on paper as on the design panel,
 // rather than as brush patterns whose period is a number of device pixels.
 void PainterSurface::DrawHatch(const QPainterPath& path, const QRect& bounds) {
-    const double spacingX = kHatchSpacingInches * dpiX_;
-    const double spacingY = kHatchSpacingInches * dpiY_;
-    const double ox = brush_.HatchOriginX * dpiX_ - offset_.x();
-    const double oy = brush_.HatchOriginY * dpiY_ - offset_.y();
-    const double left = bounds.left() - spacingX, right = bounds.right() + 1 + spacingX;
-    const double top = bounds.top() - spacingY, bottom = bounds.bottom() + 1 + spacingY;
-    const TReportBrushStyle style = brush_.Style;
-
-    painter_->save();
-    painter_->setClipPath(path, Qt::IntersectClip);
-    painter_->setPen(QPen(brush_.Color, std::max(1, qRound(kHatchLineInches * dpiX_)),
-                          Qt::SolidLine, Qt::FlatCap));
-    const auto first = [](double from, double origin, double step) {
-        return origin + std::floor((from - origin) / step) * step;
-    };
-    if (style == TReportBrushStyle::Horizontal || style == TReportBrushStyle::Cross)
-        for (double y = first(top, oy, spacingY); y <= bottom; y += spacingY)
-            painter_->drawLine(QLineF(left, qRound(y), right, qRound(y)));
-    if (style == TReportBrushStyle::Vertical || style == TReportBrushStyle::Cross)
-        for (double x = first(left, ox, spacingX); x <= right; x += spacingX)
-            painter_->drawLine(QLineF(qRound(x), top, qRound(x), bottom));
-    // A diagonal line is x - y = c ("\") or x + y = c ("/"); c steps by the spacing across.
-    if (style == TReportBrushStyle::FDiagonal || style == TReportBrushStyle::DiagCross)
-        for (double c = first(left - bottom, ox - oy, spacingX); c <= right - top; c += spacingX)
-            painter_->drawLine(QLineF(top + c, top, bottom + c, bottom));
-    if (style == TReportBrushStyle::BDiagonal || style == TReportBrushStyle::DiagCross)
-        for (double c = first(left + top, ox + oy, spacingX); c <= right + bottom; c += spacingX)
-            painter_->drawLine(QLineF(c - top, top, c - bottom, bottom));
-    painter_->restore();
+    const QPointF origin(brush_.HatchOriginX * dpiX_ - offset_.x(),
+                         brush_.HatchOriginY * dpiY_ - offset_.y());
+    DrawHatchLines(*painter_, path, QRectF(bounds), brush_.Style, brush_.Color,
+                   HatchGridAt(dpiX_, dpiY_, origin));
 }
 
 void PainterSurface::DrawPattern(const QPainterPath& path) {

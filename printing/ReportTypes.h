@@ -55,7 +55,3 @@ struct TReportBrushSpec {
     double HatchOriginY = 0.0;
 };
 
-// Hatch lines on paper stand 1/12 inch apart, as the design panel's 8 pixels at 96 pixels
-// per inch, and are 1/96 inch wide (at least one device pixel).
-inline constexpr double kHatchSpacingInches = 1.0 / 12.0;
-inline constexpr double kHatchLineInches = 1.0 / 96.0;

@@ -2790,6 +2790,10 @@ Wählen Sie eine Schrift aus der Liste.</translation>
         <source>Last record printed</source>
         <translation>Letzter gedruckter Datensatz</translation>
     </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
 </context>
 <context>
     <name>TPreviewForm</name>

@@ -34,6 +34,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -141,7 +142,7 @@ bool IsControl(const QWidget* widget) {
 // cannot name.
 class Walk {
 public:
-    explicit Walk(EnglishTexts english) : english_(std::move(english)) {}
+    explicit Walk(EnglishTexts known) : english_(std::move(known)) {}
 
     void Window(QWidget* window) {
         const QString where = QString::fromLatin1(window->metaObject()->className());
@@ -267,8 +268,16 @@ protected:
         windows.emplace_back(new TLabelPrint(job, false));
         windows.emplace_back(new TRecoveryQuestion(QStringLiteral("?")));
         windows.emplace_back(new TSplashForm);
-        for (const auto& dialog : windows)
+        // Pictures of the German windows for a person to look at, when QV_PICTURE_DIR names a
+        // folder.
+        const QString pictures = qEnvironmentVariable("QV_PICTURE_DIR");
+        for (const auto& dialog : windows) {
             walk.Window(dialog.get());
+            if (!pictures.isEmpty())
+                dialog->grab().save(QDir(pictures).filePath(
+                    QStringLiteral("de-%1.png")
+                        .arg(QString::fromLatin1(dialog->metaObject()->className()))));
+        }
         walk.Window(&THelpWindow::Instance());
     }
 };

@@ -183,8 +183,8 @@ TEST_P(WmfReference, MatchesLibwmfInCoverageAndPlacement) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RealClipArt, WmfReference, ::testing::ValuesIn(kRealWmfFiles),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             QString name = QLatin1String(info.param);
+                         [](const ::testing::TestParamInfo<const char*>& file) {
+                             QString name = QLatin1String(file.param);
                              name.replace(QLatin1Char('-'), QLatin1Char('_'));
                              name.remove(QStringLiteral(".wmf"));
                              return name.toStdString();

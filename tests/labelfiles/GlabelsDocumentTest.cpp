@@ -182,6 +182,12 @@ TEST(GlabelsDocument, TextsLandWhereGlabelsPutsThem) {
             arguments << "--merge" << TestDataPath("glabels/addresses.csv");
         const BatchResult batch = RunBatch(arguments);
         ASSERT_EQ(batch.exitCode, 0) << batch.err.toStdString();
+        // Kept for a person to set beside gLabels' own rendering.
+        if (const QString folder = PictureOutputDir(); !folder.isEmpty()) {
+            const QString kept = QDir(folder).filePath(QStringLiteral("%1-quorvane.pdf").arg(name));
+            QFile::remove(kept);
+            QFile::copy(pdf, kept);
+        }
         QProcess text;
         text.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
         ASSERT_TRUE(text.waitForFinished(60000));

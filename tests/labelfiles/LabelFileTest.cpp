@@ -1,5 +1,7 @@
 #include "labelfiles/LabelExport.h"
 #include "labelfiles/LabelFile.h"
+#include "document/ObjectsTextReader.h"
+#include "document/ObjectsTextWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,6 +85,63 @@ TEST(LabelFile, EveryKindAndEveryValueReadsBackExactlyAndWritesTheSameBytes) {
     EXPECT_EQ(read.file->mergeSource, file.mergeSource);
     EXPECT_EQ(read.file->pictures, file.pictures);
     EXPECT_EQ(read.file->Write(), bytes);
+}
+
+// A text box, a fitted picture and a barcode with its options: every key a later version
+// added, each away from its default, so that each is written.
+const char* const kNewerKeys =
+    "LABELITEM=TEXT\r\nTEXT={Name}\r\nTOP=0.104\r\nLEFT=0.208\r\nWIDTH=1.500\r\n"
+    "HEIGHT=0.600\r\nFONTNAME=Arial\r\nFONTCOLOR=255\r\nFONTSIZE=10\r\nFONTBOLD=Y\r\n"
+    "FONTITALIC=N\r\nFONTUNDER=N\r\nANGLE=90\r\nRELATIVEX=0.000\r\nRELATIVEY=0.000\r\n"
+    "TEXTLINE={Street}\r\nTEXTLINE=\r\nTEXTLINE={City} {Zip}\r\nBOX=Y\r\nALIGN=C\r\n"
+    "VALIGN=B\r\nWRAP=Y\r\nSHRINK=Y\r\nMINFONTSIZE=6.5\r\nLINESPACING=1.250\r\n"
+    "SKIPBLANK=Y\r\n"
+    "LABELITEM=TEXT\r\nTEXT=Right\r\nTOP=0.800\r\nLEFT=0.100\r\nWIDTH=1.000\r\n"
+    "HEIGHT=0.200\r\nFONTNAME=Arial\r\nFONTCOLOR=0\r\nFONTSIZE=8\r\nFONTBOLD=N\r\n"
+    "FONTITALIC=N\r\nFONTUNDER=N\r\nANGLE=0\r\nRELATIVEX=0.000\r\nRELATIVEY=0.000\r\n"
+    "ALIGN=R\r\nVALIGN=M\r\n"
+    "LABELITEM=IMAGE\r\nTOP=0.100\r\nLEFT=1.200\r\nWIDTH=0.500\r\nHEIGHT=0.500\r\n"
+    "STRETCH=N\r\nFILENAMEANDPATH=photos/{Id}.jpg\r\nFIT=Y\r\n"
+    "LABELITEM=BARCODE\r\nTOP=0.300\r\nLEFT=1.200\r\nWIDTH=0.600\r\nHEIGHT=0.600\r\n"
+    "SYMBOLOGY=QRCODE\r\nDATA={Id}\r\nSHOWTEXT=N\r\nCOLOR=0\r\nBACKGROUND=16777215\r\n"
+    "ECC=3\r\nQUIET=N\r\n"
+    "NOTHING=NOTHING\r\n";
+
+// Written from the design, the newer keys pass through a label file unchanged: the file
+// writes the same bytes again, and the design read back from it is the design written.
+TEST(LabelFile, EveryNewerKeyReadsBackIntoTheSameDesignAndTheSameBytes) {
+    const DesignItems design = ReadDesignItems(QString::fromLatin1(kNewerKeys));
+    ASSERT_FALSE(design.error);
+    ASSERT_EQ(design.items.size(), 4u);
+    const LabelItemValue& text = design.items[0];
+    EXPECT_EQ(text.text, "{Name}\n{Street}\n\n{City} {Zip}");
+    EXPECT_TRUE(text.textBox.box && text.textBox.wrap && text.textBox.shrink &&
+                text.textBox.skipBlank);
+    EXPECT_EQ(text.textBox.align, TextAlign::Centre);
+    EXPECT_EQ(text.textBox.valign, TextVAlign::Bottom);
+    EXPECT_DOUBLE_EQ(text.textBox.minFontSize, 6.5);
+    EXPECT_DOUBLE_EQ(text.textBox.lineSpacing, 1.25);
+    EXPECT_FALSE(design.items[1].textBox.box) << "box options never carry over";
+    EXPECT_EQ(design.items[1].textBox.align, TextAlign::Right);
+    EXPECT_TRUE(design.items[2].fit);
+    EXPECT_EQ(design.items[3].ecc, 3);
+    EXPECT_FALSE(design.items[3].quietZones);
+
+    LabelFile file = Sample();
+    file.objectsText = WriteObjectsText(design.items);
+    for (const char* key : {"TEXTLINE={Street}", "TEXTLINE=\r", "BOX=Y", "ALIGN=C", "ALIGN=R",
+                            "VALIGN=B", "VALIGN=M", "WRAP=Y", "SHRINK=Y", "MINFONTSIZE=6.5",
+                            "LINESPACING=1.250", "SKIPBLANK=Y", "FIT=Y", "ECC=3", "QUIET=N"})
+        EXPECT_TRUE(file.objectsText.contains(QLatin1String(key))) << key;
+    const QByteArray bytes = file.Write();
+    const LabelFileRead read = LabelFile::FromBytes(bytes);
+    ASSERT_TRUE(read.file) << read.error.toStdString();
+    EXPECT_EQ(read.file->objectsText, file.objectsText);
+    EXPECT_EQ(read.file->Write(), bytes);
+    const DesignItems back = ReadDesignItems(read.file->objectsText);
+    ASSERT_FALSE(back.error);
+    EXPECT_EQ(back.items, design.items);
+    EXPECT_EQ(WriteObjectsText(back.items), file.objectsText);
 }
 
 TEST(LabelFile, IsPlainJsonWithTheGeometryInItsShortestForm) {

@@ -76,7 +76,7 @@ protected:
         job.Sheets = 99; // a merge decides the sheets itself
         job.Merge = &run;
         struct Progress : SheetJobObserver {
-            Progress(QStringList& lines, MergeRun& run) : lines(lines), run(run) {}
+            Progress(QStringList& shown, MergeRun& merge) : lines(shown), run(merge) {}
             bool LabelDrawn() override {
                 lines << run.Progress();
                 return true;
@@ -228,8 +228,8 @@ TEST_F(MergePrintTest, DateTimeAndLabelNumbersPrintOnEveryLabel) {
     job.Sheets = 2;
     job.ObjectsText = Text(QStringLiteral("No. {#:000} {Name} {date+1:dd.MM.yyyy} {time}")) +
                       QStringLiteral("NOTHING=NOTHING\n");
-    const auto render = [](const SheetJob& job) {
-        SheetRenderer print(job, nullptr);
+    const auto render = [](const SheetJob& drawn) {
+        SheetRenderer print(drawn, nullptr);
         QByteArray bytes;
         QBuffer buffer(&bytes);
         TReportFiler filer;

@@ -7,6 +7,7 @@
 
 #include "RenderProbe.h"
 #include "printing/PaperChoice.h"
+#include "printing/SheetJob.h"
 #include "printing/TReportPdfWriter.h"
 
 namespace {
@@ -41,6 +42,55 @@ void Sheet(TBaseReport& report) {
     report.SetBrush(QColor(0, 0, 255), TReportBrushStyle::Solid);
     report.Rectangle(0, 1, 2, 2);
     report.StretchDraw(3, 1, 5, 2, logo);
+}
+
+// The document's title as its information dictionary holds it: a literal or hexadecimal
+// string, in UTF-16 when it starts with a byte order mark. Read from the bytes themselves, so
+// that no PDF reader is needed.
+QString InfoTitle(const QByteArray& pdf) {
+    const qsizetype key = pdf.lastIndexOf("/Title");
+    if (key < 0)
+        return QStringLiteral("(no title)");
+    qsizetype at = key + 6;
+    while (at < pdf.size() && (pdf[at] == ' ' || pdf[at] == '\n' || pdf[at] == '\r'))
+        ++at;
+    QByteArray raw;
+    if (at < pdf.size() && pdf[at] == '<') {
+        const qsizetype end = pdf.indexOf('>', at);
+        raw = QByteArray::fromHex(pdf.mid(at + 1, end - at - 1));
+    } else if (at < pdf.size() && pdf[at] == '(') {
+        int depth = 1;
+        for (++at; at < pdf.size() && depth > 0; ++at) {
+            char c = pdf[at];
+            if (c == '\\' && at + 1 < pdf.size()) {
+                c = pdf[++at];
+                if (c >= '0' && c <= '7') { // up to three octal digits
+                    int value = 0;
+                    for (int n = 0; n < 3 && at < pdf.size() && pdf[at] >= '0' && pdf[at] <= '7';
+                         ++n, ++at)
+                        value = value * 8 + (pdf[at] - '0');
+                    --at;
+                    c = char(value);
+                } else if (c == 'n') {
+                    c = '\n';
+                } else if (c == 'r') {
+                    c = '\r';
+                }
+            } else if (c == '(') {
+                ++depth;
+            } else if (c == ')' && --depth == 0) {
+                break;
+            }
+            raw += c;
+        }
+    }
+    if (raw.startsWith("\xFE\xFF")) {
+        QString text;
+        for (qsizetype i = 2; i + 1 < raw.size(); i += 2)
+            text += QChar(char16_t((uchar(raw[i]) << 8) | uchar(raw[i + 1])));
+        return text;
+    }
+    return QString::fromLatin1(raw);
 }
 
 } // namespace
@@ -218,4 +268,28 @@ TEST(PdfOutput, TextReadsBackAsTyped) {
         << info.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Quorvane\\n"))))
         << info.toStdString();
+}
+
+// A job's PDF is titled with the label's description (as the table holds it, without the
+// blanks around it), accents and all; a label without one keeps the engine's own title.
+TEST(PdfOutput, AJobsDocumentIsTitledWithItsLabelsDescription) {
+    QTemporaryDir dir;
+    const auto titleOf = [&](const QString& description) {
+        SheetJob job;
+        job.Label.description = description;
+        job.Label.geometry.labelsAcross = job.Label.geometry.labelsDown = 1;
+        job.Label.geometry.labelWidth = job.Label.geometry.labelHeight = 1.0f;
+        job.Label.geometry.horizontalPitch = job.Label.geometry.verticalPitch = 1.0f;
+        job.Label.geometry.paperSize = QStringLiteral("LTR");
+        job.ObjectsText = QStringLiteral("NOTHING=NOTHING\r\n");
+        const QString pdf = dir.filePath(QStringLiteral("titled.pdf"));
+        TReportPdfWriter writer(pdf);
+        job.Render(writer);
+        QFile file(pdf);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return InfoTitle(file.readAll());
+    };
+    EXPECT_EQ(titleOf(QStringLiteral("  Name badges (Süd) ")), "Name badges (Süd)");
+    EXPECT_EQ(titleOf(QStringLiteral("Shelf \\ labels")), "Shelf \\ labels");
+    EXPECT_EQ(titleOf(QStringLiteral("   ")), "Test Report");
 }

@@ -13,6 +13,7 @@
 #include "controls/TCanvasPanel.h"
 #include "controls/ItemControls.h"
 #include "controls/TPim3DLabel.h"
+#include "controls/ZoomedBox.h"
 #include "document/LabelItemValue.h"
 #include "document/ChosenPositions.h"
 #include "document/ConversionError.h"
@@ -301,9 +302,9 @@ TEST(SheetRender, ImagesByContentsAndMissingOnesMarked) {
     const QRect missing(qRound(0.7875 * 100) - 1, 59, 52, 52);
     const auto greyIn = [&page](const QRect& area) {
         int grey = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int row = area.top(); row <= area.bottom(); ++row)
             for (int x = area.left(); x <= area.right(); ++x)
-                grey += qGray(page.pixel(x, y)) < 250;
+                grey += qGray(page.pixel(x, row)) < 250;
         return grey;
     };
     EXPECT_EQ(RenderProbe::InkBox(page, missing), QRect()); // pale: never taken for content
@@ -408,12 +409,12 @@ struct TurnedPanel {
     std::vector<TPim3DLabel*> labels;
 };
 
-std::vector<QImage> RenderLabel(const QString& objects, double dpi) {
+std::vector<QImage> RenderLabel(const QString& objects, double dpi, bool antialiased = true) {
     SheetGeometry geometry = Sheet(1, 1);
     geometry.leftMargin = geometry.topMargin = 0;
     Job job(geometry, objects);
     TReportImage image(dpi);
-    image.SetAntialiased(true);
+    image.SetAntialiased(antialiased);
     image.SetCustomPageSize(QSizeF(6 * kCellInches + 0.4, 4 * kCellInches + 0.4));
     image.OnPrint = [&job](TBaseReport& report) { job.PrintLabels(report); };
     image.Execute();
@@ -622,6 +623,90 @@ TEST(SheetRender, BoxTextsPrintAsThePanelShowsThem) {
     EXPECT_GE(inkRows(design.controls[1]->geometry()), 2);
     // The long name shrank to fit on one line of its box.
     EXPECT_EQ(inkRows(design.controls[2]->geometry()), 1);
+    SetScreenPixelsPerInch(previousPpi);
+}
+
+namespace {
+
+// Hatched rectangles and ellipses of every hatch style, one per cell, placed as the design
+// panel places them, at odd offsets so that each lies off the hatch's period.
+struct HatchPanel {
+    explicit HatchPanel(double zoom) {
+        panel.setColor(Qt::white);
+        panel.SetDesignSize(
+            QSize(qRound((6 * kCellInches + 0.4) * 96), qRound((4 * kCellInches + 0.4) * 96)));
+        panel.setZoom(zoom);
+        const TBrushStyle styles[] = {TBrushStyle::Horizontal, TBrushStyle::Vertical,
+                                      TBrushStyle::FDiagonal,  TBrushStyle::BDiagonal,
+                                      TBrushStyle::Cross,      TBrushStyle::DiagCross};
+        int cell = 0;
+        for (LabelItemKind kind : {LabelItemKind::Rectangle, LabelItemKind::Ellipse})
+            for (TBrushStyle style : styles) {
+                LabelItemValue v;
+                v.kind = kind;
+                v.brushStyle = style;
+                v.brushColor = 0xC00000; // blue, stored as BGR
+                v.penWidth = 1;
+                v.penColor = 0;
+                const QPoint corner = TurnedCorner(cell) + QPoint(13 + cell, 7 + 2 * cell);
+                v.left = corner.x(), v.top = corner.y();
+                v.width = 101, v.height = 77;
+                const ItemControlKind& controlKind = ItemControl(kind);
+                QWidget* control = controlKind.create(&panel, context);
+                ZoomedBox::Set(control, QRect(corner, QSize(v.width, v.height)));
+                controlKind.apply(control, v);
+                control->show();
+                boxes.push_back(QRect(corner, QSize(v.width, v.height)));
+                values.push_back(v);
+                ++cell;
+            }
+    }
+    struct NoCounter : ItemControlContext {
+        QString CounterShown() const override { return QStringLiteral("0"); }
+    } context;
+    TCanvasPanel panel;
+    std::vector<QRect> boxes; // design pixels
+    std::vector<LabelItemValue> values;
+};
+
+} // namespace
+
+// The panel and paper draw hatches with the same lines: at the same scale (the panel at zoom
+// 1 and paper at 96 dots per inch, zoom 2 and 192) every pixel inside a shape is the same.
+TEST(SheetRender, HatchesPrintAsThePanelShowsThem) {
+    const int previousPpi = ScreenPixelsPerInch();
+    SetScreenPixelsPerInch(96);
+    for (const int zoom : {1, 2}) {
+        SCOPED_TRACE(zoom);
+        HatchPanel design(zoom);
+        design.panel.show();
+        const QImage panel = RenderProbe::ToRgb32(design.panel.grab().toImage());
+        const QImage paper = RenderProbe::ToRgb32(
+            RenderLabel(WriteObjectsText(design.values), 96.0 * zoom, false).at(0));
+        KeepPicture(Overlay(panel, paper),
+                    QStringLiteral("hatch-panel-vs-paper-zoom%1.png").arg(zoom));
+        for (size_t i = 0; i < design.boxes.size(); ++i) {
+            SCOPED_TRACE(i);
+            // Inside the outline, clear of the pen and the ellipse's edge.
+            const QRect design_box = design.boxes[i];
+            const QRect inside(design_box.topLeft() * zoom, design_box.size() * zoom);
+            const QRect core = inside.adjusted(4 * zoom, 4 * zoom, -4 * zoom, -4 * zoom);
+            int differ = 0, hatched = 0;
+            for (int y = core.top(); y <= core.bottom(); ++y)
+                for (int x = core.left(); x <= core.right(); ++x) {
+                    const QPoint d = QPoint(x, y) - core.center();
+                    if (design.values[i].kind == LabelItemKind::Ellipse &&
+                        std::pow(d.x() / (core.width() / 2.0), 2) +
+                                std::pow(d.y() / (core.height() / 2.0), 2) >
+                            0.8)
+                        continue;
+                    differ += panel.pixel(x, y) != paper.pixel(x, y);
+                    hatched += qBlue(panel.pixel(x, y)) > 150 && qRed(panel.pixel(x, y)) < 100;
+                }
+            EXPECT_EQ(differ, 0);
+            EXPECT_GT(hatched, core.width() * core.height() / 40) << "lines drawn";
+        }
+    }
     SetScreenPixelsPerInch(previousPpi);
 }
 

@@ -490,7 +490,12 @@ TEST_F(SelectionPointer, ItemsCopiedHerePasteIntoAnotherRunningCopy) {
     ASSERT_TRUE(program.Started());
     const QRect shown = RunningProgram::WaitForWindow("Quorvane", RunningProgram::IsMainWindow);
     ASSERT_TRUE(shown.isValid());
-    QTest::qWait(300);
+    // It names the label it shows in its QV.INI once the label is on screen, just before the
+    // keys go to the label (a slow start, under a sanitizer, takes seconds).
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QFile::exists(QDir(other.path()).filePath(QStringLiteral("QV.INI"))); },
+        20000));
+    QTest::qWait(500);
     // A click on its status bar gives it the keys, which stay on its design panel.
     pointer.MoveTo(shown.bottomLeft() + QPoint(150, -6));
     pointer.Press();
@@ -501,11 +506,11 @@ TEST_F(SelectionPointer, ItemsCopiedHerePasteIntoAnotherRunningCopy) {
     // stops.
     const JournalFile journal(other.path());
     keyboard.PressControl("v");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(journal.Path()); }, 10000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(journal.Path()); }, 20000))
         << "nothing was pasted";
     KeepScreen(QStringLiteral("pasted-into-another-copy.png"), true);
     keyboard.PressControl("s");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(journal.Path()); }, 10000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(journal.Path()); }, 20000))
         << "not saved";
     program.Kill();
     EXPECT_EQ(stored(), copied);
