@@ -4,8 +4,8 @@
 #include <QStringList>
 
 #include <deque>
-#include <optional>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "designer/DesignerPrompter.h"
@@ -73,9 +73,9 @@ public:
 
     // One thing the program showed or asked.
     struct Shown {
-        QString kind;    // "Information", "YesNo", "SaveChanges", "YesNoDefaultNo", "Text", "Error", "Help",
-                         // "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile",
-                         // "Font", "Colour", "SaveFile", "Status"
+        QString kind; // "Information", "YesNo", "SaveChanges", "YesNoDefaultNo", "Text", "Error",
+                      // "Help", "NewCounter", "CounterValues", "Symbol", "Rotation", "ImageFile",
+                      // "Font", "Colour", "SaveFile", "Status"
         QString caption; // caption or title; the topic number or section anchor for "Help"
         QString message; // message or prompt; for dialogs the values they were opened with
     };
@@ -85,6 +85,8 @@ public:
 
     ScriptedPrompter& Then(const Answer& answer);
     std::size_t Unanswered() const { return answers_.size(); }
+    // Forgets the answers left over, for steps that may or may not ask.
+    void DropUnanswered() { answers_.clear(); }
 
     const std::vector<Shown>& History() const { return shown_; }
     // The messages of one kind, in order ("Information", "Error", ...).
