@@ -88,13 +88,8 @@ bool ItemPlacer::HasFont(QStringView family) const {
 
 void ItemPlacer::DropButtonDown(QObject* sender) {
     auto* button = qobject_cast<DropToolButton*>(sender);
-    if (!button || !buttons_.contains(button))
+    if (!CanPlace(button))
         return;
-    const ItemToolKind& tool = ItemTool(button->Tool());
-    if (!tool.requiredFont.isEmpty() && !HasFont(tool.requiredFont)) {
-        ShowInformation(ItemToolText(tool.missingFontMessage));
-        return;
-    }
     selection_.DetachControl();
     // The picture of the item hangs from the pointer by its top-left corner, which is where
     // the item's top-left will be.
@@ -110,14 +105,22 @@ void ItemPlacer::DropButtonDown(QObject* sender) {
     RunPendingDrop();
 }
 
-void ItemPlacer::PlaceFromKeyboard(DropToolButton* button) {
+// Whether button is one of ours whose item can be made here; says why not when its font
+// is missing.
+bool ItemPlacer::CanPlace(DropToolButton* button) const {
     if (!button || !buttons_.contains(button))
-        return;
+        return false;
     const ItemToolKind& tool = ItemTool(button->Tool());
     if (!tool.requiredFont.isEmpty() && !HasFont(tool.requiredFont)) {
         ShowInformation(ItemToolText(tool.missingFontMessage));
-        return;
+        return false;
     }
+    return true;
+}
+
+void ItemPlacer::PlaceFromKeyboard(DropToolButton* button) {
+    if (!CanPlace(button))
+        return;
     LabelPanelDragDrop(panel_, button->Tool(), QPoint(0, 0));
 }
 

@@ -81,6 +81,7 @@ private:
     };
     void RunPendingDrop();
     bool HasFont(QStringView family) const;
+    bool CanPlace(DropToolButton* button) const;
     void Create(LabelItemKind kind, int x, int y);
     bool IsDropTarget(QObject* object) const;
 

@@ -1,7 +1,6 @@
-#include <cmath>
 #include <QBuffer>
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -9,20 +8,21 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "RecordingSurface.h"
 #include "document/ChosenPositions.h"
+#include "document/ColorValue.h"
 #include "merge/MergeRun.h"
 #include "merge/MergeSource.h"
 #include "merge/MergeSourceError.h"
 #include "printing/SheetJob.h"
 #include "printing/SheetJobObserver.h"
 #include "printing/SheetRenderer.h"
-#include "printing/TReportImage.h"
 #include "printing/TReportFiler.h"
+#include "printing/TReportImage.h"
 #include "printing/TReportPdfWriter.h"
-#include "document/ColorValue.h"
 
 #include <QImage>
 #include <QtMath>
@@ -105,6 +105,12 @@ QByteArray Names(int count) {
         csv += "N" + QByteArray::number(i) + "\n";
     return csv;
 }
+
+// The warning lines a job sends while it draws.
+struct WarningLines : SheetJobObserver {
+    void LabelWarning(const QString& line) override { lines << line; }
+    QStringList lines;
+};
 
 } // namespace
 
@@ -263,10 +269,10 @@ TEST_F(MergePrintTest, DateTimeAndLabelNumbersPrintOnEveryLabel) {
 // warning line with its record.
 TEST_F(MergePrintTest, AddressBoxesFitEveryRecordAndNameTheOnesThatDoNot) {
     auto source = Csv(QByteArray("Name,Street,City\n"
-                      "Ada Lovelace,12 St James's Square,London\n"
-                      "Augusta Wilhelmina von Hohenzollern-Sigmaringen,1 Way,Berne\n"
-                      "Bob,\"3 Long Road\nBuilding B\",Leeds\n"
-                      "Cy,,York\n") +
+                                 "Ada Lovelace,12 St James's Square,London\n"
+                                 "Augusta Wilhelmina von Hohenzollern-Sigmaringen,1 Way,Berne\n"
+                                 "Bob,\"3 Long Road\nBuilding B\",Leeds\n"
+                                 "Cy,,York\n") +
                       "Dee " + QByteArray(400, 'W') + ",2 Lane,Hull\n");
     MergeRun run(*source, 1);
     SheetJob job;
@@ -277,10 +283,7 @@ TEST_F(MergePrintTest, AddressBoxesFitEveryRecordAndNameTheOnesThatDoNot) {
         "ANGLE=0\nRELATIVEX=0\nRELATIVEY=0\nTEXTLINE={Street}\nTEXTLINE={City}\nBOX=Y\n"
         "ALIGN=C\nSHRINK=Y\nSKIPBLANK=Y\nNOTHING=NOTHING\n");
     job.Merge = &run;
-    struct Lines : SheetJobObserver {
-        void LabelWarning(const QString& line) override { lines << line; }
-        QStringList lines;
-    } observer;
+    WarningLines observer;
     SheetRenderer print(job, &observer);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -296,8 +299,8 @@ TEST_F(MergePrintTest, AddressBoxesFitEveryRecordAndNameTheOnesThatDoNot) {
     for (const auto& text : texts)
         drawn << text.Text;
     ASSERT_EQ(drawn.size(), 3 + 3 + 4 + 2 + 3) << drawn.join('|').toStdString();
-    EXPECT_EQ(drawn.mid(6, 6), QStringList({"Bob", "3 Long Road", "Building B", "Leeds", "Cy",
-                                            "York"}));
+    EXPECT_EQ(drawn.mid(6, 6),
+              QStringList({"Bob", "3 Long Road", "Building B", "Leeds", "Cy", "York"}));
     EXPECT_EQ(texts[0].Font.Size, 14.0);
     EXPECT_LT(texts[3].Font.Size, 14.0); // the long name's label, and only that one
     EXPECT_GE(texts[3].Font.Size, 6.0);
@@ -435,10 +438,7 @@ TEST_F(MergePrintTest, NinetyFiveAddressesWithALogoStayInsideTheirLabels) {
             .arg(boxColour)
             .arg(logoPath);
     job.Merge = &run;
-    struct Lines : SheetJobObserver {
-        void LabelWarning(const QString& line) override { lines << line; }
-        QStringList lines;
-    } observer;
+    WarningLines observer;
     SheetRenderer print(job, &observer);
     constexpr double kDpi = 100;
     TReportImage image(kDpi);
@@ -451,7 +451,8 @@ TEST_F(MergePrintTest, NinetyFiveAddressesWithALogoStayInsideTheirLabels) {
     // The gaps between the columns (0.125 in wide) hold no ink on any row.
     const SheetGeometry& g = job.Label.geometry;
     for (int column = 1; column < 3; ++column) {
-        const int from = qCeil((g.leftMargin + (column - 1) * g.horizontalPitch + g.labelWidth) * kDpi) + 1;
+        const int from =
+            qCeil((g.leftMargin + (column - 1) * g.horizontalPitch + g.labelWidth) * kDpi) + 1;
         const int to = qFloor((g.leftMargin + column * g.horizontalPitch) * kDpi) - 1;
         for (int y = 0; y < page.height(); ++y)
             for (int x = from; x <= to; ++x)
