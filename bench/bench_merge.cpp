@@ -422,8 +422,8 @@ int main(int argc, char* argv[]) {
                         Megabytes(f.peakKiB - f.baselineKiB),
                         f.reset ? "" : "  (peak since start-up)");
         }
-    std::printf("\n%-9s %12s %22s\n", "source", "ms/label", "peak growth");
-    std::printf("%-9s %5d->%-6d %9d->%d MB\n", "", sizes[0], sizes[1], sizes[0], sizes[1]);
+    std::printf("\nFrom %d to %d records:\n%-9s %-22s %s\n", sizes[0], sizes[1], "source",
+                "ms/label", "peak over start, MB (growth)");
     for (const auto& [kind, runs] : table) {
         const auto small = runs.find(sizes[0]), large = runs.find(sizes[1]);
         if (small == runs.end() || large == runs.end() || !small->second.error.isEmpty() ||
@@ -431,9 +431,10 @@ int main(int argc, char* argv[]) {
             continue;
         const Figures& a = small->second;
         const Figures& b = large->second;
-        std::printf("%-9s %.4f->%.4f %+14.1f\n", qPrintable(kind), a.cpuMs / sizes[0],
-                    b.cpuMs / sizes[1],
-                    Megabytes((b.peakKiB - b.baselineKiB) - (a.peakKiB - a.baselineKiB)));
+        const double before = Megabytes(a.peakKiB - a.baselineKiB);
+        const double after = Megabytes(b.peakKiB - b.baselineKiB);
+        std::printf("%-9s %.4f -> %.4f       %5.1f -> %5.1f (%+.1f)\n", qPrintable(kind),
+                    a.cpuMs / sizes[0], b.cpuMs / sizes[1], before, after, after - before);
     }
     return 0;
 }

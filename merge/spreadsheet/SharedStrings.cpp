@@ -101,6 +101,22 @@ void SharedStrings::ReadBack(const QTemporaryFile& file, qint64 at, char* into,
     }
 }
 
+void SharedStrings::ReadCached(const QTemporaryFile& file, qint64 fileSize, Block& block, qint64 at,
+                               char* into, qint64 bytes) const {
+    const qint64 capacity = qint64(block.bytes.size());
+    const qint64 start = at / capacity * capacity;
+    if (at + bytes > start + capacity) // longer than a block, or across two
+        return ReadBack(file, at, into, bytes);
+    if (block.start != start || at + bytes > block.start + block.size) {
+        // The last block of a file may have grown since it was read.
+        block.start = -1;
+        block.size = std::min(capacity, fileSize - start);
+        ReadBack(file, start, block.bytes.data(), block.size);
+        block.start = start;
+    }
+    std::memcpy(into, block.bytes.data() + (at - start), std::size_t(bytes));
+}
+
 // Where string index ends in the text, whether its offset is on file or still pending.
 quint32 SharedStrings::EndOf(qsizetype index) const {
     if (!endsFile_)
@@ -108,8 +124,8 @@ quint32 SharedStrings::EndOf(qsizetype index) const {
     if (index >= endsWritten_)
         return ends_[std::size_t(index - endsWritten_)];
     quint32 end = 0;
-    ReadBack(*endsFile_, qint64(index) * qint64(sizeof end), reinterpret_cast<char*>(&end),
-             sizeof end);
+    ReadCached(*endsFile_, qint64(endsWritten_) * qint64(sizeof end), endsBlock_,
+               qint64(index) * qint64(sizeof end), reinterpret_cast<char*>(&end), sizeof end);
     return end;
 }
 
@@ -124,7 +140,7 @@ QString SharedStrings::At(qsizetype index) const {
     if (begin >= textWritten_) // still pending: strings are written whole
         return QString::fromUtf8(text_.constData() + (begin - textWritten_), length);
     QByteArray utf8(length, Qt::Uninitialized);
-    ReadBack(*textFile_, begin, utf8.data(), length);
+    ReadCached(*textFile_, textWritten_, textBlock_, begin, utf8.data(), length);
     return QString::fromUtf8(utf8);
 }
 

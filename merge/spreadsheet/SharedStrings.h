@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -42,7 +43,16 @@ private:
     void Spill();
     void Flush();
     quint32 EndOf(qsizetype index) const;
+    // A block of a file read last, so that neighbouring strings (a row's cells, the next
+    // row's) cost no read of their own.
+    struct Block {
+        qint64 start = -1;
+        qint64 size = 0;
+        std::array<char, 4096> bytes;
+    };
     void ReadBack(const QTemporaryFile& file, qint64 at, char* into, qint64 bytes) const;
+    void ReadCached(const QTemporaryFile& file, qint64 fileSize, Block& block, qint64 at,
+                    char* into, qint64 bytes) const;
 
     qsizetype spillBytes_;
     qsizetype size_ = 0;
@@ -53,4 +63,5 @@ private:
     std::unique_ptr<QTemporaryFile> textFile_, endsFile_;
     qint64 textWritten_ = 0;    // bytes of text in textFile_
     qsizetype endsWritten_ = 0; // offsets in endsFile_
+    mutable Block textBlock_, endsBlock_;
 };
