@@ -30,13 +30,13 @@ bool TypeIs(const QString& type, QLatin1StringView ending) {
 
 } // namespace
 
-XlsxReader::XlsxReader(const QString& fileName, const QString& sheet)
-    : zip_(std::make_unique<ZipArchive>(fileName)) {
+XlsxReader::XlsxReader(const QString& fileName, const QString& sheet, qsizetype spillBytes)
+    : zip_(std::make_unique<ZipArchive>(fileName)), strings_(spillBytes) {
     Load(sheet);
 }
 
-XlsxReader::XlsxReader(QByteArray bytes, const QString& sheet)
-    : zip_(std::make_unique<ZipArchive>(std::move(bytes))) {
+XlsxReader::XlsxReader(QByteArray bytes, const QString& sheet, qsizetype spillBytes)
+    : zip_(std::make_unique<ZipArchive>(std::move(bytes))), strings_(spillBytes) {
     Load(sheet);
 }
 

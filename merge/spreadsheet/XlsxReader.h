@@ -18,20 +18,25 @@ class ZipArchive;
 // An Office Open XML workbook (.xlsx, .xlsm; transitional or strict). Opening reads the
 // workbook's sheet list, its cell formats and its shared strings, and looks through the
 // chosen sheet once for its merged areas (listed after its rows); the rows are then read
-// from the sheet's part as they come.
+// from the sheet's part as they come. A large table of shared strings is kept in temporary
+// files past spillBytes of text (SharedStrings).
 class XlsxReader : public SpreadsheetReader {
 public:
     static constexpr int MaxStyles = 65536;
 
     // Throws SpreadsheetError.
-    XlsxReader(const QString& fileName, const QString& sheet);
+    XlsxReader(const QString& fileName, const QString& sheet,
+               qsizetype spillBytes = SharedStrings::SpillBytes);
     // The package in bytes (for fuzzing and tests).
-    explicit XlsxReader(QByteArray bytes, const QString& sheet = {});
+    explicit XlsxReader(QByteArray bytes, const QString& sheet = {},
+                        qsizetype spillBytes = SharedStrings::SpillBytes);
     ~XlsxReader() override;
 
     QStringList SheetNames() override { return names_; }
     void Rewind() override;
     bool NextRow(QStringList& cells) override;
+    // The temporary files the shared strings went to; empty when they are held in memory.
+    QStringList SharedStringFiles() const { return strings_.SpillFiles(); }
 
     // The letters of a column reference ("B12") as a column from 0; -1 when there are none
     // or past the last column. *row gets the digits' row (0 when none).

@@ -171,6 +171,63 @@ TEST(XlsxReaderTest, NamesTheFaultOfADamagedSheet) {
               "the file is not an Excel workbook (it has no xl/workbook.xml)");
 }
 
+// A table of shared strings past its threshold moves to temporary files: every string
+// reads back exactly, in any order, whether it was written out or still pending, and the
+// files go with the reader.
+TEST(XlsxReaderTest, KeepsALargeTableOfSharedStringsOnFile) {
+    PackageWriter writer;
+    const int count = 20000; // past a block of offsets and several blocks of text
+    QByteArray strings, rows;
+    const auto text = [](int i) {
+        return QStringLiteral("Zoë Müller %1 – Königstraße, 東京 %2").arg(i).arg(i % 7 ? "" : "€");
+    };
+    for (int i = 0; i < count; ++i)
+        strings += "<si><t>" + text(i).toUtf8() + "</t></si>";
+    QStringList expected;
+    for (int row = 1; row <= count / 2; ++row) {
+        // From the end back, and jumping about the table.
+        const int back = count - row, jump = int((long long)(row)*7919 % count);
+        rows += "<row r=\"" + QByteArray::number(row) + "\"><c t=\"s\"><v>" +
+                QByteArray::number(back) + "</v></c><c t=\"s\"><v>" + QByteArray::number(jump) +
+                "</v></c></row>";
+        expected << QStringLiteral("%1: %2|%3").arg(row).arg(text(back), text(jump));
+    }
+    const QString path = writer.Workbook("spill.xlsx", rows, strings);
+    QStringList files;
+    {
+        XlsxReader spilled(path, {}, 1000);
+        files = spilled.SharedStringFiles();
+        ASSERT_EQ(files.size(), 2);
+        for (const QString& file : files) {
+            EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
+            EXPECT_TRUE(file.startsWith(QDir::tempPath())) << file.toStdString();
+        }
+        EXPECT_EQ(Rows(spilled), expected);
+        spilled.Rewind();
+        EXPECT_EQ(Rows(spilled).mid(0, 3), expected.mid(0, 3));
+    }
+    for (const QString& file : files)
+        EXPECT_FALSE(QFile::exists(file)) << file.toStdString();
+    // Held in memory below the threshold, with the same result.
+    XlsxReader held(path, {});
+    EXPECT_TRUE(held.SharedStringFiles().isEmpty());
+    EXPECT_EQ(Rows(held), expected);
+
+    // Without a temporary folder to write to, the reason is given.
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", writer.Path("no-such-folder").toUtf8());
+    QString fault;
+    try {
+        XlsxReader nowhere(path, {}, 1000);
+    } catch (const SpreadsheetError& error) {
+        fault = error.Message();
+    }
+    tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
+    EXPECT_TRUE(fault.startsWith("the workbook's table of shared strings cannot be kept in a "
+                                 "temporary file in "))
+        << fault.toStdString();
+}
+
 TEST(OdsReaderTest, ReadsRepeatsParagraphsAndValues) {
     PackageWriter writer;
     const QByteArray body =
