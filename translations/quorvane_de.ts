@@ -2484,6 +2484,21 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>SharedStrings</name>
+    <message>
+        <source>the workbook&apos;s table of shared strings cannot be kept in a temporary file in %1: %2</source>
+        <translation>die Tabelle gemeinsamer Zeichenketten der Arbeitsmappe lässt sich nicht in einer temporären Datei in %1 ablegen: %2</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s table of shared strings cannot be written to a temporary file in %1: %2</source>
+        <translation>die Tabelle gemeinsamer Zeichenketten der Arbeitsmappe lässt sich nicht in eine temporäre Datei in %1 schreiben: %2</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s table of shared strings cannot be read back from its temporary file: %1</source>
+        <translation>die Tabelle gemeinsamer Zeichenketten der Arbeitsmappe lässt sich nicht aus ihrer temporären Datei zurücklesen: %1</translation>
+    </message>
+</context>
+<context>
     <name>SheetFinder</name>
     <message>
         <source>The template could not be looked up: %1</source>
