@@ -99,8 +99,9 @@ TImageBrowse::TImageBrowse(QWidget* parent)
     InfoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     InfoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    OkButton = AddOkButton(tr("OK"), QRect(294, 366, 64, 27), "OkButton");
-    CancelButton = AddCancelButton(tr("Cancel"), QRect(364, 366, 64, 27), "CancelButton");
+    // Cancel is wider than the others: "Abbrechen" takes more room than "Cancel".
+    OkButton = AddOkButton(tr("OK"), QRect(278, 366, 64, 27), "OkButton");
+    CancelButton = AddCancelButton(tr("Cancel"), QRect(348, 366, 80, 27), "CancelButton");
     HelpButton = AddHelpButton(HelpTopicImage, QRect(434, 366, 64, 27));
     MouseHelpButton = AddMouseHelpButton(QRect(504, 366, 48, 27));
 

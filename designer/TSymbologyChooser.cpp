@@ -31,10 +31,10 @@ TSymbologyChooser::TSymbologyChooser(QWidget* parent)
     setObjectName(QStringLiteral("SymbologyChooser"));
 
     auto* findLabel = new QLabel(tr("&Find:"), this);
-    findLabel->setGeometry(8, 8, 44, 26);
+    findLabel->setGeometry(8, 8, 52, 26); // room for the German "Suchen:"
     SearchEdit = new QLineEdit(this);
     SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
-    SearchEdit->setGeometry(56, 8, 316, 26);
+    SearchEdit->setGeometry(64, 8, 308, 26);
     SearchEdit->setClearButtonEnabled(true);
     SearchEdit->setPlaceholderText(tr("Type part of a name: ean, qr, postal \u2026"));
     SearchEdit->setWhatsThis(tr("Type part of a symbology's name; the list keeps the ones that "
@@ -51,6 +51,7 @@ TSymbologyChooser::TSymbologyChooser(QWidget* parent)
     SymbologyTree->setItemsExpandable(false);
     SymbologyTree->installEventFilter(this);
     SymbologyTree->setWhatsThis(tr("Every kind of barcode this program prints, by group."));
+    SymbologyTree->setAccessibleName(tr("Symbologies"));
 
     QTreeWidgetItem* group = nullptr;
     bool haveGroup = false;
@@ -81,8 +82,9 @@ TSymbologyChooser::TSymbologyChooser(QWidget* parent)
     TakesLabel->setWordWrap(true);
     TakesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    OkButton = AddOkButton(tr("OK"), QRect(168, 424, 70, 27), "OkButton");
-    CancelButton = AddCancelButton(tr("Cancel"), QRect(244, 424, 70, 27), "CancelButton");
+    // Cancel is wider than OK: "Abbrechen" takes more room than "Cancel".
+    OkButton = AddOkButton(tr("OK"), QRect(156, 424, 70, 27), "OkButton");
+    CancelButton = AddCancelButton(tr("Cancel"), QRect(232, 424, 82, 27), "CancelButton");
     MouseHelpButton = AddMouseHelpButton(QRect(320, 424, 52, 27));
 
     connect(SearchEdit, &QLineEdit::textChanged, this, &TSymbologyChooser::SearchEditChange);

@@ -8,8 +8,9 @@ constexpr double Mm(double millimetres) {
     return millimetres / MillimetresPerInch;
 }
 
-QString InchText(double value) {
-    return QString::number(value, 'g', 4);
+QString InchText(double value, QLocale locale) {
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 4);
 }
 } // namespace
 
@@ -73,16 +74,17 @@ QSizeF PaperSizes::Inches(const SheetGeometry& g) {
     return NamedInches(g.paperSize);
 }
 
-QString PaperSizes::ShortName(const SheetGeometry& g) {
+QString PaperSizes::ShortName(const SheetGeometry& g, const QLocale& locale) {
     const QString code = g.paperSize.trimmed();
     const QSizeF size = Inches(g);
     if (code == QLatin1String(RollCode))
         return size.isEmpty() ? QStringLiteral("Roll")
-                              : QStringLiteral("Roll %1 in").arg(InchText(size.width()));
+                              : QStringLiteral("Roll %1 in").arg(InchText(size.width(), locale));
     if (code == QLatin1String(UserCode))
-        return size.isEmpty() ? QStringLiteral("Other")
-                              : QStringLiteral("Other %1 x %2 in")
-                                    .arg(InchText(size.width()), InchText(size.height()));
+        return size.isEmpty()
+                   ? QStringLiteral("Other")
+                   : QStringLiteral("Other %1 x %2 in")
+                         .arg(InchText(size.width(), locale), InchText(size.height(), locale));
     const int index = IndexOf(code);
     if (index < 0)
         return code;

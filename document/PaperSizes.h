@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -13,9 +14,9 @@ struct SheetGeometry;
 class PaperSizes {
 public:
     struct Paper {
-        const char* code;     // as stored, at most 5 characters
-        const char* entry;    // the template editor's list entry
-        double widthInches;   // 0 for "USER" and "ROLL"
+        const char* code;   // as stored, at most 5 characters
+        const char* entry;  // the template editor's list entry
+        double widthInches; // 0 for "USER" and "ROLL"
         double heightInches;
     };
 
@@ -38,6 +39,7 @@ public:
     // empty when neither is known.
     static QSizeF Inches(const SheetGeometry& geometry);
     // "Letter", "A4 Landscape", "Roll 2.25 in", "Other 4 x 6 in": the short name the
-    // catalogue shows.
-    static QString ShortName(const SheetGeometry& geometry);
+    // catalogue shows, its numbers written as the locale writes them ("Roll 2,25 in" in
+    // German); with "." by default, as the catalogue's search also reads it.
+    static QString ShortName(const SheetGeometry& geometry, const QLocale& locale = QLocale::c());
 };

@@ -176,8 +176,11 @@ void TPreviewForm::FormActivate() {
         return;
     firstActivation_ = false;
     if (!FilePreview1->Start()) {
+        // The reason takes the room of the page buttons it hides, and a second line when
+        // it needs one: a German one is longer than the page count's place.
         PageLabel->setText(FilePreview1->Error());
-        PageLabel->setGeometry(184, 12, 200, 17);
+        PageLabel->setWordWrap(true);
+        PageLabel->setGeometry(120, 4, 268, 33);
         sbPrevPage->hide();
         sbNextPage->hide();
         return;

@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -275,14 +276,17 @@ void TSelectTemplate::ShowDetails() {
     }
     const SheetGeometry& g = t->geometry;
     Preview->SetGeometry(g);
-    const auto mm = [](float inches) { return QString::number(inches * 25.4, 'f', 1); };
-    const auto in = [](float inches) { return QString::number(double(inches), 'g', 4); };
+    // Sizes as the locale writes numbers ("2,625 x 1 in" in German).
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto mm = [&](float inches) { return locale.toString(inches * 25.4, 'f', 1); };
+    const auto in = [&](float inches) { return locale.toString(double(inches), 'g', 4); };
     QStringList lines;
     lines << QStringLiteral("<b>%1</b>").arg(t->name.toHtmlEscaped());
     lines << tr("%1 x %2 in (%3 x %4 mm), %5 on a sheet")
                  .arg(in(g.labelWidth), in(g.labelHeight), mm(g.labelWidth), mm(g.labelHeight))
                  .arg(g.labelsAcross * g.labelsDown);
-    lines << tr("Paper: %1").arg(PaperSizes::ShortName(g).toHtmlEscaped());
+    lines << tr("Paper: %1").arg(PaperSizes::ShortName(g, locale).toHtmlEscaped());
     if (!t->category.isEmpty())
         lines << tr("Kind: %1").arg(t->category.toHtmlEscaped());
     if (!t->equivalents.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "document/PaperSizes.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -102,8 +103,15 @@ bool TemplateSearch::Matches(const LabelTemplate& t) const {
         return SizeMatches(g);
     if (words_.isEmpty())
         return true;
-    const QString haystack = QStringList{t.name,        t.brand,    t.partNumber,
-                                         t.equivalents, t.category, PaperSizes::ShortName(g)}
+    // The paper as the catalogue shows it and with ".", so that "2,25" and "2.25" both
+    // find a roll 2.25 in wide under a German locale.
+    const QString haystack = QStringList{t.name,
+                                         t.brand,
+                                         t.partNumber,
+                                         t.equivalents,
+                                         t.category,
+                                         PaperSizes::ShortName(g),
+                                         PaperSizes::ShortName(g, QLocale())}
                                  .join(QLatin1Char(' '))
                                  .toLower();
     for (const QString& word : words_)

@@ -6,6 +6,7 @@
 #include <QBrush>
 #include <QCoreApplication>
 #include <QFont>
+#include <QLocale>
 #include <QPalette>
 
 #include <iterator>
@@ -28,20 +29,22 @@ const Column Columns[] = {
 };
 constexpr int ColumnCount = int(std::size(Columns));
 
-// A measurement as the grid shows it: its shortest decimal form ("1", "2.625", "0.1875"),
-// always with "." like every stored number.
-QString Measure(float inches) {
-    return QString::number(double(inches), 'g', 6);
+// A measurement as the grid shows it: its shortest decimal form ("1", "2.625", "0.1875")
+// with the locale's decimal mark ("2,625" in German); the table keeps the number itself.
+QString Measure(float inches, QLocale locale) {
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(double(inches), 'g', 6);
 }
 
 QStringList CellTexts(const LabelTemplate& t) {
     const SheetGeometry& g = t.geometry;
+    const QLocale locale;
     return {t.name,
-            Measure(g.labelHeight),
-            Measure(g.labelWidth),
+            Measure(g.labelHeight, locale),
+            Measure(g.labelWidth, locale),
             QString::number(g.labelsAcross),
             QString::number(g.labelsDown),
-            PaperSizes::ShortName(g)};
+            PaperSizes::ShortName(g, locale)};
 }
 } // namespace
 

@@ -385,6 +385,271 @@
     </message>
 </context>
 <context>
+    <name>BatchRenderer</name>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>cannot copy the standard input: %1</source>
+        <translation>die Standardeingabe lässt sich nicht kopieren: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder; --png names the folder the images go into</source>
+        <translation>%1 ist kein Ordner; --png nennt den Ordner, in den die Bilder kommen</translation>
+    </message>
+    <message>
+        <source>the standard output</source>
+        <translation>die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>Usage: quorvane-batch [--dir DIR] --label DESCRIPTION [--sheets N]
+                      [--positions R:C,R:C...] (--pdf FILE | --png FOLDER [--dpi N])
+                      [--merge FILE [--sheet NAME] | --merge-db URL (--table NAME |
+                       --query SELECT)] [--copies N]
+
+Renders the sheets of a stored label, exactly as they print.
+  --dir DIR          data directory holding QVLBLS.DBF (default: the program&apos;s)
+  --label TEXT       the label&apos;s description (case does not matter)
+  --sheets N         number of sheets, 1 to 9999 (default 1)
+  --positions LIST   only these positions, row:column counted from 1
+  --pdf FILE         write one PDF file, a page per sheet; - writes it to the
+                     standard output
+  --png FOLDER       write sheet-0001.png, sheet-0002.png... into FOLDER
+  --dpi N            resolution of the PNG images, 30 to 1200 (default 300);
+                     refused with --pdf
+  --printer NAME     print on the printer (CUPS queue) NAME, corrected by its
+                     alignment stored in QV.INI
+  --printer-offsets PRINTER
+                     move the drawing by the printer&apos;s alignment stored in QV.INI
+  --merge FILE       one label per record of FILE (kinds below); {Field} in a
+                     text is the record&apos;s field; the records decide the sheets;
+                     - reads CSV records from the standard input
+  --sheet NAME       with a spreadsheet: the sheet to read (default: the first)
+  --merge-db URL     one label per row of a database: postgresql://user@host:port/db,
+                     mysql://user@host:port/db, sqlite:///path/file.db, odbc://DSN;
+                     a password comes from the driver&apos;s configuration (~/.pgpass,
+                     PGPASSWORD) or is asked for on the terminal
+  --table NAME       with --merge-db: every row of this table
+  --query SELECT     with --merge-db: the rows of one SELECT statement, run in a
+                     read-only transaction
+  --copies N         with a merge: labels per record, 1 to 9999 (default 1); a
+                     merge of more than 1,000,000 sheets is refused
+  --collate          with --merge: all the records once per copy, instead of
+                     each record&apos;s copies together
+  --records FROM-TO  with a merge: only these records, counted from 1 (20-45;
+                     20- to the end; 7 alone)
+  --outlines         draw the outline of every label printed
+  --crop-marks       draw crop marks in the margins, in line with the labels&apos; edges
+  --mirror           print every sheet reversed left to right (the back of film)
+  --date YYYY-MM-DD  the date {date} prints (default: today)
+  --time HH:MM       the time {time} prints (default: now)
+  --help             show this text
+
+Merge files, by name:
+</source>
+        <translation>Aufruf: quorvane-batch [--dir ORDNER] --label BESCHREIBUNG [--sheets N]
+                       [--positions Z:S,Z:S...] (--pdf DATEI | --png ORDNER [--dpi N])
+                       [--merge DATEI [--sheet NAME] | --merge-db URL (--table NAME |
+                        --query SELECT)] [--copies N]
+
+Zeichnet die Bögen eines gespeicherten Etiketts, genau wie sie gedruckt werden.
+  --dir ORDNER       Datenverzeichnis mit QVLBLS.DBF (Vorgabe: das des Programms)
+  --label TEXT       die Beschreibung des Etiketts (Groß-/Kleinschreibung egal)
+  --sheets N         Anzahl der Bögen, 1 bis 9999 (Vorgabe 1)
+  --positions LISTE  nur diese Positionen, Zeile:Spalte, gezählt ab 1
+  --pdf DATEI        eine PDF-Datei schreiben, eine Seite je Bogen; - schreibt sie
+                     auf die Standardausgabe
+  --png ORDNER       sheet-0001.png, sheet-0002.png... in ORDNER schreiben
+  --dpi N            Auflösung der PNG-Bilder, 30 bis 1200 (Vorgabe 300);
+                     mit --pdf abgewiesen
+  --printer NAME     auf dem Drucker (CUPS-Warteschlange) NAME drucken, korrigiert
+                     um seine in QV.INI gespeicherte Ausrichtung
+  --printer-offsets DRUCKER
+                     die Zeichnung um die in QV.INI gespeicherte Ausrichtung des
+                     Druckers verschieben
+  --merge DATEI      ein Etikett je Datensatz von DATEI (Arten unten); {Feld} in
+                     einem Text ist das Feld des Datensatzes; die Datensätze
+                     bestimmen die Bögen; - liest CSV-Datensätze von der
+                     Standardeingabe
+  --sheet NAME       bei einer Tabellenkalkulation: das zu lesende Tabellenblatt
+                     (Vorgabe: das erste)
+  --merge-db URL     ein Etikett je Zeile einer Datenbank: postgresql://benutzer@host:port/db,
+                     mysql://benutzer@host:port/db, sqlite:///pfad/datei.db, odbc://DSN;
+                     ein Passwort kommt aus der Konfiguration des Treibers (~/.pgpass,
+                     PGPASSWORD) oder wird am Terminal erfragt
+  --table NAME       mit --merge-db: jede Zeile dieser Tabelle
+  --query SELECT     mit --merge-db: die Zeilen einer SELECT-Anweisung, ausgeführt
+                     in einer Nur-Lese-Transaktion
+  --copies N         beim Seriendruck: Etiketten je Datensatz, 1 bis 9999 (Vorgabe
+                     1); ein Seriendruck von mehr als 1.000.000 Bögen wird
+                     abgewiesen
+  --collate          mit --merge: alle Datensätze einmal je Kopie, statt der Kopien
+                     jedes Datensatzes beisammen
+  --records VON-BIS  beim Seriendruck: nur diese Datensätze, gezählt ab 1 (20-45;
+                     20- bis zum Ende; 7 allein)
+  --outlines         den Umriss jedes gedruckten Etiketts zeichnen
+  --crop-marks       Schnittmarken in den Rändern zeichnen, in einer Linie mit den
+                     Kanten der Etiketten
+  --mirror           jeden Bogen seitenverkehrt drucken (die Rückseite einer Folie)
+  --date JJJJ-MM-TT  das Datum, das {date} druckt (Vorgabe: heute)
+  --time HH:MM       die Uhrzeit, die {time} druckt (Vorgabe: jetzt)
+  --help             diesen Text zeigen
+
+Seriendruckdateien, nach Namen:
+</translation>
+    </message>
+    <message>
+        <source>
+The label table is only read, without its lock, so the program may run meanwhile.
+Files appear only when the whole run succeeded and every byte reached the disk; a
+failed run leaves existing files as they were. A symbolic link is written through;
+a device, named pipe or folder is refused.
+Exit codes: 0 success, 2 bad usage or an output that is not a file, 3 label or
+table not found or a merge source missing, unreadable, not a regular file or
+failing during the run, 4 the
+table cannot be read (damaged), rendering failed or an output could not be
+written.
+</source>
+        <translation>
+Die Etikettentabelle wird nur gelesen, ohne ihre Sperre; das Programm darf also
+gleichzeitig laufen. Dateien erscheinen erst, wenn der ganze Lauf gelungen ist und
+jedes Byte die Platte erreicht hat; ein gescheiterter Lauf lässt vorhandene Dateien,
+wie sie waren. Durch eine symbolische Verknüpfung wird hindurch geschrieben; ein
+Gerät, eine benannte Pipe oder ein Ordner wird abgewiesen.
+Rückgabewerte: 0 Erfolg, 2 falscher Aufruf oder eine Ausgabe, die keine Datei ist,
+3 Etikett oder Tabelle nicht gefunden oder eine Seriendruckquelle fehlt, ist nicht
+lesbar, keine gewöhnliche Datei oder scheitert während des Laufs, 4 die Tabelle
+lässt sich nicht lesen (beschädigt), das Zeichnen ist fehlgeschlagen oder eine
+Ausgabe konnte nicht geschrieben werden.
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>--sheets takes a number from 1 to %1</source>
+        <translation>--sheets nimmt eine Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>--positions takes row:column pairs such as 1:1,2:3</source>
+        <translation>--positions nimmt Paare Zeile:Spalte wie 1:1,2:3</translation>
+    </message>
+    <message>
+        <source>--dpi takes a number from 30 to 1200</source>
+        <translation>--dpi nimmt eine Zahl von 30 bis 1200</translation>
+    </message>
+    <message>
+        <source>--records takes FROM-TO, such as 20-45, 20- or 7</source>
+        <translation>--records nimmt VON-BIS, etwa 20-45, 20- oder 7</translation>
+    </message>
+    <message>
+        <source>--date takes a date such as 2026-03-31</source>
+        <translation>--date nimmt ein Datum wie 2026-03-31</translation>
+    </message>
+    <message>
+        <source>--time takes a time such as 14:05</source>
+        <translation>--time nimmt eine Uhrzeit wie 14:05</translation>
+    </message>
+    <message>
+        <source>--copies takes a number from 1 to %1</source>
+        <translation>--copies nimmt eine Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>--label is required</source>
+        <translation>--label muss angegeben werden</translation>
+    </message>
+    <message>
+        <source>give exactly one of --pdf, --png and --printer</source>
+        <translation>genau eines von --pdf, --png und --printer angeben</translation>
+    </message>
+    <message>
+        <source>--printer corrects by the printer&apos;s own alignment; --printer-offsets is for files</source>
+        <translation>--printer korrigiert mit der eigenen Ausrichtung des Druckers; --printer-offsets ist für Dateien</translation>
+    </message>
+    <message>
+        <source>--dpi applies to --png only (a PDF keeps its vectors)</source>
+        <translation>--dpi gilt nur für --png (ein PDF behält seine Vektoren)</translation>
+    </message>
+    <message>
+        <source>give one of --merge and --merge-db</source>
+        <translation>eines von --merge und --merge-db angeben</translation>
+    </message>
+    <message>
+        <source>--copies needs --merge or --merge-db</source>
+        <translation>--copies braucht --merge oder --merge-db</translation>
+    </message>
+    <message>
+        <source>--collate needs --merge or --merge-db</source>
+        <translation>--collate braucht --merge oder --merge-db</translation>
+    </message>
+    <message>
+        <source>--sheet needs --merge with a spreadsheet</source>
+        <translation>--sheet braucht --merge mit einer Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>--table and --query need --merge-db</source>
+        <translation>--table und --query brauchen --merge-db</translation>
+    </message>
+    <message>
+        <source>with --merge-db give exactly one of --table and --query</source>
+        <translation>mit --merge-db genau eines von --table und --query angeben</translation>
+    </message>
+    <message>
+        <source>--records needs --merge or --merge-db</source>
+        <translation>--records braucht --merge oder --merge-db</translation>
+    </message>
+    <message>
+        <source>with a merge the records decide the sheets; give --copies</source>
+        <translation>beim Seriendruck bestimmen die Datensätze die Bögen; --copies angeben</translation>
+    </message>
+    <message>
+        <source>no printer &quot;%1&quot;</source>
+        <translation>kein Drucker „%1“</translation>
+    </message>
+    <message>
+        <source>printing failed: %1</source>
+        <translation>Drucken fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>no label table %1</source>
+        <translation>keine Etikettentabelle %1</translation>
+    </message>
+    <message>
+        <source>no label &quot;%1&quot; in %2</source>
+        <translation>kein Etikett „%1“ in %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>the sheet has %1 rows and %2 columns; there is no position %3:%4</source>
+        <translation>der Bogen hat %1 Zeilen und %2 Spalten; eine Position %3:%4 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>is no database address</source>
+        <translation>ist keine Datenbankadresse</translation>
+    </message>
+    <message>
+        <source>rendering failed: %1</source>
+        <translation>Zeichnen fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
     <name>CrashRecovery</name>
     <message>
         <source>The recovery file %1 left by the last session cannot be read (%2) nor moved aside; it was left as it is.</source>
@@ -423,10 +688,100 @@
     </message>
 </context>
 <context>
+    <name>DatabaseConnection</name>
+    <message>
+        <source>the database address &quot;%1&quot; %2</source>
+        <translation>die Datenbankadresse „%1“ %2</translation>
+    </message>
+    <message>
+        <source>holds a password; give it when asked, or keep it in the ODBC data source</source>
+        <translation>enthält ein Passwort; geben Sie es ein, wenn danach gefragt wird, oder hinterlegen Sie es in der ODBC-Datenquelle</translation>
+    </message>
+    <message>
+        <source>names no data source</source>
+        <translation>nennt keine Datenquelle</translation>
+    </message>
+    <message>
+        <source>is not a URL such as postgresql://user@host/database</source>
+        <translation>ist keine URL wie postgresql://benutzer@host/datenbank</translation>
+    </message>
+    <message>
+        <source>names no database kind this program reads (postgresql, mysql, sqlite, odbc)</source>
+        <translation>nennt keine Datenbankart, die dieses Programm liest (postgresql, mysql, sqlite, odbc)</translation>
+    </message>
+    <message>
+        <source>holds a password; give it when asked, or keep it where the driver looks (~/.pgpass, ~/.my.cnf)</source>
+        <translation>enthält ein Passwort; geben Sie es ein, wenn danach gefragt wird, oder hinterlegen Sie es dort, wo der Treiber nachsieht (~/.pgpass, ~/.my.cnf)</translation>
+    </message>
+    <message>
+        <source>names no file</source>
+        <translation>nennt keine Datei</translation>
+    </message>
+    <message>
+        <source>names no database</source>
+        <translation>nennt keine Datenbank</translation>
+    </message>
+    <message>
+        <source>the SQLite database %1</source>
+        <translation>die SQLite-Datenbank %1</translation>
+    </message>
+    <message>
+        <source>the ODBC data source &quot;%1&quot;</source>
+        <translation>die ODBC-Datenquelle „%1“</translation>
+    </message>
+    <message>
+        <source>the %1 database &quot;%2&quot; on %3</source>
+        <translation>die %1-Datenbank „%2“ auf %3</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseMergeSource</name>
     <message>
         <source>no table or query is given</source>
         <translation>es ist keine Tabelle und keine Abfrage angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseReader</name>
+    <message>
+        <source>no database is named</source>
+        <translation>es ist keine Datenbank genannt</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s %1 driver is not installed (Debian&apos;s package %2)</source>
+        <translation>Qts %1-Treiber ist nicht installiert (Debian-Paket %2)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 refused the login: %2</source>
+        <translation>%1 hat die Anmeldung abgewiesen: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: %2</source>
+        <translation>%1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 refused &quot;%2&quot;</source>
+        <translation>%1 hat „%2“ abgewiesen</translation>
+    </message>
+    <message>
+        <source>the query cannot run on %1</source>
+        <translation>die Abfrage lässt sich auf %1 nicht ausführen</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering after record %2</source>
+        <translation>%1 hat nach Datensatz %2 aufgehört zu antworten</translation>
+    </message>
+    <message>
+        <source>(%1 bytes of binary data)</source>
+        <translation>(%1 Byte Binärdaten)</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1742,45 @@ Dieses Etikett wurde nur teilweise geladen: die Elemente nach dem fehlerhaften W
     </message>
 </context>
 <context>
+    <name>OdsReader</name>
+    <message>
+        <source>the file is an OpenDocument file of another kind (%1), not a spreadsheet</source>
+        <translation>die Datei ist ein OpenDocument-Dokument anderer Art (%1), keine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>the file is not an OpenDocument spreadsheet (it has no content.xml)</source>
+        <translation>die Datei ist keine OpenDocument-Tabellenkalkulation (sie hat keine content.xml)</translation>
+    </message>
+    <message>
+        <source>the file has no worksheet</source>
+        <translation>die Datei hat kein Tabellenblatt</translation>
+    </message>
+    <message>
+        <source>the sheet &quot;%1&quot; is no longer in the file</source>
+        <translation>das Tabellenblatt „%1“ ist nicht mehr in der Datei</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s merged areas overlap past all reason</source>
+        <translation>die verbundenen Bereiche des Tabellenblatts überlappen sich über jedes vernünftige Maß hinaus</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 rows</source>
+        <translation>das Tabellenblatt hat mehr als %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>the sheet repeats its cells more than %1 times; it is refused</source>
+        <translation>das Tabellenblatt wiederholt seine Zellen mehr als %1-mal; es wird abgewiesen</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 merged areas</source>
+        <translation>das Tabellenblatt hat mehr als %1 verbundene Bereiche</translation>
+    </message>
+    <message>
+        <source>a cell holds more than %1 characters</source>
+        <translation>eine Zelle enthält mehr als %1 Zeichen</translation>
+    </message>
+</context>
+<context>
     <name>Outcome</name>
     <message>
         <source>1 template imported from %1.</source>
@@ -1810,6 +2204,25 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>QueryCheck</name>
+    <message>
+        <source>the query has a quote or comment that is never closed</source>
+        <translation>die Abfrage hat ein Anführungszeichen oder einen Kommentar, das nie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>only one statement is run; the query goes on after &apos;;&apos;</source>
+        <translation>es wird nur eine Anweisung ausgeführt; die Abfrage geht nach „;“ weiter</translation>
+    </message>
+    <message>
+        <source>the query is empty</source>
+        <translation>die Abfrage ist leer</translation>
+    </message>
+    <message>
+        <source>only SELECT statements are run; this one begins with %1</source>
+        <translation>es werden nur SELECT-Anweisungen ausgeführt; diese beginnt mit %1</translation>
+    </message>
+</context>
+<context>
     <name>RecordBar</name>
     <message>
         <source>First record</source>
@@ -2071,6 +2484,21 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>SharedStrings</name>
+    <message>
+        <source>the workbook&apos;s table of shared strings cannot be kept in a temporary file in %1: %2</source>
+        <translation>die Tabelle gemeinsamer Zeichenketten der Arbeitsmappe lässt sich nicht in einer temporären Datei in %1 ablegen: %2</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s table of shared strings cannot be written to a temporary file in %1: %2</source>
+        <translation>die Tabelle gemeinsamer Zeichenketten der Arbeitsmappe lässt sich nicht in eine temporäre Datei in %1 schreiben: %2</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s table of shared strings cannot be read back from its temporary file: %1</source>
+        <translation>die Tabelle gemeinsamer Zeichenketten der Arbeitsmappe lässt sich nicht aus ihrer temporären Datei zurücklesen: %1</translation>
+    </message>
+</context>
+<context>
     <name>SheetFinder</name>
     <message>
         <source>The template could not be looked up: %1</source>
@@ -2147,6 +2575,25 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>sheet &quot;%1&quot;, row %2: column %3 has no field name</source>
         <translation>Tabellenblatt „%1“, Zeile %2: Spalte %3 hat keinen Feldnamen</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadsheetReader</name>
+    <message>
+        <source>sheet &quot;%1&quot;, row %2: %3</source>
+        <translation>Tabellenblatt „%1“, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>the file has no worksheet</source>
+        <translation>die Datei hat kein Tabellenblatt</translation>
+    </message>
+    <message>
+        <source>the file has no sheet &quot;%1&quot;; its sheets are %2</source>
+        <translation>die Datei hat kein Tabellenblatt „%1“; ihre Tabellenblätter sind %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
     </message>
 </context>
 <context>
@@ -3389,6 +3836,10 @@ Wählen Sie eine Schrift aus der Liste.</translation>
         <source>No symbology matches &quot;%1&quot;.</source>
         <translation>Keine Symbologie passt zu „%1“.</translation>
     </message>
+    <message>
+        <source>Symbologies</source>
+        <translation>Symbologien</translation>
+    </message>
 </context>
 <context>
     <name>TTemplateEdit</name>
@@ -4082,6 +4533,17 @@ Zuletzt verwendet</translation>
     </message>
 </context>
 <context>
+    <name>TerminalPasswords</name>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Passwort für %1: </translation>
+    </message>
+    <message>
+        <source>Password for %1 (user %2): </source>
+        <translation>Passwort für %1 (Benutzer %2): </translation>
+    </message>
+</context>
+<context>
     <name>TextPrints</name>
     <message>
         <source>the text &quot;%1&quot; does not fit its box</source>
@@ -4105,6 +4567,142 @@ Zuletzt verwendet</translation>
     <message>
         <source>Counter Values</source>
         <translation>Zählerwerte</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxReader</name>
+    <message>
+        <source>the file is not an Excel workbook (it has no %1)</source>
+        <translation>die Datei ist keine Excel-Arbeitsmappe (sie hat kein %1)</translation>
+    </message>
+    <message>
+        <source>more than %1 number formats</source>
+        <translation>mehr als %1 Zahlenformate</translation>
+    </message>
+    <message>
+        <source>more than %1 cell formats</source>
+        <translation>mehr als %1 Zellformate</translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s table of shared strings is larger than %1 strings or %2 MiB; it is refused</source>
+        <translation>die Tabelle gemeinsamer Zeichenketten der Arbeitsmappe ist größer als %1 Zeichenketten oder %2 MiB; sie wird abgewiesen</translation>
+    </message>
+    <message>
+        <source>a cell holds more than %1 characters</source>
+        <translation>eine Zelle enthält mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the sheet &quot;%1&quot; has more than %2 merged areas; it is refused</source>
+        <translation>das Tabellenblatt „%1“ hat mehr als %2 verbundene Bereiche; es wird abgewiesen</translation>
+    </message>
+    <message>
+        <source>the rows are out of order (row %1 follows)</source>
+        <translation>die Zeilen sind nicht in der richtigen Reihenfolge (Zeile %1 folgt)</translation>
+    </message>
+    <message>
+        <source>the sheet has more than %1 rows</source>
+        <translation>das Tabellenblatt hat mehr als %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>a cell is named &quot;%1&quot;, past the last column</source>
+        <translation>eine Zelle heißt „%1“, hinter der letzten Spalte</translation>
+    </message>
+    <message>
+        <source>the sheet&apos;s merged areas overlap past all reason</source>
+        <translation>die verbundenen Bereiche des Tabellenblatts überlappen sich über jedes vernünftige Maß hinaus</translation>
+    </message>
+    <message>
+        <source>a cell names shared string %1, which the workbook lacks</source>
+        <translation>eine Zelle nennt die gemeinsame Zeichenkette %1, die der Arbeitsmappe fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>XmlPartDevice</name>
+    <message>
+        <source>the part %1 is damaged: %2</source>
+        <translation>der Teil %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>the part %1 unpacks to more than its header declares; it is refused</source>
+        <translation>der Teil %1 entpackt sich zu mehr, als sein Kopf angibt; er wird abgewiesen</translation>
+    </message>
+    <message>
+        <source>the part %1 declares a document type or entities, which no spreadsheet does; it is refused</source>
+        <translation>der Teil %1 deklariert einen Dokumenttyp oder Entitäten, was keine Tabellenkalkulation tut; er wird abgewiesen</translation>
+    </message>
+    <message>
+        <source>the part %1 holds a text or tag of more than %2 MiB, which no cell does; it is refused</source>
+        <translation>der Teil %1 enthält einen Text oder ein Tag von mehr als %2 MiB, was keine Zelle tut; er wird abgewiesen</translation>
+    </message>
+</context>
+<context>
+    <name>XmlPartReader</name>
+    <message>
+        <source>the part %1 is damaged: %2</source>
+        <translation>der Teil %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>the part %1 nests its elements more than %2 deep, as no spreadsheet does; it is refused</source>
+        <translation>der Teil %1 verschachtelt seine Elemente tiefer als %2 Ebenen, was keine Tabellenkalkulation tut; er wird abgewiesen</translation>
+    </message>
+    <message>
+        <source>the part %1 declares entities, which no spreadsheet does; it is refused</source>
+        <translation>der Teil %1 deklariert Entitäten, was keine Tabellenkalkulation tut; er wird abgewiesen</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: a cell holds more than %2 characters</source>
+        <translation>Zeile %1: eine Zelle enthält mehr als %2 Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>ZipArchive</name>
+    <message>
+        <source>the file is not a spreadsheet package (%1)</source>
+        <translation>die Datei ist kein Tabellenkalkulationspaket (%1)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>die Datei lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the name is not that of a regular file</source>
+        <translation>der Name ist nicht der einer gewöhnlichen Datei</translation>
+    </message>
+    <message>
+        <source>the package holds more than %1 entries</source>
+        <translation>das Paket enthält mehr als %1 Einträge</translation>
+    </message>
+    <message>
+        <source>the package has no part %1</source>
+        <translation>das Paket hat keinen Teil %1</translation>
+    </message>
+    <message>
+        <source>the part %1 cannot be read</source>
+        <translation>der Teil %1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the file is encrypted; save it without a password first</source>
+        <translation>die Datei ist verschlüsselt; speichern Sie sie zuerst ohne Passwort</translation>
+    </message>
+    <message>
+        <source>the part %1 would unpack to more than %2 MiB; it is refused</source>
+        <translation>der Teil %1 würde sich zu mehr als %2 MiB entpacken; er wird abgewiesen</translation>
+    </message>
+    <message>
+        <source>the part %1 would unpack to %2 times its packed size, as only a zip bomb does; it is refused</source>
+        <translation>der Teil %1 würde sich auf das %2-Fache seiner gepackten Größe entpacken, wie es nur eine Zip-Bombe tut; er wird abgewiesen</translation>
+    </message>
+    <message>
+        <source>the part %1 cannot be read: %2</source>
+        <translation>der Teil %1 lässt sich nicht lesen: %2</translation>
     </message>
 </context>
 </TS>

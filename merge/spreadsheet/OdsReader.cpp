@@ -1,5 +1,7 @@
 #include "merge/spreadsheet/OdsReader.h"
 
+#include <QCoreApplication>
+
 #include <QIODevice>
 
 #include <cmath>
@@ -36,16 +38,19 @@ OdsReader::~OdsReader() = default;
 void OdsReader::Load(const QString& sheet) {
     const QByteArray mimetype = zip_->ReadSmall(QStringLiteral("mimetype"), 256).trimmed();
     if (!mimetype.isEmpty() && mimetype != "application/vnd.oasis.opendocument.spreadsheet")
-        throw SpreadsheetError(
-            QStringLiteral("the file is an OpenDocument file of another kind (%1), not a "
-                           "spreadsheet")
-                .arg(QString::fromLatin1(mimetype)));
+        throw SpreadsheetError(QCoreApplication::translate(
+                                   "OdsReader",
+                                   "the file is an OpenDocument file of another kind (%1), not a "
+                                   "spreadsheet")
+                                   .arg(QString::fromLatin1(mimetype)));
     if (!zip_->Contains(kContent))
-        throw SpreadsheetError(QStringLiteral("the file is not an OpenDocument spreadsheet (it "
-                                              "has no content.xml)"));
+        throw SpreadsheetError(QCoreApplication::translate(
+            "OdsReader", "the file is not an OpenDocument spreadsheet (it "
+                         "has no content.xml)"));
     sheetIndex_ = sheet.isEmpty() ? 0 : ChooseSheet(SheetNames(), sheet);
     if (!EnterTable(sheetIndex_, nullptr))
-        throw SpreadsheetError(QStringLiteral("the file has no worksheet"));
+        throw SpreadsheetError(
+            QCoreApplication::translate("OdsReader", "the file has no worksheet"));
     xml_.reset(); // the first NextRow starts afresh
 }
 
@@ -97,7 +102,8 @@ bool OdsReader::EnterTable(qsizetype index, QStringList* names) {
 void OdsReader::Rewind() {
     if (!EnterTable(sheetIndex_, nullptr))
         throw SpreadsheetError(
-            QStringLiteral("the sheet \"%1\" is no longer in the file").arg(sheetName_));
+            QCoreApplication::translate("OdsReader", "the sheet \"%1\" is no longer in the file")
+                .arg(sheetName_));
     merged_ = MergedCells(MergedCells::Passed::Forgotten);
     row_ = 0;
     repeats_ = 0;
@@ -115,15 +121,18 @@ bool OdsReader::NextRow(QStringList& cells) {
         ++row_;
         cells = repeated_;
         if (!merged_.Apply(row_, cells, columnLimit_))
-            Fail(QStringLiteral("the sheet's merged areas overlap past all reason"));
+            Fail(QCoreApplication::translate("OdsReader",
+                                             "the sheet's merged areas overlap past all reason"));
         if (!AllEmpty(cells)) {
             if (row_ > MaxRows)
-                Fail(QStringLiteral("the sheet has more than %1 rows").arg(MaxRows));
+                Fail(QCoreApplication::translate("OdsReader", "the sheet has more than %1 rows")
+                         .arg(MaxRows));
             TrimEnd(cells);
             shown_ += cells.size();
             if (shown_ > MaxCellsShown)
-                Fail(QStringLiteral("the sheet repeats its cells more than %1 times; it is "
-                                    "refused")
+                Fail(QCoreApplication::translate(
+                         "OdsReader", "the sheet repeats its cells more than %1 times; it is "
+                                      "refused")
                          .arg(MaxCellsShown));
             return true;
         }
@@ -169,7 +178,8 @@ bool OdsReader::ReadRow(QStringList& scratch) {
                 if ((across > 1 || down > 1) && column < MaxColumns &&
                     !merged_.Add(number, int(column), number + std::min(down, MaxRows) - 1,
                                  int(std::min<long long>(column + across - 1, MaxColumns))))
-                    Fail(QStringLiteral("the sheet has more than %1 merged areas")
+                    Fail(QCoreApplication::translate("OdsReader",
+                                                     "the sheet has more than %1 merged areas")
                              .arg(MergedCells::MaxAreas));
             }
             // A covered cell shows its area's value, which the merged areas give it.
@@ -246,7 +256,8 @@ void OdsReader::AppendParagraph(QString& text) {
     bool trailing = false; // the text ends in such a blank
     const auto check = [&] {
         if (text.size() > MaxCellChars)
-            Fail(QStringLiteral("a cell holds more than %1 characters").arg(MaxCellChars));
+            Fail(QCoreApplication::translate("OdsReader", "a cell holds more than %1 characters")
+                     .arg(MaxCellChars));
     };
     for (;;) {
         const QXmlStreamReader::TokenType token = xml_->NextToken();

@@ -1,5 +1,7 @@
 #include "merge/spreadsheet/SpreadsheetReader.h"
 
+#include <QCoreApplication>
+
 #include "merge/spreadsheet/OdsReader.h"
 #include "merge/spreadsheet/SpreadsheetError.h"
 #include "merge/spreadsheet/XlsxReader.h"
@@ -20,23 +22,32 @@ std::unique_ptr<SpreadsheetReader> SpreadsheetReader::Open(const QString& fileNa
 
 void SpreadsheetReader::Fail(const QString& what) const {
     throw SpreadsheetError(
-        QStringLiteral("sheet \"%1\", row %2: %3").arg(sheetName_).arg(row_).arg(what));
+        QCoreApplication::translate("SpreadsheetReader", "sheet \"%1\", row %2: %3")
+            .arg(sheetName_)
+            .arg(row_)
+            .arg(what));
 }
 
 qsizetype SpreadsheetReader::ChooseSheet(const QStringList& names, const QString& wanted) {
     if (names.isEmpty())
-        throw SpreadsheetError(QStringLiteral("the file has no worksheet"));
+        throw SpreadsheetError(
+            QCoreApplication::translate("SpreadsheetReader", "the file has no worksheet"));
     if (wanted.isEmpty())
         return 0;
     qsizetype found = names.indexOf(wanted);
     for (qsizetype i = 0; found < 0 && i < names.size(); ++i)
         if (names[i].compare(wanted, Qt::CaseInsensitive) == 0)
             found = i;
-    if (found < 0)
-        throw SpreadsheetError(
-            QStringLiteral("the file has no sheet \"%1\"; its sheets are %2")
-                .arg(wanted, u'"' + names.join(QStringLiteral("\", \"")) + u'"'));
-    return found;
+    if (found >= 0)
+        return found;
+    // Each name in the language's quotation marks.
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted << QCoreApplication::translate("SpreadsheetReader", "\"%1\"").arg(name);
+    throw SpreadsheetError(
+        QCoreApplication::translate("SpreadsheetReader",
+                                    "the file has no sheet \"%1\"; its sheets are %2")
+            .arg(wanted, quoted.join(QStringLiteral(", "))));
 }
 
 bool SpreadsheetReader::AllEmpty(const QStringList& cells) {

@@ -1,5 +1,7 @@
 #include "merge/spreadsheet/XlsxReader.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
@@ -47,8 +49,9 @@ void XlsxReader::Load(const QString& sheet) {
             if (TypeIs(r.type, QLatin1StringView("officeDocument")))
                 workbook = r.target;
     if (!zip_->Contains(workbook))
-        throw SpreadsheetError(
-            QStringLiteral("the file is not an Excel workbook (it has no %1)").arg(workbook));
+        throw SpreadsheetError(QCoreApplication::translate(
+                                   "XlsxReader", "the file is not an Excel workbook (it has no %1)")
+                                   .arg(workbook));
     sheetPart_ = ReadWorkbook(workbook, sheet);
     ReadMergedAreas();
 }
@@ -116,7 +119,8 @@ void XlsxReader::ReadStyles(const QString& part) {
     while (xml.NextStart(0)) {
         if (xml.Is(QLatin1StringView("numFmt"))) {
             if (custom.size() >= MaxStyles)
-                xml.Fail(QStringLiteral("more than %1 number formats").arg(MaxStyles));
+                xml.Fail(QCoreApplication::translate("XlsxReader", "more than %1 number formats")
+                             .arg(MaxStyles));
             custom.insert(xml.Attribute(QLatin1StringView("numFmtId")).toInt(),
                           NumberFormat::Parse(xml.Attribute(QLatin1StringView("formatCode"))));
         } else if (xml.Is(QLatin1StringView("cellXfs"))) {
@@ -127,7 +131,8 @@ void XlsxReader::ReadStyles(const QString& part) {
                     continue;
                 }
                 if (styles_.size() >= std::size_t(MaxStyles))
-                    xml.Fail(QStringLiteral("more than %1 cell formats").arg(MaxStyles));
+                    xml.Fail(QCoreApplication::translate("XlsxReader", "more than %1 cell formats")
+                                 .arg(MaxStyles));
                 const int id = xml.Attribute(QLatin1StringView("numFmtId")).toInt();
                 styles_.push_back(custom.contains(id) ? custom.value(id)
                                                       : NumberFormat::Builtin(id));
@@ -148,9 +153,10 @@ void XlsxReader::ReadSharedStrings(const QString& part) {
         if (!xml.Is(QLatin1StringView("si")))
             continue;
         if (!strings_.Add(ReadRichText(xml)))
-            throw SpreadsheetError(QStringLiteral("the workbook's table of shared strings is "
-                                                  "larger than %1 strings or %2 MiB; it is "
-                                                  "refused")
+            throw SpreadsheetError(QCoreApplication::translate(
+                                       "XlsxReader", "the workbook's table of shared strings is "
+                                                     "larger than %1 strings or %2 MiB; it is "
+                                                     "refused")
                                        .arg(SharedStrings::MaxStrings)
                                        .arg(SharedStrings::MaxBytes >> 20));
     }
@@ -164,7 +170,9 @@ QString XlsxReader::ReadRichText(XmlPartReader& xml) {
         if (xml.Is(QLatin1StringView("t"))) {
             text += xml.Text(MaxCellChars);
             if (text.size() > MaxCellChars)
-                xml.Fail(QStringLiteral("a cell holds more than %1 characters").arg(MaxCellChars));
+                xml.Fail(QCoreApplication::translate("XlsxReader",
+                                                     "a cell holds more than %1 characters")
+                             .arg(MaxCellChars));
         } else if (xml.Is(QLatin1StringView("rPh")) || xml.Is(QLatin1StringView("rPr")) ||
                    xml.Is(QLatin1StringView("phoneticPr")))
             xml.Skip();
@@ -191,8 +199,9 @@ void XlsxReader::ReadMergedAreas() {
         if (corners.size() != 2 || left < 0 || right < left || top < 1 || bottom < top)
             continue; // an area we cannot place leaves its cells as they are
         if (!merged_.Add(top, left, bottom, right))
-            throw SpreadsheetError(QStringLiteral("the sheet \"%1\" has more than %2 merged "
-                                                  "areas; it is refused")
+            throw SpreadsheetError(QCoreApplication::translate(
+                                       "XlsxReader", "the sheet \"%1\" has more than %2 merged "
+                                                     "areas; it is refused")
                                        .arg(sheetName_)
                                        .arg(MergedCells::MaxAreas));
     }
@@ -257,10 +266,13 @@ bool XlsxReader::NextRow(QStringList& cells) {
         bool numbered = false;
         const long long number = xml_->Attribute(QLatin1StringView("r")).toLongLong(&numbered);
         if (numbered && number <= row_)
-            Fail(QStringLiteral("the rows are out of order (row %1 follows)").arg(number));
+            Fail(QCoreApplication::translate("XlsxReader",
+                                             "the rows are out of order (row %1 follows)")
+                     .arg(number));
         row_ = numbered ? number : row_ + 1;
         if (row_ > MaxRows)
-            Fail(QStringLiteral("the sheet has more than %1 rows").arg(MaxRows));
+            Fail(QCoreApplication::translate("XlsxReader", "the sheet has more than %1 rows")
+                     .arg(MaxRows));
         cells.clear();
         const int within = xml_->Depth();
         int next = 0;
@@ -272,7 +284,9 @@ bool XlsxReader::NextRow(QStringList& cells) {
             const QString reference = xml_->Attribute(QLatin1StringView("r"));
             const int column = reference.isEmpty() ? next : ColumnOf(reference);
             if (column < 0 || column >= MaxColumns)
-                Fail(QStringLiteral("a cell is named \"%1\", past the last column").arg(reference));
+                Fail(QCoreApplication::translate("XlsxReader",
+                                                 "a cell is named \"%1\", past the last column")
+                         .arg(reference));
             const QString value = CellValue(*xml_);
             next = column + 1;
             if (column >= columnLimit_ || value.isEmpty())
@@ -282,7 +296,8 @@ bool XlsxReader::NextRow(QStringList& cells) {
             cells[column] = value;
         }
         if (!merged_.Apply(row_, cells, columnLimit_))
-            Fail(QStringLiteral("the sheet's merged areas overlap past all reason"));
+            Fail(QCoreApplication::translate("XlsxReader",
+                                             "the sheet's merged areas overlap past all reason"));
         if (AllEmpty(cells))
             continue;
         TrimEnd(cells);
@@ -314,8 +329,9 @@ QString XlsxReader::CellValue(XmlPartReader& xml) {
         bool ok = false;
         const qsizetype index = raw.toLongLong(&ok);
         if (!ok || index < 0 || index >= strings_.Size())
-            Fail(
-                QStringLiteral("a cell names shared string %1, which the workbook lacks").arg(raw));
+            Fail(QCoreApplication::translate(
+                     "XlsxReader", "a cell names shared string %1, which the workbook lacks")
+                     .arg(raw));
         return strings_.At(index);
     }
     if (type == QLatin1String("str") || type == QLatin1String("e"))

@@ -1,5 +1,7 @@
 #include "merge/spreadsheet/XmlPartDevice.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 #include <zip.h>
 
@@ -29,13 +31,15 @@ qint64 XmlPartDevice::readData(char* data, qint64 maxSize) {
     const qint64 want = std::min(maxSize, size_ - read_ + 1);
     const zip_int64_t got = zip_fread(file_, data, zip_uint64_t(want));
     if (got < 0)
-        return Refuse(QStringLiteral("the part %1 is damaged: %2")
+        return Refuse(QCoreApplication::translate("XmlPartDevice", "the part %1 is damaged: %2")
                           .arg(name_, QString::fromUtf8(zip_file_strerror(file_))));
     read_ += got;
     if (read_ > size_)
-        return Refuse(QStringLiteral("the part %1 unpacks to more than its header declares; it "
-                                     "is refused")
-                          .arg(name_));
+        return Refuse(
+            QCoreApplication::translate("XmlPartDevice",
+                                        "the part %1 unpacks to more than its header declares; it "
+                                        "is refused")
+                .arg(name_));
     if (got == 0)
         ended_ = true;
     if (!Inspect(data, got))
@@ -55,9 +59,10 @@ bool XmlPartDevice::Inspect(const char* data, qint64 size) {
             } else {
                 markup_ = 0;
                 if (c == 'D' || c == 'E' || c == 'A' || c == 'N')
-                    return Refuse(QStringLiteral("the part %1 declares a document type or "
-                                                 "entities, which no spreadsheet does; it is "
-                                                 "refused")
+                    return Refuse(QCoreApplication::translate(
+                                      "XmlPartDevice", "the part %1 declares a document type or "
+                                                       "entities, which no spreadsheet does; it is "
+                                                       "refused")
                                       .arg(name_)) >= 0;
             }
             ++p;
@@ -77,8 +82,9 @@ bool XmlPartDevice::Inspect(const char* data, qint64 size) {
         p = tag + 1;
     }
     if (sinceTag_ > MaxTokenBytes)
-        return Refuse(QStringLiteral("the part %1 holds a text or tag of more than %2 MiB, "
-                                     "which no cell does; it is refused")
+        return Refuse(QCoreApplication::translate(
+                          "XmlPartDevice", "the part %1 holds a text or tag of more than %2 MiB, "
+                                           "which no cell does; it is refused")
                           .arg(name_)
                           .arg(MaxTokenBytes >> 20)) >= 0;
     return true;

@@ -1,5 +1,7 @@
 #include "merge/spreadsheet/XmlPartReader.h"
 
+#include <QCoreApplication>
+
 #include "merge/spreadsheet/SpreadsheetError.h"
 #include "merge/spreadsheet/XmlPartDevice.h"
 
@@ -17,7 +19,9 @@ const QString& XmlPartReader::PartName() const {
 }
 
 void XmlPartReader::Fail(const QString& what) const {
-    throw SpreadsheetError(QStringLiteral("the part %1 is damaged: %2").arg(PartName(), what));
+    throw SpreadsheetError(
+        QCoreApplication::translate("XmlPartReader", "the part %1 is damaged: %2")
+            .arg(PartName(), what));
 }
 
 QXmlStreamReader::TokenType XmlPartReader::NextToken() {
@@ -25,10 +29,12 @@ QXmlStreamReader::TokenType XmlPartReader::NextToken() {
     switch (token) {
     case QXmlStreamReader::StartElement:
         if (++depth_ > MaxDepth)
-            throw SpreadsheetError(QStringLiteral("the part %1 nests its elements more than %2 "
-                                                  "deep, as no spreadsheet does; it is refused")
-                                       .arg(PartName())
-                                       .arg(MaxDepth));
+            throw SpreadsheetError(
+                QCoreApplication::translate("XmlPartReader",
+                                            "the part %1 nests its elements more than %2 "
+                                            "deep, as no spreadsheet does; it is refused")
+                    .arg(PartName())
+                    .arg(MaxDepth));
         break;
     case QXmlStreamReader::EndElement:
         --depth_;
@@ -36,14 +42,17 @@ QXmlStreamReader::TokenType XmlPartReader::NextToken() {
     case QXmlStreamReader::DTD:
     case QXmlStreamReader::EntityReference:
         throw SpreadsheetError(
-            QStringLiteral("the part %1 declares entities, which no spreadsheet does; it is "
-                           "refused")
+            QCoreApplication::translate(
+                "XmlPartReader", "the part %1 declares entities, which no spreadsheet does; it is "
+                                 "refused")
                 .arg(PartName()));
     case QXmlStreamReader::Invalid: {
         const auto* part = qobject_cast<const XmlPartDevice*>(device_.get());
         if (part && part->Refused())
             throw SpreadsheetError(part->errorString());
-        Fail(QStringLiteral("line %1: %2").arg(xml_.lineNumber()).arg(xml_.errorString()));
+        Fail(QCoreApplication::translate("XmlPartReader", "line %1: %2")
+                 .arg(xml_.lineNumber())
+                 .arg(xml_.errorString()));
     }
     default:
         break;
@@ -90,7 +99,8 @@ QString XmlPartReader::Text(qsizetype maxChars) {
             break;
         if (token == QXmlStreamReader::Characters) {
             if (text.size() + xml_.text().size() > maxChars)
-                Fail(QStringLiteral("line %1: a cell holds more than %2 characters")
+                Fail(QCoreApplication::translate("XmlPartReader",
+                                                 "line %1: a cell holds more than %2 characters")
                          .arg(xml_.lineNumber())
                          .arg(maxChars));
             text += xml_.text();

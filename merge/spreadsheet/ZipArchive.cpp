@@ -1,5 +1,7 @@
 #include "merge/spreadsheet/ZipArchive.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QIODevice>
 
@@ -26,8 +28,10 @@ QString ZipMessage(int code) {
 [[noreturn]] void NotAZip(int code) {
     if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS)
         throw SpreadsheetError(
-            QStringLiteral("the file is not a spreadsheet package (%1)").arg(ZipMessage(code)));
-    throw SpreadsheetError(QStringLiteral("the file cannot be read: %1").arg(ZipMessage(code)));
+            QCoreApplication::translate("ZipArchive", "the file is not a spreadsheet package (%1)")
+                .arg(ZipMessage(code)));
+    throw SpreadsheetError(QCoreApplication::translate("ZipArchive", "the file cannot be read: %1")
+                               .arg(ZipMessage(code)));
 }
 
 } // namespace
@@ -37,11 +41,13 @@ ZipArchive::ZipArchive(const QString& fileName) {
     const int fd = ::open(QFile::encodeName(fileName).constData(),
                           O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        throw SpreadsheetError(QStringLiteral("the file cannot be opened"));
+        throw SpreadsheetError(
+            QCoreApplication::translate("ZipArchive", "the file cannot be opened"));
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        throw SpreadsheetError(QStringLiteral("the name is not that of a regular file"));
+        throw SpreadsheetError(
+            QCoreApplication::translate("ZipArchive", "the name is not that of a regular file"));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     int code = 0;
@@ -80,7 +86,8 @@ void ZipArchive::CheckEntries() {
         zip_discard(zip_);
         zip_ = nullptr;
         throw SpreadsheetError(
-            QStringLiteral("the package holds more than %1 entries").arg(MaxEntries));
+            QCoreApplication::translate("ZipArchive", "the package holds more than %1 entries")
+                .arg(MaxEntries));
     }
 }
 
@@ -99,32 +106,37 @@ bool ZipArchive::Contains(const QString& name) const {
 std::unique_ptr<QIODevice> ZipArchive::Open(const QString& name) const {
     const long long index = Locate(name);
     if (index < 0)
-        throw SpreadsheetError(QStringLiteral("the package has no part %1").arg(name));
+        throw SpreadsheetError(
+            QCoreApplication::translate("ZipArchive", "the package has no part %1").arg(name));
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(zip_, zip_uint64_t(index), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE) ||
         !(stat.valid & ZIP_STAT_COMP_SIZE))
-        throw SpreadsheetError(QStringLiteral("the part %1 cannot be read").arg(name));
-    if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
         throw SpreadsheetError(
-            QStringLiteral("the file is encrypted; save it without a password first"));
+            QCoreApplication::translate("ZipArchive", "the part %1 cannot be read").arg(name));
+    if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
+        throw SpreadsheetError(QCoreApplication::translate(
+            "ZipArchive", "the file is encrypted; save it without a password first"));
     const qint64 size = qint64(std::min<zip_uint64_t>(stat.size, zip_uint64_t(MaxEntryBytes) + 1));
     const qint64 stored = qint64(std::max<zip_uint64_t>(stat.comp_size, 1));
     if (size > MaxEntryBytes)
         throw SpreadsheetError(
-            QStringLiteral("the part %1 would unpack to more than %2 MiB; it is refused")
+            QCoreApplication::translate(
+                "ZipArchive", "the part %1 would unpack to more than %2 MiB; it is refused")
                 .arg(name)
                 .arg(MaxEntryBytes >> 20));
     if (size > SmallEntryBytes && size / stored > MaxRatio)
         throw SpreadsheetError(
-            QStringLiteral("the part %1 would unpack to %2 times its packed size, as only a "
-                           "zip bomb does; it is refused")
+            QCoreApplication::translate(
+                "ZipArchive", "the part %1 would unpack to %2 times its packed size, as only a "
+                              "zip bomb does; it is refused")
                 .arg(name)
                 .arg(size / stored));
     zip_file_t* file = zip_fopen_index(zip_, zip_uint64_t(index), 0);
     if (!file)
-        throw SpreadsheetError(QStringLiteral("the part %1 cannot be read: %2")
-                                   .arg(name, QString::fromUtf8(zip_strerror(zip_))));
+        throw SpreadsheetError(
+            QCoreApplication::translate("ZipArchive", "the part %1 cannot be read: %2")
+                .arg(name, QString::fromUtf8(zip_strerror(zip_))));
     auto device = std::make_unique<XmlPartDevice>(file, name, size);
     device->open(QIODevice::ReadOnly);
     return device;

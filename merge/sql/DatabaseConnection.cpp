@@ -1,5 +1,7 @@
 #include "merge/sql/DatabaseConnection.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QUrl>
 #include <QUrlQuery>
@@ -21,7 +23,9 @@ constexpr Scheme kSchemes[] = {{"postgresql", DatabaseConnection::Kind::PostgreS
                                {"odbc", DatabaseConnection::Kind::ODBC}};
 
 [[noreturn]] void Bad(const QString& url, const QString& why) {
-    throw DatabaseError(QStringLiteral("the database address \"%1\" %2").arg(url, why));
+    throw DatabaseError(
+        QCoreApplication::translate("DatabaseConnection", "the database address \"%1\" %2")
+            .arg(url, why));
 }
 
 // odbc://user@DSN?options: by hand, as a data source's name may hold what no host name can
@@ -34,8 +38,10 @@ DatabaseConnection OdbcFromUrl(const QString& text, const QString& rest) {
     if (authority.contains(u'@')) {
         const QString user = authority.section(u'@', 0, -2);
         if (user.contains(u':'))
-            Bad(text, QStringLiteral("holds a password; give it when asked, or keep it in the "
-                                     "ODBC data source"));
+            Bad(text,
+                QCoreApplication::translate(
+                    "DatabaseConnection", "holds a password; give it when asked, or keep it in the "
+                                          "ODBC data source"));
         connection.user = QUrl::fromPercentEncoding(user.toUtf8());
     }
     connection.database = QUrl::fromPercentEncoding(authority.section(u'@', -1).toUtf8());
@@ -44,7 +50,7 @@ DatabaseConnection OdbcFromUrl(const QString& text, const QString& rest) {
         options << key + u'=' + value;
     connection.options = options.join(u';');
     if (connection.database.isEmpty())
-        Bad(text, QStringLiteral("names no data source"));
+        Bad(text, QCoreApplication::translate("DatabaseConnection", "names no data source"));
     return connection;
 }
 
@@ -59,18 +65,26 @@ DatabaseConnection DatabaseConnection::FromUrl(const QString& given) {
             text.left(separator).compare(QLatin1String(scheme.name), Qt::CaseInsensitive) == 0)
             connection.kind = scheme.kind;
     if (separator <= 0)
-        Bad(text, QStringLiteral("is not a URL such as postgresql://user@host/database"));
+        Bad(text,
+            QCoreApplication::translate("DatabaseConnection",
+                                        "is not a URL such as postgresql://user@host/database"));
     if (connection.kind == Kind::None)
-        Bad(text, QStringLiteral("names no database kind this program reads (postgresql, "
-                                 "mysql, sqlite, odbc)"));
+        Bad(text,
+            QCoreApplication::translate("DatabaseConnection",
+                                        "names no database kind this program reads (postgresql, "
+                                        "mysql, sqlite, odbc)"));
     if (connection.kind == Kind::ODBC)
         return OdbcFromUrl(text, text.mid(separator + 3));
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid())
-        Bad(text, QStringLiteral("is not a URL such as postgresql://user@host/database"));
+        Bad(text,
+            QCoreApplication::translate("DatabaseConnection",
+                                        "is not a URL such as postgresql://user@host/database"));
     if (!url.password().isEmpty())
-        Bad(text, QStringLiteral("holds a password; give it when asked, or keep it where the "
-                                 "driver looks (~/.pgpass, ~/.my.cnf)"));
+        Bad(text,
+            QCoreApplication::translate(
+                "DatabaseConnection", "holds a password; give it when asked, or keep it where the "
+                                      "driver looks (~/.pgpass, ~/.my.cnf)"));
     connection.user = url.userName(QUrl::FullyDecoded);
     connection.port = url.port(0);
     QStringList options;
@@ -94,8 +108,9 @@ DatabaseConnection DatabaseConnection::FromUrl(const QString& given) {
         connection.database = path.mid(path.startsWith(u'/') ? 1 : 0);
     }
     if (connection.database.isEmpty())
-        Bad(text, connection.kind == Kind::SQLite ? QStringLiteral("names no file")
-                                                  : QStringLiteral("names no database"));
+        Bad(text, connection.kind == Kind::SQLite
+                      ? QCoreApplication::translate("DatabaseConnection", "names no file")
+                      : QCoreApplication::translate("DatabaseConnection", "names no database"));
     return connection;
 }
 
@@ -178,9 +193,11 @@ QString DatabaseConnection::KindName(Kind kind) {
 
 QString DatabaseConnection::Describe() const {
     if (kind == Kind::SQLite)
-        return QStringLiteral("the SQLite database %1").arg(QDir::toNativeSeparators(database));
+        return QCoreApplication::translate("DatabaseConnection", "the SQLite database %1")
+            .arg(QDir::toNativeSeparators(database));
     if (kind == Kind::ODBC)
-        return QStringLiteral("the ODBC data source \"%1\"").arg(database);
-    return QStringLiteral("the %1 database \"%2\" on %3")
+        return QCoreApplication::translate("DatabaseConnection", "the ODBC data source \"%1\"")
+            .arg(database);
+    return QCoreApplication::translate("DatabaseConnection", "the %1 database \"%2\" on %3")
         .arg(KindName(kind), database, host.isEmpty() ? QStringLiteral("localhost") : host);
 }

@@ -1,5 +1,7 @@
 #include "merge/sql/DatabaseReader.h"
 
+#include <QCoreApplication>
+
 #include <QAtomicInteger>
 #include <QDateTime>
 #include <QFileInfo>
@@ -56,20 +58,23 @@ DatabaseReader::DatabaseReader(const DatabaseConnection& connection, const QStri
     : connection_(connection) {
     const QString driver = connection.DriverName();
     if (!connection.IsValid())
-        throw DatabaseError(QStringLiteral("no database is named"));
+        throw DatabaseError(QCoreApplication::translate("DatabaseReader", "no database is named"));
     if (!QSqlDatabase::isDriverAvailable(driver))
         throw DatabaseError(
-            QStringLiteral("Qt's %1 driver is not installed (Debian's package %2)")
+            QCoreApplication::translate("DatabaseReader",
+                                        "Qt's %1 driver is not installed (Debian's package %2)")
                 .arg(DatabaseConnection::KindName(connection.kind), Package(connection.kind)));
     QStringList options;
     if (connection.kind == DatabaseConnection::Kind::SQLite) {
         // Opening a missing file would make an empty database of it.
         const QFileInfo file(connection.database);
         if (!file.exists())
-            throw DatabaseError(QStringLiteral("%1 does not exist").arg(connection.Describe()));
+            throw DatabaseError(QCoreApplication::translate("DatabaseReader", "%1 does not exist")
+                                    .arg(connection.Describe()));
         if (!file.isFile())
             throw DatabaseError(
-                QStringLiteral("%1 is not a regular file").arg(connection.Describe()));
+                QCoreApplication::translate("DatabaseReader", "%1 is not a regular file")
+                    .arg(connection.Describe()));
         options << QStringLiteral("QSQLITE_OPEN_READONLY");
     } else if (connection.kind == DatabaseConnection::Kind::ODBC) {
         options << QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY");
@@ -92,8 +97,9 @@ DatabaseReader::DatabaseReader(const DatabaseConnection& connection, const QStri
             QSqlDatabase::removeDatabase(name_);
             // A wrong or missing password is no unreachable server: say which it is.
             const bool refused = IsAuthentication(error);
-            const QString what = refused ? QStringLiteral("%1 refused the login: %2")
-                                         : QStringLiteral("%1 cannot be reached: %2");
+            const QString what =
+                refused ? QCoreApplication::translate("DatabaseReader", "%1 refused the login: %2")
+                        : QCoreApplication::translate("DatabaseReader", "%1 cannot be reached: %2");
             throw DatabaseError(what.arg(connection.Describe(), ErrorText(error)), refused);
         }
     }
@@ -119,7 +125,8 @@ void DatabaseReader::Fail(const QString& what, const QString& databaseText) cons
 void DatabaseReader::Execute(const QString& statement) {
     QSqlQuery query(QSqlDatabase::database(name_, false));
     if (!query.exec(statement))
-        Fail(QStringLiteral("%1 refused \"%2\"").arg(connection_.Describe(), statement),
+        Fail(QCoreApplication::translate("DatabaseReader", "%1 refused \"%2\"")
+                 .arg(connection_.Describe(), statement),
              ErrorText(query.lastError()));
 }
 
@@ -164,7 +171,9 @@ void DatabaseReader::Start(const QString& table, const QString& query) {
     if (streamed ? !query_->exec(sql) : !query_->prepare(sql) || !query_->exec()) {
         const QString text = ErrorText(query_->lastError());
         Finish();
-        Fail(QStringLiteral("the query cannot run on %1").arg(connection_.Describe()), text);
+        Fail(QCoreApplication::translate("DatabaseReader", "the query cannot run on %1")
+                 .arg(connection_.Describe()),
+             text);
     }
     const QSqlRecord record = query_->record();
     columns_.clear();
@@ -181,7 +190,8 @@ bool DatabaseReader::Next(QStringList& values) {
         const long long read = row_;
         Finish();
         if (error.isValid())
-            Fail(QStringLiteral("%1 stopped answering after record %2")
+            Fail(QCoreApplication::translate("DatabaseReader",
+                                             "%1 stopped answering after record %2")
                      .arg(connection_.Describe())
                      .arg(read),
                  ErrorText(error));
@@ -227,8 +237,10 @@ QString DatabaseReader::Text(const QVariant& value) {
         const QByteArray bytes = value.toByteArray();
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString text = utf8(bytes);
-        return utf8.hasError() ? QStringLiteral("(%1 bytes of binary data)").arg(bytes.size())
-                               : text;
+        return utf8.hasError()
+                   ? QCoreApplication::translate("DatabaseReader", "(%1 bytes of binary data)")
+                         .arg(bytes.size())
+                   : text;
     }
     default:
         return value.toString();

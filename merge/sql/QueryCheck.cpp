@@ -1,5 +1,7 @@
 #include "merge/sql/QueryCheck.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Past the quoted text, comment or dollar-quoted body that starts at i; i itself when none
@@ -59,11 +61,13 @@ QString QueryCheck::Refusal(const QString& sql) {
     for (qsizetype i = 0; i < sql.size();) {
         const qsizetype past = PastQuoted(sql, i);
         if (past < 0)
-            return QStringLiteral("the query has a quote or comment that is never closed");
+            return QCoreApplication::translate(
+                "QueryCheck", "the query has a quote or comment that is never closed");
         if (past > i) {
             const QChar c = sql[i];
             if (ended && !(c == u'-' || c == u'/'))
-                return QStringLiteral("only one statement is run; the query goes on after ';'");
+                return QCoreApplication::translate(
+                    "QueryCheck", "only one statement is run; the query goes on after ';'");
             if (first.isEmpty() && !(c == u'-' || c == u'/'))
                 first = sql.mid(i, 1);
             i = past;
@@ -75,7 +79,8 @@ QString QueryCheck::Refusal(const QString& sql) {
             continue;
         }
         if (ended)
-            return QStringLiteral("only one statement is run; the query goes on after ';'");
+            return QCoreApplication::translate(
+                "QueryCheck", "only one statement is run; the query goes on after ';'");
         if (c == u';') {
             ended = true;
             ++i;
@@ -92,10 +97,12 @@ QString QueryCheck::Refusal(const QString& sql) {
         ++i;
     }
     if (first.isEmpty())
-        return QStringLiteral("the query is empty");
+        return QCoreApplication::translate("QueryCheck", "the query is empty");
     const QString word = first.toUpper();
     if (word == QLatin1String("SELECT") || word == QLatin1String("WITH") ||
         word == QLatin1String("("))
         return {};
-    return QStringLiteral("only SELECT statements are run; this one begins with %1").arg(word);
+    return QCoreApplication::translate("QueryCheck",
+                                       "only SELECT statements are run; this one begins with %1")
+        .arg(word);
 }

@@ -2,6 +2,7 @@
 
 #include "TerminalPasswords.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -18,11 +19,11 @@
 #include "merge/MergeSourceAddress.h"
 #include "merge/MergeSourceError.h"
 #include "merge/MergeSourceRegistry.h"
+#include "printing/JobWarnings.h"
 #include "printing/OutputError.h"
 #include "printing/OutputFile.h"
 #include "printing/PrinterAlignmentSettings.h"
 #include "printing/SheetJob.h"
-#include "printing/JobWarnings.h"
 #include "printing/SheetJobObserver.h"
 #include "printing/StagedOutput.h"
 #include "printing/TReportImage.h"
@@ -68,11 +69,10 @@ bool ParseRecords(const QString& text, long long& first, long long& last) {
 }
 
 bool TakesValue(const QString& name) {
-    static const QStringList options = {"--dir",   "--label",  "--sheets", "--positions",
-                                        "--pdf",   "--png",    "--dpi",    "--printer-offsets",
-                                        "--merge", "--copies", "--printer", "--sheet",
-                                        "--merge-db", "--table", "--query", "--date",
-                                        "--time", "--records"};
+    static const QStringList options = {
+        "--dir",      "--label",           "--sheets", "--positions", "--pdf",     "--png",
+        "--dpi",      "--printer-offsets", "--merge",  "--copies",    "--printer", "--sheet",
+        "--merge-db", "--table",           "--query",  "--date",      "--time",    "--records"};
     return options.contains(name);
 }
 
@@ -122,7 +122,10 @@ class WarningsTo : public SheetJobObserver {
 public:
     explicit WarningsTo(QTextStream& err) : err_(err) {}
     void LabelWarning(const QString& line) override {
-        err_ << "quorvane-batch: warning: " << JobWarnings::Shortened(line) << "\n";
+        err_ << "quorvane-batch: "
+             << QCoreApplication::translate("BatchRenderer", "warning: %1")
+                    .arg(JobWarnings::Shortened(line))
+             << "\n";
     }
 
 private:
@@ -132,20 +135,26 @@ private:
 // "--merge -": the records come as CSV on the standard input. They are copied to a file of
 // their own first, because the job reads its source once to check it and again to print.
 QString StandardInputAsCsv(std::unique_ptr<QTemporaryFile>& copy) {
-    copy = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("quorvane-XXXXXX.csv")));
+    copy = std::make_unique<QTemporaryFile>(
+        QDir::temp().filePath(QStringLiteral("quorvane-XXXXXX.csv")));
     QFile in;
     if (!copy->open() || !in.open(stdin, QIODevice::ReadOnly))
-        throw MergeSourceError(QStringLiteral("-"), 0, 0,
-                               QStringLiteral("cannot copy the standard input: %1").arg(copy->errorString()));
+        throw MergeSourceError(
+            QStringLiteral("-"), 0, 0,
+            QCoreApplication::translate("BatchRenderer", "cannot copy the standard input: %1")
+                .arg(copy->errorString()));
     char buffer[65536];
     for (qint64 read = 0; (read = in.read(buffer, sizeof buffer)) > 0;)
         if (copy->write(buffer, read) != read)
-            throw MergeSourceError(QStringLiteral("-"), 0, 0,
-                                   QStringLiteral("cannot copy the standard input: %1")
-                                       .arg(copy->errorString()));
+            throw MergeSourceError(
+                QStringLiteral("-"), 0, 0,
+                QCoreApplication::translate("BatchRenderer", "cannot copy the standard input: %1")
+                    .arg(copy->errorString()));
     if (!copy->flush())
-        throw MergeSourceError(QStringLiteral("-"), 0, 0,
-                               QStringLiteral("cannot copy the standard input: %1").arg(copy->errorString()));
+        throw MergeSourceError(
+            QStringLiteral("-"), 0, 0,
+            QCoreApplication::translate("BatchRenderer", "cannot copy the standard input: %1")
+                .arg(copy->errorString()));
     return copy->fileName();
 }
 
@@ -158,7 +167,8 @@ QString OutputRefusal(const BatchRenderer::Options& options) {
         return StagedOutput::Refusal(options.pdfFile);
     const QFileInfo folder(options.pngFolder);
     if (folder.exists() && !folder.isDir())
-        return QStringLiteral("%1 is not a folder; --png names the folder the images go into")
+        return QCoreApplication::translate(
+                   "BatchRenderer", "%1 is not a folder; --png names the folder the images go into")
             .arg(options.pngFolder);
     return {};
 }
@@ -174,7 +184,8 @@ void RenderPdf(const SheetJob& job, const PrinterAlignment& alignment, const QSt
 // "-": the PDF goes to the standard output as it is made; a failed write still fails the run.
 void RenderPdfToStandardOutput(const SheetJob& job, const PrinterAlignment& alignment,
                                SheetJobObserver& observer) {
-    OutputFile out(STDOUT_FILENO, QStringLiteral("the standard output"));
+    OutputFile out(STDOUT_FILENO,
+                   QCoreApplication::translate("BatchRenderer", "the standard output"));
     TReportPdfWriter writer(out);
     writer.SetAlignment(alignment);
     job.Render(writer, &observer);
@@ -187,7 +198,10 @@ void RenderPngs(const SheetJob& job, const PrinterAlignment& alignment,
     const QString folder = options.pngFolder;
     const bool madeFolder = !QFileInfo::exists(folder);
     if (!QDir().mkpath(folder))
-        throw OutputError("cannot create the folder " + folder.toStdString());
+        throw OutputError(
+            QCoreApplication::translate("BatchRenderer", "cannot create the folder %1")
+                .arg(folder)
+                .toStdString());
     StagedOutput output;
     try {
         TReportImage images(options.dpi);
@@ -219,11 +233,13 @@ void RenderPngs(const SheetJob& job, const PrinterAlignment& alignment,
 } // namespace
 
 QString BatchRenderer::Usage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "BatchRenderer",
                "Usage: quorvane-batch [--dir DIR] --label DESCRIPTION [--sheets N]\n"
                "                      [--positions R:C,R:C...] (--pdf FILE | --png FOLDER [--dpi "
                "N])\n"
-               "                      [--merge FILE [--sheet NAME] | --merge-db URL (--table NAME |\n"
+               "                      [--merge FILE [--sheet NAME] | --merge-db URL (--table NAME "
+               "|\n"
                "                       --query SELECT)] [--copies N]\n"
                "\n"
                "Renders the sheets of a stored label, exactly as they print.\n"
@@ -244,8 +260,10 @@ QString BatchRenderer::Usage() {
                "                     text is the record's field; the records decide the sheets;\n"
                "                     - reads CSV records from the standard input\n"
                "  --sheet NAME       with a spreadsheet: the sheet to read (default: the first)\n"
-               "  --merge-db URL     one label per row of a database: postgresql://user@host:port/db,\n"
-               "                     mysql://user@host:port/db, sqlite:///path/file.db, odbc://DSN;\n"
+               "  --merge-db URL     one label per row of a database: "
+               "postgresql://user@host:port/db,\n"
+               "                     mysql://user@host:port/db, sqlite:///path/file.db, "
+               "odbc://DSN;\n"
                "                     a password comes from the driver's configuration (~/.pgpass,\n"
                "                     PGPASSWORD) or is asked for on the terminal\n"
                "  --table NAME       with --merge-db: every row of this table\n"
@@ -267,7 +285,8 @@ QString BatchRenderer::Usage() {
                "\n"
                "Merge files, by name:\n") +
            MergeSourceRegistry::HelpText() +
-           QStringLiteral(
+           QCoreApplication::translate(
+               "BatchRenderer",
                "\n"
                "The label table is only read, without its lock, so the program may run meanwhile.\n"
                "Files appear only when the whole run succeeded and every byte reached the disk; "
@@ -291,17 +310,18 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             return true;
         }
         if (!name.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("unexpected argument \"%1\"").arg(name);
+            error = QCoreApplication::translate("BatchRenderer", "unexpected argument \"%1\"")
+                        .arg(name);
             return false;
         }
         if (SetFlag(name, options))
             continue;
         if (!TakesValue(name)) {
-            error = QStringLiteral("unknown option %1").arg(name);
+            error = QCoreApplication::translate("BatchRenderer", "unknown option %1").arg(name);
             return false;
         }
         if (i + 1 >= arguments.size()) {
-            error = QStringLiteral("%1 needs a value").arg(name);
+            error = QCoreApplication::translate("BatchRenderer", "%1 needs a value").arg(name);
             return false;
         }
         const QString value = arguments[++i];
@@ -311,12 +331,15 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             options.label = value;
         } else if (name == QLatin1String("--sheets")) {
             if (!ParseInt(value, 1, kMaxSheets, options.sheets)) {
-                error = QStringLiteral("--sheets takes a number from 1 to %1").arg(kMaxSheets);
+                error = QCoreApplication::translate("BatchRenderer",
+                                                    "--sheets takes a number from 1 to %1")
+                            .arg(kMaxSheets);
                 return false;
             }
         } else if (name == QLatin1String("--positions")) {
             if (!ParsePositions(value, options.positions)) {
-                error = QStringLiteral("--positions takes row:column pairs such as 1:1,2:3");
+                error = QCoreApplication::translate(
+                    "BatchRenderer", "--positions takes row:column pairs such as 1:1,2:3");
                 return false;
             }
         } else if (name == QLatin1String("--pdf")) {
@@ -329,7 +352,8 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             options.printerOffsets = value;
         } else if (name == QLatin1String("--dpi")) {
             if (!ParseInt(value, 30, 1200, options.dpi)) {
-                error = QStringLiteral("--dpi takes a number from 30 to 1200");
+                error = QCoreApplication::translate("BatchRenderer",
+                                                    "--dpi takes a number from 30 to 1200");
                 return false;
             }
             dpiGiven = true;
@@ -345,55 +369,69 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
             options.query = value;
         } else if (name == QLatin1String("--records")) {
             if (!ParseRecords(value, options.firstRecord, options.lastRecord)) {
-                error = QStringLiteral("--records takes FROM-TO, such as 20-45, 20- or 7");
+                error = QCoreApplication::translate(
+                    "BatchRenderer", "--records takes FROM-TO, such as 20-45, 20- or 7");
                 return false;
             }
         } else if (name == QLatin1String("--date")) {
             options.date = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
             if (!options.date.isValid()) {
-                error = QStringLiteral("--date takes a date such as 2026-03-31");
+                error = QCoreApplication::translate("BatchRenderer",
+                                                    "--date takes a date such as 2026-03-31");
                 return false;
             }
         } else if (name == QLatin1String("--time")) {
             options.time = QTime::fromString(value, QStringLiteral("HH:mm"));
             if (!options.time.isValid()) {
-                error = QStringLiteral("--time takes a time such as 14:05");
+                error = QCoreApplication::translate("BatchRenderer",
+                                                    "--time takes a time such as 14:05");
                 return false;
             }
         } else if (name == QLatin1String("--copies")) {
             if (!ParseInt(value, 1, kMaxSheets, options.copies)) {
-                error = QStringLiteral("--copies takes a number from 1 to %1").arg(kMaxSheets);
+                error = QCoreApplication::translate("BatchRenderer",
+                                                    "--copies takes a number from 1 to %1")
+                            .arg(kMaxSheets);
                 return false;
             }
         }
     }
     if (options.label.trimmed().isEmpty())
-        error = QStringLiteral("--label is required");
+        error = QCoreApplication::translate("BatchRenderer", "--label is required");
     else if (int(!options.pdfFile.isEmpty()) + int(!options.pngFolder.isEmpty()) +
                  int(!options.printer.isEmpty()) !=
              1)
-        error = QStringLiteral("give exactly one of --pdf, --png and --printer");
+        error = QCoreApplication::translate("BatchRenderer",
+                                            "give exactly one of --pdf, --png and --printer");
     else if (!options.printer.isEmpty() && !options.printerOffsets.isEmpty())
-        error = QStringLiteral("--printer corrects by the printer's own alignment; "
-                               "--printer-offsets is for files");
+        error = QCoreApplication::translate("BatchRenderer",
+                                            "--printer corrects by the printer's own alignment; "
+                                            "--printer-offsets is for files");
     else if (dpiGiven && options.pngFolder.isEmpty())
-        error = QStringLiteral("--dpi applies to --png only (a PDF keeps its vectors)");
+        error = QCoreApplication::translate(
+            "BatchRenderer", "--dpi applies to --png only (a PDF keeps its vectors)");
     else if (!options.mergeFile.isEmpty() && !options.mergeDb.isEmpty())
-        error = QStringLiteral("give one of --merge and --merge-db");
+        error = QCoreApplication::translate("BatchRenderer", "give one of --merge and --merge-db");
     else if (options.copies > 0 && options.mergeFile.isEmpty() && options.mergeDb.isEmpty())
-        error = QStringLiteral("--copies needs --merge or --merge-db");
+        error =
+            QCoreApplication::translate("BatchRenderer", "--copies needs --merge or --merge-db");
     else if (options.collate && options.mergeFile.isEmpty() && options.mergeDb.isEmpty())
-        error = QStringLiteral("--collate needs --merge or --merge-db");
+        error =
+            QCoreApplication::translate("BatchRenderer", "--collate needs --merge or --merge-db");
     else if (!options.sheet.isEmpty() && options.mergeFile.isEmpty())
-        error = QStringLiteral("--sheet needs --merge with a spreadsheet");
+        error = QCoreApplication::translate("BatchRenderer",
+                                            "--sheet needs --merge with a spreadsheet");
     else if ((!options.table.isEmpty() || !options.query.isEmpty()) && options.mergeDb.isEmpty())
-        error = QStringLiteral("--table and --query need --merge-db");
+        error = QCoreApplication::translate("BatchRenderer", "--table and --query need --merge-db");
     else if (!options.mergeDb.isEmpty() && options.table.isEmpty() == options.query.isEmpty())
-        error = QStringLiteral("with --merge-db give exactly one of --table and --query");
+        error = QCoreApplication::translate(
+            "BatchRenderer", "with --merge-db give exactly one of --table and --query");
     else if (options.firstRecord > 0 && options.mergeFile.isEmpty() && options.mergeDb.isEmpty())
-        error = QStringLiteral("--records needs --merge or --merge-db");
+        error =
+            QCoreApplication::translate("BatchRenderer", "--records needs --merge or --merge-db");
     else if ((!options.mergeFile.isEmpty() || !options.mergeDb.isEmpty()) && options.sheets != 1)
-        error = QStringLiteral("with a merge the records decide the sheets; give --copies");
+        error = QCoreApplication::translate(
+            "BatchRenderer", "with a merge the records decide the sheets; give --copies");
     return error.isEmpty();
 }
 
@@ -401,7 +439,9 @@ bool BatchRenderer::Parse(const QStringList& arguments, Options& options, QStrin
 int BatchRenderer::Print(const SheetJob& job, const QString& directory, const QString& printer,
                          QTextStream& err) {
     if (!TReportPrinter::UsePrinter(printer)) {
-        err << "quorvane-batch: no printer \"" << printer << "\"\n";
+        err << "quorvane-batch: "
+            << QCoreApplication::translate("BatchRenderer", "no printer \"%1\"").arg(printer)
+            << "\n";
         return NotFound;
     }
     PrinterAlignmentSettings alignments(QDir(directory).filePath(QStringLiteral("QV.INI")));
@@ -414,7 +454,10 @@ int BatchRenderer::Print(const SheetJob& job, const QString& directory, const QS
         engine.SetCopies(1); // the sheets are the copies
         job.Render(engine, &warnings);
     } catch (const std::exception& error) {
-        err << "quorvane-batch: printing failed: " << error.what() << "\n";
+        err << "quorvane-batch: "
+            << QCoreApplication::translate("BatchRenderer", "printing failed: %1")
+                   .arg(QString::fromUtf8(error.what()))
+            << "\n";
         code = RenderFailed;
     }
     TReportPrinter::SetAlignmentStore(before);
@@ -431,21 +474,28 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
         options.directory.isEmpty() ? DataDirectory::Path() : options.directory;
     const QString path = LabelTable::PathIn(directory);
     if (!QFileInfo::exists(path)) {
-        err << "quorvane-batch: no label table " << QDir::toNativeSeparators(path) << "\n";
+        err << "quorvane-batch: "
+            << QCoreApplication::translate("BatchRenderer", "no label table %1")
+                   .arg(QDir::toNativeSeparators(path))
+            << "\n";
         return NotFound;
     }
     SheetJob job;
     try {
         DataTable table(dbf::Table::open(path.toStdString(), dbf::Mode::ReadOnly));
         if (!FindLabel(table, options.label, job)) {
-            err << "quorvane-batch: no label \"" << options.label << "\" in "
-                << QDir::toNativeSeparators(path) << "\n";
+            err << "quorvane-batch: "
+                << QCoreApplication::translate("BatchRenderer", "no label \"%1\" in %2")
+                       .arg(options.label, QDir::toNativeSeparators(path))
+                << "\n";
             return NotFound;
         }
     } catch (const std::exception& error) {
         // The table is there but damaged: not the same as a missing one.
-        err << "quorvane-batch: cannot read " << QDir::toNativeSeparators(path) << ": "
-            << error.what() << "\n";
+        err << "quorvane-batch: "
+            << QCoreApplication::translate("BatchRenderer", "cannot read %1: %2")
+                   .arg(QDir::toNativeSeparators(path), QString::fromUtf8(error.what()))
+            << "\n";
         return RenderFailed;
     }
 
@@ -457,8 +507,14 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
             const int position = (row - 1) * g.labelsAcross + (column - 1);
             if (row > g.labelsDown || column > g.labelsAcross ||
                 position >= ChosenPositions::MaxPositions) {
-                err << "quorvane-batch: the sheet has " << g.labelsDown << " rows and "
-                    << g.labelsAcross << " columns; there is no position " << row << ":" << column
+                err << "quorvane-batch: "
+                    << QCoreApplication::translate("BatchRenderer",
+                                                   "the sheet has %1 rows and %2 columns; "
+                                                   "there is no position %3:%4")
+                           .arg(g.labelsDown)
+                           .arg(g.labelsAcross)
+                           .arg(row)
+                           .arg(column)
                     << "\n";
                 return BadUsage;
             }
@@ -484,8 +540,9 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
             } else {
                 address = MergeSourceAddress::Parse(options.mergeDb);
                 if (!address.IsDatabase())
-                    throw MergeSourceError(options.mergeDb, 0, 0,
-                                           QStringLiteral("is no database address"));
+                    throw MergeSourceError(
+                        options.mergeDb, 0, 0,
+                        QCoreApplication::translate("BatchRenderer", "is no database address"));
                 address.table = options.table;
                 address.query = options.query;
             }
@@ -531,14 +588,17 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
         else
             RenderPngs(job, alignment, options, warnings);
     } catch (const OutputError& error) {
-        err << "quorvane-batch: " << error.what() << "\n";
+        err << "quorvane-batch: " << QString::fromUtf8(error.what()) << "\n";
         return RenderFailed;
     } catch (const MergeSourceError& error) {
         // A source that fails half-way (a database gone): the staged output is left unused.
         err << "quorvane-batch: " << error.Message() << "\n";
         return NotFound;
     } catch (const std::exception& error) {
-        err << "quorvane-batch: rendering failed: " << error.what() << "\n";
+        err << "quorvane-batch: "
+            << QCoreApplication::translate("BatchRenderer", "rendering failed: %1")
+                   .arg(QString::fromUtf8(error.what()))
+            << "\n";
         return RenderFailed;
     }
     return Success;

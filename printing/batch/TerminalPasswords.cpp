@@ -1,5 +1,7 @@
 #include "TerminalPasswords.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <string>
 #include <termios.h>
@@ -13,9 +15,13 @@ std::optional<QString> TerminalPasswords::Password(const DatabaseConnection& con
         return std::nullopt;
     if (!refusal.isEmpty())
         std::fprintf(stderr, "quorvane-batch: %s\n", refusal.toLocal8Bit().constData());
-    std::fprintf(
-        stderr, "Password for %s%s: ", connection.Describe().toLocal8Bit().constData(),
-        connection.user.isEmpty() ? "" : (" (user " + connection.user.toStdString() + ")").c_str());
+    const QString prompt =
+        connection.user.isEmpty()
+            ? QCoreApplication::translate("TerminalPasswords", "Password for %1: ")
+                  .arg(connection.Describe())
+            : QCoreApplication::translate("TerminalPasswords", "Password for %1 (user %2): ")
+                  .arg(connection.Describe(), connection.user);
+    std::fputs(prompt.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     termios saved{};
     const bool quiet = tcgetattr(STDIN_FILENO, &saved) == 0;

@@ -5,6 +5,7 @@
 
 #include "BatchRenderer.h"
 #include "printing/PartialFiles.h"
+#include "translations/Translations.h"
 
 int main(int argc, char* argv[]) {
     // Before any thread starts: a partial output file is removed when the run is stopped.
@@ -13,6 +14,9 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Messages and the help in the locale's language, as the window program speaks; what
+    // scripts read (exit codes, the PDF on the standard output) is the same in every language.
+    Translations::Install();
     QTextStream out(stdout);
     QTextStream err(stderr);
     BatchRenderer::Options options;

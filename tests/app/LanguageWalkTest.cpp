@@ -7,6 +7,7 @@
 #include "designer/TGetSymbol.h"
 #include "designer/TImageBrowse.h"
 #include "designer/TSetRotate.h"
+#include "designer/TSymbologyChooser.h"
 #include "designer/TTextDialog.h"
 #include "document/ChosenPositions.h"
 #include "merge/MergeSourceAddress.h"
@@ -34,6 +35,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -45,6 +47,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
@@ -220,6 +223,64 @@ private:
     EnglishTexts english_;
 };
 
+// The texts of a dialog whose size is fixed that do not fit the room they are given: a
+// label, button, check box or group box narrower than its text, or reaching past the edge
+// of what holds it.
+QStringList CutTexts(QWidget* dialog) {
+    QStringList cut;
+    const QString where = QString::fromLatin1(dialog->metaObject()->className());
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(dialog) || QtsOwnPart(widget, dialog))
+            continue;
+        QString text;
+        int needed = 0; // pixels of width the text takes
+        int room = widget->width();
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            text = label->text();
+            if (text.isEmpty() || label->wordWrap()) {
+                // A wrapped text must fit in its height at its width.
+                if (!text.isEmpty() && label->heightForWidth(room) > label->height())
+                    cut << QStringLiteral("%1/%2: \"%3\" needs %4 px of height, has %5")
+                               .arg(where, widget->objectName(), Shown(text))
+                               .arg(label->heightForWidth(room))
+                               .arg(label->height());
+                continue;
+            }
+            needed = label->sizeHint().width();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            text = button->text();
+            if (text.isEmpty())
+                continue;
+            // A push button's hint has a least width of its own; what counts is the text.
+            needed = qobject_cast<QPushButton*>(widget)
+                         ? button->fontMetrics().horizontalAdvance(Shown(text)) + 12
+                         : button->sizeHint().width();
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            text = group->title();
+            needed = group->fontMetrics().horizontalAdvance(Shown(text)) + 16;
+        } else {
+            continue;
+        }
+        if (Shown(text).isEmpty())
+            continue;
+        if (needed > room)
+            cut << QStringLiteral("%1/%2: \"%3\" needs %4 px, has %5")
+                       .arg(where, widget->objectName(), Shown(text))
+                       .arg(needed)
+                       .arg(room);
+        const QWidget* holder = widget->parentWidget();
+        if (holder && widget->geometry().right() >= holder->width() + 1)
+            cut << QStringLiteral("%1/%2: \"%3\" reaches %4 px past the edge")
+                       .arg(where, widget->objectName(), Shown(text))
+                       .arg(widget->geometry().right() + 1 - holder->width());
+    }
+    return cut;
+}
+
+bool FixedSize(const QWidget* window) {
+    return window->minimumSize() == window->maximumSize();
+}
+
 // The main window and every dialog the program opens, in the language installed now.
 class LanguageWalk : public MainWindowTest {
 protected:
@@ -238,19 +299,36 @@ protected:
         for (QMenu* menu : window->findChildren<QMenu*>())
             walk.Window(menu);
 
+        std::vector<std::unique_ptr<QWidget>> windows = OpenDialogs();
+        ASSERT_FALSE(windows.empty());
+        // Pictures of the German windows for a person to look at, when QV_PICTURE_DIR names a
+        // folder.
+        const QString pictures = qEnvironmentVariable("QV_PICTURE_DIR");
+        for (const auto& dialog : windows) {
+            walk.Window(dialog.get());
+            if (!pictures.isEmpty())
+                dialog->grab().save(QDir(pictures).filePath(
+                    QStringLiteral("de-%1.png")
+                        .arg(QString::fromLatin1(dialog->metaObject()->className()))));
+        }
+        walk.Window(&THelpWindow::Instance());
+    }
+
+    // Every dialog the program opens, made afresh in the language installed now.
+    std::vector<std::unique_ptr<QWidget>> OpenDialogs() {
+        std::vector<std::unique_ptr<QWidget>> windows;
         LabelTable& table = *window->Records().Table();
         QString failure;
-        std::unique_ptr<TemplateTable> templates = TemplateTable::Open(dir.path(), failure);
-        ASSERT_NE(templates, nullptr) << failure.toStdString();
-        ChosenPositions positions;
-        const QPrinter printer;
-        const SheetJob job;
-        std::vector<std::unique_ptr<QWidget>> windows;
+        templates = TemplateTable::Open(dir.path(), failure);
+        EXPECT_NE(templates, nullptr) << failure.toStdString();
+        if (!templates)
+            return windows;
         windows.emplace_back(new TSelectLabel(table));
         windows.emplace_back(new TSelectTemplate(*templates));
         windows.emplace_back(new TTemplateEdit);
         windows.emplace_back(new TGetCounter);
         windows.emplace_back(new TGetSymbol);
+        windows.emplace_back(new TSymbologyChooser);
         windows.emplace_back(new TImageBrowse);
         windows.emplace_back(new TSetRotate);
         windows.emplace_back(new TFontDialog);
@@ -268,18 +346,13 @@ protected:
         windows.emplace_back(new TLabelPrint(job, false));
         windows.emplace_back(new TRecoveryQuestion(QStringLiteral("?")));
         windows.emplace_back(new TSplashForm);
-        // Pictures of the German windows for a person to look at, when QV_PICTURE_DIR names a
-        // folder.
-        const QString pictures = qEnvironmentVariable("QV_PICTURE_DIR");
-        for (const auto& dialog : windows) {
-            walk.Window(dialog.get());
-            if (!pictures.isEmpty())
-                dialog->grab().save(QDir(pictures).filePath(
-                    QStringLiteral("de-%1.png")
-                        .arg(QString::fromLatin1(dialog->metaObject()->className()))));
-        }
-        walk.Window(&THelpWindow::Instance());
+        return windows;
     }
+
+    std::unique_ptr<TemplateTable> templates;
+    ChosenPositions positions;
+    const QPrinter printer;
+    const SheetJob job;
 };
 
 } // namespace
@@ -329,4 +402,24 @@ TEST_F(LanguageWalk, GermanAccessKeysAreUniqueWithinEachMenu) {
     }
     EXPECT_GT(keys, 50);
     EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
+}
+
+// German captions are longer than English ones: in every dialog of a fixed size each
+// label, button, check box and group box still shows its whole text.
+TEST_F(LanguageWalk, GermanTextsFitInTheDialogsOfAFixedSize) {
+    std::vector<std::unique_ptr<QWidget>> windows = OpenDialogs();
+    QStringList cut, fixed;
+    for (const auto& dialog : windows) {
+        if (!FixedSize(dialog.get()))
+            continue;
+        fixed << QString::fromLatin1(dialog->metaObject()->className());
+        dialog->show(); // lays it out as the person sees it
+        QCoreApplication::processEvents();
+        cut << CutTexts(dialog.get());
+        dialog->hide();
+    }
+    EXPECT_GE(fixed.size(), 11) << "the dialogs of a fixed size were found: "
+                                << fixed.join(QStringLiteral(", ")).toStdString();
+    EXPECT_TRUE(cut.isEmpty()) << cut.size() << " texts cut off:\n"
+                               << cut.join(QLatin1Char('\n')).toStdString();
 }

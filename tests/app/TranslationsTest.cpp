@@ -1,5 +1,12 @@
 #include "translations/Translations.h"
 #include "controls/BarcodeSymbol.h"
+#include "merge/MergeSource.h"
+#include "merge/MergeSourceAddress.h"
+#include "merge/MergeSourceError.h"
+#include "merge/sql/DatabaseConnection.h"
+#include "merge/sql/DatabaseError.h"
+#include "merge/sql/DatabaseReader.h"
+#include "merge/sql/QueryCheck.h"
 #include "printing/JobWarnings.h"
 #include "ui/TInputQueryForm.h"
 
@@ -111,6 +118,42 @@ TEST_F(TranslationsTest, GermanMessagesMadeOfPartsAndWhatTheCodeReadsFromThem) {
     warnings.WarnedLabel(QCoreApplication::translate("SheetRenderer", "Record %1").arg(3));
     warnings.WarnedLabel(QCoreApplication::translate("SheetRenderer", "Record %1").arg(4));
     EXPECT_EQ(warnings.Summary(), QStringLiteral("2 Datensätze haben Warnungen"));
+}
+
+// Why a spreadsheet or a database is refused reads German too; what the database itself says
+// would follow as it gives it.
+TEST_F(TranslationsTest, SpreadsheetAndDatabaseRefusalsReadGerman) {
+    ASSERT_EQ(Translations::Install(QLocale(QStringLiteral("de_DE"))), QStringLiteral("de"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString notes = dir.filePath(QStringLiteral("notes.xlsx"));
+    QFile file(notes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Name,City\n");
+    file.close();
+    QString fault;
+    try {
+        MergeSourceAddress::Parse(notes).Open(nullptr)->Validate();
+    } catch (const MergeSourceError& error) {
+        fault = error.Message();
+    }
+    EXPECT_TRUE(fault.startsWith(notes + QStringLiteral(": die Datei ist kein "
+                                                        "Tabellenkalkulationspaket (")))
+        << fault.toStdString();
+
+    EXPECT_EQ(QueryCheck::Refusal(QStringLiteral("DELETE FROM stock")),
+              QStringLiteral("es werden nur SELECT-Anweisungen ausgeführt; diese beginnt mit "
+                             "DELETE"));
+    const QString missing = dir.filePath(QStringLiteral("shop.db"));
+    try {
+        DatabaseReader reader(DatabaseConnection::FromUrl(QStringLiteral("sqlite://") + missing),
+                              QString());
+        ADD_FAILURE() << "a missing database was opened";
+    } catch (const DatabaseError& error) {
+        EXPECT_EQ(error.Message(), QStringLiteral("die SQLite-Datenbank %1 gibt es nicht")
+                                       .arg(QDir::toNativeSeparators(missing)));
+    }
+    EXPECT_FALSE(QFile::exists(missing)) << "nothing was made of the missing file";
 }
 
 TEST_F(TranslationsTest, OtherLanguagesGiveEnglishThroughout) {

@@ -85,8 +85,9 @@ TEST(SpreadsheetMergeSourceTest, FieldsFromTheFirstRowRecordsFromTheRest) {
         EXPECT_EQ(run.Records(), 3);
         run.Start();
         ASSERT_TRUE(run.NextPosition());
-        EXPECT_EQ(run.Substitute(QStringLiteral("{name}, born {Born}"), BuiltInFieldValues{{}, {}, 1}),
-                  QStringLiteral("Zoë Müller, born 1984-02-29"));
+        EXPECT_EQ(
+            run.Substitute(QStringLiteral("{name}, born {Born}"), BuiltInFieldValues{{}, {}, 1}),
+            QStringLiteral("Zoë Müller, born 1984-02-29"));
     }
     SpreadsheetMergeSource products(Sheets("addresses.ods"), QStringLiteral("Products"));
     EXPECT_EQ(products.FieldNames(), QStringList({"SKU", "Product", "Stock"}));
@@ -267,15 +268,48 @@ TEST(SpreadsheetBatchTest, EachWriterMergesToPdfWithTheFieldsInPlace) {
     ASSERT_EQ(sheet.exitCode, 0) << sheet.err.toStdString();
     EXPECT_TRUE(PdfText(products).simplified().contains(
         QStringLiteral("A-1: Crème brûlée A-1: Crème brûlée B-2: Smørrebrød")));
-    // A sheet that is not there: exit 3 with the reason, and no file.
+    // A sheet that is not there: exit 3 with the reason, and no file; in the locale's
+    // language, English with LANG=C, German with LANG=de_DE.UTF-8, the exit code the same.
     const QString none = dir.filePath("none.pdf");
-    const BatchResult missing =
-        RunBatch({"--dir", dir.path(), "--label", "Products", "--merge", Sheets("addresses.ods"),
-                  "--sheet", "Stock", "--pdf", none});
+    const QStringList noSheet = {
+        "--dir",   dir.path(), "--label", "Products", "--merge", Sheets("addresses.ods"),
+        "--sheet", "Stock",    "--pdf",   none};
+    const auto inLanguage = [](const QString& lang) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("LANG"), lang);
+        return environment;
+    };
+    const BatchResult missing = RunBatch(noSheet, inLanguage(QStringLiteral("C")));
     EXPECT_EQ(missing.exitCode, 3);
     EXPECT_TRUE(missing.err.contains("the file has no sheet \"Stock\""))
         << missing.err.toStdString();
     EXPECT_FALSE(QFile::exists(none));
+    const BatchResult german = RunBatch(noSheet, inLanguage(QStringLiteral("de_DE.UTF-8")));
+    EXPECT_EQ(german.exitCode, 3);
+    EXPECT_TRUE(german.err.contains(
+        QStringLiteral("quorvane-batch: %1: die Datei hat kein Tabellenblatt „Stock“; ihre "
+                       "Tabellenblätter sind „Addresses“, „Products“\n")
+            .arg(QDir::toNativeSeparators(Sheets("addresses.ods")))))
+        << german.err.toStdString();
+    EXPECT_FALSE(QFile::exists(none));
+    // A call it cannot make sense of: exit 2, the reason and the help in German; the PDF on
+    // the standard output stays for scripts whatever the language.
+    const BatchResult usage = RunBatch({"--label", "Products", "--pdf", none, "--dpi", "300"},
+                                       inLanguage(QStringLiteral("de_DE.UTF-8")));
+    EXPECT_EQ(usage.exitCode, 2);
+    EXPECT_TRUE(usage.err.contains(
+        QStringLiteral("quorvane-batch: --dpi gilt nur für --png (ein PDF behält seine "
+                       "Vektoren)\n\nAufruf: quorvane-batch")))
+        << usage.err.toStdString();
+    EXPECT_TRUE(usage.err.contains(QStringLiteral("Rückgabewerte: 0 Erfolg")));
+    const BatchResult toOutput =
+        RunBatch({"--dir", dir.path(), "--label", "Products", "--merge", Sheets("addresses.ods"),
+                  "--sheet", "Products", "--pdf", "-"},
+                 inLanguage(QStringLiteral("de_DE.UTF-8")));
+    EXPECT_EQ(toOutput.exitCode, 0) << toOutput.err.toStdString();
+    EXPECT_TRUE(toOutput.out.startsWith(QStringLiteral("%PDF-")));
 }
 
 } // namespace

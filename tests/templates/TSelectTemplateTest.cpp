@@ -1,4 +1,5 @@
 #include "templates/TSelectTemplate.h"
+#include "document/PaperSizes.h"
 #include "storage/TemplateTable.h"
 #include "support/ScriptedPrompter.h"
 #include "templates/NumericEntry.h"
@@ -6,10 +7,10 @@
 #include "templates/TTemplateEdit.h"
 #include "templates/TemplateTableModel.h"
 
-#include <QDir>
-#include <QHeaderView>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,8 +104,8 @@ TEST_F(SelectTemplateTest, ListsTheStockTemplatesInNameOrderWithUnitsInTheHeader
     QStringList titles;
     for (int column = 0; column < 6; ++column)
         titles << dialog->Model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    EXPECT_EQ(titles, QStringList({"Description", "Height (in)", "Width (in)", "# Across",
-                                   "# Down", "Paper"}));
+    EXPECT_EQ(titles, QStringList({"Description", "Height (in)", "Width (in)", "# Across", "# Down",
+                                   "Paper"}));
 
     // Every stored template, once, ordered by name without regard to case.
     QStringList stored;
@@ -351,6 +352,37 @@ TEST_F(SelectTemplateTest, TypingNarrowsTheListByPartNumberWordOrSize) {
     EXPECT_EQ(Rows(), all);
 }
 
+// Under a German locale the grid and the details write sizes with the German comma; a size
+// typed with either mark still finds the sheet.
+TEST_F(SelectTemplateTest, GermanLocaleWritesSizesWithACommaAndStillFindsThem) {
+    struct Restore {
+        QLocale previous;
+        ~Restore() { QLocale::setDefault(previous); }
+    } restore;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Reopen();
+    Activate(Avery5160);
+    const int row = RowNamed(Avery5160);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(Cell(row, 1), "1");
+    EXPECT_EQ(Cell(row, 2), "2,625");
+    EXPECT_EQ(Cell(row, 3), "3");
+    EXPECT_TRUE(dialog->DetailsLabel->text().contains("2,625 x 1 in (66,7 x 25,4 mm)"))
+        << dialog->DetailsLabel->text().toStdString();
+    // A roll's paper names its width as the locale writes it.
+    SheetGeometry roll;
+    roll.paperSize = "ROLL";
+    roll.sheetWidth = 2.25f;
+    roll.sheetHeight = 1.0f;
+    EXPECT_EQ(PaperSizes::ShortName(roll, QLocale()), "Roll 2,25 in");
+    EXPECT_EQ(PaperSizes::ShortName(roll), "Roll 2.25 in");
+    for (const char* size : {"2,625 x 1", "2.625 x 1", "66,7 x 25,4 mm"}) {
+        dialog->SearchBox->setText(size);
+        EXPECT_TRUE(Listed(*dialog->Model).contains(Avery5160)) << size;
+    }
+    dialog->SearchBox->clear();
+}
+
 TEST_F(SelectTemplateTest, PaperAndShapeFiltersNarrowTheSearch) {
     Activate(Avery5160);
     dialog->PaperFilter->setCurrentIndex(4); // rolls
@@ -422,7 +454,8 @@ TEST_F(SelectTemplateTest, ImportAddsUserTemplatesAndReportsWhatWasSkipped) {
     EXPECT_TRUE(dialog->SearchBox->text().isEmpty());
     ASSERT_EQ(prompts.Messages("Information").size(), 1);
     const QString message = prompts.Messages("Information").first();
-    EXPECT_TRUE(message.startsWith("1 template imported from mine-templates.xml.")) << message.toStdString();
+    EXPECT_TRUE(message.startsWith("1 template imported from mine-templates.xml."))
+        << message.toStdString();
     EXPECT_TRUE(message.contains("1 skipped:\n  Avery 5160 Address Labels: a template of this "
                                  "name is already present"));
     // The stock template of that name is untouched.
