@@ -42,8 +42,8 @@
 #include "designer/ItemPlacer.h"
 #include "designer/ItemSelection.h"
 #include "designer/PropertyBar.h"
-#include "designer/SelectionProperties.h"
 #include "designer/RecordBar.h"
+#include "designer/SelectionProperties.h"
 #include "designer/SelectionToolRow.h"
 #include "designer/TStretchHandle.h"
 #include "document/Units.h"
@@ -766,10 +766,8 @@ void TZendorMain::WireArranging() {
     add("mnuDistributeVertically", tr("Distribute &Vertically"),
         [&arrange] { arrange.Distribute(Qt::Vertical); });
     mnuArrange->addSeparator();
-    add("mnuSameWidth", tr("Same &Width"),
-        [&arrange] { arrange.SameSize(Qt::Horizontal); });
-    add("mnuSameHeight", tr("Same H&eight"),
-        [&arrange] { arrange.SameSize(Qt::Vertical); });
+    add("mnuSameWidth", tr("Same &Width"), [&arrange] { arrange.SameSize(Qt::Horizontal); });
+    add("mnuSameHeight", tr("Same H&eight"), [&arrange] { arrange.SameSize(Qt::Vertical); });
     connect(mnuArrange, &QMenu::aboutToShow, this, [this] { ShowArrangeEntries(true); });
     connect(mnuArrange, &QMenu::aboutToHide, this, [this] { ShowArrangeEntries(false); });
 }
@@ -907,6 +905,8 @@ void TZendorMain::ShowPointer(std::optional<QPointF> inches) {
         return;
     }
     const LabelUnit unit = LabelUnit::Of(model_->Design().geometry);
+    const QLocale locale;
     PointerStatus->setText(
-        QStringLiteral("X %1  Y %2").arg(unit.Format(inches->x()), unit.Format(inches->y())));
+        QStringLiteral("X %1  Y %2")
+            .arg(unit.LocalFormat(inches->x(), locale), unit.LocalFormat(inches->y(), locale)));
 }

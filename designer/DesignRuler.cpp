@@ -79,6 +79,12 @@ double DesignRuler::TickStep(LabelUnit unit, double pixelsPerUnit, double minimu
     return step;
 }
 
+QString DesignRuler::Figure(double value, const QLocale& locale) {
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(value, 'g', 6);
+}
+
 void DesignRuler::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0xF0, 0xF0, 0xF0));
@@ -92,6 +98,7 @@ void DesignRuler::paintEvent(QPaintEvent*) {
         return;
     const double origin = Origin();
     const double perUnit = PixelsPerUnit();
+    const QLocale locale;
     const double tick = TickStep(unit_, perUnit, MinTickGap);
     double number = TickStep(unit_, perUnit, MinNumberGap);
     if (unit_.Which() == LabelUnit::Inches)
@@ -113,7 +120,7 @@ void DesignRuler::paintEvent(QPaintEvent*) {
             painter.drawLine(QPointF(Thickness - size, at), QPointF(Thickness, at));
         if (!numbered)
             continue;
-        const QString text = QString::number(value, 'g', 6);
+        const QString text = Figure(value, locale);
         if (across) {
             painter.drawText(QPointF(at + 2, 9), text);
         } else {

@@ -30,6 +30,8 @@ public:
     // The step between ticks, in units, for ticks at least minimum pixels apart: 1, 1/2, 1/4,
     // … of an inch, or 1, 5, 10, … millimetres.
     static double TickStep(LabelUnit unit, double pixelsPerUnit, double minimum);
+    // A ruler's figure as the locale writes it: "0.25", "0,25" in German.
+    static QString Figure(double value, const QLocale& locale);
 
     QSize sizeHint() const override;
 

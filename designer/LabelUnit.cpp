@@ -30,6 +30,10 @@ QString LabelUnit::LocalNumber(double inches, const QLocale& locale) const {
     return plain.toString(inches * PerInch(), 'f', Decimals());
 }
 
+QString LabelUnit::LocalFormat(double inches, const QLocale& locale) const {
+    return LocalNumber(inches, locale) + u' ' + Symbol();
+}
+
 std::optional<double> LabelUnit::ParseInches(const QString& text, const QLocale& locale) const {
     QString number = text.trimmed();
     if (number.endsWith(Symbol(), Qt::CaseInsensitive))

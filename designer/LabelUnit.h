@@ -29,6 +29,8 @@ public:
     int Decimals() const { return kind_ == Millimetres ? 1 : 3; }
     // The number as the locale writes it, for a box the user types into: "1,250" in German.
     QString LocalNumber(double inches, const QLocale& locale) const;
+    // A length as the locale writes it, with the unit's symbol: "1,250 in" in German.
+    QString LocalFormat(double inches, const QLocale& locale) const;
     // A number typed in this unit, in inches: the locale's form or the plain one ("1.25"),
     // with or without the unit's symbol; nothing when it is not a number.
     std::optional<double> ParseInches(const QString& text, const QLocale& locale) const;

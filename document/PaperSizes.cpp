@@ -2,6 +2,8 @@
 
 #include "document/SheetGeometry.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr double MillimetresPerInch = 25.4;
 constexpr double Mm(double millimetres) {
@@ -18,20 +20,20 @@ const QList<PaperSizes::Paper>& PaperSizes::All() {
     // The first six keep their list positions: stored labels and templates, and the editor's
     // list index, refer to them.
     static const QList<Paper> papers = {
-        {"LTR", "Letter (8.5 x 11\")", 8.5, 11},
-        {"LTRL", "Letter Landscape (11 x 8.5\")", 11, 8.5},
-        {"A4", "A4 (210 x 297mm)", Mm(210), Mm(297)},
-        {"A4L", "A4 Landscape ( 297 x 210mm)", Mm(297), Mm(210)},
-        {"A5", "A5 (148 x 210mm)", Mm(148), Mm(210)},
-        {"USER", "Other (User Defined)", 0, 0},
-        {"A5L", "A5 Landscape (210 x 148mm)", Mm(210), Mm(148)},
-        {"A3", "A3 (297 x 420mm)", Mm(297), Mm(420)},
-        {"A3L", "A3 Landscape (420 x 297mm)", Mm(420), Mm(297)},
-        {"LGL", "Legal (8.5 x 14\")", 8.5, 14},
-        {"LGLL", "Legal Landscape (14 x 8.5\")", 14, 8.5},
-        {"TAB", "Tabloid (11 x 17\")", 11, 17},
-        {"TABL", "Tabloid Landscape (17 x 11\")", 17, 11},
-        {"ROLL", "Roll (label printer)", 0, 0},
+        {"LTR", QT_TRANSLATE_NOOP("PaperSizes", "Letter (8.5 x 11\")"), 8.5, 11},
+        {"LTRL", QT_TRANSLATE_NOOP("PaperSizes", "Letter Landscape (11 x 8.5\")"), 11, 8.5},
+        {"A4", QT_TRANSLATE_NOOP("PaperSizes", "A4 (210 x 297mm)"), Mm(210), Mm(297)},
+        {"A4L", QT_TRANSLATE_NOOP("PaperSizes", "A4 Landscape ( 297 x 210mm)"), Mm(297), Mm(210)},
+        {"A5", QT_TRANSLATE_NOOP("PaperSizes", "A5 (148 x 210mm)"), Mm(148), Mm(210)},
+        {"USER", QT_TRANSLATE_NOOP("PaperSizes", "Other (User Defined)"), 0, 0},
+        {"A5L", QT_TRANSLATE_NOOP("PaperSizes", "A5 Landscape (210 x 148mm)"), Mm(210), Mm(148)},
+        {"A3", QT_TRANSLATE_NOOP("PaperSizes", "A3 (297 x 420mm)"), Mm(297), Mm(420)},
+        {"A3L", QT_TRANSLATE_NOOP("PaperSizes", "A3 Landscape (420 x 297mm)"), Mm(420), Mm(297)},
+        {"LGL", QT_TRANSLATE_NOOP("PaperSizes", "Legal (8.5 x 14\")"), 8.5, 14},
+        {"LGLL", QT_TRANSLATE_NOOP("PaperSizes", "Legal Landscape (14 x 8.5\")"), 14, 8.5},
+        {"TAB", QT_TRANSLATE_NOOP("PaperSizes", "Tabloid (11 x 17\")"), 11, 17},
+        {"TABL", QT_TRANSLATE_NOOP("PaperSizes", "Tabloid Landscape (17 x 11\")"), 17, 11},
+        {"ROLL", QT_TRANSLATE_NOOP("PaperSizes", "Roll (label printer)"), 0, 0},
     };
     return papers;
 }
@@ -74,20 +76,40 @@ QSizeF PaperSizes::Inches(const SheetGeometry& g) {
     return NamedInches(g.paperSize);
 }
 
-QString PaperSizes::ShortName(const SheetGeometry& g, const QLocale& locale) {
+QString PaperSizes::ShortName(const SheetGeometry& g) {
+    return Name(g, QLocale::c(), false);
+}
+
+QString PaperSizes::ShownName(const SheetGeometry& g, const QLocale& locale) {
+    return Name(g, locale, true);
+}
+
+QStringList PaperSizes::ShownEntries() {
+    QStringList entries;
+    for (const Paper& p : All())
+        entries << QCoreApplication::translate("PaperSizes", p.entry);
+    return entries;
+}
+
+QString PaperSizes::Name(const SheetGeometry& g, const QLocale& locale, bool translated) {
+    const auto text = [translated](const char* english) {
+        return translated ? QCoreApplication::translate("PaperSizes", english)
+                          : QString::fromUtf8(english);
+    };
     const QString code = g.paperSize.trimmed();
     const QSizeF size = Inches(g);
     if (code == QLatin1String(RollCode))
-        return size.isEmpty() ? QStringLiteral("Roll")
-                              : QStringLiteral("Roll %1 in").arg(InchText(size.width(), locale));
+        return size.isEmpty() ? text(QT_TRANSLATE_NOOP("PaperSizes", "Roll"))
+                              : text(QT_TRANSLATE_NOOP("PaperSizes", "Roll %1 in"))
+                                    .arg(InchText(size.width(), locale));
     if (code == QLatin1String(UserCode))
         return size.isEmpty()
-                   ? QStringLiteral("Other")
-                   : QStringLiteral("Other %1 x %2 in")
+                   ? text(QT_TRANSLATE_NOOP("PaperSizes", "Other"))
+                   : text(QT_TRANSLATE_NOOP("PaperSizes", "Other %1 x %2 in"))
                          .arg(InchText(size.width(), locale), InchText(size.height(), locale));
     const int index = IndexOf(code);
     if (index < 0)
         return code;
     // The list entry without its size: "A4 Landscape ( 297 x 210mm)" gives "A4 Landscape".
-    return QString::fromUtf8(All().at(index).entry).section(QLatin1Char('('), 0, 0).trimmed();
+    return text(All().at(index).entry).section(QLatin1Char('('), 0, 0).trimmed();
 }

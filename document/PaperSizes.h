@@ -38,8 +38,15 @@ public:
     // The paper of a geometry: the named size, else its stored sheet width and height;
     // empty when neither is known.
     static QSizeF Inches(const SheetGeometry& geometry);
-    // "Letter", "A4 Landscape", "Roll 2.25 in", "Other 4 x 6 in": the short name the
-    // catalogue shows, its numbers written as the locale writes them ("Roll 2,25 in" in
-    // German); with "." by default, as the catalogue's search also reads it.
-    static QString ShortName(const SheetGeometry& geometry, const QLocale& locale = QLocale::c());
+    // "Letter", "A4 Landscape", "Roll 2.25 in", "Other 4 x 6 in": a paper's short name in
+    // English with ".", as the catalogue's search also reads it.
+    static QString ShortName(const SheetGeometry& geometry);
+    // The short name as the catalogue shows it: in the language of the program's texts, its
+    // numbers as the locale writes them ("Rolle 2,25 in" in German).
+    static QString ShownName(const SheetGeometry& geometry, const QLocale& locale);
+    // The template editor's list entries in the language of the program's texts.
+    static QStringList ShownEntries();
+
+private:
+    static QString Name(const SheetGeometry& geometry, const QLocale& locale, bool translated);
 };

@@ -286,7 +286,7 @@ void TSelectTemplate::ShowDetails() {
     lines << tr("%1 x %2 in (%3 x %4 mm), %5 on a sheet")
                  .arg(in(g.labelWidth), in(g.labelHeight), mm(g.labelWidth), mm(g.labelHeight))
                  .arg(g.labelsAcross * g.labelsDown);
-    lines << tr("Paper: %1").arg(PaperSizes::ShortName(g, locale).toHtmlEscaped());
+    lines << tr("Paper: %1").arg(PaperSizes::ShownName(g, locale).toHtmlEscaped());
     if (!t->category.isEmpty())
         lines << tr("Kind: %1").arg(t->category.toHtmlEscaped());
     if (!t->equivalents.isEmpty())

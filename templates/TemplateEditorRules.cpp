@@ -50,7 +50,7 @@ bool TemplateEditorRules::ParseEntry(const QString& text, QChar localeDecimalPoi
 }
 
 QStringList TemplateEditorRules::PaperSizeEntries() {
-    return PaperSizes::Entries();
+    return PaperSizes::ShownEntries();
 }
 
 QStringList TemplateEditorRules::PaperSizeCodes() {

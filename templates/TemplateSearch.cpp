@@ -111,7 +111,7 @@ bool TemplateSearch::Matches(const LabelTemplate& t) const {
                                          t.equivalents,
                                          t.category,
                                          PaperSizes::ShortName(g),
-                                         PaperSizes::ShortName(g, QLocale())}
+                                         PaperSizes::ShownName(g, QLocale())}
                                  .join(QLatin1Char(' '))
                                  .toLower();
     for (const QString& word : words_)

@@ -44,7 +44,7 @@ QStringList CellTexts(const LabelTemplate& t) {
             Measure(g.labelWidth, locale),
             QString::number(g.labelsAcross),
             QString::number(g.labelsDown),
-            PaperSizes::ShortName(g, locale)};
+            PaperSizes::ShownName(g, locale)};
 }
 } // namespace
 

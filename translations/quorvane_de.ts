@@ -1858,6 +1858,81 @@ Zum Passen geändert:</translation>
     </message>
 </context>
 <context>
+    <name>PaperSizes</name>
+    <message>
+        <source>Letter (8.5 x 11&quot;)</source>
+        <translation>Letter (8,5 x 11&quot;)</translation>
+    </message>
+    <message>
+        <source>Letter Landscape (11 x 8.5&quot;)</source>
+        <translation>Letter quer (11 x 8,5&quot;)</translation>
+    </message>
+    <message>
+        <source>A4 (210 x 297mm)</source>
+        <translation>A4 (210 x 297 mm)</translation>
+    </message>
+    <message>
+        <source>A4 Landscape ( 297 x 210mm)</source>
+        <translation>A4 quer (297 x 210 mm)</translation>
+    </message>
+    <message>
+        <source>A5 (148 x 210mm)</source>
+        <translation>A5 (148 x 210 mm)</translation>
+    </message>
+    <message>
+        <source>Other (User Defined)</source>
+        <translation>Andere (benutzerdefiniert)</translation>
+    </message>
+    <message>
+        <source>A5 Landscape (210 x 148mm)</source>
+        <translation>A5 quer (210 x 148 mm)</translation>
+    </message>
+    <message>
+        <source>A3 (297 x 420mm)</source>
+        <translation>A3 (297 x 420 mm)</translation>
+    </message>
+    <message>
+        <source>A3 Landscape (420 x 297mm)</source>
+        <translation>A3 quer (420 x 297 mm)</translation>
+    </message>
+    <message>
+        <source>Legal (8.5 x 14&quot;)</source>
+        <translation>Legal (8,5 x 14&quot;)</translation>
+    </message>
+    <message>
+        <source>Legal Landscape (14 x 8.5&quot;)</source>
+        <translation>Legal quer (14 x 8,5&quot;)</translation>
+    </message>
+    <message>
+        <source>Tabloid (11 x 17&quot;)</source>
+        <translation>Tabloid (11 x 17&quot;)</translation>
+    </message>
+    <message>
+        <source>Tabloid Landscape (17 x 11&quot;)</source>
+        <translation>Tabloid quer (17 x 11&quot;)</translation>
+    </message>
+    <message>
+        <source>Roll (label printer)</source>
+        <translation>Rolle (Etikettendrucker)</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Roll %1 in</source>
+        <translation>Rolle %1 in</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Other %1 x %2 in</source>
+        <translation>Andere %1 x %2 in</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>Cannot read the picture &quot;%1&quot;: %2.</source>

@@ -1,5 +1,7 @@
 #include "translations/Translations.h"
 #include "controls/BarcodeSymbol.h"
+#include "document/PaperSizes.h"
+#include "document/SheetGeometry.h"
 #include "merge/MergeSource.h"
 #include "merge/MergeSourceAddress.h"
 #include "merge/MergeSourceError.h"
@@ -8,6 +10,8 @@
 #include "merge/sql/DatabaseReader.h"
 #include "merge/sql/QueryCheck.h"
 #include "printing/JobWarnings.h"
+#include "storage/LabelTemplate.h"
+#include "templates/TemplateSearch.h"
 #include "ui/TInputQueryForm.h"
 
 #include <QCoreApplication>
@@ -154,6 +158,28 @@ TEST_F(TranslationsTest, SpreadsheetAndDatabaseRefusalsReadGerman) {
                                        .arg(QDir::toNativeSeparators(missing)));
     }
     EXPECT_FALSE(QFile::exists(missing)) << "nothing was made of the missing file";
+}
+
+// Papers are named in German where the catalogue and the template editor show them, with
+// German numbers; the English name stays what the search also finds.
+TEST_F(TranslationsTest, PaperNamesReadGermanAndAreFoundEitherWay) {
+    ASSERT_EQ(Translations::Install(QLocale(QStringLiteral("de_DE"))), QStringLiteral("de"));
+    const QLocale german(QLocale::German, QLocale::Germany);
+    LabelTemplate roll;
+    roll.geometry.paperSize = QStringLiteral("ROLL");
+    roll.geometry.sheetWidth = 2.25f;
+    roll.geometry.sheetHeight = 1.0f;
+    EXPECT_EQ(PaperSizes::ShownName(roll.geometry, german), QStringLiteral("Rolle 2,25 in"));
+    EXPECT_EQ(PaperSizes::ShortName(roll.geometry), QStringLiteral("Roll 2.25 in"));
+    SheetGeometry landscape;
+    landscape.paperSize = QStringLiteral("A4L");
+    EXPECT_EQ(PaperSizes::ShownName(landscape, german), QStringLiteral("A4 quer"));
+    EXPECT_EQ(PaperSizes::ShownEntries().at(PaperSizes::IndexOf(QStringLiteral("USER"))),
+              QStringLiteral("Andere (benutzerdefiniert)"));
+    // What is stored and what picks the unit stay English.
+    EXPECT_EQ(PaperSizes::Entries().at(1), QStringLiteral("Letter Landscape (11 x 8.5\")"));
+    for (const char* word : {"rolle", "roll"})
+        EXPECT_TRUE(TemplateSearch(QString::fromLatin1(word)).Matches(roll)) << word;
 }
 
 TEST_F(TranslationsTest, OtherLanguagesGiveEnglishThroughout) {

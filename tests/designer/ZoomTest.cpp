@@ -266,6 +266,8 @@ TEST(LabelUnit, ThePapersUnitAndItsFigures) {
     const LabelUnit in(LabelUnit::Inches), mm(LabelUnit::Millimetres);
     EXPECT_EQ(in.LocalNumber(1.25, german), QStringLiteral("1,250"));
     EXPECT_EQ(mm.LocalNumber(10.0, german), QStringLiteral("254,0"));
+    EXPECT_EQ(in.LocalFormat(1.25, german), QStringLiteral("1,250 in"));
+    EXPECT_EQ(mm.LocalFormat(1.25, QLocale::c()), QStringLiteral("31.8 mm"));
     EXPECT_DOUBLE_EQ(*in.ParseInches(QStringLiteral("1,25"), german), 1.25);
     EXPECT_DOUBLE_EQ(*in.ParseInches(QStringLiteral("1.250"), german), 1.25);
     EXPECT_DOUBLE_EQ(*in.ParseInches(QStringLiteral(" 0.5 in"), QLocale::c()), 0.5);
@@ -278,13 +280,18 @@ TEST(LabelUnit, ThePapersUnitAndItsFigures) {
 TEST(DesignRuler, TicksKeepTheirDistance) {
     const LabelUnit inches(LabelUnit::Inches);
     const LabelUnit mm(LabelUnit::Millimetres);
-    EXPECT_DOUBLE_EQ(DesignRuler::TickStep(inches, 96, 4), 1.0 / 16);  // 6 px apart
-    EXPECT_DOUBLE_EQ(DesignRuler::TickStep(inches, 24, 4), 1.0 / 4);   // a quarter of actual
+    EXPECT_DOUBLE_EQ(DesignRuler::TickStep(inches, 96, 4), 1.0 / 16); // 6 px apart
+    EXPECT_DOUBLE_EQ(DesignRuler::TickStep(inches, 24, 4), 1.0 / 4);  // a quarter of actual
     EXPECT_DOUBLE_EQ(DesignRuler::TickStep(inches, 96, 36), 0.5);
     EXPECT_DOUBLE_EQ(DesignRuler::TickStep(inches, 768, 36), 1.0 / 16); // 800 %
     EXPECT_DOUBLE_EQ(DesignRuler::TickStep(mm, 3.78, 4), 5);
     EXPECT_DOUBLE_EQ(DesignRuler::TickStep(mm, 3.78, 36), 10);
     EXPECT_DOUBLE_EQ(DesignRuler::TickStep(mm, 0.95, 36), 50);
+    // Figures as the locale writes numbers, without group separators.
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(DesignRuler::Figure(0.25, german), QStringLiteral("0,25"));
+    EXPECT_EQ(DesignRuler::Figure(1250, german), QStringLiteral("1250"));
+    EXPECT_EQ(DesignRuler::Figure(0.25, QLocale::c()), QStringLiteral("0.25"));
 }
 
 } // namespace

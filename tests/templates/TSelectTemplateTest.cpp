@@ -374,7 +374,7 @@ TEST_F(SelectTemplateTest, GermanLocaleWritesSizesWithACommaAndStillFindsThem) {
     roll.paperSize = "ROLL";
     roll.sheetWidth = 2.25f;
     roll.sheetHeight = 1.0f;
-    EXPECT_EQ(PaperSizes::ShortName(roll, QLocale()), "Roll 2,25 in");
+    EXPECT_EQ(PaperSizes::ShownName(roll, QLocale()), "Roll 2,25 in");
     EXPECT_EQ(PaperSizes::ShortName(roll), "Roll 2.25 in");
     for (const char* size : {"2,625 x 1", "2.625 x 1", "66,7 x 25,4 mm"}) {
         dialog->SearchBox->setText(size);
