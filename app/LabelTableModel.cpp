@@ -1,6 +1,7 @@
 #include "app/LabelTableModel.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include "storage/DataTable.h"
 
@@ -9,24 +10,30 @@ struct Column {
     const char* field;
     const char* title;
     int chars;
+    bool measure; // a length in inches, shown with the locale's decimal mark
 };
 const Column Columns[] = {
-    {"DESCRIPT", QT_TRANSLATE_NOOP("LabelTableModel", "Description"), 30},
-    {"LBLHEIGHT", QT_TRANSLATE_NOOP("LabelTableModel", "Height \""), 5},
-    {"LBLWIDTH", QT_TRANSLATE_NOOP("LabelTableModel", "Width \""), 5},
-    {"NBRACROSS", QT_TRANSLATE_NOOP("LabelTableModel", "Across"), 5},
-    {"NBRDOWN", QT_TRANSLATE_NOOP("LabelTableModel", "Down"), 5},
+    {"DESCRIPT", QT_TRANSLATE_NOOP("LabelTableModel", "Description"), 30, false},
+    {"LBLHEIGHT", QT_TRANSLATE_NOOP("LabelTableModel", "Height \""), 5, true},
+    {"LBLWIDTH", QT_TRANSLATE_NOOP("LabelTableModel", "Width \""), 5, true},
+    {"NBRACROSS", QT_TRANSLATE_NOOP("LabelTableModel", "Across"), 5, false},
+    {"NBRDOWN", QT_TRANSLATE_NOOP("LabelTableModel", "Down"), 5, false},
 };
 constexpr int ColumnCount = int(std::size(Columns));
 } // namespace
 
 LabelTableModel::LabelTableModel(DataTable& table, QObject* parent) : QAbstractTableModel(parent) {
     const quint32 current = table.RecNo();
+    // The stored digits ("2.625") with the locale's decimal mark ("2,625" in German).
+    const QString point = QLocale().decimalPoint();
     for (table.First(); !table.Eof(); table.Next()) {
         Row row{table.RecNo(), {}};
         for (const Column& column : Columns) {
             const QString field = QString::fromLatin1(column.field);
-            row.values << (table.IsBlank(field) ? QString() : table.Text(field).trimmed());
+            QString text = table.IsBlank(field) ? QString() : table.Text(field).trimmed();
+            if (column.measure)
+                text.replace(QLatin1Char('.'), point);
+            row.values << text;
         }
         rows_.append(row);
     }

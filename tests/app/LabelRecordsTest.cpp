@@ -6,14 +6,15 @@
 #include <QTableView>
 
 #include "controls/TCanvasPanel.h"
-#include "document/ChosenPositions.h"
 #include "designer/LabelItems.h"
+#include "document/ChosenPositions.h"
 #include "storage/LabelTable.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
@@ -126,7 +127,19 @@ TEST_F(MainWindowTest, NamesThatDifferOnlyAfterTheStoredThirtyCharactersAreDupli
 
 TEST_F(MainWindowTest, CloneKeepsItemsAndGeometryAndIsStoredCutToThirtyCharacters) {
     SaveNewLabel(QStringLiteral("Return address label"));
-    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 10, .left = 12, .width = 0, .height = 0, .text = QStringLiteral("Hello"), .fontName = QStringLiteral("Arial"), .fontSize = 10, .fontColor = 0, .bold = false, .italic = false, .underline = false, .angle = 0});
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text,
+                                         .top = 10,
+                                         .left = 12,
+                                         .width = 0,
+                                         .height = 0,
+                                         .text = QStringLiteral("Hello"),
+                                         .fontName = QStringLiteral("Arial"),
+                                         .fontSize = 10,
+                                         .fontColor = 0,
+                                         .bold = false,
+                                         .italic = false,
+                                         .underline = false,
+                                         .angle = 0});
     window->SaveButton->click();
     EXPECT_FALSE(Changed());
 
@@ -178,9 +191,36 @@ TEST_F(MainWindowTest, RestartShowsTheLabelLastUsed) {
     SaveNewLabel(QStringLiteral("Bravo"));
     SaveNewLabel(QStringLiteral("Alpha"));
     SaveNewLabel(QStringLiteral("Charlie"));
-    window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle, .top = 5, .left = 6, .width = 40, .height = 20, .brushStyle = TBrushStyle(1), .brushColor = 0, .penWidth = 1, .penColor = 0, .rounding = 0});
-    window->Model().CreateItemFromValue({.kind = LabelItemKind::HorizontalLine, .top = 30, .left = 6, .width = 60, .height = 20, .penWidth = 2, .penColor = 0});
-    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text, .top = 50, .left = 6, .width = 0, .height = 0, .text = QStringLiteral("A=B"), .fontName = QStringLiteral("Arial"), .fontSize = 12, .fontColor = 255, .bold = true, .italic = false, .underline = true, .angle = 90});
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Rectangle,
+                                         .top = 5,
+                                         .left = 6,
+                                         .width = 40,
+                                         .height = 20,
+                                         .brushStyle = TBrushStyle(1),
+                                         .brushColor = 0,
+                                         .penWidth = 1,
+                                         .penColor = 0,
+                                         .rounding = 0});
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::HorizontalLine,
+                                         .top = 30,
+                                         .left = 6,
+                                         .width = 60,
+                                         .height = 20,
+                                         .penWidth = 2,
+                                         .penColor = 0});
+    window->Model().CreateItemFromValue({.kind = LabelItemKind::Text,
+                                         .top = 50,
+                                         .left = 6,
+                                         .width = 0,
+                                         .height = 0,
+                                         .text = QStringLiteral("A=B"),
+                                         .fontName = QStringLiteral("Arial"),
+                                         .fontSize = 12,
+                                         .fontColor = 255,
+                                         .bold = true,
+                                         .italic = false,
+                                         .underline = true,
+                                         .angle = 90});
     const QString saved = window->SaveItems();
     window->SaveButton->click();
     EXPECT_EQ(window->Records().Table()->Memo(QStringLiteral("OBJECTS")), saved);
@@ -387,6 +427,24 @@ TEST_F(MainWindowTest, AFaultyStoredNumberLoadsWhatItCanAndSaysSo) {
     EXPECT_FALSE(window->Records().Loading());
     window->Records().TriggerChange();
     EXPECT_TRUE(Changed());
+}
+
+// Under a German locale the chooser writes the sizes with a comma; the table keeps ".".
+TEST_F(MainWindowTest, SelectLabelWritesSizesWithTheLocalesDecimalMark) {
+    SaveNewLabel(QStringLiteral("Alpha"));
+    struct Restore {
+        QLocale previous;
+        ~Restore() { QLocale::setDefault(previous); }
+    } restore;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TSelectLabel chooser(*window->Records().Table());
+    const QAbstractItemModel& model = *chooser.Grid->model();
+    ASSERT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(model.index(0, 1).data().toString(), QStringLiteral("1,000"));
+    EXPECT_EQ(model.index(0, 2).data().toString(), QStringLiteral("2,625"));
+    EXPECT_EQ(model.index(0, 3).data().toString(), QStringLiteral("3"));
+    EXPECT_EQ(window->Records().Table()->Text(QStringLiteral("LBLWIDTH")).trimmed(),
+              QStringLiteral("2.625"));
 }
 
 TEST_F(MainWindowTest, SelectLabelLoadsTheChosenRowAndCancelReturnsToTheLabelShown) {
