@@ -343,6 +343,7 @@ int One(const QString& kind, int records, const QString& address) {
             job.Render(writer);
         }
     } catch (const MergeSourceError& error) {
+        QFile::remove(pdf);
         std::printf("ERROR %s\n", qPrintable(error.Message()));
         return 1;
     }

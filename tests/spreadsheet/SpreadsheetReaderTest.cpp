@@ -180,7 +180,10 @@ TEST(XlsxReaderTest, KeepsALargeTableOfSharedStringsOnFile) {
     const int count = 20000; // past a block of offsets and several blocks of text
     QByteArray strings, rows;
     const auto text = [](int i) {
-        return QStringLiteral("Zoë Müller %1 – Königstraße, 東京 %2").arg(i).arg(i % 7 ? "" : "€");
+        // Now and then a text longer than the block the reader keeps of a file.
+        const QString tail = i % 997 == 5 ? QString(3000, u'ä') : QString();
+        return QStringLiteral("Zoë Müller %1 – Königstraße, 東京 %2").arg(i).arg(i % 7 ? "" : "€") +
+               tail;
     };
     for (int i = 0; i < count; ++i)
         strings += "<si><t>" + text(i).toUtf8() + "</t></si>";
