@@ -2,9 +2,9 @@
 // label (three text items drawn from three fields), against the same sheets without a merge
 // (the same three texts as typed). The same records then come from an XLSX workbook (a shared
 // string for every cell, the worst case for its table of shared strings), from an XLSX
-// workbook whose values repeat as a real address list's do, from an ODS spreadsheet and, when
-// QV_BENCH_PG names a PostgreSQL database (postgresql:///db?host=/socket/folder&user=me, the
-// password in PGPASSWORD), from a table there.
+// workbook whose values repeat as a real address list's do, from an ODS spreadsheet, from an
+// SQLite database and, when QV_BENCH_PG names a PostgreSQL database
+// (postgresql:///db?host=/socket/folder&user=me, the password in PGPASSWORD), from a table there.
 // Each merge runs in a process of its own (this program, started again with --one), so that
 // no merge's memory shows in another's figure. That process sets itself up first (Qt, fonts,
 // one sheet drawn to PDF), then takes its resident memory as the baseline and its peak from
@@ -199,6 +199,35 @@ QString WriteOds(const QTemporaryDir& dir, int records) {
                  zip_source_file(zip, QFile::encodeName(content.fileName()).constData(), 0, -1), 0);
     zip_close(zip);
     return path;
+}
+
+// The same records as a table of an SQLite database file, and the address that reads them.
+QString WriteSqlite(const QTemporaryDir& dir, int records) {
+    const QString path = dir.filePath(QStringLiteral("addresses-%1.db").arg(records));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sqlite"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("CREATE TABLE addresses (i INTEGER PRIMARY KEY, \"Name\" TEXT, "
+                              "\"Street\" TEXT, \"City\" TEXT)"));
+        db.transaction();
+        q.prepare(QStringLiteral("INSERT INTO addresses VALUES (?, ?, ?, ?)"));
+        for (int i = 1; i <= records; ++i) {
+            const QStringList texts = Record(i, false);
+            q.addBindValue(i);
+            for (const QString& text : texts)
+                q.addBindValue(text);
+            q.exec();
+        }
+        db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("sqlite"));
+    return QStringLiteral("sqlite://") + path +
+           QStringLiteral("?query=SELECT%20%22Name%22,%20%22Street%22,%20%22City%22%20FROM%20"
+                          "addresses%20ORDER%20BY%20i");
 }
 
 // The same records as a table of the database QV_BENCH_PG names, and the address that reads
@@ -398,6 +427,7 @@ int main(int argc, char* argv[]) {
         add(QStringLiteral("xlsx"), count, WriteXlsx(dir, count, false));
         add(QStringLiteral("xlsx rep"), count, WriteXlsx(dir, count, true));
         add(QStringLiteral("ods"), count, WriteOds(dir, count));
+        add(QStringLiteral("sqlite"), count, WriteSqlite(dir, count));
         const QString database = FillDatabase(count);
         if (!database.isEmpty())
             add(QStringLiteral("postgres"), count, database);

@@ -29,6 +29,24 @@ void MergedCells::Activate(long long row) {
         active_.push_back(int(next_++));
     visits_ += qsizetype(active_.size());
     std::erase_if(active_, [&](int i) { return areas_[std::size_t(i)].bottom < row; });
+    // Once at least half of the areas taken are passed: each area is moved a few times at most.
+    if (forget_ && next_ >= 1024 && active_.size() * 2 < next_)
+        ForgetPassed();
+}
+
+// Keeps the active areas and those still to come, in the same order.
+void MergedCells::ForgetPassed() {
+    std::vector<Area> kept;
+    kept.reserve(active_.size() + (areas_.size() - next_));
+    for (int i : active_)
+        kept.push_back(std::move(areas_[std::size_t(i)]));
+    const std::size_t open = kept.size();
+    for (std::size_t i = next_; i < areas_.size(); ++i)
+        kept.push_back(std::move(areas_[i]));
+    areas_.swap(kept);
+    for (std::size_t i = 0; i < open; ++i)
+        active_[i] = int(i);
+    next_ = open;
 }
 
 bool MergedCells::Covers(long long row) {

@@ -104,7 +104,7 @@ void OdsReader::Rewind() {
         throw SpreadsheetError(
             QCoreApplication::translate("OdsReader", "the sheet \"%1\" is no longer in the file")
                 .arg(sheetName_));
-    merged_ = MergedCells();
+    merged_ = MergedCells(MergedCells::Passed::Forgotten);
     row_ = 0;
     repeats_ = 0;
     shown_ = 0;

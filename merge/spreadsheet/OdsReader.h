@@ -52,7 +52,7 @@ private:
     QStringList names_; // filled when asked for
     qsizetype sheetIndex_ = 0;
     int tableDepth_ = 0; // 0 once the table has ended
-    MergedCells merged_;
+    MergedCells merged_{MergedCells::Passed::Forgotten};
     QStringList repeated_;  // a row that repeats, before its merged areas are applied
     long long repeats_ = 0; // times it is still to come
     long long shown_ = 0;   // cells given out since the reading started

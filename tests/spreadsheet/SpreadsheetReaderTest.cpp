@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "PackageWriter.h"
+#include "merge/spreadsheet/MergedCells.h"
 #include "merge/spreadsheet/NumberFormat.h"
 #include "merge/spreadsheet/OdsReader.h"
 #include "merge/spreadsheet/SpreadsheetError.h"
@@ -254,6 +255,32 @@ TEST(OdsReaderTest, ReadsRepeatsParagraphsAndValues) {
     EXPECT_EQ(Rows(path), QStringList({"1: A|B|B", "2: two words   x\ty\nsecond\nline|25%|TRUE",
                                        "3: two words   x\ty\nsecond\nline|25%|TRUE",
                                        "1048004: 7|2024-03-15 08:15:00|from the attribute"}));
+}
+
+// An area merged in every row of a long sheet is forgotten once passed: more rows than there
+// may be areas at once read through, each with its area's value, and so does an area that
+// reaches down past where the passed ones are dropped.
+TEST(OdsReaderTest, ForgetsMergedAreasOncePassed) {
+    PackageWriter writer;
+    const int rows = MergedCells::MaxAreas + 5000;
+    QByteArray body;
+    QStringList expected;
+    for (int row = 1; row <= rows; ++row) {
+        // Every 10,000th row's area also reaches two rows down, whose cells it covers.
+        const int step = (row - 1) % 10000;
+        const bool covered = step == 1 || step == 2;
+        if (covered)
+            body += "<table:table-row><table:covered-table-cell "
+                    "table:number-columns-repeated=\"2\"/>";
+        else
+            body += "<table:table-row><table:table-cell table:number-columns-spanned=\"2\"" +
+                    QByteArray(step == 0 ? " table:number-rows-spanned=\"3\"" : "") +
+                    "><text:p>Row " + QByteArray::number(row) +
+                    "</text:p></table:table-cell><table:covered-table-cell/>";
+        body += "<table:table-cell><text:p>x</text:p></table:table-cell></table:table-row>";
+        expected << QStringLiteral("%1: Row %2|Row %2|x").arg(row).arg(row - (covered ? step : 0));
+    }
+    EXPECT_EQ(Rows(writer.Spreadsheet("areas.ods", body)), expected);
 }
 
 TEST(OdsReaderTest, ConvertsDatesAndDurations) {
