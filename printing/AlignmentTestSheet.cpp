@@ -45,8 +45,11 @@ void DrawRuler(TBaseReport& report, const QPointF& zero, const QPointF& along, c
     }
 }
 
+// "+0.125", as the locale writes numbers ("+0,125" in German).
 QString Signed(double value, int decimals) {
-    return (value >= 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', decimals);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return (value >= 0 ? QStringLiteral("+") : QString()) + locale.toString(value, 'f', decimals);
 }
 
 } // namespace

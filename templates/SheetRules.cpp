@@ -3,11 +3,15 @@
 #include "document/PaperSizes.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 
 namespace {
+// A length in a message, as the locale writes numbers ("2,625" in German).
 QString Inches(double value) {
-    return QString::number(value, 'f', 3);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', 3);
 }
 } // namespace
 

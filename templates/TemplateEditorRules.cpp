@@ -3,6 +3,7 @@
 #include "document/PaperSizes.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -128,7 +129,10 @@ QString TemplateEditorRules::LabelsOffPaper(const SheetGeometry& g) {
     const double bottom =
         g.topMargin + std::max(0, g.labelsDown - 1) * double(g.verticalPitch) + g.labelHeight;
     const QString name = PaperSizeEntries().value(PaperSizeIndex(g.paperSize));
-    const auto inches = [](double v) { return QString::number(v, 'f', 2); };
+    // Lengths as the locale writes numbers ("8,50" in German).
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto inches = [&locale](double v) { return locale.toString(v, 'f', 2); };
     if (right > paper.width() + kTolerance)
         return QCoreApplication::translate(
                    "TemplateEditorRules",

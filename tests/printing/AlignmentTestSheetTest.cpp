@@ -1,4 +1,6 @@
 #include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "RenderProbe.h"
@@ -6,6 +8,8 @@
 #include "printing/PaperChoice.h"
 #include "printing/SheetRenderer.h"
 #include "printing/TReportImage.h"
+#include "printing/TReportPdfWriter.h"
+#include "support/StoredLabels.h"
 #include "support/TestData.h"
 
 namespace {
@@ -55,4 +59,30 @@ TEST(AlignmentTestSheet, RulersCrossTheEdgesApartFromEachOther) {
                                Inches(right + 0.01, bottom - 0.65, right + 0.25, bottom - 0.35),
                                Inches(right - 1.46, bottom + 0.01, right - 1.16, bottom + 0.25)})
         EXPECT_FALSE(RenderProbe::InkBox(page, ruler).isNull()) << ruler.x() << "," << ruler.y();
+}
+
+// The caption writes the corrections as the locale writes numbers.
+TEST(AlignmentTestSheet, CaptionWritesTheLocalesNumbers) {
+    struct Restore {
+        QLocale previous;
+        ~Restore() { QLocale::setDefault(previous); }
+    } restore;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("test-sheet.pdf"));
+    AlignmentTestSheet sheet;
+    sheet.Geometry = {1.0f, 2.625f, 3, 10, 0.5f, 0.1875f, 2.75f, 1.0f, "LTR", "SR"};
+    sheet.PrinterName = QStringLiteral("PDF");
+    sheet.Alignment.OffsetX = 0.125;
+    {
+        TReportPdfWriter writer(pdf);
+        SheetRenderer::SetUpEngine(writer);
+        PaperChoice::Apply(writer, sheet.Geometry.paperSize);
+        writer.OnPrint = [&sheet](TBaseReport& report) { sheet.Draw(report); };
+        writer.Execute();
+    }
+    const QString text = PdfText(pdf).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("horizontal +0,125 in (+3,17 mm)")))
+        << text.toStdString();
 }

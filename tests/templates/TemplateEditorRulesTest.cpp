@@ -1,5 +1,7 @@
 #include "templates/TemplateEditorRules.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 using Rules = TemplateEditorRules;
@@ -48,6 +50,18 @@ TEST(TemplateEditorRules, LabelsPastThePapersEdgeAreRefusedNamingThePaper) {
     EXPECT_EQ(Rules::ValidLabel(g, "d"),
               "The labels do not fit on the paper: the last label's right edge lies 10.25 in "
               "from the left, beyond the 8.50 in width of Letter (8.5 x 11\") paper");
+    {
+        // The lengths as the locale writes numbers.
+        struct Restore {
+            QLocale previous;
+            ~Restore() { QLocale::setDefault(previous); }
+        } restore;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        EXPECT_NE(Rules::ValidLabel(g, "d").indexOf("lies 10,25 in from the left, beyond the "
+                                                    "8,50 in width"),
+                  -1)
+            << Rules::ValidLabel(g, "d").toStdString();
+    }
     g.paperSize = "LTRL"; // 11 in wide
     EXPECT_EQ(Rules::ValidLabel(g, "d"), "");
     g.paperSize = "USER"; // paper not known: not checked
