@@ -14,8 +14,9 @@ class QTemporaryFile;
 // buffer with offsets (a few bytes a string beyond its text), and refused past the limits
 // rather than grown without bound. A table of more than spillBytes of text moves to two
 // temporary files in the system's temporary folder (its text and its offsets, removed with
-// the table), and a string is read back from there when a cell names it: a workbook of a
-// million distinct texts then costs no more memory than one of a few thousand.
+// the table; on Linux Qt makes them without a name until one is asked for, so a killed
+// program leaves nothing behind), and a string is read back from there when a cell names it:
+// a workbook of a million distinct texts then costs no more memory than one of a few thousand.
 class SharedStrings {
 public:
     static constexpr qsizetype MaxStrings = qsizetype(4) << 20;
