@@ -16,6 +16,14 @@ namespace {
 // Pending text and offsets go to the files in blocks of about this many bytes.
 constexpr qsizetype BlockBytes = 64 * 1024;
 
+[[noreturn]] void ReadFailed(int code) {
+    throw SpreadsheetError(QCoreApplication::translate("SharedStrings",
+                                                       "the workbook's table of shared strings "
+                                                       "cannot be read back from its temporary "
+                                                       "file: %1")
+                               .arg(QString::fromLocal8Bit(std::strerror(code))));
+}
+
 } // namespace
 
 SharedStrings::SharedStrings(qsizetype spillBytes) : spillBytes_(spillBytes) {}
@@ -90,11 +98,7 @@ void SharedStrings::ReadBack(const QTemporaryFile& file, qint64 at, char* into,
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
-            throw SpreadsheetError(
-                QCoreApplication::translate("SharedStrings",
-                                            "the workbook's table of shared strings cannot be "
-                                            "read back from its temporary file: %1")
-                    .arg(QString::fromLocal8Bit(std::strerror(got < 0 ? errno : EIO))));
+            ReadFailed(got < 0 ? errno : EIO);
         into += got;
         at += got;
         bytes -= got;
@@ -137,6 +141,8 @@ QString SharedStrings::At(qsizetype index) const {
     const qsizetype length = qsizetype(end - begin);
     if (!textFile_)
         return QString::fromUtf8(text_.constData() + begin, length);
+    if (end < begin || qint64(end) > bytes_) // offsets that no longer read as written
+        ReadFailed(EIO);
     if (begin >= textWritten_) // still pending: strings are written whole
         return QString::fromUtf8(text_.constData() + (begin - textWritten_), length);
     QByteArray utf8(length, Qt::Uninitialized);
