@@ -7,6 +7,7 @@
 #include "document/JournalEntry.h"
 #include "document/LabelModel.h"
 #include "storage/LabelRecordStore.h"
+#include "storage/TableErrorText.h"
 #include "storage/TemplateTable.h"
 #include "ui/CommandBoundary.h"
 #include "ui/Prompter.h"
@@ -191,7 +192,7 @@ QString LabelRecords::ReadCurrentRecord() {
                                       "faulty value are not shown. Saving it now would drop them "
                                       "from the stored label.");
     } catch (const std::exception& error) {
-        failure = QString::fromUtf8(error.what());
+        failure = TableErrorText::Of(error);
     }
     view_.DetachControl();
     return failure;

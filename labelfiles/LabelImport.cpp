@@ -4,6 +4,7 @@
 #include "labelfiles/PictureFolder.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/LabelTable.h"
+#include "storage/TableErrorText.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -105,7 +106,7 @@ LabelImport::Outcome LabelImport::Run(const LabelFile& file, LabelTable& table,
         folder.RemoveWritten();
         outcome.error = QCoreApplication::translate(
                             "LabelImport", "The label could not be added to the label table: %1")
-                            .arg(QString::fromUtf8(error.what()));
+                            .arg(TableErrorText::Of(error));
         return outcome;
     }
     outcome.imported = true;

@@ -1,5 +1,6 @@
 #include "labelfiles/SheetFinder.h"
 
+#include "storage/TableErrorText.h"
 #include "storage/TemplateTable.h"
 
 #include <QCoreApplication>
@@ -44,7 +45,7 @@ SheetFinder::Found SheetFinder::FindOrAdd(const LabelTemplate& sheet,
         found.error =
             QCoreApplication::translate("SheetFinder",
                                         "The template could not be added to the template table: %1")
-                .arg(QString::fromUtf8(error.what()));
+                .arg(TableErrorText::Of(error));
     }
     return found;
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "merge/CsvErrorText.h"
 #include "merge/MergeSourceError.h"
 #include "storage/dbf/Text.h"
 #include <QCoreApplication>
@@ -30,7 +31,7 @@ CsvMergeSource::CsvMergeSource(const QString& fileName) : fileName_(fileName) {
             Fail(1, QCoreApplication::translate(
                         "CsvMergeSource", "the file is empty; its first row must name the fields"));
     } catch (const CsvReader::Error& error) {
-        Fail(error.line, QString::fromStdString(error.what()));
+        Fail(error.line, CsvErrorText::Of(error));
     }
     QStringList names;
     for (const std::string& field : fields_)
@@ -57,7 +58,7 @@ void CsvMergeSource::Rewind() {
         try {
             reader_->ReadRecord(fields_);
         } catch (const CsvReader::Error& error) {
-            Fail(error.line, QString::fromStdString(error.what()));
+            Fail(error.line, CsvErrorText::Of(error));
         }
     }
 }
@@ -67,8 +68,7 @@ bool CsvMergeSource::Next() {
     try {
         more = reader_->ReadRecord(fields_);
     } catch (const CsvReader::Error& error) {
-        throw MergeSourceError(fileName_, error.line, record_ + 1,
-                               QString::fromStdString(error.what()));
+        throw MergeSourceError(fileName_, error.line, record_ + 1, CsvErrorText::Of(error));
     }
     if (!more) {
         if (stream_.bad())

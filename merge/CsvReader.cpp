@@ -11,6 +11,22 @@ bool IsLineEnd(int c) {
 
 } // namespace
 
+std::string CsvReader::Error::Text(Fault fault) {
+    switch (fault) {
+    case Fault::NulByte:
+        return "a NUL byte";
+    case Fault::FieldTooLong:
+        return "a field longer than " + std::to_string(MaxFieldBytes) + " bytes";
+    case Fault::UnclosedQuote:
+        return "a quote that is never closed";
+    case Fault::TextAfterQuote:
+        return "text after a closing quote";
+    case Fault::TooManyFields:
+        return "more than " + std::to_string(MaxFields) + " fields";
+    }
+    return {};
+}
+
 CsvReader::CsvReader(std::istream& in, char delimiter)
     : in_(in), delimiter_(delimiter), buffer_(kBufferBytes) {}
 
@@ -45,9 +61,9 @@ void CsvReader::EndLine(int c) {
 
 void CsvReader::Append(std::string& field, char c) {
     if (c == '\0')
-        throw Error(line_, "a NUL byte");
+        throw Error(line_, Fault::NulByte);
     if (field.size() >= MaxFieldBytes)
-        throw Error(recordLine_, "a field longer than " + std::to_string(MaxFieldBytes) + " bytes");
+        throw Error(recordLine_, Fault::FieldTooLong);
     field += c;
 }
 
@@ -57,7 +73,7 @@ void CsvReader::ReadQuoted(std::string& field) {
     for (;;) {
         const int c = Get();
         if (c == kEnd)
-            throw Error(opened, "a quote that is never closed");
+            throw Error(opened, Fault::UnclosedQuote);
         if (c == '"') {
             if (Peek() != '"')
                 return;
@@ -91,7 +107,7 @@ bool CsvReader::ReadRecord(std::vector<std::string>& fields) {
             ReadQuoted(field);
             c = Get();
             if (c != kEnd && c != delimiter_ && !IsLineEnd(c))
-                throw Error(line_, "text after a closing quote");
+                throw Error(line_, Fault::TextAfterQuote);
         } else {
             // A quote inside an unquoted field is kept as typed.
             while (c != kEnd && c != delimiter_ && !IsLineEnd(c)) {
@@ -100,7 +116,7 @@ bool CsvReader::ReadRecord(std::vector<std::string>& fields) {
             }
         }
         if (fields.size() >= MaxFields)
-            throw Error(recordLine_, "more than " + std::to_string(MaxFields) + " fields");
+            throw Error(recordLine_, Fault::TooManyFields);
         fields.push_back(std::move(field));
         field.clear();
         if (c == delimiter_)

@@ -15,11 +15,23 @@
 // decoding them is the caller's business.
 class CsvReader {
 public:
+    // What is wrong with the text; what() words it in English.
+    enum class Fault {
+        NulByte,        // a NUL byte
+        FieldTooLong,   // a field longer than MaxFieldBytes bytes
+        UnclosedQuote,  // a quote that is never closed
+        TextAfterQuote, // text after a closing quote
+        TooManyFields,  // more than MaxFields fields
+    };
+
     // A fault of the text, with the line (from 1) where it lies.
     class Error : public std::runtime_error {
     public:
-        Error(long long atLine, const std::string& what) : std::runtime_error(what), line(atLine) {}
+        Error(long long atLine, Fault what)
+            : std::runtime_error(Text(what)), line(atLine), fault(what) {}
+        static std::string Text(Fault fault);
         long long line;
+        Fault fault;
     };
 
     static constexpr std::size_t MaxFieldBytes = 64 * 1024;

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "merge/MergeSourceError.h"
+#include "storage/TableErrorText.h"
 #include "storage/dbf/Table.h"
 #include <QCoreApplication>
 
@@ -19,7 +20,7 @@ TableMergeSource::TableMergeSource(const QString& fileName) : fileName_(fileName
         throw MergeSourceError(
             fileName, 0, 0,
             QCoreApplication::translate("TableMergeSource", "the table cannot be opened: %1")
-                .arg(QString::fromUtf8(error.what())));
+                .arg(TableErrorText::Of(error)));
     }
     SetFieldNames(names);
 }
@@ -46,7 +47,7 @@ bool TableMergeSource::Next() {
             values_.append(QString::fromStdString(table_->getText(field.name)));
     } catch (const std::exception& error) {
         throw MergeSourceError(fileName_, 0, table_->eof() ? record : RecordNumber(),
-                               QString::fromUtf8(error.what()));
+                               TableErrorText::Of(error));
     }
     return true;
 }

@@ -33,6 +33,7 @@
 #include "printing/TReportPrinter.h"
 #include "printing/TSelectLabelsToPrint.h"
 #include "storage/DataDirectory.h"
+#include "storage/TableErrorText.h"
 #include "ui/Prompter.h"
 
 namespace {
@@ -154,7 +155,7 @@ PrintJobs::Outcome PrintJobs::PrintAlignmentTestSheet(const PrinterAlignment& al
         last_ = Outcome::Completed;
     } catch (const std::exception& error) {
         last_ = Outcome::Failed;
-        ShowRuntimeError(QString::fromUtf8(error.what()));
+        ShowRuntimeError(TableErrorText::Of(error));
     }
     return last_;
 }
@@ -284,7 +285,7 @@ PrintJobs::Outcome PrintJobs::ExportPdf(const QString& fileName, int sheets) {
         job.Render(writer, &warnings);
         last_ = Outcome::Completed;
     } catch (const std::exception& error) {
-        ShowRuntimeError(QString::fromUtf8(error.what()));
+        ShowRuntimeError(TableErrorText::Of(error));
         return last_ = Outcome::Failed;
     }
     const int pages = writer.CurrentPage();

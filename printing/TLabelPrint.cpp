@@ -12,6 +12,7 @@
 #include "printing/SheetRenderer.h"
 #include "printing/TReportFiler.h"
 #include "printing/TReportPrinter.h"
+#include "storage/TableErrorText.h"
 #include "ui/Prompter.h"
 
 namespace {
@@ -114,7 +115,7 @@ void TLabelPrint::FormActivate() {
         job_.Run(engine, this);
     } catch (const std::exception& error) {
         failed_ = true;
-        ShowRuntimeError(QString::fromUtf8(error.what()));
+        ShowRuntimeError(TableErrorText::Of(error));
     }
     running_ = false;
     finished_ = true;

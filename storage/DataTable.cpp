@@ -177,7 +177,8 @@ void DataTable::SetMemo(const QString& field, const QString& text) {
 int DataTable::FieldWidth(const QString& field) const {
     const int index = table_->fieldIndex(Utf8(field));
     if (index < 0)
-        throw dbf::Error(table_->path() + ": no field " + Utf8(field));
+        throw dbf::Error(dbf::ErrorKind::FieldMissing,
+                         {.path = table_->path(), .name = Utf8(field)});
     return table_->fields().at(index).length;
 }
 

@@ -1,7 +1,9 @@
 #include "storage/LabelTable.h"
 
+#include "storage/TableErrorText.h"
 #include "storage/TableSchemas.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,12 +17,13 @@ bool LabelTable::Create(const QString& path, QString* detail) {
         dbf::Table::create(path.toStdString(), LabelTableFields());
     } catch (const dbf::Error& e) {
         if (detail)
-            *detail = QString::fromStdString(e.what());
+            *detail = TableErrorText::Of(e);
         return false;
     }
     if (!QFileInfo(path).isFile()) {
         if (detail)
-            *detail = path + " was not written";
+            *detail = QCoreApplication::translate("LabelTable", "%1 was not written")
+                          .arg(QDir::toNativeSeparators(path));
         return false;
     }
     return true;
@@ -30,7 +33,7 @@ std::unique_ptr<LabelTable> LabelTable::Open(const QString& directory, QString& 
                                              QString* detail) {
     const QString path = PathIn(directory);
     if (!QFileInfo::exists(path) && !Create(path, detail)) {
-        failureMessage = CreateFailedMessage;
+        failureMessage = QCoreApplication::translate("LabelTable", CreateFailedMessage);
         return nullptr;
     }
     try {
@@ -42,8 +45,8 @@ std::unique_ptr<LabelTable> LabelTable::Open(const QString& directory, QString& 
         return table;
     } catch (const dbf::Error& e) {
         if (detail)
-            *detail = QString::fromStdString(e.what());
-        failureMessage = OpenFailedMessage;
+            *detail = TableErrorText::Of(e);
+        failureMessage = QCoreApplication::translate("LabelTable", OpenFailedMessage);
         return nullptr;
     }
 }
@@ -104,7 +107,7 @@ void LabelTable::ReplaceIndex() {
     if (!indexFile.isEmpty()) {
         CloseIndexes();
         if (QFile::exists(indexFile) && !QFile::remove(indexFile))
-            throw dbf::Error(indexFile.toStdString() + ": cannot delete the index file");
+            throw dbf::Error(dbf::ErrorKind::IndexNotDeleted, {.path = indexFile.toStdString()});
     }
     CreateIndexTag(LabelTableTag, LabelTableTagExpression);
 }

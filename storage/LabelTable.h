@@ -13,9 +13,11 @@
 // second running copy of the program cannot open it, and always used in "DESCRIPT" order.
 class LabelTable : public DataTable {
 public:
-    static constexpr const char* CreateFailedMessage = "Unable to create QVLBLS.DBF";
+    // In English; shown through QCoreApplication::translate("LabelTable", ...).
+    static constexpr const char* CreateFailedMessage =
+        QT_TRANSLATE_NOOP("LabelTable", "Unable to create QVLBLS.DBF");
     static constexpr const char* OpenFailedMessage =
-        "We were unable to open the label file: QVLBLS.DBF";
+        QT_TRANSLATE_NOOP("LabelTable", "We were unable to open the label file: QVLBLS.DBF");
     static inline const int DescriptionWidth =
         SchemaFieldWidth(LabelTableFields(), "DESCRIPT"); // bytes
 
@@ -28,9 +30,9 @@ public:
     // Opens the label table of `directory` for the program: creates it when missing, opens it
     // exclusively, creates the "DESCRIPT" tag when the index is absent (or lacks the tag),
     // makes it the order and moves to the first record. On failure returns null and sets
-    // `failureMessage` to the message to show: CreateFailedMessage when the table could not be
-    // created, OpenFailedMessage when it could not be opened (held by another copy of the
-    // program, damaged). `detail` gets the underlying reason.
+    // `failureMessage` to the message to show (translated): CreateFailedMessage when the table
+    // could not be created, OpenFailedMessage when it could not be opened (held by another copy of
+    // the program, damaged). `detail` gets the underlying reason.
     static std::unique_ptr<LabelTable> Open(const QString& directory, QString& failureMessage,
                                             QString* detail = nullptr);
 

@@ -1,12 +1,14 @@
 #include "storage/TemplateTable.h"
 
 #include "storage/GeometryFields.h"
+#include "storage/TableErrorText.h"
 
 #include "storage/TableSchemas.h"
 #include "storage/TemplateTableUpgrade.h"
 
 #include "InstallLayout.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -103,7 +105,7 @@ std::unique_ptr<TemplateTable> TemplateTable::OpenExisting(const QString& path) 
 std::unique_ptr<TemplateTable> TemplateTable::Open(const QString& directory,
                                                    QString& failureMessage, QString* detail) {
     if (!InstallStockTable(directory, detail)) {
-        failureMessage = OpenFailedMessage;
+        failureMessage = QCoreApplication::translate("TemplateTable", OpenFailedMessage);
         return nullptr;
     }
     // A table of the first layout gets the catalogue; when that cannot be done now (a full
@@ -113,8 +115,8 @@ std::unique_ptr<TemplateTable> TemplateTable::Open(const QString& directory,
         return OpenExisting(PathIn(directory));
     } catch (const dbf::Error& e) {
         if (detail)
-            *detail = QString::fromStdString(e.what());
-        failureMessage = OpenFailedMessage;
+            *detail = TableErrorText::Of(e);
+        failureMessage = QCoreApplication::translate("TemplateTable", OpenFailedMessage);
         return nullptr;
     }
 }
@@ -124,7 +126,7 @@ bool TemplateTable::RebuildIndexes(const QString& directory, QString& failureMes
     try {
         const QString path = PathIn(directory);
         if (!QFileInfo::exists(path))
-            throw dbf::Error(path.toStdString() + ": no such file");
+            throw dbf::Error(dbf::ErrorKind::NoSuchFile, {.path = path.toStdString()});
         std::unique_ptr<TemplateTable> table = OpenExisting(path);
         table->Pack();
         table->CreateIndexTag(TemplateTableTag, TemplateTableTagExpression);
@@ -132,8 +134,8 @@ bool TemplateTable::RebuildIndexes(const QString& directory, QString& failureMes
         return true;
     } catch (const dbf::Error& e) {
         if (detail)
-            *detail = QString::fromStdString(e.what());
-        failureMessage = OpenFailedMessage;
+            *detail = TableErrorText::Of(e);
+        failureMessage = QCoreApplication::translate("TemplateTable", OpenFailedMessage);
         return false;
     }
 }

@@ -17,8 +17,9 @@
 // (TemplateTableUpgrade), keeping every template of the user's.
 class TemplateTable : public DataTable {
 public:
-    static constexpr const char* OpenFailedMessage =
-        "We were unable to open the label template file: QVLTPL.DBF";
+    // In English; shown through QCoreApplication::translate("TemplateTable", ...).
+    static constexpr const char* OpenFailedMessage = QT_TRANSLATE_NOOP(
+        "TemplateTable", "We were unable to open the label template file: QVLTPL.DBF");
     static inline const int NameWidth =
         SchemaFieldWidth(TemplateTableFields(), "TEMPLATE"); // bytes
 

@@ -1,6 +1,7 @@
 #include "storage/TemplateTableUpgrade.h"
 
 #include "storage/GeometryFields.h"
+#include "storage/TableErrorText.h"
 #include "storage/TableSchemas.h"
 #include "storage/TemplateTable.h"
 #include "storage/dbf/Error.h"
@@ -28,7 +29,8 @@ void Step(const char* name) {
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw dbf::Error(path.toStdString() + ": " + file.errorString().toStdString());
+        throw dbf::Error(dbf::ErrorKind::FileFailed,
+                         {.path = path.toStdString(), .value = file.errorString().toStdString()});
     return file.readAll();
 }
 
@@ -43,12 +45,13 @@ void WriteVerified(const QByteArray& bytes, const QString& path) {
             const std::string reason = out.errorString().toStdString();
             out.close();
             QFile::remove(temp);
-            throw dbf::Error(temp.toStdString() + ": " + reason);
+            throw dbf::Error(dbf::ErrorKind::FileFailed,
+                             {.path = temp.toStdString(), .value = reason});
         }
     }
     if (ReadAll(temp) != bytes) {
         QFile::remove(temp);
-        throw dbf::Error(temp.toStdString() + ": the copy does not read back the same");
+        throw dbf::Error(dbf::ErrorKind::CopyDiffers, {.path = temp.toStdString()});
     }
     QFile::remove(path);
     dbf::File::rename(temp.toStdString(), path.toStdString());
@@ -103,8 +106,8 @@ void Upgrade(const QString& tablePath) {
     const QString backup = BackupFor(tablePath, tableBytes);
     if (QFileInfo::exists(indexPath)) {
         Step("backup index");
-        WriteVerified(ReadAll(indexPath), Sibling(backup, QFileInfo(backup).completeBaseName(),
-                                                  ".CDX"));
+        WriteVerified(ReadAll(indexPath),
+                      Sibling(backup, QFileInfo(backup).completeBaseName(), ".CDX"));
     }
     if (!QFileInfo::exists(backup)) {
         Step("backup table");
@@ -145,8 +148,8 @@ void Upgrade(const QString& tablePath) {
 } // namespace
 
 QString TemplateTableUpgrade::BackupPath(const QString& directory, int number) {
-    const QString base = QLatin1String(BackupBaseName) +
-                         (number > 1 ? QString::number(number) : QString());
+    const QString base =
+        QLatin1String(BackupBaseName) + (number > 1 ? QString::number(number) : QString());
     return QDir(directory).filePath(base + QStringLiteral(".DBF"));
 }
 
@@ -181,7 +184,7 @@ bool TemplateTableUpgrade::Run(const QString& directory, QString* detail) {
         return true;
     } catch (const dbf::Error& e) {
         if (detail)
-            *detail = QString::fromStdString(e.what());
+            *detail = TableErrorText::Of(e);
         return false;
     }
 }

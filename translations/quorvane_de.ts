@@ -665,6 +665,29 @@ Ausgabe konnte nicht geschrieben werden.
     </message>
 </context>
 <context>
+    <name>CsvErrorText</name>
+    <message>
+        <source>a NUL byte</source>
+        <translation>ein NUL-Byte</translation>
+    </message>
+    <message>
+        <source>a field longer than %1 bytes</source>
+        <translation>ein Feld länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>a quote that is never closed</source>
+        <translation>ein Anführungszeichen, das nie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>Text nach einem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>more than %1 fields</source>
+        <translation>mehr als %1 Felder</translation>
+    </message>
+</context>
+<context>
     <name>CsvMergeSource</name>
     <message>
         <source>the file cannot be opened</source>
@@ -1508,6 +1531,21 @@ Dieses Etikett wurde nur teilweise geladen: die Elemente nach dem fehlerhaften W
     <message>
         <source>Configure</source>
         <translation>Einrichten</translation>
+    </message>
+</context>
+<context>
+    <name>LabelTable</name>
+    <message>
+        <source>%1 was not written</source>
+        <translation>%1 wurde nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>Unable to create QVLBLS.DBF</source>
+        <translation>QVLBLS.DBF kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>We were unable to open the label file: QVLBLS.DBF</source>
+        <translation>Die Etikettendatei konnte nicht geöffnet werden: QVLBLS.DBF</translation>
     </message>
 </context>
 <context>
@@ -4494,6 +4532,281 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     </message>
 </context>
 <context>
+    <name>TableErrorText</name>
+    <message>
+        <source>The table %1 is damaged (%2)</source>
+        <translation>Die Tabelle %1 ist beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>The memo file %1 is damaged (%2)</source>
+        <translation>Die Memodatei %1 ist beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>The index file %1 is damaged (%2)</source>
+        <translation>Die Indexdatei %1 ist beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>The memo file %1 is full</source>
+        <translation>Die Memodatei %1 ist voll</translation>
+    </message>
+    <message>
+        <source>The memo file of %1 is missing</source>
+        <translation>Die Memodatei zu %1 fehlt</translation>
+    </message>
+    <message>
+        <source>The table %1 is in use by another program</source>
+        <translation>Die Tabelle %1 wird von einem anderen Programm benutzt</translation>
+    </message>
+    <message>
+        <source>The table %1 already exists</source>
+        <translation>Die Tabelle %1 gibt es schon</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Keine gewöhnliche Datei: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected end of file in %1</source>
+        <translation>Unerwartetes Dateiende in %1</translation>
+    </message>
+    <message>
+        <source>Cannot %1: the table is closed</source>
+        <translation>%1 nicht möglich: die Tabelle ist geschlossen</translation>
+    </message>
+    <message>
+        <source>Cannot %1: %2 is open read-only</source>
+        <translation>%1 nicht möglich: %2 ist nur zum Lesen geöffnet</translation>
+    </message>
+    <message>
+        <source>The table %1 is not being edited</source>
+        <translation>Die Tabelle %1 wird gerade nicht bearbeitet</translation>
+    </message>
+    <message>
+        <source>No current record to delete in %1</source>
+        <translation>Kein aktueller Datensatz zum Löschen in %1</translation>
+    </message>
+    <message>
+        <source>Cannot lock the packed table %1</source>
+        <translation>Die gepackte Tabelle %1 kann nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <source>The table %1 has no field %2</source>
+        <translation>Die Tabelle %1 hat kein Feld %2</translation>
+    </message>
+    <message>
+        <source>The index of %1 has no tag %2</source>
+        <translation>Der Index von %1 hat keinen Schlüssel %2</translation>
+    </message>
+    <message>
+        <source>Seeking needs an index order on %1</source>
+        <translation>Zum Suchen braucht %1 eine Indexreihenfolge</translation>
+    </message>
+    <message>
+        <source>Too many index tags on %1</source>
+        <translation>Zu viele Indexschlüssel für %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number for field %2</source>
+        <translation>„%1“ ist keine Zahl für das Feld %2</translation>
+    </message>
+    <message>
+        <source>Field %1 is not numeric</source>
+        <translation>Das Feld %1 ist nicht numerisch</translation>
+    </message>
+    <message>
+        <source>Field %1 cannot hold a value that is not a number</source>
+        <translation>Das Feld %1 kann keinen Wert aufnehmen, der keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>The value %1 does not fit field %2 (width %3)</source>
+        <translation>Der Wert %1 passt nicht in das Feld %2 (Breite %3)</translation>
+    </message>
+    <message>
+        <source>Field %1 is not logical</source>
+        <translation>Das Feld %1 ist kein logisches Feld</translation>
+    </message>
+    <message>
+        <source>Field %1 is not a memo</source>
+        <translation>Das Feld %1 ist kein Memofeld</translation>
+    </message>
+    <message>
+        <source>A table needs 1 to 255 fields</source>
+        <translation>Eine Tabelle braucht 1 bis 255 Felder</translation>
+    </message>
+    <message>
+        <source>Invalid field name &apos;%1&apos;</source>
+        <translation>Ungültiger Feldname „%1“</translation>
+    </message>
+    <message>
+        <source>Duplicate field name &apos;%1&apos;</source>
+        <translation>Doppelter Feldname „%1“</translation>
+    </message>
+    <message>
+        <source>Invalid definition of field %1</source>
+        <translation>Ungültige Definition des Feldes %1</translation>
+    </message>
+    <message>
+        <source>Records longer than 65535 bytes</source>
+        <translation>Datensätze länger als 65535 Bytes</translation>
+    </message>
+    <message>
+        <source>Invalid tag name &apos;%1&apos;</source>
+        <translation>Ungültiger Schlüsselname „%1“</translation>
+    </message>
+    <message>
+        <source>Unsupported index key expression &apos;%1&apos; (upper(FIELD) or FIELD on a character field)</source>
+        <translation>Nicht unterstützter Indexausdruck „%1“ (upper(FELD) oder FELD auf einem Zeichenfeld)</translation>
+    </message>
+    <message>
+        <source>An index holds at most %1 tags</source>
+        <translation>Ein Index fasst höchstens %1 Schlüssel</translation>
+    </message>
+    <message>
+        <source>Too many tags for one index directory page</source>
+        <translation>Zu viele Schlüssel für eine Seite des Indexverzeichnisses</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1: diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1: no field %2</source>
+        <translation>%1: kein Feld %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot delete the index file</source>
+        <translation>%1: die Indexdatei kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>%1: the copy does not read back the same</source>
+        <translation>%1: die Kopie liest sich nicht gleich zurück</translation>
+    </message>
+    <message>
+        <source>shorter than a table header</source>
+        <translation>kürzer als ein Tabellenkopf</translation>
+    </message>
+    <message>
+        <source>header length %1</source>
+        <translation>Kopflänge %1</translation>
+    </message>
+    <message>
+        <source>field descriptors run past the header</source>
+        <translation>Feldbeschreibungen reichen über den Kopf hinaus</translation>
+    </message>
+    <message>
+        <source>field %1 has no width</source>
+        <translation>Feld %1 hat keine Breite</translation>
+    </message>
+    <message>
+        <source>memo field %1 of width %2</source>
+        <translation>Memofeld %1 der Breite %2</translation>
+    </message>
+    <message>
+        <source>no fields</source>
+        <translation>keine Felder</translation>
+    </message>
+    <message>
+        <source>fields wider than the record length</source>
+        <translation>Felder breiter als die Datensatzlänge</translation>
+    </message>
+    <message>
+        <source>truncated: %1 records announced</source>
+        <translation>abgeschnitten: %1 Datensätze angekündigt</translation>
+    </message>
+    <message>
+        <source>memo pointer of field %1</source>
+        <translation>Memoverweis des Feldes %1</translation>
+    </message>
+    <message>
+        <source>memo pointer</source>
+        <translation>Memoverweis</translation>
+    </message>
+    <message>
+        <source>too short</source>
+        <translation>zu kurz</translation>
+    </message>
+    <message>
+        <source>block size %1</source>
+        <translation>Blockgröße %1</translation>
+    </message>
+    <message>
+        <source>block %1 is outside the file</source>
+        <translation>Block %1 liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>memo at block %1 runs past the end</source>
+        <translation>Memo in Block %1 reicht über das Ende hinaus</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>%1 kann nicht gelöscht werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1 by %2: %3</source>
+        <translation>%1 kann nicht durch %2 ersetzt werden: %3</translation>
+    </message>
+    <message>
+        <source>Cannot read the size of %1: %2</source>
+        <translation>Die Größe von %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot resize %1: %2</source>
+        <translation>Die Größe von %1 kann nicht geändert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot flush %1: %2</source>
+        <translation>%1 kann nicht auf den Datenträger geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot lock %1: %2</source>
+        <translation>%1 kann nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <source>append</source>
+        <translation>Anhängen</translation>
+    </message>
+    <message>
+        <source>edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>post</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>pack</source>
+        <translation>Packen</translation>
+    </message>
+    <message>
+        <source>create an index</source>
+        <translation>Anlegen eines Index</translation>
+    </message>
+</context>
+<context>
     <name>TableMergeSource</name>
     <message>
         <source>the table cannot be opened: %1</source>
@@ -4566,6 +4879,13 @@ Wählen Sie eine Schrift aus der Liste.</translation>
     <message>
         <source>%1 holds no templates.</source>
         <translation>%1 enthält keine Vorlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateTable</name>
+    <message>
+        <source>We were unable to open the label template file: QVLTPL.DBF</source>
+        <translation>Die Etikettenvorlagendatei konnte nicht geöffnet werden: QVLTPL.DBF</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ui/CommandBoundary.h"
 
+#include "storage/TableErrorText.h"
 #include "ui/Prompter.h"
 
 #include <QCoreApplication>
@@ -11,9 +12,10 @@ bool RunCommand(const std::function<void()>& command) {
         command();
         return true;
     } catch (const std::exception& e) {
-        ShowRuntimeError(QString::fromUtf8(e.what()));
+        ShowRuntimeError(TableErrorText::Of(e));
     } catch (...) {
-        ShowRuntimeError(QCoreApplication::translate("RunCommand", "An unexpected error ended the command."));
+        ShowRuntimeError(
+            QCoreApplication::translate("RunCommand", "An unexpected error ended the command."));
     }
     return false;
 }

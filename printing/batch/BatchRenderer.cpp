@@ -33,6 +33,7 @@
 #include "storage/DataTable.h"
 #include "storage/LabelRecordStore.h"
 #include "storage/LabelTable.h"
+#include "storage/TableErrorText.h"
 #include "storage/dbf/Table.h"
 
 namespace {
@@ -456,7 +457,7 @@ int BatchRenderer::Print(const SheetJob& job, const QString& directory, const QS
     } catch (const std::exception& error) {
         err << "quorvane-batch: "
             << QCoreApplication::translate("BatchRenderer", "printing failed: %1")
-                   .arg(QString::fromUtf8(error.what()))
+                   .arg(TableErrorText::Of(error))
             << "\n";
         code = RenderFailed;
     }
@@ -494,7 +495,7 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
         // The table is there but damaged: not the same as a missing one.
         err << "quorvane-batch: "
             << QCoreApplication::translate("BatchRenderer", "cannot read %1: %2")
-                   .arg(QDir::toNativeSeparators(path), QString::fromUtf8(error.what()))
+                   .arg(QDir::toNativeSeparators(path), TableErrorText::Of(error))
             << "\n";
         return RenderFailed;
     }
@@ -597,7 +598,7 @@ int BatchRenderer::Run(const Options& options, QTextStream& err) {
     } catch (const std::exception& error) {
         err << "quorvane-batch: "
             << QCoreApplication::translate("BatchRenderer", "rendering failed: %1")
-                   .arg(QString::fromUtf8(error.what()))
+                   .arg(TableErrorText::Of(error))
             << "\n";
         return RenderFailed;
     }

@@ -34,7 +34,7 @@ public:
     Reader(std::string_view image, const std::string& path) : image_(image), path_(path) {}
 
     [[noreturn]] void damaged(const std::string& what) const {
-        throw Error("The index file " + path_ + " is damaged (" + what + ")");
+        throw Error(ErrorKind::IndexDamaged, {.path = path_, .value = what});
     }
 
     const char* page(std::uint64_t offset, std::size_t size) const {
@@ -333,7 +333,7 @@ std::vector<IndexTag> CompoundIndex::parse(std::string_view image, const std::st
 
 std::string CompoundIndex::build(const std::vector<TagSource>& tags) {
     if (tags.size() > kMaxTags)
-        throw Error("An index holds at most " + std::to_string(kMaxTags) + " tags");
+        throw Error(ErrorKind::IndexTagLimit, {.number = kMaxTags});
     std::string image(kHeader + kPage, '\0');
     std::vector<std::pair<std::string, std::uint32_t>> directory;
     for (const TagSource& tag : tags) {
@@ -360,7 +360,7 @@ std::string CompoundIndex::build(const std::vector<TagSource>& tags) {
         directory.size(), [&](std::size_t i) { return directory[i].first.data(); },
         [&](std::size_t i) { return directory[i].second; });
     if (root != kHeader || dirImage.size() != kHeader + kPage)
-        throw Error("Too many tags for one index directory page");
+        throw Error(ErrorKind::DirectoryPageFull, {});
     std::memcpy(image.data() + kHeader, dirImage.data() + kHeader, kPage);
     writeHeader(image.data(), kHeader, 10, 0xE0, "");
     return image;

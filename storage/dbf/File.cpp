@@ -14,8 +14,11 @@ namespace dbf {
 
 namespace {
 
-[[noreturn]] void fail(const std::string& what, const std::string& path) {
-    throw Error(what + " " + path + ": " + std::strerror(errno));
+[[noreturn]] void fail(Operation operation, const std::string& path,
+                       const std::string& replaced = {}) {
+    throw Error(
+        ErrorKind::SystemCall,
+        {.path = path, .name = replaced, .value = std::strerror(errno), .operation = operation});
 }
 
 std::string directoryOf(const std::string& path) {
@@ -46,11 +49,11 @@ File& File::operator=(File&& other) noexcept {
 File File::open(const std::string& path, bool writable) {
     int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
     if (fd < 0)
-        fail("Cannot open", path);
+        fail(Operation::Open, path);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        throw Error("Not a regular file: " + path);
+        throw Error(ErrorKind::NotRegularFile, {.path = path});
     }
     return File(fd, path);
 }
@@ -59,7 +62,7 @@ File File::create(const std::string& path, bool replace) {
     int flags = O_RDWR | O_CREAT | O_CLOEXEC | (replace ? O_TRUNC : O_EXCL);
     int fd = ::open(path.c_str(), flags, 0644);
     if (fd < 0)
-        fail("Cannot create", path);
+        fail(Operation::Create, path);
     return File(fd, path);
 }
 
@@ -70,12 +73,12 @@ bool File::exists(const std::string& path) {
 
 void File::remove(const std::string& path) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-        fail("Cannot remove", path);
+        fail(Operation::Remove, path);
 }
 
 void File::rename(const std::string& from, const std::string& to) {
     if (::rename(from.c_str(), to.c_str()) != 0)
-        fail("Cannot replace " + to + " by", from);
+        fail(Operation::Replace, from, to);
 }
 
 void File::syncDirectoryOf(const std::string& path) {
@@ -89,7 +92,7 @@ void File::syncDirectoryOf(const std::string& path) {
 std::uint64_t File::size() const {
     struct stat st {};
     if (::fstat(fd_, &st) != 0)
-        fail("Cannot read the size of", path_);
+        fail(Operation::ReadSize, path_);
     return static_cast<std::uint64_t>(st.st_size);
 }
 
@@ -100,9 +103,9 @@ void File::readAt(std::uint64_t offset, void* buffer, std::size_t count) const {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            fail("Cannot read", path_);
+            fail(Operation::Read, path_);
         if (n == 0)
-            throw Error("Unexpected end of file in " + path_);
+            throw Error(ErrorKind::UnexpectedEnd, {.path = path_});
         out += n;
         offset += static_cast<std::uint64_t>(n);
         count -= static_cast<std::size_t>(n);
@@ -116,7 +119,7 @@ void File::writeAt(std::uint64_t offset, const void* buffer, std::size_t count) 
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            fail("Cannot write", path_);
+            fail(Operation::Write, path_);
         in += n;
         offset += static_cast<std::uint64_t>(n);
         count -= static_cast<std::size_t>(n);
@@ -125,12 +128,12 @@ void File::writeAt(std::uint64_t offset, const void* buffer, std::size_t count) 
 
 void File::truncate(std::uint64_t size) {
     if (::ftruncate(fd_, static_cast<off_t>(size)) != 0)
-        fail("Cannot resize", path_);
+        fail(Operation::Resize, path_);
 }
 
 void File::sync() {
     if (::fdatasync(fd_) != 0)
-        fail("Cannot flush", path_);
+        fail(Operation::Flush, path_);
 }
 
 bool File::tryLockExclusive() {
@@ -139,7 +142,7 @@ bool File::tryLockExclusive() {
             continue;
         if (errno == EWOULDBLOCK)
             return false;
-        fail("Cannot lock", path_);
+        fail(Operation::Lock, path_);
     }
     return true;
 }

@@ -50,15 +50,15 @@ void stampDate(char* header) {
 
 void validate(const std::vector<FieldDef>& fields) {
     if (fields.empty() || fields.size() > 255)
-        throw Error("A table needs 1 to 255 fields");
+        throw Error(ErrorKind::FieldCount, {});
     std::size_t length = 1;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const FieldDef& f = fields[i];
         if (!isName(f.name))
-            throw Error("Invalid field name '" + f.name + "'");
+            throw Error(ErrorKind::InvalidFieldName, {.name = f.name});
         for (std::size_t j = 0; j < i; ++j)
             if (upperAscii(fields[j].name) == upperAscii(f.name))
-                throw Error("Duplicate field name '" + f.name + "'");
+                throw Error(ErrorKind::DuplicateFieldName, {.name = f.name});
         bool ok = false;
         switch (f.type) {
         case 'C':
@@ -78,11 +78,11 @@ void validate(const std::vector<FieldDef>& fields) {
             break;
         }
         if (!ok)
-            throw Error("Invalid definition of field " + f.name);
+            throw Error(ErrorKind::InvalidField, {.name = f.name});
         length += static_cast<std::size_t>(f.length);
     }
     if (length > 65535)
-        throw Error("Records longer than 65535 bytes");
+        throw Error(ErrorKind::RecordTooLong, {});
 }
 
 // A file reached through a symbolic link is replaced where the link points: renaming a
@@ -102,7 +102,7 @@ std::string followLinks(const std::string& file) {
 void Table::create(const std::string& path, const std::vector<FieldDef>& fields) {
     validate(fields);
     if (File::exists(path))
-        throw Error("The table " + path + " already exists");
+        throw Error(ErrorKind::Exists, {.path = path});
     bool hasMemo = std::any_of(fields.begin(), fields.end(), [](auto& f) { return f.type == 'M'; });
     std::uint32_t headerLength =
         static_cast<std::uint32_t>(kHeaderBlock + kDescriptorSize * fields.size() + 1);
@@ -220,7 +220,7 @@ void TableImpl::recoverPack() {
     if (File::exists(tempOf(path))) {
         File packed = File::open(tempOf(path), true);
         if (!packed.tryLockExclusive())
-            throw Error("The table " + path + " is in use by another program");
+            throw Error(ErrorKind::InUse, {.path = path});
         for (const auto& f : files)
             if (File::exists(tempOf(f)))
                 File::rename(tempOf(f), f);
@@ -250,22 +250,23 @@ void TableImpl::openFiles(const std::string& tablePath, Mode openMode) {
     dbf = File::open(readablePath(path), writable);
     if (writable) {
         if (!dbf.tryLockExclusive())
-            throw Error("The table " + path + " is in use by another program");
+            throw Error(ErrorKind::InUse, {.path = path});
         recoverPack();
     }
-    auto damaged = [&](const std::string& what) {
-        return Error("The table " + path + " is damaged (" + what + ")");
+    auto damaged = [&](Damage damage, long long number = 0, const std::string& name = {}) {
+        return Error(ErrorKind::TableDamaged,
+                     {.path = path, .name = name, .number = number, .damage = damage});
     };
     std::uint64_t size = dbf.size();
     if (size < kHeaderBlock)
-        throw damaged("shorter than a table header");
+        throw damaged(Damage::ShorterThanHeader);
     char head[kHeaderBlock];
     dbf.readAt(0, head, sizeof head);
     headerLength = le16(head + kHeaderLengthOffset);
     recordLength = le16(head + kRecordLengthOffset);
     count = le32(head + kRecordCountOffset);
     if (headerLength < kHeaderBlock + 1 || headerLength > size)
-        throw damaged("header length " + std::to_string(headerLength));
+        throw damaged(Damage::HeaderLength, headerLength);
     header.assign(headerLength, '\0');
     dbf.readAt(0, header.data(), headerLength);
 
@@ -273,7 +274,7 @@ void TableImpl::openFiles(const std::string& tablePath, Mode openMode) {
     for (std::uint32_t slot = kHeaderBlock;
          slot < headerLength && header[slot] != kHeaderTerminator; slot += kDescriptorSize) {
         if (slot + kDescriptorSize > headerLength)
-            throw damaged("field descriptors run past the header");
+            throw damaged(Damage::DescriptorsPastHeader);
         const char* f = header.data() + slot;
         FieldDef def;
         def.name = std::string(f, strnlen(f, 11));
@@ -285,19 +286,19 @@ void TableImpl::openFiles(const std::string& tablePath, Mode openMode) {
             def.decimals = 0;
         }
         if (def.length == 0)
-            throw damaged("field " + def.name + " has no width");
+            throw damaged(Damage::FieldWithoutWidth, 0, def.name);
         if (def.type == 'M' && def.length != 10 && def.length != 4)
-            throw damaged("memo field " + def.name + " of width " + std::to_string(def.length));
+            throw damaged(Damage::MemoFieldWidth, def.length, def.name);
         fields.push_back(def);
         offsets.push_back(offset);
         offset += static_cast<std::uint32_t>(def.length);
     }
     if (fields.empty())
-        throw damaged("no fields");
+        throw damaged(Damage::NoFields);
     if (offset > recordLength)
-        throw damaged("fields wider than the record length");
+        throw damaged(Damage::FieldsPastRecord);
     if (std::uint64_t(headerLength) + std::uint64_t(count) * recordLength > size)
-        throw damaged("truncated: " + std::to_string(count) + " records announced");
+        throw damaged(Damage::Truncated, count);
     data.resize(std::size_t(count) * recordLength);
     if (!data.empty())
         dbf.readAt(headerLength, data.data(), data.size());
@@ -431,7 +432,7 @@ void Table::go(std::uint32_t recno) {
 
 bool Table::seek(std::string_view value) {
     if (d->current < 0)
-        throw Error("Seeking needs an index order on " + d->path);
+        throw Error(ErrorKind::NoIndexOrder, {.path = d->path});
     if (d->state != State::Browse)
         cancel();
     const auto& tag = d->tags[d->current];
@@ -475,7 +476,7 @@ State Table::state() const {
 std::size_t TableImpl::requireField(std::string_view name) const {
     int i = q.fieldIndex(name);
     if (i < 0)
-        throw Error("The table " + path + " has no field " + std::string(name));
+        throw Error(ErrorKind::NoField, {.path = path, .name = std::string(name)});
     return static_cast<std::size_t>(i);
 }
 
@@ -491,16 +492,16 @@ std::string_view TableImpl::fieldBytes(const char* rec, std::size_t field) const
     return {rec + offsets[field], static_cast<std::size_t>(fields[field].length)};
 }
 
-void TableImpl::requireWritable(const char* what) const {
+void TableImpl::requireWritable(Operation operation) const {
     if (state == State::Inactive)
-        throw Error(std::string("Cannot ") + what + ": the table is closed");
+        throw Error(ErrorKind::Closed, {.operation = operation});
     if (mode != Mode::Exclusive)
-        throw Error(std::string("Cannot ") + what + ": " + path + " is open read-only");
+        throw Error(ErrorKind::ReadOnly, {.path = path, .operation = operation});
 }
 
 char* TableImpl::editableField(std::size_t field) {
     if (state != State::Edit && state != State::Insert)
-        throw Error("The table " + path + " is not being edited");
+        throw Error(ErrorKind::NotEditing, {.path = path});
     return buffer.data() + offsets[field];
 }
 
@@ -578,7 +579,7 @@ void Table::setText(std::string_view field, std::string_view value) {
         double number = 0;
         auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), number);
         if (ec != std::errc() || end != v.data() + v.size())
-            throw Error("'" + std::string(value) + "' is not a number for field " + def.name);
+            throw Error(ErrorKind::NotANumber, {.name = def.name, .value = std::string(value)});
         setFloat(field, number);
         return;
     }
@@ -595,10 +596,10 @@ void Table::setFloat(std::string_view field, double value) {
     std::size_t f = d->requireField(field);
     const FieldDef& def = d->fields[f];
     if (def.type != 'N' && def.type != 'F')
-        throw Error("Field " + def.name + " is not numeric");
+        throw Error(ErrorKind::NotNumeric, {.name = def.name});
     char* out = d->editableField(f);
     if (!std::isfinite(value))
-        throw Error("Field " + def.name + " cannot hold a value that is not a number");
+        throw Error(ErrorKind::NotFinite, {.name = def.name});
     char text[64];
     auto [end, ec] =
         std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, def.decimals);
@@ -606,8 +607,7 @@ void Table::setFloat(std::string_view field, double value) {
     if (s.find_first_not_of("-0.") == std::string::npos && !s.empty() && s[0] == '-')
         s.erase(0, 1); // no negative zero
     if (ec != std::errc() || s.size() > static_cast<std::size_t>(def.length))
-        throw Error("The value " + s + " does not fit field " + def.name + " (width " +
-                    std::to_string(def.length) + ")");
+        throw Error(ErrorKind::DoesNotFit, {.name = def.name, .value = s, .number = def.length});
     std::memset(out, ' ', static_cast<std::size_t>(def.length));
     std::memcpy(out + def.length - s.size(), s.data(), s.size());
 }
@@ -619,7 +619,7 @@ void Table::setInteger(std::string_view field, int value) {
 void Table::setLogical(std::string_view field, bool value) {
     std::size_t f = d->requireField(field);
     if (d->fields[f].type != 'L')
-        throw Error("Field " + d->fields[f].name + " is not logical");
+        throw Error(ErrorKind::NotLogical, {.name = d->fields[f].name});
     *d->editableField(f) = value ? 'T' : 'F';
 }
 
@@ -645,25 +645,26 @@ std::string TableImpl::memoText(std::size_t field, const char* rec) const {
             if (c == ' ' || c == '\0')
                 continue;
             if (c < '0' || c > '9' || value > 0xFFFFFFFFull / 10)
-                throw Error("The table " + path + " is damaged (memo pointer of field " +
-                            fields[field].name + ")");
+                throw Error(ErrorKind::TableDamaged, {.path = path,
+                                                      .name = fields[field].name,
+                                                      .damage = Damage::MemoPointerOfField});
             value = value * 10 + static_cast<std::uint64_t>(c - '0');
         }
         if (value > 0xFFFFFFFFull)
-            throw Error("The table " + path + " is damaged (memo pointer)");
+            throw Error(ErrorKind::TableDamaged, {.path = path, .damage = Damage::MemoPointer});
         block = static_cast<std::uint32_t>(value);
     }
     if (block == 0)
         return {};
     if (!memo)
-        throw Error("The memo file of " + path + " is missing");
+        throw Error(ErrorKind::MemoMissing, {.path = path});
     return memo->read(block);
 }
 
 std::string Table::getMemo(std::string_view field) const {
     std::size_t f = d->requireField(field);
     if (d->fields[f].type != 'M')
-        throw Error("Field " + d->fields[f].name + " is not a memo");
+        throw Error(ErrorKind::NotMemo, {.name = d->fields[f].name});
     if (d->state == State::Edit || d->state == State::Insert) {
         auto it = d->pendingMemos.find(f);
         if (it != d->pendingMemos.end())
@@ -693,7 +694,7 @@ std::vector<std::string> Table::getMemoLines(std::string_view field) const {
 void Table::setMemo(std::string_view field, std::string_view text) {
     std::size_t f = d->requireField(field);
     if (d->fields[f].type != 'M')
-        throw Error("Field " + d->fields[f].name + " is not a memo");
+        throw Error(ErrorKind::NotMemo, {.name = d->fields[f].name});
     d->editableField(f);
     d->pendingMemos[f] = std::string(text);
 }
@@ -708,7 +709,7 @@ void Table::setMemoLines(std::string_view field, const std::vector<std::string>&
 // ============================================================ editing
 
 void Table::append() {
-    d->requireWritable("append");
+    d->requireWritable(Operation::Append);
     if (d->state != State::Browse)
         cancel();
     d->buffer.assign(d->recordLength, ' ');
@@ -718,7 +719,7 @@ void Table::append() {
 }
 
 void Table::edit() {
-    d->requireWritable("edit");
+    d->requireWritable(Operation::Edit);
     if (d->state == State::Edit || d->state == State::Insert)
         return;
     if (d->cur == 0) {
@@ -816,7 +817,7 @@ void TableImpl::postEdit() {
 void Table::post() {
     if (d->state != State::Edit && d->state != State::Insert)
         return;
-    d->requireWritable("post");
+    d->requireWritable(Operation::Post);
     d->writeMemos(); // memo blocks first: the record must never point at unwritten memo text
     if (d->state == State::Insert)
         d->postInsert();
@@ -831,11 +832,11 @@ void Table::post() {
 }
 
 void Table::deleteRecord() {
-    d->requireWritable("delete");
+    d->requireWritable(Operation::Delete);
     if (d->state != State::Browse)
         cancel();
     if (d->cur == 0)
-        throw Error("No current record to delete in " + d->path);
+        throw Error(ErrorKind::NoCurrentRecord, {.path = d->path});
     std::uint32_t rec = d->cur;
     d->data[std::size_t(rec - 1) * d->recordLength] = '*';
     d->dbf.writeAt(d->headerLength + std::uint64_t(rec - 1) * d->recordLength, "*", 1);
@@ -865,7 +866,7 @@ void Table::flush() {
 // ============================================================ pack
 
 void Table::pack() {
-    d->requireWritable("pack");
+    d->requireWritable(Operation::Pack);
     if (d->state != State::Browse)
         cancel();
     try {
@@ -924,7 +925,7 @@ void Table::packFiles() {
     if (t.syncWrites)
         newDbf.sync();
     if (!newDbf.tryLockExclusive())
-        throw Error("Cannot lock the packed table " + dbfTemp);
+        throw Error(ErrorKind::PackedNotLocked, {.path = dbfTemp});
 
     // 2. The index over the packed records (the table itself stays as it is until commit).
     std::vector<TableImpl::Tag> tags = t.tags;

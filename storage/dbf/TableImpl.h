@@ -50,7 +50,7 @@ public:
     std::size_t requireField(std::string_view name) const;
     std::string_view fieldBytes(const char* rec, std::size_t field) const;
     char* editableField(std::size_t field);
-    void requireWritable(const char* what) const;
+    void requireWritable(Operation operation) const;
 
     // ---- order
     std::size_t orderSize() const { return count; }

@@ -45,7 +45,7 @@ TableImpl::Tag TableImpl::makeTag(std::string_view name, std::string_view expres
     Tag tag;
     tag.name = upperAscii(name);
     if (!isName(tag.name))
-        throw Error("Invalid tag name '" + std::string(name) + "'");
+        throw Error(ErrorKind::InvalidTagName, {.name = std::string(name)});
     tag.expression = std::string(expression);
     std::string e = upperAscii(expression);
     e.erase(std::remove(e.begin(), e.end(), ' '), e.end());
@@ -56,8 +56,7 @@ TableImpl::Tag TableImpl::makeTag(std::string_view name, std::string_view expres
     int f = q.fieldIndex(fieldName);
     if (f < 0 || fields[static_cast<std::size_t>(f)].type != 'C' ||
         fields[static_cast<std::size_t>(f)].length > 240)
-        throw Error("Unsupported index key expression '" + std::string(expression) +
-                    "' (upper(FIELD) or FIELD on a character field)");
+        throw Error(ErrorKind::UnsupportedKey, {.name = std::string(expression)});
     tag.field = f;
     tag.keyLength = static_cast<std::uint16_t>(fields[static_cast<std::size_t>(f)].length);
     tag.keys.assign(std::size_t(count) * tag.keyLength, ' ');
@@ -141,7 +140,7 @@ void TableImpl::loadIndex() {
     try {
         File in = File::open(file, mode == Mode::Exclusive);
         if (in.size() > (std::uint64_t(1) << 28)) // far beyond any index of a table we can hold
-            throw Error("The index file " + file + " is damaged (too large)");
+            throw Error(ErrorKind::IndexDamaged, {.path = file, .value = "too large"});
         image.resize(in.size());
         if (!image.empty())
             in.readAt(0, image.data(), image.size());
@@ -184,7 +183,7 @@ void TableImpl::loadIndex() {
 }
 
 void Table::createIndexTag(std::string_view tag, std::string_view expression) {
-    d->requireWritable("create an index");
+    d->requireWritable(Operation::CreateIndex);
     if (d->state != State::Browse)
         cancel();
     TableImpl::Tag made = d->makeTag(tag, expression);
@@ -194,7 +193,7 @@ void Table::createIndexTag(std::string_view tag, std::string_view expression) {
     std::size_t index = static_cast<std::size_t>(it - d->tags.begin());
     if (it == d->tags.end()) {
         if (d->tags.size() >= CompoundIndex::kMaxTags)
-            throw Error("Too many index tags on " + d->path);
+            throw Error(ErrorKind::TooManyTags, {.path = d->path});
         d->tags.push_back(std::move(made));
     } else {
         *it = std::move(made);
@@ -216,7 +215,7 @@ void Table::setOrder(std::string_view tag) {
             d->current = static_cast<int>(i);
             return;
         }
-    throw Error("The index of " + d->path + " has no tag " + std::string(tag));
+    throw Error(ErrorKind::NoTag, {.path = d->path, .name = std::string(tag)});
 }
 
 std::string Table::order() const {
@@ -235,7 +234,7 @@ std::string Table::tagExpression(std::string_view tag) const {
     for (const auto& t : d->tags)
         if (t.name == wanted)
             return t.expression;
-    throw Error("The index of " + d->path + " has no tag " + std::string(tag));
+    throw Error(ErrorKind::NoTag, {.path = d->path, .name = std::string(tag)});
 }
 
 std::string Table::indexFileName() const {

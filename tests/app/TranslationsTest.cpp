@@ -2,6 +2,7 @@
 #include "controls/BarcodeSymbol.h"
 #include "document/PaperSizes.h"
 #include "document/SheetGeometry.h"
+#include "merge/CsvMergeSource.h"
 #include "merge/MergeSource.h"
 #include "merge/MergeSourceAddress.h"
 #include "merge/MergeSourceError.h"
@@ -10,7 +11,9 @@
 #include "merge/sql/DatabaseReader.h"
 #include "merge/sql/QueryCheck.h"
 #include "printing/JobWarnings.h"
+#include "storage/LabelTable.h"
 #include "storage/LabelTemplate.h"
+#include "storage/dbf/Table.h"
 #include "templates/TemplateSearch.h"
 #include "ui/TInputQueryForm.h"
 
@@ -158,6 +161,65 @@ TEST_F(TranslationsTest, SpreadsheetAndDatabaseRefusalsReadGerman) {
                                        .arg(QDir::toNativeSeparators(missing)));
     }
     EXPECT_FALSE(QFile::exists(missing)) << "nothing was made of the missing file";
+}
+
+// A damaged label table and a quote never closed in a comma-separated file are explained in
+// German; with English the words are those the engines put in their what(), as ever.
+TEST_F(TranslationsTest, TableAndCsvFaultsReadGermanAndStayTheEnginesWordsInEnglish) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString table = LabelTable::PathIn(dir.path());
+    const QString csv = dir.filePath(QStringLiteral("addresses.csv"));
+    for (const auto& [path, bytes] : {std::pair{table, QByteArray("\x30\x7A\x0C\x09")},
+                                      std::pair{csv, QByteArray("Name,City\n\"Ann,Bonn\n")}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    struct Faults {
+        QString message, detail, csv;
+    };
+    auto faults = [&] {
+        Faults shown;
+        EXPECT_EQ(LabelTable::Open(dir.path(), shown.message, &shown.detail), nullptr);
+        try {
+            CsvMergeSource source(csv);
+            while (source.Next()) {
+            }
+        } catch (const MergeSourceError& error) {
+            shown.csv = error.Message();
+        }
+        return shown;
+    };
+    const QString shownTable = QDir::toNativeSeparators(table);
+    const QString shownCsv = QDir::toNativeSeparators(csv);
+
+    ASSERT_EQ(Translations::Install(QLocale(QStringLiteral("de_DE"))), QStringLiteral("de"));
+    const Faults german = faults();
+    EXPECT_EQ(german.message,
+              QStringLiteral("Die Etikettendatei konnte nicht geöffnet werden: QVLBLS.DBF"));
+    EXPECT_EQ(german.detail,
+              QStringLiteral("Die Tabelle %1 ist beschädigt (kürzer als ein Tabellenkopf)")
+                  .arg(shownTable));
+    EXPECT_EQ(german.csv,
+              shownCsv + QStringLiteral(", Zeile 2 (Datensatz 1): ein Anführungszeichen, das nie "
+                                        "geschlossen wird"));
+
+    ASSERT_EQ(Translations::Install(QLocale::c()), QString());
+    const Faults english = faults();
+    EXPECT_EQ(english.message, QLatin1String(LabelTable::OpenFailedMessage));
+    EXPECT_EQ(
+        english.detail,
+        QStringLiteral("The table %1 is damaged (shorter than a table header)").arg(shownTable));
+    EXPECT_EQ(english.csv, shownCsv + QStringLiteral(", line 2 (record 1): a quote that is "
+                                                     "never closed"));
+    try {
+        dbf::Table::open(QFile::encodeName(table).toStdString(), dbf::Mode::ReadOnly);
+        ADD_FAILURE() << "the damaged table opened";
+    } catch (const dbf::Error& error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()), english.detail);
+    }
+    EXPECT_TRUE(QFile::exists(table)) << "the damaged table stays for the user to save";
 }
 
 // Papers are named in German where the catalogue and the template editor show them, with

@@ -98,33 +98,43 @@ TEST(Damage, CorruptedBytesGiveErrorsNotCrashes) {
     }
 }
 
+// The message names the file and the damage in the same words as ever (logs and the batch
+// program show it as it is); kind and damage say the same for a program that words it anew.
 TEST(Damage, HeaderFieldsOutOfRangeAreReported) {
     TempDir dir;
     Originals o = makeOriginals(dir);
-    auto expectError = [&](std::string dbfBytes, const std::string& words) {
+    auto expectError = [&](std::string dbfBytes, dbf::Damage damage, const std::string& words,
+                           const std::string& file = "T.DBF") {
         restore(dir, o);
-        writeFile(dir.file("T.DBF"), dbfBytes);
+        writeFile(dir.file(file), dbfBytes);
         try {
             dbf::Table::open(dir.file("T.DBF"), dbf::Mode::ReadOnly);
             ADD_FAILURE() << "no error for " << words;
         } catch (const dbf::Error& e) {
-            EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
+            const bool memo = file != "T.DBF";
+            EXPECT_EQ(std::string(e.what()), (memo ? "The memo file " : "The table ") +
+                                                 dir.file(file) + " is damaged (" + words + ")");
+            EXPECT_EQ(e.kind(), memo ? dbf::ErrorKind::MemoDamaged : dbf::ErrorKind::TableDamaged);
+            EXPECT_EQ(e.args().damage, damage) << words;
+            EXPECT_EQ(e.args().path, dir.file(file));
         }
     };
     std::string b = o.dbf;
     b[4] = '\xFF'; // record count far beyond the data
-    expectError(b, "truncated");
+    expectError(b, dbf::Damage::Truncated, "truncated: 255 records announced");
     b = o.dbf;
     b[8] = '\xFF';
     b[9] = '\xFF'; // header length past the end
-    expectError(b, "header length");
+    expectError(b, dbf::Damage::HeaderLength, "header length 65535");
     b = o.dbf;
     b[10] = 5; // record length shorter than the fields
     b[11] = 0;
-    expectError(b, "record length");
+    expectError(b, dbf::Damage::FieldsPastRecord, "fields wider than the record length");
     b = o.dbf;
     b[32 + 16] = 0; // a field without width
-    expectError(b, "no width");
+    expectError(b, dbf::Damage::FieldWithoutWidth, "field DESCRIPT has no width");
+    expectError(o.dbf.substr(0, 20), dbf::Damage::ShorterThanHeader, "shorter than a table header");
+    expectError(o.fpt.substr(0, 5), dbf::Damage::TooShort, "too short", "T.FPT");
     // A memo pointer beyond the memo file.
     restore(dir, o);
     auto t = dbf::Table::open(dir.file("T.DBF"));
