@@ -31,7 +31,6 @@
 #include <fstream>
 #include <map>
 #include <string>
-#include <zip.h>
 
 #include "merge/MergeRun.h"
 #include "merge/MergeSource.h"
@@ -39,6 +38,7 @@
 #include "merge/MergeSourceError.h"
 #include "printing/SheetJob.h"
 #include "printing/TReportPdfWriter.h"
+#include "tests/spreadsheet/PackageWriter.h"
 
 namespace {
 
@@ -109,96 +109,44 @@ QStringList Record(int i, bool repeated) {
 }
 
 // The same records as an XLSX workbook: every text a shared string, each once, as Excel and
-// LibreOffice write them. Its parts are written to files first, so that making it costs the
-// bench little memory of its own.
-QString WriteXlsx(const QTemporaryDir& dir, int records, bool repeated) {
-    const QString path = dir.filePath(
-        QStringLiteral("addresses-%1%2.xlsx").arg(records).arg(repeated ? "-repeated" : ""));
-    QFile strings(dir.filePath(QStringLiteral("strings-%1.xml").arg(records)));
-    QFile sheet(dir.filePath(QStringLiteral("sheet-%1.xml").arg(records)));
-    strings.open(QIODevice::WriteOnly);
-    sheet.open(QIODevice::WriteOnly);
-    strings.write("<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">");
-    sheet.write("<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-                "<sheetData>");
+// LibreOffice write them.
+QString WriteXlsx(PackageWriter& packages, int records, bool repeated) {
+    QByteArray strings, rows;
     QHash<QString, int> numbers;
     const auto row = [&](const QStringList& texts, int number) {
-        QByteArray cells = "<row r=\"" + QByteArray::number(number) + "\">";
+        rows += "<row r=\"" + QByteArray::number(number) + "\">";
         for (const QString& text : texts) {
             auto found = numbers.constFind(text);
             if (found == numbers.constEnd()) {
                 found = numbers.insert(text, int(numbers.size()));
-                strings.write("<si><t>" + text.toHtmlEscaped().toUtf8() + "</t></si>");
+                strings += "<si><t>" + text.toHtmlEscaped().toUtf8() + "</t></si>";
             }
-            cells += "<c t=\"s\"><v>" + QByteArray::number(found.value()) + "</v></c>";
+            rows += "<c t=\"s\"><v>" + QByteArray::number(found.value()) + "</v></c>";
         }
-        sheet.write(cells + "</row>");
+        rows += "</row>";
     };
     row({"Name", "Street", "City"}, 1);
     for (int i = 1; i <= records; ++i)
         row(Record(i, repeated), i + 1);
-    strings.write("</sst>");
-    sheet.write("</sheetData></worksheet>");
-    strings.close();
-    sheet.close();
-    const QByteArray office =
-        "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-    const std::vector<std::pair<const char*, QByteArray>> parts = {
-        {"_rels/.rels", "<Relationships><Relationship Id=\"r\" Type=\"" + office +
-                            "officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
-        {"xl/workbook.xml", "<workbook xmlns:r=\"" + office +
-                                "\"><sheets><sheet name=\"A\" "
-                                "sheetId=\"1\" r:id=\"s\"/></sheets></workbook>"},
-        {"xl/_rels/workbook.xml.rels",
-         "<Relationships><Relationship Id=\"s\" Type=\"" + office +
-             "worksheet\" "
-             "Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"t\" Type=\"" +
-             office + "sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>"}};
-    int error = 0;
-    zip_t* zip = zip_open(path.toUtf8().constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    for (const auto& [name, bytes] : parts)
-        zip_file_add(zip, name, zip_source_buffer(zip, bytes.constData(), bytes.size(), 0), 0);
-    zip_file_add(zip, "xl/sharedStrings.xml",
-                 zip_source_file(zip, QFile::encodeName(strings.fileName()).constData(), 0, -1), 0);
-    zip_file_add(zip, "xl/worksheets/sheet1.xml",
-                 zip_source_file(zip, QFile::encodeName(sheet.fileName()).constData(), 0, -1), 0);
-    zip_close(zip);
-    return path;
+    return packages.Workbook(
+        QStringLiteral("addresses-%1%2.xlsx").arg(records).arg(repeated ? "-repeated" : ""), rows,
+        strings);
 }
 
 // The same records as an ODS spreadsheet, a cell's text as its paragraph.
-QString WriteOds(const QTemporaryDir& dir, int records) {
-    const QString path = dir.filePath(QStringLiteral("addresses-%1.ods").arg(records));
-    QFile content(dir.filePath(QStringLiteral("content-%1.xml").arg(records)));
-    content.open(QIODevice::WriteOnly);
-    content.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content "
-                  "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-                  "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
-                  "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
-                  "<office:spreadsheet><table:table table:name=\"A\">"
-                  "<table:table-column table:number-columns-repeated=\"3\"/>");
+QString WriteOds(PackageWriter& packages, int records) {
+    QByteArray body = "<table:table-column table:number-columns-repeated=\"3\"/>";
     const auto row = [&](const QStringList& texts) {
-        QByteArray cells = "<table:table-row>";
+        body += "<table:table-row>";
         for (const QString& text : texts)
-            cells += "<table:table-cell office:value-type=\"string\"><text:p>" +
-                     text.toHtmlEscaped().toUtf8() + "</text:p></table:table-cell>";
-        content.write(cells + "</table:table-row>");
+            body += "<table:table-cell office:value-type=\"string\"><text:p>" +
+                    text.toHtmlEscaped().toUtf8() + "</text:p></table:table-cell>";
+        body += "</table:table-row>";
     };
     row({"Name", "Street", "City"});
     for (int i = 1; i <= records; ++i)
         row(Record(i, false));
-    content.write("</table:table></office:spreadsheet></office:body></office:document-content>");
-    content.close();
-    static const QByteArray mimetype = "application/vnd.oasis.opendocument.spreadsheet";
-    int error = 0;
-    zip_t* zip = zip_open(path.toUtf8().constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    const zip_int64_t first = zip_file_add(
-        zip, "mimetype", zip_source_buffer(zip, mimetype.constData(), mimetype.size(), 0), 0);
-    zip_set_file_compression(zip, zip_uint64_t(first), ZIP_CM_STORE, 0);
-    zip_file_add(zip, "content.xml",
-                 zip_source_file(zip, QFile::encodeName(content.fileName()).constData(), 0, -1), 0);
-    zip_close(zip);
-    return path;
+    return packages.Spreadsheet(QStringLiteral("addresses-%1.ods").arg(records), body);
 }
 
 // The same records as a table of an SQLite database file, and the address that reads them.
@@ -410,6 +358,7 @@ int main(int argc, char* argv[]) {
     const int records = argc > 1 ? std::max(300, atoi(argv[1])) : 100000;
     const std::vector<int> sizes = {records / 10, records};
     QTemporaryDir dir;
+    PackageWriter packages;
     // source -> records -> figures
     std::vector<std::pair<QString, std::map<int, Figures>>> table;
     const auto add = [&](const QString& kind, int count, const QString& address) {
@@ -425,9 +374,9 @@ int main(int argc, char* argv[]) {
         add(QStringLiteral("walk"), count, csv);
         add(QStringLiteral("csv"), count, csv);
         add(QStringLiteral("csv box"), count, csv);
-        add(QStringLiteral("xlsx"), count, WriteXlsx(dir, count, false));
-        add(QStringLiteral("xlsx rep"), count, WriteXlsx(dir, count, true));
-        add(QStringLiteral("ods"), count, WriteOds(dir, count));
+        add(QStringLiteral("xlsx"), count, WriteXlsx(packages, count, false));
+        add(QStringLiteral("xlsx rep"), count, WriteXlsx(packages, count, true));
+        add(QStringLiteral("ods"), count, WriteOds(packages, count));
         add(QStringLiteral("sqlite"), count, WriteSqlite(dir, count));
         const QString database = FillDatabase(count);
         if (!database.isEmpty())
